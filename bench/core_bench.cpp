@@ -1,0 +1,94 @@
+// Whole list operations on millions of generated numbers, in process.
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "core/list_hash.h"
+#include "core/list_sort.h"
+#include "core/ts_list.h"
+
+namespace {
+
+using namespace telqor;
+
+void FillNumbers(TSList& list, int n, uint64_t seed) {
+  std::mt19937_64 rng(seed);
+  list.SetCapacity(n);
+  for (int i = 0; i < n; ++i) list.Add(std::to_string(13000000000ULL + rng() % 6000000000ULL));
+}
+
+void BM_Sort(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    TSList list;
+    FillNumbers(list, static_cast<int>(state.range(0)), 1);
+    state.ResumeTiming();
+    list.Sort();
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_DedupeBySort(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    TSList list;
+    FillNumbers(list, static_cast<int>(state.range(0)), 2);
+    state.ResumeTiming();
+    DedupeBySort(list);
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_DedupeByHash(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    TSList list;
+    FillNumbers(list, static_cast<int>(state.range(0)), 3);
+    state.ResumeTiming();
+    DedupeByHash(list);
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_Shuffle(benchmark::State& state) {
+  TSList list;
+  FillNumbers(list, static_cast<int>(state.range(0)), 4);
+  for (auto _ : state) ShuffleList(list);
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_SplitListsBySort(benchmark::State& state) {
+  TSList source, reference;
+  FillNumbers(source, static_cast<int>(state.range(0)), 5);
+  FillNumbers(reference, static_cast<int>(state.range(0)), 6);
+  for (auto _ : state) {
+    TSList kept;
+    SplitListsBySort(source, reference, &kept, nullptr);
+    benchmark::DoNotOptimize(kept.Count());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_LoadText(benchmark::State& state) {
+  TSList list;
+  FillNumbers(list, static_cast<int>(state.range(0)), 7);
+  std::string text = list.GetText();
+  for (auto _ : state) {
+    TSList loaded;
+    loaded.SetText(text);
+    benchmark::DoNotOptimize(loaded.Count());
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
+}
+
+constexpr int kMillion = 1000000;
+BENCHMARK(BM_Sort)->Arg(kMillion)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DedupeBySort)->Arg(kMillion)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DedupeByHash)->Arg(kMillion)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Shuffle)->Arg(kMillion)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SplitListsBySort)->Arg(kMillion)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadText)->Arg(kMillion)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,75 @@
+// What every telqor-cli verb shares: global options, argument reading, the console Ui, and
+// loading inputs / writing the result exactly as the GUI's lists do.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/errors.h"
+#include "core/ts_list.h"
+#include "core/ui.h"
+
+namespace telqor::cli {
+
+// A command line that cannot be run as given; the message says why.
+class UsageError : public Error {
+ public:
+  using Error::Error;
+};
+
+struct GlobalOptions {
+  std::optional<std::filesystem::path> home;
+  std::optional<char> mode;  // 'A' or 'B' when given
+  bool yes = false;
+};
+
+// The arguments of one verb: options with values, flags, and the positional files.
+class Args {
+ public:
+  Args(std::vector<std::string> args, GlobalOptions& global);
+  bool Help() const { return help_; }
+  // The value of an option given once (-o OUT); empty when absent.
+  std::optional<std::string> Value(const std::string& longName, const std::string& shortName = "");
+  // Every argument after --name up to the next option (--exclude REF...).
+  std::vector<std::string> List(const std::string& longName);
+  bool Flag(const std::string& longName);
+  // What is left once every known option was taken: the positional arguments. Unknown
+  // options are a usage error.
+  std::vector<std::string> Positional();
+
+ private:
+  std::vector<std::string> args_;
+  std::vector<bool> used_;
+  bool help_ = false;
+};
+
+class ConsoleUi : public Ui {
+ public:
+  explicit ConsoleUi(bool yes) : yes_(yes) {}
+  void ShowStatus(std::string_view text) override;
+  void Progress(int64_t done, int64_t total) override;
+  bool Cancelled() override { return false; }
+  bool AskYesNo(std::string_view question) override;
+  void Inform(std::string_view message) override;
+  void OpenFolder(const std::filesystem::path& folder) override;
+
+ private:
+  bool yes_;
+};
+
+// Processing mode B? From --mode, else the settings of the program folder.
+bool UseModeB(const GlobalOptions& global);
+
+// Appends the lines of every file, in order (nothing removed), as loading files into a list does.
+void LoadInputs(TSList& list, const std::vector<std::string>& files);
+
+// Writes the list as SaveToFile does: to out, or to standard output when out is empty.
+void WriteResult(const TSList& list, const std::optional<std::string>& out);
+
+// The frame of a verb that loads FILE... into one list, changes it and writes it (-o OUT).
+int RunListVerb(std::vector<std::string> args, GlobalOptions& global, const char* usage,
+                void (*operation)(TSList&, const GlobalOptions&));
+
+}  // namespace telqor::cli

@@ -1,0 +1,16 @@
+// The verb table of telqor-cli.
+#include "cli/commands.h"
+
+namespace telqor::cli {
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> commands = {
+      {"sort", "sort the lines of files", RunSort},
+      {"shuffle", "put the lines of files in random order", RunShuffle},
+      {"dedupe", "keep each line once", RunDedupe},
+      {"filter-out", "drop the lines that stand in other files", RunFilterOut},
+  };
+  return commands;
+}
+
+}  // namespace telqor::cli

@@ -1,0 +1,104 @@
+#include "core/file_io.h"
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include "core/errors.h"
+
+namespace telqor {
+namespace {
+
+constexpr size_t kWriteBuffer = 1 << 20;
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+}  // namespace
+
+std::string DisplayPath(const std::filesystem::path& path) { return path.string(); }
+
+std::string SystemErrorText(int errorNumber) { return std::strerror(errorNumber); }
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+  auto openError = [&](int err) {
+    return EFileError("Cannot open file \"" + DisplayPath(path) + "\". " + SystemErrorText(err));
+  };
+  std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
+  if (!f) throw openError(errno);
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) throw openError(EISDIR);
+  std::string text;
+  if (std::fseek(f.get(), 0, SEEK_END) == 0) {
+    long size = std::ftell(f.get());
+    if (size > 0) text.resize(static_cast<size_t>(size));
+    std::rewind(f.get());
+  }
+  text.resize(std::fread(text.data(), 1, text.size(), f.get()));
+  // Read on to the real end: the file may have grown, or its size was unknown.
+  char chunk[1 << 16];
+  while (!std::ferror(f.get()) && !std::feof(f.get())) {
+    size_t got = std::fread(chunk, 1, sizeof chunk, f.get());
+    text.append(chunk, got);
+  }
+  if (std::ferror(f.get())) {
+    int err = errno;
+    throw EFileError("Cannot read file \"" + DisplayPath(path) + "\". " + SystemErrorText(err));
+  }
+  return text;
+}
+
+FileWriter::FileWriter(const std::filesystem::path& path) : name_(DisplayPath(path)) {
+  file_ = std::fopen(path.c_str(), "wb");
+  if (!file_) {
+    int err = errno;
+    throw EFileError("Cannot create file \"" + name_ + "\". " + SystemErrorText(err));
+  }
+  buffer_.reserve(kWriteBuffer);
+}
+
+FileWriter::FileWriter(std::FILE* stream, std::string name) : file_(stream), owned_(false), name_(std::move(name)) {
+  buffer_.reserve(kWriteBuffer);
+}
+
+FileWriter::~FileWriter() {
+  try {
+    Close();
+  } catch (...) {
+  }
+}
+
+void FileWriter::Write(std::string_view bytes) {
+  if (buffer_.size() + bytes.size() > kWriteBuffer) {
+    Flush();
+    if (bytes.size() >= kWriteBuffer) {
+      if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) Fail(errno);
+      return;
+    }
+  }
+  buffer_.append(bytes);
+}
+
+void FileWriter::Flush() {
+  if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) Fail(errno);
+  buffer_.clear();
+}
+
+void FileWriter::Fail(int errorNumber) {
+  if (owned_ && file_) std::fclose(file_);
+  file_ = nullptr;
+  buffer_.clear();
+  throw EFileError("Cannot write file \"" + name_ + "\". " + SystemErrorText(errorNumber));
+}
+
+void FileWriter::Close() {
+  if (!file_) return;
+  Flush();
+  int failed = std::fflush(file_) != 0 ? errno : 0;
+  if (owned_ && std::fclose(file_) != 0 && !failed) failed = errno;
+  file_ = nullptr;
+  if (failed) throw EFileError("Cannot write file \"" + name_ + "\". " + SystemErrorText(failed));
+}
+
+}  // namespace telqor

@@ -1,0 +1,180 @@
+#include "core/gbk.h"
+
+#include <unicode/ucnv.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace telqor {
+namespace {
+
+constexpr uint32_t kEscapeBase = 0x10FF00;
+constexpr uint16_t kUnmapped = 0xFFFF;
+
+bool IsLead(uint8_t b) { return b >= 0x81 && b <= 0xFE; }
+bool IsTrail(uint8_t b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
+int PairIndex(uint8_t lead, uint8_t trail) { return (lead - 0x81) * 191 + (trail - 0x40); }
+
+struct Tables {
+  std::vector<uint16_t> decode;  // two-byte code -> BMP code point, 0 when unmapped
+  std::vector<uint16_t> encode;  // BMP code point -> GBK code (< 0x100: one byte), kUnmapped
+  uint16_t decodeSingle[256];    // one byte -> code point, 0 when the byte is a lead or invalid
+
+  Tables() : decode(126 * 191, 0), encode(0x10000, kUnmapped) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<UConverter, void (*)(UConverter*)> cnv(ucnv_open("windows-936", &status), ucnv_close);
+    if (U_FAILURE(status)) throw std::runtime_error("The GBK converter (windows-936) is not available");
+    ucnv_setToUCallBack(cnv.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+    auto toUnicode = [&](const char* bytes, int n) -> uint16_t {
+      UChar out[4];
+      UErrorCode err = U_ZERO_ERROR;
+      int32_t len = ucnv_toUChars(cnv.get(), out, 4, bytes, n, &err);
+      return (U_SUCCESS(err) && len == 1 && (out[0] < 0xD800 || out[0] > 0xDFFF)) ? out[0] : 0;
+    };
+    for (int b = 0; b < 256; ++b) {
+      char c = static_cast<char>(b);
+      decodeSingle[b] = b < 0x80 ? static_cast<uint16_t>(b) : (IsLead(static_cast<uint8_t>(b)) ? 0 : toUnicode(&c, 1));
+    }
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+      for (int trail = 0x40; trail <= 0xFE; ++trail) {
+        if (trail == 0x7F) continue;
+        char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+        uint16_t cp = toUnicode(pair, 2);
+        decode[PairIndex(static_cast<uint8_t>(lead), static_cast<uint8_t>(trail))] = cp;
+        if (cp && encode[cp] == kUnmapped) encode[cp] = static_cast<uint16_t>(lead << 8 | trail);
+      }
+    }
+    for (int b = 0; b < 256; ++b)
+      if (b < 0x80 || decodeSingle[b]) encode[decodeSingle[b]] = static_cast<uint16_t>(b);
+  }
+};
+
+const Tables& GetTables() {
+  static const Tables tables;
+  return tables;
+}
+
+void AppendUtf8(std::string& out, uint32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+std::string Decode(std::string_view gbk, bool lossless) {
+  const Tables& t = GetTables();
+  std::string out;
+  out.reserve(gbk.size() + gbk.size() / 2);
+  const auto* p = reinterpret_cast<const uint8_t*>(gbk.data());
+  size_t n = gbk.size();
+  for (size_t i = 0; i < n; ++i) {
+    uint8_t b = p[i];
+    if (b < 0x80) {
+      out.push_back(static_cast<char>(b));
+      continue;
+    }
+    uint32_t cp = t.decodeSingle[b];
+    if (!cp && IsLead(b) && i + 1 < n && IsTrail(p[i + 1])) {
+      cp = t.decode[PairIndex(b, p[i + 1])];
+      if (cp) ++i;
+    }
+    if (!cp) cp = lossless ? kEscapeBase + b : 0xFFFD;
+    AppendUtf8(out, cp);
+  }
+  return out;
+}
+
+// Reads one UTF-8 sequence at p[i]; answers the code point and advances i, or answers
+// UINT32_MAX for a byte that starts no valid sequence (i then steps over it alone).
+uint32_t NextCodePoint(const uint8_t* p, size_t n, size_t& i) {
+  uint8_t b = p[i];
+  if (b < 0x80) {
+    ++i;
+    return b;
+  }
+  int extra;
+  uint32_t cp, min;
+  if ((b & 0xE0) == 0xC0) {
+    extra = 1, cp = b & 0x1F, min = 0x80;
+  } else if ((b & 0xF0) == 0xE0) {
+    extra = 2, cp = b & 0x0F, min = 0x800;
+  } else if ((b & 0xF8) == 0xF0) {
+    extra = 3, cp = b & 0x07, min = 0x10000;
+  } else {
+    ++i;
+    return UINT32_MAX;
+  }
+  for (int k = 1; k <= extra; ++k) {
+    if (i + k >= n || (p[i + k] & 0xC0) != 0x80) {
+      ++i;
+      return UINT32_MAX;
+    }
+    cp = (cp << 6) | (p[i + k] & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    ++i;
+    return UINT32_MAX;
+  }
+  i += static_cast<size_t>(extra) + 1;
+  return cp;
+}
+
+}  // namespace
+
+std::string GbkToUtf8(std::string_view gbk) { return IsAscii(gbk) ? std::string(gbk) : Decode(gbk, false); }
+
+std::string GbkToUtf8Lossless(std::string_view gbk) { return IsAscii(gbk) ? std::string(gbk) : Decode(gbk, true); }
+
+std::string Utf8ToGbk(std::string_view utf8) {
+  if (IsAscii(utf8)) return std::string(utf8);
+  const Tables& t = GetTables();
+  std::string out;
+  out.reserve(utf8.size());
+  const auto* p = reinterpret_cast<const uint8_t*>(utf8.data());
+  size_t n = utf8.size();
+  for (size_t i = 0; i < n;) {
+    uint32_t cp = NextCodePoint(p, n, i);
+    if (cp >= kEscapeBase && cp <= kEscapeBase + 0xFF) {
+      out.push_back(static_cast<char>(cp - kEscapeBase));
+    } else if (cp < 0x10000 && t.encode[cp] != kUnmapped) {
+      uint16_t code = t.encode[cp];
+      if (code >= 0x100) out.push_back(static_cast<char>(code >> 8));
+      out.push_back(static_cast<char>(code & 0xFF));
+    } else {
+      out.push_back('?');
+    }
+  }
+  return out;
+}
+
+bool IsAscii(std::string_view s) {
+  const char* p = s.data();
+  size_t n = s.size();
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    if (w & 0x8080808080808080ULL) return false;
+  }
+  for (; i < n; ++i)
+    if (static_cast<uint8_t>(p[i]) >= 0x80) return false;
+  return true;
+}
+
+std::filesystem::path GbkToPath(std::string_view gbkName) { return std::filesystem::path(GbkToUtf8(gbkName)); }
+
+}  // namespace telqor

@@ -1,0 +1,30 @@
+// GBK (code page 936, exactly as Chinese Windows maps it) to and from UTF-8.
+//
+// Item data stay GBK bytes inside the engine; these functions are the edges: display text,
+// text typed by the user, file names built from item data, and the UTF-8 form in which
+// patterns are matched. The tables come from ICU's windows-936 converter, built once on first
+// use; all functions are thread-safe.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace telqor {
+
+// For display: a byte that starts no valid GBK character becomes U+FFFD.
+std::string GbkToUtf8(std::string_view gbk);
+
+// Lossless: a byte that starts no valid GBK character becomes the code point U+10FF00 + byte,
+// which Utf8ToGbk turns back into that byte. Utf8ToGbk(GbkToUtf8Lossless(s)) == s for any s.
+std::string GbkToUtf8Lossless(std::string_view gbk);
+
+// A character GBK cannot hold becomes '?', as does a byte that is not valid UTF-8.
+std::string Utf8ToGbk(std::string_view utf8);
+
+bool IsAscii(std::string_view s);
+
+// The path of a file name held as item data (a region name in an export file name, say).
+std::filesystem::path GbkToPath(std::string_view gbkName);
+
+}  // namespace telqor

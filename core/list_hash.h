@@ -1,0 +1,25 @@
+// The hashing family of processing mode B: de-duplication and the split of a list by
+// membership, comparing BKDR hashes only (two different items with equal hashes count as
+// one). Faster than the sorting family, and the list's order is kept.
+#pragma once
+
+#include <filesystem>
+
+#include "core/ts_list.h"
+
+namespace telqor {
+
+// Keeps the first item of each distinct hash, in list order.
+void DedupeByHash(TSList& list);
+
+// Puts the items of source whose hash is (matched) and is not (kept) among the reference's
+// hashes, in source order. kept and matched are cleared first; either may be null or the
+// source itself.
+void SplitListsByHash(TSList& source, const TSList& reference, TSList* kept, TSList* matched);
+
+// As SplitListsByHash over the lines of two files, with a table of mapCacheSize buckets (at
+// least 1000); kept and matched are appended to.
+void SplitFilesByHash(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile,
+                      int mapCacheSize, TSList* kept, TSList* matched);
+
+}  // namespace telqor

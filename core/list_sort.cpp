@@ -1,0 +1,111 @@
+#include "core/list_sort.h"
+
+#include <vector>
+
+#include "core/errors.h"
+#include "core/item_set.h"
+
+namespace telqor {
+namespace {
+
+// Marks the items of list that Find would find in the sorted reference.
+void MarkMembers(const TSList& list, const TSList& reference, std::vector<uint8_t>& marks) {
+  if (reference.CaseSensitive()) {
+    // Equal under a case-sensitive comparison is equal bytes: a hash lookup answers as Find does.
+    ItemSet(reference).Mark(list, marks);
+    return;
+  }
+  marks.assign(static_cast<size_t>(list.Count()), 0);
+  int index;
+  for (int i = 0; i < list.Count(); ++i) marks[static_cast<size_t>(i)] = reference.Find(list.View(i), index) ? 1 : 0;
+}
+
+}  // namespace
+
+void ShuffleList(TSList& list) {
+  GlobalRandom().Randomize();
+  ShuffleListWith(list, GlobalRandom());
+}
+
+void ShuffleListWith(TSList& list, PseudoRandom& random) {
+  int n = list.Count();
+  // A sorted list refuses to change its items.
+  if (list.Sorted() && n > 0) throw EStringListError("Cannot change item of sorted SList");
+  if (n == 0) return;
+  std::vector<uint64_t> touched((static_cast<size_t>(n) + 63) / 64, 0);
+  auto isSet = [&](uint32_t k) { return (touched[k >> 6] >> (k & 63)) & 1; };
+  auto set = [&](uint32_t k) { touched[k >> 6] |= uint64_t{1} << (k & 63); };
+  // A copy of the generator runs ahead so the items about to be swapped are already in cache.
+  constexpr int kAhead = 8;
+  PseudoRandom ahead = random;
+  for (int k = 0; k < kAhead; ++k) __builtin_prefetch(&list[static_cast<int>(ahead.Random(n))]);
+  for (int i = 0; i < n; ++i) {
+    if (isSet(static_cast<uint32_t>(i))) continue;
+    uint32_t j = random.Random(static_cast<uint32_t>(n));
+    uint32_t next = ahead.Random(static_cast<uint32_t>(n));
+    __builtin_prefetch(&list[static_cast<int>(next)]);
+    __builtin_prefetch(&touched[next >> 6]);
+    // Exchange, not two Put calls: the same swap, and a de-duplicating list keeps its map.
+    list.Exchange(i, static_cast<int>(j));
+    set(j);
+    set(static_cast<uint32_t>(i));
+  }
+}
+
+void DedupeBySort(TSList& list) {
+  list.Sort();
+  int n = list.Count();
+  std::vector<uint8_t> drop(static_cast<size_t>(n), 0);
+  ByteStr last;  // starts empty, so empty items are dropped
+  for (int i = 0; i < n; ++i) {
+    if (list[i] == last) {
+      drop[static_cast<size_t>(i)] = 1;
+    } else {
+      last = list[i];
+    }
+  }
+  if (list.IsPlain() && !list.Sorted()) {
+    list.DeleteMarked(drop);
+    return;
+  }
+  TSList kept;
+  for (int i = 0; i < n; ++i)
+    if (!drop[static_cast<size_t>(i)]) kept.Add(list[i]);
+  list.Assign(kept);
+}
+
+void DistributeMarked(const TSList& source, const std::vector<uint8_t>& marks, TSList* kept, TSList* matched) {
+  for (int i = 0; i < source.Count(); ++i) {
+    TSList* out = marks[static_cast<size_t>(i)] ? matched : kept;
+    if (out) out->Add(source[i]);
+  }
+}
+
+void SplitListsBySort(TSList& source, TSList& reference, TSList* kept, TSList* matched) {
+  reference.Sort();
+  TSList copy;
+  const TSList* items = &source;
+  if (kept == &source || matched == &source || kept == &reference || matched == &reference) {
+    copy.Assign(source);
+    items = &copy;
+  }
+  std::vector<uint8_t> marks;
+  MarkMembers(*items, reference, marks);
+  if (kept) kept->Clear();
+  if (matched) matched->Clear();
+  DistributeMarked(*items, marks, kept, matched);
+}
+
+void SplitFilesBySort(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile,
+                      TSList* kept, TSList* matched) {
+  TSList reference;
+  reference.LoadFromFile(referenceFile);
+  TSList items;
+  items.LoadFromFile(itemFile);
+  reference.Sort();
+  std::vector<uint8_t> marks;
+  MarkMembers(items, reference, marks);
+  DistributeMarked(items, marks, kept, matched);
+}
+
+}  // namespace telqor

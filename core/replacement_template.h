@@ -1,0 +1,31 @@
+// Expansion of a Perl-style replacement template for one match.
+//
+// References: \\ and \$ (the character itself); \1..\99 and $1..$99 (two digits only when that
+// group exists); \U1 \L1 \F1 \I1 (and lower-case letters) for upper, lower, first-capital and
+// initial-capitals case; \g<name>, ${name}, ${12}; $& and \& (whole match), $+ and \+ (last
+// group), $` and \` (before the match), $' and \' (after it), $_ (whole subject), $$ (one $).
+// A group beyond the last captured one, or an empty group, yields nothing; anything else is
+// copied as it is. Case conversions touch ASCII letters only.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace telqor {
+
+class MatchView {
+ public:
+  virtual ~MatchView() = default;
+  virtual int GroupCount() const = 0;
+  // Text of group i (0 = whole match); empty when unset or beyond GroupCount.
+  virtual std::string_view GroupText(int i) const = 0;
+  // Number of the named group, or -1.
+  virtual int GroupNumber(std::string_view name) const = 0;
+  virtual std::string_view Before() const = 0;
+  virtual std::string_view After() const = 0;
+  virtual std::string_view WholeSubject() const = 0;
+};
+
+std::string ExpandReplacement(std::string_view templ, const MatchView& match);
+
+}  // namespace telqor

@@ -1,0 +1,351 @@
+#include "core/ts_list.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <istream>
+#include <iterator>
+#include <new>
+#include <ostream>
+#include <typeinfo>
+#include <utility>
+
+#include "core/digit_keys.h"
+#include "core/errors.h"
+#include "core/file_io.h"
+
+namespace telqor {
+namespace {
+
+const char kNotExists[] = "Not exists";
+const char kSortedInsert[] = "Cannot insert into sorted SList";
+const char kSortedPut[] = "Cannot change item of sorted SList";
+const char kDuplicates[] = "Duplicates found.";
+
+// Identity except ASCII lower case and the upper half's lower-case letters of the ANSI code page.
+struct FoldTable {
+  uint8_t map[256];
+  constexpr FoldTable() : map() {
+    for (int i = 0; i < 256; ++i) map[i] = static_cast<uint8_t>(i);
+    for (int i = 0x61; i <= 0x7A; ++i) map[i] = static_cast<uint8_t>(i - 0x20);
+    for (int i = 0xE0; i <= 0xFF; ++i) map[i] = static_cast<uint8_t>(i - 0x20);
+    const uint8_t pairs[][2] = {{0x83, 0x81}, {0x90, 0x80}, {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9D, 0x8D},
+                                {0x9E, 0x8E}, {0x9F, 0x8F}, {0xA2, 0xA1}, {0xB3, 0xB2}, {0xB4, 0xA5},
+                                {0xB8, 0xA8}, {0xBA, 0xAA}, {0xBC, 0xA3}, {0xBE, 0xBD}, {0xBF, 0xAF}};
+    for (const auto& p : pairs) map[p[0]] = p[1];
+  }
+};
+constexpr FoldTable kFold;
+
+// Restores a list's Loading flag when a bulk add ends, also by an exception.
+class LoadingScope {
+ public:
+  explicit LoadingScope(TSList& list) : list_(list), was_(list.Loading()) { list.SetLoading(true); }
+  ~LoadingScope() { list_.SetLoading(was_); }
+
+ private:
+  TSList& list_;
+  bool was_;
+};
+
+int CountLines(std::string_view text) {
+  int64_t n = 0;
+  ForEachLine(text, [&](std::string_view) { ++n; });
+  return n > INT_MAX ? INT_MAX : static_cast<int>(n);
+}
+
+bool HasLineFeed(std::string_view s) { return s.find('\n') != std::string_view::npos; }
+
+}  // namespace
+
+int CompareBytes(std::string_view a, std::string_view b, bool caseSensitive) {
+  size_t n = std::min(a.size(), b.size());
+  if (caseSensitive) {
+    int c = n ? std::memcmp(a.data(), b.data(), n) : 0;
+    if (c) return c < 0 ? -1 : 1;
+  } else {
+    for (size_t i = 0; i < n; ++i) {
+      uint8_t x = static_cast<uint8_t>(a[i]), y = static_cast<uint8_t>(b[i]);
+      if (x == y) continue;
+      x = kFold.map[x];
+      y = kFold.map[y];
+      if (x != y) return x < y ? -1 : 1;
+    }
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+TSList::TSList() = default;
+
+TSList::~TSList() {
+  for (int i = 0; i < count_; ++i) items_[i].~ByteStr();
+  std::free(items_);
+}
+
+bool TSList::IsPlain() const { return typeid(*this) == typeid(TSList); }
+
+void TSList::CheckIndex(int index) const {
+  if (index < 0 || index >= count_) throw EStringListError(kNotExists);
+}
+
+ByteStr TSList::Get(int index) const {
+  CheckIndex(index);
+  return items_[index];
+}
+
+int TSList::CompareStrings(std::string_view a, std::string_view b) const { return CompareBytes(a, b, caseSensitive_); }
+
+bool TSList::Find(std::string_view s, int& index) const {
+  bool found = false;
+  int lo = 0, hi = count_ - 1;
+  while (lo <= hi) {
+    int mid = static_cast<int>((static_cast<int64_t>(lo) + hi) / 2);
+    int c = CompareStrings(items_[mid].view(), s);
+    if (c < 0) {
+      lo = mid + 1;
+    } else {
+      hi = mid - 1;
+      if (c == 0) {
+        found = true;
+        if (duplicates_ != TDuplicates::Accept) lo = mid;
+      }
+    }
+  }
+  index = lo;
+  return found;
+}
+
+int TSList::Add(std::string_view s) {
+  if (!loading_ && HasLineFeed(s)) {
+    int result = -1;
+    ForEachLine(s, [&](std::string_view line) { result = Add(ByteStr(line)); });
+    return result;
+  }
+  return Add(ByteStr(s));
+}
+
+int TSList::Add(const ByteStr& s) {
+  if (!loading_ && HasLineFeed(s.view())) return Add(s.view());
+  int pos = count_;
+  if (sorted_) {
+    if (Find(s.view(), pos)) {
+      if (duplicates_ == TDuplicates::Ignore) return pos;
+      if (duplicates_ == TDuplicates::Error) throw EStringListError(kDuplicates);
+    }
+  }
+  return InsertItem(pos, s, 0) ? pos : -1;
+}
+
+void TSList::Insert(int index, std::string_view s) {
+  if (sorted_) throw EStringListError(kSortedInsert);
+  if (index < 0 || index > count_) throw EStringListError(kNotExists);
+  InsertItem(index, ByteStr(s), 0);
+}
+
+void TSList::Grow() {
+  int64_t delta = capacity_ <= 512 ? 128 : capacity_ / 4;
+  int64_t wanted = std::min<int64_t>(static_cast<int64_t>(capacity_) + delta, INT_MAX);
+  if (wanted <= capacity_) throw Error("List capacity out of bounds");
+  SetCapacity(static_cast<int>(wanted));
+}
+
+void TSList::SetCapacity(int newCapacity) {
+  if (newCapacity < count_) throw Error("List capacity out of bounds (" + std::to_string(newCapacity) + ")");
+  if (newCapacity == capacity_) return;
+  if (newCapacity == 0) {
+    std::free(items_);
+    items_ = nullptr;
+  } else {
+    // Items are relocated bitwise: a ByteStr holds no pointer into itself.
+    void* mem = std::realloc(static_cast<void*>(items_), sizeof(ByteStr) * static_cast<size_t>(newCapacity));
+    if (!mem) throw std::bad_alloc();
+    items_ = static_cast<ByteStr*>(mem);
+  }
+  capacity_ = newCapacity;
+}
+
+bool TSList::InsertItem(int index, const ByteStr& s, uint8_t) {
+  if (count_ == capacity_) Grow();
+  if (index < count_) {
+    std::memmove(static_cast<void*>(items_ + index + 1), static_cast<const void*>(items_ + index),
+                 sizeof(ByteStr) * static_cast<size_t>(count_ - index));
+  }
+  new (items_ + index) ByteStr(s);
+  ++count_;
+  return true;
+}
+
+void TSList::Put(int index, const ByteStr& s) {
+  if (sorted_) throw EStringListError(kSortedPut);
+  CheckIndex(index);
+  items_[index] = s;
+}
+
+void TSList::Delete(int index) {
+  CheckIndex(index);
+  items_[index].~ByteStr();
+  --count_;
+  if (index < count_) {
+    std::memmove(static_cast<void*>(items_ + index), static_cast<const void*>(items_ + index + 1),
+                 sizeof(ByteStr) * static_cast<size_t>(count_ - index));
+  }
+}
+
+void TSList::DeleteMarked(const std::vector<uint8_t>& marks) {
+  if (!IsPlain()) {
+    for (int i = count_ - 1; i >= 0; --i)
+      if (marks[i]) Delete(i);
+    return;
+  }
+  int w = 0;
+  for (int i = 0; i < count_; ++i) {
+    if (marks[i]) {
+      items_[i].~ByteStr();
+    } else {
+      if (w != i) std::memcpy(static_cast<void*>(items_ + w), static_cast<const void*>(items_ + i), sizeof(ByteStr));
+      ++w;
+    }
+  }
+  count_ = w;
+}
+
+void TSList::Clear() {
+  for (int i = 0; i < count_; ++i) items_[i].~ByteStr();
+  count_ = 0;
+  SetCapacity(0);
+}
+
+void TSList::Exchange(int a, int b) {
+  CheckIndex(a);
+  CheckIndex(b);
+  std::swap(items_[a], items_[b]);
+}
+
+void TSList::Sort() {
+  if (sorted_ || count_ <= 1) return;
+  if (caseSensitive_) {
+    // Items that compare equal are equal bytes here, so any correct sort gives the same list.
+    std::vector<uint64_t> keys;
+    if (int length = PackDigitKeys(items_, count_, keys)) {
+      RadixSort(keys);
+      for (int i = 0; i < count_; ++i) items_[i] = DigitsItem(keys[i], length);
+      return;
+    }
+    std::sort(items_, items_ + count_,
+              [](const ByteStr& a, const ByteStr& b) { return CompareBytes(a.view(), b.view(), true) < 0; });
+    return;
+  }
+  // Case-folded order keeps differing bytes that fold alike in the order this exact
+  // quicksort leaves them, so it is kept as it is.
+  auto less = [this](int i, const ByteStr& p) { return CompareStrings(items_[i].view(), p.view()) < 0; };
+  auto more = [this](int j, const ByteStr& p) { return CompareStrings(items_[j].view(), p.view()) > 0; };
+  std::vector<std::pair<int, int>> stack{{0, count_ - 1}};
+  while (!stack.empty()) {
+    auto [lo, hi] = stack.back();
+    stack.pop_back();
+    while (lo < hi) {
+      ByteStr pivot = items_[(static_cast<int64_t>(lo) + hi) / 2];
+      int i = lo, j = hi;
+      do {
+        while (less(i, pivot)) ++i;
+        while (more(j, pivot)) --j;
+        if (i <= j) {
+          if (i != j) std::swap(items_[i], items_[j]);
+          ++i;
+          --j;
+        }
+      } while (i <= j);
+      if (lo < j) stack.push_back({lo, j});
+      lo = i;
+    }
+  }
+}
+
+void TSList::SetSorted(bool value) {
+  if (value == sorted_) return;
+  if (value) Sort();
+  sorted_ = value;
+}
+
+void TSList::AddList(const TSList& other) {
+  int n = other.count_;
+  if (!sorted_ && count_ + static_cast<int64_t>(n) > capacity_ && count_ + static_cast<int64_t>(n) <= INT_MAX)
+    SetCapacity(count_ + n);
+  for (int i = 0; i < n; ++i) {
+    ByteStr item = other.items_[i];  // a copy: adding to this list may move other's slots
+    Add(item);
+  }
+}
+
+void TSList::AddStrings(const std::vector<std::string>& strings) {
+  for (const auto& s : strings) Add(std::string_view(s));
+}
+
+void TSList::Assign(const TSList& other) {
+  if (&other == this) return;
+  Clear();
+  LoadingScope loading(*this);
+  AddList(other);
+}
+
+void TSList::AssignStrings(const std::vector<std::string>& strings) {
+  Clear();
+  LoadingScope loading(*this);
+  AddStrings(strings);
+}
+
+std::string TSList::GetText() const {
+  size_t total = 0;
+  for (int i = 0; i < count_; ++i) total += items_[i].size() + 2;
+  std::string text;
+  text.reserve(total);
+  for (int i = 0; i < count_; ++i) {
+    text.append(items_[i].view());
+    text.append("\r\n", 2);
+  }
+  return text;
+}
+
+void TSList::SetText(std::string_view text) {
+  Clear();
+  AddText(text);
+}
+
+void TSList::AddText(std::string_view text) {
+  LoadingScope loading(*this);
+  int64_t lines = CountLines(text);
+  if (!sorted_ && count_ + lines > capacity_ && count_ + lines <= INT_MAX)
+    SetCapacity(static_cast<int>(count_ + lines));
+  ForEachLine(text, [&](std::string_view line) { Add(ByteStr(line)); });
+}
+
+void TSList::LoadFromStream(std::istream& in) {
+  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  SetText(text);
+}
+
+void TSList::LoadFromFile(const std::filesystem::path& path) {
+  std::string text = ReadWholeFile(path);  // read first: a file that cannot be opened leaves the list alone
+  SetText(text);
+}
+
+void TSList::SaveToStream(std::ostream& out) const {
+  std::string text = GetText();
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+void TSList::SaveTo(FileWriter& out) const {
+  for (int i = 0; i < count_; ++i) {
+    out.Write(items_[i].view());
+    out.Write("\r\n");
+  }
+}
+
+void TSList::SaveToFile(const std::filesystem::path& path) const {
+  FileWriter out(path);
+  SaveTo(out);
+  out.Close();
+}
+
+}  // namespace telqor

@@ -1,0 +1,133 @@
+// TSList: the list of byte-string items behind every number list and loaded number file.
+//
+// Items are GBK bytes, one line of a file each, held as ByteStr (inline up to 15 bytes, shared
+// otherwise), so Assign, AddList and Get copy references, never bytes. A list may be kept
+// sorted (Add inserts in CompareStrings order). Loading splits text at CR, LF and CR LF, keeps
+// empty lines, and stops at a zero byte; saving writes every item followed by CR LF.
+// Errors are EStringListError with the list's fixed texts; a failing call leaves the list as
+// it was. A list is owned by one thread at a time.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/byte_str.h"
+
+namespace telqor {
+
+class FileWriter;
+
+enum class TDuplicates : uint8_t { Ignore = 0, Accept = 1, Error = 2 };
+
+class TSList {
+ public:
+  TSList();
+  virtual ~TSList();
+  TSList(const TSList&) = delete;
+  TSList& operator=(const TSList&) = delete;
+
+  int Count() const { return count_; }
+  int Capacity() const { return capacity_; }
+
+  // The item at index; "Not exists" outside 0..Count-1.
+  ByteStr Get(int index) const;
+  // Unchecked access for loops that know their bounds.
+  const ByteStr& operator[](int index) const { return items_[index]; }
+  std::string_view View(int index) const { return items_[index].view(); }
+
+  int Add(std::string_view s);
+  int Add(const ByteStr& s);
+  void Insert(int index, std::string_view s);
+  virtual bool InsertItem(int index, const ByteStr& s, uint8_t extra = 0);
+  virtual void Put(int index, const ByteStr& s);
+  void Put(int index, std::string_view s) { Put(index, ByteStr(s)); }
+  virtual void SetCapacity(int newCapacity);
+  virtual void Delete(int index);
+  virtual void Clear();
+  void Exchange(int a, int b);
+
+  // Binary search: true when an equal item exists; index is that item or the insertion point.
+  bool Find(std::string_view s, int& index) const;
+  virtual void Sort();
+
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool value);
+  TDuplicates Duplicates() const { return duplicates_; }
+  void SetDuplicates(TDuplicates value) { duplicates_ = value; }
+  bool CaseSensitive() const { return caseSensitive_; }
+  void SetCaseSensitive(bool value) { caseSensitive_ = value; }
+  bool Loading() const { return loading_; }
+  void SetLoading(bool value) { loading_ = value; }
+
+  void AddList(const TSList& other);
+  void AddStrings(const std::vector<std::string>& strings);
+  void Assign(const TSList& other);
+  void AssignStrings(const std::vector<std::string>& strings);
+
+  std::string GetText() const;
+  void SetText(std::string_view text);
+  // Appends the lines of text, as SetText does but without clearing first.
+  void AddText(std::string_view text);
+
+  void LoadFromStream(std::istream& in);
+  virtual void LoadFromFile(const std::filesystem::path& path);
+  void SaveToStream(std::ostream& out) const;
+  void SaveTo(FileWriter& out) const;
+  virtual void SaveToFile(const std::filesystem::path& path) const;
+
+  int CompareStrings(std::string_view a, std::string_view b) const;
+
+  // Removes every item whose mark is non-zero, keeping the order of the rest; marks has Count
+  // entries. One pass on a plain list; derived lists go through their own Delete.
+  void DeleteMarked(const std::vector<uint8_t>& marks);
+
+  // True when the list is a TSList itself, not a derived list with its own overrides.
+  bool IsPlain() const;
+
+ private:
+  void Grow();
+  void CheckIndex(int index) const;
+
+  ByteStr* items_ = nullptr;
+  int count_ = 0;
+  int capacity_ = 0;
+  bool sorted_ = false;
+  TDuplicates duplicates_ = TDuplicates::Ignore;
+  bool caseSensitive_ = true;
+  bool loading_ = false;
+};
+
+// Byte order of two strings (unsigned bytes, a prefix is smaller); with caseSensitive false
+// each differing byte is first mapped through the list's case-folding table.
+int CompareBytes(std::string_view a, std::string_view b, bool caseSensitive);
+
+// Calls onLine for every line of text: breaks at CR, LF or CR LF, text ends at a zero byte,
+// empty lines kept, no item for the empty rest after a final break.
+template <typename F>
+void ForEachLine(std::string_view text, F&& onLine) {
+  const char* p = text.data();
+  const char* end = p + text.size();
+  const char* line = p;
+  while (p < end) {
+    char c = *p;
+    if (c == '\n' || c == '\r' || c == '\0') {
+      if (c == '\0') {
+        end = p;
+        break;
+      }
+      onLine(std::string_view(line, static_cast<size_t>(p - line)));
+      ++p;
+      if (c == '\r' && p < end && *p == '\n') ++p;
+      line = p;
+    } else {
+      ++p;
+    }
+  }
+  if (line < end) onLine(std::string_view(line, static_cast<size_t>(end - line)));
+}
+
+}  // namespace telqor

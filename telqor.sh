@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Set-up and everyday commands:
+#   ./telqor.sh run    install what is missing, build, start the program
+#   ./telqor.sh test   install what is missing, build, run every test
+#   ./telqor.sh asan   the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+set -euo pipefail
+cd "$(dirname "$0")"
+what=${1:-run}
+shift || true
+
+bash scripts/install-deps.sh
+jobs=$(nproc 2>/dev/null || echo 2)
+
+case "$what" in
+  run)
+    cmake --preset release >/dev/null
+    cmake --build build -j "$jobs"
+    exec ./build/cli/telqor-cli --help "$@"
+    ;;
+  test)
+    cmake --preset release >/dev/null
+    cmake --build build -j "$jobs"
+    cd build && ctest --output-on-failure -j "$jobs"
+    ;;
+  asan)
+    cmake --preset asan >/dev/null
+    cmake --build build-asan -j "$jobs"
+    cd build-asan && ctest --output-on-failure -j "$jobs"
+    ;;
+  *)
+    echo "usage: $0 run|test|asan" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,138 @@
+// telqor-cli end to end: run the program on files in a temporary folder and compare bytes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "tests/support/test_files.h"
+
+namespace telqor {
+namespace {
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+class Cli : public ::testing::Test {
+ protected:
+  Result Run(const std::vector<std::string>& args) {
+    std::string command = Quote(TELQOR_CLI);
+    for (const auto& a : args) command.append(1, ' ').append(Quote(a));
+    command.append(" > ").append(Quote((dir / "stdout").string()));
+    command.append(" 2> ").append(Quote((dir / "stderr").string())).append(" < /dev/null");
+    int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadBytes(dir / "stdout"), test::ReadBytes(dir / "stderr")};
+  }
+  std::string File(const std::string& name, const std::string& bytes) {
+    test::WriteBytes(dir / name, bytes);
+    return (dir / name).string();
+  }
+  std::string Path(const std::string& name) { return (dir / name).string(); }
+
+  test::TempDir dir;
+};
+
+TEST_F(Cli, SortAppendsFilesThenSortsToStdoutOrFile) {
+  auto a = File("a.txt", "13900000000\r\n13700000000\r\n");
+  auto b = File("b.txt", "13800000000\n13700000000");  // no final line break
+  Result r = Run({"sort", a, b});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "13700000000\r\n13700000000\r\n13800000000\r\n13900000000\r\n");
+  r = Run({"sort", a, b, "-o", Path("out.txt")});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(test::ReadBytes(dir / "out.txt"), "13700000000\r\n13700000000\r\n13800000000\r\n13900000000\r\n");
+}
+
+TEST_F(Cli, DedupeByMode) {
+  auto in = File("in.txt", "3\r\n\r\n1\r\n3\r\n13363463632\r\n13377114254\r\n");
+  Result a = Run({"--mode", "A", "dedupe", in});
+  EXPECT_EQ(a.out, "1\r\n13363463632\r\n13377114254\r\n3\r\n");
+  // Mode B keeps first occurrences in order and merges numbers whose hashes are equal.
+  Result b = Run({"dedupe", "--mode", "B", in});
+  EXPECT_EQ(b.out, "3\r\n\r\n1\r\n13363463632\r\n");
+  EXPECT_EQ(Run({"dedupe", in}).out, a.out);  // A without settings
+}
+
+TEST_F(Cli, ShuffleKeepsEveryLine) {
+  std::string text;
+  for (int i = 0; i < 500; ++i) text += std::to_string(13800000000LL + i) + "\r\n";
+  auto in = File("in.txt", text);
+  Result r = Run({"shuffle", in});
+  ASSERT_EQ(r.status, 0);
+  EXPECT_NE(r.out, text);
+  auto lines = [](const std::string& t) {
+    std::vector<std::string> v;
+    for (size_t p = 0, q; (q = t.find("\r\n", p)) != std::string::npos; p = q + 2) v.push_back(t.substr(p, q - p));
+    std::sort(v.begin(), v.end());
+    return v;
+  };
+  EXPECT_EQ(lines(r.out), lines(text));
+}
+
+TEST_F(Cli, FilterOutKeepsOrder) {
+  auto in = File("in.txt", "5\r\n1\r\n4\r\n1\r\n2\r\n");
+  auto r1 = File("r1.txt", "1\r\n");
+  auto r2 = File("r2.txt", "4\r\n13377114254\r\n");
+  for (const char* mode : {"A", "B"}) {
+    Result r = Run({"--mode", mode, "filter-out", in, "--exclude", r1, r2, "-o", Path("out.txt")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(test::ReadBytes(dir / "out.txt"), "5\r\n2\r\n") << mode;
+  }
+  EXPECT_NE(Run({"filter-out", in}).status, 0);
+}
+
+TEST_F(Cli, OddInputsComeBackByteExact) {
+  EXPECT_EQ(Run({"sort", File("empty.txt", "")}).out, "");
+  EXPECT_EQ(Run({"sort", File("cr.txt", "b\ra\r")}).out, "a\r\nb\r\n");
+  EXPECT_EQ(Run({"sort", File("zero.txt", std::string("2\n1\0" "0\n", 5))}).out, "1\r\n2\r\n");
+  std::string longLine(10240, '8');
+  EXPECT_EQ(Run({"sort", File("long.txt", longLine + "\n1")}).out, "1\r\n" + longLine + "\r\n");
+  std::string gbk = "\xB1\xB1\xBE\xA9\r\n\xFF\x81\r\n";
+  EXPECT_EQ(Run({"--mode", "B", "dedupe", File("gbk.txt", gbk + gbk)}).out, gbk);
+}
+
+TEST_F(Cli, ErrorsGoToStderrWithStatus1) {
+  Result r = Run({"sort", Path("missing.txt")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Cannot open file \"" + Path("missing.txt") + "\". No such file or directory\n");
+  EXPECT_EQ(r.out, "");
+
+  r = Run({"sort", File("in.txt", "1"), "-o", Path("no/such/out.txt")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Cannot create file \"" + Path("no/such/out.txt") + "\". No such file or directory\n");
+
+  r = Run({"frobnicate"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("Unknown verb 'frobnicate'"), std::string::npos);
+  r = Run({"sort", "--fast", Path("in.txt")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("Unknown option '--fast'"), std::string::npos);
+  r = Run({"--mode", "C", "sort"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(Run({"sort"}).err, "No input files\n");
+  EXPECT_EQ(Run({}).status, 1);
+}
+
+TEST_F(Cli, HelpOnEveryVerb) {
+  Result r = Run({"--help"});
+  EXPECT_EQ(r.status, 0);
+  for (const char* verb : {"sort", "shuffle", "dedupe", "filter-out"}) {
+    EXPECT_NE(r.out.find(verb), std::string::npos);
+    Result v = Run({verb, "--help"});
+    EXPECT_EQ(v.status, 0);
+    EXPECT_NE(v.out.find(std::string("telqor-cli")), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace telqor
