@@ -118,7 +118,7 @@ bool UseModeB(const GlobalOptions& global) { return global.mode.value_or('A') ==
 
 void LoadInputs(TSList& list, const std::vector<std::string>& files) {
   if (files.empty()) throw UsageError("No input files");
-  for (const auto& file : files) list.AddText(ReadWholeFile(file));
+  for (const auto& file : files) list.AddText(FileContents(file).view());
 }
 
 void WriteResult(const TSList& list, const std::optional<std::string>& out) {

@@ -12,13 +12,8 @@ struct ByteStr::Block {
   char bytes[1];
 };
 
-ByteStr::ByteStr(std::string_view s) {
+void ByteStr::MakeShared(std::string_view s) {
   std::memset(raw_, 0, sizeof raw_);
-  if (s.size() <= kInlineMax) {
-    if (!s.empty()) std::memcpy(raw_, s.data(), s.size());
-    raw_[15] = static_cast<uint8_t>(s.size());
-    return;
-  }
   if (s.size() > UINT32_MAX) throw std::length_error("Item too long");
   void* mem = std::malloc(offsetof(Block, bytes) + s.size());
   if (!mem) throw std::bad_alloc();
@@ -31,10 +26,7 @@ ByteStr::ByteStr(std::string_view s) {
   raw_[15] = kHeapTag;
 }
 
-ByteStr::ByteStr(const ByteStr& other) noexcept {
-  std::memcpy(raw_, other.raw_, sizeof raw_);
-  if (IsHeap()) HeapBlock()->refs.fetch_add(1, std::memory_order_relaxed);
-}
+void ByteStr::AddRef() const noexcept { HeapBlock()->refs.fetch_add(1, std::memory_order_relaxed); }
 
 ByteStr& ByteStr::operator=(const ByteStr& other) noexcept {
   if (this != &other) {

@@ -19,8 +19,27 @@ class ByteStr {
   static constexpr size_t kInlineMax = 15;
 
   ByteStr() noexcept { std::memset(raw_, 0, sizeof raw_); }
-  explicit ByteStr(std::string_view s);
-  ByteStr(const ByteStr& other) noexcept;
+  explicit ByteStr(std::string_view s) {
+    if (s.size() > kInlineMax) {
+      MakeShared(s);
+      return;
+    }
+    std::memset(raw_, 0, sizeof raw_);
+    CopySmall(raw_, s.data(), s.size());
+    raw_[15] = static_cast<uint8_t>(s.size());
+  }
+  // An inline item from its two words, which must be in the inline form (zero padding, the
+  // size in the last byte).
+  static ByteStr FromInlineWords(uint64_t w0, uint64_t w1) noexcept {
+    ByteStr s;
+    std::memcpy(s.raw_, &w0, 8);
+    std::memcpy(s.raw_ + 8, &w1, 8);
+    return s;
+  }
+  ByteStr(const ByteStr& other) noexcept {
+    std::memcpy(raw_, other.raw_, sizeof raw_);
+    if (IsHeap()) AddRef();
+  }
   ByteStr(ByteStr&& other) noexcept {
     std::memcpy(raw_, other.raw_, sizeof raw_);
     std::memset(other.raw_, 0, sizeof other.raw_);
@@ -69,7 +88,23 @@ class ByteStr {
     return n;
   }
   const char* HeapData() const noexcept;
+  void MakeShared(std::string_view s);
+  // Copies n <= 15 bytes without a call: two overlapping fixed-size moves.
+  static void CopySmall(uint8_t* to, const char* from, size_t n) noexcept {
+    if (n >= 8) {
+      std::memcpy(to, from, 8);
+      std::memcpy(to + n - 8, from + n - 8, 8);
+    } else if (n >= 4) {
+      std::memcpy(to, from, 4);
+      std::memcpy(to + n - 4, from + n - 4, 4);
+    } else if (n > 0) {
+      to[0] = static_cast<uint8_t>(from[0]);
+      to[n / 2] = static_cast<uint8_t>(from[n / 2]);
+      to[n - 1] = static_cast<uint8_t>(from[n - 1]);
+    }
+  }
   void Release() noexcept;
+  void AddRef() const noexcept;
 
   alignas(8) uint8_t raw_[16];
 };

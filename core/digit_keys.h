@@ -1,21 +1,21 @@
 // The fast path for lists of numbers: items that are all ASCII digits of one length compare
-// as bytes exactly as their integer values compare, so they can be packed into 64-bit keys,
-// radix-sorted and written back as the same bytes.
+// as bytes exactly as their integer values compare, so they can be radix-sorted as 64-bit
+// keys and written back as the same bytes.
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "core/byte_str.h"
 
 namespace telqor {
 
-// When all count items are inline runs of the same number (1..19) of ASCII digits, fills keys
-// with their values and answers that length; otherwise answers 0 (keys then undefined).
-int PackDigitKeys(const ByteStr* items, int count, std::vector<uint64_t>& keys);
+// The common length (1..19) when all count items are inline runs of that many ASCII digits,
+// otherwise 0.
+int UniformDigitLength(const ByteStr* items, int count);
 
-// Ascending LSD radix sort.
-void RadixSort(std::vector<uint64_t>& keys);
+// Sorts items of UniformDigitLength length in byte order, in place: the keys and the radix
+// buffer live in the items' own memory (16 bytes an item), so no memory is allocated.
+void SortDigitItems(ByteStr* items, int count, int length);
 
 // The item of `length` digits (leading zeros kept) whose value is value.
 ByteStr DigitsItem(uint64_t value, int length);

@@ -1,5 +1,10 @@
 #include "core/file_io.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -47,6 +52,35 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
     throw EFileError("Cannot read file \"" + DisplayPath(path) + "\". " + SystemErrorText(err));
   }
   return text;
+}
+
+FileContents::FileContents(const std::filesystem::path& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    int err = errno;
+    throw EFileError("Cannot open file \"" + DisplayPath(path) + "\". " + SystemErrorText(err));
+  }
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+    void* m = ::mmap(nullptr, static_cast<size_t>(st.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    if (m != MAP_FAILED) {
+      ::madvise(m, static_cast<size_t>(st.st_size), MADV_SEQUENTIAL);
+      mapping_ = m;
+      data_ = static_cast<const char*>(m);
+      size_ = static_cast<size_t>(st.st_size);
+      ::close(fd);
+      return;
+    }
+  }
+  ::close(fd);
+  // Pipes, empty or special files, or no mapping: read it the plain way.
+  buffer_ = ReadWholeFile(path);
+  data_ = buffer_.data();
+  size_ = buffer_.size();
+}
+
+FileContents::~FileContents() {
+  if (mapping_) ::munmap(mapping_, size_);
 }
 
 FileWriter::FileWriter(const std::filesystem::path& path) : name_(DisplayPath(path)) {

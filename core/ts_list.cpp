@@ -13,6 +13,8 @@
 #include "core/digit_keys.h"
 #include "core/errors.h"
 #include "core/file_io.h"
+#include "core/memory.h"
+#include "core/parallel.h"
 
 namespace telqor {
 namespace {
@@ -48,10 +50,10 @@ class LoadingScope {
   bool was_;
 };
 
-int CountLines(std::string_view text) {
+int64_t CountLines(std::string_view text) {
   int64_t n = 0;
   ForEachLine(text, [&](std::string_view) { ++n; });
-  return n > INT_MAX ? INT_MAX : static_cast<int>(n);
+  return n;
 }
 
 bool HasLineFeed(std::string_view s) { return s.find('\n') != std::string_view::npos; }
@@ -161,6 +163,7 @@ void TSList::SetCapacity(int newCapacity) {
     void* mem = std::realloc(static_cast<void*>(items_), sizeof(ByteStr) * static_cast<size_t>(newCapacity));
     if (!mem) throw std::bad_alloc();
     items_ = static_cast<ByteStr*>(mem);
+    AdviseLargeBlock(mem, sizeof(ByteStr) * static_cast<size_t>(newCapacity));
   }
   capacity_ = newCapacity;
 }
@@ -226,10 +229,8 @@ void TSList::Sort() {
   if (sorted_ || count_ <= 1) return;
   if (caseSensitive_) {
     // Items that compare equal are equal bytes here, so any correct sort gives the same list.
-    std::vector<uint64_t> keys;
-    if (int length = PackDigitKeys(items_, count_, keys)) {
-      RadixSort(keys);
-      for (int i = 0; i < count_; ++i) items_[i] = DigitsItem(keys[i], length);
+    if (int length = UniformDigitLength(items_, count_)) {
+      SortDigitItems(items_, count_, length);
       return;
     }
     std::sort(items_, items_ + count_,
@@ -314,10 +315,42 @@ void TSList::SetText(std::string_view text) {
 
 void TSList::AddText(std::string_view text) {
   LoadingScope loading(*this);
+  if (IsPlain() && !sorted_) {
+    AppendLines(text);
+    return;
+  }
   int64_t lines = CountLines(text);
   if (!sorted_ && count_ + lines > capacity_ && count_ + lines <= INT_MAX)
     SetCapacity(static_cast<int>(count_ + lines));
   ForEachLine(text, [&](std::string_view line) { Add(ByteStr(line)); });
+}
+
+void TSList::AppendLines(std::string_view text) {
+  if (const void* zero = std::memchr(text.data(), 0, text.size()))
+    text = text.substr(0, static_cast<size_t>(static_cast<const char*>(zero) - text.data()));
+  // Large texts are cut after a line break into parts that are counted and built at once.
+  int parts = ParallelParts(text.size());
+  std::vector<std::string_view> pieces;
+  size_t from = 0;
+  for (int p = 1; p < parts; ++p) {
+    size_t cut = text.find_first_of("\r\n", std::max(from, text.size() * static_cast<size_t>(p) / parts));
+    if (cut == std::string_view::npos) break;
+    cut += (text[cut] == '\r' && cut + 1 < text.size() && text[cut + 1] == '\n') ? 2 : 1;
+    pieces.push_back(text.substr(from, cut - from));
+    from = cut;
+  }
+  pieces.push_back(text.substr(from));
+  std::vector<int64_t> starts(pieces.size() + 1, count_);
+  ParallelFor(static_cast<int>(pieces.size()), [&](int p) { starts[p + 1] = CountLines(pieces[p]); });
+  for (size_t p = 0; p < pieces.size(); ++p) starts[p + 1] += starts[p];
+  int64_t total = starts.back();
+  if (total > INT_MAX) throw Error("List capacity out of bounds");
+  if (total > capacity_) SetCapacity(static_cast<int>(total));
+  ParallelFor(static_cast<int>(pieces.size()), [&](int p) {
+    ByteStr* slot = items_ + starts[p];
+    ForEachLine(pieces[p], [&](std::string_view line) { new (slot++) ByteStr(line); });
+  });
+  count_ = static_cast<int>(total);
 }
 
 void TSList::LoadFromStream(std::istream& in) {
@@ -326,8 +359,8 @@ void TSList::LoadFromStream(std::istream& in) {
 }
 
 void TSList::LoadFromFile(const std::filesystem::path& path) {
-  std::string text = ReadWholeFile(path);  // read first: a file that cannot be opened leaves the list alone
-  SetText(text);
+  FileContents text(path);  // opened first: a file that cannot be opened leaves the list alone
+  SetText(text.view());
 }
 
 void TSList::SaveToStream(std::ostream& out) const {
@@ -336,10 +369,32 @@ void TSList::SaveToStream(std::ostream& out) const {
 }
 
 void TSList::SaveTo(FileWriter& out) const {
+  constexpr size_t kChunk = 1 << 16;
+  char buf[kChunk + sizeof(ByteStr)];
+  size_t used = 0;
   for (int i = 0; i < count_; ++i) {
-    out.Write(items_[i].view());
-    out.Write("\r\n");
+    const ByteStr& item = items_[i];
+    size_t n = item.size();
+    if (used + n + 2 > kChunk) {
+      out.Write(std::string_view(buf, used));
+      used = 0;
+      if (n + 2 > kChunk) {
+        out.Write(item.view());
+        out.Write("\r\n");
+        continue;
+      }
+    }
+    // An inline item is copied whole (16 bytes); only its n bytes count.
+    if (item.IsInline()) {
+      std::memcpy(buf + used, item.data(), sizeof(ByteStr));
+    } else {
+      std::memcpy(buf + used, item.data(), n);
+    }
+    used += n;
+    buf[used++] = '\r';
+    buf[used++] = '\n';
   }
+  if (used) out.Write(std::string_view(buf, used));
 }
 
 void TSList::SaveToFile(const std::filesystem::path& path) const {

@@ -8,7 +8,9 @@
 // it was. A list is owned by one thread at a time.
 #pragma once
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <iosfwd>
 #include <string>
@@ -90,6 +92,7 @@ class TSList {
 
  private:
   void Grow();
+  void AppendLines(std::string_view text);
   void CheckIndex(int index) const;
 
   ByteStr* items_ = nullptr;
@@ -109,23 +112,33 @@ int CompareBytes(std::string_view a, std::string_view b, bool caseSensitive);
 // empty lines kept, no item for the empty rest after a final break.
 template <typename F>
 void ForEachLine(std::string_view text, F&& onLine) {
+  if (const void* zero = std::memchr(text.data(), 0, text.size()))
+    text = text.substr(0, static_cast<size_t>(static_cast<const char*>(zero) - text.data()));
   const char* p = text.data();
   const char* end = p + text.size();
   const char* line = p;
   while (p < end) {
-    char c = *p;
-    if (c == '\n' || c == '\r' || c == '\0') {
-      if (c == '\0') {
-        end = p;
-        break;
+    // Eight bytes at a time: the lowest byte flagged as CR or LF is exact (borrows only reach
+    // bytes above it).
+    if constexpr (std::endian::native == std::endian::little) {
+      constexpr uint64_t kOnes = 0x0101010101010101ULL, kHigh = 0x8080808080808080ULL;
+      while (end - p >= 8) {
+        uint64_t w;
+        std::memcpy(&w, p, 8);
+        uint64_t lf = w ^ (kOnes * '\n'), cr = w ^ (kOnes * '\r');
+        uint64_t hit = (((lf - kOnes) & ~lf) | ((cr - kOnes) & ~cr)) & kHigh;
+        if (hit) {
+          p += std::countr_zero(hit) / 8;
+          break;
+        }
+        p += 8;
       }
-      onLine(std::string_view(line, static_cast<size_t>(p - line)));
-      ++p;
-      if (c == '\r' && p < end && *p == '\n') ++p;
-      line = p;
-    } else {
-      ++p;
     }
+    while (p < end && *p != '\n' && *p != '\r') ++p;
+    if (p == end) break;
+    onLine(std::string_view(line, static_cast<size_t>(p - line)));
+    if (*p++ == '\r' && p < end && *p == '\n') ++p;
+    line = p;
   }
   if (line < end) onLine(std::string_view(line, static_cast<size_t>(end - line)));
 }

@@ -223,6 +223,27 @@ TEST(TSListSort, MatchesAPlainByteSort) {
   mixed.push_back("\xB1\xB1\xBE\xA9");
   check(mixed);
   check({"0000000000000000009", "1000000000000000000", "0999999999999999999"});
+  // Packed numbers of every inline length, leading zeros kept.
+  for (int length : {1, 7, 8, 9, 12, 15}) {
+    Strings same;
+    for (int i = 0; i < 3000; ++i) {
+      std::string digits;
+      for (int k = 0; k < length; ++k) digits += static_cast<char>('0' + rng() % (k == 0 && i % 2 ? 1 : 10));
+      same.push_back(digits);
+    }
+    check(same);
+  }
+}
+
+TEST(TSListSort, MillionsOfNumbersSortInParts) {
+  std::mt19937_64 rng(11);
+  Strings numbers;
+  for (int i = 0; i < 2500000; ++i) numbers.push_back(std::to_string(13000000000ULL + rng() % 6000000000ULL));
+  TSList list;
+  Fill(list, numbers);
+  list.Sort();
+  std::sort(numbers.begin(), numbers.end());
+  EXPECT_TRUE(Items(list) == numbers);
 }
 
 TEST(TSListSort, CaseInsensitiveListsSortFolded) {
@@ -255,6 +276,33 @@ TEST(TSListEdit, DeleteMarkedKeepsOrder) {
   Fill(list, {"1", std::string(30, 'l'), "3", "4"});
   list.DeleteMarked({0, 1, 0, 1});
   EXPECT_EQ(Items(list), (Strings{"1", "3"}));
+}
+
+}  // namespace
+}  // namespace telqor
+
+namespace telqor {
+namespace {
+
+// Texts big enough to be split and built in parts: every line break kind lands at a cut.
+TEST(TSListText, LargeTextsLoadAsTheirLines) {
+  const char* breaks[] = {"\r\n", "\n", "\r", "\n\r"};
+  std::string text;
+  Strings want{"first"};
+  for (int i = 0; text.size() < (size_t{24} << 20); ++i) {
+    std::string line = std::to_string(13800000000LL + i);
+    text += line;
+    want.push_back(line);
+    text += breaks[i % 4];
+    if (i % 4 == 3) want.push_back("");
+  }
+  text += "tail";
+  want.push_back("tail");
+  TSList list;
+  Fill(list, {"first"});
+  list.AddText(text);
+  EXPECT_EQ(list.Count(), static_cast<int>(want.size()));
+  EXPECT_TRUE(Items(list) == want);
 }
 
 }  // namespace

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Times telqor-cli against the standard tools on ten million random mobile numbers (about 20%
+# repeats) and a second, half-overlapping set. Each pair runs alternately ROUNDS times; the
+# best time of each side counts. Outputs of a pair are checked to agree before a time is shown.
+#   bench/run_core.sh            (N=10000000 ROUNDS=3 by default; BUILD=build folder)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD:-$root/build}
+N=${N:-10000000}
+ROUNDS=${ROUNDS:-3}
+data=$root/bench/data
+out=$root/bench/out
+cli=$build/cli/telqor-cli
+gen=$build/bench/telqor_bench_gen
+check=$build/bench/telqor_bench_check
+
+for tool in "$cli" "$gen" "$check"; do
+  [[ -x $tool ]] || { echo "missing $tool: build first (./telqor.sh test)" >&2; exit 1; }
+done
+[[ -x /usr/bin/time ]] || { echo "missing /usr/bin/time: apt-get install time" >&2; exit 1; }
+mkdir -p "$data" "$out"
+a=$data/a-$N.txt
+b=$data/b-$N.txt
+[[ -f $a ]] || "$gen" "$N" 20 1 "$a"
+[[ -f $b ]] || "$gen" "$N" 20 2 "$b" 1
+export LC_ALL=C
+
+# run NAME CMD...: runs once, appends "seconds peak-KB" to $out/NAME.times
+run() {
+  local name=$1
+  shift
+  /usr/bin/time -f "%e %M" -o "$out/$name.last" "$@" >/dev/null
+  cat "$out/$name.last" >>"$out/$name.times"
+}
+best() { sort -n "$out/$1.times" | head -1; }
+
+# pair LABEL CHECK-MODE OURS-CMD -- THEIRS-CMD  (each command writes $out/ours or $out/theirs)
+pair() {
+  local label=$1 mode=$2
+  shift 2
+  local ours=() theirs=()
+  while [[ $1 != -- ]]; do ours+=("$1"); shift; done
+  shift
+  theirs=("$@")
+  rm -f "$out/ours.times" "$out/theirs.times"
+  for ((r = 0; r < ROUNDS; r++)); do
+    run ours bash -c "${ours[*]}"
+    run theirs bash -c "${theirs[*]}"
+  done
+  local verdict
+  if ! verdict=$("$check" "$mode" "$out/ours" "$out/theirs"); then
+    printf '%-44s OUTPUTS DIFFER: %s\n' "$label" "$verdict"
+    return
+  fi
+  read -r to mo < <(best ours)
+  read -r tt mt < <(best theirs)
+  awk -v l="$label" -v to="$to" -v tt="$tt" -v mo="$mo" -v mt="$mt" -v n="$N" -v v="$verdict" 'BEGIN {
+    printf "%-44s %7.2fs %7.2fs %6.1fx   %5.0f MB %5.0f MB  %4.1f B/item  %s\n",
+      l, to, tt, (to > 0 ? tt / to : 0), mo / 1024, mt / 1024, mo * 1024 / n, v }'
+}
+
+printf '%s numbers per set, best of %s rounds\n' "$N" "$ROUNDS"
+printf '%-44s %8s %8s %7s   %8s %8s\n' "pair (telqor vs other)" telqor other ratio "telqor" "other"
+pair "sort  vs  sort" same \
+  "$cli" sort "$a" -o "$out/ours" -- sort "$a" -o "$out/theirs"
+pair "dedupe --mode A  vs  sort -u" same \
+  "$cli" --mode A dedupe "$a" -o "$out/ours" -- sort -u "$a" -o "$out/theirs"
+pair "dedupe --mode B  vs  awk '!seen[\$0]++'" hash-first \
+  "$cli" --mode B dedupe "$a" -o "$out/ours" -- awk "'!seen[\$0]++'" "$a" ">" "$out/theirs"
+pair "shuffle  vs  shuf" multiset \
+  "$cli" shuffle "$a" -o "$out/ours" -- shuf "$a" -o "$out/theirs"
+pair "filter-out  vs  awk anti-join" same \
+  "$cli" filter-out "$b" --exclude "$a" -o "$out/ours" -- \
+  awk "'NR==FNR{a[\$0];next} !(\$0 in a)'" "$a" "$b" ">" "$out/theirs"
+pair "filter-out  vs  sort + comm -23 (unordered)" set \
+  "$cli" filter-out "$b" --exclude "$a" -o "$out/ours" -- \
+  "comm -23 <(sort -u $b) <(sort -u $a) > $out/theirs"
