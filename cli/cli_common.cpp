@@ -114,7 +114,18 @@ void ConsoleUi::Inform(std::string_view message) { std::cerr << message << "\n";
 
 void ConsoleUi::OpenFolder(const std::filesystem::path& folder) { std::cout << folder.string() << "\n"; }
 
-bool UseModeB(const GlobalOptions& global) { return global.mode.value_or('A') == 'B'; }
+Startup& Started(GlobalOptions& global) {
+  if (!global.startup) {
+    global.startup = StartUp(ProgramFolder(global.home));
+    for (const auto& problem : global.startup->problems) std::cerr << problem << "\n";
+  }
+  return *global.startup;
+}
+
+bool UseModeB(GlobalOptions& global) {
+  if (global.mode) return *global.mode == 'B';
+  return Started(global).settings.ModeB();
+}
 
 void LoadInputs(TSList& list, const std::vector<std::string>& files) {
   if (files.empty()) throw UsageError("No input files");
@@ -132,7 +143,7 @@ void WriteResult(const TSList& list, const std::optional<std::string>& out) {
 }
 
 int RunListVerb(std::vector<std::string> args, GlobalOptions& global, const char* usage,
-                     void (*operation)(TSList&, const GlobalOptions&)) {
+                     void (*operation)(TSList&, GlobalOptions&)) {
   Args a(std::move(args), global);
   if (a.Help()) {
     std::cout << usage;
@@ -140,6 +151,7 @@ int RunListVerb(std::vector<std::string> args, GlobalOptions& global, const char
   }
   auto out = a.Value("--output", "-o");
   auto files = a.Positional();
+  Started(global);
   TSList list;
   LoadInputs(list, files);
   operation(list, global);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/data_folders.h"
 #include "core/errors.h"
 #include "core/ts_list.h"
 #include "core/ui.h"
@@ -23,7 +24,12 @@ struct GlobalOptions {
   std::optional<std::filesystem::path> home;
   std::optional<char> mode;  // 'A' or 'B' when given
   bool yes = false;
+  std::optional<Startup> startup;  // once the program folder was prepared
 };
+
+// Prepares the program folder as the program does at start (data tree, first-run settings,
+// dated output folder), once; what could not be done is reported on standard error.
+Startup& Started(GlobalOptions& global);
 
 // The arguments of one verb: options with values, flags, and the positional files.
 class Args {
@@ -60,7 +66,7 @@ class ConsoleUi : public Ui {
 };
 
 // Processing mode B? From --mode, else the settings of the program folder.
-bool UseModeB(const GlobalOptions& global);
+bool UseModeB(GlobalOptions& global);
 
 // Appends the lines of every file, in order (nothing removed), as loading files into a list does.
 void LoadInputs(TSList& list, const std::vector<std::string>& files);
@@ -70,6 +76,6 @@ void WriteResult(const TSList& list, const std::optional<std::string>& out);
 
 // The frame of a verb that loads FILE... into one list, changes it and writes it (-o OUT).
 int RunListVerb(std::vector<std::string> args, GlobalOptions& global, const char* usage,
-                void (*operation)(TSList&, const GlobalOptions&));
+                void (*operation)(TSList&, GlobalOptions&));
 
 }  // namespace telqor::cli

@@ -9,6 +9,7 @@ const std::vector<Command>& Commands() {
       {"shuffle", "put the lines of files in random order", RunShuffle},
       {"dedupe", "keep each line once", RunDedupe},
       {"filter-out", "drop the lines that stand in other files", RunFilterOut},
+      {"settings", "show the settings in effect and the folders in use", RunSettings},
   };
   return commands;
 }

@@ -19,6 +19,7 @@ int RunSort(std::vector<std::string> args, GlobalOptions& global);
 int RunShuffle(std::vector<std::string> args, GlobalOptions& global);
 int RunDedupe(std::vector<std::string> args, GlobalOptions& global);
 int RunFilterOut(std::vector<std::string> args, GlobalOptions& global);
+int RunSettings(std::vector<std::string> args, GlobalOptions& global);
 
 const std::vector<Command>& Commands();
 

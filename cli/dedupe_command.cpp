@@ -14,7 +14,7 @@ int RunDedupe(std::vector<std::string> args, GlobalOptions& global) {
                           "  mode A: exact; the result is sorted and holds no empty line.\n"
                           "  mode B: by hash, faster; the first of each item is kept, in order. Two different items\n"
                           "          with equal hashes count as one.\n",
-                          [](TSList& list, const GlobalOptions& g) {
+                          [](TSList& list, GlobalOptions& g) {
                             if (UseModeB(g)) {
                               DedupeByHash(list);
                             } else {

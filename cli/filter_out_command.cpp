@@ -19,6 +19,7 @@ int RunFilterOut(std::vector<std::string> args, GlobalOptions& global) {
   auto refs = a.List("--exclude");
   auto files = a.Positional();
   if (refs.empty()) throw UsageError("filter-out needs --exclude REF...");
+  Started(global);
   TSList items, reference, kept;
   LoadInputs(items, files);
   LoadInputs(reference, refs);

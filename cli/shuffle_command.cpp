@@ -10,7 +10,7 @@ int RunShuffle(std::vector<std::string> args, GlobalOptions& global) {
   return RunListVerb(std::move(args), global,
                           "Usage: telqor-cli shuffle FILE... [-o OUT]\n"
                           "Loads the files into one list, puts it in random order and writes it to OUT or standard output.\n",
-                          [](TSList& list, const GlobalOptions&) { ShuffleList(list); });
+                          [](TSList& list, GlobalOptions&) { ShuffleList(list); });
 }
 
 }  // namespace telqor::cli

@@ -25,7 +25,8 @@ std::string Quote(const std::string& s) {
 class Cli : public ::testing::Test {
  protected:
   Result Run(const std::vector<std::string>& args) {
-    std::string command = Quote(TELQOR_CLI);
+    // The program folder is a temporary one, not the build folder of the executable.
+    std::string command = "TELQOR_HOME=" + Quote((dir / "home").string()) + " " + Quote(TELQOR_CLI);
     for (const auto& a : args) command.append(1, ' ').append(Quote(a));
     command.append(" > ").append(Quote((dir / "stdout").string()));
     command.append(" 2> ").append(Quote((dir / "stderr").string())).append(" < /dev/null");
@@ -60,7 +61,7 @@ TEST_F(Cli, DedupeByMode) {
   // Mode B keeps first occurrences in order and merges numbers whose hashes are equal.
   Result b = Run({"dedupe", "--mode", "B", in});
   EXPECT_EQ(b.out, "3\r\n\r\n1\r\n13363463632\r\n");
-  EXPECT_EQ(Run({"dedupe", in}).out, a.out);  // A without settings
+  EXPECT_EQ(Run({"dedupe", in}).out, a.out);  // A with first-run settings
 }
 
 TEST_F(Cli, ShuffleKeepsEveryLine) {
@@ -121,6 +122,29 @@ TEST_F(Cli, ErrorsGoToStderrWithStatus1) {
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(Run({"sort"}).err, "No input files\n");
   EXPECT_EQ(Run({}).status, 1);
+}
+
+TEST_F(Cli, SettingsVerbPreparesTheProgramFolder) {
+  Result r = Run({"--home", Path("prog"), "settings"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  for (const char* folder : {"基础数据", "我的数据/临时数据", "我的数据/使用过文件", "我的数据/待使用文件", "我的数据/其它数据"})
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "prog" / folder)) << folder;
+  EXPECT_NE(r.out.find("CalMode=0"), std::string::npos);
+  EXPECT_NE(r.out.find("Processing mode: A"), std::string::npos);
+  std::string ini = test::ReadBytes(dir / "prog" / "Telqor.ini");
+  EXPECT_EQ(ini.substr(0, 38), "[SYSTEM]\r\ntelecomtag=133;153;180;189\r\n");
+  // Any verb prepares the folder the same way (TELQOR_HOME here).
+  Run({"sort", File("x.txt", "")});
+  EXPECT_TRUE(std::filesystem::exists(dir / "home" / "Telqor.ini"));
+}
+
+TEST_F(Cli, ModeComesFromTheSettingsUnlessGiven) {
+  std::filesystem::create_directories(dir / "home");
+  test::WriteBytes(dir / "home" / "Telqor.ini", "[SYSTEM]\r\nCalMode=5\r\n");
+  auto in = File("in.txt", "2\r\n1\r\n2\r\n");
+  EXPECT_EQ(Run({"dedupe", in}).out, "2\r\n1\r\n");  // any non-zero CalMode is B
+  EXPECT_EQ(Run({"dedupe", in, "--mode", "A"}).out, "1\r\n2\r\n");
+  EXPECT_NE(Run({"settings"}).out.find("Processing mode: B"), std::string::npos);
 }
 
 TEST_F(Cli, HelpOnEveryVerb) {

@@ -1,0 +1,62 @@
+// settings: the settings in effect and the folders in use.
+#include <iostream>
+
+#include "cli/commands.h"
+#include "core/gbk.h"
+
+namespace telqor::cli {
+
+int RunSettings(std::vector<std::string> args, GlobalOptions& global) {
+  Args a(std::move(args), global);
+  if (a.Help()) {
+    std::cout << "Usage: telqor-cli [--home DIR] settings\n"
+                 "Prints the settings in effect (from Telqor.ini, written with first-run values when missing)\n"
+                 "and the folders in use. Folder settings that name no existing folder show their defaults.\n";
+    return 0;
+  }
+  a.Positional().empty() ? void() : throw UsageError("settings takes no files");
+  const Startup& s = Started(global);
+  const Settings& v = s.settings;
+  auto show = [](const char* key, const auto& value) {
+    if constexpr (std::is_integral_v<std::decay_t<decltype(value)>>) {
+      std::cout << key << "=" << value << "\n";
+    } else {
+      std::cout << key << "=" << GbkToUtf8(value) << "\n";
+    }
+  };
+  std::cout << "Settings file: " << s.iniFile.string() << "\n[" << kSettingsSection << "]\n";
+  show("telecomtag", v.telecomtag);
+  show("unicomtag", v.unicomtag);
+  show("mobiletag", v.mobiletag);
+  show("MapCacheSize", v.MapCacheSize);
+  show("RegExprMain", v.RegExprMain);
+  show("RegExprMobile", v.RegExprMobile);
+  show("RegExprTel", v.RegExprTel);
+  show("RegExprEx1", v.RegExprEx1);
+  show("RegExprEx2", v.RegExprEx2);
+  show("CalMode", v.CalMode);
+  show("MyUsedDataPath", v.MyUsedDataPath);
+  show("MywillUseDataPath", v.MywillUseDataPath);
+  show("MyOtherDataPath", v.MyOtherDataPath);
+  show("DADelimiter", v.DADelimiter);
+  show("DAReplace1", v.DAReplace1);
+  show("DAReplace2", v.DAReplace2);
+  show("DAColumnNo", v.DAColumnNo);
+  show("DAFixIndex", v.DAFixIndex);
+  show("DADataA", v.DADataA);
+  show("DADataB", v.DADataB);
+  show("DAOutColumnNo", v.DAOutColumnNo);
+  std::cout << "\nProcessing mode: " << (v.ModeB() ? "B" : "A") << "\n\nFolders:\n";
+  const DataFolders& f = s.folders;
+  std::cout << "  program folder:        " << FolderText(f.program) << "\n"
+            << "  base-data folder:      " << FolderText(f.baseData) << "\n"
+            << "  my-data folder:        " << FolderText(f.myData) << "\n"
+            << "  temporary folder:      " << FolderText(f.temporary) << "\n"
+            << "  used-files folder:     " << FolderText(f.usedFiles) << "\n"
+            << "  to-use folder:         " << FolderText(f.toUse) << "\n"
+            << "  output folder:         " << FolderText(f.otherData) << "\n"
+            << "  dated output folder:   " << FolderText(f.datedOutput) << "\n";
+  return 0;
+}
+
+}  // namespace telqor::cli
