@@ -130,7 +130,8 @@ int TSList::Add(std::string_view s) {
 int TSList::Add(const ByteStr& s) {
   if (!loading_ && HasLineFeed(s.view())) return Add(s.view());
   int pos = count_;
-  if (sorted_) {
+  // Items often come in order: one comparison with the last item saves the search.
+  if (sorted_ && !(count_ > 0 && CompareStrings(items_[count_ - 1].view(), s.view()) < 0)) {
     if (Find(s.view(), pos)) {
       if (duplicates_ == TDuplicates::Ignore) return pos;
       if (duplicates_ == TDuplicates::Error) throw EStringListError(kDuplicates);
@@ -368,11 +369,12 @@ void TSList::SaveToStream(std::ostream& out) const {
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-void TSList::SaveTo(FileWriter& out) const {
+void TSList::SaveTo(FileWriter& out, int from, int count) const {
   constexpr size_t kChunk = 1 << 16;
   char buf[kChunk + sizeof(ByteStr)];
   size_t used = 0;
-  for (int i = 0; i < count_; ++i) {
+  int to = count < 0 ? count_ : std::min(count_, from + count);
+  for (int i = std::max(from, 0); i < to; ++i) {
     const ByteStr& item = items_[i];
     size_t n = item.size();
     if (used + n + 2 > kChunk) {

@@ -78,7 +78,8 @@ class TSList {
   void LoadFromStream(std::istream& in);
   virtual void LoadFromFile(const std::filesystem::path& path);
   void SaveToStream(std::ostream& out) const;
-  void SaveTo(FileWriter& out) const;
+  // Writes items [from, from + count) (count -1: to the end) as SaveToFile writes the list.
+  void SaveTo(FileWriter& out, int from = 0, int count = -1) const;
   virtual void SaveToFile(const std::filesystem::path& path) const;
 
   int CompareStrings(std::string_view a, std::string_view b) const;

@@ -1,0 +1,47 @@
+// Numbers made arithmetically: a range (start and end brought to a length, then every number
+// after the start up to the end, or one random number from each block of `step`), and an
+// expansion of `count` numbers around a base number (all of them, or one random number out of
+// every 2..5). One run fills one sorted, duplicate-free result list with both.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "core/ts_list.h"
+#include "core/ui.h"
+
+namespace telqor {
+
+// The fields of the "号码段◇号码扩展" group, as typed.
+struct GenerationInput {
+  std::string start;        // 开始号码
+  std::string end;          // 结束号码
+  std::string length = "11";  // 长度
+  std::string step = "1";     // 步進
+  std::string base;         // 基础号码
+  int modeIndex = 0;        // 扩展模式: 全部, 1/2, 1/3, 1/4, 1/5
+  int directionIndex = 1;   // 双向, 向前, 向后
+  std::string count = "1000";  // 数量
+};
+
+// A result list as generation fills it: sorted, equal numbers held once.
+void PrepareResultList(TSList& result);
+
+// Adds the range's numbers to result. Asks before more than ten million numbers (No: none).
+void GenerateRange(TSList& result, std::string_view startText, std::string_view endText, int32_t length, int32_t step,
+                   Ui& ui);
+
+// Adds the expansion's numbers to result.
+void GenerateExpansion(TSList& result, std::string_view baseText, int modeIndex, int directionIndex, int64_t count,
+                       Ui& ui);
+
+// One press of a generation button up to the result: both generators, with their status
+// messages and the conversions of the fields (a field that is no integer stops the run).
+void GenerateNumbers(const GenerationInput& input, TSList& result, Ui& ui);
+
+// "生成保存到文件": writes a non-empty result as "扩展号码" + "yyyymmdd-hhnnss" + "-" + count +
+// ".txt" into folder, says so and opens the folder. Answers the file written, or an empty path.
+std::filesystem::path SaveGeneratedNumbers(const TSList& result, const std::filesystem::path& folder, Ui& ui);
+
+}  // namespace telqor

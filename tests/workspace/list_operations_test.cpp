@@ -1,0 +1,94 @@
+#include "workspace/list_operations.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/recording_ui.h"
+#include "tests/support/test_files.h"
+
+namespace telqor {
+namespace {
+
+using test::Fill;
+using test::Items;
+using Strings = std::vector<std::string>;
+
+struct Lists : ::testing::Test {
+  NumberList workspace{ListKind::Workspace}, source{ListKind::Source}, target{ListKind::Target};
+  TSList scratch;
+  test::RecordingUi ui;
+  int refreshed = 0;
+  void SetUp() override {
+    for (NumberList* l : {&workspace, &source, &target})
+      l->SetOnRefresh([this, l] {
+        EXPECT_FALSE(l->Suspended());  // a view never reads a list that is being changed
+        ++refreshed;
+      });
+  }
+};
+
+TEST_F(Lists, SortShuffleDedupeWithEachListsMessages) {
+  Fill(workspace.Items(), {"3", "1", "3", ""});
+  DedupeNumbers(workspace, false, ui);
+  EXPECT_EQ(Items(workspace.Items()), (Strings{"1", "3"}));
+  EXPECT_EQ(ui.statuses, (Strings{"去重复开始...", "去重复完成！"}));
+
+  Fill(source.Items(), {"3", "1", "3", ""});
+  ui.statuses.clear();
+  DedupeNumbers(source, true, ui);
+  EXPECT_EQ(Items(source.Items()), (Strings{"3", "1", ""}));
+  EXPECT_EQ(ui.statuses, (Strings{"准备去除重号...", "去除重号完成！"}));
+
+  ui.statuses.clear();
+  SortNumbers(source, ui);
+  EXPECT_EQ(Items(source.Items()), (Strings{"", "1", "3"}));
+  ShuffleNumbers(target, ui);
+  SortNumbers(workspace, ui);
+  EXPECT_EQ(ui.statuses, (Strings{"准备排序...", "排序完成！", "准备乱序...", "乱序完成！", "排序开始...", "排序完成！"}));
+  EXPECT_EQ(refreshed, 5);
+  EXPECT_EQ(workspace.Caption(), "号码整理框:2");
+  EXPECT_EQ(source.Caption(), "【原始号码】:3");
+  EXPECT_EQ(target.Caption(), "【目标号码】:0");
+}
+
+TEST_F(Lists, PasteAppendsLinesAndIgnoresAnEmptyText) {
+  Fill(workspace.Items(), {"x"});
+  PasteNumbers(workspace, scratch, "", ui);
+  EXPECT_TRUE(ui.statuses.empty());
+  EXPECT_EQ(refreshed, 0);
+  PasteNumbers(workspace, scratch, "a\n\nb", ui);
+  EXPECT_EQ(Items(workspace.Items()), (Strings{"x", "a", "", "b"}));
+  EXPECT_EQ(ui.LastStatus(), "从剪贴板拷贝数据号码完成！");
+}
+
+TEST_F(Lists, CopyAndDeleteSelectedRows) {
+  Fill(workspace.Items(), {"a", "b", "c", "d", "e", "f"});
+  EXPECT_EQ(CopySelected(workspace, scratch, {5, 2}, ui), "f\r\nc\r\n");
+  EXPECT_EQ(ui.LastStatus(), "复制号码整理框数据到剪贴板完成！");
+  EXPECT_EQ(CopyAll(workspace, ui), "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n");
+  DeleteSelected(workspace, {0, 2, 2, 5}, ui);
+  EXPECT_EQ(Items(workspace.Items()), (Strings{"b", "d", "e"}));
+  EXPECT_EQ(ui.LastStatus(), "删除完成！");
+
+  ui.statuses.clear();
+  EXPECT_EQ(CopyAll(target, ui), "");
+  EXPECT_EQ(CopySelected(target, scratch, {}, ui), "");
+  EXPECT_TRUE(ui.statuses.empty());
+}
+
+TEST_F(Lists, CopyAcrossReplacesTheOtherSide) {
+  Fill(source.Items(), {"1", "2"});
+  Fill(target.Items(), {"9"});
+  CopyAcross(source, target, ui);
+  CopyAcross(source, target, ui);
+  EXPECT_EQ(Items(target.Items()), (Strings{"1", "2"}));
+  EXPECT_EQ(Items(source.Items()), (Strings{"1", "2"}));
+  EXPECT_EQ(ui.LastStatus(), "全部号码移动完成。【原始号码】->【目标号码】");
+  CopyAcross(target, source, ui);
+  EXPECT_EQ(ui.LastStatus(), "全部号码移动完成。【目标号码】->【原始号码】");
+  ClearNumbers(source, ui);
+  EXPECT_EQ(source.Items().Count(), 0);
+  EXPECT_EQ(ui.LastStatus(), "清空完成！");
+}
+
+}  // namespace
+}  // namespace telqor

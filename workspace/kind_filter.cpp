@@ -1,0 +1,97 @@
+#include "workspace/kind_filter.h"
+
+#include <memory>
+
+#include "core/file_io.h"
+#include "core/list_hash.h"
+#include "core/list_sort.h"
+#include "core/parallel.h"
+#include "core/perl_regex.h"
+#include "core/str_to_int.h"
+
+namespace telqor {
+
+KindFilterSpec KindFilterOf(Kind kind, const Settings& s) {
+  switch (kind) {
+    case Kind::Mobile:
+      return {&s.RegExprMobile, true, "准备处理手机号码...", "保留手机号码完成！"};
+    case Kind::NonMobile:
+      return {&s.RegExprMobile, false, "准备处理非手机号码...", "保留非手机号码完成！"};
+    case Kind::Landline:
+      return {&s.RegExprTel, true, "准备保留电话号码...", "保留电话号码完成！"};
+    case Kind::Custom1:
+      return {&s.RegExprEx1, true, "准备保留自定义Ⅰ号码...", "保留自定义Ⅰ号码完成！"};
+    case Kind::Custom2:
+      break;
+  }
+  return {&s.RegExprEx2, true, "准备保留自定义Ⅱ号码...", "保留自定义Ⅱ号码完成！"};
+}
+
+void KindFilter(NumberList& list, std::string_view pattern, bool keepMatching, const char* start, const char* done,
+                Ui& ui) {
+  ChangeList(list, ui, start, done, [&](TSList& items) {
+    int n = items.Count();
+    if (n == 0) return;
+    std::string trimmed(TrimBlanks(pattern));
+    {
+      TPerlRegEx check;  // a bad pattern fails here, before any item is dropped
+      check.SetRegEx(trimmed);
+      check.Compile();
+    }
+    std::vector<uint8_t> drop(static_cast<size_t>(n), 0);
+    // Each part matches with its own compiled pattern.
+    int parts = ParallelParts(static_cast<size_t>(n), size_t{1} << 18);
+    ParallelFor(parts, [&](int p) {
+      TPerlRegEx re;
+      re.SetRegEx(trimmed);
+      for (int i = static_cast<int>(int64_t{n} * p / parts); i < static_cast<int>(int64_t{n} * (p + 1) / parts); ++i) {
+        re.SetSubject(items.View(i));
+        drop[static_cast<size_t>(i)] = re.Match() != keepMatching;
+      }
+    });
+    items.DeleteMarked(drop);
+  });
+}
+
+void KeepKind(NumberList& list, Kind kind, const Settings& settings, Ui& ui) {
+  KindFilterSpec spec = KindFilterOf(kind, settings);
+  KindFilter(list, *spec.pattern, spec.keepMatching, spec.start, spec.done, ui);
+}
+
+void FilterOut(NumberList& list, TSList& filterList, const std::vector<std::filesystem::path>& files,
+               const char* loadingPrefix, bool modeB, Ui& ui) {
+  ui.ShowStatus("准备加载文件...");
+  filterList.Clear();
+  for (const auto& file : files) {
+    ui.ShowStatus(std::string(loadingPrefix) + DisplayPath(file));
+    filterList.AddText(FileContents(file).view());
+  }
+  ui.ShowStatus("导入处理数据完成");
+  ui.ShowStatus("开始滤除号码");
+  ChangeList(list, ui, nullptr, "滤除号码完成！", [&](TSList& items) {
+    if (modeB) {
+      SplitListsByHash(items, filterList, &items, nullptr);
+    } else {
+      SplitListsBySort(items, filterList, &items, nullptr);
+    }
+  });
+}
+
+void LoadFilesInto(NumberList& list, const std::vector<std::filesystem::path>& files, Ui& ui) {
+  ui.ShowStatus("准备加载文件...");
+  list.SetSuspended(true);
+  try {
+    for (const auto& file : files) {
+      ui.ShowStatus("加载文件:" + DisplayPath(file));
+      list.Items().AddText(FileContents(file).view());
+    }
+  } catch (...) {
+    list.SetSuspended(false);
+    throw;
+  }
+  list.SetSuspended(false);
+  list.RefreshView();
+  ui.ShowStatus("导入文件号码完成！");
+}
+
+}  // namespace telqor

@@ -1,0 +1,91 @@
+#include "workspace/list_operations.h"
+
+#include <algorithm>
+
+#include "core/list_hash.h"
+#include "core/list_sort.h"
+
+namespace telqor {
+namespace {
+
+struct Messages {
+  const char* sortStart;
+  const char* shuffleStart;
+  const char* dedupeStart;
+  const char* dedupeDone;
+};
+
+const Messages& MessagesOf(const NumberList& list) {
+  static const Messages workspace{"排序开始...", "乱序开始...", "去重复开始...", "去重复完成！"};
+  static const Messages sides{"准备排序...", "准备乱序...", "准备去除重号...", "去除重号完成！"};
+  return list.Kind() == ListKind::Workspace ? workspace : sides;
+}
+
+constexpr char kCopied[] = "复制号码整理框数据到剪贴板完成！";
+
+std::vector<uint8_t> Marks(int count, const std::vector<int>& rows) {
+  std::vector<uint8_t> marks(static_cast<size_t>(count), 0);
+  for (int r : rows)
+    if (r >= 0 && r < count) marks[static_cast<size_t>(r)] = 1;
+  return marks;
+}
+
+}  // namespace
+
+void SortNumbers(NumberList& list, Ui& ui) {
+  ChangeList(list, ui, MessagesOf(list).sortStart, "排序完成！", [](TSList& items) { items.Sort(); });
+}
+
+void ShuffleNumbers(NumberList& list, Ui& ui) {
+  ChangeList(list, ui, MessagesOf(list).shuffleStart, "乱序完成！", [](TSList& items) { ShuffleList(items); });
+}
+
+void DedupeNumbers(NumberList& list, bool modeB, Ui& ui) {
+  ChangeList(list, ui, MessagesOf(list).dedupeStart, MessagesOf(list).dedupeDone, [modeB](TSList& items) {
+    if (modeB) {
+      DedupeByHash(items);
+    } else {
+      DedupeBySort(items);
+    }
+  });
+}
+
+void ClearNumbers(NumberList& list, Ui& ui) {
+  ChangeList(list, ui, nullptr, "清空完成！", [](TSList& items) { items.Clear(); });
+}
+
+void PasteNumbers(NumberList& list, TSList& scratch, std::string_view text, Ui& ui) {
+  scratch.SetText(text);
+  if (scratch.Count() == 0) return;
+  ChangeList(list, ui, nullptr, "从剪贴板拷贝数据号码完成！", [&](TSList& items) { items.AddList(scratch); });
+}
+
+void DeleteSelected(NumberList& list, const std::vector<int>& rows, Ui& ui) {
+  ChangeList(list, ui, "开始准备删除,数据缓存中...", "删除完成！",
+             [&](TSList& items) { items.DeleteMarked(Marks(items.Count(), rows)); });
+}
+
+std::string CopyAll(const NumberList& list, Ui& ui) {
+  std::string text = list.Items().GetText();
+  if (!text.empty()) ui.ShowStatus(kCopied);
+  return text;
+}
+
+std::string CopySelected(const NumberList& list, TSList& scratch, const std::vector<int>& rows, Ui& ui) {
+  const TSList& items = list.Items();
+  std::vector<uint8_t> marks = Marks(items.Count(), rows);
+  scratch.Clear();
+  for (int i = items.Count() - 1; i >= 0; --i)
+    if (marks[static_cast<size_t>(i)]) scratch.Add(items[i]);
+  std::string text = scratch.GetText();
+  if (!text.empty()) ui.ShowStatus(kCopied);
+  return text;
+}
+
+void CopyAcross(const NumberList& from, NumberList& to, Ui& ui) {
+  const char* done = to.Kind() == ListKind::Target ? "全部号码移动完成。【原始号码】->【目标号码】"
+                                                   : "全部号码移动完成。【目标号码】->【原始号码】";
+  ChangeList(to, ui, nullptr, done, [&](TSList& items) { items.Assign(from.Items()); });
+}
+
+}  // namespace telqor

@@ -1,0 +1,34 @@
+// The everyday operations on the three number lists: sort, shuffle, de-duplicate, clear,
+// paste, delete the selected rows, copy all or the selected rows, and copy one list wholesale
+// onto the other. Each reports the list's own start and completion messages through the Ui.
+// Clipboard texts are GBK item data here; the forms convert them at the clipboard.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/ts_list.h"
+#include "core/ui.h"
+#include "workspace/number_list.h"
+
+namespace telqor {
+
+void SortNumbers(NumberList& list, Ui& ui);
+void ShuffleNumbers(NumberList& list, Ui& ui);
+// Mode A: exact, sorted, no empty item; mode B: first occurrences by hash, order kept.
+void DedupeNumbers(NumberList& list, bool modeB, Ui& ui);
+void ClearNumbers(NumberList& list, Ui& ui);
+// Appends the lines of text (empty lines too) through the scratch list; a text without lines
+// changes nothing and says nothing.
+void PasteNumbers(NumberList& list, TSList& scratch, std::string_view text, Ui& ui);
+// Deletes the rows whose indexes are given (any order, repeats allowed).
+void DeleteSelected(NumberList& list, const std::vector<int>& rows, Ui& ui);
+// The text for the clipboard: every item followed by CR LF. Says so when the text is not empty.
+std::string CopyAll(const NumberList& list, Ui& ui);
+// The selected items, last selected row first, gathered in the scratch list.
+std::string CopySelected(const NumberList& list, TSList& scratch, const std::vector<int>& rows, Ui& ui);
+// "全部号码": every item of from, in order, replaces the items of to.
+void CopyAcross(const NumberList& from, NumberList& to, Ui& ui);
+
+}  // namespace telqor

@@ -1,0 +1,63 @@
+// NumberList: one of the main window's three number lists (workspace, source, target) with
+// its view-suspend flag and the refresh of its view.
+//
+// While an operation changes the items it sets the suspend flag, so that the view answers no
+// row text; afterwards RefreshView tells the view the new count (the GUI installs the refresh;
+// without one it does nothing). Owned by the main window; user-interface thread only.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/ts_list.h"
+#include "core/ui.h"
+
+namespace telqor {
+
+enum class ListKind { Workspace, Source, Target };
+
+class NumberList {
+ public:
+  explicit NumberList(ListKind kind) : kind_(kind) {}
+  NumberList(const NumberList&) = delete;
+  NumberList& operator=(const NumberList&) = delete;
+
+  ListKind Kind() const { return kind_; }
+  TSList& Items() { return items_; }
+  const TSList& Items() const { return items_; }
+  bool Suspended() const { return suspended_; }
+  void SetSuspended(bool value) { suspended_ = value; }
+
+  void SetOnRefresh(std::function<void()> refresh) { onRefresh_ = std::move(refresh); }
+  void RefreshView() {
+    if (onRefresh_) onRefresh_();
+  }
+  // The group caption: "号码整理框:", "【原始号码】:" or "【目标号码】:" followed by the count.
+  std::string Caption() const;
+
+ private:
+  ListKind kind_;
+  TSList items_;
+  bool suspended_ = false;
+  std::function<void()> onRefresh_;
+};
+
+// The frame of an operation that changes a list: start message (when given), suspend, the
+// work, resume (also when the work fails), refresh, completion message (when given). A failing
+// work skips the refresh and the completion message and propagates its error.
+template <typename Work>
+void ChangeList(NumberList& list, Ui& ui, const char* start, const char* done, Work&& work) {
+  if (start) ui.ShowStatus(start);
+  list.SetSuspended(true);
+  try {
+    work(list.Items());
+  } catch (...) {
+    list.SetSuspended(false);
+    throw;
+  }
+  list.SetSuspended(false);
+  list.RefreshView();
+  if (done) ui.ShowStatus(done);
+}
+
+}  // namespace telqor
