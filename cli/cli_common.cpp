@@ -2,15 +2,18 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <iostream>
 
 #include "core/file_io.h"
+#include "core/gbk.h"
 
 namespace telqor::cli {
 namespace {
 
 bool IsOption(const std::string& a) { return a.size() > 1 && a[0] == '-'; }
+bool IsProcessingMode(const std::string& v) { return v == "A" || v == "a" || v == "B" || v == "b"; }
 
 }  // namespace
 
@@ -26,15 +29,11 @@ Args::Args(std::vector<std::string> args, GlobalOptions& global) {
       help_ = true;
     } else if (a == "--yes" || a == "-y") {
       global.yes = true;
-    } else if ((a == "--mode" || a == "--home") && i + 1 < args.size()) {
-      const std::string& v = args[++i];
-      if (a == "--home") {
-        global.home = v;
-      } else if (v == "A" || v == "a" || v == "B" || v == "b") {
-        global.mode = static_cast<char>(std::toupper(static_cast<unsigned char>(v[0])));
-      } else {
-        throw UsageError("--mode takes A or B, not '" + v + "'");
-      }
+    } else if (a == "--home" && i + 1 < args.size()) {
+      global.home = args[++i];
+    } else if (a == "--mode" && i + 1 < args.size() && IsProcessingMode(args[i + 1])) {
+      // generate has a --mode 1..5 of its own; A and B are the processing mode.
+      global.mode = static_cast<char>(std::toupper(static_cast<unsigned char>(args[++i][0])));
     } else {
       args_.push_back(a);
     }
@@ -106,13 +105,13 @@ void ConsoleUi::Progress(int64_t done, int64_t total) {
 }
 
 bool ConsoleUi::AskYesNo(std::string_view question) {
-  std::cerr << question << (yes_ ? " yes (--yes)\n" : " no (answer with --yes)\n");
+  std::cerr << question << (yes_ ? " Yes (--yes)\n" : " No: refused; run again with --yes to answer Yes\n");
   return yes_;
 }
 
 void ConsoleUi::Inform(std::string_view message) { std::cerr << message << "\n"; }
 
-void ConsoleUi::OpenFolder(const std::filesystem::path& folder) { std::cout << folder.string() << "\n"; }
+void ConsoleUi::OpenFolder(const std::filesystem::path& folder) { std::cerr << "Folder: " << FolderText(folder) << "\n"; }
 
 Startup& Started(GlobalOptions& global) {
   if (!global.startup) {
@@ -126,6 +125,8 @@ bool UseModeB(GlobalOptions& global) {
   if (global.mode) return *global.mode == 'B';
   return Started(global).settings.ModeB();
 }
+
+std::string Utf8Argument(const std::string& text) { return Utf8ToGbk(text); }
 
 void LoadInputs(TSList& list, const std::vector<std::string>& files) {
   if (files.empty()) throw UsageError("No input files");

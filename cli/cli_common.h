@@ -68,6 +68,9 @@ class ConsoleUi : public Ui {
 // Processing mode B? From --mode, else the settings of the program folder.
 bool UseModeB(GlobalOptions& global);
 
+// A text given on the command line (UTF-8) as item data or a pattern (GBK).
+std::string Utf8Argument(const std::string& text);
+
 // Appends the lines of every file, in order (nothing removed), as loading files into a list does.
 void LoadInputs(TSList& list, const std::vector<std::string>& files);
 

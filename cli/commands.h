@@ -20,6 +20,11 @@ int RunShuffle(std::vector<std::string> args, GlobalOptions& global);
 int RunDedupe(std::vector<std::string> args, GlobalOptions& global);
 int RunFilterOut(std::vector<std::string> args, GlobalOptions& global);
 int RunSettings(std::vector<std::string> args, GlobalOptions& global);
+int RunKeep(std::vector<std::string> args, GlobalOptions& global);
+int RunReplace(std::vector<std::string> args, GlobalOptions& global);
+int RunAffix(std::vector<std::string> args, GlobalOptions& global);
+int RunGenerate(std::vector<std::string> args, GlobalOptions& global);
+int RunSave(std::vector<std::string> args, GlobalOptions& global);
 
 const std::vector<Command>& Commands();
 

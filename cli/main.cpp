@@ -1,4 +1,5 @@
 // telqor-cli: the command-line front end over the engine.
+#include <cctype>
 #include <cstring>
 #include <exception>
 #include <iostream>
@@ -38,9 +39,15 @@ int Run(int argc, char** argv) {
       ++i;
       continue;
     }
-    if ((a == "--home" || a == "--mode") && i + 1 < args.size()) {
-      std::vector<std::string> pair{a, args[i + 1]};
-      telqor::cli::Args parsed(pair, global);  // validates the value
+    if (a == "--home" && i + 1 < args.size()) {
+      global.home = args[i + 1];
+      i += 2;
+      continue;
+    }
+    if (a == "--mode" && i + 1 < args.size()) {
+      const std::string& v = args[i + 1];
+      if (v != "A" && v != "a" && v != "B" && v != "b") throw telqor::cli::UsageError("--mode takes A or B, not '" + v + "'");
+      global.mode = static_cast<char>(std::toupper(static_cast<unsigned char>(v[0])));
       i += 2;
       continue;
     }

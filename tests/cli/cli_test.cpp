@@ -147,10 +147,60 @@ TEST_F(Cli, ModeComesFromTheSettingsUnlessGiven) {
   EXPECT_NE(Run({"settings"}).out.find("Processing mode: B"), std::string::npos);
 }
 
+TEST_F(Cli, KeepReplaceAffix) {
+  auto in = File("in.txt", "13800138000\r\n0755-12345678\r\nhello\r\n1234567\r\n");
+  EXPECT_EQ(Run({"keep", "--kind", "mobile", in}).out, "13800138000\r\n");
+  EXPECT_EQ(Run({"keep", "--kind", "non-mobile", in}).out, "0755-12345678\r\nhello\r\n1234567\r\n");
+  Result bad = Run({"keep", "--kind", "custom2", in});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_EQ(bad.err, "TPerlRegEx.Compile() - Please specify a regular expression in RegEx first\n");
+  EXPECT_EQ(Run({"keep", "--kind", "fax", in}).status, 1);
+
+  EXPECT_EQ(Run({"replace", "--pattern", "(\\d{3})(\\d{4})$", "--with", "$2-$1", in}).out,
+            "13808000-013\r\n0755-15678-234\r\nhello\r\n4567-123\r\n");
+  // UTF-8 on the command line, GBK in the file.
+  EXPECT_EQ(Run({"replace", "--pattern", "hello", "--with", "北京", in}).out.substr(28, 6), "\xB1\xB1\xBE\xA9\r\n");
+  EXPECT_EQ(Run({"affix", "--length", "7", "--prefix", " 0 ", "--suffix", "#", in}).out,
+            "13800138000\r\n0755-12345678\r\nhello\r\n01234567#\r\n");
+  Result notANumber = Run({"affix", "--length", "seven", in});
+  EXPECT_EQ(notANumber.err, "'seven' is not a valid integer value\n");
+}
+
+TEST_F(Cli, GenerateRangeAndExpansion) {
+  EXPECT_EQ(Run({"generate", "--start", "13800000000", "--end", "13800000003"}).out,
+            "13800000001\r\n13800000002\r\n13800000003\r\n");
+  EXPECT_EQ(Run({"generate", "--base", "100", "--count", "3", "--direction", "backward"}).out, "97\r\n98\r\n99\r\n");
+  Result big = Run({"generate", "--start", "138", "--end", "139"});
+  EXPECT_EQ(big.status, 0);
+  EXPECT_EQ(big.out, "");
+  EXPECT_NE(big.err.find("--yes"), std::string::npos);
+  EXPECT_EQ(Run({"generate", "--step", "0", "--start", "1", "--end", "2"}).err, "Division by zero\n");
+  EXPECT_EQ(Run({"generate", "--mode", "7"}).status, 1);
+
+  Result saved = Run({"generate", "--base", "5", "--count", "2", "--save"});
+  ASSERT_EQ(saved.status, 0) << saved.err;
+  std::filesystem::path file = saved.out.substr(0, saved.out.size() - 1);
+  EXPECT_EQ(file.parent_path().parent_path(), dir / "home" / "我的数据" / "其它数据");
+  EXPECT_EQ(test::ReadBytes(file), "5\r\n6\r\n");
+}
+
+TEST_F(Cli, SaveWholeOrInBatches) {
+  auto in = File("in.txt", "1\r\n2\r\n3\r\n");
+  Result whole = Run({"save", in});
+  ASSERT_EQ(whole.status, 0) << whole.err;
+  EXPECT_EQ(test::ReadBytes(whole.out.substr(0, whole.out.size() - 1)), "1\r\n2\r\n3\r\n");
+  Result batches = Run({"save", "--batch", "2", in});
+  EXPECT_EQ(std::count(batches.out.begin(), batches.out.end(), '\n'), 2);
+  EXPECT_NE(batches.out.find("-2-0001.txt\n"), std::string::npos);
+  EXPECT_NE(batches.out.find("-1-0002.txt\n"), std::string::npos);
+  EXPECT_EQ(Run({"save", "--batch", "0", in}).err, "Division by zero\n");
+}
+
 TEST_F(Cli, HelpOnEveryVerb) {
   Result r = Run({"--help"});
   EXPECT_EQ(r.status, 0);
-  for (const char* verb : {"sort", "shuffle", "dedupe", "filter-out"}) {
+  for (const char* verb :
+       {"sort", "shuffle", "dedupe", "filter-out", "keep", "replace", "affix", "generate", "save", "settings"}) {
     EXPECT_NE(r.out.find(verb), std::string::npos);
     Result v = Run({verb, "--help"});
     EXPECT_EQ(v.status, 0);

@@ -1,0 +1,38 @@
+// keep: the lines of files that match (or do not match) a pattern of the settings.
+#include <iostream>
+#include <map>
+
+#include "cli/commands.h"
+#include "workspace/kind_filter.h"
+
+namespace telqor::cli {
+
+int RunKeep(std::vector<std::string> args, GlobalOptions& global) {
+  Args a(std::move(args), global);
+  if (a.Help()) {
+    std::cout << "Usage: telqor-cli keep --kind KIND FILE... [-o OUT]\n"
+                 "Keeps the lines in which a pattern of the settings matches somewhere, in order. KIND is\n"
+                 "  mobile      RegExprMobile matches      non-mobile  RegExprMobile does not match\n"
+                 "  landline    RegExprTel matches         custom1     RegExprEx1 matches\n"
+                 "  custom2     RegExprEx2 matches\n";
+    return 0;
+  }
+  static const std::map<std::string, Kind> kinds = {{"mobile", Kind::Mobile},     {"non-mobile", Kind::NonMobile},
+                                                    {"landline", Kind::Landline}, {"custom1", Kind::Custom1},
+                                                    {"custom2", Kind::Custom2}};
+  auto kindName = a.Value("--kind");
+  auto out = a.Value("--output", "-o");
+  auto files = a.Positional();
+  if (!kindName) throw UsageError("keep needs --kind mobile|non-mobile|landline|custom1|custom2");
+  auto kind = kinds.find(*kindName);
+  if (kind == kinds.end()) throw UsageError("Unknown kind '" + *kindName + "'");
+  Startup& s = Started(global);
+  NumberList list(ListKind::Workspace);
+  LoadInputs(list.Items(), files);
+  ConsoleUi ui(global.yes);
+  KeepKind(list, kind->second, s.settings, ui);
+  WriteResult(list.Items(), out);
+  return 0;
+}
+
+}  // namespace telqor::cli
