@@ -25,42 +25,10 @@ b=$data/b-$N.txt
 [[ -f $b ]] || "$gen" "$N" 20 2 "$b" 1
 export LC_ALL=C
 
-# run NAME CMD...: runs once, appends "seconds peak-KB" to $out/NAME.times
-run() {
-  local name=$1
-  shift
-  /usr/bin/time -f "%e %M" -o "$out/$name.last" "$@" >/dev/null
-  cat "$out/$name.last" >>"$out/$name.times"
-}
-best() { sort -n "$out/$1.times" | head -1; }
-
-# pair LABEL CHECK-MODE OURS-CMD -- THEIRS-CMD  (each command writes $out/ours or $out/theirs)
-pair() {
-  local label=$1 mode=$2
-  shift 2
-  local ours=() theirs=()
-  while [[ $1 != -- ]]; do ours+=("$1"); shift; done
-  shift
-  theirs=("$@")
-  rm -f "$out/ours.times" "$out/theirs.times"
-  for ((r = 0; r < ROUNDS; r++)); do
-    run ours bash -c "${ours[*]}"
-    run theirs bash -c "${theirs[*]}"
-  done
-  local verdict
-  if ! verdict=$("$check" "$mode" "$out/ours" "$out/theirs"); then
-    printf '%-44s OUTPUTS DIFFER: %s\n' "$label" "$verdict"
-    return
-  fi
-  read -r to mo < <(best ours)
-  read -r tt mt < <(best theirs)
-  awk -v l="$label" -v to="$to" -v tt="$tt" -v mo="$mo" -v mt="$mt" -v n="$N" -v v="$verdict" 'BEGIN {
-    printf "%-44s %7.2fs %7.2fs %6.1fx   %5.0f MB %5.0f MB  %4.1f B/item  %s\n",
-      l, to, tt, (to > 0 ? tt / to : 0), mo / 1024, mt / 1024, mo * 1024 / n, v }'
-}
+source "$root/bench/lib.sh"
 
 printf '%s numbers per set, best of %s rounds\n' "$N" "$ROUNDS"
-printf '%-44s %8s %8s %7s   %8s %8s\n' "pair (telqor vs other)" telqor other ratio "telqor" "other"
+header
 pair "sort  vs  sort" same \
   "$cli" sort "$a" -o "$out/ours" -- sort "$a" -o "$out/theirs"
 pair "dedupe --mode A  vs  sort -u" same \

@@ -48,14 +48,14 @@ int RunGenerate(std::vector<std::string> args, GlobalOptions& global) {
   if (save && out) throw UsageError("--save and -o exclude each other");
   Startup& s = Started(global);
   ConsoleUi ui(global.yes);
+  if (save) {
+    auto file = GenerateToFile(in, s.folders.datedOutput, ui);
+    if (!file.empty()) std::cout << file.string() << "\n";
+    return 0;
+  }
   TSList result;
   GenerateNumbers(in, result, ui);
-  if (save) {
-    auto file = SaveGeneratedNumbers(result, s.folders.datedOutput, ui);
-    if (!file.empty()) std::cout << file.string() << "\n";
-  } else {
-    WriteResult(result, out);
-  }
+  WriteResult(result, out);
   return 0;
 }
 

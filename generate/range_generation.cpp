@@ -14,6 +14,7 @@ namespace {
 
 constexpr int64_t kConfirmAbove = 10000000;
 constexpr int64_t kProgressEvery = 1 << 20;
+constexpr size_t kBlock = 1 << 16;
 
 // Signed arithmetic that wraps instead of overflowing, as 64-bit machine arithmetic does.
 int64_t Wrap(int64_t a, int64_t b, int64_t c = 0) {
@@ -41,6 +42,84 @@ std::string FillTo(std::string_view text, int32_t length) {
   return s;
 }
 
+// A range after its fields were examined: n numbers from a, one per block of step.
+struct RangePlan {
+  int64_t a = 0;
+  int64_t n = 0;
+  int64_t step = 1;
+};
+
+// An expansion after its fields were examined: count numbers from origin, one per group of e.
+struct ExpansionPlan {
+  int64_t origin = 0;
+  int64_t e = 1;
+  int64_t count = 0;
+};
+
+RangePlan PlanRange(std::string_view startText, std::string_view endText, int32_t length, int32_t step, Ui& ui) {
+  std::string_view start = TrimBlanks(startText), end = TrimBlanks(endText);
+  if (start.empty() || end.empty() || start == end) return {};
+  const int64_t a = StrToInt64(FillTo(start, length));
+  const int64_t b = StrToInt64(FillTo(end, length));
+  if (step == 0) throw EDivByZero();
+  const __int128 wide = (static_cast<__int128>(b) - a) / step;
+  const int64_t n = wide > INT64_MAX ? INT64_MAX : static_cast<int64_t>(wide);
+  if (n > kConfirmAbove && !ui.AskYesNo("导入的数据量超过了一千万，确认导入吗?")) return {};
+  GlobalRandom().Randomize();
+  if (n <= 0) return {};
+  // A list holds at most 2^31-1 items; counting such a range down to 32 bits would make an
+  // arbitrary amount of numbers, so it is refused instead.
+  if (n > INT_MAX) throw Error("The range holds " + std::to_string(n) + " numbers, more than a list can hold");
+  return {a, n, step};
+}
+
+ExpansionPlan PlanExpansion(std::string_view baseText, int modeIndex, int directionIndex, int64_t count) {
+  if (TrimBlanks(baseText).empty()) return {};
+  const int64_t v = StrToInt64(baseText);
+  const int64_t e = modeIndex + 1;
+  int64_t origin = v;
+  if (directionIndex == 0) origin = Wrap(v, -WrapMul(count / 2, e));
+  if (directionIndex == 2) origin = Wrap(v, -WrapMul(count, e));
+  if (origin < 0) origin = 0;
+  if (e != 1) GlobalRandom().Randomize();
+  return {origin, e, count > 0 ? count : 0};
+}
+
+template <typename Emit>
+void EmitRange(const RangePlan& p, Emit&& emit, Ui& ui) {
+  for (int64_t k = 1; k <= p.n; ++k) {
+    emit(p.step == 1 ? Wrap(p.a, k) : Wrap(p.a, WrapMul(k - 1, p.step), RandomBelow(p.step)));
+    if (k % kProgressEvery == 0) ui.Progress(k, p.n);
+  }
+  if (p.n >= kProgressEvery) ui.Progress(p.n, p.n);
+}
+
+template <typename Emit>
+void EmitExpansion(const ExpansionPlan& p, Emit&& emit, Ui& ui) {
+  for (int64_t i = 0; i < p.count; ++i) {
+    emit(p.e == 1 ? Wrap(p.origin, i)
+                  : Wrap(p.origin, WrapMul(i, p.e), GlobalRandom().Random(static_cast<uint32_t>(p.e))));
+    if ((i + 1) % kProgressEvery == 0) ui.Progress(i + 1, p.count);
+  }
+  if (p.count >= kProgressEvery) ui.Progress(p.count, p.count);
+}
+
+// Room for what both will add, so a large run does not grow the list step by step.
+void Reserve(TSList& result, int64_t more) {
+  int64_t wanted = result.Count() + more;
+  if (more > 0 && wanted <= INT_MAX && wanted > result.Capacity()) result.SetCapacity(static_cast<int>(wanted));
+}
+
+// The number of decimal characters of v >= 0.
+int Digits(int64_t v) {
+  int d = 1;
+  while (v >= 10) {
+    v /= 10;
+    ++d;
+  }
+  return d;
+}
+
 }  // namespace
 
 void PrepareResultList(TSList& result) {
@@ -51,40 +130,16 @@ void PrepareResultList(TSList& result) {
 
 void GenerateRange(TSList& result, std::string_view startText, std::string_view endText, int32_t length, int32_t step,
                    Ui& ui) {
-  std::string_view start = TrimBlanks(startText), end = TrimBlanks(endText);
-  if (start.empty() || end.empty() || start == end) return;
-  const int64_t a = StrToInt64(FillTo(start, length));
-  const int64_t b = StrToInt64(FillTo(end, length));
-  if (step == 0) throw EDivByZero();
-  const __int128 wide = (static_cast<__int128>(b) - a) / step;
-  const int64_t n = wide > INT64_MAX ? INT64_MAX : static_cast<int64_t>(wide);
-  if (n > kConfirmAbove && !ui.AskYesNo("导入的数据量超过了一千万，确认导入吗?")) return;
-  GlobalRandom().Randomize();
-  if (n <= 0) return;
-  // A list holds at most 2^31-1 items; counting such a range down to 32 bits would make an
-  // arbitrary amount of numbers, so it is refused instead.
-  if (n > INT_MAX) throw Error("The range holds " + std::to_string(n) + " numbers, more than a list can hold");
-  for (int64_t k = 1; k <= n; ++k) {
-    AddNumber(result, step == 1 ? Wrap(a, k) : Wrap(a, WrapMul(k - 1, step), RandomBelow(step)));
-    if (k % kProgressEvery == 0) ui.Progress(k, n);
-  }
-  if (n >= kProgressEvery) ui.Progress(n, n);
+  RangePlan plan = PlanRange(startText, endText, length, step, ui);
+  Reserve(result, plan.n);
+  EmitRange(plan, [&](int64_t v) { AddNumber(result, v); }, ui);
 }
 
 void GenerateExpansion(TSList& result, std::string_view baseText, int modeIndex, int directionIndex, int64_t count,
                        Ui& ui) {
-  if (TrimBlanks(baseText).empty()) return;
-  const int64_t v = StrToInt64(baseText);
-  const int64_t e = modeIndex + 1;
-  int64_t origin = v;
-  if (directionIndex == 0) origin = Wrap(v, -WrapMul(count / 2, e));
-  if (directionIndex == 2) origin = Wrap(v, -WrapMul(count, e));
-  if (origin < 0) origin = 0;
-  if (e != 1) GlobalRandom().Randomize();
-  for (int64_t i = 0; i < count; ++i) {
-    AddNumber(result, e == 1 ? Wrap(origin, i) : Wrap(origin, WrapMul(i, e), GlobalRandom().Random(static_cast<uint32_t>(e))));
-    if ((i + 1) % kProgressEvery == 0) ui.Progress(i + 1, count);
-  }
+  ExpansionPlan plan = PlanExpansion(baseText, modeIndex, directionIndex, count);
+  Reserve(result, plan.count);
+  EmitExpansion(plan, [&](int64_t v) { AddNumber(result, v); }, ui);
 }
 
 void GenerateNumbers(const GenerationInput& input, TSList& result, Ui& ui) {
@@ -96,6 +151,71 @@ void GenerateNumbers(const GenerationInput& input, TSList& result, Ui& ui) {
   ui.ShowStatus("开始处理扩展号码...");
   int64_t count = StrToInt64(input.count);
   GenerateExpansion(result, input.base, input.modeIndex, input.directionIndex, count, ui);
+}
+
+std::filesystem::path GenerateToFile(const GenerationInput& input, const std::filesystem::path& folder, Ui& ui) {
+  ui.ShowStatus("开始处理区间号码...");
+  int32_t length = StrToInt(input.length);
+  int32_t step = StrToInt(input.step);
+  RangePlan range = PlanRange(input.start, input.end, length, step, ui);
+  ui.ShowStatus("开始处理扩展号码...");
+  int64_t count = StrToInt64(input.count);
+  ExpansionPlan expansion = PlanExpansion(input.base, input.modeIndex, input.directionIndex, count);
+
+  // One generator alone with non-negative, rising numbers of one length already comes out
+  // sorted and distinct: it is written as it is made, without holding the numbers.
+  bool rangeOnly = range.n > 0 && expansion.count == 0 && range.step > 0 && range.a >= 0;
+  bool expansionOnly = range.n == 0 && expansion.count > 0;
+  int64_t first = 0, last = 0, total = 0;
+  if (rangeOnly) {
+    first = range.a;  // the first block starts above a (step 1) or at it
+    last = Wrap(range.a, WrapMul(range.n, range.step));
+    total = range.n;
+  } else if (expansionOnly) {
+    first = expansion.origin;
+    last = Wrap(expansion.origin, WrapMul(expansion.count, expansion.e));
+    total = expansion.count;
+  }
+  if ((rangeOnly || expansionOnly) && last > first && total <= INT_MAX && Digits(first) == Digits(last)) {
+    ui.ShowStatus("开始保存文件");
+    std::string name = "扩展号码" + TimeStamp() + "-" + std::to_string(total) + ".txt";
+    std::filesystem::path file = folder / std::filesystem::path(name);
+    FileWriter out(file);
+    // Lines are gathered in a block so each number costs a conversion, not a call.
+    std::string block;
+    block.reserve(kBlock + 32);
+    auto write = [&](int64_t v) {
+      size_t at = block.size();
+      block.resize(at + 24);
+      char* end = std::to_chars(block.data() + at, block.data() + at + 22, v).ptr;
+      end[0] = '\r';
+      end[1] = '\n';
+      block.resize(static_cast<size_t>(end + 2 - block.data()));
+      if (block.size() >= kBlock) {
+        out.Write(block);
+        block.clear();
+      }
+    };
+    if (rangeOnly) {
+      EmitRange(range, write, ui);
+    } else {
+      EmitExpansion(expansion, write, ui);
+    }
+    out.Write(block);
+    out.Close();
+    ui.ShowStatus("保存文件完成");
+    ui.Inform("保存完成！\r\n" + FolderText(folder) + name);
+    ui.OpenFolder(folder);
+    return file;
+  }
+
+  TSList result;
+  PrepareResultList(result);
+  Reserve(result, range.n + expansion.count);
+  auto add = [&](int64_t v) { AddNumber(result, v); };
+  EmitRange(range, add, ui);
+  EmitExpansion(expansion, add, ui);
+  return SaveGeneratedNumbers(result, folder, ui);
 }
 
 std::filesystem::path SaveGeneratedNumbers(const TSList& result, const std::filesystem::path& folder, Ui& ui) {

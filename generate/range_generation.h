@@ -40,7 +40,11 @@ void GenerateExpansion(TSList& result, std::string_view baseText, int modeIndex,
 // messages and the conversions of the fields (a field that is no integer stops the run).
 void GenerateNumbers(const GenerationInput& input, TSList& result, Ui& ui);
 
-// "生成保存到文件": writes a non-empty result as "扩展号码" + "yyyymmdd-hhnnss" + "-" + count +
+// "生成保存到文件" from the fields: generates and saves as SaveGeneratedNumbers does. Numbers
+// that come out sorted and distinct anyway (one generator, one length) go straight to the file.
+std::filesystem::path GenerateToFile(const GenerationInput& input, const std::filesystem::path& folder, Ui& ui);
+
+// Writes a non-empty result as "扩展号码" + "yyyymmdd-hhnnss" + "-" + count +
 // ".txt" into folder, says so and opens the folder. Answers the file written, or an empty path.
 std::filesystem::path SaveGeneratedNumbers(const TSList& result, const std::filesystem::path& folder, Ui& ui);
 

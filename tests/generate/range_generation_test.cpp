@@ -157,5 +157,32 @@ TEST_F(Generation, SaveWritesANamedFileAndOpensTheFolder) {
   EXPECT_EQ(ui.messages.size(), 1u);
 }
 
+// Straight to a file or through the list: the same bytes.
+TEST_F(Generation, GenerateToFileWritesWhatTheListWould) {
+  test::TempDir dir;
+  auto same = [&](GenerationInput in) {
+    std::filesystem::path file = GenerateToFile(in, dir.path(), ui);
+    GenerateNumbers(in, result, ui);
+    if (result.Count() == 0) {
+      EXPECT_TRUE(file.empty());
+      return;
+    }
+    EXPECT_EQ(test::ReadBytes(file), result.GetText());
+    EXPECT_EQ(file.filename().string().substr(27), "-" + std::to_string(result.Count()) + ".txt");
+    std::filesystem::remove(file);
+  };
+  same(Range("13800000000", "13800100000"));
+  same(Range("90", "110", "1"));  // crosses a length: through the sorted list
+  GenerationInput in = Range("1", "2");
+  in.length = "3";
+  same(in);
+  same(Expansion("13800000000", 0, 0, "5000"));
+  same(Expansion("5", 0, 1, "20"));
+  GenerationInput both = Range("13800000000", "13800000100");
+  both.base = "13800000050";
+  same(both);
+  same(GenerationInput{});
+}
+
 }  // namespace
 }  // namespace telqor
