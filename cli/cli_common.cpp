@@ -111,7 +111,9 @@ bool ConsoleUi::AskYesNo(std::string_view question) {
 
 void ConsoleUi::Inform(std::string_view message) { std::cerr << message << "\n"; }
 
-void ConsoleUi::OpenFolder(const std::filesystem::path& folder) { std::cerr << "Folder: " << FolderText(folder) << "\n"; }
+void ConsoleUi::OpenFolder(const std::filesystem::path& folder) {
+  std::cerr << "Folder: " << FolderText(folder) << "\n";
+}
 
 Startup& Started(GlobalOptions& global) {
   if (!global.startup) {
@@ -143,21 +145,26 @@ void WriteResult(const TSList& list, const std::optional<std::string>& out) {
   writer.Close();
 }
 
+int TransformFiles(Args& a, GlobalOptions& global, const std::function<void(NumberList&, Ui&)>& change) {
+  auto out = a.Value("--output", "-o");
+  auto files = a.Positional();
+  Started(global);
+  NumberList list(ListKind::Workspace);
+  LoadInputs(list.Items(), files);
+  ConsoleUi ui(global.yes);
+  change(list, ui);
+  WriteResult(list.Items(), out);
+  return 0;
+}
+
 int RunListVerb(std::vector<std::string> args, GlobalOptions& global, const char* usage,
-                     void (*operation)(TSList&, GlobalOptions&)) {
+                void (*operation)(TSList&, GlobalOptions&)) {
   Args a(std::move(args), global);
   if (a.Help()) {
     std::cout << usage;
     return 0;
   }
-  auto out = a.Value("--output", "-o");
-  auto files = a.Positional();
-  Started(global);
-  TSList list;
-  LoadInputs(list, files);
-  operation(list, global);
-  WriteResult(list, out);
-  return 0;
+  return TransformFiles(a, global, [&](NumberList& list, Ui&) { operation(list.Items(), global); });
 }
 
 }  // namespace telqor::cli

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "core/errors.h"
 #include "core/ts_list.h"
 #include "core/ui.h"
+#include "workspace/number_list.h"
 
 namespace telqor::cli {
 
@@ -76,6 +78,10 @@ void LoadInputs(TSList& list, const std::vector<std::string>& files);
 
 // Writes the list as SaveToFile does: to out, or to standard output when out is empty.
 void WriteResult(const TSList& list, const std::optional<std::string>& out);
+
+// The rest of a verb that changes the lines of FILE...: takes -o OUT and the files from a,
+// loads them into one list, runs change on it and writes the result.
+int TransformFiles(Args& a, GlobalOptions& global, const std::function<void(NumberList&, Ui&)>& change);
 
 // The frame of a verb that loads FILE... into one list, changes it and writes it (-o OUT).
 int RunListVerb(std::vector<std::string> args, GlobalOptions& global, const char* usage,

@@ -17,22 +17,17 @@ int RunKeep(std::vector<std::string> args, GlobalOptions& global) {
                  "  custom2     RegExprEx2 matches\n";
     return 0;
   }
-  static const std::map<std::string, Kind> kinds = {{"mobile", Kind::Mobile},     {"non-mobile", Kind::NonMobile},
-                                                    {"landline", Kind::Landline}, {"custom1", Kind::Custom1},
+  static const std::map<std::string, Kind> kinds = {{"mobile", Kind::Mobile},
+                                                    {"non-mobile", Kind::NonMobile},
+                                                    {"landline", Kind::Landline},
+                                                    {"custom1", Kind::Custom1},
                                                     {"custom2", Kind::Custom2}};
   auto kindName = a.Value("--kind");
-  auto out = a.Value("--output", "-o");
-  auto files = a.Positional();
   if (!kindName) throw UsageError("keep needs --kind mobile|non-mobile|landline|custom1|custom2");
   auto kind = kinds.find(*kindName);
   if (kind == kinds.end()) throw UsageError("Unknown kind '" + *kindName + "'");
-  Startup& s = Started(global);
-  NumberList list(ListKind::Workspace);
-  LoadInputs(list.Items(), files);
-  ConsoleUi ui(global.yes);
-  KeepKind(list, kind->second, s.settings, ui);
-  WriteResult(list.Items(), out);
-  return 0;
+  return TransformFiles(a, global,
+                        [&](NumberList& list, Ui& ui) { KeepKind(list, kind->second, Started(global).settings, ui); });
 }
 
 }  // namespace telqor::cli

@@ -16,7 +16,8 @@ void PrintUsage() {
   std::cout << "Usage: telqor-cli [--home DIR] [--mode A|B] [--yes] VERB [ARGS...]\n"
                "       telqor-cli VERB --help\n\n"
                "Verbs:\n";
-  for (const auto& c : Commands()) std::cout << "  " << c.name << std::string(12 - std::strlen(c.name), ' ') << c.summary << "\n";
+  for (const auto& c : Commands())
+    std::cout << "  " << c.name << std::string(12 - std::strlen(c.name), ' ') << c.summary << "\n";
   std::cout << "\nOptions:\n"
                "  --home DIR   the program folder (settings and data); also TELQOR_HOME\n"
                "  --mode A|B   processing mode: A exact (sorting), B by hash (faster)\n"
@@ -46,7 +47,8 @@ int Run(int argc, char** argv) {
     }
     if (a == "--mode" && i + 1 < args.size()) {
       const std::string& v = args[i + 1];
-      if (v != "A" && v != "a" && v != "B" && v != "b") throw telqor::cli::UsageError("--mode takes A or B, not '" + v + "'");
+      if (v != "A" && v != "a" && v != "B" && v != "b")
+        throw telqor::cli::UsageError("--mode takes A or B, not '" + v + "'");
       global.mode = static_cast<char>(std::toupper(static_cast<unsigned char>(v[0])));
       i += 2;
       continue;
@@ -59,7 +61,8 @@ int Run(int argc, char** argv) {
   }
   const std::string verb = args[i];
   for (const auto& c : Commands()) {
-    if (verb == c.name) return c.run(std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()), global);
+    if (verb == c.name)
+      return c.run(std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()), global);
   }
   throw telqor::cli::UsageError("Unknown verb '" + verb + "' (see telqor-cli --help)");
 }

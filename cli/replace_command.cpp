@@ -16,16 +16,10 @@ int RunReplace(std::vector<std::string> args, GlobalOptions& global) {
   }
   auto pattern = a.Value("--pattern");
   auto with = a.Value("--with");
-  auto out = a.Value("--output", "-o");
-  auto files = a.Positional();
   if (!pattern || !with) throw UsageError("replace needs --pattern P and --with R");
-  Started(global);
-  NumberList list(ListKind::Workspace);
-  LoadInputs(list.Items(), files);
-  ConsoleUi ui(global.yes);
-  ReplaceContent(list, Utf8Argument(*pattern), Utf8Argument(*with), ui);
-  WriteResult(list.Items(), out);
-  return 0;
+  return TransformFiles(a, global, [&](NumberList& list, Ui& ui) {
+    ReplaceContent(list, Utf8Argument(*pattern), Utf8Argument(*with), ui);
+  });
 }
 
 int RunAffix(std::vector<std::string> args, GlobalOptions& global) {
@@ -39,15 +33,9 @@ int RunAffix(std::vector<std::string> args, GlobalOptions& global) {
   auto length = a.Value("--length");
   auto prefix = a.Value("--prefix");
   auto suffix = a.Value("--suffix");
-  auto out = a.Value("--output", "-o");
-  auto files = a.Positional();
-  Started(global);
-  NumberList list(ListKind::Workspace);
-  LoadInputs(list.Items(), files);
-  ConsoleUi ui(global.yes);
-  AddAffixes(list, length.value_or("0"), Utf8Argument(prefix.value_or("")), Utf8Argument(suffix.value_or("")), ui);
-  WriteResult(list.Items(), out);
-  return 0;
+  return TransformFiles(a, global, [&](NumberList& list, Ui& ui) {
+    AddAffixes(list, length.value_or("0"), Utf8Argument(prefix.value_or("")), Utf8Argument(suffix.value_or("")), ui);
+  });
 }
 
 }  // namespace telqor::cli

@@ -36,10 +36,10 @@ inline uint64_t EightDigits(uint64_t w) {
 // The eight ASCII digits of v < 10^8, first digit in the lowest byte.
 inline uint64_t EightAscii(uint32_t v) {
   uint64_t x = (v / 10000) | (static_cast<uint64_t>(v % 10000) << 32);  // two 4-digit lanes
-  uint64_t y = ((x * 10486) >> 20) & 0x0000007F0000007FULL;               // / 100 in each lane
-  x = y | ((x - y * 100) << 16);                                           // four 2-digit lanes
-  y = ((x * 103) >> 10) & 0x000F000F000F000FULL;                          // / 10 in each lane
-  x = y | ((x - y * 10) << 8);                                             // eight digits
+  uint64_t y = ((x * 10486) >> 20) & 0x0000007F0000007FULL;             // / 100 in each lane
+  x = y | ((x - y * 100) << 16);                                        // four 2-digit lanes
+  y = ((x * 103) >> 10) & 0x000F000F000F000FULL;                        // / 10 in each lane
+  x = y | ((x - y * 10) << 8);                                          // eight digits
   return x | (kOnes * '0');
 }
 

@@ -96,8 +96,8 @@ void SplitListsBySort(TSList& source, TSList& reference, TSList* kept, TSList* m
   DistributeMarked(*items, marks, kept, matched);
 }
 
-void SplitFilesBySort(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile,
-                      TSList* kept, TSList* matched) {
+void SplitFilesBySort(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile, TSList* kept,
+                      TSList* matched) {
   TSList reference;
   reference.LoadFromFile(referenceFile);
   TSList items;

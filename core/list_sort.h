@@ -25,8 +25,8 @@ void DedupeBySort(TSList& list);
 void SplitListsBySort(TSList& source, TSList& reference, TSList* kept, TSList* matched);
 
 // As SplitListsBySort over the lines of two files; kept and matched are appended to.
-void SplitFilesBySort(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile,
-                      TSList* kept, TSList* matched);
+void SplitFilesBySort(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile, TSList* kept,
+                      TSList* matched);
 
 // Adds the items of source to matched (mark set) or kept (mark clear), where given, in order.
 void DistributeMarked(const TSList& source, const std::vector<uint8_t>& marks, TSList* kept, TSList* matched);

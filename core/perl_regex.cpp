@@ -45,7 +45,8 @@ void TPerlRegEx::SetReplacement(std::string_view replacement) {
 }
 
 void TPerlRegEx::Compile() {
-  if (regex_.empty()) throw EPerlRegExError("TPerlRegEx.Compile() - Please specify a regular expression in RegEx first");
+  if (regex_.empty())
+    throw EPerlRegExError("TPerlRegEx.Compile() - Please specify a regular expression in RegEx first");
   std::string pattern = GbkToUtf8Lossless(regex_);
   pcre2_compile_context* context = pcre2_compile_context_create(nullptr);
   pcre2_set_newline(context, PCRE2_NEWLINE_ANY);

@@ -20,7 +20,9 @@ constexpr size_t kBlock = 1 << 16;
 int64_t Wrap(int64_t a, int64_t b, int64_t c = 0) {
   return static_cast<int64_t>(static_cast<uint64_t>(a) + static_cast<uint64_t>(b) + static_cast<uint64_t>(c));
 }
-int64_t WrapMul(int64_t a, int64_t b) { return static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b)); }
+int64_t WrapMul(int64_t a, int64_t b) {
+  return static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b));
+}
 
 void AddNumber(TSList& result, int64_t value) {
   char buf[24];
@@ -132,14 +134,16 @@ void GenerateRange(TSList& result, std::string_view startText, std::string_view 
                    Ui& ui) {
   RangePlan plan = PlanRange(startText, endText, length, step, ui);
   Reserve(result, plan.n);
-  EmitRange(plan, [&](int64_t v) { AddNumber(result, v); }, ui);
+  EmitRange(
+      plan, [&](int64_t v) { AddNumber(result, v); }, ui);
 }
 
 void GenerateExpansion(TSList& result, std::string_view baseText, int modeIndex, int directionIndex, int64_t count,
                        Ui& ui) {
   ExpansionPlan plan = PlanExpansion(baseText, modeIndex, directionIndex, count);
   Reserve(result, plan.count);
-  EmitExpansion(plan, [&](int64_t v) { AddNumber(result, v); }, ui);
+  EmitExpansion(
+      plan, [&](int64_t v) { AddNumber(result, v); }, ui);
 }
 
 void GenerateNumbers(const GenerationInput& input, TSList& result, Ui& ui) {

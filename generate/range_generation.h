@@ -15,13 +15,13 @@ namespace telqor {
 
 // The fields of the "号码段◇号码扩展" group, as typed.
 struct GenerationInput {
-  std::string start;        // 开始号码
-  std::string end;          // 结束号码
-  std::string length = "11";  // 长度
-  std::string step = "1";     // 步進
-  std::string base;         // 基础号码
-  int modeIndex = 0;        // 扩展模式: 全部, 1/2, 1/3, 1/4, 1/5
-  int directionIndex = 1;   // 双向, 向前, 向后
+  std::string start;           // 开始号码
+  std::string end;             // 结束号码
+  std::string length = "11";   // 长度
+  std::string step = "1";      // 步進
+  std::string base;            // 基础号码
+  int modeIndex = 0;           // 扩展模式: 全部, 1/2, 1/3, 1/4, 1/5
+  int directionIndex = 1;      // 双向, 向前, 向后
   std::string count = "1000";  // 数量
 };
 

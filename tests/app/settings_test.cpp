@@ -97,8 +97,8 @@ TEST(StartUp, FirstStartMakesTheTree) {
 TEST(StartUp, MissingFolderSettingFallsBackForTheRun) {
   test::TempDir dir;
   fs::create_directories(dir / "out");
-  test::WriteBytes(dir / "Telqor.ini", "[SYSTEM]\r\nMyUsedDataPath=/no/such/folder/\r\nMyOtherDataPath=" +
-                                           (dir / "out").string() + "\r\n");
+  test::WriteBytes(dir / "Telqor.ini",
+                   "[SYSTEM]\r\nMyUsedDataPath=/no/such/folder/\r\nMyOtherDataPath=" + (dir / "out").string() + "\r\n");
   Startup s = StartUp(dir.path());
   EXPECT_EQ(s.folders.usedFiles, dir / "我的数据" / "使用过文件/");
   EXPECT_EQ(s.settings.MyUsedDataPath, Utf8ToGbk((dir / "我的数据" / "使用过文件/").string()));  // held as GBK

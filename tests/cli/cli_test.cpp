@@ -95,7 +95,11 @@ TEST_F(Cli, FilterOutKeepsOrder) {
 TEST_F(Cli, OddInputsComeBackByteExact) {
   EXPECT_EQ(Run({"sort", File("empty.txt", "")}).out, "");
   EXPECT_EQ(Run({"sort", File("cr.txt", "b\ra\r")}).out, "a\r\nb\r\n");
-  EXPECT_EQ(Run({"sort", File("zero.txt", std::string("2\n1\0" "0\n", 5))}).out, "1\r\n2\r\n");
+  EXPECT_EQ(Run({"sort", File("zero.txt", std::string("2\n1\0"
+                                                      "0\n",
+                                                      5))})
+                .out,
+            "1\r\n2\r\n");
   std::string longLine(10240, '8');
   EXPECT_EQ(Run({"sort", File("long.txt", longLine + "\n1")}).out, "1\r\n" + longLine + "\r\n");
   std::string gbk = "\xB1\xB1\xBE\xA9\r\n\xFF\x81\r\n";
@@ -127,7 +131,8 @@ TEST_F(Cli, ErrorsGoToStderrWithStatus1) {
 TEST_F(Cli, SettingsVerbPreparesTheProgramFolder) {
   Result r = Run({"--home", Path("prog"), "settings"});
   ASSERT_EQ(r.status, 0) << r.err;
-  for (const char* folder : {"基础数据", "我的数据/临时数据", "我的数据/使用过文件", "我的数据/待使用文件", "我的数据/其它数据"})
+  for (const char* folder :
+       {"基础数据", "我的数据/临时数据", "我的数据/使用过文件", "我的数据/待使用文件", "我的数据/其它数据"})
     EXPECT_TRUE(std::filesystem::is_directory(dir / "prog" / folder)) << folder;
   EXPECT_NE(r.out.find("CalMode=0"), std::string::npos);
   EXPECT_NE(r.out.find("Processing mode: A"), std::string::npos);

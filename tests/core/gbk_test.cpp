@@ -34,7 +34,10 @@ TEST(Gbk, InvalidBytesSurviveTheLosslessForm) {
   const std::string bad = std::string("\x81\x30\xFF\xFE", 4) + "A" + std::string("\x81", 1);
   EXPECT_EQ(Utf8ToGbk(GbkToUtf8Lossless(bad)), bad);
   // For display a lone lead byte is a replacement character; the ASCII after it stays.
-  EXPECT_EQ(GbkToUtf8("\x81" "0"), "\xEF\xBF\xBD" "0");
+  EXPECT_EQ(GbkToUtf8("\x81"
+                      "0"),
+            "\xEF\xBF\xBD"
+            "0");
   for (int b = 0; b < 256; ++b) {
     std::string one(1, static_cast<char>(b));
     EXPECT_EQ(Utf8ToGbk(GbkToUtf8Lossless(one)), one) << b;

@@ -51,10 +51,10 @@ TEST(TPerlRegEx, EmptyMatchesNeverCount) {
 
 TEST(TPerlRegEx, CaseSensitiveWholeSubjectAnchorsAnyNewline) {
   EXPECT_TRUE(AllMatches("abc", "ABC").empty());
-  EXPECT_EQ(AllMatches("^a", "b\na").size(), 0u);     // ^ is the start of the subject
-  EXPECT_EQ(AllMatches("a$", "a\r\n").size(), 1u);    // CR LF before the end is a newline
-  EXPECT_EQ(AllMatches("a$", "a\r").size(), 1u);      // so is a lone CR
-  EXPECT_EQ(AllMatches("a.b", "a\rb").size(), 0u);    // and dot does not cross it
+  EXPECT_EQ(AllMatches("^a", "b\na").size(), 0u);   // ^ is the start of the subject
+  EXPECT_EQ(AllMatches("a$", "a\r\n").size(), 1u);  // CR LF before the end is a newline
+  EXPECT_EQ(AllMatches("a$", "a\r").size(), 1u);    // so is a lone CR
+  EXPECT_EQ(AllMatches("a.b", "a\rb").size(), 0u);  // and dot does not cross it
 }
 
 TEST(TPerlRegEx, ReplacementsFromTheSystemsUse) {
@@ -138,8 +138,14 @@ TEST(TPerlRegEx, NeverMatchesInsideATwoByteCharacter) {
   EXPECT_TRUE(AllMatches("A", chineseWithA).empty());
   EXPECT_EQ(AllMatches("A", chineseWithA + "A"), std::vector<std::string>{"A"});
   EXPECT_EQ(ReplaceAll("A", "B", chineseWithA + "A" + chineseWithA), chineseWithA + "B" + chineseWithA);
-  EXPECT_EQ(ReplaceAll("\\w", "", "\xB1\xB1\xBE\xA9" "a1"), "\xB1\xB1\xBE\xA9");  // \w stays ASCII
-  EXPECT_EQ(AllMatches(".", "\xD6\xD0" "a"), (std::vector<std::string>{"\xD6\xD0", "a"}));
+  EXPECT_EQ(ReplaceAll("\\w", "",
+                       "\xB1\xB1\xBE\xA9"
+                       "a1"),
+            "\xB1\xB1\xBE\xA9");  // \w stays ASCII
+  EXPECT_EQ(AllMatches(".",
+                       "\xD6\xD0"
+                       "a"),
+            (std::vector<std::string>{"\xD6\xD0", "a"}));
 }
 
 TEST(TPerlRegEx, ChinesePatternsMatchGbkSubjects) {

@@ -50,9 +50,7 @@ TEST(ReplacementTemplate, WholeMatchLastGroupAndSurroundings) {
   EXPECT_EQ(Expand("bc", "abcd", "$+"), "bc");  // no groups: the last group is the match
 }
 
-TEST(ReplacementTemplate, EmptyGroupYieldsNothing) {
-  EXPECT_EQ(Expand("a(x?)(b)", "ab", "<$1><\\U1><$2>"), "<><><b>");
-}
+TEST(ReplacementTemplate, EmptyGroupYieldsNothing) { EXPECT_EQ(Expand("a(x?)(b)", "ab", "<$1><\\U1><$2>"), "<><><b>"); }
 
 TEST(ReplacementTemplate, CaseConversions) {
   const char* pattern = "(.+)";
@@ -65,7 +63,12 @@ TEST(ReplacementTemplate, CaseConversions) {
   EXPECT_EQ(Expand(pattern, subject, "\\i1"), "O'neil Mcdonald-Smith 2nd");
   EXPECT_EQ(Expand(pattern, subject, "\\Ux"), "\\Ux");  // no group number: literal
   // Chinese text is left alone.
-  EXPECT_EQ(Expand(pattern, "\xD6\xD0" "ab", "\\U1"), "\xD6\xD0" "AB");
+  EXPECT_EQ(Expand(pattern,
+                   "\xD6\xD0"
+                   "ab",
+                   "\\U1"),
+            "\xD6\xD0"
+            "AB");
 }
 
 }  // namespace

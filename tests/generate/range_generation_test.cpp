@@ -133,8 +133,8 @@ TEST_F(Generation, RangeAndExpansionUniteOnce) {
   GenerationInput in = Range("13800000000", "13800000005");
   in.base = "13800000004";
   in.count = "3";
-  EXPECT_EQ(Run(in), (Strings{"13800000001", "13800000002", "13800000003", "13800000004", "13800000005",
-                              "13800000006"}));
+  EXPECT_EQ(Run(in),
+            (Strings{"13800000001", "13800000002", "13800000003", "13800000004", "13800000005", "13800000006"}));
 }
 
 TEST_F(Generation, SaveWritesANamedFileAndOpensTheFolder) {

@@ -43,7 +43,8 @@ TEST_F(Lists, SortShuffleDedupeWithEachListsMessages) {
   EXPECT_EQ(Items(source.Items()), (Strings{"", "1", "3"}));
   ShuffleNumbers(target, ui);
   SortNumbers(workspace, ui);
-  EXPECT_EQ(ui.statuses, (Strings{"准备排序...", "排序完成！", "准备乱序...", "乱序完成！", "排序开始...", "排序完成！"}));
+  EXPECT_EQ(ui.statuses,
+            (Strings{"准备排序...", "排序完成！", "准备乱序...", "乱序完成！", "排序开始...", "排序完成！"}));
   EXPECT_EQ(refreshed, 5);
   EXPECT_EQ(workspace.Caption(), "号码整理框:2");
   EXPECT_EQ(source.Caption(), "【原始号码】:3");
