@@ -1,0 +1,12 @@
+// The look of a number list view: a one-column QTableView with hidden headers, grid lines,
+// whole-row and multi-row selection, read-only, and a fixed row height, so that a view of ten
+// million rows lays out nothing but its visible rows.
+#pragma once
+
+class QTableView;
+
+namespace telqor {
+
+void ConfigureNumberView(QTableView* view);
+
+}  // namespace telqor

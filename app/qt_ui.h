@@ -1,0 +1,59 @@
+// The Ui of the program: the main window's status line and progress bar, message boxes
+// captioned "提示", and the platform's file browser.
+//
+// The message boxes and the file browser go through MessageHooks, which tests replace so
+// that nothing modal ever opens offscreen and no browser starts. Forms that ask or inform
+// outside an engine call use AskYesNoBox / InformBox / OpenFolderInBrowser, which honour the
+// same hooks. User-interface thread only.
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <functional>
+
+#include "core/ui.h"
+
+class QProgressBar;
+class QWidget;
+
+namespace telqor {
+
+struct MessageHooks {
+  std::function<bool(const QString& question)> askYesNo;  // true for Yes
+  std::function<void(const QString& message)> inform;
+  std::function<bool(const QString& folder)> openFolder;  // true when the browser started
+};
+
+// The hooks in force; an empty hook means the real box or browser.
+MessageHooks& Hooks();
+
+// A Yes/No message box captioned "提示".
+bool AskYesNoBox(QWidget* parent, const QString& question);
+// An information message box captioned "提示".
+void InformBox(QWidget* parent, const QString& message);
+// Starts the file browser on folder (xdg-open, detached, not waited for); false when it could
+// not be started.
+bool StartFolderBrowser(const QString& folder);
+QString FolderDisplayText(const std::filesystem::path& folder);
+
+class QtUi : public Ui {
+ public:
+  // status shows a text in the status line (and repaints); progress is the status bar's bar,
+  // hidden while no long loop runs; parent owns the message boxes.
+  QtUi(QWidget* parent, std::function<void(const QString&)> status, QProgressBar* progress);
+
+  void ShowStatus(std::string_view text) override;
+  void Progress(int64_t done, int64_t total) override;
+  bool Cancelled() override { return false; }
+  bool AskYesNo(std::string_view question) override;
+  void Inform(std::string_view message) override;
+  // Opens the folder; when the browser cannot be started, says so in the status line.
+  void OpenFolder(const std::filesystem::path& folder) override;
+
+ private:
+  QWidget* parent_;
+  std::function<void(const QString&)> status_;
+  QProgressBar* progress_;
+};
+
+}  // namespace telqor

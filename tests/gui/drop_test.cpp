@@ -1,0 +1,176 @@
+// File drops: the dropped-file list, delivery to each target, the question, and the pending
+// action that the next timer tick performs.
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/drop_files.h"
+#include "segments/frm_hm_invail.h"
+#include "tests/gui/gui_test_support.h"
+#include "tools/frm_aata_analysis.h"
+#include "tools/frm_hm_format.h"
+
+using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
+using telqor::test::PathText;
+using telqor::test::Scripted;
+using telqor::test::TempHome;
+using telqor::test::Touch;
+using telqor::test::U8Path;
+
+namespace {
+
+QStringList Items(QListWidget* list) {
+  QStringList out;
+  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+  return out;
+}
+
+}  // namespace
+
+class DropTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() { telqor::test::ResetHooks(); }
+
+  void ListIsSortedIgnoringCaseAndKeepsEachPathOnce() {
+    telqor::DroppedFileList list;
+    list.Add({"/d/b.txt", "/d/C.txt", "/d/a.txt"});
+    list.Add({"/d/A.TXT", "/d/c.txt", "/d/B0.txt"});
+    QCOMPARE(list.Paths(), (std::vector<fs::path>{"/d/a.txt", "/d/b.txt", "/d/B0.txt", "/d/C.txt"}));
+    // Chinese names in the order of their GBK text (啊 B0A1 before 中 D6D0), as on a Chinese system.
+    list.Clear();
+    list.Add({U8Path("/d/中.txt"), U8Path("/d/啊.txt")});
+    QCOMPARE(list.Paths(), (std::vector<fs::path>{U8Path("/d/啊.txt"), U8Path("/d/中.txt")}));
+    // Characters GBK cannot hold do not make different paths equal.
+    list.Clear();
+    list.Add({U8Path("/d/\xF0\x9F\x98\x80.txt"), U8Path("/d/\xF0\x9F\x98\x81.txt")});
+    QCOMPARE(list.Size(), size_t{2});
+  }
+
+  void FolderOnListBoxFAppendsEveryFileBelowItSortedOnce() {
+    TempHome home;
+    const fs::path data = home / "data";
+    for (const char* name : {"b.txt", "Y.txt", "A.txt", "sub/z.txt", "sub/c.TXT", "noext"}) Touch(data / name);
+    auto w = home.OpenWindow();
+    w->ListBoxF->addItem(u"kept"_s);
+    telqor::test::DropOn(w->ListBoxF, {data, data / "b.txt"});
+    const QString d = PathText(data / "");
+    QCOMPARE(Items(w->ListBoxF), (QStringList{u"kept"_s, d + u"A.txt"_s, d + u"b.txt"_s, d + u"sub/c.TXT"_s,
+                                              d + u"sub/z.txt"_s, d + u"Y.txt"_s}));
+    QVERIFY(Scripted().questions.empty());
+    QCOMPARE(w->PendingDropAction(), 0);
+  }
+
+  void LongPathsArriveWhole() {
+    TempHome home;
+    fs::path deep = home / "long";
+    for (int i = 0; i < 6; ++i) deep /= std::string(40, static_cast<char>('a' + i));
+    Touch(deep / "numbers.txt");
+    auto w = home.OpenWindow();
+    telqor::test::DropOn(w->LB1, {home / "long"});
+    QCOMPARE(Items(w->LB1), QStringList{PathText(deep / "numbers.txt")});
+    QVERIFY((deep / "numbers.txt").string().size() > 250);
+  }
+
+  void EditAGetsTheFirstOfThreeInSortedOrder() {
+    TempHome home;
+    for (const char* name : {"C.txt", "b.txt", "a.txt"}) Touch(home / name);
+    auto w = home.OpenWindow();
+    telqor::test::DropOn(w->EditA, {home / "C.txt", home / "b.txt", home / "a.txt"});
+    QCOMPARE(w->EditA->text(), PathText(home / "a.txt"));
+    telqor::test::DropOn(w->EditB, {home / "C.txt"});
+    QCOMPARE(w->EditB->text(), PathText(home / "C.txt"));
+    QVERIFY(Scripted().questions.empty());
+  }
+
+  void DropOnLv0AnsweredNoChangesNothing() {
+    TempHome home;
+    Touch(home / "n.txt");
+    auto w = home.OpenWindow();
+    Scripted().answer = false;
+    telqor::test::DropOn(w->lv0, {home / "n.txt"});
+    QCOMPARE(Scripted().questions, std::vector<QString>{u"确定文件数据导入吗?"_s});
+    QCOMPARE(w->PendingDropAction(), 0);
+    w->TimerTimer();
+    QVERIFY(w->performed.empty());
+  }
+
+  void DropOnLv0AnsweredYesIsPerformedOnTheNextTick() {
+    TempHome home;
+    Touch(home / "b.txt");
+    Touch(home / "a.txt");
+    auto w = home.OpenWindow();
+    Scripted().answer = true;
+    telqor::test::DropOn(w->lv0, {home / "b.txt", home / "a.txt"});
+    QCOMPARE(w->PendingDropAction(), 1);
+    QVERIFY(w->performed.empty());
+    w->Timer->start();
+    QTRY_COMPARE_WITH_TIMEOUT(w->performed.size(), size_t{1}, 3000);
+    QCOMPARE(w->performed[0].first, 1);
+    QCOMPARE(w->performed[0].second, (std::vector<fs::path>{home / "a.txt", home / "b.txt"}));
+    QCOMPARE(w->PendingDropAction(), 0);
+    w->TimerTimer();
+    QCOMPARE(w->performed.size(), size_t{1});
+  }
+
+  void EachListTargetSetsItsAction_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("action");
+    QTest::newRow("lv1") << u"lv1"_s << 2;
+    QTest::newRow("validity check") << u"invail"_s << 3;
+    QTest::newRow("format conversion") << u"format"_s << 4;
+    QTest::newRow("data analysis") << u"analysis"_s << 5;
+  }
+
+  void EachListTargetSetsItsAction() {
+    QFETCH(QString, target);
+    QFETCH(int, action);
+    TempHome home;
+    Touch(home / "n.txt");
+    auto w = home.OpenWindow();
+    QWidget* widget = target == u"lv1"_s      ? static_cast<QWidget*>(w->lv1)
+                      : target == u"invail"_s ? static_cast<QWidget*>(w->frmhmInvail->lv0)
+                      : target == u"format"_s ? static_cast<QWidget*>(w->frmhmformat->lv0)
+                                              : static_cast<QWidget*>(w->frmAataAnalysis->lv1);
+    Scripted().answer = true;
+    telqor::test::DropOn(widget, {home / "n.txt"});
+    QCOMPARE(w->PendingDropAction(), action);
+    w->TimerTimer();
+    QCOMPARE(w->performed.size(), size_t{1});
+    QCOMPARE(w->performed[0].first, action);
+  }
+
+  void FailedActionIsReportedAndStillReset() {
+    TempHome home;
+    Touch(home / "n.txt");
+    auto w = home.OpenWindow();
+    Scripted().answer = true;
+    telqor::test::DropOn(w->lv1, {home / "n.txt"});
+    w->failNextAction = true;
+    w->TimerTimer();
+    QCOMPARE(w->StatusText(), u" Cannot open file \"x.txt\". No such file or directory"_s);
+    QCOMPARE(w->PendingDropAction(), 0);
+    QVERIFY(w->Timer->isActive());
+  }
+
+  void OtherWidgetsIgnoreDrops() {
+    TempHome home;
+    Touch(home / "n.txt");
+    auto w = home.OpenWindow();
+    telqor::test::DropOn(w->lv2, {home / "n.txt"});
+    telqor::test::DropOn(w->CLBwilluse, {home / "n.txt"});
+    QVERIFY(Scripted().questions.empty());
+    QCOMPARE(w->CLBwilluse->count(), 0);
+    QVERIFY(w->DroppedFiles().Empty());
+  }
+};
+
+int RunDropTests(int argc, char** argv) {
+  DropTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "drop_test.moc"

@@ -1,0 +1,19 @@
+// Runs every form suite in one application object (the program's own, with its error hook).
+#include "app/telqor_application.h"
+#include "tests/gui/gui_test_support.h"
+
+int RunShellTests(int argc, char** argv);
+int RunSettingsDialogTests(int argc, char** argv);
+int RunDropTests(int argc, char** argv);
+int RunNumberListModelTests(int argc, char** argv);
+
+int main(int argc, char** argv) {
+  telqor::TelqorApplication app(argc, argv);
+  telqor::test::ResetHooks();
+  int failed = 0;
+  failed += RunShellTests(argc, argv);
+  failed += RunSettingsDialogTests(argc, argv);
+  failed += RunDropTests(argc, argv);
+  failed += RunNumberListModelTests(argc, argv);
+  return failed == 0 ? 0 : 1;
+}

@@ -1,0 +1,71 @@
+// The list model of the number views: row count from the last reset, GBK items decoded for
+// display, nothing while suspended or for rows the list no longer has.
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QTableView>
+#include <QtTest>
+
+#include "app/number_view.h"
+#include "workspace/number_list_model.h"
+
+using namespace Qt::StringLiterals;
+
+class NumberListModelTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void ShowsItemsDecodedFromGbk() {
+    telqor::TSList list;
+    list.Add("13800000000");
+    list.Add("\xD6\xD0\xCE\xC4");  // 中文
+    list.Add("");
+    telqor::NumberListModel model(&list);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(model.rowCount(), 3);
+    QCOMPARE(model.data(model.index(0)).toString(), u"13800000000"_s);
+    QCOMPARE(model.data(model.index(1)).toString(), u"中文"_s);
+    QCOMPARE(model.data(model.index(2)).toString(), QString());
+    QVERIFY(!model.data(model.index(0), Qt::ToolTipRole).isValid());
+    QVERIFY(!model.data(model.index(0), Qt::EditRole).isValid());
+  }
+
+  void SuspendedOrStaleRowsAnswerNothing() {
+    telqor::TSList list;
+    for (int i = 0; i < 5; ++i) list.Add(std::to_string(i));
+    telqor::NumberListModel model(&list);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    {
+      telqor::SuspendView suspend(model);
+      QVERIFY(!model.data(model.index(0)).isValid());
+      list.Clear();
+      list.Add("x");
+    }
+    QVERIFY(!model.Suspended());
+    // Until the reset the view still believes in five rows; rows past the list give nothing.
+    QCOMPARE(model.rowCount(), 5);
+    QCOMPARE(model.data(model.index(0)).toString(), u"x"_s);
+    QVERIFY(!model.data(model.index(4)).isValid());
+    model.Reset();
+    QCOMPARE(model.rowCount(), 1);
+  }
+
+  void ViewHasOneColumnAndFixedRows() {
+    telqor::TSList list;
+    list.Add("13800000000");
+    telqor::NumberListModel model(&list);
+    QTableView view;
+    telqor::ConfigureNumberView(&view);
+    view.setModel(&model);
+    QCOMPARE(view.model()->columnCount(), 1);
+    QVERIFY(view.horizontalHeader()->isHidden());
+    QVERIFY(view.verticalHeader()->isHidden());
+    QCOMPARE(view.verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    QCOMPARE(view.editTriggers(), QAbstractItemView::NoEditTriggers);
+  }
+};
+
+int RunNumberListModelTests(int argc, char** argv) {
+  NumberListModelTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "number_list_model_test.moc"

@@ -1,0 +1,231 @@
+// The main window as a whole: first start, fall-back folders, menu, dialogs, status line and
+// the error hook.
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/data_folders.h"
+#include "app/frm_hm_setting.h"
+#include "app/telqor_application.h"
+#include "core/errors.h"
+#include "tests/gui/gui_test_support.h"
+
+using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
+using telqor::test::TempHome;
+
+namespace {
+
+const char kFirstRunIni[] =
+    "[SYSTEM]\r\n"
+    "telecomtag=133;153;180;189\r\n"
+    "unicomtag=130;131;132;145;155;156;185;186\r\n"
+    "mobiletag=134;135;136;137;138;139;147;150;151;152;154;157;158;159;187;188;182\r\n"
+    "MapCacheSize=10000000\r\n"
+    "RegExprMain=((1\\d{10})|((\\d{7,8})|(\\d{4}|\\d{3})-(\\d{7,8})|(\\d{4}|\\d{3})-(\\d{7,8})-(\\d{4}|\\d{3}|\\d{2}|"
+    "\\d{1})|(\\d{7,8})-(\\d{4}|\\d{3}|\\d{2}|\\d{1})))\r\n"
+    "RegExprMobile=(1\\d{10})\r\n"
+    "RegExprTel=((\\d{7,8})|(\\d{4}|\\d{3})-(\\d{7,8})|(\\d{4}|\\d{3})-(\\d{7,8})-(\\d{4}|\\d{3}|\\d{2}|\\d{1})|"
+    "(\\d{7,8})-(\\d{4}|\\d{3}|\\d{2}|\\d{1}))\r\n"
+    "RegExprEx1=\\w+([-+.]\\w+)*@\\w+([-.]\\w+)*\\.\\w+([-.]\\w+)*\r\n"
+    "RegExprEx2=\r\n"
+    "CalMode=0\r\n"
+    "MyUsedDataPath=\r\n"
+    "MywillUseDataPath=\r\n"
+    "MyOtherDataPath=\r\n"
+    "DADelimiter=,\r\n"
+    "DAReplace1=\"\r\n"
+    "DAReplace2=\r\n"
+    "DAColumnNo=1\r\n"
+    "DAFixIndex=0\r\n"
+    "DADataA=10\r\n"
+    "DADataB=1000\r\n"
+    "DAOutColumnNo=1\r\n";
+
+QStringList Layout(QMenu* menu) {
+  QStringList out;
+  for (QAction* a : menu->actions()) out << (a->isSeparator() ? u"-"_s : a->objectName() + u'=' + a->text());
+  return out;
+}
+
+}  // namespace
+
+class ShellTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() { telqor::test::ResetHooks(); }
+
+  void FirstStartCreatesTreeAndSettingsFile() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const fs::path my = home / telqor::test::U8Path("我的数据");
+    for (const fs::path& folder :
+         {home / telqor::test::U8Path("基础数据"), my, my / telqor::test::U8Path("临时数据"),
+          my / telqor::test::U8Path("使用过文件"), my / telqor::test::U8Path("待使用文件"),
+          my / telqor::test::U8Path("其它数据"), my / telqor::test::U8Path("其它数据") / telqor::DateStamp()})
+      QVERIFY2(fs::is_directory(folder), folder.c_str());
+    QCOMPARE(telqor::test::ReadBytes(home / "Telqor.ini"), std::string(kFirstRunIni));
+
+    QCOMPARE(w->windowTitle(), u"Telqor 1.1"_s);
+    QCOMPARE(w->StatusText(), u"  程序启动"_s);
+    QCOMPARE(w->PageControl1->currentIndex(), 0);
+    QCOMPARE(w->PageControl1->tabPosition(), QTabWidget::South);
+    QCOMPARE(w->PageControl1->tabText(0), u"号码生成㈠"_s);
+    QCOMPARE(w->PageControl1->tabText(2), u"文件管理"_s);
+    // The output row shows the output folder, editable while "固定文件目录" is chosen.
+    QVERIFY(w->RBSelB->isChecked());
+    QVERIFY(w->EditURL->isEnabled());
+    QCOMPARE(w->EditURL->text(), telqor::test::PathText(my / telqor::test::U8Path("其它数据") / ""));
+    w->RBSelA->click();
+    QVERIFY(!w->EditURL->isEnabled());
+    w->RBSelB->click();
+    QVERIFY(w->EditURL->isEnabled());
+  }
+
+  void MissingFolderSettingFallsBackForTheRun() {
+    TempHome home;
+    const std::string ini = "[SYSTEM]\r\nMyOtherDataPath=" + (home / "gone" / "").string() + "\r\nCalMode=0\r\n";
+    telqor::test::WriteBytes(home / "Telqor.ini", ini);
+    auto w = home.OpenWindow();
+    const fs::path fallback = home / telqor::test::U8Path("我的数据") / telqor::test::U8Path("其它数据") / "";
+    QCOMPARE(w->Folders().otherData, fallback);
+    QVERIFY(fs::is_directory(fallback / telqor::DateStamp()));
+    QVERIFY(!fs::exists(home / "gone"));
+    QCOMPARE(w->EditURL->text(), telqor::test::PathText(fallback));
+    // The file is left alone until the settings are next saved.
+    QCOMPARE(telqor::test::ReadBytes(home / "Telqor.ini"), ini);
+  }
+
+  void NamedPatternFilesAreListedAtStart() {
+    TempHome home;
+    const fs::path regex = home / telqor::test::U8Path("基础数据") / "Regex";
+    telqor::test::Touch(regex / "b.txt");
+    telqor::test::Touch(regex / "a.ini");
+    telqor::test::Touch(regex / "noext");
+    auto w = home.OpenWindow();
+    QCOMPARE(w->NamedPatternFiles(), (std::vector<fs::path>{"a.ini", "b.txt"}));
+  }
+
+  void MenuItemsInOrderWithSeparators() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    QStringList titles;
+    for (QAction* a : w->MainMenu1->actions()) titles << a->text();
+    QCOMPARE(titles, (QStringList{u"系统"_s, u"设置"_s, u"工具"_s, u"帮助"_s}));
+    auto menu = [&](int i) { return w->MainMenu1->actions().at(i)->menu(); };
+    QCOMPARE(Layout(menu(0)), QStringList{u"N2=退出"_s});
+    QCOMPARE(Layout(menu(1)), QStringList{u"N33=参数设置"_s});
+    QCOMPARE(Layout(menu(2)),
+             (QStringList{u"N65=手机号码地区速查"_s, u"N68=手机号码格式有效性检查"_s, u"N69=数据输出格式转换"_s,
+                          u"N76=固定格式数据分析"_s, u"-"_s, u"N70=固话区号对照表"_s, u"-"_s,
+                          u"wordexceltxt1=word/excel->txt"_s, u"Ansi1=文本->ANSI文本"_s, u"Ansi2=文本->UTF8文本"_s,
+                          u"Ansi3=文本->Unicode文本"_s, u"N41=二進制数据流预处理-(0~128)"_s, u"-"_s,
+                          u"N28=文件批量改名"_s, u"-"_s, u"N62=我的数据目录"_s, u"N34=系统目录"_s}));
+    QVERIFY(menu(3)->actions().isEmpty());
+    for (QAction* later : {w->wordexceltxt1, w->Ansi1, w->Ansi2, w->Ansi3, w->N41}) QVERIFY(!later->isEnabled());
+  }
+
+  void DialogsAreCreatedOnceInOrder() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    QStringList titles;
+    for (QDialog* d : w->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) titles << d->windowTitle();
+    QCOMPARE(titles, (QStringList{u"基本参数设置"_s, u"导入号段"_s, u"输入号段(一行一个,手机号段一般前7位)"_s,
+                                  u"号码保存参数"_s, u"号码类型选择"_s, u"组合特征参数设置"_s,
+                                  u"手机号码地区速查"_s, u"手机号码格式有效性检查-根据现有号段数据库"_s,
+                                  u"数据输出格式转换"_s, u"固话区号参考"_s, u"文件批量改名"_s, u"数据分析"_s}));
+    // The tool dialogs open modeless and stay the same objects.
+    QDialog* search = w->findChild<QDialog*>(u"frmhdSearch"_s);
+    w->N65->trigger();
+    QVERIFY(search->isVisible());
+    QVERIFY(!search->isModal());
+    QVERIFY(w->isEnabled());
+    w->N65->trigger();
+    QCOMPARE(w->findChildren<QDialog*>(u"frmhdSearch"_s).size(), 1);
+  }
+
+  void FolderItemsOpenTheFileBrowser() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    w->N62->trigger();
+    w->N34->trigger();
+    QCOMPARE(telqor::test::Scripted().openedFolders,
+             (std::vector<QString>{telqor::test::PathText(home / telqor::test::U8Path("我的数据") / ""),
+                                   telqor::test::PathText(home.path())}));
+    telqor::test::Scripted().browserStarts = false;
+    w->N62->trigger();
+    QVERIFY2(w->StatusText().contains(u"xdg-open"_s), qPrintable(w->StatusText()));
+  }
+
+  void ShowStatusPrefixesOneSpace() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    w->ShowStatus(u"排序完成！"_s);
+    QCOMPARE(w->StatusText(), u" 排序完成！"_s);
+    QCOMPARE(w->StatusPanel0->width(), 120);
+  }
+
+  void ClockTicksIntoPanelZero() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    w->StatusPanel0->clear();
+    w->TimerTimer();
+    QVERIFY(QRegularExpression(u"^\\d\\d:\\d\\d:\\d\\d$"_s).match(w->StatusPanel0->text()).hasMatch());
+    QVERIFY(w->Timer->isActive());
+    QCOMPARE(w->Timer->interval(), 1000);
+  }
+
+  void ExceptionInHandlerReachesStatusLine() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    auto* failing = new QPushButton(u"x"_s, w->centralWidget());
+    int clicks = 0;
+    connect(failing, &QPushButton::clicked, w.get(), [&clicks] {
+      ++clicks;
+      throw telqor::EConvertError("'12a' is not a valid integer value");
+    });
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QTest::mouseClick(failing, Qt::LeftButton);
+    QCOMPARE(w->StatusText(), u" '12a' is not a valid integer value"_s);
+    // The program goes on: the same button and the menu still work.
+    QTest::mouseClick(failing, Qt::LeftButton);
+    QCOMPARE(clicks, 2);
+    w->N65->trigger();
+    QVERIFY(w->findChild<QDialog*>(u"frmhdSearch"_s)->isVisible());
+  }
+
+  void GuardedHandlerReportsInsteadOfThrowing() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    auto handler = telqor::Guarded([] { throw std::runtime_error("Division by zero"); });
+    handler();
+    QCOMPARE(w->StatusText(), u" Division by zero"_s);
+  }
+
+  void ExitClosesTheWindow() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    w->N2->trigger();
+    QVERIFY(!w->isVisible());
+  }
+};
+
+int RunShellTests(int argc, char** argv) {
+  ShellTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "shell_test.moc"

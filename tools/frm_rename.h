@@ -1,0 +1,16 @@
+// TfrmRename: the batch file renamer.
+// Created once at start-up by the main window and kept until exit; the "工具" menu shows it
+// modeless.
+#pragma once
+
+#include <QDialog>
+
+namespace telqor {
+
+class TfrmRename : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TfrmRename(QWidget* parent = nullptr);
+};
+
+}  // namespace telqor

@@ -1,0 +1,25 @@
+#include "workspace/number_list_model.h"
+
+#include "core/gbk.h"
+
+namespace telqor {
+
+NumberListModel::NumberListModel(const TSList* list, QObject* parent)
+    : QAbstractListModel(parent), list_(list), rows_(list ? list->Count() : 0) {}
+
+int NumberListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+QVariant NumberListModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || suspended_ || !list_ || !index.isValid() || index.column() != 0) return {};
+  int row = index.row();
+  if (row < 0 || row >= rows_ || row >= list_->Count()) return {};
+  return QString::fromStdString(GbkToUtf8(list_->View(row)));
+}
+
+void NumberListModel::Reset() {
+  beginResetModel();
+  rows_ = list_ ? list_->Count() : 0;
+  endResetModel();
+}
+
+}  // namespace telqor
