@@ -15,7 +15,7 @@ case "$what" in
   run)
     cmake --preset release >/dev/null
     cmake --build build -j "$jobs"
-    exec ./build/cli/telqor-cli --help "$@"
+    exec ./build/app/telqor "$@"
     ;;
   test)
     cmake --preset release >/dev/null

@@ -30,8 +30,8 @@ void DroppedFileList::Add(const std::vector<fs::path>& paths) {
   auto less = [](const Entry& a, const Entry& b) { return Compare(a, b) < 0; };
   std::stable_sort(entries_.begin() + static_cast<std::ptrdiff_t>(held), entries_.end(), less);
   std::inplace_merge(entries_.begin(), entries_.begin() + static_cast<std::ptrdiff_t>(held), entries_.end(), less);
-  auto last = std::unique(entries_.begin(), entries_.end(),
-                          [](const Entry& a, const Entry& b) { return Compare(a, b) == 0; });
+  auto last =
+      std::unique(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) { return Compare(a, b) == 0; });
   entries_.erase(last, entries_.end());
 }
 

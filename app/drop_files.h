@@ -42,15 +42,15 @@ class DroppedFileList {
 
 // The widgets that accept file drops.
 enum class DropTarget {
-  kListBoxF,        // extraction file list
-  kLB1,             // general file list of the file-management tab
-  kEditA,           // new file of the comparison
-  kEditB,           // reference file of the comparison
-  kLv0,             // workspace list
-  kLv1,             // source list
-  kInvailLv0,       // list of the validity check dialog
-  kFormatLv0,       // list of the format conversion dialog
-  kAnalysisLv1,     // list of the data analysis dialog
+  kListBoxF,     // extraction file list
+  kLB1,          // general file list of the file-management tab
+  kEditA,        // new file of the comparison
+  kEditB,        // reference file of the comparison
+  kLv0,          // workspace list
+  kLv1,          // source list
+  kInvailLv0,    // list of the validity check dialog
+  kFormatLv0,    // list of the format conversion dialog
+  kAnalysisLv1,  // list of the data analysis dialog
 };
 
 // What a drop on a target does: append every path, take the first path as the field's text,

@@ -27,10 +27,10 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTime>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
-#include <QTime>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
@@ -147,7 +147,8 @@ TfrmhmEx::TfrmhmEx(const fs::path& programFolder, QWidget* parent) : QMainWindow
   PageControl1->setCurrentIndex(0);
   setCentralWidget(PageControl1);
 
-  ui_ = std::make_unique<QtUi>(this, [this](const QString& text) { ShowStatus(text); }, StatusProgress);
+  ui_ = std::make_unique<QtUi>(
+      this, [this](const QString& text) { ShowStatus(text); }, StatusProgress);
 
   FormCreate(programFolder);
   CreateForms();
@@ -377,7 +378,8 @@ QWidget* TfrmhmEx::BuildFirstTab() {
 
   auto* workspace = new QVBoxLayout(GroupBoxHmInfo);
   workspace->addWidget(lv0, 1);
-  workspace->addLayout(Row({SpeedButton5, SpeedButton6, SpeedButton8, SpeedButton7, SpeedButton9, SpeedButton34, SBLoadData}));
+  workspace->addLayout(
+      Row({SpeedButton5, SpeedButton6, SpeedButton8, SpeedButton7, SpeedButton9, SpeedButton34, SBLoadData}));
   workspace->addWidget(Panelhmprex);
 
   // Range and expansion generation.
@@ -547,9 +549,9 @@ QWidget* TfrmhmEx::BuildSecondTab() {
   N75 = Item(PopupMenu10, u"N75"_s, u"按地区/号码类型/号段保存号码"_s);
   PopupAtMouse(SpeedButton24, PopupMenu10);
 
-  Later({ToolButton2, ToolButton1, ToolButton3, ToolButton5, ToolButton6, ToolButton16, ToolButton18, ToolButton20,
-         ToolButton43, SpeedButton13, SpeedButton14, SpeedButton15, SpeedButton16, SpeedButton17, SpeedButton18,
-         ToolButton30, ToolButton32, ToolButton34, ToolButton36, SpeedButton23, SpeedButton2});
+  Later({ToolButton2,   ToolButton1,  ToolButton3,   ToolButton5,   ToolButton6,   ToolButton16,  ToolButton18,
+         ToolButton20,  ToolButton43, SpeedButton13, SpeedButton14, SpeedButton15, SpeedButton16, SpeedButton17,
+         SpeedButton18, ToolButton30, ToolButton32,  ToolButton34,  ToolButton36,  SpeedButton23, SpeedButton2});
   DisableItems(PopupMenu5);
   DisableItems(PopupMenu9);
   DisableItems(PopupMenu10);
@@ -852,8 +854,7 @@ void TfrmhmEx::UnregisterDropTargets() {
 const TfrmhmEx::DropSite* TfrmhmEx::DropSiteOf(QObject* watched) const {
   for (const DropSite& site : dropSites_) {
     if (site.widget == watched) return &site;
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(site.widget); area && area->viewport() == watched)
-      return &site;
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(site.widget); area && area->viewport() == watched) return &site;
   }
   return nullptr;
 }
@@ -870,9 +871,8 @@ bool TfrmhmEx::eventFilter(QObject* watched, QEvent* event) {
   if (type == QEvent::Drop) {
     // Handled after the drop returns, so that the drag source is released before the
     // question is asked.
-    QTimer::singleShot(0, this, [this, target = site->widget, entries = std::move(entries)] {
-      DropFiles(target, entries);
-    });
+    QTimer::singleShot(0, this,
+                       [this, target = site->widget, entries = std::move(entries)] { DropFiles(target, entries); });
   }
   return true;
 }

@@ -63,9 +63,9 @@ Tfrmhmsetting::Tfrmhmsetting(QWidget* parent)
   SpeedButton7 = Named<QPushButton>(u"SpeedButton7"_s, u"浏览"_s);
   auto* folders = new QGridLayout(GroupBox3);
   int row = 0;
-  for (auto [label, edit, button] : {std::tuple{u"待使用文件夹"_s, EditD1, SpeedButton1},
-                                     std::tuple{u"使用过文件夹"_s, EditD2, SpeedButton6},
-                                     std::tuple{u"输出文件夹"_s, EditD3, SpeedButton7}}) {
+  for (auto [label, edit, button] :
+       {std::tuple{u"待使用文件夹"_s, EditD1, SpeedButton1}, std::tuple{u"使用过文件夹"_s, EditD2, SpeedButton6},
+        std::tuple{u"输出文件夹"_s, EditD3, SpeedButton7}}) {
     folders->addWidget(new QLabel(label), row, 0);
     folders->addWidget(edit, row, 1);
     folders->addWidget(button, row, 2);
@@ -138,8 +138,9 @@ void Tfrmhmsetting::showEvent(QShowEvent* event) {
 
 void Tfrmhmsetting::Browse(QLineEdit* field, const std::filesystem::path& inEffect) {
   QString start = FolderDisplayText(inEffect);
-  QString chosen = FolderPicker() ? FolderPicker()(this, start)
-                                  : QFileDialog::getExistingDirectory(this, QString(), start, QFileDialog::ShowDirsOnly);
+  QString chosen = FolderPicker()
+                       ? FolderPicker()(this, start)
+                       : QFileDialog::getExistingDirectory(this, QString(), start, QFileDialog::ShowDirsOnly);
   if (chosen.isEmpty()) return;
   const QChar separator = QChar::fromLatin1(std::filesystem::path::preferred_separator);
   if (!chosen.endsWith(separator)) chosen += separator;

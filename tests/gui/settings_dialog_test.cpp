@@ -50,8 +50,8 @@ class SettingsDialogTest : public QObject {
 
   void ShowsMemoryWithFoldersInEffect() {
     TempHome home;
-    telqor::test::WriteBytes(home / "Telqor.ini",
-                             "[SYSTEM]\r\nmobiletag=139\r\nMyUsedDataPath=" + (home / "missing" / "").string() + "\r\n");
+    telqor::test::WriteBytes(home / "Telqor.ini", "[SYSTEM]\r\nmobiletag=139\r\nMyUsedDataPath=" +
+                                                      (home / "missing" / "").string() + "\r\n");
     auto w = home.OpenWindow();
     QString title, mobile, unicom, used, toUse;
     RunDialog(
@@ -78,7 +78,8 @@ class SettingsDialogTest : public QObject {
     auto w = home.OpenWindow();
     QVERIFY(w->CurrentSettings().ModeB());
     QString shown;
-    RunDialog(*w, [&](Tfrmhmsetting& d) { shown = d.CBCalMode->currentText(); }, false);
+    RunDialog(
+        *w, [&](Tfrmhmsetting& d) { shown = d.CBCalMode->currentText(); }, false);
     QCOMPARE(shown, u"B"_s);
     QCOMPARE(telqor::test::ReadBytes(home / "Telqor.ini"), std::string("[SYSTEM]\r\nCalMode=5\r\n"));
   }
@@ -113,7 +114,8 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(telqor::test::ReadBytes(home / "Telqor.ini"), before);
     // Showing the dialog again shows memory, not the abandoned edits.
     QString mode;
-    RunDialog(*w, [&](Tfrmhmsetting& d) { mode = d.CBCalMode->currentText(); }, false);
+    RunDialog(
+        *w, [&](Tfrmhmsetting& d) { mode = d.CBCalMode->currentText(); }, false);
     QCOMPARE(mode, u"A"_s);
   }
 
@@ -121,7 +123,8 @@ class SettingsDialogTest : public QObject {
     TempHome home;
     auto w = home.OpenWindow();
     const fs::path out = home / telqor::test::U8Path("导出") / "";
-    RunDialog(*w, [&](Tfrmhmsetting& d) { d.EditD3->setText(telqor::test::PathText(out)); }, true);
+    RunDialog(
+        *w, [&](Tfrmhmsetting& d) { d.EditD3->setText(telqor::test::PathText(out)); }, true);
     QVERIFY(fs::is_directory(out / telqor::DateStamp()));
     QCOMPARE(w->Folders().otherData, out);
     QCOMPARE(w->Folders().datedOutput, out / telqor::DateStamp() / "");

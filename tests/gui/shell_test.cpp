@@ -141,9 +141,9 @@ class ShellTest : public QObject {
     QStringList titles;
     for (QDialog* d : w->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) titles << d->windowTitle();
     QCOMPARE(titles, (QStringList{u"基本参数设置"_s, u"导入号段"_s, u"输入号段(一行一个,手机号段一般前7位)"_s,
-                                  u"号码保存参数"_s, u"号码类型选择"_s, u"组合特征参数设置"_s,
-                                  u"手机号码地区速查"_s, u"手机号码格式有效性检查-根据现有号段数据库"_s,
-                                  u"数据输出格式转换"_s, u"固话区号参考"_s, u"文件批量改名"_s, u"数据分析"_s}));
+                                  u"号码保存参数"_s, u"号码类型选择"_s, u"组合特征参数设置"_s, u"手机号码地区速查"_s,
+                                  u"手机号码格式有效性检查-根据现有号段数据库"_s, u"数据输出格式转换"_s,
+                                  u"固话区号参考"_s, u"文件批量改名"_s, u"数据分析"_s}));
     // The tool dialogs open modeless and stay the same objects.
     QDialog* search = w->findChild<QDialog*>(u"frmhdSearch"_s);
     w->N65->trigger();
