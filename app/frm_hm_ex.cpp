@@ -27,6 +27,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QThread>
 #include <QTime>
 #include <QTimer>
 #include <QToolButton>
@@ -761,6 +762,20 @@ void TfrmhmEx::ShowStatus(std::string_view utf8) {
 
 QString TfrmhmEx::StatusText() const { return StatusPanel1->text(); }
 
+void TfrmhmEx::ShowStatusFromThread(const std::string& utf8) {
+  auto show = [this, text = QString::fromStdString(utf8)] {
+    try {
+      ShowStatus(text);
+    } catch (...) {
+    }
+  };
+  if (QThread::currentThread() == thread()) {
+    show();
+  } else {
+    QMetaObject::invokeMethod(this, show, Qt::BlockingQueuedConnection);
+  }
+}
+
 Ui& TfrmhmEx::AppUi() { return *ui_; }
 
 void TfrmhmEx::OpenFolder(const fs::path& folder) { ui_->OpenFolder(folder); }
@@ -886,8 +901,9 @@ void TfrmhmEx::DropFiles(QWidget* target, const std::vector<fs::path>& entries) 
   DropDelivery delivery = DropDeliveryFor(site->target);
   switch (delivery.kind) {
     case DropDelivery::Kind::kAppendAll: {
-      auto* list = qobject_cast<QListWidget*>(target);
-      for (const fs::path& path : droppedFiles_.Paths()) list->addItem(PathText(path));
+      QStringList items;
+      for (const fs::path& path : droppedFiles_.Paths()) items << PathText(path);
+      qobject_cast<QListWidget*>(target)->addItems(items);
       break;
     }
     case DropDelivery::Kind::kFirstPath: {

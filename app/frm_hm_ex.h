@@ -12,6 +12,7 @@
 #include <QString>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -73,6 +74,11 @@ class TfrmhmEx : public QMainWindow {
   void ShowStatus(const QString& text);
   void ShowStatus(std::string_view utf8);
   QString StatusText() const;
+  // A status text sent from another thread (the extraction workers): the user-interface thread
+  // shows it before the call returns, as a synchronous window message would; an error while
+  // showing it is swallowed. The caller must hold no lock that the user-interface thread may
+  // wait for. On the user-interface thread it is ShowStatus.
+  void ShowStatusFromThread(const std::string& utf8);
   // The Ui for engine calls: this status line, the progress bar, message boxes, the browser.
   Ui& AppUi();
   // Opens a folder in the file browser (the status line says so when it cannot).

@@ -13,6 +13,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
+#include <atomic>
+#include <thread>
 
 #include "app/data_folders.h"
 #include "app/frm_hm_setting.h"
@@ -173,6 +175,22 @@ class ShellTest : public QObject {
     w->ShowStatus(u"排序完成！"_s);
     QCOMPARE(w->StatusText(), u" 排序完成！"_s);
     QCOMPARE(w->StatusPanel0->width(), 120);
+  }
+
+  void StatusFromAnotherThreadIsShownBeforeTheCallReturns() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    std::atomic<bool> returned = false;
+    std::thread worker([&] {
+      w->ShowStatusFromThread("已经处理了500/2000");
+      returned = true;
+    });
+    // The worker waits until the user-interface thread has shown the text.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    QVERIFY(!returned);
+    QTRY_VERIFY(returned);
+    worker.join();
+    QCOMPARE(w->StatusText(), u" 已经处理了500/2000"_s);
   }
 
   void ClockTicksIntoPanelZero() {
