@@ -203,16 +203,16 @@ void TfrmhmEx::BuildMenu() {
 
   for (QAction* later : {wordexceltxt1, Ansi1, Ansi2, Ansi3, N41}) later->setEnabled(false);
 
-  connect(N2, &QAction::triggered, this, &TfrmhmEx::N2Click);
-  connect(N33, &QAction::triggered, this, &TfrmhmEx::N33Click);
-  connect(N65, &QAction::triggered, this, &TfrmhmEx::N65Click);
-  connect(N68, &QAction::triggered, this, &TfrmhmEx::N68Click);
-  connect(N69, &QAction::triggered, this, &TfrmhmEx::N69Click);
-  connect(N76, &QAction::triggered, this, &TfrmhmEx::N76Click);
-  connect(N70, &QAction::triggered, this, &TfrmhmEx::N70Click);
-  connect(N28, &QAction::triggered, this, &TfrmhmEx::N28Click);
-  connect(N62, &QAction::triggered, this, &TfrmhmEx::N62Click);
-  connect(N34, &QAction::triggered, this, &TfrmhmEx::N34Click);
+  connect(N2, &QAction::triggered, this, Guarded([this] { N2Click(); }));
+  connect(N33, &QAction::triggered, this, Guarded([this] { N33Click(); }));
+  connect(N65, &QAction::triggered, this, Guarded([this] { N65Click(); }));
+  connect(N68, &QAction::triggered, this, Guarded([this] { N68Click(); }));
+  connect(N69, &QAction::triggered, this, Guarded([this] { N69Click(); }));
+  connect(N76, &QAction::triggered, this, Guarded([this] { N76Click(); }));
+  connect(N70, &QAction::triggered, this, Guarded([this] { N70Click(); }));
+  connect(N28, &QAction::triggered, this, Guarded([this] { N28Click(); }));
+  connect(N62, &QAction::triggered, this, Guarded([this] { N62Click(); }));
+  connect(N34, &QAction::triggered, this, Guarded([this] { N34Click(); }));
 }
 
 void TfrmhmEx::BuildStatusBar() {
@@ -681,8 +681,8 @@ QWidget* TfrmhmEx::BuildThirdTab() {
   general->addLayout(listAndButtons, 1);
   general->addLayout(outputRow);
   general->addLayout(outputChoice);
-  connect(RBSelA, &QRadioButton::clicked, this, &TfrmhmEx::RBSelAClick);
-  connect(RBSelB, &QRadioButton::clicked, this, &TfrmhmEx::RBSelBClick);
+  connect(RBSelA, &QRadioButton::clicked, this, Guarded([this] { RBSelAClick(); }));
+  connect(RBSelB, &QRadioButton::clicked, this, Guarded([this] { RBSelBClick(); }));
 
   Later({SpeedButton29, SpeedButton32, SpeedButton30, SpeedButton33, SpeedButton10, SpeedButton11, BitBtn2, BitBtn1,
          SpeedButton12, SpeedButton19, SpeedButton20, SpeedButton21, SpeedButton1, SpeedButton4, SpeedButton28,
@@ -886,8 +886,8 @@ bool TfrmhmEx::eventFilter(QObject* watched, QEvent* event) {
   if (type == QEvent::Drop) {
     // Handled after the drop returns, so that the drag source is released before the
     // question is asked.
-    QTimer::singleShot(0, this,
-                       [this, target = site->widget, entries = std::move(entries)] { DropFiles(target, entries); });
+    QTimer::singleShot(
+        0, this, Guarded([this, target = site->widget, entries = std::move(entries)] { DropFiles(target, entries); }));
   }
   return true;
 }

@@ -1,10 +1,11 @@
 // The application object and the error hook.
 //
-// Handlers do not catch errors: an exception that leaves a handler reaches TelqorApplication's
-// notify, which shows its message in the status line and lets the program go on, so no
-// exception ever unwinds through Qt's event loop. Code that runs a handler outside event
-// delivery (a slot called directly, a callback) wraps it with Guarded or catches and calls
-// ReportCurrentException. Everything here is for the user-interface thread.
+// Handlers do not catch errors; the error hook shows the message of any exception that leaves
+// one in the status line and the program goes on. Connect every handler through Guarded: it
+// catches at the handler's edge, so the exception never unwinds through Qt's own frames (Qt is
+// built without exceptions and would skip their clean-up). TelqorApplication::notify catches
+// whatever still leaves an event handler, so nothing reaches the event loop. Everything here is
+// for the user-interface thread.
 #pragma once
 
 #include <QApplication>

@@ -208,10 +208,10 @@ class ShellTest : public QObject {
     auto w = home.OpenWindow();
     auto* failing = new QPushButton(u"x"_s, w->centralWidget());
     int clicks = 0;
-    connect(failing, &QPushButton::clicked, w.get(), [&clicks] {
-      ++clicks;
-      throw telqor::EConvertError("'12a' is not a valid integer value");
-    });
+    connect(failing, &QPushButton::clicked, w.get(), telqor::Guarded([&clicks] {
+              ++clicks;
+              throw telqor::EConvertError("'12a' is not a valid integer value");
+            }));
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     QTest::mouseClick(failing, Qt::LeftButton);
@@ -223,12 +223,22 @@ class ShellTest : public QObject {
     QVERIFY(w->findChild<QDialog*>(u"frmhdSearch"_s)->isVisible());
   }
 
-  void GuardedHandlerReportsInsteadOfThrowing() {
+  void ExceptionLeavingAnEventHandlerIsCaughtByTheApplication() {
     TempHome home;
     auto w = home.OpenWindow();
-    auto handler = telqor::Guarded([] { throw std::runtime_error("Division by zero"); });
-    handler();
-    QCOMPARE(w->StatusText(), u" Division by zero"_s);
+    struct Throwing : QObject {
+      bool event(QEvent* e) override {
+        if (e->type() == QEvent::User) throw telqor::EFileError("Cannot create file \"a.txt\". Permission denied");
+        return QObject::event(e);
+      }
+    } throwing;
+    QEvent sent(QEvent::User);
+    QCoreApplication::sendEvent(&throwing, &sent);
+    QCOMPARE(w->StatusText(), u" Cannot create file \"a.txt\". Permission denied"_s);
+    w->ShowStatus(u"ok"_s);
+    QCoreApplication::postEvent(&throwing, new QEvent(QEvent::User));
+    QCoreApplication::processEvents();
+    QCOMPARE(w->StatusText(), u" Cannot create file \"a.txt\". Permission denied"_s);
   }
 
   void ExitClosesTheWindow() {
