@@ -64,7 +64,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QPushButton* Button(const QString& name, const QString& caption) { return Named<QPushButton>(name, caption); }
+// A push button that may shrink to its caption when the window is narrow (the style's
+// minimum of some 80 pixels would make a row of seven short captions push the window wide).
+QPushButton* Button(const QString& name, const QString& caption) {
+  auto* b = Named<QPushButton>(name, caption);
+  b->setMinimumWidth(b->fontMetrics().horizontalAdvance(caption) + 16);
+  return b;
+}
 
 QToolButton* ToolButton(const QString& name, const QString& caption) {
   auto* b = Named<QToolButton>(name);
@@ -447,7 +453,7 @@ QWidget* TfrmhmEx::BuildFirstTab() {
   DisableItems(PopupMenu3);
   DisableItems(PopupMenu6);
 
-  GroupBox12->setMinimumWidth(330);
+  GroupBox12->setMinimumWidth(300);
   GroupBox12->setMaximumWidth(400);
   GroupBox10->setFixedWidth(250);
   auto* columns = new QHBoxLayout(page);

@@ -84,6 +84,9 @@ class ShellTest : public QObject {
     QCOMPARE(w->PageControl1->tabPosition(), QTabWidget::South);
     QCOMPARE(w->PageControl1->tabText(0), u"号码生成㈠"_s);
     QCOMPARE(w->PageControl1->tabText(2), u"文件管理"_s);
+    // Every tab fits a 1024×768 screen without squeezing its controls.
+    QVERIFY2(w->minimumSizeHint().width() <= 1024 && w->minimumSizeHint().height() <= 768,
+             qPrintable(u"%1×%2"_s.arg(w->minimumSizeHint().width()).arg(w->minimumSizeHint().height())));
     // The output row shows the output folder, editable while "固定文件目录" is chosen.
     QVERIFY(w->RBSelB->isChecked());
     QVERIFY(w->EditURL->isEnabled());
