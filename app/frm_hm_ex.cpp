@@ -41,6 +41,7 @@
 #include "app/named.h"
 #include "app/number_view.h"
 #include "app/qt_ui.h"
+#include "workspace/kind_filter.h"
 #include "app/telqor_application.h"
 #include "app/up_down.h"
 #include "core/gbk.h"
@@ -140,9 +141,9 @@ TfrmhmEx::TfrmhmEx(const fs::path& programFolder, QWidget* parent) : QMainWindow
   setObjectName(u"frmhmEx"_s);
   setWindowTitle(u"Telqor 1.1"_s);
 
-  workspaceModel_ = std::make_unique<NumberListModel>(&workspaceList_);
-  sourceModel_ = std::make_unique<NumberListModel>(&sourceList_);
-  targetModel_ = std::make_unique<NumberListModel>(&targetList_);
+  workspaceModel_ = std::make_unique<NumberListModel>(&workspace_);
+  sourceModel_ = std::make_unique<NumberListModel>(&source_);
+  targetModel_ = std::make_unique<NumberListModel>(&target_);
 
   BuildMenu();
   BuildStatusBar();
@@ -159,6 +160,10 @@ TfrmhmEx::TfrmhmEx(const fs::path& programFolder, QWidget* parent) : QMainWindow
 
   FormCreate(programFolder);
   CreateForms();
+  ConnectListHandlers();
+  ConnectEditorHandlers();
+  ConnectGenerationHandlers();
+  ConnectExportHandlers();
 
   QSize size(1280, 800);
   if (QScreen* screen = QGuiApplication::primaryScreen()) size = size.boundedTo(screen->availableGeometry().size());
@@ -718,9 +723,9 @@ void TfrmhmEx::FormCreate(const fs::path& programFolder) {
 
   ListFiles(startup_.folders.namedPatterns, "*.*", namedPatternFiles_, false, false);
 
-  workspaceModel_->SetSuspended(false);
-  sourceModel_->SetSuspended(false);
-  targetModel_->SetSuspended(false);
+  workspace_.SetSuspended(false);
+  source_.SetSuspended(false);
+  target_.SetSuspended(false);
 
   RegisterDropTarget(ListBoxF, DropTarget::kListBoxF);
   RegisterDropTarget(lv0, DropTarget::kLv0);
@@ -804,10 +809,10 @@ void TfrmhmEx::TimerTimer() {
 }
 
 void TfrmhmEx::PerformDropAction(int action, const std::vector<fs::path>& files) {
-  // TODO(workspace, segments, tools): load into the workspace list (1) or the source list (2),
-  // hand the files to the validity check (3), the format conversion (4), the data analysis (5).
-  (void)action;
-  (void)files;
+  // The validity check (3), the format conversion (4) and the data analysis (5) take their
+  // files once those dialogs are built.
+  if (action == kDropToWorkspace) LoadFilesInto(workspace_, files, AppUi());
+  if (action == kDropToSource) LoadFilesInto(source_, files, AppUi());
 }
 
 // ---- Menu ---------------------------------------------------------------------------------

@@ -20,6 +20,7 @@
 #include "app/drop_files.h"
 #include "app/settings.h"
 #include "core/ts_list.h"
+#include "workspace/number_list.h"
 
 class QAction;
 class QCheckBox;
@@ -97,9 +98,12 @@ class TfrmhmEx : public QMainWindow {
   const std::vector<std::filesystem::path>& NamedPatternFiles() const { return namedPatternFiles_; }
 
   // ---- Number lists ---------------------------------------------------------------------
-  TSList& WorkspaceList() { return workspaceList_; }
-  TSList& SourceList() { return sourceList_; }
-  TSList& TargetList() { return targetList_; }
+  NumberList& Workspace() { return workspace_; }
+  NumberList& Source() { return source_; }
+  NumberList& Target() { return target_; }
+  TSList& WorkspaceList() { return workspace_.Items(); }
+  TSList& SourceList() { return source_.Items(); }
+  TSList& TargetList() { return target_.Items(); }
   TSList& ScratchList() { return scratchList_; }
   TSList& FilterList() { return filterList_; }
   // The models of lv0, lv1, lv2; each carries its list's view-suspend flag.
@@ -127,6 +131,63 @@ class TfrmhmEx : public QMainWindow {
   void N34Click();
   void RBSelAClick();
   void RBSelBClick();
+
+  // Number lists (workspace lv0, source lv1, target lv2).
+  // The view shows the list's new count: model reset, group caption with the count.
+  void RefreshView(NumberList& list);
+  void SBLoadDataClick();
+  void ToolButton3Click();
+  void SpeedButton5Click();
+  void SpeedButton6Click();
+  void SpeedButton8Click();
+  void ToolButton16Click();
+  void ToolButton18Click();
+  void ToolButton20Click();
+  void ToolButton30Click();
+  void ToolButton32Click();
+  void ToolButton34Click();
+  void N18Click();
+  void ToolButton6Click();
+  void N52Click();
+  void N27Click();
+  void ToolButton5Click();
+  void N56Click();
+  void N57Click();
+  void N61Click();
+  void ii1Click();
+  void N55Click();
+  void N59Click();
+  void N73Click();
+  void N58Click();
+  void N60Click();
+  void SpeedButton17Click();
+  void SpeedButton18Click();
+  void N23Click();
+  void N24Click();
+  void N43Click();
+  void N44Click();
+  void N45Click();
+  void N25Click();
+  void N26Click();
+  void ToolButton43Click();
+  void ToolButton36Click();
+  void SpeedButton34Click();
+
+  // Replacement and affixes (Panelhmprex).
+  void SpeedButton22Click();
+  void SpeedButton35Click();
+  void N40Click();
+
+  // Range and expansion generation.
+  void SBHmExOutClick();
+  void SBHmExSaveClick();
+
+  // Export of the lists.
+  void SpeedButton23Click();
+  void N46Click();
+  void N30Click();
+  void N31Click();
+  void SpeedButton2Click();
 
   // ---- Dialogs, created once in this order ----------------------------------------------
   Tfrmhmsetting* frmhmsetting = nullptr;
@@ -386,14 +447,26 @@ class TfrmhmEx : public QMainWindow {
   void ShowClock();
   void UpdateEditURL();
   void ShowTool(QWidget* dialog);
+  void ConnectListHandlers();
+  void ConnectEditorHandlers();
+  void ConnectGenerationHandlers();
+  void ConnectExportHandlers();
+  NumberListModel& ModelOf(const NumberList& list);
+  QTableView* ViewOf(const NumberList& list);
+  // Rows selected in the view of list.
+  std::vector<int> SelectedRows(const NumberList& list);
+  // Copies a GBK text to the system clipboard (as Unicode).
+  void CopyToClipboard(const std::string& gbk);
+  // The list the export tool bar works on: source (RBRaw) or target (RBDest).
+  NumberList& ExportList();
 
   Startup startup_;
   std::filesystem::path openDialogFolder_;
   std::vector<std::filesystem::path> namedPatternFiles_;
 
-  TSList workspaceList_;
-  TSList sourceList_;
-  TSList targetList_;
+  NumberList workspace_{ListKind::Workspace};
+  NumberList source_{ListKind::Source};
+  NumberList target_{ListKind::Target};
   TSList scratchList_;
   TSList filterList_;
   // After the lists, so that they go first; the views let go of a model when it is destroyed.

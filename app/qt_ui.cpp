@@ -1,6 +1,8 @@
 #include "app/qt_ui.h"
 
 #include <QCoreApplication>
+#include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
@@ -31,6 +33,19 @@ bool AskYesNoBox(QWidget* parent, const QString& question) {
 void InformBox(QWidget* parent, const QString& message) {
   if (Hooks().inform) return Hooks().inform(message);
   QMessageBox::information(parent, u"提示"_s, message);
+}
+
+std::vector<std::filesystem::path> ChooseFilesToOpen(QWidget* parent, const std::filesystem::path& folder) {
+  if (Hooks().openFiles) return Hooks().openFiles();
+  std::vector<std::filesystem::path> files;
+  for (const QString& f : QFileDialog::getOpenFileNames(parent, QString(), FolderDisplayText(folder)))
+    files.emplace_back(f.toStdString());
+  return files;
+}
+
+int ExecDialog(QDialog* dialog) {
+  if (Hooks().execDialog) return Hooks().execDialog(dialog);
+  return dialog->exec();
 }
 
 bool StartFolderBrowser(const QString& folder) {

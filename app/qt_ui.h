@@ -10,9 +10,11 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "core/ui.h"
 
+class QDialog;
 class QProgressBar;
 class QWidget;
 
@@ -22,6 +24,8 @@ struct MessageHooks {
   std::function<bool(const QString& question)> askYesNo;  // true for Yes
   std::function<void(const QString& message)> inform;
   std::function<bool(const QString& folder)> openFolder;  // true when the browser started
+  std::function<std::vector<std::filesystem::path>()> openFiles;  // the files chosen; none on Cancel
+  std::function<int(QDialog* dialog)> execDialog;                 // a modal dialog's result
 };
 
 // The hooks in force; an empty hook means the real box or browser.
@@ -31,6 +35,10 @@ MessageHooks& Hooks();
 bool AskYesNoBox(QWidget* parent, const QString& question);
 // An information message box captioned "提示".
 void InformBox(QWidget* parent, const QString& message);
+// The open dialog (several files may be chosen), starting in folder; empty on Cancel.
+std::vector<std::filesystem::path> ChooseFilesToOpen(QWidget* parent, const std::filesystem::path& folder);
+// Shows a dialog modally and answers its result (QDialog::Accepted or Rejected).
+int ExecDialog(QDialog* dialog);
 // Starts the file browser on folder (xdg-open, detached, not waited for); false when it could
 // not be started.
 bool StartFolderBrowser(const QString& folder);

@@ -1,5 +1,13 @@
 #include "files/frm_hm_save.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/named.h"
+
 namespace telqor {
 
 using namespace Qt::StringLiterals;
@@ -7,7 +15,24 @@ using namespace Qt::StringLiterals;
 Tfrmhmsave::Tfrmhmsave(QWidget* parent) : QDialog(parent) {
   setObjectName(u"frmhmsave"_s);
   setWindowTitle(u"号码保存参数"_s);
-  resize(640, 480);
+  Label1 = Named<QLabel>(u"Label1"_s, u"每个导出文件包含号码数:"_s);
+  EditA = Named<QLineEdit>(u"EditA"_s);
+  EditA->setText(u"1000"_s);
+  BitBtn1 = Named<QPushButton>(u"BitBtn1"_s, u"确定"_s);
+  BitBtn2 = Named<QPushButton>(u"BitBtn2"_s, u"取消"_s);
+  BitBtn1->setDefault(true);
+  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+  connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+  auto* field = new QHBoxLayout;
+  field->addWidget(Label1);
+  field->addWidget(EditA, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(BitBtn1);
+  buttons->addWidget(BitBtn2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(field);
+  layout->addLayout(buttons);
 }
 
 }  // namespace telqor

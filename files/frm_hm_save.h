@@ -1,9 +1,13 @@
 // Tfrmhmsave: the count dialog of batch exports and splits: how many numbers go into one file.
-// Created once at start-up by the main window and kept until exit; shown modally by the
-// actions that need it.
+// Created once at start-up by the main window and kept until exit, so it keeps the last value
+// typed; shown modally by the actions that need it.
 #pragma once
 
 #include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace telqor {
 
@@ -11,6 +15,11 @@ class Tfrmhmsave : public QDialog {
   Q_OBJECT
  public:
   explicit Tfrmhmsave(QWidget* parent = nullptr);
+
+  QLabel* Label1;
+  QLineEdit* EditA;      // "1000" at start
+  QPushButton* BitBtn1;  // 确定
+  QPushButton* BitBtn2;  // 取消
 };
 
 }  // namespace telqor

@@ -4,21 +4,21 @@
 
 namespace telqor {
 
-NumberListModel::NumberListModel(const TSList* list, QObject* parent)
-    : QAbstractListModel(parent), list_(list), rows_(list ? list->Count() : 0) {}
+NumberListModel::NumberListModel(const NumberList* list, QObject* parent)
+    : QAbstractListModel(parent), list_(list), rows_(list ? list->Items().Count() : 0) {}
 
 int NumberListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 QVariant NumberListModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || suspended_ || !list_ || !index.isValid() || index.column() != 0) return {};
+  if (role != Qt::DisplayRole || !list_ || list_->Suspended() || !index.isValid() || index.column() != 0) return {};
   int row = index.row();
-  if (row < 0 || row >= rows_ || row >= list_->Count()) return {};
-  return QString::fromStdString(GbkToUtf8(list_->View(row)));
+  if (row < 0 || row >= rows_ || row >= list_->Items().Count()) return {};
+  return QString::fromStdString(GbkToUtf8(list_->Items().View(row)));
 }
 
 void NumberListModel::Reset() {
   beginResetModel();
-  rows_ = list_ ? list_->Count() : 0;
+  rows_ = list_ ? list_->Items().Count() : 0;
   endResetModel();
 }
 

@@ -6,6 +6,7 @@ int RunShellTests(int argc, char** argv);
 int RunSettingsDialogTests(int argc, char** argv);
 int RunDropTests(int argc, char** argv);
 int RunNumberListModelTests(int argc, char** argv);
+int RunWorkspaceTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
   telqor::TelqorApplication app(argc, argv);
@@ -15,5 +16,6 @@ int main(int argc, char** argv) {
   failed += RunSettingsDialogTests(argc, argv);
   failed += RunDropTests(argc, argv);
   failed += RunNumberListModelTests(argc, argv);
+  failed += RunWorkspaceTests(argc, argv);
   return failed == 0 ? 0 : 1;
 }

@@ -15,11 +15,12 @@ class NumberListModelTest : public QObject {
   Q_OBJECT
  private slots:
   void ShowsItemsDecodedFromGbk() {
-    telqor::TSList list;
+    telqor::NumberList numbers(telqor::ListKind::Workspace);
+    telqor::TSList& list = numbers.Items();
     list.Add("13800000000");
     list.Add("\xD6\xD0\xCE\xC4");  // 中文
     list.Add("");
-    telqor::NumberListModel model(&list);
+    telqor::NumberListModel model(&numbers);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(model.rowCount(), 3);
     QCOMPARE(model.data(model.index(0)).toString(), u"13800000000"_s);
@@ -30,17 +31,16 @@ class NumberListModelTest : public QObject {
   }
 
   void SuspendedOrStaleRowsAnswerNothing() {
-    telqor::TSList list;
+    telqor::NumberList numbers(telqor::ListKind::Source);
+    telqor::TSList& list = numbers.Items();
     for (int i = 0; i < 5; ++i) list.Add(std::to_string(i));
-    telqor::NumberListModel model(&list);
+    telqor::NumberListModel model(&numbers);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    {
-      telqor::SuspendView suspend(model);
-      QVERIFY(!model.data(model.index(0)).isValid());
-      list.Clear();
-      list.Add("x");
-    }
-    QVERIFY(!model.Suspended());
+    numbers.SetSuspended(true);
+    QVERIFY(!model.data(model.index(0)).isValid());
+    list.Clear();
+    list.Add("x");
+    numbers.SetSuspended(false);
     // Until the reset the view still believes in five rows; rows past the list give nothing.
     QCOMPARE(model.rowCount(), 5);
     QCOMPARE(model.data(model.index(0)).toString(), u"x"_s);
@@ -50,9 +50,9 @@ class NumberListModelTest : public QObject {
   }
 
   void ViewHasOneColumnAndFixedRows() {
-    telqor::TSList list;
-    list.Add("13800000000");
-    telqor::NumberListModel model(&list);
+    telqor::NumberList numbers(telqor::ListKind::Target);
+    numbers.Items().Add("13800000000");
+    telqor::NumberListModel model(&numbers);
     QTableView view;
     telqor::ConfigureNumberView(&view);
     view.setModel(&model);
