@@ -57,22 +57,40 @@ uint64_t DigitValue(const char* p, int length) {
 }
 
 // Sorts n keys below 2^bits; temp has room for n more. Answers where the sorted keys ended up.
+// Each pass counts and scatters in parts: a part's keys of one digit go after those of the
+// parts before it, so every pass stays stable.
 uint64_t* RadixSort(uint64_t* keys, uint64_t* temp, size_t n, int bits) {
   constexpr int kDigitBits = 11;
   constexpr size_t kBuckets = size_t{1} << kDigitBits;
-  int passes = (bits + kDigitBits - 1) / kDigitBits;
-  std::vector<size_t> counts(static_cast<size_t>(passes) * kBuckets, 0);
-  for (size_t i = 0; i < n; ++i)
-    for (int p = 0; p < passes; ++p) ++counts[p * kBuckets + ((keys[i] >> (p * kDigitBits)) & (kBuckets - 1))];
+  const int passes = (bits + kDigitBits - 1) / kDigitBits;
+  const int parts = ParallelParts(n, size_t{1} << 20);
+  std::vector<size_t> counts(static_cast<size_t>(parts) * kBuckets);
   uint64_t* src = keys;
   uint64_t* dst = temp;
+  auto begin = [&](int t) { return n * static_cast<size_t>(t) / static_cast<size_t>(parts); };
   for (int p = 0; p < passes; ++p) {
-    size_t* c = &counts[p * kBuckets];
-    if (c[(src[0] >> (p * kDigitBits)) & (kBuckets - 1)] == n) continue;  // one bucket: nothing moves
+    const int shift = p * kDigitBits;
+    std::fill(counts.begin(), counts.end(), 0);
+    ParallelFor(parts, [&](int t) {
+      size_t* c = &counts[static_cast<size_t>(t) * kBuckets];
+      for (size_t i = begin(t); i < begin(t + 1); ++i) ++c[(src[i] >> shift) & (kBuckets - 1)];
+    });
     size_t sum = 0;
-    for (size_t b = 0; b < kBuckets; ++b) sum += std::exchange(c[b], sum);
-    int shift = p * kDigitBits;
-    for (size_t i = 0; i < n; ++i) dst[c[(src[i] >> shift) & (kBuckets - 1)]++] = src[i];
+    bool oneBucket = false;
+    for (size_t b = 0; b < kBuckets; ++b) {
+      size_t inBucket = 0;
+      for (int t = 0; t < parts; ++t) {
+        size_t& c = counts[static_cast<size_t>(t) * kBuckets + b];
+        inBucket += c;
+        sum += std::exchange(c, sum);
+      }
+      oneBucket = oneBucket || inBucket == n;
+    }
+    if (oneBucket) continue;  // nothing moves in this pass
+    ParallelFor(parts, [&](int t) {
+      size_t* c = &counts[static_cast<size_t>(t) * kBuckets];
+      for (size_t i = begin(t); i < begin(t + 1); ++i) dst[c[(src[i] >> shift) & (kBuckets - 1)]++] = src[i];
+    });
     std::swap(src, dst);
   }
   return src;

@@ -54,8 +54,8 @@ void KindFilter(NumberList& list, std::string_view pattern, bool keepMatching, c
 }
 
 void KeepKind(NumberList& list, Kind kind, const Settings& settings, Ui& ui) {
-  KindFilterSpec spec = KindFilterOf(kind, settings);
-  KindFilter(list, *spec.pattern, spec.keepMatching, spec.start, spec.done, ui);
+  KindFilterSpec filter = KindFilterOf(kind, settings);
+  KindFilter(list, *filter.pattern, filter.keepMatching, filter.start, filter.done, ui);
 }
 
 void FilterOut(NumberList& list, TSList& filterList, const std::vector<std::filesystem::path>& files,
