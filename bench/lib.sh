@@ -1,6 +1,14 @@
 # Shared by the side-by-side benchmark scripts: timing one pair of commands.
 # Expects: out (a scratch folder), check (telqor_bench_check), N (items), ROUNDS.
 
+# Stops with a clear message when a tool the script needs is missing.
+require_tools() {
+  for tool in "$@"; do
+    [[ -x $tool ]] || { echo "missing $tool: build first (./telqor.sh test)" >&2; exit 1; }
+  done
+  [[ -x /usr/bin/time ]] || { echo "missing /usr/bin/time: apt-get install time" >&2; exit 1; }
+}
+
 # run NAME CMD...: runs once, appends "seconds peak-KB" to $out/NAME.times
 run() {
   local name=$1

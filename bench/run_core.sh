@@ -14,18 +14,14 @@ cli=$build/cli/telqor-cli
 gen=$build/bench/telqor_bench_gen
 check=$build/bench/telqor_bench_check
 
-for tool in "$cli" "$gen" "$check"; do
-  [[ -x $tool ]] || { echo "missing $tool: build first (./telqor.sh test)" >&2; exit 1; }
-done
-[[ -x /usr/bin/time ]] || { echo "missing /usr/bin/time: apt-get install time" >&2; exit 1; }
+source "$root/bench/lib.sh"
+require_tools "$cli" "$gen" "$check"
 mkdir -p "$data" "$out"
 a=$data/a-$N.txt
 b=$data/b-$N.txt
 [[ -f $a ]] || "$gen" "$N" 20 1 "$a"
 [[ -f $b ]] || "$gen" "$N" 20 2 "$b" 1
 export LC_ALL=C
-
-source "$root/bench/lib.sh"
 
 printf '%s numbers per set, best of %s rounds\n' "$N" "$ROUNDS"
 header

@@ -14,11 +14,8 @@ home=$out/home
 cli=$build/cli/telqor-cli
 gen=$build/bench/telqor_bench_gen
 check=$build/bench/telqor_bench_check
-for tool in "$cli" "$gen" "$check"; do
-  [[ -x $tool ]] || { echo "missing $tool: build first (./telqor.sh test)" >&2; exit 1; }
-done
-[[ -x /usr/bin/time ]] || { echo "missing /usr/bin/time: apt-get install time" >&2; exit 1; }
 source "$root/bench/lib.sh"
+require_tools "$cli" "$gen" "$check"
 mkdir -p "$data" "$out"
 
 # Generation: --save writes into the dated output folder; move the file to $out/ours.

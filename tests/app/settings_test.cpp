@@ -6,6 +6,7 @@
 #include "app/list_files.h"
 #include "core/gbk.h"
 #include "core/ini_file.h"
+#include "tests/support/first_run_ini.h"
 #include "tests/support/test_files.h"
 
 namespace telqor {
@@ -13,41 +14,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char kFirstRun[] =
-    "[SYSTEM]\r\n"
-    "telecomtag=133;153;180;189\r\n"
-    "unicomtag=130;131;132;145;155;156;185;186\r\n"
-    "mobiletag=134;135;136;137;138;139;147;150;151;152;154;157;158;159;187;188;182\r\n"
-    "MapCacheSize=10000000\r\n"
-    "RegExprMain=((1\\d{10})|((\\d{7,8})|(\\d{4}|\\d{3})-(\\d{7,8})|(\\d{4}|\\d{3})-(\\d{7,8})-(\\d{4}|\\d{3}|\\d{2}|"
-    "\\d{1})|(\\d{7,8})-(\\d{4}|\\d{3}|\\d{2}|\\d{1})))\r\n"
-    "RegExprMobile=(1\\d{10})\r\n"
-    "RegExprTel=((\\d{7,8})|(\\d{4}|\\d{3})-(\\d{7,8})|(\\d{4}|\\d{3})-(\\d{7,8})-(\\d{4}|\\d{3}|\\d{2}|\\d{1})|"
-    "(\\d{7,8})-(\\d{4}|\\d{3}|\\d{2}|\\d{1}))\r\n"
-    "RegExprEx1=\\w+([-+.]\\w+)*@\\w+([-.]\\w+)*\\.\\w+([-.]\\w+)*\r\n"
-    "RegExprEx2=\r\n"
-    "CalMode=0\r\n"
-    "MyUsedDataPath=\r\n"
-    "MywillUseDataPath=\r\n"
-    "MyOtherDataPath=\r\n"
-    "DADelimiter=,\r\n"
-    "DAReplace1=\"\r\n"
-    "DAReplace2=\r\n"
-    "DAColumnNo=1\r\n"
-    "DAFixIndex=0\r\n"
-    "DADataA=10\r\n"
-    "DADataB=1000\r\n"
-    "DAOutColumnNo=1\r\n";
+using test::kFirstRunIni;
 
 TEST(Settings, FirstRunWritesAll21KeysAndReadsThemBack) {
   test::TempDir dir;
   Settings s = LoadSettings(dir / "Telqor.ini");
-  EXPECT_EQ(test::ReadBytes(dir / "Telqor.ini"), kFirstRun);
+  EXPECT_EQ(test::ReadBytes(dir / "Telqor.ini"), kFirstRunIni);
   EXPECT_EQ(s.RegExprMain, FirstRunSettings().RegExprMain);
   EXPECT_EQ(s.DAReplace1, "\"");
   EXPECT_EQ(s.DADataB, 1000);
   SaveSettings(dir / "Telqor.ini", s);
-  EXPECT_EQ(test::ReadBytes(dir / "Telqor.ini"), kFirstRun);
+  EXPECT_EQ(test::ReadBytes(dir / "Telqor.ini"), kFirstRunIni);
 }
 
 TEST(Settings, HandWrittenAndDamagedFiles) {
@@ -91,7 +68,7 @@ TEST(StartUp, FirstStartMakesTheTree) {
     EXPECT_TRUE(fs::is_directory(dir / f)) << f;
   EXPECT_EQ(s.folders.datedOutput, dir / "我的数据" / "其它数据" / (DateStamp() + "/"));
   EXPECT_TRUE(fs::is_directory(s.folders.datedOutput));
-  EXPECT_EQ(test::ReadBytes(dir / "Telqor.ini"), kFirstRun);
+  EXPECT_EQ(test::ReadBytes(dir / "Telqor.ini"), kFirstRunIni);
 }
 
 TEST(StartUp, MissingFolderSettingFallsBackForTheRun) {
