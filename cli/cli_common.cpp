@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "core/file_io.h"
+#include "core/file_writer.h"
 #include "core/gbk.h"
 
 namespace telqor::cli {
@@ -115,7 +116,7 @@ void ConsoleUi::OpenFolder(const std::filesystem::path& folder) {
   std::cerr << "Folder: " << FolderText(folder) << "\n";
 }
 
-Startup& Started(GlobalOptions& global) {
+ProgramState& Started(GlobalOptions& global) {
   if (!global.startup) {
     global.startup = StartUp(ProgramFolder(global.home));
     for (const auto& problem : global.startup->problems) std::cerr << problem << "\n";
@@ -136,20 +137,16 @@ void LoadInputs(TSList& list, const std::vector<std::string>& files) {
 }
 
 void WriteResult(const TSList& list, const std::optional<std::string>& out) {
-  if (out) {
-    list.SaveToFile(*out);
-    return;
-  }
-  FileWriter writer(stdout, "standard output");
+  FileWriter writer = out ? FileWriter(*out) : FileWriter::StandardOutput();
   list.SaveTo(writer);
-  writer.Close();
+  writer.Commit();
 }
 
 int TransformFiles(Args& a, GlobalOptions& global, const std::function<void(NumberList&, Ui&)>& change) {
   auto out = a.Value("--output", "-o");
   auto files = a.Positional();
   Started(global);
-  NumberList list(ListKind::Workspace);
+  NumberList list(ListRole::Workspace);
   LoadInputs(list.Items(), files);
   ConsoleUi ui(global.yes);
   change(list, ui);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/data_folders.h"
+#include "core/data_folders.h"
 #include "core/errors.h"
 #include "core/ts_list.h"
 #include "core/ui.h"
@@ -26,12 +26,12 @@ struct GlobalOptions {
   std::optional<std::filesystem::path> home;
   std::optional<char> mode;  // 'A' or 'B' when given
   bool yes = false;
-  std::optional<Startup> startup;  // once the program folder was prepared
+  std::optional<ProgramState> startup;  // once the program folder was prepared
 };
 
 // Prepares the program folder as the program does at start (data tree, first-run settings,
 // dated output folder), once; what could not be done is reported on standard error.
-Startup& Started(GlobalOptions& global);
+ProgramState& Started(GlobalOptions& global);
 
 // The arguments of one verb: options with values, flags, and the positional files.
 class Args {

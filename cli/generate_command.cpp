@@ -46,7 +46,7 @@ int RunGenerate(std::vector<std::string> args, GlobalOptions& global) {
   auto out = a.Value("--output", "-o");
   if (!a.Positional().empty()) throw UsageError("generate takes no files");
   if (save && out) throw UsageError("--save and -o exclude each other");
-  Startup& s = Started(global);
+  ProgramState& s = Started(global);
   ConsoleUi ui(global.yes);
   if (save) {
     auto file = GenerateToFile(in, s.folders.datedOutput, ui);

@@ -17,11 +17,11 @@ int RunKeep(std::vector<std::string> args, GlobalOptions& global) {
                  "  custom2     RegExprEx2 matches\n";
     return 0;
   }
-  static const std::map<std::string, Kind> kinds = {{"mobile", Kind::Mobile},
-                                                    {"non-mobile", Kind::NonMobile},
-                                                    {"landline", Kind::Landline},
-                                                    {"custom1", Kind::Custom1},
-                                                    {"custom2", Kind::Custom2}};
+  static const std::map<std::string, NumberKind> kinds = {{"mobile", NumberKind::Mobile},
+                                                    {"non-mobile", NumberKind::NonMobile},
+                                                    {"landline", NumberKind::Landline},
+                                                    {"custom1", NumberKind::Custom1},
+                                                    {"custom2", NumberKind::Custom2}};
   auto kindName = a.Value("--kind");
   if (!kindName) throw UsageError("keep needs --kind mobile|non-mobile|landline|custom1|custom2");
   auto kind = kinds.find(*kindName);

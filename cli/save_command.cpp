@@ -17,7 +17,7 @@ int RunSave(std::vector<std::string> args, GlobalOptions& global) {
   }
   auto batch = a.Value("--batch");
   auto files = a.Positional();
-  Startup& s = Started(global);
+  ProgramState& s = Started(global);
   TSList list;
   LoadInputs(list, files);
   ConsoleUi ui(global.yes);

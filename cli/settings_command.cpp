@@ -15,7 +15,7 @@ int RunSettings(std::vector<std::string> args, GlobalOptions& global) {
     return 0;
   }
   a.Positional().empty() ? void() : throw UsageError("settings takes no files");
-  const Startup& s = Started(global);
+  const ProgramState& s = Started(global);
   const Settings& v = s.settings;
   auto show = [](const char* key, const auto& value) {
     if constexpr (std::is_integral_v<std::decay_t<decltype(value)>>) {

@@ -14,8 +14,6 @@
 namespace telqor {
 namespace {
 
-constexpr size_t kWriteBuffer = 1 << 20;
-
 struct FileCloser {
   void operator()(std::FILE* f) const { std::fclose(f); }
 };
@@ -81,58 +79,6 @@ FileContents::FileContents(const std::filesystem::path& path) {
 
 FileContents::~FileContents() {
   if (mapping_) ::munmap(mapping_, size_);
-}
-
-FileWriter::FileWriter(const std::filesystem::path& path) : name_(DisplayPath(path)) {
-  file_ = std::fopen(path.c_str(), "wb");
-  if (!file_) {
-    int err = errno;
-    throw EFileError("Cannot create file \"" + name_ + "\". " + SystemErrorText(err));
-  }
-  buffer_.reserve(kWriteBuffer);
-}
-
-FileWriter::FileWriter(std::FILE* stream, std::string name) : file_(stream), owned_(false), name_(std::move(name)) {
-  buffer_.reserve(kWriteBuffer);
-}
-
-FileWriter::~FileWriter() {
-  try {
-    Close();
-  } catch (...) {
-  }
-}
-
-void FileWriter::Write(std::string_view bytes) {
-  if (buffer_.size() + bytes.size() > kWriteBuffer) {
-    Flush();
-    if (bytes.size() >= kWriteBuffer) {
-      if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) Fail(errno);
-      return;
-    }
-  }
-  buffer_.append(bytes);
-}
-
-void FileWriter::Flush() {
-  if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) Fail(errno);
-  buffer_.clear();
-}
-
-void FileWriter::Fail(int errorNumber) {
-  if (owned_ && file_) std::fclose(file_);
-  file_ = nullptr;
-  buffer_.clear();
-  throw EFileError("Cannot write file \"" + name_ + "\". " + SystemErrorText(errorNumber));
-}
-
-void FileWriter::Close() {
-  if (!file_) return;
-  Flush();
-  int failed = std::fflush(file_) != 0 ? errno : 0;
-  if (owned_ && std::fclose(file_) != 0 && !failed) failed = errno;
-  file_ = nullptr;
-  if (failed) throw EFileError("Cannot write file \"" + name_ + "\". " + SystemErrorText(failed));
 }
 
 }  // namespace telqor

@@ -1,12 +1,8 @@
-// Whole-file reading and buffered writing with the system's error texts.
-//
-// ReadWholeFile and FileContents read a file in one piece ("Cannot open file "%s". %s" when it cannot).
-// FileWriter creates or truncates a file ("Cannot create file "%s". %s"), buffers its writes
-// and reports a failed write or close ("Cannot write file "%s". %s"), so a full disk is never
-// a silently truncated output. Neither is thread-safe; use one object per thread.
+// Whole-file reading with the program's error texts: ReadWholeFile and FileContents read a
+// file in one piece ("Cannot open file "%s". %s" when it cannot). Files are written with
+// FileWriter (core/file_writer.h). Use one object per thread.
 #pragma once
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -37,28 +33,5 @@ std::string DisplayPath(const std::filesystem::path& path);
 
 // The platform's text for the last error number.
 std::string SystemErrorText(int errorNumber);
-
-class FileWriter {
- public:
-  explicit FileWriter(const std::filesystem::path& path);
-  // Writes to an already open stream (standard output); the stream is not closed.
-  FileWriter(std::FILE* stream, std::string name);
-  FileWriter(const FileWriter&) = delete;
-  FileWriter& operator=(const FileWriter&) = delete;
-  ~FileWriter();
-
-  void Write(std::string_view bytes);
-  // Flushes and closes; throws when any write failed. Called by the destructor silently.
-  void Close();
-
- private:
-  void Flush();
-  [[noreturn]] void Fail(int errorNumber);
-
-  std::FILE* file_ = nullptr;
-  bool owned_ = true;
-  std::string name_;
-  std::string buffer_;
-};
 
 }  // namespace telqor

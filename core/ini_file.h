@@ -37,7 +37,4 @@ class IniFile {
   std::vector<Line> lines_;
 };
 
-// Parses a whole text as a 32-bit integer the way the settings do; nullopt when it is none.
-std::optional<int32_t> ParseInteger(std::string_view text);
-
 }  // namespace telqor

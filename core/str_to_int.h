@@ -1,20 +1,25 @@
-// Whole-number conversion of text typed by the user, and the blank trimming of input fields.
+// Whole numbers from text: the one integer parser of the program, with the two overflow
+// rules it needs.
 //
-// Accepts optional leading blanks, a sign, and decimal digits or hexadecimal after "$" or
-// "0x"; anything else (a trailing blank too) raises EConvertError
-// "'%s' is not a valid integer value" with the text as given.
+// The form: optional leading spaces and tabs, a sign, then decimal digits, or hexadecimal
+// digits after "$" or "0x"; nothing may follow. StrToInt and StrToInt64 take what fits in 32
+// or 64 bits and raise EConvertError "'%s' is not a valid integer value" (with the text as
+// given) for anything else. IniInteger reads a setting as a 32-bit value: blanks may also
+// follow, hexadecimal up to $FFFFFFFF wraps to 32 bits (so $FFFFFFFF is -1) and the sign
+// applies after; decimal must lie within the 32-bit range; anything else is no number.
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <optional>
 #include <string_view>
+
+#include "core/text.h"
 
 namespace telqor {
 
 int32_t StrToInt(std::string_view text);
 int64_t StrToInt64(std::string_view text);
 
-// The text without leading and trailing blanks and control characters (bytes up to 32).
-std::string_view TrimBlanks(std::string_view text);
+std::optional<int32_t> IniInteger(std::string_view text);
 
 }  // namespace telqor

@@ -13,6 +13,7 @@
 #include "core/digit_keys.h"
 #include "core/errors.h"
 #include "core/file_io.h"
+#include "core/file_writer.h"
 #include "core/memory.h"
 #include "core/parallel.h"
 
@@ -402,7 +403,7 @@ void TSList::SaveTo(FileWriter& out, int from, int count) const {
 void TSList::SaveToFile(const std::filesystem::path& path) const {
   FileWriter out(path);
   SaveTo(out);
-  out.Close();
+  out.Commit();
 }
 
 }  // namespace telqor

@@ -1,20 +1,23 @@
 #include "files/batch_save.h"
 
 #include <algorithm>
-#include <cstdio>
 
-#include "app/data_folders.h"
+#include "core/data_folders.h"
 #include "core/errors.h"
-#include "core/file_io.h"
+#include "core/file_writer.h"
+#include "core/output_names.h"
 #include "core/str_to_int.h"
 
 namespace telqor {
 namespace {
 
-void SaveRange(const TSList& list, int from, int n, const std::filesystem::path& file) {
-  FileWriter out(file);
+// Items [from, from + n) under name in folder, or under name-2, -3, ... when a file of that
+// name exists already (two saves within one second).
+std::filesystem::path SaveRange(const TSList& list, int from, int n, const std::filesystem::path& folder,
+                                const std::string& name) {
+  FileWriter out(folder / name);
   list.SaveTo(out, from, n);
-  out.Close();
+  return out.CommitUnique();
 }
 
 }  // namespace
@@ -29,12 +32,10 @@ std::vector<std::filesystem::path> BatchSave(const TSList& list, std::string_vie
   std::vector<std::filesystem::path> written;
   for (int from = 0; from < list.Count(); from += perFile) {
     int n = std::min(perFile, list.Count() - from);
-    char batch[16];
-    std::snprintf(batch, sizeof batch, "%.4d", static_cast<int>(written.size() + 1));
-    std::string name = stamp + "-" + std::to_string(n) + "-" + batch + ".txt";
-    SaveRange(list, from, n, folder / name);
-    written.push_back(folder / name);
-    ui.ShowStatus("保存文件:" + FolderText(folder) + name);
+    std::string name =
+        stamp + "-" + std::to_string(n) + "-" + BatchNumber(static_cast<int>(written.size() + 1)) + ".txt";
+    written.push_back(SaveRange(list, from, n, folder, name));
+    ui.ShowStatus("保存文件:" + FolderText(folder) + written.back().filename().string());
   }
   std::string done = "保存完成！共" + std::to_string(written.size()) + "个文件";
   ui.ShowStatus(done);
@@ -46,13 +47,9 @@ std::filesystem::path SaveWholeList(const TSList& list, const std::filesystem::p
   const std::string stamp = TimeStamp();
   ui.ShowStatus("开始保存文件");
   std::filesystem::path file;
-  std::string name = stamp + "-" + std::to_string(list.Count()) + ".txt";
-  if (list.Count() > 0) {
-    file = folder / name;
-    list.SaveToFile(file);
-  }
+  if (list.Count() > 0) file = SaveRange(list, 0, list.Count(), folder, stamp + "-" + std::to_string(list.Count()) + ".txt");
   ui.ShowStatus("保存文件完成");
-  if (!file.empty()) ui.Inform("保存完成！\r\n" + FolderText(folder) + name);
+  if (!file.empty()) ui.Inform("保存完成！\r\n" + FolderText(folder) + file.filename().string());
   return file;
 }
 

@@ -11,6 +11,9 @@
 
 namespace telqor {
 
+// Timestamped saves never replace a file: when the name is taken (two saves within one
+// second), the new file is named with "-2", "-3", ... before ".txt".
+
 // Files of countText items each (the last one holds the rest), named
 // "yyyymmdd-hhnnss-<items>-<k as %.4d>.txt" with one timestamp for the whole operation. A count
 // that is no whole number, or not above 0, raises an error before any file is written.

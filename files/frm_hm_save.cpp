@@ -6,7 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/named.h"
+#include "gui/named.h"
+#include "gui/qt_ui.h"
 
 namespace telqor {
 
@@ -33,6 +34,12 @@ Tfrmhmsave::Tfrmhmsave(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(field);
   layout->addLayout(buttons);
+}
+
+bool Tfrmhmsave::AskCount(std::string& count) {
+  if (ExecDialog(this) != QDialog::Accepted) return false;
+  count = EditA->text().toStdString();
+  return true;
 }
 
 }  // namespace telqor

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -16,6 +17,10 @@ class Tfrmhmsave : public QDialog {
  public:
   explicit Tfrmhmsave(QWidget* parent = nullptr);
 
+  // Shows the dialog; on OK, count is the text of "每个导出文件包含号码数" and the answer true.
+  bool AskCount(std::string& count);
+
+ private:
   QLabel* Label1;
   QLineEdit* EditA;      // "1000" at start
   QPushButton* BitBtn1;  // 确定

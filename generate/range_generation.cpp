@@ -3,9 +3,10 @@
 #include <charconv>
 #include <climits>
 
-#include "app/data_folders.h"
+#include "core/data_folders.h"
 #include "core/errors.h"
-#include "core/file_io.h"
+#include "core/file_writer.h"
+#include "core/output_names.h"
 #include "core/pseudo_random.h"
 #include "core/str_to_int.h"
 
@@ -183,8 +184,7 @@ std::filesystem::path GenerateToFile(const GenerationInput& input, const std::fi
   if ((rangeOnly || expansionOnly) && last > first && total <= INT_MAX && Digits(first) == Digits(last)) {
     ui.ShowStatus("开始保存文件");
     std::string name = "扩展号码" + TimeStamp() + "-" + std::to_string(total) + ".txt";
-    std::filesystem::path file = folder / std::filesystem::path(name);
-    FileWriter out(file);
+    FileWriter out(folder / std::filesystem::path(name));
     // Lines are gathered in a block so each number costs a conversion, not a call.
     std::string block;
     block.reserve(kBlock + 32);
@@ -206,9 +206,9 @@ std::filesystem::path GenerateToFile(const GenerationInput& input, const std::fi
       EmitExpansion(expansion, write, ui);
     }
     out.Write(block);
-    out.Close();
+    std::filesystem::path file = out.CommitUnique();
     ui.ShowStatus("保存文件完成");
-    ui.Inform("保存完成！\r\n" + FolderText(folder) + name);
+    ui.Inform("保存完成！\r\n" + FolderText(folder) + file.filename().string());
     ui.OpenFolder(folder);
     return file;
   }
@@ -227,12 +227,13 @@ std::filesystem::path SaveGeneratedNumbers(const TSList& result, const std::file
   std::string name = "扩展号码" + TimeStamp() + "-" + std::to_string(result.Count()) + ".txt";
   std::filesystem::path file;
   if (result.Count() > 0) {
-    file = folder / std::filesystem::path(name);
-    result.SaveToFile(file);
+    FileWriter out(folder / std::filesystem::path(name));
+    result.SaveTo(out);
+    file = out.CommitUnique();
   }
   ui.ShowStatus("保存文件完成");
   if (!file.empty()) {
-    ui.Inform("保存完成！\r\n" + FolderText(folder) + name);
+    ui.Inform("保存完成！\r\n" + FolderText(folder) + file.filename().string());
     ui.OpenFolder(folder);
   }
   return file;

@@ -1,6 +1,8 @@
 #include "tools/frm_aata_analysis.h"
 
-#include "app/list_group.h"
+#include <QTableView>
+
+#include "gui/list_group.h"
 
 namespace telqor {
 
@@ -11,5 +13,7 @@ TfrmAataAnalysis::TfrmAataAnalysis(QWidget* parent) : QDialog(parent) {
   setWindowTitle(u"数据分析"_s);
   lv1 = AddListGroup(this, GroupBox3, u"GroupBox3"_s, u"输入数据(单击列名排序)"_s, u"lv1"_s, false);
 }
+
+QWidget* TfrmAataAnalysis::DropList() const { return lv1; }
 
 }  // namespace telqor

@@ -16,6 +16,9 @@ class TfrmAataAnalysis : public QDialog {
   explicit TfrmAataAnalysis(QWidget* parent = nullptr);
 
   // The list that files may be dropped on (the main window routes the drop here).
+  QWidget* DropList() const;
+
+ private:
   QGroupBox* GroupBox3 = nullptr;
   QTableView* lv1 = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "tools/frm_hm_format.h"
 
-#include "app/list_group.h"
+#include <QTableView>
+
+#include "gui/list_group.h"
 
 namespace telqor {
 
@@ -11,5 +13,7 @@ Tfrmhmformat::Tfrmhmformat(QWidget* parent) : QDialog(parent) {
   setWindowTitle(u"数据输出格式转换"_s);
   lv0 = AddListGroup(this, GB0, u"GB0"_s, u"原始数据(支持拖放导入数据)"_s, u"lv0"_s, true);
 }
+
+QWidget* Tfrmhmformat::DropList() const { return lv0; }
 
 }  // namespace telqor

@@ -16,6 +16,9 @@ class Tfrmhmformat : public QDialog {
   explicit Tfrmhmformat(QWidget* parent = nullptr);
 
   // The list that files may be dropped on (the main window routes the drop here).
+  QWidget* DropList() const;
+
+ private:
   QGroupBox* GB0 = nullptr;
   QTableView* lv0 = nullptr;
 };

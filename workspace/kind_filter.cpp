@@ -11,17 +11,17 @@
 
 namespace telqor {
 
-KindFilterSpec KindFilterOf(Kind kind, const Settings& s) {
+KindFilterRule KindFilterRuleOf(NumberKind kind, const Settings& s) {
   switch (kind) {
-    case Kind::Mobile:
+    case NumberKind::Mobile:
       return {&s.RegExprMobile, true, "准备处理手机号码...", "保留手机号码完成！"};
-    case Kind::NonMobile:
+    case NumberKind::NonMobile:
       return {&s.RegExprMobile, false, "准备处理非手机号码...", "保留非手机号码完成！"};
-    case Kind::Landline:
+    case NumberKind::Landline:
       return {&s.RegExprTel, true, "准备保留电话号码...", "保留电话号码完成！"};
-    case Kind::Custom1:
+    case NumberKind::Custom1:
       return {&s.RegExprEx1, true, "准备保留自定义Ⅰ号码...", "保留自定义Ⅰ号码完成！"};
-    case Kind::Custom2:
+    case NumberKind::Custom2:
       break;
   }
   return {&s.RegExprEx2, true, "准备保留自定义Ⅱ号码...", "保留自定义Ⅱ号码完成！"};
@@ -53,8 +53,8 @@ void KindFilter(NumberList& list, std::string_view pattern, bool keepMatching, c
   });
 }
 
-void KeepKind(NumberList& list, Kind kind, const Settings& settings, Ui& ui) {
-  KindFilterSpec filter = KindFilterOf(kind, settings);
+void KeepKind(NumberList& list, NumberKind kind, const Settings& settings, Ui& ui) {
+  KindFilterRule filter = KindFilterRuleOf(kind, settings);
   KindFilter(list, *filter.pattern, filter.keepMatching, filter.start, filter.done, ui);
 }
 
@@ -75,23 +75,6 @@ void FilterOut(NumberList& list, TSList& filterList, const std::vector<std::file
       SplitListsBySort(items, filterList, &items, nullptr);
     }
   });
-}
-
-void LoadFilesInto(NumberList& list, const std::vector<std::filesystem::path>& files, Ui& ui) {
-  ui.ShowStatus("准备加载文件...");
-  list.SetSuspended(true);
-  try {
-    for (const auto& file : files) {
-      ui.ShowStatus("加载文件:" + DisplayPath(file));
-      list.Items().AddText(FileContents(file).view());
-    }
-  } catch (...) {
-    list.SetSuspended(false);
-    throw;
-  }
-  list.SetSuspended(false);
-  list.RefreshView();
-  ui.ShowStatus("导入文件号码完成！");
 }
 
 }  // namespace telqor

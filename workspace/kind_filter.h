@@ -8,40 +8,38 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "core/ts_list.h"
 #include "core/ui.h"
 #include "workspace/number_list.h"
 
 namespace telqor {
 
-// The kind filters of the lists' menus.
-enum class Kind { Mobile, NonMobile, Landline, Custom1, Custom2 };
+// The kinds of number the lists' menus keep.
+enum class NumberKind { Mobile, NonMobile, Landline, Custom1, Custom2 };
 
-struct KindFilterSpec {
-  const std::string* pattern;  // the setting it reads
+// What a kind filter does: the setting it reads, whether it keeps matching items or the
+// others, and its two status messages.
+struct KindFilterRule {
+  const std::string* pattern;
   bool keepMatching;
   const char* start;
   const char* done;
 };
 
-KindFilterSpec KindFilterOf(Kind kind, const Settings& settings);
+KindFilterRule KindFilterRuleOf(NumberKind kind, const Settings& settings);
 
 // Keeps the items of list in which the pattern (blanks around it removed) matches somewhere
 // (keepMatching) or does not. A pattern that does not compile raises its error before the
 // list is touched; an empty list never compiles it.
 void KindFilter(NumberList& list, std::string_view pattern, bool keepMatching, const char* start, const char* done,
                 Ui& ui);
-void KeepKind(NumberList& list, Kind kind, const Settings& settings, Ui& ui);
+void KeepKind(NumberList& list, NumberKind kind, const Settings& settings, Ui& ui);
 
 // Loads every file into the filter list (cleared first; prefix + path in the status line
 // while loading), then removes from list, in place, every item that stands in it (exactly in
 // mode A, by hash in mode B). A file that cannot be opened stops before the list is touched.
 void FilterOut(NumberList& list, TSList& filterList, const std::vector<std::filesystem::path>& files,
                const char* loadingPrefix, bool modeB, Ui& ui);
-
-// Appends the lines of every file to list, in order ("加载文件:" + path for each); a file that
-// cannot be opened stops the loop, the files before it stay appended.
-void LoadFilesInto(NumberList& list, const std::vector<std::filesystem::path>& files, Ui& ui);
 
 }  // namespace telqor

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/file_io.h"
 #include "core/list_hash.h"
 #include "core/list_sort.h"
 
@@ -18,7 +19,7 @@ struct Messages {
 const Messages& MessagesOf(const NumberList& list) {
   static const Messages workspace{"排序开始...", "乱序开始...", "去重复开始...", "去重复完成！"};
   static const Messages sides{"准备排序...", "准备乱序...", "准备去除重号...", "去除重号完成！"};
-  return list.Kind() == ListKind::Workspace ? workspace : sides;
+  return list.Role() == ListRole::Workspace ? workspace : sides;
 }
 
 constexpr char kCopied[] = "复制号码整理框数据到剪贴板完成！";
@@ -83,9 +84,18 @@ std::string CopySelected(const NumberList& list, TSList& scratch, const std::vec
 }
 
 void CopyAcross(const NumberList& from, NumberList& to, Ui& ui) {
-  const char* done = to.Kind() == ListKind::Target ? "全部号码移动完成。【原始号码】->【目标号码】"
+  const char* done = to.Role() == ListRole::Target ? "全部号码移动完成。【原始号码】->【目标号码】"
                                                    : "全部号码移动完成。【目标号码】->【原始号码】";
   ChangeList(to, ui, nullptr, done, [&](TSList& items) { items.Assign(from.Items()); });
+}
+
+void LoadFilesInto(NumberList& list, const std::vector<std::filesystem::path>& files, Ui& ui) {
+  ChangeList(list, ui, "准备加载文件...", "导入文件号码完成！", [&](TSList& items) {
+    for (const auto& file : files) {
+      ui.ShowStatus("加载文件:" + DisplayPath(file));
+      items.AddText(FileContents(file).view());
+    }
+  });
 }
 
 }  // namespace telqor

@@ -1,9 +1,10 @@
-// The everyday operations on the three number lists: sort, shuffle, de-duplicate, clear,
-// paste, delete the selected rows, copy all or the selected rows, and copy one list wholesale
-// onto the other. Each reports the list's own start and completion messages through the Ui.
+// The everyday operations on the three number lists: load files, sort, shuffle, de-duplicate,
+// clear, paste, delete the selected rows, copy all or the selected rows, and copy one list
+// wholesale onto the other. Each reports the list's own start and completion messages through the Ui.
 // Clipboard texts are GBK item data here; the forms convert them at the clipboard.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,5 +31,8 @@ std::string CopyAll(const NumberList& list, Ui& ui);
 std::string CopySelected(const NumberList& list, TSList& scratch, const std::vector<int>& rows, Ui& ui);
 // "全部号码": every item of from, in order, replaces the items of to.
 void CopyAcross(const NumberList& from, NumberList& to, Ui& ui);
+// Appends the lines of every file to list, in order ("加载文件:" + path for each); a file that
+// cannot be opened stops the loop, the files before it stay appended.
+void LoadFilesInto(NumberList& list, const std::vector<std::filesystem::path>& files, Ui& ui);
 
 }  // namespace telqor

@@ -1,5 +1,6 @@
 // NumberList: one of the main window's three number lists (workspace, source, target) with
-// its view-suspend flag and the refresh of its view.
+// its view-suspend flag and the refresh of its view; NumberLists: the three with the scratch
+// and filter lists the operations borrow.
 //
 // While an operation changes the items it sets the suspend flag, so that the view answers no
 // row text; afterwards RefreshView tells the view the new count (the GUI installs the refresh;
@@ -14,15 +15,15 @@
 
 namespace telqor {
 
-enum class ListKind { Workspace, Source, Target };
+enum class ListRole { Workspace, Source, Target };
 
 class NumberList {
  public:
-  explicit NumberList(ListKind kind) : kind_(kind) {}
+  explicit NumberList(ListRole role) : role_(role) {}
   NumberList(const NumberList&) = delete;
   NumberList& operator=(const NumberList&) = delete;
 
-  ListKind Kind() const { return kind_; }
+  ListRole Role() const { return role_; }
   TSList& Items() { return items_; }
   const TSList& Items() const { return items_; }
   bool Suspended() const { return suspended_; }
@@ -36,15 +37,25 @@ class NumberList {
   std::string Caption() const;
 
  private:
-  ListKind kind_;
+  ListRole role_;
   TSList items_;
   bool suspended_ = false;
   std::function<void()> onRefresh_;
 };
 
+// The lists of the main window for the whole run.
+struct NumberLists {
+  NumberList workspace{ListRole::Workspace};
+  NumberList source{ListRole::Source};
+  NumberList target{ListRole::Target};
+  TSList scratch;  // clipboard text and rows picked for copying
+  TSList filter;   // the files of a filter-out
+};
+
 // The frame of an operation that changes a list: start message (when given), suspend, the
-// work, resume (also when the work fails), refresh, completion message (when given). A failing
-// work skips the refresh and the completion message and propagates its error.
+// work, resume and refresh (also when the work fails, so the view shows what the list holds),
+// completion message (when given). A failing work skips the completion message and propagates
+// its error.
 template <typename Work>
 void ChangeList(NumberList& list, Ui& ui, const char* start, const char* done, Work&& work) {
   if (start) ui.ShowStatus(start);
@@ -53,6 +64,7 @@ void ChangeList(NumberList& list, Ui& ui, const char* start, const char* done, W
     work(list.Items());
   } catch (...) {
     list.SetSuspended(false);
+    list.RefreshView();
     throw;
   }
   list.SetSuspended(false);

@@ -1,6 +1,6 @@
 #include "workspace/number_list_model.h"
 
-#include "core/gbk.h"
+#include "gui/gbk_text.h"
 
 namespace telqor {
 
@@ -10,10 +10,13 @@ NumberListModel::NumberListModel(const NumberList* list, QObject* parent)
 int NumberListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 QVariant NumberListModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !list_ || list_->Suspended() || !index.isValid() || index.column() != 0) return {};
+  if (!list_ || list_->Suspended() || !index.isValid() || index.column() != 0) return {};
   int row = index.row();
   if (row < 0 || row >= rows_ || row >= list_->Items().Count()) return {};
-  return QString::fromStdString(GbkToUtf8(list_->Items().View(row)));
+  // Every row shows an empty check box, as the lists always have.
+  if (role == Qt::CheckStateRole) return Qt::Unchecked;
+  if (role != Qt::DisplayRole) return {};
+  return FromGbk(list_->Items().View(row));
 }
 
 void NumberListModel::Reset() {

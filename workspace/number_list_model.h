@@ -1,8 +1,9 @@
 // NumberListModel: the read-only, one-column view model of a NumberList (GBK items).
 //
 // The model does not own the list. rowCount is the row count of the last Reset (the list's
-// Count then), so a list may change freely between resets; data decodes item i to UTF-8 for
-// DisplayRole only, when the view asks, and answers nothing while the list's view-suspend
+// Count then), so a list may change freely between resets; data decodes item i for
+// DisplayRole, when the view asks, gives every row an unchecked check box (CheckStateRole,
+// shown but not user-checkable), and answers nothing while the list's view-suspend
 // flag is set or for a row the list no longer has. After changing the list, call Reset (the
 // model reset takes the place of re-setting a virtual view's row count). User-interface
 // thread only.

@@ -6,14 +6,12 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/drop_files.h"
-#include "segments/frm_hm_invail.h"
+#include "core/dropped_files.h"
 #include "tests/gui/gui_test_support.h"
-#include "tools/frm_aata_analysis.h"
-#include "tools/frm_hm_format.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
+using telqor::test::Control;
 using telqor::test::PathText;
 using telqor::test::Scripted;
 using telqor::test::TempHome;
@@ -55,10 +53,11 @@ class DropTest : public QObject {
     const fs::path data = home / "data";
     for (const char* name : {"b.txt", "Y.txt", "A.txt", "sub/z.txt", "sub/c.TXT", "noext"}) Touch(data / name);
     auto w = home.OpenWindow();
-    w->ListBoxF->addItem(u"kept"_s);
-    telqor::test::DropOn(w->ListBoxF, {data, data / "b.txt"});
+    auto* files = Control<QListWidget>(w, u"ListBoxF"_s);
+    files->addItem(u"kept"_s);
+    telqor::test::DropOn(files, {data, data / "b.txt"});
     const QString d = PathText(data / "");
-    QCOMPARE(Items(w->ListBoxF), (QStringList{u"kept"_s, d + u"A.txt"_s, d + u"b.txt"_s, d + u"sub/c.TXT"_s,
+    QCOMPARE(Items(files), (QStringList{u"kept"_s, d + u"A.txt"_s, d + u"b.txt"_s, d + u"sub/c.TXT"_s,
                                               d + u"sub/z.txt"_s, d + u"Y.txt"_s}));
     QVERIFY(Scripted().questions.empty());
     QCOMPARE(w->PendingDropAction(), 0);
@@ -70,8 +69,9 @@ class DropTest : public QObject {
     for (int i = 0; i < 6; ++i) deep /= std::string(40, static_cast<char>('a' + i));
     Touch(deep / "numbers.txt");
     auto w = home.OpenWindow();
-    telqor::test::DropOn(w->LB1, {home / "long"});
-    QCOMPARE(Items(w->LB1), QStringList{PathText(deep / "numbers.txt")});
+    auto* list = Control<QListWidget>(w, u"LB1"_s);
+    telqor::test::DropOn(list, {home / "long"});
+    QCOMPARE(Items(list), QStringList{PathText(deep / "numbers.txt")});
     QVERIFY((deep / "numbers.txt").string().size() > 250);
   }
 
@@ -79,10 +79,12 @@ class DropTest : public QObject {
     TempHome home;
     for (const char* name : {"C.txt", "b.txt", "a.txt"}) Touch(home / name);
     auto w = home.OpenWindow();
-    telqor::test::DropOn(w->EditA, {home / "C.txt", home / "b.txt", home / "a.txt"});
-    QCOMPARE(w->EditA->text(), PathText(home / "a.txt"));
-    telqor::test::DropOn(w->EditB, {home / "C.txt"});
-    QCOMPARE(w->EditB->text(), PathText(home / "C.txt"));
+    auto* editA = Control<QLineEdit>(w, u"EditA"_s);
+    auto* editB = Control<QLineEdit>(w, u"EditB"_s);
+    telqor::test::DropOn(editA, {home / "C.txt", home / "b.txt", home / "a.txt"});
+    QCOMPARE(editA->text(), PathText(home / "a.txt"));
+    telqor::test::DropOn(editB, {home / "C.txt"});
+    QCOMPARE(editB->text(), PathText(home / "C.txt"));
     QVERIFY(Scripted().questions.empty());
   }
 
@@ -91,7 +93,7 @@ class DropTest : public QObject {
     Touch(home / "n.txt");
     auto w = home.OpenWindow();
     Scripted().answer = false;
-    telqor::test::DropOn(w->lv0, {home / "n.txt"});
+    telqor::test::DropOn(Control<QTableView>(w, u"lv0"_s), {home / "n.txt"});
     QCOMPARE(Scripted().questions, std::vector<QString>{u"确定文件数据导入吗?"_s});
     QCOMPARE(w->PendingDropAction(), 0);
     w->TimerTimer();
@@ -104,11 +106,12 @@ class DropTest : public QObject {
     Touch(home / "a.txt");
     auto w = home.OpenWindow();
     Scripted().answer = true;
-    telqor::test::DropOn(w->lv0, {home / "b.txt", home / "a.txt"});
+    telqor::test::DropOn(Control<QTableView>(w, u"lv0"_s), {home / "b.txt", home / "a.txt"});
     QCOMPARE(w->PendingDropAction(), 1);
     QVERIFY(w->performed.empty());
-    w->Timer->start();
-    QTRY_COMPARE_WITH_TIMEOUT(w->performed.size(), size_t{1}, 3000);
+    // The timer's next tick performs it.
+    w->TimerTimer();
+    QCOMPARE(w->performed.size(), size_t{1});
     QCOMPARE(w->performed[0].first, 1);
     QCOMPARE(w->performed[0].second, (std::vector<fs::path>{home / "a.txt", home / "b.txt"}));
     QCOMPARE(w->PendingDropAction(), 0);
@@ -131,10 +134,11 @@ class DropTest : public QObject {
     TempHome home;
     Touch(home / "n.txt");
     auto w = home.OpenWindow();
-    QWidget* widget = target == u"lv1"_s      ? static_cast<QWidget*>(w->lv1)
-                      : target == u"invail"_s ? static_cast<QWidget*>(w->frmhmInvail->lv0)
-                      : target == u"format"_s ? static_cast<QWidget*>(w->frmhmformat->lv0)
-                                              : static_cast<QWidget*>(w->frmAataAnalysis->lv1);
+    QWidget* widget =
+        target == u"lv1"_s      ? Control<QTableView>(w, u"lv1"_s)
+        : target == u"invail"_s ? Control<QTableView>(telqor::test::Dialog(w, u"frmhmInvail"_s), u"lv0"_s)
+        : target == u"format"_s ? Control<QTableView>(telqor::test::Dialog(w, u"frmhmformat"_s), u"lv0"_s)
+                                : Control<QTableView>(telqor::test::Dialog(w, u"frmAataAnalysis"_s), u"lv1"_s);
     Scripted().answer = true;
     telqor::test::DropOn(widget, {home / "n.txt"});
     QCOMPARE(w->PendingDropAction(), action);
@@ -148,22 +152,23 @@ class DropTest : public QObject {
     Touch(home / "n.txt");
     auto w = home.OpenWindow();
     Scripted().answer = true;
-    telqor::test::DropOn(w->lv1, {home / "n.txt"});
+    telqor::test::DropOn(Control<QTableView>(w, u"lv1"_s), {home / "n.txt"});
     w->failNextAction = true;
     w->TimerTimer();
     QCOMPARE(w->StatusText(), u" Cannot open file \"x.txt\". No such file or directory"_s);
     QCOMPARE(w->PendingDropAction(), 0);
-    QVERIFY(w->Timer->isActive());
+    QVERIFY(Control<QTimer>(w, u"Timer"_s)->isActive());
   }
 
   void OtherWidgetsIgnoreDrops() {
     TempHome home;
     Touch(home / "n.txt");
     auto w = home.OpenWindow();
-    telqor::test::DropOn(w->lv2, {home / "n.txt"});
-    telqor::test::DropOn(w->CLBwilluse, {home / "n.txt"});
+    auto* toUse = Control<QListWidget>(w, u"CLBwilluse"_s);
+    telqor::test::DropOn(Control<QTableView>(w, u"lv2"_s), {home / "n.txt"});
+    telqor::test::DropOn(toUse, {home / "n.txt"});
     QVERIFY(Scripted().questions.empty());
-    QCOMPARE(w->CLBwilluse->count(), 0);
+    QCOMPARE(toUse->count(), 0);
     QVERIFY(w->DroppedFiles().Empty());
   }
 };

@@ -1,5 +1,5 @@
 // Runs every form suite in one application object (the program's own, with its error hook).
-#include "app/telqor_application.h"
+#include "shell/telqor_application.h"
 #include "tests/gui/gui_test_support.h"
 
 int RunShellTests(int argc, char** argv);

@@ -1,16 +1,18 @@
 #include "tests/gui/gui_test_support.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QGroupBox>
 #include <QMimeData>
+#include <QTableView>
 #include <QTimer>
 #include <QUrl>
-#include <fstream>
-#include <iterator>
 
-#include "app/qt_ui.h"
 #include "core/errors.h"
+#include "gui/qt_ui.h"
 
 namespace telqor::test {
 
@@ -21,17 +23,24 @@ ScriptedHooks& Scripted() {
   return hooks;
 }
 
+TestEnv& Env() {
+  static TestEnv env;
+  return env;
+}
+
 void ResetHooks() {
   Scripted() = ScriptedHooks{};
+  Hooks() = MessageHooks{};
   Hooks().askYesNo = [](const QString& question) {
     Scripted().questions.push_back(question);
     return Scripted().answer;
   };
   Hooks().inform = [](const QString& message) { Scripted().messages.push_back(message); };
-  Hooks().openFolder = [](const QString& folder) {
-    Scripted().openedFolders.push_back(folder);
-    return Scripted().browserStarts;
-  };
+  TestEnv& env = Env();
+  env.openedFolders.clear();
+  env.browserStarts = true;
+  env.failWritesAfter = -1;
+  env.failRenames = false;
 }
 
 void RecordingWindow::PerformDropAction(int action, const std::vector<fs::path>& files) {
@@ -43,18 +52,44 @@ TempHome::TempHome() : path_(fs::path(dir_.path().toStdString()) / "") {}
 
 std::unique_ptr<RecordingWindow> TempHome::OpenWindow() const {
   auto window = std::make_unique<RecordingWindow>(path_);
-  window->Timer->stop();
+  Control<QTimer>(window.get(), QStringLiteral("Timer"))->stop();
   return window;
 }
 
-std::string ReadBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
+bool InsideDialog(const QObject* object, const QObject* root) {
+  for (const QObject* o = object; o && o != root; o = o->parent())
+    if (qobject_cast<const QDialog*>(o)) return true;
+  return false;
 }
 
-void WriteBytes(const fs::path& file, const std::string& bytes) {
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << bytes;
+void NoSuchControl(const QString& name, qsizetype found) {
+  qFatal("expected one control named %s, found %d", qPrintable(name), static_cast<int>(found));
+}
+
+QDialog* Dialog(const std::unique_ptr<RecordingWindow>& w, const QString& name) {
+  return w->findChild<QDialog*>(name, Qt::FindDirectChildrenOnly);
+}
+
+void Click(const std::unique_ptr<RecordingWindow>& w, const QString& name) {
+  Control<QAbstractButton>(w, name)->click();
+}
+
+void Trigger(const std::unique_ptr<RecordingWindow>& w, const QString& name) {
+  Control<QAction>(w, name)->trigger();
+}
+
+QStringList Rows(QTableView* view) {
+  QStringList rows;
+  for (int r = 0; r < view->model()->rowCount(); ++r) rows << view->model()->index(r, 0).data().toString();
+  return rows;
+}
+
+QStringList Rows(const std::unique_ptr<RecordingWindow>& w, const QString& view) {
+  return Rows(Control<QTableView>(w, view));
+}
+
+QString Title(const std::unique_ptr<RecordingWindow>& w, const QString& group) {
+  return Control<QGroupBox>(w, group)->title();
 }
 
 void Touch(const fs::path& file) { WriteBytes(file, "13800000000\r\n"); }

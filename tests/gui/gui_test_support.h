@@ -1,7 +1,11 @@
 // Helpers of the form tests: a program folder per test, a main window that records the drop
-// actions it is asked to perform, file helpers and simulated file drops.
+// actions it is asked to perform, finding controls by object name, file helpers and simulated
+// file drops.
 #pragma once
 
+#include <QDialog>
+#include <QList>
+#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <filesystem>
@@ -10,23 +14,26 @@
 #include <utility>
 #include <vector>
 
-#include "app/frm_hm_ex.h"
+#include "shell/frm_hm_ex.h"
+#include "tests/support/test_env.h"
+#include "tests/support/test_files.h"
 
+class QTableView;
 class QWidget;
 
 namespace telqor::test {
 
-// The message boxes and the file browser answer from these in every test; a question nobody
-// expected is recorded and answered No.
+// The message boxes answer from these in every test; a question nobody expected is recorded
+// and answered No.
 struct ScriptedHooks {
   std::vector<QString> questions;
   std::vector<QString> messages;
-  std::vector<QString> openedFolders;
   bool answer = false;
-  bool browserStarts = true;
 };
 ScriptedHooks& Scripted();
-// Installs the scripted hooks and forgets what earlier tests recorded.
+// The Env of the form tests: it records the folders the browser was asked to show.
+TestEnv& Env();
+// Installs the scripted hooks and a fresh Env state, forgetting what earlier tests recorded.
 void ResetHooks();
 
 class RecordingWindow : public TfrmhmEx {
@@ -53,8 +60,36 @@ class TempHome {
   std::filesystem::path path_;
 };
 
-std::string ReadBytes(const std::filesystem::path& file);
-void WriteBytes(const std::filesystem::path& file, const std::string& bytes);
+// Whether object lies inside a dialog below root (root itself may be one).
+bool InsideDialog(const QObject* object, const QObject* root);
+[[noreturn]] void NoSuchControl(const QString& name, qsizetype found);
+
+// The one object of type T named name below root, leaving out the dialogs below root (so the
+// main window's "lv0" is not the validity check's). Stops the tests when there is not exactly one.
+template <typename T>
+T* Control(const QObject* root, const QString& name) {
+  QList<T*> found;
+  for (T* object : root->findChildren<T*>(name))
+    if (!InsideDialog(object, root)) found << object;
+  if (found.size() != 1) NoSuchControl(name, found.size());
+  return found.front();
+}
+template <typename T>
+T* Control(const std::unique_ptr<RecordingWindow>& w, const QString& name) {
+  return Control<T>(w.get(), name);
+}
+// A dialog of the main window by object name.
+QDialog* Dialog(const std::unique_ptr<RecordingWindow>& w, const QString& name);
+
+// Clicks the named button / triggers the named menu item of the main window.
+void Click(const std::unique_ptr<RecordingWindow>& w, const QString& name);
+void Trigger(const std::unique_ptr<RecordingWindow>& w, const QString& name);
+// The rows a number view shows.
+QStringList Rows(QTableView* view);
+QStringList Rows(const std::unique_ptr<RecordingWindow>& w, const QString& view);
+// The caption of the named group box.
+QString Title(const std::unique_ptr<RecordingWindow>& w, const QString& group);
+
 // Creates the file (and its folders) with one line.
 void Touch(const std::filesystem::path& file);
 std::filesystem::path U8Path(const char* utf8);

@@ -7,7 +7,7 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "app/number_view.h"
+#include "gui/number_view.h"
 
 using namespace Qt::StringLiterals;
 
@@ -15,7 +15,7 @@ class NumberListModelTest : public QObject {
   Q_OBJECT
  private slots:
   void ShowsItemsDecodedFromGbk() {
-    telqor::NumberList numbers(telqor::ListKind::Workspace);
+    telqor::NumberList numbers(telqor::ListRole::Workspace);
     telqor::TSList& list = numbers.Items();
     list.Add("13800000000");
     list.Add("\xD6\xD0\xCE\xC4");  // 中文
@@ -31,7 +31,7 @@ class NumberListModelTest : public QObject {
   }
 
   void SuspendedOrStaleRowsAnswerNothing() {
-    telqor::NumberList numbers(telqor::ListKind::Source);
+    telqor::NumberList numbers(telqor::ListRole::Source);
     telqor::TSList& list = numbers.Items();
     for (int i = 0; i < 5; ++i) list.Add(std::to_string(i));
     telqor::NumberListModel model(&numbers);
@@ -50,7 +50,7 @@ class NumberListModelTest : public QObject {
   }
 
   void ViewHasOneColumnAndFixedRows() {
-    telqor::NumberList numbers(telqor::ListKind::Target);
+    telqor::NumberList numbers(telqor::ListRole::Target);
     numbers.Items().Add("13800000000");
     telqor::NumberListModel model(&numbers);
     QTableView view;

@@ -1,5 +1,6 @@
 // The settings dialog driven through "参数设置": what it shows, what OK stores, and that
 // Cancel changes nothing.
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,31 +8,37 @@
 #include <QtTest>
 #include <functional>
 
-#include "app/data_folders.h"
-#include "app/frm_hm_setting.h"
+#include "core/data_folders.h"
+#include "core/output_names.h"
+#include "shell/frm_hm_setting.h"
 #include "tests/gui/gui_test_support.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
 using telqor::Tfrmhmsetting;
+using telqor::test::Control;
 using telqor::test::TempHome;
 
 namespace {
 
 // Runs N33Click; while the modal dialog is up, edit() works on it and then the button named
 // by ok (确定) or not (取消) closes it.
-void RunDialog(telqor::TfrmhmEx& w, const std::function<void(Tfrmhmsetting&)>& edit, bool ok) {
+void RunDialog(telqor::TfrmhmEx& w, const std::function<void(QDialog&)>& edit, bool ok) {
   bool shown = false;
+  auto* d = w.findChild<QDialog*>(u"frmhmsetting"_s);
   QTimer::singleShot(0, &w, [&] {
-    Tfrmhmsetting& d = *w.frmhmsetting;
-    shown = d.isVisible() && d.isModal();
-    edit(d);
-    QTest::mouseClick(ok ? d.BitBtn1 : d.BitBtn2, Qt::LeftButton);
+    shown = d->isVisible() && d->isModal();
+    edit(*d);
+    QTest::mouseClick(Control<QPushButton>(d, ok ? u"BitBtn1"_s : u"BitBtn2"_s), Qt::LeftButton);
   });
-  w.N33Click();
+  // As the menu item does.
+  Control<QAction>(&w, u"N33"_s)->trigger();
   QVERIFY(shown);
-  QVERIFY(!w.frmhmsetting->isVisible());
+  QVERIFY(!d->isVisible());
 }
+
+QLineEdit* Field(QDialog& d, const QString& name) { return Control<QLineEdit>(&d, name); }
+QComboBox* Mode(QDialog& d) { return Control<QComboBox>(&d, u"CBCalMode"_s); }
 
 std::string IniLine(const fs::path& ini, const std::string& key) {
   std::string bytes = telqor::test::ReadBytes(ini);
@@ -56,12 +63,12 @@ class SettingsDialogTest : public QObject {
     QString title, mobile, unicom, used, toUse;
     RunDialog(
         *w,
-        [&](Tfrmhmsetting& d) {
+        [&](QDialog& d) {
           title = d.windowTitle();
-          mobile = d.EditMobile->text();
-          unicom = d.EditUnicom->text();
-          used = d.EditD2->text();
-          toUse = d.EditD1->text();
+          mobile = Field(d, u"EditMobile"_s)->text();
+          unicom = Field(d, u"EditUnicom"_s)->text();
+          used = Field(d, u"EditD2"_s)->text();
+          toUse = Field(d, u"EditD1"_s)->text();
         },
         false);
     QCOMPARE(title, u"基本参数设置"_s);
@@ -79,7 +86,7 @@ class SettingsDialogTest : public QObject {
     QVERIFY(w->CurrentSettings().ModeB());
     QString shown;
     RunDialog(
-        *w, [&](Tfrmhmsetting& d) { shown = d.CBCalMode->currentText(); }, false);
+        *w, [&](QDialog& d) { shown = Mode(d)->currentText(); }, false);
     QCOMPARE(shown, u"B"_s);
     QCOMPARE(telqor::test::ReadBytes(home / "Telqor.ini"), std::string("[SYSTEM]\r\nCalMode=5\r\n"));
   }
@@ -89,9 +96,9 @@ class SettingsDialogTest : public QObject {
     auto w = home.OpenWindow();
     RunDialog(
         *w,
-        [](Tfrmhmsetting& d) {
-          d.CBCalMode->setCurrentIndex(1);
-          d.EditTelecom->setText(u"133;153"_s);
+        [](QDialog& d) {
+          Mode(d)->setCurrentIndex(1);
+          Field(d, u"EditTelecom"_s)->setText(u"133;153"_s);
         },
         true);
     QCOMPARE(w->CurrentSettings().CalMode, 1);
@@ -105,9 +112,9 @@ class SettingsDialogTest : public QObject {
     const std::string before = telqor::test::ReadBytes(home / "Telqor.ini");
     RunDialog(
         *w,
-        [](Tfrmhmsetting& d) {
-          d.CBCalMode->setCurrentIndex(1);
-          d.EditD3->setText(u"/elsewhere/"_s);
+        [](QDialog& d) {
+          Mode(d)->setCurrentIndex(1);
+          Field(d, u"EditD3"_s)->setText(u"/elsewhere/"_s);
         },
         false);
     QCOMPARE(w->CurrentSettings().CalMode, 0);
@@ -115,7 +122,7 @@ class SettingsDialogTest : public QObject {
     // Showing the dialog again shows memory, not the abandoned edits.
     QString mode;
     RunDialog(
-        *w, [&](Tfrmhmsetting& d) { mode = d.CBCalMode->currentText(); }, false);
+        *w, [&](QDialog& d) { mode = Mode(d)->currentText(); }, false);
     QCOMPARE(mode, u"A"_s);
   }
 
@@ -124,11 +131,11 @@ class SettingsDialogTest : public QObject {
     auto w = home.OpenWindow();
     const fs::path out = home / telqor::test::U8Path("导出") / "";
     RunDialog(
-        *w, [&](Tfrmhmsetting& d) { d.EditD3->setText(telqor::test::PathText(out)); }, true);
+        *w, [&](QDialog& d) { Field(d, u"EditD3"_s)->setText(telqor::test::PathText(out)); }, true);
     QVERIFY(fs::is_directory(out / telqor::DateStamp()));
     QCOMPARE(w->Folders().otherData, out);
     QCOMPARE(w->Folders().datedOutput, out / telqor::DateStamp() / "");
-    QCOMPARE(w->EditURL->text(), telqor::test::PathText(out));
+    QCOMPARE(Control<QLineEdit>(w, u"EditURL"_s)->text(), telqor::test::PathText(out));
     // Stored in GBK, as every setting: 导出 is B5 BC B3 F6.
     QCOMPARE(IniLine(home / "Telqor.ini", "MyOtherDataPath"),
              "MyOtherDataPath=" + home.path().string() + "\xB5\xBC\xB3\xF6/");
@@ -145,10 +152,10 @@ class SettingsDialogTest : public QObject {
     QString picked;
     RunDialog(
         *w,
-        [&](Tfrmhmsetting& d) {
-          d.EditD1->setText(u"/typed/"_s);
-          QTest::mouseClick(d.SpeedButton1, Qt::LeftButton);
-          picked = d.EditD1->text();
+        [&](QDialog& d) {
+          Field(d, u"EditD1"_s)->setText(u"/typed/"_s);
+          QTest::mouseClick(Control<QPushButton>(&d, u"SpeedButton1"_s), Qt::LeftButton);
+          picked = Field(d, u"EditD1"_s)->text();
         },
         false);
     Tfrmhmsetting::FolderPicker() = nullptr;

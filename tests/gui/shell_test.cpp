@@ -14,17 +14,20 @@
 #include <QTimer>
 #include <QtTest>
 #include <atomic>
+#include <functional>
+#include <optional>
 #include <thread>
 
-#include "app/data_folders.h"
-#include "app/frm_hm_setting.h"
-#include "app/telqor_application.h"
+#include "core/data_folders.h"
 #include "core/errors.h"
+#include "core/output_names.h"
+#include "gui/user_action.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/support/first_run_ini.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
+using telqor::test::Control;
 using telqor::test::TempHome;
 
 namespace {
@@ -57,21 +60,23 @@ class ShellTest : public QObject {
 
     QCOMPARE(w->windowTitle(), u"Telqor 1.1"_s);
     QCOMPARE(w->StatusText(), u"  程序启动"_s);
-    QCOMPARE(w->PageControl1->currentIndex(), 0);
-    QCOMPARE(w->PageControl1->tabPosition(), QTabWidget::South);
-    QCOMPARE(w->PageControl1->tabText(0), u"号码生成㈠"_s);
-    QCOMPARE(w->PageControl1->tabText(2), u"文件管理"_s);
+    auto* tabs = Control<QTabWidget>(w, u"PageControl1"_s);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(tabs->tabPosition(), QTabWidget::South);
+    QCOMPARE(tabs->tabText(0), u"号码生成㈠"_s);
+    QCOMPARE(tabs->tabText(2), u"文件管理"_s);
     // Every tab fits a 1024×768 screen without squeezing its controls.
     QVERIFY2(w->minimumSizeHint().width() <= 1024 && w->minimumSizeHint().height() <= 768,
              qPrintable(u"%1×%2"_s.arg(w->minimumSizeHint().width()).arg(w->minimumSizeHint().height())));
     // The output row shows the output folder, editable while "固定文件目录" is chosen.
-    QVERIFY(w->RBSelB->isChecked());
-    QVERIFY(w->EditURL->isEnabled());
-    QCOMPARE(w->EditURL->text(), telqor::test::PathText(my / telqor::test::U8Path("其它数据") / ""));
-    w->RBSelA->click();
-    QVERIFY(!w->EditURL->isEnabled());
-    w->RBSelB->click();
-    QVERIFY(w->EditURL->isEnabled());
+    auto* url = Control<QLineEdit>(w, u"EditURL"_s);
+    QVERIFY(Control<QRadioButton>(w, u"RBSelB"_s)->isChecked());
+    QVERIFY(url->isEnabled());
+    QCOMPARE(url->text(), telqor::test::PathText(my / telqor::test::U8Path("其它数据") / ""));
+    telqor::test::Click(w, u"RBSelA"_s);
+    QVERIFY(!url->isEnabled());
+    telqor::test::Click(w, u"RBSelB"_s);
+    QVERIFY(url->isEnabled());
   }
 
   void MissingFolderSettingFallsBackForTheRun() {
@@ -83,7 +88,7 @@ class ShellTest : public QObject {
     QCOMPARE(w->Folders().otherData, fallback);
     QVERIFY(fs::is_directory(fallback / telqor::DateStamp()));
     QVERIFY(!fs::exists(home / "gone"));
-    QCOMPARE(w->EditURL->text(), telqor::test::PathText(fallback));
+    QCOMPARE(Control<QLineEdit>(w, u"EditURL"_s)->text(), telqor::test::PathText(fallback));
     // The file is left alone until the settings are next saved.
     QCOMPARE(telqor::test::ReadBytes(home / "Telqor.ini"), ini);
   }
@@ -102,9 +107,10 @@ class ShellTest : public QObject {
     TempHome home;
     auto w = home.OpenWindow();
     QStringList titles;
-    for (QAction* a : w->MainMenu1->actions()) titles << a->text();
+    auto* bar = Control<QMenuBar>(w, u"MainMenu1"_s);
+    for (QAction* a : bar->actions()) titles << a->text();
     QCOMPARE(titles, (QStringList{u"系统"_s, u"设置"_s, u"工具"_s, u"帮助"_s}));
-    auto menu = [&](int i) { return w->MainMenu1->actions().at(i)->menu(); };
+    auto menu = [&](int i) { return bar->actions().at(i)->menu(); };
     QCOMPARE(Layout(menu(0)), QStringList{u"N2=退出"_s});
     QCOMPARE(Layout(menu(1)), QStringList{u"N33=参数设置"_s});
     QCOMPARE(Layout(menu(2)),
@@ -114,7 +120,10 @@ class ShellTest : public QObject {
                           u"Ansi3=文本->Unicode文本"_s, u"N41=二進制数据流预处理-(0~128)"_s, u"-"_s,
                           u"N28=文件批量改名"_s, u"-"_s, u"N62=我的数据目录"_s, u"N34=系统目录"_s}));
     QVERIFY(menu(3)->actions().isEmpty());
-    for (QAction* later : {w->wordexceltxt1, w->Ansi1, w->Ansi2, w->Ansi3, w->N41}) QVERIFY(!later->isEnabled());
+    // Items whose function is still to come are shown disabled.
+    for (const QString& later : {u"wordexceltxt1"_s, u"Ansi1"_s, u"Ansi2"_s, u"Ansi3"_s, u"N41"_s})
+      QVERIFY(!Control<QAction>(w, later)->isEnabled());
+    QVERIFY(Control<QAction>(w, u"N65"_s)->isEnabled());
   }
 
   void DialogsAreCreatedOnceInOrder() {
@@ -127,26 +136,27 @@ class ShellTest : public QObject {
                                   u"手机号码格式有效性检查-根据现有号段数据库"_s, u"数据输出格式转换"_s,
                                   u"固话区号参考"_s, u"文件批量改名"_s, u"数据分析"_s}));
     // The tool dialogs open modeless and stay the same objects.
-    QDialog* search = w->findChild<QDialog*>(u"frmhdSearch"_s);
-    w->N65->trigger();
+    QDialog* search = telqor::test::Dialog(w, u"frmhdSearch"_s);
+    telqor::test::Trigger(w, u"N65"_s);
     QVERIFY(search->isVisible());
     QVERIFY(!search->isModal());
     QVERIFY(w->isEnabled());
-    w->N65->trigger();
+    telqor::test::Trigger(w, u"N65"_s);
     QCOMPARE(w->findChildren<QDialog*>(u"frmhdSearch"_s).size(), 1);
   }
 
   void FolderItemsOpenTheFileBrowser() {
     TempHome home;
     auto w = home.OpenWindow();
-    w->N62->trigger();
-    w->N34->trigger();
-    QCOMPARE(telqor::test::Scripted().openedFolders,
-             (std::vector<QString>{telqor::test::PathText(home / telqor::test::U8Path("我的数据") / ""),
-                                   telqor::test::PathText(home.path())}));
-    telqor::test::Scripted().browserStarts = false;
-    w->N62->trigger();
-    QVERIFY2(w->StatusText().contains(u"xdg-open"_s), qPrintable(w->StatusText()));
+    telqor::test::Trigger(w, u"N62"_s);
+    telqor::test::Trigger(w, u"N34"_s);
+    QCOMPARE(telqor::test::Env().openedFolders,
+             (std::vector<fs::path>{home / telqor::test::U8Path("我的数据") / "", home.path()}));
+    // A folder that cannot be shown says why.
+    telqor::test::Env().browserStarts = false;
+    telqor::test::Trigger(w, u"N62"_s);
+    QCOMPARE(w->StatusText(), u" Cannot open folder \"%1\": no file manager could be started"_s.arg(
+                                  telqor::test::PathText(home / telqor::test::U8Path("我的数据") / "")));
   }
 
   void ShowStatusPrefixesOneSpace() {
@@ -154,33 +164,47 @@ class ShellTest : public QObject {
     auto w = home.OpenWindow();
     w->ShowStatus(u"排序完成！"_s);
     QCOMPARE(w->StatusText(), u" 排序完成！"_s);
-    QCOMPARE(w->StatusPanel0->width(), 120);
+    QCOMPARE(Control<QLabel>(w, u"StatusPanel0"_s)->width(), 120);
   }
 
   void StatusFromAnotherThreadIsShownBeforeTheCallReturns() {
     TempHome home;
     auto w = home.OpenWindow();
     std::atomic<bool> returned = false;
+    // Whether the worker had returned when the user-interface thread took its text: it must
+    // still be waiting then, whatever the timing.
+    std::optional<bool> returnedWhenTaken;
+    struct Watch : QObject {
+      std::function<void()> onCall;
+      bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::MetaCall) onCall();
+        return false;
+      }
+    } watch;
+    watch.onCall = [&] { returnedWhenTaken = returned.load(); };
+    w->installEventFilter(&watch);
     std::thread worker([&] {
       w->ShowStatusFromThread("已经处理了500/2000");
       returned = true;
     });
-    // The worker waits until the user-interface thread has shown the text.
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    QVERIFY(!returned);
-    QTRY_VERIFY(returned);
+    QTRY_VERIFY(returnedWhenTaken.has_value());
     worker.join();
+    w->removeEventFilter(&watch);
+    QCOMPARE(*returnedWhenTaken, false);
+    QVERIFY(returned);
     QCOMPARE(w->StatusText(), u" 已经处理了500/2000"_s);
   }
 
   void ClockTicksIntoPanelZero() {
     TempHome home;
     auto w = home.OpenWindow();
-    w->StatusPanel0->clear();
+    auto* clock = Control<QLabel>(w, u"StatusPanel0"_s);
+    auto* timer = Control<QTimer>(w, u"Timer"_s);
+    clock->clear();
     w->TimerTimer();
-    QVERIFY(QRegularExpression(u"^\\d\\d:\\d\\d:\\d\\d$"_s).match(w->StatusPanel0->text()).hasMatch());
-    QVERIFY(w->Timer->isActive());
-    QCOMPARE(w->Timer->interval(), 1000);
+    QVERIFY(QRegularExpression(u"^\\d\\d:\\d\\d:\\d\\d$"_s).match(clock->text()).hasMatch());
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 1000);
   }
 
   void ExceptionInHandlerReachesStatusLine() {
@@ -199,8 +223,8 @@ class ShellTest : public QObject {
     // The program goes on: the same button and the menu still work.
     QTest::mouseClick(failing, Qt::LeftButton);
     QCOMPARE(clicks, 2);
-    w->N65->trigger();
-    QVERIFY(w->findChild<QDialog*>(u"frmhdSearch"_s)->isVisible());
+    telqor::test::Trigger(w, u"N65"_s);
+    QVERIFY(telqor::test::Dialog(w, u"frmhdSearch"_s)->isVisible());
   }
 
   void ExceptionLeavingAnEventHandlerIsCaughtByTheApplication() {
@@ -226,7 +250,7 @@ class ShellTest : public QObject {
     auto w = home.OpenWindow();
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    w->N2->trigger();
+    telqor::test::Trigger(w, u"N2"_s);
     QVERIFY(!w->isVisible());
   }
 };

@@ -28,6 +28,7 @@ TempDir::~TempDir() {
 }
 
 void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
+  if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path());
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   if (!out) throw std::runtime_error("cannot write test file " + file.string());
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -24,6 +24,7 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// Writes the file (creating its folders).
 void WriteBytes(const std::filesystem::path& file, std::string_view bytes);
 std::string ReadBytes(const std::filesystem::path& file);
 

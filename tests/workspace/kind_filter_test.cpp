@@ -16,7 +16,7 @@ using Strings = std::vector<std::string>;
 const Strings kMixed{"13800138000", "0755-12345678", "hello", "1380013800"};
 
 struct Filters : ::testing::Test {
-  NumberList list{ListKind::Workspace};
+  NumberList list{ListRole::Workspace};
   Settings settings = FirstRunSettings();
   test::RecordingUi ui;
   test::TempDir dir;
@@ -24,30 +24,30 @@ struct Filters : ::testing::Test {
 
 TEST_F(Filters, KeepMobileAndNonMobile) {
   Fill(list.Items(), kMixed);
-  KeepKind(list, Kind::Mobile, settings, ui);
+  KeepKind(list, NumberKind::Mobile, settings, ui);
   EXPECT_EQ(Items(list.Items()), Strings{"13800138000"});
   EXPECT_EQ(ui.statuses, (Strings{"准备处理手机号码...", "保留手机号码完成！"}));
 
   list.Items().Clear();
   Fill(list.Items(), kMixed);
-  KeepKind(list, Kind::NonMobile, settings, ui);
+  KeepKind(list, NumberKind::NonMobile, settings, ui);
   EXPECT_EQ(Items(list.Items()), (Strings{"0755-12345678", "hello", "1380013800"}));
 }
 
 TEST_F(Filters, LandlinePatternPassesAnySevenDigitRun) {
   Fill(list.Items(), kMixed);
-  KeepKind(list, Kind::Landline, settings, ui);
+  KeepKind(list, NumberKind::Landline, settings, ui);
   EXPECT_EQ(Items(list.Items()), (Strings{"13800138000", "0755-12345678", "1380013800"}));
   list.Items().Clear();
   Fill(list.Items(), {"a@b.com x", "ab"});
-  KeepKind(list, Kind::Custom1, settings, ui);
+  KeepKind(list, NumberKind::Custom1, settings, ui);
   EXPECT_EQ(Items(list.Items()), Strings{"a@b.com x"});
 }
 
 TEST_F(Filters, ABadPatternLeavesTheListAndSaysWhy) {
   Fill(list.Items(), kMixed);
   try {
-    KeepKind(list, Kind::Custom2, settings, ui);  // empty on first run
+    KeepKind(list, NumberKind::Custom2, settings, ui);  // empty on first run
     FAIL();
   } catch (const EPerlRegExError& e) {
     EXPECT_STREQ(e.what(), "TPerlRegEx.Compile() - Please specify a regular expression in RegEx first");
@@ -55,8 +55,8 @@ TEST_F(Filters, ABadPatternLeavesTheListAndSaysWhy) {
   EXPECT_EQ(Items(list.Items()), kMixed);
   EXPECT_FALSE(list.Suspended());
   // An empty list never compiles the pattern.
-  NumberList empty(ListKind::Source);
-  KeepKind(empty, Kind::Custom2, settings, ui);
+  NumberList empty(ListRole::Source);
+  KeepKind(empty, NumberKind::Custom2, settings, ui);
   EXPECT_EQ(ui.LastStatus(), "保留自定义Ⅱ号码完成！");
 }
 
@@ -67,13 +67,13 @@ TEST_F(Filters, ManyItemsFilterInParts) {
     if (i % 3) want.push_back(items.back());
   }
   Fill(list.Items(), items);
-  KeepKind(list, Kind::Mobile, settings, ui);
+  KeepKind(list, NumberKind::Mobile, settings, ui);
   EXPECT_TRUE(Items(list.Items()) == want);
 }
 
 TEST_F(Filters, FilterOutRemovesEveryOccurrence) {
   for (bool modeB : {false, true}) {
-    NumberList source(ListKind::Source);
+    NumberList source(ListRole::Source);
     TSList filterList;
     Fill(source.Items(), {"1", "2", "1", "3", "3", "1 "});
     test::WriteBytes(dir / "used.txt", "1\r\n1\r\n");
@@ -88,28 +88,13 @@ TEST_F(Filters, FilterOutRemovesEveryOccurrence) {
 }
 
 TEST_F(Filters, FilterOutWithAMissingFileTouchesNothing) {
-  NumberList target(ListKind::Target);
+  NumberList target(ListRole::Target);
   TSList filterList;
   Fill(target.Items(), {"1", "2"});
   test::WriteBytes(dir / "used.txt", "1");
   EXPECT_THROW(FilterOut(target, filterList, {dir / "used.txt", dir / "gone.txt"}, "请等待,加载文件：", false, ui),
                EFileError);
   EXPECT_EQ(Items(target.Items()), (Strings{"1", "2"}));
-}
-
-TEST_F(Filters, LoadFilesIntoAppendsAndKeepsEarlierFilesOnFailure) {
-  test::WriteBytes(dir / "a.txt", "1\r\n2\r\n3");
-  test::WriteBytes(dir / "b.txt", "4\n\n5\n6\n");
-  int refreshed = 0;
-  list.SetOnRefresh([&] { ++refreshed; });
-  LoadFilesInto(list, {dir / "a.txt", dir / "b.txt"}, ui);
-  EXPECT_EQ(Items(list.Items()), (Strings{"1", "2", "3", "4", "", "5", "6"}));
-  EXPECT_EQ(list.Caption(), "号码整理框:7");
-  EXPECT_EQ(ui.LastStatus(), "导入文件号码完成！");
-  EXPECT_THROW(LoadFilesInto(list, {dir / "a.txt", dir / "none.txt", dir / "b.txt"}, ui), EFileError);
-  EXPECT_EQ(list.Items().Count(), 10);
-  EXPECT_FALSE(list.Suspended());
-  EXPECT_EQ(refreshed, 1);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/errors.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_files.h"
 
@@ -13,7 +14,7 @@ using test::Items;
 using Strings = std::vector<std::string>;
 
 struct Lists : ::testing::Test {
-  NumberList workspace{ListKind::Workspace}, source{ListKind::Source}, target{ListKind::Target};
+  NumberList workspace{ListRole::Workspace}, source{ListRole::Source}, target{ListRole::Target};
   TSList scratch;
   test::RecordingUi ui;
   int refreshed = 0;
@@ -89,6 +90,24 @@ TEST_F(Lists, CopyAcrossReplacesTheOtherSide) {
   ClearNumbers(source, ui);
   EXPECT_EQ(source.Items().Count(), 0);
   EXPECT_EQ(ui.LastStatus(), "清空完成！");
+}
+
+TEST_F(Lists, LoadFilesIntoAppendsAndShowsWhatTheListHoldsAfterAFailure) {
+  test::TempDir dir;
+  test::WriteBytes(dir / "a.txt", "1\r\n2\r\n3");
+  test::WriteBytes(dir / "b.txt", "4\n\n5\n6\n");
+  LoadFilesInto(workspace, {dir / "a.txt", dir / "b.txt"}, ui);
+  EXPECT_EQ(Items(workspace.Items()), (Strings{"1", "2", "3", "4", "", "5", "6"}));
+  EXPECT_EQ(workspace.Caption(), "号码整理框:7");
+  EXPECT_EQ(ui.statuses.front(), "准备加载文件...");
+  EXPECT_EQ(ui.LastStatus(), "导入文件号码完成！");
+  EXPECT_EQ(refreshed, 1);
+  // A missing file stops the loop; the files before it stay, and the view is told so.
+  EXPECT_THROW(LoadFilesInto(workspace, {dir / "a.txt", dir / "none.txt", dir / "b.txt"}, ui), EFileError);
+  EXPECT_EQ(workspace.Items().Count(), 10);
+  EXPECT_FALSE(workspace.Suspended());
+  EXPECT_EQ(refreshed, 2);
+  EXPECT_EQ(ui.LastStatus(), "加载文件:" + (dir / "none.txt").string());
 }
 
 }  // namespace

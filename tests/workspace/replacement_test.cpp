@@ -14,7 +14,7 @@ using test::Items;
 using Strings = std::vector<std::string>;
 
 struct Editors : ::testing::Test {
-  NumberList list{ListKind::Workspace};
+  NumberList list{ListRole::Workspace};
   test::RecordingUi ui;
 };
 
@@ -38,7 +38,7 @@ TEST_F(Editors, ABadPatternChangesNoItem) {
   EXPECT_THROW(ReplaceContent(list, "", "", ui), EPerlRegExError);
   EXPECT_EQ(Items(list.Items()), Strings{"1-2"});
   EXPECT_FALSE(list.Suspended());
-  NumberList empty(ListKind::Workspace);
+  NumberList empty(ListRole::Workspace);
   ReplaceContent(empty, "(", "", ui);  // nothing to match, nothing compiled
   EXPECT_EQ(ui.LastStatus(), "数据替换完成！");
 }

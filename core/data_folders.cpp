@@ -1,0 +1,123 @@
+#include "core/data_folders.h"
+
+#include "core/env.h"
+#include "core/errors.h"
+#include "core/file_io.h"
+#include "core/gbk.h"
+#include "core/output_names.h"
+
+namespace telqor {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path U8(const char* utf8) { return fs::path(utf8); }
+
+void CreateFolder(const fs::path& folder) {
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  if (ec || !fs::is_directory(folder))
+    throw EFileError("Cannot create folder \"" + DisplayPath(folder) + "\". " + ec.message());
+}
+
+// A managed folder with its setting and the name of its default under the my-data folder.
+struct ManagedFolder {
+  std::string* setting;
+  fs::path* folder;
+  const char* defaultName;
+};
+
+std::vector<ManagedFolder> ManagedFolders(Settings& s, DataFolders& f) {
+  return {{&s.MyUsedDataPath, &f.usedFiles, "使用过文件"},
+          {&s.MywillUseDataPath, &f.toUse, "待使用文件"},
+          {&s.MyOtherDataPath, &f.otherData, "其它数据"}};
+}
+
+fs::path DefaultFolder(const DataFolders& f, const ManagedFolder& m) { return AsFolder(f.myData / U8(m.defaultName)); }
+
+}  // namespace
+
+fs::path ProgramFolder(const std::optional<fs::path>& home) {
+  Env& env = CurrentEnv();
+  if (home && !home->empty()) return AsFolder(fs::absolute(*home));
+  if (auto dir = env.Variable("TELQOR_HOME")) return AsFolder(fs::absolute(*dir));
+  fs::path exe = env.ExecutableFolder();
+  if (env.Writable(exe)) return AsFolder(exe);
+  if (auto xdg = env.Variable("XDG_DATA_HOME")) return AsFolder(fs::path(*xdg) / "Telqor");
+  return AsFolder(fs::path(env.Variable("HOME").value_or("/tmp")) / ".local" / "share" / "Telqor");
+}
+
+std::string FolderText(const fs::path& folder) {
+  std::string s = folder.string();
+  if (s.empty() || s.back() != fs::path::preferred_separator) s += fs::path::preferred_separator;
+  return s;
+}
+
+fs::path AsFolder(const fs::path& folder) { return fs::path(FolderText(folder)); }
+
+fs::path BuildDatedOutputFolder(const fs::path& otherData) {
+  fs::path dated = AsFolder(otherData / DateStamp());
+  CreateFolder(dated);
+  return dated;
+}
+
+ProgramState StartUp(const fs::path& programFolder) {
+  ProgramState s;
+  DataFolders& f = s.folders;
+  f.program = AsFolder(programFolder);
+  f.baseData = AsFolder(f.program / U8("基础数据"));
+  f.myData = AsFolder(f.program / U8("我的数据"));
+  f.temporary = AsFolder(f.myData / U8("临时数据"));
+  f.namedPatterns = f.baseData / "Regex";
+  auto attempt = [&](auto&& action) {
+    try {
+      action();
+    } catch (const std::exception& e) {
+      s.problems.emplace_back(e.what());
+    }
+  };
+  for (const fs::path* folder : {&f.baseData, &f.myData, &f.temporary}) attempt([&] { CreateFolder(*folder); });
+
+  s.iniFile = f.program / kSettingsFileName;
+  s.settings = FirstRunSettings();
+  attempt([&] { s.settings = LoadSettings(s.iniFile); });
+
+  // A managed folder setting counts only when it names an existing folder; otherwise the
+  // default is used (and remembered) for this run.
+  for (const ManagedFolder& m : ManagedFolders(s.settings, f)) {
+    std::error_code ec;
+    fs::path named = GbkToPath(*m.setting);
+    if (!m.setting->empty() && fs::is_directory(named, ec)) {
+      *m.folder = AsFolder(named);
+    } else {
+      *m.folder = DefaultFolder(f, m);
+      *m.setting = Utf8ToGbk(FolderText(*m.folder));
+      attempt([&] { CreateFolder(*m.folder); });
+    }
+  }
+  f.datedOutput = AsFolder(f.otherData / DateStamp());
+  attempt([&] { f.datedOutput = BuildDatedOutputFolder(f.otherData); });
+  return s;
+}
+
+std::vector<std::string> FollowFolderSettings(Settings& settings, DataFolders& folders) {
+  std::vector<std::string> problems;
+  for (const ManagedFolder& m : ManagedFolders(settings, folders)) {
+    fs::path wanted = m.setting->empty() ? DefaultFolder(folders, m) : AsFolder(GbkToPath(*m.setting));
+    try {
+      CreateFolder(wanted);
+      *m.folder = wanted;
+    } catch (const std::exception& e) {
+      problems.emplace_back(e.what());
+    }
+    if (m.setting->empty()) *m.setting = Utf8ToGbk(FolderText(*m.folder));
+  }
+  try {
+    folders.datedOutput = BuildDatedOutputFolder(folders.otherData);
+  } catch (const std::exception& e) {
+    problems.emplace_back(e.what());
+  }
+  return problems;
+}
+
+}  // namespace telqor

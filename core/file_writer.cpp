@@ -1,0 +1,166 @@
+#include "core/file_writer.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <system_error>
+
+#include "core/env.h"
+#include "core/errors.h"
+#include "core/file_io.h"
+
+namespace telqor {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr size_t kWriteBuffer = 1 << 20;
+constexpr int kMostNumberedNames = 100000;
+
+int ErrorNumber(const std::system_error& e) { return e.code().value(); }
+
+// A hidden name in the folder of target that no other writer of this or another process uses.
+fs::path BesideName(const fs::path& target) {
+  static std::atomic<unsigned> counter{0};
+  std::string name = ".telqor-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+  return target.parent_path() / name;
+}
+
+// target itself for n = 1, else its name with "-n" before the extension.
+fs::path Numbered(const fs::path& target, int n) {
+  if (n == 1) return target;
+  return target.parent_path() / (target.stem().string() + "-" + std::to_string(n) + target.extension().string());
+}
+
+}  // namespace
+
+FileWriter::FileWriter(const fs::path& path) : env_(&CurrentEnv()), final_(path), name_(DisplayPath(path)) {
+  std::error_code ec;
+  // Writing through a link means writing where it points.
+  if (fs::is_symlink(final_, ec)) final_ = fs::weakly_canonical(final_, ec);
+  fs::file_status st = fs::status(final_, ec);
+  try {
+    if (fs::is_directory(st)) throw std::system_error(EISDIR, std::generic_category());
+    if (fs::exists(st) && !fs::is_regular_file(st)) {
+      file_ = env_->OpenExisting(final_);
+    } else {
+      // A file the user made read-only is not replaced behind their back.
+      if (fs::exists(st) && ::access(final_.c_str(), W_OK) != 0)
+        throw std::system_error(errno, std::generic_category());
+      beside_ = BesideName(final_);
+      file_ = env_->NewFile(beside_);
+    }
+  } catch (const std::system_error& e) {
+    beside_.clear();
+    throw EFileError("Cannot create file \"" + name_ + "\". " + SystemErrorText(ErrorNumber(e)));
+  }
+  buffer_.reserve(kWriteBuffer);
+}
+
+FileWriter::FileWriter(std::unique_ptr<WritableFile> file, std::string name)
+    : env_(&CurrentEnv()), file_(std::move(file)), name_(std::move(name)) {
+  buffer_.reserve(kWriteBuffer);
+}
+
+FileWriter::FileWriter(FileWriter&& other) noexcept
+    : env_(other.env_),
+      file_(std::move(other.file_)),
+      final_(std::move(other.final_)),
+      beside_(std::move(other.beside_)),
+      name_(std::move(other.name_)),
+      buffer_(std::move(other.buffer_)),
+      committed_(other.committed_) {
+  other.beside_.clear();
+  other.committed_ = true;
+}
+
+FileWriter FileWriter::StandardOutput() { return FileWriter(CurrentEnv().StandardOutput(), "standard output"); }
+
+FileWriter::~FileWriter() {
+  if (committed_) return;
+  file_.reset();
+  if (!beside_.empty()) env_->Remove(beside_);
+}
+
+void FileWriter::Fail(const char* what, int errorNumber) {
+  file_.reset();
+  if (!beside_.empty()) env_->Remove(beside_);
+  beside_.clear();
+  buffer_.clear();
+  committed_ = true;  // nothing left to clean up
+  throw EFileError(std::string(what) + " \"" + name_ + "\". " + SystemErrorText(errorNumber));
+}
+
+void FileWriter::Write(std::string_view bytes) {
+  if (!file_) Fail("Cannot write file", EBADF);
+  if (buffer_.size() + bytes.size() > kWriteBuffer) {
+    Flush();
+    if (bytes.size() >= kWriteBuffer) {
+      try {
+        file_->Append(bytes);
+      } catch (const std::system_error& e) {
+        Fail("Cannot write file", ErrorNumber(e));
+      }
+      return;
+    }
+  }
+  buffer_.append(bytes);
+}
+
+void FileWriter::Flush() {
+  if (buffer_.empty()) return;
+  try {
+    file_->Append(buffer_);
+  } catch (const std::system_error& e) {
+    Fail("Cannot write file", ErrorNumber(e));
+  }
+  buffer_.clear();
+}
+
+void FileWriter::CloseFile() {
+  if (!file_) Fail("Cannot write file", EBADF);
+  Flush();
+  try {
+    file_->Close();
+  } catch (const std::system_error& e) {
+    Fail("Cannot write file", ErrorNumber(e));
+  }
+  file_.reset();
+}
+
+void FileWriter::Commit() {
+  if (committed_) return;
+  CloseFile();
+  if (!beside_.empty()) {
+    try {
+      env_->Rename(beside_, final_);
+    } catch (const std::system_error& e) {
+      Fail("Cannot write file", ErrorNumber(e));
+    }
+  }
+  committed_ = true;
+}
+
+fs::path FileWriter::CommitUnique() {
+  if (committed_) return final_;
+  CloseFile();
+  if (beside_.empty()) {
+    committed_ = true;
+    return final_;
+  }
+  for (int n = 1; n <= kMostNumberedNames; ++n) {
+    fs::path candidate = Numbered(final_, n);
+    try {
+      if (env_->RenameNoReplace(beside_, candidate)) {
+        committed_ = true;
+        return candidate;
+      }
+    } catch (const std::system_error& e) {
+      Fail("Cannot write file", ErrorNumber(e));
+    }
+  }
+  Fail("Cannot write file", EEXIST);
+}
+
+}  // namespace telqor

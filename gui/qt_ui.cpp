@@ -1,0 +1,78 @@
+#include "gui/qt_ui.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProgressBar>
+
+#include "core/env.h"
+#include "gui/gbk_text.h"
+#include "gui/user_action.h"
+
+namespace telqor {
+
+using namespace Qt::StringLiterals;
+
+MessageHooks& Hooks() {
+  static MessageHooks hooks;
+  return hooks;
+}
+
+bool AskYesNoBox(QWidget* parent, const QString& question) {
+  if (Hooks().askYesNo) return Hooks().askYesNo(question);
+  BusyCursorPause pause;
+  return QMessageBox::question(parent, u"提示"_s, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+         QMessageBox::Yes;
+}
+
+void InformBox(QWidget* parent, const QString& message) {
+  if (Hooks().inform) return Hooks().inform(message);
+  BusyCursorPause pause;
+  QMessageBox::information(parent, u"提示"_s, message);
+}
+
+std::vector<std::filesystem::path> ChooseFilesToOpen(QWidget* parent, const std::filesystem::path& folder) {
+  if (Hooks().openFiles) return Hooks().openFiles();
+  BusyCursorPause pause;
+  std::vector<std::filesystem::path> files;
+  for (const QString& f : QFileDialog::getOpenFileNames(parent, QString(), FolderDisplayText(folder)))
+    files.push_back(PathOf(f));
+  return files;
+}
+
+int ExecDialog(QDialog* dialog) {
+  if (Hooks().execDialog) return Hooks().execDialog(dialog);
+  BusyCursorPause pause;
+  return dialog->exec();
+}
+
+QtUi::QtUi(QWidget* parent, std::function<void(const QString&)> status, QProgressBar* progress)
+    : parent_(parent), status_(std::move(status)), progress_(progress) {}
+
+void QtUi::ShowStatus(std::string_view text) { status_(FromUtf8(text)); }
+
+void QtUi::Progress(int64_t done, int64_t total) {
+  if (!progress_) return;
+  if (total <= 0 || done >= total) {
+    progress_->hide();
+    return;
+  }
+  // Per mille, so that a long loop repaints only when the bar visibly moves.
+  int value = static_cast<int>(done * 1000 / total);
+  if (progress_->isVisible() && progress_->value() == value) return;
+  progress_->setRange(0, 1000);
+  progress_->setValue(value);
+  progress_->show();
+  KeepPainting();
+}
+
+bool QtUi::AskYesNo(std::string_view question) { return AskYesNoBox(parent_, FromUtf8(question)); }
+
+void QtUi::Inform(std::string_view message) { InformBox(parent_, FromUtf8(message)); }
+
+void QtUi::OpenFolder(const std::filesystem::path& folder) {
+  std::string why = CurrentEnv().OpenFolder(folder);
+  if (!why.empty()) status_(u"Cannot open folder \"%1\": %2"_s.arg(FolderDisplayText(folder), FromUtf8(why)));
+}
+
+}  // namespace telqor

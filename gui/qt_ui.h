@@ -1,0 +1,62 @@
+// The Ui of the program: the main window's status line and progress bar, message boxes
+// captioned "提示", and the file browser (through the Env in force).
+//
+// Message boxes, the open dialog and modal dialogs go through MessageHooks, which tests
+// replace so that nothing modal ever opens offscreen. Forms that ask or inform outside an
+// engine call use AskYesNoBox / InformBox / ChooseFilesToOpen / ExecDialog, which honour the
+// same hooks. User-interface thread only.
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "core/ui.h"
+
+class QDialog;
+class QProgressBar;
+class QWidget;
+
+namespace telqor {
+
+struct MessageHooks {
+  std::function<bool(const QString& question)> askYesNo;  // true for Yes
+  std::function<void(const QString& message)> inform;
+  std::function<std::vector<std::filesystem::path>()> openFiles;  // the files chosen; none on Cancel
+  std::function<int(QDialog* dialog)> execDialog;                 // a modal dialog's result
+};
+
+// The hooks in force; an empty hook means the real box or dialog.
+MessageHooks& Hooks();
+
+// A Yes/No message box captioned "提示".
+bool AskYesNoBox(QWidget* parent, const QString& question);
+// An information message box captioned "提示".
+void InformBox(QWidget* parent, const QString& message);
+// The open dialog (several files may be chosen), starting in folder; empty on Cancel.
+std::vector<std::filesystem::path> ChooseFilesToOpen(QWidget* parent, const std::filesystem::path& folder);
+// Shows a dialog modally and answers its result (QDialog::Accepted or Rejected).
+int ExecDialog(QDialog* dialog);
+
+class QtUi : public Ui {
+ public:
+  // status shows a text in the status line (and repaints); progress is the status bar's bar,
+  // hidden while no long loop runs; parent owns the message boxes.
+  QtUi(QWidget* parent, std::function<void(const QString&)> status, QProgressBar* progress);
+
+  void ShowStatus(std::string_view text) override;
+  void Progress(int64_t done, int64_t total) override;
+  bool Cancelled() override { return false; }
+  bool AskYesNo(std::string_view question) override;
+  void Inform(std::string_view message) override;
+  // Opens the folder; when that cannot be done, says why in the status line.
+  void OpenFolder(const std::filesystem::path& folder) override;
+
+ private:
+  QWidget* parent_;
+  std::function<void(const QString&)> status_;
+  QProgressBar* progress_;
+};
+
+}  // namespace telqor

@@ -1,0 +1,291 @@
+#include "shell/frm_hm_ex.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QThread>
+#include <QTime>
+#include <QTimer>
+
+#include "core/list_files.h"
+#include "extract/extraction_panel.h"
+#include "extract/frm_tel_info.h"
+#include "files/file_manager_tab.h"
+#include "files/frm_hm_save.h"
+#include "generate/frm_hd_input.h"
+#include "generate/generation_panel.h"
+#include "gui/controls.h"
+#include "gui/gbk_text.h"
+#include "gui/named.h"
+#include "gui/qt_ui.h"
+#include "gui/user_action.h"
+#include "segments/frm_hd_manager.h"
+#include "segments/frm_hd_search.h"
+#include "segments/frm_hd_sel.h"
+#include "segments/frm_hm_invail.h"
+#include "segments/frm_hm_regex.h"
+#include "shell/drop_router.h"
+#include "shell/frm_hm_setting.h"
+#include "tools/frm_aata_analysis.h"
+#include "tools/frm_hm_format.h"
+#include "tools/frm_rename.h"
+#include "workspace/list_operations.h"
+#include "workspace/lists_tab.h"
+#include "workspace/workspace_panel.h"
+
+namespace telqor {
+
+using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
+
+TfrmhmEx::TfrmhmEx(const fs::path& programFolder, QWidget* parent) : QMainWindow(parent) {
+  setObjectName(u"frmhmEx"_s);
+  setWindowTitle(u"Telqor 1.1"_s);
+  BuildMenu();
+  BuildStatusBar();
+  ui_ = std::make_unique<QtUi>(
+      this, [this](const QString& text) { ShowStatus(text); }, StatusProgress);
+  drops_ = new DropRouter(*ui_, this);
+  FormCreate(programFolder);
+  CreateForms();
+  BuildTabs();
+  DisableUnwired(MainMenu1);
+
+  QSize size(1280, 800);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) size = size.boundedTo(screen->availableGeometry().size());
+  resize(size);
+}
+
+TfrmhmEx::~TfrmhmEx() {
+  SetErrorStatusSink(nullptr);
+  // The panels and their views go before the lists they show.
+  delete drops_;
+  delete takeCentralWidget();
+}
+
+// ---- Building the window ------------------------------------------------------------------
+
+void TfrmhmEx::BuildMenu() {
+  MainMenu1 = Named<QMenuBar>(u"MainMenu1"_s);
+  setMenuBar(MainMenu1);
+
+  QMenu* system = MainMenu1->addMenu(u"系统"_s);
+  system->setObjectName(u"MenuSystem"_s);
+  N2 = MenuItem(system, u"N2"_s, u"退出"_s);
+
+  QMenu* setup = MainMenu1->addMenu(u"设置"_s);
+  setup->setObjectName(u"MenuSetup"_s);
+  N33 = MenuItem(setup, u"N33"_s, u"参数设置"_s);
+
+  QMenu* tools = MainMenu1->addMenu(u"工具"_s);
+  tools->setObjectName(u"MenuTools"_s);
+  N65 = MenuItem(tools, u"N65"_s, u"手机号码地区速查"_s);
+  N68 = MenuItem(tools, u"N68"_s, u"手机号码格式有效性检查"_s);
+  N69 = MenuItem(tools, u"N69"_s, u"数据输出格式转换"_s);
+  N76 = MenuItem(tools, u"N76"_s, u"固定格式数据分析"_s);
+  tools->addSeparator();
+  N70 = MenuItem(tools, u"N70"_s, u"固话区号对照表"_s);
+  tools->addSeparator();
+  MenuItem(tools, u"wordexceltxt1"_s, u"word/excel->txt"_s);
+  MenuItem(tools, u"Ansi1"_s, u"文本->ANSI文本"_s);
+  MenuItem(tools, u"Ansi2"_s, u"文本->UTF8文本"_s);
+  MenuItem(tools, u"Ansi3"_s, u"文本->Unicode文本"_s);
+  MenuItem(tools, u"N41"_s, u"二進制数据流预处理-(0~128)"_s);
+  tools->addSeparator();
+  N28 = MenuItem(tools, u"N28"_s, u"文件批量改名"_s);
+  tools->addSeparator();
+  N62 = MenuItem(tools, u"N62"_s, u"我的数据目录"_s);
+  N34 = MenuItem(tools, u"N34"_s, u"系统目录"_s);
+
+  QMenu* help = MainMenu1->addMenu(u"帮助"_s);
+  help->setObjectName(u"MenuHelp"_s);
+
+  Wire(N2, this, &TfrmhmEx::N2Click);
+  Wire(N33, this, &TfrmhmEx::N33Click);
+  Wire(N65, this, &TfrmhmEx::N65Click);
+  Wire(N68, this, &TfrmhmEx::N68Click);
+  Wire(N69, this, &TfrmhmEx::N69Click);
+  Wire(N76, this, &TfrmhmEx::N76Click);
+  Wire(N70, this, &TfrmhmEx::N70Click);
+  Wire(N28, this, &TfrmhmEx::N28Click);
+  Wire(N62, this, &TfrmhmEx::N62Click);
+  Wire(N34, this, &TfrmhmEx::N34Click);
+}
+
+void TfrmhmEx::BuildStatusBar() {
+  StatusBar = Named<QStatusBar>(u"StatusBar"_s);
+  setStatusBar(StatusBar);
+  StatusPanel0 = Named<QLabel>(u"StatusPanel0"_s);
+  StatusPanel0->setFixedWidth(120);
+  StatusPanel0->setAlignment(Qt::AlignCenter);
+  StatusPanel0->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  StatusPanel1 = Named<QLabel>(u"StatusPanel1"_s, u"  程序启动"_s);
+  StatusPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  StatusPanel1->setMinimumWidth(1);  // a long message must not widen the window
+  StatusProgress = Named<QProgressBar>(u"StatusProgress"_s);
+  StatusProgress->setFixedWidth(200);
+  StatusProgress->setTextVisible(false);
+  StatusProgress->hide();
+  StatusBar->addWidget(StatusPanel0);
+  StatusBar->addWidget(StatusPanel1, 1);
+  StatusBar->addPermanentWidget(StatusProgress);
+
+  Timer = Named<QTimer>(u"Timer"_s, this);
+  Timer->setInterval(1000);
+  connect(Timer, &QTimer::timeout, this, &TfrmhmEx::TimerTimer);
+  ShowClock();
+  Timer->start();
+}
+
+void TfrmhmEx::BuildTabs() {
+  auto* first = Named<QWidget>(u"TabSheet1"_s);
+  extraction_ = new ExtractionPanel(*context_);
+  workspace_ = new WorkspacePanel(*context_, lists_, frmhmsave);
+  generation_ = new GenerationPanel(*context_, lists_.workspace);
+  auto* columns = new QHBoxLayout(first);
+  columns->addWidget(extraction_, 0);
+  columns->addWidget(workspace_, 1);
+  columns->addWidget(generation_, 0);
+  listsTab_ = new ListsTab(*context_, lists_, frmhmsave);
+  filesTab_ = new FileManagerTab(*context_);
+
+  PageControl1 = Named<QTabWidget>(u"PageControl1"_s);
+  PageControl1->setTabPosition(QTabWidget::South);
+  PageControl1->addTab(first, u"号码生成㈠"_s);
+  PageControl1->addTab(listsTab_, u"号码生成㈡"_s);
+  PageControl1->addTab(filesTab_, u"文件管理"_s);
+  PageControl1->setCurrentIndex(0);
+  setCentralWidget(PageControl1);
+  DisableUnwired(PageControl1);
+
+  for (const DropSites& sites : {extraction_->Drops(), workspace_->Drops(), listsTab_->Drops(), filesTab_->Drops()})
+    drops_->Register(sites);
+  drops_->Register({{frmhmInvail->DropList(), DropTarget::kInvailLv0},
+                    {frmhmformat->DropList(), DropTarget::kFormatLv0},
+                    {frmAataAnalysis->DropList(), DropTarget::kAnalysisLv1}});
+}
+
+// ---- Start-up -----------------------------------------------------------------------------
+
+void TfrmhmEx::FormCreate(const fs::path& programFolder) {
+  SetErrorStatusSink([this](const QString& message) { ShowStatus(message); });
+  program_ = StartUp(programFolder);
+  for (const std::string& problem : program_.problems) ShowStatus(std::string_view(problem));
+  ListFiles(program_.folders.namedPatterns, "*.*", namedPatternFiles_, false, false);
+  context_ = std::make_unique<AppContext>(AppContext{program_, *ui_, program_.folders.program});
+}
+
+void TfrmhmEx::CreateForms() {
+  frmhmsetting = new Tfrmhmsetting(this);
+  frmhmsetting->Bind(&program_.settings, &program_.folders);
+  frmhdmanager = new Tfrmhdmanager(this);
+  frmhdinput = new Tfrmhdinput(this);
+  frmhmsave = new Tfrmhmsave(this);
+  frmhdsel = new Tfrmhdsel(this);
+  frmhmRegex = new TfrmhmRegex(this);
+  frmhdSearch = new TfrmhdSearch(this);
+  frmhmInvail = new TfrmhmInvail(this);
+  frmhmformat = new Tfrmhmformat(this);
+  frmtelInfo = new TfrmtelInfo(this);
+  frmRename = new TfrmRename(this);
+  frmAataAnalysis = new TfrmAataAnalysis(this);
+}
+
+// ---- Status line and clock ----------------------------------------------------------------
+
+void TfrmhmEx::ShowStatus(const QString& text) {
+  StatusPanel1->setText(u" "_s + text);
+  KeepPainting();
+}
+
+void TfrmhmEx::ShowStatus(std::string_view utf8) { ShowStatus(FromUtf8(utf8)); }
+
+QString TfrmhmEx::StatusText() const { return StatusPanel1->text(); }
+
+void TfrmhmEx::ShowStatusFromThread(const std::string& utf8) {
+  auto show = [this, text = QString::fromStdString(utf8)] {
+    try {
+      ShowStatus(text);
+    } catch (...) {
+    }
+  };
+  if (QThread::currentThread() == thread()) {
+    show();
+  } else {
+    QMetaObject::invokeMethod(this, show, Qt::BlockingQueuedConnection);
+  }
+}
+
+Ui& TfrmhmEx::AppUi() { return *ui_; }
+
+void TfrmhmEx::ShowClock() { StatusPanel0->setText(QTime::currentTime().toString(u"hh:mm:ss"_s)); }
+
+void TfrmhmEx::TimerTimer() {
+  Timer->stop();
+  // A pending drop waits while another action runs.
+  if (!UserActionRunning() && drops_->PendingAction() != kDropNone) {
+    int action = drops_->TakePendingAction();
+    RunUserAction([&] { PerformDropAction(action, drops_->DroppedFiles().Paths()); });
+  }
+  ShowClock();
+  Timer->start();
+}
+
+void TfrmhmEx::PerformDropAction(int action, const std::vector<fs::path>& files) {
+  // The validity check (3), the format conversion (4) and the data analysis (5) take their
+  // files once those dialogs are built.
+  if (action == kDropToWorkspace) LoadFilesInto(lists_.workspace, files, AppUi());
+  if (action == kDropToSource) LoadFilesInto(lists_.source, files, AppUi());
+}
+
+void TfrmhmEx::closeEvent(QCloseEvent* event) {
+  // The window's close box while an action works; "退出" itself is an action and may close.
+  if (event->spontaneous() && UserActionRunning()) {
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
+}
+
+DroppedFileList& TfrmhmEx::DroppedFiles() { return drops_->DroppedFiles(); }
+int TfrmhmEx::PendingDropAction() const { return drops_->PendingAction(); }
+
+// ---- Menu ---------------------------------------------------------------------------------
+
+void TfrmhmEx::N2Click() { close(); }
+
+void TfrmhmEx::N33Click() {
+  if (ExecDialog(frmhmsetting) != QDialog::Accepted) return;
+  Settings& s = program_.settings;
+  frmhmsetting->CopyBack(s);
+  // The folders follow the dialog at once; an emptied folder field means the default folder.
+  std::vector<std::string> problems = FollowFolderSettings(s, program_.folders);
+  filesTab_->FoldersChanged();
+  SaveSettings(program_.iniFile, s);
+  for (const std::string& problem : problems) ShowStatus(std::string_view(problem));
+}
+
+void TfrmhmEx::ShowTool(QWidget* dialog) {
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
+}
+
+void TfrmhmEx::N65Click() { ShowTool(frmhdSearch); }
+void TfrmhmEx::N68Click() { ShowTool(frmhmInvail); }
+void TfrmhmEx::N69Click() { ShowTool(frmhmformat); }
+void TfrmhmEx::N76Click() { ShowTool(frmAataAnalysis); }
+void TfrmhmEx::N70Click() { ShowTool(frmtelInfo); }
+void TfrmhmEx::N28Click() { ShowTool(frmRename); }
+void TfrmhmEx::N62Click() { ui_->OpenFolder(program_.folders.myData); }
+void TfrmhmEx::N34Click() { ui_->OpenFolder(program_.folders.program); }
+
+}  // namespace telqor

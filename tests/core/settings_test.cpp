@@ -1,0 +1,118 @@
+#include "core/settings.h"
+
+#include <gtest/gtest.h>
+
+#include "core/data_folders.h"
+#include "core/gbk.h"
+#include "core/ini_file.h"
+#include "core/list_files.h"
+#include "core/output_names.h"
+#include "core/str_to_int.h"
+#include "tests/support/first_run_ini.h"
+#include "tests/support/test_files.h"
+
+namespace telqor {
+namespace {
+
+namespace fs = std::filesystem;
+
+using test::kFirstRunIni;
+
+TEST(Settings, FirstRunWritesAll21KeysAndReadsThemBack) {
+  test::TempDir dir;
+  Settings s = LoadSettings(dir / "Telqor.ini");
+  EXPECT_EQ(test::ReadBytes(dir / "Telqor.ini"), kFirstRunIni);
+  EXPECT_EQ(s.RegExprMain, FirstRunSettings().RegExprMain);
+  EXPECT_EQ(s.DAReplace1, "\"");
+  EXPECT_EQ(s.DADataB, 1000);
+  SaveSettings(dir / "Telqor.ini", s);
+  EXPECT_EQ(test::ReadBytes(dir / "Telqor.ini"), kFirstRunIni);
+}
+
+TEST(Settings, HandWrittenAndDamagedFiles) {
+  test::TempDir dir;
+  test::WriteBytes(dir / "Telqor.ini",
+                   "garbage line\n[other]\nCalMode=9\n[system]\nno equals sign\n calmode = 5 \nMapCacheSize=12ab\n"
+                   "mobiletag=138;139   \nDADataA=0x10\n");
+  Settings s = LoadSettings(dir / "Telqor.ini");
+  EXPECT_TRUE(s.ModeB());
+  EXPECT_EQ(s.CalMode, 5);
+  EXPECT_EQ(s.MapCacheSize, 10000000);  // not a number: the default
+  EXPECT_EQ(s.mobiletag, "138;139");
+  EXPECT_EQ(s.unicomtag, "");  // missing: its missing value
+  EXPECT_EQ(s.DADelimiter, ",");
+  EXPECT_EQ(s.DADataA, 16);
+  s.CalMode = 1;
+  SaveSettings(dir / "Telqor.ini", s);
+  std::string text = test::ReadBytes(dir / "Telqor.ini");
+  EXPECT_EQ(text.substr(0, 44), "garbage line\r\n[other]\r\nCalMode=9\r\n[system]\r\n");
+  EXPECT_NE(text.find("CalMode=1\r\n"), std::string::npos);
+  EXPECT_EQ(LoadSettings(dir / "Telqor.ini").CalMode, 1);
+  EXPECT_NE(text.find("DAOutColumnNo=0\r\n"), std::string::npos);
+}
+
+TEST(Settings, IntegersAreStoredAs32Bits) {
+  EXPECT_EQ(IniInteger("2147483647"), 2147483647);
+  EXPECT_EQ(IniInteger("-2147483648"), INT32_MIN);
+  EXPECT_FALSE(IniInteger("2147483648"));
+  EXPECT_FALSE(IniInteger(""));
+  EXPECT_EQ(IniInteger("$FFFFFFFF"), -1);
+  IniFile ini;
+  ini.WriteInteger("SYSTEM", "DADataA", 4294967297LL);
+  EXPECT_EQ(ini.ReadInteger("SYSTEM", "DADataA", 0), 1);
+}
+
+TEST(StartUp, FirstStartMakesTheTree) {
+  test::TempDir dir;
+  ProgramState s = StartUp(dir.path());
+  EXPECT_TRUE(s.problems.empty());
+  for (const char* f : {"基础数据", "我的数据/临时数据", "我的数据/使用过文件", "我的数据/待使用文件"})
+    EXPECT_TRUE(fs::is_directory(dir / f)) << f;
+  EXPECT_EQ(s.folders.datedOutput, dir / "我的数据" / "其它数据" / (DateStamp() + "/"));
+  EXPECT_TRUE(fs::is_directory(s.folders.datedOutput));
+  EXPECT_EQ(test::ReadBytes(dir / "Telqor.ini"), kFirstRunIni);
+}
+
+TEST(StartUp, MissingFolderSettingFallsBackForTheRun) {
+  test::TempDir dir;
+  fs::create_directories(dir / "out");
+  test::WriteBytes(dir / "Telqor.ini",
+                   "[SYSTEM]\r\nMyUsedDataPath=/no/such/folder/\r\nMyOtherDataPath=" + (dir / "out").string() + "\r\n");
+  ProgramState s = StartUp(dir.path());
+  EXPECT_EQ(s.folders.usedFiles, dir / "我的数据" / "使用过文件/");
+  EXPECT_EQ(s.settings.MyUsedDataPath, Utf8ToGbk((dir / "我的数据" / "使用过文件/").string()));  // held as GBK
+  EXPECT_EQ(s.folders.otherData, dir / "out/");
+  EXPECT_TRUE(fs::is_directory(dir / "out" / DateStamp()));
+  EXPECT_NE(test::ReadBytes(dir / "Telqor.ini").find("/no/such/folder/"), std::string::npos);
+}
+
+TEST(StartUp, AnUnwritableProgramFolderStillStarts) {
+  test::TempDir dir;
+  // A plain file where the folder should be: nothing can be created below it, even by root.
+  test::WriteBytes(dir / "blocked", "");
+  ProgramState s = StartUp(dir / "blocked");
+  EXPECT_FALSE(s.problems.empty());
+  EXPECT_NE(s.problems[0].find("Cannot create folder"), std::string::npos);
+  EXPECT_EQ(s.settings.RegExprMobile, "(1\\d{10})");  // first-run values in memory
+}
+
+TEST(ListFiles, NamesWithADotSortedAndRecursive) {
+  test::TempDir dir;
+  fs::create_directories(dir / "sub.d" / "deep");
+  fs::create_directories(dir / "plain");
+  for (const char* f : {"b.txt", "a.TXT", "noext", "sub.d/c.txt", "sub.d/deep/x.", "plain/hidden.txt"})
+    test::WriteBytes(dir / f, "");
+  std::vector<fs::path> out;
+  ListFiles(dir.path(), "*.*", out, false, false);
+  EXPECT_EQ(out, (std::vector<fs::path>{"a.TXT", "b.txt", "sub.d"}));
+  out.clear();
+  ListFiles(dir.path(), "*.*", out, true, true);
+  EXPECT_EQ(out, (std::vector<fs::path>{dir / "a.TXT", dir / "b.txt", dir / "sub.d", dir / "plain" / "hidden.txt",
+                                        dir / "sub.d" / "c.txt", dir / "sub.d" / "deep" / "x."}));
+  EXPECT_TRUE(MatchesMask("A.TXT", "*.txt"));
+  EXPECT_FALSE(MatchesMask("a.txt1", "*.txt"));
+  EXPECT_TRUE(MatchesMask("ab.c", "a?.*"));
+}
+
+}  // namespace
+}  // namespace telqor
