@@ -15,7 +15,7 @@ case "$what" in
   run)
     cmake --preset release >/dev/null
     cmake --build build -j "$jobs"
-    exec ./build/app/telqor "$@"
+    exec ./build/shell/telqor "$@"
     ;;
   test)
     cmake --preset release >/dev/null

@@ -7,14 +7,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/number_view.h"
+#include "gui/number_view.h"
 #include "workspace/number_list.h"
 #include "workspace/number_list_model.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   int count = argc > 1 ? std::atoi(argv[1]) : 10000000;
-  telqor::NumberList list(telqor::ListKind::Workspace);
+  telqor::NumberList list(telqor::ListRole::Workspace);
   std::string text;
   for (int i = 0; i < count; ++i) text += std::to_string(13800000000LL + i) + "\r\n";
   list.Items().SetText(text);

@@ -14,5 +14,5 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 out=docs/screenshots
 mkdir -p "$out"
-TELQOR_HOME="$home" QT_QPA_PLATFORM=offscreen ./build/app/telqor --screenshot "$out" 2> >(grep -v -e XDG_RUNTIME_DIR -e 'does not support' >&2)
+TELQOR_HOME="$home" QT_QPA_PLATFORM=offscreen ./build/shell/telqor --screenshot "$out" 2> >(grep -v -e XDG_RUNTIME_DIR -e 'does not support' >&2)
 ls -1 "$out"
