@@ -52,8 +52,10 @@ void TPerlRegEx::Compile() {
   pcre2_set_newline(context, PCRE2_NEWLINE_ANY);
   int error = 0;
   PCRE2_SIZE offset = 0;
+  // \C matches one byte of the UTF-8 form: it would cut a character in two and corrupt the
+  // GBK data a replacement writes back, so it is refused.
   pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(),
-                                   PCRE2_UTF | PCRE2_NO_UTF_CHECK, &error, &offset, context);
+                                   PCRE2_UTF | PCRE2_NO_UTF_CHECK | PCRE2_NEVER_BACKSLASH_C, &error, &offset, context);
   pcre2_compile_context_free(context);
   if (!code) {
     PCRE2_UCHAR message[256];

@@ -115,6 +115,17 @@ TEST(TPerlRegEx, CompileErrorTexts) {
   EXPECT_THROW(re.Match(), EPerlRegExError);
 }
 
+// \C would match one byte of a character's UTF-8 form and cut it in two: "c\C" on "c中x"
+// replaced by nothing would leave half a character. It is refused before anything changes.
+TEST(TPerlRegEx, RefusesTheSingleByteEscape) {
+  std::string error = CompileError("c\\C");
+  EXPECT_EQ(error.rfind("TPerlRegEx.Compile() - Error in regex at offset", 0), 0u) << error;
+  EXPECT_NE(error.find("\\C"), std::string::npos) << error;
+  EXPECT_THROW(ReplaceAll("c\\C", "", "c\xD6\xD0x"), EPerlRegExError);
+  // A byte escape matches the character of that code point, not a GBK byte.
+  EXPECT_TRUE(AllMatches("\\xd6", "\xD6\xD0").empty());
+}
+
 TEST(TPerlRegEx, GroupsAndNames) {
   TPerlRegEx re;
   re.SetRegEx("(?<area>\\d{3,4})-(\\d+)(x)?");

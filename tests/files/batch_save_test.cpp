@@ -6,6 +6,7 @@
 
 #include "core/errors.h"
 #include "tests/support/recording_ui.h"
+#include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
 
 namespace telqor {
@@ -15,9 +16,11 @@ struct Saving : ::testing::Test {
   TSList list;
   test::RecordingUi ui;
   test::TempDir dir;
+  test::TestEnv env;
+  void SetUp() override { env.FixClock(2026, 12, 7, 22, 43, 56); }
   std::vector<std::string> Names(const std::vector<std::filesystem::path>& files) {
     std::vector<std::string> names;
-    for (const auto& f : files) names.push_back(f.filename().string().substr(16));  // after the timestamp
+    for (const auto& f : files) names.push_back(f.filename().string());
     return names;
   }
 };
@@ -25,18 +28,19 @@ struct Saving : ::testing::Test {
 TEST_F(Saving, BatchesOfNWithTheRestLast) {
   for (int i = 0; i < 2500; ++i) list.Add(std::to_string(i % 7));
   auto files = BatchSave(list, "1000", dir.path(), ui);
-  EXPECT_EQ(Names(files), (std::vector<std::string>{"1000-0001.txt", "1000-0002.txt", "500-0003.txt"}));
-  std::string first = files[0].filename().string();
-  for (const auto& f : files) EXPECT_EQ(f.filename().string().substr(0, 16), first.substr(0, 16));  // one timestamp
+  EXPECT_EQ(Names(files), (std::vector<std::string>{"20261207-224356-1000-0001.txt", "20261207-224356-1000-0002.txt",
+                                                    "20261207-224356-500-0003.txt"}));
   EXPECT_EQ(test::ReadBytes(files[2]).substr(0, 6), "5\r\n6\r\n");  // items 2000, 2001 in list order
+  EXPECT_EQ(ui.statuses[1], "保存文件:" + (dir.path() / "20261207-224356-1000-0001.txt").string());
   EXPECT_EQ(ui.LastStatus(), "保存完成！共3个文件");
   EXPECT_EQ(ui.messages, std::vector<std::string>{"保存完成！共3个文件"});
 }
 
 TEST_F(Saving, ExactMultiplesAndLargeCounts) {
   for (int i = 0; i < 6; ++i) list.Add(std::to_string(i));
-  EXPECT_EQ(Names(BatchSave(list, "3", dir.path(), ui)), (std::vector<std::string>{"3-0001.txt", "3-0002.txt"}));
-  EXPECT_EQ(Names(BatchSave(list, "100", dir.path(), ui)), std::vector<std::string>{"6-0001.txt"});
+  EXPECT_EQ(Names(BatchSave(list, "3", dir.path(), ui)),
+            (std::vector<std::string>{"20261207-224356-3-0001.txt", "20261207-224356-3-0002.txt"}));
+  EXPECT_EQ(Names(BatchSave(list, "100", dir.path(), ui)), std::vector<std::string>{"20261207-224356-6-0001.txt"});
   TSList empty;
   EXPECT_TRUE(BatchSave(empty, "10", dir.path(), ui).empty());
   EXPECT_EQ(ui.LastStatus(), "保存完成！共0个文件");
@@ -53,12 +57,27 @@ TEST_F(Saving, BadCountsWriteNothing) {
 TEST_F(Saving, WholeListKeepsOrderAndRepeats) {
   for (auto s : {"2", "1", "2"}) list.Add(s);
   auto file = SaveWholeList(list, dir.path(), ui);
-  EXPECT_EQ(file.filename().string().substr(15), "-3.txt");
+  EXPECT_EQ(file, dir / "20261207-224356-3.txt");
   EXPECT_EQ(test::ReadBytes(file), "2\r\n1\r\n2\r\n");
-  EXPECT_EQ(ui.messages.back(), "保存完成！\r\n" + (dir.path() / "").string() + file.filename().string());
+  EXPECT_EQ(ui.messages.back(), "保存完成！\r\n" + (dir / "20261207-224356-3.txt").string());
   TSList empty;
   EXPECT_TRUE(SaveWholeList(empty, dir.path(), ui).empty());
   EXPECT_EQ(ui.LastStatus(), "保存文件完成");
+}
+
+// Two saves of lists of one size within one second: the second never replaces the first.
+TEST_F(Saving, SameSecondSavesKeepBothLists) {
+  for (auto s : {"1", "2"}) list.Add(s);
+  TSList other;
+  for (auto s : {"3", "4"}) other.Add(s);
+  EXPECT_EQ(SaveWholeList(list, dir.path(), ui), dir / "20261207-224356-2.txt");
+  EXPECT_EQ(SaveWholeList(other, dir.path(), ui), dir / "20261207-224356-2-2.txt");
+  EXPECT_EQ(ui.messages.back(), "保存完成！\r\n" + (dir / "20261207-224356-2-2.txt").string());
+  EXPECT_EQ(Names(BatchSave(other, "2", dir.path(), ui)), std::vector<std::string>{"20261207-224356-2-0001.txt"});
+  EXPECT_EQ(Names(BatchSave(list, "2", dir.path(), ui)), std::vector<std::string>{"20261207-224356-2-0001-2.txt"});
+  EXPECT_EQ(test::ReadBytes(dir / "20261207-224356-2.txt"), "1\r\n2\r\n");
+  EXPECT_EQ(test::ReadBytes(dir / "20261207-224356-2-2.txt"), "3\r\n4\r\n");
+  EXPECT_EQ(test::ReadBytes(dir / "20261207-224356-2-0001.txt"), "3\r\n4\r\n");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "core/errors.h"
 #include "tests/support/recording_ui.h"
+#include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
 
 namespace telqor {
@@ -139,16 +140,20 @@ TEST_F(Generation, RangeAndExpansionUniteOnce) {
 
 TEST_F(Generation, SaveWritesANamedFileAndOpensTheFolder) {
   test::TempDir dir;
+  test::TestEnv env;
+  env.FixClock(2026, 12, 7, 9, 5, 3);
   Run(Expansion("5", 0, 1, "3"));
   std::filesystem::path file = SaveGeneratedNumbers(result, dir.path(), ui);
-  std::string name = file.filename().string();
-  EXPECT_EQ(name.substr(0, 12), "扩展号码");
-  EXPECT_EQ(name.size(), 12 + 15 + 2 + 4u);  // yyyymmdd-hhnnss, "-3", ".txt"
-  EXPECT_EQ(name.substr(27), "-3.txt");
+  EXPECT_EQ(file, dir / "扩展号码20261207-090503-3.txt");
   EXPECT_EQ(test::ReadBytes(file), "5\r\n6\r\n7\r\n");
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0], "保存完成！\r\n" + (dir.path() / "").string() + name);
+  EXPECT_EQ(ui.messages[0], "保存完成！\r\n" + (dir.path() / "扩展号码20261207-090503-3.txt").string());
   EXPECT_EQ(ui.openedFolders.size(), 1u);
+  // A second save within the same second keeps the first file.
+  EXPECT_EQ(SaveGeneratedNumbers(result, dir.path(), ui), dir / "扩展号码20261207-090503-3-2.txt");
+  EXPECT_EQ(GenerateToFile(Expansion("5", 0, 1, "3"), dir.path(), ui), dir / "扩展号码20261207-090503-3-3.txt");
+  EXPECT_EQ(ui.messages.back(), "保存完成！\r\n" + (dir.path() / "扩展号码20261207-090503-3-3.txt").string());
+  ui.messages.resize(1);
 
   TSList empty;
   ui.statuses.clear();
@@ -168,7 +173,7 @@ TEST_F(Generation, GenerateToFileWritesWhatTheListWould) {
       return;
     }
     EXPECT_EQ(test::ReadBytes(file), result.GetText());
-    EXPECT_EQ(file.filename().string().substr(27), "-" + std::to_string(result.Count()) + ".txt");
+    EXPECT_TRUE(file.filename().string().ends_with("-" + std::to_string(result.Count()) + ".txt")) << file;
     std::filesystem::remove(file);
   };
   same(Range("13800000000", "13800100000"));

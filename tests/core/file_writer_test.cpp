@@ -1,0 +1,128 @@
+// The safe writer: a file appears under its name whole or not at all, and what was there
+// survives a failed write.
+#include "core/file_writer.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "core/errors.h"
+#include "core/settings.h"
+#include "core/ts_list.h"
+#include "tests/support/test_env.h"
+#include "tests/support/test_files.h"
+
+namespace telqor {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+std::string ErrorOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+  return "(no error)";
+}
+
+struct Writing : ::testing::Test {
+  test::TempDir dir;
+  test::TestEnv env;
+  std::filesystem::path file = dir / "numbers.txt";
+
+  void Write(const std::filesystem::path& path, const std::string& bytes) {
+    FileWriter out(path);
+    out.Write(bytes);
+    out.Commit();
+  }
+};
+
+TEST_F(Writing, ReplacesWholeAndLeavesNothingBeside) {
+  test::WriteBytes(file, "old\r\n");
+  FileWriter out(file);
+  out.Write("new\r\n");
+  // Until the commit the old file stands, and the new one is hidden beside it.
+  EXPECT_EQ(test::ReadBytes(file), "old\r\n");
+  out.Commit();
+  EXPECT_EQ(test::ReadBytes(file), "new\r\n");
+  EXPECT_EQ(test::FileNames(dir.path()), Strings{"numbers.txt"});
+}
+
+TEST_F(Writing, AFailedWriteKeepsTheOldFileAndNamesTheFinalOne) {
+  test::WriteBytes(file, "old\r\n");
+  env.failWritesAfter = 3;
+  TSList list;
+  for (int i = 0; i < 1000; ++i) list.Add(std::to_string(13800000000LL + i));
+  EXPECT_EQ(ErrorOf([&] { list.SaveToFile(file); }),
+            "Cannot write file \"" + file.string() + "\". No space left on device");
+  EXPECT_EQ(test::ReadBytes(file), "old\r\n");
+  EXPECT_EQ(test::FileNames(dir.path()), Strings{"numbers.txt"});
+  // A new name that fails leaves no file at all.
+  EXPECT_THROW(list.SaveToFile(dir / "fresh.txt"), EFileError);
+  EXPECT_EQ(test::FileNames(dir.path()), Strings{"numbers.txt"});
+}
+
+TEST_F(Writing, AFailedMoveIntoPlaceKeepsTheOldFile) {
+  test::WriteBytes(file, "old\r\n");
+  env.failRenames = true;
+  EXPECT_EQ(ErrorOf([&] { Write(file, "new\r\n"); }),
+            "Cannot write file \"" + file.string() + "\". Input/output error");
+  EXPECT_EQ(test::ReadBytes(file), "old\r\n");
+  EXPECT_EQ(test::FileNames(dir.path()), Strings{"numbers.txt"});
+}
+
+TEST_F(Writing, AWriterDroppedOnAnErrorLeavesNothing) {
+  try {
+    FileWriter out(file);
+    out.Write("half");
+    throw Error("stopped");
+  } catch (const Error&) {
+  }
+  EXPECT_TRUE(test::FileNames(dir.path()).empty());
+}
+
+TEST_F(Writing, WhatCannotBeReplacedIsRefusedOrWrittenDirectly) {
+  EXPECT_EQ(ErrorOf([&] { Write(dir.path(), "x"); }), "Cannot create file \"" + dir.path().string() + "\". Is a directory");
+  EXPECT_EQ(ErrorOf([&] { Write(dir / "no" / "x.txt", "x"); }),
+            "Cannot create file \"" + (dir / "no" / "x.txt").string() + "\". No such file or directory");
+  // A device is written into, never replaced.
+  EXPECT_EQ(ErrorOf([&] { Write("/dev/full", "x"); }), "Cannot write file \"/dev/full\". No space left on device");
+  Write("/dev/null", "x");
+  struct stat st;
+  ASSERT_EQ(::stat("/dev/null", &st), 0);
+  EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
+
+TEST_F(Writing, ALinkIsWrittenThrough) {
+  test::WriteBytes(dir / "real.txt", "old\r\n");
+  std::filesystem::create_symlink(dir / "real.txt", dir / "link.txt");
+  Write(dir / "link.txt", "new\r\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.txt"));
+  EXPECT_EQ(test::ReadBytes(dir / "real.txt"), "new\r\n");
+}
+
+TEST_F(Writing, UniqueCommitsNeverReplace) {
+  test::WriteBytes(file, "first\r\n");
+  test::WriteBytes(dir / "numbers-2.txt", "second\r\n");
+  FileWriter out(file);
+  out.Write("third\r\n");
+  EXPECT_EQ(out.CommitUnique(), dir / "numbers-3.txt");
+  EXPECT_EQ(test::ReadBytes(file), "first\r\n");
+  EXPECT_EQ(test::ReadBytes(dir / "numbers-3.txt"), "third\r\n");
+}
+
+TEST_F(Writing, ASettingsFileThatCannotBeWrittenKeepsEverySetting) {
+  auto ini = dir / "Telqor.ini";
+  Settings s = LoadSettings(ini);
+  const std::string before = test::ReadBytes(ini);
+  s.CalMode = 1;
+  env.failWritesAfter = 10;
+  EXPECT_THROW(SaveSettings(ini, s), EFileError);
+  EXPECT_EQ(test::ReadBytes(ini), before);
+  env.failWritesAfter = -1;
+  SaveSettings(ini, s);
+  EXPECT_EQ(LoadSettings(ini).CalMode, 1);
+}
+
+}  // namespace
+}  // namespace telqor
