@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config git
   libpcre2-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev fonts-wqy-microhei xdg-utils
+  qt6-base-dev qt6-translations-l10n fonts-wqy-microhei xdg-utils
 )
 
 missing=()

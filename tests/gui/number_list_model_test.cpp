@@ -27,6 +27,9 @@ class NumberListModelTest : public QObject {
     QCOMPARE(model.data(model.index(1)).toString(), u"中文"_s);
     QCOMPARE(model.data(model.index(2)).toString(), QString());
     QVERIFY(!model.data(model.index(0), Qt::ToolTipRole).isValid());
+    // Every row shows an empty check box that the user cannot tick.
+    QCOMPARE(model.data(model.index(1), Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
+    QVERIFY(!(model.flags(model.index(1)) & Qt::ItemIsUserCheckable));
     QVERIFY(!model.data(model.index(0), Qt::EditRole).isValid());
   }
 

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "core/data_folders.h"
+#include "core/gbk.h"
 #include "core/output_names.h"
 #include "shell/frm_hm_setting.h"
 #include "tests/gui/gui_test_support.h"
@@ -139,6 +140,27 @@ class SettingsDialogTest : public QObject {
     // Stored in GBK, as every setting: 导出 is B5 BC B3 F6.
     QCOMPARE(IniLine(home / "Telqor.ini", "MyOtherDataPath"),
              "MyOtherDataPath=" + home.path().string() + "\xB5\xBC\xB3\xF6/");
+  }
+
+  // An emptied folder field means the default folder, in effect at once and stored as such.
+  void EmptiedOutputFolderIsTheDefaultAtOnce() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const fs::path out = home / "elsewhere" / "";
+    RunDialog(
+        *w, [&](QDialog& d) { Field(d, u"EditD3"_s)->setText(telqor::test::PathText(out)); }, true);
+    QCOMPARE(w->Folders().otherData, out);
+    RunDialog(
+        *w, [&](QDialog& d) { Field(d, u"EditD3"_s)->clear(); }, true);
+    const fs::path fallback = home / telqor::test::U8Path("我的数据") / telqor::test::U8Path("其它数据") / "";
+    QCOMPARE(w->Folders().otherData, fallback);
+    QCOMPARE(w->Folders().datedOutput, fallback / telqor::DateStamp() / "");
+    QCOMPARE(Control<QLineEdit>(w, u"EditURL"_s)->text(), telqor::test::PathText(fallback));
+    QCOMPARE(IniLine(home / "Telqor.ini", "MyOtherDataPath"), "MyOtherDataPath=" + telqor::Utf8ToGbk(fallback.string()));
+    QString shown;
+    RunDialog(
+        *w, [&](QDialog& d) { shown = Field(d, u"EditD3"_s)->text(); }, false);
+    QCOMPARE(shown, telqor::test::PathText(fallback));
   }
 
   void BrowseStartsAtFolderInEffectAndAddsSeparator() {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -22,6 +23,7 @@
 #include "core/errors.h"
 #include "core/output_names.h"
 #include "gui/user_action.h"
+#include "shell/telqor_application.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/support/first_run_ini.h"
 
@@ -243,6 +245,16 @@ class ShellTest : public QObject {
     QCoreApplication::postEvent(&throwing, new QEvent(QEvent::User));
     QCoreApplication::processEvents();
     QCOMPARE(w->StatusText(), u" Cannot create file \"a.txt\". Permission denied"_s);
+  }
+
+  // Qt's own dialogs and buttons speak the program's language; its own texts stay as they are.
+  void QtsOwnTextsAreChinese() {
+    QVERIFY2(telqor::LoadQtTranslations(*qApp), "qt6-translations-l10n is not installed");
+    QMessageBox box(QMessageBox::Question, u"提示"_s, u"确定文件数据导入吗?"_s, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY2(box.button(QMessageBox::Yes)->text().contains(u"是"_s), qPrintable(box.button(QMessageBox::Yes)->text()));
+    QVERIFY(box.button(QMessageBox::No)->text().contains(u"否"_s));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), u"打开"_s);
+    QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel").contains(u"取消"_s));
   }
 
   void ExitClosesTheWindow() {

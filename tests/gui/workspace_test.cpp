@@ -12,6 +12,9 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QToolButton>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "core/data_folders.h"
@@ -73,6 +76,43 @@ class WorkspaceTest : public QObject {
     QVERIFY(w->StatusText().startsWith(u" Cannot open file"_s));
     QCOMPARE(w->Lists().source.Items().Count(), 3);
     QVERIFY(!w->Lists().source.Suspended());
+    // The view shows what the list holds after the failure.
+    QCOMPARE(Rows(w, u"lv1"_s), (QStringList{u"1"_s, u"2"_s, u"3"_s}));
+    QCOMPARE(Title(w, u"GBRawData"_s), u"【原始号码】:3"_s);
+  }
+
+  // While one operation runs, clicks that arrive are dropped and no other operation starts:
+  // a 清空 clicked during a load neither empties the list nor disturbs the load.
+  void AClickDuringAnOperationStartsNothing() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    Control<QTabWidget>(w, u"PageControl1"_s)->setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    telqor::test::WriteBytes(home / "a.txt", "1\r\n2\r\n");
+    w->Lists().source.Items().Add("0");
+    auto* clear = Control<QToolButton>(w, u"ToolButton6"_s);
+    QSignalSpy pressed(clear, &QAbstractButton::pressed);
+    telqor::Hooks().openFiles = [&] {
+      // A click from the window system, delivered while the load repaints the window...
+      const QPointF at = QPointF(clear->rect().center());
+      QCoreApplication::postEvent(clear, new QMouseEvent(QEvent::MouseButtonPress, at, clear->mapToGlobal(at),
+                                                         Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+      QCoreApplication::postEvent(clear, new QMouseEvent(QEvent::MouseButtonRelease, at, clear->mapToGlobal(at),
+                                                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+      // ...and one that reaches the handler directly.
+      clear->click();
+      return std::vector<fs::path>{home / "a.txt"};
+    };
+    Click(w, u"ToolButton3"_s);
+    QCoreApplication::processEvents();
+    QCOMPARE(pressed.count(), 1);  // the direct click's: the posted press never reached the button
+    QCOMPARE(Rows(w, u"lv1"_s), (QStringList{u"0"_s, u"1"_s, u"2"_s}));
+    QCOMPARE(w->StatusText(), u" 导入文件号码完成！"_s);
+    // Afterwards the button works again.
+    Click(w, u"ToolButton6"_s);
+    QCOMPARE(w->Lists().source.Items().Count(), 0);
   }
 
   void SortShuffleDedupeInBothModes() {
@@ -201,6 +241,43 @@ class WorkspaceTest : public QObject {
     Click(w, u"SBHmExOut"_s);
     QCOMPARE(w->StatusText(), u" Division by zero"_s);
     QCOMPARE(w->Lists().workspace.Items().Count(), 4);
+  }
+
+  // Typed text stays as typed: "10" is not completed to "1000" from the items, and Return adds
+  // nothing to the drop-down.
+  void EditableCombosKeepWhatIsTyped() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    auto* count = Control<QComboBox>(w, u"CBExtendNum"_s);
+    count->lineEdit()->selectAll();
+    QTest::keyClicks(count->lineEdit(), u"10"_s);
+    QCOMPARE(count->currentText(), u"10"_s);
+    QTest::keyClick(count->lineEdit(), Qt::Key_Return);
+    QCOMPARE(count->count(), 4);
+    Control<QComboBox>(w, u"CBBaseNo"_s)->setEditText(u"13800000000"_s);
+    Click(w, u"SBHmExOut"_s);
+    QCOMPARE(w->Lists().workspace.Items().Count(), 10);
+    auto* pattern = Control<QComboBox>(w, u"CBA"_s);
+    QTest::keyClicks(pattern->lineEdit(), u"abc"_s);
+    QTest::keyClick(pattern->lineEdit(), Qt::Key_Return);
+    QCOMPARE(pattern->count(), 2);
+    for (const QString& name : {u"CBA"_s, u"CBB"_s, u"CBDataLen"_s, u"CBBaseNo"_s, u"CBExtendNum"_s})
+      QVERIFY2(!Control<QComboBox>(w, name)->completer(), qPrintable(name));
+  }
+
+  // Copy and paste keep bytes that start no GBK character.
+  void ClipboardKeepsEveryByte() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const std::string odd("13800\xFF\x80x", 8);
+    w->Lists().workspace.Items().Add(odd);
+    Trigger(w, u"ii1"_s);
+    Trigger(w, u"N18"_s);
+    Trigger(w, u"N27"_s);
+    QCOMPARE(w->Lists().workspace.Items().Count(), 1);
+    QCOMPARE(std::string(w->Lists().workspace.Items().View(0)), odd);
   }
 
   void BatchAndWholeSaves() {
