@@ -1,4 +1,4 @@
-// IniFile: an INI file as the system keeps it: "[SECTION]" headers and "key=value" lines,
+// IniFile: an INI file as the program keeps its settings: "[SECTION]" headers and "key=value" lines,
 // GBK bytes, no escaping or quoting. Reading trims blanks around keys and values and compares
 // section and key names without regard to ASCII case; lines it does not understand are kept
 // and written back as they were. Saving rewrites the whole file with CR LF line ends.

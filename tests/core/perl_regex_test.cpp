@@ -57,7 +57,7 @@ TEST(TPerlRegEx, CaseSensitiveWholeSubjectAnchorsAnyNewline) {
   EXPECT_EQ(AllMatches("a.b", "a\rb").size(), 0u);  // and dot does not cross it
 }
 
-TEST(TPerlRegEx, ReplacementsFromTheSystemsUse) {
+TEST(TPerlRegEx, ReplacementsUsersWrite) {
   EXPECT_EQ(ReplaceAll("-", "", "010-1234-5678"), "01012345678");
   EXPECT_EQ(ReplaceAll("(\\d{3})(\\d{4})", "$2$1", "1380013"), "0013138");
   EXPECT_EQ(ReplaceAll("(\\d{3})(\\d{4})", "\\2-\\1", "x1234567y"), "x4567-123y");

@@ -1,0 +1,4 @@
+// Workspace engine code (no Qt) that includes a form helper.
+#pragma once
+
+#include "gui/named.h"
