@@ -1,22 +1,23 @@
-// The verb table of telqor-cli.
 #include "cli/commands.h"
+
+#include <iostream>
 
 namespace telqor::cli {
 
-const std::vector<Command>& Commands() {
-  static const std::vector<Command> commands = {
-      {"sort", "sort the lines of files", RunSort},
-      {"shuffle", "put the lines of files in random order", RunShuffle},
-      {"dedupe", "keep each line once", RunDedupe},
-      {"filter-out", "drop the lines that stand in other files", RunFilterOut},
-      {"keep", "keep the lines of one kind (mobile, landline, custom patterns)", RunKeep},
-      {"replace", "replace pattern matches in every line", RunReplace},
-      {"affix", "add a prefix and suffix to lines of one length", RunAffix},
-      {"generate", "numbers from a range and around a base number", RunGenerate},
-      {"save", "write lines whole or in batches into the dated output folder", RunSave},
-      {"settings", "show the settings in effect and the folders in use", RunSettings},
-  };
+const std::vector<Verb>& Commands() {
+  static const std::vector<Verb> commands = {SortVerb(), ShuffleVerb(), DedupeVerb(), FilterOutVerb(),
+                                             KeepVerb(), ReplaceVerb(), AffixVerb(),  GenerateVerb(),
+                                             SaveVerb(), SettingsVerb()};
   return commands;
+}
+
+int RunVerb(const Verb& verb, const std::vector<std::string>& args, GlobalOptions& global) {
+  ParsedArgs parsed = ParseArgs(verb.syntax, args, global);
+  if (parsed.Help()) {
+    std::cout << HelpText(verb.syntax);
+    return 0;
+  }
+  return verb.run(parsed, global);
 }
 
 }  // namespace telqor::cli

@@ -1,31 +1,36 @@
-// The verbs of telqor-cli. Each takes its own arguments (after the verb) and answers the exit
-// status; errors are thrown and reported by main.
+// The verbs of telqor-cli. Each is its syntax table, a one-line summary for the verb list, and
+// the function that runs it on the arguments read against the table; it answers the exit
+// status, and errors are thrown and reported by main.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "cli/cli_common.h"
+#include "cli/arg_parser.h"
+#include "cli/global_options.h"
 
 namespace telqor::cli {
 
-struct Command {
-  const char* name;
+struct Verb {
+  VerbSyntax syntax;
   const char* summary;
-  int (*run)(std::vector<std::string> args, GlobalOptions& global);
+  int (*run)(const ParsedArgs& args, GlobalOptions& global);
 };
 
-int RunSort(std::vector<std::string> args, GlobalOptions& global);
-int RunShuffle(std::vector<std::string> args, GlobalOptions& global);
-int RunDedupe(std::vector<std::string> args, GlobalOptions& global);
-int RunFilterOut(std::vector<std::string> args, GlobalOptions& global);
-int RunSettings(std::vector<std::string> args, GlobalOptions& global);
-int RunKeep(std::vector<std::string> args, GlobalOptions& global);
-int RunReplace(std::vector<std::string> args, GlobalOptions& global);
-int RunAffix(std::vector<std::string> args, GlobalOptions& global);
-int RunGenerate(std::vector<std::string> args, GlobalOptions& global);
-int RunSave(std::vector<std::string> args, GlobalOptions& global);
+Verb SortVerb();
+Verb ShuffleVerb();
+Verb DedupeVerb();
+Verb FilterOutVerb();
+Verb KeepVerb();
+Verb ReplaceVerb();
+Verb AffixVerb();
+Verb GenerateVerb();
+Verb SaveVerb();
+Verb SettingsVerb();
 
-const std::vector<Command>& Commands();
+const std::vector<Verb>& Commands();
+
+// Reads the arguments after the verb against its table, then shows its help or runs it.
+int RunVerb(const Verb& verb, const std::vector<std::string>& args, GlobalOptions& global);
 
 }  // namespace telqor::cli

@@ -1,5 +1,4 @@
 // telqor-cli: the command-line front end over the engine.
-#include <cctype>
 #include <cstring>
 #include <exception>
 #include <iostream>
@@ -7,71 +6,53 @@
 
 #include "cli/commands.h"
 
-using telqor::cli::Commands;
-using telqor::cli::GlobalOptions;
-
+namespace telqor::cli {
 namespace {
 
+constexpr size_t kVerbColumn = 12;
+
 void PrintUsage() {
-  std::cout << "Usage: telqor-cli [--home DIR] [--mode A|B] [--yes] VERB [ARGS...]\n"
+  std::cout << "Usage: telqor-cli [global options] VERB [ARGS...]\n"
                "       telqor-cli VERB --help\n\n"
                "Verbs:\n";
-  for (const auto& c : Commands())
-    std::cout << "  " << c.name << std::string(12 - std::strlen(c.name), ' ') << c.summary << "\n";
-  std::cout << "\nOptions:\n"
-               "  --home DIR   the program folder (settings and data); also TELQOR_HOME\n"
-               "  --mode A|B   processing mode: A exact (sorting), B by hash (faster)\n"
-               "  --yes        answer Yes to the program's questions\n";
+  for (const auto& verb : Commands()) {
+    const char* name = verb.syntax.name;
+    std::cout << "  " << name << std::string(kVerbColumn - std::strlen(name), ' ') << verb.summary << "\n";
+  }
+  std::cout << "\nGlobal options (before the verb or after it):\n" << OptionLines(GlobalOptionTable());
 }
 
 int Run(int argc, char** argv) {
   GlobalOptions global;
   std::vector<std::string> args(argv + 1, argv + argc);
   size_t i = 0;
-  // Global options before the verb; the verbs also accept them after it.
-  while (i < args.size() && args[i].size() > 1 && args[i][0] == '-') {
-    const std::string& a = args[i];
-    if (a == "--help" || a == "-h") {
+  while (i < args.size() && IsOption(args[i])) {
+    if (args[i] == "--help" || args[i] == "-h") {
       PrintUsage();
       return 0;
     }
-    if (a == "--yes" || a == "-y") {
-      global.yes = true;
-      ++i;
-      continue;
-    }
-    if (a == "--home" && i + 1 < args.size()) {
-      global.home = args[i + 1];
-      i += 2;
-      continue;
-    }
-    if (a == "--mode" && i + 1 < args.size()) {
-      const std::string& v = args[i + 1];
-      if (v != "A" && v != "a" && v != "B" && v != "b")
-        throw telqor::cli::UsageError("--mode takes A or B, not '" + v + "'");
-      global.mode = static_cast<char>(std::toupper(static_cast<unsigned char>(v[0])));
-      i += 2;
-      continue;
-    }
-    throw telqor::cli::UsageError("Unknown option '" + a + "'");
+    size_t used = TakeGlobalOption(args, i, global);
+    if (used == 0) throw UsageError("Unknown option '" + args[i] + "'");
+    i += used;
   }
   if (i == args.size()) {
     PrintUsage();
     return 1;
   }
-  const std::string verb = args[i];
-  for (const auto& c : Commands()) {
-    if (verb == c.name)
-      return c.run(std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()), global);
+  const std::string& verb = args[i];
+  for (const auto& command : Commands()) {
+    if (verb == command.syntax.name)
+      return RunVerb(command, std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()), global);
   }
-  throw telqor::cli::UsageError("Unknown verb '" + verb + "' (see telqor-cli --help)");
+  throw UsageError("Unknown verb '" + verb + "' (see telqor-cli --help)");
 }
 
 }  // namespace
+}  // namespace telqor::cli
 
 int main(int argc, char** argv) {
   try {
-    return Run(argc, argv);
+    return telqor::cli::Run(argc, argv);
   } catch (const std::bad_alloc&) {
     std::cerr << "Out of memory\n";
   } catch (const std::exception& e) {

@@ -1,41 +1,49 @@
 // replace and affix: the two editors of the workspace list over the lines of files.
-#include <iostream>
-
+#include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "workspace/replacement.h"
 
 namespace telqor::cli {
+namespace {
 
-int RunReplace(std::vector<std::string> args, GlobalOptions& global) {
-  Args a(std::move(args), global);
-  if (a.Help()) {
-    std::cout << "Usage: telqor-cli replace --pattern P --with R FILE... [-o OUT]\n"
-                 "Replaces every match of the regular expression P in every line by R ($1, \\\\2, ${name},\n"
-                 "\\\\U1 ... expand groups; an empty R deletes the matches). P and R are used exactly as given.\n";
-    return 0;
-  }
-  auto pattern = a.Value("--pattern");
-  auto with = a.Value("--with");
-  if (!pattern || !with) throw UsageError("replace needs --pattern P and --with R");
-  return TransformFiles(a, global, [&](NumberList& list, Ui& ui) {
-    ReplaceContent(list, Utf8Argument(*pattern), Utf8Argument(*with), ui);
-  });
+int RunReplace(const ParsedArgs& args, GlobalOptions& global) {
+  std::string pattern = Utf8Argument(*args.Value("--pattern"));
+  std::string with = Utf8Argument(*args.Value("--with"));
+  return TransformFiles(args, global, [&](NumberList& list, Ui& ui) { ReplaceContent(list, pattern, with, ui); });
 }
 
-int RunAffix(std::vector<std::string> args, GlobalOptions& global) {
-  Args a(std::move(args), global);
-  if (a.Help()) {
-    std::cout << "Usage: telqor-cli affix [--length N] [--prefix P] [--suffix S] FILE... [-o OUT]\n"
-                 "Puts P before and S after every line of N bytes (N 0, the default: every line; negative:\n"
-                 "none). Blanks around P and S are removed.\n";
-    return 0;
-  }
-  auto length = a.Value("--length");
-  auto prefix = a.Value("--prefix");
-  auto suffix = a.Value("--suffix");
-  return TransformFiles(a, global, [&](NumberList& list, Ui& ui) {
-    AddAffixes(list, length.value_or("0"), Utf8Argument(prefix.value_or("")), Utf8Argument(suffix.value_or("")), ui);
-  });
+int RunAffix(const ParsedArgs& args, GlobalOptions& global) {
+  std::string length = args.ValueOr("--length", "0");
+  std::string prefix = Utf8Argument(args.ValueOr("--prefix", ""));
+  std::string suffix = Utf8Argument(args.ValueOr("--suffix", ""));
+  return TransformFiles(args, global, [&](NumberList& list, Ui& ui) { AddAffixes(list, length, prefix, suffix, ui); });
+}
+
+}  // namespace
+
+Verb ReplaceVerb() {
+  return {{"replace",
+           "Replaces every match of the regular expression P in every line by R ($1, \\\\2, ${name},\n"
+           "\\\\U1 ... expand groups; an empty R deletes the matches). P and R are used exactly as given.\n",
+           {{"--pattern", nullptr, OptionKind::Value, "P", "the regular expression", true},
+            {"--with", nullptr, OptionKind::Value, "R", "the replacement", true},
+            kOutputOption},
+           kInputFiles},
+          "replace pattern matches in every line",
+          RunReplace};
+}
+
+Verb AffixVerb() {
+  return {{"affix",
+           "Puts P before and S after every line of N bytes (N 0, the default: every line; negative:\n"
+           "none). Blanks around P and S are removed.\n",
+           {{"--length", nullptr, OptionKind::Value, "N", "the length of the lines to change (default 0: all)"},
+            {"--prefix", nullptr, OptionKind::Value, "P", "the text put before"},
+            {"--suffix", nullptr, OptionKind::Value, "S", "the text put after"},
+            kOutputOption},
+           kInputFiles},
+          "add a prefix and suffix to lines of one length",
+          RunAffix};
 }
 
 }  // namespace telqor::cli

@@ -1,20 +1,14 @@
 // settings: the settings in effect and the folders in use.
 #include <iostream>
+#include <type_traits>
 
 #include "cli/commands.h"
 #include "core/gbk.h"
 
 namespace telqor::cli {
+namespace {
 
-int RunSettings(std::vector<std::string> args, GlobalOptions& global) {
-  Args a(std::move(args), global);
-  if (a.Help()) {
-    std::cout << "Usage: telqor-cli [--home DIR] settings\n"
-                 "Prints the settings in effect (from Telqor.ini, written with first-run values when missing)\n"
-                 "and the folders in use. Folder settings that name no existing folder show their defaults.\n";
-    return 0;
-  }
-  a.Positional().empty() ? void() : throw UsageError("settings takes no files");
+int Run(const ParsedArgs&, GlobalOptions& global) {
   const ProgramState& s = Started(global);
   const Settings& v = s.settings;
   auto show = [](const char* key, const auto& value) {
@@ -57,6 +51,18 @@ int RunSettings(std::vector<std::string> args, GlobalOptions& global) {
             << "  output folder:         " << FolderText(f.otherData) << "\n"
             << "  dated output folder:   " << FolderText(f.datedOutput) << "\n";
   return 0;
+}
+
+}  // namespace
+
+Verb SettingsVerb() {
+  return {{"settings",
+           "Prints the settings in effect (from Telqor.ini, written with first-run values when missing)\n"
+           "and the folders in use. Folder settings that name no existing folder show their defaults.\n",
+           {},
+           {}},
+          "show the settings in effect and the folders in use",
+          Run};
 }
 
 }  // namespace telqor::cli

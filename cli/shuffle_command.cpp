@@ -1,17 +1,17 @@
 // shuffle: the lines of files in random order.
-#include <iostream>
-
+#include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "core/list_sort.h"
+#include "workspace/list_operations.h"
 
 namespace telqor::cli {
 
-int RunShuffle(std::vector<std::string> args, GlobalOptions& global) {
-  return RunListVerb(
-      std::move(args), global,
-      "Usage: telqor-cli shuffle FILE... [-o OUT]\n"
-      "Loads the files into one list, puts it in random order and writes it to OUT or standard output.\n",
-      [](TSList& list, GlobalOptions&) { ShuffleList(list); });
+Verb ShuffleVerb() {
+  return {{"shuffle",
+           "Loads the files into one list, puts it in random order and writes it to OUT or standard output.\n",
+           {kOutputOption},
+           kInputFiles},
+          "put the lines of files in random order",
+          [](const ParsedArgs& args, GlobalOptions& global) { return TransformFiles(args, global, ShuffleNumbers); }};
 }
 
 }  // namespace telqor::cli

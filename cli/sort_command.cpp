@@ -1,15 +1,17 @@
 // sort: the lines of files in byte order.
-#include <iostream>
-
+#include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "workspace/list_operations.h"
 
 namespace telqor::cli {
 
-int RunSort(std::vector<std::string> args, GlobalOptions& global) {
-  return RunListVerb(std::move(args), global,
-                     "Usage: telqor-cli sort FILE... [-o OUT]\n"
-                     "Loads the files into one list, sorts it (byte order) and writes it to OUT or standard output.\n",
-                     [](TSList& list, GlobalOptions&) { list.Sort(); });
+Verb SortVerb() {
+  return {{"sort",
+           "Loads the files into one list, sorts it (byte order) and writes it to OUT or standard output.\n",
+           {kOutputOption},
+           kInputFiles},
+          "sort the lines of files",
+          [](const ParsedArgs& args, GlobalOptions& global) { return TransformFiles(args, global, SortNumbers); }};
 }
 
 }  // namespace telqor::cli

@@ -37,6 +37,8 @@ fs::path Numbered(const fs::path& target, int n) {
 
 FileWriter::FileWriter(const fs::path& path) : env_(&CurrentEnv()), final_(path), name_(DisplayPath(path)) {
   std::error_code ec;
+  if (final_.empty() || !final_.has_filename())
+    throw EFileError("Cannot create file \"" + name_ + "\". " + SystemErrorText(final_.empty() ? ENOENT : EISDIR));
   // Writing through a link means writing where it points.
   if (fs::is_symlink(final_, ec)) final_ = fs::weakly_canonical(final_, ec);
   fs::file_status st = fs::status(final_, ec);

@@ -20,7 +20,9 @@ class Ui {
   virtual void Progress(int64_t done, int64_t total) = 0;
   // Whether the user asked to stop the running operation.
   virtual bool Cancelled() = 0;
-  // A Yes/No question captioned "提示"; true for Yes.
+  // A Yes/No question captioned "提示"; true for Yes. A front end that cannot ask (the command
+  // line without --yes) may throw instead, so operations ask before they change or write
+  // anything.
   virtual bool AskYesNo(std::string_view question) = 0;
   // An information message captioned "提示".
   virtual void Inform(std::string_view message) = 0;

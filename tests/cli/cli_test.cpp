@@ -115,6 +115,7 @@ TEST_F(Cli, ErrorsGoToStderrWithStatus1) {
   r = Run({"sort", File("in.txt", "1"), "-o", Path("no/such/out.txt")});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "Cannot create file \"" + Path("no/such/out.txt") + "\". No such file or directory\n");
+  EXPECT_FALSE(std::filesystem::exists(dir / "no"));
 
   r = Run({"frobnicate"});
   EXPECT_EQ(r.status, 1);
@@ -126,6 +127,65 @@ TEST_F(Cli, ErrorsGoToStderrWithStatus1) {
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(Run({"sort"}).err, "No input files\n");
   EXPECT_EQ(Run({}).status, 1);
+}
+
+bool HasTemporaryFile(const std::filesystem::path& folder) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.path().filename().string().starts_with(".telqor-")) return true;
+  return false;
+}
+
+TEST_F(Cli, OutputIsReplacedOnlyBySuccess) {
+  auto in = File("in.txt", "2\r\n1\r\n");
+  auto out = File("out/out.txt", "old\r\n");
+  for (const std::vector<std::string>& failing : {std::vector<std::string>{"sort", in, Path("missing.txt"), "-o", out},
+                                                  {"replace", "--pattern", "(", "--with", "x", in, "-o", out},
+                                                  {"affix", "--length", "seven", in, "-o", out}}) {
+    Result r = Run(failing);
+    EXPECT_EQ(r.status, 1) << failing[0];
+    EXPECT_EQ(test::ReadBytes(out), "old\r\n") << failing[0];
+  }
+  Result ok = Run({"sort", in, "-o", out});
+  EXPECT_EQ(ok.status, 0) << ok.err;
+  EXPECT_EQ(test::ReadBytes(out), "1\r\n2\r\n");
+  EXPECT_FALSE(HasTemporaryFile(dir / "out"));
+}
+
+TEST_F(Cli, FullDeviceFails) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  Result r = Run({"sort", File("in.txt", "1\r\n"), "-o", "/dev/full"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Cannot write file \"/dev/full\". No space left on device\n");
+}
+
+TEST_F(Cli, OptionsAreCheckedAgainstTheVerb) {
+  auto in = File("in.txt", "0755-12345678\r\n");
+  auto error = [&](const std::vector<std::string>& args) {
+    Result r = Run(args);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.out, "");
+    return r.err;
+  };
+  EXPECT_EQ(error({"sort", in, "-o", Path("a"), "--output", Path("b")}), "--output given twice\n");
+  EXPECT_EQ(error({"--mode", "A", "dedupe", in, "--mode", "B"}), "--mode given twice\n");
+  EXPECT_EQ(error({"sort", in, "-o"}), "-o needs a value\n");
+  EXPECT_EQ(error({"filter-out", in, "--exclude", "-o", Path("a")}), "--exclude needs at least one file\n");
+  EXPECT_EQ(error({"replace", "--pattern", "a", in}), "replace needs --with R\n");
+  EXPECT_EQ(error({"replace", in}), "replace needs --pattern P and --with R\n");
+  EXPECT_EQ(error({"sort", in, "--mode", "C"}), "--mode takes A or B, not 'C'\n");
+  EXPECT_EQ(error({"settings", "--save"}), "Unknown option '--save'\n");
+  // After "--" even --help names a file.
+  EXPECT_EQ(error({"sort", "--", "--help"}), "Cannot open file \"--help\". No such file or directory\n");
+
+  // A value is the next argument, whatever it looks like.
+  EXPECT_EQ(Run({"replace", "--pattern", "0755", "--with", "-x", in}).out, "-x-12345678\r\n");
+  EXPECT_EQ(Run({"affix", "--length", "-1", "--prefix", "9", in}).out, "0755-12345678\r\n");
+  // Global options after the verb; generate tells its own --mode from the processing mode.
+  EXPECT_EQ(Run({"sort", in, "--home", Path("prog"), "-y"}).status, 0);
+  EXPECT_TRUE(std::filesystem::exists(dir / "prog" / "Telqor.ini"));
+  EXPECT_EQ(Run({"generate", "--mode", "B", "--base", "5", "--count", "2", "--mode", "1"}).out, "5\r\n6\r\n");
+  // --help wins over the mistakes around it.
+  EXPECT_EQ(Run({"keep", "--fast", "--help"}).status, 0);
 }
 
 TEST_F(Cli, SettingsVerbPreparesTheProgramFolder) {
@@ -175,10 +235,6 @@ TEST_F(Cli, GenerateRangeAndExpansion) {
   EXPECT_EQ(Run({"generate", "--start", "13800000000", "--end", "13800000003"}).out,
             "13800000001\r\n13800000002\r\n13800000003\r\n");
   EXPECT_EQ(Run({"generate", "--base", "100", "--count", "3", "--direction", "backward"}).out, "97\r\n98\r\n99\r\n");
-  Result big = Run({"generate", "--start", "138", "--end", "139"});
-  EXPECT_EQ(big.status, 0);
-  EXPECT_EQ(big.out, "");
-  EXPECT_NE(big.err.find("--yes"), std::string::npos);
   EXPECT_EQ(Run({"generate", "--step", "0", "--start", "1", "--end", "2"}).err, "Division by zero\n");
   EXPECT_EQ(Run({"generate", "--mode", "7"}).status, 1);
 
@@ -187,6 +243,23 @@ TEST_F(Cli, GenerateRangeAndExpansion) {
   std::filesystem::path file = saved.out.substr(0, saved.out.size() - 1);
   EXPECT_EQ(file.parent_path().parent_path(), dir / "home" / "我的数据" / "其它数据");
   EXPECT_EQ(test::ReadBytes(file), "5\r\n6\r\n");
+}
+
+// Nobody answers a question on the command line: without --yes it is a failure, and a script
+// must not take the missing numbers for an empty result.
+TEST_F(Cli, RefusedQuestionFailsAndWritesNothing) {
+  auto out = File("out.txt", "old\r\n");
+  Result big = Run({"generate", "--start", "138", "--end", "139", "-o", out});
+  EXPECT_EQ(big.status, 1);
+  EXPECT_EQ(big.out, "");
+  EXPECT_NE(big.err.find("--yes"), std::string::npos);
+  EXPECT_EQ(test::ReadBytes(out), "old\r\n");
+  // Refusing the range also stops the expansion beside it from being saved on its own.
+  Result saved = Run({"generate", "--start", "138", "--end", "139", "--base", "5", "--count", "2", "--save"});
+  EXPECT_EQ(saved.status, 1);
+  EXPECT_EQ(saved.out, "");
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir / "home" / "我的数据" / "其它数据"))
+    EXPECT_FALSE(entry.is_regular_file()) << entry.path();
 }
 
 TEST_F(Cli, SaveWholeOrInBatches) {
@@ -210,7 +283,12 @@ TEST_F(Cli, HelpOnEveryVerb) {
     Result v = Run({verb, "--help"});
     EXPECT_EQ(v.status, 0);
     EXPECT_NE(v.out.find(std::string("telqor-cli")), std::string::npos);
+    EXPECT_NE(v.out.find("--home DIR"), std::string::npos) << verb;
   }
+  // The options come from the verb's table.
+  Result filterOut = Run({"filter-out", "--help"});
+  EXPECT_NE(filterOut.out.find("filter-out FILE... --exclude REF... [-o OUT]"), std::string::npos);
+  EXPECT_NE(filterOut.out.find("-o, --output OUT"), std::string::npos);
 }
 
 }  // namespace

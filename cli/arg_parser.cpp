@@ -1,0 +1,175 @@
+#include "cli/arg_parser.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace telqor::cli {
+namespace {
+
+constexpr size_t kUsageWidth = 100;
+constexpr size_t kWidestOptionColumn = 30;  // longer option names put their help on the next line
+
+bool Names(const Option& option, std::string_view arg) {
+  return arg == option.longName || (option.shortName && arg == option.shortName);
+}
+
+// "--exclude REF...", "-o OUT", "--save".
+std::string Spelled(const Option& option, const char* name) {
+  std::string s = name;
+  if (option.valueName) s.append(" ").append(option.valueName);
+  if (option.kind == OptionKind::List) s += "...";
+  return s;
+}
+
+std::string PositionalForm(const Positionals& p) {
+  std::string s = std::string(p.name) + (p.repeatable ? "..." : "");
+  return p.required ? s : "[" + s + "]";
+}
+
+// lead and the words in lines of at most kUsageWidth, later lines aligned under the first word.
+std::string Wrapped(const std::string& lead, const std::vector<std::string>& words) {
+  std::string text = lead, line = lead;
+  for (const auto& word : words) {
+    if (line.size() + 1 + word.size() > kUsageWidth && line.size() > lead.size()) {
+      text += "\n";
+      line = std::string(lead.size() + 1, ' ');
+      text += line;
+    } else {
+      text += " ";
+      line += " ";
+    }
+    text += word;
+    line += word;
+  }
+  return text + "\n";
+}
+
+}  // namespace
+
+ParsedArgs::ParsedArgs(const VerbSyntax& verb)
+    : verb_(&verb), given_(verb.options.size(), false), values_(verb.options.size()) {}
+
+size_t ParsedArgs::IndexOf(std::string_view longName) const {
+  for (size_t k = 0; k < verb_->options.size(); ++k)
+    if (longName == verb_->options[k].longName) return k;
+  throw std::logic_error(std::string(verb_->name) + " has no option " + std::string(longName));
+}
+
+bool ParsedArgs::Flag(std::string_view longName) const { return given_[IndexOf(longName)]; }
+
+std::optional<std::string> ParsedArgs::Value(std::string_view longName) const {
+  size_t k = IndexOf(longName);
+  if (values_[k].empty()) return std::nullopt;
+  return values_[k].front();
+}
+
+std::string ParsedArgs::ValueOr(std::string_view longName, const std::string& fallback) const {
+  return Value(longName).value_or(fallback);
+}
+
+const std::vector<std::string>& ParsedArgs::List(std::string_view longName) const { return values_[IndexOf(longName)]; }
+
+ParsedArgs ParseArgs(const VerbSyntax& verb, const std::vector<std::string>& args, GlobalOptions& global) {
+  ParsedArgs parsed(verb);
+  std::optional<std::string> problem;  // the first one, reported unless --help was asked for
+  auto fail = [&](std::string message) {
+    if (!problem) problem = std::move(message);
+  };
+  const std::vector<Option>& options = verb.options;
+  bool literal = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (literal || !IsOption(a)) {
+      parsed.positional_.push_back(a);
+      continue;
+    }
+    if (a == "--") {
+      literal = true;
+      continue;
+    }
+    if (a == "--help" || a == "-h") {
+      parsed.help_ = true;
+      continue;
+    }
+    auto own = std::find_if(options.begin(), options.end(), [&](const Option& o) { return Names(o, a); });
+    bool processingMode = a == "--mode" && i + 1 < args.size() && IsProcessingMode(args[i + 1]);
+    if (own == options.end() || processingMode) {
+      try {
+        size_t used = TakeGlobalOption(args, i, global);
+        if (used == 0) fail("Unknown option '" + a + "'");
+        if (used > 1) i += used - 1;
+      } catch (const UsageError& e) {
+        fail(e.what());
+      }
+      continue;
+    }
+    size_t k = static_cast<size_t>(own - options.begin());
+    if (parsed.given_[k]) fail(std::string(own->longName) + " given twice");
+    parsed.given_[k] = true;
+    if (own->kind == OptionKind::Value) {
+      if (i + 1 < args.size()) {
+        parsed.values_[k].push_back(args[++i]);
+      } else {
+        fail(a + " needs a value");
+      }
+    } else if (own->kind == OptionKind::List) {
+      size_t first = i + 1;
+      while (i + 1 < args.size() && !IsOption(args[i + 1])) parsed.values_[k].push_back(args[++i]);
+      if (i + 1 == first) fail(std::string(own->longName) + " needs at least one file");
+    }
+  }
+  if (parsed.help_) return parsed;
+  if (problem) throw UsageError(*problem);
+
+  std::string missing;
+  for (size_t k = 0; k < options.size(); ++k) {
+    if (!options[k].required || parsed.given_[k]) continue;
+    if (!missing.empty()) missing += " and ";
+    missing += Spelled(options[k], options[k].longName);
+  }
+  if (!missing.empty()) throw UsageError(std::string(verb.name) + " needs " + missing);
+  const Positionals& p = verb.positionals;
+  if (!p.name && !parsed.positional_.empty()) throw UsageError(std::string(verb.name) + " takes no files");
+  if (p.required && parsed.positional_.empty()) throw UsageError("No input files");
+  if (!p.repeatable && parsed.positional_.size() > 1) throw UsageError(std::string(verb.name) + " takes one file");
+  return parsed;
+}
+
+std::string OptionLines(const std::vector<Option>& options) {
+  std::vector<std::string> left;
+  size_t width = 0;
+  for (const auto& o : options) {
+    std::string s = "  ";
+    if (o.shortName) s.append(o.shortName).append(", ");
+    s += Spelled(o, o.longName);
+    if (s.size() <= kWidestOptionColumn) width = std::max(width, s.size());
+    left.push_back(std::move(s));
+  }
+  std::string text;
+  for (size_t k = 0; k < options.size(); ++k) {
+    text += left[k];
+    if (left[k].size() > width) {
+      text.append("\n").append(width + 2, ' ');
+    } else {
+      text.append(width + 2 - left[k].size(), ' ');
+    }
+    text.append(options[k].help).append("\n");
+  }
+  return text;
+}
+
+std::string HelpText(const VerbSyntax& verb) {
+  std::vector<std::string> words = {"[global options]", verb.name};
+  if (verb.positionals.name) words.push_back(PositionalForm(verb.positionals));
+  for (const auto& o : verb.options) {
+    std::string form = Spelled(o, o.shortName ? o.shortName : o.longName);
+    words.push_back(o.required ? form : "[" + form + "]");
+  }
+  std::string text = Wrapped("Usage: telqor-cli", words);
+  text.append("\n").append(verb.description);
+  if (!verb.options.empty()) text += "\nOptions:\n" + OptionLines(verb.options);
+  text += "\nGlobal options:\n" + OptionLines(GlobalOptionTable());
+  return text;
+}
+
+}  // namespace telqor::cli

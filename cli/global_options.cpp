@@ -1,0 +1,55 @@
+#include "cli/global_options.h"
+
+#include <iostream>
+
+#include "core/text.h"
+
+namespace telqor::cli {
+
+const std::vector<Option>& GlobalOptionTable() {
+  static const std::vector<Option> options = {
+      {"--home", nullptr, OptionKind::Value, "DIR", "the program folder (settings and data); also TELQOR_HOME"},
+      {"--mode", nullptr, OptionKind::Value, "A|B", "processing mode: A exact (sorting), B by hash (faster)"},
+      {"--yes", "-y", OptionKind::Flag, nullptr, "answer Yes to the program's questions"},
+      {"--help", "-h", OptionKind::Flag, nullptr, "show this help"},
+  };
+  return options;
+}
+
+bool IsProcessingMode(std::string_view value) { return value == "A" || value == "a" || value == "B" || value == "b"; }
+
+size_t TakeGlobalOption(const std::vector<std::string>& args, size_t i, GlobalOptions& global) {
+  const std::string& a = args[i];
+  if (a == "--yes" || a == "-y") {
+    if (global.yes) throw UsageError("--yes given twice");
+    global.yes = true;
+    return 1;
+  }
+  if (a != "--home" && a != "--mode") return 0;
+  if (i + 1 >= args.size()) throw UsageError(a + " needs a value");
+  const std::string& value = args[i + 1];
+  if (a == "--home") {
+    if (global.home) throw UsageError("--home given twice");
+    global.home = value;
+  } else {
+    if (!IsProcessingMode(value)) throw UsageError("--mode takes A or B, not '" + value + "'");
+    if (global.mode) throw UsageError("--mode given twice");
+    global.mode = AsciiUpper(value[0]);
+  }
+  return 2;
+}
+
+ProgramState& Started(GlobalOptions& global) {
+  if (!global.startup) {
+    global.startup = StartUp(ProgramFolder(global.home));
+    for (const auto& problem : global.startup->problems) std::cerr << problem << "\n";
+  }
+  return *global.startup;
+}
+
+bool UseModeB(GlobalOptions& global) {
+  if (global.mode) return *global.mode == 'B';
+  return Started(global).settings.ModeB();
+}
+
+}  // namespace telqor::cli

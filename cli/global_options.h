@@ -1,0 +1,43 @@
+// The options every telqor-cli command line may carry, before the verb or after it, and the
+// program folder they lead to.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/syntax.h"
+#include "core/data_folders.h"
+
+namespace telqor::cli {
+
+struct GlobalOptions {
+  std::optional<std::filesystem::path> home;
+  std::optional<char> mode;  // 'A' or 'B' when given
+  bool yes = false;
+  std::optional<ProgramState> startup;  // once the program folder was prepared
+};
+
+// --home, --mode A|B, --yes and --help, for the help texts.
+const std::vector<Option>& GlobalOptionTable();
+
+// A, a, B or b: a value of --mode that sets the processing mode (generate has a --mode 1..5
+// of its own).
+bool IsProcessingMode(std::string_view value);
+
+// When args[i] is --home, --mode or --yes, takes it and its value into global and answers the
+// number of arguments used; otherwise answers 0 (--help is the caller's). A missing or wrong
+// value, or an option given a second time, is a UsageError.
+size_t TakeGlobalOption(const std::vector<std::string>& args, size_t i, GlobalOptions& global);
+
+// Prepares the program folder as the program does at start (data tree, first-run settings,
+// dated output folder), once; what could not be done is reported on standard error.
+ProgramState& Started(GlobalOptions& global);
+
+// Processing mode B? From --mode, else the settings of the program folder.
+bool UseModeB(GlobalOptions& global);
+
+}  // namespace telqor::cli
