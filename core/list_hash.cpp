@@ -60,13 +60,19 @@ void DedupeByHash(TSList& list) {
 void SplitListsByHash(TSList& source, const TSList& reference, TSList* kept, TSList* matched) {
   TMapTable map(std::max(reference.Count(), 1000));
   FillMap(map, reference);
+  std::vector<uint8_t> marks;
+  if (kept == &source && !matched) {
+    // Filtering in place: one pass, no second list.
+    MarkByHash(map, source, marks);
+    source.DeleteMarked(marks);
+    return;
+  }
   TSList copy;
   const TSList* items = &source;
   if (kept == &source || matched == &source) {
     copy.Assign(source);
     items = &copy;
   }
-  std::vector<uint8_t> marks;
   MarkByHash(map, *items, marks);
   if (kept) kept->Clear();
   if (matched) matched->Clear();

@@ -83,13 +83,19 @@ void DistributeMarked(const TSList& source, const std::vector<uint8_t>& marks, T
 
 void SplitListsBySort(TSList& source, TSList& reference, TSList* kept, TSList* matched) {
   reference.Sort();
+  std::vector<uint8_t> marks;
+  if (kept == &source && !matched && &source != &reference) {
+    // Filtering in place: one pass, no second list.
+    MarkMembers(source, reference, marks);
+    source.DeleteMarked(marks);
+    return;
+  }
   TSList copy;
   const TSList* items = &source;
   if (kept == &source || matched == &source || kept == &reference || matched == &reference) {
     copy.Assign(source);
     items = &copy;
   }
-  std::vector<uint8_t> marks;
   MarkMembers(*items, reference, marks);
   if (kept) kept->Clear();
   if (matched) matched->Clear();
