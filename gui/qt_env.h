@@ -1,5 +1,9 @@
-// The Env of the program: the platform's, with folders opened the desktop's way (Qt's desktop
-// services: the file manager on Linux through xdg-open, Explorer on Windows).
+// The Env of the program: the platform's, with folders opened the desktop's way.
+//
+// On Linux and other X11 or Wayland desktops the folder goes to xdg-open, run by the program
+// itself: xdg-open often fails only after it started (no file manager set up), and its exit
+// status is the only word of that, which the status line then shows. Elsewhere Qt's desktop
+// services open it (Explorer on Windows).
 #pragma once
 
 #include "core/env.h"

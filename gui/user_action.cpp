@@ -82,8 +82,9 @@ QString ExceptionMessage(std::exception_ptr error) {
   return u"Unknown error"_s;
 }
 
-void ReportCurrentException() {
-  QString message = ExceptionMessage(std::current_exception());
+void ReportCurrentException() { ReportError(ExceptionMessage(std::current_exception())); }
+
+void ReportError(const QString& message) {
   if (auto& sink = Sink()) {
     // The sink repaints, and showing the message must not raise a second error from here.
     try {

@@ -27,6 +27,8 @@ QString ExceptionMessage(std::exception_ptr error);
 
 // Shows the exception being handled (call it inside a catch block) through the sink.
 void ReportCurrentException();
+// Shows an error found outside any action (a helper program that failed later) the same way.
+void ReportError(const QString& message);
 
 // Runs action as one user action, unless another runs already and no modal dialog waits for
 // the user (then it does nothing).

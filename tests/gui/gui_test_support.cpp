@@ -41,6 +41,7 @@ void ResetHooks() {
   env.browserStarts = true;
   env.failWritesAfter = -1;
   env.failRenames = false;
+  env.FixClock(2026, 12, 7, 9, 5, 3);
 }
 
 void RecordingWindow::PerformDropAction(int action, const std::vector<fs::path>& files) {

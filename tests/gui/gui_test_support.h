@@ -31,7 +31,8 @@ struct ScriptedHooks {
   bool answer = false;
 };
 ScriptedHooks& Scripted();
-// The Env of the form tests: it records the folders the browser was asked to show.
+// The Env of the form tests: its clock stands at 2026-12-07 09:05:03, and it records the
+// folders the browser was asked to show.
 TestEnv& Env();
 // Installs the scripted hooks and a fresh Env state, forgetting what earlier tests recorded.
 void ResetHooks();

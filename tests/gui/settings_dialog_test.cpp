@@ -142,6 +142,20 @@ class SettingsDialogTest : public QObject {
              "MyOtherDataPath=" + home.path().string() + "\xB5\xBC\xB3\xF6/");
   }
 
+  // A full disk while saving: Telqor.ini keeps every setting, and the status line says why.
+  void AFailedSaveKeepsTheSettingsFile() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const std::string before = telqor::test::ReadBytes(home / "Telqor.ini");
+    telqor::test::Env().failWritesAfter = 20;
+    RunDialog(
+        *w, [](QDialog& d) { Mode(d)->setCurrentIndex(1); }, true);
+    QCOMPARE(w->StatusText(), u" Cannot write file \"%1\". No space left on device"_s.arg(
+                                  telqor::test::PathText(home / "Telqor.ini")));
+    QCOMPARE(telqor::test::ReadBytes(home / "Telqor.ini"), before);
+    QCOMPARE(telqor::test::FileNames(home.path()).size(), size_t{3});  // the two data folders and Telqor.ini
+  }
+
   // An emptied folder field means the default folder, in effect at once and stored as such.
   void EmptiedOutputFolderIsTheDefaultAtOnce() {
     TempHome home;

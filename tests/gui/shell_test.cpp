@@ -22,6 +22,7 @@
 #include "core/data_folders.h"
 #include "core/errors.h"
 #include "core/output_names.h"
+#include "gui/qt_env.h"
 #include "gui/user_action.h"
 #include "shell/telqor_application.h"
 #include "tests/gui/gui_test_support.h"
@@ -159,6 +160,28 @@ class ShellTest : public QObject {
     telqor::test::Trigger(w, u"N62"_s);
     QCOMPARE(w->StatusText(), u" Cannot open folder \"%1\": no file manager could be started"_s.arg(
                                   telqor::test::PathText(home / telqor::test::U8Path("我的数据") / "")));
+  }
+
+  // xdg-open often fails only after it started (no file manager set up): its exit status
+  // still reaches the status line.
+  void AFolderBrowserThatFailsLaterIsReported() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const fs::path bin = home / "bin";
+    telqor::test::WriteBytes(bin / "xdg-open", "#!/bin/sh\nexit 3\n");
+    fs::permissions(bin / "xdg-open", fs::perms::owner_all);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray(bin.c_str()) + ':' + path);
+    telqor::QtEnv env(telqor::Env::Default());
+    const fs::path folder = home / telqor::test::U8Path("我的数据") / "";
+    QCOMPARE(env.OpenFolder(folder), std::string());
+    QTRY_VERIFY(w->StatusText().startsWith(u" Cannot open folder"_s));
+    QCOMPARE(w->StatusText(), u" Cannot open folder \"%1\": no program to show folders is set up (xdg-open found none)"_s.arg(
+                                  telqor::test::PathText(folder)));
+    QCOMPARE(env.OpenFolder(home / "gone"), std::string("the folder does not exist"));
+    qputenv("PATH", QByteArray(home.path().c_str()));
+    QCOMPARE(env.OpenFolder(folder), std::string("xdg-open is not installed (Debian package xdg-utils)"));
+    qputenv("PATH", path);
   }
 
   void ShowStatusPrefixesOneSpace() {

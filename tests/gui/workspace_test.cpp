@@ -231,7 +231,7 @@ class WorkspaceTest : public QObject {
     Click(w, u"SBHmExSave"_s);
     auto files = FilesIn(w->Folders().datedOutput);
     QCOMPARE(files.size(), size_t{1});
-    QVERIFY(files[0].filename().string().ends_with("-4.txt"));
+    QCOMPARE(files[0].filename(), fs::path("扩展号码20261207-090503-4.txt"));
     QCOMPARE(telqor::test::ReadBytes(files[0]),
              std::string("13800000001\r\n13800000002\r\n13800000003\r\n13800000004\r\n"));
     QCOMPARE(telqor::test::Scripted().messages.size(), size_t{1});
@@ -292,7 +292,7 @@ class WorkspaceTest : public QObject {
     Click(w, u"SpeedButton23"_s);
     auto files = FilesIn(w->Folders().datedOutput);
     QCOMPARE(files.size(), size_t{3});
-    QVERIFY(files[0].filename().string().ends_with("-1-0003.txt"));  // "-1-" sorts before "-2-"
+    QCOMPARE(files[0].filename(), fs::path("20261207-090503-1-0003.txt"));  // "-1-" sorts before "-2-"
     QCOMPARE(telqor::test::ReadBytes(files[0]), std::string("4\r\n"));
     QCOMPARE(telqor::test::ReadBytes(files[1]), std::string("0\r\n1\r\n"));
     QCOMPARE(w->StatusText(), u" 保存完成！共3个文件"_s);
