@@ -4,8 +4,8 @@
 #include <system_error>
 
 #include "core/data_folders.h"
-#include "core/list_files.h"
 #include "core/gbk.h"
+#include "core/list_files.h"
 #include "core/ts_list.h"
 
 namespace telqor {

@@ -50,9 +50,9 @@ class FileWriter {
 
   Env* env_ = nullptr;
   std::unique_ptr<WritableFile> file_;
-  std::filesystem::path final_;     // the name the file ends up under
-  std::filesystem::path beside_;    // the new file while it is written; empty when direct
-  std::string name_;                // final name as shown in messages
+  std::filesystem::path final_;   // the name the file ends up under
+  std::filesystem::path beside_;  // the new file while it is written; empty when direct
+  std::string name_;              // final name as shown in messages
   std::string buffer_;
   bool committed_ = false;
 };

@@ -47,7 +47,8 @@ std::filesystem::path SaveWholeList(const TSList& list, const std::filesystem::p
   const std::string stamp = TimeStamp();
   ui.ShowStatus("开始保存文件");
   std::filesystem::path file;
-  if (list.Count() > 0) file = SaveRange(list, 0, list.Count(), folder, stamp + "-" + std::to_string(list.Count()) + ".txt");
+  if (list.Count() > 0)
+    file = SaveRange(list, 0, list.Count(), folder, stamp + "-" + std::to_string(list.Count()) + ".txt");
   ui.ShowStatus("保存文件完成");
   if (!file.empty()) ui.Inform("保存完成！\r\n" + FolderText(folder) + file.filename().string());
   return file;

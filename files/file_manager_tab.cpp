@@ -125,9 +125,10 @@ void FileManagerTab::BuildGeneralFiles() {
   LB1->setSelectionMode(QAbstractItemView::ExtendedSelection);
   LB1->setToolTip(u"操作:双击或者用鼠标右菜单打开文件目录"_s);
   auto* fileButtons = new QVBoxLayout;
-  for (auto [name, caption] : {std::pair{u"SpeedButton12"_s, u"加入文件"_s}, std::pair{u"SpeedButton19"_s, u"删除文件"_s},
-                               std::pair{u"SpeedButton20"_s, u"合并文件"_s}, std::pair{u"SpeedButton21"_s, u"分割文件"_s},
-                               std::pair{u"SpeedButton1"_s, u"去重文件"_s}, std::pair{u"SpeedButton4"_s, u"乱序文件"_s}})
+  for (auto [name, caption] :
+       {std::pair{u"SpeedButton12"_s, u"加入文件"_s}, std::pair{u"SpeedButton19"_s, u"删除文件"_s},
+        std::pair{u"SpeedButton20"_s, u"合并文件"_s}, std::pair{u"SpeedButton21"_s, u"分割文件"_s},
+        std::pair{u"SpeedButton1"_s, u"去重文件"_s}, std::pair{u"SpeedButton4"_s, u"乱序文件"_s}})
     fileButtons->addWidget(Button(name, caption));
   fileButtons->addStretch();
   PopupMenu7 = Named<QMenu>(u"PopupMenu7"_s, this);

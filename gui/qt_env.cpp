@@ -37,7 +37,8 @@ std::string QtEnv::OpenFolder(const std::filesystem::path& folder) {
   const QString shown = FolderDisplayText(folder);
   QObject::connect(process, &QProcess::finished, process, [process, shown](int status, QProcess::ExitStatus how) {
     if (how != QProcess::NormalExit || status != 0)
-      ReportError(u"Cannot open folder \"%1\": %2"_s.arg(shown, XdgOpenFailure(how == QProcess::NormalExit ? status : -1)));
+      ReportError(
+          u"Cannot open folder \"%1\": %2"_s.arg(shown, XdgOpenFailure(how == QProcess::NormalExit ? status : -1)));
     process->deleteLater();
   });
   process->start(program, {PathText(folder)});

@@ -191,9 +191,7 @@ void ListsTab::ToolButton5Click() { PasteNumbers(lists_.source, lists_.scratch, 
 void ListsTab::ToolButton6Click() { ClearNumbers(lists_.source, context_.ui); }
 void ListsTab::ToolButton16Click() { SortNumbers(lists_.source, context_.ui); }
 void ListsTab::ToolButton18Click() { ShuffleNumbers(lists_.source, context_.ui); }
-void ListsTab::ToolButton20Click() {
-  DedupeNumbers(lists_.source, context_.CurrentSettings().ModeB(), context_.ui);
-}
+void ListsTab::ToolButton20Click() { DedupeNumbers(lists_.source, context_.CurrentSettings().ModeB(), context_.ui); }
 void ListsTab::ToolButton43Click() { FilterOutFromFiles(lists_.source, "加载文件:"); }
 void ListsTab::N25Click() { KeepKind(lists_.source, NumberKind::Mobile, context_.CurrentSettings(), context_.ui); }
 void ListsTab::N26Click() { KeepKind(lists_.source, NumberKind::NonMobile, context_.CurrentSettings(), context_.ui); }
@@ -205,9 +203,7 @@ void ListsTab::N57Click() { DeleteSelected(lists_.source, sourceBox_->SelectedRo
 
 void ListsTab::ToolButton30Click() { SortNumbers(lists_.target, context_.ui); }
 void ListsTab::ToolButton32Click() { ShuffleNumbers(lists_.target, context_.ui); }
-void ListsTab::ToolButton34Click() {
-  DedupeNumbers(lists_.target, context_.CurrentSettings().ModeB(), context_.ui);
-}
+void ListsTab::ToolButton34Click() { DedupeNumbers(lists_.target, context_.CurrentSettings().ModeB(), context_.ui); }
 void ListsTab::ToolButton36Click() { FilterOutFromFiles(lists_.target, "请等待,加载文件："); }
 void ListsTab::N59Click() { CopyGbkToClipboard(CopyAll(lists_.target, context_.ui)); }
 void ListsTab::N60Click() {
@@ -221,7 +217,8 @@ void ListsTab::SpeedButton18Click() { CopyAcross(lists_.target, lists_.source, c
 
 void ListsTab::SpeedButton23Click() {
   std::string count;
-  if (countDialog_->AskCount(count)) BatchSave(ExportList().Items(), count, context_.Folders().datedOutput, context_.ui);
+  if (countDialog_->AskCount(count))
+    BatchSave(ExportList().Items(), count, context_.Folders().datedOutput, context_.ui);
 }
 
 void ListsTab::N46Click() { SaveWholeList(ExportList().Items(), context_.Folders().datedOutput, context_.ui); }

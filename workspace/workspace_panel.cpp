@@ -178,7 +178,9 @@ void WorkspacePanel::SpeedButton8Click() {
 }
 void WorkspacePanel::SpeedButton34Click() { context_.ui.OpenFolder(context_.Folders().datedOutput); }
 
-void WorkspacePanel::N23Click() { KeepKind(lists_.workspace, NumberKind::Mobile, context_.CurrentSettings(), context_.ui); }
+void WorkspacePanel::N23Click() {
+  KeepKind(lists_.workspace, NumberKind::Mobile, context_.CurrentSettings(), context_.ui);
+}
 void WorkspacePanel::N24Click() {
   KeepKind(lists_.workspace, NumberKind::NonMobile, context_.CurrentSettings(), context_.ui);
 }

@@ -82,7 +82,8 @@ TEST_F(Writing, AWriterDroppedOnAnErrorLeavesNothing) {
 }
 
 TEST_F(Writing, WhatCannotBeReplacedIsRefusedOrWrittenDirectly) {
-  EXPECT_EQ(ErrorOf([&] { Write(dir.path(), "x"); }), "Cannot create file \"" + dir.path().string() + "\". Is a directory");
+  EXPECT_EQ(ErrorOf([&] { Write(dir.path(), "x"); }),
+            "Cannot create file \"" + dir.path().string() + "\". Is a directory");
   EXPECT_EQ(ErrorOf([&] { Write(dir / "no" / "x.txt", "x"); }),
             "Cannot create file \"" + (dir / "no" / "x.txt").string() + "\". No such file or directory");
   // A device is written into, never replaced.

@@ -58,7 +58,7 @@ class DropTest : public QObject {
     telqor::test::DropOn(files, {data, data / "b.txt"});
     const QString d = PathText(data / "");
     QCOMPARE(Items(files), (QStringList{u"kept"_s, d + u"A.txt"_s, d + u"b.txt"_s, d + u"sub/c.TXT"_s,
-                                              d + u"sub/z.txt"_s, d + u"Y.txt"_s}));
+                                        d + u"sub/z.txt"_s, d + u"Y.txt"_s}));
     QVERIFY(Scripted().questions.empty());
     QCOMPARE(w->PendingDropAction(), 0);
   }
@@ -134,11 +134,11 @@ class DropTest : public QObject {
     TempHome home;
     Touch(home / "n.txt");
     auto w = home.OpenWindow();
-    QWidget* widget =
-        target == u"lv1"_s      ? Control<QTableView>(w, u"lv1"_s)
-        : target == u"invail"_s ? Control<QTableView>(telqor::test::Dialog(w, u"frmhmInvail"_s), u"lv0"_s)
-        : target == u"format"_s ? Control<QTableView>(telqor::test::Dialog(w, u"frmhmformat"_s), u"lv0"_s)
-                                : Control<QTableView>(telqor::test::Dialog(w, u"frmAataAnalysis"_s), u"lv1"_s);
+    QWidget* widget = target == u"lv1"_s      ? Control<QTableView>(w, u"lv1"_s)
+                      : target == u"invail"_s ? Control<QTableView>(telqor::test::Dialog(w, u"frmhmInvail"_s), u"lv0"_s)
+                      : target == u"format"_s
+                          ? Control<QTableView>(telqor::test::Dialog(w, u"frmhmformat"_s), u"lv0"_s)
+                          : Control<QTableView>(telqor::test::Dialog(w, u"frmAataAnalysis"_s), u"lv1"_s);
     Scripted().answer = true;
     telqor::test::DropOn(widget, {home / "n.txt"});
     QCOMPARE(w->PendingDropAction(), action);

@@ -75,9 +75,7 @@ void Click(const std::unique_ptr<RecordingWindow>& w, const QString& name) {
   Control<QAbstractButton>(w, name)->click();
 }
 
-void Trigger(const std::unique_ptr<RecordingWindow>& w, const QString& name) {
-  Control<QAction>(w, name)->trigger();
-}
+void Trigger(const std::unique_ptr<RecordingWindow>& w, const QString& name) { Control<QAction>(w, name)->trigger(); }
 
 QStringList Rows(QTableView* view) {
   QStringList rows;

@@ -150,8 +150,8 @@ class SettingsDialogTest : public QObject {
     telqor::test::Env().failWritesAfter = 20;
     RunDialog(
         *w, [](QDialog& d) { Mode(d)->setCurrentIndex(1); }, true);
-    QCOMPARE(w->StatusText(), u" Cannot write file \"%1\". No space left on device"_s.arg(
-                                  telqor::test::PathText(home / "Telqor.ini")));
+    QCOMPARE(w->StatusText(),
+             u" Cannot write file \"%1\". No space left on device"_s.arg(telqor::test::PathText(home / "Telqor.ini")));
     QCOMPARE(telqor::test::ReadBytes(home / "Telqor.ini"), before);
     QCOMPARE(telqor::test::FileNames(home.path()).size(), size_t{3});  // the two data folders and Telqor.ini
   }
@@ -170,7 +170,8 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(w->Folders().otherData, fallback);
     QCOMPARE(w->Folders().datedOutput, fallback / telqor::DateStamp() / "");
     QCOMPARE(Control<QLineEdit>(w, u"EditURL"_s)->text(), telqor::test::PathText(fallback));
-    QCOMPARE(IniLine(home / "Telqor.ini", "MyOtherDataPath"), "MyOtherDataPath=" + telqor::Utf8ToGbk(fallback.string()));
+    QCOMPARE(IniLine(home / "Telqor.ini", "MyOtherDataPath"),
+             "MyOtherDataPath=" + telqor::Utf8ToGbk(fallback.string()));
     QString shown;
     RunDialog(
         *w, [&](QDialog& d) { shown = Field(d, u"EditD3"_s)->text(); }, false);

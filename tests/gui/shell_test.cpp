@@ -176,8 +176,9 @@ class ShellTest : public QObject {
     const fs::path folder = home / telqor::test::U8Path("我的数据") / "";
     QCOMPARE(env.OpenFolder(folder), std::string());
     QTRY_VERIFY(w->StatusText().startsWith(u" Cannot open folder"_s));
-    QCOMPARE(w->StatusText(), u" Cannot open folder \"%1\": no program to show folders is set up (xdg-open found none)"_s.arg(
-                                  telqor::test::PathText(folder)));
+    QCOMPARE(w->StatusText(),
+             u" Cannot open folder \"%1\": no program to show folders is set up (xdg-open found none)"_s.arg(
+                 telqor::test::PathText(folder)));
     QCOMPARE(env.OpenFolder(home / "gone"), std::string("the folder does not exist"));
     qputenv("PATH", QByteArray(home.path().c_str()));
     QCOMPARE(env.OpenFolder(folder), std::string("xdg-open is not installed (Debian package xdg-utils)"));

@@ -8,13 +8,13 @@
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
-#include <QToolButton>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableView>
+#include <QToolButton>
 #include <QtTest>
 
 #include "core/data_folders.h"
