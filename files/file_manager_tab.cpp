@@ -26,8 +26,8 @@ FileManagerTab::FileManagerTab(AppContext& context, QWidget* parent) : QWidget(p
   BuildGeneralFiles();
   BuildComparison();
   auto* managed = new QHBoxLayout;
-  managed->addWidget(GroupBox7, 1);
-  managed->addWidget(GroupBox8, 1);
+  managed->addWidget(toUse_.group, 1);
+  managed->addWidget(used_.group, 1);
   auto* right = new QVBoxLayout;
   right->addWidget(GroupBox6, 1);
   right->addWidget(GroupBox1);
@@ -40,61 +40,63 @@ FileManagerTab::FileManagerTab(AppContext& context, QWidget* parent) : QWidget(p
   FoldersChanged();
 }
 
-void FileManagerTab::BuildManagedFolders() {
-  const QString managedHint = u"操作:使用工具栏或者鼠标右菜单"_s;
-  GroupBox7 = Named<QGroupBox>(u"GroupBox7"_s, u"§待使用文件§"_s);
-  GroupBox7->setToolTip(managedHint);
-  CLBwilluse = Named<QListWidget>(u"CLBwilluse"_s);
-  CLBwilluse->setToolTip(managedHint);
-  SpeedButton26 = Button(u"SpeedButton26"_s, u"工具栏"_s);
-  SpeedButton29 = Button(u"SpeedButton29"_s, u"目录设定"_s);
-  SpeedButton32 = Button(u"SpeedButton32"_s, u"打开"_s);
-  auto* toUse = new QVBoxLayout(GroupBox7);
-  toUse->addLayout(Row({SpeedButton26, SpeedButton29, SpeedButton32}));
-  toUse->addWidget(CLBwilluse, 1);
-  PopupMenu1 = Named<QMenu>(u"PopupMenu1"_s, this);
-  MenuItem(PopupMenu1, u"N15"_s, u"刷新"_s);
-  PopupMenu1->addSeparator();
-  MenuItem(PopupMenu1, u"N8"_s, u"文件全选"_s);
-  MenuItem(PopupMenu1, u"N10"_s, u"文件全不选"_s);
-  PopupMenu1->addSeparator();
-  MenuItem(PopupMenu1, u"N12"_s, u"选择文件->合并"_s);
-  MenuItem(PopupMenu1, u"N13"_s, u"选择文件->删除"_s);
-  MenuItem(PopupMenu1, u"N7"_s, u"选择文件->去重复"_s);
-  MenuItem(PopupMenu1, u"N35"_s, u"选择文件->乱序"_s);
-  MenuItem(PopupMenu1, u"N37"_s, u"选择文件->分割行数"_s);
-  PopupMenu1->addSeparator();
-  MenuItem(PopupMenu1, u"N6"_s, u"跟已经使用文件比较生成新文件"_s);
-  MenuItem(PopupMenu1, u"N17"_s, u"选择文件设定为已经使用过文件"_s);
-  PopupMenu1->addSeparator();
-  MenuItem(PopupMenu1, u"N9"_s, u"打开目录"_s);
-  ContextMenu(CLBwilluse, PopupMenu1);
-  PopupAtMouse(SpeedButton26, PopupMenu1);
+// One managed folder: its group with the tool bar ("工具栏" pops the menu up), the check list of
+// its files, and the pop-up menu of the list.
+FileManagerTab::ManagedFolder FileManagerTab::BuildManagedFolder(
+    const ManagedFolderNames& names, std::initializer_list<std::pair<QString, QString>> items) {
+  const QString hint = u"操作:使用工具栏或者鼠标右菜单"_s;
+  ManagedFolder f;
+  f.group = Named<QGroupBox>(names.group, names.caption);
+  f.group->setToolTip(hint);
+  f.list = Named<QListWidget>(names.list);
+  f.list->setToolTip(hint);
+  f.toolbar = Button(names.toolbar, u"工具栏"_s);
+  f.setFolder = Button(names.setFolder, u"目录设定"_s);
+  f.open = Button(names.open, u"打开"_s);
+  auto* box = new QVBoxLayout(f.group);
+  box->addLayout(Row({f.toolbar, f.setFolder, f.open}));
+  box->addWidget(f.list, 1);
+  f.menu = Named<QMenu>(names.menu, this);
+  MenuItems(f.menu, items);
+  ContextMenu(f.list, f.menu);
+  PopupAtMouse(f.toolbar, f.menu);
+  return f;
+}
 
-  GroupBox8 = Named<QGroupBox>(u"GroupBox8"_s, u"§使用过文件§"_s);
-  GroupBox8->setToolTip(managedHint);
-  CLBused = Named<QListWidget>(u"CLBused"_s);
-  SpeedButton25 = Button(u"SpeedButton25"_s, u"工具栏"_s);
-  SpeedButton30 = Button(u"SpeedButton30"_s, u"目录设定"_s);
-  SpeedButton33 = Button(u"SpeedButton33"_s, u"打开"_s);
-  auto* used = new QVBoxLayout(GroupBox8);
-  used->addLayout(Row({SpeedButton25, SpeedButton30, SpeedButton33}));
-  used->addWidget(CLBused, 1);
-  PopupMenu2 = Named<QMenu>(u"PopupMenu2"_s, this);
-  MenuItem(PopupMenu2, u"MenuItem1"_s, u"刷新"_s);
-  PopupMenu2->addSeparator();
-  MenuItem(PopupMenu2, u"MenuItem3"_s, u"文件全选"_s);
-  MenuItem(PopupMenu2, u"MenuItem4"_s, u"文件全不选"_s);
-  PopupMenu2->addSeparator();
-  MenuItem(PopupMenu2, u"MenuItem6"_s, u"选择文件->合并"_s);
-  MenuItem(PopupMenu2, u"MenuItem7"_s, u"选择文件->删除"_s);
-  MenuItem(PopupMenu2, u"MenuItem8"_s, u"选择文件->去重复"_s);
-  MenuItem(PopupMenu2, u"N36"_s, u"选择文件->乱序"_s);
-  MenuItem(PopupMenu2, u"N38"_s, u"选择文件->分割行数"_s);
-  PopupMenu2->addSeparator();
-  MenuItem(PopupMenu2, u"MenuItem11"_s, u"打开目录"_s);
-  ContextMenu(CLBused, PopupMenu2);
-  PopupAtMouse(SpeedButton25, PopupMenu2);
+void FileManagerTab::BuildManagedFolders() {
+  toUse_ = BuildManagedFolder({u"GroupBox7"_s, u"§待使用文件§"_s, u"CLBwilluse"_s, u"SpeedButton26"_s,
+                               u"SpeedButton29"_s, u"SpeedButton32"_s, u"PopupMenu1"_s},
+                              {{u"N15"_s, u"刷新"_s},
+                               {u"-"_s, {}},
+                               {u"N8"_s, u"文件全选"_s},
+                               {u"N10"_s, u"文件全不选"_s},
+                               {u"-"_s, {}},
+                               {u"N12"_s, u"选择文件->合并"_s},
+                               {u"N13"_s, u"选择文件->删除"_s},
+                               {u"N7"_s, u"选择文件->去重复"_s},
+                               {u"N35"_s, u"选择文件->乱序"_s},
+                               {u"N37"_s, u"选择文件->分割行数"_s},
+                               {u"-"_s, {}},
+                               {u"N6"_s, u"跟已经使用文件比较生成新文件"_s},
+                               {u"N17"_s, u"选择文件设定为已经使用过文件"_s},
+                               {u"-"_s, {}},
+                               {u"N9"_s, u"打开目录"_s}});
+  used_ = BuildManagedFolder({u"GroupBox8"_s, u"§使用过文件§"_s, u"CLBused"_s, u"SpeedButton25"_s, u"SpeedButton30"_s,
+                              u"SpeedButton33"_s, u"PopupMenu2"_s},
+                             {{u"MenuItem1"_s, u"刷新"_s},
+                              {u"-"_s, {}},
+                              {u"MenuItem3"_s, u"文件全选"_s},
+                              {u"MenuItem4"_s, u"文件全不选"_s},
+                              {u"-"_s, {}},
+                              {u"MenuItem6"_s, u"选择文件->合并"_s},
+                              {u"MenuItem7"_s, u"选择文件->删除"_s},
+                              {u"MenuItem8"_s, u"选择文件->去重复"_s},
+                              {u"N36"_s, u"选择文件->乱序"_s},
+                              {u"N38"_s, u"选择文件->分割行数"_s},
+                              {u"-"_s, {}},
+                              {u"MenuItem11"_s, u"打开目录"_s}});
+  // Only the to-use list carries the hint on the list itself.
+  used_.list->setToolTip(QString());
 }
 
 void FileManagerTab::BuildComparison() {

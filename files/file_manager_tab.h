@@ -4,7 +4,10 @@
 // tab when the folders changed. User-interface thread only.
 #pragma once
 
+#include <QString>
 #include <QWidget>
+#include <initializer_list>
+#include <utility>
 
 #include "gui/app_context.h"
 #include "gui/drop_site.h"
@@ -33,6 +36,20 @@ class FileManagerTab : public QWidget {
   void RBSelBClick();
 
  private:
+  // The controls of one managed folder, and their object names.
+  struct ManagedFolder {
+    QGroupBox* group = nullptr;
+    QListWidget* list = nullptr;
+    QPushButton* toolbar = nullptr;
+    QPushButton* setFolder = nullptr;
+    QPushButton* open = nullptr;
+    QMenu* menu = nullptr;
+  };
+  struct ManagedFolderNames {
+    QString group, caption, list, toolbar, setFolder, open, menu;
+  };
+  ManagedFolder BuildManagedFolder(const ManagedFolderNames& names,
+                                   std::initializer_list<std::pair<QString, QString>> items);
   void BuildManagedFolders();
   void BuildComparison();
   void BuildGeneralFiles();
@@ -41,18 +58,8 @@ class FileManagerTab : public QWidget {
 
   AppContext& context_;
 
-  QGroupBox* GroupBox7;
-  QListWidget* CLBwilluse;
-  QPushButton* SpeedButton26;
-  QPushButton* SpeedButton29;
-  QPushButton* SpeedButton32;
-  QMenu* PopupMenu1;
-  QGroupBox* GroupBox8;
-  QListWidget* CLBused;
-  QPushButton* SpeedButton25;
-  QPushButton* SpeedButton30;
-  QPushButton* SpeedButton33;
-  QMenu* PopupMenu2;
+  ManagedFolder toUse_;  // GroupBox7 "§待使用文件§": CLBwilluse, SpeedButton26/29/32, PopupMenu1
+  ManagedFolder used_;   // GroupBox8 "§使用过文件§": CLBused, SpeedButton25/30/33, PopupMenu2
   QGroupBox* GroupBox1;
   QLineEdit* EditA;
   QPushButton* SpeedButton10;

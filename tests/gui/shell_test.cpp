@@ -127,6 +127,16 @@ class ShellTest : public QObject {
     for (const QString& later : {u"wordexceltxt1"_s, u"Ansi1"_s, u"Ansi2"_s, u"Ansi3"_s, u"N41"_s})
       QVERIFY(!Control<QAction>(w, later)->isEnabled());
     QVERIFY(Control<QAction>(w, u"N65"_s)->isEnabled());
+    // The pop-up menus of the two managed folders.
+    QCOMPARE(Layout(Control<QMenu>(w, u"PopupMenu1"_s)),
+             (QStringList{u"N15=刷新"_s, u"-"_s, u"N8=文件全选"_s, u"N10=文件全不选"_s, u"-"_s, u"N12=选择文件->合并"_s,
+                          u"N13=选择文件->删除"_s, u"N7=选择文件->去重复"_s, u"N35=选择文件->乱序"_s,
+                          u"N37=选择文件->分割行数"_s, u"-"_s, u"N6=跟已经使用文件比较生成新文件"_s,
+                          u"N17=选择文件设定为已经使用过文件"_s, u"-"_s, u"N9=打开目录"_s}));
+    QCOMPARE(Layout(Control<QMenu>(w, u"PopupMenu2"_s)),
+             (QStringList{u"MenuItem1=刷新"_s, u"-"_s, u"MenuItem3=文件全选"_s, u"MenuItem4=文件全不选"_s, u"-"_s,
+                          u"MenuItem6=选择文件->合并"_s, u"MenuItem7=选择文件->删除"_s, u"MenuItem8=选择文件->去重复"_s,
+                          u"N36=选择文件->乱序"_s, u"N38=选择文件->分割行数"_s, u"-"_s, u"MenuItem11=打开目录"_s}));
   }
 
   void DialogsAreCreatedOnceInOrder() {
