@@ -74,7 +74,6 @@ FileWriter::FileWriter(FileWriter&& other) noexcept
       buffer_(std::move(other.buffer_)),
       committed_(other.committed_) {
   other.beside_.clear();
-  other.committed_ = true;
 }
 
 FileWriter FileWriter::StandardOutput() { return FileWriter(CurrentEnv().StandardOutput(), "standard output"); }
@@ -90,7 +89,6 @@ void FileWriter::Fail(const char* what, int errorNumber) {
   if (!beside_.empty()) env_->Remove(beside_);
   beside_.clear();
   buffer_.clear();
-  committed_ = true;  // nothing left to clean up
   throw EFileError(std::string(what) + " \"" + name_ + "\". " + SystemErrorText(errorNumber));
 }
 

@@ -1,6 +1,6 @@
 // What the main window shares with its panels for the whole run: the program's settings and
-// folders, the Ui (status line, progress, message boxes, file browser) and the folder the
-// open dialogs start in. The main window owns all of it.
+// folders, and the Ui (status line, progress, message boxes, file browser). The main window
+// owns all of it.
 #pragma once
 
 #include <filesystem>
@@ -13,10 +13,11 @@ namespace telqor {
 struct AppContext {
   ProgramState& program;
   Ui& ui;
-  std::filesystem::path openDialogFolder;
 
   Settings& CurrentSettings() const { return program.settings; }
   const DataFolders& Folders() const { return program.folders; }
+  // The folder the open dialogs start in.
+  const std::filesystem::path& OpenDialogFolder() const { return program.folders.program; }
 };
 
 }  // namespace telqor

@@ -5,6 +5,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "gui/named.h"
 #include "gui/number_view.h"
 
 namespace telqor {
@@ -13,9 +14,7 @@ QTableView* AddListGroup(QDialog* dialog, QGroupBox*& group, const QString& grou
                          const QString& listName, bool numberView) {
   group = new QGroupBox(caption, dialog);
   group->setObjectName(groupName);
-  auto* view = new QTableView(group);
-  view->setObjectName(listName);
-  if (numberView) ConfigureNumberView(view);
+  QTableView* view = numberView ? NumberView(listName) : Named<QTableView>(listName);
   auto* box = new QVBoxLayout(group);
   box->addWidget(view);
   auto* layout = new QVBoxLayout(dialog);

@@ -58,7 +58,6 @@ class InputBlocker : public QObject {
 
 struct ActionState {
   int depth = 0;  // actions running: the first, and those of modal dialogs it opened
-  bool running = false;
   bool busyCursor = false;
   InputBlocker blocker;
 };
@@ -96,17 +95,14 @@ void ReportError(const QString& message) {
   std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
-bool UserActionRunning() { return State().running; }
+bool UserActionRunning() { return State().depth > 0; }
 
 void RunUserAction(const std::function<void()>& action) {
   ActionState& state = State();
   // While an action runs, only a modal dialog it opened (and waits for) may start another:
   // the dialog's own buttons.
   if (state.depth > 0 && !QApplication::activeModalWidget()) return;
-  if (state.depth++ == 0) {
-    state.running = true;
-    qApp->installEventFilter(&state.blocker);
-  }
+  if (state.depth++ == 0) qApp->installEventFilter(&state.blocker);
   try {
     action();
   } catch (...) {
@@ -116,12 +112,11 @@ void RunUserAction(const std::function<void()>& action) {
   qApp->removeEventFilter(&state.blocker);
   if (state.busyCursor) QApplication::restoreOverrideCursor();
   state.busyCursor = false;
-  state.running = false;
 }
 
 void KeepPainting() {
   ActionState& state = State();
-  if (state.running && !state.busyCursor) {
+  if (state.depth > 0 && !state.busyCursor) {
     QApplication::setOverrideCursor(Qt::BusyCursor);
     state.busyCursor = true;
   }

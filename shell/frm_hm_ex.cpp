@@ -180,7 +180,7 @@ void TfrmhmEx::FormCreate(const fs::path& programFolder) {
   program_ = StartUp(programFolder);
   for (const std::string& problem : program_.problems) ShowStatus(std::string_view(problem));
   ListFiles(program_.folders.namedPatterns, "*.*", namedPatternFiles_, false, false);
-  context_ = std::make_unique<AppContext>(AppContext{program_, *ui_, program_.folders.program});
+  context_ = std::make_unique<AppContext>(AppContext{program_, *ui_});
 }
 
 void TfrmhmEx::CreateForms() {

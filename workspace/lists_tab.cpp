@@ -177,13 +177,13 @@ DropSites ListsTab::Drops() const { return {{lv1, DropTarget::kLv1}}; }
 NumberList& ListsTab::ExportList() { return RBDest->isChecked() ? lists_.target : lists_.source; }
 
 void ListsTab::FilterOutFromFiles(NumberList& list, const char* loadingPrefix) {
-  auto files = ChooseFilesToOpen(this, context_.openDialogFolder);
+  auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
   if (!files.empty())
     FilterOut(list, lists_.filter, files, loadingPrefix, context_.CurrentSettings().ModeB(), context_.ui);
 }
 
 void ListsTab::ToolButton3Click() {
-  auto files = ChooseFilesToOpen(this, context_.openDialogFolder);
+  auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
   if (!files.empty()) LoadFilesInto(lists_.source, files, context_.ui);
 }
 

@@ -167,7 +167,7 @@ void WorkspacePanel::Connect() {
 DropSites WorkspacePanel::Drops() const { return {{lv0, DropTarget::kLv0}}; }
 
 void WorkspacePanel::SBLoadDataClick() {
-  auto files = ChooseFilesToOpen(this, context_.openDialogFolder);
+  auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
   if (!files.empty()) LoadFilesInto(lists_.workspace, files, context_.ui);
 }
 

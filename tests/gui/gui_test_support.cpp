@@ -23,7 +23,7 @@ ScriptedHooks& Scripted() {
   return hooks;
 }
 
-TestEnv& Env() {
+TestEnv& GuiEnv() {
   static TestEnv env;
   return env;
 }
@@ -36,7 +36,7 @@ void ResetHooks() {
     return Scripted().answer;
   };
   Hooks().inform = [](const QString& message) { Scripted().messages.push_back(message); };
-  TestEnv& env = Env();
+  TestEnv& env = GuiEnv();
   env.openedFolders.clear();
   env.browserStarts = true;
   env.failWritesAfter = -1;

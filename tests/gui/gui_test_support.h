@@ -33,7 +33,7 @@ struct ScriptedHooks {
 ScriptedHooks& Scripted();
 // The Env of the form tests: its clock stands at 2026-12-07 09:05:03, and it records the
 // folders the browser was asked to show.
-TestEnv& Env();
+TestEnv& GuiEnv();
 // Installs the scripted hooks and a fresh Env state, forgetting what earlier tests recorded.
 void ResetHooks();
 

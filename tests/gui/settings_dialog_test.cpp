@@ -147,7 +147,7 @@ class SettingsDialogTest : public QObject {
     TempHome home;
     auto w = home.OpenWindow();
     const std::string before = telqor::test::ReadBytes(home / "Telqor.ini");
-    telqor::test::Env().failWritesAfter = 20;
+    telqor::test::GuiEnv().failWritesAfter = 20;
     RunDialog(
         *w, [](QDialog& d) { Mode(d)->setCurrentIndex(1); }, true);
     QCOMPARE(w->StatusText(),

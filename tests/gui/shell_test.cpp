@@ -163,10 +163,10 @@ class ShellTest : public QObject {
     auto w = home.OpenWindow();
     telqor::test::Trigger(w, u"N62"_s);
     telqor::test::Trigger(w, u"N34"_s);
-    QCOMPARE(telqor::test::Env().openedFolders,
+    QCOMPARE(telqor::test::GuiEnv().openedFolders,
              (std::vector<fs::path>{home / telqor::test::U8Path("我的数据") / "", home.path()}));
     // A folder that cannot be shown says why.
-    telqor::test::Env().browserStarts = false;
+    telqor::test::GuiEnv().browserStarts = false;
     telqor::test::Trigger(w, u"N62"_s);
     QCOMPARE(w->StatusText(), u" Cannot open folder \"%1\": no file manager could be started"_s.arg(
                                   telqor::test::PathText(home / telqor::test::U8Path("我的数据") / "")));

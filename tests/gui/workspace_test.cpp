@@ -235,7 +235,7 @@ class WorkspaceTest : public QObject {
     QCOMPARE(telqor::test::ReadBytes(files[0]),
              std::string("13800000001\r\n13800000002\r\n13800000003\r\n13800000004\r\n"));
     QCOMPARE(telqor::test::Scripted().messages.size(), size_t{1});
-    QCOMPARE(telqor::test::Env().openedFolders.size(), size_t{1});
+    QCOMPARE(telqor::test::GuiEnv().openedFolders.size(), size_t{1});
 
     Control<QLineEdit>(w, u"EditHMStep"_s)->setText(u"0"_s);
     Click(w, u"SBHmExOut"_s);
