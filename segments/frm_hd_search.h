@@ -5,12 +5,17 @@
 
 #include <QDialog>
 
+#include "segments/segment_database.h"
+
 namespace telqor {
 
 class TfrmhdSearch : public QDialog {
   Q_OBJECT
  public:
-  explicit TfrmhdSearch(QWidget* parent = nullptr);
+  explicit TfrmhdSearch(const SegmentDatabase& db, QWidget* parent = nullptr);
+
+ private:
+  const SegmentDatabase& db_;
 };
 
 }  // namespace telqor

@@ -4,6 +4,11 @@
 #pragma once
 
 #include <QDialog>
+#include <filesystem>
+#include <vector>
+
+#include "gui/app_context.h"
+#include "segments/segment_database.h"
 
 class QGroupBox;
 class QTableView;
@@ -13,12 +18,17 @@ namespace telqor {
 class TfrmhmInvail : public QDialog {
   Q_OBJECT
  public:
-  explicit TfrmhmInvail(QWidget* parent = nullptr);
+  TfrmhmInvail(AppContext& context, const SegmentDatabase& db, QWidget* parent = nullptr);
+
+  // Appends the lines of the files to the raw list (the files dropped on lv0).
+  void LoadFiles(const std::vector<std::filesystem::path>& files);
 
   // The list that files may be dropped on (the main window routes the drop here).
   QWidget* DropList() const;
 
  private:
+  AppContext& context_;
+  const SegmentDatabase& db_;
   QGroupBox* GB0 = nullptr;
   QTableView* lv0 = nullptr;
 };

@@ -186,17 +186,30 @@ void TfrmhmEx::FormCreate(const fs::path& programFolder) {
 void TfrmhmEx::CreateForms() {
   frmhmsetting = new Tfrmhmsetting(this);
   frmhmsetting->Bind(&program_.settings, &program_.folders);
-  frmhdmanager = new Tfrmhdmanager(this);
+  frmhdmanager = new Tfrmhdmanager(*context_, segments_, this);
+  LoadSegments();
   frmhdinput = new Tfrmhdinput(this);
   frmhmsave = new Tfrmhmsave(this);
   frmhdsel = new Tfrmhdsel(this);
   frmhmRegex = new TfrmhmRegex(this);
-  frmhdSearch = new TfrmhdSearch(this);
-  frmhmInvail = new TfrmhmInvail(this);
+  frmhdSearch = new TfrmhdSearch(segments_, this);
+  frmhmInvail = new TfrmhmInvail(*context_, segments_, this);
   frmhmformat = new Tfrmhmformat(this);
   frmtelInfo = new TfrmtelInfo(this);
   frmRename = new TfrmRename(this);
   frmAataAnalysis = new TfrmAataAnalysis(this);
+}
+
+// The segment database is read once, as the segment library dialog is made; a file that
+// cannot be read leaves the database as far as it came and says why in the status line.
+void TfrmhmEx::LoadSegments() {
+  try {
+    SegmentLoadReport report = segments_.Load(program_.folders.baseData, program_.folders.myData);
+    for (const std::string& message : report.messages) ShowStatus(std::string_view(message));
+    frmhdmanager->ShowLoadReport(report);
+  } catch (const std::exception& error) {
+    ShowStatus(std::string_view(error.what()));
+  }
 }
 
 // ---- Status line and clock ----------------------------------------------------------------
@@ -240,10 +253,11 @@ void TfrmhmEx::TimerTimer() {
 }
 
 void TfrmhmEx::PerformDropAction(int action, const std::vector<fs::path>& files) {
-  // The validity check (3), the format conversion (4) and the data analysis (5) take their
-  // files once those dialogs are built.
+  // The format conversion (4) and the data analysis (5) take their files once those dialogs
+  // are built.
   if (action == kDropToWorkspace) LoadFilesInto(lists_.workspace, files, AppUi());
   if (action == kDropToSource) LoadFilesInto(lists_.source, files, AppUi());
+  if (action == kDropToValidityCheck) frmhmInvail->LoadFiles(files);
 }
 
 void TfrmhmEx::closeEvent(QCloseEvent* event) {

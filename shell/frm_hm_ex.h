@@ -17,6 +17,7 @@
 #include "core/data_folders.h"
 #include "core/dropped_files.h"
 #include "gui/app_context.h"
+#include "segments/segment_database.h"
 #include "workspace/number_list.h"
 
 class QAction;
@@ -109,12 +110,14 @@ class TfrmhmEx : public QMainWindow {
   void BuildTabs();
   void FormCreate(const std::filesystem::path& programFolder);
   void CreateForms();
+  void LoadSegments();
   void ShowClock();
   void ShowTool(QWidget* dialog);
 
   ProgramState program_;
   std::vector<std::filesystem::path> namedPatternFiles_;
   NumberLists lists_;
+  SegmentDatabase segments_;
   std::unique_ptr<QtUi> ui_;
   std::unique_ptr<AppContext> context_;
   DropRouter* drops_ = nullptr;

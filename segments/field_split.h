@@ -1,0 +1,24 @@
+// Splitting a line of the segment database files into fields.
+//
+// Fields are separated by "|" or by blanks and control characters (codes 1 to 32); a field in
+// double quotes runs to its closing quote, with "" standing for one quote. "|" swallows the
+// blanks around it, two in a row give an empty field, one at the end a final empty field.
+// The line is walked in GBK: the second byte of a two-byte character never ends a field.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace telqor {
+
+std::vector<std::string> SplitFields(std::string_view line);
+
+// The region file separates cities by "*", "#" and "," as well: each becomes "|", never the
+// second byte of a two-byte character.
+std::string RegionSeparatorsToBars(std::string_view line);
+
+// True for a GBK lead byte (a two-byte character starts here when a byte follows).
+inline bool IsGbkLead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+
+}  // namespace telqor

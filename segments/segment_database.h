@@ -1,0 +1,104 @@
+// The segment database: which province and city the segment of a mobile number (its first
+// seven digits) belongs to, and which segments the user has used already.
+//
+// Read once from "基础数据/地区.txt" (provinces with their cities), "基础数据/手机号段.txt"
+// (segment|province|city lines) and "我的数据/hdsel.txt" (used segments), all GBK. Province
+// and city names are GBK bytes as in the files. A segment listed twice keeps the region of its
+// first line; the repeat is reported by the load. Lookups are a table index for seven-digit
+// segments and a binary search otherwise. User-interface thread only, read-only after the load
+// except for the used marks.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/unique_slist.h"
+
+namespace telqor {
+
+inline constexpr char kRegionFileName[] = "地区.txt";
+inline constexpr char kSegmentFileName[] = "手机号段.txt";
+inline constexpr char kUsedSegmentsFileName[] = "hdsel.txt";
+
+struct City {
+  std::string name;                   // as split, GBK
+  std::vector<std::string> segments;  // sorted, each once; empty for a repeated province/city
+};
+
+struct Province {
+  std::string name;  // GBK
+  std::vector<City> cities;
+};
+
+// What a load had to say: the number of lines of the segment file (for "号段总数:") and the
+// status messages (UTF-8) for lines whose city is unknown and for repeated segments.
+struct SegmentLoadReport {
+  int segmentLines = 0;
+  std::vector<std::string> messages;
+};
+
+class SegmentDatabase {
+ public:
+  SegmentDatabase();
+  ~SegmentDatabase();
+  SegmentDatabase(const SegmentDatabase&) = delete;
+  SegmentDatabase& operator=(const SegmentDatabase&) = delete;
+
+  // Loads the used segments from myData, then the regions and segments from baseData; a file
+  // that does not exist leaves its part empty. Replaces whatever was loaded before.
+  SegmentLoadReport Load(const std::filesystem::path& baseData, const std::filesystem::path& myData);
+  // The same from the file contents (the used segments are left alone).
+  SegmentLoadReport LoadText(std::string_view regionText, std::string_view segmentText);
+
+  // ---- Regions ----------------------------------------------------------------------------
+  const std::vector<Province>& Provinces() const { return provinces_; }
+  // province + "." + city of the number's segment (its first seven characters when it has more
+  // than six, else the whole text), GBK; nothing when the segment is unknown.
+  std::optional<std::string_view> RegionOf(std::string_view number) const;
+  // Whether the segment is in the database.
+  bool HasSegment(std::string_view segment) const;
+  int SegmentCount() const { return static_cast<int>(sorted_.size()); }
+
+  // ---- Used segments ----------------------------------------------------------------------
+  bool IsUsed(std::string_view segment) const;
+  void MarkUsed(std::string_view segment);
+  void MarkUnused(std::string_view segment);
+  // Writes the used segments to usedFile, one per line, in the set's order.
+  void SaveUsed(const std::filesystem::path& usedFile) const;
+  const TSList& Used() const { return used_; }
+
+ private:
+  struct Entry {
+    std::string segment;
+    uint32_t region;  // index into regions_
+  };
+  int Find(std::string_view segment) const;  // index into sorted_, or -1
+  void Clear();
+
+  std::vector<Province> provinces_;
+  std::vector<std::string> regions_;  // province + "." + city, each once
+  std::vector<Entry> sorted_;         // by segment, each segment once (its first line)
+  // region + 1 by the value of a seven-digit segment; 0 for none. Allocated when the database
+  // has seven-digit segments.
+  struct FreeTable {
+    void operator()(uint32_t* table) const;
+  };
+  std::unique_ptr<uint32_t[], FreeTable> byCode_;
+  TUniqueSList used_;
+};
+
+// The segment of a number: its first seven characters when it has more than six, else itself.
+inline std::string_view SegmentOf(std::string_view number) {
+  return number.size() > 6 ? number.substr(0, 7) : number;
+}
+
+// The region lookup's log line (GBK): typed + ":" + province.city, or typed + ":没有找到";
+// nothing when the trimmed text has six characters or fewer.
+std::optional<std::string> LookupLine(std::string_view typed, const SegmentDatabase& db);
+
+}  // namespace telqor

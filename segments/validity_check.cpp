@@ -1,0 +1,29 @@
+#include "segments/validity_check.h"
+
+#include <string>
+
+namespace telqor {
+
+namespace fs = std::filesystem;
+
+bool IsValidNumber(std::string_view number, const SegmentDatabase& db) {
+  return number.size() == 11 && db.HasSegment(number.substr(0, 7));
+}
+
+void AnalyseValidity(const TSList& raw, const SegmentDatabase& db, TSList& valid, TSList& invalid) {
+  valid.Clear();
+  invalid.Clear();
+  for (int i = 0; i < raw.Count(); ++i) (IsValidNumber(raw.View(i), db) ? valid : invalid).Add(raw[i]);
+}
+
+std::pair<fs::path, fs::path> SaveValidity(const fs::path& base, const TSList& valid, const TSList& invalid) {
+  auto name = [&](const char* kind, const TSList& list) {
+    return fs::path(base.native() + kind + std::to_string(list.Count()) + ".txt");
+  };
+  std::pair<fs::path, fs::path> paths{name(".有效.", valid), name(".无效.", invalid)};
+  valid.SaveToFile(paths.first);
+  invalid.SaveToFile(paths.second);
+  return paths;
+}
+
+}  // namespace telqor
