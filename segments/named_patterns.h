@@ -1,0 +1,36 @@
+// The named-pattern files of the "Regex" folder: one pattern a line, name + "=" + expression
+// (the name is the text before the first "=").
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace telqor {
+
+struct NamedPattern {
+  std::string name;  // GBK, as in the file
+  std::string expression;
+  bool checked = true;
+};
+
+// The rows of a file in the order of their whole line text ignoring letter case, a line
+// repeated (ignoring case) once; empty lines carry no pattern and are passed over. Every row
+// is checked.
+std::vector<NamedPattern> LoadNamedPatterns(const std::filesystem::path& file);
+
+// Writes every row as name + "=" + expression, CR LF after each, replacing the file.
+void SaveNamedPatterns(const std::filesystem::path& file, const std::vector<NamedPattern>& rows);
+
+// "保存": the first row named exactly name takes the expression; without one an unchecked row
+// is appended.
+void PutNamedPattern(std::vector<NamedPattern>& rows, std::string_view name, std::string_view expression);
+
+// "删除": removes the first row named exactly name; false when there is none.
+bool DeleteNamedPattern(std::vector<NamedPattern>& rows, std::string_view name);
+
+// The expressions of the rows, in row order: every row, or only the checked ones.
+std::vector<std::string> PatternExpressions(const std::vector<NamedPattern>& rows, bool checkedOnly);
+
+}  // namespace telqor
