@@ -130,7 +130,9 @@ ParsedArgs ParseArgs(const VerbSyntax& verb, const std::vector<std::string>& arg
   if (!missing.empty()) throw UsageError(std::string(verb.name) + " needs " + missing);
   const Positionals& p = verb.positionals;
   if (!p.name && !parsed.positional_.empty()) throw UsageError(std::string(verb.name) + " takes no files");
-  if (p.required && parsed.positional_.empty()) throw UsageError("No input files");
+  if (p.required && parsed.positional_.empty())
+    throw UsageError(p.name == std::string_view("FILE") ? "No input files"
+                                                        : std::string(verb.name) + " needs " + PositionalForm(p));
   if (!p.repeatable && parsed.positional_.size() > 1) throw UsageError(std::string(verb.name) + " takes one file");
   return parsed;
 }

@@ -27,6 +27,12 @@ Verb AffixVerb();
 Verb GenerateVerb();
 Verb SaveVerb();
 Verb SettingsVerb();
+Verb LookupVerb();
+Verb CarrierVerb();
+Verb ValidateVerb();
+Verb SegmentsVerb();
+Verb RegionsVerb();
+Verb ExportVerb();
 
 const std::vector<Verb>& Commands();
 

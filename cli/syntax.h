@@ -31,7 +31,7 @@ struct Option {
   bool required = false;
 };
 
-// The positional arguments of a verb, which are always files here.
+// The positional arguments of a verb: files (FILE), or numbers and segments typed out.
 struct Positionals {
   const char* name = nullptr;  // "FILE"; nullptr when the verb takes none
   bool required = false;

@@ -25,10 +25,10 @@ bool AskYesNoBox(QWidget* parent, const QString& question) {
          QMessageBox::Yes;
 }
 
-void InformBox(QWidget* parent, const QString& message) {
+void InformBox(QWidget* parent, const QString& message, const QString& caption) {
   if (Hooks().inform) return Hooks().inform(message);
   BusyCursorPause pause;
-  QMessageBox::information(parent, u"提示"_s, message);
+  QMessageBox::information(parent, caption, message);
 }
 
 std::vector<std::filesystem::path> ChooseFilesToOpen(QWidget* parent, const std::filesystem::path& folder) {
@@ -38,6 +38,18 @@ std::vector<std::filesystem::path> ChooseFilesToOpen(QWidget* parent, const std:
   for (const QString& f : QFileDialog::getOpenFileNames(parent, QString(), FolderDisplayText(folder)))
     files.push_back(PathOf(f));
   return files;
+}
+
+std::filesystem::path ChooseFileToSave(QWidget* parent, const std::filesystem::path& folder, const QString& filter) {
+  if (Hooks().saveFile) return Hooks().saveFile();
+  BusyCursorPause pause;
+  QStringList parts = filter.split(u'|');
+  QString qtFilter = parts.size() >= 2 ? parts[0] + u" ("_s + parts[1].replace(u';', u' ') + u")"_s : filter;
+  QFileDialog dialog(parent, QString(), FolderDisplayText(folder), qtFilter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return PathOf(dialog.selectedFiles().front());
 }
 
 int ExecDialog(QDialog* dialog) {

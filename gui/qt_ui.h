@@ -25,6 +25,7 @@ struct MessageHooks {
   std::function<void(const QString& message)> inform;
   std::function<std::vector<std::filesystem::path>()> openFiles;  // the files chosen; none on Cancel
   std::function<int(QDialog* dialog)> execDialog;                 // a modal dialog's result
+  std::function<std::filesystem::path()> saveFile;                // the file chosen; empty on Cancel
 };
 
 // The hooks in force; an empty hook means the real box or dialog.
@@ -32,10 +33,13 @@ MessageHooks& Hooks();
 
 // A Yes/No message box captioned "提示".
 bool AskYesNoBox(QWidget* parent, const QString& question);
-// An information message box captioned "提示".
-void InformBox(QWidget* parent, const QString& message);
+// An information message box, captioned "提示" unless another caption is given.
+void InformBox(QWidget* parent, const QString& message, const QString& caption = QStringLiteral("提示"));
 // The open dialog (several files may be chosen), starting in folder; empty on Cancel.
 std::vector<std::filesystem::path> ChooseFilesToOpen(QWidget* parent, const std::filesystem::path& folder);
+// The save dialog with a filter such as "txt|*.txt" (description|patterns), starting in
+// folder; empty on Cancel. The name is taken as chosen: no extension is added.
+std::filesystem::path ChooseFileToSave(QWidget* parent, const std::filesystem::path& folder, const QString& filter);
 // Shows a dialog modally and answers its result (QDialog::Accepted or Rejected).
 int ExecDialog(QDialog* dialog);
 

@@ -1,5 +1,15 @@
 #include "segments/frm_hd_search.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "gui/controls.h"
+#include "gui/gbk_text.h"
+#include "gui/named.h"
+
 namespace telqor {
 
 using namespace Qt::StringLiterals;
@@ -7,7 +17,26 @@ using namespace Qt::StringLiterals;
 TfrmhdSearch::TfrmhdSearch(const SegmentDatabase& db, QWidget* parent) : QDialog(parent), db_(db) {
   setObjectName(u"frmhdSearch"_s);
   setWindowTitle(u"手机号码地区速查"_s);
-  resize(640, 480);
+  Label1 = Named<QLabel>(u"Label1"_s, u"号码"_s);
+  CBHm = EditableCombo(u"CBHm"_s);
+  CBHm->setMinimumWidth(200);
+  Label1->setBuddy(CBHm);
+  SpeedButton1 = ToolButton(u"SpeedButton1"_s, u"查找"_s);
+  Memolog = Named<QPlainTextEdit>(u"Memolog"_s);
+  Memolog->setReadOnly(true);
+  Memolog->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memolog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memolog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(Row({Label1, CBHm, SpeedButton1}));
+  layout->addWidget(Memolog, 1);
+  resize(420, 320);
+  Wire(SpeedButton1, this, &TfrmhdSearch::SpeedButton1Click);
+}
+
+void TfrmhdSearch::SpeedButton1Click() {
+  if (std::optional<std::string> line = LookupLine(ToGbk(CBHm->currentText()), db_))
+    Memolog->appendPlainText(FromGbk(*line));
 }
 
 }  // namespace telqor

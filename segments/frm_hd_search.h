@@ -1,4 +1,5 @@
-// TfrmhdSearch: the region quick lookup of mobile numbers.
+// TfrmhdSearch: the region quick lookup of mobile numbers: the number typed in "号码", looked up
+// by its segment, answered by one more line of the log (never cleared, never saved).
 // Created once at start-up by the main window and kept until exit; the "工具" menu shows it
 // modeless.
 #pragma once
@@ -7,6 +8,11 @@
 
 #include "segments/segment_database.h"
 
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QToolButton;
+
 namespace telqor {
 
 class TfrmhdSearch : public QDialog {
@@ -14,8 +20,15 @@ class TfrmhdSearch : public QDialog {
  public:
   explicit TfrmhdSearch(const SegmentDatabase& db, QWidget* parent = nullptr);
 
+  void SpeedButton1Click();
+
  private:
   const SegmentDatabase& db_;
+
+  QLabel* Label1;
+  QComboBox* CBHm;
+  QToolButton* SpeedButton1;  // 查找
+  QPlainTextEdit* Memolog;
 };
 
 }  // namespace telqor

@@ -1,9 +1,15 @@
 // Tfrmhdsel: the number type dialog of the moves by carrier: carriers and an optional range.
-// Created once at start-up by the main window and kept until exit; shown modally by the
-// actions that need it.
+// Created once at start-up by the main window and kept until exit, so its choices stay
+// between moves; shown modally by the moves "号码类型".
 #pragma once
 
 #include <QDialog>
+
+#include "segments/carrier.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
 
 namespace telqor {
 
@@ -11,6 +17,20 @@ class Tfrmhdsel : public QDialog {
   Q_OBJECT
  public:
   explicit Tfrmhdsel(QWidget* parent = nullptr);
+
+  // Shows the dialog; on OK fills selection from it and answers true. A range bound that is
+  // no integer raises the conversion error.
+  bool AskSelection(TypeSelection& selection);
+
+ private:
+  QCheckBox* CBMobile;
+  QCheckBox* CBUnicom;
+  QCheckBox* CBTelecom;
+  QCheckBox* CBSelHD;
+  QLineEdit* EditStart;
+  QLineEdit* EditEnd;
+  QPushButton* BitBtn1;
+  QPushButton* BitBtn2;
 };
 
 }  // namespace telqor

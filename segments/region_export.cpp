@@ -1,10 +1,340 @@
 #include "segments/region_export.h"
 
-namespace telqor {
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 
-std::vector<std::filesystem::path> ExportNumbers(ExportKind, const TSList&, const SegmentDatabase&, const CarrierRule&,
-                                                 const std::filesystem::path&, Ui&) {
-  return {};
+#include "core/errors.h"
+#include "core/file_io.h"
+#include "core/file_writer.h"
+#include "core/gbk.h"
+#include "core/text.h"
+#include "segments/field_split.h"
+
+namespace telqor {
+namespace {
+
+namespace fs = std::filesystem;
+
+using Indices = std::span<const uint32_t>;  // list indices, in list order unless said otherwise
+
+// Text order ignoring the case of ASCII letters. A two-byte GBK character compares as its bytes
+// stand, so a second byte that happens to be a letter never folds two characters into one.
+int CompareIgnoringCase(std::string_view a, std::string_view b) {
+  size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x == y) {
+      if (IsGbkLead(x) && i + 1 < n) {
+        ++i;
+        x = static_cast<unsigned char>(a[i]);
+        y = static_cast<unsigned char>(b[i]);
+        if (x != y) return x < y ? -1 : 1;
+      }
+      continue;
+    }
+    x = static_cast<unsigned char>(AsciiUpper(static_cast<char>(x)));
+    y = static_cast<unsigned char>(AsciiUpper(static_cast<char>(y)));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+// Calls f(k, number) for each of the numbers in turn, the numbers some places ahead already on
+// their way into the cache: a group's numbers lie far apart in a large list.
+template <typename F>
+void ForEachNumber(const TSList& list, Indices numbers, F&& f) {
+  constexpr size_t kAhead = 16;
+  for (size_t k = 0; k < numbers.size(); ++k) {
+    if (k + kAhead < numbers.size()) __builtin_prefetch(&list[static_cast<int>(numbers[k + kAhead])]);
+    f(k, list.View(static_cast<int>(numbers[k])));
+  }
+}
+
+void CreateFolder(const fs::path& folder) {
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  if (ec || !fs::is_directory(folder))
+    throw EFileError("Cannot create folder \"" + DisplayPath(folder) + "\". " + ec.message());
+}
+
+// ---- Grouping by region -------------------------------------------------------------------
+
+// Region texts numbered as they are met. The database keeps each region at one address, so the
+// address finds it again without reading its bytes; a text met at a new address is matched by
+// its bytes, so equal texts are one region however they are held.
+class RegionIds {
+ public:
+  RegionIds() : slots_(64) {}
+
+  uint32_t IdOf(std::string_view region) {
+    size_t mask = slots_.size() - 1;
+    for (size_t s = Hash(region.data()) & mask;; s = (s + 1) & mask) {
+      Slot& slot = slots_[s];
+      if (slot.data == region.data() && slot.size == region.size()) return slot.id;
+      if (slot.data) continue;
+      auto [it, added] = byText_.try_emplace(region, static_cast<uint32_t>(texts_.size()));
+      if (added) texts_.push_back(region);
+      slot = Slot{region.data(), region.size(), it->second};
+      if (++used_ * 2 > slots_.size()) Grow();
+      return it->second;
+    }
+  }
+  const std::vector<std::string_view>& Texts() const { return texts_; }
+
+ private:
+  struct Slot {
+    const char* data = nullptr;
+    size_t size = 0;
+    uint32_t id = 0;
+  };
+  static size_t Hash(const char* p) {
+    return static_cast<size_t>((reinterpret_cast<uintptr_t>(p) * 0x9E3779B97F4A7C15ULL) >> 32);
+  }
+  void Grow() {
+    std::vector<Slot> old(slots_.size() * 2);
+    old.swap(slots_);
+    size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+      if (!slot.data) continue;
+      size_t s = Hash(slot.data) & mask;
+      while (slots_[s].data) s = (s + 1) & mask;
+      slots_[s] = slot;
+    }
+  }
+
+  std::vector<Slot> slots_;  // open addressing by address; a power of two, at most half used
+  size_t used_ = 0;
+  std::unordered_map<std::string_view, uint32_t> byText_;
+  std::vector<std::string_view> texts_;
+};
+
+// The numbers of a list by region: groups sorted by region name ignoring case, each holding the
+// indices of its numbers in list order. Names that differ only in letter case are one group,
+// named as the first number met names it, so their files cannot replace each other where the
+// file system ignores case.
+class RegionGroups {
+ public:
+  RegionGroups(const TSList& list, const SegmentDatabase& db, std::string_view unknown) {
+    const uint32_t n = static_cast<uint32_t>(list.Count());
+    std::vector<uint32_t> regionOf(n);
+    std::vector<uint32_t> firstMet;
+    RegionIds ids;
+    for (uint32_t i = 0; i < n; ++i) {
+      uint32_t id = ids.IdOf(db.RegionOf(list.View(static_cast<int>(i))).value_or(unknown));
+      if (id == firstMet.size()) firstMet.push_back(i);
+      regionOf[i] = id;
+    }
+
+    // Distinct regions in name order; equal names (ignoring case) share a group.
+    const std::vector<std::string_view>& texts = ids.Texts();
+    std::vector<uint32_t> byName(texts.size());
+    for (uint32_t r = 0; r < byName.size(); ++r) byName[r] = r;
+    std::sort(byName.begin(), byName.end(), [&](uint32_t a, uint32_t b) {
+      int c = CompareIgnoringCase(texts[a], texts[b]);
+      return c != 0 ? c < 0 : firstMet[a] < firstMet[b];
+    });
+    std::vector<uint32_t> groupOf(texts.size());
+    for (size_t k = 0; k < byName.size(); ++k) {
+      uint32_t r = byName[k];
+      if (k == 0 || CompareIgnoringCase(texts[byName[k - 1]], texts[r]) != 0) names_.emplace_back(texts[r]);
+      groupOf[r] = static_cast<uint32_t>(names_.size() - 1);
+    }
+
+    // A stable counting sort of the indices by group.
+    start_.assign(names_.size() + 1, 0);
+    for (uint32_t& id : regionOf) {
+      id = groupOf[id];
+      ++start_[id + 1];
+    }
+    for (size_t g = 1; g < start_.size(); ++g) start_[g] += start_[g - 1];
+    std::vector<uint32_t> next(start_.begin(), start_.end() - 1);
+    order_.resize(n);
+    for (uint32_t i = 0; i < n; ++i) order_[next[regionOf[i]]++] = i;
+  }
+
+  size_t Count() const { return names_.size(); }
+  const std::string& Name(size_t g) const { return names_[g]; }
+  Indices Numbers(size_t g) const { return Indices(order_).subspan(start_[g], start_[g + 1] - start_[g]); }
+
+ private:
+  std::vector<std::string> names_;  // GBK, in name order
+  std::vector<uint32_t> order_;     // list indices, group after group
+  std::vector<uint32_t> start_;     // group g holds order_[start_[g], start_[g + 1])
+};
+
+// ---- Writing ------------------------------------------------------------------------------
+
+// The carriers in the order their files are written, "其它" last.
+constexpr std::array<Carrier, 4> kCarrierOrder = {Carrier::Mobile, Carrier::Unicom, Carrier::Telecom, Carrier::None};
+
+int CarrierSlot(Carrier c) { return c == Carrier::None ? 3 : static_cast<int>(c) - 1; }
+
+class Exporter {
+ public:
+  Exporter(const TSList& list, const CarrierRule& rule, const fs::path& folder, Ui& ui)
+      : list_(list), rule_(rule), folder_(folder), ui_(ui) {
+    for (size_t k = 0; k < kCarrierOrder.size(); ++k) carrierNames_[k] = Utf8ToGbk(CarrierName(kCarrierOrder[k]));
+  }
+
+  // D + prefix + carrier + "." + n + ".txt" for each carrier with numbers.
+  void ByCarrier(const std::string& prefix, Indices numbers) {
+    std::array<Indices, 4> split = SplitByCarrier(numbers);
+    for (size_t k = 0; k < split.size(); ++k)
+      if (!split[k].empty()) WriteNumbers(Name(folder_, prefix + carrierNames_[k] + ".", split[k].size()), split[k]);
+  }
+
+  // D + region + "." + n + ".txt".
+  void ByRegion(const std::string& region, Indices numbers) {
+    WriteNumbers(Name(folder_, region + ".", numbers.size()), numbers);
+  }
+
+  // The folder D + region + "/": a folder per carrier with a file per segment and the summary,
+  // and the numbers of no carrier in "其它-" + n + ".txt".
+  void ByCarrierAndSegment(const std::string& region, Indices numbers) {
+    fs::path regionFolder = folder_ / GbkToPath(region);
+    CreateFolder(regionFolder);
+    std::array<Indices, 4> split = SplitByCarrier(numbers);
+    for (size_t k = 0; k < 3; ++k) {
+      if (split[k].empty()) continue;
+      fs::path carrierFolder = regionFolder / GbkToPath(carrierNames_[k]);
+      CreateFolder(carrierFolder);
+      BySegment(carrierFolder, split[k]);
+    }
+    if (!split[3].empty()) WriteNumbers(Name(regionFolder, carrierNames_[3] + "-", split[3].size()), split[3]);
+  }
+
+  std::vector<fs::path> TakeWritten() { return std::move(written_); }
+
+ private:
+  static fs::path Name(const fs::path& folder, const std::string& stem, size_t count) {
+    return folder / GbkToPath(stem + std::to_string(count) + ".txt");
+  }
+
+  // The numbers split by carrier, list order kept within each, in kCarrierOrder.
+  std::array<Indices, 4> SplitByCarrier(Indices numbers) {
+    slots_.resize(numbers.size());
+    std::array<size_t, 5> start{};
+    ForEachNumber(list_, numbers, [&](size_t k, std::string_view number) {
+      slots_[k] = static_cast<uint8_t>(CarrierSlot(rule_.Of(number)));
+      ++start[slots_[k] + 1];
+    });
+    for (size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
+    byCarrier_.resize(numbers.size());
+    std::array<size_t, 4> next{start[0], start[1], start[2], start[3]};
+    for (size_t i = 0; i < numbers.size(); ++i) byCarrier_[next[slots_[i]]++] = numbers[i];
+    std::array<Indices, 4> split;
+    for (size_t k = 0; k < split.size(); ++k) split[k] = Indices(byCarrier_).subspan(start[k], start[k + 1] - start[k]);
+    return split;
+  }
+
+  // One file per segment, S + "-" + n + ".txt", its numbers sorted and each once, then the
+  // summary "汇总.txt": S + "-" + n (five digits at least), by ascending n, then by segment.
+  void BySegment(const fs::path& folder, Indices numbers) {
+    auto view = [&](uint32_t i) { return list_.View(static_cast<int>(i)); };
+    sorted_.assign(numbers.begin(), numbers.end());
+    std::stable_sort(sorted_.begin(), sorted_.end(),
+                     [&](uint32_t a, uint32_t b) { return CompareIgnoringCase(view(a), view(b)) < 0; });
+    sorted_.erase(std::unique(sorted_.begin(), sorted_.end(),
+                              [&](uint32_t a, uint32_t b) { return CompareIgnoringCase(view(a), view(b)) == 0; }),
+                  sorted_.end());
+
+    // Sorted numbers keep the numbers of a segment together, and the segments in their order.
+    struct Segment {
+      std::string_view name;
+      size_t count;
+    };
+    std::vector<Segment> segments;
+    Indices all(sorted_);
+    for (size_t from = 0, to; from < all.size(); from = to) {
+      std::string_view segment = SegmentOf(view(all[from]));
+      for (to = from + 1; to < all.size() && CompareIgnoringCase(SegmentOf(view(all[to])), segment) == 0;) ++to;
+      WriteNumbers(Name(folder, std::string(segment) + "-", to - from), all.subspan(from, to - from));
+      segments.push_back(Segment{segment, to - from});
+    }
+
+    std::sort(segments.begin(), segments.end(), [](const Segment& a, const Segment& b) {
+      return a.count != b.count ? a.count < b.count : CompareIgnoringCase(a.name, b.name) < 0;
+    });
+    fs::path summary = folder / "汇总.txt";
+    FileWriter out(summary);
+    char count[24];
+    for (const Segment& s : segments) {
+      int length = std::snprintf(count, sizeof count, "-%.5zu\r\n", s.count);
+      out.Write(s.name);
+      out.Write(std::string_view(count, static_cast<size_t>(length)));
+    }
+    out.Commit();
+    written_.push_back(std::move(summary));
+  }
+
+  void WriteNumbers(fs::path file, Indices numbers) {
+    FileWriter out(file);
+    ForEachNumber(list_, numbers, [&](size_t, std::string_view number) {
+      out.Write(number);
+      out.Write("\r\n");
+    });
+    out.Commit();
+    written_.push_back(std::move(file));
+    // Progress in steps of a hundredth, not for each of what may be many small files.
+    done_ += numbers.size();
+    if (done_ >= nextProgress_) {
+      ui_.Progress(static_cast<int64_t>(done_), list_.Count());
+      nextProgress_ = done_ + static_cast<size_t>(list_.Count()) / 100;
+    }
+  }
+
+  const TSList& list_;
+  const CarrierRule& rule_;
+  const fs::path& folder_;
+  Ui& ui_;
+  std::array<std::string, 4> carrierNames_;  // GBK, in kCarrierOrder
+  std::vector<fs::path> written_;
+  size_t done_ = 0, nextProgress_ = 0;
+  // Scratch, reused from group to group.
+  std::vector<uint8_t> slots_;
+  std::vector<uint32_t> byCarrier_;
+  std::vector<uint32_t> sorted_;
+};
+
+}  // namespace
+
+std::vector<fs::path> ExportNumbers(ExportKind kind, const TSList& list, const SegmentDatabase& db,
+                                    const CarrierRule& rule, const fs::path& folder, Ui& ui) {
+  ui.ShowStatus("开始保存文件");
+  Exporter exporter(list, rule, folder, ui);
+  if (kind == ExportKind::Carrier) {
+    std::vector<uint32_t> all(static_cast<size_t>(list.Count()));
+    for (uint32_t i = 0; i < all.size(); ++i) all[i] = i;
+    exporter.ByCarrier("", all);
+  } else if (list.Count() > 0) {
+    const std::string unknown = Utf8ToGbk("未知地区");
+    RegionGroups groups(list, db, unknown);
+    for (size_t g = groups.Count(); g-- > 0;) {
+      const std::string& region = groups.Name(g);
+      switch (kind) {
+        case ExportKind::Region:
+          exporter.ByRegion(region, groups.Numbers(g));
+          break;
+        case ExportKind::RegionCarrier:
+          exporter.ByCarrier(region + ".", groups.Numbers(g));
+          break;
+        case ExportKind::RegionCarrierSegment:
+          exporter.ByCarrierAndSegment(region, groups.Numbers(g));
+          break;
+        case ExportKind::Carrier:
+          break;
+      }
+    }
+  }
+  ui.ShowStatus("保存文件完成");
+  return exporter.TakeWritten();
 }
 
 }  // namespace telqor

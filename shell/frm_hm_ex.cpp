@@ -22,6 +22,7 @@
 #include "files/frm_hm_save.h"
 #include "generate/frm_hd_input.h"
 #include "generate/generation_panel.h"
+#include "generate/segment_generation_actions.h"
 #include "gui/controls.h"
 #include "gui/gbk_text.h"
 #include "gui/named.h"
@@ -32,6 +33,7 @@
 #include "segments/frm_hd_sel.h"
 #include "segments/frm_hm_invail.h"
 #include "segments/frm_hm_regex.h"
+#include "segments/segment_actions.h"
 #include "shell/drop_router.h"
 #include "shell/frm_hm_setting.h"
 #include "tools/frm_aata_analysis.h"
@@ -164,6 +166,9 @@ void TfrmhmEx::BuildTabs() {
   PageControl1->addTab(filesTab_, u"文件管理"_s);
   PageControl1->setCurrentIndex(0);
   setCentralWidget(PageControl1);
+  // The segment subsystems do the work of some controls the lower panels created.
+  (new SegmentActions(*context_, lists_, segments_, frmhdsel, frmhmRegex, this))->Attach(workspace_, listsTab_);
+  (new SegmentGenerationActions(*context_, lists_.source, frmhdinput, frmhdmanager, this))->Attach(listsTab_);
   DisableUnwired(PageControl1);
 
   for (const DropSites& sites : {extraction_->Drops(), workspace_->Drops(), listsTab_->Drops(), filesTab_->Drops()})
@@ -188,10 +193,10 @@ void TfrmhmEx::CreateForms() {
   frmhmsetting->Bind(&program_.settings, &program_.folders);
   frmhdmanager = new Tfrmhdmanager(*context_, segments_, this);
   LoadSegments();
-  frmhdinput = new Tfrmhdinput(this);
+  frmhdinput = new Tfrmhdinput(segments_, this);
   frmhmsave = new Tfrmhmsave(this);
   frmhdsel = new Tfrmhdsel(this);
-  frmhmRegex = new TfrmhmRegex(this);
+  frmhmRegex = new TfrmhmRegex(*context_, namedPatternFiles_, this);
   frmhdSearch = new TfrmhdSearch(segments_, this);
   frmhmInvail = new TfrmhmInvail(*context_, segments_, this);
   frmhmformat = new Tfrmhmformat(this);

@@ -1,1 +1,148 @@
-// Tests to come.
+// telqor-cli's segment verbs end to end, on a program folder holding the test database.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "tests/support/test_files.h"
+
+namespace telqor {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+class SegmentsCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* name : {"地区.txt", "手机号段.txt"})
+      fs::copy_file(fs::path(TELQOR_TEST_DATA) / "segments" / name, home() / "基础数据" / name);
+  }
+  fs::path home() {
+    fs::create_directories(dir / "home" / "基础数据");
+    return dir / "home";
+  }
+  Result Run(const std::vector<std::string>& args) {
+    std::string command = Quote(TELQOR_CLI) + " --home " + Quote(home().string());
+    for (const auto& a : args) command.append(1, ' ').append(Quote(a));
+    command.append(" > ").append(Quote((dir / "stdout").string()));
+    command.append(" 2> ").append(Quote((dir / "stderr").string())).append(" < /dev/null");
+    int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadBytes(dir / "stdout"), test::ReadBytes(dir / "stderr")};
+  }
+  std::string File(const std::string& name, const std::string& bytes) {
+    test::WriteBytes(dir / name, bytes);
+    return (dir / name).string();
+  }
+
+  test::TempDir dir;
+};
+
+TEST_F(SegmentsCli, LookupAndCarrierPrintALinePerNumber) {
+  Result r = Run({"lookup", "13800001234", " 13600001111", "138000", "99900001234", "1380000"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "13800001234:北京.北京\n 13600001111:广东.東莞\n99900001234:没有找到\n1380000:北京.北京\n");
+  EXPECT_EQ(r.err, "");  // the load's messages are for regions only
+
+  EXPECT_EQ(Run({"carrier", "13912345678", "13012345678", "18912345678", "17012345678"}).out,
+            "13912345678:移动\n13012345678:联通\n18912345678:电信\n17012345678:\n");
+  // The prefixes are the program folder's settings.
+  test::WriteBytes(home() / "Telqor.ini", "[SYSTEM]\r\nmobiletag=170\r\nunicomtag=\r\ntelecomtag=\r\n");
+  EXPECT_EQ(Run({"carrier", "17012345678", "13912345678"}).out, "17012345678:移动\n13912345678:\n");
+
+  Result none = Run({"lookup"});
+  EXPECT_EQ(none.status, 1);
+  EXPECT_EQ(none.err, "lookup needs NUMBER...\n");
+}
+
+TEST_F(SegmentsCli, RegionsPrintTheTreeAndReportTheLoad) {
+  Result r = Run({"regions"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out,
+            "北京\n  北京 3\n广东\n  广州 3\n  深圳 1\n  珠海 0\n  東莞 1\n上海\n  上海 2\n  浦东 0\n"
+            "贵州\n  贵阳 0\n  黔西 0\n  南 0\n天津\n  天 津 1\n江苏\n浙江\n  杭州 1\n  杭州 0\n");
+  EXPECT_EQ(r.err, "未能正确加载1371111|火星|城市\n号段重复,按首次出现的地区查找:1350000 广东.深圳 (另有 上海.上海)\n");
+
+  // Without a database there is nothing to print, and every number is unknown.
+  fs::remove_all(home() / "基础数据");
+  EXPECT_EQ(Run({"regions"}).out, "");
+  EXPECT_EQ(Run({"lookup", "13800001234"}).out, "13800001234:没有找到\n");
+}
+
+TEST_F(SegmentsCli, ValidateWritesBothResultsAndPrintsTheirPaths) {
+  auto a = File("a.txt", "13800001234\r\n1380000123\r\n");
+  auto b = File("b.txt", "13800001234\n23800001234\n13800001234 \n");
+  std::string base = (dir / "结果.txt").string();
+  Result r = Run({"validate", a, b, "--save", base});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, base + ".有效.2.txt\n" + base + ".无效.3.txt\n");
+  EXPECT_EQ(test::ReadBytes(base + ".有效.2.txt"), "13800001234\r\n13800001234\r\n");
+  EXPECT_EQ(test::ReadBytes(base + ".无效.3.txt"), "1380000123\r\n23800001234\r\n13800001234 \r\n");
+  EXPECT_EQ(Run({"validate", a}).err, "validate needs --save F\n");
+}
+
+TEST_F(SegmentsCli, SegmentsWidenToTheLengthOrRefuseAndWriteNothing) {
+  EXPECT_EQ(Run({"segments", "1380000", " 13800001234 ", "--length", "9"}).out.substr(0, 22),
+            "138000000\r\n138000001\r\n");
+  Result r = Run({"segments", "1380000", "13800001234", "--length", "7"});
+  EXPECT_EQ(r.out, "1380000\r\n1380000\r\n");
+  std::string out = (dir / "out.txt").string();
+  EXPECT_EQ(Run({"segments", "1380000", "-o", out}).status, 0);
+  EXPECT_EQ(test::ReadBytes(out).size(), 10000u * 13);
+
+  Result refused = Run({"segments", "1380000", "1", "-o", out});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, "号段1到长度11需要补10位数字,超过了9位,没有生成号码。\n");
+  EXPECT_EQ(test::ReadBytes(out).size(), 10000u * 13);  // kept as it was
+  Result notANumber = Run({"segments", "13a", "1380000"});
+  EXPECT_EQ(notANumber.status, 1);
+  EXPECT_EQ(notANumber.out, "");
+  EXPECT_EQ(Run({"segments", "1380000", "--length", "x"}).err, "'x' is not a valid integer value\n");
+}
+
+TEST_F(SegmentsCli, ExportWritesIntoTheDatedFolderAndPrintsTheFiles) {
+  auto in = File("in.txt", "13800001111\r\n13800001111\r\n13100002222\r\n17000001234\r\n");
+  Result r = Run({"export", "--by", "region", in});
+  ASSERT_EQ(r.status, 0) << r.err;
+  fs::path dated = fs::path(r.out.substr(0, r.out.find('\n'))).parent_path();
+  EXPECT_EQ(dated.parent_path(), home() / "我的数据" / "其它数据");
+  auto path = [&](const char* name) { return (dated / name).string() + "\n"; };
+  EXPECT_EQ(r.out, path("浙江.杭州.1.txt") + path("未知地区.1.txt") + path("北京.北京.2.txt"));
+  EXPECT_EQ(test::ReadBytes(dated / "北京.北京.2.txt"), "13800001111\r\n13800001111\r\n");
+
+  EXPECT_EQ(Run({"export", "--by", "carrier", in}).out, path("移动.2.txt") + path("联通.1.txt") + path("其它.1.txt"));
+  EXPECT_EQ(Run({"export", "--by", "region-carrier", in}).out,
+            path("浙江.杭州.其它.1.txt") + path("未知地区.联通.1.txt") + path("北京.北京.移动.2.txt"));
+  EXPECT_EQ(Run({"export", in, "--by", "region-carrier-segment"}).out,
+            path("浙江.杭州/其它-1.txt") + path("未知地区/联通/1310000-1.txt") + path("未知地区/联通/汇总.txt") +
+                path("北京.北京/移动/1380000-1.txt") + path("北京.北京/移动/汇总.txt"));
+  EXPECT_EQ(test::ReadBytes(dated / "北京.北京" / "移动" / "1380000-1.txt"), "13800001111\r\n");
+
+  // A file that cannot be written stops the export; the ones before stay.
+  fs::remove(dated / "北京.北京.2.txt");
+  fs::create_directory(dated / "北京.北京.2.txt");
+  fs::remove(dated / "浙江.杭州.1.txt");
+  Result failed = Run({"export", "--by", "region", in});
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_EQ(failed.out, "");
+  EXPECT_EQ(failed.err, "Cannot create file \"" + (dated / "北京.北京.2.txt").string() + "\". Is a directory\n");
+  EXPECT_TRUE(fs::exists(dated / "浙江.杭州.1.txt"));
+
+  EXPECT_EQ(Run({"export", "--by", "city", in}).err,
+            "--by takes region, carrier, region-carrier or region-carrier-segment, not 'city'\n");
+  EXPECT_EQ(Run({"export", in}).err, "export needs --by KIND\n");
+}
+
+}  // namespace
+}  // namespace telqor

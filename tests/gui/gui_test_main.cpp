@@ -7,6 +7,8 @@ int RunSettingsDialogTests(int argc, char** argv);
 int RunDropTests(int argc, char** argv);
 int RunNumberListModelTests(int argc, char** argv);
 int RunWorkspaceTests(int argc, char** argv);
+int RunSegmentDialogTests(int argc, char** argv);
+int RunSegmentActionTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
   telqor::TelqorApplication app(argc, argv);
@@ -17,5 +19,7 @@ int main(int argc, char** argv) {
   failed += RunDropTests(argc, argv);
   failed += RunNumberListModelTests(argc, argv);
   failed += RunWorkspaceTests(argc, argv);
+  failed += RunSegmentDialogTests(argc, argv);
+  failed += RunSegmentActionTests(argc, argv);
   return failed == 0 ? 0 : 1;
 }

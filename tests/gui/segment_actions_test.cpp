@@ -1,1 +1,196 @@
-// Tests to come.
+// The segment subsystem's controls on the tab "号码生成㈡" and the workspace's "保存" menu,
+// driven through the real main window: moves by number type and by combination feature with
+// their dialogs, generation from typed and chosen segments, and the exports by region.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "core/gbk.h"
+#include "gui/qt_ui.h"
+#include "tests/gui/gui_test_support.h"
+
+using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
+using telqor::test::Click;
+using telqor::test::Control;
+using telqor::test::Dialog;
+using telqor::test::Rows;
+using telqor::test::TempHome;
+using telqor::test::Trigger;
+
+namespace {
+
+// A program folder holding the test segment database.
+void CopyDatabase(const TempHome& home) {
+  fs::path data = fs::path(TELQOR_TEST_DATA) / "segments";
+  fs::create_directories(home / telqor::test::U8Path("基础数据"));
+  fs::create_directories(home / telqor::test::U8Path("我的数据"));
+  for (const char* name : {"地区.txt", "手机号段.txt"})
+    fs::copy_file(data / telqor::test::U8Path(name), home / telqor::test::U8Path("基础数据") / telqor::test::U8Path(name));
+}
+
+void Fill(telqor::NumberList& list, std::vector<std::string> items) {
+  for (const std::string& item : items) list.Items().Add(item);
+  list.RefreshView();
+}
+
+// The next modal dialog is answered by script: the dialog shows modally (so its own buttons
+// may run while the action waits), the script runs on it, then it closes, accepted or not.
+void WillAnswer(std::function<void(QDialog*)> script, bool accepted = true) {
+  telqor::Hooks().execDialog = [script, accepted](QDialog* dialog) {
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    script(dialog);
+    dialog->hide();
+    return accepted ? int(QDialog::Accepted) : int(QDialog::Rejected);
+  };
+}
+
+template <typename T>
+T* In(QDialog* dialog, const QString& name) {
+  T* control = dialog->findChild<T*>(name);
+  if (!control) qFatal("no control %s", qPrintable(name));
+  return control;
+}
+
+}  // namespace
+
+class SegmentActionTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() { telqor::test::ResetHooks(); }
+
+  void MoveByTypeCopiesTheChosenCarriersOrRange() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    Fill(w->Lists().source, {"13912345678", "13012345678", "18912345678", "13800000050", "x"});
+    WillAnswer([](QDialog* d) {
+      In<QCheckBox>(d, u"CBUnicom"_s)->setChecked(false);
+      In<QCheckBox>(d, u"CBTelecom"_s)->setChecked(false);
+    });
+    Click(w, u"SpeedButton15"_s);
+    QCOMPARE(Rows(w, u"lv2"_s), (QStringList{u"13912345678"_s, u"13800000050"_s}));
+    QCOMPARE(w->StatusText(), u" 根据号码类型移动号码完成。【原始号码】->【目标号码】"_s);
+
+    // The dialog keeps its choices; a range alone needs the carriers unchecked.
+    WillAnswer([](QDialog* d) {
+      In<QCheckBox>(d, u"CBMobile"_s)->setChecked(false);
+      In<QCheckBox>(d, u"CBSelHD"_s)->setChecked(true);
+      In<QLineEdit>(d, u"EditStart"_s)->setText(u"13800000000"_s);
+      In<QLineEdit>(d, u"EditEnd"_s)->setText(u"13800000099"_s);
+    });
+    Click(w, u"SpeedButton16"_s);
+    QCOMPARE(Rows(w, u"lv1"_s).last(), u"13800000050"_s);
+    QCOMPARE(Rows(w, u"lv1"_s).size(), 6);
+
+    // A bound that is no number stops before anything is copied.
+    WillAnswer([](QDialog* d) { In<QLineEdit>(d, u"EditEnd"_s)->setText(u"99x"_s); });
+    Click(w, u"SpeedButton15"_s);
+    QCOMPARE(w->StatusText(), u" '99x' is not a valid integer value"_s);
+    QCOMPARE(Rows(w, u"lv2"_s).size(), 2);
+  }
+
+  void MoveByFeatureTakesTheRowsOfThePatternFile() {
+    TempHome home;
+    telqor::test::WriteBytes(home / telqor::test::U8Path("基础数据/Regex/p.txt"), "end=8888$\r\nstart=^138\r\n");
+    auto w = home.OpenWindow();
+    Fill(w->Lists().source, {"13812345678", "13000008888", "18912345678"});
+    Fill(w->Lists().target, {"old"});
+    auto choose = [](QDialog* d) {
+      auto* files = In<QComboBox>(d, u"CBRegexFiles"_s);
+      files->setCurrentIndex(0);
+      emit files->activated(0);
+    };
+    WillAnswer([&](QDialog* d) {
+      choose(d);
+      auto* lv = In<QTreeWidget>(d, u"lv"_s);
+      if (lv->topLevelItemCount() != 2) qFatal("the pattern file shows no rows");
+      QCOMPARE(lv->topLevelItem(0)->text(0), u"end"_s);
+      lv->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    });
+    Click(w, u"SpeedButton13"_s);
+    QCOMPARE(Rows(w, u"lv2"_s), QStringList{u"13812345678"_s});
+    QCOMPARE(w->StatusText(), u" 根据组合特征移动号码完成。【原始号码】->【目标号码】"_s);
+
+    // From the target list every row counts, checked or not.
+    WillAnswer([](QDialog*) {});
+    Click(w, u"SpeedButton14"_s);
+    QCOMPARE(Rows(w, u"lv1"_s), QStringList{u"13812345678"_s});
+
+    // Editing a row writes the file; a pattern that does not compile changes no list.
+    WillAnswer([&](QDialog* d) {
+      In<QLineEdit>(d, u"EditName"_s)->setText(u" start "_s);
+      In<QLineEdit>(d, u"EditValue"_s)->setText(u"(bad"_s);
+      In<QPushButton>(d, u"BitBtn3"_s)->click();
+    });
+    Click(w, u"SpeedButton13"_s);
+    QCOMPARE(telqor::test::ReadBytes(home / telqor::test::U8Path("基础数据/Regex/p.txt")),
+             std::string("end=8888$\r\nstart=(bad\r\n"));
+    QVERIFY(w->StatusText().contains(u"missing closing parenthesis"_s));
+    QCOMPARE(Rows(w, u"lv2"_s), QStringList{u"13812345678"_s});
+  }
+
+  void TypedSegmentsFillTheSourceListAndTheCheckReportsUnknownOnes() {
+    TempHome home;
+    CopyDatabase(home);
+    auto w = home.OpenWindow();
+    WillAnswer([](QDialog* d) {
+      In<QPlainTextEdit>(d, u"Memohd"_s)->setPlainText(u"1380000\n 13812345678\n999999"_s);
+      In<QToolButton>(d, u"SpeedButton1"_s)->click();
+      In<QLineEdit>(d, u"EditHMLEN"_s)->setText(u"8"_s);
+    });
+    Click(w, u"ToolButton1"_s);
+    QCOMPARE(telqor::test::Scripted().messages, (std::vector<QString>{u"无效：\r\n 13812345678\r\n999999\r\n"_s}));
+    QCOMPARE(w->Lists().source.Items().Count(), 10 + 1 + 100);
+    QCOMPARE(Rows(w, u"lv1"_s).first(), u"13800000"_s);
+    QCOMPARE(w->StatusText(), u" 号段生成完成！"_s);
+
+    // Too many digits to fill: refused before anything is made.
+    WillAnswer([](QDialog* d) {
+      In<QPlainTextEdit>(d, u"Memohd"_s)->setPlainText(u"1380000\n1"_s);
+      In<QLineEdit>(d, u"EditHMLEN"_s)->setText(u"11"_s);
+    });
+    Click(w, u"ToolButton1"_s);
+    QVERIFY(w->StatusText().contains(u"超过了9位"_s));
+    QCOMPARE(w->Lists().source.Items().Count(), 111);
+    // Cancel makes nothing.
+    WillAnswer([](QDialog*) {}, false);
+    Click(w, u"ToolButton1"_s);
+    QCOMPARE(w->Lists().source.Items().Count(), 111);
+  }
+
+  void ExportsWriteIntoTheDatedFolder() {
+    TempHome home;
+    CopyDatabase(home);
+    auto w = home.OpenWindow();
+    fs::path dated = w->Folders().datedOutput;
+    // An empty workspace list: the "保存" items do nothing at all.
+    w->ShowStatus(u"before"_s);
+    Trigger(w, u"N50"_s);
+    QCOMPARE(w->StatusText(), u" before"_s);
+    // "全部导出号码" on the empty target list runs and writes nothing.
+    Control<QRadioButton>(w, u"RBDest"_s)->setChecked(true);
+    Trigger(w, u"N48"_s);
+    QCOMPARE(w->StatusText(), u" 保存文件完成"_s);
+    QVERIFY(fs::is_empty(dated));
+
+    Fill(w->Lists().workspace, {"13800001111", "13800001111", "13000002222"});
+    Trigger(w, u"N50"_s);
+    QCOMPARE(telqor::test::ReadBytes(dated / telqor::test::U8Path("北京.北京.2.txt")),
+             std::string("13800001111\r\n13800001111\r\n"));
+    QVERIFY(fs::exists(dated / telqor::test::U8Path("广东.广州.1.txt")));
+  }
+};
+
+int RunSegmentActionTests(int argc, char** argv) {
+  SegmentActionTest suite;
+  return QTest::qExec(&suite, argc, argv);
+}
+
+#include "segment_actions_test.moc"

@@ -1,1 +1,268 @@
-// Tests to come.
+// The segment dialogs of the main window driven through their controls: the segment library
+// (tree, carrier filter, used marks, import), the region quick lookup and the validity check,
+// with their status panels, captions, clipboard and the files they write.
+#include <QAction>
+#include <QApplication>
+#include <QBrush>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "core/gbk.h"
+#include "gui/qt_ui.h"
+#include "segments/frm_hd_manager.h"
+#include "tests/gui/gui_test_support.h"
+
+using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
+using telqor::test::Control;
+using telqor::test::ReadBytes;
+using telqor::test::Rows;
+using telqor::test::TempHome;
+using telqor::test::U8Path;
+using telqor::test::WriteBytes;
+
+namespace {
+
+// 北京 with 1380000; 广东 with 广州 (1340000 mobile, 1300000 unicom, 1330000 telecom and used)
+// and 深圳 (1350000).
+std::unique_ptr<telqor::test::RecordingWindow> OpenWithDatabase(const TempHome& home) {
+  const fs::path base = home / U8Path("基础数据");
+  WriteBytes(base / U8Path("地区.txt"), telqor::Utf8ToGbk("北京|北京\r\n广东*广州,深圳\r\n"));
+  WriteBytes(base / U8Path("手机号段.txt"),
+             telqor::Utf8ToGbk("1380000|北京|北京\r\n1340000|广东|广州\r\n1300000|广东|广州\r\n"
+                               "1330000|广东|广州\r\n1350000|广东|深圳\r\n"));
+  WriteBytes(home / U8Path("我的数据") / "hdsel.txt", "1330000\r\n");
+  return home.OpenWindow();
+}
+
+fs::path UsedFile(const TempHome& home) { return home / U8Path("我的数据") / "hdsel.txt"; }
+
+// A province node, or the node of one of its cities.
+QTreeWidgetItem* Node(QDialog* d, const QString& province, const QString& city = {}) {
+  QTreeWidgetItem* node = Control<QTreeWidget>(d, u"tvzone"_s)->findItems(province, Qt::MatchExactly).value(0);
+  for (int i = 0; !city.isEmpty() && i < node->childCount(); ++i)
+    if (node->child(i)->text(0) == city) return node->child(i);
+  return node;
+}
+
+void ClickNode(QDialog* d, QTreeWidgetItem* node) {
+  auto* tree = Control<QTreeWidget>(d, u"tvzone"_s);
+  tree->setCurrentItem(node);
+  emit tree->itemClicked(node, 0);
+}
+
+QString Panel(QDialog* d, int panel) { return Control<QLabel>(d, u"StatusPanel%1"_s.arg(panel))->text(); }
+
+void SelectRows(QTableView* view, std::initializer_list<int> rows) {
+  view->selectionModel()->clearSelection();
+  for (int r : rows)
+    view->selectionModel()->select(view->model()->index(r, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void Lookup(QDialog* d, const QString& typed) {
+  Control<QComboBox>(d, u"CBHm"_s)->setEditText(typed);
+  Control<QAbstractButton>(d, u"SpeedButton1"_s)->click();
+}
+
+void ClickIn(QDialog* d, const QString& button) { Control<QAbstractButton>(d, button)->click(); }
+
+}  // namespace
+
+class SegmentDialogsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() { telqor::test::ResetHooks(); }
+
+  void LibraryShowsCityFilteredByCarrier() {
+    TempHome home;
+    auto w = OpenWithDatabase(home);
+    QDialog* d = telqor::test::Dialog(w, u"frmhdmanager"_s);
+    auto* lv = Control<QTableView>(d, u"lv"_s);
+    QCOMPARE(Panel(d, 1), u"号段总数:5"_s);
+    // A province is no city: nothing changes.
+    ClickNode(d, Node(d, u"广东"_s));
+    QCOMPARE(Panel(d, 2), QString());
+    QCOMPARE(lv->model()->rowCount(), 0);
+    ClickNode(d, Node(d, u"广东"_s, u"广州"_s));
+    QCOMPARE(Panel(d, 2), u"广东->广州"_s);
+    QCOMPARE(Panel(d, 3), u"总号段数:3"_s);
+    QCOMPARE(Panel(d, 4), u"已经使用过:1"_s);
+    QCOMPARE(Rows(lv), (QStringList{u"1300000"_s, u"1330000"_s, u"1340000"_s}));
+    // The used segment is blue and struck out.
+    QCOMPARE(lv->model()->index(1, 0).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::blue));
+    QVERIFY(lv->model()->index(1, 0).data(Qt::FontRole).value<QFont>().strikeOut());
+    QVERIFY(!lv->model()->index(0, 0).data(Qt::ForegroundRole).isValid());
+    // Only unicom.
+    Control<QCheckBox>(d, u"CBMobile"_s)->click();
+    Control<QCheckBox>(d, u"CBTelecom"_s)->click();
+    QCOMPARE(Rows(lv), QStringList{u"1300000"_s});
+    QCOMPARE(Panel(d, 4), u"当前可供选择的号码:1"_s);
+    // A double click chooses as well, with the boxes as they stand.
+    auto* tree = Control<QTreeWidget>(d, u"tvzone"_s);
+    tree->setCurrentItem(Node(d, u"北京"_s, u"北京"_s));
+    emit tree->itemDoubleClicked(tree->currentItem(), 0);
+    QCOMPARE(Panel(d, 2), u"北京->北京"_s);
+    QCOMPARE(lv->model()->rowCount(), 0);
+    Control<QCheckBox>(d, u"CBMobile"_s)->click();
+    QCOMPARE(Rows(lv), QStringList{u"1380000"_s});
+  }
+
+  void ImportLeavesUsedOutAndRemembers() {
+    TempHome home;
+    auto w = OpenWithDatabase(home);
+    QDialog* d = telqor::test::Dialog(w, u"frmhdmanager"_s);
+    auto* manager = static_cast<telqor::Tfrmhdmanager*>(d);
+    auto* lv = Control<QTableView>(d, u"lv"_s);
+    ClickNode(d, Node(d, u"广东"_s, u"广州"_s));
+    SelectRows(lv, {1, 0});
+    ClickIn(d, u"BitBtn1"_s);
+    QCOMPARE(d->result(), int(QDialog::Accepted));
+    QCOMPARE(manager->ImportList(), std::vector<std::string>{"1300000"});
+    QCOMPARE(ReadBytes(UsedFile(home)), std::string("1300000\r\n1330000\r\n"));
+    // Used ones are taken again once not excluded, in segment order.
+    Control<QCheckBox>(d, u"CBUsedHd"_s)->click();
+    SelectRows(lv, {2, 1, 0});
+    ClickIn(d, u"BitBtn1"_s);
+    QCOMPARE(manager->ImportList(), (std::vector<std::string>{"1300000", "1330000", "1340000"}));
+    QCOMPARE(ReadBytes(UsedFile(home)), std::string("1300000\r\n1330000\r\n1340000\r\n"));
+    // Not remembering writes nothing; cancelling keeps the last import list.
+    Control<QCheckBox>(d, u"CBRemhd"_s)->click();
+    fs::remove(UsedFile(home));
+    SelectRows(lv, {0});
+    ClickIn(d, u"BitBtn1"_s);
+    QCOMPARE(manager->ImportList(), std::vector<std::string>{"1300000"});
+    QVERIFY(!fs::exists(UsedFile(home)));
+    SelectRows(lv, {1, 2});
+    ClickIn(d, u"BitBtn2"_s);
+    QCOMPARE(d->result(), int(QDialog::Rejected));
+    QCOMPARE(manager->ImportList(), std::vector<std::string>{"1300000"});
+  }
+
+  void MenuMarksAreWrittenAtOnce() {
+    TempHome home;
+    auto w = OpenWithDatabase(home);
+    QDialog* d = telqor::test::Dialog(w, u"frmhdmanager"_s);
+    auto* lv = Control<QTableView>(d, u"lv"_s);
+    auto trigger = [d](const QString& item) { Control<QAction>(d, item)->trigger(); };
+    ClickNode(d, Node(d, u"广东"_s, u"广州"_s));
+    trigger(u"N1"_s);
+    QCOMPARE(lv->selectionModel()->selectedRows().size(), 3);
+    trigger(u"N2"_s);
+    QVERIFY(!lv->selectionModel()->hasSelection());
+    SelectRows(lv, {2});
+    trigger(u"N4"_s);
+    QCOMPARE(ReadBytes(UsedFile(home)), std::string("1330000\r\n1340000\r\n"));
+    QVERIFY(lv->model()->index(2, 0).data(Qt::FontRole).value<QFont>().strikeOut());
+    SelectRows(lv, {1});
+    trigger(u"N5"_s);
+    QCOMPARE(ReadBytes(UsedFile(home)), std::string("1340000\r\n"));
+    // Unmarking a segment that is not used still rewrites the file.
+    fs::remove(UsedFile(home));
+    SelectRows(lv, {0});
+    trigger(u"N5"_s);
+    QCOMPARE(ReadBytes(UsedFile(home)), std::string("1340000\r\n"));
+    // A file that cannot be written: the error in the status line, the mark kept.
+    fs::remove(UsedFile(home));
+    fs::create_directory(UsedFile(home));
+    trigger(u"N4"_s);
+    QVERIFY2(w->StatusText().contains(u"hdsel.txt"_s), qPrintable(w->StatusText()));
+    QVERIFY(lv->model()->index(0, 0).data(Qt::FontRole).value<QFont>().strikeOut());
+  }
+
+  // In the modal dialog the tree takes clicks while a city is being shown; such a click only
+  // asks the user to wait.
+  void ClickWhileChoosingAsksToWait() {
+    TempHome home;
+    auto w = OpenWithDatabase(home);
+    QDialog* d = telqor::test::Dialog(w, u"frmhdmanager"_s);
+    auto* tree = Control<QTreeWidget>(d, u"tvzone"_s);
+    d->setWindowModality(Qt::ApplicationModal);
+    d->show();
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    tree->expandAll();
+    QCoreApplication::processEvents();
+    const QPointF at = QPointF(tree->visualItemRect(Node(d, u"广东"_s, u"深圳"_s)).center());
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+      QCoreApplication::postEvent(
+          tree->viewport(), new QMouseEvent(type, at, tree->viewport()->mapToGlobal(at), Qt::LeftButton,
+                                            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {}));
+    ClickNode(d, Node(d, u"广东"_s, u"广州"_s));
+    QCOMPARE(Panel(d, 2), u"广东->广州"_s);
+    QCOMPARE(Panel(d, 4), u"请稍候再选择..."_s);
+    QCOMPARE(Control<QTableView>(d, u"lv"_s)->model()->rowCount(), 3);
+    ClickNode(d, Node(d, u"广东"_s, u"深圳"_s));
+    QCOMPARE(Panel(d, 2), u"广东->深圳"_s);
+    d->hide();
+  }
+
+  void LookupLogsOneLinePerNumber() {
+    TempHome home;
+    auto w = OpenWithDatabase(home);
+    QDialog* d = telqor::test::Dialog(w, u"frmhdSearch"_s);
+    Lookup(d, u"13800001234"_s);
+    Lookup(d, u" 1380000"_s);
+    Lookup(d, u"138000"_s);
+    Lookup(d, u"99900001234"_s);
+    QCOMPARE(Control<QPlainTextEdit>(d, u"Memolog"_s)->toPlainText(),
+             u"13800001234:北京.北京\n 1380000:北京.北京\n99900001234:没有找到"_s);
+  }
+
+  void ValiditySplitsSavesAndCopies() {
+    TempHome home;
+    auto w = OpenWithDatabase(home);
+    QDialog* d = telqor::test::Dialog(w, u"frmhmInvail"_s);
+    auto title = [d](const QString& group) { return Control<QGroupBox>(d, group)->title(); };
+    WriteBytes(home / "a.txt", "13800001234\r\n1380000123\r\n13800001234\r\n23800001234\r\n13800001234 \r\n");
+    WriteBytes(home / "b.txt", "13500001234\r\n");
+    std::vector<fs::path> chosen{home / "a.txt"};
+    telqor::Hooks().openFiles = [&] { return chosen; };
+    ClickIn(d, u"SpeedButton2"_s);
+    QCOMPARE(title(u"GB0"_s), u"原始号码:5"_s);
+    for (int pass = 0; pass < 2; ++pass) {
+      ClickIn(d, u"SpeedButton1"_s);
+      QCOMPARE(Rows(Control<QTableView>(d, u"lv1"_s)), (QStringList{u"13800001234"_s, u"13800001234"_s}));
+      QCOMPARE(Rows(Control<QTableView>(d, u"lv2"_s)),
+               (QStringList{u"1380000123"_s, u"23800001234"_s, u"13800001234 "_s}));
+      QCOMPARE(title(u"GB1"_s), u"有效号码:2"_s);
+      QCOMPARE(title(u"GB2"_s), u"无效号码:3"_s);
+    }
+    // The name chosen is the stem of both files, its extension kept.
+    telqor::Hooks().saveFile = [&] { return home / U8Path("结果.txt"); };
+    ClickIn(d, u"SpeedButton3"_s);
+    QCOMPARE(ReadBytes(home / U8Path("结果.txt.有效.2.txt")), std::string("13800001234\r\n13800001234\r\n"));
+    QCOMPARE(ReadBytes(home / U8Path("结果.txt.无效.3.txt")),
+             std::string("1380000123\r\n23800001234\r\n13800001234 \r\n"));
+    ClickIn(d, u"SpeedButton4"_s);
+    QCOMPARE(QApplication::clipboard()->text(), u"13800001234\r\n13800001234\r\n"_s);
+    QCOMPARE(telqor::test::Scripted().messages, std::vector<QString>{u"数据到剪贴板完成！"_s});
+    // A double click empties a list; copying an empty list says nothing.
+    QTest::mouseDClick(Control<QTableView>(d, u"lv2"_s)->viewport(), Qt::LeftButton);
+    QCOMPARE(title(u"GB2"_s), u"无效号码:0"_s);
+    ClickIn(d, u"SpeedButton6"_s);
+    QCOMPARE(QApplication::clipboard()->text(), QString());
+    QCOMPARE(telqor::test::Scripted().messages.size(), size_t{1});
+    // A missing file stops the load there; the files before it stay.
+    chosen = {home / "b.txt", home / "gone.txt", home / "a.txt"};
+    ClickIn(d, u"SpeedButton2"_s);
+    QVERIFY2(w->StatusText().startsWith(u" Cannot open file"_s), qPrintable(w->StatusText()));
+    QCOMPARE(title(u"GB0"_s), u"原始号码:6"_s);
+    QCOMPARE(Rows(Control<QTableView>(d, u"lv0"_s)).last(), u"13500001234"_s);
+  }
+};
+
+int RunSegmentDialogTests(int argc, char** argv) {
+  SegmentDialogsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "segment_dialogs_test.moc"

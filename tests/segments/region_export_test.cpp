@@ -1,1 +1,151 @@
-// Tests to come.
+#include "segments/region_export.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/errors.h"
+#include "core/gbk.h"
+#include "core/settings.h"
+#include "tests/support/recording_ui.h"
+#include "tests/support/test_env.h"
+#include "tests/support/test_files.h"
+
+namespace telqor {
+namespace {
+
+namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
+
+// The test database: 1380000..1380002 北京.北京, 1340000/1300000/1330000 广东.广州, 1360000 广东.東莞,
+// 1890000 上海.上海, 1860000 天津."天 津", 1700000 浙江.杭州; 1310000 is unknown.
+struct RegionExport : ::testing::Test {
+  SegmentDatabase db;
+  CarrierRule rule{FirstRunSettings()};
+  test::RecordingUi ui;
+  test::TempDir dir;
+  TSList list;
+
+  void SetUp() override {
+    fs::path data = fs::path(TELQOR_TEST_DATA) / "segments";
+    db.Load(data, data);
+  }
+  Strings Export(ExportKind kind, const Strings& numbers) {
+    test::Fill(list, numbers);
+    Strings names;
+    for (const fs::path& file : ExportNumbers(kind, list, db, rule, dir.path(), ui))
+      names.push_back(file.lexically_relative(dir.path()).string());
+    return names;
+  }
+  std::string Read(const std::string& name) { return test::ReadBytes(dir / name); }
+  // Every file under the folder, relative and sorted.
+  Strings Tree() {
+    Strings names;
+    for (const auto& e : fs::recursive_directory_iterator(dir.path()))
+      if (e.is_regular_file()) names.push_back(e.path().lexically_relative(dir.path()).string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
+
+TEST_F(RegionExport, ByRegionWritesTheGroupsFromTheLastNameToTheFirst) {
+  Strings written = Export(ExportKind::Region, {"13800001111", "13100002222", "17000001234", "13800001111",
+                                                "18900000001", "13600000001", "18600000001", "13800002222"});
+  // GBK order: 北京 < 广东 < 上海 < 天津 < 未知地区 < 浙江. 東 ends in the byte "|", 天 津 holds a blank.
+  EXPECT_EQ(written, (Strings{"浙江.杭州.1.txt", "未知地区.1.txt", "天津.天 津.1.txt", "上海.上海.1.txt",
+                              "广东.東莞.1.txt", "北京.北京.3.txt"}));
+  EXPECT_EQ(Read("北京.北京.3.txt"), "13800001111\r\n13800001111\r\n13800002222\r\n");
+  EXPECT_EQ(Read("未知地区.1.txt"), "13100002222\r\n");
+  EXPECT_EQ(ui.statuses, (Strings{"开始保存文件", "保存文件完成"}));
+}
+
+TEST_F(RegionExport, ByCarrierWritesOnlyCarriersWithNumbers) {
+  EXPECT_EQ(Export(ExportKind::Carrier, {"13800001111", "13800001111", "13000002222"}),
+            (Strings{"移动.2.txt", "联通.1.txt"}));
+  EXPECT_EQ(Read("移动.2.txt"), "13800001111\r\n13800001111\r\n");
+
+  list.Clear();
+  EXPECT_EQ(Export(ExportKind::Carrier, {"17000001234", "18900000001", "13100002222", "x", "13600000001"}),
+            (Strings{"移动.1.txt", "联通.1.txt", "电信.1.txt", "其它.2.txt"}));
+  EXPECT_EQ(Read("其它.2.txt"), "17000001234\r\nx\r\n");
+}
+
+TEST_F(RegionExport, ByRegionAndCarrierPrefixesTheRegion) {
+  Strings written = Export(ExportKind::RegionCarrier,
+                           {"13400000001", "13000000001", "13800000001", "13300000001", "13400000002", "17000000001"});
+  EXPECT_EQ(written, (Strings{"浙江.杭州.其它.1.txt", "广东.广州.移动.2.txt", "广东.广州.联通.1.txt",
+                              "广东.广州.电信.1.txt", "北京.北京.移动.1.txt"}));
+  EXPECT_EQ(Read("广东.广州.移动.2.txt"), "13400000001\r\n13400000002\r\n");
+}
+
+TEST_F(RegionExport, ByRegionCarrierAndSegmentSortsDedupesAndSummarises) {
+  Strings numbers = {"17000001234", "13100002222", "17000001234"};
+  // 北京 移动: seven of 1380000 (one twice), five of 1380002 before five of 1380001.
+  for (int i = 7; i-- > 0;) numbers.push_back("1380000000" + std::to_string(i));
+  numbers.push_back("13800000003");
+  for (int i = 0; i < 5; ++i) numbers.push_back("1380002000" + std::to_string(i));
+  for (int i = 0; i < 5; ++i) numbers.push_back("1380001000" + std::to_string(i));
+  Strings written = Export(ExportKind::RegionCarrierSegment, numbers);
+
+  EXPECT_EQ(written, (Strings{"浙江.杭州/其它-2.txt", "未知地区/联通/1310000-1.txt", "未知地区/联通/汇总.txt",
+                              "北京.北京/移动/1380000-7.txt", "北京.北京/移动/1380001-5.txt",
+                              "北京.北京/移动/1380002-5.txt", "北京.北京/移动/汇总.txt"}));
+  EXPECT_EQ(Tree().size(), written.size());  // no carrier folder without numbers, no temporary files
+  EXPECT_EQ(Read("浙江.杭州/其它-2.txt"), "17000001234\r\n17000001234\r\n");
+  EXPECT_EQ(Read("北京.北京/移动/1380000-7.txt"),
+            "13800000000\r\n13800000001\r\n13800000002\r\n13800000003\r\n13800000004\r\n13800000005\r\n"
+            "13800000006\r\n");
+  // By ascending count, equal counts by segment.
+  EXPECT_EQ(Read("北京.北京/移动/汇总.txt"), "1380001-00005\r\n1380002-00005\r\n1380000-00007\r\n");
+  EXPECT_EQ(Read("未知地区/联通/汇总.txt"), "1310000-00001\r\n");
+}
+
+TEST_F(RegionExport, SummaryCountsOfSixDigitsSortByValue) {
+  Strings numbers;
+  for (int i = 0; i < 100000; ++i) numbers.push_back("1380000" + std::to_string(100000 + i).substr(1));
+  for (int i = 0; i < 20000; ++i) numbers.push_back("1380001" + std::to_string(100000 + i).substr(1));
+  Strings written = Export(ExportKind::RegionCarrierSegment, numbers);
+  EXPECT_EQ(written.front(), "北京.北京/移动/1380000-100000.txt");
+  EXPECT_EQ(Read("北京.北京/移动/汇总.txt"), "1380001-20000\r\n1380000-100000\r\n");
+}
+
+TEST_F(RegionExport, NamesEqualButForLetterCaseShareAGroupButGbkCharactersNeverFold) {
+  // "\x81\x41" and "\x81\x61" are two characters whose second bytes read as "A" and "a".
+  db.LoadText("", "1380000|ab|c\n1390000|AB|C\n1350000|\x81\x41|x\n1360000|\x81\x61|x\n");
+  Strings written = Export(ExportKind::Region, {"13900000000", "13800000000", "13500000000", "13600000000"});
+  EXPECT_EQ(written, (Strings{GbkToUtf8("\x81\x61.x.1.txt"), GbkToUtf8("\x81\x41.x.1.txt"), "AB.C.2.txt"}));
+  EXPECT_EQ(Read("AB.C.2.txt"), "13900000000\r\n13800000000\r\n");
+}
+
+TEST_F(RegionExport, EmptyListWritesNothingButSaysSo) {
+  for (ExportKind kind :
+       {ExportKind::Region, ExportKind::Carrier, ExportKind::RegionCarrier, ExportKind::RegionCarrierSegment})
+    EXPECT_TRUE(Export(kind, {}).empty());
+  EXPECT_TRUE(Tree().empty());
+  EXPECT_EQ(ui.statuses.size(), 8u);
+  EXPECT_EQ(ui.LastStatus(), "保存文件完成");
+}
+
+TEST_F(RegionExport, AFailedWriteStopsTheExportAndKeepsTheFilesBefore) {
+  test::TestEnv env;
+  env.failWritesAfter = 10;
+  test::Fill(list, {"13800001111", "x", "13800001111"});
+  try {
+    ExportNumbers(ExportKind::Region, list, db, rule, dir.path(), ui);
+    FAIL() << "no error";
+  } catch (const EFileError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "Cannot write file \"" + (dir / "北京.北京.2.txt").string() + "\". No space left on device");
+  }
+  EXPECT_EQ(Tree(), Strings{"未知地区.1.txt"});  // written first, and short enough
+  EXPECT_EQ(ui.statuses, Strings{"开始保存文件"});
+
+  // A region folder that cannot be made.
+  env.failWritesAfter = -1;
+  test::WriteBytes(dir / "北京.北京", "");
+  EXPECT_THROW(ExportNumbers(ExportKind::RegionCarrierSegment, list, db, rule, dir.path(), ui), EFileError);
+  EXPECT_TRUE(fs::exists(dir / "未知地区" / "其它-1.txt"));
+}
+
+}  // namespace
+}  // namespace telqor

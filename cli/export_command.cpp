@@ -1,0 +1,54 @@
+// export: a list written into many files, split by region, carrier or both, into the dated
+// output folder.
+#include <iostream>
+
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "cli/segment_data.h"
+#include "segments/region_export.h"
+
+namespace telqor::cli {
+namespace {
+
+ExportKind KindOf(const std::string& by) {
+  if (by == "region") return ExportKind::Region;
+  if (by == "carrier") return ExportKind::Carrier;
+  if (by == "region-carrier") return ExportKind::RegionCarrier;
+  if (by == "region-carrier-segment") return ExportKind::RegionCarrierSegment;
+  throw UsageError("--by takes region, carrier, region-carrier or region-carrier-segment, not '" + by + "'");
+}
+
+int Run(const ParsedArgs& args, GlobalOptions& global) {
+  ExportKind kind = KindOf(*args.Value("--by"));
+  SegmentDatabase db;
+  LoadDatabase(global, db);
+  ProgramState& s = Started(global);
+  NumberList list(ListRole::Workspace);
+  ConsoleUi ui(global.yes);
+  LoadFiles(list, args.Positional(), ui);
+  std::filesystem::path folder = BuildDatedOutputFolder(s.folders.otherData);
+  for (const auto& file : ExportNumbers(kind, list.Items(), db, CarrierRule(s.settings), folder, ui))
+    std::cout << file.string() << "\n";
+  return 0;
+}
+
+}  // namespace
+
+Verb ExportVerb() {
+  return {{"export",
+           "Loads the files into one list and writes it into the dated output folder, split:\n"
+           "  region:                 <region>.<count>.txt per region (province.city, else 未知地区)\n"
+           "  carrier:                移动|联通|电信|其它.<count>.txt\n"
+           "  region-carrier:         <region>.<carrier>.<count>.txt\n"
+           "  region-carrier-segment: <region>/<carrier>/<segment>-<count>.txt, each number once and\n"
+           "                          sorted, with 汇总.txt per carrier folder, and <region>/其它-<count>.txt\n"
+           "Numbers keep their order and repeats unless said otherwise. Prints the path of every file\n"
+           "written.\n",
+           {{"--by", nullptr, OptionKind::Value, "KIND", "region, carrier, region-carrier or region-carrier-segment",
+             true}},
+           kInputFiles},
+          "write lines into files by region, carrier and segment",
+          Run};
+}
+
+}  // namespace telqor::cli
