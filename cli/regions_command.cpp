@@ -14,7 +14,7 @@ int Run(const ParsedArgs&, GlobalOptions& global) {
   for (const Province& province : db.Provinces()) {
     std::cout << GbkToUtf8(province.name) << "\n";
     for (const City& city : province.cities)
-      std::cout << "  " << GbkToUtf8(city.name) << " " << city.segments.size() << "\n";
+      std::cout << "  " << GbkToUtf8(city.name) << " " << db.SegmentsOf(city).size() << "\n";
   }
   return 0;
 }

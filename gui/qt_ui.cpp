@@ -47,7 +47,8 @@ std::filesystem::path ChooseFileToSave(QWidget* parent, const std::filesystem::p
   QString qtFilter = parts.size() >= 2 ? parts[0] + u" ("_s + parts[1].replace(u';', u' ') + u")"_s : filter;
   QFileDialog dialog(parent, QString(), FolderDisplayText(folder), qtFilter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  // The name chosen is often a base for names derived from it, not the file written.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return PathOf(dialog.selectedFiles().front());
 }

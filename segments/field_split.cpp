@@ -1,5 +1,8 @@
 #include "segments/field_split.h"
 
+#include <array>
+#include <cstdint>
+
 namespace telqor {
 
 namespace {
@@ -53,6 +56,58 @@ std::vector<std::string> SplitFields(std::string_view line) {
     }
   }
   return fields;
+}
+
+namespace {
+
+// What a byte is to the splitter: part of a field, a blank or control character, "|", or the
+// lead byte of a two-byte character.
+enum ByteClass : uint8_t { kPlain, kBlank, kBar, kLead };
+
+constexpr std::array<uint8_t, 256> kByteClasses = [] {
+  std::array<uint8_t, 256> classes{};
+  for (int c = 1; c <= 32; ++c) classes[c] = kBlank;
+  classes['|'] = kBar;
+  for (int c = 0x81; c <= 0xFE; ++c) classes[c] = kLead;
+  return classes;
+}();
+
+}  // namespace
+
+int SplitFirstFields(std::string_view line, std::string_view* out, int max) {
+  const auto* p = reinterpret_cast<const unsigned char*>(line.data());
+  const unsigned char* end = p + line.size();
+  auto cls = [](unsigned char c) { return kByteClasses[c]; };
+  auto skipBlanks = [&] {
+    while (p < end && cls(*p) == kBlank) ++p;
+  };
+  int count = 0;
+  skipBlanks();
+  while (p < end && count < max) {
+    if (*p == '"') return -1;
+    if (*p == 0) break;
+    const unsigned char* start = p;
+    for (;;) {
+      if (p == end) break;
+      uint8_t c = cls(*p);
+      if (c == kPlain) {
+        if (*p == 0) break;
+        ++p;
+      } else if (c == kLead) {
+        p += end - p >= 2 ? 2 : 1;
+      } else {
+        break;
+      }
+    }
+    out[count++] = std::string_view(reinterpret_cast<const char*>(start), static_cast<size_t>(p - start));
+    skipBlanks();
+    if (p < end && *p == '|') {
+      ++p;
+      if (p == end && count < max) out[count++] = std::string_view();
+      skipBlanks();
+    }
+  }
+  return count;
 }
 
 std::string RegionSeparatorsToBars(std::string_view line) {

@@ -182,8 +182,8 @@ void Tfrmhdmanager::tvzoneClick() {
   city_ = &province.cities.at(node->data(0, kCityRole).toUInt());
   FilterByCarrier();
   StatusPanels[1]->setText(node->parent()->text(0) + u"->"_s + node->text(0));
-  StatusPanels[2]->setText(u"总号段数:"_s + QString::number(city_->segments.size()));
-  auto used = std::count_if(city_->segments.begin(), city_->segments.end(),
+  StatusPanels[2]->setText(u"总号段数:"_s + QString::number(db_.SegmentsOf(*city_).size()));
+  auto used = std::count_if(db_.SegmentsOf(*city_).begin(), db_.SegmentsOf(*city_).end(),
                             [this](const std::string& segment) { return db_.IsUsed(segment); });
   StatusPanels[3]->setText(u"已经使用过:"_s + QString::number(used));
   KeepPainting();
@@ -202,7 +202,7 @@ void Tfrmhdmanager::FilterByCarrier() {
   const CarrierRule rule(context_.CurrentSettings());
   shown_.clear();
   if (city_) {
-    for (const std::string& segment : city_->segments) {
+    for (const std::string& segment : db_.SegmentsOf(*city_)) {
       if ((mobile && rule.Listed(Carrier::Mobile, segment)) || (unicom && rule.Listed(Carrier::Unicom, segment)) ||
           (telecom && rule.Listed(Carrier::Telecom, segment)))
         shown_.push_back(segment);

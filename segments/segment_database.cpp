@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <unordered_map>
 
 #include "core/bkdr_hash.h"
@@ -30,13 +31,153 @@ int64_t SevenDigitCode(std::string_view segment) {
   return code;
 }
 
-template <typename F>
-void ForEachFileLine(const fs::path& file, F&& onLine) {
-  FileContents text(file);
-  ForEachLine(text.view(), onLine);
+std::string CodeText(uint32_t code) {
+  std::string text(7, '0');
+  for (int i = 6; i >= 0; --i, code /= 10) text[static_cast<size_t>(i)] = static_cast<char>('0' + code % 10);
+  return text;
+}
+
+uint32_t RegionHash(std::string_view province, std::string_view city) {
+  uint32_t h = 0;
+  for (unsigned char c : province) h = h * 131u + c;
+  h = h * 131u + '.';
+  for (unsigned char c : city) h = h * 131u + c;
+  return h;
+}
+
+bool IsRegion(const std::string& region, std::string_view province, std::string_view city) {
+  return region.size() == province.size() + 1 + city.size() && region.compare(0, province.size(), province) == 0 &&
+         region[province.size()] == '.' && region.compare(province.size() + 1, city.size(), city) == 0;
 }
 
 }  // namespace
+
+// One load of the segment file. The file is read by the hundred thousand lines at start-up, so
+// a line costs one pass over its bytes: fields are views, a region is found by its hash (the
+// city index's key) and a seven-digit segment goes straight into the table.
+class SegmentDatabase::Loader {
+ public:
+  Loader(SegmentDatabase& db, SegmentLoadReport& report) : db_(db), report_(report) {
+    for (size_t p = 0; p < db.provinces_.size(); ++p)
+      for (City& city : db.provinces_[p].cities) cityIndex_.try_emplace(RegionHash(db.provinces_[p].name, city.name), &city);
+  }
+
+  void Line(std::string_view line) {
+    ++report_.segmentLines;
+    std::string_view f[3];
+    std::vector<std::string> quoted;
+    int count = SplitFirstFields(line, f, 3);
+    if (count < 0) {
+      quoted = SplitFields(line);
+      count = static_cast<int>(std::min<size_t>(quoted.size(), 3));
+      for (int i = 0; i < count; ++i) f[i] = quoted[static_cast<size_t>(i)];
+    }
+    if (count < 3) return;
+    uint32_t region = RegionOf(f[1], f[2], line);
+    int64_t code = SevenDigitCode(f[0]);
+    if (code < 0)
+      others_.push_back(Entry{std::string(f[0]), region});
+    else
+      pairs_.push_back(Pair{static_cast<uint32_t>(code), region});
+  }
+
+  // Puts the seven-digit segments into the table and sorts the others; of a segment listed
+  // more than once the first line holds.
+  void Finish() {
+    SortByCode();
+    if (!pairs_.empty()) {
+      db_.byCode_.reset(static_cast<uint32_t*>(std::calloc(kCodeCount, sizeof(uint32_t))));
+      if (!db_.byCode_) throw std::bad_alloc();
+    }
+    for (size_t i = 0; i < pairs_.size(); ++i) {
+      const Pair& pair = pairs_[i];
+      if (i > 0 && pairs_[i - 1].code == pair.code) {
+        uint32_t first = db_.byCode_[pair.code] - 1;
+        if (first != pair.region && !SameRepeat(i)) Repeated(CodeText(pair.code), first, pair.region);
+        continue;
+      }
+      db_.byCode_[pair.code] = pair.region + 1;
+      ++db_.segmentCount_;
+    }
+    std::stable_sort(others_.begin(), others_.end(), [](const Entry& a, const Entry& b) { return a.segment < b.segment; });
+    for (Entry& entry : others_) {
+      if (!db_.others_.empty() && db_.others_.back().segment == entry.segment) {
+        if (db_.others_.back().region != entry.region) Repeated(entry.segment, db_.others_.back().region, entry.region);
+        continue;
+      }
+      db_.others_.push_back(std::move(entry));
+    }
+    db_.segmentCount_ += static_cast<int>(db_.others_.size());
+    db_.regionCity_ = std::move(cities_);
+  }
+
+ private:
+  // The region id of province.city, added when new; a city the region file does not know is
+  // reported with its line and still answers lookups.
+  uint32_t RegionOf(std::string_view province, std::string_view city, std::string_view line) {
+    if (last_ != kNone && IsRegion(db_.regions_[last_], province, city)) return last_;
+    uint32_t hash = RegionHash(province, city);
+    auto [it, added] = byHash_.try_emplace(hash, static_cast<uint32_t>(db_.regions_.size()));
+    uint32_t id = it->second;
+    if (!added && !IsRegion(db_.regions_[id], province, city)) {
+      // Two regions with one hash: they share the city of the first, as the city index keys
+      // by hash, but keep their own names.
+      std::string text = std::string(province) + "." + std::string(city);
+      auto [other, isNew] = collided_.try_emplace(text, static_cast<uint32_t>(db_.regions_.size()));
+      id = other->second;
+      added = isNew;
+    }
+    if (added) {
+      db_.regions_.push_back(std::string(province) + "." + std::string(city));
+      auto c = cityIndex_.find(hash);
+      cities_.push_back(c == cityIndex_.end() ? nullptr : c->second);
+    }
+    if (!cities_[id]) report_.messages.push_back("未能正确加载" + GbkToUtf8Lossless(line));
+    last_ = id;
+    return id;
+  }
+
+  void Repeated(std::string_view segment, uint32_t first, uint32_t later) {
+    report_.messages.push_back("号段重复,按首次出现的地区查找:" + GbkToUtf8Lossless(segment) + " " +
+                               GbkToUtf8Lossless(db_.regions_[first]) + " (另有 " +
+                               GbkToUtf8Lossless(db_.regions_[later]) + ")");
+  }
+
+  // A stable radix sort of the pairs by code (24 bits: three passes of 8), so that the table
+  // is written in order and the first line of a segment comes first.
+  void SortByCode() {
+    std::vector<Pair> buffer(pairs_.size());
+    for (int shift = 0; shift < 24; shift += 8) {
+      size_t counts[257] = {};
+      for (const Pair& p : pairs_) ++counts[((p.code >> shift) & 0xFF) + 1];
+      for (int b = 0; b < 256; ++b) counts[b + 1] += counts[b];
+      for (const Pair& p : pairs_) buffer[counts[(p.code >> shift) & 0xFF]++] = p;
+      pairs_.swap(buffer);
+    }
+  }
+
+  // Whether the repeat at i names a region an earlier repeat of the segment already reported.
+  bool SameRepeat(size_t i) const {
+    for (size_t j = i - 1; j > 0 && pairs_[j - 1].code == pairs_[i].code; --j)
+      if (pairs_[j].region == pairs_[i].region) return true;
+    return false;
+  }
+
+  struct Pair {
+    uint32_t code;
+    uint32_t region;
+  };
+  static constexpr uint32_t kNone = UINT32_MAX;
+  SegmentDatabase& db_;
+  SegmentLoadReport& report_;
+  std::unordered_map<uint32_t, City*> cityIndex_;  // the first city of each key owns it
+  std::unordered_map<uint32_t, uint32_t> byHash_;   // region id by the hash of its text
+  std::unordered_map<std::string, uint32_t> collided_;
+  std::vector<City*> cities_;  // by region id; null for a city the region file lacks
+  uint32_t last_ = kNone;
+  std::vector<Pair> pairs_;  // the seven-digit segments in file order
+  std::vector<Entry> others_;
+};
 
 void SegmentDatabase::FreeTable::operator()(uint32_t* table) const { std::free(table); }
 
@@ -47,18 +188,21 @@ SegmentDatabase::~SegmentDatabase() = default;
 void SegmentDatabase::Clear() {
   provinces_.clear();
   regions_.clear();
-  sorted_.clear();
+  others_.clear();
+  regionCity_.clear();
+  citiesFilled_ = false;
   byCode_.reset();
+  segmentCount_ = 0;
 }
 
 SegmentLoadReport SegmentDatabase::Load(const fs::path& baseData, const fs::path& myData) {
   used_.Clear();
   if (fs::path used = myData / kUsedSegmentsFileName; fs::exists(used)) used_.LoadFromFile(used);
   fs::path regionFile = baseData / kRegionFileName, segmentFile = baseData / kSegmentFileName;
-  std::string regionText, segmentText;
-  if (fs::exists(regionFile)) regionText = ReadWholeFile(regionFile);
-  if (fs::exists(segmentFile)) segmentText = ReadWholeFile(segmentFile);
-  return LoadText(regionText, segmentText);
+  std::optional<FileContents> regions, segments;
+  if (fs::exists(regionFile)) regions.emplace(regionFile);
+  if (fs::exists(segmentFile)) segments.emplace(segmentFile);
+  return LoadText(regions ? regions->view() : std::string_view(), segments ? segments->view() : std::string_view());
 }
 
 SegmentLoadReport SegmentDatabase::LoadText(std::string_view regionText, std::string_view segmentText) {
@@ -71,89 +215,56 @@ SegmentLoadReport SegmentDatabase::LoadText(std::string_view regionText, std::st
     if (fields.empty()) return;
     Province province{std::move(fields[0]), {}};
     for (size_t i = 1; i < fields.size(); ++i)
-      if (!TrimBlanks(fields[i]).empty()) province.cities.push_back(City{std::move(fields[i]), {}});
+      if (!TrimBlanks(fields[i]).empty()) province.cities.emplace_back(std::move(fields[i]));
     provinces_.push_back(std::move(province));
   });
 
-  // The city index by the hash of province + "." + city; the first city of a key owns it.
-  std::unordered_map<uint32_t, City*> cityIndex;
-  for (Province& province : provinces_)
-    for (City& city : province.cities) cityIndex.try_emplace(BKDRHash(province.name + "." + city.name), &city);
-
-  // The segments, in file order first; sorted below with the first line of a segment kept.
-  std::vector<Entry> entries;
-  std::unordered_map<std::string, uint32_t> regionIds;
-  ForEachLine(segmentText, [&](std::string_view line) {
-    ++report.segmentLines;
-    std::vector<std::string> fields = SplitFields(line);
-    if (fields.size() < 3) return;
-    std::string region = fields[1] + "." + fields[2];
-    if (auto city = cityIndex.find(BKDRHash(region)); city != cityIndex.end())
-      city->second->segments.push_back(fields[0]);
-    else
-      report.messages.push_back("未能正确加载" + GbkToUtf8Lossless(line));
-    auto [id, added] = regionIds.try_emplace(region, static_cast<uint32_t>(regions_.size()));
-    if (added) regions_.push_back(std::move(region));
-    entries.push_back(Entry{std::move(fields[0]), id->second});
-  });
-
-  std::stable_sort(entries.begin(), entries.end(),
-                   [](const Entry& a, const Entry& b) { return a.segment < b.segment; });
-  sorted_.reserve(entries.size());
-  for (Entry& entry : entries) {
-    if (!sorted_.empty() && sorted_.back().segment == entry.segment) {
-      const Entry& first = sorted_.back();
-      if (first.region != entry.region)
-        report.messages.push_back("号段重复,按首次出现的地区查找:" + GbkToUtf8Lossless(entry.segment) + " " +
-                                  GbkToUtf8Lossless(regions_[first.region]) + " (另有 " +
-                                  GbkToUtf8Lossless(regions_[entry.region]) + ")");
-      continue;
-    }
-    sorted_.push_back(std::move(entry));
-  }
-  sorted_.shrink_to_fit();
-
-  for (Province& province : provinces_)
-    for (City& city : province.cities) {
-      std::sort(city.segments.begin(), city.segments.end());
-      city.segments.erase(std::unique(city.segments.begin(), city.segments.end()), city.segments.end());
-    }
-
-  for (const Entry& entry : sorted_) {
-    int64_t code = SevenDigitCode(entry.segment);
-    if (code < 0) continue;
-    if (!byCode_) byCode_.reset(static_cast<uint32_t*>(std::calloc(kCodeCount, sizeof(uint32_t))));
-    if (!byCode_) break;  // no memory for the table: binary searches answer instead
-    byCode_[code] = entry.region + 1;
-  }
+  Loader loader(*this, report);
+  ForEachLine(segmentText, [&](std::string_view line) { loader.Line(line); });
+  loader.Finish();
   return report;
 }
 
 int SegmentDatabase::Find(std::string_view segment) const {
-  auto it = std::lower_bound(sorted_.begin(), sorted_.end(), segment,
+  auto it = std::lower_bound(others_.begin(), others_.end(), segment,
                              [](const Entry& e, std::string_view s) { return std::string_view(e.segment) < s; });
-  if (it == sorted_.end() || it->segment != segment) return -1;
-  return static_cast<int>(it - sorted_.begin());
+  if (it == others_.end() || it->segment != segment) return -1;
+  return static_cast<int>(it - others_.begin());
 }
 
 std::optional<std::string_view> SegmentDatabase::RegionOf(std::string_view number) const {
   std::string_view segment = SegmentOf(number);
-  if (byCode_) {
-    if (int64_t code = SevenDigitCode(segment); code >= 0) {
-      uint32_t region = byCode_[code];
-      if (region == 0) return std::nullopt;
-      return regions_[region - 1];
-    }
+  if (int64_t code = SevenDigitCode(segment); code >= 0) {
+    uint32_t region = byCode_ ? byCode_[code] : 0;
+    if (region == 0) return std::nullopt;
+    return regions_[region - 1];
   }
   int i = Find(segment);
   if (i < 0) return std::nullopt;
-  return regions_[sorted_[i].region];
+  return regions_[others_[static_cast<size_t>(i)].region];
 }
 
 bool SegmentDatabase::HasSegment(std::string_view segment) const {
-  if (byCode_)
-    if (int64_t code = SevenDigitCode(segment); code >= 0) return byCode_[code] != 0;
+  if (int64_t code = SevenDigitCode(segment); code >= 0) return byCode_ && byCode_[code] != 0;
   return Find(segment) >= 0;
+}
+
+const std::vector<std::string>& SegmentDatabase::SegmentsOf(const City& city) const {
+  if (!citiesFilled_) {
+    citiesFilled_ = true;
+    if (byCode_)
+      for (uint32_t code = 0; code < kCodeCount; ++code)
+        if (uint32_t region = byCode_[code])
+          if (City* owner = regionCity_[region - 1]) owner->segments_.push_back(CodeText(code));
+    std::vector<City*> touched;
+    for (const Entry& entry : others_)
+      if (City* owner = regionCity_[entry.region]) {
+        owner->segments_.push_back(entry.segment);
+        touched.push_back(owner);
+      }
+    for (City* owner : touched) std::sort(owner->segments_.begin(), owner->segments_.end());
+  }
+  return city.segments_;
 }
 
 bool SegmentDatabase::IsUsed(std::string_view segment) const {
@@ -169,15 +280,60 @@ void SegmentDatabase::MarkUnused(std::string_view segment) {
 
 void SegmentDatabase::SaveUsed(const fs::path& usedFile) const { used_.SaveToFile(usedFile); }
 
-std::optional<std::string> LookupLine(std::string_view typed, const SegmentDatabase& db) {
+namespace {
+
+template <typename RegionOfSegment>
+std::optional<std::string> MakeLookupLine(std::string_view typed, RegionOfSegment&& regionOf) {
   std::string_view number = TrimBlanks(typed);
   if (number.size() <= 6) return std::nullopt;
   std::string line(typed);
-  if (std::optional<std::string_view> region = db.RegionOf(number.substr(0, 7)))
+  if (std::optional<std::string> region = regionOf(number.substr(0, 7)))
     line.append(":").append(*region);
   else
     line += Utf8ToGbk(":没有找到");
   return line;
+}
+
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+}  // namespace
+
+std::optional<std::string> LookupLine(std::string_view typed, const SegmentDatabase& db) {
+  return MakeLookupLine(typed, [&](std::string_view segment) -> std::optional<std::string> {
+    if (auto region = db.RegionOf(segment)) return std::string(*region);
+    return std::nullopt;
+  });
+}
+
+std::optional<std::string> ScanRegionOf(std::string_view text, std::string_view number) {
+  std::string_view segment = SegmentOf(number);
+  if (segment.empty()) return std::nullopt;
+  if (const void* zero = std::memchr(text.data(), 0, text.size()))
+    text = text.substr(0, static_cast<size_t>(static_cast<const char*>(zero) - text.data()));
+  // Every place the segment's bytes occur; the line around it decides whether it is the
+  // segment field of that line.
+  for (size_t at = text.find(segment); at != std::string_view::npos; at = text.find(segment, at + 1)) {
+    size_t begin = at;
+    while (begin > 0 && !IsLineBreak(text[begin - 1])) --begin;
+    size_t end = at;
+    while (end < text.size() && !IsLineBreak(text[end])) ++end;
+    std::string_view line = text.substr(begin, end - begin);
+    std::string_view f[3];
+    std::vector<std::string> quoted;
+    int count = SplitFirstFields(line, f, 3);
+    if (count < 0) {
+      quoted = SplitFields(line);
+      count = static_cast<int>(std::min<size_t>(quoted.size(), 3));
+      for (int i = 0; i < count; ++i) f[i] = quoted[static_cast<size_t>(i)];
+    }
+    if (count >= 3 && f[0] == segment) return std::string(f[1]) + "." + std::string(f[2]);
+    at = end > at ? end - 1 : at;  // the rest of this line cannot start a segment field
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> ScanLookupLine(std::string_view typed, std::string_view segmentText) {
+  return MakeLookupLine(typed, [&](std::string_view segment) { return ScanRegionOf(segmentText, segment); });
 }
 
 }  // namespace telqor

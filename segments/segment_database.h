@@ -25,9 +25,16 @@ inline constexpr char kRegionFileName[] = "地区.txt";
 inline constexpr char kSegmentFileName[] = "手机号段.txt";
 inline constexpr char kUsedSegmentsFileName[] = "hdsel.txt";
 
-struct City {
-  std::string name;                   // as split, GBK
-  std::vector<std::string> segments;  // sorted, each once; empty for a repeated province/city
+class City {
+ public:
+  explicit City(std::string cityName) : name(std::move(cityName)) {}
+  std::string name;  // as split, GBK
+
+ private:
+  friend class SegmentDatabase;
+  // Sorted, each once; empty for a repeated province/city. Made on first request
+  // (SegmentDatabase::SegmentsOf): a lookup needs none of them.
+  mutable std::vector<std::string> segments_;
 };
 
 struct Province {
@@ -62,7 +69,9 @@ class SegmentDatabase {
   std::optional<std::string_view> RegionOf(std::string_view number) const;
   // Whether the segment is in the database.
   bool HasSegment(std::string_view segment) const;
-  int SegmentCount() const { return static_cast<int>(sorted_.size()); }
+  // The segments of a city of the tree, sorted (those whose lines name it first).
+  const std::vector<std::string>& SegmentsOf(const City& city) const;
+  int SegmentCount() const { return segmentCount_; }
 
   // ---- Used segments ----------------------------------------------------------------------
   bool IsUsed(std::string_view segment) const;
@@ -77,18 +86,22 @@ class SegmentDatabase {
     std::string segment;
     uint32_t region;  // index into regions_
   };
-  int Find(std::string_view segment) const;  // index into sorted_, or -1
+  struct FreeTable {
+    void operator()(uint32_t* table) const;
+  };
+  class Loader;
+  int Find(std::string_view segment) const;  // index into others_, or -1
   void Clear();
 
   std::vector<Province> provinces_;
   std::vector<std::string> regions_;  // province + "." + city, each once
-  std::vector<Entry> sorted_;         // by segment, each segment once (its first line)
-  // region + 1 by the value of a seven-digit segment; 0 for none. Allocated when the database
-  // has seven-digit segments.
-  struct FreeTable {
-    void operator()(uint32_t* table) const;
-  };
+  // region + 1 by the value of a seven-digit segment (0: none); allocated when the database
+  // has one. Every other segment is in others_, sorted, each once.
   std::unique_ptr<uint32_t[], FreeTable> byCode_;
+  std::vector<Entry> others_;
+  std::vector<City*> regionCity_;  // by region id: the city of the tree that owns it, or null
+  int segmentCount_ = 0;
+  mutable bool citiesFilled_ = false;
   TUniqueSList used_;
 };
 
@@ -100,5 +113,13 @@ inline std::string_view SegmentOf(std::string_view number) {
 // The region lookup's log line (GBK): typed + ":" + province.city, or typed + ":没有找到";
 // nothing when the trimmed text has six characters or fewer.
 std::optional<std::string> LookupLine(std::string_view typed, const SegmentDatabase& db);
+
+// The region of one number read straight from the text of "手机号段.txt", without loading the
+// database: what a loaded database answers (the first line of at least three fields that
+// names the segment), found by searching the text for the segment. For a lookup of a few
+// numbers, where building the database would cost more than reading the file.
+std::optional<std::string> ScanRegionOf(std::string_view segmentText, std::string_view number);
+// The log line as LookupLine makes it, with the region scanned from the segment file's text.
+std::optional<std::string> ScanLookupLine(std::string_view typed, std::string_view segmentText);
 
 }  // namespace telqor

@@ -208,13 +208,14 @@ void TfrmhmEx::CreateForms() {
 // The segment database is read once, as the segment library dialog is made; a file that
 // cannot be read leaves the database as far as it came and says why in the status line.
 void TfrmhmEx::LoadSegments() {
+  SegmentLoadReport report;
   try {
-    SegmentLoadReport report = segments_.Load(program_.folders.baseData, program_.folders.myData);
+    report = segments_.Load(program_.folders.baseData, program_.folders.myData);
     for (const std::string& message : report.messages) ShowStatus(std::string_view(message));
-    frmhdmanager->ShowLoadReport(report);
   } catch (const std::exception& error) {
     ShowStatus(std::string_view(error.what()));
   }
+  frmhdmanager->ShowLoadReport(report);
 }
 
 // ---- Status line and clock ----------------------------------------------------------------

@@ -70,15 +70,15 @@ TEST_F(LoadedDatabase, RegionTreeTakesEverySeparatorAndSkipsEmptyFields) {
   EXPECT_EQ(Cities("江苏"), Strings{});
   // A repeated city keeps an empty list; the first one owns the segments.
   EXPECT_EQ(Cities("浙江"), (Strings{"杭州", "杭州"}));
-  EXPECT_EQ(db.Provinces()[6].cities[0].segments, Strings{"1700000"});
-  EXPECT_TRUE(db.Provinces()[6].cities[1].segments.empty());
+  EXPECT_EQ(db.SegmentsOf(db.Provinces()[6].cities[0]), Strings{"1700000"});
+  EXPECT_TRUE(db.SegmentsOf(db.Provinces()[6].cities[1]).empty());
 }
 
 TEST_F(LoadedDatabase, SegmentsGoToTheirCitiesAndLookupsFindTheirRegion) {
   EXPECT_EQ(report.segmentLines, 15);
-  EXPECT_EQ(CityOf("广东", "广州")->segments, (Strings{"1300000", "1330000", "1340000"}));
-  EXPECT_EQ(CityOf("北京", "北京")->segments, (Strings{"1380000", "1380001", "1380002"}));
-  EXPECT_EQ(CityOf("广东", "東莞")->segments, Strings{"1360000"});
+  EXPECT_EQ(db.SegmentsOf(*CityOf("广东", "广州")), (Strings{"1300000", "1330000", "1340000"}));
+  EXPECT_EQ(db.SegmentsOf(*CityOf("北京", "北京")), (Strings{"1380000", "1380001", "1380002"}));
+  EXPECT_EQ(db.SegmentsOf(*CityOf("广东", "東莞")), Strings{"1360000"});
   EXPECT_EQ(Region("13800001234"), "北京.北京");
   EXPECT_EQ(Region("1380000"), "北京.北京");
   EXPECT_EQ(Region("13800021234"), "北京.北京");  // blanks around the bars
@@ -131,6 +131,22 @@ TEST_F(LoadedDatabase, LookupLinesKeepWhatWasTyped) {
   EXPECT_EQ(line(" 1380000"), " 1380000:北京.北京");
   EXPECT_EQ(line("99900001234"), "99900001234:没有找到");
   EXPECT_EQ(line("138000 "), "nothing");
+}
+
+TEST_F(LoadedDatabase, ScanningTheSegmentFileAnswersAsTheLoadedDatabase) {
+  std::string text = test::ReadBytes(Data() / "手机号段.txt");
+  text += G("\"1999999\"|\"北\"|京\r\n9138000|a|b\r\n");  // a quoted field; the segment inside a field
+  db.LoadText(test::ReadBytes(Data() / "地区.txt"), text);
+  for (std::string_view number : {"13800001234", "1380002", "13500001234", "13600001111", "18600001234",
+                                  "13900001234", "13900011234", "13711111234", "19999991234", "1380000999", "138000",
+                                  "9138000", "3800001"}) {
+    auto scanned = ScanRegionOf(text, number);
+    auto loaded = db.RegionOf(number);
+    EXPECT_EQ(scanned.has_value(), loaded.has_value()) << number;
+    if (scanned && loaded) EXPECT_EQ(*scanned, *loaded) << number;
+  }
+  EXPECT_EQ(GbkToUtf8(*ScanLookupLine(" 1350000", text)), " 1350000:广东.深圳");
+  EXPECT_EQ(ScanLookupLine("135000", text), std::nullopt);
 }
 
 TEST_F(LoadedDatabase, ValidityNeedsElevenCharactersAndAKnownSegment) {
