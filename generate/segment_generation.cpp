@@ -45,7 +45,8 @@ void ExpandSegment(std::string_view segment, int length, TSList& out) {
   if (span < 0) return;
   int64_t needed = static_cast<int64_t>(out.Count()) + span + 1;
   if (needed > out.Capacity() && needed <= INT32_MAX)
-    out.SetCapacity(static_cast<int>(std::min<int64_t>(std::max<int64_t>(needed, out.Capacity() * 3LL / 2), INT32_MAX)));
+    out.SetCapacity(
+        static_cast<int>(std::min<int64_t>(std::max<int64_t>(needed, out.Capacity() * 3LL / 2), INT32_MAX)));
   char digits[24];
   for (int64_t n = first, end = first + span; n <= end; ++n) {
     auto [p, error] = std::to_chars(digits, digits + sizeof digits, n);

@@ -8,10 +8,14 @@ namespace telqor {
 
 const char* CarrierName(Carrier carrier) {
   switch (carrier) {
-    case Carrier::Mobile: return "移动";
-    case Carrier::Unicom: return "联通";
-    case Carrier::Telecom: return "电信";
-    case Carrier::None: break;
+    case Carrier::Mobile:
+      return "移动";
+    case Carrier::Unicom:
+      return "联通";
+    case Carrier::Telecom:
+      return "电信";
+    case Carrier::None:
+      break;
   }
   return "其它";
 }

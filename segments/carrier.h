@@ -31,7 +31,7 @@ class CarrierRule {
   uint8_t Bits(std::string_view number) const;
   uint8_t SearchBits(std::string_view number) const;
 
-  std::array<std::string, 3> tags_;      // each setting + ";"
+  std::array<std::string, 3> tags_;     // each setting + ";"
   std::array<uint8_t, 1000> byPrefix_;  // the bits of every three-digit prefix, computed once
 };
 

@@ -15,8 +15,8 @@ namespace telqor {
 
 using namespace Qt::StringLiterals;
 
-SegmentActions::SegmentActions(AppContext& context, NumberLists& lists, const SegmentDatabase& db,
-                               Tfrmhdsel* frmhdsel, TfrmhmRegex* frmhmRegex, QObject* parent)
+SegmentActions::SegmentActions(AppContext& context, NumberLists& lists, const SegmentDatabase& db, Tfrmhdsel* frmhdsel,
+                               TfrmhmRegex* frmhmRegex, QObject* parent)
     : QObject(parent), context_(context), lists_(lists), db_(db), frmhdsel_(frmhdsel), frmhmRegex_(frmhmRegex) {}
 
 void SegmentActions::Attach(QWidget* workspacePanel, QWidget* listsTab) {
@@ -26,7 +26,8 @@ void SegmentActions::Attach(QWidget* workspacePanel, QWidget* listsTab) {
   };
   for (auto [name, kind] : {Item{u"N50", ExportKind::Region}, Item{u"N53", ExportKind::Carrier},
                             Item{u"N64", ExportKind::RegionCarrier}, Item{u"N74", ExportKind::RegionCarrierSegment}})
-    Wire(FindControl<QAction>(workspacePanel, QString::fromUtf16(name)), this, [this, k = kind] { ExportWorkspace(k); });
+    Wire(FindControl<QAction>(workspacePanel, QString::fromUtf16(name)), this,
+         [this, k = kind] { ExportWorkspace(k); });
   for (auto [name, kind] : {Item{u"N48", ExportKind::Region}, Item{u"N49", ExportKind::Carrier},
                             Item{u"N63", ExportKind::RegionCarrier}, Item{u"N75", ExportKind::RegionCarrierSegment}})
     Wire(FindControl<QAction>(listsTab, QString::fromUtf16(name)), this, [this, k = kind] { ExportChosen(k); });

@@ -59,7 +59,8 @@ class SegmentDatabase::Loader {
  public:
   Loader(SegmentDatabase& db, SegmentLoadReport& report) : db_(db), report_(report) {
     for (size_t p = 0; p < db.provinces_.size(); ++p)
-      for (City& city : db.provinces_[p].cities) cityIndex_.try_emplace(RegionHash(db.provinces_[p].name, city.name), &city);
+      for (City& city : db.provinces_[p].cities)
+        cityIndex_.try_emplace(RegionHash(db.provinces_[p].name, city.name), &city);
   }
 
   void Line(std::string_view line) {
@@ -99,7 +100,8 @@ class SegmentDatabase::Loader {
       db_.byCode_[pair.code] = pair.region + 1;
       ++db_.segmentCount_;
     }
-    std::stable_sort(others_.begin(), others_.end(), [](const Entry& a, const Entry& b) { return a.segment < b.segment; });
+    std::stable_sort(others_.begin(), others_.end(),
+                     [](const Entry& a, const Entry& b) { return a.segment < b.segment; });
     for (Entry& entry : others_) {
       if (!db_.others_.empty() && db_.others_.back().segment == entry.segment) {
         if (db_.others_.back().region != entry.region) Repeated(entry.segment, db_.others_.back().region, entry.region);
@@ -171,7 +173,7 @@ class SegmentDatabase::Loader {
   SegmentDatabase& db_;
   SegmentLoadReport& report_;
   std::unordered_map<uint32_t, City*> cityIndex_;  // the first city of each key owns it
-  std::unordered_map<uint32_t, uint32_t> byHash_;   // region id by the hash of its text
+  std::unordered_map<uint32_t, uint32_t> byHash_;  // region id by the hash of its text
   std::unordered_map<std::string, uint32_t> collided_;
   std::vector<City*> cities_;  // by region id; null for a city the region file lacks
   uint32_t last_ = kNone;

@@ -106,9 +106,7 @@ class SegmentDatabase {
 };
 
 // The segment of a number: its first seven characters when it has more than six, else itself.
-inline std::string_view SegmentOf(std::string_view number) {
-  return number.size() > 6 ? number.substr(0, 7) : number;
-}
+inline std::string_view SegmentOf(std::string_view number) { return number.size() > 6 ? number.substr(0, 7) : number; }
 
 // The region lookup's log line (GBK): typed + ":" + province.city, or typed + ":没有找到";
 // nothing when the trimmed text has six characters or fewer.

@@ -32,7 +32,8 @@ void CopyDatabase(const TempHome& home) {
   fs::create_directories(home / telqor::test::U8Path("基础数据"));
   fs::create_directories(home / telqor::test::U8Path("我的数据"));
   for (const char* name : {"地区.txt", "手机号段.txt"})
-    fs::copy_file(data / telqor::test::U8Path(name), home / telqor::test::U8Path("基础数据") / telqor::test::U8Path(name));
+    fs::copy_file(data / telqor::test::U8Path(name),
+                  home / telqor::test::U8Path("基础数据") / telqor::test::U8Path(name));
 }
 
 void Fill(telqor::NumberList& list, std::vector<std::string> items) {

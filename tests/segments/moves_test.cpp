@@ -27,13 +27,12 @@ struct Moves : ::testing::Test {
 TEST_F(Moves, ByTypeAppendsTheSelectedNumbersAndLeavesTheOriginAlone) {
   MoveByType(lists.source, lists.target, rule, TypeSelection{true, false, false}, ui);
   MoveByType(lists.source, lists.target, rule, TypeSelection{true, false, false}, ui);
-  EXPECT_EQ(Items(lists.target.Items()), (Strings{"old", "13812345678", "13800000050", "13900000000", "13812345678",
-                                                  "13800000050", "13900000000"}));
+  EXPECT_EQ(Items(lists.target.Items()),
+            (Strings{"old", "13812345678", "13800000050", "13900000000", "13812345678", "13800000050", "13900000000"}));
   EXPECT_EQ(lists.source.Items().Count(), 6);
   EXPECT_EQ(ui.LastStatus(), "根据号码类型移动号码完成。【原始号码】->【目标号码】");
 
-  MoveByType(lists.target, lists.source, rule, TypeSelection{false, false, false, true, 13800000000, 13800000099},
-             ui);
+  MoveByType(lists.target, lists.source, rule, TypeSelection{false, false, false, true, 13800000000, 13800000099}, ui);
   EXPECT_EQ(Items(lists.source.Items()).back(), "13800000050");
   EXPECT_EQ(ui.LastStatus(), "根据号码类型移动号码完成。【目标号码】->【原始号码】");
 }
