@@ -13,13 +13,6 @@ namespace fs = std::filesystem;
 
 fs::path U8(const char* utf8) { return fs::path(utf8); }
 
-void CreateFolder(const fs::path& folder) {
-  std::error_code ec;
-  fs::create_directories(folder, ec);
-  if (ec || !fs::is_directory(folder))
-    throw EFileError("Cannot create folder \"" + DisplayPath(folder) + "\". " + ec.message());
-}
-
 // A managed folder with its setting and the name of its default under the my-data folder.
 struct ManagedFolder {
   std::string* setting;
@@ -57,7 +50,7 @@ fs::path AsFolder(const fs::path& folder) { return fs::path(FolderText(folder));
 
 fs::path BuildDatedOutputFolder(const fs::path& otherData) {
   fs::path dated = AsFolder(otherData / DateStamp());
-  CreateFolder(dated);
+  CreateFolders(dated);
   return dated;
 }
 
@@ -76,7 +69,7 @@ ProgramState StartUp(const fs::path& programFolder) {
       s.problems.emplace_back(e.what());
     }
   };
-  for (const fs::path* folder : {&f.baseData, &f.myData, &f.temporary}) attempt([&] { CreateFolder(*folder); });
+  for (const fs::path* folder : {&f.baseData, &f.myData, &f.temporary}) attempt([&] { CreateFolders(*folder); });
 
   s.iniFile = f.program / kSettingsFileName;
   s.settings = FirstRunSettings();
@@ -92,7 +85,7 @@ ProgramState StartUp(const fs::path& programFolder) {
     } else {
       *m.folder = DefaultFolder(f, m);
       *m.setting = Utf8ToGbk(FolderText(*m.folder));
-      attempt([&] { CreateFolder(*m.folder); });
+      attempt([&] { CreateFolders(*m.folder); });
     }
   }
   f.datedOutput = AsFolder(f.otherData / DateStamp());
@@ -105,7 +98,7 @@ std::vector<std::string> FollowFolderSettings(Settings& settings, DataFolders& f
   for (const ManagedFolder& m : ManagedFolders(settings, folders)) {
     fs::path wanted = m.setting->empty() ? DefaultFolder(folders, m) : AsFolder(GbkToPath(*m.setting));
     try {
-      CreateFolder(wanted);
+      CreateFolders(wanted);
       *m.folder = wanted;
     } catch (const std::exception& e) {
       problems.emplace_back(e.what());

@@ -22,6 +22,13 @@ struct FileCloser {
 
 std::string DisplayPath(const std::filesystem::path& path) { return path.string(); }
 
+void CreateFolders(const std::filesystem::path& folder) {
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  if (ec || !std::filesystem::is_directory(folder))
+    throw EFileError("Cannot create folder \"" + DisplayPath(folder) + "\". " + ec.message());
+}
+
 std::string SystemErrorText(int errorNumber) { return std::strerror(errorNumber); }
 
 std::string ReadWholeFile(const std::filesystem::path& path) {

@@ -28,6 +28,9 @@ class FileContents {
   std::string buffer_;
 };
 
+// Creates the folder with its missing parents; "Cannot create folder "%s". %s" when it cannot.
+void CreateFolders(const std::filesystem::path& folder);
+
 // The path as the user reads it in a message (UTF-8).
 std::string DisplayPath(const std::filesystem::path& path);
 

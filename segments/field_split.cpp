@@ -1,5 +1,6 @@
 #include "segments/field_split.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -107,6 +108,15 @@ int SplitFirstFields(std::string_view line, std::string_view* out, int max) {
       skipBlanks();
     }
   }
+  return count;
+}
+
+int FirstThreeFields(std::string_view line, std::string_view (&fields)[3], std::vector<std::string>& storage) {
+  int count = SplitFirstFields(line, fields, 3);
+  if (count >= 0) return count;
+  storage = SplitFields(line);
+  count = static_cast<int>(std::min<size_t>(storage.size(), 3));
+  for (int i = 0; i < count; ++i) fields[i] = storage[static_cast<size_t>(i)];
   return count;
 }
 

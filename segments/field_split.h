@@ -19,6 +19,10 @@ std::vector<std::string> SplitFields(std::string_view line);
 // from the line's bytes (SplitFields then).
 int SplitFirstFields(std::string_view line, std::string_view* out, int max);
 
+// The first three fields of a line (segment, province, city): views into the line or, when a
+// field is quoted, into storage. Answers how many there are, at most three.
+int FirstThreeFields(std::string_view line, std::string_view (&fields)[3], std::vector<std::string>& storage);
+
 // The region file separates cities by "*", "#" and "," as well: each becomes "|", never the
 // second byte of a two-byte character.
 std::string RegionSeparatorsToBars(std::string_view line);

@@ -57,13 +57,6 @@ void ForEachNumber(const TSList& list, Indices numbers, F&& f) {
   }
 }
 
-void CreateFolder(const fs::path& folder) {
-  std::error_code ec;
-  fs::create_directories(folder, ec);
-  if (ec || !fs::is_directory(folder))
-    throw EFileError("Cannot create folder \"" + DisplayPath(folder) + "\". " + ec.message());
-}
-
 // ---- Grouping by region -------------------------------------------------------------------
 
 // Region texts numbered as they are met. The database keeps each region at one address, so the
@@ -199,12 +192,12 @@ class Exporter {
   // and the numbers of no carrier in "其它-" + n + ".txt".
   void ByCarrierAndSegment(const std::string& region, Indices numbers) {
     fs::path regionFolder = folder_ / GbkToPath(region);
-    CreateFolder(regionFolder);
+    CreateFolders(regionFolder);
     std::array<Indices, 4> split = SplitByCarrier(numbers);
     for (size_t k = 0; k < 3; ++k) {
       if (split[k].empty()) continue;
       fs::path carrierFolder = regionFolder / GbkToPath(carrierNames_[k]);
-      CreateFolder(carrierFolder);
+      CreateFolders(carrierFolder);
       BySegment(carrierFolder, split[k]);
     }
     if (!split[3].empty()) WriteNumbers(Name(regionFolder, carrierNames_[3] + "-", split[3].size()), split[3]);

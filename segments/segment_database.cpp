@@ -67,12 +67,7 @@ class SegmentDatabase::Loader {
     ++report_.segmentLines;
     std::string_view f[3];
     std::vector<std::string> quoted;
-    int count = SplitFirstFields(line, f, 3);
-    if (count < 0) {
-      quoted = SplitFields(line);
-      count = static_cast<int>(std::min<size_t>(quoted.size(), 3));
-      for (int i = 0; i < count; ++i) f[i] = quoted[static_cast<size_t>(i)];
-    }
+    int count = FirstThreeFields(line, f, quoted);
     if (count < 3) return;
     uint32_t region = RegionOf(f[1], f[2], line);
     int64_t code = SevenDigitCode(f[0]);
@@ -322,12 +317,7 @@ std::optional<std::string> ScanRegionOf(std::string_view text, std::string_view 
     std::string_view line = text.substr(begin, end - begin);
     std::string_view f[3];
     std::vector<std::string> quoted;
-    int count = SplitFirstFields(line, f, 3);
-    if (count < 0) {
-      quoted = SplitFields(line);
-      count = static_cast<int>(std::min<size_t>(quoted.size(), 3));
-      for (int i = 0; i < count; ++i) f[i] = quoted[static_cast<size_t>(i)];
-    }
+    int count = FirstThreeFields(line, f, quoted);
     if (count >= 3 && f[0] == segment) return std::string(f[1]) + "." + std::string(f[2]);
     at = end > at ? end - 1 : at;  // the rest of this line cannot start a segment field
   }

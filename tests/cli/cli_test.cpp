@@ -1,46 +1,13 @@
 // telqor-cli end to end: run the program on files in a temporary folder and compare bytes.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdlib>
 
-#include "tests/support/test_files.h"
+#include "tests/cli/cli_fixture.h"
 
 namespace telqor {
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-class Cli : public ::testing::Test {
- protected:
-  Result Run(const std::vector<std::string>& args) {
-    // The program folder is a temporary one, not the build folder of the executable.
-    std::string command = "TELQOR_HOME=" + Quote((dir / "home").string()) + " " + Quote(TELQOR_CLI);
-    for (const auto& a : args) command.append(1, ' ').append(Quote(a));
-    command.append(" > ").append(Quote((dir / "stdout").string()));
-    command.append(" 2> ").append(Quote((dir / "stderr").string())).append(" < /dev/null");
-    int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadBytes(dir / "stdout"), test::ReadBytes(dir / "stderr")};
-  }
-  std::string File(const std::string& name, const std::string& bytes) {
-    test::WriteBytes(dir / name, bytes);
-    return (dir / name).string();
-  }
-  std::string Path(const std::string& name) { return (dir / name).string(); }
-
-  test::TempDir dir;
-};
+using test::Result;
+using Cli = test::CliFixture;
 
 TEST_F(Cli, SortAppendsFilesThenSortsToStdoutOrFile) {
   auto a = File("a.txt", "13900000000\r\n13700000000\r\n");

@@ -1,52 +1,20 @@
 // telqor-cli's segment verbs end to end, on a program folder holding the test database.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
-
-#include "tests/support/test_files.h"
+#include "tests/cli/cli_fixture.h"
 
 namespace telqor {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
+using test::Result;
 
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-class SegmentsCli : public ::testing::Test {
+class SegmentsCli : public test::CliFixture {
  protected:
   void SetUp() override {
+    fs::create_directories(home() / "基础数据");
     for (const char* name : {"地区.txt", "手机号段.txt"})
       fs::copy_file(fs::path(TELQOR_TEST_DATA) / "segments" / name, home() / "基础数据" / name);
   }
-  fs::path home() {
-    fs::create_directories(dir / "home" / "基础数据");
-    return dir / "home";
-  }
-  Result Run(const std::vector<std::string>& args) {
-    std::string command = Quote(TELQOR_CLI) + " --home " + Quote(home().string());
-    for (const auto& a : args) command.append(1, ' ').append(Quote(a));
-    command.append(" > ").append(Quote((dir / "stdout").string()));
-    command.append(" 2> ").append(Quote((dir / "stderr").string())).append(" < /dev/null");
-    int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadBytes(dir / "stdout"), test::ReadBytes(dir / "stderr")};
-  }
-  std::string File(const std::string& name, const std::string& bytes) {
-    test::WriteBytes(dir / name, bytes);
-    return (dir / name).string();
-  }
-
-  test::TempDir dir;
 };
 
 TEST_F(SegmentsCli, LookupAndCarrierPrintALinePerNumber) {

@@ -1,0 +1,49 @@
+// Running telqor-cli end to end: the program folder is a temporary one (TELQOR_HOME), not the
+// build folder of the executable; standard output and error are captured as bytes.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/test_files.h"
+
+namespace telqor::test {
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+inline std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+class CliFixture : public ::testing::Test {
+ protected:
+  std::filesystem::path home() const { return dir / "home"; }
+  Result Run(const std::vector<std::string>& args) {
+    std::string command = "TELQOR_HOME=" + Quote(home().string()) + " " + Quote(TELQOR_CLI);
+    for (const auto& a : args) command.append(1, ' ').append(Quote(a));
+    command.append(" > ").append(Quote((dir / "stdout").string()));
+    command.append(" 2> ").append(Quote((dir / "stderr").string())).append(" < /dev/null");
+    int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "stdout"), ReadBytes(dir / "stderr")};
+  }
+  std::string File(const std::string& name, const std::string& bytes) {
+    WriteBytes(dir / name, bytes);
+    return (dir / name).string();
+  }
+  std::string Path(const std::string& name) { return (dir / name).string(); }
+
+  TempDir dir;
+};
+
+}  // namespace telqor::test
