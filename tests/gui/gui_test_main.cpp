@@ -9,6 +9,7 @@ int RunNumberListModelTests(int argc, char** argv);
 int RunWorkspaceTests(int argc, char** argv);
 int RunSegmentDialogTests(int argc, char** argv);
 int RunSegmentActionTests(int argc, char** argv);
+int RunFileManagerTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
   telqor::TelqorApplication app(argc, argv);
@@ -21,5 +22,6 @@ int main(int argc, char** argv) {
   failed += RunWorkspaceTests(argc, argv);
   failed += RunSegmentDialogTests(argc, argv);
   failed += RunSegmentActionTests(argc, argv);
+  failed += RunFileManagerTests(argc, argv);
   return failed == 0 ? 0 : 1;
 }

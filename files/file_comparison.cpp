@@ -1,0 +1,3 @@
+#include "files/file_comparison.h"
+
+namespace telqor {}  // namespace telqor

@@ -1,0 +1,3 @@
+#include "files/file_operations.h"
+
+namespace telqor {}  // namespace telqor
