@@ -113,6 +113,7 @@ int CompareBytes(std::string_view a, std::string_view b, bool caseSensitive);
 // empty lines kept, no item for the empty rest after a final break.
 template <typename F>
 void ForEachLine(std::string_view text, F&& onLine) {
+  if (text.empty()) return;  // an empty view may have no data at all
   if (const void* zero = std::memchr(text.data(), 0, text.size()))
     text = text.substr(0, static_cast<size_t>(static_cast<const char*>(zero) - text.data()));
   const char* p = text.data();

@@ -304,7 +304,7 @@ std::optional<std::string> LookupLine(std::string_view typed, const SegmentDatab
 
 std::optional<std::string> ScanRegionOf(std::string_view text, std::string_view number) {
   std::string_view segment = SegmentOf(number);
-  if (segment.empty()) return std::nullopt;
+  if (segment.empty() || text.empty()) return std::nullopt;
   if (const void* zero = std::memchr(text.data(), 0, text.size()))
     text = text.substr(0, static_cast<size_t>(static_cast<const char*>(zero) - text.data()));
   // Every place the segment's bytes occur; the line around it decides whether it is the
