@@ -143,7 +143,9 @@ TEST_F(LoadedDatabase, ScanningTheSegmentFileAnswersAsTheLoadedDatabase) {
     auto scanned = ScanRegionOf(text, number);
     auto loaded = db.RegionOf(number);
     EXPECT_EQ(scanned.has_value(), loaded.has_value()) << number;
-    if (scanned && loaded) EXPECT_EQ(*scanned, *loaded) << number;
+    if (scanned && loaded) {
+      EXPECT_EQ(*scanned, *loaded) << number;
+    }
   }
   EXPECT_EQ(GbkToUtf8(*ScanLookupLine(" 1350000", text)), " 1350000:广东.深圳");
   EXPECT_EQ(ScanLookupLine("135000", text), std::nullopt);
