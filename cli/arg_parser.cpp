@@ -133,7 +133,10 @@ ParsedArgs ParseArgs(const VerbSyntax& verb, const std::vector<std::string>& arg
   if (p.required && parsed.positional_.empty())
     throw UsageError(p.name == std::string_view("FILE") ? "No input files"
                                                         : std::string(verb.name) + " needs " + PositionalForm(p));
-  if (!p.repeatable && parsed.positional_.size() > 1) throw UsageError(std::string(verb.name) + " takes one file");
+  if (!p.repeatable && p.count > 1 && !parsed.positional_.empty() && parsed.positional_.size() != p.count)
+    throw UsageError(std::string(verb.name) + " needs " + PositionalForm(p));
+  if (!p.repeatable && parsed.positional_.size() > p.count)
+    throw UsageError(std::string(verb.name) + " takes one file");
   return parsed;
 }
 

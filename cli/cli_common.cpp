@@ -1,10 +1,12 @@
 #include "cli/cli_common.h"
 
 #include <filesystem>
+#include <iostream>
 #include <vector>
 
 #include "core/file_writer.h"
 #include "core/gbk.h"
+#include "files/file_operations.h"
 #include "workspace/list_operations.h"
 
 namespace telqor::cli {
@@ -28,6 +30,23 @@ int TransformFiles(const ParsedArgs& args, GlobalOptions& global, const std::fun
   LoadFiles(list, args.Positional(), ui);
   change(list, ui);
   WriteResult(list.Items(), args.Value("--output"));
+  return 0;
+}
+
+int WriteBesideEach(const ParsedArgs& args, std::string_view ending,
+                    const std::function<void(const std::filesystem::path&, const std::filesystem::path&)>& write) {
+  if (args.Value("--output")) throw UsageError("--in-place-name and --output cannot be given together");
+  const auto& names = args.Positional();
+  std::vector<std::filesystem::path> files(names.begin(), names.end());
+  CheckReadable(files);
+  RunOutputs outputs;
+  for (const auto& file : files) {
+    std::filesystem::path target = OutputPath(file, file.parent_path(), ending);
+    write(file, target);
+    outputs.files.push_back(target);
+  }
+  outputs.Keep();
+  for (const auto& target : outputs.files) std::cout << target.string() << "\n";
   return 0;
 }
 

@@ -2,9 +2,11 @@
 // the GUI does, and writing the result through the one safe writer, to -o OUT or standard output.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "cli/arg_parser.h"
 #include "cli/console_ui.h"
@@ -34,5 +36,14 @@ void WriteResult(const TSList& list, const std::optional<std::string>& out);
 // workspace list, runs change on it with the console Ui and writes the list (-o OUT). Nothing
 // is written when the program folder, a file or change fails.
 int TransformFiles(const ParsedArgs& args, GlobalOptions& global, const std::function<void(NumberList&, Ui&)>& change);
+
+// --in-place-name of dedupe and shuffle: write(file, target) for each input file, target beside
+// it under its name with the extension replaced by ending, as the file manager names them;
+// prints each target. Every input is checked first, and a failure removes the targets already
+// written.
+inline constexpr Option kInPlaceNameOption = {"--in-place-name", nullptr, OptionKind::Flag, nullptr,
+                                              "write each file's result beside it, as the file manager names it"};
+int WriteBesideEach(const ParsedArgs& args, std::string_view ending,
+                    const std::function<void(const std::filesystem::path&, const std::filesystem::path&)>& write);
 
 }  // namespace telqor::cli

@@ -5,10 +5,10 @@
 namespace telqor::cli {
 
 const std::vector<Verb>& Commands() {
-  static const std::vector<Verb> commands = {SortVerb(),     ShuffleVerb(),  DedupeVerb(),  FilterOutVerb(),
-                                             KeepVerb(),     ReplaceVerb(),  AffixVerb(),   GenerateVerb(),
-                                             SaveVerb(),     SettingsVerb(), LookupVerb(),  CarrierVerb(),
-                                             ValidateVerb(), SegmentsVerb(), RegionsVerb(), ExportVerb()};
+  static const std::vector<Verb> commands = {
+      SortVerb(),     ShuffleVerb(), DedupeVerb(),   FilterOutVerb(), KeepVerb(),    ReplaceVerb(),  AffixVerb(),
+      GenerateVerb(), SaveVerb(),    SettingsVerb(), LookupVerb(),    CarrierVerb(), ValidateVerb(), SegmentsVerb(),
+      RegionsVerb(),  ExportVerb(),  MergeVerb(),    SplitVerb(),     CompareVerb()};
   return commands;
 }
 

@@ -33,6 +33,9 @@ Verb ValidateVerb();
 Verb SegmentsVerb();
 Verb RegionsVerb();
 Verb ExportVerb();
+Verb MergeVerb();
+Verb SplitVerb();
+Verb CompareVerb();
 
 const std::vector<Verb>& Commands();
 

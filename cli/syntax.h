@@ -3,6 +3,7 @@
 // verb accepts and what its help says cannot differ.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -36,6 +37,7 @@ struct Positionals {
   const char* name = nullptr;  // "FILE"; nullptr when the verb takes none
   bool required = false;
   bool repeatable = false;
+  size_t count = 1;  // how many a verb that is not repeatable takes ("NEW REFERENCE": 2)
 };
 
 struct VerbSyntax {

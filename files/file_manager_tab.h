@@ -6,9 +6,11 @@
 
 #include <QString>
 #include <QWidget>
-#include <initializer_list>
-#include <utility>
+#include <filesystem>
+#include <functional>
+#include <string_view>
 
+#include "files/selection_operations.h"
 #include "gui/app_context.h"
 #include "gui/drop_site.h"
 
@@ -23,43 +25,82 @@ class QRadioButton;
 
 namespace telqor {
 
+class ManagedFolder;
+class Tfrmhmsave;
+
 class FileManagerTab : public QWidget {
   Q_OBJECT
  public:
-  explicit FileManagerTab(AppContext& context, QWidget* parent = nullptr);
+  // frmhmsave asks for the line count of splits. Both managed folders are listed at once.
+  FileManagerTab(AppContext& context, Tfrmhmsave* frmhmsave, QWidget* parent = nullptr);
 
   DropSites Drops() const;
-  // The folders in use changed (settings dialog): the output row shows the output folder.
+  // The folders in use changed (settings dialog): the managed folders are listed anew and the
+  // output row shows the output folder.
   void FoldersChanged();
 
+  // Handlers: the to-use folder's menu.
+  void N15Click();
+  void N8Click();
+  void N10Click();
+  void N12Click();
+  void N13Click();
+  void N7Click();
+  void N35Click();
+  void N37Click();
+  void N6Click();
+  void N17Click();
+  void N9Click();
+  // The used-files folder's menu.
+  void MenuItem1Click();
+  void MenuItem3Click();
+  void MenuItem4Click();
+  void MenuItem6Click();
+  void MenuItem7Click();
+  void MenuItem8Click();
+  void N36Click();
+  void N38Click();
+  void MenuItem11Click();
+  // The general file list and the output folder.
+  void SpeedButton12Click();
+  void SpeedButton19Click();
+  void SpeedButton20Click();
+  void SpeedButton21Click();
+  void SpeedButton1Click();
+  void SpeedButton4Click();
+  void N39Click();
   void RBSelAClick();
   void RBSelBClick();
+  void SpeedButton28Click();
+  void SpeedButton31Click();
+  // The comparison.
+  void SpeedButton10Click();
+  void SpeedButton11Click();
+  void BitBtn2Click();
+  void BitBtn1Click();
 
  private:
-  // The controls of one managed folder, and their object names.
-  struct ManagedFolder {
-    QGroupBox* group = nullptr;
-    QListWidget* list = nullptr;
-    QPushButton* toolbar = nullptr;
-    QPushButton* setFolder = nullptr;
-    QPushButton* open = nullptr;
-    QMenu* menu = nullptr;
-  };
-  struct ManagedFolderNames {
-    QString group, caption, list, toolbar, setFolder, open, menu;
-  };
-  ManagedFolder BuildManagedFolder(const ManagedFolderNames& names,
-                                   std::initializer_list<std::pair<QString, QString>> items);
   void BuildManagedFolders();
   void BuildComparison();
   void BuildGeneralFiles();
+  void Connect();
   // EditURL is editable exactly while "固定文件目录" is chosen.
   void UpdateEditURL();
+  void ShowOutputFolder();
+
+  FileSelection ManagedSelection(ManagedFolder* folder) const;
+  FileSelection GeneralSelection() const;
+  // Asks for the line count first, then takes the selection.
+  void Split(const std::function<FileSelection()>& select, std::string_view done);
+  bool ModeB() const;
+  // A file chosen with the open dialog into a comparison field.
+  void Browse(QLineEdit* field);
 
   AppContext& context_;
+  Tfrmhmsave* frmhmsave_;
 
-  ManagedFolder toUse_;  // GroupBox7 "§待使用文件§": CLBwilluse, SpeedButton26/29/32, PopupMenu1
-  ManagedFolder used_;   // GroupBox8 "§使用过文件§": CLBused, SpeedButton25/30/33, PopupMenu2
+  ManagedFolder* toUse_;  // GroupBox7 "§待使用文件§": CLBwilluse, SpeedButton26/29/32, PopupMenu1
+  ManagedFolder* used_;   // GroupBox8 "§使用过文件§": CLBused, SpeedButton25/30/33, PopupMenu2
   QGroupBox* GroupBox1;
   QLineEdit* EditA;
   QPushButton* SpeedButton10;
@@ -69,7 +110,14 @@ class FileManagerTab : public QWidget {
   QPushButton* BitBtn1;
   QGroupBox* GroupBox6;
   QListWidget* LB1;
+  QPushButton* SpeedButton12;
+  QPushButton* SpeedButton19;
+  QPushButton* SpeedButton20;
+  QPushButton* SpeedButton21;
+  QPushButton* SpeedButton1;
+  QPushButton* SpeedButton4;
   QMenu* PopupMenu7;
+  QAction* N39;
   QLabel* Label11;
   QLineEdit* EditURL;
   QRadioButton* RBSelA;

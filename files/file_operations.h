@@ -38,5 +38,30 @@ int SplitCount(std::string_view text);
 // + name in the status line for each. Answers the parts written.
 std::vector<std::filesystem::path> SplitFile(const std::filesystem::path& source, const std::filesystem::path& folder,
                                              int count, Ui& ui);
+// The same, adding each part to written once it stands complete under its name, so that a
+// caller knows the parts that stay when a later one fails.
+void SplitFile(const std::filesystem::path& source, const std::filesystem::path& folder, int count, Ui& ui,
+               std::vector<std::filesystem::path>& written);
+
+// Opens each file for reading and closes it again: a missing or unreadable one raises "Cannot
+// open file ..." before an operation over all of them writes anything.
+void CheckReadable(const std::vector<std::filesystem::path>& files);
+
+// Outputs that stand or fall together: the two files of a comparison, and everything a
+// command-line verb writes (the tab's operations on a selection keep the files written before
+// a failure). Unless Keep() was called, the files are removed when the object goes, so an
+// error half-way leaves none of them.
+class RunOutputs {
+ public:
+  RunOutputs() = default;
+  RunOutputs(const RunOutputs&) = delete;
+  RunOutputs& operator=(const RunOutputs&) = delete;
+  ~RunOutputs();
+  std::vector<std::filesystem::path> files;  // in the order written
+  void Keep() { keep_ = true; }
+
+ private:
+  bool keep_ = false;
+};
 
 }  // namespace telqor

@@ -53,6 +53,13 @@ std::filesystem::path ChooseFileToSave(QWidget* parent, const std::filesystem::p
   return PathOf(dialog.selectedFiles().front());
 }
 
+std::filesystem::path ChooseFolder(QWidget* parent, const std::filesystem::path& start) {
+  if (Hooks().chooseFolder) return Hooks().chooseFolder(start);
+  BusyCursorPause pause;
+  QString chosen = QFileDialog::getExistingDirectory(parent, QString(), FolderDisplayText(start));
+  return chosen.isEmpty() ? std::filesystem::path() : PathOf(chosen);
+}
+
 int ExecDialog(QDialog* dialog) {
   if (Hooks().execDialog) return Hooks().execDialog(dialog);
   BusyCursorPause pause;

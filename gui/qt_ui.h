@@ -1,10 +1,10 @@
 // The Ui of the program: the main window's status line and progress bar, message boxes
 // captioned "提示", and the file browser (through the Env in force).
 //
-// Message boxes, the open dialog and modal dialogs go through MessageHooks, which tests
-// replace so that nothing modal ever opens offscreen. Forms that ask or inform outside an
-// engine call use AskYesNoBox / InformBox / ChooseFilesToOpen / ExecDialog, which honour the
-// same hooks. User-interface thread only.
+// Message boxes, the file and folder dialogs and modal dialogs go through MessageHooks, which
+// tests replace so that nothing modal ever opens offscreen. Forms that ask or inform outside
+// an engine call use AskYesNoBox / InformBox / ChooseFilesToOpen / ChooseFolder / ExecDialog,
+// which honour the same hooks. User-interface thread only.
 #pragma once
 
 #include <QString>
@@ -26,6 +26,7 @@ struct MessageHooks {
   std::function<std::vector<std::filesystem::path>()> openFiles;  // the files chosen; none on Cancel
   std::function<int(QDialog* dialog)> execDialog;                 // a modal dialog's result
   std::function<std::filesystem::path()> saveFile;                // the file chosen; empty on Cancel
+  std::function<std::filesystem::path(const std::filesystem::path& start)> chooseFolder;  // empty on Cancel
 };
 
 // The hooks in force; an empty hook means the real box or dialog.
@@ -40,6 +41,8 @@ std::vector<std::filesystem::path> ChooseFilesToOpen(QWidget* parent, const std:
 // The save dialog with a filter such as "txt|*.txt" (description|patterns), starting in
 // folder; empty on Cancel. The name is taken as chosen: no extension is added.
 std::filesystem::path ChooseFileToSave(QWidget* parent, const std::filesystem::path& folder, const QString& filter);
+// The folder picker (it may create a folder), starting in start; empty on Cancel.
+std::filesystem::path ChooseFolder(QWidget* parent, const std::filesystem::path& start);
 // Shows a dialog modally and answers its result (QDialog::Accepted or Rejected).
 int ExecDialog(QDialog* dialog);
 

@@ -157,7 +157,7 @@ void TfrmhmEx::BuildTabs() {
   columns->addWidget(workspace_, 1);
   columns->addWidget(generation_, 0);
   listsTab_ = new ListsTab(*context_, lists_, frmhmsave);
-  filesTab_ = new FileManagerTab(*context_);
+  filesTab_ = new FileManagerTab(*context_, frmhmsave);
 
   PageControl1 = Named<QTabWidget>(u"PageControl1"_s);
   PageControl1->setTabPosition(QTabWidget::South);

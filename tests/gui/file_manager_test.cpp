@@ -1,2 +1,357 @@
-// Tests to come.
-int RunFileManagerTests(int, char**) { return 0; }
+// The tab "文件管理" driven through the real main window: the managed folders with their checks
+// and menus, the file operations on checked and selected files, the comparison, and the
+// folder buttons that change the settings.
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "gui/qt_ui.h"
+#include "tests/gui/gui_test_support.h"
+
+using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
+using telqor::test::Click;
+using telqor::test::Control;
+using telqor::test::ReadBytes;
+using telqor::test::RecordingWindow;
+using telqor::test::Scripted;
+using telqor::test::TempHome;
+using telqor::test::Trigger;
+using telqor::test::U8Path;
+using telqor::test::WriteBytes;
+
+namespace {
+
+using Window = std::unique_ptr<RecordingWindow>;
+
+QListWidget* List(const Window& w, const QString& name) { return Control<QListWidget>(w, name); }
+
+QStringList Names(const Window& w, const QString& list) {
+  QStringList names;
+  for (int row = 0; row < List(w, list)->count(); ++row) names << List(w, list)->item(row)->text();
+  return names;
+}
+
+QStringList Checked(const Window& w, const QString& list) {
+  QStringList names;
+  for (int row = 0; row < List(w, list)->count(); ++row)
+    if (List(w, list)->item(row)->checkState() == Qt::Checked) names << List(w, list)->item(row)->text();
+  return names;
+}
+
+// Checks (or unchecks) the named rows as the user would, one after the other.
+void Check(const Window& w, const QString& list, const QStringList& names, bool on = true) {
+  for (const QString& name : names) {
+    QList<QListWidgetItem*> found = List(w, list)->findItems(name, Qt::MatchExactly);
+    if (found.size() != 1) qFatal("no row %s in %s", qPrintable(name), qPrintable(list));
+    found.front()->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+  }
+}
+
+// Puts paths into the general file list, all selected.
+void SelectInGeneralList(const Window& w, const std::vector<fs::path>& files) {
+  auto* lb1 = List(w, u"LB1"_s);
+  lb1->clear();
+  for (const fs::path& file : files) lb1->addItem(telqor::test::PathText(file));
+  lb1->selectAll();
+}
+
+// The next count dialog is answered with count (OK), or cancelled.
+void WillAnswerCount(const QString& count, bool accepted = true) {
+  telqor::Hooks().execDialog = [count, accepted](QDialog* dialog) {
+    dialog->findChild<QLineEdit*>(u"EditA"_s)->setText(count);
+    return accepted ? int(QDialog::Accepted) : int(QDialog::Rejected);
+  };
+}
+
+std::string IniText(const TempHome& home) { return ReadBytes(home / "Telqor.ini"); }
+
+}  // namespace
+
+class FileManagerTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() { telqor::test::ResetHooks(); }
+
+  void ChecksSurviveRefreshesAndDeletes() {
+    TempHome home;
+    const fs::path toUse = home / U8Path("我的数据/待使用文件");
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) WriteBytes(toUse / name, "1\r\n");
+    auto w = home.OpenWindow();
+    // Listed at start-up, nothing checked.
+    QCOMPARE(Names(w, u"CLBwilluse"_s), (QStringList{u"a.txt"_s, u"b.txt"_s, u"c.txt"_s}));
+    QVERIFY(Checked(w, u"CLBwilluse"_s).isEmpty());
+
+    Check(w, u"CLBwilluse"_s, {u"a.txt"_s, u"c.txt"_s});
+    WriteBytes(toUse / "d.txt", "1\r\n");
+    Trigger(w, u"N15"_s);
+    QCOMPARE(w->StatusText(), u" 刷新完成"_s);
+    QCOMPARE(Names(w, u"CLBwilluse"_s).size(), 4);
+    QCOMPARE(Checked(w, u"CLBwilluse"_s), (QStringList{u"a.txt"_s, u"c.txt"_s}));
+
+    // Deleting asks nothing; the name stays checked, so a new file of that name comes up checked.
+    Check(w, u"CLBwilluse"_s, {u"a.txt"_s}, false);
+    Trigger(w, u"N13"_s);
+    QCOMPARE(w->StatusText(), u" 选择文件->删除完成"_s);
+    QVERIFY(Scripted().questions.empty());
+    QCOMPARE(Names(w, u"CLBwilluse"_s), (QStringList{u"a.txt"_s, u"b.txt"_s, u"d.txt"_s}));
+    QVERIFY(!fs::exists(toUse / "c.txt"));
+    WriteBytes(toUse / "c.txt", "1\r\n");
+    Trigger(w, u"N15"_s);
+    QCOMPARE(Checked(w, u"CLBwilluse"_s), QStringList{u"c.txt"_s});
+
+    // All and none, also across a refresh.
+    Trigger(w, u"N8"_s);
+    QCOMPARE(w->StatusText(), u" 文件全选完成"_s);
+    Trigger(w, u"N15"_s);
+    QCOMPARE(Checked(w, u"CLBwilluse"_s).size(), 4);
+    Trigger(w, u"N10"_s);
+    QCOMPARE(w->StatusText(), u" 文件全不选完成"_s);
+    Trigger(w, u"N15"_s);
+    QVERIFY(Checked(w, u"CLBwilluse"_s).isEmpty());
+    // The used-files folder keeps its own checks.
+    WriteBytes(w->Folders().usedFiles / "u.txt", "1\r\n");
+    Trigger(w, u"MenuItem1"_s);
+    Trigger(w, u"MenuItem3"_s);
+    QCOMPARE(Checked(w, u"CLBused"_s), QStringList{u"u.txt"_s});
+    QVERIFY(Checked(w, u"CLBwilluse"_s).isEmpty());
+  }
+
+  void NothingSelectedSaysSoAndSplitAsksTheCountFirst() {
+    TempHome home;
+    WriteBytes(home / U8Path("我的数据/待使用文件/a.txt"), "1\r\n");
+    auto w = home.OpenWindow();
+    for (const char* item : {"N12", "N7", "N35", "MenuItem6", "MenuItem8", "N36"}) Trigger(w, QString::fromUtf8(item));
+    for (const char* button : {"SpeedButton20", "SpeedButton1", "SpeedButton4"}) Click(w, QString::fromUtf8(button));
+    QCOMPARE(Scripted().messages, std::vector<QString>(9, u"请选择好文件"_s));
+
+    Scripted().messages.clear();
+    int asked = 0;
+    telqor::Hooks().execDialog = [&](QDialog*) { return ++asked, int(QDialog::Rejected); };
+    Trigger(w, u"N37"_s);
+    QCOMPARE(asked, 1);
+    QVERIFY(Scripted().messages.empty());
+    WillAnswerCount(u"1000"_s);
+    Click(w, u"SpeedButton21"_s);
+    QCOMPARE(Scripted().messages, std::vector<QString>{u"请选择好文件"_s});
+    // A count that is no number ends the split in the status line, even with nothing selected.
+    WillAnswerCount(u"x"_s);
+    Trigger(w, u"N38"_s);
+    QCOMPARE(w->StatusText(), u" 'x' is not a valid integer value"_s);
+    QCOMPARE(Scripted().messages.size(), size_t{1});
+  }
+
+  void ManagedMergeTakesTheFilesInAscendingOrder() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const fs::path used = w->Folders().usedFiles;
+    WriteBytes(used / "B.txt", "2\r\n");
+    WriteBytes(used / "a.txt", "1\r\n");
+    WriteBytes(used / "c.txt", "3");
+    Trigger(w, u"MenuItem1"_s);
+    Check(w, u"CLBused"_s, {u"c.txt"_s, u"B.txt"_s, u"a.txt"_s});
+    Trigger(w, u"MenuItem6"_s);
+    QCOMPARE(ReadBytes(used / U8Path("a.合并.txt")), std::string("1\r\n2\r\n3"));
+    QCOMPARE(w->StatusText(), u" 选择文件->合并完成"_s);
+    QVERIFY(Names(w, u"CLBused"_s).contains(u"a.合并.txt"_s));
+  }
+
+  void GeneralOperationsWriteWhereTheOutputRowSays() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const fs::path dated = w->Folders().datedOutput;
+    const fs::path src = home / "src";
+    WriteBytes(src / "c.txt", "c\r\na\r\nc\r\n\r\nb\r\n");
+    WriteBytes(src / "a.txt", "x\r\n");
+
+    // In list order, into the dated output folder ("固定文件目录").
+    SelectInGeneralList(w, {src / "c.txt", src / "a.txt"});
+    Click(w, u"SpeedButton20"_s);
+    QCOMPARE(ReadBytes(dated / U8Path("c.合并.txt")), std::string("c\r\na\r\nc\r\n\r\nb\r\nx\r\n"));
+    QCOMPARE(w->StatusText(), u" 合并文件完成！"_s);
+
+    // Beside each file ("转换文件目录"); the mode decides the de-duplication.
+    Control<QRadioButton>(w, u"RBSelA"_s)->click();
+    QVERIFY(!Control<QLineEdit>(w, u"EditURL"_s)->isEnabled());
+    SelectInGeneralList(w, {src / "c.txt"});
+    Click(w, u"SpeedButton1"_s);
+    QCOMPARE(ReadBytes(src / U8Path("c.去重复.txt")), std::string("a\r\nb\r\nc\r\n"));
+    QCOMPARE(w->StatusText(), u" 去重复完成！"_s);
+    w->CurrentSettings().CalMode = 1;
+    Click(w, u"SpeedButton1"_s);
+    QCOMPARE(ReadBytes(src / U8Path("c.去重复.txt")), std::string("c\r\na\r\n\r\nb\r\n"));
+    SelectInGeneralList(w, {src / "a.txt"});
+    Click(w, u"SpeedButton4"_s);
+    QCOMPARE(ReadBytes(src / U8Path("a.乱序.txt")), std::string("x\r\n"));
+    QCOMPARE(w->StatusText(), u" 乱序文件完成！"_s);
+
+    // A file that is not there ends the operation in the status line.
+    SelectInGeneralList(w, {src / "missing.txt"});
+    Click(w, u"SpeedButton4"_s);
+    QVERIFY(w->StatusText().contains(u"missing.txt"_s));
+  }
+
+  void SplitAsksTheCountAndNamesTheParts() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const fs::path toUse = w->Folders().toUse;
+    WriteBytes(toUse / U8Path("号码.txt"), "1\r\n2\r\n3\r\n4\r\n5\r\n");
+    Trigger(w, u"N15"_s);
+    Check(w, u"CLBwilluse"_s, {u"号码.txt"_s});
+    WillAnswerCount(u"2"_s);
+    Trigger(w, u"N37"_s);
+    QCOMPARE(ReadBytes(toUse / U8Path("号码-分割2-0001.txt")), std::string("1\r\n2\r\n"));
+    QCOMPARE(ReadBytes(toUse / U8Path("号码-分割2-0002.txt")), std::string("3\r\n4\r\n"));
+    QCOMPARE(ReadBytes(toUse / U8Path("号码-分割1-0003.txt")), std::string("5\r\n"));
+    QCOMPARE(w->StatusText(), u" 选择文件->分割行数完成"_s);
+    QCOMPARE(Names(w, u"CLBwilluse"_s).size(), 4);
+
+    // The general split writes into the dated output folder.
+    SelectInGeneralList(w, {toUse / U8Path("号码.txt")});
+    WillAnswerCount(u"5"_s);
+    Click(w, u"SpeedButton21"_s);
+    QCOMPARE(ReadBytes(w->Folders().datedOutput / U8Path("号码-分割5-0001.txt")),
+             std::string("1\r\n2\r\n3\r\n4\r\n5\r\n"));
+    QCOMPARE(w->StatusText(), u" 分割完成！"_s);
+  }
+
+  void MoveToUsedReplacesAFileOfTheSameName() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    WriteBytes(w->Folders().toUse / "x.txt", "new\r\n");
+    WriteBytes(w->Folders().toUse / "y.txt", "stays\r\n");
+    WriteBytes(w->Folders().usedFiles / "x.txt", "old\r\n");
+    Trigger(w, u"N15"_s);
+    Check(w, u"CLBwilluse"_s, {u"x.txt"_s});
+    Trigger(w, u"N17"_s);
+    QCOMPARE(ReadBytes(w->Folders().usedFiles / "x.txt"), std::string("new\r\n"));
+    QCOMPARE(Names(w, u"CLBwilluse"_s), QStringList{u"y.txt"_s});
+    QCOMPARE(Names(w, u"CLBused"_s), QStringList{u"x.txt"_s});
+    QCOMPARE(w->StatusText(), u" 选择文件设定为已经使用过文件完成"_s);
+  }
+
+  void CompareWritesBothGroups() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const fs::path src = home / "src";
+    WriteBytes(src / U8Path("新号.txt"), "13800000000\r\n13900000000\r\n13800000000\r\n");
+    WriteBytes(src / U8Path("旧号.txt"), "13800000000\r\n");
+    auto* editA = Control<QLineEdit>(w, u"EditA"_s);
+    auto* editB = Control<QLineEdit>(w, u"EditB"_s);
+
+    // Blank fields: nothing happens.
+    editA->setText(u"  "_s);
+    editB->setText(telqor::test::PathText(src / U8Path("旧号.txt")));
+    w->ShowStatus(u"before"_s);
+    Click(w, u"BitBtn2"_s);
+    QCOMPARE(w->StatusText(), u" before"_s);
+
+    // The fields are trimmed; "转换文件目录" writes beside the new file.
+    Control<QRadioButton>(w, u"RBSelA"_s)->click();
+    editA->setText(u" "_s + telqor::test::PathText(src / U8Path("新号.txt")) + u" "_s);
+    Click(w, u"BitBtn2"_s);
+    QCOMPARE(ReadBytes(src / U8Path("[新号]对比[旧号]已有数据(2).txt")), std::string("13800000000\r\n13800000000\r\n"));
+    QCOMPARE(ReadBytes(src / U8Path("[新号]对比[旧号]没有的数据(1).txt")), std::string("13900000000\r\n"));
+    QCOMPARE(w->StatusText(), u" 导出文件完成完毕！"_s);
+
+    // "浏览" takes the first file chosen; a double click empties the field.
+    telqor::Hooks().openFiles = [&] { return std::vector<fs::path>{src / "b.txt", src / "c.txt"}; };
+    Click(w, u"SpeedButton11"_s);
+    QCOMPARE(editB->text(), telqor::test::PathText(src / "b.txt"));
+    QTest::mouseDClick(editB, Qt::LeftButton);
+    QVERIFY(editB->text().isEmpty());
+  }
+
+  void CompareWithTheUsedFileNeedsOneOfEach() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const fs::path toUse = w->Folders().toUse;
+    WriteBytes(toUse / "n1.txt", "1\r\n2\r\n");
+    WriteBytes(toUse / "n2.txt", "1\r\n");
+    WriteBytes(w->Folders().usedFiles / "r.txt", "2\r\n");
+    Trigger(w, u"N15"_s);
+    Trigger(w, u"MenuItem1"_s);
+    const QString oneNew = u"请选择一个要处理的文件\r\n如果是多个文件，请先合并后再操作"_s;
+    const QString oneReference = u"请选择一个比对源文件\r\n如果是多个文件，请先合并后再操作"_s;
+
+    Trigger(w, u"N6"_s);
+    Check(w, u"CLBwilluse"_s, {u"n1.txt"_s, u"n2.txt"_s});
+    Trigger(w, u"N6"_s);
+    Check(w, u"CLBwilluse"_s, {u"n2.txt"_s}, false);
+    Trigger(w, u"N6"_s);
+    QCOMPARE(Scripted().messages, (std::vector<QString>{oneNew, oneNew, oneReference}));
+
+    Check(w, u"CLBused"_s, {u"r.txt"_s});
+    Trigger(w, u"N6"_s);
+    QCOMPARE(ReadBytes(toUse / U8Path("[n1]对比[r]已有数据(1).txt")), std::string("2\r\n"));
+    QCOMPARE(ReadBytes(toUse / U8Path("[n1]对比[r]没有的数据(1).txt")), std::string("1\r\n"));
+    QCOMPARE(Names(w, u"CLBwilluse"_s).size(), 4);
+  }
+
+  void FolderButtonsChangeTheSettingsAtOnce() {
+    TempHome home;
+    const fs::path elsewhere = home / "elsewhere";
+    WriteBytes(elsewhere / "e.txt", "1\r\n");
+    {
+      auto w = home.OpenWindow();
+      const fs::path before = w->Folders().toUse;
+      fs::path start;
+      telqor::Hooks().chooseFolder = [&](const fs::path& from) {
+        start = from;
+        return elsewhere;
+      };
+      Click(w, u"SpeedButton29"_s);
+      QCOMPARE(start, before);
+      QCOMPARE(Names(w, u"CLBwilluse"_s), QStringList{u"e.txt"_s});
+      QVERIFY(IniText(home).find("MywillUseDataPath=" + (elsewhere / "").string() + "\r\n") != std::string::npos);
+
+      // The output folder: EditURL shows it and the dated folder moves under it at once.
+      const fs::path output = home / "out";
+      fs::create_directories(output);
+      telqor::Hooks().chooseFolder = [&](const fs::path&) { return output; };
+      Click(w, u"SpeedButton28"_s);
+      QCOMPARE(Control<QLineEdit>(w, u"EditURL"_s)->text(), telqor::test::PathText(output / ""));
+      QCOMPARE(w->Folders().datedOutput.parent_path().parent_path(), output);
+      QVERIFY(IniText(home).find("MyOtherDataPath=" + (output / "").string() + "\r\n") != std::string::npos);
+      Click(w, u"BitBtn1"_s);
+      QCOMPARE(telqor::test::GuiEnv().openedFolders, std::vector<fs::path>{w->Folders().datedOutput});
+
+      // Cancel changes no folder but still saves the settings.
+      fs::remove(home / "Telqor.ini");
+      telqor::Hooks().chooseFolder = [](const fs::path&) { return fs::path(); };
+      Click(w, u"SpeedButton30"_s);
+      QVERIFY(IniText(home).find("MywillUseDataPath=" + (elsewhere / "").string() + "\r\n") != std::string::npos);
+    }
+    // The next start uses the folder chosen.
+    auto w = home.OpenWindow();
+    QCOMPARE(Names(w, u"CLBwilluse"_s), QStringList{u"e.txt"_s});
+  }
+
+  void GeneralListButtons() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const fs::path src = home / "src";
+    telqor::Hooks().openFiles = [&] { return std::vector<fs::path>{src / "a.txt", src / "sub/b.txt"}; };
+    Click(w, u"SpeedButton12"_s);
+    QCOMPARE(w->StatusText(), u" 加入文件完成！"_s);
+    auto* lb1 = List(w, u"LB1"_s);
+    QCOMPARE(lb1->count(), 2);
+
+    lb1->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+    Trigger(w, u"N39"_s);
+    QCOMPARE(telqor::test::GuiEnv().openedFolders, std::vector<fs::path>{src / "sub"});
+
+    lb1->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    Click(w, u"SpeedButton19"_s);
+    QCOMPARE(w->StatusText(), u" 删除完成！"_s);
+    QCOMPARE(Names(w, u"LB1"_s), QStringList{telqor::test::PathText(src / "sub/b.txt")});
+  }
+};
+
+int RunFileManagerTests(int argc, char** argv) {
+  FileManagerTest suite;
+  return QTest::qExec(&suite, argc, argv);
+}
+
+#include "file_manager_test.moc"

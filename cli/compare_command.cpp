@@ -1,0 +1,38 @@
+// compare: the lines of a new file that a reference file holds, and those it does not.
+#include <iostream>
+
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "files/file_comparison.h"
+
+namespace telqor::cli {
+namespace {
+
+int Run(const ParsedArgs& args, GlobalOptions& global) {
+  const std::filesystem::path newFile = args.Positional()[0], reference = args.Positional()[1];
+  const bool modeB = UseModeB(global);
+  const int64_t buckets = modeB ? Started(global).settings.MapCacheSize : 0;
+  std::optional<std::filesystem::path> outDir = args.Value("--out-dir");
+  ConsoleUi ui(global.yes);
+  ComparisonFiles files = CompareFiles(newFile, reference, outDir.value_or(newFile.parent_path()), modeB, buckets, ui);
+  std::cout << files.present.string() << "\n" << files.absent.string() << "\n";
+  return 0;
+}
+
+}  // namespace
+
+Verb CompareVerb() {
+  return {{"compare",
+           "Sorts the lines of NEW into those REFERENCE holds and those it does not, each group in NEW's\n"
+           "order with its repeats, and writes them beside NEW (or in DIR) as\n"
+           "  [<new>]对比[<reference>]已有数据(<count>).txt and [<new>]对比[<reference>]没有的数据(<count>).txt,\n"
+           "both even when empty. Prints the two paths.\n"
+           "  mode A: exact comparison; mode B: by hash with MapCacheSize buckets (faster; a line whose\n"
+           "          hash equals a reference line's counts as held).\n",
+           {{"--out-dir", nullptr, OptionKind::Value, "DIR", "write the two files in DIR (it must exist)"}},
+           {"NEW REFERENCE", true, false, 2}},
+          "split a file's lines by whether another file holds them",
+          Run};
+}
+
+}  // namespace telqor::cli
