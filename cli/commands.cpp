@@ -8,7 +8,7 @@ const std::vector<Verb>& Commands() {
   static const std::vector<Verb> commands = {
       SortVerb(),     ShuffleVerb(), DedupeVerb(),   FilterOutVerb(), KeepVerb(),    ReplaceVerb(),  AffixVerb(),
       GenerateVerb(), SaveVerb(),    SettingsVerb(), LookupVerb(),    CarrierVerb(), ValidateVerb(), SegmentsVerb(),
-      RegionsVerb(),  ExportVerb(),  MergeVerb(),    SplitVerb(),     CompareVerb()};
+      RegionsVerb(),  ExportVerb(),  MergeVerb(),    SplitVerb(),     CompareVerb(), FormatVerb(), AnalyseVerb(), RenameVerb()};
   return commands;
 }
 

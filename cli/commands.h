@@ -36,6 +36,9 @@ Verb ExportVerb();
 Verb MergeVerb();
 Verb SplitVerb();
 Verb CompareVerb();
+Verb FormatVerb();
+Verb AnalyseVerb();
+Verb RenameVerb();
 
 const std::vector<Verb>& Commands();
 

@@ -199,10 +199,10 @@ void TfrmhmEx::CreateForms() {
   frmhmRegex = new TfrmhmRegex(*context_, namedPatternFiles_, this);
   frmhdSearch = new TfrmhdSearch(segments_, this);
   frmhmInvail = new TfrmhmInvail(*context_, segments_, this);
-  frmhmformat = new Tfrmhmformat(this);
+  frmhmformat = new Tfrmhmformat(*context_, this);
   frmtelInfo = new TfrmtelInfo(this);
-  frmRename = new TfrmRename(this);
-  frmAataAnalysis = new TfrmAataAnalysis(this);
+  frmRename = new TfrmRename(*context_, this);
+  frmAataAnalysis = new TfrmAataAnalysis(*context_, this);
 }
 
 // The segment database is read once, as the segment library dialog is made; a file that
@@ -259,11 +259,11 @@ void TfrmhmEx::TimerTimer() {
 }
 
 void TfrmhmEx::PerformDropAction(int action, const std::vector<fs::path>& files) {
-  // The format conversion (4) and the data analysis (5) take their files once those dialogs
-  // are built.
   if (action == kDropToWorkspace) LoadFilesInto(lists_.workspace, files, AppUi());
   if (action == kDropToSource) LoadFilesInto(lists_.source, files, AppUi());
   if (action == kDropToValidityCheck) frmhmInvail->LoadFiles(files);
+  if (action == kDropToFormatConversion) frmhmformat->LoadFiles(files);
+  if (action == kDropToDataAnalysis) frmAataAnalysis->LoadFiles(files);
 }
 
 void TfrmhmEx::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,10 @@
 #pragma once
 
 #include <QDialog>
+#include <filesystem>
+#include <vector>
+
+#include "gui/app_context.h"
 
 class QGroupBox;
 class QTableView;
@@ -13,12 +17,16 @@ namespace telqor {
 class Tfrmhmformat : public QDialog {
   Q_OBJECT
  public:
-  explicit Tfrmhmformat(QWidget* parent = nullptr);
+  explicit Tfrmhmformat(AppContext& context, QWidget* parent = nullptr);
+
+  // Takes the files dropped on the list (the main window routes the drop here).
+  void LoadFiles(const std::vector<std::filesystem::path>& files);
 
   // The list that files may be dropped on (the main window routes the drop here).
   QWidget* DropList() const;
 
  private:
+  AppContext& context_;
   QGroupBox* GB0 = nullptr;
   QTableView* lv0 = nullptr;
 };

@@ -4,7 +4,7 @@ namespace telqor {
 
 using namespace Qt::StringLiterals;
 
-TfrmRename::TfrmRename(QWidget* parent) : QDialog(parent) {
+TfrmRename::TfrmRename(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
   setObjectName(u"frmRename"_s);
   setWindowTitle(u"文件批量改名"_s);
   resize(640, 480);

@@ -5,12 +5,17 @@
 
 #include <QDialog>
 
+#include "gui/app_context.h"
+
 namespace telqor {
 
 class TfrmRename : public QDialog {
   Q_OBJECT
  public:
-  explicit TfrmRename(QWidget* parent = nullptr);
+  explicit TfrmRename(AppContext& context, QWidget* parent = nullptr);
+
+ private:
+  AppContext& context_;
 };
 
 }  // namespace telqor

@@ -10,6 +10,9 @@ int RunWorkspaceTests(int argc, char** argv);
 int RunSegmentDialogTests(int argc, char** argv);
 int RunSegmentActionTests(int argc, char** argv);
 int RunFileManagerTests(int argc, char** argv);
+int RunRenameDialogTests(int argc, char** argv);
+int RunAnalysisDialogTests(int argc, char** argv);
+int RunFormatDialogTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
   telqor::TelqorApplication app(argc, argv);
@@ -23,5 +26,8 @@ int main(int argc, char** argv) {
   failed += RunSegmentDialogTests(argc, argv);
   failed += RunSegmentActionTests(argc, argv);
   failed += RunFileManagerTests(argc, argv);
+  failed += RunRenameDialogTests(argc, argv);
+  failed += RunAnalysisDialogTests(argc, argv);
+  failed += RunFormatDialogTests(argc, argv);
   return failed == 0 ? 0 : 1;
 }

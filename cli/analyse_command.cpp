@@ -1,0 +1,13 @@
+// analyse: to come.
+#include "cli/commands.h"
+
+namespace telqor::cli {
+namespace {
+
+int Run(const ParsedArgs&, GlobalOptions&) { return 1; }
+
+}  // namespace
+
+Verb AnalyseVerb() { return {{"analyse", "To come.\n", {}, {"FILE", false, true}}, "to come", Run}; }
+
+}  // namespace telqor::cli

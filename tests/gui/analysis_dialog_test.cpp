@@ -1,0 +1,2 @@
+// Tests to come.
+int RunAnalysisDialogTests(int, char**) { return 0; }

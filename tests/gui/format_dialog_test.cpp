@@ -1,0 +1,2 @@
+// Tests to come.
+int RunFormatDialogTests(int, char**) { return 0; }

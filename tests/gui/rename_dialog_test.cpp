@@ -1,0 +1,2 @@
+// Tests to come.
+int RunRenameDialogTests(int, char**) { return 0; }

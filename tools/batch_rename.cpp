@@ -1,0 +1,1 @@
+#include "tools/batch_rename.h"

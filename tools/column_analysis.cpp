@@ -1,0 +1,1 @@
+#include "tools/column_analysis.h"
