@@ -1,9 +1,17 @@
 #include "core/settings.h"
 
+#include "core/errors.h"
 #include "core/ini_file.h"
+#include "core/str_to_int.h"
 
 namespace telqor {
 namespace {
+
+// A key whose value may need 64 bits (the bounds of the data analysis): written in full, and
+// read in full when the text is no 32-bit setting value.
+struct Wide {
+  int64_t& value;
+};
 
 // The keys in the order they are written, with their member and their value when missing.
 template <typename F>
@@ -27,8 +35,8 @@ void ForEachKey(Settings& s, F&& f) {
   f("DAReplace2", s.DAReplace2, missing.DAReplace2);
   f("DAColumnNo", s.DAColumnNo, missing.DAColumnNo);
   f("DAFixIndex", s.DAFixIndex, missing.DAFixIndex);
-  f("DADataA", s.DADataA, missing.DADataA);
-  f("DADataB", s.DADataB, missing.DADataB);
+  f("DADataA", Wide{s.DADataA}, missing.DADataA);
+  f("DADataB", Wide{s.DADataB}, missing.DADataB);
   f("DAOutColumnNo", s.DAOutColumnNo, missing.DAOutColumnNo);
 }
 
@@ -40,6 +48,15 @@ struct Reader {
   void operator()(const char* key, int64_t& value, int64_t missing) const {
     value = ini.ReadInteger(kSettingsSection, key, missing);
   }
+  void operator()(const char* key, Wide wide, int64_t missing) const {
+    wide.value = ini.ReadInteger(kSettingsSection, key, missing);
+    auto text = ini.Value(kSettingsSection, key);
+    if (!text || IniInteger(*text)) return;
+    try {
+      wide.value = StrToInt64(TrimSpaces(*text));
+    } catch (const EConvertError&) {
+    }
+  }
 };
 
 struct Writer {
@@ -48,6 +65,9 @@ struct Writer {
     ini.WriteString(kSettingsSection, key, value);
   }
   void operator()(const char* key, int64_t value, int64_t) const { ini.WriteInteger(kSettingsSection, key, value); }
+  void operator()(const char* key, Wide wide, int64_t) const {
+    ini.WriteString(kSettingsSection, key, std::to_string(wide.value));
+  }
 };
 
 }  // namespace

@@ -31,7 +31,7 @@ struct Settings {
   std::string DAReplace2;
   int64_t DAColumnNo = 0;
   int64_t DAFixIndex = 0;
-  int64_t DADataA = 0;  // held as 64 bits, stored as 32
+  int64_t DADataA = 0;  // 64 bits, stored as typed
   int64_t DADataB = 0;
   int64_t DAOutColumnNo = 0;
 

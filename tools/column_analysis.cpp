@@ -1,1 +1,324 @@
 #include "tools/column_analysis.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "core/errors.h"
+#include "core/file_io.h"
+#include "core/file_writer.h"
+#include "core/gbk.h"
+#include "core/str_to_int.h"
+#include "core/text.h"
+
+namespace telqor {
+namespace {
+
+// The length of the GBK character starting at text[i]: two bytes after a lead byte, else one.
+size_t CharLength(std::string_view text, size_t i) {
+  const auto c = static_cast<unsigned char>(text[i]);
+  return c >= 0x81 && c <= 0xFE && i + 1 < text.size() ? 2 : 1;
+}
+
+// Whether what stands at text[at], comparing ASCII letters without regard to case and the
+// bytes of two-byte characters exactly.
+bool MatchesAt(std::string_view text, size_t at, std::string_view what) {
+  if (text.size() - at < what.size()) return false;
+  for (size_t j = 0; j < what.size();) {
+    if (CharLength(what, j) == 2) {
+      if (text[at + j] != what[j] || text[at + j + 1] != what[j + 1]) return false;
+      j += 2;
+    } else {
+      if (AsciiLower(text[at + j]) != AsciiLower(what[j])) return false;
+      ++j;
+    }
+  }
+  return true;
+}
+
+// The first occurrence of what at a character start, from from on.
+size_t FindAligned(std::string_view text, std::string_view what, size_t from = 0) {
+  if (what.empty()) return std::string_view::npos;
+  for (size_t i = from; i < text.size(); i += CharLength(text, i))
+    if (MatchesAt(text, i, what)) return i;
+  return std::string_view::npos;
+}
+
+// text with what replaced, or nothing when it holds no occurrence (the common case, which
+// then costs no copy).
+std::optional<std::string> Replaced(std::string_view text, std::string_view what, std::string_view with) {
+  size_t hit = FindAligned(text, what);
+  if (hit == std::string_view::npos) return std::nullopt;
+  std::string out;
+  out.reserve(text.size());
+  size_t done = 0;
+  while (hit != std::string_view::npos) {
+    out.append(text.substr(done, hit - done)).append(with);
+    done = hit + what.size();
+    hit = FindAligned(text, what, done);
+  }
+  out.append(text.substr(done));
+  return out;
+}
+
+// The row rewritten, or nothing when no step changed it.
+std::optional<std::string> Rewritten(std::string_view row, std::string_view what, std::string_view with) {
+  static const std::string kNumber = Utf8ToGbk("号码："), kTalkTime = Utf8ToGbk("接听时长："),
+                           kMinutes = Utf8ToGbk("分"), kSeconds = Utf8ToGbk("秒");
+  std::optional<std::string> out;
+  auto step = [&](std::string_view from, std::string_view to) {
+    if (auto next = Replaced(out ? std::string_view(*out) : row, from, to)) out = std::move(next);
+  };
+  if (!what.empty()) step(what, with);
+  if (FindAligned(out ? std::string_view(*out) : row, kTalkTime) != std::string_view::npos) {
+    step(kNumber, "");
+    step(kTalkTime, ",");
+    step(kMinutes, "");
+    step(kSeconds, "");
+  }
+  return out;
+}
+
+// A field the numeric sort reads as a number: digits only.
+bool AllDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The sort key of a field, or nothing when the row cannot be placed.
+std::optional<std::string> SortKey(std::string_view field, SortKind kind) {
+  if (kind == SortKind::Text || !AllDigits(field)) {
+    if (kind == SortKind::Numeric && field.empty()) return std::nullopt;
+    return std::string(field);
+  }
+  int32_t value = 0;
+  auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), value);
+  if (ec != std::errc() || end != field.data() + field.size()) return std::nullopt;  // beyond 32 bits
+  char key[16];
+  std::snprintf(key, sizeof key, "%.9d", value);
+  return std::string(key);
+}
+
+// A text that may hold an integer, so that rows of words cost no failed conversion.
+bool MayBeInteger(std::string_view text) {
+  return !text.empty() && (std::string_view("+-$").find(text.front()) != std::string_view::npos ||
+                           (text.front() >= '0' && text.front() <= '9'));
+}
+
+}  // namespace
+
+std::vector<std::string_view> SplitFields(std::string_view line, std::string_view delimiter) {
+  std::vector<std::string_view> fields;
+  if (delimiter.empty()) return {line};
+  size_t start = 0;
+  for (size_t at = line.find(delimiter); at != std::string_view::npos; at = line.find(delimiter, start)) {
+    fields.push_back(line.substr(start, at - start));
+    start = at + delimiter.size();
+  }
+  fields.push_back(line.substr(start));
+  return fields;
+}
+
+std::optional<std::string_view> FieldOf(std::string_view line, std::string_view delimiter, int64_t index) {
+  if (index < 0) return std::nullopt;
+  if (delimiter.empty()) return index == 0 ? std::optional(line) : std::nullopt;
+  size_t start = 0;
+  for (int64_t i = 0; i < index; ++i) {
+    size_t at = line.find(delimiter, start);
+    if (at == std::string_view::npos) return std::nullopt;
+    start = at + delimiter.size();
+  }
+  size_t end = line.find(delimiter, start);
+  return line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+}
+
+std::string ReplaceGbkIgnoringCase(std::string_view text, std::string_view what, std::string_view with) {
+  auto out = Replaced(text, what, with);
+  return out ? std::move(*out) : std::string(text);
+}
+
+std::string CleanRow(std::string_view row, std::string_view what, std::string_view with) {
+  auto out = Rewritten(row, what, with);
+  return out ? std::move(*out) : std::string(row);
+}
+
+void ImportRows(TSList& rows, const std::vector<std::filesystem::path>& files, std::string_view what,
+                std::string_view with) {
+  for (const auto& file : files) rows.AddText(FileContents(file).view());
+  for (int i = 0; i < rows.Count(); ++i)
+    if (auto row = Rewritten(rows.View(i), what, with)) rows.Put(i, std::string_view(*row));
+}
+
+Condition ReadCondition(const AnalysisInputs& inputs) {
+  Condition c;
+  c.column = StrToInt(inputs.column);
+  c.outColumn = StrToInt(inputs.outColumn);
+  c.kind = inputs.kind;
+  c.a = StrToInt64(inputs.a);
+  c.b = StrToInt64(inputs.b);
+  return c;
+}
+
+void StoreInputs(const AnalysisInputs& inputs, Settings& settings) {
+  settings.DADelimiter = inputs.delimiter;
+  settings.DAReplace1 = inputs.replace1;
+  settings.DAReplace2 = inputs.replace2;
+  try {
+    settings.DAColumnNo = StrToInt(inputs.column);
+    settings.DAOutColumnNo = StrToInt(inputs.outColumn);
+    settings.DAFixIndex = inputs.kind;
+    settings.DADataA = StrToInt64(inputs.a);
+    settings.DADataB = StrToInt64(inputs.b);
+  } catch (const EConvertError&) {
+  }
+}
+
+bool Matches(const Condition& condition, int64_t value) {
+  switch (condition.kind) {
+    case kGreater:
+      return value > condition.a;
+    case kEqual:
+      return value == condition.a;
+    case kLess:
+      return value < condition.a;
+    case kBetween:
+      return condition.a <= value && value <= condition.b;
+    default:
+      return false;
+  }
+}
+
+void Analyse(const TSList& rows, std::string_view delimiter, const Condition& condition, TSList& matches, Ui& ui) {
+  matches.Clear();
+  const int n = rows.Count();
+  for (int i = 0; i < n; ++i) {
+    if (i % 500 == 0) ui.Progress(i, n);
+    std::string_view row = rows.View(i);
+    auto field = FieldOf(row, delimiter, condition.column);
+    auto out = FieldOf(row, delimiter, condition.outColumn);
+    if (!field || !out) continue;
+    std::string_view text = TrimBlanks(*field);
+    if (!MayBeInteger(text)) continue;
+    int64_t value;
+    try {
+      value = StrToInt64(text);
+    } catch (const EConvertError&) {
+      continue;
+    }
+    if (Matches(condition, value)) matches.Add(*out);
+  }
+  ui.Progress(n, n);
+}
+
+std::string RatioText(int matches, int rows) {
+  if (rows == 0) return "待定";
+  const float ratio = static_cast<float>(static_cast<double>(matches) * 100.0 / rows);
+  // Tenths of the single-precision value, which a double holds exactly; a half goes away from zero.
+  const auto tenths = static_cast<int64_t>(std::round(static_cast<double>(ratio) * 10.0));
+  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
+}
+
+std::string ConditionText(const Condition& condition) {
+  const std::string a = std::to_string(condition.a);
+  switch (condition.kind) {
+    case kGreater:
+      return ">" + a;
+    case kEqual:
+      return "=" + a;
+    case kLess:
+      return "<" + a;
+    case kBetween:
+      return "[" + a + "," + std::to_string(condition.b) + "]";
+    default:
+      return "";
+  }
+}
+
+std::vector<std::string> ReportLines(const Condition& condition, int rows, int matches) {
+  return {"过滤条件: " + ConditionText(condition), "原始数据: " + std::to_string(rows),
+          "符合数据: " + std::to_string(matches), "比率    : " + RatioText(matches, rows)};
+}
+
+std::filesystem::path ReportPath(const std::filesystem::path& file) {
+  std::filesystem::path report = file;
+  report += ".参考比例.txt";
+  return report;
+}
+
+void SaveMatches(const std::filesystem::path& file, const TSList& matches, const Condition& condition, int rows,
+                 std::vector<std::filesystem::path>& written) {
+  if (matches.Count() == 0) return;
+  matches.SaveToFile(file);
+  written.push_back(file);
+  FileWriter report(ReportPath(file));
+  for (const std::string& line : ReportLines(condition, rows, matches.Count())) report.Write(Utf8ToGbk(line) + "\r\n");
+  report.Commit();
+  written.push_back(ReportPath(file));
+}
+
+void SortRows(TSList& rows, std::string_view delimiter, int column, SortKind kind, bool descending) {
+  struct Entry {
+    std::string text;  // key + delimiter + row: the order of the sort
+    int row;
+  };
+  std::vector<Entry> placed;
+  std::vector<int> unplaced;
+  placed.reserve(static_cast<size_t>(rows.Count()));
+  for (int i = 0; i < rows.Count(); ++i) {
+    std::string_view row = rows.View(i);
+    auto field = FieldOf(row, delimiter, column);
+    auto key = field ? SortKey(*field, kind) : std::nullopt;
+    if (!key) {
+      unplaced.push_back(i);
+      continue;
+    }
+    key->append(delimiter).append(row);
+    placed.push_back({std::move(*key), i});
+  }
+  std::stable_sort(placed.begin(), placed.end(),
+                   [](const Entry& a, const Entry& b) { return CompareBytes(a.text, b.text, true) < 0; });
+  std::vector<ByteStr> order;
+  order.reserve(static_cast<size_t>(rows.Count()));
+  if (descending) {
+    for (auto e = placed.rbegin(); e != placed.rend(); ++e) order.push_back(rows[e->row]);
+  } else {
+    for (const Entry& e : placed) order.push_back(rows[e.row]);
+  }
+  for (int i : unplaced) order.push_back(rows[i]);
+  placed.clear();
+  placed.shrink_to_fit();
+  rows.Clear();
+  rows.SetCapacity(static_cast<int>(order.size()));
+  for (const ByteStr& row : order) rows.Add(row);
+}
+
+std::vector<std::filesystem::path> ExportClassified(const TSList& rows, std::string_view delimiter, int column,
+                                                    const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> written;
+  std::string current;
+  int from = 0, count = 0;  // the group: rows [from, from + count)
+  auto save = [&] {
+    if (count == 0) return;
+    std::filesystem::path file = folder / GbkToPath(current + ".txt");
+    FileWriter out(file);
+    rows.SaveTo(out, from, count);
+    out.Commit();
+    written.push_back(file);
+  };
+  for (int i = 0; i < rows.Count(); ++i) {
+    auto field = FieldOf(rows.View(i), delimiter, column);
+    if (!field) throw EStringListError("Not exists");
+    if (*field == current) {
+      if (count++ == 0) from = i;
+      continue;
+    }
+    save();
+    current = *field;
+    from = i;
+    count = 1;
+  }
+  save();
+  return written;
+}
+
+}  // namespace telqor

@@ -62,6 +62,26 @@ TEST(Settings, IntegersAreStoredAs32Bits) {
   EXPECT_EQ(ini.ReadInteger("SYSTEM", "DADataA", 0), 1);
 }
 
+TEST(Settings, AnalysisBoundsKeepAll64Bits) {
+  test::TempDir dir;
+  Settings s = LoadSettings(dir / "Telqor.ini");
+  s.DADataA = 4294967297LL;
+  s.DADataB = INT64_MIN;
+  s.DAColumnNo = 4294967297LL;  // any other integer key stays 32 bits
+  SaveSettings(dir / "Telqor.ini", s);
+  std::string text = test::ReadBytes(dir / "Telqor.ini");
+  EXPECT_NE(text.find("DADataA=4294967297\r\nDADataB=-9223372036854775808\r\n"), std::string::npos);
+  EXPECT_NE(text.find("DAColumnNo=1\r\n"), std::string::npos);
+  Settings back = LoadSettings(dir / "Telqor.ini");
+  EXPECT_EQ(back.DADataA, 4294967297LL);
+  EXPECT_EQ(back.DADataB, INT64_MIN);
+  // Values written by hand read as before: hexadecimal wraps to 32 bits, beyond 64 is no number.
+  test::WriteBytes(dir / "Telqor.ini", "[SYSTEM]\r\nDADataA=$FFFFFFFF\r\nDADataB=99999999999999999999\r\n");
+  back = LoadSettings(dir / "Telqor.ini");
+  EXPECT_EQ(back.DADataA, -1);
+  EXPECT_EQ(back.DADataB, 0);
+}
+
 TEST(StartUp, FirstStartMakesTheTree) {
   test::TempDir dir;
   ProgramState s = StartUp(dir.path());

@@ -1,2 +1,185 @@
-// Tests to come.
-int RunAnalysisDialogTests(int, char**) { return 0; }
+// The dialog "数据分析" driven through the real main window: settings in the controls and saved
+// on every change, import, analysis with the status panels, the saves, the sorts by a clicked
+// column and the classified export.
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableView>
+#include <QToolButton>
+#include <QtTest>
+
+#include "core/gbk.h"
+#include "gui/qt_ui.h"
+#include "tests/gui/gui_test_support.h"
+#include "tools/frm_aata_analysis.h"
+
+using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
+using telqor::test::Control;
+using telqor::test::ReadBytes;
+using telqor::test::Rows;
+using telqor::test::Scripted;
+using telqor::test::TempHome;
+using telqor::test::U8Path;
+using telqor::test::WriteBytes;
+
+namespace {
+
+QDialog* Analysis(const std::unique_ptr<telqor::test::RecordingWindow>& w) {
+  return telqor::test::Dialog(w, u"frmAataAnalysis"_s);
+}
+
+void ClickIn(QDialog* d, const QString& button) { Control<QToolButton>(d, button)->click(); }
+QString Panel(QDialog* d, int n) { return Control<QLabel>(d, u"StatusPanel%1"_s.arg(n))->text(); }
+
+// The shown cells of the table, a row's cells joined by "|".
+QStringList Table(QDialog* d) {
+  QAbstractItemModel* model = Control<QTableView>(d, u"lv1"_s)->model();
+  QStringList rows;
+  for (int r = 0; r < model->rowCount(); ++r) {
+    QStringList cells;
+    for (int c = 0; c < model->columnCount(); ++c) cells << model->index(r, c).data().toString();
+    rows << cells.join(u'|');
+  }
+  return rows;
+}
+
+QStringList Captions(QDialog* d) {
+  QAbstractItemModel* model = Control<QTableView>(d, u"lv1"_s)->model();
+  QStringList captions;
+  for (int c = 0; c < model->columnCount(); ++c) captions << model->headerData(c, Qt::Horizontal).toString();
+  return captions;
+}
+
+// A click on a column caption, then the item of the sort menu.
+void SortBy(QDialog* d, int column, const QString& item) {
+  emit Control<QTableView>(d, u"lv1"_s)->horizontalHeader()->sectionClicked(column);
+  auto* menu = Control<QMenu>(d, u"PopupMenu1"_s);
+  Control<QAction>(menu, item)->trigger();
+  menu->hide();
+}
+
+void ImportByButton(QDialog* d, const fs::path& file) {
+  telqor::Hooks().openFiles = [file] { return std::vector<fs::path>{file}; };
+  ClickIn(d, u"SpeedButton3"_s);
+}
+
+}  // namespace
+
+class AnalysisDialogTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() { telqor::test::ResetHooks(); }
+
+  void ImportAnalyseAndSaveTheMatches() {
+    TempHome home;
+    WriteBytes(home / "calls.txt", "\"a\",30\r\n\"b\",90\r\n\"c\",x\r\n");
+    auto w = home.OpenWindow();
+    QDialog* d = Analysis(w);
+    // The first-run values, the text to replace being a double quote.
+    QCOMPARE(Control<QComboBox>(d, u"CBDelimiter"_s)->currentText(), u","_s);
+    QCOMPARE(Control<QLineEdit>(d, u"EditStr1"_s)->text(), u"\""_s);
+    QCOMPARE(Control<QLineEdit>(d, u"EditB"_s)->text(), u"1000"_s);
+    QCOMPARE(Captions(d), QStringList{u"列0"_s});
+    QCOMPARE(Panel(d, 3), u"比率:待定"_s);
+
+    ImportByButton(d, home / "calls.txt");
+    QCOMPARE(Table(d), (QStringList{u"a|30"_s, u"b|90"_s, u"c|x"_s}));
+    QCOMPARE(Captions(d), (QStringList{u" 列0"_s, u" 列1"_s}));
+    QCOMPARE(Panel(d, 1), u"原始数据:3"_s);
+
+    Control<QLineEdit>(d, u"EditA"_s)->setText(u"60"_s);
+    Control<QLineEdit>(d, u"EditOutColumnNo"_s)->setText(u"0"_s);
+    ClickIn(d, u"SpeedButton1"_s);
+    QCOMPARE(Rows(Control<QTableView>(d, u"lv2"_s)), QStringList{u"b"_s});
+    QCOMPARE(Panel(d, 2), u"符合条件:1"_s);
+    QCOMPARE(Panel(d, 3), u"比率:33.3%"_s);
+
+    // A name without an extension gets ".txt"; the report goes beside it.
+    telqor::Hooks().saveFile = [&home] { return home / "m"; };
+    ClickIn(d, u"SpeedButton2"_s);
+    QCOMPARE(ReadBytes(home / "m.txt"), std::string("b\r\n"));
+    QCOMPARE(ReadBytes(home / U8Path("m.txt.参考比例.txt")),
+             telqor::Utf8ToGbk("过滤条件: >60\r\n原始数据: 3\r\n符合数据: 1\r\n比率    : 33.3%\r\n"));
+    telqor::Hooks().saveFile = [&home] { return home / "table.csv"; };
+    ClickIn(d, u"SpeedButton6"_s);
+    QCOMPARE(ReadBytes(home / "table.csv"), std::string("a,30\r\nb,90\r\nc,x\r\n"));
+
+    // Emptying the table leaves the matches, and the ratio waits for rows again.
+    QTest::mouseDClick(Control<QTableView>(d, u"lv1"_s)->viewport(), Qt::LeftButton);
+    QCOMPARE(Table(d), QStringList{});
+    QCOMPARE(Panel(d, 1), u"原始数据:0"_s);
+    QCOMPARE(Panel(d, 3), u"比率:待定"_s);
+    QTest::mouseDClick(Control<QTableView>(d, u"lv2"_s)->viewport(), Qt::LeftButton);
+    QCOMPARE(Panel(d, 2), u"符合条件:0"_s);
+  }
+
+  void SettingsFollowEveryChangeWith64BitBounds() {
+    TempHome home;
+    {
+      auto w = home.OpenWindow();
+      QDialog* d = Analysis(w);
+      Control<QComboBox>(d, u"CBFix"_s)->setCurrentIndex(3);
+      Control<QLineEdit>(d, u"EditA"_s)->setText(u"-5000000000"_s);
+      std::string ini = ReadBytes(home / "Telqor.ini");
+      QVERIFY(ini.find("DAFixIndex=3\r\nDADataA=-5000000000\r\n") != std::string::npos);
+      // A column that is no number stops the storing there, and the analysis before anything.
+      Control<QLineEdit>(d, u"EditB"_s)->setText(u"7"_s);
+      Control<QLineEdit>(d, u"EditColumnNo"_s)->setText(u"x"_s);
+      Control<QComboBox>(d, u"CBDelimiter"_s)->setEditText(u"||"_s);
+      ini = ReadBytes(home / "Telqor.ini");
+      QVERIFY(ini.find("DADelimiter=||\r\n") != std::string::npos);
+      QVERIFY(ini.find("DADataB=7\r\n") != std::string::npos);
+      ClickIn(d, u"SpeedButton1"_s);
+      QCOMPARE(w->StatusText(), u" 'x' is not a valid integer value"_s);
+    }
+    auto w = home.OpenWindow();
+    QDialog* d = Analysis(w);
+    QCOMPARE(Control<QLineEdit>(d, u"EditA"_s)->text(), u"-5000000000"_s);
+    QCOMPARE(Control<QComboBox>(d, u"CBFix"_s)->currentText(), u"[]"_s);
+    QCOMPARE(Control<QComboBox>(d, u"CBDelimiter"_s)->currentText(), u"||"_s);
+  }
+
+  void SortsAlternateAndExportByTheLastSortedColumn() {
+    TempHome home;
+    WriteBytes(home / "rows.txt", "x,1\r\nz,2\r\ny,1\r\nw\r\n");
+    auto w = home.OpenWindow();
+    QDialog* d = Analysis(w);
+    static_cast<telqor::TfrmAataAnalysis*>(d)->LoadFiles({home / "rows.txt"});  // as dropped on lv1
+    SortBy(d, 1, u"N2"_s);
+    QCOMPARE(Table(d), (QStringList{u"z|2"_s, u"y|1"_s, u"x|1"_s, u"w|"_s}));  // "w" has no field 1: kept last
+    SortBy(d, 1, u"N1"_s);
+    QCOMPARE(Table(d), (QStringList{u"x|1"_s, u"y|1"_s, u"z|2"_s, u"w|"_s}));
+
+    // The row without the field stops the export after the files before it.
+    fs::create_directory(home / "out");
+    std::vector<fs::path> starts;
+    telqor::Hooks().chooseFolder = [&](const fs::path& start) {
+      starts.push_back(start);
+      return home / "out";
+    };
+    Scripted().answer = true;
+    ClickIn(d, u"SpeedButton7"_s);
+    QCOMPARE(Scripted().questions.back(),
+             u"确定按 [列1] 导出分类数据?\r\n\r\n如果不是选择的列,请先选择该列排序后,在导出分类数据！"_s);
+    QCOMPARE(ReadBytes(home / "out" / "1.txt"), std::string("x,1\r\ny,1\r\n"));
+    QVERIFY(!fs::exists(home / "out" / "2.txt"));
+    QCOMPARE(w->StatusText(), u" Not exists"_s);
+    QCOMPARE(starts.front(), w->Folders().otherData);
+    // No: nothing asked further.
+    Scripted().answer = false;
+    ClickIn(d, u"SpeedButton7"_s);
+    QCOMPARE(starts.size(), size_t{1});
+    ClickIn(d, u"SpeedButton8"_s);
+    QCOMPARE(telqor::test::GuiEnv().openedFolders.back(), home / "out" / "");
+  }
+};
+
+int RunAnalysisDialogTests(int argc, char** argv) {
+  AnalysisDialogTest suite;
+  return QTest::qExec(&suite, argc, argv);
+}
+
+#include "analysis_dialog_test.moc"

@@ -1,2 +1,109 @@
-// Tests to come.
-int RunFormatDialogTests(int, char**) { return 0; }
+// The output format dialog driven through the real main window: template choice, import,
+// conversion, save with head and tail, the folder button and the double clicks.
+#include <QAbstractItemModel>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QToolButton>
+#include <QtTest>
+
+#include "gui/qt_ui.h"
+#include "tests/gui/gui_test_support.h"
+
+using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
+using telqor::test::Control;
+using telqor::test::ReadBytes;
+using telqor::test::Rows;
+using telqor::test::Scripted;
+using telqor::test::TempHome;
+using telqor::test::U8Path;
+using telqor::test::WriteBytes;
+
+namespace {
+
+void ClickIn(QDialog* d, const QString& button) { Control<QToolButton>(d, button)->click(); }
+void Type(QDialog* d, const QString& edit, const QString& text) { Control<QLineEdit>(d, edit)->setText(text); }
+QString Header(QDialog* d) {
+  return Control<QTableView>(d, u"Lv1"_s)->model()->headerData(0, Qt::Horizontal).toString();
+}
+QString SourceTitle(QDialog* d) { return Control<QGroupBox>(d, u"GB0"_s)->title(); }
+
+}  // namespace
+
+class FormatDialogTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() { telqor::test::ResetHooks(); }
+
+  void ChoosesConvertsAndSavesWithHeadAndTail() {
+    TempHome home;
+    fs::path format = home / U8Path("基础数据/Format");
+    WriteBytes(format / "t.txt", "%NN%=12345678901;\r\nMyNo\r\n");
+    WriteBytes(format / "t.Head.txt", "H1\r\nH2\r\n");
+    WriteBytes(format / "t.Tail.txt", "T\r\n");
+    WriteBytes(format / "u.txt", "u");
+    WriteBytes(home / "a.txt", "a\r\nb\r\nc\r\n");
+    auto w = home.OpenWindow();
+    QDialog* d = telqor::test::Dialog(w, u"frmhmformat"_s);
+    auto* cba = Control<QComboBox>(d, u"CBA"_s);
+    // Every opening lists the templates anew, each once, nothing chosen.
+    telqor::test::Trigger(w, u"N69"_s);
+    d->hide();
+    telqor::test::Trigger(w, u"N69"_s);
+    QCOMPARE(cba->count(), 2);
+    QCOMPARE(cba->itemText(0), u"t.txt"_s);
+    QCOMPARE(cba->currentIndex(), -1);
+    cba->setCurrentIndex(0);
+    emit cba->activated(0);
+    QCOMPARE(Control<QPlainTextEdit>(d, u"MemoA"_s)->toPlainText(), u"%NN%=12345678901;\nMyNo\n"_s);
+
+    std::vector<fs::path> chosen{home / "a.txt"};
+    telqor::Hooks().openFiles = [&] { return chosen; };
+    ClickIn(d, u"SpeedButton1"_s);
+    QCOMPARE(SourceTitle(d), u"原始数据:3"_s);
+    QCOMPARE(Header(d), u"输出样式"_s);
+
+    // Two templates to an item, the final line break of each item cut; the number cycles by 2.
+    Type(d, u"EditA"_s, u"2"_s);
+    Type(d, u"EditB"_s, u"2"_s);
+    Type(d, u"EditC"_s, u"2"_s);
+    Type(d, u"EditD"_s, u"5"_s);
+    ClickIn(d, u"SpeedButton2"_s);
+    QCOMPARE(Rows(Control<QTableView>(d, u"Lv1"_s)),
+             (QStringList{u"01=a;"_s, u"1"_s, u"02=b;"_s, u"2"_s, u"01=c;"_s, u"3"_s}));
+    QCOMPARE(Header(d), u"输出样式:6"_s);
+    QCOMPARE(Scripted().messages, std::vector<QString>{u"数据转换完成"_s});
+    // A maximum of 0 is refused and leaves the result as it was.
+    Type(d, u"EditC"_s, u"0"_s);
+    ClickIn(d, u"SpeedButton2"_s);
+    QCOMPARE(w->StatusText(), u" 最大编号不能为0"_s);
+    QCOMPARE(Header(d), u"输出样式:6"_s);
+    QCOMPARE(Scripted().messages.size(), size_t{1});
+
+    telqor::Hooks().saveFile = [&] { return home / U8Path("结果.txt"); };
+    ClickIn(d, u"SpeedButton3"_s);
+    // The multi-line head leaves an empty line; the last file counts its head and tail.
+    QCOMPARE(ReadBytes(home / U8Path("结果.txt.格式化.5.0001.txt")),
+             std::string("H1\r\nH2\r\n\r\n01=a;\r\n1\r\n02=b;\r\n2\r\n01=c;\r\nT\r\n"));
+    QCOMPARE(ReadBytes(home / U8Path("结果.txt.格式化.3.0002.txt")), std::string("H1\r\nH2\r\n\r\n3\r\nT\r\n"));
+    QCOMPARE(Scripted().messages.back(), u"完成!"_s);
+
+    ClickIn(d, u"SpeedButton4"_s);
+    QCOMPARE(telqor::test::GuiEnv().openedFolders, std::vector<fs::path>{w->Folders().baseData / "Format"});
+
+    QTest::mouseDClick(Control<QTableView>(d, u"Lv1"_s)->viewport(), Qt::LeftButton);
+    QCOMPARE(Header(d), u"输出样式:0"_s);
+    QTest::mouseDClick(Control<QTableView>(d, u"lv0"_s)->viewport(), Qt::LeftButton);
+    QCOMPARE(SourceTitle(d), u"原始号码:0"_s);
+  }
+};
+
+int RunFormatDialogTests(int argc, char** argv) {
+  FormatDialogTest suite;
+  return QTest::qExec(&suite, argc, argv);
+}
+
+#include "format_dialog_test.moc"

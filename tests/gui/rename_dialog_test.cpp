@@ -1,2 +1,120 @@
-// Tests to come.
-int RunRenameDialogTests(int, char**) { return 0; }
+// The batch rename dialog driven through the real main window: a folder chosen in the tree,
+// names taken, previewed, edited and deleted in the list, the rename, and its refusal.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTreeView>
+#include <QtTest>
+
+#include "gui/qt_ui.h"
+#include "tests/gui/gui_test_support.h"
+
+using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
+using telqor::test::Scripted;
+using telqor::test::TempHome;
+
+namespace {
+
+template <typename T>
+T* In(QDialog* dialog, const QString& name) {
+  return telqor::test::Control<T>(dialog, name);
+}
+
+void Click(QDialog* dialog, const QString& button) { In<QPushButton>(dialog, button)->click(); }
+
+// lv1's rows as "old|new".
+QStringList Entries(QDialog* dialog) {
+  auto* lv1 = In<QTableView>(dialog, u"lv1"_s);
+  QStringList rows;
+  for (int row = 0; row < lv1->model()->rowCount(); ++row)
+    rows << lv1->model()->index(row, 0).data().toString() + u"|"_s + lv1->model()->index(row, 1).data().toString();
+  return rows;
+}
+
+QPoint RowCentre(QDialog* dialog, int row) {
+  auto* lv1 = In<QTableView>(dialog, u"lv1"_s);
+  return lv1->visualRect(lv1->model()->index(row, 0)).center();
+}
+
+}  // namespace
+
+class RenameDialogTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() { telqor::test::ResetHooks(); }
+
+  void TakesPreviewsEditsAndRenames() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    QDialog* d = telqor::test::Dialog(w, u"frmRename"_s);
+    auto* status = In<QStatusBar>(d, u"StatusBar"_s);
+    QCOMPARE(status->currentMessage(), telqor::test::PathText(w->Folders().datedOutput));
+
+    const fs::path src = home / "src";
+    for (const char* name : {"a.txt", "b.txt", "c.log"}) telqor::test::WriteBytes(src / name, name);
+    telqor::test::Trigger(w, u"N28"_s);
+    auto* tree = In<QTreeView>(d, u"STVData"_s);
+    tree->setCurrentIndex(static_cast<QFileSystemModel*>(tree->model())->index(telqor::test::PathText(src)));
+    QCOMPARE(status->currentMessage(), telqor::test::PathText(src));
+    QCOMPARE(In<QListWidget>(d, u"SLVData"_s)->count(), 3);
+
+    In<QLineEdit>(d, u"EditA"_s)->setText(u" txt "_s);
+    Click(d, u"SpeedButton1"_s);
+    QCOMPARE(Entries(d), (QStringList{u"a.txt|待定"_s, u"b.txt|待定"_s}));
+    In<QCheckBox>(d, u"CBB"_s)->setChecked(true);
+    In<QComboBox>(d, u"CBT"_s)->setEditText(u"N#.TXT"_s);
+    In<QLineEdit>(d, u"EditNumCC"_s)->setText(u"5"_s);
+    In<QComboBox>(d, u"CBFF"_s)->setCurrentIndex(1);
+    Click(d, u"SpeedButton2"_s);
+    QCOMPARE(Entries(d), (QStringList{u"a.txt|n5.txt"_s, u"b.txt|n6.txt"_s}));
+
+    // A click shows the row in the edits, "设置" stores them back.
+    auto* viewport = In<QTableView>(d, u"lv1"_s)->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, RowCentre(d, 1));
+    QCOMPARE(In<QLineEdit>(d, u"EditDest"_s)->text(), u"n6.txt"_s);
+    In<QLineEdit>(d, u"EditDest"_s)->setText(u"z.txt"_s);
+    Click(d, u"SBEditData"_s);
+    QCOMPARE(Entries(d), (QStringList{u"a.txt|n5.txt"_s, u"b.txt|z.txt"_s}));
+
+    In<QCheckBox>(d, u"CBD"_s)->setChecked(true);
+    Scripted().answer = true;
+    Click(d, u"SpeedButton3"_s);
+    QCOMPARE(Scripted().questions, std::vector<QString>{u"确定改名吗?"_s});
+    QCOMPARE(Scripted().messages, std::vector<QString>{u"更名完成,请重新刷新显示！"_s});
+    QCOMPARE(telqor::test::FileNames(src), (std::vector<std::string>{"c.log", "n5.txt", "z.txt"}));
+    QCOMPARE(telqor::test::ReadBytes(src / "z.txt"), std::string("b.txt"));
+
+    // Taken again and never previewed: every new name is 待定, which deleting would lose.
+    In<QLineEdit>(d, u"EditA"_s)->clear();
+    Click(d, u"SpeedButton1"_s);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, RowCentre(d, 0));  // a double click starts with a click
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, RowCentre(d, 0));
+    QCOMPARE(Entries(d), (QStringList{u"n5.txt|待定"_s, u"z.txt|待定"_s}));
+    Click(d, u"SpeedButton3"_s);
+    QVERIFY(w->StatusText().contains(u"新文件名\"待定\"重复"_s));
+    QCOMPARE(telqor::test::FileNames(src), (std::vector<std::string>{"c.log", "n5.txt", "z.txt"}));
+
+    // The output folder: chosen, then opened.
+    telqor::Hooks().chooseFolder = [&](const fs::path& start) {
+      if (start != src) qFatal("the folder prompt starts elsewhere");
+      return home / "out";
+    };
+    Click(d, u"SpeedButton6"_s);
+    In<QCheckBox>(d, u"CBUseNewPath"_s)->setChecked(true);
+    Click(d, u"SpeedButton7"_s);
+    QCOMPARE(telqor::test::GuiEnv().openedFolders, std::vector<fs::path>{home / "out/"});
+  }
+};
+
+int RunRenameDialogTests(int argc, char** argv) {
+  RenameDialogTest suite;
+  return QTest::qExec(&suite, argc, argv);
+}
+
+#include "rename_dialog_test.moc"

@@ -1,1 +1,242 @@
-// Tests to come.
+#include "tools/column_analysis.h"
+
+#include <gtest/gtest.h>
+
+#include "core/errors.h"
+#include "core/gbk.h"
+#include "tests/support/recording_ui.h"
+#include "tests/support/test_env.h"
+#include "tests/support/test_files.h"
+
+namespace telqor {
+namespace {
+
+using Strings = std::vector<std::string>;
+using test::Items;
+
+std::string G(const char* utf8) { return Utf8ToGbk(utf8); }
+
+void Set(TSList& list, const Strings& items) {
+  list.Clear();
+  test::Fill(list, items);
+}
+
+Strings Fields(std::string_view line, std::string_view delimiter) {
+  Strings out;
+  for (std::string_view f : SplitFields(line, delimiter)) out.emplace_back(f);
+  return out;
+}
+
+TEST(ColumnFields, SplitFieldsAndJoinBack) {
+  EXPECT_EQ(Fields("a||b", "||"), (Strings{"a", "b"}));
+  EXPECT_EQ(Fields("a,,b,", ","), (Strings{"a", "", "b", ""}));
+  EXPECT_EQ(Fields("a,b", ""), (Strings{"a,b"}));
+  EXPECT_EQ(Fields("", ","), (Strings{""}));
+  EXPECT_EQ(Fields("a|||b", "||"), (Strings{"a", "|b"}));  // left to right, each delimiter whole
+  EXPECT_EQ(FieldOf("a,,b,", ",", 3), std::optional<std::string_view>(""));
+  EXPECT_EQ(FieldOf("a,b", ",", 2), std::nullopt);
+  EXPECT_EQ(FieldOf("a,b", ",", -1), std::nullopt);
+  EXPECT_EQ(FieldOf("a,b", "", 0), std::optional<std::string_view>("a,b"));
+  EXPECT_EQ(FieldOf("a,b", "", 1), std::nullopt);
+}
+
+TEST(ColumnImport, ReplacementIgnoresCaseAndNeverCutsACharacter) {
+  EXPECT_EQ(ReplaceGbkIgnoringCase("\"AbC\"abc", "aBc", "x"), "\"x\"x");
+  EXPECT_EQ(ReplaceGbkIgnoringCase("aaa", "aa", "a"), "aa");  // no rescan of the replacement
+  // 癆 is B0 41 and 癮 B0 61: their second bytes are "A" and "a" but no letter.
+  EXPECT_EQ(ReplaceGbkIgnoringCase(G("癆A癮"), "a", "x"), G("癆x癮"));
+  EXPECT_EQ(ReplaceGbkIgnoringCase(G("癮"), G("癆"), "x"), G("癮"));
+  EXPECT_EQ(ReplaceGbkIgnoringCase("abc", "", "x"), "abc");
+}
+
+TEST(ColumnImport, CallRecordCleanUp) {
+  EXPECT_EQ(CleanRow(G("号码：13800000000接听时长：3分25秒"), "", ""), "13800000000,325");
+  // Without the talk time the labels stay; the user's replacement comes first.
+  EXPECT_EQ(CleanRow(G("号码：1分"), "", ""), G("号码：1分"));
+  EXPECT_EQ(CleanRow(G("\"号码：1\"\"接听时长：2秒\""), "\"", ""), "1,2");
+  EXPECT_EQ(CleanRow(G("TALK=9"), "talk=", G("接听时长：")), ",9");
+}
+
+TEST(ColumnImport, AppendsFilesThenRewritesEveryRow) {
+  test::TempDir dir;
+  test::WriteBytes(dir / "a.txt", "\"x\",1\r\n\"y\",2");
+  test::WriteBytes(dir / "b.txt", "\"z\",3\n\n");
+  TSList rows;
+  Set(rows, {"\"old\""});
+  ImportRows(rows, {dir / "a.txt", dir / "b.txt"}, "\"", "");
+  EXPECT_EQ(Items(rows), (Strings{"old", "x,1", "y,2", "z,3", ""}));
+  // A file that cannot be read stops the import after the files before it.
+  try {
+    ImportRows(rows, {dir / "a.txt", dir / "none.txt"}, "\"", "");
+    FAIL();
+  } catch (const EFileError& e) {
+    EXPECT_NE(std::string(e.what()).find("Cannot open file"), std::string::npos);
+  }
+  EXPECT_EQ(rows.Count(), 7);
+}
+
+Condition Cond(int column, int kind, int64_t a, int64_t b, int out) {
+  Condition c;
+  c.column = column;
+  c.kind = kind;
+  c.a = a;
+  c.b = b;
+  c.outColumn = out;
+  return c;
+}
+
+TEST(ColumnAnalysis, CollectsTheOutputFieldOfMatchingRows) {
+  TSList rows, matches;
+  test::RecordingUi ui;
+  Set(rows, {"a,30", "b,90", "c,x"});
+  Analyse(rows, ",", Cond(1, kGreater, 60, 0, 0), matches, ui);
+  EXPECT_EQ(Items(matches), (Strings{"b"}));
+  EXPECT_EQ(RatioText(matches.Count(), rows.Count()), "33.3%");
+
+  Set(rows, {"d, 20 ,x", "e,9", "f,10", "g,21", "h", "i,15,"});
+  Analyse(rows, ",", Cond(1, kBetween, 10, 20, 2), matches, ui);  // both bounds included, trimmed
+  EXPECT_EQ(Items(matches), (Strings{"x", ""}));                  // f lacks field 2
+  Analyse(rows, ",", Cond(1, kEqual, 10, 0, 0), matches, ui);
+  EXPECT_EQ(Items(matches), (Strings{"f"}));
+  Analyse(rows, ",", Cond(1, kLess, 10, 0, 0), matches, ui);
+  EXPECT_EQ(Items(matches), (Strings{"e"}));
+  Analyse(rows, ",", Cond(1, -1, 10, 0, 0), matches, ui);
+  EXPECT_EQ(matches.Count(), 0);
+  Analyse(rows, ",", Cond(1, kGreater, -9223372036854775807LL - 1, 0, 7), matches, ui);
+  EXPECT_EQ(matches.Count(), 0);
+}
+
+TEST(ColumnAnalysis, RepaintsEvery500Rows) {
+  TSList rows, matches;
+  test::RecordingUi ui;
+  for (int i = 0; i < 1001; ++i) rows.Add(std::to_string(i));
+  Analyse(rows, ",", Cond(0, kGreater, 999, 0, 0), matches, ui);
+  EXPECT_EQ(Items(matches), (Strings{"1000"}));
+  EXPECT_EQ(ui.progress,
+            (std::vector<std::pair<int64_t, int64_t>>{{0, 1001}, {500, 1001}, {1000, 1001}, {1001, 1001}}));
+}
+
+TEST(ColumnAnalysis, RatioAndConditionTexts) {
+  EXPECT_EQ(RatioText(0, 0), "待定");
+  EXPECT_EQ(RatioText(5, 0), "待定");
+  EXPECT_EQ(RatioText(2, 3), "66.7%");
+  EXPECT_EQ(RatioText(1, 400), "0.3%");  // an exact half goes up
+  EXPECT_EQ(RatioText(3, 3), "100.0%");
+  EXPECT_EQ(RatioText(30000000, 30000000), "100.0%");  // no overflow on the way
+  EXPECT_EQ(ConditionText(Cond(0, kGreater, 10, 0, 0)), ">10");
+  EXPECT_EQ(ConditionText(Cond(0, kBetween, -5, 4294967296LL, 0)), "[-5,4294967296]");
+  EXPECT_EQ(ConditionText(Cond(0, 4, 10, 0, 0)), "");
+}
+
+TEST(ColumnAnalysis, InputsAreReadInOrderAndStoredUpToTheFirstBadNumber) {
+  AnalysisInputs in{"|", "a", "b", "2", "3", kLess, "4294967296", "x"};
+  try {
+    ReadCondition(in);
+    FAIL();
+  } catch (const EConvertError& e) {
+    EXPECT_STREQ(e.what(), "'x' is not a valid integer value");
+  }
+  Settings s;
+  s.DADataB = 77;
+  StoreInputs(in, s);
+  EXPECT_EQ(s.DADelimiter, "|");
+  EXPECT_EQ(s.DAReplace2, "b");
+  EXPECT_EQ(s.DAOutColumnNo, 3);
+  EXPECT_EQ(s.DAFixIndex, kLess);
+  EXPECT_EQ(s.DADataA, 4294967296LL);
+  EXPECT_EQ(s.DADataB, 77);
+  in.column = "4294967296";  // C is 32 bits: nothing after it is stored
+  in.outColumn = "9";
+  StoreInputs(in, s);
+  EXPECT_EQ(s.DAColumnNo, 2);
+  EXPECT_EQ(s.DAOutColumnNo, 3);
+}
+
+TEST(ColumnAnalysis, SaveWritesTheMatchesAndTheReport) {
+  test::TempDir dir;
+  TSList matches;
+  std::vector<std::filesystem::path> written;
+  SaveMatches(dir / "m.txt", matches, Cond(0, kGreater, 1, 0, 0), 3, written);
+  EXPECT_TRUE(written.empty());
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+
+  Set(matches, {"b"});
+  SaveMatches(dir / "m.txt", matches, Cond(1, kBetween, 10, 20, 0), 3, written);
+  EXPECT_EQ(test::ReadBytes(dir / "m.txt"), "b\r\n");
+  const std::filesystem::path report = dir / "m.txt.参考比例.txt";
+  EXPECT_EQ(written, (std::vector<std::filesystem::path>{dir / "m.txt", report}));
+  EXPECT_EQ(test::ReadBytes(report), G("过滤条件: [10,20]\r\n原始数据: 3\r\n符合数据: 1\r\n比率    : 33.3%\r\n"));
+
+  // A failing write leaves the old files and says which file.
+  test::TestEnv env;
+  env.failWritesAfter = 0;
+  written.clear();
+  EXPECT_THROW(SaveMatches(dir / "m.txt", matches, Cond(0, kLess, 0, 0, 0), 1, written), EFileError);
+  EXPECT_TRUE(written.empty());
+  EXPECT_EQ(test::ReadBytes(dir / "m.txt"), "b\r\n");
+}
+
+TEST(ColumnSort, TextAndNumericInBothDirections) {
+  TSList rows;
+  Set(rows, {"b,2", "a,10", "c,7"});
+  SortRows(rows, ",", 0, SortKind::Text, true);
+  EXPECT_EQ(Items(rows), (Strings{"c,7", "b,2", "a,10"}));
+  SortRows(rows, ",", 0, SortKind::Text, false);
+  EXPECT_EQ(Items(rows), (Strings{"a,10", "b,2", "c,7"}));
+  SortRows(rows, ",", 1, SortKind::Numeric, true);
+  EXPECT_EQ(Items(rows), (Strings{"a,10", "c,7", "b,2"}));
+  SortRows(rows, ",", 1, SortKind::Text, false);
+  EXPECT_EQ(Items(rows), (Strings{"a,10", "b,2", "c,7"}));
+
+  // Keys are compared as text: a ten-digit value beginning with 1 comes before nine-digit keys,
+  // a non-digit key by its own text; equal keys by the whole row.
+  Set(rows, {"x,1000000000", "y,007", "z,abc", "w,7", "v,200000000"});
+  SortRows(rows, ",", 1, SortKind::Numeric, false);
+  EXPECT_EQ(Items(rows), (Strings{"w,7", "y,007", "x,1000000000", "v,200000000", "z,abc"}));
+}
+
+TEST(ColumnSort, RowsThatCannotBePlacedFollowInTheirOrder) {
+  TSList rows;
+  Set(rows, {"p", "b,2", "q,", "a,1", "r,2147483648", "s,99999999999999999999", "t,2147483647"});
+  SortRows(rows, ",", 1, SortKind::Numeric, true);
+  EXPECT_EQ(Items(rows), (Strings{"t,2147483647", "b,2", "a,1", "p", "q,", "r,2147483648", "s,99999999999999999999"}));
+  SortRows(rows, ",", 1, SortKind::Text, false);  // an empty field sorts as text; only "p" lacks it
+  EXPECT_EQ(Items(rows), (Strings{"q,", "a,1", "b,2", "t,2147483647", "r,2147483648", "s,99999999999999999999", "p"}));
+  // A delimiter made of digits, and none at all, still give every row back.
+  Set(rows, {"b0010", "a005"});
+  SortRows(rows, "0", 0, SortKind::Numeric, false);
+  EXPECT_EQ(Items(rows), (Strings{"a005", "b0010"}));
+  SortRows(rows, "", 0, SortKind::Text, true);
+  EXPECT_EQ(Items(rows), (Strings{"b0010", "a005"}));
+}
+
+TEST(ColumnExport, OneFilePerRunOfValues) {
+  test::TempDir dir;
+  TSList rows;
+  Set(rows, {"x,1", "y,1", "z,2"});
+  auto files = ExportClassified(rows, ",", 1, dir.path());
+  EXPECT_EQ(files, (std::vector<std::filesystem::path>{dir / "1.txt", dir / "2.txt"}));
+  EXPECT_EQ(test::ReadBytes(dir / "1.txt"), "x,1\r\ny,1\r\n");
+  EXPECT_EQ(test::ReadBytes(dir / "2.txt"), "z,2\r\n");
+
+  // Unsorted: a value that comes back replaces its file; an empty first value is ".txt".
+  Set(rows, {"e,", G("a,北京"), "b,3", G("c,北京")});
+  ExportClassified(rows, ",", 1, dir.path());
+  EXPECT_EQ(test::ReadBytes(dir / ".txt"), "e,\r\n");
+  EXPECT_EQ(test::ReadBytes(dir / "北京.txt"), G("c,北京\r\n"));
+  EXPECT_EQ(test::ReadBytes(dir / "3.txt"), "b,3\r\n");
+
+  // A row without the field stops the export; what was written stays.
+  Set(rows, {"m,5", "n,6", "lonely", "o,7"});
+  try {
+    ExportClassified(rows, ",", 1, dir.path());
+    FAIL();
+  } catch (const EStringListError& e) {
+    EXPECT_STREQ(e.what(), "Not exists");
+  }
+  EXPECT_TRUE(std::filesystem::exists(dir / "5.txt"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "6.txt"));
+}
+
+}  // namespace
+}  // namespace telqor
