@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -222,9 +223,16 @@ void TfrmRename::MakeFolderTree() {
   for (int column = 1; column < folders_->columnCount(); ++column) STVData->hideColumn(column);
   STVData->setSortingEnabled(true);
   STVData->sortByColumn(0, Qt::AscendingOrder);
-  const QModelIndex source = folders_->index(QDir::cleanPath(PathText(source_)));
+  const QString sourceText = QDir::cleanPath(PathText(source_));
+  const QModelIndex source = folders_->index(sourceText);
   STVData->setCurrentIndex(source);
   STVData->scrollTo(source);
+  // The model reads folders in the background: show the source folder again as each folder on
+  // its way is read, so the tree opens down to it, until the user chooses a folder.
+  opening_ = connect(folders_, &QFileSystemModel::directoryLoaded, this, [this, sourceText](const QString& loaded) {
+    if (sourceText.startsWith(loaded))
+      STVData->scrollTo(folders_->index(sourceText), QAbstractItemView::PositionAtCenter);
+  });
   connect(STVData->selectionModel(), &QItemSelectionModel::currentChanged, this, Guarded([this] { STVDataClick(); }));
 }
 
@@ -264,6 +272,7 @@ NameDefinition TfrmRename::Definition() const {
 }
 
 void TfrmRename::STVDataClick() {
+  disconnect(opening_);
   const QModelIndex current = STVData->currentIndex();
   if (!current.isValid()) return;
   source_ = PathOf(folders_->filePath(current));

@@ -63,6 +63,7 @@ class TfrmRename : public QDialog {
   NameDefinition Definition() const;
 
   AppContext& context_;
+  QMetaObject::Connection opening_;  // opens the tree down to the source folder while it loads
   RenameList entries_;
   std::filesystem::path source_;  // the folder selected in the tree
   int remembered_ = 0;            // the row last clicked, which "设置" replaces
