@@ -18,6 +18,11 @@ run() {
 }
 best() { sort -n "$out/$1.times" | head -1; }
 
+# pair_reset SIDE: removes the output of side ours or theirs before it runs; pair_check MODE:
+# compares the two outputs. A script whose sides write something else redefines them.
+pair_reset() { rm -rf "$out/$1"; }
+pair_check() { "$check" "$1" "$out/ours" "$out/theirs"; }
+
 # pair LABEL CHECK-MODE OURS-CMD -- THEIRS-CMD  (each command writes $out/ours or $out/theirs)
 # Outputs are removed before each run, so no side waits on the other's dirty pages.
 pair() {
@@ -29,13 +34,13 @@ pair() {
   theirs=("$@")
   rm -f "$out/ours.times" "$out/theirs.times"
   for ((r = 0; r < ROUNDS; r++)); do
-    rm -f "$out/ours" "$out/theirs"; sync
+    pair_reset ours; pair_reset theirs; sync
     run ours bash -c "${ours[*]}"
-    rm -f "$out/theirs"; sync
+    pair_reset theirs; sync
     run theirs bash -c "${theirs[*]}"
   done
   local verdict
-  if ! verdict=$("$check" "$mode" "$out/ours" "$out/theirs"); then
+  if ! verdict=$(pair_check "$mode"); then
     printf '%-44s OUTPUTS DIFFER: %s\n' "$label" "$verdict"
     return
   fi

@@ -81,33 +81,10 @@ check2() {
   echo "$v1"
 }
 
-# pair2 LABEL CHECK OURS -- THEIRS: as pair (bench/lib.sh), each side writing its two groups
-# into $out/ours (named by telqor) or $out/theirs (present, absent).
-pair2() {
-  local label=$1 mode=$2
-  shift 2
-  local ours=() theirs=()
-  while [[ $1 != -- ]]; do ours+=("$1"); shift; done
-  shift
-  theirs=("$@")
-  rm -f "$out/ours.times" "$out/theirs.times"
-  for ((r = 0; r < ROUNDS; r++)); do
-    rm -rf "$out/ours" "$out/theirs"; mkdir -p "$out/ours" "$out/theirs"; sync
-    run ours bash -c "${ours[*]}"
-    rm -rf "$out/theirs"; mkdir -p "$out/theirs"; sync
-    run theirs bash -c "${theirs[*]}"
-  done
-  local verdict
-  if ! verdict=$(check2 "$mode"); then
-    printf '%-44s OUTPUTS DIFFER: %s\n' "$label" "$verdict"
-    return
-  fi
-  read -r to mo < <(best ours)
-  read -r tt mt < <(best theirs)
-  awk -v l="$label" -v to="$to" -v tt="$tt" -v mo="$mo" -v mt="$mt" -v n="$N" -v v="$verdict" 'BEGIN {
-    printf "%-44s %7.2fs %7.2fs %6.1fx   %5.0f MB %5.0f MB  %4.1f B/item  %s\n",
-      l, to, tt, (to > 0 ? tt / to : 0), mo / 1024, mt / 1024, mo * 1024 / n, v }'
-}
+# Each side writes its two groups into the folder $out/ours (named by telqor) or $out/theirs
+# (present, absent); check2 compares them.
+pair_reset() { rm -rf "$out/$1"; mkdir -p "$out/$1"; }
+pair_check() { check2 "$1"; }
 
 ours() { echo "'$cli' --home '$1' --mode $2 compare '$new' '$reference' --out-dir '$out/ours'"; }
 awk_join="awk -v p='$out/theirs/present' -v q='$out/theirs/absent' \
@@ -118,10 +95,10 @@ sort_comm="sort -u '$reference' -o '$out/theirs/r' && sort -u '$new' -o '$out/th
 
 printf '%s numbers in each file, best of %s rounds\n' "$N" "$ROUNDS"
 header
-pair2 "compare --mode A  vs  awk (both groups)" same "$(ours "$home" A)" -- "$awk_join"
-pair2 "compare --mode B  vs  awk (both groups)" model "$(ours "$home" B)" -- "$awk_join"
-pair2 "compare --mode A  vs  sort -u + comm" set "$(ours "$home" A)" -- "$sort_comm"
-pair2 "compare --mode B  vs  sort -u + comm" model "$(ours "$home" B)" -- "$sort_comm"
+pair "compare --mode A  vs  awk (both groups)" same "$(ours "$home" A)" -- "$awk_join"
+pair "compare --mode B  vs  awk (both groups)" model "$(ours "$home" B)" -- "$awk_join"
+pair "compare --mode A  vs  sort -u + comm" set "$(ours "$home" A)" -- "$sort_comm"
+pair "compare --mode B  vs  sort -u + comm" model "$(ours "$home" B)" -- "$sort_comm"
 
 # Ours alone: the best of ROUNDS runs, checked like the pairs.
 rm -f "$out/ours.times"

@@ -52,7 +52,6 @@ void FeatureFilter(TSList& list, const std::vector<std::string>& expressions, Ui
 
 void MoveByFeature(const NumberList& from, NumberList& to, const std::vector<std::string>& expressions, TSList& scratch,
                    Ui& ui) {
-  scratch.Clear();
   scratch.Assign(from.Items());
   FeatureFilter(scratch, expressions, ui);
   std::string done = "根据组合特征移动号码完成。" + Direction(from);
