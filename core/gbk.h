@@ -24,6 +24,14 @@ std::string Utf8ToGbk(std::string_view utf8);
 
 bool IsAscii(std::string_view s);
 
+// A GBK lead byte: a two-byte character starts here when a byte follows.
+inline bool IsGbkLead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+// The length of the character at text[i] as a byte walk counts it: two for a lead byte with a
+// byte after it, else one. A second byte never ends or starts a field or a match.
+inline size_t GbkCharLength(std::string_view text, size_t i) {
+  return IsGbkLead(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+}
+
 // The path of a file name held as item data (a region name in an export file name, say).
 std::filesystem::path GbkToPath(std::string_view gbkName);
 

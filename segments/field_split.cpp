@@ -4,16 +4,13 @@
 #include <array>
 #include <cstdint>
 
+#include "core/gbk.h"
+
 namespace telqor {
 
 namespace {
 
 bool IsBlank(unsigned char c) { return c >= 1 && c <= 32; }
-
-// The length of the character at i: two for a GBK lead byte with a byte after it.
-size_t CharLength(std::string_view s, size_t i) {
-  return IsGbkLead(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
-}
 
 }  // namespace
 
@@ -39,13 +36,13 @@ std::vector<std::string> SplitFields(std::string_view line) {
           ++i;  // the closing quote
           break;
         }
-        size_t len = CharLength(line, i);
+        size_t len = GbkCharLength(line, i);
         field.append(line.substr(i, len));
         i += len;
       }
     } else {
       size_t start = i;
-      while (i < n && !IsBlank(static_cast<unsigned char>(line[i])) && line[i] != '|') i += CharLength(line, i);
+      while (i < n && !IsBlank(static_cast<unsigned char>(line[i])) && line[i] != '|') i += GbkCharLength(line, i);
       field.assign(line.substr(start, i - start));
     }
     fields.push_back(std::move(field));
@@ -123,7 +120,7 @@ int FirstThreeFields(std::string_view line, std::string_view (&fields)[3], std::
 std::string RegionSeparatorsToBars(std::string_view line) {
   std::string out(line);
   for (size_t i = 0; i < out.size();) {
-    size_t len = CharLength(out, i);
+    size_t len = GbkCharLength(out, i);
     if (len == 1 && (out[i] == '*' || out[i] == '#' || out[i] == ',')) out[i] = '|';
     i += len;
   }

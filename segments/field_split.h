@@ -27,7 +27,4 @@ int FirstThreeFields(std::string_view line, std::string_view (&fields)[3], std::
 // second byte of a two-byte character.
 std::string RegionSeparatorsToBars(std::string_view line);
 
-// True for a GBK lead byte (a two-byte character starts here when a byte follows).
-inline bool IsGbkLead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
-
 }  // namespace telqor

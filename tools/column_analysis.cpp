@@ -15,18 +15,12 @@
 namespace telqor {
 namespace {
 
-// The length of the GBK character starting at text[i]: two bytes after a lead byte, else one.
-size_t CharLength(std::string_view text, size_t i) {
-  const auto c = static_cast<unsigned char>(text[i]);
-  return c >= 0x81 && c <= 0xFE && i + 1 < text.size() ? 2 : 1;
-}
-
 // Whether what stands at text[at], comparing ASCII letters without regard to case and the
 // bytes of two-byte characters exactly.
 bool MatchesAt(std::string_view text, size_t at, std::string_view what) {
   if (text.size() - at < what.size()) return false;
   for (size_t j = 0; j < what.size();) {
-    if (CharLength(what, j) == 2) {
+    if (GbkCharLength(what, j) == 2) {
       if (text[at + j] != what[j] || text[at + j + 1] != what[j + 1]) return false;
       j += 2;
     } else {
@@ -40,7 +34,7 @@ bool MatchesAt(std::string_view text, size_t at, std::string_view what) {
 // The first occurrence of what at a character start, from from on.
 size_t FindAligned(std::string_view text, std::string_view what, size_t from = 0) {
   if (what.empty()) return std::string_view::npos;
-  for (size_t i = from; i < text.size(); i += CharLength(text, i))
+  for (size_t i = from; i < text.size(); i += GbkCharLength(text, i))
     if (MatchesAt(text, i, what)) return i;
   return std::string_view::npos;
 }

@@ -7,6 +7,7 @@
 
 #include "core/errors.h"
 #include "core/file_writer.h"
+#include "core/gbk.h"
 #include "core/list_files.h"
 #include "core/output_names.h"
 #include "core/text.h"
@@ -17,12 +18,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool IsLead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 bool IsTrail(unsigned char c) { return c >= 0x40 && c <= 0xFE && c != 0x7F; }
 
 // The size of the character at pos: two for a lead byte followed by a trail byte, else one.
 size_t CharSize(std::string_view text, size_t pos) {
-  return pos + 1 < text.size() && IsLead(static_cast<unsigned char>(text[pos])) &&
+  return pos + 1 < text.size() && IsGbkLead(static_cast<unsigned char>(text[pos])) &&
                  IsTrail(static_cast<unsigned char>(text[pos + 1]))
              ? 2
              : 1;
