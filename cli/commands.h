@@ -39,6 +39,10 @@ Verb CompareVerb();
 Verb FormatVerb();
 Verb AnalyseVerb();
 Verb RenameVerb();
+Verb ConvertVerb();
+Verb CleanBytesVerb();
+Verb OfficeToTextVerb();
+Verb ExtractVerb();
 
 const std::vector<Verb>& Commands();
 

@@ -9,7 +9,7 @@
 namespace telqor::cli {
 namespace {
 
-constexpr size_t kVerbColumn = 12;
+constexpr size_t kVerbColumn = 16;
 
 void PrintUsage() {
   std::cout << "Usage: telqor-cli [global options] VERB [ARGS...]\n"

@@ -175,6 +175,22 @@ bool IsAscii(std::string_view s) {
   return true;
 }
 
+uint32_t GbkCodePointAt(std::string_view text, size_t i, size_t& length) {
+  const auto* p = reinterpret_cast<const uint8_t*>(text.data());
+  uint8_t b = p[i];
+  length = 1;
+  if (b < 0x80) return b;
+  const Tables& t = GetTables();
+  if (uint32_t cp = t.decodeSingle[b]) return cp;
+  if (IsLead(b) && i + 1 < text.size() && IsTrail(p[i + 1])) {
+    if (uint32_t cp = t.decode[PairIndex(b, p[i + 1])]) {
+      length = 2;
+      return cp;
+    }
+  }
+  return 0;
+}
+
 std::filesystem::path GbkToPath(std::string_view gbkName) { return std::filesystem::path(GbkToUtf8(gbkName)); }
 
 }  // namespace telqor

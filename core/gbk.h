@@ -6,6 +6,7 @@
 // use; all functions are thread-safe.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -31,6 +32,11 @@ inline bool IsGbkLead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 inline size_t GbkCharLength(std::string_view text, size_t i) {
   return IsGbkLead(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
 }
+
+// The code point of the character at text[i] as GbkToUtf8Lossless reads it, and its length in
+// bytes (1 or 2): a lead byte followed by a trail byte forms one character when the pair is
+// mapped. 0 for a byte that starts no valid character (its length is then 1).
+uint32_t GbkCodePointAt(std::string_view text, size_t i, size_t& length);
 
 // The path of a file name held as item data (a region name in an export file name, say).
 std::filesystem::path GbkToPath(std::string_view gbkName);

@@ -1,6 +1,7 @@
 #include "core/ts_list.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <cstdlib>
 #include <istream>
@@ -231,12 +232,25 @@ void TSList::Sort() {
   if (sorted_ || count_ <= 1) return;
   if (caseSensitive_) {
     // Items that compare equal are equal bytes here, so any correct sort gives the same list.
+    auto less = [](const ByteStr& a, const ByteStr& b) {
+      // Inline items are zero-padded with their size last, so their two words read as
+      // big-endian numbers compare exactly as their bytes do, a prefix first.
+      if constexpr (std::endian::native == std::endian::little) {
+        if (a.IsInline() && b.IsInline()) {
+          uint64_t a0 = __builtin_bswap64(a.Word(0)), b0 = __builtin_bswap64(b.Word(0));
+          if (a0 != b0) return a0 < b0;
+          return __builtin_bswap64(a.Word(1)) < __builtin_bswap64(b.Word(1));
+        }
+      }
+      return CompareBytes(a.view(), b.view(), true) < 0;
+    };
+    // Lists are often in order already (results sorted where they were made): one pass says so.
+    if (std::is_sorted(items_, items_ + count_, less)) return;
     if (int length = UniformDigitLength(items_, count_)) {
       SortDigitItems(items_, count_, length);
       return;
     }
-    std::sort(items_, items_ + count_,
-              [](const ByteStr& a, const ByteStr& b) { return CompareBytes(a.view(), b.view(), true) < 0; });
+    std::sort(items_, items_ + count_, less);
     return;
   }
   // Case-folded order keeps differing bytes that fold alike in the order this exact

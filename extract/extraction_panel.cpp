@@ -3,22 +3,36 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/dropped_files.h"
+#include "core/file_io.h"
+#include "core/text.h"
+#include "extract/area_codes.h"
 #include "gui/controls.h"
+#include "gui/double_click.h"
+#include "gui/gbk_text.h"
 #include "gui/named.h"
+#include "gui/qt_ui.h"
+#include "gui/user_action.h"
 
 namespace telqor {
 
 using namespace Qt::StringLiterals;
 
-ExtractionPanel::ExtractionPanel(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+namespace fs = std::filesystem;
+
+ExtractionPanel::ExtractionPanel(AppContext& context, NumberList& workspace, QWidget* parent)
+    : QWidget(parent), context_(context), workspace_(workspace) {
   setObjectName(u"ExtractionPanel"_s);
   GroupBox12 = Named<QGroupBox>(u"GroupBox12"_s, u"搜索号码-支持拖放文件(夹) "_s);
   GroupBox11 = Named<QGroupBox>(u"GroupBox11"_s, u"带号码文件解析(txt|html|Doc|Excel...)"_s);
@@ -62,6 +76,8 @@ ExtractionPanel::ExtractionPanel(AppContext& context, QWidget* parent) : QWidget
   SBhmSearchOut->setProperty("Tag", 1);
   SBHmSearchSave = Button(u"SBHmSearchSave"_s, u"提取保存到文件"_s);
   SBHmSearchSave->setProperty("Tag", 0);
+  SBStopSearch = Button(u"SBStopSearch"_s, u"停止"_s);
+  SBStopSearch->setToolTip(u"结束正在进行的提取，保留已找到的号码"_s);
 
   auto* extract = new QVBoxLayout(GroupBox12);
   extract->addWidget(GroupBox11, 3);
@@ -70,14 +86,174 @@ ExtractionPanel::ExtractionPanel(AppContext& context, QWidget* parent) : QWidget
   auto* regexRow = Row({CBEmails, CBReg}, false);
   regexRow->addWidget(EditReg, 1);
   extract->addLayout(regexRow);
-  extract->addLayout(Row({SBhmSearchOut, SBHmSearchSave}, false));
+  extract->addLayout(Row({SBhmSearchOut, SBHmSearchSave, SBStopSearch}, false));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(GroupBox12);
   setMinimumWidth(300);
   setMaximumWidth(400);
+
+  Wire(SBLoadFiles, this, &ExtractionPanel::SBLoadFilesClick);
+  Wire(N19, this, &ExtractionPanel::SBLoadFilesClick);
+  Wire(SBLoadDirs, this, &ExtractionPanel::SBLoadDirsClick);
+  Wire(SBDeleteSelFiles, this, &ExtractionPanel::SBDeleteSelFilesClick);
+  Wire(N20, this, &ExtractionPanel::SBDeleteSelFilesClick);
+  Wire(SBClearfiles, this, &ExtractionPanel::SBClearfilesClick);
+  Wire(N21, this, &ExtractionPanel::SBClearfilesClick);
+  OnDoubleClick(ListBoxF->viewport(), [this] { ListBoxFDblClick(); });
+  OnDoubleClick(MemoNoInput->viewport(), [this] { MemoNoInputDblClick(); });
+  Wire(CBTels, this, &ExtractionPanel::CBTelsClick);
+  Wire(CBReg, this, &ExtractionPanel::CBRegClick);
+  connect(CBZoneKind, &QComboBox::currentIndexChanged, this, Guarded([this] { CBZoneKindChange(); }));
+  Wire(SBhmSearchOut, this, [this] { SBHmSearchSaveClick(SBhmSearchOut); });
+  Wire(SBHmSearchSave, this, [this] { SBHmSearchSaveClick(SBHmSearchSave); });
+  // "停止" works while the run's action waits, so it is no action itself.
+  connect(SBStopSearch, &QPushButton::clicked, this, [this] { SBStopSearchClick(); });
+  AcceptInputDuringActions(SBStopSearch);
+  SBStopSearch->setEnabled(false);
+
+  search_.OnStatus = [this](const std::string& text) {
+    std::lock_guard lock(statusLock_);
+    workerStatus_ = text;
+    statusPending_ = true;
+  };
 }
 
+ExtractionPanel::~ExtractionPanel() { search_.Stop(); }
+
 DropSites ExtractionPanel::Drops() const { return {{ListBoxF, DropTarget::kListBoxF}}; }
+
+void ExtractionPanel::LoadAreaCodes() {
+  areaCodes_.Clear();
+  telqor::LoadAreaCodes(context_.Folders().baseData, areaCodes_);
+}
+
+// ---- The file list and the paste box --------------------------------------------------------
+
+void ExtractionPanel::SBLoadFilesClick() {
+  for (const fs::path& file : ChooseFilesToOpen(this, context_.OpenDialogFolder())) ListBoxF->addItem(PathText(file));
+}
+
+void ExtractionPanel::SBLoadDirsClick() {
+  fs::path folder = ChooseFolder(this, context_.Folders().program);
+  if (folder.empty()) return;
+  DroppedFileList found;  // sorted, each path once
+  found.AddDropped(folder);
+  for (const fs::path& file : found.Paths()) ListBoxF->addItem(PathText(file));
+}
+
+void ExtractionPanel::SBDeleteSelFilesClick() {
+  for (int row = ListBoxF->count() - 1; row >= 0; --row)
+    if (ListBoxF->item(row)->isSelected()) delete ListBoxF->takeItem(row);
+}
+
+void ExtractionPanel::SBClearfilesClick() { ListBoxF->clear(); }
+
+void ExtractionPanel::ListBoxFDblClick() {
+  if (ListBoxF->selectedItems().isEmpty()) return;
+  QMessageBox::StandardButton answer;
+  {
+    BusyCursorPause normalCursor;
+    answer = Hooks().askYesNo ? (Hooks().askYesNo(u"确定删除当前选择文件?"_s) ? QMessageBox::Yes : QMessageBox::No)
+                              : QMessageBox::question(this, u"删除提示"_s, u"确定删除当前选择文件?"_s,
+                                                      QMessageBox::Yes | QMessageBox::No);
+  }
+  if (answer != QMessageBox::Yes) return;
+  if (QListWidgetItem* focused = ListBoxF->currentItem()) delete ListBoxF->takeItem(ListBoxF->row(focused));
+}
+
+void ExtractionPanel::MemoNoInputDblClick() { MemoNoInput->clear(); }
+
+void ExtractionPanel::CBTelsClick() { CBZoneKind->setEnabled(CBTels->isChecked()); }
+
+void ExtractionPanel::CBZoneKindChange() { EditZone->setVisible(CBZoneKind->currentIndex() == 1); }
+
+void ExtractionPanel::CBRegClick() {
+  if (CBReg->isChecked()) {
+    EditReg->setEnabled(true);
+    if (EditReg->text() == u"输入正则表达式"_s) EditReg->clear();
+  } else {
+    EditReg->setEnabled(false);
+  }
+}
+
+// ---- A run ----------------------------------------------------------------------------------
+
+void ExtractionPanel::SBHmSearchSaveClick(QAbstractButton* sender) {
+  if (search_.Active()) return;  // refused while a run goes (the action rule keeps it so)
+  results_.Clear();
+  runMode_ = sender->property("Tag").toInt();
+  search_.PendingFiles.clear();
+  for (int row = 0; row < ListBoxF->count(); ++row) search_.PendingFiles.push_back(PathOf(ListBoxF->item(row)->text()));
+  search_.PendingText = std::string(TrimBlanks(ToGbk(MemoNoInput->toPlainText())));
+  if (search_.PendingFiles.empty() && search_.PendingText.empty()) return;
+  search_.WantMobile = CBMobile->isChecked();
+  search_.WantEmail = CBEmails->isChecked();
+  search_.WantLandline = CBTels->isChecked();
+  search_.ZoneMode = CBZoneKind->currentIndex();
+  search_.FixedZone = std::string(TrimBlanks(ToGbk(EditZone->text())));
+  search_.AreaCodes = &areaCodes_;
+  search_.WantRegex = CBReg->isChecked();
+  search_.UserPattern = ToGbk(EditReg->text());
+  search_.KeepAllKinds = runMode_ == 0;  // appending never uses the digit runs of no kind
+  results_.HandTo(search_);
+  abandoned_ = false;
+  search_.Start();
+  WaitForRun();
+  if (!abandoned_) SearchDone();
+}
+
+void ExtractionPanel::SBStopSearchClick() { search_.RequestStop(); }
+
+void ExtractionPanel::AbandonRun() {
+  abandoned_ = true;
+  search_.RequestStop();
+}
+
+void ExtractionPanel::ShowWorkerStatus() {
+  std::string text;
+  {
+    std::lock_guard lock(statusLock_);
+    if (!statusPending_) return;
+    text = std::move(workerStatus_);
+    statusPending_ = false;
+  }
+  context_.ui.ShowStatus(text);
+}
+
+// Waits for the workers with the window painting; only "停止" takes input meanwhile.
+void ExtractionPanel::WaitForRun() {
+  SBStopSearch->setEnabled(true);
+  KeepPainting();
+  while (search_.Active()) {
+    QEventLoop wait;
+    QTimer::singleShot(50, &wait, &QEventLoop::quit);
+    wait.exec();
+    ShowWorkerStatus();
+    context_.ui.Progress(search_.ItemsDone(), search_.ProgressTotal());
+  }
+  search_.Wait();
+  ShowWorkerStatus();
+  context_.ui.Progress(0, 0);
+  SBStopSearch->setEnabled(false);
+}
+
+void ExtractionPanel::SearchDone() {
+  context_.ui.ShowStatus("文件搜索结束");
+  if (runMode_ == 1) {
+    // The check boxes as they are now say which kinds the user keeps.
+    TSList found;
+    CollectResults(results_, {CBReg->isChecked(), CBTels->isChecked(), CBMobile->isChecked(), CBEmails->isChecked()},
+                   found);
+    context_.ui.ShowStatus("完成！生成" + std::to_string(found.Count()) + "个数据,追加到号码整理框");
+    ChangeList(workspace_, context_.ui, nullptr, nullptr, [&](TSList& items) { items.AddList(found); });
+    return;
+  }
+  const fs::path& folder = context_.Folders().datedOutput;
+  SavedResultFiles saved = SaveResultFiles(results_, folder);
+  context_.ui.ShowStatus("保存文件完成");
+  context_.ui.Inform("保存完成！\r\n" + DisplayPath(folder / saved.lastName));
+  context_.ui.OpenFolder(folder);
+}
 
 }  // namespace telqor

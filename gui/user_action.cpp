@@ -42,6 +42,8 @@ bool IsUserInput(QEvent::Type type) {
   }
 }
 
+constexpr const char* kAcceptsInput = "telqorAcceptsInputDuringActions";
+
 // Drops user input while an action runs, except for a modal box or a menu the action opened.
 class InputBlocker : public QObject {
  protected:
@@ -52,6 +54,8 @@ class InputBlocker : public QObject {
     QWidget* window = widget->window();
     if (QWidget* modal = QApplication::activeModalWidget(); modal && window == modal) return false;
     if (QWidget* popup = QApplication::activePopupWidget(); popup && window == popup) return false;
+    for (QWidget* w = widget; w; w = w->parentWidget())
+      if (w->property(kAcceptsInput).toBool()) return false;
     return true;
   }
 };
@@ -94,6 +98,8 @@ void ReportError(const QString& message) {
   }
   std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
+
+void AcceptInputDuringActions(QWidget* widget) { widget->setProperty(kAcceptsInput, true); }
 
 bool UserActionRunning() { return State().depth > 0; }
 

@@ -16,6 +16,8 @@
 #include <functional>
 #include <utility>
 
+class QWidget;
+
 namespace telqor {
 
 // Where error messages go; the main window sets itself while it lives. Without a sink a
@@ -34,6 +36,10 @@ void ReportError(const QString& message);
 // the user (then it does nothing).
 void RunUserAction(const std::function<void()>& action);
 bool UserActionRunning();
+
+// Lets widget (and what it holds) take user input while an action runs: the stop button of an
+// action that waits for work done elsewhere. Its handler must not be a user action.
+void AcceptInputDuringActions(QWidget* widget);
 
 // Lets pending events run in the middle of a user action (see above). Outside one it simply
 // processes pending events.

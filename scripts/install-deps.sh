@@ -8,6 +8,7 @@ packages=(
   libpcre2-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n fonts-wqy-microhei xdg-utils
+  libreoffice-writer-nogui libreoffice-calc-nogui poppler-utils
 )
 
 missing=()

@@ -36,6 +36,7 @@
 #include "segments/segment_actions.h"
 #include "shell/drop_router.h"
 #include "shell/frm_hm_setting.h"
+#include "tools/converter_actions.h"
 #include "tools/frm_aata_analysis.h"
 #include "tools/frm_hm_format.h"
 #include "tools/frm_rename.h"
@@ -59,7 +60,9 @@ TfrmhmEx::TfrmhmEx(const fs::path& programFolder, QWidget* parent) : QMainWindow
   FormCreate(programFolder);
   CreateForms();
   BuildTabs();
+  (new ConverterActions(*context_, this))->Attach(MainMenu1);
   DisableUnwired(MainMenu1);
+  LoadAreaCodes();
 
   QSize size(1280, 800);
   if (QScreen* screen = QGuiApplication::primaryScreen()) size = size.boundedTo(screen->availableGeometry().size());
@@ -149,7 +152,7 @@ void TfrmhmEx::BuildStatusBar() {
 
 void TfrmhmEx::BuildTabs() {
   auto* first = Named<QWidget>(u"TabSheet1"_s);
-  extraction_ = new ExtractionPanel(*context_);
+  extraction_ = new ExtractionPanel(*context_, lists_.workspace);
   workspace_ = new WorkspacePanel(*context_, lists_, frmhmsave);
   generation_ = new GenerationPanel(*context_, lists_.workspace);
   auto* columns = new QHBoxLayout(first);
@@ -200,7 +203,7 @@ void TfrmhmEx::CreateForms() {
   frmhdSearch = new TfrmhdSearch(segments_, this);
   frmhmInvail = new TfrmhmInvail(*context_, segments_, this);
   frmhmformat = new Tfrmhmformat(*context_, this);
-  frmtelInfo = new TfrmtelInfo(this);
+  frmtelInfo = new TfrmtelInfo(*context_, this);
   frmRename = new TfrmRename(*context_, this);
   frmAataAnalysis = new TfrmAataAnalysis(*context_, this);
 }
@@ -216,6 +219,16 @@ void TfrmhmEx::LoadSegments() {
     ShowStatus(std::string_view(error.what()));
   }
   frmhdmanager->ShowLoadReport(report);
+}
+
+// The landline area codes, read once at the end of the start-up; a table that cannot be read
+// leaves none and says why.
+void TfrmhmEx::LoadAreaCodes() {
+  try {
+    extraction_->LoadAreaCodes();
+  } catch (const std::exception& error) {
+    ShowStatus(std::string_view(error.what()));
+  }
 }
 
 // ---- Status line and clock ----------------------------------------------------------------
@@ -254,6 +267,8 @@ void TfrmhmEx::TimerTimer() {
     int action = drops_->TakePendingAction();
     RunUserAction([&] { PerformDropAction(action, drops_->DroppedFiles().Paths()); });
   }
+  // The close box during an extraction run stopped the run; the window closes once it ended.
+  if (closeAfterRun_ && !UserActionRunning()) close();
   ShowClock();
   Timer->start();
 }
@@ -269,6 +284,10 @@ void TfrmhmEx::PerformDropAction(int action, const std::vector<fs::path>& files)
 void TfrmhmEx::closeEvent(QCloseEvent* event) {
   // The window's close box while an action works; "退出" itself is an action and may close.
   if (event->spontaneous() && UserActionRunning()) {
+    if (extraction_->Running()) {
+      extraction_->AbandonRun();
+      closeAfterRun_ = true;
+    }
     event->ignore();
     return;
   }

@@ -101,7 +101,8 @@ class TfrmhmEx : public QMainWindow {
   // 1 load into the workspace list, 2 into the source list, 3 hand to the validity check,
   // 4 to the format conversion, 5 to the data analysis.
   virtual void PerformDropAction(int action, const std::vector<std::filesystem::path>& files);
-  // The close box does nothing while a user action runs.
+  // The close box does nothing while a user action runs, but an extraction run is stopped and
+  // the window closes when it has ended.
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -111,6 +112,7 @@ class TfrmhmEx : public QMainWindow {
   void FormCreate(const std::filesystem::path& programFolder);
   void CreateForms();
   void LoadSegments();
+  void LoadAreaCodes();
   void ShowClock();
   void ShowTool(QWidget* dialog);
 
@@ -121,6 +123,7 @@ class TfrmhmEx : public QMainWindow {
   std::unique_ptr<QtUi> ui_;
   std::unique_ptr<AppContext> context_;
   DropRouter* drops_ = nullptr;
+  bool closeAfterRun_ = false;
 
   QMenuBar* MainMenu1;
   QAction* N2;

@@ -13,6 +13,7 @@ int RunFileManagerTests(int argc, char** argv);
 int RunRenameDialogTests(int argc, char** argv);
 int RunAnalysisDialogTests(int argc, char** argv);
 int RunFormatDialogTests(int argc, char** argv);
+int RunExtractionPanelTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
   telqor::TelqorApplication app(argc, argv);
@@ -29,5 +30,6 @@ int main(int argc, char** argv) {
   failed += RunRenameDialogTests(argc, argv);
   failed += RunAnalysisDialogTests(argc, argv);
   failed += RunFormatDialogTests(argc, argv);
+  failed += RunExtractionPanelTests(argc, argv);
   return failed == 0 ? 0 : 1;
 }

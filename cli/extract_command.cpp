@@ -1,0 +1,129 @@
+// extract: mobile numbers, landlines, e-mail addresses and pattern matches from text and files,
+// as the extraction panel finds them.
+#include <unistd.h>
+
+#include <chrono>
+#include <iostream>
+#include <thread>
+
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "core/dropped_files.h"
+#include "core/text.h"
+#include "extract/area_codes.h"
+#include "extract/hm_search.h"
+#include "extract/search_results.h"
+
+namespace telqor::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Files as given, each folder expanded into every entry below it, sorted and each once.
+std::vector<fs::path> ItemsToSearch(const std::vector<std::string>& paths) {
+  std::vector<fs::path> items;
+  for (const std::string& given : paths) {
+    std::error_code error;
+    if (!fs::is_directory(given, error)) {
+      items.emplace_back(given);
+      continue;
+    }
+    DroppedFileList found;
+    found.AddDropped(given);
+    for (const fs::path& path : found.Paths()) items.push_back(path);
+  }
+  return items;
+}
+
+// The run's progress on a terminal: its status texts with the items done, until it ends.
+void ShowProgressUntilDone(THmSearch& search, std::mutex& lock, std::string& status) {
+  bool terminal = isatty(STDERR_FILENO);
+  for (int tick = 1; search.Active(); ++tick) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (!terminal || tick % 10 != 0) continue;
+    std::string text;
+    {
+      std::lock_guard hold(lock);
+      text = status;
+    }
+    std::cerr << "\r\033[K[" << search.ItemsDone() << "/" << search.ProgressTotal() << "] " << text << std::flush;
+  }
+  if (terminal) std::cerr << "\r\033[K" << std::flush;
+}
+
+int Run(const ParsedArgs& args, GlobalOptions& global) {
+  THmSearch search;
+  search.WantMobile = args.Flag("--mobile");
+  search.WantLandline = args.Flag("--landline");
+  search.WantEmail = args.Flag("--email");
+  std::optional<std::string> pattern = args.Value("--regex");
+  search.WantRegex = pattern.has_value();
+  if (!search.WantMobile && !search.WantLandline && !search.WantEmail && !search.WantRegex)
+    search.WantMobile = search.WantLandline = true;
+  if (pattern) search.UserPattern = Utf8Argument(*pattern);
+  std::string mode = args.ValueOr("--zone-mode", "0");
+  if (mode != "0" && mode != "1" && mode != "2") throw UsageError("--zone-mode takes 0, 1 or 2, not '" + mode + "'");
+  search.ZoneMode = mode[0] - '0';
+  search.FixedZone = std::string(TrimBlanks(Utf8Argument(args.ValueOr("--zone", ""))));
+  search.PendingText = std::string(TrimBlanks(Utf8Argument(args.ValueOr("--text", ""))));
+  search.PendingFiles = ItemsToSearch(args.Positional());
+  search.KeepAllKinds = args.Flag("--to-files");
+  if (search.PendingText.empty() && search.PendingFiles.empty())
+    throw UsageError("extract: nothing to search (give --text TEXT or a PATH)");
+
+  ProgramState& state = Started(global);
+  TSList areaCodes;
+  LoadAreaCodes(state.folders.baseData, areaCodes);
+  search.AreaCodes = &areaCodes;
+  SearchResults results;
+  results.HandTo(search);
+  std::mutex lock;
+  std::string status;
+  search.OnStatus = [&](const std::string& text) {
+    std::lock_guard hold(lock);
+    status = text;
+  };
+  search.Start();
+  ShowProgressUntilDone(search, lock, status);
+  search.Wait();
+
+  if (args.Flag("--to-files")) {
+    for (const fs::path& file : SaveResultFiles(results, state.folders.datedOutput).written)
+      std::cout << file.string() << "\n";
+    return 0;
+  }
+  TSList found;
+  CollectResults(results, {search.WantRegex, search.WantLandline, search.WantMobile, search.WantEmail}, found);
+  WriteResult(found, std::nullopt);
+  return 0;
+}
+
+}  // namespace
+
+Verb ExtractVerb() {
+  return {{"extract",
+           "Finds mobile numbers, landlines, e-mail addresses and matches of a pattern in the text of\n"
+           "--text and of each PATH (a folder stands for every file below it), as the extraction\n"
+           "panel does. Office documents (doc, docx, odt, xls, xlsx, ods) and pdf are read through\n"
+           "their converters, any other file as text (GBK, or UTF-8/UTF-16 with a byte-order mark).\n"
+           "Without a kind, mobile numbers and landlines are wanted. Landline area codes come from\n"
+           "the program folder's 固话区号对照表.txt.\n"
+           "Prints the results, each kind sorted with every result once, in the order pattern,\n"
+           "landline, mobile, e-mail (GBK, CR LF); with --to-files it writes one file per kind found\n"
+           "into the dated output folder instead (<yyyymmdd-hhnnss>-手机-<count>.txt, ...) and prints\n"
+           "their paths.\n",
+           {{"--mobile", nullptr, OptionKind::Flag, nullptr, "mobile numbers"},
+            {"--landline", nullptr, OptionKind::Flag, nullptr, "landline numbers"},
+            {"--email", nullptr, OptionKind::Flag, nullptr, "e-mail addresses"},
+            {"--regex", nullptr, OptionKind::Value, "P", "matches of the pattern P"},
+            {"--zone-mode", nullptr, OptionKind::Value, "0|1|2",
+             "before a local number: 0 the last area code seen (default), 1 --zone, 2 nothing"},
+            {"--zone", nullptr, OptionKind::Value, "CODE", "the area code of --zone-mode 1"},
+            {"--text", nullptr, OptionKind::Value, "TEXT", "text to search, as pasted"},
+            {"--to-files", nullptr, OptionKind::Flag, nullptr, "save one file per kind in the dated output folder"}},
+           {"PATH", false, true}},
+          "find numbers, landlines and e-mail addresses in text and files",
+          Run};
+}
+
+}  // namespace telqor::cli

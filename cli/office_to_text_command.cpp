@@ -1,0 +1,40 @@
+// office-to-text: documents, workbooks and PDF files saved as text beside themselves, as the
+// menu command "word/excel->txt" does it.
+#include <iostream>
+
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "tools/office_text.h"
+
+namespace telqor::cli {
+namespace {
+
+int Run(const ParsedArgs& args, GlobalOptions& global) {
+  const auto& names = args.Positional();
+  ConsoleUi ui(global.yes);
+  std::vector<std::string> failures;
+  for (const auto& file : OfficeFilesToText({names.begin(), names.end()}, ui, &failures))
+    std::cout << file.string() << "\n";
+  for (const std::string& failure : failures) std::cerr << failure << "\n";
+  return failures.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+Verb OfficeToTextVerb() {
+  return {{"office-to-text",
+           "Converts each FILE to text with LibreOffice (pdftotext for .pdf) and saves the text\n"
+           "beside it as GBK lines ending in CR LF: a document (.doc, .docx, .odt, .pdf) as NAME.txt,\n"
+           "a workbook (.xls, .xlsx, .ods) as NAME.1.txt, NAME.2.txt, ... one file per sheet in\n"
+           "sheet order, its cells separated by tabs. Extensions are compared without case; files\n"
+           "of other kinds are passed over. Existing files of those names are replaced.\n"
+           "Prints the files written. A file that cannot be converted is reported and makes the\n"
+           "status 1; the other files are still converted. TELQOR_SOFFICE and TELQOR_PDFTOTEXT name\n"
+           "the converters when they are not on PATH.\n",
+           {},
+           kInputFiles},
+          "save office documents as text",
+          Run};
+}
+
+}  // namespace telqor::cli

@@ -1,0 +1,33 @@
+#include "extract/area_codes.h"
+
+#include <system_error>
+
+#include "core/perl_regex.h"
+#include "core/text.h"
+
+namespace telqor {
+
+namespace fs = std::filesystem;
+
+fs::path AreaCodeFile(const fs::path& baseDataFolder) { return baseDataFolder / "固话区号对照表.txt"; }
+
+void ExtractMatches(std::string_view text, std::string_view pattern, TSList& list) {
+  if (TrimBlanks(text).empty() || TrimBlanks(pattern).empty()) return;
+  TPerlRegEx regex;
+  regex.SetSubject(text);
+  regex.SetRegEx(TrimBlanks(pattern));
+  for (bool found = regex.Match(); found; found = regex.MatchNext()) list.Add(regex.MatchedText());
+}
+
+void LoadAreaCodes(const fs::path& baseDataFolder, TSList& codes) {
+  fs::path file = AreaCodeFile(baseDataFolder);
+  std::error_code error;
+  if (!fs::is_regular_file(file, error)) return;
+  TSList lines;
+  lines.LoadFromFile(file);
+  codes.SetDuplicates(TDuplicates::Ignore);
+  codes.SetSorted(true);
+  ExtractMatches(lines.GetText(), "0\\d{2,3}", codes);
+}
+
+}  // namespace telqor

@@ -1,0 +1,144 @@
+// THmSearch: the extraction engine. It finds mobile numbers, landlines, e-mail addresses and
+// matches of a user pattern in pasted text and in files (plain text in any common encoding,
+// HTML, office documents, pdf).
+//
+// A run hands out work items from one queue to five worker threads: first the pasted text,
+// then one file per item. A worker turns its item into GBK text, folds full-width characters
+// to ASCII and scans it. Results go into the five lists the caller hands over; each ends the
+// run sorted with every distinct result once. Meanwhile the lists are the engine's: they are
+// filled unsorted in batches (sorting each batch on the worker), so millions of results cost
+// no insertion into a sorted list. A failing item (unreadable file, failed conversion, invalid
+// pattern) is dropped silently, keeping what it had added; the run goes on.
+//
+// The worker whose exit brings the live count to zero, after every worker has left its loop,
+// puts the result lists in order and calls OnDone, once per run. Status texts go to OnStatus,
+// called on a worker while it holds the queue lock so that texts arrive in the order the items
+// were handed out: the callback must return at once and never wait for the user-interface
+// thread (store the text and let that thread pick it up).
+//
+// Inputs are set on the starting thread before Start and left alone until the run is done.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "core/ts_list.h"
+
+namespace telqor {
+
+class FileContents;
+class ResultSet;
+
+class THmSearch {
+ public:
+  THmSearch();
+  // Stops a run still going and waits for its workers.
+  ~THmSearch();
+  THmSearch(const THmSearch&) = delete;
+  THmSearch& operator=(const THmSearch&) = delete;
+
+  // ---- Inputs ---------------------------------------------------------------------------
+  // Files to search, first = next. A path that is not an existing file is scanned as text.
+  std::vector<std::filesystem::path> PendingFiles;
+  // Pasted text (GBK); scanned first when not blank.
+  std::string PendingText;
+  bool WantRegex = false;
+  bool WantMobile = false;
+  bool WantEmail = false;
+  bool WantLandline = false;
+  // 0: a local number gets the last area code seen before it in its item; 1: FixedZone;
+  // 2: none.
+  int32_t ZoneMode = 0;
+  std::string FixedZone;
+  // Sorted, duplicate-free landline area codes; may be null or empty (then no digit run is
+  // taken for an area code).
+  const TSList* AreaCodes = nullptr;
+  // The user's pattern (GBK); used when WantRegex and not empty.
+  std::string UserPattern;
+  // Whether every kind found is kept (to be saved one file per kind), or only the kinds
+  // wanted, digit runs of no kind never (to be appended to a list).
+  bool KeepAllKinds = true;
+  // The result lists (not owned; none may be null). Results are added to what they hold.
+  TSList* RegexResults = nullptr;
+  TSList* LandlineResults = nullptr;
+  TSList* EmailResults = nullptr;
+  TSList* MobileResults = nullptr;
+  TSList* UnknownResults = nullptr;
+
+  // Called on a worker under the queue lock with each status text (UTF-8).
+  std::function<void(const std::string& text)> OnStatus;
+  // Called once per run on the last worker, with the result lists in order.
+  std::function<void()> OnDone;
+  // Turns a file into GBK text, when set. Otherwise office documents and pdf are read through
+  // their converters and any other file as text with its byte-order mark (a plain file is
+  // mapped, not copied). The stop flag turns true when the run is being stopped.
+  using FileReader = std::function<std::string(const std::filesystem::path&, const std::atomic<bool>& stop)>;
+  FileReader ReadFile;
+
+  static constexpr int WorkerCount = 5;
+
+  // ---- Running --------------------------------------------------------------------------
+  // Starts a run and returns at once. Refused ("提取正在进行中，请等待完成") while the workers
+  // of a run are alive; also when no worker could be started.
+  void Start();
+  // Asks the workers to stop after their current item (a long scan or conversion is cut
+  // short); returns at once. The run then ends as usual, keeping what was found.
+  void RequestStop();
+  // RequestStop, then Wait.
+  void Stop();
+  // Waits for the workers of the last run to end.
+  void Wait();
+  // True from Start until every worker has left (OnDone has returned).
+  bool Active() const { return active_.load(); }
+  bool Stopping() const { return stopping_.load(); }
+
+  // Items in this run (the pasted text counts when not blank) and items finished so far.
+  int ProgressTotal() const { return progressTotal_; }
+  int ItemsDone() const { return itemsDone_.load(); }
+
+ private:
+  struct Item {
+    bool isText = false;
+    std::string text;
+    std::filesystem::path path;
+  };
+  class Scanner;
+
+  Item NextItem();
+  std::string_view ItemText(Item& item, std::string& owned, std::unique_ptr<FileContents>& mapped);
+  void WorkerRun();
+  void FinishResults();
+  TSList* Target(int kind) const;
+
+  std::mutex QueueLock;   // PendingText, PendingFiles, ActiveWorkers
+  std::mutex ResultLock;  // the result lists
+  int ActiveWorkers = 0;
+  int TotalItems = 0;
+  size_t nextFile_ = 0;
+  int progressTotal_ = 0;
+  std::atomic<int> itemsDone_{0};
+  std::atomic<bool> stopping_{false};
+  std::atomic<bool> active_{false};
+  std::vector<std::thread> Workers;
+  std::unique_ptr<ResultSet> sets_[5];  // the result lists' indexes during a run
+  bool keep_[5] = {};                   // the kinds kept in this run
+  std::vector<uint8_t> areaCode3_;      // area codes of three digits, by value
+  std::vector<uint8_t> areaCode4_;      // of four digits
+};
+
+// The position of the first character ToHalfWidth would fold, or npos.
+size_t FirstHalfWidthFold(std::string_view text);
+// Full-width forms folded to ASCII, in place: the ideographic space becomes a space and
+// "！" .. "～" (U+FF01 .. U+FF5E) become "!" .. "~", so full-width digits become digits. Every
+// other byte stays as it is.
+void ToHalfWidth(std::string& text);
+
+}  // namespace telqor

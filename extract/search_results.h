@@ -1,0 +1,53 @@
+// The five result lists of an extraction run and what becomes of them: appended to the
+// workspace list (the kinds the user wants, in a fixed order), or saved one file per kind in
+// the dated output folder.
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+#include "core/ts_list.h"
+#include "extract/hm_search.h"
+
+namespace telqor {
+
+struct SearchResults {
+  // Sorted, duplicates ignored: each result once, in order.
+  SearchResults();
+  SearchResults(const SearchResults&) = delete;
+  SearchResults& operator=(const SearchResults&) = delete;
+
+  void Clear();
+  // Makes the lists the engine's result lists.
+  void HandTo(THmSearch& search);
+
+  TSList Regex;
+  TSList Landline;
+  TSList Email;
+  TSList Mobile;
+  TSList Unknown;  // digit runs of no kind: saved to a file, never appended
+};
+
+// The kinds wanted at the end of a run (the panel's check boxes, read again then).
+struct WantedKinds {
+  bool regex = false;
+  bool landline = false;
+  bool mobile = false;
+  bool email = false;
+};
+
+// Appends the wanted lists to out in the order regex, landline, mobile, e-mail.
+void CollectResults(const SearchResults& results, const WantedKinds& wanted, TSList& out);
+
+struct SavedResultFiles {
+  std::vector<std::filesystem::path> written;
+  std::filesystem::path lastName;  // the name built last (the "-未知-" one), written or not
+};
+
+// Saves every non-empty list, whatever was wanted, as folder + "yyyymmdd-hhnnss" + tag +
+// count + ".txt", the tags "-正则-", "-固话-", "-邮址-", "-手机-" and "-未知-" in that order (the
+// time taken anew for each). A name already taken gets "-2", "-3", ... before ".txt". The first
+// file that cannot be written stops the saving with its error.
+SavedResultFiles SaveResultFiles(const SearchResults& results, const std::filesystem::path& folder);
+
+}  // namespace telqor

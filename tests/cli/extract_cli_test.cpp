@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/gbk.h"
+#include "tests/cli/cli_fixture.h"
+
+namespace telqor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ExtractCli : public CliFixture {
+ protected:
+  void AreaCodes(const std::string& utf8) { WriteBytes(home() / "基础数据" / "固话区号对照表.txt", Utf8ToGbk(utf8)); }
+};
+
+TEST_F(ExtractCli, PrintsWhatThePanelWouldAppendInItsOrder) {
+  AreaCodes("深圳 0755\r\n");
+  File("in/b.txt", "13912345678 66667777\r\n");
+  File("in/a.htm", Utf8ToGbk("<p>电话 0755-23456789, 13812345678, 12345, me@x.cn</p>"));
+  Result r = Run({"extract", "--text", "13812345678 编号9", Path("in")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  // Defaults: landlines then mobiles; the local number of b.txt follows no area code in its file.
+  EXPECT_EQ(r.out, "075523456789\r\n66667777\r\n13812345678\r\n13912345678\r\n");
+
+  r = Run({"extract", "--email", "--regex", "编号\\d", "--mobile", "--text", "13812345678 编号9 me@x.cn"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, Utf8ToGbk("编号9") + "\r\n13812345678\r\nme@x.cn\r\n");
+
+  r = Run({"extract", "--landline", "--zone-mode", "1", "--zone", "021", "--text", "0755 66667777"});
+  EXPECT_EQ(r.out, "02166667777\r\n");
+}
+
+TEST_F(ExtractCli, ToFilesWritesEveryKindFoundIntoTheDatedFolder) {
+  Result r = Run({"extract", "--mobile", "--to-files", "--text", "13812345678 66667777 12"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::vector<std::string> written;
+  for (size_t start = 0, end; (end = r.out.find('\n', start)) != std::string::npos; start = end + 1)
+    written.push_back(r.out.substr(start, end - start));
+  ASSERT_EQ(written.size(), 2u) << r.out;  // mobile and landline; nothing unknown
+  EXPECT_NE(written[0].find("-固话-1.txt"), std::string::npos);
+  EXPECT_NE(written[1].find("-手机-1.txt"), std::string::npos);
+  EXPECT_EQ(ReadBytes(written[1]), "13812345678\r\n");
+}
+
+TEST_F(ExtractCli, RefusesNothingToSearchAndABadZoneMode) {
+  EXPECT_EQ(Run({"extract"}).status, 1);
+  Result r = Run({"extract", "--zone-mode", "3", "--text", "1"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("--zone-mode"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace telqor::test

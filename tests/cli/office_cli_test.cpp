@@ -1,0 +1,51 @@
+// telqor-cli office-to-text end to end: text files beside the sources, and failures reported.
+#include <cstdlib>
+
+#include "core/child_process.h"
+#include "core/gbk.h"
+#include "tests/cli/cli_fixture.h"
+#include "tests/support/test_env.h"
+
+namespace telqor {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Result;
+using OfficeCli = test::CliFixture;
+
+void CopyFixture(const char* name, const fs::path& to) {
+  fs::copy_file(fs::path(TELQOR_TEST_DATA) / "office" / name, to);
+}
+
+TEST_F(OfficeCli, WritesTextBesideEachFileAndPrintsThePaths) {
+  if (!FindProgram("soffice") && !FindProgram("libreoffice")) GTEST_SKIP() << "LibreOffice is not installed";
+  CopyFixture("sample.doc", dir / "Report.DOC");
+  CopyFixture("book.xls", dir / "Book.XLS");
+  File("notes.txt", "13800138000\r\n");
+  Result r = Run({"office-to-text", Path("Report.DOC"), Path("notes.txt"), Path("Book.XLS")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, Path("Report.txt") + "\n" + Path("Book.1.txt") + "\n" + Path("Book.2.txt") + "\n" +
+                       Path("Book.3.txt") + "\n");
+  EXPECT_EQ(r.err, "转换完成！请在文档目录查看\n");
+  EXPECT_EQ(test::ReadBytes(dir / "Book.2.txt"), Utf8ToGbk("座机\t0755-23456789\r\n"));
+  EXPECT_EQ(test::FileNames(dir.path()),
+            (std::vector<std::string>{"Book.1.txt", "Book.2.txt", "Book.3.txt", "Book.XLS", "Report.DOC", "Report.txt",
+                                      "notes.txt", "stderr", "stdout"}));
+}
+
+TEST_F(OfficeCli, FailuresAreReportedAndTheOtherFilesStillConverted) {
+  if (!FindProgram("pdftotext")) GTEST_SKIP() << "pdftotext is not installed";
+  File("fake.doc", "13800138000\r\n");
+  CopyFixture("book.xls", dir / "book.xls");
+  CopyFixture("sample.pdf", dir / "sample.pdf");
+  ::setenv("TELQOR_SOFFICE", "/nonexistent/soffice", 1);
+  Result r = Run({"office-to-text", Path("fake.doc"), Path("book.xls"), Path("sample.pdf")});
+  ::unsetenv("TELQOR_SOFFICE");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, Path("sample.txt") + "\n");
+  EXPECT_EQ(r.err, "转换完成！请在文档目录查看\n无法转换文件\"" + Path("fake.doc") +
+                       "\"：不是文档文件\n无法转换工作簿\"" + Path("book.xls") + "\"\n");
+}
+
+}  // namespace
+}  // namespace telqor

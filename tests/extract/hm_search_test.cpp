@@ -1,0 +1,243 @@
+#include "extract/hm_search.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
+
+#include "core/gbk.h"
+#include "extract/search_results.h"
+#include "tests/support/test_files.h"
+
+namespace telqor {
+namespace {
+
+using test::Items;
+using test::TempDir;
+using test::WriteBytes;
+using Strings = std::vector<std::string>;
+
+// One run to its end, on the calling thread's terms.
+struct SearchRun {
+  SearchRun() {
+    results.HandTo(search);
+    search.WantMobile = search.WantLandline = true;
+    codes.SetSorted(true);
+    search.AreaCodes = &codes;
+    search.OnStatus = [this](const std::string& text) {
+      std::lock_guard lock(mutex);
+      statuses.push_back(text);
+    };
+    search.OnDone = [this] { ++done; };
+  }
+  void Go() {
+    search.Start();
+    search.Wait();
+  }
+  void Text(const std::string& utf8) {
+    search.PendingText = Utf8ToGbk(utf8);
+    Go();
+  }
+
+  THmSearch search;
+  SearchResults results;
+  TSList codes;
+  std::mutex mutex;
+  Strings statuses;
+  std::atomic<int> done{0};
+};
+
+TEST(HmSearchNumbers, AreaCodesPrefixLocalNumbersByZoneMode) {
+  SearchRun run;
+  test::Fill(run.codes, {"010", "021", "0755"});
+  run.Text("先打23456789, 电话:0755-23456789 或 075587654321 再 33334444, 北京 010 66667777, 0102345678");
+  EXPECT_EQ(Items(run.results.Landline),
+            (Strings{"0102345678", "01066667777", "075523456789", "075533334444", "075587654321", "23456789"}));
+  EXPECT_TRUE(run.results.Mobile.Sorted());
+  EXPECT_EQ(run.done.load(), 1);
+
+  SearchRun fixed;
+  test::Fill(fixed.codes, {"0755"});
+  fixed.search.ZoneMode = 1;
+  fixed.search.FixedZone = "021";
+  fixed.Text("0755 23456789");
+  EXPECT_EQ(Items(fixed.results.Landline), Strings{"02123456789"});
+
+  SearchRun none;
+  test::Fill(none.codes, {"0755"});
+  none.search.ZoneMode = 2;
+  none.Text("0755 23456789");
+  EXPECT_EQ(Items(none.results.Landline), Strings{"23456789"});
+}
+
+TEST(HmSearchNumbers, MobileAndUnknownRuns) {
+  SearchRun run;
+  run.Text("13812345678,14712345678;17012345678 16612345678 12345678901 12345 19876543 98 1 13812345678");
+  EXPECT_EQ(Items(run.results.Mobile), (Strings{"13812345678", "14712345678", "17012345678"}));
+  EXPECT_EQ(Items(run.results.Unknown), (Strings{"12345", "12345678901", "16612345678", "19876543"}));
+  EXPECT_TRUE(run.results.Landline.Count() == 0);
+
+  // Without area codes no run is an area code: 0755 is unknown and the local number stays bare.
+  SearchRun bare;
+  bare.Text("0755-23456789");
+  EXPECT_EQ(Items(bare.results.Landline), Strings{"23456789"});
+  EXPECT_EQ(Items(bare.results.Unknown), Strings{"0755"});
+}
+
+TEST(HmSearchNumbers, FullWidthDigitsAndSpacesFold) {
+  SearchRun run;
+  run.Text("手机：１３８１２３４５６７８，座机０２１　６６６６７７７７");
+  EXPECT_EQ(Items(run.results.Mobile), Strings{"13812345678"});
+  EXPECT_EQ(Items(run.results.Landline), Strings{"66667777"});
+
+  std::string text = Utf8ToGbk("Ａｂ！～　中") + "\x81";  // a lead byte at the end stays
+  ToHalfWidth(text);
+  EXPECT_EQ(text, "Ab!~ " + Utf8ToGbk("中") + "\x81");
+}
+
+TEST(HmSearchEmails, AddressesBesideChineseTextAndNeverInsideACharacter) {
+  SearchRun run;
+  run.search.WantEmail = true;
+  // 0xB0 0x41 is one character whose second byte looks like "A": no address starts in it.
+  run.search.PendingText = Utf8ToGbk("联系abc.def@mail.example.com谢谢; x-y+z@a.b.cn,") + "\xB0\x41@mail.com";
+  run.Go();
+  EXPECT_EQ(Items(run.results.Email), (Strings{"abc.def@mail.example.com", "x-y+z@a.b.cn"}));
+}
+
+TEST(HmSearchPattern, UserPatternMatchesAndAnInvalidOneKeepsTheNumbers) {
+  SearchRun run;
+  run.search.WantRegex = true;
+  run.search.UserPattern = Utf8ToGbk("编号\\d+");
+  run.Text("编号12, 编号7 和 编号12 13812345678");
+  EXPECT_EQ(Items(run.results.Regex), (Strings{Utf8ToGbk("编号12"), Utf8ToGbk("编号7")}));
+
+  SearchRun lines;
+  lines.search.WantRegex = true;
+  lines.search.UserPattern = "a\\r?\\nb";
+  lines.Text("xa\r\nby");
+  EXPECT_EQ(Items(lines.results.Regex), (Strings{"a", "b"}));
+
+  SearchRun invalid;
+  invalid.search.WantRegex = true;
+  invalid.search.UserPattern = "(";
+  invalid.Text("13812345678");
+  EXPECT_EQ(Items(invalid.results.Mobile), Strings{"13812345678"});
+  EXPECT_EQ(invalid.results.Regex.Count(), 0);
+  EXPECT_EQ(invalid.done.load(), 1);
+}
+
+TEST(HmSearchRun, TextFirstThenFilesInOrderEachNumberOnce) {
+  TempDir dir;
+  SearchRun run;
+  for (const char* name : {"a.txt", "b.htm", "c.txt"}) WriteBytes(dir / name, "<p>13812345678</p>\r\n");
+  // UTF-16 with its mark, and a folder whose name holds digits: its path is scanned as text.
+  WriteBytes(dir / "d.txt", std::string("\xFF\xFE"
+                                        "1\0"
+                                        "3\0"
+                                        "9\0"
+                                        "1\0"
+                                        "2\0"
+                                        "3\0"
+                                        "4\0"
+                                        "5\0"
+                                        "6\0"
+                                        "7\0"
+                                        "8\0",
+                                        24));
+  std::filesystem::create_directories(dir / "13712345678.d");
+  run.search.PendingFiles = {dir / "a.txt", dir / "b.htm",         dir / "c.txt",
+                             dir / "d.txt", dir / "13712345678.d", dir / "15012345678.gone"};
+  run.Text("13612345678");
+  EXPECT_EQ(Items(run.results.Mobile),
+            (Strings{"13612345678", "13712345678", "13812345678", "13912345678", "15012345678"}));
+  ASSERT_EQ(run.statuses.size(), 7u);
+  EXPECT_EQ(run.statuses[0], "处理输入内容");
+  EXPECT_EQ(run.statuses[1], "处理:2/7->" + (dir / "a.txt").string());
+  EXPECT_EQ(run.statuses[6], "处理:7/7->" + (dir / "15012345678.gone").string());
+  EXPECT_EQ(run.search.ItemsDone(), 7);
+  EXPECT_EQ(run.done.load(), 1);
+
+  // Without pasted text the first file is still item 2.
+  SearchRun files;
+  files.search.PendingFiles = {dir / "a.txt"};
+  files.Go();
+  EXPECT_EQ(files.statuses, Strings{"处理:2/2->" + (dir / "a.txt").string()});
+}
+
+// A reader that holds every file until released or stopped, as a long conversion would.
+struct HeldReader {
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool released = false;
+  std::atomic<int> waiting{0};
+
+  THmSearch::FileReader Reader() {
+    return [this](const std::filesystem::path& file, const std::atomic<bool>& stop) {
+      std::unique_lock lock(mutex);
+      ++waiting;
+      while (!released && !stop) changed.wait_for(lock, std::chrono::milliseconds(5));
+      if (stop) throw std::runtime_error("stopped");
+      return file.filename().string();
+    };
+  }
+  void Release() {
+    std::lock_guard lock(mutex);
+    released = true;
+    changed.notify_all();
+  }
+};
+
+TEST(HmSearchRun, SecondStartIsRefusedAndStopKeepsWhatWasFound) {
+  TempDir dir;
+  HeldReader held;
+  SearchRun run;
+  run.search.ReadFile = held.Reader();
+  for (int i = 0; i < 8; ++i) {
+    std::string name = "1381234567" + std::to_string(i) + ".txt";
+    WriteBytes(dir / name, "");
+    run.search.PendingFiles.push_back(dir / name);
+  }
+  run.search.PendingText = "13900000000";
+  run.search.Start();
+  while (held.waiting < 5) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  EXPECT_TRUE(run.search.Active());
+  EXPECT_THROW(run.search.Start(), std::runtime_error);
+  run.search.Stop();
+  EXPECT_FALSE(run.search.Active());
+  EXPECT_EQ(run.done.load(), 1);
+  // The pasted text was scanned before the stop; the held files were dropped.
+  EXPECT_EQ(Items(run.results.Mobile), Strings{"13900000000"});
+
+  // The engine runs again afterwards, on fresh inputs.
+  run.results.Clear();
+  held.Release();
+  run.search.PendingFiles = {dir / "13812345671.txt", dir / "13812345672.txt"};
+  run.Go();
+  EXPECT_EQ(Items(run.results.Mobile), (Strings{"13812345671", "13812345672"}));
+  EXPECT_EQ(run.done.load(), 2);
+}
+
+TEST(HmSearchRun, MillionsOfResultsEndSortedAndDistinct) {
+  // More results than one batch, half of them repeated in a second item.
+  std::string text;
+  const int count = 1'200'000;
+  text.reserve(count * 12);
+  for (int i = 0; i < count; ++i) text.append(std::to_string(13000000000LL + (i * 7919LL) % count)).push_back(' ');
+  TempDir dir;
+  WriteBytes(dir / "a.txt", text);
+  WriteBytes(dir / "b.txt", text.substr(0, text.size() / 2));
+  SearchRun run;
+  run.search.PendingFiles = {dir / "a.txt", dir / "b.txt"};
+  run.Go();
+  const TSList& mobile = run.results.Mobile;
+  ASSERT_EQ(mobile.Count(), count);
+  for (int i = 1; i < mobile.Count(); ++i) ASSERT_LT(mobile.View(i - 1), mobile.View(i));
+  EXPECT_EQ(mobile.View(0), "13000000000");
+}
+
+}  // namespace
+}  // namespace telqor

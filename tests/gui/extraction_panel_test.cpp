@@ -1,0 +1,201 @@
+// The extraction panel driven through the real main window: runs on pasted text and files in
+// both modes, the controls' handlers, the area-code table and the converters of the "工具" menu.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "core/gbk.h"
+#include "gui/qt_ui.h"
+#include "tests/gui/gui_test_support.h"
+
+using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
+using telqor::test::Click;
+using telqor::test::Control;
+using telqor::test::GuiEnv;
+using telqor::test::PathText;
+using telqor::test::Rows;
+using telqor::test::Scripted;
+using telqor::test::TempHome;
+using telqor::test::Trigger;
+using telqor::test::U8Path;
+
+namespace {
+
+void Paste(const std::unique_ptr<telqor::test::RecordingWindow>& w, const QString& text) {
+  Control<QPlainTextEdit>(w, u"MemoNoInput"_s)->setPlainText(text);
+}
+
+void AddFiles(const std::unique_ptr<telqor::test::RecordingWindow>& w, const std::vector<fs::path>& files) {
+  telqor::Hooks().openFiles = [files] { return files; };
+  Click(w, u"SBLoadFiles"_s);
+}
+
+// The files of a folder by name.
+QStringList Names(const fs::path& folder) {
+  QStringList names;
+  for (const auto& entry : fs::directory_iterator(folder)) names << QString::fromStdString(entry.path().filename());
+  names.sort();
+  return names;
+}
+
+}  // namespace
+
+class ExtractionPanelTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() { telqor::test::ResetHooks(); }
+
+  void PastedTextGoesToTheWorkspaceWithAreaCodes() {
+    TempHome home;
+    telqor::test::WriteBytes(home / U8Path("基础数据") / U8Path("固话区号对照表.txt"),
+                             telqor::Utf8ToGbk("深圳 0755\r\n北京 010\r\n"));
+    auto w = home.OpenWindow();
+    w->Lists().workspace.Items().Add("13812345678");
+    Paste(w, u"电话:0755-23456789 手机１３８１２３４５６７８, 13912345678 12345 a@b.cn"_s);
+    Click(w, u"SBhmSearchOut"_s);
+    // Landlines, then mobiles; e-mail was not asked for; numbers already there are not checked against.
+    QCOMPARE(Rows(w, u"lv0"_s), (QStringList{u"13812345678"_s, u"075523456789"_s, u"13812345678"_s, u"13912345678"_s}));
+    QCOMPARE(w->StatusText(), u" 完成！生成3个数据,追加到号码整理框"_s);
+
+    // The table dialog shows the file's text.
+    Trigger(w, u"N70"_s);
+    auto* info = telqor::test::Dialog(w, u"frmtelInfo"_s);
+    QVERIFY(info->findChild<QPlainTextEdit*>(u"RichEdit1"_s)->toPlainText().startsWith(u"深圳 0755"_s));
+    info->findChild<QPushButton*>(u"SpeedButton1"_s)->click();
+    QVERIFY(!info->isVisible());
+  }
+
+  void FilesSaveEveryKindFound() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    telqor::test::WriteBytes(home / "a.txt", "13812345678 13812345678\r\n66667777 123\r\n");
+    telqor::test::WriteBytes(home / "b.htm", "<td>13912345678</td>");
+    AddFiles(w, {home / "a.txt", home / "b.htm"});
+    Control<QCheckBox>(w, u"CBTels"_s)->setChecked(false);  // only "手机": every kind found is still saved
+    Click(w, u"SBHmSearchSave"_s);
+    fs::path dated = w->Folders().datedOutput;
+    QCOMPARE(Names(dated), (QStringList{u"20261207-090503-固话-1.txt"_s, u"20261207-090503-手机-2.txt"_s,
+                                        u"20261207-090503-未知-1.txt"_s}));
+    QCOMPARE(telqor::test::ReadBytes(dated / U8Path("20261207-090503-手机-2.txt")), "13812345678\r\n13912345678\r\n");
+    QCOMPARE(w->StatusText(), u" 保存文件完成"_s);
+    QCOMPARE(Scripted().messages.back(), u"保存完成！\r\n"_s + PathText(dated / U8Path("20261207-090503-未知-1.txt")));
+    QCOMPARE(GuiEnv().openedFolders.back(), dated);
+
+    // Nothing wanted: the run still goes, appends nothing and says so.
+    for (const char* box : {"CBMobile", "CBTels", "CBEmails", "CBReg"})
+      Control<QCheckBox>(w, QString::fromUtf8(box))->setChecked(false);
+    Click(w, u"SBhmSearchOut"_s);
+    QCOMPARE(w->StatusText(), u" 完成！生成0个数据,追加到号码整理框"_s);
+  }
+
+  void NothingToSearchDoesNothing() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    Paste(w, u"  \n "_s);
+    Click(w, u"SBHmSearchSave"_s);
+    QVERIFY(Scripted().messages.empty());
+    QVERIFY(!Control<QPushButton>(w, u"SBStopSearch"_s)->isEnabled());
+  }
+
+  void ControlsFollowTheirBoxes() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    auto* tels = Control<QCheckBox>(w, u"CBTels"_s);
+    auto* zoneKind = Control<QComboBox>(w, u"CBZoneKind"_s);
+    tels->click();
+    QVERIFY(!zoneKind->isEnabled());
+    tels->click();
+    QVERIFY(zoneKind->isEnabled());
+    zoneKind->setCurrentIndex(1);
+    QVERIFY(!Control<QLineEdit>(w, u"EditZone"_s)->isHidden());
+    zoneKind->setCurrentIndex(2);
+    QVERIFY(Control<QLineEdit>(w, u"EditZone"_s)->isHidden());
+
+    auto* reg = Control<QCheckBox>(w, u"CBReg"_s);
+    auto* pattern = Control<QLineEdit>(w, u"EditReg"_s);
+    reg->click();
+    QVERIFY(pattern->isEnabled());
+    QCOMPARE(pattern->text(), QString());
+    pattern->setText(u"编号\\d+"_s);
+    reg->click();
+    QVERIFY(!pattern->isEnabled());
+    QCOMPARE(pattern->text(), u"编号\\d+"_s);
+  }
+
+  void PatternAndFixedZoneRun() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    Control<QCheckBox>(w, u"CBReg"_s)->click();
+    Control<QLineEdit>(w, u"EditReg"_s)->setText(u"编号\\d+"_s);
+    Control<QComboBox>(w, u"CBZoneKind"_s)->setCurrentIndex(1);
+    Control<QLineEdit>(w, u"EditZone"_s)->setText(u" 021 "_s);
+    Control<QCheckBox>(w, u"CBEmails"_s)->setChecked(true);
+    Paste(w, u"编号7 66667777 x@y.com 13812345678"_s);
+    Click(w, u"SBhmSearchOut"_s);
+    QCOMPARE(Rows(w, u"lv0"_s), (QStringList{u"编号7"_s, u"02166667777"_s, u"13812345678"_s, u"x@y.com"_s}));
+  }
+
+  void FileListImportsAndDeletes() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    for (const char* name : {"in/b.txt", "in/a.txt", "in/sub.d/c.txt", "in/noext"}) telqor::test::Touch(home / name);
+    telqor::Hooks().chooseFolder = [&](const fs::path&) { return home / "in"; };
+    Click(w, u"SBLoadDirs"_s);
+    Click(w, u"SBLoadDirs"_s);
+    auto* files = Control<QListWidget>(w, u"ListBoxF"_s);
+    QStringList once{PathText(home / "in/a.txt"), PathText(home / "in/b.txt"), PathText(home / "in/sub.d"),
+                     PathText(home / "in/sub.d/c.txt")};
+    QStringList shown;
+    for (int i = 0; i < files->count(); ++i) shown << files->item(i)->text();
+    QCOMPARE(shown, once + once);
+
+    // A double click deletes the focused item only, after the question.
+    files->item(0)->setSelected(true);
+    files->item(1)->setSelected(true);
+    files->setCurrentRow(1, QItemSelectionModel::Select);
+    Scripted().answer = true;
+    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(1)).center());
+    QCOMPARE(Scripted().questions.back(), u"确定删除当前选择文件?"_s);
+    QCOMPARE(files->count(), 7);
+    QCOMPARE(files->item(0)->text(), once[0]);
+
+    files->clearSelection();
+    files->item(0)->setSelected(true);
+    files->item(6)->setSelected(true);
+    Click(w, u"SBDeleteSelFiles"_s);
+    QCOMPARE(files->count(), 5);
+    Click(w, u"SBClearfiles"_s);
+    QCOMPARE(files->count(), 0);
+  }
+
+  void MenuConvertersRewriteAndClean() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    telqor::test::WriteBytes(home / "u.txt", telqor::Utf8ToGbk("中文\r\n"));
+    telqor::Hooks().openFiles = [&] { return std::vector<fs::path>{home / "u.txt"}; };
+    Trigger(w, u"Ansi2"_s);
+    QCOMPARE(telqor::test::ReadBytes(home / "u.txt"), "\xEF\xBB\xBF" + std::string("中文\r\n"));
+    QCOMPARE(Scripted().messages.back(), u"文件格式转换完成！"_s);
+
+    telqor::test::WriteBytes(home / "Data.BIN", std::string("\0"
+                                                            "1\x80\x81\xFF\r\n",
+                                                            7));
+    telqor::Hooks().openFiles = [&] { return std::vector<fs::path>{home / "Data.BIN"}; };
+    Trigger(w, u"N41"_s);
+    QCOMPARE(telqor::test::ReadBytes(home / "Data.BIN.txt"), std::string(" 1\x80  \r\n"));
+    QCOMPARE(w->StatusText(), u" 转换完成！请在文档目录查看"_s);
+  }
+};
+
+int RunExtractionPanelTests(int argc, char** argv) {
+  ExtractionPanelTest suite;
+  return QTest::qExec(&suite, argc, argv);
+}
+
+#include "extraction_panel_test.moc"

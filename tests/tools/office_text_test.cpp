@@ -1,0 +1,316 @@
+// Helper programs and office files to text: the child's surroundings and its stop, then real
+// conversions of the fixtures in tests/data/office (skipped where LibreOffice is missing).
+#include "tools/office_text.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <future>
+#include <map>
+#include <thread>
+
+#include "core/child_process.h"
+#include "core/gbk.h"
+#include "tests/support/recording_ui.h"
+#include "tests/support/test_env.h"
+#include "tests/support/test_files.h"
+
+namespace telqor {
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::milliseconds;
+using std::chrono::steady_clock;
+
+// ---- Helper programs ------------------------------------------------------------------------
+
+ChildOptions Shell(const std::string& script, const test::TempDir& dir) {
+  ChildOptions options;
+  options.program = *FindProgram("sh");
+  options.arguments = {"-c", script};
+  options.outputFile = dir / "out";
+  options.errorFile = dir / "err";
+  return options;
+}
+
+// Whether a process runs (a zombie nobody reaps has ended).
+bool Alive(const std::string& pid) {
+  std::ifstream stat("/proc/" + pid + "/stat");
+  std::string ignored, name, state;
+  return stat >> ignored >> name >> state && state != "Z";
+}
+
+TEST(ChildProcess, RunsInItsFolderWithoutInputAndWithoutOurDescriptors) {
+  test::TempDir dir;
+  fs::create_directory(dir / "work");
+  // A descriptor opened the careless way, as another thread might have just then.
+  int stray = ::open("/dev/null", O_RDONLY);
+  ASSERT_GE(stray, 0);
+  ChildOptions options = Shell("pwd; read x; echo \"read=$x\"; ls /proc/$$/fd; echo oops >&2; exit 3", dir);
+  options.workingFolder = dir / "work";
+  ChildResult result = RunChild(options);
+  ::close(stray);
+  EXPECT_EQ(result.end, ChildEnd::kExited);
+  EXPECT_EQ(result.status, 3);
+  EXPECT_FALSE(result.Succeeded());
+  EXPECT_EQ(test::ReadBytes(dir / "out"), (dir / "work").string() + "\nread=\n0\n1\n2\n");
+  EXPECT_EQ(test::ReadBytes(dir / "err"), "oops\n");
+}
+
+TEST(ChildProcess, StopEndsTheChildAndEverythingItStartedPromptly) {
+  test::TempDir dir;
+  std::atomic<bool> stop = false;
+  ChildOptions options = Shell("sleep 30 & echo $! > " + (dir / "pid").string() + "; wait", dir);
+  options.stop = &stop;
+  const steady_clock::time_point start = steady_clock::now();
+  std::future<ChildResult> running = std::async(std::launch::async, [&] { return RunChild(options); });
+  while (!fs::exists(dir / "pid") || test::ReadBytes(dir / "pid").empty()) std::this_thread::sleep_for(milliseconds(5));
+  stop = true;
+  EXPECT_EQ(running.get().end, ChildEnd::kStopped);
+  EXPECT_LT(steady_clock::now() - start, milliseconds(3000));
+  std::string grandchild = test::ReadBytes(dir / "pid");
+  grandchild.pop_back();
+  EXPECT_FALSE(Alive(grandchild)) << "sleep " << grandchild << " outlived the stop";
+}
+
+TEST(ChildProcess, TimeLimitAndProgramsThatCannotRun) {
+  test::TempDir dir;
+  ChildOptions options = Shell("sleep 30", dir);
+  options.timeout = milliseconds(100);
+  const steady_clock::time_point start = steady_clock::now();
+  EXPECT_EQ(RunChild(options).end, ChildEnd::kTimedOut);
+  EXPECT_LT(steady_clock::now() - start, milliseconds(3000));
+
+  options = Shell("kill -TERM $$", dir);
+  ChildResult killed = RunChild(options);
+  EXPECT_EQ(killed.end, ChildEnd::kSignalled);
+  EXPECT_EQ(killed.status, SIGTERM);
+
+  options.program = dir / "missing";
+  EXPECT_THROW(
+      {
+        try {
+          RunChild(options);
+        } catch (const Error& e) {
+          EXPECT_STREQ(e.what(),
+                       ("Cannot run program \"" + options.program.string() + "\". No such file or directory").c_str());
+          throw;
+        }
+      },
+      Error);
+  options = Shell("true", dir);
+  options.outputFile = dir / "no-folder" / "out";
+  EXPECT_THROW(RunChild(options), Error);
+
+  EXPECT_TRUE(FindProgram("sh").has_value());
+  EXPECT_EQ(FindProgram("/bin/sh"), fs::path("/bin/sh"));
+  EXPECT_FALSE(FindProgram("telqor-no-such-program").has_value());
+  EXPECT_FALSE(FindProgram((dir / "missing").string()).has_value());
+  EXPECT_FALSE(FindProgram(dir.path().string()).has_value());  // a folder is no program
+}
+
+// ---- Office files ---------------------------------------------------------------------------
+
+fs::path Fixture(const char* name) { return fs::path(TELQOR_TEST_DATA) / "office" / name; }
+
+// Environment variables as the program reads them, changed for one test.
+class VariablesEnv : public EnvWrapper {
+ public:
+  explicit VariablesEnv(std::initializer_list<std::pair<const std::string, std::string>> values)
+      : EnvWrapper(CurrentEnv()), values_(values), installed_(*this) {}
+  std::optional<std::string> Variable(const char* name) override {
+    auto found = values_.find(name);
+    return found != values_.end() ? std::optional(found->second) : Target().Variable(name);
+  }
+
+ private:
+  std::map<std::string, std::string> values_;
+  ScopedEnv installed_;
+};
+
+// The system's temporary folder moved into the test's folder, to see what a conversion leaves.
+class OfficeText : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (const char* old = std::getenv("TMPDIR")) oldTemp_ = old;
+    fs::create_directory(dir / "tmp");
+    ::setenv("TMPDIR", (dir / "tmp").c_str(), 1);
+  }
+  void TearDown() override {
+    if (oldTemp_)
+      ::setenv("TMPDIR", oldTemp_->c_str(), 1);
+    else
+      ::unsetenv("TMPDIR");
+  }
+  static bool HaveOffice() { return FindProgram("soffice") || FindProgram("libreoffice"); }
+  fs::path Copy(const char* fixture, const std::string& name) {
+    fs::copy_file(Fixture(fixture), dir / name);
+    return dir / name;
+  }
+  // The conversions' own folders left behind (the office suite's temporary files are its own).
+  std::vector<std::string> TempLeft() const {
+    std::vector<std::string> left;
+    for (const std::string& name : test::FileNames(dir / "tmp"))
+      if (name.starts_with("telqor-office-")) left.push_back(name);
+    return left;
+  }
+
+  test::TempDir dir;
+
+ private:
+  std::optional<std::string> oldTemp_;
+};
+
+const std::string kDocument =
+    Utf8ToGbk("客户联系方式\r手机 13800138000，座机 0755-23456789。\r邮箱 zhang.san@example.com\r");
+const std::string kSheets[] = {Utf8ToGbk("姓名\t手机\r\n张三\t13800138000\r\n"), Utf8ToGbk("座机\t0755-23456789\r\n"),
+                               "\"say \"\"hi\"\"\tthere\"\t42\r\n"};
+
+TEST_F(OfficeText, DocumentGivesItsParagraphsAndTextBesideNamedAsSpelled) {
+  if (!HaveOffice()) GTEST_SKIP() << "LibreOffice is not installed";
+  const fs::path source = Copy("sample.doc", "Report.DOC");
+  std::vector<fs::path> written;
+  EXPECT_EQ(WordToText(source, true, nullptr, &written), kDocument);
+  EXPECT_EQ(written, std::vector<fs::path>{dir / "Report.txt"});
+  std::string saved = kDocument;
+  for (size_t at = 0; (at = saved.find('\r', at)) != std::string::npos; at += 2) saved.insert(at + 1, "\n");
+  EXPECT_EQ(test::ReadBytes(dir / "Report.txt"), saved);
+  EXPECT_EQ(TempLeft(), std::vector<std::string>{});
+
+  // A package that is no document: the office suite "succeeds" without making anything.
+  test::WriteBytes(dir / "broken.docx", "PK\x03\x04 not really a package");
+  try {
+    WordToText(dir / "broken.docx", true);
+    ADD_FAILURE() << "no error";
+  } catch (const EOfficeError& e) {
+    EXPECT_TRUE(std::string(e.what()).starts_with("无法转换文件\"" + (dir / "broken.docx").string() +
+                                                  "\"：LibreOffice 转换失败"))
+        << e.what();
+  }
+  EXPECT_FALSE(fs::exists(dir / "broken.txt"));
+  EXPECT_EQ(TempLeft(), std::vector<std::string>{});
+}
+
+TEST_F(OfficeText, WorkbookGivesEverySheetInSheetOrderWithNumbersInFull) {
+  if (!HaveOffice()) GTEST_SKIP() << "LibreOffice is not installed";
+  const fs::path source = Copy("book.xls", "Book.xls");
+  std::vector<fs::path> written;
+  EXPECT_EQ(ExcelToText(source, true, nullptr, &written), kSheets[0] + kSheets[1] + kSheets[2]);
+  EXPECT_EQ(written, (std::vector<fs::path>{dir / "Book.1.txt", dir / "Book.2.txt", dir / "Book.3.txt"}));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(test::ReadBytes(written[i]), kSheets[i]);
+  EXPECT_EQ(TempLeft(), std::vector<std::string>{});
+
+  test::WriteBytes(dir / "broken.xlsx", "PK\x03\x04 not really a package");
+  EXPECT_EQ(ExcelToText(dir / "broken.xlsx", true), "");
+  EXPECT_FALSE(fs::exists(dir / "broken.1.txt"));
+}
+
+TEST_F(OfficeText, PdfGivesItsLines) {
+  if (!FindProgram("pdftotext")) GTEST_SKIP() << "pdftotext is not installed";
+  std::vector<fs::path> written;
+  EXPECT_EQ(PdfToText(Copy("sample.pdf", "scan.PDF"), true, nullptr, &written), kDocument + "\r");
+  EXPECT_EQ(written, std::vector<fs::path>{dir / "scan.txt"});
+}
+
+TEST_F(OfficeText, TwoConversionsAtOnceOnTheSameWorkbook) {
+  if (!HaveOffice()) GTEST_SKIP() << "LibreOffice is not installed";
+  const fs::path source = Copy("book.xls", "book.xls");
+  auto convert = [&] { return ExcelToText(source, false); };
+  std::future<std::string> first = std::async(std::launch::async, convert);
+  std::future<std::string> second = std::async(std::launch::async, convert);
+  EXPECT_EQ(first.get(), kSheets[0] + kSheets[1] + kSheets[2]);
+  EXPECT_EQ(second.get(), kSheets[0] + kSheets[1] + kSheets[2]);
+  EXPECT_EQ(TempLeft(), std::vector<std::string>{});
+}
+
+TEST_F(OfficeText, StopRaisesForEveryKindAndLeavesNothing) {
+  if (!HaveOffice()) GTEST_SKIP() << "LibreOffice is not installed";
+  // Stopped while the office suite writes its profile: it must be gone before its folder is.
+  std::atomic<bool> stop = false;
+  std::future<std::string> running =
+      std::async(std::launch::async, [&] { return WordToText(Copy("sample.doc", "a.doc"), true, &stop); });
+  auto profileStarted = [&] {
+    for (const std::string& name : TempLeft())
+      if (fs::exists(dir / "tmp" / name / "profile" / "user" / "registrymodifications.xcu")) return true;
+    return false;
+  };
+  while (!profileStarted() && running.wait_for(milliseconds(1)) != std::future_status::ready) {
+  }
+  stop = true;
+  EXPECT_THROW(running.get(), EOfficeError);
+
+  const fs::path book = Copy("book.xls", "book.xls");
+  try {
+    ExcelToText(book, true, &stop);
+    ADD_FAILURE() << "no error";
+  } catch (const EOfficeError& e) {
+    EXPECT_EQ(std::string(e.what()), "已停止转换文件\"" + book.string() + "\"");
+  }
+  EXPECT_FALSE(fs::exists(dir / "a.txt"));
+  EXPECT_FALSE(fs::exists(dir / "book.1.txt"));
+  EXPECT_EQ(TempLeft(), std::vector<std::string>{});
+}
+
+TEST_F(OfficeText, FilesThatAreNoOfficeFilesAndConvertersMissing) {
+  auto message = [](auto convert) -> std::string {
+    try {
+      convert();
+    } catch (const EOfficeError& e) {
+      return e.what();
+    }
+    return "no error";
+  };
+  const std::string prefix = "无法转换文件\"" + dir.path().string();
+  test::WriteBytes(dir / "notes.DOC", "13800138000\r\n");
+  test::WriteBytes(dir / "notes.xls", "13800138000\r\n");
+  test::WriteBytes(dir / "notes.pdf", "PK\x03\x04");
+  EXPECT_EQ(message([&] { WordToText(dir / "notes.DOC", true); }), prefix + "/notes.DOC\"：不是文档文件");
+  EXPECT_EQ(message([&] { PdfToText(dir / "notes.pdf", true); }), prefix + "/notes.pdf\"：不是 PDF 文件");
+  EXPECT_EQ(message([&] { WordToText(dir / "gone.doc", true); }), prefix + "/gone.doc\"：No such file or directory");
+  EXPECT_EQ(ExcelToText(dir / "notes.xls", true), "");
+  EXPECT_EQ(ExcelToText(dir / "gone.xls", true), "");
+
+  VariablesEnv none({{"TELQOR_SOFFICE", "/nonexistent/soffice"}, {"TELQOR_PDFTOTEXT", "/nonexistent/pdftotext"}});
+  EXPECT_EQ(message([&] { WordToText(Copy("sample.doc", "a.doc"), true); }),
+            prefix + "/a.doc\"：没有找到 LibreOffice（soffice）");
+  EXPECT_EQ(message([&] { PdfToText(Copy("sample.pdf", "a.pdf"), true); }),
+            prefix + "/a.pdf\"：没有找到 pdftotext（poppler-utils）");
+  EXPECT_EQ(ExcelToText(Copy("book.xls", "a.xls"), true), "");
+  EXPECT_EQ(test::FileNames(dir.path()),
+            (std::vector<std::string>{"a.doc", "a.pdf", "a.xls", "notes.DOC", "notes.pdf", "notes.xls", "tmp"}));
+  EXPECT_EQ(TempLeft(), std::vector<std::string>{});
+}
+
+TEST_F(OfficeText, KindsByExtensionAndTheMenuCommand) {
+  EXPECT_EQ(OfficeKindOf("a/B.DOC"), OfficeKind::kDocument);
+  EXPECT_EQ(OfficeKindOf("b.Docx"), OfficeKind::kDocument);
+  EXPECT_EQ(OfficeKindOf("c.odt"), OfficeKind::kDocument);
+  EXPECT_EQ(OfficeKindOf("d.XLSX"), OfficeKind::kWorkbook);
+  EXPECT_EQ(OfficeKindOf("e.ods"), OfficeKind::kWorkbook);
+  EXPECT_EQ(OfficeKindOf("f.Pdf"), OfficeKind::kPdf);
+  EXPECT_EQ(OfficeKindOf("g.doc.txt"), OfficeKind::kNone);
+  EXPECT_EQ(OfficeKindOf("doc"), OfficeKind::kNone);
+  EXPECT_THROW(OfficeFileToText(dir / "h.txt", false), std::logic_error);
+
+  VariablesEnv none({{"TELQOR_SOFFICE", "/nonexistent/soffice"}});
+  const fs::path doc = Copy("sample.doc", "a.doc"), book = Copy("book.xls", "b.xls"), text = dir / "c.txt";
+  test::RecordingUi ui;
+  std::vector<std::string> failures;
+  EXPECT_EQ(OfficeFilesToText({doc, book, text}, ui, &failures), std::vector<fs::path>{});
+  const std::string missing = "无法转换文件\"" + doc.string() + "\"：没有找到 LibreOffice（soffice）";
+  EXPECT_EQ(ui.statuses, (std::vector<std::string>{"转换文件:" + doc.string(), missing, "转换文件:" + book.string(),
+                                                   "转换文件:" + text.string()}));
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"转换完成！请在文档目录查看"});
+  EXPECT_EQ(failures, (std::vector<std::string>{missing, "无法转换工作簿\"" + book.string() + "\""}));
+
+  test::RecordingUi quiet;
+  OfficeFilesToText({}, quiet);
+  EXPECT_EQ(quiet.messages, std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace telqor

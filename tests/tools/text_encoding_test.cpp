@@ -1,0 +1,249 @@
+// Reading text in any of the marked encodings as GBK, writing it back as UTF-8 or UTF-16, the
+// in-place rewrites of the "工具" menu and the cleaned byte copies: bytes in, bytes out.
+#include "tools/text_encoding.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/errors.h"
+#include "tests/support/recording_ui.h"
+#include "tests/support/test_env.h"
+#include "tests/support/test_files.h"
+#include "tools/encoding_tools.h"
+
+namespace telqor {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// 中文 in each encoding.
+constexpr char kGbk[] = "\xD6\xD0\xCE\xC4";
+constexpr char kUtf8[] = "\xE4\xB8\xAD\xE6\x96\x87";
+constexpr char kUtf16Le[] = "\x2D\x4E\x87\x65";
+constexpr char kUtf16Be[] = "\x4E\x2D\x65\x87";
+
+std::string Bytes(std::initializer_list<int> bytes) {
+  std::string s;
+  for (int b : bytes) s.push_back(static_cast<char>(b));
+  return s;
+}
+
+struct EncodingFiles : ::testing::Test {
+  test::TempDir dir;
+  test::RecordingUi ui;
+  std::filesystem::path File(const std::string& name, const std::string& bytes) {
+    test::WriteBytes(dir / name, bytes);
+    return dir / name;
+  }
+  std::string Load(const std::string& bytes) { return LoadTextAsAnsi(File("in.txt", bytes)); }
+};
+
+using TextEncoding = EncodingFiles;
+using EncodingTools = EncodingFiles;
+
+TEST_F(TextEncoding, EachMarkIsReadAndDropped) {
+  const std::string gbk = std::string(kGbk) + "\r\n1\n";
+  EXPECT_EQ(Load(std::string(kUtf8Mark) + kUtf8 + "\r\n1\n"), gbk);
+  EXPECT_EQ(Load(std::string(kUtf16LeMark) + kUtf16Le + Bytes({13, 0, 10, 0, '1', 0, 10, 0})), gbk);
+  EXPECT_EQ(Load(std::string(kUtf16BeMark) + kUtf16Be + Bytes({0, 13, 0, 10, 0, '1', 0, 10})), gbk);
+  // Without a mark the bytes are taken as they are, whatever they hold.
+  const std::string raw = Bytes({0xFF, 0x80, 0, 'a', '\r', 0xEF, 0xBB});
+  EXPECT_EQ(Load(raw), raw);
+  EXPECT_EQ(Load(""), "");
+  EXPECT_EQ(Load(std::string(kUtf8Mark)), "");
+}
+
+TEST_F(TextEncoding, Utf16OddBytesAndSurrogates) {
+  EXPECT_EQ(Load(std::string(kUtf16LeMark) + kUtf16Le + "A"), std::string(kGbk) + "A");
+  EXPECT_EQ(Load(std::string(kUtf16BeMark) + kUtf16Be + "A"), std::string(kGbk) + "A");
+  // A mark with less than a whole character after it holds no text.
+  EXPECT_EQ(Load(std::string(kUtf16LeMark) + "A"), "");
+  EXPECT_EQ(Load(std::string(kUtf16BeMark)), "");
+  // U+1F600 as a pair, then a lone high and a lone low surrogate, U+20AC, U+0000.
+  EXPECT_EQ(Utf16ToGbk(Bytes({0x3D, 0xD8, 0x00, 0xDE, 0x00, 0xD8, 'x', 0, 0x00, 0xDC, 0xAC, 0x20, 0, 0}), false),
+            std::string("??x?\x80\0", 6));
+  // A high surrogate whose low half would be the lone last byte.
+  EXPECT_EQ(Utf16ToGbk(Bytes({0xD8, 0x00, 0x41}), true), "?A");
+  // U+10FF0A is a character GBK cannot hold, never the byte 0A.
+  EXPECT_EQ(Utf16ToGbk(Bytes({0xFF, 0xDB, 0x0A, 0xDF}), false), "?");
+}
+
+TEST_F(TextEncoding, Utf8ThatGbkCannotHoldBecomesQuestionMarks) {
+  // A stray continuation byte, Thai U+0E01, and U+10FF0A.
+  EXPECT_EQ(Load(std::string(kUtf8Mark) + "a\x80" + "\xE0\xB8\x81" + "\xF4\x8F\xBC\x8A" + kUtf8),
+            "a???" + std::string(kGbk));
+}
+
+TEST_F(TextEncoding, SavesWithAndWithoutMark) {
+  const auto out = dir / "out.txt";
+  SaveAsUtf8(out, std::string(kGbk) + "\n", true);
+  EXPECT_EQ(test::ReadBytes(out), std::string(kUtf8Mark) + kUtf8 + "\n");
+  SaveAsUtf8(out, "12\r\n", false);
+  EXPECT_EQ(test::ReadBytes(out), "12\r\n");
+  SaveAsUtf16(out, std::string(kGbk) + "\r", true);
+  EXPECT_EQ(test::ReadBytes(out), std::string(kUtf16LeMark) + kUtf16Le + Bytes({13, 0}));
+  // A byte that starts no GBK character becomes U+FFFD.
+  SaveAsUtf16(out,
+              "\x81"
+              "1",
+              false);
+  EXPECT_EQ(test::ReadBytes(out), Bytes({0xFD, 0xFF, '1', 0}));
+  SaveAsUtf8(out,
+             "\x81"
+             "1",
+             false);
+  EXPECT_EQ(test::ReadBytes(out),
+            "\xEF\xBF\xBD"
+            "1");
+}
+
+TEST_F(TextEncoding, EmptyTextWritesNothing) {
+  SaveAsUtf8(dir / "new.txt", "", true);
+  SaveAsUtf16(dir / "new.txt", "", true);
+  EXPECT_EQ(test::FileNames(dir.path()), Strings{});
+  auto old = File("old.txt", "old");
+  SaveAsUtf8(old, "", true);
+  SaveAsUtf16(old, "", false);
+  EXPECT_EQ(test::ReadBytes(old), "old");
+}
+
+// Large texts are converted in pieces: no character may be cut where one piece ends.
+TEST_F(TextEncoding, LargeTextsRoundTripAcrossPieces) {
+  // Pieces are about 256 KiB: here a character straddles that mark, and no byte after it may end a piece.
+  std::string broken = std::string((1 << 18) - 2, '1') + "A";
+  for (int i = 0; i < 100'000; ++i) broken += kGbk;
+  std::string lines;
+  for (int i = 0; i < 200'000; ++i) lines += std::string(kGbk) + std::to_string(i % 10) + (i % 7 ? "" : "\r\n");
+  for (const std::string& text : {broken, lines}) {
+    SaveAsUtf16(dir / "16.txt", text, true);
+    size_t pairs = std::count_if(text.begin(), text.end(), [](char c) { return c < 0; }) / 2;
+    EXPECT_EQ(test::ReadBytes(dir / "16.txt").size(), 2 + 2 * (text.size() - pairs));
+    EXPECT_TRUE(LoadTextAsAnsi(dir / "16.txt") == text);
+    SaveAsUtf8(dir / "8.txt", text, false);
+    EXPECT_TRUE(Utf16ToGbk(GbkToUtf16(text), false) == text);
+    EXPECT_TRUE(LoadTextAsAnsi(File("8m.txt", std::string(kUtf8Mark) + test::ReadBytes(dir / "8.txt"))) == text);
+  }
+}
+
+TEST_F(TextEncoding, MissingFileAndConcurrentReads) {
+  EXPECT_THROW(
+      {
+        try {
+          LoadTextAsAnsi(dir / "missing.txt");
+        } catch (const EFileError& e) {
+          EXPECT_EQ(std::string(e.what()),
+                    "Cannot open file \"" + (dir / "missing.txt").string() + "\". No such file or directory");
+          throw;
+        }
+      },
+      EFileError);
+  std::string text;
+  for (int i = 0; i < 5000; ++i) text += std::string(kGbk) + "13800138000\r\n";
+  SaveAsUtf16(dir / "shared.txt", text, true);
+  std::vector<int> same(4, 0);
+  std::vector<std::thread> readers;
+  for (int t = 0; t < 4; ++t)
+    readers.emplace_back([&, t] {
+      for (int k = 0; k < 20; ++k) same[t] += LoadTextAsAnsi(dir / "shared.txt") == text;
+    });
+  for (auto& r : readers) r.join();
+  EXPECT_EQ(same, std::vector<int>(4, 20));
+}
+
+TEST_F(EncodingTools, AnsiTargetEndsEveryLineWithCrLf) {
+  auto file = File("a.txt", std::string(kUtf8Mark) + kUtf8);
+  RewriteFileAs(file, TextTarget::kAnsi);
+  EXPECT_EQ(test::ReadBytes(file), std::string(kGbk) + "\r\n");
+  auto mixed = File("b.txt", std::string(kUtf16BeMark) + Bytes({0, 'a', 0, 13, 0, 'b', 0, 10, 0, 'c', 0, 13, 0, 10}));
+  RewriteFileAs(mixed, TextTarget::kAnsi);
+  EXPECT_EQ(test::ReadBytes(mixed), "a\r\nb\r\nc\r\n");
+}
+
+TEST_F(EncodingTools, UnicodeTargetsKeepBreaksAndAreStable) {
+  auto file = File("a.txt", std::string(kGbk) + "\n1");
+  RewriteFileAs(file, TextTarget::kUtf8);
+  const std::string utf8 = std::string(kUtf8Mark) + kUtf8 + "\n1";
+  EXPECT_EQ(test::ReadBytes(file), utf8);
+  RewriteFileAs(file, TextTarget::kUtf8);
+  EXPECT_EQ(test::ReadBytes(file), utf8);
+  RewriteFileAs(file, TextTarget::kUtf16);
+  const std::string utf16 = std::string(kUtf16LeMark) + kUtf16Le + Bytes({10, 0, '1', 0});
+  EXPECT_EQ(test::ReadBytes(file), utf16);
+  RewriteFileAs(file, TextTarget::kUtf16);
+  EXPECT_EQ(test::ReadBytes(file), utf16);
+  RewriteFileAs(file, TextTarget::kAnsi);
+  EXPECT_EQ(test::ReadBytes(file), std::string(kGbk) + "\r\n1\r\n");
+}
+
+TEST_F(EncodingTools, FilesWithoutTextStayAsTheyAre) {
+  for (TextTarget target : {TextTarget::kAnsi, TextTarget::kUtf8, TextTarget::kUtf16}) {
+    auto empty = File("empty.txt", "");
+    RewriteFileAs(empty, target);
+    EXPECT_EQ(test::ReadBytes(empty), "");
+  }
+  auto markOnly = File("mark.txt", std::string(kUtf16LeMark));
+  RewriteFileAs(markOnly, TextTarget::kUtf8);
+  EXPECT_EQ(test::ReadBytes(markOnly), std::string(kUtf16LeMark));
+  // UTF-16 without its mark reads as bytes with zeros: as ANSI lines it would end at the first.
+  const std::string unmarked = Bytes({'1', 0, '3', 0, '8', 0});
+  auto wide = File("wide.txt", unmarked);
+  EXPECT_THROW(RewriteFileAs(wide, TextTarget::kAnsi), EFileError);
+  EXPECT_EQ(test::ReadBytes(wide), unmarked);
+}
+
+TEST_F(EncodingTools, FailedRewriteKeepsTheOriginal) {
+  const std::string original = std::string(kUtf8Mark) + kUtf8 + "\r\n";
+  auto file = File("a.txt", original);
+  test::TestEnv env;
+  env.failWritesAfter = 3;
+  for (TextTarget target : {TextTarget::kAnsi, TextTarget::kUtf8, TextTarget::kUtf16}) {
+    EXPECT_THROW(RewriteFileAs(file, target), EFileError);
+    EXPECT_EQ(test::ReadBytes(file), original);
+  }
+  EXPECT_EQ(test::FileNames(dir.path()), Strings{"a.txt"});
+}
+
+TEST_F(EncodingTools, RunStopsAtTheFirstFailure) {
+  auto a = File("a.txt", "1");
+  auto c = File("c.txt", "3");
+  EXPECT_THROW(RewriteFilesAs({a, dir / "b.txt", c}, TextTarget::kUtf8, ui), EFileError);
+  EXPECT_EQ(test::ReadBytes(a), std::string(kUtf8Mark) + "1");
+  EXPECT_EQ(test::ReadBytes(c), "3");
+  EXPECT_EQ(ui.messages, Strings{});
+  RewriteFilesAs({}, TextTarget::kAnsi, ui);
+  EXPECT_EQ(ui.messages, Strings{});
+  RewriteFilesAs({a, c}, TextTarget::kAnsi, ui);
+  EXPECT_EQ(test::ReadBytes(a), "1\r\n");
+  EXPECT_EQ(test::ReadBytes(c), "3\r\n");
+  EXPECT_EQ(ui.messages, Strings{"文件格式转换完成！"});
+}
+
+TEST_F(EncodingTools, CleanBytesKeepsOneTo128) {
+  auto file = File("Data.BIN", Bytes({0x00, 0x31, 0x80, 0x81, 0xFF, 0x0D, 0x0A}));
+  EXPECT_EQ(CleanBytesPath(file), dir / "Data.BIN.txt");
+  CleanBytesFile(file);
+  EXPECT_EQ(test::ReadBytes(dir / "Data.BIN.txt"), Bytes({0x20, 0x31, 0x80, 0x20, 0x20, 0x0D, 0x0A}));
+  EXPECT_THROW(CleanBytesFile(dir / "missing"), EFileError);
+}
+
+TEST_F(EncodingTools, CleanBytesFilesSkipsFailuresSilently) {
+  auto a = File("a", "a\x01");
+  auto b = File("b", "");
+  EXPECT_EQ(CleanBytesFiles({a, dir / "missing", dir.path(), b}, ui),
+            (std::vector<std::filesystem::path>{dir / "a.txt", dir / "b.txt"}));
+  EXPECT_EQ(test::ReadBytes(dir / "a.txt"), "a\x01");
+  EXPECT_EQ(test::ReadBytes(dir / "b.txt"), "");
+  EXPECT_EQ(ui.statuses, Strings(4, "转换完成！请在文档目录查看"));
+  EXPECT_EQ(ui.messages, Strings{});
+  test::TestEnv env;
+  env.failWritesAfter = 0;
+  EXPECT_EQ(CleanBytesFiles({a}, ui), std::vector<std::filesystem::path>{});
+  EXPECT_EQ(test::ReadBytes(dir / "a.txt"), "a\x01");
+}
+
+}  // namespace
+}  // namespace telqor

@@ -1,0 +1,64 @@
+// Office documents to text: word-processor documents, workbooks and PDF files turned into GBK
+// text by the office suite installed beside the program (LibreOffice, run headless) and
+// pdftotext, for the extraction and for the menu command "word/excel->txt".
+//
+// A document (.doc, .docx, .odt) gives its paragraphs, each followed by CR. A workbook (.xls,
+// .xlsx, .ods) gives the tab-separated lines of every sheet in sheet order, each followed by
+// CR LF, numbers written in full. A PDF gives its text lines like a document's paragraphs.
+// With saveTxt the text is also saved beside the source: document.txt, or book.1.txt,
+// book.2.txt, ... one per sheet, named after the source as spelled; existing files are
+// replaced. The paths written are appended to *written when given.
+//
+// A document or PDF that cannot be converted raises EOfficeError naming the file and the
+// reason; a workbook that cannot be converted gives empty text (and writes nothing). A file is
+// converted only when its first bytes are those of an office file, so a renamed text file
+// never comes back as garbage. Converters are found through TELQOR_SOFFICE and
+// TELQOR_PDFTOTEXT when set, else on PATH (soffice, libreoffice; pdftotext).
+//
+// Each call runs its own converter with its own profile and temporary folder, removed
+// afterwards, so calls on several threads do not meet. A converter still running when *stop
+// becomes true, or after ten minutes, is killed: a stop raises EOfficeError whatever the kind,
+// the time limit counts as a failed conversion.
+#pragma once
+
+#include <atomic>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/errors.h"
+#include "core/ui.h"
+
+namespace telqor {
+
+class EOfficeError : public Error {
+ public:
+  using Error::Error;
+};
+
+enum class OfficeKind { kNone, kDocument, kWorkbook, kPdf };
+
+// By the extension, letters compared in lower case.
+OfficeKind OfficeKindOf(const std::filesystem::path& file);
+
+std::string WordToText(const std::filesystem::path& file, bool saveTxt, const std::atomic<bool>* stop = nullptr,
+                       std::vector<std::filesystem::path>* written = nullptr);
+std::string ExcelToText(const std::filesystem::path& file, bool saveTxt, const std::atomic<bool>* stop = nullptr,
+                        std::vector<std::filesystem::path>* written = nullptr);
+std::string PdfToText(const std::filesystem::path& file, bool saveTxt, const std::atomic<bool>* stop = nullptr,
+                      std::vector<std::filesystem::path>* written = nullptr);
+
+// The conversion for the file's kind; a file of kind kNone is a programming error
+// (std::logic_error).
+std::string OfficeFileToText(const std::filesystem::path& file, bool saveTxt, const std::atomic<bool>* stop = nullptr,
+                             std::vector<std::filesystem::path>* written = nullptr);
+
+// The menu command "word/excel->txt": each file in turn, shown as "转换文件:path", saved as
+// text beside itself (documents and PDF files raise, workbooks may give nothing); files of other
+// kinds are passed over. An error is shown on the status line and the next file goes on.
+// Ends with "转换完成！请在文档目录查看" when files were given. Answers the paths written; a file
+// that gave nothing adds a line to *failures (its error, or for a workbook a message of its own).
+std::vector<std::filesystem::path> OfficeFilesToText(const std::vector<std::filesystem::path>& files, Ui& ui,
+                                                     std::vector<std::string>* failures = nullptr);
+
+}  // namespace telqor

@@ -1,0 +1,201 @@
+#include "tools/text_encoding.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "core/file_io.h"
+#include "core/file_writer.h"
+#include "core/gbk.h"
+
+namespace telqor {
+namespace {
+
+// Texts of hundreds of megabytes are converted in pieces of about this many bytes, so the
+// intermediate UTF-8 stays small and a save never holds a second copy of the whole text.
+constexpr size_t kPiece = 1 << 18;
+
+// The end of the piece of gbk that starts at from: just after the first byte below 0x40 from
+// from + kPiece on. Such a byte is neither a lead nor a second byte, so no character is cut.
+size_t GbkPieceEnd(std::string_view gbk, size_t from) {
+  if (gbk.size() - from <= kPiece) return gbk.size();
+  for (size_t i = from + kPiece; i < gbk.size(); ++i)
+    if (static_cast<unsigned char>(gbk[i - 1]) < 0x40) return i;
+  return gbk.size();
+}
+
+template <class Sink>
+void ForEachGbkPiece(std::string_view gbk, Sink sink) {
+  for (size_t from = 0; from < gbk.size();) {
+    size_t end = GbkPieceEnd(gbk, from);
+    sink(gbk.substr(from, end - from));
+    from = end;
+  }
+}
+
+void AppendUnit(char*& q, uint32_t unit) {
+  *q++ = static_cast<char>(unit & 0xFF);
+  *q++ = static_cast<char>(unit >> 8);
+}
+
+// UTF-8 as UTF-16 little-endian. GbkToUtf8 gives well-formed UTF-8; a stray byte would still
+// become U+FFFD rather than read past the end.
+void AppendUtf8AsUtf16(std::string_view utf8, std::string& out) {
+  size_t at = out.size();
+  out.resize(at + utf8.size() * 2);  // k bytes of UTF-8 never make more than 2k bytes of UTF-16
+  char* q = out.data() + at;
+  const auto* p = reinterpret_cast<const uint8_t*>(utf8.data());
+  const size_t n = utf8.size();
+  for (size_t i = 0; i < n;) {
+    uint32_t b = p[i];
+    size_t len = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+    uint32_t cp;
+    if (len == 1) {
+      cp = b;
+    } else if (b < 0xC0 || i + len > n) {
+      cp = 0xFFFD, len = 1;
+    } else {
+      cp = b & (0x7F >> len);
+      for (size_t k = 1; k < len; ++k) cp = (cp << 6) | (p[i + k] & 0x3F);
+    }
+    i += len;
+    if (cp < 0x10000) {
+      AppendUnit(q, cp);
+    } else {
+      cp -= 0x10000;
+      AppendUnit(q, 0xD800 | (cp >> 10));
+      AppendUnit(q, 0xDC00 | (cp & 0x3FF));
+    }
+  }
+  out.resize(static_cast<size_t>(q - out.data()));
+}
+
+void AppendGbkAsUtf16(std::string_view gbk, std::string& out) {
+  if (!IsAscii(gbk)) return AppendUtf8AsUtf16(GbkToUtf8(gbk), out);
+  size_t at = out.size();
+  out.resize(at + gbk.size() * 2);
+  char* q = out.data() + at;
+  for (char c : gbk) AppendUnit(q, static_cast<unsigned char>(c));
+}
+
+void PutUtf8(char*& q, uint32_t cp) {
+  if (cp < 0x80) {
+    *q++ = static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    *q++ = static_cast<char>(0xC0 | (cp >> 6));
+    *q++ = static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    *q++ = static_cast<char>(0xE0 | (cp >> 12));
+    *q++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *q++ = static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    *q++ = static_cast<char>(0xF0 | (cp >> 18));
+    *q++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    *q++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *q++ = static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// Utf8ToGbk gives U+10FF00..U+10FFFF back as the single bytes they stand for in the engine's
+// own round trip. In a file they are characters GBK cannot hold, and must not become a line
+// break or any other byte: they turn into '?' like the rest.
+constexpr uint32_t kByteEscapes = 0x10FF00;
+
+std::string FileUtf8ToGbk(std::string_view utf8) {
+  std::string masked;
+  for (size_t i = utf8.find("\xF4\x8F"); i != std::string_view::npos; i = utf8.find("\xF4\x8F", i + 2)) {
+    unsigned char third = i + 2 < utf8.size() ? static_cast<unsigned char>(utf8[i + 2]) : 0;
+    if (third < 0xBC || third > 0xBF) continue;
+    if (masked.empty()) masked = utf8;
+    masked[i + 2] = '\xBB';  // U+10FExx: unmapped as well
+  }
+  return Utf8ToGbk(masked.empty() ? utf8 : std::string_view(masked));
+}
+
+}  // namespace
+
+std::string Utf16ToGbk(std::string_view bytes, bool bigEndian) {
+  const auto* p = reinterpret_cast<const uint8_t*>(bytes.data());
+  const size_t n = bytes.size();
+  // The unit at byte i; a lone last byte is a unit of its own value.
+  auto unit = [&](size_t i) -> uint32_t {
+    if (i + 1 >= n) return p[i];
+    return bigEndian ? (uint32_t{p[i]} << 8 | p[i + 1]) : (p[i] | uint32_t{p[i + 1]} << 8);
+  };
+  std::string out;
+  out.reserve(n / 2);  // exact for ASCII, the usual content of number lists
+  // A unit gives at most three bytes of UTF-8, a pair four; a piece may end with a pair.
+  std::string utf8(kPiece / 2 * 3 + 4, '\0');
+  for (size_t i = 0; i < n;) {
+    char* q = utf8.data();
+    uint32_t all = 0;  // the code points OR-ed: below 0x80 for a piece of ASCII
+    for (size_t stop = std::min(n, i + kPiece); i < stop;) {
+      uint32_t cp = unit(i);
+      i += 2;
+      if (cp >= 0xD800 && cp <= 0xDFFF) {
+        uint32_t low = i < n ? unit(i) : 0;
+        if (cp < 0xDC00 && low >= 0xDC00 && low <= 0xDFFF) {
+          cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+          i += 2;
+        } else {
+          cp = '?';
+        }
+        if (cp >= kByteEscapes) cp = '?';
+      }
+      all |= cp;
+      PutUtf8(q, cp);
+    }
+    std::string_view piece(utf8.data(), static_cast<size_t>(q - utf8.data()));
+    if (all < 0x80)
+      out += piece;
+    else
+      out += Utf8ToGbk(piece);
+  }
+  return out;
+}
+
+std::string GbkToUtf16(std::string_view gbk) {
+  std::string out;
+  out.reserve(gbk.size() * 2);
+  ForEachGbkPiece(gbk, [&](std::string_view piece) { AppendGbkAsUtf16(piece, out); });
+  return out;
+}
+
+std::string LoadTextAsAnsi(const std::filesystem::path& file) {
+  std::string bytes = ReadWholeFile(file);
+  std::string_view text = bytes;
+  if (text.starts_with(kUtf16LeMark) || text.starts_with(kUtf16BeMark)) {
+    std::string_view body = text.substr(2);
+    // A mark followed by less than one whole character holds no text.
+    return body.size() < 2 ? std::string() : Utf16ToGbk(body, text[0] == kUtf16BeMark[0]);
+  }
+  if (text.starts_with(kUtf8Mark)) return FileUtf8ToGbk(text.substr(kUtf8Mark.size()));
+  return bytes;
+}
+
+void SaveAsUtf8(const std::filesystem::path& file, std::string_view ansi, bool withMark) {
+  if (ansi.empty()) return;
+  FileWriter out(file);
+  if (withMark) out.Write(kUtf8Mark);
+  ForEachGbkPiece(ansi, [&](std::string_view piece) {
+    if (IsAscii(piece))
+      out.Write(piece);
+    else
+      out.Write(GbkToUtf8(piece));
+  });
+  out.Commit();
+}
+
+void SaveAsUtf16(const std::filesystem::path& file, std::string_view ansi, bool withMark) {
+  if (ansi.empty()) return;
+  FileWriter out(file);
+  if (withMark) out.Write(kUtf16LeMark);
+  std::string units;
+  ForEachGbkPiece(ansi, [&](std::string_view piece) {
+    units.clear();
+    AppendGbkAsUtf16(piece, units);
+    out.Write(units);
+  });
+  out.Commit();
+}
+
+}  // namespace telqor
