@@ -3,6 +3,7 @@
 #   ./telqor.sh run    install what is missing, build, start the program
 #   ./telqor.sh test   install what is missing, build, run every test
 #   ./telqor.sh asan   the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./telqor.sh tsan   the engine tests built with ThreadSanitizer
 set -euo pipefail
 cd "$(dirname "$0")"
 what=${1:-run}
@@ -27,8 +28,13 @@ case "$what" in
     cmake --build build-asan -j "$jobs"
     cd build-asan && ctest --output-on-failure -j "$jobs"
     ;;
+  tsan)
+    cmake --preset tsan >/dev/null
+    cmake --build build-tsan -j "$jobs"
+    cd build-tsan && ctest --output-on-failure -j "$jobs"
+    ;;
   *)
-    echo "usage: $0 run|test|asan" >&2
+    echo "usage: $0 run|test|asan|tsan" >&2
     exit 2
     ;;
 esac

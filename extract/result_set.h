@@ -24,7 +24,6 @@ class ResultSet {
 
  private:
   void Rehash(size_t slots);
-  static uint64_t HashOf(const ByteStr& item);
 
   TSList& list_;
   std::vector<uint64_t> slots_;  // (tag << 32) | (index + 1); 0 is empty

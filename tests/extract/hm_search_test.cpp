@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "core/child_process.h"
 #include "core/gbk.h"
 #include "extract/search_results.h"
 #include "tests/support/test_files.h"
@@ -237,6 +238,29 @@ TEST(HmSearchRun, MillionsOfResultsEndSortedAndDistinct) {
   ASSERT_EQ(mobile.Count(), count);
   for (int i = 1; i < mobile.Count(); ++i) ASSERT_LT(mobile.View(i - 1), mobile.View(i));
   EXPECT_EQ(mobile.View(0), "13000000000");
+}
+
+}  // namespace
+}  // namespace telqor
+
+namespace telqor {
+namespace {
+
+TEST(HmSearchRun, OfficeFilesAndMarkedTextAreReadAsText) {
+  if (!FindProgram("soffice")) GTEST_SKIP() << "LibreOffice is not installed";
+  TempDir dir;
+  std::filesystem::path office = std::filesystem::path(TELQOR_TEST_DATA) / "office";
+  std::filesystem::copy_file(office / "book.xls", dir / "Book.XLS");  // the extension in any case
+  WriteBytes(dir / "u8.txt", "\xEF\xBB\xBF" + GbkToUtf8(Utf8ToGbk("手机：１５０１２３４５６７８")));
+  // A text file named like a document is no document: it gives nothing, never its bytes.
+  WriteBytes(dir / "fake.doc", "13700000000");
+  SearchRun run;
+  run.search.WantEmail = true;
+  run.search.PendingFiles = {office / "sample.doc", dir / "Book.XLS", dir / "u8.txt", dir / "fake.doc"};
+  run.Go();
+  EXPECT_EQ(Items(run.results.Mobile), (Strings{"13800138000", "15012345678"}));
+  EXPECT_EQ(Items(run.results.Email), Strings{"zhang.san@example.com"});
+  EXPECT_EQ(run.search.ItemsDone(), 4);
 }
 
 }  // namespace

@@ -67,6 +67,8 @@ class ExtractionPanelTest : public QObject {
     Trigger(w, u"N70"_s);
     auto* info = telqor::test::Dialog(w, u"frmtelInfo"_s);
     QVERIFY(info->findChild<QPlainTextEdit*>(u"RichEdit1"_s)->toPlainText().startsWith(u"深圳 0755"_s));
+    info->findChild<QPushButton*>(u"SpeedButton2"_s)->click();
+    QCOMPARE(GuiEnv().openedFolders.back(), w->Folders().baseData);
     info->findChild<QPushButton*>(u"SpeedButton1"_s)->click();
     QVERIFY(!info->isVisible());
   }
