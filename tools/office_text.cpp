@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <future>
 #include <initializer_list>
 #include <optional>
 #include <stdexcept>
@@ -343,12 +344,17 @@ std::vector<fs::path> OfficeFilesToText(const std::vector<fs::path>& files, Ui& 
                                         std::vector<std::string>* failures) {
   std::vector<fs::path> written;
   for (const fs::path& file : files) {
+    const auto done = static_cast<int64_t>(&file - files.data());  // files converted before this one
     ui.ShowStatus("转换文件:" + DisplayPath(file));
     const OfficeKind kind = OfficeKindOf(file);
     if (kind == OfficeKind::kNone) continue;
     const size_t before = written.size();
     try {
-      OfficeFileToText(file, true, nullptr, &written);
+      // The conversion takes seconds: it runs beside, and the progress keeps the window painting.
+      auto conversion = std::async(std::launch::async, [&] { OfficeFileToText(file, true, nullptr, &written); });
+      while (conversion.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready)
+        ui.Progress(done, static_cast<int64_t>(files.size()));
+      conversion.get();
       // A workbook fails silently, as in the program; only the caller's list hears of it.
       if (kind == OfficeKind::kWorkbook && written.size() == before && failures)
         failures->push_back("无法转换工作簿" + Quoted(file));
@@ -357,6 +363,7 @@ std::vector<fs::path> OfficeFilesToText(const std::vector<fs::path>& files, Ui& 
       if (failures) failures->push_back(error.what());
     }
   }
+  ui.Progress(0, 0);
   if (!files.empty()) ui.Inform("转换完成！请在文档目录查看");
   return written;
 }
