@@ -63,7 +63,9 @@ void SetAttributes(posix_spawnattr_t& attributes) {
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 }
 
-// The three standard descriptors, the working folder, and no other descriptor: another
+// The three standard descriptors, the working folder, and no other descriptor. The child's
+// output and errors are its own streams, opened by the spawn into files of the caller's scratch
+// folder (never a user's file), so they cannot go through the safe writer. Another
 // thread may have opened one without O_CLOEXEC, and a pipe end kept open in a helper that
 // runs for minutes would hold back whoever waits for that pipe's end.
 void SetActions(posix_spawn_file_actions_t& actions, const ChildOptions& options) {

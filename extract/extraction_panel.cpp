@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -151,14 +150,7 @@ void ExtractionPanel::SBClearfilesClick() { ListBoxF->clear(); }
 
 void ExtractionPanel::ListBoxFDblClick() {
   if (ListBoxF->selectedItems().isEmpty()) return;
-  QMessageBox::StandardButton answer;
-  {
-    BusyCursorPause normalCursor;
-    answer = Hooks().askYesNo ? (Hooks().askYesNo(u"确定删除当前选择文件?"_s) ? QMessageBox::Yes : QMessageBox::No)
-                              : QMessageBox::question(this, u"删除提示"_s, u"确定删除当前选择文件?"_s,
-                                                      QMessageBox::Yes | QMessageBox::No);
-  }
-  if (answer != QMessageBox::Yes) return;
+  if (!AskYesNoBox(this, u"确定删除当前选择文件?"_s, u"删除提示"_s)) return;
   if (QListWidgetItem* focused = ListBoxF->currentItem()) delete ListBoxF->takeItem(ListBoxF->row(focused));
 }
 

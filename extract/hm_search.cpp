@@ -109,9 +109,10 @@ size_t FirstHalfWidthFold(std::string_view text) {
   return std::string_view::npos;
 }
 
-void ToHalfWidth(std::string& text) {
-  size_t in = FirstHalfWidthFold(text);
-  if (in == std::string::npos) return;
+namespace {
+
+// ToHalfWidth from the first character to fold, at in.
+void FoldHalfWidthFrom(std::string& text, size_t in) {
   const uint8_t* pairs = PairTable().data();
   auto* data = reinterpret_cast<unsigned char*>(text.data());
   size_t n = text.size(), out = in;
@@ -131,6 +132,12 @@ void ToHalfWidth(std::string& text) {
     }
   }
   text.resize(out);
+}
+
+}  // namespace
+
+void ToHalfWidth(std::string& text) {
+  if (size_t first = FirstHalfWidthFold(text); first != std::string::npos) FoldHalfWidthFrom(text, first);
 }
 
 // ---- One worker's scans --------------------------------------------------------------------
@@ -402,8 +409,7 @@ std::string_view THmSearch::ItemText(Item& item, std::string& owned, std::unique
   } else {
     mapped = std::make_unique<FileContents>(item.path);
     std::string_view bytes = mapped->view();
-    if (!bytes.starts_with("\xFF\xFE") && !bytes.starts_with("\xEF\xBB\xBF") && !bytes.starts_with("\xFE\xFF"))
-      return bytes;
+    if (!HasByteOrderMark(bytes)) return bytes;
     mapped.reset();
     owned = LoadTextAsAnsi(item.path);
   }
@@ -421,10 +427,10 @@ void THmSearch::WorkerRun() {
       std::string owned;
       std::unique_ptr<FileContents> mapped;
       std::string_view text = ItemText(item, owned, mapped);
-      if (FirstHalfWidthFold(text) != std::string_view::npos) {
-        if (text.data() != owned.data()) owned.assign(text);
+      if (size_t first = FirstHalfWidthFold(text); first != std::string_view::npos) {
+        if (text.data() != owned.data()) owned.assign(text);  // a mapped file is copied only now
         mapped.reset();
-        ToHalfWidth(owned);
+        FoldHalfWidthFrom(owned, first);
         text = owned;
       }
       scanner.Scan(text);

@@ -18,10 +18,10 @@ MessageHooks& Hooks() {
   return hooks;
 }
 
-bool AskYesNoBox(QWidget* parent, const QString& question) {
+bool AskYesNoBox(QWidget* parent, const QString& question, const QString& caption) {
   if (Hooks().askYesNo) return Hooks().askYesNo(question);
   BusyCursorPause pause;
-  return QMessageBox::question(parent, u"提示"_s, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+  return QMessageBox::question(parent, caption, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
          QMessageBox::Yes;
 }
 

@@ -32,8 +32,8 @@ struct MessageHooks {
 // The hooks in force; an empty hook means the real box or dialog.
 MessageHooks& Hooks();
 
-// A Yes/No message box captioned "提示".
-bool AskYesNoBox(QWidget* parent, const QString& question);
+// A Yes/No message box, captioned "提示" unless another caption is given.
+bool AskYesNoBox(QWidget* parent, const QString& question, const QString& caption = QStringLiteral("提示"));
 // An information message box, captioned "提示" unless another caption is given.
 void InformBox(QWidget* parent, const QString& message, const QString& caption = QStringLiteral("提示"));
 // The open dialog (several files may be chosen), starting in folder; empty on Cancel.

@@ -20,6 +20,7 @@
 #include "core/gbk.h"
 #include "core/text.h"
 #include "core/ts_list.h"
+#include "tools/text_encoding.h"
 
 namespace telqor {
 namespace {
@@ -34,6 +35,13 @@ constexpr char kTimeLimitText[] = "转换超过 10 分钟，已中止";
 // 13800138000, never 1.38E+10) and one file per sheet.
 constexpr char kTextFilter[] = "txt:Text (encoded):UTF8";
 constexpr char kSheetFilter[] = "csv:Text - txt - csv (StarCalc):9,34,76,1,,0,false,true,false,false,false,-1";
+
+// The extension with its dot, letters in lower case (".DOC" is a document).
+std::string LowerExtension(const fs::path& file) {
+  std::string extension = file.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(), AsciiLower);
+  return extension;
+}
 
 std::string Quoted(const fs::path& file) { return "\"" + DisplayPath(file) + "\""; }
 
@@ -133,9 +141,7 @@ class WorkFolder {
   // links cannot be made): the converted files get names known beforehand, and an odd name
   // (one starting with '-') never reads as an option.
   fs::path Link(const fs::path& file) const {
-    std::string extension = file.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), AsciiLower);
-    fs::path source = path_ / ("source" + extension);
+    fs::path source = path_ / ("source" + LowerExtension(file));
     std::error_code error;
     fs::create_symlink(fs::absolute(file), source, error);
     if (error) fs::copy_file(file, source);
@@ -191,7 +197,7 @@ std::string ConverterReason(const WorkFolder& work, const ChildResult& result) {
 // ---- Converted text to the program's text -------------------------------------------------
 
 std::string WithoutBom(std::string text) {
-  if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
+  if (text.starts_with(kUtf8Mark)) text.erase(0, kUtf8Mark.size());
   return text;
 }
 
@@ -294,8 +300,7 @@ std::vector<std::string> ConvertedSheets(const fs::path& file, const std::atomic
 }  // namespace
 
 OfficeKind OfficeKindOf(const fs::path& file) {
-  std::string extension = file.extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(), AsciiLower);
+  const std::string extension = LowerExtension(file);
   if (extension == ".doc" || extension == ".docx" || extension == ".odt") return OfficeKind::kDocument;
   if (extension == ".xls" || extension == ".xlsx" || extension == ".ods") return OfficeKind::kWorkbook;
   if (extension == ".pdf") return OfficeKind::kPdf;

@@ -18,6 +18,12 @@ inline constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 inline constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
+// Whether the bytes start with one of the marks: LoadTextAsAnsi converts them, any other
+// bytes it takes as they are.
+inline bool HasByteOrderMark(std::string_view bytes) {
+  return bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf8Mark) || bytes.starts_with(kUtf16BeMark);
+}
+
 // The whole file's text in GBK, without its mark. "Cannot open file "%s". %s" when it cannot
 // be read.
 std::string LoadTextAsAnsi(const std::filesystem::path& file);
