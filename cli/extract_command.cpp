@@ -75,6 +75,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   TSList areaCodes;
   LoadAreaCodes(state.folders.baseData, areaCodes);
   search.AreaCodes = &areaCodes;
+  search.MobileSecondDigits = state.settings.MobileSecondDigits;
   SearchResults results;
   results.HandTo(search);
   std::mutex lock;

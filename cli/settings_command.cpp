@@ -40,6 +40,7 @@ int Run(const ParsedArgs&, GlobalOptions& global) {
   show("DADataA", v.DADataA);
   show("DADataB", v.DADataB);
   show("DAOutColumnNo", v.DAOutColumnNo);
+  show("MobileSecondDigits", v.MobileSecondDigits);
   std::cout << "\nProcessing mode: " << (v.ModeB() ? "B" : "A") << "\n\nFolders:\n";
   const DataFolders& f = s.folders;
   std::cout << "  program folder:        " << FolderText(f.program) << "\n"

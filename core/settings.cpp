@@ -38,6 +38,7 @@ void ForEachKey(Settings& s, F&& f) {
   f("DADataA", Wide{s.DADataA}, missing.DADataA);
   f("DADataB", Wide{s.DADataB}, missing.DADataB);
   f("DAOutColumnNo", s.DAOutColumnNo, missing.DAOutColumnNo);
+  f("MobileSecondDigits", s.MobileSecondDigits, missing.MobileSecondDigits);
 }
 
 struct Reader {

@@ -1,5 +1,5 @@
 // The settings of Telqor.ini, section SYSTEM: carrier prefixes, patterns, processing mode,
-// managed folders and the data-analysis values. Strings are GBK bytes as stored. The program
+// managed folders, the data-analysis values and the mobile rule of extraction. Strings are GBK bytes as stored. The program
 // loads them once, keeps them in memory, and rewrites every key whenever they change.
 #pragma once
 
@@ -34,6 +34,9 @@ struct Settings {
   int64_t DADataA = 0;  // 64 bits, stored as typed
   int64_t DADataB = 0;
   int64_t DAOutColumnNo = 0;
+  // The digits that may follow the leading "1" of an 11-digit run for extraction to take it
+  // for a mobile number. "34578" is the numbering plan the program started with.
+  std::string MobileSecondDigits = "3456789";
 
   // Processing mode B (hashing): any non-zero CalMode.
   bool ModeB() const { return CalMode != 0; }

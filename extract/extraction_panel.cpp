@@ -188,6 +188,7 @@ void ExtractionPanel::SBHmSearchSaveClick(QAbstractButton* sender) {
   search_.WantRegex = CBReg->isChecked();
   search_.UserPattern = ToGbk(EditReg->text());
   search_.KeepAllKinds = runMode_ == 0;  // appending never uses the digit runs of no kind
+  search_.MobileSecondDigits = context_.CurrentSettings().MobileSecondDigits;
   results_.HandTo(search_);
   abandoned_ = false;
   search_.Start();

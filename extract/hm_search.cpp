@@ -4,6 +4,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <bit>
 #include <chrono>
 #include <cstring>
@@ -231,8 +232,7 @@ class THmSearch::Scanner {
         const std::string& zone = search_.ZoneMode == 0 ? lastArea : search_.ZoneMode == 1 ? search_.FixedZone : empty_;
         value.assign(zone).append(s);
         Add(kLandline, value);
-      } else if (length == 11 && run[0] == '1' &&
-                 (run[1] == '3' || run[1] == '4' || run[1] == '5' || run[1] == '7' || run[1] == '8')) {
+      } else if (length == 11 && run[0] == '1' && search_.mobileSecond_[run[1] - '0']) {
         Add(kMobile, s);
       } else {
         Add(kUnknown, s);
@@ -350,6 +350,8 @@ void THmSearch::Start() {
     }
   }
 
+  SetMobileSecondDigits();
+
   stopping_ = false;
   nextFile_ = 0;
   TotalItems = static_cast<int>(PendingFiles.size()) + 1;
@@ -370,6 +372,15 @@ void THmSearch::Start() {
     active_ = false;
     throw std::runtime_error("无法启动提取线程");
   }
+}
+
+void THmSearch::SetMobileSecondDigits() {
+  std::fill(std::begin(mobileSecond_), std::end(mobileSecond_), false);
+  bool any = false;
+  for (char c : MobileSecondDigits)
+    if (IsDigit(static_cast<unsigned char>(c))) mobileSecond_[c - '0'] = any = true;
+  if (!any)
+    for (char c : std::string_view("3456789")) mobileSecond_[c - '0'] = true;
 }
 
 THmSearch::Item THmSearch::NextItem() {

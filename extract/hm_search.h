@@ -63,6 +63,10 @@ class THmSearch {
   const TSList* AreaCodes = nullptr;
   // The user's pattern (GBK); used when WantRegex and not empty.
   std::string UserPattern;
+  // The digits that may follow the leading "1" of an 11-digit run for it to be a mobile number
+  // (the setting MobileSecondDigits); other characters are ignored, and a text without any
+  // digit means the current numbering plan, "3456789".
+  std::string MobileSecondDigits = "3456789";
   // Whether every kind found is kept (to be saved one file per kind), or only the kinds
   // wanted, digit runs of no kind never (to be appended to a list).
   bool KeepAllKinds = true;
@@ -112,6 +116,7 @@ class THmSearch {
   };
   class Scanner;
 
+  void SetMobileSecondDigits();
   Item NextItem();
   std::string_view ItemText(Item& item, std::string& owned, std::unique_ptr<FileContents>& mapped);
   void WorkerRun();
@@ -132,6 +137,7 @@ class THmSearch {
   bool keep_[5] = {};                   // the kinds kept in this run
   std::vector<uint8_t> areaCode3_;      // area codes of three digits, by value
   std::vector<uint8_t> areaCode4_;      // of four digits
+  bool mobileSecond_[10] = {};          // the second digits of mobile numbers
 };
 
 // The position of the first character ToHalfWidth would fold, or npos.

@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 using test::kFirstRunIni;
 
-TEST(Settings, FirstRunWritesAll21KeysAndReadsThemBack) {
+TEST(Settings, FirstRunWritesEveryKeyAndReadsThemBack) {
   test::TempDir dir;
   Settings s = LoadSettings(dir / "Telqor.ini");
   EXPECT_EQ(test::ReadBytes(dir / "Telqor.ini"), kFirstRunIni);

@@ -76,11 +76,25 @@ TEST(HmSearchNumbers, AreaCodesPrefixLocalNumbersByZoneMode) {
 }
 
 TEST(HmSearchNumbers, MobileAndUnknownRuns) {
-  SearchRun run;
-  run.Text("13812345678,14712345678;17012345678 16612345678 12345678901 12345 19876543 98 1 13812345678");
-  EXPECT_EQ(Items(run.results.Mobile), (Strings{"13812345678", "14712345678", "17012345678"}));
-  EXPECT_EQ(Items(run.results.Unknown), (Strings{"12345", "12345678901", "16612345678", "19876543"}));
+  const char* text =
+      "13812345678,14712345678;17012345678 16612345678 19912345678 12345678901 12345 19876543 98 1 13812345678";
+  SearchRun run;  // today's numbering plan, 13x to 19x
+  run.Text(text);
+  EXPECT_EQ(Items(run.results.Mobile),
+            (Strings{"13812345678", "14712345678", "16612345678", "17012345678", "19912345678"}));
+  EXPECT_EQ(Items(run.results.Unknown), (Strings{"12345", "12345678901", "19876543"}));
   EXPECT_TRUE(run.results.Landline.Count() == 0);
+
+  SearchRun old;  // the plan the program started with
+  old.search.MobileSecondDigits = "34578";
+  old.Text(text);
+  EXPECT_EQ(Items(old.results.Mobile), (Strings{"13812345678", "14712345678", "17012345678"}));
+  EXPECT_EQ(Items(old.results.Unknown), (Strings{"12345", "12345678901", "16612345678", "19876543", "19912345678"}));
+
+  SearchRun blank;  // no digit at all: the current plan rather than no mobile number
+  blank.search.MobileSecondDigits = " ";
+  blank.Text("16612345678");
+  EXPECT_EQ(Items(blank.results.Mobile), Strings{"16612345678"});
 
   // Without area codes no run is an area code: 0755 is unknown and the local number stays bare.
   SearchRun bare;

@@ -27,6 +27,7 @@ inline constexpr char kFirstRunIni[] =
     "DAFixIndex=0\r\n"
     "DADataA=10\r\n"
     "DADataB=1000\r\n"
-    "DAOutColumnNo=1\r\n";
+    "DAOutColumnNo=1\r\n"
+    "MobileSecondDigits=3456789\r\n";
 
 }  // namespace telqor::test
