@@ -1,4 +1,4 @@
-// carrier: the carrier of numbers by their first three digits.
+// carrier: the carrier of numbers by their prefixes.
 #include <iostream>
 
 #include "cli/cli_common.h"
@@ -22,11 +22,11 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
 Verb CarrierVerb() {
   return {{"carrier",
            "Prints, for each number, NUMBER:移动, NUMBER:联通 or NUMBER:电信, or NUMBER: alone when no\n"
-           "carrier lists its first three characters (the settings mobiletag, unicomtag and telecomtag,\n"
-           "searched in that order).\n",
+           "carrier lists its prefix in the settings mobiletag, unicomtag and telecomtag (searched in\n"
+           "that order): a four-digit prefix listed for it decides, else its first three characters.\n",
            {},
            {"NUMBER", true, true}},
-          "the carrier of numbers by their first three digits",
+          "the carrier of numbers by their prefixes",
           Run};
 }
 

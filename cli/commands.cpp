@@ -10,7 +10,7 @@ const std::vector<Verb>& Commands() {
       AffixVerb(),        GenerateVerb(), SaveVerb(),    SettingsVerb(),  LookupVerb(),  CarrierVerb(),
       ValidateVerb(),     SegmentsVerb(), RegionsVerb(), ExportVerb(),    MergeVerb(),   SplitVerb(),
       CompareVerb(),      FormatVerb(),   AnalyseVerb(), RenameVerb(),    ConvertVerb(), CleanBytesVerb(),
-      OfficeToTextVerb(), ExtractVerb()};
+      OfficeToTextVerb(), ExtractVerb(),  MakeDefaultDataVerb()};
   return commands;
 }
 

@@ -4,12 +4,17 @@
 
 #include "cli/commands.h"
 #include "core/gbk.h"
+#include "segments/current_prefixes.h"
 
 namespace telqor::cli {
 namespace {
 
-int Run(const ParsedArgs&, GlobalOptions& global) {
-  const ProgramState& s = Started(global);
+int Run(const ParsedArgs& args, GlobalOptions& global) {
+  ProgramState& s = Started(global);
+  if (args.Flag("--current-prefixes")) {
+    UseCurrentPrefixes(s.settings);
+    SaveSettings(s.iniFile, s.settings);
+  }
   const Settings& v = s.settings;
   auto show = [](const char* key, const auto& value) {
     if constexpr (std::is_integral_v<std::decay_t<decltype(value)>>) {
@@ -59,8 +64,11 @@ int Run(const ParsedArgs&, GlobalOptions& global) {
 Verb SettingsVerb() {
   return {{"settings",
            "Prints the settings in effect (from Telqor.ini, written with first-run values when missing)\n"
-           "and the folders in use. Folder settings that name no existing folder show their defaults.\n",
-           {},
+           "and the folders in use. Folder settings that name no existing folder show their defaults.\n"
+           "With --current-prefixes, today's allocation of mobile prefixes to the carriers (taken\n"
+           "from the segment list of 2025 shipped with the program, four-digit blocks included) is\n"
+           "first written into Telqor.ini as mobiletag, unicomtag and telecomtag.\n",
+           {{"--current-prefixes", nullptr, OptionKind::Flag, nullptr, "write today's carrier prefixes first"}},
            {}},
           "show the settings in effect and the folders in use",
           Run};

@@ -15,6 +15,9 @@
 
 namespace telqor {
 
+// The landline area-code table of the base-data folder.
+inline constexpr char kAreaCodeFileName[] = "固话区号对照表.txt";
+
 struct DataFolders {
   std::filesystem::path program;
   std::filesystem::path baseData;       // program + "基础数据/"

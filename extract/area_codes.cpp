@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "core/data_folders.h"
 #include "core/perl_regex.h"
 #include "core/text.h"
 
@@ -9,7 +10,7 @@ namespace telqor {
 
 namespace fs = std::filesystem;
 
-fs::path AreaCodeFile(const fs::path& baseDataFolder) { return baseDataFolder / "固话区号对照表.txt"; }
+fs::path AreaCodeFile(const fs::path& baseDataFolder) { return baseDataFolder / kAreaCodeFileName; }
 
 void ExtractMatches(std::string_view text, std::string_view pattern, TSList& list) {
   if (TrimBlanks(text).empty() || TrimBlanks(pattern).empty()) return;

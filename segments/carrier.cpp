@@ -1,8 +1,11 @@
 #include "segments/carrier.h"
 
+#include <vector>
+
 #include "core/errors.h"
 #include "core/settings.h"
 #include "core/str_to_int.h"
+#include "core/text.h"
 
 namespace telqor {
 
@@ -23,15 +26,58 @@ const char* CarrierName(Carrier carrier) {
 CarrierRule::CarrierRule(const Settings& settings)
     : CarrierRule(settings.mobiletag, settings.unicomtag, settings.telecomtag) {}
 
+namespace {
+
+bool AllDigits(std::string_view s) {
+  for (char c : s)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+int PrefixValue(std::string_view digits) {
+  int value = 0;
+  for (char c : digits) value = value * 10 + (c - '0');
+  return value;
+}
+
+// Splits a setting into its four-digit prefixes (entries of exactly four digits, blanks
+// around them ignored) and the rest of its text, kept as written for the three-digit search.
+std::string TakeFourDigitPrefixes(std::string_view tag, std::vector<int>& fourDigits) {
+  std::string rest;
+  while (true) {
+    size_t end = tag.find(';');
+    std::string_view entry = tag.substr(0, end);
+    std::string_view trimmed = TrimBlanks(entry);
+    if (trimmed.size() == 4 && AllDigits(trimmed)) {
+      fourDigits.push_back(PrefixValue(trimmed));
+    } else {
+      if (!rest.empty()) rest += ';';
+      rest += entry;
+    }
+    if (end == std::string_view::npos) break;
+    tag.remove_prefix(end + 1);
+  }
+  return rest;
+}
+
+}  // namespace
+
 CarrierRule::CarrierRule(std::string_view mobiletag, std::string_view unicomtag, std::string_view telecomtag) {
-  tags_ = {std::string(mobiletag) + ";", std::string(unicomtag) + ";", std::string(telecomtag) + ";"};
+  std::array<std::vector<int>, 3> fourDigits;
+  const std::array<std::string_view, 3> tags = {mobiletag, unicomtag, telecomtag};
+  for (int i = 0; i < 3; ++i) tags_[static_cast<size_t>(i)] = TakeFourDigitPrefixes(tags[i], fourDigits[i]) + ";";
   char digits[3];
   for (int p = 0; p < 1000; ++p) {
     digits[0] = static_cast<char>('0' + p / 100);
     digits[1] = static_cast<char>('0' + p / 10 % 10);
     digits[2] = static_cast<char>('0' + p % 10);
-    byPrefix_[p] = SearchBits(std::string_view(digits, 3));
+    byPrefix3_[static_cast<size_t>(p)] = SearchBits(std::string_view(digits, 3));
   }
+  for (int i = 0; i < 3; ++i)
+    for (int p : fourDigits[static_cast<size_t>(i)]) byPrefix4_[static_cast<size_t>(p)] |= static_cast<uint8_t>(1 << i);
+  for (int p = 0; p < 10000; ++p)
+    if (!byPrefix4_[static_cast<size_t>(p)])
+      byPrefix4_[static_cast<size_t>(p)] = byPrefix3_[static_cast<size_t>(p / 10)];
 }
 
 uint8_t CarrierRule::SearchBits(std::string_view number) const {
@@ -39,15 +85,15 @@ uint8_t CarrierRule::SearchBits(std::string_view number) const {
   prefix += ';';
   uint8_t bits = 0;
   for (int i = 0; i < 3; ++i)
-    if (tags_[i].find(prefix) != std::string::npos) bits |= static_cast<uint8_t>(1 << i);
+    if (tags_[static_cast<size_t>(i)].find(prefix) != std::string::npos) bits |= static_cast<uint8_t>(1 << i);
   return bits;
 }
 
 uint8_t CarrierRule::Bits(std::string_view number) const {
-  if (number.size() >= 3) {
-    unsigned a = static_cast<unsigned char>(number[0]) - '0', b = static_cast<unsigned char>(number[1]) - '0',
-             c = static_cast<unsigned char>(number[2]) - '0';
-    if (a < 10 && b < 10 && c < 10) return byPrefix_[a * 100 + b * 10 + c];
+  if (number.size() >= 3 && AllDigits(number.substr(0, 3))) {
+    if (number.size() >= 4 && AllDigits(number.substr(0, 4)))
+      return byPrefix4_[static_cast<size_t>(PrefixValue(number.substr(0, 4)))];
+    return byPrefix3_[static_cast<size_t>(PrefixValue(number.substr(0, 3)))];
   }
   return SearchBits(number);
 }

@@ -1,6 +1,10 @@
-// The carrier rule: the first three characters of a number (fewer when it is shorter),
-// followed by ";", searched in the prefix settings mobiletag, unicomtag and telecomtag + ";",
-// in that order. A prefix listed in two settings belongs to the first.
+// The carrier rule. A setting (mobiletag, unicomtag, telecomtag) lists prefixes separated by
+// ";": three-digit ones, and four-digit ones for the blocks of a prefix that belong to another
+// carrier (1349 within 134, 1704 within 170). A number whose first four digits a setting lists
+// exactly belongs to that setting's carrier; otherwise its first three characters (fewer when
+// it is shorter), followed by ";", are searched in each setting + ";", as the program always
+// did. In both steps the order mobiletag, unicomtag, telecomtag decides for a prefix listed in
+// two settings. Settings of three-digit prefixes alone classify exactly as before.
 #pragma once
 
 #include <array>
@@ -31,8 +35,9 @@ class CarrierRule {
   uint8_t Bits(std::string_view number) const;
   uint8_t SearchBits(std::string_view number) const;
 
-  std::array<std::string, 3> tags_;     // each setting + ";"
-  std::array<uint8_t, 1000> byPrefix_;  // the bits of every three-digit prefix, computed once
+  std::array<std::string, 3> tags_;         // each setting without its four-digit prefixes, + ";"
+  std::array<uint8_t, 1000> byPrefix3_;     // the bits of every three-digit prefix, computed once
+  std::array<uint8_t, 10000> byPrefix4_{};  // of every four-digit one, the three-digit bits when none lists it
 };
 
 // The type test of the moves by number type: selected when a checked carrier lists the

@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStringList>
 #include <QTabWidget>
 #include <QThread>
 #include <QTime>
@@ -28,6 +29,7 @@
 #include "gui/named.h"
 #include "gui/qt_ui.h"
 #include "gui/user_action.h"
+#include "segments/default_data.h"
 #include "segments/frm_hd_manager.h"
 #include "segments/frm_hd_search.h"
 #include "segments/frm_hd_sel.h"
@@ -187,8 +189,32 @@ void TfrmhmEx::FormCreate(const fs::path& programFolder) {
   SetErrorStatusSink([this](const QString& message) { ShowStatus(message); });
   program_ = StartUp(programFolder);
   for (const std::string& problem : program_.problems) ShowStatus(std::string_view(problem));
+  OfferDefaultData();
   ListFiles(program_.folders.namedPatterns, "*.*", namedPatternFiles_, false, false);
   context_ = std::make_unique<AppContext>(AppContext{program_, *ui_});
+}
+
+// A new program folder has no segment database and no area-code table, so lookups, exports by
+// region and landline area codes give nothing. The program offers the data it carries at every
+// start while one of the files is missing; what the user has is never replaced.
+void TfrmhmEx::OfferDefaultData() {
+  std::vector<std::string_view> missing = MissingDefaultDataFiles(program_.folders.baseData);
+  if (missing.empty()) return;
+  QStringList names;
+  for (std::string_view name : missing) names << FromUtf8(name);
+  QString question =
+      u"基础数据缺少 %1。\n是否写入程序附带的默认数据(2025年公开号段库：517,258个号段，31个省、363个城市，"
+      u"及各城市的固话区号)？"_s.arg(names.join(u"、"_s));
+  if (WouldWriteCurrentPrefixes(program_, false)) question += u"\n运营商号段设置也将更新为当前号段(含16x、19x)。"_s;
+  question += u"\n已有的文件不会被覆盖，以后可以换成您自己的数据。"_s;
+  if (!AskYesNoBox(this, question)) return;
+  try {
+    DefaultDataResult result = WriteDefaultData(program_, false);
+    ShowStatus(u"已写入默认数据：%1"_s.arg(names.join(u"、"_s)) +
+               (result.prefixesWritten ? u"，并更新了运营商号段"_s : QString()));
+  } catch (const std::exception& error) {
+    ShowStatus(std::string_view(error.what()));
+  }
 }
 
 void TfrmhmEx::CreateForms() {

@@ -110,6 +110,7 @@ class TfrmhmEx : public QMainWindow {
   void BuildStatusBar();
   void BuildTabs();
   void FormCreate(const std::filesystem::path& programFolder);
+  void OfferDefaultData();
   void CreateForms();
   void LoadSegments();
   void LoadAreaCodes();

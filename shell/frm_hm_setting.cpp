@@ -15,6 +15,7 @@
 #include "gui/controls.h"
 #include "gui/gbk_text.h"
 #include "gui/named.h"
+#include "segments/current_prefixes.h"
 
 namespace telqor {
 
@@ -42,10 +43,19 @@ Tfrmhmsetting::Tfrmhmsetting(QWidget* parent)
   EditMobile = Named<QLineEdit>(u"EditMobile"_s);
   EditUnicom = Named<QLineEdit>(u"EditUnicom"_s);
   EditTelecom = Named<QLineEdit>(u"EditTelecom"_s);
+  SBCurrentPrefixes = Named<QPushButton>(u"SBCurrentPrefixes"_s, u"当前号段"_s);
+  SBCurrentPrefixes->setAutoDefault(false);
+  SBCurrentPrefixes->setToolTip(
+      u"填入%1的号段分配(虚拟运营商算作所用网络的运营商；四位号段如1349、1704优先于三位号段)"_s.arg(
+          FromUtf8(kCurrentPrefixesDate)));
   auto* prefixes = new QFormLayout(GroupBox1);
   prefixes->addRow(u"移动号码"_s, EditMobile);
   prefixes->addRow(u"联通号码"_s, EditUnicom);
   prefixes->addRow(u"电信号码"_s, EditTelecom);
+  auto* current = new QHBoxLayout;
+  current->addStretch();
+  current->addWidget(SBCurrentPrefixes);
+  prefixes->addRow(current);
 
   GroupBox3 = Named<QGroupBox>(u"GroupBox3"_s, u"文件夹目录设定"_s);
   EditD1 = Named<QLineEdit>(u"EditD1"_s);
@@ -92,6 +102,7 @@ Tfrmhmsetting::Tfrmhmsetting(QWidget* parent)
   Wire(SpeedButton1, this, &Tfrmhmsetting::SpeedButton1Click);
   Wire(SpeedButton6, this, &Tfrmhmsetting::SpeedButton6Click);
   Wire(SpeedButton7, this, &Tfrmhmsetting::SpeedButton7Click);
+  Wire(SBCurrentPrefixes, this, &Tfrmhmsetting::CurrentPrefixesClick);
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
   connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -146,6 +157,12 @@ void Tfrmhmsetting::SpeedButton1Click() {
 
 void Tfrmhmsetting::SpeedButton6Click() {
   if (folders_) Browse(EditD2, folders_->usedFiles);
+}
+
+void Tfrmhmsetting::CurrentPrefixesClick() {
+  EditMobile->setText(FromUtf8(kCurrentPrefixes.mobile));
+  EditUnicom->setText(FromUtf8(kCurrentPrefixes.unicom));
+  EditTelecom->setText(FromUtf8(kCurrentPrefixes.telecom));
 }
 
 void Tfrmhmsetting::SpeedButton7Click() {

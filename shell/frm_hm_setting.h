@@ -1,5 +1,5 @@
 // Tfrmhmsetting: the settings dialog "基本参数设置" (carrier prefixes, processing mode, the
-// three managed folders).
+// three managed folders), with a button that fills in today's carrier prefixes.
 //
 // The main window creates it once, binds it to its settings and folders, and shows it modally
 // (N33Click). On show the controls are filled from memory; the dialog itself changes nothing:
@@ -43,6 +43,8 @@ class Tfrmhmsetting : public QDialog {
   void SpeedButton1Click();
   void SpeedButton6Click();
   void SpeedButton7Click();
+  // "当前号段": today's carrier prefixes into the three fields (kept only with 确定).
+  void CurrentPrefixesClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -61,6 +63,7 @@ class Tfrmhmsetting : public QDialog {
   QLineEdit* EditMobile;
   QLineEdit* EditUnicom;
   QLineEdit* EditTelecom;
+  QPushButton* SBCurrentPrefixes;
   QGroupBox* GroupBox3;
   QLineEdit* EditD1;
   QPushButton* SpeedButton1;

@@ -51,8 +51,13 @@ void RecordingWindow::PerformDropAction(int action, const std::vector<fs::path>&
 
 TempHome::TempHome() : path_(fs::path(dir_.path().toStdString()) / "") {}
 
-std::unique_ptr<RecordingWindow> TempHome::OpenWindow() const {
+std::unique_ptr<RecordingWindow> TempHome::OpenWindow(bool writeDefaultData) const {
+  // The offer of the default data at start is answered here, and forgotten, so that a test
+  // sees only the questions of what it does.
+  bool answer = std::exchange(Scripted().answer, writeDefaultData);
   auto window = std::make_unique<RecordingWindow>(path_);
+  Scripted().answer = answer;
+  Scripted().questions.clear();
   Control<QTimer>(window.get(), QStringLiteral("Timer"))->stop();
   return window;
 }

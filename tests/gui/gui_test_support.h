@@ -54,7 +54,9 @@ class TempHome {
   const std::filesystem::path& path() const { return path_; }
   std::filesystem::path operator/(const std::filesystem::path& sub) const { return path_ / sub; }
   // The main window on this folder, its timer stopped so that a test decides when it ticks.
-  std::unique_ptr<RecordingWindow> OpenWindow() const;
+  // The offer to write the default data at start, made while base data are missing, is
+  // answered with writeDefaultData and left out of the questions recorded.
+  std::unique_ptr<RecordingWindow> OpenWindow(bool writeDefaultData = false) const;
 
  private:
   QTemporaryDir dir_;

@@ -107,6 +107,28 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(IniLine(home / "Telqor.ini", "telecomtag"), std::string("telecomtag=133;153"));
   }
 
+  // "当前号段" fills the three fields with today's table; like any edit it is kept only by 确定.
+  void CurrentPrefixesFillTheFieldsUntilCancelled() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const std::string before = IniLine(home / "Telqor.ini", "unicomtag");
+    QString unicom;
+    RunDialog(
+        *w,
+        [&](QDialog& d) {
+          QTest::mouseClick(Control<QPushButton>(&d, u"SBCurrentPrefixes"_s), Qt::LeftButton);
+          unicom = Field(d, u"EditUnicom"_s)->text();
+        },
+        false);
+    QVERIFY(unicom.endsWith(u";1447;1704;1707;1708;1709"_s));
+    QCOMPARE(IniLine(home / "Telqor.ini", "unicomtag"), before);
+    RunDialog(
+        *w, [&](QDialog& d) { QTest::mouseClick(Control<QPushButton>(&d, u"SBCurrentPrefixes"_s), Qt::LeftButton); },
+        true);
+    QCOMPARE(IniLine(home / "Telqor.ini", "unicomtag"), "unicomtag=" + unicom.toStdString());
+    QVERIFY(IniLine(home / "Telqor.ini", "telecomtag").ends_with(";1349"));
+  }
+
   void CancelChangesNothing() {
     TempHome home;
     auto w = home.OpenWindow();

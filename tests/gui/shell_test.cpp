@@ -1,12 +1,15 @@
 // The main window as a whole: first start, fall-back folders, menu, dialogs, status line and
 // the error hook.
+#include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -80,6 +83,36 @@ class ShellTest : public QObject {
     QVERIFY(!url->isEnabled());
     telqor::test::Click(w, u"RBSelB"_s);
     QVERIFY(url->isEnabled());
+  }
+
+  // A new user gets the shipped data on the first Yes: lookups answer, exports split by city,
+  // and the question is not asked again once the files are there.
+  void FirstStartOffersTheDefaultData() {
+    TempHome home;
+    telqor::test::Scripted().answer = true;
+    auto w = std::make_unique<telqor::test::RecordingWindow>(home.path());
+    QCOMPARE(telqor::test::Scripted().questions.size(), size_t{1});
+    QVERIFY(telqor::test::Scripted().questions[0].startsWith(
+        u"基础数据缺少 地区.txt、手机号段.txt、固话区号对照表.txt。"_s));
+    QVERIFY(telqor::test::Scripted().questions[0].contains(u"运营商号段"_s));
+    QVERIFY(w->StatusText().contains(u"已写入默认数据"_s));
+    QVERIFY(w->CurrentSettings().mobiletag.find("198") != std::string::npos);
+
+    auto* lookup = w->findChild<QDialog*>(u"frmhdSearch"_s);
+    Control<QComboBox>(lookup, u"CBHm"_s)->setEditText(u"19912345678"_s);
+    Control<QAbstractButton>(lookup, u"SpeedButton1"_s)->click();
+    QCOMPARE(Control<QPlainTextEdit>(lookup, u"Memolog"_s)->toPlainText(), u"19912345678:河北.唐山"_s);
+
+    telqor::test::Fill(w->Lists().workspace.Items(), {"13800001111", "13000002222", "16612345678"});
+    telqor::test::Trigger(w, u"N50"_s);
+    const fs::path dated = w->Folders().datedOutput;
+    QVERIFY(fs::exists(dated / telqor::test::U8Path("北京.北京.1.txt")));
+    QVERIFY(fs::exists(dated / telqor::test::U8Path("山东.济南.1.txt")));
+    w.reset();
+
+    telqor::test::ResetHooks();
+    w = std::make_unique<telqor::test::RecordingWindow>(home.path());
+    QVERIFY(telqor::test::Scripted().questions.empty());
   }
 
   void MissingFolderSettingFallsBackForTheRun() {

@@ -199,5 +199,23 @@ TEST(CarrierRuleTest, TheRangeIsAnAlternativeToTheCarriers) {
   EXPECT_FALSE(TypeSelected(rule, TypeSelection{false, true, true}, "13899999999"));
 }
 
+TEST(CarrierRuleTest, TheLongestListedPrefixDecides) {
+  CarrierRule rule("134;170", "1704; 1709 ;130", "133;1349");
+  EXPECT_EQ(rule.Of("13491234567"), Carrier::Telecom);  // four digits beat 134 of another setting
+  EXPECT_EQ(rule.Of("13481234567"), Carrier::Mobile);
+  EXPECT_EQ(rule.Of("17041234567"), Carrier::Unicom);
+  EXPECT_EQ(rule.Of("17091234567"), Carrier::Unicom);  // blanks around an entry do not matter
+  EXPECT_EQ(rule.Of("17001234567"), Carrier::Mobile);
+  EXPECT_EQ(rule.Of("134"), Carrier::Mobile);  // shorter than four: the three-digit rule
+  EXPECT_EQ(rule.Of("349"), Carrier::None);    // a four-digit entry is no text for the old search
+  // Listed follows the carrier the longest prefix gives, so a move by type agrees with exports.
+  EXPECT_FALSE(rule.Listed(Carrier::Mobile, "13491234567"));
+  EXPECT_TRUE(rule.Listed(Carrier::Telecom, "13491234567"));
+  EXPECT_FALSE(TypeSelected(rule, TypeSelection{true, false, false}, "13491234567"));
+
+  CarrierRule both("1349", "1349", "");  // listed twice: the first setting, as with three digits
+  EXPECT_EQ(both.Of("13491234567"), Carrier::Mobile);
+}
+
 }  // namespace
 }  // namespace telqor

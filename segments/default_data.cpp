@@ -1,0 +1,195 @@
+#include "segments/default_data.h"
+
+#include <lzma.h>
+
+#include <cstdint>
+#include <system_error>
+#include <unordered_map>
+
+#include "core/data_folders.h"
+#include "core/errors.h"
+#include "core/file_writer.h"
+#include "core/gbk.h"
+#include "core/settings.h"
+#include "segments/current_prefixes.h"
+#include "segments/segment_database.h"
+
+namespace telqor {
+
+// Embedded by the build from data/ (cmake/embed_file.cmake).
+extern const unsigned char kDefaultSegmentsXz[];
+extern const size_t kDefaultSegmentsXzSize;
+extern const unsigned char kDefaultSegmentsLicence[];
+extern const size_t kDefaultSegmentsLicenceSize;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Decompress(const unsigned char* data, size_t size) {
+  lzma_stream stream = LZMA_STREAM_INIT;
+  if (lzma_stream_decoder(&stream, UINT64_MAX, 0) != LZMA_OK) throw Error("默认号段数据无法解压: 内存不足");
+  std::string out(size * 40, '\0');  // the list compresses about 38 to 1
+  stream.next_in = data;
+  stream.avail_in = size;
+  lzma_ret status = LZMA_OK;
+  while (status == LZMA_OK) {
+    if (stream.total_out == out.size()) out.resize(out.size() * 2);
+    stream.next_out = reinterpret_cast<uint8_t*>(out.data()) + stream.total_out;
+    stream.avail_out = out.size() - stream.total_out;
+    status = lzma_code(&stream, LZMA_FINISH);
+  }
+  out.resize(stream.total_out);
+  lzma_end(&stream);
+  if (status != LZMA_STREAM_END) throw Error("默认号段数据已损坏 (lzma " + std::to_string(status) + ")");
+  return out;
+}
+
+// Splits the text's lines into their six tab-separated fields.
+std::vector<DefaultSegment> SplitSegments(std::string_view text) {
+  std::vector<DefaultSegment> segments;
+  segments.reserve(text.size() / 40);
+  while (!text.empty()) {
+    size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    std::string_view fields[6];
+    size_t count = 0;
+    for (; count < 6; ++count) {
+      size_t tab = line.find('\t');
+      fields[count] = line.substr(0, tab);
+      if (tab == std::string_view::npos) break;
+      line.remove_prefix(tab + 1);
+    }
+    if (count != 5) throw Error("默认号段数据已损坏: " + std::string(fields[0]));
+    segments.push_back({fields[0], fields[1], fields[2], fields[4], fields[5]});
+  }
+  return segments;
+}
+
+// Province and city names in GBK, each converted once.
+class GbkNames {
+ public:
+  const std::string& operator()(std::string_view utf8) {
+    auto [at, added] = names_.try_emplace(utf8);
+    if (added) at->second = Utf8ToGbk(utf8);
+    return at->second;
+  }
+
+ private:
+  std::unordered_map<std::string_view, std::string> names_;
+};
+
+// The provinces in order of first appearance, each with its cities in that order.
+struct Region {
+  std::string_view province;
+  std::vector<const DefaultSegment*> cities;  // the first segment of each city
+};
+
+std::vector<Region> Regions(const std::vector<DefaultSegment>& segments) {
+  std::vector<Region> regions;
+  std::unordered_map<std::string_view, size_t> provinceAt;
+  std::unordered_map<std::string, bool> seenCity;
+  for (const DefaultSegment& s : segments) {
+    auto [at, added] = provinceAt.try_emplace(s.province, regions.size());
+    if (added) regions.push_back({s.province, {}});
+    std::string key = std::string(s.province) + '\t' + std::string(s.city);
+    if (seenCity.try_emplace(std::move(key), true).second) regions[at->second].cities.push_back(&s);
+  }
+  return regions;
+}
+
+std::string RegionText(const std::vector<Region>& regions, GbkNames& gbk) {
+  std::string text;
+  for (const Region& region : regions) {
+    text += gbk(region.province);
+    for (const DefaultSegment* city : region.cities) text.append("|").append(gbk(city->city));
+    text += "\r\n";
+  }
+  return text;
+}
+
+std::string SegmentText(const std::vector<DefaultSegment>& segments, GbkNames& gbk) {
+  std::string text;
+  text.reserve(segments.size() * 20);
+  for (const DefaultSegment& s : segments)
+    text.append(s.segment).append("|").append(gbk(s.province)).append("|").append(gbk(s.city)).append("\r\n");
+  return text;
+}
+
+std::string AreaCodeText(const std::vector<Region>& regions, GbkNames& gbk) {
+  std::string text;
+  for (const Region& region : regions)
+    for (const DefaultSegment* city : region.cities)
+      text.append(gbk(city->city)).append(" ").append(city->areaCode).append("\r\n");
+  return text;
+}
+
+std::string NoticeText() {
+  std::string text = Utf8ToGbk(
+      "本文件夹中的 地区.txt、手机号段.txt 和 固话区号对照表.txt 由 Telqor 根据其附带的公开号段数据写入:\r\n"
+      "手机号段数据 版本 " +
+      std::string(kDefaultDataVersion) +
+      " (517,258 个七位号段, 31 个省级地区, 363 个城市), 来自开源项目 ALI1416/phone2region 的数据文件,\r\n"
+      "按 Apache License 2.0 许可发布, 许可全文如下。这些文件可以换成您自己的数据。\r\n\r\n");
+  std::string_view licence(reinterpret_cast<const char*>(kDefaultSegmentsLicence), kDefaultSegmentsLicenceSize);
+  for (char c : licence) {
+    if (c == '\n') text += '\r';
+    text += c;
+  }
+  return text;
+}
+
+void WriteFile(const fs::path& file, std::string_view text) {
+  FileWriter out(file);
+  out.Write(text);
+  out.Commit();
+}
+
+}  // namespace
+
+DefaultSegments::DefaultSegments()
+    : text_(Decompress(kDefaultSegmentsXz, kDefaultSegmentsXzSize)), segments_(SplitSegments(text_)) {}
+
+std::vector<std::string_view> DefaultDataFileNames() { return {kRegionFileName, kSegmentFileName, kAreaCodeFileName}; }
+
+std::vector<std::string_view> MissingDefaultDataFiles(const fs::path& baseData) {
+  std::vector<std::string_view> missing;
+  for (std::string_view name : DefaultDataFileNames()) {
+    std::error_code error;
+    if (!fs::exists(baseData / fs::path(name), error)) missing.push_back(name);
+  }
+  return missing;
+}
+
+bool WouldWriteCurrentPrefixes(const ProgramState& state, bool force) {
+  return force || HasFirstRunPrefixes(state.settings);
+}
+
+DefaultDataResult WriteDefaultData(ProgramState& state, bool force) {
+  const fs::path& folder = state.folders.baseData;
+  DefaultDataResult result;
+  std::vector<std::string_view> names = force ? DefaultDataFileNames() : MissingDefaultDataFiles(folder);
+  if (!names.empty()) {
+    fs::create_directories(folder);
+    const DefaultSegments data;
+    const std::vector<Region> regions = Regions(data.Segments());
+    GbkNames gbk;
+    for (std::string_view name : names) {
+      const fs::path file = folder / fs::path(name);
+      if (name == kRegionFileName) WriteFile(file, RegionText(regions, gbk));
+      if (name == kSegmentFileName) WriteFile(file, SegmentText(data.Segments(), gbk));
+      if (name == kAreaCodeFileName) WriteFile(file, AreaCodeText(regions, gbk));
+      result.written.push_back(file);
+    }
+    WriteFile(folder / fs::path(kDefaultDataNoticeFileName), NoticeText());
+  }
+  if (WouldWriteCurrentPrefixes(state, force)) {
+    UseCurrentPrefixes(state.settings);
+    SaveSettings(state.iniFile, state.settings);
+    result.prefixesWritten = true;
+  }
+  return result;
+}
+
+}  // namespace telqor
