@@ -1,7 +1,9 @@
 #include "segments/frm_hd_search.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -32,11 +34,25 @@ TfrmhdSearch::TfrmhdSearch(const SegmentDatabase& db, QWidget* parent) : QDialog
   layout->addWidget(Memolog, 1);
   resize(420, 320);
   Wire(SpeedButton1, this, &TfrmhdSearch::SpeedButton1Click);
+  // The combo box hands Return on to its field a second time, so the key is taken here once.
+  CBHm->lineEdit()->installEventFilter(this);
+}
+
+bool TfrmhdSearch::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == CBHm->lineEdit() && event->type() == QEvent::KeyPress) {
+    int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      SpeedButton1->click();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void TfrmhdSearch::SpeedButton1Click() {
   if (std::optional<std::string> line = LookupLine(ToGbk(CBHm->currentText()), db_))
     Memolog->appendPlainText(FromGbk(*line));
+  CBHm->lineEdit()->selectAll();  // the next number typed replaces this one
 }
 
 }  // namespace telqor

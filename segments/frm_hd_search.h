@@ -22,6 +22,10 @@ class TfrmhdSearch : public QDialog {
 
   void SpeedButton1Click();
 
+ protected:
+  // Return in the number field looks up as "查找" does.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   const SegmentDatabase& db_;
 
