@@ -1,4 +1,5 @@
 // telqor-cli: the command-line front end over the engine.
+#include <algorithm>
 #include <cstring>
 #include <exception>
 #include <iostream>
@@ -9,15 +10,16 @@
 namespace telqor::cli {
 namespace {
 
-constexpr size_t kVerbColumn = 16;
-
 void PrintUsage() {
   std::cout << "Usage: telqor-cli [global options] VERB [ARGS...]\n"
                "       telqor-cli VERB --help\n\n"
                "Verbs:\n";
+  // The summaries start two places after the longest verb name.
+  size_t column = 0;
+  for (const auto& verb : Commands()) column = std::max(column, std::strlen(verb.syntax.name) + 2);
   for (const auto& verb : Commands()) {
     const char* name = verb.syntax.name;
-    std::cout << "  " << name << std::string(kVerbColumn - std::strlen(name), ' ') << verb.summary << "\n";
+    std::cout << "  " << name << std::string(column - std::strlen(name), ' ') << verb.summary << "\n";
   }
   std::cout << "\nGlobal options (before the verb or after it):\n" << OptionLines(GlobalOptionTable());
 }

@@ -12,9 +12,10 @@ namespace {
 int Run(const ParsedArgs& args, GlobalOptions& global) {
   const auto& names = args.Positional();
   ConsoleUi ui(global.yes);
-  std::vector<std::string> failures;
-  for (const auto& file : OfficeFilesToText({names.begin(), names.end()}, ui, &failures))
+  std::vector<std::string> failures, notices;
+  for (const auto& file : OfficeFilesToText({names.begin(), names.end()}, ui, &failures, &notices))
     std::cout << file.string() << "\n";
+  for (const std::string& notice : notices) std::cerr << notice << "\n";
   for (const std::string& failure : failures) std::cerr << failure << "\n";
   return failures.empty() ? 0 : 1;
 }
@@ -27,7 +28,12 @@ Verb OfficeToTextVerb() {
            "beside it as GBK lines ending in CR LF: a document (.doc, .docx, .odt, .pdf) as NAME.txt,\n"
            "a workbook (.xls, .xlsx, .ods) as NAME.1.txt, NAME.2.txt, ... one file per sheet in\n"
            "sheet order, its cells separated by tabs. Extensions are compared without case; files\n"
-           "of other kinds are passed over. Existing files of those names are replaced.\n"
+           "of other kinds are passed over. A .doc or .xls that is really text (a text file or web\n"
+           "page under that name) is saved as NAME.txt or NAME.1.txt as it is, read as UTF-8 or GBK\n"
+           "like any text file. Existing files of those names are replaced, but never a file written\n"
+           "earlier in the same run: when two FILEs want one name (Book.xls and Book.xlsx, Report.doc\n"
+           "and Report.pdf) the later one is saved under its full name (Book.xlsx.1.txt,\n"
+           "Report.pdf.txt) and a line on standard error says so. A FILE given twice is converted once.\n"
            "Prints the files written. A file that cannot be converted is reported and makes the\n"
            "status 1; the other files are still converted. TELQOR_SOFFICE and TELQOR_PDFTOTEXT name\n"
            "the converters when they are not on PATH.\n",

@@ -133,6 +133,17 @@ uint32_t NextCodePoint(const uint8_t* p, size_t n, size_t& i) {
   return cp;
 }
 
+// The end of the run of ASCII bytes that starts at p[i], eight bytes at a time.
+size_t AsciiRunEnd(const uint8_t* p, size_t i, size_t n) {
+  for (; i + 8 <= n; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    if (w & 0x8080808080808080ULL) break;
+  }
+  while (i < n && p[i] < 0x80) ++i;
+  return i;
+}
+
 }  // namespace
 
 std::string GbkToUtf8(std::string_view gbk) { return IsAscii(gbk) ? std::string(gbk) : Decode(gbk, false); }
@@ -140,6 +151,11 @@ std::string GbkToUtf8(std::string_view gbk) { return IsAscii(gbk) ? std::string(
 std::string GbkToUtf8Lossless(std::string_view gbk) { return IsAscii(gbk) ? std::string(gbk) : Decode(gbk, true); }
 
 std::string Utf8ToGbk(std::string_view utf8) {
+  size_t ignored = 0;
+  return Utf8ToGbk(utf8, ignored);
+}
+
+std::string Utf8ToGbk(std::string_view utf8, size_t& unconvertible) {
   if (IsAscii(utf8)) return std::string(utf8);
   const Tables& t = GetTables();
   std::string out;
@@ -147,6 +163,12 @@ std::string Utf8ToGbk(std::string_view utf8) {
   const auto* p = reinterpret_cast<const uint8_t*>(utf8.data());
   size_t n = utf8.size();
   for (size_t i = 0; i < n;) {
+    if (p[i] < 0x80) {
+      const size_t end = AsciiRunEnd(p, i, n);
+      out.append(utf8.data() + i, end - i);
+      i = end;
+      continue;
+    }
     uint32_t cp = NextCodePoint(p, n, i);
     if (cp >= kEscapeBase && cp <= kEscapeBase + 0xFF) {
       out.push_back(static_cast<char>(cp - kEscapeBase));
@@ -156,9 +178,26 @@ std::string Utf8ToGbk(std::string_view utf8) {
       out.push_back(static_cast<char>(code & 0xFF));
     } else {
       out.push_back('?');
+      ++unconvertible;
     }
   }
   return out;
+}
+
+uint32_t NextUtf8CodePoint(std::string_view utf8, size_t& i) {
+  return NextCodePoint(reinterpret_cast<const uint8_t*>(utf8.data()), utf8.size(), i);
+}
+
+bool IsUtf8BeyondAscii(std::string_view s) {
+  const auto* p = reinterpret_cast<const uint8_t*>(s.data());
+  const size_t n = s.size();
+  size_t i = AsciiRunEnd(p, 0, n);
+  if (i == n) return false;
+  while (i < n) {
+    if (NextCodePoint(p, n, i) == UINT32_MAX) return false;
+    i = AsciiRunEnd(p, i, n);
+  }
+  return true;
 }
 
 bool IsAscii(std::string_view s) {

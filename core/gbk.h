@@ -22,6 +22,21 @@ std::string GbkToUtf8Lossless(std::string_view gbk);
 
 // A character GBK cannot hold becomes '?', as does a byte that is not valid UTF-8.
 std::string Utf8ToGbk(std::string_view utf8);
+// Utf8ToGbk, adding to unconvertible the number of '?' it put in place of a character or a
+// byte (a '?' of the text itself is not counted).
+std::string Utf8ToGbk(std::string_view utf8, size_t& unconvertible);
+
+// What NextUtf8CodePoint answers for a byte that starts no well-formed sequence.
+inline constexpr uint32_t kNotUtf8 = UINT32_MAX;
+// The code point of the UTF-8 sequence at utf8[i], i moved past it; kNotUtf8 for a byte that
+// starts no well-formed sequence (an overlong form, a surrogate, beyond U+10FFFF, cut short),
+// i then moved past that byte alone.
+uint32_t NextUtf8CodePoint(std::string_view utf8, size_t& i);
+
+// Whether s is well-formed UTF-8 holding at least one character beyond ASCII: what tells a
+// UTF-8 file without a mark from a GBK one. Linear, ASCII taken eight bytes at a time; GBK
+// text nearly always fails at its first characters beyond ASCII.
+bool IsUtf8BeyondAscii(std::string_view s);
 
 bool IsAscii(std::string_view s);
 

@@ -404,8 +404,11 @@ THmSearch::Item THmSearch::NextItem() {
   return item;
 }
 
-// The text of an item, in owned or, for a plain text file, a view of the mapped file (no copy
-// of a large file unless a character has to be folded).
+// The text of an item, in owned or, for a plain GBK (or ASCII) file, a view of the mapped file
+// (no copy of a large file unless a character has to be folded). A file in UTF-8, with or
+// without its mark, or UTF-16 is converted to GBK. Characters GBK cannot hold become '?'
+// without a word: they are never part of a number or an address, and a run has no place to say
+// so but the status line, which the next item overwrites.
 std::string_view THmSearch::ItemText(Item& item, std::string& owned, std::unique_ptr<FileContents>& mapped) {
   std::error_code error;
   if (item.isText) {
@@ -420,9 +423,10 @@ std::string_view THmSearch::ItemText(Item& item, std::string& owned, std::unique
   } else {
     mapped = std::make_unique<FileContents>(item.path);
     std::string_view bytes = mapped->view();
-    if (!HasByteOrderMark(bytes)) return bytes;
+    const TextEncoding encoding = DetectTextEncoding(bytes);
+    if (encoding == TextEncoding::kGbk) return bytes;
+    owned = DecodeToAnsi(bytes, encoding);
     mapped.reset();
-    owned = LoadTextAsAnsi(item.path);
   }
   return owned;
 }

@@ -82,8 +82,8 @@ class THmSearch {
   // Called once per run on the last worker, with the result lists in order.
   std::function<void()> OnDone;
   // Turns a file into GBK text, when set. Otherwise office documents and pdf are read through
-  // their converters and any other file as text with its byte-order mark (a plain file is
-  // mapped, not copied). The stop flag turns true when the run is being stopped.
+  // their converters and any other file as text in its encoding (tools/text_encoding.h; a GBK
+  // file is mapped, not copied). The stop flag turns true when the run is being stopped.
   using FileReader = std::function<std::string(const std::filesystem::path&, const std::atomic<bool>& stop)>;
   FileReader ReadFile;
 

@@ -11,6 +11,7 @@
 #include "core/gbk.h"
 #include "core/str_to_int.h"
 #include "core/text.h"
+#include "tools/text_encoding.h"
 
 namespace telqor {
 namespace {
@@ -136,11 +137,20 @@ std::string CleanRow(std::string_view row, std::string_view what, std::string_vi
   return out ? std::move(*out) : std::string(row);
 }
 
-void ImportRows(TSList& rows, const std::vector<std::filesystem::path>& files, std::string_view what,
-                std::string_view with) {
-  for (const auto& file : files) rows.AddText(FileContents(file).view());
+size_t ImportRows(TSList& rows, const std::vector<std::filesystem::path>& files, std::string_view what,
+                  std::string_view with) {
+  size_t unconvertible = 0;
+  for (const auto& file : files) {
+    FileContents contents(file);
+    const TextEncoding encoding = DetectTextEncoding(contents.view());
+    if (encoding == TextEncoding::kGbk)
+      rows.AddText(contents.view());
+    else
+      rows.AddText(DecodeToAnsi(contents.view(), encoding, &unconvertible));
+  }
   for (int i = 0; i < rows.Count(); ++i)
     if (auto row = Rewritten(rows.View(i), what, with)) rows.Put(i, std::string_view(*row));
+  return unconvertible;
 }
 
 Condition ReadCondition(const AnalysisInputs& inputs) {

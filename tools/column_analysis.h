@@ -40,10 +40,12 @@ std::string ReplaceGbkIgnoringCase(std::string_view text, std::string_view what,
 std::string CleanRow(std::string_view row, std::string_view what, std::string_view with);
 
 // Appends the lines of each file to rows, in order, then rewrites every row, those imported
-// before included, with CleanRow. A file that cannot be read stops the import ("Cannot open
-// file ..."): the files before it stay appended, not yet rewritten.
-void ImportRows(TSList& rows, const std::vector<std::filesystem::path>& files, std::string_view what,
-                std::string_view with);
+// before included, with CleanRow. Files are read in their encoding (tools/text_encoding.h):
+// UTF-8 and UTF-16 become GBK, characters GBK cannot hold '?'. A file that cannot be read
+// stops the import ("Cannot open file ..."): the files before it stay appended, not yet
+// rewritten. Answers the characters written as '?'.
+size_t ImportRows(TSList& rows, const std::vector<std::filesystem::path>& files, std::string_view what,
+                  std::string_view with);
 
 // ---- Analysis -----------------------------------------------------------------------------
 

@@ -15,16 +15,22 @@ inline constexpr char kCleanedStatus[] = "转换完成！请在文档目录查�
 
 enum class TextTarget { kAnsi, kUtf8, kUtf16 };
 
-// Reads the file in whichever encoding its mark says and writes it back over itself: as GBK
-// lines each ended by CR LF (kAnsi), or keeping its line breaks as UTF-8 or UTF-16
-// little-endian after their mark. A text holding a zero byte is refused for kAnsi (its lines
-// would end there) and the file is left as it is. An empty text leaves a UTF-8 or UTF-16 target as it was. The
-// file is replaced only by a complete new one.
-void RewriteFileAs(const std::filesystem::path& file, TextTarget target);
+// Reads the file in its encoding (its mark; without one UTF-8 when the whole file is UTF-8,
+// else GBK) and writes it back over itself: as GBK lines each ended by CR LF (kAnsi), or
+// keeping its line breaks as UTF-8 or UTF-16 little-endian after their mark. Between the
+// Unicode encodings nothing goes through GBK, so no character is lost: UTF-8 without its mark
+// gets the mark before the same bytes, UTF-16 big-endian has its bytes swapped, and a file
+// already in the target encoding with its mark is left as it is. A text holding a zero byte
+// is refused for kAnsi (its lines would end there) and the file is left as it is. An empty
+// text leaves a UTF-8 or UTF-16 target as it was. The file is replaced only by a complete new
+// one. Answers the characters GBK could not hold, written as '?' (kAnsi only; else 0).
+size_t RewriteFileAs(const std::filesystem::path& file, TextTarget target);
 
 // RewriteFileAs on each file in order. The first failure ends the run with its error: files
-// before it are converted, it and those after it are untouched. After a full run of at least
-// one file the user is told kConvertedMessage.
+// before it are converted, it and those after it are untouched. A file that lost characters
+// shows "path：N个字符无法转换为GBK" on the status line. After a full run of at least one file
+// the user is told kConvertedMessage, followed on a line of its own by the characters lost in
+// the run when there were any.
 void RewriteFilesAs(const std::vector<std::filesystem::path>& files, TextTarget target, Ui& ui);
 
 // The cleaned copy of file: its path as spelled with ".txt" appended (data.BIN: data.BIN.txt).

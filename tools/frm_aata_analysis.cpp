@@ -23,6 +23,7 @@
 #include "gui/number_view.h"
 #include "gui/qt_ui.h"
 #include "gui/user_action.h"
+#include "tools/text_encoding.h"
 
 namespace telqor {
 
@@ -259,8 +260,10 @@ void TfrmAataAnalysis::SpeedButton3Click() {
 // The table takes its columns from the first row after each import.
 void TfrmAataAnalysis::Import(const std::vector<fs::path>& files) {
   const Settings& s = context_.CurrentSettings();
+  size_t unconvertible = 0;
   ChangeList(data_, context_.ui, nullptr, nullptr,
-             [&](TSList& rows) { ImportRows(rows, files, s.DAReplace1, s.DAReplace2); });
+             [&](TSList& rows) { unconvertible = ImportRows(rows, files, s.DAReplace1, s.DAReplace2); });
+  if (unconvertible) context_.ui.ShowStatus(UnconvertibleText(unconvertible));
   if (data_.Items().Count() == 0) return;
   QStringList captions;
   for (size_t i = 0; i < SplitFields(data_.Items().View(0), s.DADelimiter).size(); ++i)

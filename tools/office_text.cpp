@@ -11,6 +11,7 @@
 #include <future>
 #include <initializer_list>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string_view>
 
@@ -57,26 +58,54 @@ bool StartsWith(std::string_view head, std::string_view signature) {
   return head.substr(0, signature.size()) == signature;
 }
 
+// The first bytes of file, at most max; nothing, with errno set, when it cannot be read.
+std::optional<std::string> Head(const fs::path& file, size_t max) {
+  int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string bytes(max, '\0');
+  size_t got = 0;
+  ssize_t n = 0;
+  while (got < max && ((n = ::read(fd, bytes.data() + got, max - got)) > 0 || (n < 0 && errno == EINTR)))
+    if (n > 0) got += static_cast<size_t>(n);
+  int error = errno;
+  ::close(fd);
+  errno = error;
+  if (n < 0) return std::nullopt;
+  bytes.resize(got);
+  return bytes;
+}
+
+bool IsCompoundOrPackage(std::string_view head) {
+  return StartsWith(head, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") || StartsWith(head, "PK\x03\x04");
+}
+
 // Empty when the file begins as a file of its kind does, else why not. Compound files (the
 // binary formats) and zip packages (the XML formats) are taken for either kind, since the
 // converter tells them apart by content: a renamed .docx is still a document.
 std::string SignatureProblem(const fs::path& file, OfficeKind kind) {
-  char bytes[8] = {};
-  ssize_t got = -1;
-  int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd >= 0) {
-    while ((got = ::read(fd, bytes, sizeof bytes)) < 0 && errno == EINTR) {
-    }
-    int error = errno;
-    ::close(fd);
-    errno = error;
-  }
-  if (got < 0) return SystemErrorText(errno);
-  const std::string_view head(bytes, static_cast<size_t>(got));
-  if (kind == OfficeKind::kPdf) return StartsWith(head, "%PDF-") ? "" : "不是 PDF 文件";
-  if (StartsWith(head, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") || StartsWith(head, "PK\x03\x04")) return "";
-  if (kind == OfficeKind::kDocument && StartsWith(head, "{\\rtf")) return "";
+  const std::optional<std::string> head = Head(file, 8);
+  if (!head) return SystemErrorText(errno);
+  if (kind == OfficeKind::kPdf) return StartsWith(*head, "%PDF-") ? "" : "不是 PDF 文件";
+  if (IsCompoundOrPackage(*head)) return "";
+  if (kind == OfficeKind::kDocument && StartsWith(*head, "{\\rtf")) return "";
   return kind == OfficeKind::kDocument ? "不是文档文件" : "不是工作簿文件";
+}
+
+// How much of a file's start tells text from a binary file of another kind: text holds no zero
+// byte (UTF-16 text has its mark).
+constexpr size_t kTextProbe = 4096;
+
+// A .doc or .xls file that is text: a text file or a web page saved under such a name, which the
+// office programs open as text. It has no office file's first bytes, and either starts with a
+// byte-order mark or holds no zero byte in its first bytes. Any other file under an office name
+// goes to its converter, which says what is wrong with it.
+bool IsTextUnderOfficeName(const fs::path& file) {
+  const std::string extension = LowerExtension(file);
+  if (extension != ".doc" && extension != ".xls") return false;
+  const std::optional<std::string> head = Head(file, kTextProbe);
+  if (!head || IsCompoundOrPackage(*head)) return false;
+  if (extension == ".doc" && StartsWith(*head, "{\\rtf")) return false;
+  return HasByteOrderMark(*head) || head->find('\0') == std::string::npos;
 }
 
 // ---- The converters --------------------------------------------------------------------
@@ -212,8 +241,40 @@ std::string Paragraphs(const std::string& utf8) {
   return text;
 }
 
-fs::path Beside(const fs::path& file, const std::string& ending) {
-  return file.parent_path() / (file.stem().string() + ending);
+// A path as a run compares it: two spellings of one file ("a/./b.txt", "/x/a/b.txt") alike.
+fs::path Normal(const fs::path& file) {
+  std::error_code error;
+  const fs::path absolute = fs::absolute(file, error);
+  return (error ? file : absolute).lexically_normal();
+}
+
+bool WrittenBefore(const fs::path& target, const std::vector<fs::path>* written) {
+  if (!written) return false;
+  const fs::path normal = Normal(target);
+  return std::any_of(written->begin(), written->end(), [&](const fs::path& p) { return Normal(p) == normal; });
+}
+
+// The names the text of file is saved under, one per ending: beside it, after its name without
+// the extension (Report.txt; Book.1.txt, Book.2.txt). When one of these was written earlier in
+// the same run (it is in *written: Book.xls before Book.xlsx, Report.doc before Report.pdf),
+// all of them take the full name instead (Book.xlsx.1.txt, Report.pdf.txt), so that a run never
+// replaces its own output.
+std::vector<fs::path> OutputNames(const fs::path& file, const std::vector<std::string>& endings,
+                                  const std::vector<fs::path>* written) {
+  std::vector<fs::path> names;
+  bool clash = false;
+  for (const std::string& ending : endings) {
+    names.push_back(file.parent_path() / (file.stem().string() + ending));
+    clash = clash || WrittenBefore(names.back(), written);
+  }
+  if (clash)
+    for (size_t i = 0; i < endings.size(); ++i) names[i] = file.parent_path() / (file.filename().string() + endings[i]);
+  return names;
+}
+
+// Whether output is named after the full name of file, as OutputNames names it on a clash.
+bool UnderFullName(const fs::path& file, const fs::path& output) {
+  return output.filename().string().starts_with(file.filename().string() + ".");
 }
 
 void SaveLines(const TSList& lines, const fs::path& target, std::vector<fs::path>* written) {
@@ -221,11 +282,13 @@ void SaveLines(const TSList& lines, const fs::path& target, std::vector<fs::path
   if (written) written->push_back(target);
 }
 
-std::string SavedDocument(const fs::path& file, std::string text, bool saveTxt, std::vector<fs::path>* written) {
+// The text saved as one file, with the ending of its kind (".txt"; ".1.txt" for a workbook).
+std::string SavedText(const fs::path& file, const std::string& ending, std::string text, bool saveTxt,
+                      std::vector<fs::path>* written) {
   if (saveTxt) {
     TSList lines;
     lines.SetText(text);
-    SaveLines(lines, Beside(file, ".txt"), written);
+    SaveLines(lines, OutputNames(file, {ending}, written).front(), written);
   }
   return text;
 }
@@ -297,6 +360,13 @@ std::vector<std::string> ConvertedSheets(const fs::path& file, const std::atomic
   return sheets;
 }
 
+// What a user reads when a file's text went under its full name: which file, why, and where.
+std::string RenameNotice(const fs::path& file, const std::vector<fs::path>& outputs) {
+  std::string names;
+  for (const fs::path& output : outputs) names += (names.empty() ? "" : "、") + output.filename().string();
+  return Quoted(file) + " 的文本与本次转换的另一文件同名，为免覆盖已改存为 " + names;
+}
+
 }  // namespace
 
 OfficeKind OfficeKindOf(const fs::path& file) {
@@ -309,22 +379,25 @@ OfficeKind OfficeKindOf(const fs::path& file) {
 
 std::string WordToText(const fs::path& file, bool saveTxt, const std::atomic<bool>* stop,
                        std::vector<fs::path>* written) {
-  return SavedDocument(file, Paragraphs(ConvertedDocument(file, OfficeKind::kDocument, stop)), saveTxt, written);
+  return SavedText(file, ".txt", Paragraphs(ConvertedDocument(file, OfficeKind::kDocument, stop)), saveTxt, written);
 }
 
 std::string PdfToText(const fs::path& file, bool saveTxt, const std::atomic<bool>* stop,
                       std::vector<fs::path>* written) {
-  return SavedDocument(file, Paragraphs(ConvertedDocument(file, OfficeKind::kPdf, stop)), saveTxt, written);
+  return SavedText(file, ".txt", Paragraphs(ConvertedDocument(file, OfficeKind::kPdf, stop)), saveTxt, written);
 }
 
 std::string ExcelToText(const fs::path& file, bool saveTxt, const std::atomic<bool>* stop,
                         std::vector<fs::path>* written) {
+  const std::vector<std::string> sheets = ConvertedSheets(file, stop);
+  std::vector<std::string> endings;
+  for (size_t n = 1; n <= sheets.size(); ++n) endings.push_back("." + std::to_string(n) + ".txt");
+  const std::vector<fs::path> names = saveTxt ? OutputNames(file, endings, written) : std::vector<fs::path>{};
   std::string text;
   TSList lines;
-  int n = 0;
-  for (const std::string& sheet : ConvertedSheets(file, stop)) {
-    lines.SetText(Utf8ToGbk(WithoutBom(sheet)));
-    if (saveTxt) SaveLines(lines, Beside(file, "." + std::to_string(++n) + ".txt"), written);
+  for (size_t i = 0; i < sheets.size(); ++i) {
+    lines.SetText(Utf8ToGbk(WithoutBom(sheets[i])));
+    if (saveTxt) SaveLines(lines, names[i], written);
     text += lines.GetText();
   }
   return text;
@@ -332,7 +405,10 @@ std::string ExcelToText(const fs::path& file, bool saveTxt, const std::atomic<bo
 
 std::string OfficeFileToText(const fs::path& file, bool saveTxt, const std::atomic<bool>* stop,
                              std::vector<fs::path>* written) {
-  switch (OfficeKindOf(file)) {
+  const OfficeKind kind = OfficeKindOf(file);
+  if (kind != OfficeKind::kNone && IsTextUnderOfficeName(file))
+    return SavedText(file, kind == OfficeKind::kWorkbook ? ".1.txt" : ".txt", LoadTextAsAnsi(file), saveTxt, written);
+  switch (kind) {
     case OfficeKind::kDocument:
       return WordToText(file, saveTxt, stop, written);
     case OfficeKind::kWorkbook:
@@ -345,14 +421,19 @@ std::string OfficeFileToText(const fs::path& file, bool saveTxt, const std::atom
   throw std::logic_error("OfficeFileToText: not an office file: " + DisplayPath(file));
 }
 
-std::vector<fs::path> OfficeFilesToText(const std::vector<fs::path>& files, Ui& ui,
-                                        std::vector<std::string>* failures) {
+std::vector<fs::path> OfficeFilesToText(const std::vector<fs::path>& files, Ui& ui, std::vector<std::string>* failures,
+                                        std::vector<std::string>* notices) {
   std::vector<fs::path> written;
+  std::vector<std::string> renamed;
+  std::set<fs::path> converted;  // a file chosen twice is converted once
   for (const fs::path& file : files) {
     const auto done = static_cast<int64_t>(&file - files.data());  // files converted before this one
     ui.ShowStatus("转换文件:" + DisplayPath(file));
     const OfficeKind kind = OfficeKindOf(file);
     if (kind == OfficeKind::kNone) continue;
+    std::error_code unresolved;
+    const fs::path same = fs::weakly_canonical(file, unresolved);
+    if (!converted.insert(unresolved ? Normal(file) : same).second) continue;
     const size_t before = written.size();
     try {
       // The conversion takes seconds: it runs beside, and the progress keeps the window painting.
@@ -367,8 +448,17 @@ std::vector<fs::path> OfficeFilesToText(const std::vector<fs::path>& files, Ui& 
       ui.ShowStatus(error.what());
       if (failures) failures->push_back(error.what());
     }
+    if (written.size() > before && UnderFullName(file, written[before])) {
+      renamed.push_back(RenameNotice(file, {written.begin() + static_cast<ptrdiff_t>(before), written.end()}));
+      ui.ShowStatus(renamed.back());
+    }
   }
   ui.Progress(0, 0);
+  // The last status stays in view: the renames, which the statuses of later files covered.
+  if (renamed.size() == 1) ui.ShowStatus(renamed.front());
+  if (renamed.size() > 1)
+    ui.ShowStatus(std::to_string(renamed.size()) + "个文件的文本与本次转换的其他文件同名，已改用完整文件名保存");
+  if (notices) notices->insert(notices->end(), renamed.begin(), renamed.end());
   if (!files.empty()) ui.Inform("转换完成！请在文档目录查看");
   return written;
 }

@@ -7,7 +7,9 @@
 // CR LF, numbers written in full. A PDF gives its text lines like a document's paragraphs.
 // With saveTxt the text is also saved beside the source: document.txt, or book.1.txt,
 // book.2.txt, ... one per sheet, named after the source as spelled; existing files are
-// replaced. The paths written are appended to *written when given.
+// replaced. The paths written are appended to *written when given, and a name already in it
+// (written earlier in the same run, by book.xls before book.xlsx) is never replaced: the
+// source's text then goes under its full name (book.xlsx.1.txt, report.pdf.txt).
 //
 // A document or PDF that cannot be converted raises EOfficeError naming the file and the
 // reason; a workbook that cannot be converted gives empty text (and writes nothing). A file is
@@ -49,16 +51,24 @@ std::string PdfToText(const std::filesystem::path& file, bool saveTxt, const std
                       std::vector<std::filesystem::path>* written = nullptr);
 
 // The conversion for the file's kind; a file of kind kNone is a programming error
-// (std::logic_error).
+// (std::logic_error). A .doc or .xls file that is text (no office file's first bytes and, unless
+// it has a byte-order mark, no zero byte in its first 4 KB: a text file or web page under such
+// a name, which the office programs open) is read as text in its encoding
+// (tools/text_encoding.h) and, with saveTxt, saved as name.txt or name.1.txt like a converted
+// file; any other file goes to its converter.
 std::string OfficeFileToText(const std::filesystem::path& file, bool saveTxt, const std::atomic<bool>* stop = nullptr,
                              std::vector<std::filesystem::path>* written = nullptr);
 
 // The menu command "word/excel->txt": each file in turn, shown as "转换文件:path", saved as
-// text beside itself (documents and PDF files raise, workbooks may give nothing); files of other
-// kinds are passed over. An error is shown on the status line and the next file goes on.
-// Ends with "转换完成！请在文档目录查看" when files were given. Answers the paths written; a file
-// that gave nothing adds a line to *failures (its error, or for a workbook a message of its own).
+// text beside itself with OfficeFileToText (documents and PDF files raise, workbooks may give
+// nothing); files of other kinds are passed over, a file given twice is converted once. An
+// error is shown on the status line and the next file goes on. A file whose text went under its
+// full name because another file of the run took the plain one says so on the status line
+// (again after the last file, as the statuses of later files cover it) and in *notices. Ends
+// with "转换完成！请在文档目录查看" when files were given. Answers the paths written; a file that
+// gave nothing adds a line to *failures (its error, or for a workbook a message of its own).
 std::vector<std::filesystem::path> OfficeFilesToText(const std::vector<std::filesystem::path>& files, Ui& ui,
-                                                     std::vector<std::string>* failures = nullptr);
+                                                     std::vector<std::string>* failures = nullptr,
+                                                     std::vector<std::string>* notices = nullptr);
 
 }  // namespace telqor

@@ -100,7 +100,7 @@ void PutUtf8(char*& q, uint32_t cp) {
 // break or any other byte: they turn into '?' like the rest.
 constexpr uint32_t kByteEscapes = 0x10FF00;
 
-std::string FileUtf8ToGbk(std::string_view utf8) {
+std::string FileUtf8ToGbk(std::string_view utf8, size_t& unconvertible) {
   std::string masked;
   for (size_t i = utf8.find("\xF4\x8F"); i != std::string_view::npos; i = utf8.find("\xF4\x8F", i + 2)) {
     unsigned char third = i + 2 < utf8.size() ? static_cast<unsigned char>(utf8[i + 2]) : 0;
@@ -108,48 +108,108 @@ std::string FileUtf8ToGbk(std::string_view utf8) {
     if (masked.empty()) masked = utf8;
     masked[i + 2] = '\xBB';  // U+10FExx: unmapped as well
   }
-  return Utf8ToGbk(masked.empty() ? utf8 : std::string_view(masked));
+  return Utf8ToGbk(masked.empty() ? utf8 : std::string_view(masked), unconvertible);
 }
 
-}  // namespace
+// What ForEachUtf16CodePoint gives for a surrogate without its other half.
+constexpr uint32_t kLoneSurrogate = UINT32_MAX;
 
-std::string Utf16ToGbk(std::string_view bytes, bool bigEndian) {
+// Each character of UTF-16 bytes in order, as its code point (kLoneSurrogate for a surrogate
+// without its other half). A lone last byte is a unit of its own value.
+template <class Put>
+void ForEachUtf16CodePoint(std::string_view bytes, bool bigEndian, Put put) {
   const auto* p = reinterpret_cast<const uint8_t*>(bytes.data());
   const size_t n = bytes.size();
-  // The unit at byte i; a lone last byte is a unit of its own value.
   auto unit = [&](size_t i) -> uint32_t {
     if (i + 1 >= n) return p[i];
     return bigEndian ? (uint32_t{p[i]} << 8 | p[i + 1]) : (p[i] | uint32_t{p[i + 1]} << 8);
   };
-  std::string out;
-  out.reserve(n / 2);  // exact for ASCII, the usual content of number lists
-  // A unit gives at most three bytes of UTF-8, a pair four; a piece may end with a pair.
-  std::string utf8(kPiece / 2 * 3 + 4, '\0');
   for (size_t i = 0; i < n;) {
-    char* q = utf8.data();
-    uint32_t all = 0;  // the code points OR-ed: below 0x80 for a piece of ASCII
-    for (size_t stop = std::min(n, i + kPiece); i < stop;) {
-      uint32_t cp = unit(i);
-      i += 2;
-      if (cp >= 0xD800 && cp <= 0xDFFF) {
-        uint32_t low = i < n ? unit(i) : 0;
-        if (cp < 0xDC00 && low >= 0xDC00 && low <= 0xDFFF) {
-          cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-          i += 2;
-        } else {
-          cp = '?';
-        }
-        if (cp >= kByteEscapes) cp = '?';
+    uint32_t cp = unit(i);
+    i += 2;
+    if (cp >= 0xD800 && cp <= 0xDFFF) {
+      uint32_t low = i < n ? unit(i) : 0;
+      if (cp < 0xDC00 && low >= 0xDC00 && low <= 0xDFFF) {
+        cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+        i += 2;
+      } else {
+        cp = kLoneSurrogate;
       }
-      all |= cp;
-      PutUtf8(q, cp);
     }
-    std::string_view piece(utf8.data(), static_cast<size_t>(q - utf8.data()));
-    if (all < 0x80)
-      out += piece;
-    else
-      out += Utf8ToGbk(piece);
+    put(cp);
   }
+}
+
+void AppendUtf8(std::string& out, uint32_t cp) {
+  char bytes[4];
+  char* q = bytes;
+  PutUtf8(q, cp);
+  out.append(bytes, static_cast<size_t>(q - bytes));
+}
+
+}  // namespace
+
+std::string Utf16ToGbk(std::string_view bytes, bool bigEndian, size_t* unconvertible) {
+  std::string out;
+  out.reserve(bytes.size() / 2);  // exact for ASCII, the usual content of number lists
+  std::string utf8;
+  utf8.reserve(kPiece + 4);
+  uint32_t all = 0;  // the code points OR-ed: below 0x80 for a piece of ASCII
+  size_t lost = 0;
+  auto flush = [&] {
+    if (all < 0x80)
+      out += utf8;
+    else
+      out += Utf8ToGbk(utf8, lost);
+    utf8.clear();
+    all = 0;
+  };
+  ForEachUtf16CodePoint(bytes, bigEndian, [&](uint32_t cp) {
+    if (cp == kLoneSurrogate || cp >= kByteEscapes) {
+      cp = '?';
+      ++lost;
+    }
+    all |= cp;
+    AppendUtf8(utf8, cp);
+    if (utf8.size() >= kPiece) flush();
+  });
+  flush();
+  if (unconvertible) *unconvertible += lost;
+  return out;
+}
+
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+  std::string out;
+  out.reserve(bytes.size() / 2 * 3);
+  ForEachUtf16CodePoint(bytes, bigEndian, [&](uint32_t cp) { AppendUtf8(out, cp == kLoneSurrogate ? 0xFFFD : cp); });
+  return out;
+}
+
+std::string Utf8ToUtf16Le(std::string_view utf8) {
+  std::string out(utf8.size() * 2, '\0');  // k bytes of UTF-8 never make more than 2k bytes of UTF-16
+  char* q = out.data();
+  for (size_t i = 0; i < utf8.size();) {
+    uint32_t cp = NextUtf8CodePoint(utf8, i);
+    if (cp == kNotUtf8) cp = 0xFFFD;
+    if (cp < 0x10000) {
+      AppendUnit(q, cp);
+    } else {
+      cp -= 0x10000;
+      AppendUnit(q, 0xD800 | (cp >> 10));
+      AppendUnit(q, 0xDC00 | (cp & 0x3FF));
+    }
+  }
+  out.resize(static_cast<size_t>(q - out.data()));
+  return out;
+}
+
+std::string Utf16BeToLe(std::string_view bytes) {
+  std::string out(bytes.size() + bytes.size() % 2, '\0');
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    out[i] = bytes[i + 1];
+    out[i + 1] = bytes[i];
+  }
+  if (bytes.size() % 2) out[bytes.size() - 1] = bytes.back();  // a lone last byte: a unit of its value
   return out;
 }
 
@@ -160,17 +220,45 @@ std::string GbkToUtf16(std::string_view gbk) {
   return out;
 }
 
-std::string LoadTextAsAnsi(const std::filesystem::path& file) {
-  std::string bytes = ReadWholeFile(file);
-  std::string_view text = bytes;
-  if (text.starts_with(kUtf16LeMark) || text.starts_with(kUtf16BeMark)) {
-    std::string_view body = text.substr(2);
-    // A mark followed by less than one whole character holds no text.
-    return body.size() < 2 ? std::string() : Utf16ToGbk(body, text[0] == kUtf16BeMark[0]);
-  }
-  if (text.starts_with(kUtf8Mark)) return FileUtf8ToGbk(text.substr(kUtf8Mark.size()));
-  return bytes;
+TextEncoding DetectTextEncoding(std::string_view bytes) {
+  if (bytes.starts_with(kUtf16LeMark)) return TextEncoding::kUtf16Le;
+  if (bytes.starts_with(kUtf8Mark)) return TextEncoding::kUtf8Marked;
+  if (bytes.starts_with(kUtf16BeMark)) return TextEncoding::kUtf16Be;
+  return IsUtf8BeyondAscii(bytes) ? TextEncoding::kUtf8 : TextEncoding::kGbk;
 }
+
+std::string DecodeToAnsi(std::string_view bytes, TextEncoding encoding, size_t* unconvertible) {
+  size_t lost = 0;
+  std::string text;
+  switch (encoding) {
+    case TextEncoding::kGbk:
+      return std::string(bytes);
+    case TextEncoding::kUtf8:
+      text = FileUtf8ToGbk(bytes, lost);
+      break;
+    case TextEncoding::kUtf8Marked:
+      text = FileUtf8ToGbk(bytes.substr(kUtf8Mark.size()), lost);
+      break;
+    case TextEncoding::kUtf16Le:
+    case TextEncoding::kUtf16Be: {
+      std::string_view body = bytes.substr(2);
+      // A mark followed by less than one whole character holds no text.
+      if (body.size() >= 2) text = Utf16ToGbk(body, encoding == TextEncoding::kUtf16Be, &lost);
+      break;
+    }
+  }
+  if (unconvertible) *unconvertible += lost;
+  return text;
+}
+
+std::string LoadTextAsAnsi(const std::filesystem::path& file, size_t* unconvertible) {
+  std::string bytes = ReadWholeFile(file);
+  const TextEncoding encoding = DetectTextEncoding(bytes);
+  if (encoding == TextEncoding::kGbk) return bytes;
+  return DecodeToAnsi(bytes, encoding, unconvertible);
+}
+
+std::string UnconvertibleText(size_t count) { return std::to_string(count) + "个字符无法转换为GBK"; }
 
 void SaveAsUtf8(const std::filesystem::path& file, std::string_view ansi, bool withMark) {
   if (ansi.empty()) return;

@@ -20,6 +20,20 @@ TEST_F(ConvertCli, RewritesEachFileInPlace) {
   EXPECT_EQ(test::ReadBytes(a), "\xD6\xD0\r\n1\r\n");
 }
 
+TEST_F(ConvertCli, UnmarkedUtf8IsReadAsUtf8AndLossesAreReported) {
+  // 中文 and U+1F600 in UTF-8 without a mark.
+  const std::string utf8 = "\xE4\xB8\xAD\xE6\x96\x87\xF0\x9F\x98\x80\n";
+  auto a = File("a.txt", utf8);
+  auto b = File("b.txt", utf8);
+  Result r = Run({"convert", "--to", "utf8", a});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(test::ReadBytes(a), "\xEF\xBB\xBF" + utf8);
+  r = Run({"convert", "--to", "ansi", b});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "文件格式转换完成！\n1个字符无法转换为GBK\n");
+  EXPECT_EQ(test::ReadBytes(b), "\xD6\xD0\xCE\xC4?\r\n");
+}
+
 TEST_F(ConvertCli, UnknownTargetAndFailuresEndTheRun) {
   auto a = File("a.txt", "1");
   auto c = File("c.txt", "3");

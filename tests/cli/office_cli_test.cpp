@@ -35,7 +35,7 @@ TEST_F(OfficeCli, WritesTextBesideEachFileAndPrintsThePaths) {
 
 TEST_F(OfficeCli, FailuresAreReportedAndTheOtherFilesStillConverted) {
   if (!FindProgram("pdftotext")) GTEST_SKIP() << "pdftotext is not installed";
-  File("fake.doc", "13800138000\r\n");
+  File("fake.doc", std::string("\0\x01 13800138000", 14));  // no document and no text either
   CopyFixture("book.xls", dir / "book.xls");
   CopyFixture("sample.pdf", dir / "sample.pdf");
   ::setenv("TELQOR_SOFFICE", "/nonexistent/soffice", 1);
@@ -45,6 +45,19 @@ TEST_F(OfficeCli, FailuresAreReportedAndTheOtherFilesStillConverted) {
   EXPECT_EQ(r.out, Path("sample.txt") + "\n");
   EXPECT_EQ(r.err, "转换完成！请在文档目录查看\n无法转换文件\"" + Path("fake.doc") +
                        "\"：不是文档文件\n无法转换工作簿\"" + Path("book.xls") + "\"\n");
+}
+
+TEST_F(OfficeCli, TextUnderADocNameIsSavedAndAClashTakesTheFullName) {
+  if (!FindProgram("pdftotext")) GTEST_SKIP() << "pdftotext is not installed";
+  File("Report.doc", "<p>13800138000</p>");  // a web page saved under a document's name
+  CopyFixture("sample.pdf", dir / "Report.pdf");
+  Result r = Run({"office-to-text", Path("Report.doc"), Path("Report.pdf")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, Path("Report.txt") + "\n" + Path("Report.pdf.txt") + "\n");
+  EXPECT_EQ(r.err, "转换完成！请在文档目录查看\n\"" + Path("Report.pdf") +
+                       "\" 的文本与本次转换的另一文件同名，为免覆盖已改存为 Report.pdf.txt\n");
+  EXPECT_EQ(test::ReadBytes(dir / "Report.txt"), "<p>13800138000</p>\r\n");
+  EXPECT_TRUE(test::ReadBytes(dir / "Report.pdf.txt").starts_with(Utf8ToGbk("客户联系方式\r\n")));
 }
 
 }  // namespace

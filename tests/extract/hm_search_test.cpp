@@ -266,8 +266,8 @@ TEST(HmSearchRun, OfficeFilesAndMarkedTextAreReadAsText) {
   std::filesystem::path office = std::filesystem::path(TELQOR_TEST_DATA) / "office";
   std::filesystem::copy_file(office / "book.xls", dir / "Book.XLS");  // the extension in any case
   WriteBytes(dir / "u8.txt", "\xEF\xBB\xBF" + GbkToUtf8(Utf8ToGbk("手机：１５０１２３４５６７８")));
-  // A text file named like a document is no document: it gives nothing, never its bytes.
-  WriteBytes(dir / "fake.doc", "13700000000");
+  // A binary file named like a document that is no document gives nothing, never its bytes.
+  WriteBytes(dir / "fake.doc", std::string("\0\x01 13700000000", 14));
   SearchRun run;
   run.search.WantEmail = true;
   run.search.PendingFiles = {office / "sample.doc", dir / "Book.XLS", dir / "u8.txt", dir / "fake.doc"};
@@ -275,6 +275,25 @@ TEST(HmSearchRun, OfficeFilesAndMarkedTextAreReadAsText) {
   EXPECT_EQ(Items(run.results.Mobile), (Strings{"13800138000", "15012345678"}));
   EXPECT_EQ(Items(run.results.Email), Strings{"zhang.san@example.com"});
   EXPECT_EQ(run.search.ItemsDone(), 4);
+}
+
+TEST(HmSearchRun, UnmarkedUtf8AndTextUnderOfficeNamesAreReadAsText) {
+  TempDir dir;
+  // UTF-8 without a mark: read as GBK, the last byte of "：" would take the "x" with it.
+  WriteBytes(dir / "mail.txt",
+             "\xE7\x94\xB5\xE5\xAD\x90\xE9\x82\xAE\xE7\xAE\xB1\xEF\xBC\x9A"
+             "xyz@163.com\r\n");
+  // The same line in GBK stays GBK.
+  WriteBytes(dir / "gbk.txt", Utf8ToGbk("邮箱：abc@qq.com"));
+  // A web page saved as .doc and a UTF-8 list saved as .xls: text, whatever the name says.
+  WriteBytes(dir / "page.DOC", Utf8ToGbk("<html><body>手机：13700000000</body></html>"));
+  WriteBytes(dir / "list.xls", "\xE6\x89\x8B\xE6\x9C\xBA,13600000000\n");
+  SearchRun run;
+  run.search.WantEmail = true;
+  run.search.PendingFiles = {dir / "mail.txt", dir / "gbk.txt", dir / "page.DOC", dir / "list.xls"};
+  run.Go();
+  EXPECT_EQ(Items(run.results.Email), (Strings{"abc@qq.com", "xyz@163.com"}));
+  EXPECT_EQ(Items(run.results.Mobile), (Strings{"13600000000", "13700000000"}));
 }
 
 }  // namespace

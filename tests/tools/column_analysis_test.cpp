@@ -75,6 +75,21 @@ TEST(ColumnImport, AppendsFilesThenRewritesEveryRow) {
   EXPECT_EQ(rows.Count(), 7);
 }
 
+TEST(ColumnImport, FilesAreReadInTheirEncoding) {
+  test::TempDir dir;
+  // UTF-8 without a mark (with U+1F600, which GBK cannot hold), UTF-16 with its mark, GBK.
+  test::WriteBytes(dir / "u8.txt",
+                   "\xE5\x8F\xB7\xE7\xA0\x81\xEF\xBC\x9A"
+                   "1,\xF0\x9F\x98\x80\r\n");
+  test::WriteBytes(dir / "u16.txt", std::string("\xFF\xFE"
+                                                "2\0,\0x\0",
+                                                8));
+  test::WriteBytes(dir / "gbk.txt", G("号码：3,y"));
+  TSList rows;
+  EXPECT_EQ(ImportRows(rows, {dir / "u8.txt", dir / "u16.txt", dir / "gbk.txt"}, "", ""), 1u);
+  EXPECT_EQ(Items(rows), (Strings{G("号码：1,?"), "2,x", G("号码：3,y")}));
+}
+
 Condition Cond(int column, int kind, int64_t a, int64_t b, int out) {
   Condition c;
   c.column = column;

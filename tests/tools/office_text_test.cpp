@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -283,6 +284,67 @@ TEST_F(OfficeText, FilesThatAreNoOfficeFilesAndConvertersMissing) {
   EXPECT_EQ(test::FileNames(dir.path()),
             (std::vector<std::string>{"a.doc", "a.pdf", "a.xls", "notes.DOC", "notes.pdf", "notes.xls", "tmp"}));
   EXPECT_EQ(TempLeft(), std::vector<std::string>{});
+}
+
+TEST_F(OfficeText, TextUnderADocOrXlsNameIsReadAndSavedAsText) {
+  VariablesEnv none({{"TELQOR_SOFFICE", "/nonexistent/soffice"}});  // no converter is asked
+  // A web page in UTF-8 without a mark saved as .doc, UTF-16 text saved as .XLS.
+  test::WriteBytes(dir / "page.doc", "<p>\xE6\x89\x8B\xE6\x9C\xBA 13800138000</p>\n<p>x</p>");
+  test::WriteBytes(dir / "list.XLS", std::string("\xFF\xFE"
+                                                 "1\0\t\0"
+                                                 "2\0",
+                                                 8));
+  std::vector<fs::path> written;
+  EXPECT_EQ(OfficeFileToText(dir / "page.doc", true, nullptr, &written),
+            "<p>" + Utf8ToGbk("手机") + " 13800138000</p>\n<p>x</p>");
+  EXPECT_EQ(OfficeFileToText(dir / "list.XLS", true, nullptr, &written), "1\t2");
+  EXPECT_EQ(written, (std::vector<fs::path>{dir / "page.txt", dir / "list.1.txt"}));
+  EXPECT_EQ(test::ReadBytes(dir / "page.txt"), "<p>" + Utf8ToGbk("手机") + " 13800138000</p>\r\n<p>x</p>\r\n");
+  EXPECT_EQ(test::ReadBytes(dir / "list.1.txt"), "1\t2\r\n");
+
+  // Binary without an office file's first bytes, and text under a name only packages have: the
+  // converter's clear refusal, as before.
+  test::WriteBytes(dir / "binary.doc", std::string("\0\x01 13800138000", 14));
+  test::WriteBytes(dir / "notes.docx", "13800138000");
+  for (const char* name : {"binary.doc", "notes.docx"}) {
+    try {
+      OfficeFileToText(dir / name, true);
+      ADD_FAILURE() << name;
+    } catch (const EOfficeError& e) {
+      EXPECT_EQ(std::string(e.what()), "无法转换文件\"" + (dir / name).string() + "\"：不是文档文件");
+    }
+  }
+}
+
+TEST_F(OfficeText, TwoSourcesOfOneRunNeverShareAnOutput) {
+  if (!HaveOffice() || !FindProgram("pdftotext")) GTEST_SKIP() << "LibreOffice or pdftotext is not installed";
+  const fs::path xls = Copy("book.xls", "Book.xls"), xlsx = Copy("book.xls", "Book.xlsx");
+  const fs::path doc = Copy("sample.doc", "Report.doc"), pdf = Copy("sample.pdf", "Report.pdf");
+  test::RecordingUi ui;
+  std::vector<std::string> failures, notices;
+  // Report.doc twice: the second is the same file, converted once.
+  const std::vector<fs::path> written = OfficeFilesToText({xls, doc, xlsx, pdf, doc}, ui, &failures, &notices);
+  EXPECT_EQ(written, (std::vector<fs::path>{dir / "Book.1.txt", dir / "Book.2.txt", dir / "Book.3.txt",
+                                            dir / "Report.txt", dir / "Book.xlsx.1.txt", dir / "Book.xlsx.2.txt",
+                                            dir / "Book.xlsx.3.txt", dir / "Report.pdf.txt"}));
+  EXPECT_EQ(failures, std::vector<std::string>{});
+  const std::vector<std::string> expected = {
+      "\"" + xlsx.string() +
+          "\" 的文本与本次转换的另一文件同名，为免覆盖已改存为 Book.xlsx.1.txt、Book.xlsx.2.txt、Book.xlsx.3.txt",
+      "\"" + pdf.string() + "\" 的文本与本次转换的另一文件同名，为免覆盖已改存为 Report.pdf.txt"};
+  EXPECT_EQ(notices, expected);
+  EXPECT_NE(std::find(ui.statuses.begin(), ui.statuses.end(), expected[0]), ui.statuses.end());
+  EXPECT_EQ(ui.LastStatus(), "2个文件的文本与本次转换的其他文件同名，已改用完整文件名保存");
+  EXPECT_EQ(test::ReadBytes(dir / "Book.xlsx.2.txt"), kSheets[1]);
+  EXPECT_TRUE(test::ReadBytes(dir / "Report.txt").starts_with(Utf8ToGbk("客户联系方式\r\n")));
+  EXPECT_TRUE(test::ReadBytes(dir / "Report.pdf.txt").starts_with(Utf8ToGbk("客户联系方式\r\n")));
+
+  // A later run replaces what an earlier one wrote, as it always did.
+  test::WriteBytes(dir / "Report.txt", "old");
+  notices.clear();
+  EXPECT_EQ(OfficeFilesToText({pdf}, ui, nullptr, &notices), std::vector<fs::path>{dir / "Report.txt"});
+  EXPECT_NE(test::ReadBytes(dir / "Report.txt"), "old");
+  EXPECT_EQ(notices, std::vector<std::string>{});
 }
 
 TEST_F(OfficeText, KindsByExtensionAndTheMenuCommand) {

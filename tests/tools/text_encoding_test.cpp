@@ -42,6 +42,7 @@ struct EncodingFiles : ::testing::Test {
   std::string Load(const std::string& bytes) { return LoadTextAsAnsi(File("in.txt", bytes)); }
 };
 
+using Encoding = ::telqor::TextEncoding;
 using TextEncoding = EncodingFiles;
 using EncodingTools = EncodingFiles;
 
@@ -154,6 +155,89 @@ TEST_F(TextEncoding, MissingFileAndConcurrentReads) {
   EXPECT_EQ(same, std::vector<int>(4, 20));
 }
 
+// ---- Files without a mark: UTF-8 or GBK, decided on the whole file ----------------------------
+
+// U+1F600 and Thai U+0E01, which GBK cannot hold.
+constexpr char kEmoji[] = "\xF0\x9F\x98\x80";
+constexpr char kThai[] = "\xE0\xB8\x81";
+
+TEST_F(TextEncoding, UnmarkedTextIsUtf8OnlyWhenTheWholeFileIs) {
+  EXPECT_EQ(DetectTextEncoding(std::string(kUtf8) + "\r\n"), Encoding::kUtf8);
+  EXPECT_EQ(DetectTextEncoding(std::string(kGbk) + "\r\n"), Encoding::kGbk);
+  EXPECT_EQ(DetectTextEncoding("13800138000\r\n"), Encoding::kGbk);  // ASCII reads alike either way
+  EXPECT_EQ(DetectTextEncoding(""), Encoding::kGbk);
+  EXPECT_EQ(DetectTextEncoding(std::string(kUtf8Mark) + "1"), Encoding::kUtf8Marked);
+  EXPECT_EQ(DetectTextEncoding(std::string(kUtf16LeMark) + kUtf16Le), Encoding::kUtf16Le);
+  EXPECT_EQ(DetectTextEncoding(std::string(kUtf16BeMark) + kUtf16Be), Encoding::kUtf16Be);
+  // A character across the eight-byte steps of the ASCII scan, and at the very end.
+  EXPECT_EQ(DetectTextEncoding("1234567" + std::string(kUtf8)), Encoding::kUtf8);
+  // Byte sequences that look like UTF-8 but are not: overlong, surrogate, beyond U+10FFFF, cut
+  // short at the end, a lone continuation byte.
+  for (std::string bad : {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE4\xB8", "\x80"})
+    EXPECT_EQ(DetectTextEncoding(std::string(kUtf8) + "1234567890" + bad), Encoding::kGbk) << bad;
+
+  EXPECT_EQ(Load(std::string(kUtf8) + "\r\n1\n"), std::string(kGbk) + "\r\n1\n");
+  // GBK whose first megabyte happens to be valid UTF-8: one GBK character late in the file keeps
+  // the whole of it GBK, byte for byte.
+  std::string late;
+  for (int i = 0; i < 100'000; ++i) late += std::string(kUtf8) + "13800\r\n";
+  late += kGbk;
+  EXPECT_TRUE(Load(late) == late);
+}
+
+TEST_F(TextEncoding, CharactersGbkCannotHoldAreCounted) {
+  size_t lost = 0;
+  EXPECT_EQ(LoadTextAsAnsi(File("a.txt", std::string(kUtf8) + kEmoji + "?" + kThai), &lost), std::string(kGbk) + "???");
+  EXPECT_EQ(lost, 2u);  // the text's own "?" is no loss
+  EXPECT_EQ(LoadTextAsAnsi(File("b.txt", std::string(kUtf8Mark) + "a\x80" + kThai), &lost), "a??");
+  EXPECT_EQ(lost, 4u);
+  // UTF-16: a pair GBK cannot hold and a lone surrogate.
+  EXPECT_EQ(
+      LoadTextAsAnsi(File("c.txt", std::string(kUtf16LeMark) + Bytes({0x3D, 0xD8, 0x00, 0xDE, 0x00, 0xD8})), &lost),
+      "??");
+  EXPECT_EQ(lost, 6u);
+  EXPECT_EQ(UnconvertibleText(3), "3个字符无法转换为GBK");
+}
+
+TEST_F(EncodingTools, UnicodeTargetsNeverPassThroughGbk) {
+  const std::string utf8 = std::string(kUtf8) + kEmoji + "\r\n";
+  const std::string utf16 = std::string(kUtf16Le) + Bytes({0x3D, 0xD8, 0x00, 0xDE, 13, 0, 10, 0});
+  auto file = File("a.txt", utf8);
+  RewriteFileAs(file, TextTarget::kUtf8);  // the mark before the very same bytes
+  EXPECT_EQ(test::ReadBytes(file), std::string(kUtf8Mark) + utf8);
+  RewriteFileAs(file, TextTarget::kUtf16);
+  EXPECT_EQ(test::ReadBytes(file), std::string(kUtf16LeMark) + utf16);
+  RewriteFileAs(file, TextTarget::kUtf8);
+  EXPECT_EQ(test::ReadBytes(file), std::string(kUtf8Mark) + utf8);
+  auto unmarked = File("b.txt", utf8);
+  RewriteFileAs(unmarked, TextTarget::kUtf16);
+  EXPECT_EQ(test::ReadBytes(unmarked), std::string(kUtf16LeMark) + utf16);
+  // Big-endian becomes little-endian unit for unit, an odd last byte a unit of its own.
+  auto big = File("c.txt", std::string(kUtf16BeMark) + Bytes({0xD8, 0x3D, 0xDE, 0x00, 0, 'a', 'b'}));
+  RewriteFileAs(big, TextTarget::kUtf16);
+  EXPECT_EQ(test::ReadBytes(big), std::string(kUtf16LeMark) + Bytes({0x3D, 0xD8, 0x00, 0xDE, 'a', 0, 'b', 0}));
+  // Files already in the target with their mark are left as they are, invalid bytes and all.
+  const std::string odd = std::string(kUtf8Mark) + "a\x80";
+  auto kept = File("d.txt", odd);
+  RewriteFileAs(kept, TextTarget::kUtf8);
+  EXPECT_EQ(test::ReadBytes(kept), odd);
+  RewriteFileAs(kept, TextTarget::kUtf16);  // a byte that is no UTF-8 becomes U+FFFD
+  EXPECT_EQ(test::ReadBytes(kept), std::string(kUtf16LeMark) + Bytes({'a', 0, 0xFD, 0xFF}));
+}
+
+TEST_F(EncodingTools, AnsiTargetCountsWhatGbkCannotHold) {
+  auto a = File("a.txt", std::string(kUtf8) + kEmoji + kThai);
+  auto b = File("b.txt", std::string(kUtf8) + "\n");
+  auto c = File("c.txt", std::string(kUtf16LeMark) + Bytes({0x00, 0xD8, '1', 0}));
+  EXPECT_EQ(RewriteFileAs(c, TextTarget::kAnsi), 1u);
+  EXPECT_EQ(test::ReadBytes(c), "?1\r\n");
+  RewriteFilesAs({a, b}, TextTarget::kAnsi, ui);
+  EXPECT_EQ(test::ReadBytes(a), std::string(kGbk) + "??\r\n");
+  EXPECT_EQ(test::ReadBytes(b), std::string(kGbk) + "\r\n");
+  EXPECT_EQ(ui.statuses, Strings{a.string() + "：2个字符无法转换为GBK"});
+  EXPECT_EQ(ui.messages, Strings{"文件格式转换完成！\n2个字符无法转换为GBK"});
+}
+
 TEST_F(EncodingTools, AnsiTargetEndsEveryLineWithCrLf) {
   auto file = File("a.txt", std::string(kUtf8Mark) + kUtf8);
   RewriteFileAs(file, TextTarget::kAnsi);
@@ -196,7 +280,8 @@ TEST_F(EncodingTools, FilesWithoutTextStayAsTheyAre) {
 }
 
 TEST_F(EncodingTools, FailedRewriteKeepsTheOriginal) {
-  const std::string original = std::string(kUtf8Mark) + kUtf8 + "\r\n";
+  // UTF-8 without its mark: every target writes a new file.
+  const std::string original = std::string(kUtf8) + "\r\n";
   auto file = File("a.txt", original);
   test::TestEnv env;
   env.failWritesAfter = 3;
