@@ -7,6 +7,7 @@
 #include "core/text.h"
 #include "files/file_operations.h"
 #include "tools/column_analysis.h"
+#include "tools/text_encoding.h"
 
 namespace telqor::cli {
 namespace {
@@ -35,7 +36,9 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   const auto& names = args.Positional();
   std::vector<std::filesystem::path> files(names.begin(), names.end());
   TSList rows, matches;
-  ImportRows(rows, files, TrimBlanks(Utf8Argument(replace.value_or(""))), Utf8Argument(with.value_or("")));
+  size_t lost =
+      ImportRows(rows, files, TrimBlanks(Utf8Argument(replace.value_or(""))), Utf8Argument(with.value_or("")));
+  if (lost) std::cerr << UnconvertibleText(lost) << "\n";
   ConsoleUi ui(global.yes);
   Analyse(rows, inputs.delimiter, condition, matches, ui);
 
