@@ -6,11 +6,12 @@ namespace telqor::cli {
 
 const std::vector<Verb>& Commands() {
   static const std::vector<Verb> commands = {
-      SortVerb(),         ShuffleVerb(),  DedupeVerb(),  FilterOutVerb(), KeepVerb(),    ReplaceVerb(),
-      AffixVerb(),        GenerateVerb(), SaveVerb(),    SettingsVerb(),  LookupVerb(),  CarrierVerb(),
-      ValidateVerb(),     SegmentsVerb(), RegionsVerb(), ExportVerb(),    MergeVerb(),   SplitVerb(),
-      CompareVerb(),      FormatVerb(),   AnalyseVerb(), RenameVerb(),    ConvertVerb(), CleanBytesVerb(),
-      OfficeToTextVerb(), ExtractVerb(),  MakeDefaultDataVerb()};
+      SortVerb(),    ShuffleVerb(),         DedupeVerb(),   FilterOutVerb(),  KeepVerb(),
+      ReplaceVerb(), AffixVerb(),           GenerateVerb(), SaveVerb(),       SettingsVerb(),
+      LookupVerb(),  CarrierVerb(),         ValidateVerb(), SegmentsVerb(),   RegionsVerb(),
+      ExportVerb(),  MergeVerb(),           SplitVerb(),    CompareVerb(),    FormatVerb(),
+      AnalyseVerb(), RenameVerb(),          ConvertVerb(),  CleanBytesVerb(), OfficeToTextVerb(),
+      ExtractVerb(), MakeDefaultDataVerb(), NormalizeVerb()};
   return commands;
 }
 

@@ -43,6 +43,7 @@ Verb ConvertVerb();
 Verb CleanBytesVerb();
 Verb OfficeToTextVerb();
 Verb ExtractVerb();
+Verb NormalizeVerb();
 Verb MakeDefaultDataVerb();
 
 const std::vector<Verb>& Commands();

@@ -281,10 +281,10 @@ namespace {
 
 template <typename RegionOfSegment>
 std::optional<std::string> MakeLookupLine(std::string_view typed, RegionOfSegment&& regionOf) {
-  std::string_view number = TrimBlanks(typed);
-  if (number.size() <= 6) return std::nullopt;
+  std::optional<std::string_view> number = LookupNumber(typed);
+  if (!number) return std::nullopt;
   std::string line(typed);
-  if (std::optional<std::string> region = regionOf(number.substr(0, 7)))
+  if (std::optional<std::string> region = regionOf(number->substr(0, 7)))
     line.append(":").append(*region);
   else
     line += Utf8ToGbk(":没有找到");
@@ -294,6 +294,12 @@ std::optional<std::string> MakeLookupLine(std::string_view typed, RegionOfSegmen
 bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
 
 }  // namespace
+
+std::optional<std::string_view> LookupNumber(std::string_view typed) {
+  std::string_view number = TrimBlanks(typed);
+  if (number.size() <= 6) return std::nullopt;
+  return number;
+}
 
 std::optional<std::string> LookupLine(std::string_view typed, const SegmentDatabase& db) {
   return MakeLookupLine(typed, [&](std::string_view segment) -> std::optional<std::string> {

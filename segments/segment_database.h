@@ -108,6 +108,10 @@ class SegmentDatabase {
 // The segment of a number: its first seven characters when it has more than six, else itself.
 inline std::string_view SegmentOf(std::string_view number) { return number.size() > 6 ? number.substr(0, 7) : number; }
 
+// What a region lookup of typed text searches: the text without blanks around it; nothing when
+// that has six characters or fewer, which a lookup passes over without an answer.
+std::optional<std::string_view> LookupNumber(std::string_view typed);
+
 // The region lookup's log line (GBK): typed + ":" + province.city, or typed + ":没有找到";
 // nothing when the trimmed text has six characters or fewer.
 std::optional<std::string> LookupLine(std::string_view typed, const SegmentDatabase& db);

@@ -1,10 +1,12 @@
 #include "workspace/list_operations.h"
 
 #include <algorithm>
+#include <string>
 
 #include "core/file_io.h"
 #include "core/list_hash.h"
 #include "core/list_sort.h"
+#include "workspace/normalize.h"
 
 namespace telqor {
 namespace {
@@ -14,11 +16,12 @@ struct Messages {
   const char* shuffleStart;
   const char* dedupeStart;
   const char* dedupeDone;
+  const char* normalizeStart;
 };
 
 const Messages& MessagesOf(const NumberList& list) {
-  static const Messages workspace{"排序开始...", "乱序开始...", "去重复开始...", "去重复完成！"};
-  static const Messages sides{"准备排序...", "准备乱序...", "准备去除重号...", "去除重号完成！"};
+  static const Messages workspace{"排序开始...", "乱序开始...", "去重复开始...", "去重复完成！", "号码规范化开始..."};
+  static const Messages sides{"准备排序...", "准备乱序...", "准备去除重号...", "去除重号完成！", "准备号码规范化..."};
   return list.Role() == ListRole::Workspace ? workspace : sides;
 }
 
@@ -49,6 +52,13 @@ void DedupeNumbers(NumberList& list, bool modeB, Ui& ui) {
       DedupeBySort(items);
     }
   });
+}
+
+void NormalizeNumbers(NumberList& list, Ui& ui) {
+  int changed = 0;
+  ChangeList(list, ui, MessagesOf(list).normalizeStart, nullptr,
+             [&](TSList& items) { changed = NormalizeLines(items); });
+  ui.ShowStatus("号码规范化完成！" + std::to_string(changed) + "个号码已规范");
 }
 
 void ClearNumbers(NumberList& list, Ui& ui) {

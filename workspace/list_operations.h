@@ -1,6 +1,6 @@
 // The everyday operations on the three number lists: load files, sort, shuffle, de-duplicate,
-// clear, paste, delete the selected rows, copy all or the selected rows, and copy one list
-// wholesale onto the other. Each reports the list's own start and completion messages through the Ui.
+// number clean-up, clear, paste, delete the selected rows, copy all or the selected rows, and
+// copy one list wholesale onto the other. Each reports the list's own start and completion messages through the Ui.
 // Clipboard texts are GBK item data here; the forms convert them at the clipboard.
 #pragma once
 
@@ -19,6 +19,9 @@ void SortNumbers(NumberList& list, Ui& ui);
 void ShuffleNumbers(NumberList& list, Ui& ui);
 // Mode A: exact, sorted, no empty item; mode B: first occurrences by hash, order kept.
 void DedupeNumbers(NumberList& list, bool modeB, Ui& ui);
+// "号码规范化": every line that is a mobile number in another spelling becomes its eleven digits
+// (workspace/normalize.h); the completion message says how many lines changed.
+void NormalizeNumbers(NumberList& list, Ui& ui);
 void ClearNumbers(NumberList& list, Ui& ui);
 // Appends the lines of text (empty lines too) through the scratch list; a text without lines
 // changes nothing and says nothing.

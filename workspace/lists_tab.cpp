@@ -68,6 +68,7 @@ void ListsTab::BuildSource() {
   PopupMenu5 = Named<QMenu>(u"PopupMenu5"_s, this);
   N25 = MenuItem(PopupMenu5, u"N25"_s, u"保留手机号码"_s);
   N26 = MenuItem(PopupMenu5, u"N26"_s, u"保留非手机号码"_s);
+  NNormalize1 = MenuItem(PopupMenu5, u"NNormalize1"_s, u"号码规范化"_s);
   PopupMenu5->addSeparator();
   N55 = MenuItem(PopupMenu5, u"N55"_s, u"复制所有号码"_s);
   N58 = MenuItem(PopupMenu5, u"N58"_s, u"复制选择的号码"_s);
@@ -113,6 +114,8 @@ void ListsTab::BuildTarget() {
   dest->addLayout(Row({ToolButton30, ToolButton32, ToolButton34, ToolButton36, ToolButton44}));
   dest->addWidget(lv2, 1);
   PopupMenu9 = Named<QMenu>(u"PopupMenu9"_s, this);
+  NNormalize2 = MenuItem(PopupMenu9, u"NNormalize2"_s, u"号码规范化"_s);
+  PopupMenu9->addSeparator();
   N59 = MenuItem(PopupMenu9, u"N59"_s, u"复制所有号码"_s);
   N60 = MenuItem(PopupMenu9, u"N60"_s, u"复制选择的号码"_s);
   PopupMenu9->addSeparator();
@@ -154,6 +157,7 @@ void ListsTab::Connect() {
   Wire(ToolButton43, this, &ListsTab::ToolButton43Click);
   Wire(N25, this, &ListsTab::N25Click);
   Wire(N26, this, &ListsTab::N26Click);
+  Wire(NNormalize1, this, &ListsTab::NNormalize1Click);
   Wire(N55, this, &ListsTab::N55Click);
   Wire(N58, this, &ListsTab::N58Click);
   Wire(N57, this, &ListsTab::N57Click);
@@ -165,6 +169,7 @@ void ListsTab::Connect() {
   Wire(N60, this, &ListsTab::N60Click);
   Wire(N61, this, &ListsTab::N61Click);
   Wire(N52, this, &ListsTab::N52Click);
+  Wire(NNormalize2, this, &ListsTab::NNormalize2Click);
   Wire(SpeedButton17, this, &ListsTab::SpeedButton17Click);
   Wire(SpeedButton18, this, &ListsTab::SpeedButton18Click);
   Wire(SpeedButton23, this, &ListsTab::SpeedButton23Click);
@@ -195,6 +200,7 @@ void ListsTab::ToolButton20Click() { DedupeNumbers(lists_.source, context_.Curre
 void ListsTab::ToolButton43Click() { FilterOutFromFiles(lists_.source, "加载文件:"); }
 void ListsTab::N25Click() { KeepKind(lists_.source, NumberKind::Mobile, context_.CurrentSettings(), context_.ui); }
 void ListsTab::N26Click() { KeepKind(lists_.source, NumberKind::NonMobile, context_.CurrentSettings(), context_.ui); }
+void ListsTab::NNormalize1Click() { NormalizeNumbers(lists_.source, context_.ui); }
 void ListsTab::N55Click() { CopyGbkToClipboard(CopyAll(lists_.source, context_.ui)); }
 void ListsTab::N58Click() {
   CopyGbkToClipboard(CopySelected(lists_.source, lists_.scratch, sourceBox_->SelectedRows(), context_.ui));
@@ -211,6 +217,7 @@ void ListsTab::N60Click() {
 }
 void ListsTab::N61Click() { DeleteSelected(lists_.target, targetBox_->SelectedRows(), context_.ui); }
 void ListsTab::N52Click() { ClearNumbers(lists_.target, context_.ui); }
+void ListsTab::NNormalize2Click() { NormalizeNumbers(lists_.target, context_.ui); }
 
 void ListsTab::SpeedButton17Click() { CopyAcross(lists_.source, lists_.target, context_.ui); }
 void ListsTab::SpeedButton18Click() { CopyAcross(lists_.target, lists_.source, context_.ui); }

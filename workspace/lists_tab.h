@@ -48,6 +48,7 @@ class ListsTab : public QWidget {
   void ToolButton43Click();
   void N25Click();
   void N26Click();
+  void NNormalize1Click();
   void N55Click();
   void N58Click();
   void N57Click();
@@ -60,6 +61,7 @@ class ListsTab : public QWidget {
   void N60Click();
   void N61Click();
   void N52Click();
+  void NNormalize2Click();
   // Moves and export.
   void SpeedButton17Click();
   void SpeedButton18Click();
@@ -96,6 +98,7 @@ class ListsTab : public QWidget {
   QMenu* PopupMenu5;
   QAction* N25;
   QAction* N26;
+  QAction* NNormalize1;  // "号码规范化"
   QAction* N55;
   QAction* N58;
   QAction* N57;
@@ -118,6 +121,7 @@ class ListsTab : public QWidget {
   QAction* N60;
   QAction* N61;
   QAction* N52;
+  QAction* NNormalize2;  // "号码规范化"
   QGroupBox* GroupBox3;
   QRadioButton* RBRaw;
   QRadioButton* RBDest;

@@ -71,6 +71,7 @@ void WorkspacePanel::BuildList() {
   N45 = MenuItem(MenuDataKindFilter, u"N45"_s, u"保留自定义Ⅱ"_s);
   PopupMenu3->addSeparator();
   N40 = MenuItem(PopupMenu3, u"N40"_s, u"前后缀和内容替换"_s);
+  NNormalize0 = MenuItem(PopupMenu3, u"NNormalize0"_s, u"号码规范化"_s);
   N56 = MenuItem(PopupMenu3, u"N56"_s, u"删除选择的数据"_s);
   PopupMenu3->addSeparator();
   ii1 = MenuItem(PopupMenu3, u"ii1"_s, u"复制全部数据"_s);
@@ -146,6 +147,7 @@ void WorkspacePanel::Connect() {
   Wire(N44, this, &WorkspacePanel::N44Click);
   Wire(N45, this, &WorkspacePanel::N45Click);
   Wire(N40, this, &WorkspacePanel::N40Click);
+  Wire(NNormalize0, this, &WorkspacePanel::NNormalize0Click);
   Wire(N56, this, &WorkspacePanel::N56Click);
   Wire(ii1, this, &WorkspacePanel::ii1Click);
   Wire(N73, this, &WorkspacePanel::N73Click);
@@ -195,6 +197,7 @@ void WorkspacePanel::N45Click() {
 }
 
 void WorkspacePanel::N40Click() { Panelhmprex->setVisible(!Panelhmprex->isVisible()); }
+void WorkspacePanel::NNormalize0Click() { NormalizeNumbers(lists_.workspace, context_.ui); }
 void WorkspacePanel::N56Click() { DeleteSelected(lists_.workspace, box_->SelectedRows(), context_.ui); }
 void WorkspacePanel::ii1Click() { CopyGbkToClipboard(CopyAll(lists_.workspace, context_.ui)); }
 void WorkspacePanel::N73Click() {

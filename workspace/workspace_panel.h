@@ -49,6 +49,7 @@ class WorkspacePanel : public QWidget {
   void N44Click();
   void N45Click();
   void N40Click();
+  void NNormalize0Click();
   void N56Click();
   void ii1Click();
   void N73Click();
@@ -86,6 +87,7 @@ class WorkspacePanel : public QWidget {
   QAction* N44;
   QAction* N45;
   QAction* N40;
+  QAction* NNormalize0;  // "号码规范化"
   QAction* N56;
   QAction* ii1;
   QAction* N73;

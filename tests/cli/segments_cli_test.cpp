@@ -15,6 +15,17 @@ class SegmentsCli : public test::CliFixture {
     for (const char* name : {"地区.txt", "手机号段.txt"})
       fs::copy_file(fs::path(TELQOR_TEST_DATA) / "segments" / name, home() / "基础数据" / name);
   }
+  // Runs telqor-cli with its standard output to the file output and its standard error to the
+  // file "stderr"; with pipedFile, standard input comes through a pipe from that file.
+  int Shell(const std::vector<std::string>& args, const std::string& output, const std::string& pipedFile = "") {
+    std::string command;
+    if (!pipedFile.empty()) command.append("cat ").append(test::Quote(pipedFile)).append(" | ");
+    command.append("TELQOR_HOME=").append(test::Quote(home().string())).append(" ").append(test::Quote(TELQOR_CLI));
+    for (const auto& a : args) command.append(" ").append(test::Quote(a));
+    command.append(" >").append(test::Quote(output)).append(" 2>").append(test::Quote(Path("stderr")));
+    int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
 };
 
 TEST_F(SegmentsCli, LookupAndCarrierPrintALinePerNumber) {
@@ -31,7 +42,51 @@ TEST_F(SegmentsCli, LookupAndCarrierPrintALinePerNumber) {
 
   Result none = Run({"lookup"});
   EXPECT_EQ(none.status, 1);
-  EXPECT_EQ(none.err, "lookup needs NUMBER...\n");
+  EXPECT_EQ(none.err, "lookup needs NUMBER... or --from FILE\n");
+}
+
+// A file of numbers answers line by line in the format of typed numbers, after them; each
+// line is split as the lists split it, and a GBK line is answered in UTF-8.
+TEST_F(SegmentsCli, LookupFromAFileOrStandardInput) {
+  std::string lines =
+      "13800001234\r\n 13600001111\n138000\r\n\r\n99900001234\r\xD6\xD0"
+      "13800001234\r\n1380000";
+  std::string expected =
+      "13800001234:北京.北京\n 13600001111:广东.東莞\n99900001234:没有找到\n中13800001234:没有找到\n"
+      "1380000:北京.北京\n";
+  auto file = File("numbers.txt", lines);
+  Result r = Run({"lookup", "18600001234", "--from", file});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, std::string("18600001234:天津.天 津\n").append(expected));
+
+  // The same from standard input, and typed one by one (nine: the loaded database answers).
+  EXPECT_EQ(Shell({"lookup", "--from", "-"}, Path("piped"), file), 0);
+  EXPECT_EQ(test::ReadBytes(Path("piped")), expected);
+  Result typed = Run({"lookup", "13800001234", " 13600001111", "138000", "", "99900001234", "中13800001234", "1380000",
+                      "1234567", "13800011234"});
+  EXPECT_EQ(typed.out, expected + "1234567:没有找到\n13800011234:北京.北京\n");
+
+  // Answers that cannot be written fail the verb.
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  EXPECT_EQ(Shell({"lookup", "--from", file}, "/dev/full"), 1);
+  EXPECT_EQ(test::ReadBytes(Path("stderr")), "Cannot write file \"standard output\". No space left on device\n");
+  EXPECT_EQ(Shell({"lookup", "13800001234"}, "/dev/full"), 1);
+  EXPECT_EQ(Run({"lookup", "--from", Path("gone.txt")}).status, 1);
+}
+
+// Lines longer together than one read of the input are answered whole, from a file and a pipe.
+TEST_F(SegmentsCli, LookupFromALargeInputAnswersEveryLineWhole) {
+  std::string lines, expected;
+  for (int i = 0; i < 150000; ++i) {
+    lines += i % 3 ? "13800001234\r\n" : " 13600001111\n";
+    expected += i % 3 ? "13800001234:北京.北京\n" : " 13600001111:广东.東莞\n";
+  }
+  auto file = File("numbers.txt", lines);
+  Result r = Run({"lookup", "--from", file});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(r.out == expected) << "the answers differ";
+  EXPECT_EQ(Shell({"lookup", "--from", "-"}, Path("piped"), file), 0);
+  EXPECT_TRUE(test::ReadBytes(Path("piped")) == expected) << "the answers differ";
 }
 
 TEST_F(SegmentsCli, RegionsPrintTheTreeAndReportTheLoad) {

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -185,6 +186,35 @@ class WorkspaceTest : public QObject {
     Click(w, u"ToolButton43"_s);
     QCOMPARE(Rows(w, u"lv1"_s), (QStringList{u"2"_s, u"3"_s}));
     QCOMPARE(w->StatusText(), u" 滤除号码完成！"_s);
+  }
+
+  // "号码规范化" of each list's other-operations menu rewrites that list's mobiles only.
+  void NormalizeEachList() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const QString menus[] = {u"PopupMenu3"_s, u"PopupMenu5"_s, u"PopupMenu9"_s};
+    const QString items[] = {u"NNormalize0"_s, u"NNormalize1"_s, u"NNormalize2"_s};
+    const QString views[] = {u"lv0"_s, u"lv1"_s, u"lv2"_s};
+    telqor::NumberList* lists[] = {&w->Lists().workspace, &w->Lists().source, &w->Lists().target};
+    for (int i = 0; i < 3; ++i) {
+      auto* item = Control<QAction>(w, items[i]);
+      QVERIFY(Control<QMenu>(w, menus[i])->actions().contains(item));
+      QVERIFY(item->isEnabled());
+      QCOMPARE(item->text(), u"号码规范化"_s);
+      for (const char* s : {"+86 138 0013 8000", "010-12345678", "\xA3\xB1\xA3\xB2", "139.0013.9000"})
+        lists[i]->Items().Add(s);
+    }
+    Trigger(w, u"NNormalize1"_s);
+    QCOMPARE(Rows(w, u"lv1"_s), (QStringList{u"13800138000"_s, u"010-12345678"_s, u"１２"_s, u"13900139000"_s}));
+    QCOMPARE(Title(w, u"GBRawData"_s), u"【原始号码】:4"_s);
+    QCOMPARE(w->StatusText(), u" 号码规范化完成！2个号码已规范"_s);
+    QCOMPARE(lists[0]->Items().View(0), "+86 138 0013 8000");  // the other lists are left alone
+    QCOMPARE(lists[2]->Items().View(0), "+86 138 0013 8000");
+    Trigger(w, u"NNormalize0"_s);
+    Trigger(w, u"NNormalize2"_s);
+    for (const QString& view : views) QCOMPARE(Rows(w, view).first(), u"13800138000"_s);
+    Trigger(w, u"NNormalize0"_s);
+    QCOMPARE(w->StatusText(), u" 号码规范化完成！0个号码已规范"_s);
   }
 
   void ReplacementAndAffixes() {
