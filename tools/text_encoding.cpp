@@ -37,27 +37,14 @@ void AppendUnit(char*& q, uint32_t unit) {
   *q++ = static_cast<char>(unit >> 8);
 }
 
-// UTF-8 as UTF-16 little-endian. GbkToUtf8 gives well-formed UTF-8; a stray byte would still
-// become U+FFFD rather than read past the end.
+// UTF-8 as UTF-16 little-endian; a byte that is no UTF-8 becomes U+FFFD.
 void AppendUtf8AsUtf16(std::string_view utf8, std::string& out) {
   size_t at = out.size();
   out.resize(at + utf8.size() * 2);  // k bytes of UTF-8 never make more than 2k bytes of UTF-16
   char* q = out.data() + at;
-  const auto* p = reinterpret_cast<const uint8_t*>(utf8.data());
-  const size_t n = utf8.size();
-  for (size_t i = 0; i < n;) {
-    uint32_t b = p[i];
-    size_t len = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-    uint32_t cp;
-    if (len == 1) {
-      cp = b;
-    } else if (b < 0xC0 || i + len > n) {
-      cp = 0xFFFD, len = 1;
-    } else {
-      cp = b & (0x7F >> len);
-      for (size_t k = 1; k < len; ++k) cp = (cp << 6) | (p[i + k] & 0x3F);
-    }
-    i += len;
+  for (size_t i = 0; i < utf8.size();) {
+    uint32_t cp = NextUtf8CodePoint(utf8, i);
+    if (cp == kNotUtf8) cp = 0xFFFD;
     if (cp < 0x10000) {
       AppendUnit(q, cp);
     } else {
@@ -186,20 +173,8 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
 }
 
 std::string Utf8ToUtf16Le(std::string_view utf8) {
-  std::string out(utf8.size() * 2, '\0');  // k bytes of UTF-8 never make more than 2k bytes of UTF-16
-  char* q = out.data();
-  for (size_t i = 0; i < utf8.size();) {
-    uint32_t cp = NextUtf8CodePoint(utf8, i);
-    if (cp == kNotUtf8) cp = 0xFFFD;
-    if (cp < 0x10000) {
-      AppendUnit(q, cp);
-    } else {
-      cp -= 0x10000;
-      AppendUnit(q, 0xD800 | (cp >> 10));
-      AppendUnit(q, 0xDC00 | (cp & 0x3FF));
-    }
-  }
-  out.resize(static_cast<size_t>(q - out.data()));
+  std::string out;
+  AppendUtf8AsUtf16(utf8, out);
   return out;
 }
 
