@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace telqor {
 
@@ -44,8 +45,9 @@ class Env {
   virtual bool RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
   // Standard output, to write into (not closed by the object).
   virtual std::unique_ptr<WritableFile> StandardOutput() = 0;
-  // Removes a file; a missing file is no error. Never throws.
-  virtual void Remove(const std::filesystem::path& path) noexcept = 0;
+  // Removes a file; a missing file is no error. Never throws: answers the platform's error
+  // (empty on success), which a delete the user asked for must report.
+  virtual std::error_code Remove(const std::filesystem::path& path) noexcept = 0;
 
   // ---- Clock ----------------------------------------------------------------------------
   virtual std::chrono::system_clock::time_point Now() = 0;
@@ -79,7 +81,7 @@ class EnvWrapper : public Env {
     return target_.RenameNoReplace(from, to);
   }
   std::unique_ptr<WritableFile> StandardOutput() override { return target_.StandardOutput(); }
-  void Remove(const std::filesystem::path& path) noexcept override { target_.Remove(path); }
+  std::error_code Remove(const std::filesystem::path& path) noexcept override { return target_.Remove(path); }
   std::chrono::system_clock::time_point Now() override { return target_.Now(); }
   std::filesystem::path ExecutableFolder() override { return target_.ExecutableFolder(); }
   bool Writable(const std::filesystem::path& folder) override { return target_.Writable(folder); }

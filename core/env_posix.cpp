@@ -106,7 +106,10 @@ class PosixEnv : public Env {
 
   std::unique_ptr<WritableFile> StandardOutput() override { return std::make_unique<PosixFile>(STDOUT_FILENO, false); }
 
-  void Remove(const fs::path& path) noexcept override { ::unlink(path.c_str()); }
+  std::error_code Remove(const fs::path& path) noexcept override {
+    if (::unlink(path.c_str()) == 0 || errno == ENOENT) return {};
+    return {errno, std::generic_category()};
+  }
 
   std::chrono::system_clock::time_point Now() override { return std::chrono::system_clock::now(); }
 
