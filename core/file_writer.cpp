@@ -1,5 +1,6 @@
 #include "core/file_writer.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -35,6 +36,23 @@ fs::path Numbered(const fs::path& target, int n) {
 
 }  // namespace
 
+// The file that replaces final gets its permissions (lists of personal data are often kept
+// private) and, where the platform allows, its owner, before a byte is written into it. A new
+// file has the usual mode under the user's umask.
+void FileWriter::KeepOwnerAndMode(const fs::path& final, const fs::file_status& st) {
+  std::error_code ec;
+  fs::permissions(beside_, st.permissions(), ec);
+  if (ec) throw std::system_error(ec);
+#ifndef _WIN32
+  struct stat info;
+  if (::stat(final.c_str(), &info) == 0) {
+    // Only root or the owner may do this; anyone else keeps their own file as before.
+    if (::chown(beside_.c_str(), info.st_uid, info.st_gid) != 0) {
+    }
+  }
+#endif
+}
+
 FileWriter::FileWriter(const fs::path& path) : env_(&CurrentEnv()), final_(path), name_(DisplayPath(path)) {
   std::error_code ec;
   if (final_.empty() || !final_.has_filename())
@@ -52,6 +70,7 @@ FileWriter::FileWriter(const fs::path& path) : env_(&CurrentEnv()), final_(path)
         throw std::system_error(errno, std::generic_category());
       beside_ = BesideName(final_);
       file_ = env_->NewFile(beside_);
+      if (fs::exists(st)) KeepOwnerAndMode(final_, st);
     }
   } catch (const std::system_error& e) {
     beside_.clear();

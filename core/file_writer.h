@@ -47,6 +47,7 @@ class FileWriter {
   void Flush();
   void CloseFile();
   [[noreturn]] void Fail(const char* what, int errorNumber);
+  void KeepOwnerAndMode(const std::filesystem::path& final, const std::filesystem::file_status& st);
 
   Env* env_ = nullptr;
   std::unique_ptr<WritableFile> file_;

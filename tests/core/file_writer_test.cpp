@@ -102,6 +102,21 @@ TEST_F(Writing, ALinkIsWrittenThrough) {
   EXPECT_EQ(test::ReadBytes(dir / "real.txt"), "new\r\n");
 }
 
+// A private list stays private when it is replaced; a new file follows the umask.
+TEST_F(Writing, AReplacementKeepsTheModeOfTheFileItReplaces) {
+  namespace fs = std::filesystem;
+  Write(file, "old\r\n");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+  Write(file, "new\r\n");
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(test::ReadBytes(file), "new\r\n");
+
+  mode_t mask = ::umask(0027);
+  Write(dir / "fresh.txt", "x");
+  ::umask(mask);
+  EXPECT_EQ(fs::status(dir / "fresh.txt").permissions(), static_cast<fs::perms>(0640));
+}
+
 TEST_F(Writing, UniqueCommitsNeverReplace) {
   test::WriteBytes(file, "first\r\n");
   test::WriteBytes(dir / "numbers-2.txt", "second\r\n");
