@@ -9,6 +9,9 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "core/dropped_files.h"
+#include "core/errors.h"
+#include "core/file_io.h"
+#include "core/perl_regex.h"
 #include "core/text.h"
 #include "extract/area_codes.h"
 #include "extract/hm_search.h"
@@ -20,10 +23,13 @@ namespace {
 namespace fs = std::filesystem;
 
 // Files as given, each folder expanded into every entry below it, sorted and each once.
+// The files of the PATH arguments. A path is a path here, never text to scan: one that does not
+// exist stops the verb before anything is searched.
 std::vector<fs::path> ItemsToSearch(const std::vector<std::string>& paths) {
   std::vector<fs::path> items;
   for (const std::string& given : paths) {
     std::error_code error;
+    if (!fs::exists(given, error)) throw EFileError("Cannot open file \"" + given + "\". " + SystemErrorText(ENOENT));
     if (!fs::is_directory(given, error)) {
       items.emplace_back(given);
       continue;
@@ -60,7 +66,13 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   search.WantRegex = pattern.has_value();
   if (!search.WantMobile && !search.WantLandline && !search.WantEmail && !search.WantRegex)
     search.WantMobile = search.WantLandline = true;
-  if (pattern) search.UserPattern = Utf8Argument(*pattern);
+  if (pattern) {
+    search.UserPattern = Utf8Argument(*pattern);
+    // The engine drops an item whose pattern fails; here a bad pattern is the caller's error.
+    TPerlRegEx check;
+    check.SetRegEx(TrimBlanks(search.UserPattern));
+    check.Compile();
+  }
   std::string mode = args.ValueOr("--zone-mode", "0");
   if (mode != "0" && mode != "1" && mode != "2") throw UsageError("--zone-mode takes 0, 1 or 2, not '" + mode + "'");
   search.ZoneMode = mode[0] - '0';
@@ -104,9 +116,11 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
 Verb ExtractVerb() {
   return {{"extract",
            "Finds mobile numbers, landlines, e-mail addresses and matches of a pattern in the text of\n"
-           "--text and of each PATH (a folder stands for every file below it), as the extraction\n"
-           "panel does. Office documents (doc, docx, odt, xls, xlsx, ods) and pdf are read through\n"
-           "their converters, any other file as text (GBK, or UTF-8/UTF-16 with a byte-order mark).\n"
+           "--text and of each PATH (a folder stands for every file below it; links to folders are\n"
+           "not followed), as the extraction panel does. A PATH that does not exist, or a --regex\n"
+           "that does not compile, is an error. Office documents (doc, docx, odt, xls, xlsx, ods) and\n"
+           "pdf are read through their converters, any other file as text in its encoding (a\n"
+           "byte-order mark, else UTF-8 when the whole file is UTF-8, else GBK).\n"
            "Without a kind, mobile numbers and landlines are wanted. Landline area codes come from\n"
            "the program folder's 固话区号对照表.txt.\n"
            "Prints the results, each kind sorted with every result once, in the order pattern,\n"

@@ -39,8 +39,13 @@ void ListFiles(const std::filesystem::path& folder, std::string_view mask, std::
                bool fullPaths, bool recursive) {
   std::error_code ec;
   std::vector<std::filesystem::directory_entry> entries;
-  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    // A link to a folder is not walked: it may lead out of the folder or round in a circle.
+    // A link to a file is listed and read like the file.
+    std::error_code linkEc;
+    if (it->is_symlink(linkEc) && it->is_directory(linkEc)) continue;
     entries.push_back(*it);
+  }
   std::sort(entries.begin(), entries.end(),
             [](const auto& a, const auto& b) { return a.path().filename() < b.path().filename(); });
   for (const auto& e : entries) {

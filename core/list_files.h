@@ -11,7 +11,8 @@ namespace telqor {
 // Appends to out every entry of folder that matches mask ("*" and "?" wildcards, "*.*" matches
 // every name, letters compared without regard to ASCII case) and whose name contains a dot,
 // in name order; then, when recursive, does the same in every sub-folder whose name matches.
-// An unreadable folder adds nothing.
+// Symbolic links to folders are neither listed nor walked (links to files are). An unreadable
+// folder adds nothing.
 void ListFiles(const std::filesystem::path& folder, std::string_view mask, std::vector<std::filesystem::path>& out,
                bool fullPaths, bool recursive);
 

@@ -44,11 +44,35 @@ TEST_F(ExtractCli, ToFilesWritesEveryKindFoundIntoTheDatedFolder) {
   EXPECT_EQ(ReadBytes(written[1]), "13812345678\r\n");
 }
 
-TEST_F(ExtractCli, RefusesNothingToSearchAndABadZoneMode) {
+TEST_F(ExtractCli, RefusesNothingToSearchABadZoneModeAMissingPathAndABadPattern) {
   EXPECT_EQ(Run({"extract"}).status, 1);
   Result r = Run({"extract", "--zone-mode", "3", "--text", "1"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("--zone-mode"), std::string::npos);
+  // A path is never scanned as text, and a pattern that cannot compile finds nothing silently no more.
+  r = Run({"extract", Path("no/such/13812345678.txt")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("No such file or directory"), std::string::npos);
+  File("a.txt", "13812345678\r\n");
+  r = Run({"extract", "--regex", "(", Path("a.txt")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("missing closing parenthesis"), std::string::npos);
+}
+
+// A folder walk stays in the folder: links to folders (one to "..", one round in a circle) are
+// not followed, a link to a file is read.
+TEST_F(ExtractCli, FolderWalksDoNotFollowLinksToFolders) {
+  File("outside.txt", "13900000001\r\n");
+  File("other.txt", "13700000001\r\n");  // reached only through the link to ".."
+  File("in/a.txt", "13800000001\r\n");
+  File("in/sub/b.txt", "13800000002\r\n");
+  fs::create_directory_symlink("..", Path("in/up.lnk"));
+  fs::create_directory_symlink("../sub", Path("in/sub/loop.lnk"));
+  fs::create_symlink(Path("outside.txt"), Path("in/file.lnk"));
+  Result r = Run({"extract", "--mobile", Path("in")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "13800000001\r\n13800000002\r\n13900000001\r\n");
 }
 
 }  // namespace
