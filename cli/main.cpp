@@ -1,10 +1,12 @@
 // telqor-cli: the command-line front end over the engine.
 #include <algorithm>
+#include <csignal>
 #include <cstring>
 #include <exception>
 #include <iostream>
 #include <new>
 
+#include "cli/checked_output.h"
 #include "cli/commands.h"
 
 namespace telqor::cli {
@@ -50,11 +52,18 @@ int Run(int argc, char** argv) {
 }
 
 }  // namespace
+
 }  // namespace telqor::cli
 
 int main(int argc, char** argv) {
+#ifdef SIGPIPE
+  std::signal(SIGPIPE, SIG_IGN);  // a closed pipe is a failed write, told like a full disk
+#endif
+  telqor::cli::CheckStandardOutputFromNowOn();
   try {
-    return telqor::cli::Run(argc, argv);
+    int status = telqor::cli::Run(argc, argv);
+    telqor::cli::CheckStandardOutput();
+    return status;
   } catch (const std::bad_alloc&) {
     std::cerr << "Out of memory\n";
   } catch (const std::exception& e) {

@@ -29,13 +29,17 @@ inline std::string Quote(const std::string& s) {
 class CliFixture : public ::testing::Test {
  protected:
   std::filesystem::path home() const { return dir / "home"; }
-  Result Run(const std::vector<std::string>& args) {
+  Result Run(const std::vector<std::string>& args) { return RunWithOutput(args, (dir / "stdout").string()); }
+  // Run with standard output sent to output (/dev/full, say); out holds what that file holds.
+  Result RunWithOutput(const std::vector<std::string>& args, const std::string& output) {
     std::string command = "TELQOR_HOME=" + Quote(home().string()) + " " + Quote(TELQOR_CLI);
     for (const auto& a : args) command.append(1, ' ').append(Quote(a));
-    command.append(" > ").append(Quote((dir / "stdout").string()));
+    command.append(" > ").append(Quote(output));
     command.append(" 2> ").append(Quote((dir / "stderr").string())).append(" < /dev/null");
     int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "stdout"), ReadBytes(dir / "stderr")};
+    std::error_code regular;
+    std::string out = std::filesystem::is_regular_file(output, regular) ? ReadBytes(output) : std::string();
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out, ReadBytes(dir / "stderr")};
   }
   std::string File(const std::string& name, const std::string& bytes) {
     WriteBytes(dir / name, bytes);

@@ -1,6 +1,7 @@
 // telqor-cli end to end: run the program on files in a temporary folder and compare bytes.
 #include <algorithm>
 
+#include "core/gbk.h"
 #include "tests/cli/cli_fixture.h"
 
 namespace telqor {
@@ -123,6 +124,21 @@ TEST_F(Cli, FullDeviceFails) {
   Result r = Run({"sort", File("in.txt", "1\r\n"), "-o", "/dev/full"});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "Cannot write file \"/dev/full\". No space left on device\n");
+  // Whatever prints to standard output fails alike when it cannot be written.
+  std::string in = File("n.txt", "13800001234\r\n");
+  File("home/基础数据/地区.txt", Utf8ToGbk("北京|北京\r\n"));
+  File("home/基础数据/手机号段.txt", Utf8ToGbk("1380000|北京|北京\r\n"));
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"--help"},
+                                                                                    {"settings"},
+                                                                                    {"carrier", "13800001234"},
+                                                                                    {"regions"},
+                                                                                    {"lookup", "13800001234"},
+                                                                                    {"sort", in},
+                                                                                    {"split", "--lines", "1", in}}) {
+    r = RunWithOutput(args, "/dev/full");
+    EXPECT_EQ(r.status, 1) << args[0];
+    EXPECT_EQ(r.err, "Cannot write file \"standard output\". No space left on device\n") << args[0];
+  }
 }
 
 TEST_F(Cli, OptionsAreCheckedAgainstTheVerb) {

@@ -1,0 +1,71 @@
+#include "cli/checked_output.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <iostream>
+#include <streambuf>
+#include <string>
+
+#include "core/errors.h"
+#include "core/file_io.h"
+
+namespace telqor::cli {
+namespace {
+
+class CheckedBuffer : public std::streambuf {
+ public:
+  CheckedBuffer() { setp(buffer_, buffer_ + sizeof buffer_); }
+  ~CheckedBuffer() override { sync(); }
+
+  // The error number of the first failed write, or 0.
+  int Error() const { return error_; }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (sync() != 0) return traits_type::eof();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) {
+      *pptr() = traits_type::to_char_type(c);
+      pbump(1);
+    }
+    return traits_type::not_eof(c);
+  }
+
+  int sync() override {
+    const char* p = pbase();
+    size_t left = static_cast<size_t>(pptr() - pbase());
+    while (left > 0 && error_ == 0) {
+      ssize_t n = ::write(STDOUT_FILENO, p, left);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        error_ = n < 0 ? errno : EIO;
+        break;
+      }
+      p += n;
+      left -= static_cast<size_t>(n);
+    }
+    setp(buffer_, buffer_ + sizeof buffer_);
+    return error_ == 0 ? 0 : -1;
+  }
+
+ private:
+  char buffer_[1 << 16];
+  int error_ = 0;
+};
+
+CheckedBuffer& Buffer() {
+  static CheckedBuffer buffer;
+  return buffer;
+}
+
+}  // namespace
+
+void CheckStandardOutputFromNowOn() { std::cout.rdbuf(&Buffer()); }
+
+void CheckStandardOutput() {
+  std::cout.flush();
+  if (int error = Buffer().Error())
+    throw EFileError("Cannot write file \"standard output\". " + SystemErrorText(error));
+}
+
+}  // namespace telqor::cli
