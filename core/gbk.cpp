@@ -200,6 +200,11 @@ bool IsUtf8BeyondAscii(std::string_view s) {
   return true;
 }
 
+std::string QuotedText(std::string_view text) {
+  if (IsAscii(text) || IsUtf8BeyondAscii(text)) return std::string(text);
+  return GbkToUtf8(text);
+}
+
 bool IsAscii(std::string_view s) {
   const char* p = s.data();
   size_t n = s.size();

@@ -40,6 +40,12 @@ bool IsUtf8BeyondAscii(std::string_view s);
 
 bool IsAscii(std::string_view s);
 
+// Text quoted in a message, shown as the characters it holds: the program passes typed and item
+// text as GBK, but a command-line value may arrive as UTF-8. Well-formed UTF-8 (ASCII included)
+// is taken as it is, anything else as GBK; GBK text of more than a character or two is almost
+// never well-formed UTF-8.
+std::string QuotedText(std::string_view text);
+
 // A GBK lead byte: a two-byte character starts here when a byte follows.
 inline bool IsGbkLead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 // The length of the character at text[i] as a byte walk counts it: two for a lead byte with a

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/errors.h"
+#include "core/gbk.h"
 
 namespace telqor {
 namespace {
@@ -36,8 +37,9 @@ std::optional<Magnitude> Digits(std::string_view s) {
   return m;
 }
 
+// The text is item data or typed input (GBK, or UTF-8 from a command line); the message is UTF-8.
 [[noreturn]] void Invalid(std::string_view text) {
-  throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
+  throw EConvertError("'" + QuotedText(text) + "' is not a valid integer value");
 }
 
 // The value within [-2^63, 2^63 - 1], or an error.

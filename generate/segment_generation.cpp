@@ -40,7 +40,14 @@ void ExpandSegment(std::string_view segment, int length, TSList& out) {
   if (high.size() < size) high.append(size - high.size(), '9');
   low.resize(std::min(low.size(), size));
   high.resize(std::min(high.size(), size));
-  int64_t first = StrToInt64(low), last = StrToInt64(high);
+  int64_t first, last;
+  try {
+    first = StrToInt64(low), last = StrToInt64(high);
+  } catch (const EConvertError&) {
+    // Name the segment as typed: the filled text may end inside a two-byte character.
+    StrToInt64(text);
+    throw;
+  }
   int32_t span = static_cast<int32_t>(static_cast<uint64_t>(last) - static_cast<uint64_t>(first));
   if (span < 0) return;
   int64_t needed = static_cast<int64_t>(out.Count()) + span + 1;

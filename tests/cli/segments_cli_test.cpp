@@ -133,6 +133,9 @@ TEST_F(SegmentsCli, SegmentsWidenToTheLengthOrRefuseAndWriteNothing) {
   EXPECT_EQ(notANumber.status, 1);
   EXPECT_EQ(notANumber.out, "");
   EXPECT_EQ(Run({"segments", "1380000", "--length", "x"}).err, "'x' is not a valid integer value\n");
+  // Chinese text in the message shows as its characters, the typed segment whole.
+  EXPECT_EQ(Run({"segments", "１３８００００"}).err, "'１３８００００' is not a valid integer value\n");
+  EXPECT_EQ(Run({"segments", "1380000", "--length", "十一"}).err, "'十一' is not a valid integer value\n");
 }
 
 TEST_F(SegmentsCli, ExportWritesIntoTheDatedFolderAndPrintsTheFiles) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/errors.h"
+#include "core/gbk.h"
 
 namespace telqor {
 namespace {
@@ -29,6 +30,9 @@ TEST(StrToInt, FormsAndBoundaries) {
   // Whatever is not a whole number in range is refused with the text as given.
   EXPECT_EQ(ErrorOf("2147483648"), "'2147483648' is not a valid integer value");
   EXPECT_EQ(ErrorOf("12 "), "'12 ' is not a valid integer value");
+  // Typed text is GBK, a command-line value may be UTF-8; the message shows the characters.
+  EXPECT_EQ(ErrorOf(Utf8ToGbk("１３８")), "'１３８' is not a valid integer value");
+  EXPECT_EQ(ErrorOf("１３８"), "'１３８' is not a valid integer value");
   for (const char* bad : {"", "-", "+-5", "$", "0x", "1e3", "١٢", "0x-1"}) EXPECT_NE(ErrorOf(bad), "(no error)") << bad;
   EXPECT_THROW(StrToInt64("9223372036854775808"), EConvertError);
   EXPECT_THROW(StrToInt64("99999999999999999999999"), EConvertError);
