@@ -109,10 +109,16 @@ class SegmentDatabase::Loader {
   }
 
  private:
+  void Report(std::string_view line) { report_.messages.push_back("未能正确加载" + GbkToUtf8Lossless(line)); }
+
   // The region id of province.city, added when new; a city the region file does not know is
   // reported with its line and still answers lookups.
   uint32_t RegionOf(std::string_view province, std::string_view city, std::string_view line) {
-    if (last_ != kNone && IsRegion(db_.regions_[last_], province, city)) return last_;
+    if (last_ != kNone && IsRegion(db_.regions_[last_], province, city)) {
+      // Every line of an unknown city is reported, not only the first of a run of them.
+      if (!cities_[last_]) Report(line);
+      return last_;
+    }
     uint32_t hash = RegionHash(province, city);
     auto [it, added] = byHash_.try_emplace(hash, static_cast<uint32_t>(db_.regions_.size()));
     uint32_t id = it->second;
@@ -129,7 +135,7 @@ class SegmentDatabase::Loader {
       auto c = cityIndex_.find(hash);
       cities_.push_back(c == cityIndex_.end() ? nullptr : c->second);
     }
-    if (!cities_[id]) report_.messages.push_back("未能正确加载" + GbkToUtf8Lossless(line));
+    if (!cities_[id]) Report(line);
     last_ = id;
     return id;
   }

@@ -103,6 +103,13 @@ TEST_F(LoadedDatabase, ARepeatedSegmentKeepsItsFirstRegionAndEveryLaterOneStaysR
   EXPECT_EQ(db.SegmentCount(), 12);
 }
 
+TEST_F(LoadedDatabase, EveryLineOfAnUnknownCityIsReported) {
+  report =
+      db.LoadText(G("北京|北京\n"), G("1371111|火星|城市\n1371112|火星|城市\n1380000|北京|北京\n1371113|火星|城市\n"));
+  EXPECT_EQ(report.messages, (std::vector<std::string>{"未能正确加载1371111|火星|城市", "未能正确加载1371112|火星|城市",
+                                                       "未能正确加载1371113|火星|城市"}));
+}
+
 TEST_F(LoadedDatabase, SegmentsThatAreNotSevenDigitsAreFoundByTheirWholeText) {
   db.LoadText(G("北京|北京\n"), G("123456|北京|北京\n12345678|北京|北京\n1380000|北京|北京\n"));
   EXPECT_EQ(Region("123456"), "北京.北京");
