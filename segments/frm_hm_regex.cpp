@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "core/list_files.h"
 #include "core/text.h"
 #include "gui/controls.h"
 #include "gui/gbk_text.h"
@@ -31,6 +32,7 @@ TfrmhmRegex::TfrmhmRegex(AppContext& context, const std::vector<fs::path>& patte
   CBRegexFiles = Named<QComboBox>(u"CBRegexFiles"_s);
   for (const fs::path& file : files_) CBRegexFiles->addItem(PathText(file));
   CBRegexFiles->setCurrentIndex(-1);  // none chosen at first
+  CBRegexFiles->setPlaceholderText(u"(保存时写入%1)"_s.arg(FromUtf8(kDefaultPatternFileName)));
   lv = Named<QTreeWidget>(u"lv"_s);
   lv->setColumnCount(2);
   lv->setHeaderLabels({u"名称"_s, u"表达式"_s});
@@ -92,7 +94,31 @@ void TfrmhmRegex::ShowRows() {
   }
 }
 
+void TfrmhmRegex::showEvent(QShowEvent* event) {
+  ListFolder();
+  QDialog::showEvent(event);
+}
+
+// The files of the folder now, the one chosen staying chosen.
+void TfrmhmRegex::ListFolder() {
+  QString chosen = CBRegexFiles->currentIndex() >= 0 ? CBRegexFiles->currentText() : QString();
+  files_.clear();
+  ListFiles(context_.Folders().namedPatterns, "*.*", files_, false, false);
+  CBRegexFiles->clear();
+  for (const fs::path& file : files_) CBRegexFiles->addItem(PathText(file));
+  CBRegexFiles->setCurrentIndex(CBRegexFiles->findText(chosen));
+}
+
 void TfrmhmRegex::WriteFile() {
+  if (CBRegexFiles->currentIndex() < 0) {
+    // The first pattern of a new program folder: a file of its own, chosen from now on.
+    QString name = FromUtf8(kDefaultPatternFileName);
+    if (CBRegexFiles->findText(name) < 0) {
+      files_.push_back(PathOf(name));
+      CBRegexFiles->addItem(name);
+    }
+    CBRegexFiles->setCurrentIndex(CBRegexFiles->findText(name));
+  }
   SaveNamedPatterns(context_.Folders().namedPatterns / PathOf(CBRegexFiles->currentText()), rows_);
 }
 
@@ -113,8 +139,10 @@ void TfrmhmRegex::lvClick() {
 }
 
 void TfrmhmRegex::BitBtn3Click() {
+  std::string expression(TrimBlanks(ToGbk(EditValue->text())));
+  CheckPatternExpression(expression);  // refused before any row changes; the fields keep it
   TakeChecks();
-  PutNamedPattern(rows_, TrimBlanks(ToGbk(EditName->text())), TrimBlanks(ToGbk(EditValue->text())));
+  PutNamedPattern(rows_, TrimBlanks(ToGbk(EditName->text())), expression);
   ShowRows();
   WriteFile();
 }

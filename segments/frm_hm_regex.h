@@ -1,6 +1,9 @@
 // TfrmhmRegex: "组合特征参数设置", the editor of the named-pattern files of the "Regex" folder,
 // whose rows the moves by combination feature take their expressions from.
 // Created once at start-up by the main window and kept until exit; shown modally by the moves.
+// The folder is listed again at every showing, so a file added by hand shows at once; "保存"
+// with no file chosen writes "组合特征.txt", making the folder when missing, and refuses an
+// expression that does not compile, keeping what was typed.
 #pragma once
 
 #include <QDialog>
@@ -36,7 +39,11 @@ class TfrmhmRegex : public QDialog {
   void BitBtn6Click();
   void SpeedButton4Click();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void ListFolder();
   void TakeChecks();
   void ShowRows();
   void WriteFile();

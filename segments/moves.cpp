@@ -4,6 +4,7 @@
 #include "core/perl_regex.h"
 #include "core/str_to_int.h"
 #include "core/text.h"
+#include "segments/named_patterns.h"
 
 namespace telqor {
 
@@ -39,6 +40,8 @@ void MoveByType(const NumberList& from, NumberList& to, const CarrierRule& rule,
 
 void FeatureFilter(TSList& list, const std::vector<std::string>& expressions, Ui& ui) {
   TPerlRegEx regex;
+  // Each on its own first: an error then names the expression, not a place in the joined one.
+  for (const std::string& expression : expressions) CheckPatternExpression(expression);
   regex.SetRegEx(Alternation(expressions));
   regex.Compile();  // a pattern error leaves the list untouched
   TSList kept;

@@ -1,6 +1,11 @@
 #include "segments/named_patterns.h"
 
+#include <system_error>
+
+#include "core/errors.h"
 #include "core/file_writer.h"
+#include "core/gbk.h"
+#include "core/perl_regex.h"
 #include "core/ts_list.h"
 
 namespace telqor {
@@ -25,6 +30,8 @@ std::vector<NamedPattern> LoadNamedPatterns(const std::filesystem::path& file) {
 }
 
 void SaveNamedPatterns(const std::filesystem::path& file, const std::vector<NamedPattern>& rows) {
+  std::error_code ec;
+  std::filesystem::create_directories(file.parent_path(), ec);  // FileWriter names a failure
   FileWriter out(file);
   for (const NamedPattern& row : rows) {
     out.Write(row.name);
@@ -58,6 +65,16 @@ std::vector<std::string> PatternExpressions(const std::vector<NamedPattern>& row
   for (const NamedPattern& row : rows)
     if (row.checked || !checkedOnly) expressions.push_back(row.expression);
   return expressions;
+}
+
+void CheckPatternExpression(std::string_view expression) {
+  TPerlRegEx regex;
+  try {
+    regex.SetRegEx(expression);
+    regex.Compile();
+  } catch (const EPerlRegExError& error) {
+    throw EPerlRegExError("表达式 " + GbkToUtf8(expression) + " 无效: " + error.what());
+  }
 }
 
 }  // namespace telqor

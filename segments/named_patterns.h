@@ -20,8 +20,16 @@ struct NamedPattern {
 // is checked.
 std::vector<NamedPattern> LoadNamedPatterns(const std::filesystem::path& file);
 
-// Writes every row as name + "=" + expression, CR LF after each, replacing the file.
+// Writes every row as name + "=" + expression, CR LF after each, replacing the file; its folder
+// is made when missing (a new program folder has no "Regex" folder).
 void SaveNamedPatterns(const std::filesystem::path& file, const std::vector<NamedPattern>& rows);
+
+// The file "保存" writes into when none is chosen yet.
+inline constexpr char kDefaultPatternFileName[] = "组合特征.txt";
+
+// Raises the pattern's error (EPerlRegExError) naming the expression when it does not compile,
+// so that it is refused before it is saved or joined with others.
+void CheckPatternExpression(std::string_view expression);
 
 // "保存": the first row named exactly name takes the expression; without one an unchecked row
 // is appended.

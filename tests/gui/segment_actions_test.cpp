@@ -124,17 +124,58 @@ class SegmentActionTest : public QObject {
     Click(w, u"SpeedButton14"_s);
     QCOMPARE(Rows(w, u"lv1"_s), QStringList{u"13812345678"_s});
 
-    // Editing a row writes the file; a pattern that does not compile changes no list.
-    WillAnswer([&](QDialog* d) {
-      In<QLineEdit>(d, u"EditName"_s)->setText(u" start "_s);
-      In<QLineEdit>(d, u"EditValue"_s)->setText(u"(bad"_s);
-      In<QPushButton>(d, u"BitBtn3"_s)->click();
-    });
+    // A pattern that does not compile is refused before it is saved; the fields keep it.
+    QString typed;
+    WillAnswer(
+        [&](QDialog* d) {
+          In<QLineEdit>(d, u"EditName"_s)->setText(u" start "_s);
+          In<QLineEdit>(d, u"EditValue"_s)->setText(u"(bad"_s);
+          In<QPushButton>(d, u"BitBtn3"_s)->click();
+          typed = In<QLineEdit>(d, u"EditValue"_s)->text();
+        },
+        false);
     Click(w, u"SpeedButton13"_s);
     QCOMPARE(telqor::test::ReadBytes(home / telqor::test::U8Path("基础数据/Regex/p.txt")),
-             std::string("end=8888$\r\nstart=(bad\r\n"));
+             std::string("end=8888$\r\nstart=^138\r\n"));
+    QCOMPARE(typed, u"(bad"_s);
+    QVERIFY(w->StatusText().contains(u"表达式 (bad 无效: "_s));
     QVERIFY(w->StatusText().contains(u"missing closing parenthesis"_s));
     QCOMPARE(Rows(w, u"lv2"_s), QStringList{u"13812345678"_s});
+
+    // One written by hand is named when a move joins it with the others, and no list changes.
+    telqor::test::WriteBytes(home / telqor::test::U8Path("基础数据/Regex/p.txt"), "ok=^138\r\nworse=((\r\n");
+    WillAnswer(choose);
+    Click(w, u"SpeedButton13"_s);
+    QVERIFY(w->StatusText().contains(u"表达式 (( 无效: "_s));
+    QCOMPARE(Rows(w, u"lv2"_s), QStringList{u"13812345678"_s});
+  }
+
+  // A new program folder has no "Regex" folder and no file: the first "保存" makes both, and a
+  // file added by hand shows at the next showing.
+  void PatternsOfANewProgramFolder() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const fs::path regex = home / telqor::test::U8Path("基础数据/Regex");
+    QVERIFY(!fs::exists(regex));
+    Fill(w->Lists().source, {"13812345678", "13000008888"});
+    QString chosen;
+    WillAnswer([&](QDialog* d) {
+      In<QLineEdit>(d, u"EditName"_s)->setText(u"a"_s);
+      In<QLineEdit>(d, u"EditValue"_s)->setText(u"^130"_s);
+      In<QPushButton>(d, u"BitBtn3"_s)->click();
+      chosen = In<QComboBox>(d, u"CBRegexFiles"_s)->currentText();
+      In<QTreeWidget>(d, u"lv"_s)->topLevelItem(0)->setCheckState(0, Qt::Checked);
+    });
+    Click(w, u"SpeedButton13"_s);
+    QCOMPARE(chosen, u"组合特征.txt"_s);
+    QCOMPARE(telqor::test::ReadBytes(regex / telqor::test::U8Path("组合特征.txt")), std::string("a=^130\r\n"));
+    QCOMPARE(Rows(w, u"lv2"_s), QStringList{u"13000008888"_s});
+
+    telqor::test::WriteBytes(regex / "mine.txt", "b=^138\r\n");
+    int listed = 0;
+    WillAnswer([&](QDialog* d) { listed = In<QComboBox>(d, u"CBRegexFiles"_s)->count(); }, false);
+    Click(w, u"SpeedButton13"_s);
+    QCOMPARE(listed, 2);
   }
 
   void TypedSegmentsFillTheSourceListAndTheCheckReportsUnknownOnes() {
