@@ -76,9 +76,13 @@ RangePlan PlanRange(std::string_view startText, std::string_view endText, int32_
   return {a, n, step};
 }
 
-ExpansionPlan PlanExpansion(std::string_view baseText, int modeIndex, int directionIndex, int64_t count) {
+ExpansionPlan PlanExpansion(std::string_view baseText, int modeIndex, int directionIndex, int64_t count, Ui& ui) {
   if (TrimBlanks(baseText).empty()) return {};
   const int64_t v = StrToInt64(baseText);
+  // As large a run as a range asks first, and is refused where a list could not hold it.
+  if (count > kConfirmAbove && !ui.AskYesNo("导入的数据量超过了一千万，确认导入吗?")) return {};
+  if (count > INT_MAX)
+    throw Error("The expansion holds " + std::to_string(count) + " numbers, more than a list can hold");
   const int64_t e = modeIndex + 1;
   int64_t origin = v;
   if (directionIndex == 0) origin = Wrap(v, -WrapMul(count / 2, e));
@@ -141,7 +145,7 @@ void GenerateRange(TSList& result, std::string_view startText, std::string_view 
 
 void GenerateExpansion(TSList& result, std::string_view baseText, int modeIndex, int directionIndex, int64_t count,
                        Ui& ui) {
-  ExpansionPlan plan = PlanExpansion(baseText, modeIndex, directionIndex, count);
+  ExpansionPlan plan = PlanExpansion(baseText, modeIndex, directionIndex, count, ui);
   Reserve(result, plan.count);
   EmitExpansion(
       plan, [&](int64_t v) { AddNumber(result, v); }, ui);
@@ -165,7 +169,7 @@ std::filesystem::path GenerateToFile(const GenerationInput& input, const std::fi
   RangePlan range = PlanRange(input.start, input.end, length, step, ui);
   ui.ShowStatus("开始处理扩展号码...");
   int64_t count = StrToInt64(input.count);
-  ExpansionPlan expansion = PlanExpansion(input.base, input.modeIndex, input.directionIndex, count);
+  ExpansionPlan expansion = PlanExpansion(input.base, input.modeIndex, input.directionIndex, count, ui);
 
   // One generator alone with non-negative, rising numbers of one length already comes out
   // sorted and distinct: it is written as it is made, without holding the numbers.

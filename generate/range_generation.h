@@ -32,7 +32,8 @@ void PrepareResultList(TSList& result);
 void GenerateRange(TSList& result, std::string_view startText, std::string_view endText, int32_t length, int32_t step,
                    Ui& ui);
 
-// Adds the expansion's numbers to result.
+// Adds the expansion's numbers to result. Asks before more than ten million numbers (No: none);
+// more than a list can hold is refused.
 void GenerateExpansion(TSList& result, std::string_view baseText, int modeIndex, int directionIndex, int64_t count,
                        Ui& ui);
 

@@ -74,6 +74,18 @@ TEST_F(Generation, MoreThanTenMillionAsksFirst) {
   both.count = "2";
   ui.answers = {false};
   EXPECT_EQ(Run(both), (Strings{"5", "6"}));
+
+  // So does an expansion that large, before anything is made; one beyond a list is refused.
+  GenerationInput huge;
+  huge.base = "13800000000";
+  huge.count = "100000000";
+  ui.questions.clear();
+  ui.answers = {false};
+  EXPECT_TRUE(Run(huge).empty());
+  EXPECT_EQ(ui.questions, Strings{"导入的数据量超过了一千万，确认导入吗?"});
+  huge.count = "3000000000";
+  ui.answers = {true};
+  EXPECT_THROW(Run(huge), Error);
 }
 
 TEST_F(Generation, FieldErrorsStopTheRun) {
