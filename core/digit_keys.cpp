@@ -145,8 +145,7 @@ void SortDigitItems(ByteStr* items, int count, int length) {
   }
   ParallelFor(parts, [&](int p) {
     for (size_t i = n * p / parts; i < n * (p + 1) / parts; ++i) {
-      ByteStr item = DigitsItem(slots[2 * i] + low, length);
-      std::memcpy(static_cast<void*>(items + i), static_cast<const void*>(&item), sizeof item);
+      items[i] = DigitsItem(slots[2 * i] + low, length);
     }
   });
 }

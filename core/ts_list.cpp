@@ -206,13 +206,11 @@ void TSList::DeleteMarked(const std::vector<uint8_t>& marks) {
   }
   int w = 0;
   for (int i = 0; i < count_; ++i) {
-    if (marks[i]) {
-      items_[i].~ByteStr();
-    } else {
-      if (w != i) std::memcpy(static_cast<void*>(items_ + w), static_cast<const void*>(items_ + i), sizeof(ByteStr));
-      ++w;
-    }
+    if (marks[i]) continue;
+    if (w != i) items_[w] = std::move(items_[i]);
+    ++w;
   }
+  for (int i = w; i < count_; ++i) items_[i].~ByteStr();
   count_ = w;
 }
 

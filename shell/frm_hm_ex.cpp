@@ -278,7 +278,7 @@ void TfrmhmEx::ShowStatusFromThread(const std::string& utf8) {
   if (QThread::currentThread() == thread()) {
     show();
   } else {
-    QMetaObject::invokeMethod(this, show, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(this, show, Qt::QueuedConnection);
   }
 }
 

@@ -64,10 +64,10 @@ class TfrmhmEx : public QMainWindow {
   void ShowStatus(const QString& text);
   void ShowStatus(std::string_view utf8);
   QString StatusText() const;
-  // A status text sent from another thread (the extraction workers): the user-interface thread
-  // shows it before the call returns, as a synchronous window message would; an error while
-  // showing it is swallowed. The caller must hold no lock that the user-interface thread may
-  // wait for. On the user-interface thread it is ShowStatus.
+  // A status text sent from another thread: the user-interface thread shows it at the next
+  // turn of its event loop; the call never waits for it (that thread may be waiting for the
+  // caller to end). An error while showing it is swallowed. On the user-interface thread it
+  // is ShowStatus.
   void ShowStatusFromThread(const std::string& utf8);
   // The Ui for engine calls: this status line, the progress bar, message boxes, the browser.
   Ui& AppUi();
