@@ -232,20 +232,23 @@ void ExtractionPanel::WaitForRun() {
 }
 
 void ExtractionPanel::SearchDone() {
-  context_.ui.ShowStatus("文件搜索结束");
+  // A stopped run keeps every kind found up to where each item was stopped, and says so.
+  const bool stopped = search_.Stopping();
+  const std::string stopNote = stopped ? "提取已停止，只保存了停止前找到的数据。" : "";
+  context_.ui.ShowStatus(stopped ? "文件搜索已停止" : "文件搜索结束");
   if (runMode_ == 1) {
     // The check boxes as they are now say which kinds the user keeps.
     TSList found;
     CollectResults(results_, {CBReg->isChecked(), CBTels->isChecked(), CBMobile->isChecked(), CBEmails->isChecked()},
                    found);
-    context_.ui.ShowStatus("完成！生成" + std::to_string(found.Count()) + "个数据,追加到号码整理框");
+    context_.ui.ShowStatus(stopNote + "完成！生成" + std::to_string(found.Count()) + "个数据,追加到号码整理框");
     ChangeList(workspace_, context_.ui, nullptr, nullptr, [&](TSList& items) { items.AddList(found); });
     return;
   }
   const fs::path& folder = context_.Folders().datedOutput;
   SavedResultFiles saved = SaveResultFiles(results_, folder);
   context_.ui.ShowStatus("保存文件完成");
-  context_.ui.Inform("保存完成！\r\n" + DisplayPath(folder / saved.lastName));
+  context_.ui.Inform("保存完成！\r\n" + DisplayPath(folder / saved.lastName) + (stopped ? "\r\n" + stopNote : ""));
   context_.ui.OpenFolder(folder);
 }
 

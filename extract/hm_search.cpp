@@ -30,8 +30,9 @@ enum Kind { kRegex, kLandline, kEmail, kMobile, kUnknown, kKinds };
 // A worker hands its results over in batches of this many items (and at the end of each
 // item); the shared lists keep each result once.
 constexpr int kBatch = 1 << 16;
-// Long scans look at the stop flag this often (bytes).
-constexpr size_t kStopCheck = size_t{1} << 24;
+// A large text is scanned a piece of about this many bytes at a time, every kind in each
+// piece, and the stop flag is looked at between pieces.
+constexpr size_t kPiece = size_t{1} << 24;
 
 struct Stopped {};
 
@@ -150,10 +151,18 @@ class THmSearch::Scanner {
     for (TSList& list : local_) list.SetLoading(true);
   }
 
+  // Piece by piece, so that a stop leaves every kind found up to the same place of the text.
   void Scan(std::string_view text) {
-    if (search_.WantMobile || search_.WantLandline) ScanNumbers(text);
-    if (search_.WantEmail) ScanEmails(text);
-    if (search_.WantRegex && !search_.UserPattern.empty()) ScanPattern(text);
+    lastArea_.clear();
+    while (!text.empty()) {
+      size_t end = PieceEnd(text);
+      std::string_view piece = text.substr(0, end);
+      if (search_.WantMobile || search_.WantLandline) ScanNumbers(piece);
+      if (search_.WantEmail) ScanEmails(piece);
+      if (search_.WantRegex && !search_.UserPattern.empty()) ScanPattern(piece);
+      text.remove_prefix(end);
+      if (!text.empty()) CheckStop();
+    }
   }
 
   // Hands the results collected so far over to the shared lists, which keep each once.
@@ -175,6 +184,20 @@ class THmSearch::Scanner {
     if (++pending_ >= kBatch) Flush();
   }
 
+  // The end of the piece that starts the text: just after the first line break from kPiece on;
+  // failing that, after a byte that no number or address holds (an ASCII byte below "0" is
+  // never half of a character); failing that, the whole text.
+  static size_t PieceEnd(std::string_view text) {
+    if (text.size() <= kPiece) return text.size();
+    size_t lineEnd = text.find('\n', kPiece);
+    if (lineEnd != std::string_view::npos && lineEnd < 2 * kPiece) return lineEnd + 1;
+    for (size_t i = kPiece; i < text.size(); ++i) {
+      unsigned char c = static_cast<unsigned char>(text[i]);
+      if (c < '0' && !IsMailChar(c)) return i + 1;
+    }
+    return text.size();
+  }
+
   void CheckStop() {
     if (search_.stopping_.load(std::memory_order_relaxed)) throw Stopped{};
   }
@@ -192,44 +215,40 @@ class THmSearch::Scanner {
     const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
     const unsigned char* end = begin + text.size();
     const unsigned char* p = begin;
-    const unsigned char* nextCheck = begin + kStopCheck;
-    std::string lastArea;
     std::string value;
     while (p < end) {
       p = NextDigit(p, end);
       const unsigned char* run = p;
       while (p < end && IsDigit(*p)) ++p;
       size_t length = static_cast<size_t>(p - run);
-      if (p >= nextCheck) {
-        CheckStop();
-        nextCheck = p + kStopCheck;
-      }
       if (length < 3) continue;
       std::string_view s(reinterpret_cast<const char*>(run), length);
       if (IsAreaCode(run, 3)) {
         if (length == 3) {
-          lastArea.assign(s);
+          lastArea_.assign(s);
           continue;
         }
         if ((length == 10 || length == 11) && run[3] >= '2' && run[3] <= '8') {
-          lastArea.assign(s.substr(0, 3));
+          lastArea_.assign(s.substr(0, 3));
           Add(kLandline, s);
           continue;
         }
       }
       if (length >= 4 && IsAreaCode(run, 4)) {
         if (length == 4) {
-          lastArea.assign(s);
+          lastArea_.assign(s);
           continue;
         }
         if ((length == 11 || length == 12) && run[4] >= '2' && run[4] <= '8') {
-          lastArea.assign(s.substr(0, 4));
+          lastArea_.assign(s.substr(0, 4));
           Add(kLandline, s);
           continue;
         }
       }
       if ((length == 7 || length == 8) && run[0] >= '2' && run[0] <= '8') {
-        const std::string& zone = search_.ZoneMode == 0 ? lastArea : search_.ZoneMode == 1 ? search_.FixedZone : empty_;
+        const std::string& zone = search_.ZoneMode == 0   ? lastArea_
+                                  : search_.ZoneMode == 1 ? search_.FixedZone
+                                                          : empty_;
         value.assign(zone).append(s);
         Add(kLandline, value);
       } else if (length == 11 && run[0] == '1' && search_.mobileSecond_[run[1] - '0']) {
@@ -246,7 +265,7 @@ class THmSearch::Scanner {
   void ScanEmails(std::string_view text) {
     if (!std::memchr(text.data(), '@', text.size())) return;
     mail_.SetRegEx("\\w+([-+.]\\w+)*@\\w+([-.]\\w+)*\\.\\w+([-.]\\w+)*");
-    size_t n = text.size(), i = 0, nextCheck = kStopCheck;
+    size_t n = text.size(), i = 0;
     while (i < n) {
       size_t start = i;
       bool at = false;
@@ -257,10 +276,6 @@ class THmSearch::Scanner {
         size_t length;
         GbkCodePointAt(text, i, length);
         i += length;
-      }
-      if (i >= nextCheck) {
-        CheckStop();
-        nextCheck = i + kStopCheck;
       }
     }
   }
@@ -289,6 +304,7 @@ class THmSearch::Scanner {
   }
 
   THmSearch& search_;
+  std::string lastArea_;  // the last area code seen in the item, carried from piece to piece
   TSList local_[kKinds];
   int pending_ = 0;
   TPerlRegEx mail_;

@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/text.h"
 #include "gui/controls.h"
 #include "gui/gbk_text.h"
 #include "gui/named.h"
@@ -50,8 +51,11 @@ bool TfrmhdSearch::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmhdSearch::SpeedButton1Click() {
-  if (std::optional<std::string> line = LookupLine(ToGbk(CBHm->currentText()), db_))
+  const std::string typed = ToGbk(CBHm->currentText());
+  if (std::optional<std::string> line = LookupLine(typed, db_))
     Memolog->appendPlainText(FromGbk(*line));
+  else if (!TrimBlanks(typed).empty())  // too short to hold a segment: say so rather than nothing
+    Memolog->appendPlainText(CBHm->currentText() + u":号码不足7位，无法查找"_s);
   CBHm->lineEdit()->selectAll();  // the next number typed replaces this one
 }
 

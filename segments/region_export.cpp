@@ -13,6 +13,7 @@
 #include "core/file_io.h"
 #include "core/file_writer.h"
 #include "core/gbk.h"
+#include "core/safe_name.h"
 #include "core/text.h"
 #include "segments/field_split.h"
 
@@ -191,12 +192,12 @@ class Exporter {
   // The folder D + region + "/": a folder per carrier with a file per segment and the summary,
   // and the numbers of no carrier in "其它-" + n + ".txt".
   void ByCarrierAndSegment(const std::string& region, Indices numbers) {
-    fs::path regionFolder = folder_ / GbkToPath(region);
+    fs::path regionFolder = folder_ / SafeFileName(region);
     CreateFolders(regionFolder);
     std::array<Indices, 4> split = SplitByCarrier(numbers);
     for (size_t k = 0; k < 3; ++k) {
       if (split[k].empty()) continue;
-      fs::path carrierFolder = regionFolder / GbkToPath(carrierNames_[k]);
+      fs::path carrierFolder = regionFolder / SafeFileName(carrierNames_[k]);
       CreateFolders(carrierFolder);
       BySegment(carrierFolder, split[k]);
     }
@@ -206,8 +207,10 @@ class Exporter {
   std::vector<fs::path> TakeWritten() { return std::move(written_); }
 
  private:
+  // Region names and segments come from the files: the name stays inside its folder whatever
+  // they hold.
   static fs::path Name(const fs::path& folder, const std::string& stem, size_t count) {
-    return folder / GbkToPath(stem + std::to_string(count) + ".txt");
+    return folder / SafeFileName(stem + std::to_string(count), ".txt");
   }
 
   // The numbers split by carrier, list order kept within each, in kCarrierOrder.

@@ -236,6 +236,42 @@ TEST(HmSearchRun, SecondStartIsRefusedAndStopKeepsWhatWasFound) {
   EXPECT_EQ(run.done.load(), 2);
 }
 
+// A stop inside a large item keeps every kind found up to the same place: the e-mails of the
+// part scanned are there as well as its numbers.
+TEST(HmSearchRun, AStopKeepsEveryKindUpToWhereItCame) {
+  TempDir dir;
+  WriteBytes(dir / "big.txt", "");
+  std::string text = "13800000001 a@b.cn\n";
+  text.append(std::string(40u << 20, ' ') + "\n13900000002 c@d.cn\n");
+  SearchRun run;
+  run.search.WantEmail = true;
+  run.search.ReadFile = [&](const std::filesystem::path&, const std::atomic<bool>&) {
+    run.search.RequestStop();  // the stop arrives while the item is being read
+    return text;
+  };
+  run.search.PendingFiles = {dir / "big.txt"};
+  run.Go();
+  EXPECT_TRUE(run.search.Stopping());
+  EXPECT_EQ(Items(run.results.Mobile), Strings{"13800000001"});
+  EXPECT_EQ(Items(run.results.Email), Strings{"a@b.cn"});
+}
+
+// A large item is scanned in pieces; the result is that of one scan of the whole.
+TEST(HmSearchRun, PiecesOfALargeItemScanAsTheWhole) {
+  SearchRun run;
+  test::Fill(run.codes, {"0755"});
+  run.search.WantEmail = true;
+  std::string text = "0755 ";
+  text.append(std::string((16u << 20) - 10, 'x'));  // the first piece ends in the next line
+  text += "x 23456789 me@x.cn 13800000001";
+  text.append(std::string(17u << 20, '-'));  // no line break: the piece ends after a blank
+  text += " 13900000002-";
+  run.Text(text);
+  EXPECT_EQ(Items(run.results.Landline), Strings{"075523456789"});
+  EXPECT_EQ(Items(run.results.Mobile), (Strings{"13800000001", "13900000002"}));
+  EXPECT_EQ(Items(run.results.Email), Strings{"me@x.cn"});
+}
+
 TEST(HmSearchRun, MillionsOfResultsEndSortedAndDistinct) {
   // More results than one batch, half of them repeated in a second item.
   std::string text;

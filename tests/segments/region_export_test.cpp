@@ -17,6 +17,8 @@ namespace {
 namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
 
+std::string G(const char* utf8) { return Utf8ToGbk(utf8); }
+
 // The test database: 1380000..1380002 北京.北京, 1340000/1300000/1330000 广东.广州, 1360000 广东.東莞,
 // 1890000 上海.上海, 1860000 天津."天 津", 1700000 浙江.杭州; 1310000 is unknown.
 struct RegionExport : ::testing::Test {
@@ -115,6 +117,19 @@ TEST_F(RegionExport, NamesEqualButForLetterCaseShareAGroupButGbkCharactersNeverF
   Strings written = Export(ExportKind::Region, {"13900000000", "13800000000", "13500000000", "13600000000"});
   EXPECT_EQ(written, (Strings{GbkToUtf8("\x81\x61.x.1.txt"), GbkToUtf8("\x81\x41.x.1.txt"), "AB.C.2.txt"}));
   EXPECT_EQ(Read("AB.C.2.txt"), "13900000000\r\n13800000000\r\n");
+}
+
+// Region names and segments come from files anyone may have written: no export leaves its folder.
+TEST_F(RegionExport, NamesFromTheDataNeverLeaveTheFolder) {
+  db.LoadText(G("../../..|x\n/abs|y\n"), G("1380000|../../..|x\n1390000|/abs|y\n"));
+  for (ExportKind kind : {ExportKind::Region, ExportKind::RegionCarrierSegment}) {
+    for (const std::string& name : Export(kind, {"13800001111", "13900002222", "../../x1234"})) {
+      EXPECT_FALSE(name.starts_with("..")) << name;
+      EXPECT_TRUE(fs::exists(dir / name)) << name;
+    }
+  }
+  EXPECT_FALSE(fs::exists(dir.path().parent_path() / "x.1.txt"));
+  EXPECT_TRUE(fs::is_directory(dir / "___.._...x"));  // the folder of region "../../.." + "." + "x", inside
 }
 
 TEST_F(RegionExport, EmptyListWritesNothingButSaysSo) {
