@@ -18,12 +18,13 @@ struct ManagedFolder {
   std::string* setting;
   fs::path* folder;
   const char* defaultName;
+  const char* title;  // as the settings dialog labels it
 };
 
 std::vector<ManagedFolder> ManagedFolders(Settings& s, DataFolders& f) {
-  return {{&s.MyUsedDataPath, &f.usedFiles, "使用过文件"},
-          {&s.MywillUseDataPath, &f.toUse, "待使用文件"},
-          {&s.MyOtherDataPath, &f.otherData, "其它数据"}};
+  return {{&s.MyUsedDataPath, &f.usedFiles, "使用过文件", "使用过文件夹"},
+          {&s.MywillUseDataPath, &f.toUse, "待使用文件", "待使用文件夹"},
+          {&s.MyOtherDataPath, &f.otherData, "其它数据", "输出文件夹"}};
 }
 
 fs::path DefaultFolder(const DataFolders& f, const ManagedFolder& m) { return AsFolder(f.myData / U8(m.defaultName)); }
@@ -47,6 +48,24 @@ std::string FolderText(const fs::path& folder) {
 }
 
 fs::path AsFolder(const fs::path& folder) { return fs::path(FolderText(folder)); }
+
+std::string FolderSettingProblem(const std::string& setting) {
+  if (setting.empty()) return {};
+  const fs::path folder = GbkToPath(setting);
+  // The folder itself, else the nearest folder above it that exists, must be a folder.
+  std::error_code ec;
+  for (fs::path p = folder; !p.empty(); p = p.parent_path()) {
+    fs::file_status status = fs::status(p, ec);
+    if (!fs::exists(status)) {
+      if (p == p.parent_path()) break;
+      continue;
+    }
+    if (fs::is_directory(status)) return {};
+    return AsFolder(p) == AsFolder(folder) ? "“" + DisplayPath(p) + "”是文件，不是文件夹"
+                                           : "“" + DisplayPath(p) + "”是文件，不能在其中建立文件夹";
+  }
+  return {};
+}
 
 fs::path BuildDatedOutputFolder(const fs::path& otherData) {
   fs::path dated = AsFolder(otherData / DateStamp());
@@ -100,10 +119,11 @@ std::vector<std::string> FollowFolderSettings(Settings& settings, DataFolders& f
     try {
       CreateFolders(wanted);
       *m.folder = wanted;
+      if (m.setting->empty()) *m.setting = Utf8ToGbk(FolderText(*m.folder));
     } catch (const std::exception& e) {
-      problems.emplace_back(e.what());
+      *m.setting = Utf8ToGbk(FolderText(*m.folder));
+      problems.push_back(std::string(m.title) + "无法使用，仍用“" + FolderText(*m.folder) + "”: " + e.what());
     }
-    if (m.setting->empty()) *m.setting = Utf8ToGbk(FolderText(*m.folder));
   }
   try {
     folders.datedOutput = BuildDatedOutputFolder(folders.otherData);

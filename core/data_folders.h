@@ -56,8 +56,14 @@ ProgramState StartUp(const std::filesystem::path& programFolder);
 // After the managed-folder settings were changed (the settings dialog): an empty setting means
 // the default folder, which is in effect at once and stored as the setting; any other names
 // the folder to use, created when missing. The dated output folder follows the output folder.
-// Answers what could not be done; a folder that cannot be created keeps the one before it.
+// Answers what could not be done; a folder that cannot be created keeps the one before it, and
+// so does its setting, which is not left naming a folder that is not in use.
 std::vector<std::string> FollowFolderSettings(Settings& settings, DataFolders& folders);
+
+// Why a managed-folder setting (GBK) cannot name a folder, for the user (UTF-8): the path, or a
+// folder above it, is a file. Empty when it can: an empty setting means the default folder, and
+// a missing folder is created when the setting is followed.
+std::string FolderSettingProblem(const std::string& setting);
 
 // The dated output folder of otherData for today, created where missing (throws EFileError
 // when it cannot be).

@@ -140,6 +140,9 @@ void FileManagerTab::BuildGeneralFiles() {
   ContextMenu(LB1, PopupMenu7);
   Label11 = Named<QLabel>(u"Label11"_s, u"输出目录指定："_s);
   EditURL = Named<QLineEdit>(u"EditURL"_s);
+  // It shows the output folder, which only "设定" changes: a path typed here would go unused.
+  EditURL->setReadOnly(true);
+  EditURL->setToolTip(u"输出文件夹，用“设定”更改"_s);
   RBSelA = Named<QRadioButton>(u"RBSelA"_s, u"转换文件目录"_s);
   RBSelB = Named<QRadioButton>(u"RBSelB"_s, u"固定文件目录"_s);
   RBSelB->setChecked(true);
@@ -262,10 +265,7 @@ void FileManagerTab::N10Click() {
 
 void FileManagerTab::N12Click() { MergeSelection(ManagedSelection(toUse_), context_.ui, "选择文件->合并完成"); }
 
-void FileManagerTab::N13Click() {
-  toUse_->DeleteChecked();
-  context_.ui.ShowStatus("选择文件->删除完成");
-}
+void FileManagerTab::N13Click() { toUse_->DeleteChecked("选择文件->删除完成"); }
 
 void FileManagerTab::N7Click() {
   DedupeSelection(ManagedSelection(toUse_), ModeB(), context_.ui, "选择文件->去重复完成");
@@ -290,10 +290,11 @@ void FileManagerTab::N6Click() {
 }
 
 void FileManagerTab::N17Click() {
-  MoveFilesInto(toUse_->Selected(), used_->Folder());
+  const std::vector<fs::path> files = toUse_->Selected();
+  std::vector<FileFailure> failed = MoveFilesInto(files, used_->Folder());
   toUse_->Refresh();
   used_->Refresh();
-  context_.ui.ShowStatus("选择文件设定为已经使用过文件完成");
+  ReportFailures(context_.ui, "选择文件设定为已经使用过文件完成", "移动", std::move(failed), files.size());
 }
 
 void FileManagerTab::N9Click() { toUse_->OpenFolder(); }
@@ -313,7 +314,7 @@ void FileManagerTab::MenuItem4Click() {
 }
 
 void FileManagerTab::MenuItem6Click() { MergeSelection(ManagedSelection(used_), context_.ui, "选择文件->合并完成"); }
-void FileManagerTab::MenuItem7Click() { used_->DeleteChecked(); }
+void FileManagerTab::MenuItem7Click() { used_->DeleteChecked({}); }
 
 void FileManagerTab::MenuItem8Click() {
   DedupeSelection(ManagedSelection(used_), ModeB(), context_.ui, "选择文件->去重复完成");

@@ -84,7 +84,8 @@ class FileManagerTab : public QWidget {
   void BuildComparison();
   void BuildGeneralFiles();
   void Connect();
-  // EditURL is editable exactly while "固定文件目录" is chosen.
+  // EditURL, which shows the output folder, is enabled exactly while "固定文件目录" is chosen,
+  // from the start on.
   void UpdateEditURL();
   void ShowOutputFolder();
 

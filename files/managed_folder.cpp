@@ -7,8 +7,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "core/env.h"
 #include "core/list_files.h"
+#include "files/selection_operations.h"
 #include "gui/controls.h"
 #include "gui/find_control.h"
 #include "gui/gbk_text.h"
@@ -89,9 +89,12 @@ std::vector<fs::path> ManagedFolder::Selected() const {
   return files;
 }
 
-void ManagedFolder::DeleteChecked() {
-  for (const fs::path& file : Selected()) CurrentEnv().Remove(file);
+void ManagedFolder::DeleteChecked(std::string_view done) {
+  DeleteOutcome outcome = DeleteFiles(Selected(), MoveToTrash, [this](std::string_view question) {
+    return AskYesNoBox(this, FromUtf8(question), DefaultAnswer::kNo);
+  });
   Refresh();
+  ReportDeletion(context_.ui, done, outcome);
 }
 
 void ManagedFolder::OpenFolder() { context_.ui.OpenFolder(Folder()); }

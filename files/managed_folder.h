@@ -14,6 +14,7 @@
 #include <initializer_list>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -57,9 +58,10 @@ class ManagedFolder : public QGroupBox {
   void CheckNone();
   // The full paths of the checked files, last item first.
   std::vector<std::filesystem::path> Selected() const;
-  // Deletes the checked files without asking (a file that cannot be deleted stays; the refresh
-  // after it shows what is there).
-  void DeleteChecked();
+  // Moves the checked files to the desktop's trash; those it does not take are removed for good
+  // after one question (No by default). The list is refilled, and the status line says done,
+  // or what was kept and what failed.
+  void DeleteChecked(std::string_view done);
   void OpenFolder();
 
   // Handlers.

@@ -82,16 +82,21 @@ void SplitSelection(const FileSelection& selection, int count, Ui& ui, std::stri
               [&](const fs::path& file) { SplitFile(file, selection.outputFolder(file), count, ui); });
 }
 
-void MoveFilesInto(const std::vector<fs::path>& files, const fs::path& folder) {
+std::vector<FileFailure> MoveFilesInto(const std::vector<fs::path>& files, const fs::path& folder) {
   Env& env = CurrentEnv();
+  std::vector<FileFailure> failed;
   for (const fs::path& file : files) {
     const fs::path target = folder / file.filename();
     try {
       env.Rename(file, target);
       continue;
     } catch (const std::system_error& error) {
-      if (error.code() != std::errc::cross_device_link) continue;
-    } catch (const std::exception&) {
+      if (error.code() != std::errc::cross_device_link) {
+        failed.push_back({file, error.code().message()});
+        continue;
+      }
+    } catch (const std::exception& error) {
+      failed.push_back({file, error.what()});
       continue;
     }
     try {
@@ -99,11 +104,92 @@ void MoveFilesInto(const std::vector<fs::path>& files, const fs::path& folder) {
       FileWriter out(target);
       out.Write(contents.view());
       out.Commit();
-      env.Remove(file);
-    } catch (const std::exception&) {
-      // Left where it is; the refreshed lists show it.
+    } catch (const std::exception& error) {
+      failed.push_back({file, error.what()});
+      continue;
+    }
+    if (std::error_code ec = env.Remove(file))
+      failed.push_back({file, "已复制到" + DisplayPath(folder) + "，但原文件无法删除: " + ec.message()});
+  }
+  return failed;
+}
+
+DeleteOutcome DeleteFiles(const std::vector<fs::path>& files, const TrashFile& trash, const ConfirmRemoval& confirm) {
+  DeleteOutcome outcome;
+  std::vector<fs::path> left;  // not taken by the trash
+  std::string why;             // the trash's word on the first of them
+  for (const fs::path& file : files) {
+    std::string refused = trash(file);
+    std::error_code ec;
+    if (refused.empty() || !fs::exists(fs::symlink_status(file, ec))) {
+      ++outcome.deleted;
+      continue;
+    }
+    if (why.empty()) why = refused;
+    left.push_back(file);
+  }
+  if (left.empty()) return outcome;
+
+  const std::string count = std::to_string(left.size());
+  const std::string question =
+      left.size() == files.size()
+          ? "无法移到回收站(" + why + ")。\n确定永久删除选择的" + count + "个文件吗？删除后无法恢复。"
+          : count + "个文件无法移到回收站(" + why + ")。\n确定永久删除这" + count + "个文件吗？删除后无法恢复。";
+  if (!confirm(question)) {
+    outcome.kept = left.size();
+    return outcome;
+  }
+  Env& env = CurrentEnv();
+  for (const fs::path& file : left) {
+    if (std::error_code ec = env.Remove(file)) {
+      outcome.failed.push_back({file, ec.message()});
+    } else {
+      ++outcome.deleted;
     }
   }
+  return outcome;
+}
+
+void ReportFailures(Ui& ui, std::string_view done, std::string_view verb, std::vector<FileFailure> failed,
+                    size_t total) {
+  if (failed.empty()) {
+    if (!done.empty()) ui.ShowStatus(done);
+    return;
+  }
+  // In the order the folder's list shows them.
+  std::sort(failed.begin(), failed.end(),
+            [](const FileFailure& a, const FileFailure& b) { return LessIgnoringCase(a.file, b.file); });
+  const std::string count = std::to_string(failed.size()) + "个文件" + std::string(verb) + "失败";
+  std::string status = done.empty() || failed.size() >= total ? count : std::string(done) + "，" + count;
+  status += "：";
+  constexpr size_t kNamesInStatus = 3, kLinesInBox = 20;
+  for (size_t i = 0; i < failed.size() && i < kNamesInStatus; ++i) {
+    if (i) status += "、";
+    status += DisplayPath(failed[i].file.filename());
+  }
+  if (failed.size() > kNamesInStatus) status += "等";
+  ui.ShowStatus(status);
+
+  std::string list = count + "：";
+  for (size_t i = 0; i < failed.size() && i < kLinesInBox; ++i) {
+    list += "\n";
+    list += DisplayPath(failed[i].file);
+    list += ": ";
+    list += failed[i].why;
+  }
+  if (failed.size() > kLinesInBox) list += "\n……";
+  ui.Inform(list);
+}
+
+void ReportDeletion(Ui& ui, std::string_view done, const DeleteOutcome& outcome) {
+  std::string status(done);
+  if (outcome.kept > 0) {
+    const std::string kept = std::to_string(outcome.kept) + "个文件未删除";
+    status = outcome.deleted == 0 && outcome.failed.empty() ? "已取消删除，" + kept
+             : status.empty()                               ? kept
+                                                            : status + "，" + kept;
+  }
+  ReportFailures(ui, status, "删除", outcome.failed, outcome.deleted + outcome.kept + outcome.failed.size());
 }
 
 }  // namespace telqor

@@ -1,9 +1,11 @@
 #include "gui/qt_ui.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QTimer>
 
 #include "core/env.h"
 #include "gui/gbk_text.h"
@@ -18,11 +20,23 @@ MessageHooks& Hooks() {
   return hooks;
 }
 
-bool AskYesNoBox(QWidget* parent, const QString& question, const QString& caption) {
+namespace {
+
+bool Ask(QWidget* parent, const QString& question, const QString& caption, QMessageBox::StandardButton byDefault) {
   if (Hooks().askYesNo) return Hooks().askYesNo(question);
   BusyCursorPause pause;
-  return QMessageBox::question(parent, caption, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+  return QMessageBox::question(parent, caption, question, QMessageBox::Yes | QMessageBox::No, byDefault) ==
          QMessageBox::Yes;
+}
+
+}  // namespace
+
+bool AskYesNoBox(QWidget* parent, const QString& question, const QString& caption) {
+  return Ask(parent, question, caption, QMessageBox::Yes);
+}
+
+bool AskYesNoBox(QWidget* parent, const QString& question, DefaultAnswer defaultAnswer) {
+  return Ask(parent, question, u"提示"_s, defaultAnswer == DefaultAnswer::kYes ? QMessageBox::Yes : QMessageBox::No);
 }
 
 void InformBox(QWidget* parent, const QString& message, const QString& caption) {
@@ -60,6 +74,13 @@ std::filesystem::path ChooseFolder(QWidget* parent, const std::filesystem::path&
   return chosen.isEmpty() ? std::filesystem::path() : PathOf(chosen);
 }
 
+std::string MoveToTrash(const std::filesystem::path& file) {
+  if (Hooks().moveToTrash) return Hooks().moveToTrash(file);
+  QFile trashed(PathText(file));
+  if (trashed.moveToTrash()) return {};
+  return trashed.errorString().toStdString();
+}
+
 int ExecDialog(QDialog* dialog) {
   if (Hooks().execDialog) return Hooks().execDialog(dialog);
   BusyCursorPause pause;
@@ -67,16 +88,30 @@ int ExecDialog(QDialog* dialog) {
 }
 
 QtUi::QtUi(QWidget* parent, std::function<void(const QString&)> status, QProgressBar* progress)
-    : parent_(parent), status_(std::move(status)), progress_(progress) {}
+    : parent_(parent), status_(std::move(status)), progress_(progress) {
+  if (!progress_) return;
+  // A loop may end short of its total, or by an error: the bar goes once no action runs.
+  hideProgress_ = new QTimer(progress_);
+  hideProgress_->setInterval(50);
+  QObject::connect(hideProgress_, &QTimer::timeout, progress_, [bar = progress_, timer = hideProgress_] {
+    if (UserActionRunning()) return;
+    timer->stop();
+    bar->hide();
+    bar->reset();
+  });
+}
 
 void QtUi::ShowStatus(std::string_view text) { status_(FromUtf8(text)); }
 
 void QtUi::Progress(int64_t done, int64_t total) {
   if (!progress_) return;
   if (total <= 0 || done >= total) {
+    hideProgress_->stop();
     progress_->hide();
+    progress_->reset();
     return;
   }
+  if (!hideProgress_->isActive()) hideProgress_->start();
   // Per mille, so that a long loop repaints only when the bar visibly moves.
   int value = static_cast<int>(done * 1000 / total);
   if (progress_->isVisible() && progress_->value() == value) return;

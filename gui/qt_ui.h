@@ -10,12 +10,14 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "core/ui.h"
 
 class QDialog;
 class QProgressBar;
+class QTimer;
 class QWidget;
 
 namespace telqor {
@@ -27,6 +29,7 @@ struct MessageHooks {
   std::function<int(QDialog* dialog)> execDialog;                 // a modal dialog's result
   std::function<std::filesystem::path()> saveFile;                // the file chosen; empty on Cancel
   std::function<std::filesystem::path(const std::filesystem::path& start)> chooseFolder;  // empty on Cancel
+  std::function<std::string(const std::filesystem::path& file)> moveToTrash;              // why not; empty when done
 };
 
 // The hooks in force; an empty hook means the real box or dialog.
@@ -34,6 +37,9 @@ MessageHooks& Hooks();
 
 // A Yes/No message box, captioned "提示" unless another caption is given.
 bool AskYesNoBox(QWidget* parent, const QString& question, const QString& caption = QStringLiteral("提示"));
+// The answer a Return gives: No where Yes would lose data for good.
+enum class DefaultAnswer { kYes, kNo };
+bool AskYesNoBox(QWidget* parent, const QString& question, DefaultAnswer defaultAnswer);
 // An information message box, captioned "提示" unless another caption is given.
 void InformBox(QWidget* parent, const QString& message, const QString& caption = QStringLiteral("提示"));
 // The open dialog (several files may be chosen), starting in folder; empty on Cancel.
@@ -43,13 +49,16 @@ std::vector<std::filesystem::path> ChooseFilesToOpen(QWidget* parent, const std:
 std::filesystem::path ChooseFileToSave(QWidget* parent, const std::filesystem::path& folder, const QString& filter);
 // The folder picker (it may create a folder), starting in start; empty on Cancel.
 std::filesystem::path ChooseFolder(QWidget* parent, const std::filesystem::path& start);
+// Moves a file to the desktop's trash: an empty text when done, else why not (UTF-8).
+std::string MoveToTrash(const std::filesystem::path& file);
 // Shows a dialog modally and answers its result (QDialog::Accepted or Rejected).
 int ExecDialog(QDialog* dialog);
 
 class QtUi : public Ui {
  public:
   // status shows a text in the status line (and repaints); progress is the status bar's bar,
-  // hidden while no long loop runs; parent owns the message boxes.
+  // shown by a long loop and hidden again once the user action that ran it has ended, however
+  // far the loop got; parent owns the message boxes.
   QtUi(QWidget* parent, std::function<void(const QString&)> status, QProgressBar* progress);
 
   void ShowStatus(std::string_view text) override;
@@ -64,6 +73,7 @@ class QtUi : public Ui {
   QWidget* parent_;
   std::function<void(const QString&)> status_;
   QProgressBar* progress_;
+  QTimer* hideProgress_ = nullptr;  // hides the bar after the action
 };
 
 }  // namespace telqor

@@ -11,10 +11,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "gui/controls.h"
 #include "gui/gbk_text.h"
 #include "gui/named.h"
+#include "gui/qt_ui.h"
 #include "segments/current_prefixes.h"
 
 namespace telqor {
@@ -132,6 +134,19 @@ void Tfrmhmsetting::CopyBack(Settings& settings) const {
   settings.MywillUseDataPath = ToGbk(EditD1->text());
   settings.MyUsedDataPath = ToGbk(EditD2->text());
   settings.MyOtherDataPath = ToGbk(EditD3->text());
+}
+
+void Tfrmhmsetting::accept() {
+  for (auto [field, title] : {std::pair{EditD1, u"待使用文件夹"_s}, std::pair{EditD2, u"使用过文件夹"_s},
+                              std::pair{EditD3, u"输出文件夹"_s}}) {
+    std::string problem = FolderSettingProblem(ToGbk(field->text()));
+    if (problem.empty()) continue;
+    InformBox(this, title + u"："_s + FromUtf8(problem) + u"。\n请指定一个文件夹，或留空使用默认文件夹。"_s);
+    field->setFocus();
+    field->selectAll();
+    return;
+  }
+  QDialog::accept();
 }
 
 void Tfrmhmsetting::showEvent(QShowEvent* event) {

@@ -3,8 +3,9 @@
 //
 // The main window creates it once, binds it to its settings and folders, and shows it modally
 // (N33Click). On show the controls are filled from memory; the dialog itself changes nothing:
-// after OK the caller copies the controls back with CopyBack and saves. Setting strings are
-// GBK; the controls hold UTF-8 text. User-interface thread only.
+// after OK, which a folder field naming a file cannot give, the caller copies the controls back
+// with CopyBack and saves. Setting strings are GBK; the controls hold UTF-8 text.
+// User-interface thread only.
 #pragma once
 
 #include <QDialog>
@@ -45,6 +46,10 @@ class Tfrmhmsetting : public QDialog {
   void SpeedButton7Click();
   // "当前号段": today's carrier prefixes into the three fields (kept only with 确定).
   void CurrentPrefixesClick();
+
+  // "确定": refused, with a box that says why, while a folder field names a file; the dialog
+  // then stays open with everything as typed.
+  void accept() override;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -116,6 +116,34 @@ TEST(StartUp, AnUnwritableProgramFolderStillStarts) {
   EXPECT_EQ(s.settings.RegExprMobile, "(1\\d{10})");  // first-run values in memory
 }
 
+// A folder setting that names a file, or a path below one, is refused before it is taken.
+TEST(StartUp, AFolderSettingMustNotNameAFile) {
+  test::TempDir dir;
+  test::WriteBytes(dir / "list.txt", "1\r\n");
+  fs::create_directories(dir / "out");
+  const std::string file = (dir / "list.txt").string();
+  EXPECT_EQ(FolderSettingProblem(file + "/"), "“" + file + "”是文件，不是文件夹");
+  EXPECT_EQ(FolderSettingProblem(file + "/sub/"), "“" + file + "”是文件，不能在其中建立文件夹");
+  for (const std::string& ok : {std::string(), (dir / "out").string(), Utf8ToGbk((dir / "新/下层/").string())})
+    EXPECT_EQ(FolderSettingProblem(ok), "") << ok;
+}
+
+// A folder that cannot be made keeps the one in use, and its setting names that one, so the
+// settings file never holds a folder the program did not use.
+TEST(StartUp, AFolderThatCannotBeMadeKeepsTheOneInUse) {
+  test::TempDir dir;
+  ProgramState s = StartUp(dir.path());
+  const fs::path before = s.folders.otherData;
+  test::WriteBytes(dir / "list.txt", "1\r\n");
+  s.settings.MyOtherDataPath = (dir / "list.txt").string();
+  std::vector<std::string> problems = FollowFolderSettings(s.settings, s.folders);
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0].rfind("输出文件夹无法使用，仍用“" + before.string() + "”: Cannot create folder", 0), 0u);
+  EXPECT_EQ(s.folders.otherData, before);
+  EXPECT_EQ(s.settings.MyOtherDataPath, Utf8ToGbk(before.string()));
+  EXPECT_EQ(s.folders.datedOutput, before / (DateStamp() + "/"));
+}
+
 TEST(ListFiles, NamesWithADotSortedAndRecursive) {
   test::TempDir dir;
   fs::create_directories(dir / "sub.d" / "deep");

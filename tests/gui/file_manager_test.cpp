@@ -1,9 +1,12 @@
 // The tab "文件管理" driven through the real main window: the managed folders with their checks
 // and menus, the file operations on checked and selected files, the comparison, and the
 // folder buttons that change the settings.
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 
 #include "gui/qt_ui.h"
@@ -67,12 +70,33 @@ void WillAnswerCount(const QString& count, bool accepted = true) {
 
 std::string IniText(const TempHome& home) { return ReadBytes(home / "Telqor.ini"); }
 
+// The files the desktop's trash took (the tests' trash removes them), or, while noTrash, none.
+std::vector<fs::path>& Trashed() {
+  static std::vector<fs::path> trashed;
+  return trashed;
+}
+bool noTrash = false;
+
+void InstallTrash() {
+  Trashed().clear();
+  noTrash = false;
+  telqor::Hooks().moveToTrash = [](const fs::path& file) -> std::string {
+    if (noTrash) return "no trash here";
+    Trashed().push_back(file);
+    fs::remove(file);
+    return {};
+  };
+}
+
 }  // namespace
 
 class FileManagerTest : public QObject {
   Q_OBJECT
  private slots:
-  void init() { telqor::test::ResetHooks(); }
+  void init() {
+    telqor::test::ResetHooks();
+    InstallTrash();
+  }
 
   void ChecksSurviveRefreshesAndDeletes() {
     TempHome home;
@@ -116,6 +140,67 @@ class FileManagerTest : public QObject {
     Trigger(w, u"MenuItem3"_s);
     QCOMPARE(Checked(w, u"CLBused"_s), QStringList{u"u.txt"_s});
     QVERIFY(Checked(w, u"CLBwilluse"_s).isEmpty());
+  }
+
+  // "删除" puts the files in the trash; without one it asks once, and a Return keeps them.
+  void DeleteGoesToTheTrashOrAsksFirst() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const fs::path toUse = w->Folders().toUse;
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) WriteBytes(toUse / name, "1\r\n");
+    Trigger(w, u"N15"_s);
+    Check(w, u"CLBwilluse"_s, {u"a.txt"_s});
+    Trigger(w, u"N13"_s);
+    QCOMPARE(Trashed(), std::vector<fs::path>{toUse / "a.txt"});
+    QVERIFY(Scripted().questions.empty());
+    QCOMPARE(w->StatusText(), u" 选择文件->删除完成"_s);
+
+    // Without a trash the real box asks, and No is what Return gives.
+    noTrash = true;
+    Check(w, u"CLBwilluse"_s, {u"b.txt"_s, u"c.txt"_s});
+    telqor::Hooks().askYesNo = nullptr;
+    QString asked;
+    QTimer::singleShot(0, w.get(), [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      asked = box->text();
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    Trigger(w, u"N13"_s);
+    QCOMPARE(asked, u"无法移到回收站(no trash here)。\n确定永久删除选择的2个文件吗？删除后无法恢复。"_s);
+    QCOMPARE(Names(w, u"CLBwilluse"_s), (QStringList{u"b.txt"_s, u"c.txt"_s}));
+    QCOMPARE(w->StatusText(), u" 已取消删除，2个文件未删除"_s);
+
+    telqor::test::ResetHooks();
+    InstallTrash();
+    noTrash = true;
+    Scripted().answer = true;
+    Trigger(w, u"N13"_s);
+    QCOMPARE(Names(w, u"CLBwilluse"_s), QStringList{});
+    QCOMPARE(w->StatusText(), u" 选择文件->删除完成"_s);
+    QVERIFY(Scripted().messages.empty());
+  }
+
+  // A file that cannot be removed is named, in the used-files folder too, which says nothing
+  // when all went well.
+  void DeleteFailuresAreTold() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const fs::path used = w->Folders().usedFiles;
+    WriteBytes(used / "ok.txt", "1\r\n");
+    WriteBytes(used / "busy.txt", "1\r\n");
+    Trigger(w, u"MenuItem1"_s);
+    Trigger(w, u"MenuItem3"_s);
+    // Between the listing and the delete, busy.txt became a folder with a file in it.
+    fs::remove(used / "busy.txt");
+    WriteBytes(used / "busy.txt" / "inside.txt", "");
+    noTrash = true;
+    Scripted().answer = true;
+    Trigger(w, u"MenuItem7"_s);
+    QVERIFY(!fs::exists(used / "ok.txt"));
+    QCOMPARE(w->StatusText(), u" 1个文件删除失败：busy.txt"_s);
+    QCOMPARE(Scripted().messages, std::vector<QString>{u"1个文件删除失败：\n%1: Is a directory"_s.arg(
+                                      telqor::test::PathText(used / "busy.txt"))});
   }
 
   void NothingSelectedSaysSoAndSplitAsksTheCountFirst() {
@@ -229,6 +314,27 @@ class FileManagerTest : public QObject {
     QCOMPARE(Names(w, u"CLBwilluse"_s), QStringList{u"y.txt"_s});
     QCOMPARE(Names(w, u"CLBused"_s), QStringList{u"x.txt"_s});
     QCOMPARE(w->StatusText(), u" 选择文件设定为已经使用过文件完成"_s);
+
+    // A move that fails leaves the file where it was and says so.
+    telqor::test::GuiEnv().failRenames = true;
+    Check(w, u"CLBwilluse"_s, {u"y.txt"_s});
+    Trigger(w, u"N17"_s);
+    QCOMPARE(Names(w, u"CLBwilluse"_s), QStringList{u"y.txt"_s});
+    QCOMPARE(w->StatusText(), u" 1个文件移动失败：y.txt"_s);
+    QCOMPARE(Scripted().messages, std::vector<QString>{u"1个文件移动失败：\n%1: Input/output error"_s.arg(
+                                      telqor::test::PathText(w->Folders().toUse / "y.txt"))});
+  }
+
+  // The output row shows the folder "设定" chose; typing there would change nothing, so it
+  // takes no typing.
+  void OutputFolderRowTakesNoTyping() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    auto* url = Control<QLineEdit>(w, u"EditURL"_s);
+    const QString shown = url->text();
+    QVERIFY(url->isEnabled());
+    QTest::keyClicks(url, u"/somewhere/else"_s);
+    QCOMPARE(url->text(), shown);
   }
 
   void CompareWritesBothGroups() {

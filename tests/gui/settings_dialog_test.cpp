@@ -200,6 +200,44 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(shown, telqor::test::PathText(fallback));
   }
 
+  // A file typed as a folder is refused on 确定 with a box; the dialog stays open with every
+  // field as typed, and takes them once the folder is put right.
+  void AFileAsAFolderIsRefusedAndNothingTypedIsLost() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    const fs::path file = home / "list.txt";
+    telqor::test::WriteBytes(file, "13800000000\r\n");
+    const fs::path out = home / "out" / "";
+    bool stayed = false;
+    QString modeAfter, mobileAfter, folderAfter;
+    RunDialog(
+        *w,
+        [&](QDialog& d) {
+          Mode(d)->setCurrentIndex(1);
+          Field(d, u"EditMobile"_s)->setText(u"134;135"_s);
+          Field(d, u"EditD3"_s)->setText(telqor::test::PathText(file));
+          QTest::mouseClick(Control<QPushButton>(&d, u"BitBtn1"_s), Qt::LeftButton);
+          stayed = d.isVisible();
+          modeAfter = Mode(d)->currentText();
+          mobileAfter = Field(d, u"EditMobile"_s)->text();
+          folderAfter = Field(d, u"EditD3"_s)->text();
+          Field(d, u"EditD3"_s)->setText(telqor::test::PathText(out));
+        },
+        true);
+    QVERIFY(stayed);
+    QCOMPARE(
+        telqor::test::Scripted().messages,
+        std::vector<QString>{u"输出文件夹：“%1”是文件，不是文件夹。\n请指定一个文件夹，或留空使用默认文件夹。"_s.arg(
+            telqor::test::PathText(file))});
+    QCOMPARE(modeAfter, u"B"_s);
+    QCOMPARE(mobileAfter, u"134;135"_s);
+    QCOMPARE(folderAfter, telqor::test::PathText(file));
+    QCOMPARE(w->CurrentSettings().CalMode, 1);
+    QCOMPARE(w->CurrentSettings().mobiletag, std::string("134;135"));
+    QCOMPARE(w->Folders().otherData, out);
+    QCOMPARE(telqor::test::ReadBytes(file), std::string("13800000000\r\n"));
+  }
+
   void BrowseStartsAtFolderInEffectAndAddsSeparator() {
     TempHome home;
     auto w = home.OpenWindow();

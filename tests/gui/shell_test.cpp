@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -25,6 +26,7 @@
 #include "core/data_folders.h"
 #include "core/errors.h"
 #include "core/output_names.h"
+#include "core/ui.h"
 #include "gui/qt_env.h"
 #include "gui/user_action.h"
 #include "shell/telqor_application.h"
@@ -241,6 +243,23 @@ class ShellTest : public QObject {
     std::thread worker([&] { w->ShowStatusFromThread("已经处理了500/2000"); });
     worker.join();  // would never return if the call waited for this thread
     QTRY_COMPARE(w->StatusText(), u" 已经处理了500/2000"_s);
+  }
+
+  // The bar of the status bar goes when the job that showed it has ended, also when its loop
+  // stopped short of the total (or by an error), and not before.
+  void ProgressBarGoesWhenTheJobEnds() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    auto* bar = Control<QProgressBar>(w, u"StatusProgress"_s);
+    bool shownDuringTheJob = false;
+    telqor::RunUserAction([&] {
+      w->AppUi().Progress(199, 200);
+      QTest::qWait(120);  // the window repaints meanwhile
+      shownDuringTheJob = !bar->isHidden() && bar->value() == 995;
+    });
+    QVERIFY(shownDuringTheJob);
+    QTRY_VERIFY(bar->isHidden());
+    QCOMPARE(bar->value(), bar->minimum() - 1);  // reset: a later job starts from nothing
   }
 
   void ClockTicksIntoPanelZero() {
