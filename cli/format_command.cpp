@@ -4,7 +4,6 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "core/file_io.h"
 #include "core/str_to_int.h"
 #include "files/file_operations.h"
 #include "tools/output_format.h"
@@ -23,7 +22,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   options.cut = Count(args, "--cut", "0");
   options.maxNumber = Count(args, "--max", "200");
   const int perFile = Count(args, "--per-file", "200");
-  const std::string templ = ReadWholeFile(templateFile);
+  const std::string templ = LoadTemplate(templateFile);
   const Frames frames = FramesOf(templateFile);
   ConsoleUi ui(global.yes);
   NumberList source(ListRole::Workspace);
@@ -41,8 +40,9 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
 
 Verb FormatVerb() {
   return {{"format",
-           "Pours every line of the DATA files, in order, into the template FILE (its bytes as they\n"
-           "stand, a final line break included): %N%, %NN% and %NNN% become the number cycling from 1 to\n"
+           "Pours every line of the DATA files, in order, into the template FILE (its line breaks,\n"
+           "a final one included, taken as CR LF whether the file has CR LF, LF or CR, as the dialog\n"
+           "takes them): %N%, %NN% and %NNN% become the number cycling from 1 to\n"
            "M (as 1, 01, 001), 12345678901 the line, MyNo the line's number from 1; every occurrence, in\n"
            "that order, letters in any case. K filled-in templates make one item, D bytes cut from its\n"
            "end (never half a character); the items' lines go P to a file named\n"

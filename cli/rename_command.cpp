@@ -1,8 +1,10 @@
 // rename: the files of a folder copied to new names, as the batch rename dialog does it.
+#include <algorithm>
 #include <iostream>
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "core/errors.h"
 #include "tools/batch_rename.h"
 
 namespace telqor::cli {
@@ -35,7 +37,9 @@ NameDefinition DefinitionOf(const ParsedArgs& args) {
   return definition;
 }
 
-void PrintPairs(const RenameList& list, const std::vector<RenameStep>& steps) {
+// OLD → NEW per step, in list order.
+void PrintPairs(const RenameList& list, std::vector<RenameStep> steps) {
+  std::sort(steps.begin(), steps.end(), [](const RenameStep& a, const RenameStep& b) { return a.entry < b.entry; });
   for (const RenameStep& step : steps)
     std::cout << list[step.entry].oldName << " → " << list[step.entry].newName << "\n";
 }
@@ -45,20 +49,32 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   const NameDefinition definition = DefinitionOf(args);
   const std::optional<std::string> to = args.Value("--to");
   const std::filesystem::path output = RenameOutputFolder(folder, to.has_value(), to.value_or(""));
-  const bool deleteSource = args.Flag("--delete-source");
+  const bool deleteSource = args.Flag("--delete-source"), overwrite = args.Flag("--overwrite");
 
   RenameList list;
   TakeNames(folder, args.ValueOr("--match", ""), false, list);
   PreviewNames(list, definition);
+  const RenamePlan plan = PlanRename(list, folder, output);
+  if (!plan.replaced.empty()) {
+    std::string files;
+    for (const auto& file : plan.replaced) files.append("\n").append(file.string());
+    const std::string count = std::to_string(plan.replaced.size());
+    if (args.Flag("--dry-run"))
+      std::cerr << "将覆盖" << count << "个已有文件" << (overwrite ? "：" : "（改名要加 --overwrite）：") << files
+                << "\n";
+    else if (!overwrite)
+      throw Error("将覆盖" + count + "个已有文件，没有改名；要覆盖它们请加 --overwrite：" + files);
+    else
+      std::cerr << "覆盖" << count << "个已有文件（--overwrite）：" << files << "\n";
+  }
   if (args.Flag("--dry-run")) {
-    PrintPairs(list, PlanRename(list, folder, output, deleteSource));
+    PrintPairs(list, plan.steps);
     return 0;
   }
   ConsoleUi ui(global.yes);
-  RenameOutcome outcome = RenameFiles(list, folder, output, deleteSource, ui);
+  RenameOutcome outcome = RenameFiles(plan, deleteSource, ui);
   PrintPairs(list, outcome.copied);
-  for (const std::string& failure : outcome.failures) std::cerr << failure << "\n";
-  return outcome.failures.empty() ? 0 : 1;
+  return outcome.failures.empty() && outcome.deleteFailures.empty() ? 0 : 1;
 }
 
 }  // namespace
@@ -69,12 +85,14 @@ Verb RenameVerb() {
            "name: OLD with every X replaced by Y (letters compared without case), or the pattern P\n"
            "with its runs of # filled from a counter starting at N (##### as %.5d down to # as %d),\n"
            "then lower or upper case. Without --replace and --pattern every new name is 待定.\n"
-           "Each file is then copied to its new name in DIR (or DIR2), replacing a file of that name;\n"
-           "the last of several copies to one name wins. With --delete-source each source is deleted\n"
-           "once its copy stands; a run that would lose a file that way (two files with one new name,\n"
-           "or a new name that is a file still to be renamed) is refused before anything is copied.\n"
-           "Prints OLD → NEW for every file copied (with --dry-run, to be copied, changing nothing).\n"
-           "A copy that fails keeps its source, is reported, and makes the status 1.\n",
+           "Each file is then copied to its new name in DIR (or DIR2), and with --delete-source\n"
+           "deleted once its copy stands. Nothing is lost: two files with one new name are refused,\n"
+           "and so is a run into a missing DIR2, before anything is copied; a new name that is another\n"
+           "file of the run (1.txt → 2.txt, 2.txt → 3.txt, or a → b, b → a) is copied away first. A new\n"
+           "name that is an existing file outside the run is refused too, unless --overwrite.\n"
+           "Prints OLD → NEW for every file copied (with --dry-run, to be copied, changing nothing,\n"
+           "and the files that would be replaced on standard error). A copy that fails keeps its\n"
+           "source; every failure is reported on standard error and makes the status 1.\n",
            {{"--match", nullptr, OptionKind::Value, "T", "take only the names that contain T"},
             {"--replace", nullptr, OptionKind::Value, "X", "replace X in the old name ..."},
             {"--with", nullptr, OptionKind::Value, "Y", "... by Y"},
@@ -83,6 +101,7 @@ Verb RenameVerb() {
             {"--case", nullptr, OptionKind::Value, "lower|upper", "the new names' letter case"},
             {"--to", nullptr, OptionKind::Value, "DIR2", "copy into DIR2 instead of DIR"},
             {"--delete-source", nullptr, OptionKind::Flag, nullptr, "delete each file once its copy stands"},
+            {"--overwrite", nullptr, OptionKind::Flag, nullptr, "replace existing files under new names"},
             {"--dry-run", nullptr, OptionKind::Flag, nullptr, "print the pairs only"}},
            {"DIR", true, false, 1}},
           "copy a folder's files to new names",

@@ -62,6 +62,15 @@ void Copy(const fs::path& source, const fs::path& destination) {
   out.Commit();
 }
 
+// before + the count + after, then the first ten texts, one a line, and "……" for the rest.
+std::string Listing(const char* before, const char* after, const std::vector<std::string>& texts) {
+  constexpr size_t kListed = 10;
+  std::string out = before + std::to_string(texts.size()) + after;
+  for (size_t i = 0; i < texts.size() && i < kListed; ++i) out += "\n" + texts[i];
+  if (texts.size() > kListed) out += "\n……";
+  return out;
+}
+
 }  // namespace
 
 void TakeNames(const fs::path& folder, std::string_view match, bool append, RenameList& list) {
@@ -113,65 +122,215 @@ fs::path RenameOutputFolder(const fs::path& sourceFolder, bool useNewPath, std::
   return useNewPath && !folder.empty() ? AsFolder(fs::path(folder)) : AsFolder(sourceFolder);
 }
 
-std::vector<RenameStep> PlanRename(const RenameList& list, const fs::path& sourceFolder, const fs::path& outputFolder,
-                                   bool deleteSource) {
-  std::vector<RenameStep> plan;
+RenamePlan PlanRename(const RenameList& list, const fs::path& sourceFolder, const fs::path& outputFolder) {
+  RenamePlan plan;
+  plan.entries = list.size();
   const std::string from = FolderText(sourceFolder), to = FolderText(outputFolder);
   for (size_t i = 0; i < list.size(); ++i) {
     fs::path source(from + list[i].oldName), destination(to + list[i].newName);
     std::error_code ec;
-    if (!fs::is_regular_file(source, ec)) continue;
+    if (!fs::is_regular_file(source, ec)) {
+      plan.missing.push_back(list[i].oldName);
+      continue;
+    }
     bool itself = Key(source) == Key(destination) || fs::equivalent(source, destination, ec);
-    plan.push_back({i, std::move(source), std::move(destination), itself});
+    plan.steps.push_back({i, std::move(source), std::move(destination), itself});
   }
-  if (!deleteSource) return plan;
+  if (plan.steps.empty()) return plan;
 
-  // Sources still to be copied, by the last step that copies each.
-  std::map<fs::path, size_t> lastUse;
-  for (size_t s = 0; s < plan.size(); ++s) lastUse[Key(plan[s].source)] = s;
-  std::map<fs::path, size_t> written;  // destination -> first step writing it
-  for (size_t s = 0; s < plan.size(); ++s) {
-    const fs::path destination = Key(plan[s].destination);
-    const std::string& name = list[plan[s].entry].newName;
-    if (!written.emplace(destination, s).second)
-      throw Error("新文件名\"" + name + "\"重复，勾选\"删除原来文件\"时改名会丢失文件，没有改名。");
-    auto later = lastUse.find(destination);
-    if (!plan[s].itself && later != lastUse.end() && later->second > s)
-      throw Error("新文件名\"" + name + "\"是后面要改名的原文件，勾选\"删除原来文件\"时改名会丢失文件，没有改名。");
+  std::error_code ec;
+  if (!fs::is_directory(outputFolder, ec))
+    throw Error("输出目录\"" + DisplayPath(outputFolder) + "\"" +
+                (fs::exists(outputFolder, ec) ? "不是文件夹" : "不存在") + "，没有改名。");
+  std::set<fs::path> sources, destinations;
+  for (const RenameStep& step : plan.steps) sources.insert(Key(step.source));
+  for (const RenameStep& step : plan.steps) {
+    const fs::path destination = Key(step.destination);
+    if (!destinations.insert(destination).second)
+      throw Error("新文件名\"" + list[step.entry].newName + "\"重复，多个文件不能改成同一个名字，没有改名。");
+    if (!step.itself && !sources.count(destination) && fs::exists(step.destination, ec) &&
+        !fs::is_directory(step.destination, ec))
+      plan.replaced.push_back(step.destination);
   }
   return plan;
 }
 
-RenameOutcome RenameFiles(const RenameList& list, const fs::path& sourceFolder, const fs::path& outputFolder,
-                          bool deleteSource, Ui& ui) {
-  const std::vector<RenameStep> plan = PlanRename(list, sourceFolder, outputFolder, deleteSource);
-  RenameOutcome outcome;
-  std::set<fs::path> kept;  // sources whose copy failed: never overwritten by a later copy
-  Env& env = CurrentEnv();
-  for (size_t s = 0; s < plan.size(); ++s) {
-    const RenameStep& step = plan[s];
-    ui.Progress(static_cast<int64_t>(s), static_cast<int64_t>(plan.size()));
-    if (step.itself) continue;
-    if (deleteSource && kept.count(Key(step.destination))) {
-      outcome.failures.push_back("没有复制到\"" + DisplayPath(step.destination) + "\"：它自己的复制失败，已保留。");
-      kept.insert(Key(step.source));
-      continue;
+std::string OverwriteQuestion(const RenamePlan& plan) {
+  std::vector<std::string> names;
+  for (const fs::path& file : plan.replaced) names.push_back(DisplayPath(file));
+  return Listing("将覆盖", "个已有文件，是否继续？", names);
+}
+
+namespace {
+
+// One run of RenameFiles. Steps wait for the sources their new name would replace: a step runs
+// once no step still to run reads the file under its new name. When every step left waits (the
+// names go round in a circle), the file under the first one's new name is moved aside and its
+// readers copy from there.
+class RenameRun {
+ public:
+  RenameRun(const RenamePlan& plan, bool deleteSource, Ui& ui)
+      : steps_(plan.steps), deleteSource_(deleteSource), ui_(ui), env_(CurrentEnv()) {}
+
+  RenameOutcome Run() {
+    const size_t n = steps_.size();
+    sourceKey_.resize(n);
+    destinationKey_.resize(n);
+    from_.resize(n);
+    for (size_t s = 0; s < n; ++s) {
+      sourceKey_[s] = Key(steps_[s].source);
+      destinationKey_[s] = Key(steps_[s].destination);
+      from_[s] = steps_[s].source;
+      destinations_.insert(destinationKey_[s]);
+      if (steps_[s].itself) continue;
+      pending_.insert(s);
+      ++readers_[sourceKey_[s]];
+      readersOf_[sourceKey_[s]].push_back(s);
+      writer_[destinationKey_[s]] = s;
     }
-    try {
-      Copy(step.source, step.destination);
-    } catch (const std::exception& error) {
-      outcome.failures.emplace_back(error.what());
-      kept.insert(Key(step.source));
-      continue;
+    for (size_t s : pending_)
+      if (!readers_.count(destinationKey_[s])) ready_.insert(s);
+    const auto total = static_cast<int64_t>(pending_.size());
+    while (!pending_.empty()) {
+      ui_.Progress(total - static_cast<int64_t>(pending_.size()), total);
+      size_t s;
+      if (ready_.empty()) {
+        s = *pending_.begin();
+        if (!MoveAside(s)) continue;
+      } else {
+        s = *ready_.begin();
+      }
+      ready_.erase(s);
+      pending_.erase(s);
+      try {
+        Copy(from_[s], steps_[s].destination);
+      } catch (const std::exception& error) {
+        Fail(s, error.what());
+        continue;
+      }
+      outcome_.copied.push_back(steps_[s]);
+      Release(s);
     }
-    if (deleteSource) env.Remove(step.source);
-    outcome.copied.push_back(step);
+    ui_.Progress(total, total);
+    return std::move(outcome_);
   }
-  ui.Progress(static_cast<int64_t>(plan.size()), static_cast<int64_t>(plan.size()));
+
+ private:
+  // Moves the file under step s's new name aside, for its readers to copy from there; false
+  // (and s failed) when it cannot be.
+  bool MoveAside(size_t s) {
+    const fs::path& name = steps_[s].destination;
+    try {
+      for (int k = 1;; ++k) {
+        fs::path aside = name;
+        aside += k == 1 ? std::string(".telqor-rename.tmp") : ".telqor-rename-" + std::to_string(k) + ".tmp";
+        if (!env_.RenameNoReplace(name, aside)) continue;
+        aside_[destinationKey_[s]] = aside;
+        for (size_t r : readersOf_[destinationKey_[s]]) from_[r] = aside;
+        return true;
+      }
+    } catch (const std::system_error& error) {
+      Fail(s, "没有复制到\"" + DisplayPath(name) + "\"：无法先把它移开（" + error.code().message() + "）。");
+      return false;
+    }
+  }
+
+  // Step s has read its source: once no step is left to read it, the source is deleted (when
+  // asked, and unless its name is a new name of the plan) and its name may be written.
+  void Release(size_t s) {
+    const fs::path& key = sourceKey_[s];
+    if (--readers_[key] > 0 || kept_.count(key)) return;
+    if (auto aside = aside_.find(key); aside != aside_.end()) {
+      Remove(aside->second, "删除临时文件");
+      return;
+    }
+    if (deleteSource_ && !destinations_.count(key)) Remove(steps_[s].source, "删除原文件");
+    if (auto w = writer_.find(key); w != writer_.end() && pending_.count(w->second)) ready_.insert(w->second);
+  }
+
+  // Step s was not carried out: its source stays as it is, so the step writing onto that
+  // source's name is not carried out either, and so on down the chain.
+  void Fail(size_t s, std::string message) {
+    for (;;) {
+      pending_.erase(s);
+      ready_.erase(s);
+      RestoreAside(s, message);
+      const fs::path& key = sourceKey_[s];
+      if (auto aside = aside_.find(key); aside != aside_.end())
+        message +=
+            "；\"" + DisplayPath(steps_[s].source) + "\"原来的内容保留在\"" + DisplayPath(aside->second) + "\"。";
+      outcome_.failures.push_back(std::move(message));
+      --readers_[key];
+      kept_.insert(key);
+      auto w = writer_.find(key);
+      if (w == writer_.end() || !pending_.count(w->second)) return;
+      s = w->second;
+      message = "没有复制到\"" + DisplayPath(steps_[s].destination) + "\"：它自己的复制失败，已保留。";
+    }
+  }
+
+  // The file moved aside for step s, which failed, goes back under its name.
+  void RestoreAside(size_t s, std::string& message) {
+    auto aside = aside_.find(destinationKey_[s]);
+    if (aside == aside_.end()) return;
+    try {
+      if (env_.RenameNoReplace(aside->second, steps_[s].destination)) {
+        for (size_t r : readersOf_[destinationKey_[s]]) from_[r] = steps_[r].source;
+        aside_.erase(aside);
+        return;
+      }
+    } catch (const std::system_error&) {
+    }
+    message +=
+        "；\"" + DisplayPath(steps_[s].destination) + "\"原来的内容保留在\"" + DisplayPath(aside->second) + "\"。";
+  }
+
+  void Remove(const fs::path& file, const char* what) {
+    if (std::error_code error = env_.Remove(file))
+      outcome_.deleteFailures.push_back(std::string(what) + "\"" + DisplayPath(file) + "\"失败：" + error.message());
+  }
+
+  const std::vector<RenameStep>& steps_;
+  const bool deleteSource_;
+  Ui& ui_;
+  Env& env_;
+  std::vector<fs::path> sourceKey_, destinationKey_;
+  std::vector<fs::path> from_;        // where each step copies from: its source or a file moved aside
+  std::set<size_t> pending_, ready_;  // steps still to run; those of them free to run
+  std::map<fs::path, int> readers_;   // a source -> the steps still to read it
+  std::map<fs::path, std::vector<size_t>> readersOf_;
+  std::map<fs::path, size_t> writer_;   // a new name -> the step writing it
+  std::set<fs::path> destinations_;     // every new name of the plan
+  std::map<fs::path, fs::path> aside_;  // a source moved aside -> where it is now
+  std::set<fs::path> kept_;             // sources that stay as they are
+  RenameOutcome outcome_;
+};
+
+}  // namespace
+
+RenameOutcome RenameFiles(const RenamePlan& plan, bool deleteSource, Ui& ui) {
+  RenameOutcome outcome = RenameRun(plan, deleteSource, ui).Run();
   if (!outcome.failures.empty())
     ui.ShowStatus(std::to_string(outcome.failures.size()) + "个文件复制失败，原文件保留：" + outcome.failures.front());
-  if (!list.empty()) ui.Inform("更名完成,请重新刷新显示！");
+  else
+    ui.ShowStatus(std::to_string(outcome.copied.size()) + "个文件更名完成。");
+  if (plan.entries > 0) ui.Inform(RenameReport(plan, outcome));
   return outcome;
+}
+
+std::string RenameReport(const RenamePlan& plan, const RenameOutcome& outcome) {
+  if (outcome.failures.empty() && outcome.deleteFailures.empty() && plan.missing.empty())
+    return "更名完成,请重新刷新显示！";
+  std::string report;
+  auto add = [&](const char* heading, const std::vector<std::string>& texts) {
+    if (texts.empty()) return;
+    report += Listing("", heading, texts) + "\n";
+  };
+  add("个文件复制失败，原文件保留：", outcome.failures);
+  add("个原文件删除失败：", outcome.deleteFailures);
+  add("个原文件不存在，已跳过：", plan.missing);
+  return report + (outcome.copied.empty() ? std::string("没有文件更名。")
+                                          : std::to_string(outcome.copied.size()) + "个文件更名完成,请重新刷新显示！");
 }
 
 }  // namespace telqor

@@ -2,7 +2,9 @@
 // taken into a rename list of old and new names, the preview computes the new names (a text
 // replaced in the old name, or a numbered pattern, then the letter case), and the rename
 // copies every file to its new name, in the same folder or another, optionally deleting the
-// source once its copy stands complete.
+// source once its copy stands complete. A rename never loses a file: shared new names are
+// refused, chains and circles of names are carried out in an order that reads every source
+// before its name is written, and replacing a file outside the rename is asked first.
 //
 // Names are bare file names in the file system's own encoding, as paths hold them, so they go
 // back to the file system unchanged; typed texts come in the same encoding.
@@ -71,24 +73,46 @@ struct RenameStep {
   bool itself;  // the destination is the source file: nothing to copy, nothing to delete
 };
 
-// The copies a rename makes, in list order: one per entry whose source is a file of
-// sourceFolder (others are skipped). With deleteSource, a run in which a copy would replace a
-// file that is still to be copied and deleted (two entries with the same new name, or a new
-// name that is a later entry's source) would lose that file: it is refused with a message
-// naming the new name.
-std::vector<RenameStep> PlanRename(const RenameList& list, const std::filesystem::path& sourceFolder,
-                                   const std::filesystem::path& outputFolder, bool deleteSource);
-
-struct RenameOutcome {
-  std::vector<RenameStep> copied;
-  std::vector<std::string> failures;  // one message per copy that failed; its source stays
+struct RenamePlan {
+  std::vector<RenameStep> steps;                // in list order, one per entry whose source is a file
+  std::vector<std::string> missing;             // old names that are no file of the source folder: skipped
+  std::vector<std::filesystem::path> replaced;  // existing files, none a source of the plan, that copies replace
+  size_t entries = 0;                           // the entries of the list
 };
 
-// Runs the plan: every source copied onto its destination through the safe writer (replacing a
-// file of that name; a failed copy leaves nothing new under it), and with deleteSource the
-// source deleted once its copy stands. Failures do not stop the run; they are counted in the
-// status line. A list that is not empty ends with "更名完成,请重新刷新显示！".
-RenameOutcome RenameFiles(const RenameList& list, const std::filesystem::path& sourceFolder,
-                          const std::filesystem::path& outputFolder, bool deleteSource, Ui& ui);
+// The copies a rename makes: one per entry whose source is a file of sourceFolder. Refused
+// before anything is copied, with a message naming the folder or the name: an output folder
+// that does not exist or is no folder, and two entries with one new name (which would replace
+// each other). A new name that is the source of another entry is no refusal: RenameFiles
+// copies that source away first. Files under new names that are no source of the plan are
+// listed in replaced; the front end asks before replacing them (OverwriteQuestion).
+RenamePlan PlanRename(const RenameList& list, const std::filesystem::path& sourceFolder,
+                      const std::filesystem::path& outputFolder);
+
+// "将覆盖N个已有文件，是否继续？", then the files (the first ten), one a line.
+std::string OverwriteQuestion(const RenamePlan& plan);
+
+struct RenameOutcome {
+  std::vector<RenameStep> copied;           // in the order carried out
+  std::vector<std::string> failures;        // one message per copy failed or not made; its source stays
+  std::vector<std::string> deleteFailures;  // one message per source that could not be deleted
+};
+
+// Carries the plan out: every source copied onto its destination through the safe writer, and
+// with deleteSource every source deleted once all its copies stand, unless its name is itself
+// the new name of an entry. A source that is a later entry's new name is copied before that
+// name is written; where new names go round in a circle (a -> b, b -> a) one of them is first
+// moved aside to "NAME.telqor-rename.tmp" and copied from there. So nothing is lost, in any
+// list order. A copy that fails keeps its source, and the copy onto that source's name is
+// then not made either (it fails too, and so on). Failures do not stop the run. The status
+// line gets the count renamed, or the copies that failed; a list that is not empty ends with a
+// message (RenameReport).
+RenameOutcome RenameFiles(const RenamePlan& plan, bool deleteSource, Ui& ui);
+
+// The message at the end: "更名完成,请重新刷新显示！" when every entry was copied (or is its own
+// new name); else the copies that failed ("N个文件复制失败，原文件保留："), the sources not
+// deleted ("N个原文件删除失败："), the old names skipped ("N个原文件不存在，已跳过："), each with
+// its first ten messages, and how many files were renamed.
+std::string RenameReport(const RenamePlan& plan, const RenameOutcome& outcome);
 
 }  // namespace telqor

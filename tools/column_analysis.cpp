@@ -9,6 +9,7 @@
 #include "core/file_io.h"
 #include "core/file_writer.h"
 #include "core/gbk.h"
+#include "core/safe_name.h"
 #include "core/str_to_int.h"
 #include "core/text.h"
 #include "tools/text_encoding.h"
@@ -75,6 +76,15 @@ std::optional<std::string> Rewritten(std::string_view row, std::string_view what
   return out;
 }
 
+// The first delimiter in line from from on (a character start) that starts at a character:
+// the second byte of a two-byte character (眧 is B1 7C) is never taken for a "|".
+size_t FindDelimiter(std::string_view line, std::string_view delimiter, size_t from) {
+  const char first = delimiter.front();
+  for (size_t i = from; i + delimiter.size() <= line.size(); i += GbkCharLength(line, i))
+    if (line[i] == first && line.compare(i, delimiter.size(), delimiter) == 0) return i;
+  return std::string_view::npos;
+}
+
 // A field the numeric sort reads as a number: digits only.
 bool AllDigits(std::string_view text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -106,7 +116,8 @@ std::vector<std::string_view> SplitFields(std::string_view line, std::string_vie
   std::vector<std::string_view> fields;
   if (delimiter.empty()) return {line};
   size_t start = 0;
-  for (size_t at = line.find(delimiter); at != std::string_view::npos; at = line.find(delimiter, start)) {
+  for (size_t at = FindDelimiter(line, delimiter, 0); at != std::string_view::npos;
+       at = FindDelimiter(line, delimiter, start)) {
     fields.push_back(line.substr(start, at - start));
     start = at + delimiter.size();
   }
@@ -119,11 +130,11 @@ std::optional<std::string_view> FieldOf(std::string_view line, std::string_view 
   if (delimiter.empty()) return index == 0 ? std::optional(line) : std::nullopt;
   size_t start = 0;
   for (int64_t i = 0; i < index; ++i) {
-    size_t at = line.find(delimiter, start);
+    size_t at = FindDelimiter(line, delimiter, start);
     if (at == std::string_view::npos) return std::nullopt;
     start = at + delimiter.size();
   }
-  size_t end = line.find(delimiter, start);
+  size_t end = FindDelimiter(line, delimiter, start);
   return line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
 }
 
@@ -296,33 +307,38 @@ void SortRows(TSList& rows, std::string_view delimiter, int column, SortKind kin
   for (const ByteStr& row : order) rows.Add(row);
 }
 
-std::vector<std::filesystem::path> ExportClassified(const TSList& rows, std::string_view delimiter, int column,
-                                                    const std::filesystem::path& folder) {
-  std::vector<std::filesystem::path> written;
+ClassifiedExport ExportClassified(const TSList& rows, std::string_view delimiter, int column,
+                                  const std::filesystem::path& folder, Ui& ui) {
+  ClassifiedExport done;
   std::string current;
-  int from = 0, count = 0;  // the group: rows [from, from + count)
+  std::vector<int> group;  // the rows of the run of current, rows without the field left out
   auto save = [&] {
-    if (count == 0) return;
-    std::filesystem::path file = folder / GbkToPath(current + ".txt");
+    if (group.empty()) return;
+    std::filesystem::path file = folder / SafeFileName(current, ".txt");
     FileWriter out(file);
-    rows.SaveTo(out, from, count);
+    for (int row : group) rows.SaveTo(out, row, 1);
     out.Commit();
-    written.push_back(file);
+    done.written.push_back(file);
+    group.clear();
   };
   for (int i = 0; i < rows.Count(); ++i) {
     auto field = FieldOf(rows.View(i), delimiter, column);
-    if (!field) throw EStringListError("Not exists");
-    if (*field == current) {
-      if (count++ == 0) from = i;
+    if (!field) {
+      ++done.skipped;
       continue;
     }
-    save();
-    current = *field;
-    from = i;
-    count = 1;
+    if (*field != current) {
+      save();
+      current = *field;
+    }
+    group.push_back(i);
   }
   save();
-  return written;
+  ui.ShowStatus("分类导出完成：" + std::to_string(done.written.size()) + "个文件。");
+  if (done.skipped > 0)
+    ui.Inform(std::to_string(done.skipped) + "行没有第" + std::to_string(column) + "列，没有导出；其余的行已导出到" +
+              std::to_string(done.written.size()) + "个文件。");
+  return done;
 }
 
 }  // namespace telqor

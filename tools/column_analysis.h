@@ -21,8 +21,10 @@ namespace telqor {
 // ---- Fields -------------------------------------------------------------------------------
 
 // The pieces of line between occurrences of delimiter, left to right, each delimiter removed
-// whole; the last piece (possibly empty) is the last field. A line without the delimiter, or
-// an empty delimiter, is one field. Joining the fields with the delimiter gives the line back.
+// whole; an occurrence counts only where it starts at a character, never on the second byte
+// of a two-byte GBK character. The last piece (possibly empty) is the last field. A line
+// without the delimiter, or an empty delimiter, is one field. Joining the fields with the
+// delimiter gives the line back.
 std::vector<std::string_view> SplitFields(std::string_view line, std::string_view delimiter);
 // Field index of line (from 0), or nothing when the line has no such field.
 std::optional<std::string_view> FieldOf(std::string_view line, std::string_view delimiter, int64_t index);
@@ -109,10 +111,18 @@ enum class SortKind { Numeric, Text };
 // in the order they had.
 void SortRows(TSList& rows, std::string_view delimiter, int column, SortKind kind, bool descending);
 
-// Every run of consecutive rows sharing field column goes into folder / (value + ".txt"), a
-// value that comes back later replacing its earlier file. A row lacking the field stops the
-// export with "Not exists"; the files written before it stay. Answers the files written.
-std::vector<std::filesystem::path> ExportClassified(const TSList& rows, std::string_view delimiter, int column,
-                                                    const std::filesystem::path& folder);
+struct ClassifiedExport {
+  std::vector<std::filesystem::path> written;  // the files, in the order written
+  int skipped = 0;                             // rows without the field, not exported
+};
+
+// Every run of consecutive rows sharing field column goes into folder / SafeFileName(value,
+// ".txt"), a value that comes back later replacing its earlier file; so a value never names a
+// file outside folder ("../x", "/abs", "a/b" stay one name inside it), and the empty value is
+// "_.txt". Rows lacking the field are left out (they neither join nor break a run); the others
+// are all written. Ends with the count of files in the status line and, when rows were left
+// out, a message saying how many.
+ClassifiedExport ExportClassified(const TSList& rows, std::string_view delimiter, int column,
+                                  const std::filesystem::path& folder, Ui& ui);
 
 }  // namespace telqor

@@ -122,6 +122,9 @@ void TfrmAataAnalysis::BuildControls() {
 
   CBDelimiter = EditableCombo(u"CBDelimiter"_s);
   CBDelimiter->addItems({u","_s, u"|"_s});
+  // Wide enough for a delimiter of a few characters ("||", "，", " - ").
+  CBDelimiter->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  CBDelimiter->setMinimumContentsLength(6);
   EditStr1 = edit(u"EditStr1"_s, 120);
   EditStr2 = edit(u"EditStr2"_s, 120);
   SpeedButton3 = ToolButton(u"SpeedButton3"_s, u"导 入..."_s);
@@ -139,8 +142,10 @@ void TfrmAataAnalysis::BuildControls() {
   SpeedButton1 = ToolButton(u"SpeedButton1"_s, u"分析"_s);
   SpeedButton2 = ToolButton(u"SpeedButton2"_s, u"保存文件"_s);
   GroupBox2 = Named<QGroupBox>(u"GroupBox2"_s, u"输出设置 (表示第几列的值大于/小于/等于/区间内 输出第几列值)  "_s);
-  GroupBox2->setLayout(Row({label(u"Label3"_s, u"第           列        "_s), EditColumnNo, CBFix, EditA, EditB,
-                            label(u"Label4"_s, u"输出         列"_s), EditOutColumnNo, SpeedButton1, SpeedButton2}));
+  // Each number sits between its words: "第 [1] 列", "输出第 [0] 列".
+  GroupBox2->setLayout(
+      Row({label(u"Label3"_s, u"第"_s), EditColumnNo, label(u"Label7"_s, u"列"_s), CBFix, EditA, EditB,
+           label(u"Label4"_s, u"输出第"_s), EditOutColumnNo, label(u"Label8"_s, u"列"_s), SpeedButton1, SpeedButton2}));
 
   lv1 = NumberView(u"lv1"_s);
   lv1->horizontalHeader()->show();
@@ -334,7 +339,8 @@ void TfrmAataAnalysis::SpeedButton7Click() {
   fs::path folder = ChooseFolder(this, chosenFolder_);
   if (folder.empty()) return;
   chosenFolder_ = folder / "";
-  ExportClassified(data_.Items(), context_.CurrentSettings().DADelimiter, lastSortedColumn_, chosenFolder_);
+  ExportClassified(data_.Items(), context_.CurrentSettings().DADelimiter, lastSortedColumn_, chosenFolder_,
+                   context_.ui);
 }
 
 void TfrmAataAnalysis::SpeedButton8Click() { context_.ui.OpenFolder(chosenFolder_); }

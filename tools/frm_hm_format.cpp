@@ -11,7 +11,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/file_io.h"
 #include "core/str_to_int.h"
 #include "gui/controls.h"
 #include "gui/double_click.h"
@@ -153,16 +152,11 @@ void Tfrmhmformat::CBAChange() {
   QString name = CBA->currentText().trimmed();
   if (name.isEmpty()) return;
   std::filesystem::path file = FormatFolder(context_.Folders()) / PathOf(CBA->currentText());
-  QString text = FromGbkLossless(ReadWholeFile(file));
-  text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
-  MemoA->setPlainText(text);
+  MemoA->setPlainText(FromGbkLossless(LoadTemplate(file)).replace(u"\r\n"_s, u"\n"_s));
   templateFile_ = file;
 }
 
-std::string Tfrmhmformat::TemplateText() const {
-  QString text = MemoA->toPlainText();
-  return ToGbk(text.replace(u'\n', u"\r\n"_s));
-}
+std::string Tfrmhmformat::TemplateText() const { return TemplateWithCrLf(ToGbk(MemoA->toPlainText())); }
 
 void Tfrmhmformat::LoadFiles(const std::vector<std::filesystem::path>& files) {
   sourceLabel_ = u"原始数据:"_s;
@@ -207,6 +201,8 @@ void Tfrmhmformat::SpeedButton3Click() {
   InformBox(this, u"完成!"_s);
 }
 
-void Tfrmhmformat::SpeedButton4Click() { context_.ui.OpenFolder(FormatFolder(context_.Folders())); }
+// A new program folder has no template folder yet: it is made here, where the user goes to put
+// templates into it.
+void Tfrmhmformat::SpeedButton4Click() { context_.ui.OpenFolder(MakeFormatFolder(context_.Folders())); }
 
 }  // namespace telqor

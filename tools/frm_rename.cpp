@@ -313,9 +313,17 @@ void TfrmRename::SpeedButton2Click() {
   ChangeEntries([this] { PreviewNames(entries_, Definition()); });
 }
 
+// "更新": after the confirmation, a plan that would replace files outside the rename asks once
+// more, No being the default; shared new names and a missing output folder stop it before
+// anything is copied.
 void TfrmRename::SpeedButton3Click() {
   if (!AskYesNoBox(this, u"确定改名吗?"_s)) return;
-  RenameFiles(entries_, source_, OutputFolder(), CBD->isChecked(), context_.ui);
+  const RenamePlan plan = PlanRename(entries_, source_, OutputFolder());
+  if (!plan.replaced.empty() && !AskYesNoBox(this, FromUtf8(OverwriteQuestion(plan)), DefaultAnswer::kNo)) {
+    context_.ui.ShowStatus("没有改名。");
+    return;
+  }
+  RenameFiles(plan, CBD->isChecked(), context_.ui);
   ShowSourceFolder();
 }
 

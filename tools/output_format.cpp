@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/errors.h"
+#include "core/file_io.h"
 #include "core/file_writer.h"
 #include "core/gbk.h"
 #include "core/list_files.h"
@@ -77,6 +78,28 @@ bool IsFile(const fs::path& path) {
 }  // namespace
 
 fs::path FormatFolder(const DataFolders& folders) { return folders.baseData / "Format"; }
+
+fs::path MakeFormatFolder(const DataFolders& folders) {
+  fs::path folder = FormatFolder(folders);
+  CreateFolders(folder);
+  return folder;
+}
+
+std::string TemplateWithCrLf(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 8);
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      out += "\r\n";
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+std::string LoadTemplate(const fs::path& file) { return TemplateWithCrLf(ReadWholeFile(file)); }
 
 std::vector<fs::path> TemplateNames(const fs::path& folder) {
   std::vector<fs::path> names;

@@ -23,6 +23,17 @@ namespace telqor {
 
 // The template folder: base data + "Format".
 std::filesystem::path FormatFolder(const DataFolders& folders);
+// The template folder, created with what is missing above it when it does not exist yet (a new
+// program folder has none); "Cannot create folder ..." when it cannot be.
+std::filesystem::path MakeFormatFolder(const DataFolders& folders);
+
+// A template as the conversion takes it: every line break (CR LF, a lone CR, a lone LF) made
+// CR LF, so a template file gives the same result whatever line ends it was written with, and
+// the same as the dialog, whose memo holds lines.
+std::string TemplateWithCrLf(std::string_view text);
+// The template of a file, its line breaks made CR LF ("Cannot open file ..." when it cannot be
+// read).
+std::string LoadTemplate(const std::filesystem::path& file);
 
 // The bare names of the templates in folder: every entry whose name has a dot, in name order,
 // without the head and tail files (names holding ".Head." or ".Tail.", case as written).

@@ -153,7 +153,7 @@ class AnalysisDialogTest : public QObject {
     SortBy(d, 1, u"N1"_s);
     QCOMPARE(Table(d), (QStringList{u"x|1"_s, u"y|1"_s, u"z|2"_s, u"w|"_s}));
 
-    // The row without the field stops the export after the files before it.
+    // The row without the field is left out, every other row written, and the user told.
     fs::create_directory(home / "out");
     std::vector<fs::path> starts;
     telqor::Hooks().chooseFolder = [&](const fs::path& start) {
@@ -165,8 +165,9 @@ class AnalysisDialogTest : public QObject {
     QCOMPARE(Scripted().questions.back(),
              u"确定按 [列1] 导出分类数据?\r\n\r\n如果不是选择的列,请先选择该列排序后,在导出分类数据！"_s);
     QCOMPARE(ReadBytes(home / "out" / "1.txt"), std::string("x,1\r\ny,1\r\n"));
-    QVERIFY(!fs::exists(home / "out" / "2.txt"));
-    QCOMPARE(w->StatusText(), u" Not exists"_s);
+    QCOMPARE(ReadBytes(home / "out" / "2.txt"), std::string("z,2\r\n"));
+    QCOMPARE(w->StatusText(), u" 分类导出完成：2个文件。"_s);
+    QCOMPARE(Scripted().messages, std::vector<QString>{u"1行没有第1列，没有导出；其余的行已导出到2个文件。"_s});
     QCOMPARE(starts.front(), w->Folders().otherData);
     // No: nothing asked further.
     Scripted().answer = false;
@@ -174,6 +175,26 @@ class AnalysisDialogTest : public QObject {
     QCOMPARE(starts.size(), size_t{1});
     ClickIn(d, u"SpeedButton8"_s);
     QCOMPARE(telqor::test::GuiEnv().openedFolders.back(), home / "out" / "");
+  }
+
+  // "第 [1] 列": each number between its words; the delimiter box takes a few characters.
+  void NumbersStandBetweenTheirWordsAndTheDelimiterFits() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    QDialog* d = Analysis(w);
+    d->show();
+    QCoreApplication::processEvents();
+    auto left = [d](const QString& name) { return Control<QWidget>(d, name)->mapTo(d, QPoint()).x(); };
+    QCOMPARE(Control<QLabel>(d, u"Label3"_s)->text(), u"第"_s);
+    QCOMPARE(Control<QLabel>(d, u"Label7"_s)->text(), u"列"_s);
+    QVERIFY(left(u"Label3"_s) < left(u"EditColumnNo"_s));
+    QVERIFY(left(u"EditColumnNo"_s) < left(u"Label7"_s));
+    QVERIFY(left(u"Label4"_s) < left(u"EditOutColumnNo"_s));
+    QVERIFY(left(u"EditOutColumnNo"_s) < left(u"Label8"_s));
+    auto* delimiter = Control<QComboBox>(d, u"CBDelimiter"_s);
+    QVERIFY2(delimiter->lineEdit()->width() >= delimiter->fontMetrics().horizontalAdvance(u"||||"_s),
+             qPrintable(QString::number(delimiter->lineEdit()->width())));
+    d->hide();
   }
 };
 

@@ -99,6 +99,18 @@ class FormatDialogTest : public QObject {
     QTest::mouseDClick(Control<QTableView>(d, u"lv0"_s)->viewport(), Qt::LeftButton);
     QCOMPARE(SourceTitle(d), u"原始号码:0"_s);
   }
+
+  // A new program folder has no template folder: "浏览" makes it before showing it.
+  void BrowseMakesTheMissingTemplateFolder() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    QDialog* d = telqor::test::Dialog(w, u"frmhmformat"_s);
+    const fs::path format = w->Folders().baseData / "Format";
+    QVERIFY(!fs::exists(format));
+    ClickIn(d, u"SpeedButton4"_s);
+    QVERIFY(fs::is_directory(format));
+    QCOMPARE(telqor::test::GuiEnv().openedFolders, std::vector<fs::path>{format});
+  }
 };
 
 int RunFormatDialogTests(int argc, char** argv) {

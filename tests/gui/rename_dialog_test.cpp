@@ -110,6 +110,42 @@ class RenameDialogTest : public QObject {
     Click(d, u"SpeedButton7"_s);
     QCOMPARE(telqor::test::GuiEnv().openedFolders, std::vector<fs::path>{home / "out/"});
   }
+
+  void AsksBeforeReplacingAFileOutsideTheRename() {
+    TempHome home;
+    const fs::path src = home / "src";
+    telqor::test::WriteBytes(src / "old.dat", "X");
+    telqor::test::WriteBytes(src / "n001.txt", "N");
+    auto w = home.OpenWindow();
+    QDialog* d = telqor::test::Dialog(w, u"frmRename"_s);
+    telqor::test::Trigger(w, u"N28"_s);
+    auto* tree = In<QTreeView>(d, u"STVData"_s);
+    tree->setCurrentIndex(static_cast<QFileSystemModel*>(tree->model())->index(telqor::test::PathText(src)));
+    In<QLineEdit>(d, u"EditA"_s)->setText(u"old"_s);
+    Click(d, u"SpeedButton1"_s);
+    In<QCheckBox>(d, u"CBB"_s)->setChecked(true);
+    In<QComboBox>(d, u"CBT"_s)->setEditText(u"n###.txt"_s);
+    Click(d, u"SpeedButton2"_s);
+    QCOMPARE(Entries(d), QStringList{u"old.dat|n001.txt"_s});
+
+    // n001.txt is no file of the rename: asked once more; No changes nothing, and says so.
+    std::vector<QString> asked;
+    bool replace = false;
+    telqor::Hooks().askYesNo = [&](const QString& question) {
+      asked.push_back(question);
+      return asked.size() == 1 || replace;
+    };
+    Click(d, u"SpeedButton3"_s);
+    const QString question = u"将覆盖1个已有文件，是否继续？\n"_s + telqor::test::PathText(src / "n001.txt");
+    QCOMPARE(asked, (std::vector<QString>{u"确定改名吗?"_s, question}));
+    QCOMPARE(telqor::test::ReadBytes(src / "n001.txt"), std::string("N"));
+    QCOMPARE(w->StatusText(), u" 没有改名。"_s);
+    QVERIFY(Scripted().messages.empty());
+    replace = true;
+    Click(d, u"SpeedButton3"_s);
+    QCOMPARE(telqor::test::ReadBytes(src / "n001.txt"), std::string("X"));
+    QCOMPARE(Scripted().messages, std::vector<QString>{u"更名完成,请重新刷新显示！"_s});
+  }
 };
 
 int RunRenameDialogTests(int argc, char** argv) {

@@ -40,6 +40,16 @@ TEST(ColumnFields, SplitFieldsAndJoinBack) {
   EXPECT_EQ(FieldOf("a,b", "", 1), std::nullopt);
 }
 
+// 眧 is B1 7C: its second byte is no "|".
+TEST(ColumnFields, ADelimiterNeverStartsInsideACharacter) {
+  const std::string line = G("眧|13800000000|眧眧");
+  EXPECT_EQ(Fields(line, "|"), (Strings{G("眧"), "13800000000", G("眧眧")}));
+  EXPECT_EQ(FieldOf(line, "|", 1), std::optional<std::string_view>("13800000000"));
+  EXPECT_EQ(FieldOf(line, "|", 3), std::nullopt);
+  EXPECT_EQ(Fields(G("a眧|眧b"), G("|眧")), (Strings{G("a眧"), "b"}));  // found where it starts at a character
+  EXPECT_EQ(Fields(G("a眧b"), "|"), Strings{G("a眧b")});
+}
+
 TEST(ColumnImport, ReplacementIgnoresCaseAndNeverCutsACharacter) {
   EXPECT_EQ(ReplaceGbkIgnoringCase("\"AbC\"abc", "aBc", "x"), "\"x\"x");
   EXPECT_EQ(ReplaceGbkIgnoringCase("aaa", "aa", "a"), "aa");  // no rescan of the replacement
@@ -227,30 +237,52 @@ TEST(ColumnSort, RowsThatCannotBePlacedFollowInTheirOrder) {
 
 TEST(ColumnExport, OneFilePerRunOfValues) {
   test::TempDir dir;
+  test::RecordingUi ui;
   TSList rows;
   Set(rows, {"x,1", "y,1", "z,2"});
-  auto files = ExportClassified(rows, ",", 1, dir.path());
+  auto files = ExportClassified(rows, ",", 1, dir.path(), ui).written;
   EXPECT_EQ(files, (std::vector<std::filesystem::path>{dir / "1.txt", dir / "2.txt"}));
   EXPECT_EQ(test::ReadBytes(dir / "1.txt"), "x,1\r\ny,1\r\n");
   EXPECT_EQ(test::ReadBytes(dir / "2.txt"), "z,2\r\n");
+  EXPECT_EQ(ui.LastStatus(), "分类导出完成：2个文件。");
 
-  // Unsorted: a value that comes back replaces its file; an empty first value is ".txt".
+  // Unsorted: a value that comes back replaces its file; the empty value is "_.txt".
   Set(rows, {"e,", G("a,北京"), "b,3", G("c,北京")});
-  ExportClassified(rows, ",", 1, dir.path());
-  EXPECT_EQ(test::ReadBytes(dir / ".txt"), "e,\r\n");
+  ExportClassified(rows, ",", 1, dir.path(), ui);
+  EXPECT_EQ(test::ReadBytes(dir / "_.txt"), "e,\r\n");
   EXPECT_EQ(test::ReadBytes(dir / "北京.txt"), G("c,北京\r\n"));
   EXPECT_EQ(test::ReadBytes(dir / "3.txt"), "b,3\r\n");
+  EXPECT_TRUE(ui.messages.empty());
+}
 
-  // A row without the field stops the export; what was written stays.
-  Set(rows, {"m,5", "n,6", "lonely", "o,7"});
-  try {
-    ExportClassified(rows, ",", 1, dir.path());
-    FAIL();
-  } catch (const EStringListError& e) {
-    EXPECT_STREQ(e.what(), "Not exists");
-  }
-  EXPECT_TRUE(std::filesystem::exists(dir / "5.txt"));
-  EXPECT_FALSE(std::filesystem::exists(dir / "6.txt"));
+// Rows without the column, wherever they stand, are left out and counted; every other row is
+// written, the last group too.
+TEST(ColumnExport, RowsWithoutTheColumnAreSkippedAndCounted) {
+  test::TempDir dir;
+  test::RecordingUi ui;
+  TSList rows;
+  Set(rows, {"m,5", "n,6", "lonely", "o,6", "p,7", "last"});
+  ClassifiedExport done = ExportClassified(rows, ",", 1, dir.path(), ui);
+  EXPECT_EQ(done.skipped, 2);
+  EXPECT_EQ(test::FileNames(dir.path()), (Strings{"5.txt", "6.txt", "7.txt"}));
+  EXPECT_EQ(test::ReadBytes(dir / "6.txt"), "n,6\r\no,6\r\n");  // the skipped row breaks no run
+  EXPECT_EQ(test::ReadBytes(dir / "7.txt"), "p,7\r\n");
+  EXPECT_EQ(ui.messages, Strings{"2行没有第1列，没有导出；其余的行已导出到3个文件。"});
+}
+
+// A value is one file name inside the folder, whatever it holds.
+TEST(ColumnExport, ValuesNeverNameAFileOutsideTheFolder) {
+  test::TempDir dir;
+  test::RecordingUi ui;
+  std::filesystem::create_directory(dir / "out");
+  TSList rows;
+  Set(rows, {"a,../escape", "b,/abs", "c,a/b", "d,.."});
+  ClassifiedExport done = ExportClassified(rows, ",", 1, dir / "out", ui);
+  ASSERT_EQ(done.written.size(), 4u);
+  for (const auto& file : done.written) EXPECT_EQ(file.parent_path(), dir / "out") << file;
+  EXPECT_EQ(test::FileNames(dir.path()), Strings{"out"});
+  EXPECT_EQ(test::FileNames(dir / "out").size(), 4u);
+  EXPECT_EQ(test::ReadBytes(done.written[1]), "b,/abs\r\n");
 }
 
 }  // namespace

@@ -46,6 +46,22 @@ TEST(OutputFormat, StacksCutsAndCycles) {
   EXPECT_EQ(Convert({"ab", "c"}, "12345678901", 1, 5), (Strings{"", ""}));
 }
 
+TEST(OutputFormat, TemplateLineBreaksAreCrLfWhateverTheFileHas) {
+  EXPECT_EQ(TemplateWithCrLf("a\nb\rc\r\nd\n\r"), "a\r\nb\r\nc\r\nd\r\n\r\n");
+  EXPECT_EQ(TemplateWithCrLf("12345678901,"), "12345678901,");
+  test::TempDir dir;
+  test::WriteBytes(dir / "t.txt", "12345678901,\n");
+  EXPECT_EQ(LoadTemplate(dir / "t.txt"), "12345678901,\r\n");
+  // The template folder is made where it is missing, with the base data above it.
+  DataFolders folders;
+  folders.baseData = dir / "base";
+  EXPECT_EQ(MakeFormatFolder(folders), dir / "base/Format");
+  EXPECT_TRUE(fs::is_directory(dir / "base/Format"));
+  test::WriteBytes(dir / "file", "");
+  folders.baseData = dir / "file";
+  EXPECT_THROW(MakeFormatFolder(folders), EFileError);
+}
+
 TEST(OutputFormat, CutNeverSplitsACharacter) {
   std::string text = std::string("1") + kHao + kMa + ",";
   EXPECT_EQ(CutEnd(text, 1), std::string("1") + kHao + kMa);
