@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <set>
 
 #include "core/errors.h"
 #include "core/file_io.h"
@@ -311,10 +312,15 @@ ClassifiedExport ExportClassified(const TSList& rows, std::string_view delimiter
                                   const std::filesystem::path& folder, Ui& ui) {
   ClassifiedExport done;
   std::string current;
-  std::vector<int> group;  // the rows of the run of current, rows without the field left out
+  std::vector<int> group;                 // the rows of the run of current, rows without the field left out
+  std::set<std::filesystem::path> taken;  // the names written in this export
   auto save = [&] {
     if (group.empty()) return;
+    // A value that comes back, or two values with one safe name (a/b, a_b), never replace a
+    // file of this export: the later gets "-2", "-3", ...
     std::filesystem::path file = folder / SafeFileName(current, ".txt");
+    for (int n = 2; !taken.insert(file).second; ++n)
+      file = folder / SafeFileName(current, "-" + std::to_string(n) + ".txt");
     FileWriter out(file);
     for (int row : group) rows.SaveTo(out, row, 1);
     out.Commit();

@@ -117,9 +117,10 @@ struct ClassifiedExport {
 };
 
 // Every run of consecutive rows sharing field column goes into folder / SafeFileName(value,
-// ".txt"), a value that comes back later replacing its earlier file; so a value never names a
-// file outside folder ("../x", "/abs", "a/b" stay one name inside it), and the empty value is
-// "_.txt". Rows lacking the field are left out (they neither join nor break a run); the others
+// ".txt"), so a value never names a file outside folder ("../x", "/abs", "a/b" stay one name
+// inside it), and the empty value is "_.txt". A name this export wrote already (a value that
+// comes back, two values with one safe name) is never replaced: the later run gets "-2.txt",
+// "-3.txt", ... after the value. Rows lacking the field are left out (they neither join nor break a run); the others
 // are all written. Ends with the count of files in the status line and, when rows were left
 // out, a message saying how many.
 ClassifiedExport ExportClassified(const TSList& rows, std::string_view delimiter, int column,

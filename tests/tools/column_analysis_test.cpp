@@ -246,12 +246,16 @@ TEST(ColumnExport, OneFilePerRunOfValues) {
   EXPECT_EQ(test::ReadBytes(dir / "2.txt"), "z,2\r\n");
   EXPECT_EQ(ui.LastStatus(), "分类导出完成：2个文件。");
 
-  // Unsorted: a value that comes back replaces its file; the empty value is "_.txt".
-  Set(rows, {"e,", G("a,北京"), "b,3", G("c,北京")});
+  // Unsorted: a value that comes back, or one with the same safe name, gets a file of its own;
+  // the empty value is "_.txt".
+  Set(rows, {"e,", G("a,北京"), "b,3", G("c,北京"), "d,x/y", "f,x_y"});
   ExportClassified(rows, ",", 1, dir.path(), ui);
   EXPECT_EQ(test::ReadBytes(dir / "_.txt"), "e,\r\n");
-  EXPECT_EQ(test::ReadBytes(dir / "北京.txt"), G("c,北京\r\n"));
+  EXPECT_EQ(test::ReadBytes(dir / "北京.txt"), G("a,北京\r\n"));
+  EXPECT_EQ(test::ReadBytes(dir / "北京-2.txt"), G("c,北京\r\n"));
   EXPECT_EQ(test::ReadBytes(dir / "3.txt"), "b,3\r\n");
+  EXPECT_EQ(test::ReadBytes(dir / "x_y.txt"), "d,x/y\r\n");
+  EXPECT_EQ(test::ReadBytes(dir / "x_y-2.txt"), "f,x_y\r\n");
   EXPECT_TRUE(ui.messages.empty());
 }
 
