@@ -16,7 +16,6 @@ namespace {
 class CheckedBuffer : public std::streambuf {
  public:
   CheckedBuffer() { setp(buffer_, buffer_ + sizeof buffer_); }
-  ~CheckedBuffer() override { sync(); }
 
   // The error number of the first failed write, or 0.
   int Error() const { return error_; }
@@ -53,9 +52,11 @@ class CheckedBuffer : public std::streambuf {
   int error_ = 0;
 };
 
+// Never destroyed: std::cout flushes into it while the program ends, after every static object
+// of this file would have gone.
 CheckedBuffer& Buffer() {
-  static CheckedBuffer buffer;
-  return buffer;
+  static CheckedBuffer* buffer = new CheckedBuffer;
+  return *buffer;
 }
 
 }  // namespace
