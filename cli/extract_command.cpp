@@ -11,6 +11,7 @@
 #include "core/dropped_files.h"
 #include "core/errors.h"
 #include "core/file_io.h"
+#include "core/file_writer.h"
 #include "core/perl_regex.h"
 #include "core/text.h"
 #include "extract/area_codes.h"
@@ -105,9 +106,10 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
       std::cout << file.string() << "\n";
     return 0;
   }
-  TSList found;
-  CollectResults(results, {search.WantRegex, search.WantLandline, search.WantMobile, search.WantEmail}, found);
-  WriteResult(found, std::nullopt);
+  // Written straight from the results: millions of them are never copied into a list.
+  FileWriter out = FileWriter::StandardOutput();
+  WriteResults(results, {search.WantRegex, search.WantLandline, search.WantMobile, search.WantEmail}, out);
+  out.Commit();
   return 0;
 }
 

@@ -43,6 +43,8 @@ inline uint64_t EightAscii(uint32_t v) {
   return x | (kOnes * '0');
 }
 
+}  // namespace
+
 uint64_t DigitValue(const char* p, int length) {
   if (length < 8) {
     uint64_t value = 0;
@@ -56,7 +58,6 @@ uint64_t DigitValue(const char* p, int length) {
   return value * 100000000ULL + EightDigits(w);
 }
 
-// Sorts n keys below 2^bits; temp has room for n more. Answers where the sorted keys ended up.
 // Each pass counts and scatters in parts: a part's keys of one digit go after those of the
 // parts before it, so every pass stays stable.
 uint64_t* RadixSort(uint64_t* keys, uint64_t* temp, size_t n, int bits) {
@@ -95,8 +96,6 @@ uint64_t* RadixSort(uint64_t* keys, uint64_t* temp, size_t n, int bits) {
   }
   return src;
 }
-
-}  // namespace
 
 int UniformDigitLength(const ByteStr* items, int count) {
   if (count <= 0 || !items[0].IsInline()) return 0;

@@ -20,4 +20,11 @@ void SortDigitItems(ByteStr* items, int count, int length);
 // The item of `length` digits (leading zeros kept) whose value is value.
 ByteStr DigitsItem(uint64_t value, int length);
 
+// The value of `length` (1..19) ASCII digits at p.
+uint64_t DigitValue(const char* p, int length);
+
+// Sorts n keys below 2^bits (LSD radix, 11 bits a pass, across the cores); temp has room for n
+// more. Answers where the sorted keys ended up: keys or temp.
+uint64_t* RadixSort(uint64_t* keys, uint64_t* temp, size_t n, int bits);
+
 }  // namespace telqor

@@ -84,6 +84,35 @@ FileContents::FileContents(const std::filesystem::path& path) {
   size_ = buffer_.size();
 }
 
+RandomAccessFile::RandomAccessFile(const std::filesystem::path& path) : path_(path) {
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0) {
+    int err = errno;
+    throw EFileError("Cannot open file \"" + DisplayPath(path) + "\". " + SystemErrorText(err));
+  }
+  struct stat st;
+  if (::fstat(fd_, &st) == 0) size_ = static_cast<uint64_t>(st.st_size);
+}
+
+RandomAccessFile::~RandomAccessFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+size_t RandomAccessFile::ReadAt(uint64_t offset, char* buffer, size_t n) const {
+  size_t done = 0;
+  while (done < n) {
+    ssize_t got = ::pread(fd_, buffer + done, n - done, static_cast<off_t>(offset + done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      int err = errno;
+      throw EFileError("Cannot read file \"" + DisplayPath(path_) + "\". " + SystemErrorText(err));
+    }
+    if (got == 0) break;
+    done += static_cast<size_t>(got);
+  }
+  return done;
+}
+
 FileContents::~FileContents() {
   if (mapping_) ::munmap(mapping_, size_);
 }

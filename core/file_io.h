@@ -3,6 +3,7 @@
 // FileWriter (core/file_writer.h). Use one object per thread.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -26,6 +27,26 @@ class FileContents {
   size_t size_ = 0;
   void* mapping_ = nullptr;
   std::string buffer_;
+};
+
+// A file read a piece at a time from any place, for files too large to hold whole. "Cannot open
+// file "%s". %s" when it cannot be opened, "Cannot read file "%s". %s" when a read fails.
+class RandomAccessFile {
+ public:
+  explicit RandomAccessFile(const std::filesystem::path& path);
+  RandomAccessFile(const RandomAccessFile&) = delete;
+  RandomAccessFile& operator=(const RandomAccessFile&) = delete;
+  ~RandomAccessFile();
+  // The size when opened.
+  uint64_t Size() const { return size_; }
+  // Reads up to n bytes at offset into buffer; answers how many were read (fewer only at the
+  // end of the file). Safe to call from several threads at once.
+  size_t ReadAt(uint64_t offset, char* buffer, size_t n) const;
+
+ private:
+  std::filesystem::path path_;
+  int fd_ = -1;
+  uint64_t size_ = 0;
 };
 
 // Creates the folder with its missing parents; "Cannot create folder "%s". %s" when it cannot.

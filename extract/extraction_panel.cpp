@@ -238,11 +238,11 @@ void ExtractionPanel::SearchDone() {
   context_.ui.ShowStatus(stopped ? "文件搜索已停止" : "文件搜索结束");
   if (runMode_ == 1) {
     // The check boxes as they are now say which kinds the user keeps.
-    TSList found;
-    CollectResults(results_, {CBReg->isChecked(), CBTels->isChecked(), CBMobile->isChecked(), CBEmails->isChecked()},
-                   found);
-    context_.ui.ShowStatus(stopNote + "完成！生成" + std::to_string(found.Count()) + "个数据,追加到号码整理框");
-    ChangeList(workspace_, context_.ui, nullptr, nullptr, [&](TSList& items) { items.AddList(found); });
+    const WantedKinds wanted{CBReg->isChecked(), CBTels->isChecked(), CBMobile->isChecked(), CBEmails->isChecked()};
+    size_t count = 0;
+    ChangeList(workspace_, context_.ui, nullptr, nullptr,
+               [&](TSList& items) { count = CollectResults(results_, wanted, items); });
+    context_.ui.ShowStatus(stopNote + "完成！生成" + std::to_string(count) + "个数据,追加到号码整理框");
     return;
   }
   const fs::path& folder = context_.Folders().datedOutput;

@@ -13,9 +13,10 @@
 
 #include "core/file_io.h"
 #include "core/gbk.h"
+#include "core/parallel.h"
 #include "core/perl_regex.h"
 #include "core/text.h"
-#include "extract/result_set.h"
+#include "extract/email_scan.h"
 #include "tools/office_text.h"
 #include "tools/text_encoding.h"
 
@@ -27,14 +28,42 @@ namespace {
 
 enum Kind { kRegex, kLandline, kEmail, kMobile, kUnknown, kKinds };
 
-// A worker hands its results over in batches of this many items (and at the end of each
-// item); the shared lists keep each result once.
-constexpr int kBatch = 1 << 16;
-// A large text is scanned a piece of about this many bytes at a time, every kind in each
-// piece, and the stop flag is looked at between pieces.
-constexpr size_t kPiece = size_t{1} << 24;
+// Whether a piece may end just after c: no number or address runs across it, and it is never
+// the second byte of a two-byte character.
+bool IsCutByte(unsigned char c) { return c < '0' && !IsMailChar(c); }
 
-struct Stopped {};
+// The end of the piece that starts text: just after the first line break from `least` bytes
+// on (within `piece` more); failing that, after the first byte a piece may end at; failing
+// that, the whole text.
+size_t PieceEnd(std::string_view text, size_t least, size_t piece) {
+  if (text.size() <= least) return text.size();
+  size_t lineEnd = text.find('\n', least);
+  if (lineEnd != std::string_view::npos && lineEnd < least + piece) return lineEnd + 1;
+  for (size_t i = least; i < text.size(); ++i)
+    if (IsCutByte(static_cast<unsigned char>(text[i]))) return i + 1;
+  return text.size();
+}
+
+// The offset just after the first byte a piece may end at from `from` on (a line break
+// preferred within `piece` bytes), or `end`.
+uint64_t CutAfter(const RandomAccessFile& file, uint64_t from, uint64_t end, size_t piece) {
+  std::string window(piece, '\0');
+  uint64_t fallback = end;
+  for (uint64_t at = from; at < end; at += window.size()) {
+    size_t got = file.ReadAt(at, window.data(), static_cast<size_t>(std::min<uint64_t>(window.size(), end - at)));
+    std::string_view bytes(window.data(), got);
+    if (size_t line = bytes.find('\n'); line != std::string_view::npos) return std::min(fallback, at + line + 1);
+    if (fallback == end)
+      for (size_t i = 0; i < got; ++i)
+        if (IsCutByte(static_cast<unsigned char>(bytes[i]))) {
+          fallback = at + i + 1;
+          break;
+        }
+    if (fallback != end && at + got >= from + piece) return fallback;
+    if (got == 0) break;
+  }
+  return fallback;
+}
 
 bool IsDigit(unsigned char c) { return static_cast<unsigned char>(c - '0') < 10; }
 
@@ -76,12 +105,6 @@ const std::vector<uint8_t>& PairTable() {
     return t;
   }();
   return table;
-}
-
-// Whether c may be part of an e-mail address match (\w, "-", "+", ".", "@").
-bool IsMailChar(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsDigit(c) || c == '_' || c == '-' || c == '+' ||
-         c == '.' || c == '@';
 }
 
 void LowerPriority() {
@@ -142,64 +165,126 @@ void ToHalfWidth(std::string& text) {
   if (size_t first = FirstHalfWidthFold(text); first != std::string::npos) FoldHalfWidthFrom(text, first);
 }
 
-// ---- One worker's scans --------------------------------------------------------------------
+// ---- One thread's scans --------------------------------------------------------------------
+
+// What one scanning thread found in a run: a collector per kind.
+struct THmSearch::Finds {
+  FoundCollector kinds[kKinds];
+};
 
 class THmSearch::Scanner {
  public:
-  explicit Scanner(THmSearch& search) : search_(search) {
-    // Items are added whole: numbers hold no line break, and matches were split at theirs.
-    for (TSList& list : local_) list.SetLoading(true);
-  }
+  Scanner(THmSearch& search, Finds& finds) : search_(search), finds_(finds) {}
 
-  // Piece by piece, so that a stop leaves every kind found up to the same place of the text.
-  void Scan(std::string_view text) {
+  // The start of an item: no area code seen yet.
+  void StartItem() {
     lastArea_.clear();
-    while (!text.empty()) {
-      size_t end = PieceEnd(text);
-      std::string_view piece = text.substr(0, end);
-      if (search_.WantMobile || search_.WantLandline) ScanNumbers(piece);
-      if (search_.WantEmail) ScanEmails(piece);
-      if (search_.WantRegex && !search_.UserPattern.empty()) ScanPattern(piece);
-      text.remove_prefix(end);
-      if (!text.empty()) CheckStop();
-    }
+    sawArea_ = false;
+    holdLocals_ = false;
+    heldLocals_.clear();
+  }
+  // A part of an item after its first: local numbers before the part's first area code are
+  // held back until the area code of the parts before is known (ZoneMode 0).
+  void StartLaterPart() {
+    StartItem();
+    holdLocals_ = search_.ZoneMode == 0;
+  }
+  // Where a later part's held locals get the area code that the parts before it end with.
+  bool SawArea() const { return sawArea_; }
+  const std::string& LastArea() const { return lastArea_; }
+  void ReleaseHeldLocals(std::string_view area) {
+    for (const std::string& local : heldLocals_) Add(kLandline, area, local);
+    heldLocals_.clear();
   }
 
-  // Hands the results collected so far over to the shared lists, which keep each once.
-  void Flush() {
-    std::lock_guard lock(search_.ResultLock);
-    for (int kind = 0; kind < kKinds; ++kind) {
-      TSList& local = local_[kind];
-      ResultSet& shared = *search_.sets_[kind];
-      for (int i = 0; i < local.Count(); ++i) shared.Add(local[i]);
-      local.Clear();
+  // The numbers and addresses of one piece, its full-width characters folded first.
+  void ScanPiece(std::string_view piece) {
+    if (size_t first = FirstHalfWidthFold(piece); first != std::string_view::npos) {
+      folded_.assign(piece);
+      FoldHalfWidthFrom(folded_, first);
+      piece = folded_;
     }
-    pending_ = 0;
+    if (search_.WantNumbers()) ScanNumbers(piece);
+    if (search_.WantEmail) telqor::ScanEmails(piece, [this](std::string_view address) { Add(kEmail, address); });
+    finds_.kinds[kMobile].CompactIfLarge();
+    finds_.kinds[kLandline].CompactIfLarge();
+    finds_.kinds[kUnknown].CompactIfLarge();
+  }
+
+  // A text piece by piece; false when the run was stopped (the pieces before are kept).
+  bool ScanPieces(std::string_view text) {
+    while (!text.empty()) {
+      size_t end = PieceEnd(text, search_.Sizes.piece, search_.Sizes.piece);
+      ScanPiece(text.substr(0, end));
+      text.remove_prefix(end);
+      if (!text.empty() && search_.stopping_.load(std::memory_order_relaxed)) return false;
+    }
+    return true;
+  }
+
+  // The range [begin, end) of a file, read a piece at a time; false when stopped.
+  bool ScanFileRange(const RandomAccessFile& file, uint64_t begin, uint64_t end) {
+    std::string buffer;
+    uint64_t at = begin;
+    size_t carried = 0;  // bytes of the last read that belong to the next piece
+    while (at < end || carried > 0) {
+      size_t want = static_cast<size_t>(std::min<uint64_t>(search_.Sizes.piece, end - at));
+      buffer.resize(carried + want);
+      size_t got = file.ReadAt(at, buffer.data() + carried, want);
+      at += got;
+      buffer.resize(carried + got);
+      bool last = at >= end || got == 0;  // a file that shrank ends the range where it ends
+      size_t cut = buffer.size();
+      if (!last) {
+        // The piece ends after the last byte a piece may end at; the rest goes on with the next.
+        while (cut > 0 && !IsCutByte(static_cast<unsigned char>(buffer[cut - 1]))) --cut;
+        if (cut == 0) {  // no such byte yet: read on
+          carried = buffer.size();
+          continue;
+        }
+      }
+      ScanPiece(std::string_view(buffer.data(), cut));
+      carried = buffer.size() - cut;
+      std::memmove(buffer.data(), buffer.data() + cut, carried);
+      if (last) {
+        if (carried > 0) ScanPiece(std::string_view(buffer.data(), carried));
+        break;
+      }
+      if (search_.stopping_.load(std::memory_order_relaxed)) return false;
+    }
+    return true;
+  }
+
+  // The user's pattern over a whole text, in order; false when stopped.
+  bool ScanPattern(std::string_view text) {
+    pattern_.SetRegEx(TrimBlanks(search_.UserPattern));
+    pattern_.SetSubject(text);
+    int sinceCheck = 0;
+    for (bool found = pattern_.Match(); found; found = pattern_.MatchNext()) {
+      std::string match = pattern_.MatchedText();
+      // A match holding line breaks gives one item per line.
+      if (match.find_first_of("\r\n") == std::string::npos) {
+        Add(kRegex, match);
+      } else {
+        ForEachLine(match, [&](std::string_view line) { Add(kRegex, line); });
+      }
+      if (++sinceCheck == 4096) {
+        if (search_.stopping_.load(std::memory_order_relaxed)) return false;
+        sinceCheck = 0;
+      }
+    }
+    return true;
   }
 
  private:
-  void Add(int kind, std::string_view s) {
-    if (!search_.keep_[kind] || s.empty()) return;
-    local_[kind].Add(s);
-    if (++pending_ >= kBatch) Flush();
+  void Add(int kind, std::string_view text) {
+    if (search_.keep_[kind] && !text.empty()) finds_.kinds[kind].AddText(text);
   }
-
-  // The end of the piece that starts the text: just after the first line break from kPiece on;
-  // failing that, after a byte that no number or address holds (an ASCII byte below "0" is
-  // never half of a character); failing that, the whole text.
-  static size_t PieceEnd(std::string_view text) {
-    if (text.size() <= kPiece) return text.size();
-    size_t lineEnd = text.find('\n', kPiece);
-    if (lineEnd != std::string_view::npos && lineEnd < 2 * kPiece) return lineEnd + 1;
-    for (size_t i = kPiece; i < text.size(); ++i) {
-      unsigned char c = static_cast<unsigned char>(text[i]);
-      if (c < '0' && !IsMailChar(c)) return i + 1;
-    }
-    return text.size();
+  void Add(int kind, std::string_view head, std::string_view digits) {
+    if (search_.keep_[kind]) finds_.kinds[kind].AddJoined(head, digits);
   }
-
-  void CheckStop() {
-    if (search_.stopping_.load(std::memory_order_relaxed)) throw Stopped{};
+  void AddDigits(int kind, std::string_view digits) {
+    if (search_.keep_[kind]) finds_.kinds[kind].AddDigits(digits);
   }
 
   bool IsAreaCode(const unsigned char* s, size_t length) const {
@@ -209,13 +294,17 @@ class THmSearch::Scanner {
         .areaCode4_[static_cast<size_t>((s[0] - '0') * 1000 + (s[1] - '0') * 100 + (s[2] - '0') * 10 + s[3] - '0')];
   }
 
+  void SetArea(std::string_view area) {
+    lastArea_.assign(area);
+    sawArea_ = true;
+  }
+
   // Every maximal run of three or more digits, classified in order; the last area code seen
-  // carries over from run to run within the text.
+  // carries over from run to run and piece to piece within the item.
   void ScanNumbers(std::string_view text) {
     const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
     const unsigned char* end = begin + text.size();
     const unsigned char* p = begin;
-    std::string value;
     while (p < end) {
       p = NextDigit(p, end);
       const unsigned char* run = p;
@@ -225,89 +314,47 @@ class THmSearch::Scanner {
       std::string_view s(reinterpret_cast<const char*>(run), length);
       if (IsAreaCode(run, 3)) {
         if (length == 3) {
-          lastArea_.assign(s);
+          SetArea(s);
           continue;
         }
         if ((length == 10 || length == 11) && run[3] >= '2' && run[3] <= '8') {
-          lastArea_.assign(s.substr(0, 3));
-          Add(kLandline, s);
+          SetArea(s.substr(0, 3));
+          AddDigits(kLandline, s);
           continue;
         }
       }
       if (length >= 4 && IsAreaCode(run, 4)) {
         if (length == 4) {
-          lastArea_.assign(s);
+          SetArea(s);
           continue;
         }
         if ((length == 11 || length == 12) && run[4] >= '2' && run[4] <= '8') {
-          lastArea_.assign(s.substr(0, 4));
-          Add(kLandline, s);
+          SetArea(s.substr(0, 4));
+          AddDigits(kLandline, s);
           continue;
         }
       }
       if ((length == 7 || length == 8) && run[0] >= '2' && run[0] <= '8') {
-        const std::string& zone = search_.ZoneMode == 0   ? lastArea_
-                                  : search_.ZoneMode == 1 ? search_.FixedZone
-                                                          : empty_;
-        value.assign(zone).append(s);
-        Add(kLandline, value);
+        if (search_.ZoneMode == 0 && holdLocals_ && !sawArea_) {
+          if (search_.keep_[kLandline]) heldLocals_.emplace_back(s);
+        } else {
+          Add(kLandline, search_.ZoneMode == 0 ? lastArea_ : search_.ZoneMode == 1 ? search_.FixedZone : empty_, s);
+        }
       } else if (length == 11 && run[0] == '1' && search_.mobileSecond_[run[1] - '0']) {
-        Add(kMobile, s);
+        AddDigits(kMobile, s);
       } else {
-        Add(kUnknown, s);
-      }
-    }
-  }
-
-  // An address lies within one stretch of the characters it may hold, so only stretches with
-  // an "@" go to the pattern. Two-byte characters end a stretch (their second byte may look
-  // like a letter or "@"), exactly as the pattern sees them.
-  void ScanEmails(std::string_view text) {
-    if (!std::memchr(text.data(), '@', text.size())) return;
-    mail_.SetRegEx("\\w+([-+.]\\w+)*@\\w+([-.]\\w+)*\\.\\w+([-.]\\w+)*");
-    size_t n = text.size(), i = 0;
-    while (i < n) {
-      size_t start = i;
-      bool at = false;
-      while (i < n && IsMailChar(static_cast<unsigned char>(text[i]))) at |= text[i++] == '@';
-      if (at) CollectMatches(mail_, text.substr(start, i - start), kEmail);
-      // Past the characters that cannot be part of an address, two-byte ones whole.
-      while (i < n && !IsMailChar(static_cast<unsigned char>(text[i]))) {
-        size_t length;
-        GbkCodePointAt(text, i, length);
-        i += length;
-      }
-    }
-  }
-
-  void ScanPattern(std::string_view text) {
-    pattern_.SetRegEx(TrimBlanks(search_.UserPattern));
-    CollectMatches(pattern_, text, kRegex);
-  }
-
-  // Every match in order; a match holding line breaks gives one item per line.
-  void CollectMatches(TPerlRegEx& regex, std::string_view subject, int kind) {
-    regex.SetSubject(subject);
-    int sinceCheck = 0;
-    for (bool found = regex.Match(); found; found = regex.MatchNext()) {
-      std::string match = regex.MatchedText();
-      if (match.find_first_of("\r\n") == std::string::npos) {
-        Add(kind, match);
-      } else {
-        ForEachLine(match, [&](std::string_view line) { Add(kind, line); });
-      }
-      if (++sinceCheck == 4096) {
-        CheckStop();
-        sinceCheck = 0;
+        AddDigits(kUnknown, s);
       }
     }
   }
 
   THmSearch& search_;
-  std::string lastArea_;  // the last area code seen in the item, carried from piece to piece
-  TSList local_[kKinds];
-  int pending_ = 0;
-  TPerlRegEx mail_;
+  Finds& finds_;
+  std::string lastArea_;  // the last area code seen in the item
+  bool sawArea_ = false;
+  bool holdLocals_ = false;
+  std::vector<std::string> heldLocals_;
+  std::string folded_;
   TPerlRegEx pattern_;
   const std::string empty_;
 };
@@ -323,7 +370,7 @@ THmSearch::~THmSearch() {
   }
 }
 
-TSList* THmSearch::Target(int kind) const {
+FoundItems* THmSearch::Target(int kind) const {
   switch (kind) {
     case kRegex:
       return RegexResults;
@@ -338,15 +385,20 @@ TSList* THmSearch::Target(int kind) const {
   }
 }
 
+bool THmSearch::WantPattern() const { return WantRegex && !TrimBlanks(UserPattern).empty(); }
+
+THmSearch::Finds& THmSearch::NewFinds() {
+  std::lock_guard lock(ResultLock);
+  finds_.push_back(std::make_unique<Finds>());
+  return *finds_.back();
+}
+
 void THmSearch::Start() {
   if (active_.load()) throw std::runtime_error("提取正在进行中，请等待完成");
   Wait();  // the threads of the last run have left; join them
-  for (int kind = 0; kind < kKinds; ++kind) {
+  for (int kind = 0; kind < kKinds; ++kind)
     if (!Target(kind)) throw std::logic_error("THmSearch: a result list is missing");
-    Target(kind)->SetSorted(false);
-    Target(kind)->SetLoading(true);
-    sets_[kind] = std::make_unique<ResultSet>(*Target(kind));
-  }
+  finds_.clear();
   keep_[kRegex] = KeepAllKinds || WantRegex;
   keep_[kLandline] = KeepAllKinds || WantLandline;
   keep_[kEmail] = KeepAllKinds || WantEmail;
@@ -365,7 +417,6 @@ void THmSearch::Start() {
       (code.size() == 3 ? areaCode3_ : areaCode4_)[static_cast<size_t>(value)] = 1;
     }
   }
-
   SetMobileSecondDigits();
 
   stopping_ = false;
@@ -420,57 +471,132 @@ THmSearch::Item THmSearch::NextItem() {
   return item;
 }
 
-// The text of an item, in owned or, for a plain GBK (or ASCII) file, a view of the mapped file
-// (no copy of a large file unless a character has to be folded). A file in UTF-8, with or
-// without its mark, or UTF-16 is converted to GBK. Characters GBK cannot hold become '?'
-// without a word: they are never part of a number or an address, and a run has no place to say
-// so but the status line, which the next item overwrites.
-std::string_view THmSearch::ItemText(Item& item, std::string& owned, std::unique_ptr<FileContents>& mapped) {
+int THmSearch::PartsOf(size_t bytes) const {
+  if (bytes < Sizes.partFrom) return 1;
+  size_t cores = Sizes.parts > 0 ? static_cast<size_t>(Sizes.parts) : std::max(1u, std::thread::hardware_concurrency());
+  return static_cast<int>(std::clamp<size_t>(bytes / std::max<size_t>(1, Sizes.partFrom / 2), 1, cores));
+}
+
+// The numbers and addresses of a text, cut into parts scanned side by side when it is large;
+// the area code a part ends with goes on to the held local numbers of the parts after it.
+bool THmSearch::ScanText(std::string_view text, Scanner& scanner) {
+  scanner.StartItem();
+  if (!WantNumbers() && !WantEmail) return true;
+  const int parts = PartsOf(text.size());
+  if (parts <= 1) return scanner.ScanPieces(text);
+  std::vector<size_t> cuts{0};
+  for (int p = 1; p < parts; ++p) {
+    size_t from = std::max(cuts.back(), text.size() * static_cast<size_t>(p) / static_cast<size_t>(parts));
+    cuts.push_back(from >= text.size() ? text.size() : from + PieceEnd(text.substr(from), 0, Sizes.piece));
+  }
+  cuts.push_back(text.size());
+  std::vector<std::unique_ptr<Scanner>> later;
+  for (int p = 1; p < parts; ++p) {
+    later.push_back(std::make_unique<Scanner>(*this, NewFinds()));
+    later.back()->StartLaterPart();
+  }
+  std::vector<char> completed(static_cast<size_t>(parts), 0);
+  ParallelFor(parts, [&](int p) {
+    Scanner& part = p == 0 ? scanner : *later[static_cast<size_t>(p - 1)];
+    completed[static_cast<size_t>(p)] = part.ScanPieces(text.substr(cuts[p], cuts[p + 1] - cuts[p]));
+  });
+  std::string area = scanner.LastArea();
+  for (auto& part : later) {
+    part->ReleaseHeldLocals(area);
+    if (part->SawArea()) area = part->LastArea();
+  }
+  return std::all_of(completed.begin(), completed.end(), [](char c) { return c != 0; });
+}
+
+// A large GBK (or ASCII) file in parts side by side, each read a piece at a time.
+bool THmSearch::ScanLargeFile(const fs::path& path, Scanner& scanner) {
+  RandomAccessFile file(path);
+  const uint64_t size = file.Size();
+  scanner.StartItem();
+  const int parts = PartsOf(static_cast<size_t>(size));
+  std::vector<uint64_t> cuts{0};
+  for (int p = 1; p < parts; ++p)
+    cuts.push_back(CutAfter(file, std::max(cuts.back(), size * static_cast<uint64_t>(p) / static_cast<uint64_t>(parts)),
+                            size, Sizes.piece));
+  cuts.push_back(size);
+  std::vector<std::unique_ptr<Scanner>> later;
+  for (int p = 1; p < parts; ++p) {
+    later.push_back(std::make_unique<Scanner>(*this, NewFinds()));
+    later.back()->StartLaterPart();
+  }
+  std::vector<char> completed(static_cast<size_t>(parts), 0);
+  ParallelFor(parts, [&](int p) {
+    Scanner& part = p == 0 ? scanner : *later[static_cast<size_t>(p - 1)];
+    completed[static_cast<size_t>(p)] = part.ScanFileRange(file, cuts[p], cuts[p + 1]);
+  });
+  std::string area = scanner.LastArea();
+  for (auto& part : later) {
+    part->ReleaseHeldLocals(area);
+    if (part->SawArea()) area = part->LastArea();
+  }
+  return std::all_of(completed.begin(), completed.end(), [](char c) { return c != 0; });
+}
+
+bool THmSearch::ScanPattern(std::string_view text, Scanner& scanner) {
+  if (!WantPattern()) return true;
+  if (size_t first = FirstHalfWidthFold(text); first != std::string_view::npos) {
+    std::string folded(text);
+    FoldHalfWidthFrom(folded, first);
+    return scanner.ScanPattern(folded);
+  }
+  return scanner.ScanPattern(text);
+}
+
+// Turns the item into GBK text and scans it: a large plain GBK file is read a piece at a
+// time; anything else is held whole (a plain file mapped, not copied, unless it must be
+// converted).
+bool THmSearch::ScanItem(Item& item, Scanner& scanner) {
   std::error_code error;
+  std::string owned;
+  std::string_view text;
+  std::unique_ptr<FileContents> mapped;
   if (item.isText) {
     owned = std::move(item.text);
+    text = owned;
   } else if (!fs::is_regular_file(item.path, error)) {
     // Not a file (gone, or a folder): the path itself is the text.
     owned = Utf8ToGbk(item.path.string());
+    text = owned;
   } else if (ReadFile) {
     owned = ReadFile(item.path, stopping_);
+    text = owned;
   } else if (OfficeKindOf(item.path) != OfficeKind::kNone) {
     owned = OfficeFileToText(item.path, false, &stopping_);
+    text = owned;
+  } else if (fs::file_size(item.path, error) >= Sizes.streamFrom && !WantPattern() &&
+             DetectFileEncoding(item.path) == TextEncoding::kGbk) {
+    return ScanLargeFile(item.path, scanner);
   } else {
     mapped = std::make_unique<FileContents>(item.path);
     std::string_view bytes = mapped->view();
     const TextEncoding encoding = DetectTextEncoding(bytes);
-    if (encoding == TextEncoding::kGbk) return bytes;
-    owned = DecodeToAnsi(bytes, encoding);
-    mapped.reset();
+    if (encoding == TextEncoding::kGbk) {
+      text = bytes;
+    } else {
+      owned = DecodeToAnsi(bytes, encoding);
+      mapped.reset();
+      text = owned;
+    }
   }
-  return owned;
+  return ScanText(text, scanner) && ScanPattern(text, scanner);
 }
 
 void THmSearch::WorkerRun() {
   LowerPriority();
-  Scanner scanner(*this);
+  Scanner scanner(*this, NewFinds());
   while (!stopping_) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
     Item item = NextItem();
     if (item.isText ? TrimBlanks(item.text).empty() : item.path.empty()) break;
     try {
-      std::string owned;
-      std::unique_ptr<FileContents> mapped;
-      std::string_view text = ItemText(item, owned, mapped);
-      if (size_t first = FirstHalfWidthFold(text); first != std::string_view::npos) {
-        if (text.data() != owned.data()) owned.assign(text);  // a mapped file is copied only now
-        mapped.reset();
-        FoldHalfWidthFrom(owned, first);
-        text = owned;
-      }
-      scanner.Scan(text);
+      ScanItem(item, scanner);
     } catch (...) {
       // The item is dropped; what it added stays.
-    }
-    try {
-      scanner.Flush();
-    } catch (...) {
     }
     ++itemsDone_;
   }
@@ -488,13 +614,14 @@ void THmSearch::WorkerRun() {
   active_ = false;
 }
 
+// Every kind sorted once from what all the threads found, each result once.
 void THmSearch::FinishResults() {
   for (int kind = 0; kind < kKinds; ++kind) {
-    TSList& list = *Target(kind);
-    sets_[kind].reset();
-    list.SetSorted(true);  // one sort: the items are distinct already
-    list.SetLoading(false);
+    std::vector<FoundCollector*> collectors;
+    for (auto& finds : finds_) collectors.push_back(&finds->kinds[kind]);
+    Target(kind)->Gather(collectors);
   }
+  finds_.clear();
 }
 
 void THmSearch::RequestStop() { stopping_ = true; }

@@ -3,15 +3,19 @@
 // HTML, office documents, pdf).
 //
 // A run hands out work items from one queue to five worker threads: first the pasted text,
-// then one file per item. A worker turns its item into GBK text, folds full-width characters
-// to ASCII and scans it. Results go into the five lists the caller hands over; each ends the
-// run sorted with every distinct result once. Meanwhile the lists are the engine's: they are
-// filled unsorted in batches (sorting each batch on the worker), so millions of results cost
-// no insertion into a sorted list. A failing item (unreadable file, failed conversion, invalid
-// pattern) is dropped silently, keeping what it had added; the run goes on.
+// then one file per item. A worker turns its item into GBK text and scans it a piece of about
+// a megabyte at a time (full-width characters folded to ASCII piece by piece, the stop flag
+// looked at between pieces); a large item is cut into parts at line breaks and its parts are
+// scanned side by side, one per core, the last area code carried from part to part as one scan
+// would. A large plain file is read a piece at a time, never held whole. Each scanning thread
+// keeps what it finds in collectors of its own (numbers as integers), so nothing is shared or
+// looked up while the run goes; at its end every kind is sorted once, each distinct result
+// kept once, into the FoundItems the caller hands over. A failing item (unreadable file,
+// failed conversion, invalid pattern) is dropped silently, keeping what it had added; the run
+// goes on.
 //
 // The worker whose exit brings the live count to zero, after every worker has left its loop,
-// puts the result lists in order and calls OnDone, once per run. Status texts go to OnStatus,
+// puts the results in order and calls OnDone, once per run. Status texts go to OnStatus,
 // called on a worker while it holds the queue lock so that texts arrive in the order the items
 // were handed out: the callback must return at once and never wait for the user-interface
 // thread (store the text and let that thread pick it up).
@@ -31,11 +35,9 @@
 #include <vector>
 
 #include "core/ts_list.h"
+#include "extract/found_items.h"
 
 namespace telqor {
-
-class FileContents;
-class ResultSet;
 
 class THmSearch {
  public:
@@ -70,12 +72,12 @@ class THmSearch {
   // Whether every kind found is kept (to be saved one file per kind), or only the kinds
   // wanted, digit runs of no kind never (to be appended to a list).
   bool KeepAllKinds = true;
-  // The result lists (not owned; none may be null). Results are added to what they hold.
-  TSList* RegexResults = nullptr;
-  TSList* LandlineResults = nullptr;
-  TSList* EmailResults = nullptr;
-  TSList* MobileResults = nullptr;
-  TSList* UnknownResults = nullptr;
+  // The results of each kind (not owned; none may be null), replaced at the end of a run.
+  FoundItems* RegexResults = nullptr;
+  FoundItems* LandlineResults = nullptr;
+  FoundItems* EmailResults = nullptr;
+  FoundItems* MobileResults = nullptr;
+  FoundItems* UnknownResults = nullptr;
 
   // Called on a worker under the queue lock with each status text (UTF-8).
   std::function<void(const std::string& text)> OnStatus;
@@ -88,6 +90,15 @@ class THmSearch {
   FileReader ReadFile;
 
   static constexpr int WorkerCount = 5;
+
+  // How an item is cut up. Tests make the sizes small to put the cuts everywhere.
+  struct CutSizes {
+    size_t piece = size_t{1} << 20;        // scanned at a time; the stop flag is looked at between pieces
+    size_t partFrom = size_t{32} << 20;    // a text this large is scanned in parts side by side
+    size_t streamFrom = size_t{64} << 20;  // a plain file this large is read a piece at a time
+    int parts = 0;                         // parts at most; 0: one per core
+  };
+  CutSizes Sizes;
 
   // ---- Running --------------------------------------------------------------------------
   // Starts a run and returns at once. Refused ("提取正在进行中，请等待完成") while the workers
@@ -115,16 +126,25 @@ class THmSearch {
     std::filesystem::path path;
   };
   class Scanner;
+  struct Finds;
 
   void SetMobileSecondDigits();
   Item NextItem();
-  std::string_view ItemText(Item& item, std::string& owned, std::unique_ptr<FileContents>& mapped);
+  // Scans an item; false when the run was stopped within it.
+  bool ScanItem(Item& item, Scanner& scanner);
+  bool ScanText(std::string_view text, Scanner& scanner);
+  bool ScanLargeFile(const std::filesystem::path& path, Scanner& scanner);
+  bool ScanPattern(std::string_view text, Scanner& scanner);
+  Finds& NewFinds();
   void WorkerRun();
   void FinishResults();
-  TSList* Target(int kind) const;
+  FoundItems* Target(int kind) const;
+  bool WantNumbers() const { return WantMobile || WantLandline; }
+  bool WantPattern() const;
+  int PartsOf(size_t bytes) const;
 
   std::mutex QueueLock;   // PendingText, PendingFiles, ActiveWorkers
-  std::mutex ResultLock;  // the result lists
+  std::mutex ResultLock;  // finds_
   int ActiveWorkers = 0;
   int TotalItems = 0;
   size_t nextFile_ = 0;
@@ -133,11 +153,11 @@ class THmSearch {
   std::atomic<bool> stopping_{false};
   std::atomic<bool> active_{false};
   std::vector<std::thread> Workers;
-  std::unique_ptr<ResultSet> sets_[5];  // the result lists' indexes during a run
-  bool keep_[5] = {};                   // the kinds kept in this run
-  std::vector<uint8_t> areaCode3_;      // area codes of three digits, by value
-  std::vector<uint8_t> areaCode4_;      // of four digits
-  bool mobileSecond_[10] = {};          // the second digits of mobile numbers
+  std::vector<std::unique_ptr<Finds>> finds_;  // what each scanning thread found in this run
+  bool keep_[5] = {};                          // the kinds kept in this run
+  std::vector<uint8_t> areaCode3_;             // area codes of three digits, by value
+  std::vector<uint8_t> areaCode4_;             // of four digits
+  bool mobileSecond_[10] = {};                 // the second digits of mobile numbers
 };
 
 // The position of the first character ToHalfWidth would fold, or npos.

@@ -9,15 +9,8 @@ namespace telqor {
 
 namespace fs = std::filesystem;
 
-SearchResults::SearchResults() {
-  for (TSList* list : {&Regex, &Landline, &Email, &Mobile, &Unknown}) {
-    list->SetDuplicates(TDuplicates::Ignore);
-    list->SetSorted(true);
-  }
-}
-
 void SearchResults::Clear() {
-  for (TSList* list : {&Regex, &Landline, &Email, &Mobile, &Unknown}) list->Clear();
+  for (FoundItems* found : {&Regex, &Landline, &Email, &Mobile, &Unknown}) found->Clear();
 }
 
 void SearchResults::HandTo(THmSearch& search) {
@@ -28,25 +21,45 @@ void SearchResults::HandTo(THmSearch& search) {
   search.UnknownResults = &Unknown;
 }
 
-void CollectResults(const SearchResults& results, const WantedKinds& wanted, TSList& out) {
-  if (wanted.regex) out.AddList(results.Regex);
-  if (wanted.landline) out.AddList(results.Landline);
-  if (wanted.mobile) out.AddList(results.Mobile);
-  if (wanted.email) out.AddList(results.Email);
+namespace {
+
+// The wanted kinds in the order the panel appends them.
+std::vector<const FoundItems*> Wanted(const SearchResults& results, const WantedKinds& wanted) {
+  std::vector<const FoundItems*> kinds;
+  if (wanted.regex) kinds.push_back(&results.Regex);
+  if (wanted.landline) kinds.push_back(&results.Landline);
+  if (wanted.mobile) kinds.push_back(&results.Mobile);
+  if (wanted.email) kinds.push_back(&results.Email);
+  return kinds;
+}
+
+}  // namespace
+
+size_t CollectResults(const SearchResults& results, const WantedKinds& wanted, TSList& out) {
+  size_t count = 0;
+  for (const FoundItems* found : Wanted(results, wanted)) {
+    found->AppendTo(out);
+    count += found->Count();
+  }
+  return count;
+}
+
+void WriteResults(const SearchResults& results, const WantedKinds& wanted, FileWriter& out) {
+  for (const FoundItems* found : Wanted(results, wanted)) found->WriteTo(out);
 }
 
 SavedResultFiles SaveResultFiles(const SearchResults& results, const fs::path& folder) {
   SavedResultFiles saved;
-  const std::pair<const TSList*, const char*> files[] = {{&results.Regex, "-正则-"},
-                                                         {&results.Landline, "-固话-"},
-                                                         {&results.Email, "-邮址-"},
-                                                         {&results.Mobile, "-手机-"},
-                                                         {&results.Unknown, "-未知-"}};
+  const std::pair<const FoundItems*, const char*> files[] = {{&results.Regex, "-正则-"},
+                                                             {&results.Landline, "-固话-"},
+                                                             {&results.Email, "-邮址-"},
+                                                             {&results.Mobile, "-手机-"},
+                                                             {&results.Unknown, "-未知-"}};
   for (const auto& [list, tag] : files) {
     saved.lastName = TimeStamp() + tag + std::to_string(list->Count()) + ".txt";
     if (list->Count() == 0) continue;
     FileWriter out(folder / saved.lastName);
-    list->SaveTo(out);
+    list->WriteTo(out);
     saved.written.push_back(out.CommitUnique());
   }
   return saved;

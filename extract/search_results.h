@@ -7,25 +7,26 @@
 #include <vector>
 
 #include "core/ts_list.h"
+#include "extract/found_items.h"
 #include "extract/hm_search.h"
 
 namespace telqor {
 
 struct SearchResults {
-  // Sorted, duplicates ignored: each result once, in order.
-  SearchResults();
+  SearchResults() = default;
   SearchResults(const SearchResults&) = delete;
   SearchResults& operator=(const SearchResults&) = delete;
 
   void Clear();
-  // Makes the lists the engine's result lists.
+  // Makes these the engine's results.
   void HandTo(THmSearch& search);
 
-  TSList Regex;
-  TSList Landline;
-  TSList Email;
-  TSList Mobile;
-  TSList Unknown;  // digit runs of no kind: saved to a file, never appended
+  // Each result once, in byte order.
+  FoundItems Regex;
+  FoundItems Landline;
+  FoundItems Email;
+  FoundItems Mobile;
+  FoundItems Unknown;  // digit runs of no kind: saved to a file, never appended
 };
 
 // The kinds wanted at the end of a run (the panel's check boxes, read again then).
@@ -36,8 +37,11 @@ struct WantedKinds {
   bool email = false;
 };
 
-// Appends the wanted lists to out in the order regex, landline, mobile, e-mail.
-void CollectResults(const SearchResults& results, const WantedKinds& wanted, TSList& out);
+// Appends the wanted kinds to out in the order regex, landline, mobile, e-mail; answers how
+// many items that made.
+size_t CollectResults(const SearchResults& results, const WantedKinds& wanted, TSList& out);
+// Writes the wanted kinds in that order, each item followed by CR LF.
+void WriteResults(const SearchResults& results, const WantedKinds& wanted, FileWriter& out);
 
 struct SavedResultFiles {
   std::vector<std::filesystem::path> written;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "core/file_io.h"
 #include "core/file_writer.h"
@@ -200,6 +201,42 @@ TextEncoding DetectTextEncoding(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Mark)) return TextEncoding::kUtf8Marked;
   if (bytes.starts_with(kUtf16BeMark)) return TextEncoding::kUtf16Be;
   return IsUtf8BeyondAscii(bytes) ? TextEncoding::kUtf8 : TextEncoding::kGbk;
+}
+
+TextEncoding DetectFileEncoding(const std::filesystem::path& file) {
+  RandomAccessFile in(file);
+  std::string buffer(kPiece * 4, '\0');
+  size_t got = in.ReadAt(0, buffer.data(), 3);
+  TextEncoding marked = DetectTextEncoding(std::string_view(buffer.data(), got));
+  if (marked != TextEncoding::kGbk && marked != TextEncoding::kUtf8) return marked;
+  // Piece by piece, no character cut between two: a piece ends before a sequence it holds only
+  // the start of.
+  bool beyondAscii = false;
+  size_t carried = 0;
+  for (uint64_t at = 0;;) {
+    got = in.ReadAt(at, buffer.data() + carried, buffer.size() - carried);
+    at += got;
+    size_t size = carried + got;
+    size_t cut = size;
+    if (got > 0) {
+      size_t start = size;
+      while (start > 0 && size - start < 4 && (static_cast<unsigned char>(buffer[start - 1]) & 0xC0) == 0x80) --start;
+      if (start > 0) {
+        auto lead = static_cast<unsigned char>(buffer[start - 1]);
+        size_t need = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        if (need > size - (start - 1)) cut = start - 1;
+      }
+    }
+    std::string_view piece(buffer.data(), cut);
+    if (!IsAscii(piece)) {
+      if (!IsUtf8BeyondAscii(piece)) return TextEncoding::kGbk;
+      beyondAscii = true;
+    }
+    if (got == 0) break;
+    carried = size - cut;
+    std::memmove(buffer.data(), buffer.data() + cut, carried);
+  }
+  return beyondAscii ? TextEncoding::kUtf8 : TextEncoding::kGbk;
 }
 
 std::string DecodeToAnsi(std::string_view bytes, TextEncoding encoding, size_t* unconvertible) {

@@ -32,6 +32,9 @@ enum class TextEncoding { kGbk, kUtf8, kUtf8Marked, kUtf16Le, kUtf16Be };
 // UTF-8 beyond ASCII, else kGbk (ASCII and empty files included).
 TextEncoding DetectTextEncoding(std::string_view bytes);
 
+// DetectTextEncoding of a whole file, read a piece at a time (never held whole).
+TextEncoding DetectFileEncoding(const std::filesystem::path& file);
+
 // The text of bytes in encoding, as GBK without the mark. For kGbk the bytes themselves.
 // Adds to *unconvertible (when given) the characters written as '?'.
 std::string DecodeToAnsi(std::string_view bytes, TextEncoding encoding, size_t* unconvertible = nullptr);

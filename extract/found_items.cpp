@@ -1,0 +1,232 @@
+#include "extract/found_items.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cstring>
+
+#include "core/digit_keys.h"
+#include "core/file_writer.h"
+#include "core/parallel.h"
+
+namespace telqor {
+namespace {
+
+constexpr uint64_t kPow10[kMostDigitsAsNumber + 1] = {1ULL,
+                                                      10ULL,
+                                                      100ULL,
+                                                      1000ULL,
+                                                      10000ULL,
+                                                      100000ULL,
+                                                      1000000ULL,
+                                                      10000000ULL,
+                                                      100000000ULL,
+                                                      1000000000ULL,
+                                                      10000000000ULL,
+                                                      100000000000ULL,
+                                                      1000000000000ULL,
+                                                      10000000000000ULL,
+                                                      100000000000000ULL,
+                                                      1000000000000000ULL,
+                                                      10000000000000000ULL,
+                                                      100000000000000000ULL,
+                                                      1000000000000000000ULL,
+                                                      10000000000000000000ULL};
+
+bool AllDigits(std::string_view s) {
+  for (char c : s)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+// Sorts the values and keeps each once; large vectors go through the radix sort.
+void SortUnique(std::vector<uint64_t>& values) {
+  if (values.size() < 2) return;
+  if (values.size() < (size_t{1} << 16)) {
+    std::sort(values.begin(), values.end());
+  } else {
+    uint64_t high = *std::max_element(values.begin(), values.end());
+    std::vector<uint64_t> temp(values.size());
+    uint64_t* sorted = RadixSort(values.data(), temp.data(), values.size(), 64 - std::countl_zero(high | 1));
+    if (sorted != values.data()) values.swap(temp);
+  }
+  values.erase(std::unique(values.begin(), values.end()), values.end());
+}
+
+// A text with its first eight bytes as a big-endian number, so that most comparisons of a sort
+// are one integer comparison.
+struct KeyedText {
+  uint64_t key;
+  std::string_view text;
+};
+
+uint64_t PrefixKey(std::string_view s) {
+  unsigned char bytes[8] = {};
+  std::memcpy(bytes, s.data(), std::min<size_t>(8, s.size()));
+  uint64_t key = 0;
+  for (unsigned char b : bytes) key = key << 8 | b;
+  return key;
+}
+
+bool Before(const KeyedText& a, const KeyedText& b) { return a.key != b.key ? a.key < b.key : a.text < b.text; }
+
+// Sorts the texts in byte order, each once: both halves at once, then merged.
+void SortUnique(std::vector<std::string_view>& texts) {
+  std::vector<KeyedText> keyed(texts.size());
+  for (size_t i = 0; i < texts.size(); ++i) keyed[i] = {PrefixKey(texts[i]), texts[i]};
+  const int parts = ParallelParts(keyed.size(), size_t{1} << 18) > 1 ? 2 : 1;
+  const auto middle = keyed.begin() + static_cast<std::ptrdiff_t>(keyed.size() / 2);
+  ParallelFor(parts, [&](int part) {
+    if (parts == 1) return std::sort(keyed.begin(), keyed.end(), Before);
+    if (part == 0) std::sort(keyed.begin(), middle, Before);
+    if (part == 1) std::sort(middle, keyed.end(), Before);
+  });
+  if (parts == 2) std::inplace_merge(keyed.begin(), middle, keyed.end(), Before);
+  texts.clear();
+  for (const KeyedText& k : keyed)
+    if (texts.empty() || texts.back() != k.text) texts.push_back(k.text);
+}
+
+}  // namespace
+
+std::string_view NumberText(uint64_t value, int length, char (&buffer)[24]) {
+  char* end = buffer + length;
+  char* p = end;
+  for (int i = 0; i < length; ++i, value /= 10) *--p = static_cast<char>('0' + value % 10);
+  return {buffer, static_cast<size_t>(length)};
+}
+
+// ---- Collecting -----------------------------------------------------------------------------
+
+void FoundCollector::AddJoined(std::string_view head, std::string_view digits) {
+  const size_t length = head.size() + digits.size();
+  if (length == 0) return;
+  if (length <= static_cast<size_t>(kMostDigitsAsNumber) && AllDigits(head)) {
+    uint64_t value = head.empty() ? 0 : DigitValue(head.data(), static_cast<int>(head.size()));
+    value = value * kPow10[digits.size()] + DigitValue(digits.data(), static_cast<int>(digits.size()));
+    byLength_[length].push_back(value);
+    return;
+  }
+  texts_.push_back({arena_.size(), static_cast<uint32_t>(length)});
+  arena_.append(head).append(digits);
+}
+
+void FoundCollector::AddText(std::string_view text) {
+  if (text.empty()) return;
+  texts_.push_back({arena_.size(), static_cast<uint32_t>(text.size())});
+  arena_.append(text);
+}
+
+bool FoundCollector::Empty() const {
+  for (const auto& values : byLength_)
+    if (!values.empty()) return false;
+  return texts_.empty();
+}
+
+void FoundCollector::CompactIfLarge() {
+  size_t held = 0;
+  for (const auto& values : byLength_) held += values.size();
+  if (held < compactAt_) return;
+  held = 0;
+  for (auto& values : byLength_) {
+    SortUnique(values);
+    held += values.size();
+  }
+  compactAt_ = std::max(compactAt_, 2 * held);
+}
+
+// ---- Gathering ------------------------------------------------------------------------------
+
+void FoundItems::Clear() {
+  for (auto& values : byLength_) std::vector<uint64_t>().swap(values);
+  arenas_.clear();
+  texts_.clear();
+}
+
+void FoundItems::Gather(const std::vector<FoundCollector*>& collectors) {
+  Clear();
+  for (int length = 1; length <= kMostDigitsAsNumber; ++length) {
+    size_t total = 0;
+    for (const FoundCollector* c : collectors) total += c->byLength_[length].size();
+    if (total == 0) continue;
+    std::vector<uint64_t>& values = byLength_[length];
+    values.reserve(total);
+    for (FoundCollector* c : collectors) {
+      std::vector<uint64_t>& from = c->byLength_[length];
+      values.insert(values.end(), from.begin(), from.end());
+      std::vector<uint64_t>().swap(from);  // freed as soon as copied
+    }
+    SortUnique(values);
+  }
+  // The arenas move first, so that the texts' views point into strings that stay put.
+  size_t first = 0;
+  for (FoundCollector* c : collectors) {
+    if (c->texts_.empty()) continue;
+    arenas_.push_back(std::move(c->arena_));
+    c->arena_.clear();
+  }
+  for (FoundCollector* c : collectors) {
+    if (c->texts_.empty()) continue;
+    const std::string& arena = arenas_[first++];
+    for (const FoundCollector::Text& t : c->texts_) texts_.emplace_back(arena.data() + t.offset, t.size);
+    std::vector<FoundCollector::Text>().swap(c->texts_);
+  }
+  SortUnique(texts_);
+}
+
+size_t FoundItems::Count() const {
+  size_t count = texts_.size();
+  for (const auto& values : byLength_) count += values.size();
+  return count;
+}
+
+// ---- Handing out ----------------------------------------------------------------------------
+
+FoundItems::Walk::Walk(const FoundItems& items) : items_(items) {
+  for (int length = 1; length <= kMostDigitsAsNumber; ++length)
+    if (!items.byLength_[length].empty()) lengths_.push_back(length);
+}
+
+bool FoundItems::Walk::Next(std::string_view& item) {
+  // The smallest number: numbers of different lengths compare as their digits do when each is
+  // padded with zeros to 19 digits, a shorter one first where they tie ("12" < "120").
+  int best = 0;
+  uint64_t bestKey = 0;
+  for (int length : lengths_) {
+    uint64_t key = items_.byLength_[length][at_[length]] * kPow10[kMostDigitsAsNumber - length];
+    if (best == 0 || key < bestKey) best = length, bestKey = key;
+  }
+  std::string_view number;
+  if (best) number = NumberText(items_.byLength_[best][at_[best]], best, buffer_);
+  const auto& texts = items_.texts_;
+  if (text_ < texts.size() && (!best || texts[text_] < number)) {
+    item = texts[text_++];
+    return true;
+  }
+  if (best && text_ < texts.size() && texts[text_] == number) ++text_;  // the same item, once
+  if (!best) return false;
+  if (++at_[best] == items_.byLength_[best].size()) lengths_.erase(std::find(lengths_.begin(), lengths_.end(), best));
+  item = number;
+  return true;
+}
+
+void FoundItems::AppendTo(TSList& list) const {
+  if (!list.Sorted() && list.Count() + Count() <= static_cast<size_t>(INT32_MAX))
+    list.SetCapacity(std::max<int>(list.Capacity(), list.Count() + static_cast<int>(Count())));
+  ForEach([&](std::string_view item) { list.Add(item); });
+}
+
+void FoundItems::WriteTo(FileWriter& out) const {
+  std::string block;
+  block.reserve((size_t{1} << 20) + 64);
+  ForEach([&](std::string_view item) {
+    block.append(item).append("\r\n");
+    if (block.size() >= (size_t{1} << 20)) {
+      out.Write(block);
+      block.clear();
+    }
+  });
+  out.Write(block);
+}
+
+}  // namespace telqor
