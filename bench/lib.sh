@@ -41,16 +41,16 @@ pair() {
   done
   local verdict
   if ! verdict=$(pair_check "$mode"); then
-    printf '%-44s OUTPUTS DIFFER: %s\n' "$label" "$verdict"
+    printf '%-60s OUTPUTS DIFFER: %s\n' "$label" "$verdict"
     return
   fi
   read -r to mo < <(best ours)
   read -r tt mt < <(best theirs)
   awk -v l="$label" -v to="$to" -v tt="$tt" -v mo="$mo" -v mt="$mt" -v n="$N" -v v="$verdict" 'BEGIN {
-    printf "%-44s %7.2fs %7.2fs %6.1fx   %5.0f MB %5.0f MB  %4.1f B/item  %s\n",
+    printf "%-60s %7.2fs %7.2fs %6.1fx   %5.0f MB %5.0f MB  %4.1f B/item  %s\n",
       l, to, tt, (to > 0 ? tt / to : 0), mo / 1024, mt / 1024, mo * 1024 / n, v }'
 }
 
 header() {
-  printf '%-44s %8s %8s %7s   %8s %8s\n' "pair (telqor vs other)" telqor other ratio "telqor" "other"
+  printf '%-60s %8s %8s %7s   %8s %8s\n' "pair (telqor vs other)" telqor other ratio "telqor" "other"
 }

@@ -117,6 +117,51 @@ void LowerPriority() {
 
 }  // namespace
 
+namespace {
+
+// Folds the full-width characters whose ASCII form is a digit or may be part of an address,
+// copying text into out; false (out untouched) when there is none. Only these folds change what
+// numbers and addresses are found: the ideographic space and full-width punctuation separate
+// just as the two-byte characters do. They all start with the byte A3, so the text is searched
+// for that byte and walked character by character only from a place before it where a
+// character surely starts (after a byte below 0x40) to learn whether it starts one: no part of
+// the text is walked twice.
+bool FoldWhatMatters(std::string_view text, std::string& out) {
+  const uint8_t* pairs = PairTable().data();
+  const auto* d = reinterpret_cast<const unsigned char*>(text.data());
+  const size_t n = text.size();
+  size_t known = 0;   // a character starts here
+  size_t copied = 0;  // the text before this is in out
+  bool any = false;
+  for (size_t from = 0; from < n;) {
+    const void* hit = std::memchr(d + from, 0xA3, n - from);
+    if (!hit) break;
+    const size_t p = static_cast<size_t>(static_cast<const unsigned char*>(hit) - d);
+    from = p + 1;
+    if (p + 1 >= n) break;
+    const uint8_t ascii = pairs[size_t{0xA3} << 8 | d[p + 1]];
+    if (ascii <= 1 || !(IsDigit(ascii) || IsMailChar(ascii))) continue;
+    size_t q = p;
+    while (q > known && d[q - 1] >= 0x40) --q;
+    while (q < p) q += d[q] >= 0x80 && q + 1 < n && pairs[static_cast<size_t>(d[q] << 8 | d[q + 1])] != 0 ? 2 : 1;
+    known = q;
+    if (q != p) continue;  // the A3 is the second byte of a character
+    if (!any) {
+      out.clear();
+      out.reserve(n);
+      any = true;
+    }
+    out.append(text.data() + copied, p - copied);
+    out.push_back(static_cast<char>(ascii));
+    copied = known = from = p + 2;
+  }
+  if (!any) return false;
+  out.append(text.data() + copied, n - copied);
+  return true;
+}
+
+}  // namespace
+
 size_t FirstHalfWidthFold(std::string_view text) {
   const uint8_t* pairs = PairTable().data();
   const auto* data = reinterpret_cast<const unsigned char*>(text.data());
@@ -199,11 +244,7 @@ class THmSearch::Scanner {
 
   // The numbers and addresses of one piece, its full-width characters folded first.
   void ScanPiece(std::string_view piece) {
-    if (size_t first = FirstHalfWidthFold(piece); first != std::string_view::npos) {
-      folded_.assign(piece);
-      FoldHalfWidthFrom(folded_, first);
-      piece = folded_;
-    }
+    if (FoldWhatMatters(piece, folded_)) piece = folded_;
     if (search_.WantNumbers()) ScanNumbers(piece);
     if (search_.WantEmail) telqor::ScanEmails(piece, [this](std::string_view address) { Add(kEmail, address); });
     finds_.kinds[kMobile].CompactIfLarge();
