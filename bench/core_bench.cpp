@@ -6,6 +6,7 @@
 #include "core/list_hash.h"
 #include "core/list_sort.h"
 #include "core/ts_list.h"
+#include "extract/email_scan.h"
 
 namespace {
 
@@ -81,6 +82,20 @@ void BM_LoadText(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
 }
 
+// The e-mail scan on 10 MB of the texts that make a backtracking pattern slow: "a." repeated,
+// "@" repeated, "a@a" repeated (argument 0, 1, 2). Each should take a few milliseconds.
+void BM_EmailScanWorstCases(benchmark::State& state) {
+  const char* units[] = {"a.", "@", "a@a"};
+  std::string text;
+  while (text.size() < (size_t{10} << 20)) text += units[state.range(0)];
+  for (auto _ : state) {
+    size_t found = 0;
+    ScanEmails(text, [&](std::string_view) { ++found; });
+    benchmark::DoNotOptimize(found);
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
+}
+
 constexpr int kMillion = 1000000;
 BENCHMARK(BM_Sort)->Arg(kMillion)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DedupeBySort)->Arg(kMillion)->Unit(benchmark::kMillisecond);
@@ -88,6 +103,7 @@ BENCHMARK(BM_DedupeByHash)->Arg(kMillion)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Shuffle)->Arg(kMillion)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SplitListsBySort)->Arg(kMillion)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadText)->Arg(kMillion)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EmailScanWorstCases)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
