@@ -137,6 +137,7 @@ std::string TPerlRegEx::Replace() {
   std::string expanded = ExpandReplacement(replacementUtf8_, *this);
   PCRE2_SIZE* ov = pcre2_get_ovector_pointer(matchData_);
   size_t from = ov[0], to = ov[1];
+  if (work_.size() - (to - from) + expanded.size() > kMostReplacedBytes) throw EPerlRegExError(kReplacementTooLong);
   work_.replace(from, to - from, expanded);
   // Expanded text is UTF-8 by construction, so work_ stays valid UTF-8.
   auto delta = static_cast<std::ptrdiff_t>(expanded.size()) - static_cast<std::ptrdiff_t>(to - from);

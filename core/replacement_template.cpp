@@ -1,5 +1,7 @@
 #include "core/replacement_template.h"
 
+#include "core/errors.h"
+
 namespace telqor {
 namespace {
 
@@ -51,8 +53,14 @@ class Expander {
     while (i_ < t_.size()) {
       char c = t_[i_];
       bool more = i_ + 1 < t_.size();
-      if (c == '\\' && more && Backslash()) continue;
-      if (c == '$' && more && Dollar()) continue;
+      if (c == '\\' && more && Backslash()) {
+        CheckSize();
+        continue;
+      }
+      if (c == '$' && more && Dollar()) {
+        CheckSize();
+        continue;
+      }
       out_.push_back(c);
       ++i_;
     }
@@ -180,6 +188,10 @@ class Expander {
       return name.size() > 3 ? -1 : std::stoi(std::string(name));
     }
     return m_.GroupNumber(name);
+  }
+
+  void CheckSize() const {
+    if (out_.size() > kMostReplacedBytes) throw EPerlRegExError(kReplacementTooLong);
   }
 
   std::string_view t_;

@@ -8,6 +8,7 @@
 // copied as it is. Case conversions touch ASCII letters only.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,12 @@ class MatchView {
   virtual std::string_view WholeSubject() const = 0;
 };
 
+// A replacement, or the subject it is made in, may not grow beyond this many bytes: "$`" makes
+// every match of a pattern copy all that came before it, which doubles the text each time.
+inline constexpr size_t kMostReplacedBytes = size_t{1} << 24;
+inline constexpr char kReplacementTooLong[] = "替换结果超过了16MB，替换已停止";
+
+// Raises EPerlRegExError(kReplacementTooLong) when the expansion grows beyond the limit.
 std::string ExpandReplacement(std::string_view templ, const MatchView& match);
 
 }  // namespace telqor

@@ -340,6 +340,7 @@ void TSList::AddText(std::string_view text) {
 }
 
 void TSList::AppendLines(std::string_view text) {
+  if (text.empty()) return;
   if (const void* zero = std::memchr(text.data(), 0, text.size()))
     text = text.substr(0, static_cast<size_t>(static_cast<const char*>(zero) - text.data()));
   // Large texts are cut after a line break into parts that are counted and built at once.

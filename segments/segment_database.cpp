@@ -18,7 +18,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kUsedSetSize = 500000;
-constexpr uint32_t kCodeCount = 10000000;  // seven decimal digits
 
 // The value of a segment of seven ASCII digits, or -1.
 int64_t SevenDigitCode(std::string_view segment) {
@@ -82,17 +81,21 @@ class SegmentDatabase::Loader {
   void Finish() {
     SortByCode();
     if (!pairs_.empty()) {
-      db_.byCode_.reset(static_cast<uint32_t*>(std::calloc(kCodeCount, sizeof(uint32_t))));
+      // The table spans the segments there are (1300000 to 1999999 for today's numbers).
+      db_.codeLow_ = pairs_.front().code;
+      db_.codeCount_ = pairs_.back().code - db_.codeLow_ + 1;
+      db_.byCode_.reset(static_cast<uint32_t*>(std::calloc(db_.codeCount_, sizeof(uint32_t))));
       if (!db_.byCode_) throw std::bad_alloc();
     }
     for (size_t i = 0; i < pairs_.size(); ++i) {
       const Pair& pair = pairs_[i];
+      uint32_t& slot = db_.byCode_[pair.code - db_.codeLow_];
       if (i > 0 && pairs_[i - 1].code == pair.code) {
-        uint32_t first = db_.byCode_[pair.code] - 1;
+        uint32_t first = slot - 1;
         if (first != pair.region && !SameRepeat(i)) Repeated(CodeText(pair.code), first, pair.region);
         continue;
       }
-      db_.byCode_[pair.code] = pair.region + 1;
+      slot = pair.region + 1;
       ++db_.segmentCount_;
     }
     std::stable_sort(others_.begin(), others_.end(),
@@ -195,6 +198,7 @@ void SegmentDatabase::Clear() {
   regionCity_.clear();
   citiesFilled_ = false;
   byCode_.reset();
+  codeLow_ = codeCount_ = 0;
   segmentCount_ = 0;
 }
 
@@ -228,6 +232,11 @@ SegmentLoadReport SegmentDatabase::LoadText(std::string_view regionText, std::st
   return report;
 }
 
+uint32_t SegmentDatabase::RegionIdOf(int64_t code) const {
+  uint64_t i = static_cast<uint64_t>(code) - codeLow_;  // below the table wraps to far above it
+  return i < codeCount_ ? byCode_[i] : 0;
+}
+
 int SegmentDatabase::Find(std::string_view segment) const {
   auto it = std::lower_bound(others_.begin(), others_.end(), segment,
                              [](const Entry& e, std::string_view s) { return std::string_view(e.segment) < s; });
@@ -238,7 +247,7 @@ int SegmentDatabase::Find(std::string_view segment) const {
 std::optional<std::string_view> SegmentDatabase::RegionOf(std::string_view number) const {
   std::string_view segment = SegmentOf(number);
   if (int64_t code = SevenDigitCode(segment); code >= 0) {
-    uint32_t region = byCode_ ? byCode_[code] : 0;
+    uint32_t region = RegionIdOf(code);
     if (region == 0) return std::nullopt;
     return regions_[region - 1];
   }
@@ -248,17 +257,16 @@ std::optional<std::string_view> SegmentDatabase::RegionOf(std::string_view numbe
 }
 
 bool SegmentDatabase::HasSegment(std::string_view segment) const {
-  if (int64_t code = SevenDigitCode(segment); code >= 0) return byCode_ && byCode_[code] != 0;
+  if (int64_t code = SevenDigitCode(segment); code >= 0) return RegionIdOf(code) != 0;
   return Find(segment) >= 0;
 }
 
 const std::vector<std::string>& SegmentDatabase::SegmentsOf(const City& city) const {
   if (!citiesFilled_) {
     citiesFilled_ = true;
-    if (byCode_)
-      for (uint32_t code = 0; code < kCodeCount; ++code)
-        if (uint32_t region = byCode_[code])
-          if (City* owner = regionCity_[region - 1]) owner->segments_.push_back(CodeText(code));
+    for (uint32_t i = 0; i < codeCount_; ++i)
+      if (uint32_t region = byCode_[i])
+        if (City* owner = regionCity_[region - 1]) owner->segments_.push_back(CodeText(codeLow_ + i));
     std::vector<City*> touched;
     for (const Entry& entry : others_)
       if (City* owner = regionCity_[entry.region]) {
@@ -316,7 +324,7 @@ std::optional<std::string> LookupLine(std::string_view typed, const SegmentDatab
 
 std::optional<std::string> ScanRegionOf(std::string_view text, std::string_view number) {
   std::string_view segment = SegmentOf(number);
-  if (segment.empty() || text.empty()) return std::nullopt;
+  if (text.empty()) return std::nullopt;
   if (const void* zero = std::memchr(text.data(), 0, text.size()))
     text = text.substr(0, static_cast<size_t>(static_cast<const char*>(zero) - text.data()));
   // Every place the segment's bytes occur; the line around it decides whether it is the

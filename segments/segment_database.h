@@ -95,9 +95,13 @@ class SegmentDatabase {
 
   std::vector<Province> provinces_;
   std::vector<std::string> regions_;  // province + "." + city, each once
-  // region + 1 by the value of a seven-digit segment (0: none); allocated when the database
-  // has one. Every other segment is in others_, sorted, each once.
+  // region + 1 by the value of a seven-digit segment less codeLow_ (0: none), over the span
+  // of the segments there are; allocated when the database has one. Every other segment is in
+  // others_, sorted, each once.
   std::unique_ptr<uint32_t[], FreeTable> byCode_;
+  uint32_t codeLow_ = 0;
+  uint32_t codeCount_ = 0;
+  uint32_t RegionIdOf(int64_t code) const;  // 0 when the segment is not in the table
   std::vector<Entry> others_;
   std::vector<City*> regionCity_;  // by region id: the city of the tree that owns it, or null
   int segmentCount_ = 0;

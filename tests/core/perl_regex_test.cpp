@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/errors.h"
+#include "core/replacement_template.h"
 
 namespace telqor {
 namespace {
@@ -61,6 +62,24 @@ TEST(TPerlRegEx, ReplacementsUsersWrite) {
   EXPECT_EQ(ReplaceAll("-", "", "010-1234-5678"), "01012345678");
   EXPECT_EQ(ReplaceAll("(\\d{3})(\\d{4})", "$2$1", "1380013"), "0013138");
   EXPECT_EQ(ReplaceAll("(\\d{3})(\\d{4})", "\\2-\\1", "x1234567y"), "x4567-123y");
+}
+
+// "$`" copies all before the match into each replacement, which the next one copies again: the
+// text would double with every character, so growing past 16 MB stops the replacement.
+TEST(TPerlRegEx, AReplacementThatDoublesTheTextStops) {
+  TPerlRegEx re;
+  re.SetRegEx(".");
+  re.SetReplacement("+$`");
+  re.SetSubject(std::string(100, 'z'));
+  try {
+    re.ReplaceAll();
+    FAIL();
+  } catch (const EPerlRegExError& e) {
+    EXPECT_STREQ(e.what(), kReplacementTooLong);
+  }
+  re.SetSubject("ab");
+  EXPECT_TRUE(re.ReplaceAll());
+  EXPECT_EQ(re.Subject(), "+++");  // small texts are replaced as ever: "+", then "+" + "+"
 }
 
 TEST(TPerlRegEx, ReplaceAllWithoutMatchLeavesTheSubject) {

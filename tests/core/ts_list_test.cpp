@@ -47,6 +47,7 @@ TEST(TSListText, LineBreaksAreCrLfOrCrLf) {
 TEST(TSListText, ZeroByteEndsTheText) {
   EXPECT_EQ(Lines(std::string_view("1\r\n2\0003\r\n4", 10)), (Strings{"1", "2"}));
   EXPECT_EQ(Lines(std::string_view("\0abc", 4)), Strings{});
+  EXPECT_EQ(Lines(std::string_view()), Strings{});  // no text at all, not even a pointer
 }
 
 TEST(TSListText, GetTextEndsEveryItemWithCrLf) {

@@ -1,0 +1,34 @@
+// The e-mail scanner finds exactly what the address pattern finds within each stretch of the
+// characters an address may hold (two-byte characters ending a stretch).
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/gbk.h"
+#include "core/perl_regex.h"
+#include "extract/email_scan.h"
+#include "fuzz/fuzz_input.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace telqor;
+  std::string_view text = fuzz::AsText(data, size);
+  std::vector<std::string> scanned, matched;
+  ScanEmails(text, [&](std::string_view address) { scanned.emplace_back(address); });
+  static TPerlRegEx regex;
+  regex.SetRegEx("\\w+([-+.]\\w+)*@\\w+([-.]\\w+)*\\.\\w+([-.]\\w+)*");
+  for (size_t i = 0, n = text.size(); i < n;) {
+    size_t start = i;
+    bool at = false;
+    while (i < n && IsMailChar(static_cast<unsigned char>(text[i]))) at |= text[i++] == '@';
+    if (at) {
+      regex.SetSubject(text.substr(start, i - start));
+      for (bool hit = regex.Match(); hit; hit = regex.MatchNext()) matched.push_back(regex.MatchedText());
+    }
+    while (i < n && !IsMailChar(static_cast<unsigned char>(text[i]))) {
+      size_t length;
+      GbkCodePointAt(text, i, length);
+      i += length;
+    }
+  }
+  FUZZ_CHECK(scanned == matched);
+  return 0;
+}
