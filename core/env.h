@@ -48,6 +48,8 @@ class Env {
   // Removes a file; a missing file is no error. Never throws: answers the platform's error
   // (empty on success), which a delete the user asked for must report.
   virtual std::error_code Remove(const std::filesystem::path& path) noexcept = 0;
+  // Creates one folder (its parent exists); one that exists already is no error.
+  virtual void CreateFolder(const std::filesystem::path& path) = 0;
 
   // ---- Clock ----------------------------------------------------------------------------
   virtual std::chrono::system_clock::time_point Now() = 0;
@@ -82,6 +84,7 @@ class EnvWrapper : public Env {
   }
   std::unique_ptr<WritableFile> StandardOutput() override { return target_.StandardOutput(); }
   std::error_code Remove(const std::filesystem::path& path) noexcept override { return target_.Remove(path); }
+  void CreateFolder(const std::filesystem::path& path) override { target_.CreateFolder(path); }
   std::chrono::system_clock::time_point Now() override { return target_.Now(); }
   std::filesystem::path ExecutableFolder() override { return target_.ExecutableFolder(); }
   bool Writable(const std::filesystem::path& folder) override { return target_.Writable(folder); }

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <stdio.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -109,6 +110,11 @@ class PosixEnv : public Env {
   std::error_code Remove(const fs::path& path) noexcept override {
     if (::unlink(path.c_str()) == 0 || errno == ENOENT) return {};
     return {errno, std::generic_category()};
+  }
+
+  void CreateFolder(const fs::path& path) override {
+    if (::mkdir(path.c_str(), 0777) == 0 || errno == EEXIST) return;
+    ThrowErrno(errno);
   }
 
   std::chrono::system_clock::time_point Now() override { return std::chrono::system_clock::now(); }

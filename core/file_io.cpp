@@ -1,7 +1,6 @@
 #include "core/file_io.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "core/env.h"
 #include "core/errors.h"
 
 namespace telqor {
@@ -24,9 +24,22 @@ std::string DisplayPath(const std::filesystem::path& path) { return path.string(
 
 void CreateFolders(const std::filesystem::path& folder) {
   std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  if (ec || !std::filesystem::is_directory(folder))
-    throw EFileError("Cannot create folder \"" + DisplayPath(folder) + "\". " + ec.message());
+  int error = 0;
+  // Each missing folder from the top down, through the Env.
+  std::filesystem::path made;
+  for (const std::filesystem::path& part : folder) {
+    made /= part;
+    if (part.empty() || std::filesystem::is_directory(made, ec)) continue;
+    try {
+      CurrentEnv().CreateFolder(made);
+    } catch (const std::system_error& e) {
+      error = e.code().value();
+      break;
+    }
+  }
+  if (error || !std::filesystem::is_directory(folder, ec))
+    throw EFileError("Cannot create folder \"" + DisplayPath(folder) + "\". " +
+                     SystemErrorText(error ? error : ENOTDIR));
 }
 
 std::string SystemErrorText(int errorNumber) { return std::strerror(errorNumber); }
@@ -45,7 +58,11 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
     if (size > 0) text.resize(static_cast<size_t>(size));
     std::rewind(f.get());
   }
+  const size_t expected = text.size();
   text.resize(std::fread(text.data(), 1, text.size(), f.get()));
+  // Another program cut the file short while it was read: what was read is no whole file.
+  if (text.size() < expected && !std::ferror(f.get()))
+    throw EFileError("Cannot read file \"" + DisplayPath(path) + "\". " + kShortenedWhileRead);
   // Read on to the real end: the file may have grown, or its size was unknown.
   char chunk[1 << 16];
   while (!std::ferror(f.get()) && !std::feof(f.get())) {
@@ -59,30 +76,7 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
   return text;
 }
 
-FileContents::FileContents(const std::filesystem::path& path) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    int err = errno;
-    throw EFileError("Cannot open file \"" + DisplayPath(path) + "\". " + SystemErrorText(err));
-  }
-  struct stat st;
-  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
-    void* m = ::mmap(nullptr, static_cast<size_t>(st.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-    if (m != MAP_FAILED) {
-      ::madvise(m, static_cast<size_t>(st.st_size), MADV_SEQUENTIAL);
-      mapping_ = m;
-      data_ = static_cast<const char*>(m);
-      size_ = static_cast<size_t>(st.st_size);
-      ::close(fd);
-      return;
-    }
-  }
-  ::close(fd);
-  // Pipes, empty or special files, or no mapping: read it the plain way.
-  buffer_ = ReadWholeFile(path);
-  data_ = buffer_.data();
-  size_ = buffer_.size();
-}
+FileContents::FileContents(const std::filesystem::path& path) : buffer_(ReadWholeFile(path)) {}
 
 RandomAccessFile::RandomAccessFile(const std::filesystem::path& path) : path_(path) {
   fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -110,11 +104,10 @@ size_t RandomAccessFile::ReadAt(uint64_t offset, char* buffer, size_t n) const {
     if (got == 0) break;
     done += static_cast<size_t>(got);
   }
+  // Within the size the file had when opened, a short read means it was cut short meanwhile.
+  if (done < n && offset + done < size_)
+    throw EFileError("Cannot read file \"" + DisplayPath(path_) + "\". " + kShortenedWhileRead);
   return done;
-}
-
-FileContents::~FileContents() {
-  if (mapping_) ::munmap(mapping_, size_);
 }
 
 }  // namespace telqor

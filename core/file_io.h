@@ -1,5 +1,6 @@
 // Whole-file reading with the program's error texts: ReadWholeFile and FileContents read a
-// file in one piece ("Cannot open file "%s". %s" when it cannot). Files are written with
+// file in one piece ("Cannot open file "%s". %s" when it cannot; "Cannot read file "%s". %s"
+// when a read fails or the file is cut short meanwhile). Files are written with
 // FileWriter (core/file_writer.h). Use one object per thread.
 #pragma once
 
@@ -12,22 +13,22 @@ namespace telqor {
 
 std::string ReadWholeFile(const std::filesystem::path& path);
 
-// The bytes of a whole file, read-only, for as long as the object lives: the file is mapped
-// into memory where the platform allows (no copy, no fresh pages), else read in one piece.
+// The bytes of a whole file, read-only, for as long as the object lives. They are read, not
+// mapped: a file another program cuts short while it is used then gives its error ("Cannot
+// read file ..."), where a mapping would kill the program with a bus error.
 class FileContents {
  public:
   explicit FileContents(const std::filesystem::path& path);
   FileContents(const FileContents&) = delete;
   FileContents& operator=(const FileContents&) = delete;
-  ~FileContents();
-  std::string_view view() const { return {data_, size_}; }
+  std::string_view view() const { return buffer_; }
 
  private:
-  const char* data_ = nullptr;
-  size_t size_ = 0;
-  void* mapping_ = nullptr;
   std::string buffer_;
 };
+
+// What a read says of a file that became shorter while it was read.
+inline constexpr char kShortenedWhileRead[] = "The file became shorter while it was read";
 
 // A file read a piece at a time from any place, for files too large to hold whole. "Cannot open
 // file "%s". %s" when it cannot be opened, "Cannot read file "%s". %s" when a read fails.

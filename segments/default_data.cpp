@@ -8,6 +8,7 @@
 
 #include "core/data_folders.h"
 #include "core/errors.h"
+#include "core/file_io.h"
 #include "core/file_writer.h"
 #include "core/gbk.h"
 #include "core/settings.h"
@@ -171,7 +172,7 @@ DefaultDataResult WriteDefaultData(ProgramState& state, bool force) {
   DefaultDataResult result;
   std::vector<std::string_view> names = force ? DefaultDataFileNames() : MissingDefaultDataFiles(folder);
   if (!names.empty()) {
-    fs::create_directories(folder);
+    CreateFolders(folder);
     const DefaultSegments data;
     const std::vector<Region> regions = Regions(data.Segments());
     GbkNames gbk;

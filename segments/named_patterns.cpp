@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "core/errors.h"
+#include "core/file_io.h"
 #include "core/file_writer.h"
 #include "core/gbk.h"
 #include "core/perl_regex.h"
@@ -30,8 +31,7 @@ std::vector<NamedPattern> LoadNamedPatterns(const std::filesystem::path& file) {
 }
 
 void SaveNamedPatterns(const std::filesystem::path& file, const std::vector<NamedPattern>& rows) {
-  std::error_code ec;
-  std::filesystem::create_directories(file.parent_path(), ec);  // FileWriter names a failure
+  CreateFolders(file.parent_path());
   FileWriter out(file);
   for (const NamedPattern& row : rows) {
     out.Write(row.name);

@@ -5,7 +5,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <atomic>
+#include <thread>
+
 #include "core/errors.h"
+#include "core/file_io.h"
 #include "core/settings.h"
 #include "core/ts_list.h"
 #include "tests/support/test_env.h"
@@ -138,6 +142,41 @@ TEST_F(Writing, ASettingsFileThatCannotBeWrittenKeepsEverySetting) {
   env.failWritesAfter = -1;
   SaveSettings(ini, s);
   EXPECT_EQ(LoadSettings(ini).CalMode, 1);
+}
+
+// A file another program cuts short while it is read gives its error; nothing maps it, so
+// nothing dies of a bus error.
+TEST(Reading, AFileCutShortMeanwhileGivesItsError) {
+  namespace fs = std::filesystem;
+  test::TempDir dir;
+  const fs::path file = dir / "moving.txt";
+  test::WriteBytes(file, std::string(1 << 20, 'x'));
+  RandomAccessFile open(file);
+  fs::resize_file(file, 100);
+  std::string buffer(1 << 20, '\0');
+  EXPECT_THROW(open.ReadAt(0, buffer.data(), buffer.size()), EFileError);
+  EXPECT_EQ(open.ReadAt(0, buffer.data(), 100), 100u);
+
+  std::atomic<bool> done{false};
+  std::thread cutter([&] {
+    while (!done) {
+      fs::resize_file(file, 0);
+      fs::resize_file(file, 1 << 20);
+    }
+  });
+  int whole = 0, refused = 0;  // read as it was at some moment, or refused with the error
+  for (int i = 0; i < 300; ++i) {
+    try {
+      FileContents contents(file);
+      // The cutter's file grows back as zero bytes.
+      whole += contents.view().find_first_not_of(std::string_view("x\0", 2)) == std::string_view::npos;
+    } catch (const EFileError& e) {
+      refused += std::string(e.what()).find(kShortenedWhileRead) != std::string::npos;
+    }
+  }
+  done = true;
+  cutter.join();
+  EXPECT_EQ(whole + refused, 300);
 }
 
 }  // namespace

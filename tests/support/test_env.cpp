@@ -27,7 +27,65 @@ class FailingFile : public WritableFile {
   int64_t room_;
 };
 
+// A file whose writes and close are steps of a FaultEnv.
+class StepFile : public WritableFile {
+ public:
+  StepFile(std::unique_ptr<WritableFile> file, FaultEnv& env) : file_(std::move(file)), env_(env) {}
+  void Append(std::string_view bytes) override {
+    if (env_.Step()) throw std::system_error(EIO, std::generic_category());
+    file_->Append(bytes);
+  }
+  void Close() override {
+    if (env_.Step()) throw std::system_error(EIO, std::generic_category());
+    file_->Close();
+  }
+
+ private:
+  std::unique_ptr<WritableFile> file_;
+  FaultEnv& env_;
+};
+
 }  // namespace
+
+FaultEnv::FaultEnv(int failAt) : EnvWrapper(CurrentEnv()), failAt_(failAt), installed_(*this) {}
+
+FaultEnv::~FaultEnv() = default;
+
+bool FaultEnv::Step() {
+  if (++steps_ != failAt_) return false;
+  failed_ = true;
+  return true;
+}
+
+std::unique_ptr<WritableFile> FaultEnv::NewFile(const std::filesystem::path& path) {
+  if (Step()) throw std::system_error(EIO, std::generic_category());
+  return std::make_unique<StepFile>(Target().NewFile(path), *this);
+}
+
+std::unique_ptr<WritableFile> FaultEnv::OpenExisting(const std::filesystem::path& path) {
+  if (Step()) throw std::system_error(EIO, std::generic_category());
+  return std::make_unique<StepFile>(Target().OpenExisting(path), *this);
+}
+
+void FaultEnv::Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (Step()) throw std::system_error(EIO, std::generic_category());
+  Target().Rename(from, to);
+}
+
+bool FaultEnv::RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (Step()) throw std::system_error(EIO, std::generic_category());
+  return Target().RenameNoReplace(from, to);
+}
+
+std::error_code FaultEnv::Remove(const std::filesystem::path& path) noexcept {
+  if (Step()) return {EIO, std::generic_category()};
+  return Target().Remove(path);
+}
+
+void FaultEnv::CreateFolder(const std::filesystem::path& path) {
+  if (Step()) throw std::system_error(EIO, std::generic_category());
+  Target().CreateFolder(path);
+}
 
 TestEnv::TestEnv() : EnvWrapper(Env::Default()), installed_(*this) {}
 

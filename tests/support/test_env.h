@@ -41,6 +41,33 @@ class TestEnv : public EnvWrapper {
   ScopedEnv installed_;
 };
 
+// An Env that fails the N-th file operation that changes the disk (creating, opening for
+// writing, writing or closing a file, renaming, removing, creating a folder), counting from 1,
+// with "Input/output error"; installed for as long as it lives. A test runs an operation under
+// it for N = 1, 2, ... until the operation gets through without meeting the failure.
+class FaultEnv : public EnvWrapper {
+ public:
+  explicit FaultEnv(int failAt);
+  ~FaultEnv() override;
+  // Whether the failure happened (the operation reached the N-th step).
+  bool Failed() const { return failed_; }
+  // Counts a step; throws (or, for Remove, answers the error) at the N-th.
+  bool Step();
+
+  std::unique_ptr<WritableFile> NewFile(const std::filesystem::path& path) override;
+  std::unique_ptr<WritableFile> OpenExisting(const std::filesystem::path& path) override;
+  void Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
+  bool RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) override;
+  std::error_code Remove(const std::filesystem::path& path) noexcept override;
+  void CreateFolder(const std::filesystem::path& path) override;
+
+ private:
+  int failAt_;
+  int steps_ = 0;
+  bool failed_ = false;
+  ScopedEnv installed_;
+};
+
 // The files in a folder by name (hidden ones too), without the folder.
 std::vector<std::string> FileNames(const std::filesystem::path& folder);
 
