@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <algorithm>
 #include <random>
 #include <stdexcept>
 #include <thread>
@@ -13,6 +14,7 @@
 #include "core/child_process.h"
 #include "core/gbk.h"
 #include "extract/search_results.h"
+#include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
 
 namespace telqor {
@@ -332,6 +334,61 @@ TEST(HmSearchRun, PiecesAndPartsAnywhereFindWhatTheWholeFinds) {
     };
     ASSERT_EQ(all(true, false), all(false, false)) << text;
     ASSERT_EQ(all(true, true), all(false, true)) << text;
+  }
+}
+
+// Stopped at any moment, a run leaves no thread behind and keeps a part of what a whole run
+// finds, sorted and distinct, saved whole (no temporary file).
+TEST(HmSearchRun, StoppedAtAnyMomentLeavesNothingBehind) {
+  auto threads = [] {
+    size_t n = 0;
+    for ([[maybe_unused]] const auto& task : std::filesystem::directory_iterator("/proc/self/task")) ++n;
+    return n;
+  };
+  TempDir dir;
+  std::vector<std::filesystem::path> files;
+  for (int f = 0; f < 8; ++f) {
+    std::string text;
+    for (int i = 0; i < 5000; ++i)
+      text += std::to_string(13000000000LL + (i * 7919LL + f) % 900000) + " a" + std::to_string(i % 97) + "@b.cn 0755 2345" +
+              std::to_string(1000 + i % 9000) + "\n";
+    files.push_back(dir / ("f" + std::to_string(f) + ".txt"));
+    WriteBytes(files.back(), text);
+  }
+  auto configure = [&](SearchRun& run) {
+    test::Fill(run.codes, {"0755"});
+    run.search.WantEmail = true;
+    run.search.KeepAllKinds = true;
+    run.search.Sizes.piece = 4096;
+    run.search.PendingFiles = files;
+  };
+  SearchRun whole;
+  configure(whole);
+  whole.Go();
+  const std::vector<Strings> all{Items(whole.results.Mobile), Items(whole.results.Landline), Items(whole.results.Email)};
+  const size_t before = threads();
+  std::mt19937 random(5);
+  for (int round = 0; round < 100; ++round) {
+    SearchRun run;
+    configure(run);
+    run.search.Start();
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % 8000));
+    run.search.Stop();
+    ASSERT_FALSE(run.search.Active());
+    ASSERT_EQ(run.done.load(), 1);
+    EXPECT_EQ(threads(), before);
+    const std::vector<Strings> got{Items(run.results.Mobile), Items(run.results.Landline), Items(run.results.Email)};
+    for (size_t k = 0; k < got.size(); ++k) {
+      ASSERT_TRUE(std::is_sorted(got[k].begin(), got[k].end()));
+      ASSERT_TRUE(std::adjacent_find(got[k].begin(), got[k].end()) == got[k].end());
+      ASSERT_TRUE(std::includes(all[k].begin(), all[k].end(), got[k].begin(), got[k].end()));
+    }
+    TempDir out;
+    for (const auto& file : SaveResultFiles(run.results, out.path()).written) {
+      std::string bytes = test::ReadBytes(file);
+      ASSERT_TRUE(bytes.empty() || bytes.ends_with("\r\n"));
+    }
+    for (const std::string& name : test::FileNames(out.path())) ASSERT_FALSE(name.starts_with(".telqor-")) << name;
   }
 }
 
