@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs every Debian package Telqor needs to build, test and run, when it is missing.
+# Installs every Debian package Telqor needs to build, test and run, when it is missing;
+# with "fuzz", also what the fuzz targets need (clang and libFuzzer).
 # Runs apt-get update only when something has to be installed. Needs root (or sudo).
+#   scripts/install-deps.sh [fuzz]
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,10 @@ packages=(
   qt6-base-dev qt6-translations-l10n fonts-wqy-microhei xdg-utils
   libreoffice-writer-nogui libreoffice-calc-nogui poppler-utils
 )
+
+if [[ ${1:-} == fuzz ]]; then
+  packages+=(clang libfuzzer-14-dev libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
