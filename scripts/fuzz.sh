@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
 shift || true
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh fuzz
 cmake --preset fuzz >/dev/null
 cmake --build build-fuzz -j "$(nproc 2>/dev/null || echo 2)"
 targets=("$@")
@@ -26,7 +26,7 @@ run_one() {
     -artifact_prefix="build-fuzz/crashes/$t-" "build-fuzz/found/$t" "fuzz/corpus/$t" >"build-fuzz/runs/$t.log" 2>&1; then
     local execs cov
     execs=$(grep -a 'stat::number_of_executed_units' "build-fuzz/runs/$t.log" | awk '{print $2}')
-    cov=$(grep -a ' DONE ' "build-fuzz/runs/$t.log" | grep -ao 'cov: [0-9]*' | tail -1)
+    cov=$(grep -a DONE "build-fuzz/runs/$t.log" | grep -ao 'cov: [0-9]*' | tail -1)
     printf '%-14s ok     %10s executions  %s\n' "$t" "${execs:-?}" "${cov:-cov: ?}"
   else
     printf '%-14s FAILED (see build-fuzz/runs/%s.log)\n' "$t" "$t"
