@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "gui/number_view.h"
+#include "ui/kit/number_view.h"
+#include "ui/workspace/number_list_model.h"
 #include "workspace/number_list.h"
-#include "workspace/number_list_model.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

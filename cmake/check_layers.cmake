@@ -1,62 +1,49 @@
-# Fails when a file includes a header of a folder its own folder may not use, or when an
-# engine file (one that includes no Qt header) includes a form.
+# Fails when a file includes a header of a folder its own folder may not use, when an engine
+# file includes Qt, or when an include climbs out of its folder ("../").
 #   cmake -DSOURCE_DIR=<project> -P cmake/check_layers.cmake
 #
-# Each folder may use the folders listed for it. gui/ and shell/ hold forms only; every other
-# folder holds engine code and, beside it, the forms of its subsystem.
+# The build enforces the same order (each layer is a library that sees only its own headers and
+# those below); this check runs first and names every fault at once.
+#
+# Engine folders, lowest first: each may use the folders listed for it, never Qt.
 set(uses_core core)
-set(uses_gui core gui)
-set(uses_files core gui files)
-set(uses_workspace core gui files workspace)
-set(uses_segments core gui files workspace segments)
-set(uses_generate core gui files workspace segments generate)
-set(uses_tools core gui files workspace tools)
-set(uses_extract core gui files workspace tools extract)
-set(uses_shell core gui files workspace segments generate tools extract shell)
-set(uses_cli core files workspace segments generate tools extract cli)
-set(form_folders gui shell)
+set(uses_files core files)
+set(uses_workspace core files workspace)
+set(uses_segments core files workspace segments)
+set(uses_generate core files workspace segments generate)
+set(uses_tools core files workspace tools)
+set(uses_extract core files workspace tools extract)
+set(engine_folders core files workspace segments generate tools extract)
+# Above the engine: the forms (ui/ and its feature folders), the shell on top, and the command
+# line beside them.
+set(uses_ui ${engine_folders} ui)
+set(uses_shell ${engine_folders} ui shell)
+set(uses_cli ${engine_folders} cli)
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "check_layers: SOURCE_DIR is not set")
 endif()
 
 set(faults "")
-foreach(folder core gui files workspace segments generate tools extract shell cli)
-  file(GLOB sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+foreach(folder ${engine_folders} ui shell cli)
+  file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+  list(FIND engine_folders ${folder} is_engine)
   foreach(source ${sources})
-    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
-    # A form includes Qt, or is the source of a header that does.
-    set(uses_qt FALSE)
-    get_filename_component(stem "${source}" NAME_WE)
-    set(scanned ${includes})
-    if(source MATCHES "\\.cpp$" AND EXISTS "${SOURCE_DIR}/${folder}/${stem}.h")
-      file(STRINGS "${SOURCE_DIR}/${folder}/${stem}.h" header_includes REGEX "^[ \t]*#[ \t]*include[ \t]*<")
-      list(APPEND scanned ${header_includes})
-    endif()
-    foreach(line ${scanned})
-      if(line MATCHES "<Q[A-Za-z]*>" OR line MATCHES "<Qt[A-Za-z]*/")
-        set(uses_qt TRUE)
-      endif()
-    endforeach()
-    list(FIND form_folders ${folder} in_form_folder)
-    if(in_form_folder GREATER -1)
-      set(uses_qt TRUE)
-    endif()
     file(RELATIVE_PATH shown "${SOURCE_DIR}" "${source}")
+    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
     foreach(line ${includes})
-      if(NOT line MATCHES "\"([a-z_]+)/[^\"]+\"")
-        continue()
-      endif()
-      set(used ${CMAKE_MATCH_1})
-      if(NOT DEFINED uses_${used})
-        continue()  # tests/, bench/: not a layer
-      endif()
-      list(FIND uses_${folder} ${used} allowed)
-      list(FIND form_folders ${used} is_form)
-      if(allowed EQUAL -1)
-        string(APPEND faults "\n  ${shown}: ${folder}/ may not use ${used}/ (${line})")
-      elseif(NOT uses_qt AND is_form GREATER -1)
-        string(APPEND faults "\n  ${shown}: engine code may not use the forms of ${used}/ (${line})")
+      if(line MATCHES "\"\\.\\./")
+        string(APPEND faults "\n  ${shown}: an include names its header from the project's top (${line})")
+      elseif(is_engine GREATER -1 AND (line MATCHES "<Q[A-Za-z]*>" OR line MATCHES "<Qt[A-Za-z]*/"))
+        string(APPEND faults "\n  ${shown}: engine code may not use Qt (${line})")
+      elseif(line MATCHES "\"([a-z_]+)/[^\"]+\"")
+        set(used ${CMAKE_MATCH_1})
+        if(DEFINED uses_${used})  # tests/, bench/, fuzz/: not a layer
+          list(FIND uses_${folder} ${used} allowed)
+          if(allowed EQUAL -1)
+            string(APPEND faults "\n  ${shown}: ${folder}/ may not use ${used}/ (${line})")
+          endif()
+        endif()
       endif()
     endforeach()
   endforeach()

@@ -1,10 +1,10 @@
-// The dropped-file list and where a drop goes.
+// The dropped-file list.
 //
 // DroppedFileList gathers the paths of one drop (or of one folder import): sorted without
 // regard to letter case, each path once, folders expanded into every entry below them. The
 // order is that of the paths' GBK text, so Chinese names sort as users of a Chinese system
-// expect. DropDeliveryFor says what each drop target does with the list. No Qt here; the main
-// window owns one list and uses it on the user-interface thread.
+// expect. No Qt here; the main window owns one list and uses it on the user-interface
+// thread, and the command line's extraction reads its folders through it.
 #pragma once
 
 #include <filesystem>
@@ -39,39 +39,5 @@ class DroppedFileList {
   static int Compare(const Entry& a, const Entry& b);
   std::vector<Entry> entries_;
 };
-
-// The widgets that accept file drops.
-enum class DropTarget {
-  kListBoxF,     // extraction file list
-  kLB1,          // general file list of the file-management tab
-  kEditA,        // new file of the comparison
-  kEditB,        // reference file of the comparison
-  kLv0,          // workspace list
-  kLv1,          // source list
-  kInvailLv0,    // list of the validity check dialog
-  kFormatLv0,    // list of the format conversion dialog
-  kAnalysisLv1,  // list of the data analysis dialog
-};
-
-// What a drop on a target does: append every path, take the first path as the field's text,
-// or (after the user confirms) leave a pending action for the next timer tick.
-struct DropDelivery {
-  enum class Kind { kAppendAll, kFirstPath, kConfirmThenPending };
-  Kind kind;
-  int pendingAction;  // 1..5 for kConfirmThenPending, else 0
-};
-
-// Pending drop actions, performed by the main window's timer.
-inline constexpr int kDropNone = 0;
-inline constexpr int kDropToWorkspace = 1;
-inline constexpr int kDropToSource = 2;
-inline constexpr int kDropToValidityCheck = 3;
-inline constexpr int kDropToFormatConversion = 4;
-inline constexpr int kDropToDataAnalysis = 5;
-
-DropDelivery DropDeliveryFor(DropTarget target);
-
-// The question asked before a drop leaves a pending action (UTF-8).
-inline constexpr char kDropImportQuestion[] = "确定文件数据导入吗?";
 
 }  // namespace telqor

@@ -11,8 +11,8 @@
 #include <utility>
 
 #include "core/ui.h"
-#include "gui/gbk_text.h"
-#include "gui/user_action.h"
+#include "ui/kit/gbk_text.h"
+#include "ui/kit/user_action.h"
 
 namespace telqor {
 

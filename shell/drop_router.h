@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/dropped_files.h"
-#include "gui/drop_site.h"
+#include "ui/kit/drop_site.h"
 
 class QWidget;
 

@@ -6,12 +6,12 @@
 #include <optional>
 
 #include "core/data_folders.h"
-#include "gui/gbk_text.h"
-#include "gui/qt_env.h"
-#include "gui/qt_ui.h"
-#include "shell/frm_hm_ex.h"
+#include "shell/main_window.h"
 #include "shell/screenshots.h"
 #include "shell/telqor_application.h"
+#include "ui/kit/gbk_text.h"
+#include "ui/kit/qt_env.h"
+#include "ui/kit/qt_ui.h"
 
 using namespace Qt::StringLiterals;
 
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
   if (parser.isSet(home)) folder = telqor::PathOf(parser.value(home));
   // Pictures are taken unattended: the offer of the default data at start is declined.
   if (parser.isSet(screenshot)) telqor::Hooks().askYesNo = [](const QString&) { return false; };
-  telqor::TfrmhmEx window(telqor::ProgramFolder(folder));
+  telqor::MainWindow window(telqor::ProgramFolder(folder));
   if (parser.isSet(screenshot)) return telqor::SaveScreenshots(window, parser.value(screenshot)) ? 0 : 1;
   window.show();
   return app.exec();

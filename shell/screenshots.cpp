@@ -6,13 +6,13 @@
 #include <QPixmap>
 #include <QTabWidget>
 
-#include "shell/frm_hm_ex.h"
+#include "shell/main_window.h"
 
 namespace telqor {
 
 using namespace Qt::StringLiterals;
 
-bool SaveScreenshots(TfrmhmEx& window, const QString& folder) {
+bool SaveScreenshots(MainWindow& window, const QString& folder) {
   QDir().mkpath(folder);
   window.resize(1280, 800);
   window.show();

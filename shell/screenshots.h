@@ -6,10 +6,10 @@
 
 namespace telqor {
 
-class TfrmhmEx;
+class MainWindow;
 
 // Saves main-tab1.png … main-tab3.png and settings.png into folder; true when every file was
 // written.
-bool SaveScreenshots(TfrmhmEx& window, const QString& folder);
+bool SaveScreenshots(MainWindow& window, const QString& folder);
 
 }  // namespace telqor

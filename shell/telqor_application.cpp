@@ -9,7 +9,7 @@
 #include <QStyleOptionGroupBox>
 #include <QTranslator>
 
-#include "gui/user_action.h"
+#include "ui/kit/user_action.h"
 
 namespace telqor {
 

@@ -86,7 +86,9 @@ TEST(EmailScan, LinearOnEveryInputAndStoppable) {
     while (text.size() < (size_t{4} << 20)) text += unit;
     size_t count = 0;
     EXPECT_TRUE(ScanEmails(text, [&](std::string_view) { ++count; }));
-    if (std::string_view(unit) == "a.b@") EXPECT_GT(count, 0u);
+    if (std::string_view(unit) == "a.b@") {
+      EXPECT_GT(count, 0u);
+    }
   }
   std::string text(size_t{8} << 20, 'x');
   for (size_t i = 0; i < text.size(); i += 100) text.replace(i, 6, "a@b.cn");

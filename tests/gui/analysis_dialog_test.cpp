@@ -1,6 +1,8 @@
 // The dialog "数据分析" driven through the real main window: settings in the controls and saved
 // on every change, import, analysis with the status panels, the saves, the sorts by a clicked
 // column and the classified export.
+#include "ui/tools/analysis_dialog.h"
+
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,9 +13,8 @@
 #include <QtTest>
 
 #include "core/gbk.h"
-#include "gui/qt_ui.h"
 #include "tests/gui/gui_test_support.h"
-#include "tools/frm_aata_analysis.h"
+#include "ui/kit/qt_ui.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
@@ -147,7 +148,7 @@ class AnalysisDialogTest : public QObject {
     WriteBytes(home / "rows.txt", "x,1\r\nz,2\r\ny,1\r\nw\r\n");
     auto w = home.OpenWindow();
     QDialog* d = Analysis(w);
-    static_cast<telqor::TfrmAataAnalysis*>(d)->LoadFiles({home / "rows.txt"});  // as dropped on lv1
+    static_cast<telqor::AnalysisDialog*>(d)->LoadFiles({home / "rows.txt"});  // as dropped on lv1
     SortBy(d, 1, u"N2"_s);
     QCOMPARE(Table(d), (QStringList{u"z|2"_s, u"y|1"_s, u"x|1"_s, u"w|"_s}));  // "w" has no field 1: kept last
     SortBy(d, 1, u"N1"_s);

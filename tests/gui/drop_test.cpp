@@ -8,6 +8,7 @@
 
 #include "core/dropped_files.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/kit/drop_site.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "gui/qt_ui.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/kit/qt_ui.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;

@@ -12,7 +12,7 @@
 #include <QUrl>
 
 #include "core/errors.h"
-#include "gui/qt_ui.h"
+#include "ui/kit/qt_ui.h"
 
 namespace telqor::test {
 

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/frm_hm_ex.h"
+#include "shell/main_window.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
 
@@ -37,9 +37,9 @@ TestEnv& GuiEnv();
 // Installs the scripted hooks and a fresh Env state, forgetting what earlier tests recorded.
 void ResetHooks();
 
-class RecordingWindow : public TfrmhmEx {
+class RecordingWindow : public MainWindow {
  public:
-  using TfrmhmEx::TfrmhmEx;
+  using MainWindow::MainWindow;
   std::vector<std::pair<int, std::vector<std::filesystem::path>>> performed;
   bool failNextAction = false;
 

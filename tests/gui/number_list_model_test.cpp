@@ -1,13 +1,13 @@
 // The list model of the number views: row count from the last reset, GBK items decoded for
 // display, nothing while suspended or for rows the list no longer has.
-#include "workspace/number_list_model.h"
+#include "ui/workspace/number_list_model.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QTableView>
 #include <QtTest>
 
-#include "gui/number_view.h"
+#include "ui/kit/number_view.h"
 
 using namespace Qt::StringLiterals;
 

@@ -12,8 +12,8 @@
 #include <QtTest>
 
 #include "core/gbk.h"
-#include "gui/qt_ui.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/kit/qt_ui.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;

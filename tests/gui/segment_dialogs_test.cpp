@@ -19,9 +19,9 @@
 #include <QtTest>
 
 #include "core/gbk.h"
-#include "gui/qt_ui.h"
-#include "segments/frm_hd_manager.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/kit/qt_ui.h"
+#include "ui/segments/segment_library_dialog.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
@@ -122,7 +122,7 @@ class SegmentDialogsTest : public QObject {
     TempHome home;
     auto w = OpenWithDatabase(home);
     QDialog* d = telqor::test::Dialog(w, u"frmhdmanager"_s);
-    auto* manager = static_cast<telqor::Tfrmhdmanager*>(d);
+    auto* manager = static_cast<telqor::SegmentLibraryDialog*>(d);
     auto* lv = Control<QTableView>(d, u"lv"_s);
     ClickNode(d, Node(d, u"广东"_s, u"广州"_s));
     SelectRows(lv, {1, 0});

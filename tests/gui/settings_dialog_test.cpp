@@ -1,5 +1,7 @@
 // The settings dialog driven through "参数设置": what it shows, what OK stores, and that
 // Cancel changes nothing.
+#include "ui/settings/settings_dialog.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,12 +13,11 @@
 #include "core/data_folders.h"
 #include "core/gbk.h"
 #include "core/output_names.h"
-#include "shell/frm_hm_setting.h"
 #include "tests/gui/gui_test_support.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
-using telqor::Tfrmhmsetting;
+using telqor::SettingsDialog;
 using telqor::test::Control;
 using telqor::test::TempHome;
 
@@ -24,7 +25,7 @@ namespace {
 
 // Runs N33Click; while the modal dialog is up, edit() works on it and then the button named
 // by ok (确定) or not (取消) closes it.
-void RunDialog(telqor::TfrmhmEx& w, const std::function<void(QDialog&)>& edit, bool ok) {
+void RunDialog(telqor::MainWindow& w, const std::function<void(QDialog&)>& edit, bool ok) {
   bool shown = false;
   auto* d = w.findChild<QDialog*>(u"frmhmsetting"_s);
   QTimer::singleShot(0, &w, [&] {
@@ -242,7 +243,7 @@ class SettingsDialogTest : public QObject {
     TempHome home;
     auto w = home.OpenWindow();
     QString start;
-    Tfrmhmsetting::FolderPicker() = [&](QWidget*, const QString& from) {
+    SettingsDialog::FolderPicker() = [&](QWidget*, const QString& from) {
       start = from;
       return u"/picked/folder"_s;
     };
@@ -255,7 +256,7 @@ class SettingsDialogTest : public QObject {
           picked = Field(d, u"EditD1"_s)->text();
         },
         false);
-    Tfrmhmsetting::FolderPicker() = nullptr;
+    SettingsDialog::FolderPicker() = nullptr;
     QCOMPARE(start, telqor::test::PathText(w->Folders().toUse));
     QCOMPARE(picked, u"/picked/folder/"_s);
   }

@@ -27,11 +27,11 @@
 #include "core/errors.h"
 #include "core/output_names.h"
 #include "core/ui.h"
-#include "gui/qt_env.h"
-#include "gui/user_action.h"
 #include "shell/telqor_application.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/support/first_run_ini.h"
+#include "ui/kit/qt_env.h"
+#include "ui/kit/user_action.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;

@@ -1,4 +1,6 @@
-// Workspace engine code (no Qt) that includes a form helper.
+// Workspace engine code that includes a form helper and Qt.
 #pragma once
 
-#include "gui/named.h"
+#include <QString>
+
+#include "ui/kit/named.h"

@@ -1,0 +1,356 @@
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStringList>
+#include <QTabWidget>
+#include <QThread>
+#include <QTime>
+#include <QTimer>
+
+#include "core/list_files.h"
+#include "segments/default_data.h"
+#include "shell/drop_router.h"
+#include "ui/extract/area_code_table_dialog.h"
+#include "ui/extract/extraction_panel.h"
+#include "ui/files/file_manager_tab.h"
+#include "ui/files/save_count_dialog.h"
+#include "ui/generate/generation_panel.h"
+#include "ui/generate/segment_generation_actions.h"
+#include "ui/generate/segment_input_dialog.h"
+#include "ui/kit/controls.h"
+#include "ui/kit/gbk_text.h"
+#include "ui/kit/named.h"
+#include "ui/kit/qt_ui.h"
+#include "ui/kit/user_action.h"
+#include "ui/segments/feature_pattern_dialog.h"
+#include "ui/segments/number_type_dialog.h"
+#include "ui/segments/region_lookup_dialog.h"
+#include "ui/segments/segment_actions.h"
+#include "ui/segments/segment_library_dialog.h"
+#include "ui/segments/validity_dialog.h"
+#include "ui/settings/settings_dialog.h"
+#include "ui/tools/analysis_dialog.h"
+#include "ui/tools/converter_actions.h"
+#include "ui/tools/format_dialog.h"
+#include "ui/tools/rename_dialog.h"
+#include "ui/workspace/lists_tab.h"
+#include "ui/workspace/workspace_panel.h"
+#include "workspace/list_operations.h"
+
+namespace telqor {
+
+using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
+
+MainWindow::MainWindow(const fs::path& programFolder, QWidget* parent) : QMainWindow(parent) {
+  setObjectName(u"frmhmEx"_s);
+  setWindowTitle(u"Telqor 1.1"_s);
+  BuildMenu();
+  BuildStatusBar();
+  ui_ = std::make_unique<QtUi>(
+      this, [this](const QString& text) { ShowStatus(text); }, StatusProgress);
+  drops_ = new DropRouter(*ui_, this);
+  FormCreate(programFolder);
+  CreateForms();
+  BuildTabs();
+  (new ConverterActions(*context_, this))->Attach(MainMenu1);
+  DisableUnwired(MainMenu1);
+  LoadAreaCodes();
+
+  QSize size(1280, 800);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) size = size.boundedTo(screen->availableGeometry().size());
+  resize(size);
+}
+
+MainWindow::~MainWindow() {
+  SetErrorStatusSink(nullptr);
+  // The panels and their views go before the lists they show.
+  delete drops_;
+  delete takeCentralWidget();
+}
+
+// ---- Building the window ------------------------------------------------------------------
+
+void MainWindow::BuildMenu() {
+  MainMenu1 = Named<QMenuBar>(u"MainMenu1"_s);
+  setMenuBar(MainMenu1);
+
+  QMenu* system = MainMenu1->addMenu(u"系统"_s);
+  system->setObjectName(u"MenuSystem"_s);
+  N2 = MenuItem(system, u"N2"_s, u"退出"_s);
+
+  QMenu* setup = MainMenu1->addMenu(u"设置"_s);
+  setup->setObjectName(u"MenuSetup"_s);
+  N33 = MenuItem(setup, u"N33"_s, u"参数设置"_s);
+
+  QMenu* tools = MainMenu1->addMenu(u"工具"_s);
+  tools->setObjectName(u"MenuTools"_s);
+  N65 = MenuItem(tools, u"N65"_s, u"手机号码地区速查"_s);
+  N68 = MenuItem(tools, u"N68"_s, u"手机号码格式有效性检查"_s);
+  N69 = MenuItem(tools, u"N69"_s, u"数据输出格式转换"_s);
+  N76 = MenuItem(tools, u"N76"_s, u"固定格式数据分析"_s);
+  tools->addSeparator();
+  N70 = MenuItem(tools, u"N70"_s, u"固话区号对照表"_s);
+  tools->addSeparator();
+  MenuItem(tools, u"wordexceltxt1"_s, u"word/excel->txt"_s);
+  MenuItem(tools, u"Ansi1"_s, u"文本->ANSI文本"_s);
+  MenuItem(tools, u"Ansi2"_s, u"文本->UTF8文本"_s);
+  MenuItem(tools, u"Ansi3"_s, u"文本->Unicode文本"_s);
+  MenuItem(tools, u"N41"_s, u"二進制数据流预处理-(0~128)"_s);
+  tools->addSeparator();
+  N28 = MenuItem(tools, u"N28"_s, u"文件批量改名"_s);
+  tools->addSeparator();
+  N62 = MenuItem(tools, u"N62"_s, u"我的数据目录"_s);
+  N34 = MenuItem(tools, u"N34"_s, u"系统目录"_s);
+
+  QMenu* help = MainMenu1->addMenu(u"帮助"_s);
+  help->setObjectName(u"MenuHelp"_s);
+
+  Wire(N2, this, &MainWindow::N2Click);
+  Wire(N33, this, &MainWindow::N33Click);
+  Wire(N65, this, &MainWindow::N65Click);
+  Wire(N68, this, &MainWindow::N68Click);
+  Wire(N69, this, &MainWindow::N69Click);
+  Wire(N76, this, &MainWindow::N76Click);
+  Wire(N70, this, &MainWindow::N70Click);
+  Wire(N28, this, &MainWindow::N28Click);
+  Wire(N62, this, &MainWindow::N62Click);
+  Wire(N34, this, &MainWindow::N34Click);
+}
+
+void MainWindow::BuildStatusBar() {
+  StatusBar = Named<QStatusBar>(u"StatusBar"_s);
+  setStatusBar(StatusBar);
+  StatusPanel0 = Named<QLabel>(u"StatusPanel0"_s);
+  StatusPanel0->setFixedWidth(120);
+  StatusPanel0->setAlignment(Qt::AlignCenter);
+  StatusPanel0->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  StatusPanel1 = Named<QLabel>(u"StatusPanel1"_s, u"  程序启动"_s);
+  StatusPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  StatusPanel1->setMinimumWidth(1);  // a long message must not widen the window
+  StatusProgress = Named<QProgressBar>(u"StatusProgress"_s);
+  StatusProgress->setFixedWidth(200);
+  StatusProgress->setTextVisible(false);
+  StatusProgress->hide();
+  StatusBar->addWidget(StatusPanel0);
+  StatusBar->addWidget(StatusPanel1, 1);
+  StatusBar->addPermanentWidget(StatusProgress);
+
+  Timer = Named<QTimer>(u"Timer"_s, this);
+  Timer->setInterval(1000);
+  connect(Timer, &QTimer::timeout, this, &MainWindow::TimerTimer);
+  ShowClock();
+  Timer->start();
+}
+
+void MainWindow::BuildTabs() {
+  auto* first = Named<QWidget>(u"TabSheet1"_s);
+  extraction_ = new ExtractionPanel(*context_, lists_.workspace);
+  workspace_ = new WorkspacePanel(*context_, lists_, frmhmsave);
+  generation_ = new GenerationPanel(*context_, lists_.workspace);
+  auto* columns = new QHBoxLayout(first);
+  columns->addWidget(extraction_, 0);
+  columns->addWidget(workspace_, 1);
+  columns->addWidget(generation_, 0);
+  listsTab_ = new ListsTab(*context_, lists_, frmhmsave);
+  filesTab_ = new FileManagerTab(*context_, frmhmsave);
+
+  PageControl1 = Named<QTabWidget>(u"PageControl1"_s);
+  PageControl1->setTabPosition(QTabWidget::South);
+  PageControl1->addTab(first, u"号码生成㈠"_s);
+  PageControl1->addTab(listsTab_, u"号码生成㈡"_s);
+  PageControl1->addTab(filesTab_, u"文件管理"_s);
+  PageControl1->setCurrentIndex(0);
+  setCentralWidget(PageControl1);
+  // The segment subsystems do the work of some controls the lower panels created.
+  (new SegmentActions(*context_, lists_, segments_, frmhdsel, frmhmRegex, this))->Attach(workspace_, listsTab_);
+  (new SegmentGenerationActions(*context_, lists_.source, frmhdinput, frmhdmanager, this))->Attach(listsTab_);
+  DisableUnwired(PageControl1);
+
+  for (const DropSites& sites : {extraction_->Drops(), workspace_->Drops(), listsTab_->Drops(), filesTab_->Drops()})
+    drops_->Register(sites);
+  drops_->Register({{frmhmInvail->DropList(), DropTarget::kInvailLv0},
+                    {frmhmformat->DropList(), DropTarget::kFormatLv0},
+                    {frmAataAnalysis->DropList(), DropTarget::kAnalysisLv1}});
+}
+
+// ---- Start-up -----------------------------------------------------------------------------
+
+void MainWindow::FormCreate(const fs::path& programFolder) {
+  SetErrorStatusSink([this](const QString& message) { ShowStatus(message); });
+  program_ = StartUp(programFolder);
+  for (const std::string& problem : program_.problems) ShowStatus(std::string_view(problem));
+  OfferDefaultData();
+  ListFiles(program_.folders.namedPatterns, "*.*", namedPatternFiles_, false, false);
+  context_ = std::make_unique<AppContext>(AppContext{program_, *ui_});
+}
+
+// A new program folder has no segment database and no area-code table, so lookups, exports by
+// region and landline area codes give nothing. The program offers the data it carries at every
+// start while one of the files is missing; what the user has is never replaced.
+void MainWindow::OfferDefaultData() {
+  std::vector<std::string_view> missing = MissingDefaultDataFiles(program_.folders.baseData);
+  if (missing.empty()) return;
+  QStringList names;
+  for (std::string_view name : missing) names << FromUtf8(name);
+  QString question =
+      u"基础数据缺少 %1。\n是否写入程序附带的默认数据(2025年公开号段库：517,258个号段，31个省、363个城市，"
+      u"及各城市的固话区号)？"_s.arg(names.join(u"、"_s));
+  if (WouldWriteCurrentPrefixes(program_, false)) question += u"\n运营商号段设置也将更新为当前号段(含16x、19x)。"_s;
+  question += u"\n已有的文件不会被覆盖，以后可以换成您自己的数据。"_s;
+  if (!AskYesNoBox(this, question)) return;
+  try {
+    DefaultDataResult result = WriteDefaultData(program_, false);
+    ShowStatus(u"已写入默认数据：%1"_s.arg(names.join(u"、"_s)) +
+               (result.prefixesWritten ? u"，并更新了运营商号段"_s : QString()));
+  } catch (const std::exception& error) {
+    ShowStatus(std::string_view(error.what()));
+  }
+}
+
+void MainWindow::CreateForms() {
+  frmhmsetting = new SettingsDialog(this);
+  frmhmsetting->Bind(&program_.settings, &program_.folders);
+  frmhdmanager = new SegmentLibraryDialog(*context_, segments_, this);
+  LoadSegments();
+  frmhdinput = new SegmentInputDialog(segments_, this);
+  frmhmsave = new SaveCountDialog(this);
+  frmhdsel = new NumberTypeDialog(this);
+  frmhmRegex = new FeaturePatternDialog(*context_, namedPatternFiles_, this);
+  frmhdSearch = new RegionLookupDialog(segments_, this);
+  frmhmInvail = new ValidityDialog(*context_, segments_, this);
+  frmhmformat = new FormatDialog(*context_, this);
+  frmtelInfo = new AreaCodeTableDialog(*context_, this);
+  frmRename = new RenameDialog(*context_, this);
+  frmAataAnalysis = new AnalysisDialog(*context_, this);
+}
+
+// The segment database is read once, as the segment library dialog is made; a file that
+// cannot be read leaves the database as far as it came and says why in the status line.
+void MainWindow::LoadSegments() {
+  SegmentLoadReport report;
+  try {
+    report = segments_.Load(program_.folders.baseData, program_.folders.myData);
+    for (const std::string& message : report.messages) ShowStatus(std::string_view(message));
+  } catch (const std::exception& error) {
+    ShowStatus(std::string_view(error.what()));
+  }
+  frmhdmanager->ShowLoadReport(report);
+}
+
+// The landline area codes, read once at the end of the start-up; a table that cannot be read
+// leaves none and says why.
+void MainWindow::LoadAreaCodes() {
+  try {
+    extraction_->LoadAreaCodes();
+  } catch (const std::exception& error) {
+    ShowStatus(std::string_view(error.what()));
+  }
+}
+
+// ---- Status line and clock ----------------------------------------------------------------
+
+void MainWindow::ShowStatus(const QString& text) {
+  StatusPanel1->setText(u" "_s + text);
+  KeepPainting();
+}
+
+void MainWindow::ShowStatus(std::string_view utf8) { ShowStatus(FromUtf8(utf8)); }
+
+QString MainWindow::StatusText() const { return StatusPanel1->text(); }
+
+void MainWindow::ShowStatusFromThread(const std::string& utf8) {
+  auto show = [this, text = QString::fromStdString(utf8)] {
+    try {
+      ShowStatus(text);
+    } catch (...) {
+    }
+  };
+  if (QThread::currentThread() == thread()) {
+    show();
+  } else {
+    QMetaObject::invokeMethod(this, show, Qt::QueuedConnection);
+  }
+}
+
+Ui& MainWindow::AppUi() { return *ui_; }
+
+void MainWindow::ShowClock() { StatusPanel0->setText(QTime::currentTime().toString(u"hh:mm:ss"_s)); }
+
+void MainWindow::TimerTimer() {
+  Timer->stop();
+  // A pending drop waits while another action runs.
+  if (!UserActionRunning() && drops_->PendingAction() != kDropNone) {
+    int action = drops_->TakePendingAction();
+    RunUserAction([&] { PerformDropAction(action, drops_->DroppedFiles().Paths()); });
+  }
+  // The close box during an extraction run stopped the run; the window closes once it ended.
+  if (closeAfterRun_ && !UserActionRunning()) close();
+  ShowClock();
+  Timer->start();
+}
+
+void MainWindow::PerformDropAction(int action, const std::vector<fs::path>& files) {
+  if (action == kDropToWorkspace) LoadFilesInto(lists_.workspace, files, AppUi());
+  if (action == kDropToSource) LoadFilesInto(lists_.source, files, AppUi());
+  if (action == kDropToValidityCheck) frmhmInvail->LoadFiles(files);
+  if (action == kDropToFormatConversion) frmhmformat->LoadFiles(files);
+  if (action == kDropToDataAnalysis) frmAataAnalysis->LoadFiles(files);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The window's close box while an action works; "退出" itself is an action and may close.
+  if (event->spontaneous() && UserActionRunning()) {
+    if (extraction_->Running()) {
+      extraction_->AbandonRun();
+      closeAfterRun_ = true;
+    }
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
+}
+
+DroppedFileList& MainWindow::DroppedFiles() { return drops_->DroppedFiles(); }
+int MainWindow::PendingDropAction() const { return drops_->PendingAction(); }
+
+// ---- Menu ---------------------------------------------------------------------------------
+
+void MainWindow::N2Click() { close(); }
+
+void MainWindow::N33Click() {
+  if (ExecDialog(frmhmsetting) != QDialog::Accepted) return;
+  Settings& s = program_.settings;
+  frmhmsetting->CopyBack(s);
+  // The folders follow the dialog at once; an emptied folder field means the default folder.
+  std::vector<std::string> problems = FollowFolderSettings(s, program_.folders);
+  filesTab_->FoldersChanged();
+  SaveSettings(program_.iniFile, s);
+  for (const std::string& problem : problems) ShowStatus(std::string_view(problem));
+}
+
+void MainWindow::ShowTool(QWidget* dialog) {
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
+}
+
+void MainWindow::N65Click() { ShowTool(frmhdSearch); }
+void MainWindow::N68Click() { ShowTool(frmhmInvail); }
+void MainWindow::N69Click() { ShowTool(frmhmformat); }
+void MainWindow::N76Click() { ShowTool(frmAataAnalysis); }
+void MainWindow::N70Click() { ShowTool(frmtelInfo); }
+void MainWindow::N28Click() { ShowTool(frmRename); }
+void MainWindow::N62Click() { ui_->OpenFolder(program_.folders.myData); }
+void MainWindow::N34Click() { ui_->OpenFolder(program_.folders.program); }
+
+}  // namespace telqor

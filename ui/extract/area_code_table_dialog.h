@@ -1,0 +1,35 @@
+// AreaCodeTableDialog: the landline area-code table "固话区号对照表.txt", shown as text each time the
+// dialog shows (edits are never saved), with "关闭" and "浏览" (the base-data folder in the file
+// browser). Created once at start-up by the main window and kept until exit; the "工具" menu
+// shows it modeless.
+#pragma once
+
+#include <QDialog>
+
+#include "ui/kit/app_context.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace telqor {
+
+class AreaCodeTableDialog : public QDialog {
+  Q_OBJECT
+ public:
+  explicit AreaCodeTableDialog(AppContext& context, QWidget* parent = nullptr);
+
+  void FormShow();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  AppContext& context_;
+  QPlainTextEdit* RichEdit1;
+  QPushButton* SpeedButton1;
+  QPushButton* SpeedButton2;
+};
+
+}  // namespace telqor

@@ -1,0 +1,111 @@
+// ExtractionPanel: the group "搜索号码-支持拖放文件(夹) " of the first tab: the files and the
+// pasted text to search, the kinds of number wanted, and the two start buttons. The main
+// window routes files dropped on the file list here.
+//
+// The panel owns the extraction engine, its five result lists and the area codes. A run is one
+// user action: it starts the workers and waits for them while the window keeps painting, the
+// status line shows the item being read and the progress bar the items done. Other input is
+// held off meanwhile, except for "停止", which ends the run early keeping what was found. When
+// the workers are done the results go to the workspace list (button Tag 1) or to one file per
+// kind in the dated output folder (Tag 0). User-interface thread only.
+#pragma once
+
+#include <QWidget>
+#include <mutex>
+#include <string>
+
+#include "core/ts_list.h"
+#include "extract/hm_search.h"
+#include "extract/search_results.h"
+#include "ui/kit/app_context.h"
+#include "ui/kit/drop_site.h"
+#include "workspace/number_list.h"
+
+class QAbstractButton;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace telqor {
+
+class ExtractionPanel : public QWidget {
+  Q_OBJECT
+ public:
+  ExtractionPanel(AppContext& context, NumberList& workspace, QWidget* parent = nullptr);
+  ~ExtractionPanel() override;
+
+  DropSites Drops() const;
+
+  // Reads the area codes from the base-data folder (once, at start-up). A table that cannot be
+  // read leaves the codes empty; the error propagates.
+  void LoadAreaCodes();
+  const TSList& AreaCodes() const { return areaCodes_; }
+  const SearchResults& Results() const { return results_; }
+
+  // Whether a run is going.
+  bool Running() const { return search_.Active(); }
+  // Stops a run for the program's exit: the workers end, and nothing is shown or saved.
+  void AbandonRun();
+
+  // ---- Handlers -------------------------------------------------------------------------
+  void SBLoadFilesClick();
+  void SBLoadDirsClick();
+  void SBDeleteSelFilesClick();
+  void SBClearfilesClick();
+  void ListBoxFDblClick();
+  void MemoNoInputDblClick();
+  void CBTelsClick();
+  void CBZoneKindChange();
+  void CBRegClick();
+  void SBHmSearchSaveClick(QAbstractButton* sender);
+  void SBStopSearchClick();
+
+ private:
+  void WaitForRun();
+  void SearchDone();
+  void ShowWorkerStatus();
+
+  AppContext& context_;
+  NumberList& workspace_;
+  TSList areaCodes_;
+  SearchResults results_;
+  int runMode_ = 1;
+  bool abandoned_ = false;
+  // The last status text of a worker, shown by the waiting user-interface thread.
+  std::mutex statusLock_;
+  std::string workerStatus_;
+  bool statusPending_ = false;
+  THmSearch search_;  // after what its workers report to, so that they end first
+
+  QGroupBox* GroupBox12;
+  QGroupBox* GroupBox11;
+  QListWidget* ListBoxF;
+  QPushButton* SBLoadFiles;
+  QPushButton* SBClearfiles;
+  QPushButton* SBLoadDirs;
+  QPushButton* SBDeleteSelFiles;
+  QGroupBox* GroupBox4;
+  QPlainTextEdit* MemoNoInput;
+  QPushButton* SBhmSearchOut;
+  QPushButton* SBHmSearchSave;
+  QPushButton* SBStopSearch;
+  QCheckBox* CBMobile;
+  QCheckBox* CBTels;
+  QCheckBox* CBEmails;
+  QCheckBox* CBReg;
+  QComboBox* CBZoneKind;
+  QLineEdit* EditZone;
+  QLineEdit* EditReg;
+  QMenu* PopupMenu4;
+  QAction* N19;
+  QAction* N21;
+  QAction* N20;
+};
+
+}  // namespace telqor

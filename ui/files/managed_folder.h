@@ -1,0 +1,84 @@
+// ManagedFolder: one of the two managed folders of the tab "文件管理" ("§待使用文件§" and
+// "§使用过文件§"): a group with the check list of the folder's file names, its buttons
+// ("工具栏" pops the menu up, "目录设定", "打开") and the list's pop-up menu.
+//
+// The names checked are kept apart from the list, so a refresh, which fills the list anew,
+// keeps every check, and a later file of a checked name comes up checked. The folder wires its
+// own buttons; the tab wires the menu items, whose operations reach across both folders.
+// User-interface thread only.
+#pragma once
+
+#include <QGroupBox>
+#include <QString>
+#include <filesystem>
+#include <initializer_list>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "ui/kit/app_context.h"
+
+class QAction;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QPushButton;
+
+namespace telqor {
+
+// Makes chosen the folder of a managed-folder setting, in effect at once (the dated output
+// folder follows the output folder); what could not be done goes to the status line. The
+// caller saves the settings.
+void UseFolder(AppContext& context, std::string Settings::*setting, const std::filesystem::path& chosen);
+
+class ManagedFolder : public QGroupBox {
+  Q_OBJECT
+ public:
+  // The object names of the folder's controls, and where its folder comes from.
+  struct Names {
+    QString group, caption, list, toolbar, setFolder, open, menu;
+    std::filesystem::path DataFolders::*folder;
+    std::string Settings::*setting;
+    bool hintOnList;  // the list carries the group's hint too
+  };
+
+  // menuItems in order, "-" for a separator. The list is empty until the first Refresh.
+  ManagedFolder(AppContext& context, const Names& names, std::initializer_list<std::pair<QString, QString>> menuItems,
+                QWidget* parent = nullptr);
+
+  const std::filesystem::path& Folder() const;
+  // The menu item of that object name.
+  QAction* Item(const QString& name) const;
+
+  // The folder's files, in name order, each checked when its name is.
+  void Refresh();
+  void CheckAll();
+  void CheckNone();
+  // The full paths of the checked files, last item first.
+  std::vector<std::filesystem::path> Selected() const;
+  // Moves the checked files to the desktop's trash; those it does not take are removed for good
+  // after one question (No by default). The list is refilled, and the status line says done,
+  // or what was kept and what failed.
+  void DeleteChecked(std::string_view done);
+  void OpenFolder();
+
+  // Handlers.
+  void SetFolderClick();
+  void ListClickCheck(QListWidgetItem* item);
+
+ private:
+  AppContext& context_;
+  std::filesystem::path DataFolders::*folder_;
+  std::string Settings::*setting_;
+  QListWidget* list_;
+  QPushButton* toolbar_;
+  QPushButton* setFolder_;
+  QPushButton* open_;
+  QMenu* menu_;
+  std::vector<std::filesystem::path> names_;  // the file name of each row of the list
+  std::set<std::filesystem::path> checked_;   // the names checked, kept across refreshes
+};
+
+}  // namespace telqor

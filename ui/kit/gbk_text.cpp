@@ -1,0 +1,22 @@
+#include "ui/kit/gbk_text.h"
+
+#include "core/data_folders.h"
+#include "core/gbk.h"
+
+namespace telqor {
+
+QString FromUtf8(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+QString FromGbk(std::string_view gbk) { return FromUtf8(GbkToUtf8(gbk)); }
+
+QString FromGbkLossless(std::string_view gbk) { return FromUtf8(GbkToUtf8Lossless(gbk)); }
+
+std::string ToGbk(const QString& text) { return Utf8ToGbk(text.toStdString()); }
+
+QString PathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+std::filesystem::path PathOf(const QString& text) { return std::filesystem::path(text.toStdString()); }
+
+QString FolderDisplayText(const std::filesystem::path& folder) { return QString::fromStdString(FolderText(folder)); }
+
+}  // namespace telqor

@@ -1,0 +1,57 @@
+#include "ui/kit/qt_env.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "ui/kit/gbk_text.h"
+#include "ui/kit/user_action.h"
+
+namespace telqor {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// What an exit status of xdg-open means.
+QString XdgOpenFailure(int status) {
+  if (status == 3) return u"no program to show folders is set up (xdg-open found none)"_s;
+  if (status == 4) return u"the program to show folders failed"_s;
+  return u"xdg-open ended with status %1"_s.arg(status);
+}
+
+}  // namespace
+
+std::string QtEnv::OpenFolder(const std::filesystem::path& folder) {
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec)) return "the folder does not exist";
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+  const QString program = QStandardPaths::findExecutable(u"xdg-open"_s);
+  if (program.isEmpty()) return "xdg-open is not installed (Debian package xdg-utils)";
+  // Not parented: a file manager that xdg-open runs in the foreground lives on after the
+  // program ends, and the object is deleted when xdg-open ends.
+  auto* process = new QProcess;
+  process->setStandardOutputFile(QProcess::nullDevice());
+  process->setStandardErrorFile(QProcess::nullDevice());
+  const QString shown = FolderDisplayText(folder);
+  QObject::connect(process, &QProcess::finished, process, [process, shown](int status, QProcess::ExitStatus how) {
+    if (how != QProcess::NormalExit || status != 0)
+      ReportError(
+          u"Cannot open folder \"%1\": %2"_s.arg(shown, XdgOpenFailure(how == QProcess::NormalExit ? status : -1)));
+    process->deleteLater();
+  });
+  process->start(program, {PathText(folder)});
+  if (!process->waitForStarted(5000)) {
+    std::string why = process->errorString().toStdString();
+    delete process;
+    return why;
+  }
+  return {};
+#else
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(PathText(folder)))) return "no file manager could be started";
+  return {};
+#endif
+}
+
+}  // namespace telqor

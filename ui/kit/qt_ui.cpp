@@ -1,0 +1,133 @@
+#include "ui/kit/qt_ui.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QTimer>
+
+#include "core/env.h"
+#include "ui/kit/gbk_text.h"
+#include "ui/kit/user_action.h"
+
+namespace telqor {
+
+using namespace Qt::StringLiterals;
+
+MessageHooks& Hooks() {
+  static MessageHooks hooks;
+  return hooks;
+}
+
+namespace {
+
+bool Ask(QWidget* parent, const QString& question, const QString& caption, QMessageBox::StandardButton byDefault) {
+  if (Hooks().askYesNo) return Hooks().askYesNo(question);
+  BusyCursorPause pause;
+  return QMessageBox::question(parent, caption, question, QMessageBox::Yes | QMessageBox::No, byDefault) ==
+         QMessageBox::Yes;
+}
+
+}  // namespace
+
+bool AskYesNoBox(QWidget* parent, const QString& question, const QString& caption) {
+  return Ask(parent, question, caption, QMessageBox::Yes);
+}
+
+bool AskYesNoBox(QWidget* parent, const QString& question, DefaultAnswer defaultAnswer) {
+  return Ask(parent, question, u"提示"_s, defaultAnswer == DefaultAnswer::kYes ? QMessageBox::Yes : QMessageBox::No);
+}
+
+void InformBox(QWidget* parent, const QString& message, const QString& caption) {
+  if (Hooks().inform) return Hooks().inform(message);
+  BusyCursorPause pause;
+  QMessageBox::information(parent, caption, message);
+}
+
+std::vector<std::filesystem::path> ChooseFilesToOpen(QWidget* parent, const std::filesystem::path& folder) {
+  if (Hooks().openFiles) return Hooks().openFiles();
+  BusyCursorPause pause;
+  std::vector<std::filesystem::path> files;
+  for (const QString& f : QFileDialog::getOpenFileNames(parent, QString(), FolderDisplayText(folder)))
+    files.push_back(PathOf(f));
+  return files;
+}
+
+std::filesystem::path ChooseFileToSave(QWidget* parent, const std::filesystem::path& folder, const QString& filter) {
+  if (Hooks().saveFile) return Hooks().saveFile();
+  BusyCursorPause pause;
+  QStringList parts = filter.split(u'|');
+  QString qtFilter = parts.size() >= 2 ? parts[0] + u" ("_s + parts[1].replace(u';', u' ') + u")"_s : filter;
+  QFileDialog dialog(parent, QString(), FolderDisplayText(folder), qtFilter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // The name chosen is often a base for names derived from it, not the file written.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return PathOf(dialog.selectedFiles().front());
+}
+
+std::filesystem::path ChooseFolder(QWidget* parent, const std::filesystem::path& start) {
+  if (Hooks().chooseFolder) return Hooks().chooseFolder(start);
+  BusyCursorPause pause;
+  QString chosen = QFileDialog::getExistingDirectory(parent, QString(), FolderDisplayText(start));
+  return chosen.isEmpty() ? std::filesystem::path() : PathOf(chosen);
+}
+
+std::string MoveToTrash(const std::filesystem::path& file) {
+  if (Hooks().moveToTrash) return Hooks().moveToTrash(file);
+  QFile trashed(PathText(file));
+  if (trashed.moveToTrash()) return {};
+  return trashed.errorString().toStdString();
+}
+
+int ExecDialog(QDialog* dialog) {
+  if (Hooks().execDialog) return Hooks().execDialog(dialog);
+  BusyCursorPause pause;
+  return dialog->exec();
+}
+
+QtUi::QtUi(QWidget* parent, std::function<void(const QString&)> status, QProgressBar* progress)
+    : parent_(parent), status_(std::move(status)), progress_(progress) {
+  if (!progress_) return;
+  // A loop may end short of its total, or by an error: the bar goes once no action runs.
+  hideProgress_ = new QTimer(progress_);
+  hideProgress_->setInterval(50);
+  QObject::connect(hideProgress_, &QTimer::timeout, progress_, [bar = progress_, timer = hideProgress_] {
+    if (UserActionRunning()) return;
+    timer->stop();
+    bar->hide();
+    bar->reset();
+  });
+}
+
+void QtUi::ShowStatus(std::string_view text) { status_(FromUtf8(text)); }
+
+void QtUi::Progress(int64_t done, int64_t total) {
+  if (!progress_) return;
+  if (total <= 0 || done >= total) {
+    hideProgress_->stop();
+    progress_->hide();
+    progress_->reset();
+    return;
+  }
+  if (!hideProgress_->isActive()) hideProgress_->start();
+  // Per mille, so that a long loop repaints only when the bar visibly moves.
+  int value = static_cast<int>(done * 1000 / total);
+  if (progress_->isVisible() && progress_->value() == value) return;
+  progress_->setRange(0, 1000);
+  progress_->setValue(value);
+  progress_->show();
+  KeepPainting();
+}
+
+bool QtUi::AskYesNo(std::string_view question) { return AskYesNoBox(parent_, FromUtf8(question)); }
+
+void QtUi::Inform(std::string_view message) { InformBox(parent_, FromUtf8(message)); }
+
+void QtUi::OpenFolder(const std::filesystem::path& folder) {
+  std::string why = CurrentEnv().OpenFolder(folder);
+  if (!why.empty()) status_(u"Cannot open folder \"%1\": %2"_s.arg(FolderDisplayText(folder), FromUtf8(why)));
+}
+
+}  // namespace telqor

@@ -1,0 +1,68 @@
+// FeaturePatternDialog: "组合特征参数设置", the editor of the named-pattern files of the "Regex" folder,
+// whose rows the moves by combination feature take their expressions from.
+// Created once at start-up by the main window and kept until exit; shown modally by the moves.
+// The folder is listed again at every showing, so a file added by hand shows at once; "保存"
+// with no file chosen writes "组合特征.txt", making the folder when missing, and refuses an
+// expression that does not compile, keeping what was typed.
+#pragma once
+
+#include <QDialog>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "segments/named_patterns.h"
+#include "ui/kit/app_context.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QTreeWidget;
+
+namespace telqor {
+
+class FeaturePatternDialog : public QDialog {
+  Q_OBJECT
+ public:
+  // patternFiles: the bare names of the folder's files, listed once at start-up.
+  FeaturePatternDialog(AppContext& context, const std::vector<std::filesystem::path>& patternFiles,
+                       QWidget* parent = nullptr);
+
+  // Shows the dialog; on OK answers true with the expressions of the checked rows (or of every
+  // row), in row order.
+  bool AskExpressions(bool checkedOnly, std::vector<std::string>& expressions);
+
+  void CBRegexFilesChange();
+  void lvClick();
+  void BitBtn3Click();
+  void BitBtn4Click();
+  void BitBtn6Click();
+  void SpeedButton4Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void ListFolder();
+  void TakeChecks();
+  void ShowRows();
+  void WriteFile();
+
+  AppContext& context_;
+  std::vector<std::filesystem::path> files_;
+  std::vector<NamedPattern> rows_;
+
+  QComboBox* CBRegexFiles;
+  QTreeWidget* lv;
+  QLineEdit* EditName;
+  QLineEdit* EditValue;
+  QPushButton* BitBtn3;
+  QPushButton* BitBtn4;
+  QPushButton* BitBtn6;
+  QToolButton* SpeedButton4;
+  QPushButton* BitBtn1;
+  QPushButton* BitBtn2;
+};
+
+}  // namespace telqor

@@ -1,0 +1,38 @@
+// RegionLookupDialog: the region quick lookup of mobile numbers: the number typed in "号码", looked up
+// by its segment, answered by one more line of the log (never cleared, never saved).
+// Created once at start-up by the main window and kept until exit; the "工具" menu shows it
+// modeless.
+#pragma once
+
+#include <QDialog>
+
+#include "segments/segment_database.h"
+
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QToolButton;
+
+namespace telqor {
+
+class RegionLookupDialog : public QDialog {
+  Q_OBJECT
+ public:
+  explicit RegionLookupDialog(const SegmentDatabase& db, QWidget* parent = nullptr);
+
+  void SpeedButton1Click();
+
+ protected:
+  // Return in the number field looks up as "查找" does.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  const SegmentDatabase& db_;
+
+  QLabel* Label1;
+  QComboBox* CBHm;
+  QToolButton* SpeedButton1;  // 查找
+  QPlainTextEdit* Memolog;
+};
+
+}  // namespace telqor

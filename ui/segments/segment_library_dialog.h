@@ -1,0 +1,85 @@
+// SegmentLibraryDialog: the segment library dialog "导入号段": the region tree, the segments of the
+// chosen city that pass the carrier filter, and the marks of the segments already used.
+//
+// Created once at start-up by the main window and kept until exit, with the chosen city, the
+// check boxes and the import list; shown modally by "   导入号段   ", which then generates the
+// segments of its import list. The used marks live in the database; "hdsel.txt" is written by
+// the pop-up menu's marks and by an import that remembers, never at exit. User-interface
+// thread only.
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "segments/segment_database.h"
+#include "ui/kit/app_context.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QTableView;
+class QTreeWidget;
+
+namespace telqor {
+
+class SegmentLibraryDialog : public QDialog {
+  Q_OBJECT
+ public:
+  SegmentLibraryDialog(AppContext& context, SegmentDatabase& db, QWidget* parent = nullptr);
+
+  // Shows what the load of the database said ("号段总数:" in the first status panel) and
+  // fills the region tree.
+  void ShowLoadReport(const SegmentLoadReport& report);
+  // The segments chosen by the last "导入号段号码": sorted, each once.
+  const std::vector<std::string>& ImportList() const { return importList_; }
+
+  void tvzoneClick();
+  void CBMobileClick();
+  void N1Click();
+  void N2Click();
+  void N4Click();
+  void N5Click();
+  void BitBtn1Click();
+
+ private:
+  class SegmentModel;
+
+  void BuildStatusBar();
+  void FilterByCarrier();
+  void RefreshList();
+  // The rows selected in lv, in index order.
+  std::vector<int> SelectedRows() const;
+  void SaveUsed() const;
+
+  AppContext& context_;
+  SegmentDatabase& db_;
+  const City* city_ = nullptr;      // the city chosen last
+  std::vector<std::string> shown_;  // its segments that pass the carrier filter, sorted
+  std::vector<std::string> importList_;
+  bool busy_ = false;  // a city is being chosen
+  SegmentModel* model_;
+
+  QTreeWidget* tvzone;
+  QCheckBox* CBMobile;
+  QCheckBox* CBUnicom;
+  QCheckBox* CBTelecom;
+  QLabel* Label1;
+  QTableView* lv;
+  QMenu* PopupMenu1;
+  QAction* N1;
+  QAction* N2;
+  QAction* N4;
+  QAction* N5;
+  QCheckBox* CBUsedHd;
+  QCheckBox* CBRemhd;
+  QPushButton* BitBtn1;
+  QPushButton* BitBtn2;
+  QStatusBar* StatusBar;
+  QLabel* StatusPanels[4];
+};
+
+}  // namespace telqor

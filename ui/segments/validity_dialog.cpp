@@ -1,0 +1,113 @@
+#include "ui/segments/validity_dialog.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "segments/validity_check.h"
+#include "ui/kit/clipboard.h"
+#include "ui/kit/controls.h"
+#include "ui/kit/double_click.h"
+#include "ui/kit/gbk_text.h"
+#include "ui/kit/named.h"
+#include "ui/kit/number_view.h"
+#include "ui/kit/qt_ui.h"
+#include "ui/kit/user_action.h"
+#include "ui/workspace/number_list_model.h"
+#include "workspace/list_operations.h"
+
+namespace telqor {
+
+using namespace Qt::StringLiterals;
+
+ValidityDialog::ValidityDialog(AppContext& context, const SegmentDatabase& db, QWidget* parent)
+    : QDialog(parent), context_(context), db_(db) {
+  setObjectName(u"frmhmInvail"_s);
+  setWindowTitle(u"手机号码格式有效性检查-根据现有号段数据库"_s);
+  Build(raw_, u"GB0"_s, u"原始号码(支持拖放导入数据)"_s, u"lv0"_s, u"原始号码:"_s);
+  Build(valid_, u"GB1"_s, u"有效号码"_s, u"lv1"_s, u"有效号码:"_s);
+  Build(invalid_, u"GB2"_s, u"无效号码"_s, u"lv2"_s, u"无效号码:"_s);
+  SpeedButton2 = ToolButton(u"SpeedButton2"_s, u"导入号码"_s);
+  SpeedButton1 = ToolButton(u"SpeedButton1"_s, u"分析号码"_s);
+  SpeedButton3 = ToolButton(u"SpeedButton3"_s, u"保存结果"_s);
+  SpeedButton5 = ToolButton(u"SpeedButton5"_s, u"退出"_s);
+  SpeedButton4 = ToolButton(u"SpeedButton4"_s, u"复制结果"_s);
+  SpeedButton6 = ToolButton(u"SpeedButton6"_s, u"复制结果"_s);
+  static_cast<QVBoxLayout*>(valid_.group->layout())->insertWidget(0, SpeedButton4);
+  static_cast<QVBoxLayout*>(invalid_.group->layout())->insertWidget(0, SpeedButton6);
+
+  auto* lists = new QHBoxLayout;
+  for (Pane* pane : {&raw_, &valid_, &invalid_}) lists->addWidget(pane->group, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(Row({SpeedButton2, SpeedButton1, SpeedButton3, SpeedButton5}));
+  layout->addLayout(lists, 1);
+  resize(720, 480);
+
+  Wire(SpeedButton1, this, &ValidityDialog::SpeedButton1Click);
+  Wire(SpeedButton2, this, &ValidityDialog::SpeedButton2Click);
+  Wire(SpeedButton3, this, &ValidityDialog::SpeedButton3Click);
+  Wire(SpeedButton4, this, &ValidityDialog::SpeedButton4Click);
+  Wire(SpeedButton6, this, &ValidityDialog::SpeedButton6Click);
+  connect(SpeedButton5, &QToolButton::clicked, this, &QDialog::close);
+}
+
+// A pane's view follows its list: every change ends with a refresh that resets the model and
+// puts the count into the group caption. A double click on the view empties the list.
+void ValidityDialog::Build(Pane& pane, const QString& groupName, const QString& caption, const QString& viewName,
+                           const QString& label) {
+  pane.label = label;
+  pane.group = Named<QGroupBox>(groupName, caption);
+  pane.view = NumberView(viewName);
+  auto* model = new NumberListModel(&pane.list, pane.view);
+  pane.view->setModel(model);
+  auto* box = new QVBoxLayout(pane.group);
+  box->addWidget(pane.view, 1);
+  pane.list.SetOnRefresh([&pane, model] {
+    model->Reset();
+    pane.group->setTitle(pane.label + QString::number(pane.list.Items().Count()));
+    KeepPainting();
+  });
+  OnDoubleClick(pane.view->viewport(), [this, &pane] {
+    ChangeList(pane.list, context_.ui, nullptr, nullptr, [](TSList& items) { items.Clear(); });
+  });
+}
+
+QWidget* ValidityDialog::DropList() const { return raw_.view; }
+
+void ValidityDialog::LoadFiles(const std::vector<std::filesystem::path>& files) {
+  LoadFilesInto(raw_.list, files, context_.ui);
+}
+
+// "分析号码": the results are made anew from the raw list each time.
+void ValidityDialog::SpeedButton1Click() {
+  ChangeList(valid_.list, context_.ui, nullptr, nullptr, [&](TSList& valid) {
+    ChangeList(invalid_.list, context_.ui, nullptr, nullptr,
+               [&](TSList& invalid) { AnalyseValidity(raw_.list.Items(), db_, valid, invalid); });
+  });
+}
+
+void ValidityDialog::SpeedButton2Click() {
+  auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
+  if (!files.empty()) LoadFiles(files);
+}
+
+// "保存结果": the name chosen is the stem of both result files, used as it is (extension
+// included).
+void ValidityDialog::SpeedButton3Click() {
+  std::filesystem::path chosen = ChooseFileToSave(this, context_.OpenDialogFolder(), u"txt|*.txt"_s);
+  if (!chosen.empty()) SaveValidity(chosen, valid_.list.Items(), invalid_.list.Items());
+}
+
+void ValidityDialog::SpeedButton4Click() { Copy(valid_); }
+void ValidityDialog::SpeedButton6Click() { Copy(invalid_); }
+
+// An empty list still empties the clipboard, but says nothing.
+void ValidityDialog::Copy(const Pane& pane) {
+  std::string text = pane.list.Items().GetText();
+  CopyGbkToClipboard(text);
+  if (!text.empty()) InformBox(this, u"数据到剪贴板完成！"_s);
+}
+
+}  // namespace telqor

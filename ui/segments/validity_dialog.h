@@ -1,0 +1,65 @@
+// ValidityDialog: the validity check of numbers against the segment database: numbers loaded
+// from files (or dropped on lv0) are split into valid ones (eleven characters, a known
+// segment) and invalid ones, which can be saved or copied.
+// Created once at start-up by the main window and kept until exit, with its three lists; the
+// "工具" menu shows it modeless. User-interface thread only.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <filesystem>
+#include <vector>
+
+#include "segments/segment_database.h"
+#include "ui/kit/app_context.h"
+#include "workspace/number_list.h"
+
+class QGroupBox;
+class QTableView;
+class QToolButton;
+
+namespace telqor {
+
+class ValidityDialog : public QDialog {
+  Q_OBJECT
+ public:
+  ValidityDialog(AppContext& context, const SegmentDatabase& db, QWidget* parent = nullptr);
+
+  // Appends the lines of the files to the raw list (the files dropped on lv0). A file that
+  // cannot be read stops there; the files before it stay loaded.
+  void LoadFiles(const std::vector<std::filesystem::path>& files);
+
+  // The list that files may be dropped on (the main window routes the drop here).
+  QWidget* DropList() const;
+
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+  void SpeedButton4Click();
+  void SpeedButton6Click();
+
+ private:
+  // One of the three lists on screen: its group, whose caption carries the count, and its view.
+  struct Pane {
+    NumberList list{ListRole::Source};  // the role plays no part here: captions are our own
+    QString label;                      // the caption before the count
+    QGroupBox* group = nullptr;
+    QTableView* view = nullptr;
+  };
+  void Build(Pane& pane, const QString& groupName, const QString& caption, const QString& viewName,
+             const QString& label);
+  void Copy(const Pane& pane);
+
+  AppContext& context_;
+  const SegmentDatabase& db_;
+  Pane raw_, valid_, invalid_;
+
+  QToolButton* SpeedButton2;  // 导入号码
+  QToolButton* SpeedButton1;  // 分析号码
+  QToolButton* SpeedButton3;  // 保存结果
+  QToolButton* SpeedButton5;  // 退出
+  QToolButton* SpeedButton4;  // 复制结果 (valid)
+  QToolButton* SpeedButton6;  // 复制结果 (invalid)
+};
+
+}  // namespace telqor

@@ -1,0 +1,83 @@
+// SettingsDialog: the settings dialog "基本参数设置" (carrier prefixes, processing mode, the
+// three managed folders), with a button that fills in today's carrier prefixes.
+//
+// The main window creates it once, binds it to its settings and folders, and shows it modally
+// (N33Click). On show the controls are filled from memory; the dialog itself changes nothing:
+// after OK, which a folder field naming a file cannot give, the caller copies the controls back
+// with CopyBack and saves. Setting strings are GBK; the controls hold UTF-8 text.
+// User-interface thread only.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+#include "core/data_folders.h"
+#include "core/settings.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace telqor {
+
+class SettingsDialog : public QDialog {
+  Q_OBJECT
+ public:
+  explicit SettingsDialog(QWidget* parent = nullptr);
+
+  // What the dialog shows: the settings in memory and the folders in effect (both owned by
+  // the caller and outliving the dialog).
+  void Bind(const Settings* settings, const DataFolders* folders);
+
+  // Fills every bound control from memory; the folder fields get the folders in effect.
+  void FormShow();
+  // Copies every bound control into settings (CalMode = the item index).
+  void CopyBack(Settings& settings) const;
+
+  // The folder picker of the "浏览" buttons: given the start folder, the chosen folder or an
+  // empty text for Cancel. Tests replace it; empty means the platform's folder dialog.
+  static std::function<QString(QWidget* parent, const QString& start)>& FolderPicker();
+
+  void SpeedButton1Click();
+  void SpeedButton6Click();
+  void SpeedButton7Click();
+  // "当前号段": today's carrier prefixes into the three fields (kept only with 确定).
+  void CurrentPrefixesClick();
+
+  // "确定": refused, with a box that says why, while a folder field names a file; the dialog
+  // then stays open with everything as typed.
+  void accept() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void Browse(QLineEdit* field, const std::filesystem::path& inEffect);
+
+  const Settings* settings_ = nullptr;
+  const DataFolders* folders_ = nullptr;
+
+  QLabel* Label9;
+  QComboBox* CBCalMode;
+  QLabel* Label10;
+  QLabel* Label11;
+  QGroupBox* GroupBox1;
+  QLineEdit* EditMobile;
+  QLineEdit* EditUnicom;
+  QLineEdit* EditTelecom;
+  QPushButton* SBCurrentPrefixes;
+  QGroupBox* GroupBox3;
+  QLineEdit* EditD1;
+  QPushButton* SpeedButton1;
+  QLineEdit* EditD2;
+  QPushButton* SpeedButton6;
+  QLineEdit* EditD3;
+  QPushButton* SpeedButton7;
+  QPushButton* BitBtn1;
+  QPushButton* BitBtn2;
+};
+
+}  // namespace telqor

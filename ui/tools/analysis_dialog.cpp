@@ -1,0 +1,358 @@
+#include "ui/tools/analysis_dialog.h"
+
+#include <QAbstractTableModel>
+#include <QComboBox>
+#include <QCursor>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/settings.h"
+#include "core/text.h"
+#include "tools/text_encoding.h"
+#include "ui/kit/controls.h"
+#include "ui/kit/double_click.h"
+#include "ui/kit/gbk_text.h"
+#include "ui/kit/named.h"
+#include "ui/kit/number_view.h"
+#include "ui/kit/qt_ui.h"
+#include "ui/kit/user_action.h"
+
+namespace telqor {
+
+using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
+
+// The rows of a list as a table: with a delimiter, field i of a row in column i (split when the
+// view asks, never stored split); without one, the whole row in one column. The row count is
+// the one of the last Reset, and nothing is answered while the list is being rebuilt.
+class AnalysisDialog::RowsModel : public QAbstractTableModel {
+ public:
+  RowsModel(const NumberList& list, const std::string* delimiter, QStringList captions, QObject* parent)
+      : QAbstractTableModel(parent), list_(list), delimiter_(delimiter), captions_(std::move(captions)) {}
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : rows_; }
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override {
+    return parent.isValid() ? 0 : static_cast<int>(captions_.size());
+  }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (role != Qt::DisplayRole || !index.isValid() || list_.Suspended() || index.row() >= list_.Items().Count())
+      return {};
+    std::string_view row = list_.Items().View(index.row());
+    if (!delimiter_) return index.column() == 0 ? QVariant(FromGbk(row)) : QVariant();
+    auto field = FieldOf(row, *delimiter_, index.column());
+    return field ? QVariant(FromGbk(*field)) : QVariant();
+  }
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section >= captions_.size()) return {};
+    return captions_[section];
+  }
+
+  void Reset() {
+    beginResetModel();
+    rows_ = list_.Items().Count();
+    endResetModel();
+  }
+
+  void SetCaptions(QStringList captions) {
+    beginResetModel();
+    captions_ = std::move(captions);
+    endResetModel();
+  }
+
+ private:
+  const NumberList& list_;
+  const std::string* delimiter_;
+  QStringList captions_;
+  int rows_ = 0;
+};
+
+AnalysisDialog::AnalysisDialog(AppContext& context, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      chosenFolder_(context.Folders().otherData),
+      openFolder_(context.Folders().otherData) {
+  setObjectName(u"frmAataAnalysis"_s);
+  setWindowTitle(u"数据分析"_s);
+  BuildControls();
+  LoadSettingsIntoControls();
+  ConnectChanges();
+
+  data_.SetOnRefresh([this] {
+    dataModel_->Reset();
+    StatusPanels[0]->setText(u"原始数据:"_s + QString::number(data_.Items().Count()));
+    KeepPainting();
+  });
+  matches_.SetOnRefresh([this] {
+    matchModel_->Reset();
+    StatusPanels[1]->setText(u"符合条件:"_s + QString::number(matches_.Items().Count()));
+    KeepPainting();
+  });
+
+  Wire(SpeedButton3, this, &AnalysisDialog::SpeedButton3Click);
+  Wire(SpeedButton1, this, &AnalysisDialog::SpeedButton1Click);
+  Wire(SpeedButton2, this, &AnalysisDialog::SpeedButton2Click);
+  Wire(SpeedButton6, this, &AnalysisDialog::SpeedButton6Click);
+  Wire(SpeedButton7, this, &AnalysisDialog::SpeedButton7Click);
+  Wire(SpeedButton8, this, &AnalysisDialog::SpeedButton8Click);
+  Wire(N1, this, &AnalysisDialog::N1Click);
+  Wire(N2, this, &AnalysisDialog::N2Click);
+  connect(lv1->horizontalHeader(), &QHeaderView::sectionClicked, this,
+          [this](int column) { RunUserAction([&] { lv1ColumnClick(column); }); });
+  OnDoubleClick(lv1->viewport(), [this] { lv1DblClick(); });
+  OnDoubleClick(lv2->viewport(), [this] { lv2DblClick(); });
+}
+
+void AnalysisDialog::BuildControls() {
+  auto label = [](const QString& name, const QString& caption) { return Named<QLabel>(name, caption); };
+  auto edit = [](const QString& name, int width) {
+    auto* e = Named<QLineEdit>(name);
+    e->setMaximumWidth(width);
+    return e;
+  };
+
+  CBDelimiter = EditableCombo(u"CBDelimiter"_s);
+  CBDelimiter->addItems({u","_s, u"|"_s});
+  // Wide enough for a delimiter of a few characters ("||", "，", " - ").
+  CBDelimiter->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  CBDelimiter->setMinimumContentsLength(6);
+  EditStr1 = edit(u"EditStr1"_s, 120);
+  EditStr2 = edit(u"EditStr2"_s, 120);
+  SpeedButton3 = ToolButton(u"SpeedButton3"_s, u"导 入..."_s);
+  GroupBox1 = Named<QGroupBox>(u"GroupBox1"_s, u"输入设置 "_s);
+  GroupBox1->setLayout(Row({label(u"Label1"_s, u"当前行分隔符"_s), CBDelimiter, EditStr1,
+                            label(u"Label2"_s, u"替换字符                   -》"_s), EditStr2, SpeedButton3}));
+
+  EditColumnNo = edit(u"EditColumnNo"_s, 60);
+  CBFix = Named<QComboBox>(u"CBFix"_s);
+  CBFix->addItems({u">"_s, u"="_s, u"<"_s, u"[]"_s});
+  EditA = edit(u"EditA"_s, 160);
+  EditB = edit(u"EditB"_s, 160);
+  EditOutColumnNo = edit(u"EditOutColumnNo"_s, 60);
+  for (QLineEdit* e : {EditColumnNo, EditA, EditB, EditOutColumnNo}) e->setText(u"0"_s);
+  SpeedButton1 = ToolButton(u"SpeedButton1"_s, u"分析"_s);
+  SpeedButton2 = ToolButton(u"SpeedButton2"_s, u"保存文件"_s);
+  GroupBox2 = Named<QGroupBox>(u"GroupBox2"_s, u"输出设置 (表示第几列的值大于/小于/等于/区间内 输出第几列值)  "_s);
+  // Each number sits between its words: "第 [1] 列", "输出第 [0] 列".
+  GroupBox2->setLayout(
+      Row({label(u"Label3"_s, u"第"_s), EditColumnNo, label(u"Label7"_s, u"列"_s), CBFix, EditA, EditB,
+           label(u"Label4"_s, u"输出第"_s), EditOutColumnNo, label(u"Label8"_s, u"列"_s), SpeedButton1, SpeedButton2}));
+
+  lv1 = NumberView(u"lv1"_s);
+  lv1->horizontalHeader()->show();
+  lv1->horizontalHeader()->setSectionsClickable(true);
+  lv1->horizontalHeader()->setStretchLastSection(false);
+  dataModel_ = new RowsModel(data_, &context_.CurrentSettings().DADelimiter, {u"列0"_s}, lv1);
+  lv1->setModel(dataModel_);
+  SpeedButton6 = ToolButton(u"SpeedButton6"_s, u"导出排序数据"_s);
+  SpeedButton7 = ToolButton(u"SpeedButton7"_s, u"导出分类数据"_s);
+  SpeedButton8 = ToolButton(u"SpeedButton8"_s, u"打开目录"_s);
+  for (QToolButton* b : {SpeedButton7, SpeedButton8}) b->setToolTip(u"分类为最后排序的列"_s);
+  GroupBox3 = Named<QGroupBox>(u"GroupBox3"_s, u"输入数据(单击列名排序)"_s);
+  auto* table = new QVBoxLayout(GroupBox3);
+  table->addWidget(lv1, 1);
+  table->addLayout(Row({SpeedButton6, SpeedButton7, SpeedButton8}));
+
+  lv2 = NumberView(u"lv2"_s);
+  lv2->horizontalHeader()->show();
+  matchModel_ = new RowsModel(matches_, nullptr, {u" 数据   "_s}, lv2);
+  lv2->setModel(matchModel_);
+  GroupBox4 = Named<QGroupBox>(u"GroupBox4"_s, u"输出数据"_s);
+  (new QVBoxLayout(GroupBox4))->addWidget(lv2);
+
+  PopupMenu1 = Named<QMenu>(u"PopupMenu1"_s, this);
+  N1 = MenuItem(PopupMenu1, u"N1"_s, u"按数字大小排序"_s);
+  N2 = MenuItem(PopupMenu1, u"N2"_s, u"按字符串排序"_s);
+
+  StatusBar = Named<QStatusBar>(u"StatusBar"_s);
+  StatusBar->setSizeGripEnabled(false);
+  const QString panels[4] = {u"原始数据:0"_s, u"符合条件:0"_s, u"比率:待定"_s, u"清空数据请双击"_s};
+  for (int i = 0; i < 4; ++i) {
+    StatusPanels[i] = label(u"StatusPanel%1"_s.arg(i + 1), panels[i]);
+    StatusBar->addWidget(StatusPanels[i], i == 3 ? 1 : 0);
+  }
+
+  auto* lists = new QHBoxLayout;
+  lists->addWidget(GroupBox3, 3);
+  lists->addWidget(GroupBox4, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(GroupBox1);
+  layout->addWidget(GroupBox2);
+  layout->addLayout(lists, 1);
+  layout->addWidget(label(u"Label5"_s, u"导出排序数据:排序后的数据直接另存为文件。"_s));
+  layout->addWidget(label(u"Label6"_s, u"导出分类数据:以最后排序的列分类导出，适合于语音文件分类"_s));
+  layout->addWidget(StatusBar);
+  resize(820, 560);
+}
+
+// Before the change signals are connected, so that loading saves nothing. A stored kind
+// outside the list leaves no kind chosen.
+void AnalysisDialog::LoadSettingsIntoControls() {
+  const Settings& s = context_.CurrentSettings();
+  CBDelimiter->setEditText(FromGbk(s.DADelimiter));
+  EditStr1->setText(FromGbk(s.DAReplace1));
+  EditStr2->setText(FromGbk(s.DAReplace2));
+  EditColumnNo->setText(QString::number(s.DAColumnNo));
+  CBFix->setCurrentIndex(s.DAFixIndex >= 0 && s.DAFixIndex < CBFix->count() ? static_cast<int>(s.DAFixIndex) : -1);
+  EditA->setText(QString::number(s.DADataA));
+  EditB->setText(QString::number(s.DADataB));
+  EditOutColumnNo->setText(QString::number(s.DAOutColumnNo));
+}
+
+void AnalysisDialog::ConnectChanges() {
+  auto changed = Guarded([this] { CBDelimiterChange(); });
+  connect(CBDelimiter, &QComboBox::editTextChanged, this, changed);
+  connect(CBFix, &QComboBox::currentIndexChanged, this, changed);
+  for (QLineEdit* e : {EditStr1, EditStr2, EditColumnNo, EditA, EditB, EditOutColumnNo})
+    connect(e, &QLineEdit::textChanged, this, changed);
+}
+
+QWidget* AnalysisDialog::DropList() const { return lv1; }
+
+// The numbers go to the engine as typed (UTF-8, which is what an error message quotes); the
+// delimiter and the replacement texts are item data.
+AnalysisInputs AnalysisDialog::Inputs() const {
+  AnalysisInputs in;
+  in.delimiter = ToGbk(CBDelimiter->currentText());
+  in.replace1 = ToGbk(EditStr1->text());
+  in.replace2 = ToGbk(EditStr2->text());
+  in.column = EditColumnNo->text().toStdString();
+  in.outColumn = EditOutColumnNo->text().toStdString();
+  in.kind = CBFix->currentIndex();
+  in.a = EditA->text().toStdString();
+  in.b = EditB->text().toStdString();
+  return in;
+}
+
+// The condition as the settings hold it, for the report of a save.
+Condition AnalysisDialog::StoredCondition() const {
+  const Settings& s = context_.CurrentSettings();
+  Condition c;
+  c.column = static_cast<int32_t>(s.DAColumnNo);
+  c.outColumn = static_cast<int32_t>(s.DAOutColumnNo);
+  c.kind = static_cast<int>(s.DAFixIndex);
+  c.a = s.DADataA;
+  c.b = s.DADataB;
+  return c;
+}
+
+void AnalysisDialog::CBDelimiterChange() {
+  StoreInputs(Inputs(), context_.CurrentSettings());
+  SaveSettings(context_.program.iniFile, context_.CurrentSettings());
+}
+
+void AnalysisDialog::LoadFiles(const std::vector<fs::path>& files) { Import(files); }
+
+// "导 入...": the texts in the controls now, the text to replace without blanks around it.
+void AnalysisDialog::SpeedButton3Click() {
+  Settings& s = context_.CurrentSettings();
+  s.DADelimiter = ToGbk(CBDelimiter->currentText());
+  s.DAReplace1 = std::string(TrimBlanks(ToGbk(EditStr1->text())));
+  s.DAReplace2 = ToGbk(EditStr2->text());
+  std::vector<fs::path> files = ChooseFilesToOpen(this, openFolder_);
+  if (!files.empty()) Import(files);
+}
+
+// The table takes its columns from the first row after each import.
+void AnalysisDialog::Import(const std::vector<fs::path>& files) {
+  const Settings& s = context_.CurrentSettings();
+  size_t unconvertible = 0;
+  ChangeList(data_, context_.ui, nullptr, nullptr,
+             [&](TSList& rows) { unconvertible = ImportRows(rows, files, s.DAReplace1, s.DAReplace2); });
+  if (unconvertible) context_.ui.ShowStatus(UnconvertibleText(unconvertible));
+  if (data_.Items().Count() == 0) return;
+  QStringList captions;
+  for (size_t i = 0; i < SplitFields(data_.Items().View(0), s.DADelimiter).size(); ++i)
+    captions << u" 列"_s + QString::number(i);
+  dataModel_->SetCaptions(captions);
+}
+
+void AnalysisDialog::lv1ColumnClick(int column) {
+  clickedColumn_ = column;
+  PopupMenu1->popup(QCursor::pos());
+}
+
+void AnalysisDialog::N1Click() { Sort(SortKind::Numeric); }
+void AnalysisDialog::N2Click() { Sort(SortKind::Text); }
+
+void AnalysisDialog::Sort(SortKind kind) {
+  lastSortedColumn_ = clickedColumn_;
+  descending_ = !descending_;
+  ChangeList(data_, context_.ui, nullptr, nullptr, [&](TSList& rows) {
+    SortRows(rows, context_.CurrentSettings().DADelimiter, lastSortedColumn_, kind, descending_);
+  });
+}
+
+// "分析": a number that is no integer stops here, before the match list is emptied.
+void AnalysisDialog::SpeedButton1Click() {
+  const Condition c = ReadCondition(Inputs());
+  Settings& s = context_.CurrentSettings();
+  s.DAColumnNo = c.column;
+  s.DAOutColumnNo = c.outColumn;
+  s.DAFixIndex = c.kind;
+  s.DADataA = c.a;
+  s.DADataB = c.b;
+  ChangeList(matches_, context_.ui, nullptr, nullptr,
+             [&](TSList& matches) { Analyse(data_.Items(), s.DADelimiter, c, matches, context_.ui); });
+  ShowRatio();
+}
+
+void AnalysisDialog::ShowRatio() {
+  StatusPanels[2]->setText(u"比率:"_s + FromUtf8(RatioText(matches_.Items().Count(), data_.Items().Count())));
+}
+
+// The save dialog adds ".txt" to a name typed without an extension.
+fs::path AnalysisDialog::ChooseSaveFile() {
+  fs::path file = ChooseFileToSave(this, chosenFolder_, u"文本|*.txt"_s);
+  if (!file.empty() && !file.has_extension()) file += ".txt";
+  return file;
+}
+
+// "保存文件": the matches and, beside them, the report of the condition in the settings.
+void AnalysisDialog::SpeedButton2Click() {
+  fs::path file = ChooseSaveFile();
+  if (file.empty() || matches_.Items().Count() == 0) return;
+  std::vector<fs::path> written;
+  SaveMatches(file, matches_.Items(), StoredCondition(), data_.Items().Count(), written);
+}
+
+void AnalysisDialog::SpeedButton6Click() {
+  fs::path file = ChooseSaveFile();
+  if (!file.empty() && data_.Items().Count() > 0) data_.Items().SaveToFile(file);
+}
+
+// "导出分类数据": by the last sorted column, into a folder the user confirms.
+void AnalysisDialog::SpeedButton7Click() {
+  if (data_.Items().Count() == 0) return;
+  const QString question = u"确定按 [列"_s + QString::number(lastSortedColumn_) +
+                           u"] 导出分类数据?\r\n\r\n如果不是选择的列,请先选择该列排序后,在导出分类数据！"_s;
+  if (!AskYesNoBox(this, question)) return;
+  fs::path folder = ChooseFolder(this, chosenFolder_);
+  if (folder.empty()) return;
+  chosenFolder_ = folder / "";
+  ExportClassified(data_.Items(), context_.CurrentSettings().DADelimiter, lastSortedColumn_, chosenFolder_,
+                   context_.ui);
+}
+
+void AnalysisDialog::SpeedButton8Click() { context_.ui.OpenFolder(chosenFolder_); }
+
+void AnalysisDialog::lv1DblClick() {
+  ChangeList(data_, context_.ui, nullptr, nullptr, [](TSList& rows) { rows.Clear(); });
+  ShowRatio();
+}
+
+void AnalysisDialog::lv2DblClick() {
+  ChangeList(matches_, context_.ui, nullptr, nullptr, [](TSList& matches) { matches.Clear(); });
+  ShowRatio();
+}
+
+}  // namespace telqor

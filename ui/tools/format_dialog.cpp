@@ -1,0 +1,208 @@
+#include "ui/tools/format_dialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/str_to_int.h"
+#include "tools/output_format.h"
+#include "ui/kit/controls.h"
+#include "ui/kit/double_click.h"
+#include "ui/kit/gbk_text.h"
+#include "ui/kit/named.h"
+#include "ui/kit/number_view.h"
+#include "ui/kit/qt_ui.h"
+#include "ui/kit/up_down.h"
+#include "ui/kit/user_action.h"
+#include "ui/workspace/number_list_model.h"
+#include "workspace/list_operations.h"
+
+namespace telqor {
+
+using namespace Qt::StringLiterals;
+
+// The output list's model: its one column carries a caption ("输出样式", then "输出样式:" and
+// the count once the list changed).
+class FormatDialog::OutputModel : public NumberListModel {
+ public:
+  using NumberListModel::NumberListModel;
+  QString caption = u"输出样式"_s;
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation == Qt::Horizontal && section == 0 && role == Qt::DisplayRole) return caption;
+    return NumberListModel::headerData(section, orientation, role);
+  }
+};
+
+namespace {
+
+// A count field: its line edit, with the up-down arrows beside it, under a label.
+QLineEdit* CountField(QFormLayout* form, const QString& name, const QString& label, const QString& upDownName,
+                      int position, UpDown*& upDown) {
+  auto* edit = Named<QLineEdit>(name);
+  edit->setMaximumWidth(70);
+  upDown = new UpDown(edit, 0, 10000, position);
+  upDown->setObjectName(upDownName);
+  auto* field = new QWidget;
+  auto* row = new QHBoxLayout(field);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(1);
+  row->addWidget(edit);
+  row->addWidget(upDown);
+  row->addStretch();
+  form->addRow(label, field);
+  return edit;
+}
+
+int FieldValue(const QLineEdit* edit) { return StrToInt(edit->text().toStdString()); }
+
+}  // namespace
+
+FormatDialog::FormatDialog(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), sourceLabel_(u"原始数据:"_s) {
+  setObjectName(u"frmhmformat"_s);
+  setWindowTitle(u"数据输出格式转换"_s);
+  SpeedButton1 = ToolButton(u"SpeedButton1"_s, u"导入数据"_s);
+  SpeedButton2 = ToolButton(u"SpeedButton2"_s, u"格式转换"_s);
+  SpeedButton3 = ToolButton(u"SpeedButton3"_s, u"保存结果"_s);
+  SpeedButton5 = ToolButton(u"SpeedButton5"_s, u"退出"_s);
+
+  GB0 = Named<QGroupBox>(u"GB0"_s, u"原始数据(支持拖放导入数据)"_s);
+  lv0 = NumberView(u"lv0"_s);
+  auto* sourceModel = new NumberListModel(&source_, lv0);
+  lv0->setModel(sourceModel);
+  (new QVBoxLayout(GB0))->addWidget(lv0);
+  source_.SetOnRefresh([this, sourceModel] {
+    sourceModel->Reset();
+    GB0->setTitle(sourceLabel_ + QString::number(source_.Items().Count()));
+    KeepPainting();
+  });
+
+  GB = Named<QGroupBox>(u"GB"_s, u"格式化样式(%N%:表示编号 12345678901:表示数据;MyNo:表示序号)"_s);
+  CBA = Named<QComboBox>(u"CBA"_s);
+  SpeedButton4 = ToolButton(u"SpeedButton4"_s, u"浏览"_s);
+  MemoA = Named<QPlainTextEdit>(u"MemoA"_s);
+  MemoA->setLineWrapMode(QPlainTextEdit::NoWrap);
+  auto* fields = new QFormLayout;
+  EditA = CountField(fields, u"EditA"_s, u"样式叠加数"_s, u"UpDown2"_s, 1, UpDown2);
+  EditB = CountField(fields, u"EditB"_s, u"最后行删除位数"_s, u"UpDown3"_s, 0, UpDown3);
+  EditC = CountField(fields, u"EditC"_s, u"最大编号"_s, u"UpDown1"_s, 200, UpDown1);
+  EditD = CountField(fields, u"EditD"_s, u"每文件保存数"_s, u"UpDown4"_s, 200, UpDown4);
+  auto* templateBox = new QVBoxLayout(GB);
+  auto* choice = new QHBoxLayout;
+  choice->addWidget(CBA, 1);
+  choice->addWidget(SpeedButton4);
+  templateBox->addLayout(choice);
+  templateBox->addWidget(MemoA, 1);
+  templateBox->addLayout(fields);
+
+  Lv1 = NumberView(u"Lv1"_s);
+  Lv1->horizontalHeader()->show();
+  outputModel_ = new OutputModel(&output_, Lv1);
+  Lv1->setModel(outputModel_);
+  output_.SetOnRefresh([this] {
+    outputModel_->caption = u"输出样式:"_s + QString::number(output_.Items().Count());
+    outputModel_->Reset();
+    KeepPainting();
+  });
+
+  auto* panes = new QHBoxLayout;
+  panes->addWidget(GB0, 1);
+  panes->addWidget(GB, 2);
+  panes->addWidget(Lv1, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(Row({SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton5}));
+  layout->addLayout(panes, 1);
+  resize(900, 520);
+
+  Wire(SpeedButton1, this, &FormatDialog::SpeedButton1Click);
+  Wire(SpeedButton2, this, &FormatDialog::SpeedButton2Click);
+  Wire(SpeedButton3, this, &FormatDialog::SpeedButton3Click);
+  Wire(SpeedButton4, this, &FormatDialog::SpeedButton4Click);
+  connect(SpeedButton5, &QToolButton::clicked, this, &QDialog::close);
+  connect(CBA, &QComboBox::activated, this, Guarded([this] { CBAChange(); }));
+  OnDoubleClick(lv0->viewport(), [this] { ClearSource(); });
+  OnDoubleClick(Lv1->viewport(), [this] { ClearOutput(); });
+}
+
+QWidget* FormatDialog::DropList() const { return lv0; }
+
+// Shown from the menu, inside its action: the template list is made anew on every opening.
+void FormatDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormShow();
+}
+
+void FormatDialog::FormShow() {
+  CBA->clear();
+  for (const auto& name : TemplateNames(FormatFolder(context_.Folders()))) CBA->addItem(PathText(name));
+  CBA->setCurrentIndex(-1);
+}
+
+// The chosen template goes into the memo as it stands, its line breaks included; its head and
+// tail are the ones beside it from now on.
+void FormatDialog::CBAChange() {
+  QString name = CBA->currentText().trimmed();
+  if (name.isEmpty()) return;
+  std::filesystem::path file = FormatFolder(context_.Folders()) / PathOf(CBA->currentText());
+  MemoA->setPlainText(FromGbkLossless(LoadTemplate(file)).replace(u"\r\n"_s, u"\n"_s));
+  templateFile_ = file;
+}
+
+std::string FormatDialog::TemplateText() const { return TemplateWithCrLf(ToGbk(MemoA->toPlainText())); }
+
+void FormatDialog::LoadFiles(const std::vector<std::filesystem::path>& files) {
+  sourceLabel_ = u"原始数据:"_s;
+  LoadFilesInto(source_, files, context_.ui);
+}
+
+void FormatDialog::ClearSource() {
+  sourceLabel_ = u"原始号码:"_s;
+  ChangeList(source_, context_.ui, nullptr, nullptr, [](TSList& items) { items.Clear(); });
+}
+
+void FormatDialog::ClearOutput() {
+  ChangeList(output_, context_.ui, nullptr, nullptr, [](TSList& items) { items.Clear(); });
+}
+
+void FormatDialog::SpeedButton1Click() {
+  auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
+  if (!files.empty()) LoadFiles(files);
+}
+
+// Every field is read before the output list changes, so a field that is no number (or a
+// maximum number of 0) leaves the last result on screen.
+void FormatDialog::SpeedButton2Click() {
+  FormatOptions options;
+  options.stack = FieldValue(EditA);
+  options.cut = FieldValue(EditB);
+  options.maxNumber = FieldValue(EditC);
+  std::string templ = TemplateText();
+  ChangeList(output_, context_.ui, nullptr, nullptr,
+             [&](TSList& items) { ConvertToFormat(source_.Items(), templ, options, items); });
+  InformBox(this, u"数据转换完成"_s);
+}
+
+// The name chosen is the start of every file's name, its extension kept.
+void FormatDialog::SpeedButton3Click() {
+  std::filesystem::path base = ChooseFileToSave(this, context_.OpenDialogFolder(), u"txt|*.txt"_s);
+  if (base.empty()) return;
+  int perFile = FieldValue(EditD);
+  Frames frames = templateFile_.empty() ? Frames{} : FramesOf(templateFile_);
+  std::vector<std::filesystem::path> written;
+  SaveFormatted(output_.Items(), base, perFile, frames, written);
+  InformBox(this, u"完成!"_s);
+}
+
+// A new program folder has no template folder yet: it is made here, where the user goes to put
+// templates into it.
+void FormatDialog::SpeedButton4Click() { context_.ui.OpenFolder(MakeFormatFolder(context_.Folders())); }
+
+}  // namespace telqor
