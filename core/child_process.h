@@ -19,7 +19,8 @@
 namespace telqor {
 
 // The program to run for name: name itself when it holds a '/' (and is an executable file),
-// else the first executable file of that name in the folders of PATH. nullopt when none is.
+// else the first executable file of that name in the folders of PATH (as CurrentEnv() gives
+// it). nullopt when none is. The one search of PATH: helpers and the folder browser use it.
 std::optional<std::filesystem::path> FindProgram(std::string_view name);
 
 struct ChildOptions {

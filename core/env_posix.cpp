@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "core/child_process.h"
 #include "core/env.h"
 
 extern char** environ;
@@ -54,20 +55,6 @@ class PosixFile : public WritableFile {
   int fd_;
   bool owned_;
 };
-
-bool OnPath(const char* program) {
-  const char* path = std::getenv("PATH");
-  std::string_view rest = path && *path ? path : "/usr/local/bin:/usr/bin:/bin";
-  while (!rest.empty()) {
-    size_t colon = rest.find(':');
-    std::string_view dir = rest.substr(0, colon);
-    fs::path candidate = fs::path(dir.empty() ? "." : std::string(dir)) / program;
-    if (::access(candidate.c_str(), X_OK) == 0) return true;
-    if (colon == std::string_view::npos) break;
-    rest.remove_prefix(colon + 1);
-  }
-  return false;
-}
 
 class PosixEnv : public Env {
  public:
@@ -136,7 +123,7 @@ class PosixEnv : public Env {
   std::string OpenFolder(const fs::path& folder) override {
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) return "the folder does not exist";
-    if (!OnPath("xdg-open")) return "xdg-open is not installed (Debian package xdg-utils)";
+    if (!FindProgram("xdg-open")) return "xdg-open is not installed (Debian package xdg-utils)";
     // A shell puts xdg-open in the background and ends at once, so nothing is left to wait for.
     const char* argv[] = {"sh", "-c", "xdg-open \"$1\" >/dev/null 2>&1 &", "sh", folder.c_str(), nullptr};
     pid_t pid;

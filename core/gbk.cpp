@@ -1,6 +1,8 @@
 #include "core/gbk.h"
 
 #include <unicode/ucnv.h>
+#include <unicode/utf16.h>
+#include <unicode/utf8.h>
 
 #include <cstdint>
 #include <cstring>
@@ -32,7 +34,7 @@ struct Tables {
       UChar out[4];
       UErrorCode err = U_ZERO_ERROR;
       int32_t len = ucnv_toUChars(cnv.get(), out, 4, bytes, n, &err);
-      return (U_SUCCESS(err) && len == 1 && (out[0] < 0xD800 || out[0] > 0xDFFF)) ? out[0] : 0;
+      return (U_SUCCESS(err) && len == 1 && !U16_IS_SURROGATE(out[0])) ? out[0] : 0;
     };
     for (int b = 0; b < 256; ++b) {
       char c = static_cast<char>(b);
@@ -55,24 +57,6 @@ struct Tables {
 const Tables& GetTables() {
   static const Tables tables;
   return tables;
-}
-
-void AppendUtf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
 }
 
 std::string Decode(std::string_view gbk, bool lossless) {
@@ -99,38 +83,18 @@ std::string Decode(std::string_view gbk, bool lossless) {
 }
 
 // Reads one UTF-8 sequence at p[i]; answers the code point and advances i, or answers
-// UINT32_MAX for a byte that starts no valid sequence (i then steps over it alone).
+// kNotUtf8 for a byte that starts no well-formed sequence. ICU would step over the whole
+// ill-formed part at once; here i steps over that byte alone, so that every byte of it counts
+// (and becomes a '?' or U+FFFD) on its own.
 uint32_t NextCodePoint(const uint8_t* p, size_t n, size_t& i) {
-  uint8_t b = p[i];
-  if (b < 0x80) {
-    ++i;
-    return b;
+  const size_t start = i;
+  UChar32 cp;
+  U8_NEXT(p, i, n, cp);
+  if (cp < 0) {
+    i = start + 1;
+    return kNotUtf8;
   }
-  int extra;
-  uint32_t cp, min;
-  if ((b & 0xE0) == 0xC0) {
-    extra = 1, cp = b & 0x1F, min = 0x80;
-  } else if ((b & 0xF0) == 0xE0) {
-    extra = 2, cp = b & 0x0F, min = 0x800;
-  } else if ((b & 0xF8) == 0xF0) {
-    extra = 3, cp = b & 0x07, min = 0x10000;
-  } else {
-    ++i;
-    return UINT32_MAX;
-  }
-  for (int k = 1; k <= extra; ++k) {
-    if (i + k >= n || (p[i + k] & 0xC0) != 0x80) {
-      ++i;
-      return UINT32_MAX;
-    }
-    cp = (cp << 6) | (p[i + k] & 0x3F);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-    ++i;
-    return UINT32_MAX;
-  }
-  i += static_cast<size_t>(extra) + 1;
-  return cp;
+  return static_cast<uint32_t>(cp);
 }
 
 // The end of the run of ASCII bytes that starts at p[i], eight bytes at a time.
@@ -145,6 +109,13 @@ size_t AsciiRunEnd(const uint8_t* p, size_t i, size_t n) {
 }
 
 }  // namespace
+
+void AppendUtf8(std::string& out, uint32_t codePoint) {
+  char bytes[U8_MAX_LENGTH];
+  size_t length = 0;
+  U8_APPEND_UNSAFE(bytes, length, codePoint);
+  out.append(bytes, length);
+}
 
 std::string GbkToUtf8(std::string_view gbk) { return IsAscii(gbk) ? std::string(gbk) : Decode(gbk, false); }
 
@@ -194,7 +165,7 @@ bool IsUtf8BeyondAscii(std::string_view s) {
   size_t i = AsciiRunEnd(p, 0, n);
   if (i == n) return false;
   while (i < n) {
-    if (NextCodePoint(p, n, i) == UINT32_MAX) return false;
+    if (NextCodePoint(p, n, i) == kNotUtf8) return false;
     i = AsciiRunEnd(p, i, n);
   }
   return true;

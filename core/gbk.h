@@ -32,6 +32,8 @@ inline constexpr uint32_t kNotUtf8 = UINT32_MAX;
 // starts no well-formed sequence (an overlong form, a surrogate, beyond U+10FFFF, cut short),
 // i then moved past that byte alone.
 uint32_t NextUtf8CodePoint(std::string_view utf8, size_t& i);
+// Appends the code point (at most U+10FFFF, no surrogate) as UTF-8.
+void AppendUtf8(std::string& out, uint32_t codePoint);
 
 // Whether s is well-formed UTF-8 holding at least one character beyond ASCII: what tells a
 // UTF-8 file without a mark from a GBK one. Linear, ASCII taken eight bytes at a time; GBK

@@ -1,6 +1,9 @@
 #include "core/safe_name.h"
 
+#include <unicode/utf8.h>
+
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "core/gbk.h"
@@ -30,9 +33,9 @@ bool IsReservedDevice(std::string_view name) {
 // The length of the longest UTF-8 prefix of text within limit bytes that ends on a character.
 size_t CutAtCharacter(std::string_view text, size_t limit) {
   if (text.size() <= limit) return text.size();
-  size_t end = limit;
-  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-  return end;
+  int32_t end = static_cast<int32_t>(limit);
+  U8_SET_CP_START(reinterpret_cast<const uint8_t*>(text.data()), 0, end);
+  return static_cast<size_t>(end);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "tools/text_encoding.h"
 
+#include <unicode/utf16.h>
+#include <unicode/utf8.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -46,13 +49,10 @@ void AppendUtf8AsUtf16(std::string_view utf8, std::string& out) {
   for (size_t i = 0; i < utf8.size();) {
     uint32_t cp = NextUtf8CodePoint(utf8, i);
     if (cp == kNotUtf8) cp = 0xFFFD;
-    if (cp < 0x10000) {
-      AppendUnit(q, cp);
-    } else {
-      cp -= 0x10000;
-      AppendUnit(q, 0xD800 | (cp >> 10));
-      AppendUnit(q, 0xDC00 | (cp & 0x3FF));
-    }
+    UChar units[U16_MAX_LENGTH];
+    int32_t length = 0;
+    U16_APPEND_UNSAFE(units, length, cp);
+    for (int32_t k = 0; k < length; ++k) AppendUnit(q, units[k]);
   }
   out.resize(static_cast<size_t>(q - out.data()));
 }
@@ -63,24 +63,6 @@ void AppendGbkAsUtf16(std::string_view gbk, std::string& out) {
   out.resize(at + gbk.size() * 2);
   char* q = out.data() + at;
   for (char c : gbk) AppendUnit(q, static_cast<unsigned char>(c));
-}
-
-void PutUtf8(char*& q, uint32_t cp) {
-  if (cp < 0x80) {
-    *q++ = static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    *q++ = static_cast<char>(0xC0 | (cp >> 6));
-    *q++ = static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    *q++ = static_cast<char>(0xE0 | (cp >> 12));
-    *q++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    *q++ = static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    *q++ = static_cast<char>(0xF0 | (cp >> 18));
-    *q++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    *q++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    *q++ = static_cast<char>(0x80 | (cp & 0x3F));
-  }
 }
 
 // Utf8ToGbk gives U+10FF00..U+10FFFF back as the single bytes they stand for in the engine's
@@ -115,10 +97,10 @@ void ForEachUtf16CodePoint(std::string_view bytes, bool bigEndian, Put put) {
   for (size_t i = 0; i < n;) {
     uint32_t cp = unit(i);
     i += 2;
-    if (cp >= 0xD800 && cp <= 0xDFFF) {
+    if (U16_IS_SURROGATE(cp)) {
       uint32_t low = i < n ? unit(i) : 0;
-      if (cp < 0xDC00 && low >= 0xDC00 && low <= 0xDFFF) {
-        cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+      if (U16_IS_SURROGATE_LEAD(cp) && U16_IS_TRAIL(low)) {
+        cp = U16_GET_SUPPLEMENTARY(cp, low);
         i += 2;
       } else {
         cp = kLoneSurrogate;
@@ -126,13 +108,6 @@ void ForEachUtf16CodePoint(std::string_view bytes, bool bigEndian, Put put) {
     }
     put(cp);
   }
-}
-
-void AppendUtf8(std::string& out, uint32_t cp) {
-  char bytes[4];
-  char* q = bytes;
-  PutUtf8(q, cp);
-  out.append(bytes, static_cast<size_t>(q - bytes));
 }
 
 }  // namespace
@@ -206,27 +181,21 @@ TextEncoding DetectTextEncoding(std::string_view bytes) {
 TextEncoding DetectFileEncoding(const std::filesystem::path& file) {
   RandomAccessFile in(file);
   std::string buffer(kPiece * 4, '\0');
+  const auto* bytes = reinterpret_cast<const uint8_t*>(buffer.data());
   size_t got = in.ReadAt(0, buffer.data(), 3);
   TextEncoding marked = DetectTextEncoding(std::string_view(buffer.data(), got));
   if (marked != TextEncoding::kGbk && marked != TextEncoding::kUtf8) return marked;
   // Piece by piece, no character cut between two: a piece ends before a sequence it holds only
-  // the start of.
+  // the start of (one that cannot become well-formed stays, and fails the piece).
   bool beyondAscii = false;
   size_t carried = 0;
   for (uint64_t at = 0;;) {
     got = in.ReadAt(at, buffer.data() + carried, buffer.size() - carried);
     at += got;
     size_t size = carried + got;
-    size_t cut = size;
-    if (got > 0) {
-      size_t start = size;
-      while (start > 0 && size - start < 4 && (static_cast<unsigned char>(buffer[start - 1]) & 0xC0) == 0x80) --start;
-      if (start > 0) {
-        auto lead = static_cast<unsigned char>(buffer[start - 1]);
-        size_t need = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        if (need > size - (start - 1)) cut = start - 1;
-      }
-    }
+    int32_t end = static_cast<int32_t>(size);  // signed: the macro looks back by subtracting
+    if (got > 0) U8_TRUNCATE_IF_INCOMPLETE(bytes, 0, end);
+    const size_t cut = static_cast<size_t>(end);
     std::string_view piece(buffer.data(), cut);
     if (!IsAscii(piece)) {
       if (!IsUtf8BeyondAscii(piece)) return TextEncoding::kGbk;

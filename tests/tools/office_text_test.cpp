@@ -114,6 +114,27 @@ TEST(ChildProcess, TimeLimitAndProgramsThatCannotRun) {
   EXPECT_FALSE(FindProgram(dir.path().string()).has_value());  // a folder is no program
 }
 
+// PATH is read through the Env in force, by the helpers' search and the folder browser's alike;
+// a folder of the program's name is no program.
+TEST(ChildProcess, ProgramsAreLookedForOnThePathTheEnvGives) {
+  struct PathEnv : EnvWrapper {
+    explicit PathEnv(std::string folders) : EnvWrapper(Env::Default()), path(std::move(folders)) {}
+    std::optional<std::string> Variable(const char* name) override {
+      return std::string_view(name) == "PATH" ? std::optional<std::string>(path) : EnvWrapper::Variable(name);
+    }
+    std::string path;
+  };
+  test::TempDir dir;
+  fs::create_directories(dir / "bin" / "xdg-open");
+  test::WriteBytes(dir / "bin" / "telqor-probe", "#!/bin/sh\n");
+  fs::permissions(dir / "bin" / "telqor-probe", fs::perms::owner_all);
+  PathEnv env("/telqor-nowhere:" + (dir / "bin").string());
+  ScopedEnv scoped(env);
+  EXPECT_EQ(FindProgram("telqor-probe"), dir / "bin" / "telqor-probe");
+  EXPECT_FALSE(FindProgram("sh").has_value());
+  EXPECT_EQ(Env::Default().OpenFolder(dir.path()), "xdg-open is not installed (Debian package xdg-utils)");
+}
+
 // ---- Office files ---------------------------------------------------------------------------
 
 fs::path Fixture(const char* name) { return fs::path(TELQOR_TEST_DATA) / "office" / name; }

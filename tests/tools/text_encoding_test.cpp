@@ -185,6 +185,38 @@ TEST_F(TextEncoding, UnmarkedTextIsUtf8OnlyWhenTheWholeFileIs) {
   EXPECT_TRUE(Load(late) == late);
 }
 
+// A file is judged a megabyte at a time: a character across that mark is still one, and a
+// sequence cut short or ill-formed there still makes the file GBK.
+TEST_F(TextEncoding, FileEncodingAcrossTheReadingPieces) {
+  const size_t mark = size_t{1} << 20;
+  for (size_t before = 1; before <= 3; ++before) {
+    const std::string ascii(mark - before, '1');
+    EXPECT_EQ(DetectFileEncoding(File("3.txt", ascii + kUtf8 + "\r\n")), Encoding::kUtf8) << before;
+    EXPECT_EQ(DetectFileEncoding(File("4.txt", ascii + kEmoji)), Encoding::kUtf8) << before;
+    EXPECT_EQ(DetectFileEncoding(File("cut.txt", ascii + std::string(kEmoji, before))), Encoding::kGbk) << before;
+    EXPECT_EQ(DetectFileEncoding(File("gbk.txt", ascii + kGbk + "\r\n")), Encoding::kGbk) << before;
+  }
+  // Ill-formed however it goes on: an overlong form, a surrogate, a lead byte no sequence has.
+  for (std::string bad : {"\xE0\x80\x80", "\xED\xA0\x80", "\xF5\x80\x80"})
+    EXPECT_EQ(DetectFileEncoding(File("bad.txt", std::string(mark - 2, '1') + bad + kUtf8)), Encoding::kGbk) << bad;
+  EXPECT_EQ(DetectFileEncoding(File("small.txt", kUtf8)), Encoding::kUtf8);
+  EXPECT_EQ(DetectFileEncoding(File("empty.txt", "")), Encoding::kGbk);
+}
+
+// Between the Unicode encodings each ill-formed byte and each lone surrogate is one U+FFFD.
+TEST_F(TextEncoding, UnicodeToUnicodeEdges) {
+  EXPECT_EQ(Utf8ToUtf16Le("a" + std::string(kEmoji) + "\xE4\xB8"),
+            Bytes({'a', 0, 0x3D, 0xD8, 0x00, 0xDE, 0xFD, 0xFF, 0xFD, 0xFF}));
+  EXPECT_EQ(Utf8ToUtf16Le("\xF4\x8F\xBF\xBF\xC0\xAF"), Bytes({0xFF, 0xDB, 0xFF, 0xDF, 0xFD, 0xFF, 0xFD, 0xFF}));
+  const std::string replacement = "\xEF\xBF\xBD";
+  // A pair, a lone low surrogate, "A", a high surrogate at the end.
+  EXPECT_EQ(Utf16ToUtf8(Bytes({0x3D, 0xD8, 0x00, 0xDE, 0x00, 0xDC, 'A', 0, 0x00, 0xD8}), false),
+            kEmoji + replacement + "A" + replacement);
+  // Two high surrogates, then the low half of the second: the first is lone.
+  EXPECT_EQ(Utf16ToUtf8(Bytes({0xD8, 0x3D, 0xD8, 0x3D, 0xDE, 0x00, 0x41}), true), replacement + kEmoji + "A");
+  EXPECT_EQ(Utf16ToUtf8(Bytes({0xFF, 0xDB, 0xFF, 0xDF}), false), "\xF4\x8F\xBF\xBF");
+}
+
 TEST_F(TextEncoding, CharactersGbkCannotHoldAreCounted) {
   size_t lost = 0;
   EXPECT_EQ(LoadTextAsAnsi(File("a.txt", std::string(kUtf8) + kEmoji + "?" + kThai), &lost), std::string(kGbk) + "???");
