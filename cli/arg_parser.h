@@ -1,4 +1,4 @@
-// Reading a verb's arguments once against its table, and the help text made from the table.
+// Reading a verb's arguments once against its table.
 //
 // The global options are accepted among the verb's arguments too. Every option may be given
 // once. A value option takes the next argument whatever it looks like (--with -x); a list
@@ -43,11 +43,5 @@ class ParsedArgs {
 };
 
 ParsedArgs ParseArgs(const VerbSyntax& verb, const std::vector<std::string>& args, GlobalOptions& global);
-
-// The "Usage:" line, the description, the verb's options and the global ones.
-std::string HelpText(const VerbSyntax& verb);
-
-// "  -o, --output OUT   help" lines for a table of options, the help texts in one column.
-std::string OptionLines(const std::vector<Option>& options);
 
 }  // namespace telqor::cli

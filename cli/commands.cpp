@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "cli/help_text.h"
+
 namespace telqor::cli {
 
 const std::vector<Verb>& Commands() {

@@ -8,6 +8,7 @@
 
 #include "cli/checked_output.h"
 #include "cli/commands.h"
+#include "cli/help_text.h"
 
 namespace telqor::cli {
 namespace {
