@@ -29,27 +29,21 @@ void PrintUsage() {
 
 int Run(int argc, char** argv) {
   GlobalOptions global;
-  std::vector<std::string> args(argv + 1, argv + argc);
-  size_t i = 0;
-  while (i < args.size() && IsOption(args[i])) {
-    if (args[i] == "--help" || args[i] == "-h") {
-      PrintUsage();
-      return 0;
-    }
-    size_t used = TakeGlobalOption(args, i, global);
-    if (used == 0) throw UsageError("Unknown option '" + args[i] + "'");
-    i += used;
+  LeadingArgs leading = ParseLeadingArgs(std::vector<std::string>(argv + 1, argv + argc), global);
+  if (leading.help) {
+    PrintUsage();
+    return 0;
   }
-  if (i == args.size()) {
+  const std::vector<std::string>& args = leading.verbAndArgs;
+  if (args.empty()) {
     PrintUsage();
     return 1;
   }
-  const std::string& verb = args[i];
   for (const auto& command : Commands()) {
-    if (verb == command.syntax.name)
-      return RunVerb(command, std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()), global);
+    if (args.front() == command.syntax.name)
+      return RunVerb(command, std::vector<std::string>(args.begin() + 1, args.end()), global);
   }
-  throw UsageError("Unknown verb '" + verb + "' (see telqor-cli --help)");
+  throw UsageError("Unknown verb '" + args.front() + "' (see telqor-cli --help)");
 }
 
 }  // namespace
