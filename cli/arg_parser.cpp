@@ -129,7 +129,7 @@ ParsedArgs ParseArgs(const VerbSyntax& verb, const std::vector<std::string>& arg
   DeclareGlobalOptions(app, global, reading);
   bool literal = false;
   for (const std::string& a : Leftovers(app, args, reading)) {
-    if (!literal && a == "--") {
+    if (!literal && a == "--") {  // the one that ended the options; CLI11 leaves it among the files
       literal = true;
     } else if (!literal && IsOption(a)) {
       reading.Fail("Unknown option '" + a + "'");
