@@ -1,47 +1,89 @@
 #include "cli/arg_parser.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
+
+#include "cli/help_text.h"
 
 namespace telqor::cli {
 namespace {
 
-constexpr size_t kUsageWidth = 100;
-constexpr size_t kWidestOptionColumn = 30;  // longer option names put their help on the next line
+// The largest number of values CLI11 lets a list option take without allow_extra_args, which
+// would also split a file named "[a,b]" in two.
+constexpr int kMostListValues = CLI::detail::expected_max_vector_size / 16 - 1;
 
-bool Names(const Option& option, std::string_view arg) {
-  return arg == option.longName || (option.shortName && arg == option.shortName);
-}
+// What one command line came to: --help, or the first problem, which is told only without it.
+struct Reading {
+  bool help = false;
+  std::optional<std::string> problem;
 
-// "--exclude REF...", "-o OUT", "--save".
-std::string Spelled(const Option& option, const char* name) {
-  std::string s = name;
-  if (option.valueName) s.append(" ").append(option.valueName);
-  if (option.kind == OptionKind::List) s += "...";
-  return s;
-}
-
-std::string PositionalForm(const Positionals& p) {
-  std::string s = std::string(p.name) + (p.repeatable ? "..." : "");
-  return p.required ? s : "[" + s + "]";
-}
-
-// lead and the words in lines of at most kUsageWidth, later lines aligned under the first word.
-std::string Wrapped(const std::string& lead, const std::vector<std::string>& words) {
-  std::string text = lead, line = lead;
-  for (const auto& word : words) {
-    if (line.size() + 1 + word.size() > kUsageWidth && line.size() > lead.size()) {
-      text += "\n";
-      line = std::string(lead.size() + 1, ' ');
-      text += line;
-    } else {
-      text += " ";
-      line += " ";
-    }
-    text += word;
-    line += word;
+  void Fail(std::string message) {
+    if (!problem) problem = std::move(message);
   }
-  return text + "\n";
+};
+
+using Values = std::vector<std::string>;
+
+// A list takes the arguments up to the next option; CLI11 gives it the first one whatever it
+// looks like, and numbers (-1).
+void CheckListValues(const Option& list, const Values& values) {
+  auto option = std::find_if(values.begin(), values.end(), [](const std::string& v) { return IsOption(v); });
+  if (option == values.begin()) throw UsageError(std::string(list.longName) + " needs at least one file");
+  if (option != values.end()) throw UsageError("Unknown option '" + *option + "'");
+}
+
+// Declares option in app. Each occurrence goes to take as CLI11 meets it (a flag's with no
+// values), so that "given twice" and the first problem follow the command line's order.
+void Declare(CLI::App& app, const Option& option, Reading& reading, std::function<void(const Values&)> take) {
+  CLI::callback_t occurrence = [&reading, &option, take = std::move(take)](const CLI::results_t& values) {
+    try {
+      // CLI11 itself would read --save=false as not given.
+      if (option.kind == OptionKind::Flag && values != Values{"true"})
+        throw UsageError(std::string(option.longName) + " takes no value");
+      if (option.kind == OptionKind::List) CheckListValues(option, values);
+      take(option.kind == OptionKind::Flag ? Values{} : values);
+    } catch (const UsageError& e) {
+      reading.Fail(e.what());
+    }
+    return true;
+  };
+  std::string names = option.shortName ? std::string(option.shortName) + "," + option.longName : option.longName;
+  CLI::Option* declared = app.add_option(names, occurrence)->trigger_on_parse();
+  if (option.kind == OptionKind::Flag) declared->expected(0);
+  if (option.kind == OptionKind::List) declared->expected(1, kMostListValues);
+}
+
+// The global options and --help, but for one the app has already (generate's --mode).
+void DeclareGlobalOptions(CLI::App& app, GlobalOptions& global, Reading& reading) {
+  app.set_help_flag();  // --help is read like the others, so that it can win over problems
+  for (const Option& option : GlobalOptionTable()) {
+    if (app.get_option_no_throw(option.longName)) continue;
+    Declare(app, option, reading, [&](const Values& values) {
+      if (option.longName == std::string_view("--help")) {
+        reading.help = true;
+      } else {
+        TakeGlobalOption(option.longName, values.empty() ? std::string() : values.front(), global);
+      }
+    });
+  }
+}
+
+// Reads args with app and answers the arguments no option took, in order: files, unknown
+// options and the "--" that ends the options.
+std::vector<std::string> Leftovers(CLI::App& app, const std::vector<std::string>& args, Reading& reading) {
+  app.allow_extras();  // unknown options and files come back, each to be told apart
+  std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them from the back
+  try {
+    app.parse(reversed);
+  } catch (const CLI::ArgumentMismatch&) {
+    // Only the last argument can miss its value.
+    const CLI::Option* option = app.get_option_no_throw(args.back());
+    bool list = option && option->get_expected_max() > 1;
+    reading.Fail(args.back() + (list ? " needs at least one file" : " needs a value"));
+  }
+  return app.remaining();
 }
 
 }  // namespace
@@ -71,55 +113,33 @@ const std::vector<std::string>& ParsedArgs::List(std::string_view longName) cons
 
 ParsedArgs ParseArgs(const VerbSyntax& verb, const std::vector<std::string>& args, GlobalOptions& global) {
   ParsedArgs parsed(verb);
-  std::optional<std::string> problem;  // the first one, reported unless --help was asked for
-  auto fail = [&](std::string message) {
-    if (!problem) problem = std::move(message);
-  };
+  Reading reading;
+  CLI::App app;
   const std::vector<Option>& options = verb.options;
+  for (size_t k = 0; k < options.size(); ++k) {
+    Declare(app, options[k], reading, [&, k](const Values& values) {
+      // generate's own --mode: A or B is still the processing mode.
+      if (options[k].longName == std::string_view("--mode") && IsProcessingMode(values.front()))
+        return TakeGlobalOption("--mode", values.front(), global);
+      if (parsed.given_[k]) throw UsageError(std::string(options[k].longName) + " given twice");
+      parsed.given_[k] = true;
+      parsed.values_[k] = values;
+    });
+  }
+  DeclareGlobalOptions(app, global, reading);
   bool literal = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (literal || !IsOption(a)) {
-      parsed.positional_.push_back(a);
-      continue;
-    }
-    if (a == "--") {
+  for (const std::string& a : Leftovers(app, args, reading)) {
+    if (!literal && a == "--") {  // the one that ended the options; CLI11 leaves it among the files
       literal = true;
-      continue;
-    }
-    if (a == "--help" || a == "-h") {
-      parsed.help_ = true;
-      continue;
-    }
-    auto own = std::find_if(options.begin(), options.end(), [&](const Option& o) { return Names(o, a); });
-    bool processingMode = a == "--mode" && i + 1 < args.size() && IsProcessingMode(args[i + 1]);
-    if (own == options.end() || processingMode) {
-      try {
-        size_t used = TakeGlobalOption(args, i, global);
-        if (used == 0) fail("Unknown option '" + a + "'");
-        if (used > 1) i += used - 1;
-      } catch (const UsageError& e) {
-        fail(e.what());
-      }
-      continue;
-    }
-    size_t k = static_cast<size_t>(own - options.begin());
-    if (parsed.given_[k]) fail(std::string(own->longName) + " given twice");
-    parsed.given_[k] = true;
-    if (own->kind == OptionKind::Value) {
-      if (i + 1 < args.size()) {
-        parsed.values_[k].push_back(args[++i]);
-      } else {
-        fail(a + " needs a value");
-      }
-    } else if (own->kind == OptionKind::List) {
-      size_t first = i + 1;
-      while (i + 1 < args.size() && !IsOption(args[i + 1])) parsed.values_[k].push_back(args[++i]);
-      if (i + 1 == first) fail(std::string(own->longName) + " needs at least one file");
+    } else if (!literal && IsOption(a)) {
+      reading.Fail("Unknown option '" + a + "'");
+    } else {
+      parsed.positional_.push_back(a);
     }
   }
+  parsed.help_ = reading.help;
   if (parsed.help_) return parsed;
-  if (problem) throw UsageError(*problem);
+  if (reading.problem) throw UsageError(*reading.problem);
 
   std::string missing;
   for (size_t k = 0; k < options.size(); ++k) {
@@ -140,41 +160,18 @@ ParsedArgs ParseArgs(const VerbSyntax& verb, const std::vector<std::string>& arg
   return parsed;
 }
 
-std::string OptionLines(const std::vector<Option>& options) {
-  std::vector<std::string> left;
-  size_t width = 0;
-  for (const auto& o : options) {
-    std::string s = "  ";
-    if (o.shortName) s.append(o.shortName).append(", ");
-    s += Spelled(o, o.longName);
-    if (s.size() <= kWidestOptionColumn) width = std::max(width, s.size());
-    left.push_back(std::move(s));
-  }
-  std::string text;
-  for (size_t k = 0; k < options.size(); ++k) {
-    text += left[k];
-    if (left[k].size() > width) {
-      text.append("\n").append(width + 2, ' ');
-    } else {
-      text.append(width + 2 - left[k].size(), ' ');
-    }
-    text.append(options[k].help).append("\n");
-  }
-  return text;
-}
-
-std::string HelpText(const VerbSyntax& verb) {
-  std::vector<std::string> words = {"[global options]", verb.name};
-  if (verb.positionals.name) words.push_back(PositionalForm(verb.positionals));
-  for (const auto& o : verb.options) {
-    std::string form = Spelled(o, o.shortName ? o.shortName : o.longName);
-    words.push_back(o.required ? form : "[" + form + "]");
-  }
-  std::string text = Wrapped("Usage: telqor-cli", words);
-  text.append("\n").append(verb.description);
-  if (!verb.options.empty()) text += "\nOptions:\n" + OptionLines(verb.options);
-  text += "\nGlobal options:\n" + OptionLines(GlobalOptionTable());
-  return text;
+LeadingArgs ParseLeadingArgs(const std::vector<std::string>& args, GlobalOptions& global) {
+  Reading reading;
+  CLI::App app;
+  app.prefix_command();  // the first argument that is no option is the verb: it and the rest are left over
+  DeclareGlobalOptions(app, global, reading);
+  LeadingArgs leading;
+  leading.verbAndArgs = Leftovers(app, args, reading);
+  if (!leading.verbAndArgs.empty() && IsOption(leading.verbAndArgs.front()))
+    reading.Fail("Unknown option '" + leading.verbAndArgs.front() + "'");
+  leading.help = reading.help;
+  if (!leading.help && reading.problem) throw UsageError(*reading.problem);
+  return leading;
 }
 
 }  // namespace telqor::cli

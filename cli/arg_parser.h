@@ -1,11 +1,12 @@
-// Reading a verb's arguments once against its table, and the help text made from the table.
+// Reading command lines with CLI11, against the verbs' tables and the global options.
 //
 // The global options are accepted among the verb's arguments too. Every option may be given
-// once. A value option takes the next argument whatever it looks like (--with -x); a list
-// option takes the arguments up to the next option; after "--" every argument is a file.
-// --mode with A or B is always the processing mode, so a verb with a --mode of its own
-// (generate) gets every other value. Problems are UsageError; --help anywhere before "--"
-// wins over them, so a half-typed command line still shows its help.
+// once, as --opt VALUE or --opt=VALUE (short ones as -o VALUE or -oVALUE, flags bundled: -yo).
+// A value option takes the next argument whatever it looks like (--with -x); a list option
+// takes the arguments up to the next option; after "--" every argument is a file. --mode with
+// A or B is always the processing mode, so a verb with a --mode of its own (generate) gets
+// every other value. Problems are UsageError; --help anywhere before "--" wins over them, so a
+// half-typed command line still shows its help.
 #pragma once
 
 #include <cstddef>
@@ -42,12 +43,14 @@ class ParsedArgs {
   bool help_ = false;
 };
 
+// The arguments after the verb.
 ParsedArgs ParseArgs(const VerbSyntax& verb, const std::vector<std::string>& args, GlobalOptions& global);
 
-// The "Usage:" line, the description, the verb's options and the global ones.
-std::string HelpText(const VerbSyntax& verb);
-
-// "  -o, --output OUT   help" lines for a table of options, the help texts in one column.
-std::string OptionLines(const std::vector<Option>& options);
+// The command line up to the verb: global options only.
+struct LeadingArgs {
+  bool help = false;
+  std::vector<std::string> verbAndArgs;  // empty when no verb was given
+};
+LeadingArgs ParseLeadingArgs(const std::vector<std::string>& args, GlobalOptions& global);
 
 }  // namespace telqor::cli

@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "cli/help_text.h"
+
 namespace telqor::cli {
 
 const std::vector<Verb>& Commands() {
@@ -16,12 +18,17 @@ const std::vector<Verb>& Commands() {
 }
 
 int RunVerb(const Verb& verb, const std::vector<std::string>& args, GlobalOptions& global) {
-  ParsedArgs parsed = ParseArgs(verb.syntax, args, global);
-  if (parsed.Help()) {
-    std::cout << HelpText(verb.syntax);
-    return 0;
+  try {
+    ParsedArgs parsed = ParseArgs(verb.syntax, args, global);
+    if (parsed.Help()) {
+      std::cout << HelpText(verb.syntax);
+      return 0;
+    }
+    return verb.run(parsed, global);
+  } catch (const UsageError& e) {  // also a verb's own checks of its values (--kind fax)
+    std::cerr << e.what() << "\n" << UsageLine(verb.syntax);
+    return kUsageStatus;
   }
-  return verb.run(parsed, global);
 }
 
 }  // namespace telqor::cli

@@ -48,7 +48,8 @@ Verb MakeDefaultDataVerb();
 
 const std::vector<Verb>& Commands();
 
-// Reads the arguments after the verb against its table, then shows its help or runs it.
+// Reads the arguments after the verb against its table, then shows its help or runs it. A
+// UsageError is told on standard error with the verb's usage line (status kUsageStatus).
 int RunVerb(const Verb& verb, const std::vector<std::string>& args, GlobalOptions& global);
 
 }  // namespace telqor::cli

@@ -18,25 +18,18 @@ const std::vector<Option>& GlobalOptionTable() {
 
 bool IsProcessingMode(std::string_view value) { return value == "A" || value == "a" || value == "B" || value == "b"; }
 
-size_t TakeGlobalOption(const std::vector<std::string>& args, size_t i, GlobalOptions& global) {
-  const std::string& a = args[i];
-  if (a == "--yes" || a == "-y") {
+void TakeGlobalOption(std::string_view longName, const std::string& value, GlobalOptions& global) {
+  if (longName == "--yes") {
     if (global.yes) throw UsageError("--yes given twice");
     global.yes = true;
-    return 1;
-  }
-  if (a != "--home" && a != "--mode") return 0;
-  if (i + 1 >= args.size()) throw UsageError(a + " needs a value");
-  const std::string& value = args[i + 1];
-  if (a == "--home") {
+  } else if (longName == "--home") {
     if (global.home) throw UsageError("--home given twice");
     global.home = value;
-  } else {
+  } else if (longName == "--mode") {
     if (!IsProcessingMode(value)) throw UsageError("--mode takes A or B, not '" + value + "'");
     if (global.mode) throw UsageError("--mode given twice");
     global.mode = AsciiUpper(value[0]);
   }
-  return 2;
 }
 
 ProgramState& Started(GlobalOptions& global) {

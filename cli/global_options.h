@@ -2,7 +2,6 @@
 // program folder they lead to.
 #pragma once
 
-#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -28,10 +27,9 @@ const std::vector<Option>& GlobalOptionTable();
 // of its own).
 bool IsProcessingMode(std::string_view value);
 
-// When args[i] is --home, --mode or --yes, takes it and its value into global and answers the
-// number of arguments used; otherwise answers 0 (--help is the caller's). A missing or wrong
-// value, or an option given a second time, is a UsageError.
-size_t TakeGlobalOption(const std::vector<std::string>& args, size_t i, GlobalOptions& global);
+// Takes one occurrence of --home DIR, --mode A|B or --yes (value empty) into global; --help is
+// the parser's. A wrong value, or an option given a second time, is a UsageError.
+void TakeGlobalOption(std::string_view longName, const std::string& value, GlobalOptions& global);
 
 // Prepares the program folder as the program does at start (data tree, first-run settings,
 // dated output folder), once; what could not be done is reported on standard error.

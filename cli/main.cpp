@@ -8,47 +8,44 @@
 
 #include "cli/checked_output.h"
 #include "cli/commands.h"
+#include "cli/help_text.h"
 
 namespace telqor::cli {
 namespace {
 
-void PrintUsage() {
-  std::cout << "Usage: telqor-cli [global options] VERB [ARGS...]\n"
-               "       telqor-cli VERB --help\n\n"
-               "Verbs:\n";
+constexpr char kUsage[] =
+    "Usage: telqor-cli [global options] VERB [ARGS...]\n"
+    "       telqor-cli VERB --help\n";
+
+void PrintUsage(std::ostream& out) {
+  out << kUsage << "\nVerbs:\n";
   // The summaries start two places after the longest verb name.
   size_t column = 0;
   for (const auto& verb : Commands()) column = std::max(column, std::strlen(verb.syntax.name) + 2);
   for (const auto& verb : Commands()) {
     const char* name = verb.syntax.name;
-    std::cout << "  " << name << std::string(column - std::strlen(name), ' ') << verb.summary << "\n";
+    out << "  " << name << std::string(column - std::strlen(name), ' ') << verb.summary << "\n";
   }
-  std::cout << "\nGlobal options (before the verb or after it):\n" << OptionLines(GlobalOptionTable());
+  out << "\nGlobal options (before the verb or after it):\n" << OptionLines(GlobalOptionTable());
 }
 
 int Run(int argc, char** argv) {
   GlobalOptions global;
-  std::vector<std::string> args(argv + 1, argv + argc);
-  size_t i = 0;
-  while (i < args.size() && IsOption(args[i])) {
-    if (args[i] == "--help" || args[i] == "-h") {
-      PrintUsage();
-      return 0;
-    }
-    size_t used = TakeGlobalOption(args, i, global);
-    if (used == 0) throw UsageError("Unknown option '" + args[i] + "'");
-    i += used;
+  LeadingArgs leading = ParseLeadingArgs(std::vector<std::string>(argv + 1, argv + argc), global);
+  if (leading.help) {
+    PrintUsage(std::cout);
+    return 0;
   }
-  if (i == args.size()) {
-    PrintUsage();
-    return 1;
+  const std::vector<std::string>& args = leading.verbAndArgs;
+  if (args.empty()) {
+    PrintUsage(std::cerr);
+    return kUsageStatus;
   }
-  const std::string& verb = args[i];
   for (const auto& command : Commands()) {
-    if (verb == command.syntax.name)
-      return RunVerb(command, std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()), global);
+    if (args.front() == command.syntax.name)
+      return RunVerb(command, std::vector<std::string>(args.begin() + 1, args.end()), global);
   }
-  throw UsageError("Unknown verb '" + verb + "' (see telqor-cli --help)");
+  throw UsageError("Unknown verb '" + args.front() + "' (see telqor-cli --help)");
 }
 
 }  // namespace
@@ -64,6 +61,9 @@ int main(int argc, char** argv) {
     int status = telqor::cli::Run(argc, argv);
     telqor::cli::CheckStandardOutput();
     return status;
+  } catch (const telqor::cli::UsageError& e) {  // before the verb; a verb tells its own (RunVerb)
+    std::cerr << e.what() << "\n" << telqor::cli::kUsage;
+    return telqor::cli::kUsageStatus;
   } catch (const std::bad_alloc&) {
     std::cerr << "Out of memory\n";
   } catch (const std::exception& e) {

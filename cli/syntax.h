@@ -17,6 +17,9 @@ class UsageError : public Error {
   using Error::Error;
 };
 
+// The exit status of a UsageError, told with the usage line; a run that fails exits with 1.
+inline constexpr int kUsageStatus = 2;
+
 enum class OptionKind {
   Flag,   // --save
   Value,  // -o OUT

@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config git
   libpcre2-dev libicu-dev liblzma-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   qt6-base-dev qt6-translations-l10n fonts-wqy-microhei xdg-utils
   libreoffice-writer-nogui libreoffice-calc-nogui poppler-utils
 )

@@ -50,7 +50,7 @@ TEST_F(AnalyseCli, FailuresLeaveNoFile) {
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("'1x' is not a valid integer value"), std::string::npos) << r.err;
   r = run(">=", "0", rows, Path("out.txt"));
-  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("--kind takes"), std::string::npos) << r.err;
   r = run(">", "0", Path("none.txt"), Path("out.txt"));
   EXPECT_EQ(r.status, 1);

@@ -20,6 +20,12 @@ struct Result {
   std::string err;
 };
 
+// The first line of err with its line break: a usage error's message, before the usage line.
+inline std::string FirstLine(const std::string& err) {
+  size_t end = err.find('\n');
+  return end == std::string::npos ? err : err.substr(0, end + 1);
+}
+
 inline std::string Quote(const std::string& s) {
   std::string q = "'";
   for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);

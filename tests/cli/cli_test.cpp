@@ -1,5 +1,7 @@
 // telqor-cli end to end: run the program on files in a temporary folder and compare bytes.
 #include <algorithm>
+#include <iterator>
+#include <sstream>
 
 #include "core/gbk.h"
 #include "tests/cli/cli_fixture.h"
@@ -86,15 +88,15 @@ TEST_F(Cli, ErrorsGoToStderrWithStatus1) {
   EXPECT_FALSE(std::filesystem::exists(dir / "no"));
 
   r = Run({"frobnicate"});
-  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("Unknown verb 'frobnicate'"), std::string::npos);
   r = Run({"sort", "--fast", Path("in.txt")});
-  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("Unknown option '--fast'"), std::string::npos);
   r = Run({"--mode", "C", "sort"});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(Run({"sort"}).err, "No input files\n");
-  EXPECT_EQ(Run({}).status, 1);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(test::FirstLine(Run({"sort"}).err), "No input files\n");
+  EXPECT_EQ(Run({}).status, 2);
 }
 
 bool HasTemporaryFile(const std::filesystem::path& folder) {
@@ -145,9 +147,9 @@ TEST_F(Cli, OptionsAreCheckedAgainstTheVerb) {
   auto in = File("in.txt", "0755-12345678\r\n");
   auto error = [&](const std::vector<std::string>& args) {
     Result r = Run(args);
-    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.status, 2) << r.err;
     EXPECT_EQ(r.out, "");
-    return r.err;
+    return test::FirstLine(r.err);
   };
   EXPECT_EQ(error({"sort", in, "-o", Path("a"), "--output", Path("b")}), "--output given twice\n");
   EXPECT_EQ(error({"--mode", "A", "dedupe", in, "--mode", "B"}), "--mode given twice\n");
@@ -158,7 +160,9 @@ TEST_F(Cli, OptionsAreCheckedAgainstTheVerb) {
   EXPECT_EQ(error({"sort", in, "--mode", "C"}), "--mode takes A or B, not 'C'\n");
   EXPECT_EQ(error({"settings", "--save"}), "Unknown option '--save'\n");
   // After "--" even --help names a file.
-  EXPECT_EQ(error({"sort", "--", "--help"}), "Cannot open file \"--help\". No such file or directory\n");
+  Result literal = Run({"sort", "--", "--help"});
+  EXPECT_EQ(literal.status, 1);
+  EXPECT_EQ(literal.err, "Cannot open file \"--help\". No such file or directory\n");
 
   // A value is the next argument, whatever it looks like.
   EXPECT_EQ(Run({"replace", "--pattern", "0755", "--with", "-x", in}).out, "-x-12345678\r\n");
@@ -169,6 +173,89 @@ TEST_F(Cli, OptionsAreCheckedAgainstTheVerb) {
   EXPECT_EQ(Run({"generate", "--mode", "B", "--base", "5", "--count", "2", "--mode", "1"}).out, "5\r\n6\r\n");
   // --help wins over the mistakes around it.
   EXPECT_EQ(Run({"keep", "--fast", "--help"}).status, 0);
+}
+
+TEST_F(Cli, ValuesAfterAnEqualsSignOrJoinedToAShortOption) {
+  auto in = File("in.txt", "3\r\n1\r\n3\r\n13363463632\r\n13377114254\r\n");
+  EXPECT_EQ(Run({"sort", in, "--output=" + Path("a.txt")}).status, 0);
+  EXPECT_EQ(test::ReadBytes(dir / "a.txt"), "1\r\n13363463632\r\n13377114254\r\n3\r\n3\r\n");
+  EXPECT_EQ(Run({"sort", in, "-o" + Path("b.txt")}).status, 0);
+  EXPECT_EQ(test::ReadBytes(dir / "b.txt"), test::ReadBytes(dir / "a.txt"));
+  // A list given with "=" still takes the files after it.
+  EXPECT_EQ(Run({"filter-out", in, "--exclude=" + File("r1.txt", "1\r\n"), File("r2.txt", "3\r\n")}).out,
+            "13363463632\r\n13377114254\r\n");
+  // The processing mode, also beside generate's own --mode: a mistake would be "given twice".
+  EXPECT_EQ(Run({"dedupe", "--mode=B", in}).out, "3\r\n1\r\n13363463632\r\n");
+  EXPECT_EQ(Run({"generate", "--mode=B", "--base=5", "--count=2", "--mode=1"}).out, "5\r\n6\r\n");
+  // CLI11 alone would take --save=false for no --save.
+  Result flag = Run({"generate", "--base", "5", "--save=false"});
+  EXPECT_EQ(flag.status, 2);
+  EXPECT_EQ(test::FirstLine(flag.err), "--save takes no value\n");
+}
+
+// A command line that cannot be run says why and how the verb is called, status 2; a run that
+// fails says only why, status 1.
+TEST_F(Cli, UsageErrorsShowTheUsageLineFailedRunsDoNot) {
+  auto in = File("in.txt", "1\r\n");
+  Result r = Run({"sort", in, "--fast"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "Unknown option '--fast'\nUsage: telqor-cli [global options] sort FILE... [-o OUT]\n");
+  r = Run({"keep", "--kind", "fax", in});  // the verb's own check of a value
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.starts_with("Unknown kind 'fax'\nUsage: telqor-cli [global options] keep FILE... --kind")) << r.err;
+  r = Run({"--home"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err,
+            "--home needs a value\nUsage: telqor-cli [global options] VERB [ARGS...]\n       telqor-cli VERB --help\n");
+  r = Run({"--yes"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("\nVerbs:\n  sort "), std::string::npos);
+
+  r = Run({"replace", "--pattern", "(", "--with", "x", in});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err.find("Usage:"), std::string::npos) << r.err;
+  // --help wins over a value missing after it, but is a value where one is due.
+  EXPECT_EQ(Run({"sort", "--help", "-o"}).status, 0);
+  EXPECT_EQ(Run({"replace", "--pattern", "1", "--with", "--help", in}).out, "--help\r\n");
+}
+
+// Every verb's help shows the global options, and every option it shows is read: an option
+// unknown to the parser would be the first problem, before --no-such-option.
+TEST_F(Cli, EveryVerbsHelpShowsWhatItReads) {
+  std::string text = Run({"--help"}).out;
+  std::istringstream usage(text.substr(text.find("\nVerbs:\n") + 8));
+  std::vector<std::string> verbs;
+  for (std::string line; std::getline(usage, line) && !line.empty();)
+    verbs.push_back(line.substr(2, line.find(' ', 2) - 2));
+  ASSERT_GT(verbs.size(), 20u);
+  for (const std::string& verb : verbs) {
+    Result help = Run({verb, "--help"});
+    EXPECT_EQ(help.status, 0);
+    std::string first = help.out.substr(0, help.out.find('\n')) + " ";
+    EXPECT_TRUE(first.starts_with("Usage: telqor-cli [global options] " + verb + " ")) << first;
+    size_t global = help.out.find("\nGlobal options:\n");
+    ASSERT_NE(global, std::string::npos) << verb;
+    for (const char* option : {"--home DIR", "--mode A|B", "-y, --yes", "-h, --help"})
+      EXPECT_NE(help.out.find(option, global), std::string::npos) << verb << " " << option;
+    size_t options = help.out.find("\nOptions:\n");
+    std::istringstream lines(options < global ? help.out.substr(options, global - options) : "");
+    for (std::string line; std::getline(lines, line);) {
+      if (!line.starts_with("  -")) continue;  // a help text on its own line
+      std::istringstream left(line.substr(0, line.find("  ", 2)));
+      std::vector<std::string> words{std::istream_iterator<std::string>(left), {}};
+      bool value = !words.back().starts_with("-");
+      for (std::string name : words) {
+        if (!name.starts_with("-")) continue;
+        if (name.ends_with(",")) name.pop_back();
+        std::vector<std::string> args = {verb, name};
+        if (value) args.push_back("1");
+        args.push_back("--no-such-option");
+        EXPECT_EQ(test::FirstLine(Run(args).err), "Unknown option '--no-such-option'\n") << verb << " " << name;
+      }
+    }
+  }
 }
 
 TEST_F(Cli, SettingsVerbPreparesTheProgramFolder) {
@@ -202,7 +289,7 @@ TEST_F(Cli, KeepReplaceAffix) {
   Result bad = Run({"keep", "--kind", "custom2", in});
   EXPECT_EQ(bad.status, 1);
   EXPECT_EQ(bad.err, "TPerlRegEx.Compile() - Please specify a regular expression in RegEx first\n");
-  EXPECT_EQ(Run({"keep", "--kind", "fax", in}).status, 1);
+  EXPECT_EQ(Run({"keep", "--kind", "fax", in}).status, 2);
 
   EXPECT_EQ(Run({"replace", "--pattern", "(\\d{3})(\\d{4})$", "--with", "$2-$1", in}).out,
             "13808000-013\r\n0755-15678-234\r\nhello\r\n4567-123\r\n");
@@ -219,7 +306,7 @@ TEST_F(Cli, GenerateRangeAndExpansion) {
             "13800000001\r\n13800000002\r\n13800000003\r\n");
   EXPECT_EQ(Run({"generate", "--base", "100", "--count", "3", "--direction", "backward"}).out, "97\r\n98\r\n99\r\n");
   EXPECT_EQ(Run({"generate", "--step", "0", "--start", "1", "--end", "2"}).err, "Division by zero\n");
-  EXPECT_EQ(Run({"generate", "--mode", "7"}).status, 1);
+  EXPECT_EQ(Run({"generate", "--mode", "7"}).status, 2);
 
   Result saved = Run({"generate", "--base", "5", "--count", "2", "--save"});
   ASSERT_EQ(saved.status, 0) << saved.err;

@@ -38,7 +38,7 @@ TEST_F(ConvertCli, UnknownTargetAndFailuresEndTheRun) {
   auto a = File("a.txt", "1");
   auto c = File("c.txt", "3");
   Result r = Run({"convert", "--to", "latin1", a});
-  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("--to takes ansi, utf8 or utf16, not 'latin1'"), std::string::npos) << r.err;
   EXPECT_EQ(test::ReadBytes(a), "1");
   r = Run({"convert", "--to", "utf8", a, Path("b.txt"), c});

@@ -45,9 +45,9 @@ TEST_F(ExtractCli, ToFilesWritesEveryKindFoundIntoTheDatedFolder) {
 }
 
 TEST_F(ExtractCli, RefusesNothingToSearchABadZoneModeAMissingPathAndABadPattern) {
-  EXPECT_EQ(Run({"extract"}).status, 1);
+  EXPECT_EQ(Run({"extract"}).status, 2);
   Result r = Run({"extract", "--zone-mode", "3", "--text", "1"});
-  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("--zone-mode"), std::string::npos);
   // A path is never scanned as text, and a pattern that cannot compile finds nothing silently no more.
   r = Run({"extract", Path("no/such/13812345678.txt")});

@@ -60,8 +60,8 @@ TEST_F(FilesCli, CompareByModeBesideNewOrInDir) {
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(test::FileNames(dir / "out"),
             (Strings{"[新号]对比[旧号]已有数据(3).txt", "[新号]对比[旧号]没有的数据(1).txt"}));
-  EXPECT_EQ(Run({"compare", fresh}).err, "compare needs NEW REFERENCE\n");
-  EXPECT_EQ(Run({"compare", fresh, old, old}).err, "compare needs NEW REFERENCE\n");
+  EXPECT_EQ(test::FirstLine(Run({"compare", fresh}).err), "compare needs NEW REFERENCE\n");
+  EXPECT_EQ(test::FirstLine(Run({"compare", fresh, old, old}).err), "compare needs NEW REFERENCE\n");
 }
 
 TEST_F(FilesCli, InPlaceNamesBesideEachInput) {
@@ -78,7 +78,7 @@ TEST_F(FilesCli, InPlaceNamesBesideEachInput) {
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, Path("one.乱序.txt") + "\n");
   EXPECT_EQ(test::ReadBytes(dir / "one.乱序.txt"), "13800000000\r\n");
-  EXPECT_EQ(Run({"shuffle", "--in-place-name", in, "-o", Path("o.txt")}).err,
+  EXPECT_EQ(test::FirstLine(Run({"shuffle", "--in-place-name", in, "-o", Path("o.txt")}).err),
             "--in-place-name and --output cannot be given together\n");
 }
 

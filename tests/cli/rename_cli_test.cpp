@@ -46,7 +46,7 @@ TEST_F(RenameCli, RefusedRunsKeepTheSources) {
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err, "输出目录\"" + Path("missing/") + "\"不存在，没有改名。\n");
   EXPECT_EQ(test::FileNames(dir / "in"), (std::vector<std::string>{"a.txt", "b.txt"}));
-  EXPECT_EQ(Run({"rename", Path("in"), "--replace", "a"}).err, "--replace and --with go together\n");
+  EXPECT_EQ(test::FirstLine(Run({"rename", Path("in"), "--replace", "a"}).err), "--replace and --with go together\n");
 }
 
 TEST_F(RenameCli, ReplacesAFileOutsideTheRunOnlyWithOverwrite) {
