@@ -86,6 +86,22 @@ std::vector<std::string> Leftovers(CLI::App& app, const std::vector<std::string>
   return app.remaining();
 }
 
+// Where the options end: at the first "--" that is not the value of the option before it. CLI11
+// would take a "--" right after a list's files as the end of that list alone and read what
+// follows as options, so the arguments after it never reach CLI11.
+size_t OptionsEnd(const std::vector<Option>& options, const std::vector<std::string>& args) {
+  auto takesValue = [&](const std::string& a) {
+    auto named = [&](const Option& o) {
+      return o.kind == OptionKind::Value && (a == o.longName || (o.shortName && a == o.shortName));
+    };
+    return std::any_of(options.begin(), options.end(), named) ||
+           std::any_of(GlobalOptionTable().begin(), GlobalOptionTable().end(), named);
+  };
+  for (size_t i = 0; i < args.size(); ++i)
+    if (args[i] == "--" && (i == 0 || !takesValue(args[i - 1]))) return i;
+  return args.size();
+}
+
 }  // namespace
 
 ParsedArgs::ParsedArgs(const VerbSyntax& verb)
@@ -127,16 +143,18 @@ ParsedArgs ParseArgs(const VerbSyntax& verb, const std::vector<std::string>& arg
     });
   }
   DeclareGlobalOptions(app, global, reading);
-  bool literal = false;
-  for (const std::string& a : Leftovers(app, args, reading)) {
-    if (!literal && a == "--") {  // the one that ended the options; CLI11 leaves it among the files
-      literal = true;
-    } else if (!literal && IsOption(a)) {
+  const size_t end = OptionsEnd(options, args);
+  for (const std::string& a :
+       Leftovers(app, {args.begin(), args.begin() + static_cast<std::ptrdiff_t>(end)}, reading)) {
+    if (IsOption(a)) {
       reading.Fail("Unknown option '" + a + "'");
     } else {
       parsed.positional_.push_back(a);
     }
   }
+  if (end < args.size())
+    parsed.positional_.insert(parsed.positional_.end(), args.begin() + static_cast<std::ptrdiff_t>(end) + 1,
+                              args.end());
   parsed.help_ = reading.help;
   if (parsed.help_) return parsed;
   if (reading.problem) throw UsageError(*reading.problem);

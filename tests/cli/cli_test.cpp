@@ -163,6 +163,10 @@ TEST_F(Cli, OptionsAreCheckedAgainstTheVerb) {
   Result literal = Run({"sort", "--", "--help"});
   EXPECT_EQ(literal.status, 1);
   EXPECT_EQ(literal.err, "Cannot open file \"--help\". No such file or directory\n");
+  // Also right after a list's files; a "--" that is an option's value ends nothing.
+  File("-x", "13363463632\r\n");
+  EXPECT_EQ(Run({"filter-out", "--exclude", File("r.txt", "1\r\n"), "--", "-x"}).out, "13363463632\r\n");
+  EXPECT_EQ(Run({"replace", "--pattern", "0755", "--with", "--", in}).out, "---12345678\r\n");
 
   // A value is the next argument, whatever it looks like.
   EXPECT_EQ(Run({"replace", "--pattern", "0755", "--with", "-x", in}).out, "-x-12345678\r\n");
