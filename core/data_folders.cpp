@@ -36,7 +36,9 @@ fs::path ProgramFolder(const std::optional<fs::path>& home) {
   if (home && !home->empty()) return AsFolder(fs::absolute(*home));
   if (auto dir = env.Variable("TELQOR_HOME")) return AsFolder(fs::absolute(*dir));
   fs::path exe = env.ExecutableFolder();
-  if (env.Writable(exe)) return AsFolder(exe);
+  auto top = exe.begin();
+  const bool installed = exe.is_absolute() && ++top != exe.end() && *top == "usr";
+  if (!installed && env.Writable(exe)) return AsFolder(exe);
   if (auto xdg = env.Variable("XDG_DATA_HOME")) return AsFolder(fs::path(*xdg) / "Telqor");
   return AsFolder(fs::path(env.Variable("HOME").value_or("/tmp")) / ".local" / "share" / "Telqor");
 }

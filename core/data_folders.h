@@ -31,7 +31,8 @@ struct DataFolders {
 };
 
 // The program folder: home when given (--home), else TELQOR_HOME, else the folder of the
-// running executable when it is writable, else $XDG_DATA_HOME/Telqor or ~/.local/share/Telqor.
+// running executable when it is writable and not below /usr (where a package installs it, and
+// where even root must not keep data), else $XDG_DATA_HOME/Telqor or ~/.local/share/Telqor.
 std::filesystem::path ProgramFolder(const std::optional<std::filesystem::path>& home = std::nullopt);
 
 // A folder path as text, ending with the separator.

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config git
+  g++ cmake ninja-build pkg-config git dpkg-dev file
   libpcre2-dev libicu-dev liblzma-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   qt6-base-dev qt6-translations-l10n fonts-wqy-microhei xdg-utils

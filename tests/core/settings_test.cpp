@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/data_folders.h"
+#include "core/env.h"
 #include "core/gbk.h"
 #include "core/ini_file.h"
 #include "core/list_files.h"
@@ -114,6 +115,37 @@ TEST(StartUp, AnUnwritableProgramFolderStillStarts) {
   EXPECT_FALSE(s.problems.empty());
   EXPECT_NE(s.problems[0].find("Cannot create folder"), std::string::npos);
   EXPECT_EQ(s.settings.RegExprMobile, "(1\\d{10})");  // first-run values in memory
+}
+
+// Where the program keeps its data when no folder is named: beside a writable executable (a
+// folder copied anywhere), else in the user's data folder, always so for an executable a
+// package put below /usr, even when the user may write there (root).
+TEST(ProgramFolder, BesideAWritableExecutableUnlessInstalled) {
+  struct Placed : EnvWrapper {
+    Placed() : EnvWrapper(CurrentEnv()) {}
+    std::filesystem::path exe;
+    bool writable = true;
+    std::filesystem::path ExecutableFolder() override { return exe; }
+    bool Writable(const std::filesystem::path&) override { return writable; }
+    std::optional<std::string> Variable(const char* name) override {
+      if (std::string_view(name) == "HOME") return "/home/li";
+      return std::nullopt;
+    }
+  } env;
+  ScopedEnv scoped(env);
+  const fs::path user = "/home/li/.local/share/Telqor/";
+  env.exe = "/opt/telqor";
+  EXPECT_EQ(ProgramFolder(), "/opt/telqor/");
+  EXPECT_EQ(ProgramFolder(fs::path("/data/x")), "/data/x/");
+  env.writable = false;
+  EXPECT_EQ(ProgramFolder(), user);
+  env.writable = true;
+  for (const char* installed : {"/usr/bin", "/usr/local/bin", "/usr"}) {
+    env.exe = installed;
+    EXPECT_EQ(ProgramFolder(), user) << installed;
+  }
+  env.exe = "/usrdata/bin";  // only the folder /usr itself is the system's
+  EXPECT_EQ(ProgramFolder(), "/usrdata/bin/");
 }
 
 // A folder setting that names a file, or a path below one, is refused before it is taken.
