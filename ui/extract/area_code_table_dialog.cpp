@@ -21,15 +21,15 @@ AreaCodeTableDialog::AreaCodeTableDialog(AppContext& context, QWidget* parent) :
   setObjectName(u"frmtelInfo"_s);
   setWindowTitle(u"固话区号参考"_s);
   setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  RichEdit1 = Named<QPlainTextEdit>(u"RichEdit1"_s);
-  RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  SpeedButton1 = Button(u"SpeedButton1"_s, u"关闭"_s);
-  SpeedButton2 = Button(u"SpeedButton2"_s, u"浏览"_s);
+  tableEdit_ = Named<QPlainTextEdit>(u"RichEdit1"_s);
+  tableEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  closeButton_ = Button(u"SpeedButton1"_s, u"关闭"_s);
+  browseButton_ = Button(u"SpeedButton2"_s, u"浏览"_s);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(RichEdit1, 1);
-  layout->addLayout(Row({SpeedButton2, SpeedButton1}));
-  Wire(SpeedButton1, this, &AreaCodeTableDialog::SpeedButton1Click);
-  Wire(SpeedButton2, this, &AreaCodeTableDialog::SpeedButton2Click);
+  layout->addWidget(tableEdit_, 1);
+  layout->addLayout(Row({browseButton_, closeButton_}));
+  Wire(closeButton_, this, &AreaCodeTableDialog::CloseClicked);
+  Wire(browseButton_, this, &AreaCodeTableDialog::OpenDataFolderClicked);
   resize(640, 480);
 }
 
@@ -37,20 +37,20 @@ void AreaCodeTableDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // Shown from a menu action: an unreadable table goes to the status line like its errors.
   try {
-    FormShow();
+    ShowTable();
   } catch (...) {
     ReportCurrentException();
   }
 }
 
-void AreaCodeTableDialog::FormShow() {
+void AreaCodeTableDialog::ShowTable() {
   fs::path file = AreaCodeFile(context_.Folders().baseData);
   std::error_code error;
-  if (fs::is_regular_file(file, error)) RichEdit1->setPlainText(FromGbk(ReadWholeFile(file)));
+  if (fs::is_regular_file(file, error)) tableEdit_->setPlainText(FromGbk(ReadWholeFile(file)));
 }
 
-void AreaCodeTableDialog::SpeedButton1Click() { close(); }
+void AreaCodeTableDialog::CloseClicked() { close(); }
 
-void AreaCodeTableDialog::SpeedButton2Click() { context_.ui.OpenFolder(context_.Folders().baseData); }
+void AreaCodeTableDialog::OpenDataFolderClicked() { context_.ui.OpenFolder(context_.Folders().baseData); }
 
 }  // namespace telqor

@@ -18,18 +18,19 @@ class AreaCodeTableDialog : public QDialog {
  public:
   explicit AreaCodeTableDialog(AppContext& context, QWidget* parent = nullptr);
 
-  void FormShow();
-  void SpeedButton1Click();
-  void SpeedButton2Click();
-
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The table file, when there is one, replaces what the text field shows.
+  void ShowTable();
+  void CloseClicked();
+  void OpenDataFolderClicked();
+
   AppContext& context_;
-  QPlainTextEdit* RichEdit1;
-  QPushButton* SpeedButton1;
-  QPushButton* SpeedButton2;
+  QPlainTextEdit* tableEdit_;  // "RichEdit1"
+  QPushButton* closeButton_;   // "SpeedButton1" 关闭
+  QPushButton* browseButton_;  // "SpeedButton2" 浏览
 };
 
 }  // namespace telqor

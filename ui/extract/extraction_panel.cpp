@@ -33,83 +33,83 @@ namespace fs = std::filesystem;
 ExtractionPanel::ExtractionPanel(AppContext& context, NumberList& workspace, QWidget* parent)
     : QWidget(parent), context_(context), workspace_(workspace) {
   setObjectName(u"ExtractionPanel"_s);
-  GroupBox12 = Named<QGroupBox>(u"GroupBox12"_s, u"搜索号码-支持拖放文件(夹) "_s);
-  GroupBox11 = Named<QGroupBox>(u"GroupBox11"_s, u"带号码文件解析(txt|html|Doc|Excel...)"_s);
-  ListBoxF = Named<QListWidget>(u"ListBoxF"_s);
-  ListBoxF->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  SBLoadFiles = Button(u"SBLoadFiles"_s, u"导入文件"_s);
-  SBLoadDirs = Button(u"SBLoadDirs"_s, u"导入文件夹"_s);
-  SBDeleteSelFiles = Button(u"SBDeleteSelFiles"_s, u"删除选择文件"_s);
-  SBClearfiles = Button(u"SBClearfiles"_s, u"清空"_s);
-  auto* filesBox = new QVBoxLayout(GroupBox11);
-  filesBox->addWidget(ListBoxF, 1);
-  filesBox->addLayout(Row({SBLoadFiles, SBLoadDirs, SBDeleteSelFiles, SBClearfiles}, false));
-  PopupMenu4 = Named<QMenu>(u"PopupMenu4"_s, this);
-  N19 = MenuItem(PopupMenu4, u"N19"_s, u"导入文件"_s);
-  N21 = MenuItem(PopupMenu4, u"N21"_s, u"清空文件"_s);
-  N20 = MenuItem(PopupMenu4, u"N20"_s, u"删除选择文件"_s);
-  ContextMenu(ListBoxF, PopupMenu4);
+  extractionGroup_ = Named<QGroupBox>(u"GroupBox12"_s, u"搜索号码-支持拖放文件(夹) "_s);
+  filesGroup_ = Named<QGroupBox>(u"GroupBox11"_s, u"带号码文件解析(txt|html|Doc|Excel...)"_s);
+  fileList_ = Named<QListWidget>(u"ListBoxF"_s);
+  fileList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  importFilesButton_ = Button(u"SBLoadFiles"_s, u"导入文件"_s);
+  importFolderButton_ = Button(u"SBLoadDirs"_s, u"导入文件夹"_s);
+  deleteFilesButton_ = Button(u"SBDeleteSelFiles"_s, u"删除选择文件"_s);
+  clearFilesButton_ = Button(u"SBClearfiles"_s, u"清空"_s);
+  auto* filesBox = new QVBoxLayout(filesGroup_);
+  filesBox->addWidget(fileList_, 1);
+  filesBox->addLayout(Row({importFilesButton_, importFolderButton_, deleteFilesButton_, clearFilesButton_}, false));
+  fileListMenu_ = Named<QMenu>(u"PopupMenu4"_s, this);
+  importFilesItem_ = MenuItem(fileListMenu_, u"N19"_s, u"导入文件"_s);
+  clearFilesItem_ = MenuItem(fileListMenu_, u"N21"_s, u"清空文件"_s);
+  deleteFilesItem_ = MenuItem(fileListMenu_, u"N20"_s, u"删除选择文件"_s);
+  ContextMenu(fileList_, fileListMenu_);
 
-  GroupBox4 = Named<QGroupBox>(u"GroupBox4"_s, u"号码内容 粘帖在此处"_s);
-  MemoNoInput = Named<QPlainTextEdit>(u"MemoNoInput"_s);
-  MemoNoInput->setLineWrapMode(QPlainTextEdit::NoWrap);
-  MemoNoInput->setTabChangesFocus(false);
-  auto* memoBox = new QVBoxLayout(GroupBox4);
-  memoBox->addWidget(MemoNoInput);
+  pasteGroup_ = Named<QGroupBox>(u"GroupBox4"_s, u"号码内容 粘帖在此处"_s);
+  pasteBox_ = Named<QPlainTextEdit>(u"MemoNoInput"_s);
+  pasteBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  pasteBox_->setTabChangesFocus(false);
+  auto* pasteLayout = new QVBoxLayout(pasteGroup_);
+  pasteLayout->addWidget(pasteBox_);
 
-  CBMobile = Named<QCheckBox>(u"CBMobile"_s, u"手机"_s);
-  CBMobile->setChecked(true);
-  CBTels = Named<QCheckBox>(u"CBTels"_s, u"固话"_s);
-  CBTels->setChecked(true);
-  CBEmails = Named<QCheckBox>(u"CBEmails"_s, u"Email"_s);
-  CBReg = Named<QCheckBox>(u"CBReg"_s, u"正则"_s);
-  CBZoneKind = Named<QComboBox>(u"CBZoneKind"_s);
-  CBZoneKind->addItems({u"附加前一区号"_s, u"指定区号"_s, u"不处理"_s});
-  CBZoneKind->setCurrentIndex(0);
-  EditZone = Named<QLineEdit>(u"EditZone"_s);
-  EditZone->setMaximumWidth(70);
-  EditZone->hide();
-  EditReg = Named<QLineEdit>(u"EditReg"_s, u"输入正则表达式"_s);
-  EditReg->setEnabled(false);
-  SBhmSearchOut = Button(u"SBhmSearchOut"_s, u"提取到号码整理框"_s);
-  SBhmSearchOut->setProperty("Tag", 1);
-  SBHmSearchSave = Button(u"SBHmSearchSave"_s, u"提取保存到文件"_s);
-  SBHmSearchSave->setProperty("Tag", 0);
-  SBStopSearch = Button(u"SBStopSearch"_s, u"停止"_s);
-  SBStopSearch->setToolTip(u"结束正在进行的提取，保留已找到的号码"_s);
+  mobileCheck_ = Named<QCheckBox>(u"CBMobile"_s, u"手机"_s);
+  mobileCheck_->setChecked(true);
+  landlineCheck_ = Named<QCheckBox>(u"CBTels"_s, u"固话"_s);
+  landlineCheck_->setChecked(true);
+  emailCheck_ = Named<QCheckBox>(u"CBEmails"_s, u"Email"_s);
+  regexCheck_ = Named<QCheckBox>(u"CBReg"_s, u"正则"_s);
+  zoneKindCombo_ = Named<QComboBox>(u"CBZoneKind"_s);
+  zoneKindCombo_->addItems({u"附加前一区号"_s, u"指定区号"_s, u"不处理"_s});
+  zoneKindCombo_->setCurrentIndex(0);
+  zoneEdit_ = Named<QLineEdit>(u"EditZone"_s);
+  zoneEdit_->setMaximumWidth(70);
+  zoneEdit_->hide();
+  regexEdit_ = Named<QLineEdit>(u"EditReg"_s, u"输入正则表达式"_s);
+  regexEdit_->setEnabled(false);
+  extractToWorkspaceButton_ = Button(u"SBhmSearchOut"_s, u"提取到号码整理框"_s);
+  extractToWorkspaceButton_->setProperty("Tag", 1);
+  extractToFilesButton_ = Button(u"SBHmSearchSave"_s, u"提取保存到文件"_s);
+  extractToFilesButton_->setProperty("Tag", 0);
+  stopButton_ = Button(u"SBStopSearch"_s, u"停止"_s);
+  stopButton_->setToolTip(u"结束正在进行的提取，保留已找到的号码"_s);
 
-  auto* extract = new QVBoxLayout(GroupBox12);
-  extract->addWidget(GroupBox11, 3);
-  extract->addWidget(GroupBox4, 2);
-  extract->addLayout(Row({CBMobile, CBTels, CBZoneKind, EditZone}));
-  auto* regexRow = Row({CBEmails, CBReg}, false);
-  regexRow->addWidget(EditReg, 1);
+  auto* extract = new QVBoxLayout(extractionGroup_);
+  extract->addWidget(filesGroup_, 3);
+  extract->addWidget(pasteGroup_, 2);
+  extract->addLayout(Row({mobileCheck_, landlineCheck_, zoneKindCombo_, zoneEdit_}));
+  auto* regexRow = Row({emailCheck_, regexCheck_}, false);
+  regexRow->addWidget(regexEdit_, 1);
   extract->addLayout(regexRow);
-  extract->addLayout(Row({SBhmSearchOut, SBHmSearchSave, SBStopSearch}, false));
+  extract->addLayout(Row({extractToWorkspaceButton_, extractToFilesButton_, stopButton_}, false));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(GroupBox12);
+  layout->addWidget(extractionGroup_);
   setMinimumWidth(300);
   setMaximumWidth(400);
 
-  Wire(SBLoadFiles, this, &ExtractionPanel::SBLoadFilesClick);
-  Wire(N19, this, &ExtractionPanel::SBLoadFilesClick);
-  Wire(SBLoadDirs, this, &ExtractionPanel::SBLoadDirsClick);
-  Wire(SBDeleteSelFiles, this, &ExtractionPanel::SBDeleteSelFilesClick);
-  Wire(N20, this, &ExtractionPanel::SBDeleteSelFilesClick);
-  Wire(SBClearfiles, this, &ExtractionPanel::SBClearfilesClick);
-  Wire(N21, this, &ExtractionPanel::SBClearfilesClick);
-  OnDoubleClick(ListBoxF->viewport(), [this] { ListBoxFDblClick(); });
-  OnDoubleClick(MemoNoInput->viewport(), [this] { MemoNoInputDblClick(); });
-  Wire(CBTels, this, &ExtractionPanel::CBTelsClick);
-  Wire(CBReg, this, &ExtractionPanel::CBRegClick);
-  connect(CBZoneKind, &QComboBox::currentIndexChanged, this, Guarded([this] { CBZoneKindChange(); }));
-  Wire(SBhmSearchOut, this, [this] { SBHmSearchSaveClick(SBhmSearchOut); });
-  Wire(SBHmSearchSave, this, [this] { SBHmSearchSaveClick(SBHmSearchSave); });
+  Wire(importFilesButton_, this, &ExtractionPanel::ImportFilesClicked);
+  Wire(importFilesItem_, this, &ExtractionPanel::ImportFilesClicked);
+  Wire(importFolderButton_, this, &ExtractionPanel::ImportFolderClicked);
+  Wire(deleteFilesButton_, this, &ExtractionPanel::DeleteSelectedFilesClicked);
+  Wire(deleteFilesItem_, this, &ExtractionPanel::DeleteSelectedFilesClicked);
+  Wire(clearFilesButton_, this, &ExtractionPanel::ClearFilesClicked);
+  Wire(clearFilesItem_, this, &ExtractionPanel::ClearFilesClicked);
+  OnDoubleClick(fileList_->viewport(), [this] { FileListDoubleClicked(); });
+  OnDoubleClick(pasteBox_->viewport(), [this] { PasteBoxDoubleClicked(); });
+  Wire(landlineCheck_, this, &ExtractionPanel::LandlineClicked);
+  Wire(regexCheck_, this, &ExtractionPanel::RegexClicked);
+  connect(zoneKindCombo_, &QComboBox::currentIndexChanged, this, Guarded([this] { ZoneKindChanged(); }));
+  Wire(extractToWorkspaceButton_, this, [this] { ExtractClicked(extractToWorkspaceButton_); });
+  Wire(extractToFilesButton_, this, [this] { ExtractClicked(extractToFilesButton_); });
   // "停止" works while the run's action waits, so it is no action itself.
-  connect(SBStopSearch, &QPushButton::clicked, this, [this] { SBStopSearchClick(); });
-  AcceptInputDuringActions(SBStopSearch);
-  SBStopSearch->setEnabled(false);
+  connect(stopButton_, &QPushButton::clicked, this, [this] { StopClicked(); });
+  AcceptInputDuringActions(stopButton_);
+  stopButton_->setEnabled(false);
 
   search_.OnStatus = [this](const std::string& text) {
     std::lock_guard lock(statusLock_);
@@ -120,7 +120,7 @@ ExtractionPanel::ExtractionPanel(AppContext& context, NumberList& workspace, QWi
 
 ExtractionPanel::~ExtractionPanel() { search_.Stop(); }
 
-DropSites ExtractionPanel::Drops() const { return {{ListBoxF, DropTarget::kListBoxF}}; }
+DropSites ExtractionPanel::Drops() const { return {{fileList_, DropTarget::kListBoxF}}; }
 
 void ExtractionPanel::LoadAreaCodes() {
   areaCodes_.Clear();
@@ -129,64 +129,65 @@ void ExtractionPanel::LoadAreaCodes() {
 
 // ---- The file list and the paste box --------------------------------------------------------
 
-void ExtractionPanel::SBLoadFilesClick() {
-  for (const fs::path& file : ChooseFilesToOpen(this, context_.OpenDialogFolder())) ListBoxF->addItem(PathText(file));
+void ExtractionPanel::ImportFilesClicked() {
+  for (const fs::path& file : ChooseFilesToOpen(this, context_.OpenDialogFolder())) fileList_->addItem(PathText(file));
 }
 
-void ExtractionPanel::SBLoadDirsClick() {
+void ExtractionPanel::ImportFolderClicked() {
   fs::path folder = ChooseFolder(this, context_.Folders().program);
   if (folder.empty()) return;
   DroppedFileList found;  // sorted, each path once
   found.AddDropped(folder);
-  for (const fs::path& file : found.Paths()) ListBoxF->addItem(PathText(file));
+  for (const fs::path& file : found.Paths()) fileList_->addItem(PathText(file));
 }
 
-void ExtractionPanel::SBDeleteSelFilesClick() {
-  for (int row = ListBoxF->count() - 1; row >= 0; --row)
-    if (ListBoxF->item(row)->isSelected()) delete ListBoxF->takeItem(row);
+void ExtractionPanel::DeleteSelectedFilesClicked() {
+  for (int row = fileList_->count() - 1; row >= 0; --row)
+    if (fileList_->item(row)->isSelected()) delete fileList_->takeItem(row);
 }
 
-void ExtractionPanel::SBClearfilesClick() { ListBoxF->clear(); }
+void ExtractionPanel::ClearFilesClicked() { fileList_->clear(); }
 
-void ExtractionPanel::ListBoxFDblClick() {
-  if (ListBoxF->selectedItems().isEmpty()) return;
+void ExtractionPanel::FileListDoubleClicked() {
+  if (fileList_->selectedItems().isEmpty()) return;
   if (!AskYesNoBox(this, u"确定删除当前选择文件?"_s, u"删除提示"_s)) return;
-  if (QListWidgetItem* focused = ListBoxF->currentItem()) delete ListBoxF->takeItem(ListBoxF->row(focused));
+  if (QListWidgetItem* focused = fileList_->currentItem()) delete fileList_->takeItem(fileList_->row(focused));
 }
 
-void ExtractionPanel::MemoNoInputDblClick() { MemoNoInput->clear(); }
+void ExtractionPanel::PasteBoxDoubleClicked() { pasteBox_->clear(); }
 
-void ExtractionPanel::CBTelsClick() { CBZoneKind->setEnabled(CBTels->isChecked()); }
+void ExtractionPanel::LandlineClicked() { zoneKindCombo_->setEnabled(landlineCheck_->isChecked()); }
 
-void ExtractionPanel::CBZoneKindChange() { EditZone->setVisible(CBZoneKind->currentIndex() == 1); }
+void ExtractionPanel::ZoneKindChanged() { zoneEdit_->setVisible(zoneKindCombo_->currentIndex() == 1); }
 
-void ExtractionPanel::CBRegClick() {
-  if (CBReg->isChecked()) {
-    EditReg->setEnabled(true);
-    if (EditReg->text() == u"输入正则表达式"_s) EditReg->clear();
+void ExtractionPanel::RegexClicked() {
+  if (regexCheck_->isChecked()) {
+    regexEdit_->setEnabled(true);
+    if (regexEdit_->text() == u"输入正则表达式"_s) regexEdit_->clear();
   } else {
-    EditReg->setEnabled(false);
+    regexEdit_->setEnabled(false);
   }
 }
 
 // ---- A run ----------------------------------------------------------------------------------
 
-void ExtractionPanel::SBHmSearchSaveClick(QAbstractButton* sender) {
+void ExtractionPanel::ExtractClicked(QAbstractButton* sender) {
   if (search_.Active()) return;  // refused while a run goes (the action rule keeps it so)
   results_.Clear();
   runMode_ = sender->property("Tag").toInt();
   search_.PendingFiles.clear();
-  for (int row = 0; row < ListBoxF->count(); ++row) search_.PendingFiles.push_back(PathOf(ListBoxF->item(row)->text()));
-  search_.PendingText = std::string(TrimBlanks(ToGbk(MemoNoInput->toPlainText())));
+  for (int row = 0; row < fileList_->count(); ++row)
+    search_.PendingFiles.push_back(PathOf(fileList_->item(row)->text()));
+  search_.PendingText = std::string(TrimBlanks(ToGbk(pasteBox_->toPlainText())));
   if (search_.PendingFiles.empty() && search_.PendingText.empty()) return;
-  search_.WantMobile = CBMobile->isChecked();
-  search_.WantEmail = CBEmails->isChecked();
-  search_.WantLandline = CBTels->isChecked();
-  search_.ZoneMode = CBZoneKind->currentIndex();
-  search_.FixedZone = std::string(TrimBlanks(ToGbk(EditZone->text())));
+  search_.WantMobile = mobileCheck_->isChecked();
+  search_.WantEmail = emailCheck_->isChecked();
+  search_.WantLandline = landlineCheck_->isChecked();
+  search_.ZoneMode = zoneKindCombo_->currentIndex();
+  search_.FixedZone = std::string(TrimBlanks(ToGbk(zoneEdit_->text())));
   search_.AreaCodes = &areaCodes_;
-  search_.WantRegex = CBReg->isChecked();
-  search_.UserPattern = ToGbk(EditReg->text());
+  search_.WantRegex = regexCheck_->isChecked();
+  search_.UserPattern = ToGbk(regexEdit_->text());
   search_.KeepAllKinds = runMode_ == 0;  // appending never uses the digit runs of no kind
   search_.MobileSecondDigits = context_.CurrentSettings().MobileSecondDigits;
   results_.HandTo(search_);
@@ -196,7 +197,7 @@ void ExtractionPanel::SBHmSearchSaveClick(QAbstractButton* sender) {
   if (!abandoned_) SearchDone();
 }
 
-void ExtractionPanel::SBStopSearchClick() { search_.RequestStop(); }
+void ExtractionPanel::StopClicked() { search_.RequestStop(); }
 
 void ExtractionPanel::AbandonRun() {
   abandoned_ = true;
@@ -216,7 +217,7 @@ void ExtractionPanel::ShowWorkerStatus() {
 
 // Waits for the workers with the window painting; only "停止" takes input meanwhile.
 void ExtractionPanel::WaitForRun() {
-  SBStopSearch->setEnabled(true);
+  stopButton_->setEnabled(true);
   KeepPainting();
   while (search_.Active()) {
     QEventLoop wait;
@@ -228,7 +229,7 @@ void ExtractionPanel::WaitForRun() {
   search_.Wait();
   ShowWorkerStatus();
   context_.ui.Progress(0, 0);
-  SBStopSearch->setEnabled(false);
+  stopButton_->setEnabled(false);
 }
 
 void ExtractionPanel::SearchDone() {
@@ -238,7 +239,8 @@ void ExtractionPanel::SearchDone() {
   context_.ui.ShowStatus(stopped ? "文件搜索已停止" : "文件搜索结束");
   if (runMode_ == 1) {
     // The check boxes as they are now say which kinds the user keeps.
-    const WantedKinds wanted{CBReg->isChecked(), CBTels->isChecked(), CBMobile->isChecked(), CBEmails->isChecked()};
+    const WantedKinds wanted{regexCheck_->isChecked(), landlineCheck_->isChecked(), mobileCheck_->isChecked(),
+                             emailCheck_->isChecked()};
     size_t count = 0;
     ChangeList(workspace_, context_.ui, nullptr, nullptr,
                [&](TSList& items) { count = CollectResults(results_, wanted, items); });

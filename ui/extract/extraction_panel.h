@@ -53,20 +53,22 @@ class ExtractionPanel : public QWidget {
   // Stops a run for the program's exit: the workers end, and nothing is shown or saved.
   void AbandonRun();
 
-  // ---- Handlers -------------------------------------------------------------------------
-  void SBLoadFilesClick();
-  void SBLoadDirsClick();
-  void SBDeleteSelFilesClick();
-  void SBClearfilesClick();
-  void ListBoxFDblClick();
-  void MemoNoInputDblClick();
-  void CBTelsClick();
-  void CBZoneKindChange();
-  void CBRegClick();
-  void SBHmSearchSaveClick(QAbstractButton* sender);
-  void SBStopSearchClick();
-
  private:
+  void ImportFilesClicked();
+  void ImportFolderClicked();
+  void DeleteSelectedFilesClicked();
+  void ClearFilesClicked();
+  // Removes the file double-clicked, after asking.
+  void FileListDoubleClicked();
+  // Empties the paste box.
+  void PasteBoxDoubleClicked();
+  void LandlineClicked();
+  void ZoneKindChanged();
+  void RegexClicked();
+  // Both extract buttons: the button's Tag says where the results go.
+  void ExtractClicked(QAbstractButton* sender);
+  void StopClicked();
+
   void WaitForRun();
   void SearchDone();
   void ShowWorkerStatus();
@@ -83,29 +85,29 @@ class ExtractionPanel : public QWidget {
   bool statusPending_ = false;
   THmSearch search_;  // after what its workers report to, so that they end first
 
-  QGroupBox* GroupBox12;
-  QGroupBox* GroupBox11;
-  QListWidget* ListBoxF;
-  QPushButton* SBLoadFiles;
-  QPushButton* SBClearfiles;
-  QPushButton* SBLoadDirs;
-  QPushButton* SBDeleteSelFiles;
-  QGroupBox* GroupBox4;
-  QPlainTextEdit* MemoNoInput;
-  QPushButton* SBhmSearchOut;
-  QPushButton* SBHmSearchSave;
-  QPushButton* SBStopSearch;
-  QCheckBox* CBMobile;
-  QCheckBox* CBTels;
-  QCheckBox* CBEmails;
-  QCheckBox* CBReg;
-  QComboBox* CBZoneKind;
-  QLineEdit* EditZone;
-  QLineEdit* EditReg;
-  QMenu* PopupMenu4;
-  QAction* N19;
-  QAction* N21;
-  QAction* N20;
+  QGroupBox* extractionGroup_;             // "GroupBox12" 搜索号码-支持拖放文件(夹)
+  QGroupBox* filesGroup_;                  // "GroupBox11" 带号码文件解析(txt|html|Doc|Excel...)
+  QListWidget* fileList_;                  // "ListBoxF", takes file drops
+  QPushButton* importFilesButton_;         // "SBLoadFiles" 导入文件
+  QPushButton* clearFilesButton_;          // "SBClearfiles" 清空
+  QPushButton* importFolderButton_;        // "SBLoadDirs" 导入文件夹
+  QPushButton* deleteFilesButton_;         // "SBDeleteSelFiles" 删除选择文件
+  QGroupBox* pasteGroup_;                  // "GroupBox4" 号码内容 粘帖在此处
+  QPlainTextEdit* pasteBox_;               // "MemoNoInput"
+  QPushButton* extractToWorkspaceButton_;  // "SBhmSearchOut" 提取到号码整理框, Tag 1
+  QPushButton* extractToFilesButton_;      // "SBHmSearchSave" 提取保存到文件, Tag 0
+  QPushButton* stopButton_;                // "SBStopSearch" 停止
+  QCheckBox* mobileCheck_;                 // "CBMobile" 手机
+  QCheckBox* landlineCheck_;               // "CBTels" 固话
+  QCheckBox* emailCheck_;                  // "CBEmails" Email
+  QCheckBox* regexCheck_;                  // "CBReg" 正则
+  QComboBox* zoneKindCombo_;               // "CBZoneKind" 附加前一区号 / 指定区号 / 不处理
+  QLineEdit* zoneEdit_;                    // "EditZone", the area code given
+  QLineEdit* regexEdit_;                   // "EditReg" 输入正则表达式
+  QMenu* fileListMenu_;                    // "PopupMenu4"
+  QAction* importFilesItem_;               // "N19" 导入文件
+  QAction* clearFilesItem_;                // "N21" 清空文件
+  QAction* deleteFilesItem_;               // "N20" 删除选择文件
 };
 
 }  // namespace telqor

@@ -21,10 +21,10 @@ class SaveCountDialog : public QDialog {
   bool AskCount(std::string& count);
 
  private:
-  QLabel* Label1;
-  QLineEdit* EditA;      // "1000" at start
-  QPushButton* BitBtn1;  // 确定
-  QPushButton* BitBtn2;  // 取消
+  QLabel* countLabel_;         // "Label1" 每个导出文件包含号码数:
+  QLineEdit* countEdit_;       // "EditA", "1000" at start
+  QPushButton* okButton_;      // "BitBtn1" 确定
+  QPushButton* cancelButton_;  // "BitBtn2" 取消
 };
 
 }  // namespace telqor

@@ -36,83 +36,83 @@ QWidget* WithUpDown(QLineEdit* edit, QWidget* upDown) {
 GenerationPanel::GenerationPanel(AppContext& context, NumberList& workspace, QWidget* parent)
     : QWidget(parent), context_(context), workspace_(workspace) {
   setObjectName(u"GenerationPanel"_s);
-  GroupBox10 = Named<QGroupBox>(u"GroupBox10"_s, u"号码段◇号码扩展"_s);
-  EditStartNo_ = Named<QLineEdit>(u"EditStartNo_"_s);
-  EditEndNo_ = Named<QLineEdit>(u"EditEndNo_"_s);
-  EditHMLEN = Named<QLineEdit>(u"EditHMLEN"_s);
-  UpDown1 = new UpDown(EditHMLEN, 0, 100, 11);
-  UpDown1->setObjectName(u"UpDown1"_s);
-  EditHMStep = Named<QLineEdit>(u"EditHMStep"_s);
-  UpDown2 = new UpDown(EditHMStep, 0, 100, 1);
-  UpDown2->setObjectName(u"UpDown2"_s);
-  CBBaseNo = EditableCombo(u"CBBaseNo"_s);
-  CBExtendMode = Named<QComboBox>(u"CBExtendMode"_s);
-  CBExtendMode->addItems({u"全部"_s, u"1/2"_s, u"1/3"_s, u"1/4"_s, u"1/5"_s});
-  CBExtendMode->setCurrentIndex(0);
-  CBExtendStep = Named<QComboBox>(u"CBExtendStep"_s);
-  CBExtendStep->addItems({u"双向"_s, u"向前"_s, u"向后"_s});
-  CBExtendStep->setCurrentIndex(1);
-  CBExtendNum = EditableCombo(u"CBExtendNum"_s);
-  CBExtendNum->addItems({u"1000"_s, u"2000"_s, u"5000"_s, u"10000"_s});
-  CBExtendNum->setCurrentIndex(0);
-  SBHmExSave = Button(u"SBHmExSave"_s, u"生成保存到文件"_s);
-  SBHmExOut = Button(u"SBHmExOut"_s, u"生成到号码整理框"_s);
+  generationGroup_ = Named<QGroupBox>(u"GroupBox10"_s, u"号码段◇号码扩展"_s);
+  startEdit_ = Named<QLineEdit>(u"EditStartNo_"_s);
+  endEdit_ = Named<QLineEdit>(u"EditEndNo_"_s);
+  lengthEdit_ = Named<QLineEdit>(u"EditHMLEN"_s);
+  lengthUpDown_ = new UpDown(lengthEdit_, 0, 100, 11);
+  lengthUpDown_->setObjectName(u"UpDown1"_s);
+  stepEdit_ = Named<QLineEdit>(u"EditHMStep"_s);
+  stepUpDown_ = new UpDown(stepEdit_, 0, 100, 1);
+  stepUpDown_->setObjectName(u"UpDown2"_s);
+  baseCombo_ = EditableCombo(u"CBBaseNo"_s);
+  extendModeCombo_ = Named<QComboBox>(u"CBExtendMode"_s);
+  extendModeCombo_->addItems({u"全部"_s, u"1/2"_s, u"1/3"_s, u"1/4"_s, u"1/5"_s});
+  extendModeCombo_->setCurrentIndex(0);
+  extendDirectionCombo_ = Named<QComboBox>(u"CBExtendStep"_s);
+  extendDirectionCombo_->addItems({u"双向"_s, u"向前"_s, u"向后"_s});
+  extendDirectionCombo_->setCurrentIndex(1);
+  extendCountCombo_ = EditableCombo(u"CBExtendNum"_s);
+  extendCountCombo_->addItems({u"1000"_s, u"2000"_s, u"5000"_s, u"10000"_s});
+  extendCountCombo_->setCurrentIndex(0);
+  generateToFileButton_ = Button(u"SBHmExSave"_s, u"生成保存到文件"_s);
+  generateToWorkspaceButton_ = Button(u"SBHmExOut"_s, u"生成到号码整理框"_s);
 
   auto* modeRow = new QWidget;
   auto* modeLayout = new QHBoxLayout(modeRow);
   modeLayout->setContentsMargins(0, 0, 0, 0);
-  modeLayout->addWidget(CBExtendMode, 1);
-  modeLayout->addWidget(CBExtendStep, 1);
+  modeLayout->addWidget(extendModeCombo_, 1);
+  modeLayout->addWidget(extendDirectionCombo_, 1);
   auto* fields = new QFormLayout;
-  fields->addRow(u"开始号码"_s, EditStartNo_);
-  fields->addRow(u"结束号码"_s, EditEndNo_);
-  fields->addRow(u"长度"_s, WithUpDown(EditHMLEN, UpDown1));
-  fields->addRow(u"步進"_s, WithUpDown(EditHMStep, UpDown2));
+  fields->addRow(u"开始号码"_s, startEdit_);
+  fields->addRow(u"结束号码"_s, endEdit_);
+  fields->addRow(u"长度"_s, WithUpDown(lengthEdit_, lengthUpDown_));
+  fields->addRow(u"步進"_s, WithUpDown(stepEdit_, stepUpDown_));
   auto* separator = new QFrame;
   separator->setFrameShape(QFrame::HLine);
   separator->setFrameShadow(QFrame::Sunken);
   fields->addRow(separator);
-  fields->addRow(u"基础号码"_s, CBBaseNo);
+  fields->addRow(u"基础号码"_s, baseCombo_);
   fields->addRow(u"扩展模式"_s, modeRow);
-  fields->addRow(u"数量"_s, CBExtendNum);
-  auto* generation = new QVBoxLayout(GroupBox10);
+  fields->addRow(u"数量"_s, extendCountCombo_);
+  auto* generation = new QVBoxLayout(generationGroup_);
   generation->addLayout(fields);
   generation->addSpacing(8);
-  generation->addWidget(SBHmExSave);
-  generation->addWidget(SBHmExOut);
+  generation->addWidget(generateToFileButton_);
+  generation->addWidget(generateToWorkspaceButton_);
   generation->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(GroupBox10);
+  layout->addWidget(generationGroup_);
   setFixedWidth(250);
 
-  Wire(SBHmExOut, this, &GenerationPanel::SBHmExOutClick);
-  Wire(SBHmExSave, this, &GenerationPanel::SBHmExSaveClick);
-  OnDoubleClick(EditStartNo_, [this] { EditStartNo_->clear(); });
-  OnDoubleClick(EditEndNo_, [this] { EditEndNo_->clear(); });
-  OnDoubleClick(CBBaseNo->lineEdit(), [this] { CBBaseNo->setEditText(QString()); });
+  Wire(generateToWorkspaceButton_, this, &GenerationPanel::GenerateToWorkspaceClicked);
+  Wire(generateToFileButton_, this, &GenerationPanel::GenerateToFileClicked);
+  OnDoubleClick(startEdit_, [this] { startEdit_->clear(); });
+  OnDoubleClick(endEdit_, [this] { endEdit_->clear(); });
+  OnDoubleClick(baseCombo_->lineEdit(), [this] { baseCombo_->setEditText(QString()); });
 }
 
 GenerationInput GenerationPanel::Fields() const {
   GenerationInput in;
-  in.start = EditStartNo_->text().toStdString();
-  in.end = EditEndNo_->text().toStdString();
-  in.length = EditHMLEN->text().toStdString();
-  in.step = EditHMStep->text().toStdString();
-  in.base = CBBaseNo->currentText().toStdString();
-  in.modeIndex = CBExtendMode->currentIndex();
-  in.directionIndex = CBExtendStep->currentIndex();
-  in.count = CBExtendNum->currentText().toStdString();
+  in.start = startEdit_->text().toStdString();
+  in.end = endEdit_->text().toStdString();
+  in.length = lengthEdit_->text().toStdString();
+  in.step = stepEdit_->text().toStdString();
+  in.base = baseCombo_->currentText().toStdString();
+  in.modeIndex = extendModeCombo_->currentIndex();
+  in.directionIndex = extendDirectionCombo_->currentIndex();
+  in.count = extendCountCombo_->currentText().toStdString();
   return in;
 }
 
-void GenerationPanel::SBHmExOutClick() {
+void GenerationPanel::GenerateToWorkspaceClicked() {
   TSList result;
   GenerateNumbers(Fields(), result, context_.ui);
   context_.ui.ShowStatus("完成！生成" + std::to_string(result.Count()) + "个数据,追加到号码整理框");
   ChangeList(workspace_, context_.ui, nullptr, nullptr, [&](TSList& items) { items.AddList(result); });
 }
 
-void GenerationPanel::SBHmExSaveClick() { GenerateToFile(Fields(), context_.Folders().datedOutput, context_.ui); }
+void GenerationPanel::GenerateToFileClicked() { GenerateToFile(Fields(), context_.Folders().datedOutput, context_.ui); }
 
 }  // namespace telqor

@@ -24,28 +24,27 @@ class GenerationPanel : public QWidget {
  public:
   GenerationPanel(AppContext& context, NumberList& workspace, QWidget* parent = nullptr);
 
-  void SBHmExOutClick();
-  void SBHmExSaveClick();
-
  private:
   GenerationInput Fields() const;
+  void GenerateToWorkspaceClicked();
+  void GenerateToFileClicked();
 
   AppContext& context_;
   NumberList& workspace_;
 
-  QGroupBox* GroupBox10;
-  QLineEdit* EditStartNo_;
-  QLineEdit* EditEndNo_;
-  QLineEdit* EditHMLEN;
-  UpDown* UpDown1;
-  QLineEdit* EditHMStep;
-  UpDown* UpDown2;
-  QComboBox* CBBaseNo;
-  QComboBox* CBExtendMode;
-  QComboBox* CBExtendStep;
-  QComboBox* CBExtendNum;
-  QPushButton* SBHmExSave;
-  QPushButton* SBHmExOut;
+  QGroupBox* generationGroup_;              // "GroupBox10" 号码段◇号码扩展
+  QLineEdit* startEdit_;                    // "EditStartNo_" 开始号码
+  QLineEdit* endEdit_;                      // "EditEndNo_" 结束号码
+  QLineEdit* lengthEdit_;                   // "EditHMLEN" 长度
+  UpDown* lengthUpDown_;                    // "UpDown1"
+  QLineEdit* stepEdit_;                     // "EditHMStep" 步進
+  UpDown* stepUpDown_;                      // "UpDown2"
+  QComboBox* baseCombo_;                    // "CBBaseNo" 基础号码
+  QComboBox* extendModeCombo_;              // "CBExtendMode" 扩展模式: 全部, 1/2 … 1/5
+  QComboBox* extendDirectionCombo_;         // "CBExtendStep" 扩展模式: 双向, 向前, 向后
+  QComboBox* extendCountCombo_;             // "CBExtendNum" 数量
+  QPushButton* generateToFileButton_;       // "SBHmExSave" 生成保存到文件
+  QPushButton* generateToWorkspaceButton_;  // "SBHmExOut" 生成到号码整理框
 };
 
 }  // namespace telqor

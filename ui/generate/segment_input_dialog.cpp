@@ -24,33 +24,33 @@ SegmentInputDialog::SegmentInputDialog(const SegmentDatabase& db, QWidget* paren
   setObjectName(u"frmhdinput"_s);
   setWindowTitle(u"输入号段(一行一个,手机号段一般前7位)"_s);
   resize(420, 460);
-  Memohd = Named<QPlainTextEdit>(u"Memohd"_s);
-  Memohd->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Label1 = Named<QLabel>(u"Label1"_s, u"号码总长度"_s);
-  EditHMLEN = Named<QLineEdit>(u"EditHMLEN"_s, u"11"_s);
-  EditHMLEN->setMaximumWidth(60);
-  UpDown1 = new UpDown(EditHMLEN, 0, 100, 11);
-  UpDown1->setObjectName(u"UpDown1"_s);
-  SpeedButton1 = ToolButton(u"SpeedButton1"_s, u"7位号段有效检查"_s);
-  BitBtn1 = Button(u"BitBtn1"_s, u"确定"_s);
-  BitBtn2 = Button(u"BitBtn2"_s, u"取消"_s);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-  connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-  Wire(SpeedButton1, this, &SegmentInputDialog::SpeedButton1Click);
+  segmentsEdit_ = Named<QPlainTextEdit>(u"Memohd"_s);
+  segmentsEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  lengthLabel_ = Named<QLabel>(u"Label1"_s, u"号码总长度"_s);
+  lengthEdit_ = Named<QLineEdit>(u"EditHMLEN"_s, u"11"_s);
+  lengthEdit_->setMaximumWidth(60);
+  lengthUpDown_ = new UpDown(lengthEdit_, 0, 100, 11);
+  lengthUpDown_->setObjectName(u"UpDown1"_s);
+  checkButton_ = ToolButton(u"SpeedButton1"_s, u"7位号段有效检查"_s);
+  okButton_ = Button(u"BitBtn1"_s, u"确定"_s);
+  cancelButton_ = Button(u"BitBtn2"_s, u"取消"_s);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  Wire(checkButton_, this, &SegmentInputDialog::CheckSegmentsClicked);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Memohd, 1);
-  layout->addLayout(Row({Label1, EditHMLEN, UpDown1, SpeedButton1}));
+  layout->addWidget(segmentsEdit_, 1);
+  layout->addLayout(Row({lengthLabel_, lengthEdit_, lengthUpDown_, checkButton_}));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(BitBtn1);
-  buttons->addWidget(BitBtn2);
+  buttons->addWidget(okButton_);
+  buttons->addWidget(cancelButton_);
   layout->addLayout(buttons);
 }
 
 std::vector<std::string> SegmentInputDialog::Lines() const {
   std::vector<std::string> lines;
-  QString text = Memohd->toPlainText();
+  QString text = segmentsEdit_->toPlainText();
   if (text.isEmpty()) return lines;
   for (const QString& line : text.split(u'\n')) lines.push_back(ToGbk(line));
   return lines;
@@ -59,12 +59,12 @@ std::vector<std::string> SegmentInputDialog::Lines() const {
 bool SegmentInputDialog::AskSegments(std::vector<std::string>& lines, std::string& lengthText) {
   if (ExecDialog(this) != QDialog::Accepted) return false;
   lines = Lines();
-  lengthText = ToGbk(EditHMLEN->text());
+  lengthText = ToGbk(lengthEdit_->text());
   return true;
 }
 
-// The check only reports: the memo keeps every line, and OK generates from all of them.
-void SegmentInputDialog::SpeedButton1Click() {
+// The check only reports: the field keeps every line, and OK generates from all of them.
+void SegmentInputDialog::CheckSegmentsClicked() {
   std::string report = CheckSegments(Lines(), db_);
   if (TrimBlanks(report).empty()) return;
   InformBox(this, u"无效：\r\n"_s + FromGbk(report), u"参考提示"_s);

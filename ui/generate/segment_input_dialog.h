@@ -25,22 +25,21 @@ class SegmentInputDialog : public QDialog {
  public:
   explicit SegmentInputDialog(const SegmentDatabase& db, QWidget* parent = nullptr);
 
-  // Shows the dialog; on OK answers true with the lines of the memo (GBK) and the length text.
+  // Shows the dialog; on OK answers true with the lines of the segment field (GBK) and the length text.
   bool AskSegments(std::vector<std::string>& lines, std::string& lengthText);
-
-  void SpeedButton1Click();
 
  private:
   std::vector<std::string> Lines() const;
+  void CheckSegmentsClicked();
 
   const SegmentDatabase& db_;
-  QPlainTextEdit* Memohd;
-  QLabel* Label1;
-  QLineEdit* EditHMLEN;
-  UpDown* UpDown1;
-  QToolButton* SpeedButton1;
-  QPushButton* BitBtn1;
-  QPushButton* BitBtn2;
+  QPlainTextEdit* segmentsEdit_;  // "Memohd", one segment a line
+  QLabel* lengthLabel_;           // "Label1" 号码总长度
+  QLineEdit* lengthEdit_;         // "EditHMLEN"
+  UpDown* lengthUpDown_;          // "UpDown1"
+  QToolButton* checkButton_;      // "SpeedButton1" 7位号段有效检查
+  QPushButton* okButton_;         // "BitBtn1" 确定
+  QPushButton* cancelButton_;     // "BitBtn2" 取消
 };
 
 }  // namespace telqor

@@ -30,47 +30,47 @@ FeaturePatternDialog::FeaturePatternDialog(AppContext& context, const std::vecto
   setWindowTitle(u"组合特征参数设置"_s);
   resize(560, 420);
 
-  CBRegexFiles = Named<QComboBox>(u"CBRegexFiles"_s);
-  for (const fs::path& file : files_) CBRegexFiles->addItem(PathText(file));
-  CBRegexFiles->setCurrentIndex(-1);  // none chosen at first
-  CBRegexFiles->setPlaceholderText(u"(保存时写入%1)"_s.arg(FromUtf8(kDefaultPatternFileName)));
-  lv = Named<QTreeWidget>(u"lv"_s);
-  lv->setColumnCount(2);
-  lv->setHeaderLabels({u"名称"_s, u"表达式"_s});
-  lv->setRootIsDecorated(false);
-  lv->header()->resizeSection(0, 160);
-  EditName = Named<QLineEdit>(u"EditName"_s);
-  EditValue = Named<QLineEdit>(u"EditValue"_s);
-  BitBtn3 = Button(u"BitBtn3"_s, u"保存"_s);
-  BitBtn4 = Button(u"BitBtn4"_s, u"新建"_s);
-  BitBtn6 = Button(u"BitBtn6"_s, u"删除"_s);
-  SpeedButton4 = ToolButton(u"SpeedButton4"_s, u"浏览"_s);
-  BitBtn1 = Button(u"BitBtn1"_s, u"确定"_s);
-  BitBtn2 = Button(u"BitBtn2"_s, u"取消"_s);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-  connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+  fileCombo_ = Named<QComboBox>(u"CBRegexFiles"_s);
+  for (const fs::path& file : files_) fileCombo_->addItem(PathText(file));
+  fileCombo_->setCurrentIndex(-1);  // none chosen at first
+  fileCombo_->setPlaceholderText(u"(保存时写入%1)"_s.arg(FromUtf8(kDefaultPatternFileName)));
+  patternList_ = Named<QTreeWidget>(u"lv"_s);
+  patternList_->setColumnCount(2);
+  patternList_->setHeaderLabels({u"名称"_s, u"表达式"_s});
+  patternList_->setRootIsDecorated(false);
+  patternList_->header()->resizeSection(0, 160);
+  nameEdit_ = Named<QLineEdit>(u"EditName"_s);
+  expressionEdit_ = Named<QLineEdit>(u"EditValue"_s);
+  saveButton_ = Button(u"BitBtn3"_s, u"保存"_s);
+  newButton_ = Button(u"BitBtn4"_s, u"新建"_s);
+  deleteButton_ = Button(u"BitBtn6"_s, u"删除"_s);
+  browseButton_ = ToolButton(u"SpeedButton4"_s, u"浏览"_s);
+  okButton_ = Button(u"BitBtn1"_s, u"确定"_s);
+  cancelButton_ = Button(u"BitBtn2"_s, u"取消"_s);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(Row({CBRegexFiles, SpeedButton4}, false));
-  layout->addWidget(lv, 1);
+  layout->addLayout(Row({fileCombo_, browseButton_}, false));
+  layout->addWidget(patternList_, 1);
   auto* edits = new QHBoxLayout;
-  edits->addWidget(EditName, 1);
+  edits->addWidget(nameEdit_, 1);
   edits->addWidget(new QLabel(u"="_s));
-  edits->addWidget(EditValue, 3);
+  edits->addWidget(expressionEdit_, 3);
   layout->addLayout(edits);
-  layout->addLayout(Row({BitBtn3, BitBtn4, BitBtn6}));
+  layout->addLayout(Row({saveButton_, newButton_, deleteButton_}));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(BitBtn1);
-  buttons->addWidget(BitBtn2);
+  buttons->addWidget(okButton_);
+  buttons->addWidget(cancelButton_);
   layout->addLayout(buttons);
 
-  connect(CBRegexFiles, &QComboBox::activated, this, Guarded([this] { CBRegexFilesChange(); }));
-  connect(lv, &QTreeWidget::itemClicked, this, Guarded([this] { lvClick(); }));
-  Wire(BitBtn3, this, &FeaturePatternDialog::BitBtn3Click);
-  Wire(BitBtn4, this, &FeaturePatternDialog::BitBtn4Click);
-  Wire(BitBtn6, this, &FeaturePatternDialog::BitBtn6Click);
-  Wire(SpeedButton4, this, &FeaturePatternDialog::SpeedButton4Click);
+  connect(fileCombo_, &QComboBox::activated, this, Guarded([this] { PatternFileChanged(); }));
+  connect(patternList_, &QTreeWidget::itemClicked, this, Guarded([this] { PatternListClicked(); }));
+  Wire(saveButton_, this, &FeaturePatternDialog::SavePatternClicked);
+  Wire(newButton_, this, &FeaturePatternDialog::NewPatternClicked);
+  Wire(deleteButton_, this, &FeaturePatternDialog::DeletePatternClicked);
+  Wire(browseButton_, this, &FeaturePatternDialog::OpenPatternFolderClicked);
 }
 
 bool FeaturePatternDialog::AskExpressions(bool checkedOnly, std::vector<std::string>& expressions) {
@@ -82,14 +82,14 @@ bool FeaturePatternDialog::AskExpressions(bool checkedOnly, std::vector<std::str
 
 // The check marks live in the view; the rows take them before every change and read.
 void FeaturePatternDialog::TakeChecks() {
-  for (int i = 0; i < lv->topLevelItemCount() && i < static_cast<int>(rows_.size()); ++i)
-    rows_[i].checked = lv->topLevelItem(i)->checkState(0) == Qt::Checked;
+  for (int i = 0; i < patternList_->topLevelItemCount() && i < static_cast<int>(rows_.size()); ++i)
+    rows_[i].checked = patternList_->topLevelItem(i)->checkState(0) == Qt::Checked;
 }
 
 void FeaturePatternDialog::ShowRows() {
-  lv->clear();
+  patternList_->clear();
   for (const NamedPattern& row : rows_) {
-    auto* item = new QTreeWidgetItem(lv, {FromGbk(row.name), FromGbk(row.expression)});
+    auto* item = new QTreeWidgetItem(patternList_, {FromGbk(row.name), FromGbk(row.expression)});
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(0, row.checked ? Qt::Checked : Qt::Unchecked);
   }
@@ -102,66 +102,68 @@ void FeaturePatternDialog::showEvent(QShowEvent* event) {
 
 // The files of the folder now, the one chosen staying chosen.
 void FeaturePatternDialog::ListFolder() {
-  QString chosen = CBRegexFiles->currentIndex() >= 0 ? CBRegexFiles->currentText() : QString();
+  QString chosen = fileCombo_->currentIndex() >= 0 ? fileCombo_->currentText() : QString();
   files_.clear();
   ListFiles(context_.Folders().namedPatterns, "*.*", files_, false, false);
-  CBRegexFiles->clear();
-  for (const fs::path& file : files_) CBRegexFiles->addItem(PathText(file));
-  CBRegexFiles->setCurrentIndex(CBRegexFiles->findText(chosen));
+  fileCombo_->clear();
+  for (const fs::path& file : files_) fileCombo_->addItem(PathText(file));
+  fileCombo_->setCurrentIndex(fileCombo_->findText(chosen));
 }
 
 void FeaturePatternDialog::WriteFile() {
-  if (CBRegexFiles->currentIndex() < 0) {
+  if (fileCombo_->currentIndex() < 0) {
     // The first pattern of a new program folder: a file of its own, chosen from now on.
     QString name = FromUtf8(kDefaultPatternFileName);
-    if (CBRegexFiles->findText(name) < 0) {
+    if (fileCombo_->findText(name) < 0) {
       files_.push_back(PathOf(name));
-      CBRegexFiles->addItem(name);
+      fileCombo_->addItem(name);
     }
-    CBRegexFiles->setCurrentIndex(CBRegexFiles->findText(name));
+    fileCombo_->setCurrentIndex(fileCombo_->findText(name));
   }
-  SaveNamedPatterns(context_.Folders().namedPatterns / PathOf(CBRegexFiles->currentText()), rows_);
+  SaveNamedPatterns(context_.Folders().namedPatterns / PathOf(fileCombo_->currentText()), rows_);
 }
 
-void FeaturePatternDialog::CBRegexFilesChange() {
-  int index = CBRegexFiles->currentIndex();
+void FeaturePatternDialog::PatternFileChanged() {
+  int index = fileCombo_->currentIndex();
   if (index < 0 || index >= static_cast<int>(files_.size())) return;
   rows_ = LoadNamedPatterns(context_.Folders().namedPatterns / files_[index]);
   ShowRows();
 }
 
-void FeaturePatternDialog::lvClick() {
-  QTreeWidgetItem* item = lv->currentItem();
+void FeaturePatternDialog::PatternListClicked() {
+  QTreeWidgetItem* item = patternList_->currentItem();
   if (!item) return;
-  int row = lv->indexOfTopLevelItem(item);
+  int row = patternList_->indexOfTopLevelItem(item);
   if (row < 0 || row >= static_cast<int>(rows_.size())) return;
-  EditName->setText(FromGbk(rows_[row].name));
-  EditValue->setText(FromGbk(rows_[row].expression));
+  nameEdit_->setText(FromGbk(rows_[row].name));
+  expressionEdit_->setText(FromGbk(rows_[row].expression));
 }
 
-void FeaturePatternDialog::BitBtn3Click() {
-  std::string expression(TrimBlanks(ToGbk(EditValue->text())));
+void FeaturePatternDialog::SavePatternClicked() {
+  std::string expression(TrimBlanks(ToGbk(expressionEdit_->text())));
   CheckPatternExpression(expression);  // refused before any row changes; the fields keep it
   TakeChecks();
-  PutNamedPattern(rows_, TrimBlanks(ToGbk(EditName->text())), expression);
+  PutNamedPattern(rows_, TrimBlanks(ToGbk(nameEdit_->text())), expression);
   ShowRows();
   WriteFile();
 }
 
-void FeaturePatternDialog::BitBtn4Click() {
-  EditName->clear();
-  EditValue->clear();
+void FeaturePatternDialog::ClearFields() {
+  nameEdit_->clear();
+  expressionEdit_->clear();
 }
 
-void FeaturePatternDialog::BitBtn6Click() {
-  std::string name(TrimBlanks(ToGbk(EditName->text())));
-  BitBtn4Click();
+void FeaturePatternDialog::NewPatternClicked() { ClearFields(); }
+
+void FeaturePatternDialog::DeletePatternClicked() {
+  std::string name(TrimBlanks(ToGbk(nameEdit_->text())));
+  ClearFields();
   TakeChecks();
   if (!DeleteNamedPattern(rows_, name)) return;
   ShowRows();
   WriteFile();
 }
 
-void FeaturePatternDialog::SpeedButton4Click() { context_.ui.OpenFolder(context_.Folders().namedPatterns); }
+void FeaturePatternDialog::OpenPatternFolderClicked() { context_.ui.OpenFolder(context_.Folders().namedPatterns); }
 
 }  // namespace telqor

@@ -33,13 +33,6 @@ class FeaturePatternDialog : public QDialog {
   // row), in row order.
   bool AskExpressions(bool checkedOnly, std::vector<std::string>& expressions);
 
-  void CBRegexFilesChange();
-  void lvClick();
-  void BitBtn3Click();
-  void BitBtn4Click();
-  void BitBtn6Click();
-  void SpeedButton4Click();
-
  protected:
   void showEvent(QShowEvent* event) override;
 
@@ -48,21 +41,29 @@ class FeaturePatternDialog : public QDialog {
   void TakeChecks();
   void ShowRows();
   void WriteFile();
+  void ClearFields();
+
+  void PatternFileChanged();
+  void PatternListClicked();
+  void SavePatternClicked();
+  void NewPatternClicked();
+  void DeletePatternClicked();
+  void OpenPatternFolderClicked();
 
   AppContext& context_;
   std::vector<std::filesystem::path> files_;
   std::vector<NamedPattern> rows_;
 
-  QComboBox* CBRegexFiles;
-  QTreeWidget* lv;
-  QLineEdit* EditName;
-  QLineEdit* EditValue;
-  QPushButton* BitBtn3;
-  QPushButton* BitBtn4;
-  QPushButton* BitBtn6;
-  QToolButton* SpeedButton4;
-  QPushButton* BitBtn1;
-  QPushButton* BitBtn2;
+  QComboBox* fileCombo_;       // "CBRegexFiles"
+  QTreeWidget* patternList_;   // "lv": 名称, 表达式, a check box a row
+  QLineEdit* nameEdit_;        // "EditName"
+  QLineEdit* expressionEdit_;  // "EditValue"
+  QPushButton* saveButton_;    // "BitBtn3" 保存
+  QPushButton* newButton_;     // "BitBtn4" 新建
+  QPushButton* deleteButton_;  // "BitBtn6" 删除
+  QToolButton* browseButton_;  // "SpeedButton4" 浏览
+  QPushButton* okButton_;      // "BitBtn1" 确定
+  QPushButton* cancelButton_;  // "BitBtn2" 取消
 };
 
 }  // namespace telqor

@@ -21,40 +21,40 @@ using namespace Qt::StringLiterals;
 NumberTypeDialog::NumberTypeDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(u"frmhdsel"_s);
   setWindowTitle(u"号码类型选择"_s);
-  CBMobile = Named<QCheckBox>(u"CBMobile"_s, u"移动号码"_s);
-  CBUnicom = Named<QCheckBox>(u"CBUnicom"_s, u"联通号码"_s);
-  CBTelecom = Named<QCheckBox>(u"CBTelecom"_s, u"电信号码"_s);
-  for (QCheckBox* box : {CBMobile, CBUnicom, CBTelecom}) box->setChecked(true);
-  CBSelHD = Named<QCheckBox>(u"CBSelHD"_s, u"指定号码范围"_s);
-  EditStart = Named<QLineEdit>(u"EditStart"_s);
-  EditEnd = Named<QLineEdit>(u"EditEnd"_s);
-  BitBtn1 = Button(u"BitBtn1"_s, u"确定"_s);
-  BitBtn2 = Button(u"BitBtn2"_s, u"取消"_s);
-  BitBtn1->setDefault(true);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-  connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+  mobileCheck_ = Named<QCheckBox>(u"CBMobile"_s, u"移动号码"_s);
+  unicomCheck_ = Named<QCheckBox>(u"CBUnicom"_s, u"联通号码"_s);
+  telecomCheck_ = Named<QCheckBox>(u"CBTelecom"_s, u"电信号码"_s);
+  for (QCheckBox* box : {mobileCheck_, unicomCheck_, telecomCheck_}) box->setChecked(true);
+  rangeCheck_ = Named<QCheckBox>(u"CBSelHD"_s, u"指定号码范围"_s);
+  rangeStartEdit_ = Named<QLineEdit>(u"EditStart"_s);
+  rangeEndEdit_ = Named<QLineEdit>(u"EditEnd"_s);
+  okButton_ = Button(u"BitBtn1"_s, u"确定"_s);
+  cancelButton_ = Button(u"BitBtn2"_s, u"取消"_s);
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(Row({CBMobile, CBUnicom, CBTelecom}));
-  layout->addWidget(CBSelHD);
-  layout->addLayout(Row({EditStart, new QLabel(u"~"_s), EditEnd}, false));
+  layout->addLayout(Row({mobileCheck_, unicomCheck_, telecomCheck_}));
+  layout->addWidget(rangeCheck_);
+  layout->addLayout(Row({rangeStartEdit_, new QLabel(u"~"_s), rangeEndEdit_}, false));
   layout->addStretch();
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(BitBtn1);
-  buttons->addWidget(BitBtn2);
+  buttons->addWidget(okButton_);
+  buttons->addWidget(cancelButton_);
   layout->addLayout(buttons);
 }
 
 bool NumberTypeDialog::AskSelection(TypeSelection& selection) {
   if (ExecDialog(this) != QDialog::Accepted) return false;
   TypeSelection chosen;
-  chosen.mobile = CBMobile->isChecked();
-  chosen.unicom = CBUnicom->isChecked();
-  chosen.telecom = CBTelecom->isChecked();
-  chosen.range = CBSelHD->isChecked();
-  chosen.start = RangeBound(ToGbk(EditStart->text()));
-  chosen.end = RangeBound(ToGbk(EditEnd->text()));
+  chosen.mobile = mobileCheck_->isChecked();
+  chosen.unicom = unicomCheck_->isChecked();
+  chosen.telecom = telecomCheck_->isChecked();
+  chosen.range = rangeCheck_->isChecked();
+  chosen.start = RangeBound(ToGbk(rangeStartEdit_->text()));
+  chosen.end = RangeBound(ToGbk(rangeEndEdit_->text()));
   selection = chosen;
   return true;
 }

@@ -23,14 +23,14 @@ class NumberTypeDialog : public QDialog {
   bool AskSelection(TypeSelection& selection);
 
  private:
-  QCheckBox* CBMobile;
-  QCheckBox* CBUnicom;
-  QCheckBox* CBTelecom;
-  QCheckBox* CBSelHD;
-  QLineEdit* EditStart;
-  QLineEdit* EditEnd;
-  QPushButton* BitBtn1;
-  QPushButton* BitBtn2;
+  QCheckBox* mobileCheck_;     // "CBMobile" 移动号码
+  QCheckBox* unicomCheck_;     // "CBUnicom" 联通号码
+  QCheckBox* telecomCheck_;    // "CBTelecom" 电信号码
+  QCheckBox* rangeCheck_;      // "CBSelHD" 指定号码范围
+  QLineEdit* rangeStartEdit_;  // "EditStart"
+  QLineEdit* rangeEndEdit_;    // "EditEnd"
+  QPushButton* okButton_;      // "BitBtn1" 确定
+  QPushButton* cancelButton_;  // "BitBtn2" 取消
 };
 
 }  // namespace telqor

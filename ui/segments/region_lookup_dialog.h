@@ -20,19 +20,19 @@ class RegionLookupDialog : public QDialog {
  public:
   explicit RegionLookupDialog(const SegmentDatabase& db, QWidget* parent = nullptr);
 
-  void SpeedButton1Click();
-
  protected:
   // Return in the number field looks up as "查找" does.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void LookUpClicked();
+
   const SegmentDatabase& db_;
 
-  QLabel* Label1;
-  QComboBox* CBHm;
-  QToolButton* SpeedButton1;  // 查找
-  QPlainTextEdit* Memolog;
+  QLabel* numberLabel_;        // "Label1" 号码
+  QComboBox* numberCombo_;     // "CBHm"
+  QToolButton* lookUpButton_;  // "SpeedButton1" 查找
+  QPlainTextEdit* logEdit_;    // "Memolog"
 };
 
 }  // namespace telqor

@@ -36,8 +36,8 @@ constexpr int kCityRole = Qt::UserRole + 1;
 
 }  // namespace
 
-// The rows of lv: the shown segments, a used one in blue and struck out. The row count is the
-// one of the last Reset, so the shown list may change in between.
+// The rows of the segment view: the shown segments, a used one in blue and struck out. The row
+// count is the one of the last Reset, so the shown list may change in between.
 class SegmentLibraryDialog::SegmentModel : public QAbstractListModel {
  public:
   SegmentModel(const std::vector<std::string>& shown, const SegmentDatabase& db, QObject* parent)
@@ -84,78 +84,80 @@ SegmentLibraryDialog::SegmentLibraryDialog(AppContext& context, SegmentDatabase&
   setObjectName(u"frmhdmanager"_s);
   setWindowTitle(u"导入号段"_s);
 
-  tvzone = Named<QTreeWidget>(u"tvzone"_s);
-  tvzone->setHeaderHidden(true);
-  tvzone->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  tvzone->setMinimumWidth(180);
-  CBMobile = Named<QCheckBox>(u"CBMobile"_s, u"移动号码"_s);
-  CBUnicom = Named<QCheckBox>(u"CBUnicom"_s, u"联通号码"_s);
-  CBTelecom = Named<QCheckBox>(u"CBTelecom"_s, u"电信号码"_s);
-  Label1 = Named<QLabel>(u"Label1"_s, u"多选号段请使用 [Shift] 或者 [Ctrl]。同时可以使用右键菜单功能。"_s);
-  lv = NumberView(u"lv"_s);
-  lv->horizontalHeader()->show();
-  lv->setToolTip(u"多选的话请使用 [Shift] 或者 [Ctrl]。同时可以使用右键菜单"_s);
-  model_ = new SegmentModel(shown_, db_, lv);
-  lv->setModel(model_);
-  PopupMenu1 = Named<QMenu>(u"PopupMenu1"_s, this);
-  N1 = MenuItem(PopupMenu1, u"N1"_s, u"全选"_s);
-  N2 = MenuItem(PopupMenu1, u"N2"_s, u"全不选"_s);
-  PopupMenu1->addSeparator();
-  N4 = MenuItem(PopupMenu1, u"N4"_s, u"当前选择号段设置为已经使用过"_s);
-  N5 = MenuItem(PopupMenu1, u"N5"_s, u"当前选择号段设置为没有使用过"_s);
-  ContextMenu(lv, PopupMenu1);
-  CBUsedHd = Named<QCheckBox>(u"CBUsedHd"_s, u"排除已使用过号码段"_s);
-  CBRemhd = Named<QCheckBox>(u"CBRemhd"_s, u"记忆当前使用号段"_s);
-  for (QCheckBox* box : {CBMobile, CBUnicom, CBTelecom, CBUsedHd, CBRemhd}) box->setChecked(true);
-  BitBtn1 = Button(u"BitBtn1"_s, u"导入号段号码"_s);
-  BitBtn2 = Button(u"BitBtn2"_s, u"取消"_s);
-  BitBtn1->setDefault(true);
+  regionTree_ = Named<QTreeWidget>(u"tvzone"_s);
+  regionTree_->setHeaderHidden(true);
+  regionTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  regionTree_->setMinimumWidth(180);
+  mobileCheck_ = Named<QCheckBox>(u"CBMobile"_s, u"移动号码"_s);
+  unicomCheck_ = Named<QCheckBox>(u"CBUnicom"_s, u"联通号码"_s);
+  telecomCheck_ = Named<QCheckBox>(u"CBTelecom"_s, u"电信号码"_s);
+  hintLabel_ = Named<QLabel>(u"Label1"_s, u"多选号段请使用 [Shift] 或者 [Ctrl]。同时可以使用右键菜单功能。"_s);
+  segmentView_ = NumberView(u"lv"_s);
+  segmentView_->horizontalHeader()->show();
+  segmentView_->setToolTip(u"多选的话请使用 [Shift] 或者 [Ctrl]。同时可以使用右键菜单"_s);
+  model_ = new SegmentModel(shown_, db_, segmentView_);
+  segmentView_->setModel(model_);
+  segmentMenu_ = Named<QMenu>(u"PopupMenu1"_s, this);
+  selectAllItem_ = MenuItem(segmentMenu_, u"N1"_s, u"全选"_s);
+  selectNoneItem_ = MenuItem(segmentMenu_, u"N2"_s, u"全不选"_s);
+  segmentMenu_->addSeparator();
+  markUsedItem_ = MenuItem(segmentMenu_, u"N4"_s, u"当前选择号段设置为已经使用过"_s);
+  markUnusedItem_ = MenuItem(segmentMenu_, u"N5"_s, u"当前选择号段设置为没有使用过"_s);
+  ContextMenu(segmentView_, segmentMenu_);
+  excludeUsedCheck_ = Named<QCheckBox>(u"CBUsedHd"_s, u"排除已使用过号码段"_s);
+  rememberCheck_ = Named<QCheckBox>(u"CBRemhd"_s, u"记忆当前使用号段"_s);
+  for (QCheckBox* box : {mobileCheck_, unicomCheck_, telecomCheck_, excludeUsedCheck_, rememberCheck_})
+    box->setChecked(true);
+  importButton_ = Button(u"BitBtn1"_s, u"导入号段号码"_s);
+  cancelButton_ = Button(u"BitBtn2"_s, u"取消"_s);
+  importButton_->setDefault(true);
   BuildStatusBar();
 
   auto* segments = new QVBoxLayout;
-  segments->addLayout(Row({CBMobile, CBUnicom, CBTelecom}));
-  segments->addWidget(Label1);
-  segments->addWidget(lv, 1);
-  segments->addLayout(Row({CBUsedHd, CBRemhd}));
+  segments->addLayout(Row({mobileCheck_, unicomCheck_, telecomCheck_}));
+  segments->addWidget(hintLabel_);
+  segments->addWidget(segmentView_, 1);
+  segments->addLayout(Row({excludeUsedCheck_, rememberCheck_}));
   auto* body = new QHBoxLayout;
-  body->addWidget(tvzone, 1);
+  body->addWidget(regionTree_, 1);
   body->addLayout(segments, 2);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(body, 1);
-  layout->addLayout(Row({BitBtn1, BitBtn2}));
-  layout->addWidget(StatusBar);
+  layout->addLayout(Row({importButton_, cancelButton_}));
+  layout->addWidget(statusBar_);
   resize(640, 480);
 
   // A click and a double click on the tree both choose the node.
-  connect(tvzone, &QTreeWidget::itemClicked, this, Guarded([this] { tvzoneClick(); }));
-  connect(tvzone, &QTreeWidget::itemDoubleClicked, this, Guarded([this] { tvzoneClick(); }));
-  for (QCheckBox* box : {CBMobile, CBUnicom, CBTelecom}) Wire(box, this, &SegmentLibraryDialog::CBMobileClick);
-  Wire(N1, this, &SegmentLibraryDialog::N1Click);
-  Wire(N2, this, &SegmentLibraryDialog::N2Click);
-  Wire(N4, this, &SegmentLibraryDialog::N4Click);
-  Wire(N5, this, &SegmentLibraryDialog::N5Click);
-  Wire(BitBtn1, this, &SegmentLibraryDialog::BitBtn1Click);
-  connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+  connect(regionTree_, &QTreeWidget::itemClicked, this, Guarded([this] { RegionTreeClicked(); }));
+  connect(regionTree_, &QTreeWidget::itemDoubleClicked, this, Guarded([this] { RegionTreeClicked(); }));
+  for (QCheckBox* box : {mobileCheck_, unicomCheck_, telecomCheck_})
+    Wire(box, this, &SegmentLibraryDialog::CarrierClicked);
+  Wire(selectAllItem_, this, &SegmentLibraryDialog::SelectAllClicked);
+  Wire(selectNoneItem_, this, &SegmentLibraryDialog::SelectNoneClicked);
+  Wire(markUsedItem_, this, &SegmentLibraryDialog::MarkUsedClicked);
+  Wire(markUnusedItem_, this, &SegmentLibraryDialog::MarkUnusedClicked);
+  Wire(importButton_, this, &SegmentLibraryDialog::ImportSegmentsClicked);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void SegmentLibraryDialog::BuildStatusBar() {
-  StatusBar = Named<QStatusBar>(u"StatusBar"_s);
-  StatusBar->setSizeGripEnabled(false);
+  statusBar_ = Named<QStatusBar>(u"StatusBar"_s);
+  statusBar_->setSizeGripEnabled(false);
   for (int i = 0; i < 4; ++i) {
-    StatusPanels[i] = Named<QLabel>(u"StatusPanel%1"_s.arg(i + 1));
-    StatusBar->addWidget(StatusPanels[i], i == 3 ? 1 : 0);
+    statusPanels_[i] = Named<QLabel>(u"StatusPanel%1"_s.arg(i + 1));
+    statusBar_->addWidget(statusPanels_[i], i == 3 ? 1 : 0);
   }
 }
 
 void SegmentLibraryDialog::ShowLoadReport(const SegmentLoadReport& report) {
-  StatusPanels[0]->setText(u"号段总数:"_s + QString::number(report.segmentLines));
+  statusPanels_[0]->setText(u"号段总数:"_s + QString::number(report.segmentLines));
   city_ = nullptr;
   shown_.clear();
   RefreshList();
-  tvzone->clear();
+  regionTree_->clear();
   const std::vector<Province>& provinces = db_.Provinces();
   for (size_t p = 0; p < provinces.size(); ++p) {
-    auto* province = new QTreeWidgetItem(tvzone, {FromGbk(provinces[p].name)});
+    auto* province = new QTreeWidgetItem(regionTree_, {FromGbk(provinces[p].name)});
     for (size_t c = 0; c < provinces[p].cities.size(); ++c) {
       auto* city = new QTreeWidgetItem(province, {FromGbk(provinces[p].cities[c].name)});
       city->setData(0, kProvinceRole, static_cast<int>(p));
@@ -166,9 +168,9 @@ void SegmentLibraryDialog::ShowLoadReport(const SegmentLoadReport& report) {
 
 // Choosing a city. While one is being chosen (the list repaints in between, and a modal
 // dialog's tree takes clicks meanwhile) a second click only asks the user to wait.
-void SegmentLibraryDialog::tvzoneClick() {
+void SegmentLibraryDialog::RegionTreeClicked() {
   if (busy_) {
-    StatusPanels[3]->setText(u"请稍候再选择..."_s);
+    statusPanels_[3]->setText(u"请稍候再选择..."_s);
     return;
   }
   busy_ = true;
@@ -176,21 +178,21 @@ void SegmentLibraryDialog::tvzoneClick() {
     bool& busy;
     ~Idle() { busy = false; }
   } idle{busy_};
-  QTreeWidgetItem* node = tvzone->currentItem();
+  QTreeWidgetItem* node = regionTree_->currentItem();
   if (!node || !node->data(0, kCityRole).isValid()) return;
   const Province& province = db_.Provinces().at(node->data(0, kProvinceRole).toUInt());
   city_ = &province.cities.at(node->data(0, kCityRole).toUInt());
   FilterByCarrier();
-  StatusPanels[1]->setText(node->parent()->text(0) + u"->"_s + node->text(0));
-  StatusPanels[2]->setText(u"总号段数:"_s + QString::number(db_.SegmentsOf(*city_).size()));
+  statusPanels_[1]->setText(node->parent()->text(0) + u"->"_s + node->text(0));
+  statusPanels_[2]->setText(u"总号段数:"_s + QString::number(db_.SegmentsOf(*city_).size()));
   auto used = std::count_if(db_.SegmentsOf(*city_).begin(), db_.SegmentsOf(*city_).end(),
                             [this](const std::string& segment) { return db_.IsUsed(segment); });
-  StatusPanels[3]->setText(u"已经使用过:"_s + QString::number(used));
+  statusPanels_[3]->setText(u"已经使用过:"_s + QString::number(used));
   KeepPainting();
   RefreshList();
 }
 
-void SegmentLibraryDialog::CBMobileClick() {
+void SegmentLibraryDialog::CarrierClicked() {
   FilterByCarrier();
   RefreshList();
 }
@@ -198,7 +200,8 @@ void SegmentLibraryDialog::CBMobileClick() {
 // The prefixes are read from the settings in force now, so a change in the settings dialog
 // shows at the next filtering.
 void SegmentLibraryDialog::FilterByCarrier() {
-  const bool mobile = CBMobile->isChecked(), unicom = CBUnicom->isChecked(), telecom = CBTelecom->isChecked();
+  const bool mobile = mobileCheck_->isChecked(), unicom = unicomCheck_->isChecked(),
+             telecom = telecomCheck_->isChecked();
   const CarrierRule rule(context_.CurrentSettings());
   shown_.clear();
   if (city_) {
@@ -208,14 +211,14 @@ void SegmentLibraryDialog::FilterByCarrier() {
         shown_.push_back(segment);
     }
   }
-  StatusPanels[3]->setText(u"当前可供选择的号码:"_s + QString::number(shown_.size()));
+  statusPanels_[3]->setText(u"当前可供选择的号码:"_s + QString::number(shown_.size()));
 }
 
 void SegmentLibraryDialog::RefreshList() { model_->Reset(); }
 
 std::vector<int> SegmentLibraryDialog::SelectedRows() const {
   std::vector<int> rows;
-  for (const QItemSelectionRange& range : lv->selectionModel()->selection())
+  for (const QItemSelectionRange& range : segmentView_->selectionModel()->selection())
     for (int r = range.top(); r <= range.bottom(); ++r) rows.push_back(r);
   std::sort(rows.begin(), rows.end());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
@@ -224,17 +227,17 @@ std::vector<int> SegmentLibraryDialog::SelectedRows() const {
 
 void SegmentLibraryDialog::SaveUsed() const { db_.SaveUsed(context_.Folders().myData / kUsedSegmentsFileName); }
 
-void SegmentLibraryDialog::N1Click() { lv->selectAll(); }
-void SegmentLibraryDialog::N2Click() { lv->clearSelection(); }
+void SegmentLibraryDialog::SelectAllClicked() { segmentView_->selectAll(); }
+void SegmentLibraryDialog::SelectNoneClicked() { segmentView_->clearSelection(); }
 
 // The marks are written at once; a failed write leaves them in memory and says why.
-void SegmentLibraryDialog::N4Click() {
+void SegmentLibraryDialog::MarkUsedClicked() {
   for (int r : SelectedRows()) db_.MarkUsed(shown_[static_cast<size_t>(r)]);
   model_->MarksChanged();
   SaveUsed();
 }
 
-void SegmentLibraryDialog::N5Click() {
+void SegmentLibraryDialog::MarkUnusedClicked() {
   for (int r : SelectedRows()) db_.MarkUnused(shown_[static_cast<size_t>(r)]);
   model_->MarksChanged();
   SaveUsed();
@@ -243,8 +246,8 @@ void SegmentLibraryDialog::N5Click() {
 // "导入号段号码": the selected segments, the used ones only when they are not excluded; when
 // remembering, the imported ones become used. The dialog closes with OK even when hdsel.txt
 // cannot be written: the import list stands and the marks stay in memory.
-void SegmentLibraryDialog::BitBtn1Click() {
-  const bool remember = CBRemhd->isChecked(), excludeUsed = CBUsedHd->isChecked();
+void SegmentLibraryDialog::ImportSegmentsClicked() {
+  const bool remember = rememberCheck_->isChecked(), excludeUsed = excludeUsedCheck_->isChecked();
   importList_.clear();
   for (int r : SelectedRows()) {
     const std::string& segment = shown_[static_cast<size_t>(r)];

@@ -37,23 +37,25 @@ class SegmentLibraryDialog : public QDialog {
   // The segments chosen by the last "导入号段号码": sorted, each once.
   const std::vector<std::string>& ImportList() const { return importList_; }
 
-  void tvzoneClick();
-  void CBMobileClick();
-  void N1Click();
-  void N2Click();
-  void N4Click();
-  void N5Click();
-  void BitBtn1Click();
-
  private:
   class SegmentModel;
 
   void BuildStatusBar();
   void FilterByCarrier();
   void RefreshList();
-  // The rows selected in lv, in index order.
+  // The rows selected in the segment view, in index order.
   std::vector<int> SelectedRows() const;
   void SaveUsed() const;
+
+  // A click or a double click on the region tree.
+  void RegionTreeClicked();
+  // Any of the three carrier check boxes.
+  void CarrierClicked();
+  void SelectAllClicked();
+  void SelectNoneClicked();
+  void MarkUsedClicked();
+  void MarkUnusedClicked();
+  void ImportSegmentsClicked();
 
   AppContext& context_;
   SegmentDatabase& db_;
@@ -63,23 +65,23 @@ class SegmentLibraryDialog : public QDialog {
   bool busy_ = false;  // a city is being chosen
   SegmentModel* model_;
 
-  QTreeWidget* tvzone;
-  QCheckBox* CBMobile;
-  QCheckBox* CBUnicom;
-  QCheckBox* CBTelecom;
-  QLabel* Label1;
-  QTableView* lv;
-  QMenu* PopupMenu1;
-  QAction* N1;
-  QAction* N2;
-  QAction* N4;
-  QAction* N5;
-  QCheckBox* CBUsedHd;
-  QCheckBox* CBRemhd;
-  QPushButton* BitBtn1;
-  QPushButton* BitBtn2;
-  QStatusBar* StatusBar;
-  QLabel* StatusPanels[4];
+  QTreeWidget* regionTree_;      // "tvzone": provinces and their cities
+  QCheckBox* mobileCheck_;       // "CBMobile" 移动号码
+  QCheckBox* unicomCheck_;       // "CBUnicom" 联通号码
+  QCheckBox* telecomCheck_;      // "CBTelecom" 电信号码
+  QLabel* hintLabel_;            // "Label1" 多选号段请使用 [Shift] 或者 [Ctrl]。…
+  QTableView* segmentView_;      // "lv" 号段库
+  QMenu* segmentMenu_;           // "PopupMenu1"
+  QAction* selectAllItem_;       // "N1" 全选
+  QAction* selectNoneItem_;      // "N2" 全不选
+  QAction* markUsedItem_;        // "N4" 当前选择号段设置为已经使用过
+  QAction* markUnusedItem_;      // "N5" 当前选择号段设置为没有使用过
+  QCheckBox* excludeUsedCheck_;  // "CBUsedHd" 排除已使用过号码段
+  QCheckBox* rememberCheck_;     // "CBRemhd" 记忆当前使用号段
+  QPushButton* importButton_;    // "BitBtn1" 导入号段号码
+  QPushButton* cancelButton_;    // "BitBtn2" 取消
+  QStatusBar* statusBar_;        // "StatusBar"
+  QLabel* statusPanels_[4];      // "StatusPanel1" … "StatusPanel4"
 };
 
 }  // namespace telqor

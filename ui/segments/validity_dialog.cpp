@@ -29,28 +29,28 @@ ValidityDialog::ValidityDialog(AppContext& context, const SegmentDatabase& db, Q
   Build(raw_, u"GB0"_s, u"原始号码(支持拖放导入数据)"_s, u"lv0"_s, u"原始号码:"_s);
   Build(valid_, u"GB1"_s, u"有效号码"_s, u"lv1"_s, u"有效号码:"_s);
   Build(invalid_, u"GB2"_s, u"无效号码"_s, u"lv2"_s, u"无效号码:"_s);
-  SpeedButton2 = ToolButton(u"SpeedButton2"_s, u"导入号码"_s);
-  SpeedButton1 = ToolButton(u"SpeedButton1"_s, u"分析号码"_s);
-  SpeedButton3 = ToolButton(u"SpeedButton3"_s, u"保存结果"_s);
-  SpeedButton5 = ToolButton(u"SpeedButton5"_s, u"退出"_s);
-  SpeedButton4 = ToolButton(u"SpeedButton4"_s, u"复制结果"_s);
-  SpeedButton6 = ToolButton(u"SpeedButton6"_s, u"复制结果"_s);
-  static_cast<QVBoxLayout*>(valid_.group->layout())->insertWidget(0, SpeedButton4);
-  static_cast<QVBoxLayout*>(invalid_.group->layout())->insertWidget(0, SpeedButton6);
+  importButton_ = ToolButton(u"SpeedButton2"_s, u"导入号码"_s);
+  analyseButton_ = ToolButton(u"SpeedButton1"_s, u"分析号码"_s);
+  saveButton_ = ToolButton(u"SpeedButton3"_s, u"保存结果"_s);
+  closeButton_ = ToolButton(u"SpeedButton5"_s, u"退出"_s);
+  copyValidButton_ = ToolButton(u"SpeedButton4"_s, u"复制结果"_s);
+  copyInvalidButton_ = ToolButton(u"SpeedButton6"_s, u"复制结果"_s);
+  static_cast<QVBoxLayout*>(valid_.group->layout())->insertWidget(0, copyValidButton_);
+  static_cast<QVBoxLayout*>(invalid_.group->layout())->insertWidget(0, copyInvalidButton_);
 
   auto* lists = new QHBoxLayout;
   for (Pane* pane : {&raw_, &valid_, &invalid_}) lists->addWidget(pane->group, 1);
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(Row({SpeedButton2, SpeedButton1, SpeedButton3, SpeedButton5}));
+  layout->addLayout(Row({importButton_, analyseButton_, saveButton_, closeButton_}));
   layout->addLayout(lists, 1);
   resize(720, 480);
 
-  Wire(SpeedButton1, this, &ValidityDialog::SpeedButton1Click);
-  Wire(SpeedButton2, this, &ValidityDialog::SpeedButton2Click);
-  Wire(SpeedButton3, this, &ValidityDialog::SpeedButton3Click);
-  Wire(SpeedButton4, this, &ValidityDialog::SpeedButton4Click);
-  Wire(SpeedButton6, this, &ValidityDialog::SpeedButton6Click);
-  connect(SpeedButton5, &QToolButton::clicked, this, &QDialog::close);
+  Wire(analyseButton_, this, &ValidityDialog::AnalyseClicked);
+  Wire(importButton_, this, &ValidityDialog::ImportNumbersClicked);
+  Wire(saveButton_, this, &ValidityDialog::SaveResultsClicked);
+  Wire(copyValidButton_, this, &ValidityDialog::CopyValidClicked);
+  Wire(copyInvalidButton_, this, &ValidityDialog::CopyInvalidClicked);
+  connect(closeButton_, &QToolButton::clicked, this, &QDialog::close);
 }
 
 // A pane's view follows its list: every change ends with a refresh that resets the model and
@@ -81,27 +81,27 @@ void ValidityDialog::LoadFiles(const std::vector<std::filesystem::path>& files) 
 }
 
 // "分析号码": the results are made anew from the raw list each time.
-void ValidityDialog::SpeedButton1Click() {
+void ValidityDialog::AnalyseClicked() {
   ChangeList(valid_.list, context_.ui, nullptr, nullptr, [&](TSList& valid) {
     ChangeList(invalid_.list, context_.ui, nullptr, nullptr,
                [&](TSList& invalid) { AnalyseValidity(raw_.list.Items(), db_, valid, invalid); });
   });
 }
 
-void ValidityDialog::SpeedButton2Click() {
+void ValidityDialog::ImportNumbersClicked() {
   auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
   if (!files.empty()) LoadFiles(files);
 }
 
 // "保存结果": the name chosen is the stem of both result files, used as it is (extension
 // included).
-void ValidityDialog::SpeedButton3Click() {
+void ValidityDialog::SaveResultsClicked() {
   std::filesystem::path chosen = ChooseFileToSave(this, context_.OpenDialogFolder(), u"txt|*.txt"_s);
   if (!chosen.empty()) SaveValidity(chosen, valid_.list.Items(), invalid_.list.Items());
 }
 
-void ValidityDialog::SpeedButton4Click() { Copy(valid_); }
-void ValidityDialog::SpeedButton6Click() { Copy(invalid_); }
+void ValidityDialog::CopyValidClicked() { Copy(valid_); }
+void ValidityDialog::CopyInvalidClicked() { Copy(invalid_); }
 
 // An empty list still empties the clipboard, but says nothing.
 void ValidityDialog::Copy(const Pane& pane) {

@@ -32,12 +32,6 @@ class ValidityDialog : public QDialog {
   // The list that files may be dropped on (the main window routes the drop here).
   QWidget* DropList() const;
 
-  void SpeedButton1Click();
-  void SpeedButton2Click();
-  void SpeedButton3Click();
-  void SpeedButton4Click();
-  void SpeedButton6Click();
-
  private:
   // One of the three lists on screen: its group, whose caption carries the count, and its view.
   struct Pane {
@@ -50,16 +44,22 @@ class ValidityDialog : public QDialog {
              const QString& label);
   void Copy(const Pane& pane);
 
+  void AnalyseClicked();
+  void ImportNumbersClicked();
+  void SaveResultsClicked();
+  void CopyValidClicked();
+  void CopyInvalidClicked();
+
   AppContext& context_;
   const SegmentDatabase& db_;
-  Pane raw_, valid_, invalid_;
+  Pane raw_, valid_, invalid_;  // "GB0"/"lv0", "GB1"/"lv1", "GB2"/"lv2"
 
-  QToolButton* SpeedButton2;  // 导入号码
-  QToolButton* SpeedButton1;  // 分析号码
-  QToolButton* SpeedButton3;  // 保存结果
-  QToolButton* SpeedButton5;  // 退出
-  QToolButton* SpeedButton4;  // 复制结果 (valid)
-  QToolButton* SpeedButton6;  // 复制结果 (invalid)
+  QToolButton* importButton_;       // "SpeedButton2" 导入号码
+  QToolButton* analyseButton_;      // "SpeedButton1" 分析号码
+  QToolButton* saveButton_;         // "SpeedButton3" 保存结果
+  QToolButton* closeButton_;        // "SpeedButton5" 退出
+  QToolButton* copyValidButton_;    // "SpeedButton4" 复制结果, in the valid list's group
+  QToolButton* copyInvalidButton_;  // "SpeedButton6" 复制结果, in the invalid list's group
 };
 
 }  // namespace telqor

@@ -35,42 +35,42 @@ SettingsDialog::SettingsDialog(QWidget* parent)
   setWindowTitle(u"基本参数设置"_s);
   setModal(true);
 
-  Label9 = Named<QLabel>(u"Label9"_s, u"处理模式"_s);
-  CBCalMode = Named<QComboBox>(u"CBCalMode"_s);
-  CBCalMode->addItems({u"A"_s, u"B"_s});
-  Label10 = Named<QLabel>(u"Label10"_s, u"模式A:数据排序和比对不会丢失,但处理速度稍微慢。"_s);
-  Label11 = Named<QLabel>(u"Label11"_s, u"模式B:处理速度稍快，但大数量(300万以上)时可能有丢失现象。"_s);
+  modeLabel_ = Named<QLabel>(u"Label9"_s, u"处理模式"_s);
+  modeCombo_ = Named<QComboBox>(u"CBCalMode"_s);
+  modeCombo_->addItems({u"A"_s, u"B"_s});
+  modeANote_ = Named<QLabel>(u"Label10"_s, u"模式A:数据排序和比对不会丢失,但处理速度稍微慢。"_s);
+  modeBNote_ = Named<QLabel>(u"Label11"_s, u"模式B:处理速度稍快，但大数量(300万以上)时可能有丢失现象。"_s);
 
-  GroupBox1 = Named<QGroupBox>(u"GroupBox1"_s, u"号码前三位设置(用分号隔开)"_s);
-  EditMobile = Named<QLineEdit>(u"EditMobile"_s);
-  EditUnicom = Named<QLineEdit>(u"EditUnicom"_s);
-  EditTelecom = Named<QLineEdit>(u"EditTelecom"_s);
-  SBCurrentPrefixes = Named<QPushButton>(u"SBCurrentPrefixes"_s, u"当前号段"_s);
-  SBCurrentPrefixes->setAutoDefault(false);
-  SBCurrentPrefixes->setToolTip(
+  prefixesGroup_ = Named<QGroupBox>(u"GroupBox1"_s, u"号码前三位设置(用分号隔开)"_s);
+  mobilePrefixesEdit_ = Named<QLineEdit>(u"EditMobile"_s);
+  unicomPrefixesEdit_ = Named<QLineEdit>(u"EditUnicom"_s);
+  telecomPrefixesEdit_ = Named<QLineEdit>(u"EditTelecom"_s);
+  currentPrefixesButton_ = Named<QPushButton>(u"SBCurrentPrefixes"_s, u"当前号段"_s);
+  currentPrefixesButton_->setAutoDefault(false);
+  currentPrefixesButton_->setToolTip(
       u"填入%1的号段分配(虚拟运营商算作所用网络的运营商；四位号段如1349、1704优先于三位号段)"_s.arg(
           FromUtf8(kCurrentPrefixesDate)));
-  auto* prefixes = new QFormLayout(GroupBox1);
-  prefixes->addRow(u"移动号码"_s, EditMobile);
-  prefixes->addRow(u"联通号码"_s, EditUnicom);
-  prefixes->addRow(u"电信号码"_s, EditTelecom);
+  auto* prefixes = new QFormLayout(prefixesGroup_);
+  prefixes->addRow(u"移动号码"_s, mobilePrefixesEdit_);
+  prefixes->addRow(u"联通号码"_s, unicomPrefixesEdit_);
+  prefixes->addRow(u"电信号码"_s, telecomPrefixesEdit_);
   auto* current = new QHBoxLayout;
   current->addStretch();
-  current->addWidget(SBCurrentPrefixes);
+  current->addWidget(currentPrefixesButton_);
   prefixes->addRow(current);
 
-  GroupBox3 = Named<QGroupBox>(u"GroupBox3"_s, u"文件夹目录设定"_s);
-  EditD1 = Named<QLineEdit>(u"EditD1"_s);
-  EditD2 = Named<QLineEdit>(u"EditD2"_s);
-  EditD3 = Named<QLineEdit>(u"EditD3"_s);
-  SpeedButton1 = Named<QPushButton>(u"SpeedButton1"_s, u"浏览"_s);
-  SpeedButton6 = Named<QPushButton>(u"SpeedButton6"_s, u"浏览"_s);
-  SpeedButton7 = Named<QPushButton>(u"SpeedButton7"_s, u"浏览"_s);
-  auto* folders = new QGridLayout(GroupBox3);
+  foldersGroup_ = Named<QGroupBox>(u"GroupBox3"_s, u"文件夹目录设定"_s);
+  toUseFolderEdit_ = Named<QLineEdit>(u"EditD1"_s);
+  usedFolderEdit_ = Named<QLineEdit>(u"EditD2"_s);
+  outputFolderEdit_ = Named<QLineEdit>(u"EditD3"_s);
+  toUseBrowseButton_ = Named<QPushButton>(u"SpeedButton1"_s, u"浏览"_s);
+  usedBrowseButton_ = Named<QPushButton>(u"SpeedButton6"_s, u"浏览"_s);
+  outputBrowseButton_ = Named<QPushButton>(u"SpeedButton7"_s, u"浏览"_s);
+  auto* folders = new QGridLayout(foldersGroup_);
   int row = 0;
-  for (auto [label, edit, button] :
-       {std::tuple{u"待使用文件夹"_s, EditD1, SpeedButton1}, std::tuple{u"使用过文件夹"_s, EditD2, SpeedButton6},
-        std::tuple{u"输出文件夹"_s, EditD3, SpeedButton7}}) {
+  for (auto [label, edit, button] : {std::tuple{u"待使用文件夹"_s, toUseFolderEdit_, toUseBrowseButton_},
+                                     std::tuple{u"使用过文件夹"_s, usedFolderEdit_, usedBrowseButton_},
+                                     std::tuple{u"输出文件夹"_s, outputFolderEdit_, outputBrowseButton_}}) {
     folders->addWidget(new QLabel(label), row, 0);
     folders->addWidget(edit, row, 1);
     folders->addWidget(button, row, 2);
@@ -79,34 +79,34 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     ++row;
   }
 
-  BitBtn1 = Named<QPushButton>(u"BitBtn1"_s, u"确定"_s);
-  BitBtn2 = Named<QPushButton>(u"BitBtn2"_s, u"取消"_s);
-  BitBtn1->setDefault(true);
+  okButton_ = Named<QPushButton>(u"BitBtn1"_s, u"确定"_s);
+  cancelButton_ = Named<QPushButton>(u"BitBtn2"_s, u"取消"_s);
+  okButton_->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(BitBtn1);
-  buttons->addWidget(BitBtn2);
+  buttons->addWidget(okButton_);
+  buttons->addWidget(cancelButton_);
 
   auto* mode = new QHBoxLayout;
-  mode->addWidget(Label9);
-  mode->addWidget(CBCalMode);
+  mode->addWidget(modeLabel_);
+  mode->addWidget(modeCombo_);
   mode->addStretch();
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(mode);
-  layout->addWidget(Label10);
-  layout->addWidget(Label11);
-  layout->addWidget(GroupBox1);
-  layout->addWidget(GroupBox3);
+  layout->addWidget(modeANote_);
+  layout->addWidget(modeBNote_);
+  layout->addWidget(prefixesGroup_);
+  layout->addWidget(foldersGroup_);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  Wire(SpeedButton1, this, &SettingsDialog::SpeedButton1Click);
-  Wire(SpeedButton6, this, &SettingsDialog::SpeedButton6Click);
-  Wire(SpeedButton7, this, &SettingsDialog::SpeedButton7Click);
-  Wire(SBCurrentPrefixes, this, &SettingsDialog::CurrentPrefixesClick);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-  connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+  Wire(toUseBrowseButton_, this, &SettingsDialog::BrowseToUseFolderClicked);
+  Wire(usedBrowseButton_, this, &SettingsDialog::BrowseUsedFolderClicked);
+  Wire(outputBrowseButton_, this, &SettingsDialog::BrowseOutputFolderClicked);
+  Wire(currentPrefixesButton_, this, &SettingsDialog::CurrentPrefixesClicked);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void SettingsDialog::Bind(const Settings* settings, const DataFolders* folders) {
@@ -114,31 +114,32 @@ void SettingsDialog::Bind(const Settings* settings, const DataFolders* folders) 
   folders_ = folders;
 }
 
-void SettingsDialog::FormShow() {
+void SettingsDialog::FillControls() {
   if (!settings_ || !folders_) return;
   // Any non-zero mode is mode B.
-  CBCalMode->setCurrentIndex(settings_->ModeB() ? 1 : 0);
-  EditMobile->setText(FromGbk(settings_->mobiletag));
-  EditUnicom->setText(FromGbk(settings_->unicomtag));
-  EditTelecom->setText(FromGbk(settings_->telecomtag));
-  EditD1->setText(FolderDisplayText(folders_->toUse));
-  EditD2->setText(FolderDisplayText(folders_->usedFiles));
-  EditD3->setText(FolderDisplayText(folders_->otherData));
+  modeCombo_->setCurrentIndex(settings_->ModeB() ? 1 : 0);
+  mobilePrefixesEdit_->setText(FromGbk(settings_->mobiletag));
+  unicomPrefixesEdit_->setText(FromGbk(settings_->unicomtag));
+  telecomPrefixesEdit_->setText(FromGbk(settings_->telecomtag));
+  toUseFolderEdit_->setText(FolderDisplayText(folders_->toUse));
+  usedFolderEdit_->setText(FolderDisplayText(folders_->usedFiles));
+  outputFolderEdit_->setText(FolderDisplayText(folders_->otherData));
 }
 
 void SettingsDialog::CopyBack(Settings& settings) const {
-  settings.CalMode = CBCalMode->currentIndex();
-  settings.mobiletag = ToGbk(EditMobile->text());
-  settings.unicomtag = ToGbk(EditUnicom->text());
-  settings.telecomtag = ToGbk(EditTelecom->text());
-  settings.MywillUseDataPath = ToGbk(EditD1->text());
-  settings.MyUsedDataPath = ToGbk(EditD2->text());
-  settings.MyOtherDataPath = ToGbk(EditD3->text());
+  settings.CalMode = modeCombo_->currentIndex();
+  settings.mobiletag = ToGbk(mobilePrefixesEdit_->text());
+  settings.unicomtag = ToGbk(unicomPrefixesEdit_->text());
+  settings.telecomtag = ToGbk(telecomPrefixesEdit_->text());
+  settings.MywillUseDataPath = ToGbk(toUseFolderEdit_->text());
+  settings.MyUsedDataPath = ToGbk(usedFolderEdit_->text());
+  settings.MyOtherDataPath = ToGbk(outputFolderEdit_->text());
 }
 
 void SettingsDialog::accept() {
-  for (auto [field, title] : {std::pair{EditD1, u"待使用文件夹"_s}, std::pair{EditD2, u"使用过文件夹"_s},
-                              std::pair{EditD3, u"输出文件夹"_s}}) {
+  for (auto [field, title] :
+       {std::pair{toUseFolderEdit_, u"待使用文件夹"_s}, std::pair{usedFolderEdit_, u"使用过文件夹"_s},
+        std::pair{outputFolderEdit_, u"输出文件夹"_s}}) {
     std::string problem = FolderSettingProblem(ToGbk(field->text()));
     if (problem.empty()) continue;
     InformBox(this, title + u"："_s + FromUtf8(problem) + u"。\n请指定一个文件夹，或留空使用默认文件夹。"_s);
@@ -150,7 +151,7 @@ void SettingsDialog::accept() {
 }
 
 void SettingsDialog::showEvent(QShowEvent* event) {
-  FormShow();
+  FillControls();
   QDialog::showEvent(event);
   if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 }
@@ -166,22 +167,22 @@ void SettingsDialog::Browse(QLineEdit* field, const std::filesystem::path& inEff
   field->setText(chosen);
 }
 
-void SettingsDialog::SpeedButton1Click() {
-  if (folders_) Browse(EditD1, folders_->toUse);
+void SettingsDialog::BrowseToUseFolderClicked() {
+  if (folders_) Browse(toUseFolderEdit_, folders_->toUse);
 }
 
-void SettingsDialog::SpeedButton6Click() {
-  if (folders_) Browse(EditD2, folders_->usedFiles);
+void SettingsDialog::BrowseUsedFolderClicked() {
+  if (folders_) Browse(usedFolderEdit_, folders_->usedFiles);
 }
 
-void SettingsDialog::CurrentPrefixesClick() {
-  EditMobile->setText(FromUtf8(kCurrentPrefixes.mobile));
-  EditUnicom->setText(FromUtf8(kCurrentPrefixes.unicom));
-  EditTelecom->setText(FromUtf8(kCurrentPrefixes.telecom));
+void SettingsDialog::CurrentPrefixesClicked() {
+  mobilePrefixesEdit_->setText(FromUtf8(kCurrentPrefixes.mobile));
+  unicomPrefixesEdit_->setText(FromUtf8(kCurrentPrefixes.unicom));
+  telecomPrefixesEdit_->setText(FromUtf8(kCurrentPrefixes.telecom));
 }
 
-void SettingsDialog::SpeedButton7Click() {
-  if (folders_) Browse(EditD3, folders_->otherData);
+void SettingsDialog::BrowseOutputFolderClicked() {
+  if (folders_) Browse(outputFolderEdit_, folders_->otherData);
 }
 
 }  // namespace telqor

@@ -89,27 +89,27 @@ AnalysisDialog::AnalysisDialog(AppContext& context, QWidget* parent)
 
   data_.SetOnRefresh([this] {
     dataModel_->Reset();
-    StatusPanels[0]->setText(u"原始数据:"_s + QString::number(data_.Items().Count()));
+    statusPanels_[0]->setText(u"原始数据:"_s + QString::number(data_.Items().Count()));
     KeepPainting();
   });
   matches_.SetOnRefresh([this] {
     matchModel_->Reset();
-    StatusPanels[1]->setText(u"符合条件:"_s + QString::number(matches_.Items().Count()));
+    statusPanels_[1]->setText(u"符合条件:"_s + QString::number(matches_.Items().Count()));
     KeepPainting();
   });
 
-  Wire(SpeedButton3, this, &AnalysisDialog::SpeedButton3Click);
-  Wire(SpeedButton1, this, &AnalysisDialog::SpeedButton1Click);
-  Wire(SpeedButton2, this, &AnalysisDialog::SpeedButton2Click);
-  Wire(SpeedButton6, this, &AnalysisDialog::SpeedButton6Click);
-  Wire(SpeedButton7, this, &AnalysisDialog::SpeedButton7Click);
-  Wire(SpeedButton8, this, &AnalysisDialog::SpeedButton8Click);
-  Wire(N1, this, &AnalysisDialog::N1Click);
-  Wire(N2, this, &AnalysisDialog::N2Click);
-  connect(lv1->horizontalHeader(), &QHeaderView::sectionClicked, this,
-          [this](int column) { RunUserAction([&] { lv1ColumnClick(column); }); });
-  OnDoubleClick(lv1->viewport(), [this] { lv1DblClick(); });
-  OnDoubleClick(lv2->viewport(), [this] { lv2DblClick(); });
+  Wire(importButton_, this, &AnalysisDialog::ImportClicked);
+  Wire(analyseButton_, this, &AnalysisDialog::AnalyseClicked);
+  Wire(saveButton_, this, &AnalysisDialog::SaveMatchesClicked);
+  Wire(exportSortedButton_, this, &AnalysisDialog::ExportSortedClicked);
+  Wire(exportClassifiedButton_, this, &AnalysisDialog::ExportClassifiedClicked);
+  Wire(openFolderButton_, this, &AnalysisDialog::OpenExportFolderClicked);
+  Wire(sortNumericItem_, this, &AnalysisDialog::SortNumericClicked);
+  Wire(sortTextItem_, this, &AnalysisDialog::SortTextClicked);
+  connect(dataView_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+          [this](int column) { RunUserAction([&] { DataColumnClicked(column); }); });
+  OnDoubleClick(dataView_->viewport(), [this] { DataTableDoubleClicked(); });
+  OnDoubleClick(matchView_->viewport(), [this] { MatchListDoubleClicked(); });
 }
 
 void AnalysisDialog::BuildControls() {
@@ -120,77 +120,77 @@ void AnalysisDialog::BuildControls() {
     return e;
   };
 
-  CBDelimiter = EditableCombo(u"CBDelimiter"_s);
-  CBDelimiter->addItems({u","_s, u"|"_s});
+  delimiterCombo_ = EditableCombo(u"CBDelimiter"_s);
+  delimiterCombo_->addItems({u","_s, u"|"_s});
   // Wide enough for a delimiter of a few characters ("||", "，", " - ").
-  CBDelimiter->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  CBDelimiter->setMinimumContentsLength(6);
-  EditStr1 = edit(u"EditStr1"_s, 120);
-  EditStr2 = edit(u"EditStr2"_s, 120);
-  SpeedButton3 = ToolButton(u"SpeedButton3"_s, u"导 入..."_s);
-  GroupBox1 = Named<QGroupBox>(u"GroupBox1"_s, u"输入设置 "_s);
-  GroupBox1->setLayout(Row({label(u"Label1"_s, u"当前行分隔符"_s), CBDelimiter, EditStr1,
-                            label(u"Label2"_s, u"替换字符                   -》"_s), EditStr2, SpeedButton3}));
+  delimiterCombo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  delimiterCombo_->setMinimumContentsLength(6);
+  replaceFromEdit_ = edit(u"EditStr1"_s, 120);
+  replaceToEdit_ = edit(u"EditStr2"_s, 120);
+  importButton_ = ToolButton(u"SpeedButton3"_s, u"导 入..."_s);
+  inputGroup_ = Named<QGroupBox>(u"GroupBox1"_s, u"输入设置 "_s);
+  inputGroup_->setLayout(Row({label(u"Label1"_s, u"当前行分隔符"_s), delimiterCombo_, replaceFromEdit_,
+                              label(u"Label2"_s, u"替换字符                   -》"_s), replaceToEdit_, importButton_}));
 
-  EditColumnNo = edit(u"EditColumnNo"_s, 60);
-  CBFix = Named<QComboBox>(u"CBFix"_s);
-  CBFix->addItems({u">"_s, u"="_s, u"<"_s, u"[]"_s});
-  EditA = edit(u"EditA"_s, 160);
-  EditB = edit(u"EditB"_s, 160);
-  EditOutColumnNo = edit(u"EditOutColumnNo"_s, 60);
-  for (QLineEdit* e : {EditColumnNo, EditA, EditB, EditOutColumnNo}) e->setText(u"0"_s);
-  SpeedButton1 = ToolButton(u"SpeedButton1"_s, u"分析"_s);
-  SpeedButton2 = ToolButton(u"SpeedButton2"_s, u"保存文件"_s);
-  GroupBox2 = Named<QGroupBox>(u"GroupBox2"_s, u"输出设置 (表示第几列的值大于/小于/等于/区间内 输出第几列值)  "_s);
+  columnEdit_ = edit(u"EditColumnNo"_s, 60);
+  conditionCombo_ = Named<QComboBox>(u"CBFix"_s);
+  conditionCombo_->addItems({u">"_s, u"="_s, u"<"_s, u"[]"_s});
+  valueAEdit_ = edit(u"EditA"_s, 160);
+  valueBEdit_ = edit(u"EditB"_s, 160);
+  outColumnEdit_ = edit(u"EditOutColumnNo"_s, 60);
+  for (QLineEdit* e : {columnEdit_, valueAEdit_, valueBEdit_, outColumnEdit_}) e->setText(u"0"_s);
+  analyseButton_ = ToolButton(u"SpeedButton1"_s, u"分析"_s);
+  saveButton_ = ToolButton(u"SpeedButton2"_s, u"保存文件"_s);
+  outputGroup_ = Named<QGroupBox>(u"GroupBox2"_s, u"输出设置 (表示第几列的值大于/小于/等于/区间内 输出第几列值)  "_s);
   // Each number sits between its words: "第 [1] 列", "输出第 [0] 列".
-  GroupBox2->setLayout(
-      Row({label(u"Label3"_s, u"第"_s), EditColumnNo, label(u"Label7"_s, u"列"_s), CBFix, EditA, EditB,
-           label(u"Label4"_s, u"输出第"_s), EditOutColumnNo, label(u"Label8"_s, u"列"_s), SpeedButton1, SpeedButton2}));
+  outputGroup_->setLayout(Row({label(u"Label3"_s, u"第"_s), columnEdit_, label(u"Label7"_s, u"列"_s), conditionCombo_,
+                               valueAEdit_, valueBEdit_, label(u"Label4"_s, u"输出第"_s), outColumnEdit_,
+                               label(u"Label8"_s, u"列"_s), analyseButton_, saveButton_}));
 
-  lv1 = NumberView(u"lv1"_s);
-  lv1->horizontalHeader()->show();
-  lv1->horizontalHeader()->setSectionsClickable(true);
-  lv1->horizontalHeader()->setStretchLastSection(false);
-  dataModel_ = new RowsModel(data_, &context_.CurrentSettings().DADelimiter, {u"列0"_s}, lv1);
-  lv1->setModel(dataModel_);
-  SpeedButton6 = ToolButton(u"SpeedButton6"_s, u"导出排序数据"_s);
-  SpeedButton7 = ToolButton(u"SpeedButton7"_s, u"导出分类数据"_s);
-  SpeedButton8 = ToolButton(u"SpeedButton8"_s, u"打开目录"_s);
-  for (QToolButton* b : {SpeedButton7, SpeedButton8}) b->setToolTip(u"分类为最后排序的列"_s);
-  GroupBox3 = Named<QGroupBox>(u"GroupBox3"_s, u"输入数据(单击列名排序)"_s);
-  auto* table = new QVBoxLayout(GroupBox3);
-  table->addWidget(lv1, 1);
-  table->addLayout(Row({SpeedButton6, SpeedButton7, SpeedButton8}));
+  dataView_ = NumberView(u"lv1"_s);
+  dataView_->horizontalHeader()->show();
+  dataView_->horizontalHeader()->setSectionsClickable(true);
+  dataView_->horizontalHeader()->setStretchLastSection(false);
+  dataModel_ = new RowsModel(data_, &context_.CurrentSettings().DADelimiter, {u"列0"_s}, dataView_);
+  dataView_->setModel(dataModel_);
+  exportSortedButton_ = ToolButton(u"SpeedButton6"_s, u"导出排序数据"_s);
+  exportClassifiedButton_ = ToolButton(u"SpeedButton7"_s, u"导出分类数据"_s);
+  openFolderButton_ = ToolButton(u"SpeedButton8"_s, u"打开目录"_s);
+  for (QToolButton* b : {exportClassifiedButton_, openFolderButton_}) b->setToolTip(u"分类为最后排序的列"_s);
+  dataGroup_ = Named<QGroupBox>(u"GroupBox3"_s, u"输入数据(单击列名排序)"_s);
+  auto* table = new QVBoxLayout(dataGroup_);
+  table->addWidget(dataView_, 1);
+  table->addLayout(Row({exportSortedButton_, exportClassifiedButton_, openFolderButton_}));
 
-  lv2 = NumberView(u"lv2"_s);
-  lv2->horizontalHeader()->show();
-  matchModel_ = new RowsModel(matches_, nullptr, {u" 数据   "_s}, lv2);
-  lv2->setModel(matchModel_);
-  GroupBox4 = Named<QGroupBox>(u"GroupBox4"_s, u"输出数据"_s);
-  (new QVBoxLayout(GroupBox4))->addWidget(lv2);
+  matchView_ = NumberView(u"lv2"_s);
+  matchView_->horizontalHeader()->show();
+  matchModel_ = new RowsModel(matches_, nullptr, {u" 数据   "_s}, matchView_);
+  matchView_->setModel(matchModel_);
+  matchGroup_ = Named<QGroupBox>(u"GroupBox4"_s, u"输出数据"_s);
+  (new QVBoxLayout(matchGroup_))->addWidget(matchView_);
 
-  PopupMenu1 = Named<QMenu>(u"PopupMenu1"_s, this);
-  N1 = MenuItem(PopupMenu1, u"N1"_s, u"按数字大小排序"_s);
-  N2 = MenuItem(PopupMenu1, u"N2"_s, u"按字符串排序"_s);
+  sortMenu_ = Named<QMenu>(u"PopupMenu1"_s, this);
+  sortNumericItem_ = MenuItem(sortMenu_, u"N1"_s, u"按数字大小排序"_s);
+  sortTextItem_ = MenuItem(sortMenu_, u"N2"_s, u"按字符串排序"_s);
 
-  StatusBar = Named<QStatusBar>(u"StatusBar"_s);
-  StatusBar->setSizeGripEnabled(false);
+  statusBar_ = Named<QStatusBar>(u"StatusBar"_s);
+  statusBar_->setSizeGripEnabled(false);
   const QString panels[4] = {u"原始数据:0"_s, u"符合条件:0"_s, u"比率:待定"_s, u"清空数据请双击"_s};
   for (int i = 0; i < 4; ++i) {
-    StatusPanels[i] = label(u"StatusPanel%1"_s.arg(i + 1), panels[i]);
-    StatusBar->addWidget(StatusPanels[i], i == 3 ? 1 : 0);
+    statusPanels_[i] = label(u"StatusPanel%1"_s.arg(i + 1), panels[i]);
+    statusBar_->addWidget(statusPanels_[i], i == 3 ? 1 : 0);
   }
 
   auto* lists = new QHBoxLayout;
-  lists->addWidget(GroupBox3, 3);
-  lists->addWidget(GroupBox4, 1);
+  lists->addWidget(dataGroup_, 3);
+  lists->addWidget(matchGroup_, 1);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(GroupBox1);
-  layout->addWidget(GroupBox2);
+  layout->addWidget(inputGroup_);
+  layout->addWidget(outputGroup_);
   layout->addLayout(lists, 1);
   layout->addWidget(label(u"Label5"_s, u"导出排序数据:排序后的数据直接另存为文件。"_s));
   layout->addWidget(label(u"Label6"_s, u"导出分类数据:以最后排序的列分类导出，适合于语音文件分类"_s));
-  layout->addWidget(StatusBar);
+  layout->addWidget(statusBar_);
   resize(820, 560);
 }
 
@@ -198,38 +198,39 @@ void AnalysisDialog::BuildControls() {
 // outside the list leaves no kind chosen.
 void AnalysisDialog::LoadSettingsIntoControls() {
   const Settings& s = context_.CurrentSettings();
-  CBDelimiter->setEditText(FromGbk(s.DADelimiter));
-  EditStr1->setText(FromGbk(s.DAReplace1));
-  EditStr2->setText(FromGbk(s.DAReplace2));
-  EditColumnNo->setText(QString::number(s.DAColumnNo));
-  CBFix->setCurrentIndex(s.DAFixIndex >= 0 && s.DAFixIndex < CBFix->count() ? static_cast<int>(s.DAFixIndex) : -1);
-  EditA->setText(QString::number(s.DADataA));
-  EditB->setText(QString::number(s.DADataB));
-  EditOutColumnNo->setText(QString::number(s.DAOutColumnNo));
+  delimiterCombo_->setEditText(FromGbk(s.DADelimiter));
+  replaceFromEdit_->setText(FromGbk(s.DAReplace1));
+  replaceToEdit_->setText(FromGbk(s.DAReplace2));
+  columnEdit_->setText(QString::number(s.DAColumnNo));
+  conditionCombo_->setCurrentIndex(
+      s.DAFixIndex >= 0 && s.DAFixIndex < conditionCombo_->count() ? static_cast<int>(s.DAFixIndex) : -1);
+  valueAEdit_->setText(QString::number(s.DADataA));
+  valueBEdit_->setText(QString::number(s.DADataB));
+  outColumnEdit_->setText(QString::number(s.DAOutColumnNo));
 }
 
 void AnalysisDialog::ConnectChanges() {
-  auto changed = Guarded([this] { CBDelimiterChange(); });
-  connect(CBDelimiter, &QComboBox::editTextChanged, this, changed);
-  connect(CBFix, &QComboBox::currentIndexChanged, this, changed);
-  for (QLineEdit* e : {EditStr1, EditStr2, EditColumnNo, EditA, EditB, EditOutColumnNo})
+  auto changed = Guarded([this] { InputsChanged(); });
+  connect(delimiterCombo_, &QComboBox::editTextChanged, this, changed);
+  connect(conditionCombo_, &QComboBox::currentIndexChanged, this, changed);
+  for (QLineEdit* e : {replaceFromEdit_, replaceToEdit_, columnEdit_, valueAEdit_, valueBEdit_, outColumnEdit_})
     connect(e, &QLineEdit::textChanged, this, changed);
 }
 
-QWidget* AnalysisDialog::DropList() const { return lv1; }
+QWidget* AnalysisDialog::DropList() const { return dataView_; }
 
 // The numbers go to the engine as typed (UTF-8, which is what an error message quotes); the
 // delimiter and the replacement texts are item data.
 AnalysisInputs AnalysisDialog::Inputs() const {
   AnalysisInputs in;
-  in.delimiter = ToGbk(CBDelimiter->currentText());
-  in.replace1 = ToGbk(EditStr1->text());
-  in.replace2 = ToGbk(EditStr2->text());
-  in.column = EditColumnNo->text().toStdString();
-  in.outColumn = EditOutColumnNo->text().toStdString();
-  in.kind = CBFix->currentIndex();
-  in.a = EditA->text().toStdString();
-  in.b = EditB->text().toStdString();
+  in.delimiter = ToGbk(delimiterCombo_->currentText());
+  in.replace1 = ToGbk(replaceFromEdit_->text());
+  in.replace2 = ToGbk(replaceToEdit_->text());
+  in.column = columnEdit_->text().toStdString();
+  in.outColumn = outColumnEdit_->text().toStdString();
+  in.kind = conditionCombo_->currentIndex();
+  in.a = valueAEdit_->text().toStdString();
+  in.b = valueBEdit_->text().toStdString();
   return in;
 }
 
@@ -245,7 +246,7 @@ Condition AnalysisDialog::StoredCondition() const {
   return c;
 }
 
-void AnalysisDialog::CBDelimiterChange() {
+void AnalysisDialog::InputsChanged() {
   StoreInputs(Inputs(), context_.CurrentSettings());
   SaveSettings(context_.program.iniFile, context_.CurrentSettings());
 }
@@ -253,11 +254,11 @@ void AnalysisDialog::CBDelimiterChange() {
 void AnalysisDialog::LoadFiles(const std::vector<fs::path>& files) { Import(files); }
 
 // "导 入...": the texts in the controls now, the text to replace without blanks around it.
-void AnalysisDialog::SpeedButton3Click() {
+void AnalysisDialog::ImportClicked() {
   Settings& s = context_.CurrentSettings();
-  s.DADelimiter = ToGbk(CBDelimiter->currentText());
-  s.DAReplace1 = std::string(TrimBlanks(ToGbk(EditStr1->text())));
-  s.DAReplace2 = ToGbk(EditStr2->text());
+  s.DADelimiter = ToGbk(delimiterCombo_->currentText());
+  s.DAReplace1 = std::string(TrimBlanks(ToGbk(replaceFromEdit_->text())));
+  s.DAReplace2 = ToGbk(replaceToEdit_->text());
   std::vector<fs::path> files = ChooseFilesToOpen(this, openFolder_);
   if (!files.empty()) Import(files);
 }
@@ -276,13 +277,13 @@ void AnalysisDialog::Import(const std::vector<fs::path>& files) {
   dataModel_->SetCaptions(captions);
 }
 
-void AnalysisDialog::lv1ColumnClick(int column) {
+void AnalysisDialog::DataColumnClicked(int column) {
   clickedColumn_ = column;
-  PopupMenu1->popup(QCursor::pos());
+  sortMenu_->popup(QCursor::pos());
 }
 
-void AnalysisDialog::N1Click() { Sort(SortKind::Numeric); }
-void AnalysisDialog::N2Click() { Sort(SortKind::Text); }
+void AnalysisDialog::SortNumericClicked() { Sort(SortKind::Numeric); }
+void AnalysisDialog::SortTextClicked() { Sort(SortKind::Text); }
 
 void AnalysisDialog::Sort(SortKind kind) {
   lastSortedColumn_ = clickedColumn_;
@@ -293,7 +294,7 @@ void AnalysisDialog::Sort(SortKind kind) {
 }
 
 // "分析": a number that is no integer stops here, before the match list is emptied.
-void AnalysisDialog::SpeedButton1Click() {
+void AnalysisDialog::AnalyseClicked() {
   const Condition c = ReadCondition(Inputs());
   Settings& s = context_.CurrentSettings();
   s.DAColumnNo = c.column;
@@ -307,7 +308,7 @@ void AnalysisDialog::SpeedButton1Click() {
 }
 
 void AnalysisDialog::ShowRatio() {
-  StatusPanels[2]->setText(u"比率:"_s + FromUtf8(RatioText(matches_.Items().Count(), data_.Items().Count())));
+  statusPanels_[2]->setText(u"比率:"_s + FromUtf8(RatioText(matches_.Items().Count(), data_.Items().Count())));
 }
 
 // The save dialog adds ".txt" to a name typed without an extension.
@@ -318,20 +319,20 @@ fs::path AnalysisDialog::ChooseSaveFile() {
 }
 
 // "保存文件": the matches and, beside them, the report of the condition in the settings.
-void AnalysisDialog::SpeedButton2Click() {
+void AnalysisDialog::SaveMatchesClicked() {
   fs::path file = ChooseSaveFile();
   if (file.empty() || matches_.Items().Count() == 0) return;
   std::vector<fs::path> written;
   SaveMatches(file, matches_.Items(), StoredCondition(), data_.Items().Count(), written);
 }
 
-void AnalysisDialog::SpeedButton6Click() {
+void AnalysisDialog::ExportSortedClicked() {
   fs::path file = ChooseSaveFile();
   if (!file.empty() && data_.Items().Count() > 0) data_.Items().SaveToFile(file);
 }
 
 // "导出分类数据": by the last sorted column, into a folder the user confirms.
-void AnalysisDialog::SpeedButton7Click() {
+void AnalysisDialog::ExportClassifiedClicked() {
   if (data_.Items().Count() == 0) return;
   const QString question = u"确定按 [列"_s + QString::number(lastSortedColumn_) +
                            u"] 导出分类数据?\r\n\r\n如果不是选择的列,请先选择该列排序后,在导出分类数据！"_s;
@@ -343,14 +344,14 @@ void AnalysisDialog::SpeedButton7Click() {
                    context_.ui);
 }
 
-void AnalysisDialog::SpeedButton8Click() { context_.ui.OpenFolder(chosenFolder_); }
+void AnalysisDialog::OpenExportFolderClicked() { context_.ui.OpenFolder(chosenFolder_); }
 
-void AnalysisDialog::lv1DblClick() {
+void AnalysisDialog::DataTableDoubleClicked() {
   ChangeList(data_, context_.ui, nullptr, nullptr, [](TSList& rows) { rows.Clear(); });
   ShowRatio();
 }
 
-void AnalysisDialog::lv2DblClick() {
+void AnalysisDialog::MatchListDoubleClicked() {
   ChangeList(matches_, context_.ui, nullptr, nullptr, [](TSList& matches) { matches.Clear(); });
   ShowRatio();
 }

@@ -1,5 +1,5 @@
 // AnalysisDialog: the column data analysis. Lines of delimited fields are imported (with
-// the button, or dropped on lv1) into a table, filtered by a numeric condition on one field
+// the button, or dropped on the table) into a table, filtered by a numeric condition on one field
 // into the list of another field's values, sorted by a clicked column, and exported.
 // Created once at start-up by the main window and kept until exit, with its lists, the last
 // sorted column, the sort direction and the chosen folder; the "工具" menu shows it modeless.
@@ -32,24 +32,11 @@ class AnalysisDialog : public QDialog {
  public:
   explicit AnalysisDialog(AppContext& context, QWidget* parent = nullptr);
 
-  // Imports the files dropped on lv1 with the replacement texts stored in the settings.
+  // Imports the files dropped on the table with the replacement texts stored in the settings.
   void LoadFiles(const std::vector<std::filesystem::path>& files);
 
   // The list that files may be dropped on (the main window routes the drop here).
   QWidget* DropList() const;
-
-  void CBDelimiterChange();
-  void SpeedButton3Click();
-  void lv1ColumnClick(int column);
-  void N1Click();
-  void N2Click();
-  void SpeedButton1Click();
-  void SpeedButton2Click();
-  void SpeedButton6Click();
-  void SpeedButton7Click();
-  void SpeedButton8Click();
-  void lv1DblClick();
-  void lv2DblClick();
 
  private:
   class RowsModel;
@@ -64,6 +51,22 @@ class AnalysisDialog : public QDialog {
   std::filesystem::path ChooseSaveFile();
   void ShowRatio();
 
+  // Any input control: the inputs go to the settings at once.
+  void InputsChanged();
+  void ImportClicked();
+  // A click on a column header of the table: the sort menu for that column.
+  void DataColumnClicked(int column);
+  void SortNumericClicked();
+  void SortTextClicked();
+  void AnalyseClicked();
+  void SaveMatchesClicked();
+  void ExportSortedClicked();
+  void ExportClassifiedClicked();
+  void OpenExportFolderClicked();
+  // Empty the list double-clicked.
+  void DataTableDoubleClicked();
+  void MatchListDoubleClicked();
+
   AppContext& context_;
   NumberList data_{ListRole::Source};     // the table's rows; the role plays no part here
   NumberList matches_{ListRole::Source};  // the values collected by the analysis
@@ -75,31 +78,31 @@ class AnalysisDialog : public QDialog {
   std::filesystem::path chosenFolder_;
   std::filesystem::path openFolder_;
 
-  QGroupBox* GroupBox1 = nullptr;
-  QComboBox* CBDelimiter = nullptr;
-  QLineEdit* EditStr1 = nullptr;
-  QLineEdit* EditStr2 = nullptr;
-  QToolButton* SpeedButton3 = nullptr;  // 导 入...
-  QGroupBox* GroupBox2 = nullptr;
-  QLineEdit* EditColumnNo = nullptr;
-  QComboBox* CBFix = nullptr;
-  QLineEdit* EditA = nullptr;
-  QLineEdit* EditB = nullptr;
-  QLineEdit* EditOutColumnNo = nullptr;
-  QToolButton* SpeedButton1 = nullptr;  // 分析
-  QToolButton* SpeedButton2 = nullptr;  // 保存文件
-  QGroupBox* GroupBox3 = nullptr;
-  QTableView* lv1 = nullptr;
-  QToolButton* SpeedButton6 = nullptr;  // 导出排序数据
-  QToolButton* SpeedButton7 = nullptr;  // 导出分类数据
-  QToolButton* SpeedButton8 = nullptr;  // 打开目录
-  QGroupBox* GroupBox4 = nullptr;
-  QTableView* lv2 = nullptr;
-  QMenu* PopupMenu1 = nullptr;
-  QAction* N1 = nullptr;
-  QAction* N2 = nullptr;
-  QStatusBar* StatusBar = nullptr;
-  QLabel* StatusPanels[4] = {};
+  QGroupBox* inputGroup_ = nullptr;                // "GroupBox1" 输入设置
+  QComboBox* delimiterCombo_ = nullptr;            // "CBDelimiter" 当前行分隔符
+  QLineEdit* replaceFromEdit_ = nullptr;           // "EditStr1", the text to replace
+  QLineEdit* replaceToEdit_ = nullptr;             // "EditStr2", what replaces it
+  QToolButton* importButton_ = nullptr;            // "SpeedButton3" 导 入...
+  QGroupBox* outputGroup_ = nullptr;               // "GroupBox2" 输出设置 (…)
+  QLineEdit* columnEdit_ = nullptr;                // "EditColumnNo", the column tested
+  QComboBox* conditionCombo_ = nullptr;            // "CBFix" >, =, <, []
+  QLineEdit* valueAEdit_ = nullptr;                // "EditA"
+  QLineEdit* valueBEdit_ = nullptr;                // "EditB", the upper bound of []
+  QLineEdit* outColumnEdit_ = nullptr;             // "EditOutColumnNo", the column output
+  QToolButton* analyseButton_ = nullptr;           // "SpeedButton1" 分析
+  QToolButton* saveButton_ = nullptr;              // "SpeedButton2" 保存文件
+  QGroupBox* dataGroup_ = nullptr;                 // "GroupBox3" 输入数据(单击列名排序)
+  QTableView* dataView_ = nullptr;                 // "lv1", takes file drops
+  QToolButton* exportSortedButton_ = nullptr;      // "SpeedButton6" 导出排序数据
+  QToolButton* exportClassifiedButton_ = nullptr;  // "SpeedButton7" 导出分类数据
+  QToolButton* openFolderButton_ = nullptr;        // "SpeedButton8" 打开目录
+  QGroupBox* matchGroup_ = nullptr;                // "GroupBox4" 输出数据
+  QTableView* matchView_ = nullptr;                // "lv2"
+  QMenu* sortMenu_ = nullptr;                      // "PopupMenu1"
+  QAction* sortNumericItem_ = nullptr;             // "N1" 按数字大小排序
+  QAction* sortTextItem_ = nullptr;                // "N2" 按字符串排序
+  QStatusBar* statusBar_ = nullptr;                // "StatusBar"
+  QLabel* statusPanels_[4] = {};                   // "StatusPanel1" … "StatusPanel4"
 };
 
 }  // namespace telqor

@@ -69,44 +69,44 @@ FormatDialog::FormatDialog(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context), sourceLabel_(u"原始数据:"_s) {
   setObjectName(u"frmhmformat"_s);
   setWindowTitle(u"数据输出格式转换"_s);
-  SpeedButton1 = ToolButton(u"SpeedButton1"_s, u"导入数据"_s);
-  SpeedButton2 = ToolButton(u"SpeedButton2"_s, u"格式转换"_s);
-  SpeedButton3 = ToolButton(u"SpeedButton3"_s, u"保存结果"_s);
-  SpeedButton5 = ToolButton(u"SpeedButton5"_s, u"退出"_s);
+  importButton_ = ToolButton(u"SpeedButton1"_s, u"导入数据"_s);
+  convertButton_ = ToolButton(u"SpeedButton2"_s, u"格式转换"_s);
+  saveButton_ = ToolButton(u"SpeedButton3"_s, u"保存结果"_s);
+  closeButton_ = ToolButton(u"SpeedButton5"_s, u"退出"_s);
 
-  GB0 = Named<QGroupBox>(u"GB0"_s, u"原始数据(支持拖放导入数据)"_s);
-  lv0 = NumberView(u"lv0"_s);
-  auto* sourceModel = new NumberListModel(&source_, lv0);
-  lv0->setModel(sourceModel);
-  (new QVBoxLayout(GB0))->addWidget(lv0);
+  sourceGroup_ = Named<QGroupBox>(u"GB0"_s, u"原始数据(支持拖放导入数据)"_s);
+  sourceView_ = NumberView(u"lv0"_s);
+  auto* sourceModel = new NumberListModel(&source_, sourceView_);
+  sourceView_->setModel(sourceModel);
+  (new QVBoxLayout(sourceGroup_))->addWidget(sourceView_);
   source_.SetOnRefresh([this, sourceModel] {
     sourceModel->Reset();
-    GB0->setTitle(sourceLabel_ + QString::number(source_.Items().Count()));
+    sourceGroup_->setTitle(sourceLabel_ + QString::number(source_.Items().Count()));
     KeepPainting();
   });
 
-  GB = Named<QGroupBox>(u"GB"_s, u"格式化样式(%N%:表示编号 12345678901:表示数据;MyNo:表示序号)"_s);
-  CBA = Named<QComboBox>(u"CBA"_s);
-  SpeedButton4 = ToolButton(u"SpeedButton4"_s, u"浏览"_s);
-  MemoA = Named<QPlainTextEdit>(u"MemoA"_s);
-  MemoA->setLineWrapMode(QPlainTextEdit::NoWrap);
+  templateGroup_ = Named<QGroupBox>(u"GB"_s, u"格式化样式(%N%:表示编号 12345678901:表示数据;MyNo:表示序号)"_s);
+  templateCombo_ = Named<QComboBox>(u"CBA"_s);
+  browseButton_ = ToolButton(u"SpeedButton4"_s, u"浏览"_s);
+  templateEdit_ = Named<QPlainTextEdit>(u"MemoA"_s);
+  templateEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
   auto* fields = new QFormLayout;
-  EditA = CountField(fields, u"EditA"_s, u"样式叠加数"_s, u"UpDown2"_s, 1, UpDown2);
-  EditB = CountField(fields, u"EditB"_s, u"最后行删除位数"_s, u"UpDown3"_s, 0, UpDown3);
-  EditC = CountField(fields, u"EditC"_s, u"最大编号"_s, u"UpDown1"_s, 200, UpDown1);
-  EditD = CountField(fields, u"EditD"_s, u"每文件保存数"_s, u"UpDown4"_s, 200, UpDown4);
-  auto* templateBox = new QVBoxLayout(GB);
+  stackEdit_ = CountField(fields, u"EditA"_s, u"样式叠加数"_s, u"UpDown2"_s, 1, stackUpDown_);
+  cutEdit_ = CountField(fields, u"EditB"_s, u"最后行删除位数"_s, u"UpDown3"_s, 0, cutUpDown_);
+  maxNumberEdit_ = CountField(fields, u"EditC"_s, u"最大编号"_s, u"UpDown1"_s, 200, maxNumberUpDown_);
+  perFileEdit_ = CountField(fields, u"EditD"_s, u"每文件保存数"_s, u"UpDown4"_s, 200, perFileUpDown_);
+  auto* templateBox = new QVBoxLayout(templateGroup_);
   auto* choice = new QHBoxLayout;
-  choice->addWidget(CBA, 1);
-  choice->addWidget(SpeedButton4);
+  choice->addWidget(templateCombo_, 1);
+  choice->addWidget(browseButton_);
   templateBox->addLayout(choice);
-  templateBox->addWidget(MemoA, 1);
+  templateBox->addWidget(templateEdit_, 1);
   templateBox->addLayout(fields);
 
-  Lv1 = NumberView(u"Lv1"_s);
-  Lv1->horizontalHeader()->show();
-  outputModel_ = new OutputModel(&output_, Lv1);
-  Lv1->setModel(outputModel_);
+  outputView_ = NumberView(u"Lv1"_s);
+  outputView_->horizontalHeader()->show();
+  outputModel_ = new OutputModel(&output_, outputView_);
+  outputView_->setModel(outputModel_);
   output_.SetOnRefresh([this] {
     outputModel_->caption = u"输出样式:"_s + QString::number(output_.Items().Count());
     outputModel_->Reset();
@@ -114,49 +114,49 @@ FormatDialog::FormatDialog(AppContext& context, QWidget* parent)
   });
 
   auto* panes = new QHBoxLayout;
-  panes->addWidget(GB0, 1);
-  panes->addWidget(GB, 2);
-  panes->addWidget(Lv1, 1);
+  panes->addWidget(sourceGroup_, 1);
+  panes->addWidget(templateGroup_, 2);
+  panes->addWidget(outputView_, 1);
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(Row({SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton5}));
+  layout->addLayout(Row({importButton_, convertButton_, saveButton_, closeButton_}));
   layout->addLayout(panes, 1);
   resize(900, 520);
 
-  Wire(SpeedButton1, this, &FormatDialog::SpeedButton1Click);
-  Wire(SpeedButton2, this, &FormatDialog::SpeedButton2Click);
-  Wire(SpeedButton3, this, &FormatDialog::SpeedButton3Click);
-  Wire(SpeedButton4, this, &FormatDialog::SpeedButton4Click);
-  connect(SpeedButton5, &QToolButton::clicked, this, &QDialog::close);
-  connect(CBA, &QComboBox::activated, this, Guarded([this] { CBAChange(); }));
-  OnDoubleClick(lv0->viewport(), [this] { ClearSource(); });
-  OnDoubleClick(Lv1->viewport(), [this] { ClearOutput(); });
+  Wire(importButton_, this, &FormatDialog::ImportDataClicked);
+  Wire(convertButton_, this, &FormatDialog::ConvertClicked);
+  Wire(saveButton_, this, &FormatDialog::SaveResultsClicked);
+  Wire(browseButton_, this, &FormatDialog::OpenTemplateFolderClicked);
+  connect(closeButton_, &QToolButton::clicked, this, &QDialog::close);
+  connect(templateCombo_, &QComboBox::activated, this, Guarded([this] { TemplateChanged(); }));
+  OnDoubleClick(sourceView_->viewport(), [this] { ClearSource(); });
+  OnDoubleClick(outputView_->viewport(), [this] { ClearOutput(); });
 }
 
-QWidget* FormatDialog::DropList() const { return lv0; }
+QWidget* FormatDialog::DropList() const { return sourceView_; }
 
 // Shown from the menu, inside its action: the template list is made anew on every opening.
 void FormatDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  FormShow();
+  ListTemplates();
 }
 
-void FormatDialog::FormShow() {
-  CBA->clear();
-  for (const auto& name : TemplateNames(FormatFolder(context_.Folders()))) CBA->addItem(PathText(name));
-  CBA->setCurrentIndex(-1);
+void FormatDialog::ListTemplates() {
+  templateCombo_->clear();
+  for (const auto& name : TemplateNames(FormatFolder(context_.Folders()))) templateCombo_->addItem(PathText(name));
+  templateCombo_->setCurrentIndex(-1);
 }
 
-// The chosen template goes into the memo as it stands, its line breaks included; its head and
-// tail are the ones beside it from now on.
-void FormatDialog::CBAChange() {
-  QString name = CBA->currentText().trimmed();
+// The chosen template goes into the template field as it stands, its line breaks included; its
+// head and tail are the ones beside it from now on.
+void FormatDialog::TemplateChanged() {
+  QString name = templateCombo_->currentText().trimmed();
   if (name.isEmpty()) return;
-  std::filesystem::path file = FormatFolder(context_.Folders()) / PathOf(CBA->currentText());
-  MemoA->setPlainText(FromGbkLossless(LoadTemplate(file)).replace(u"\r\n"_s, u"\n"_s));
+  std::filesystem::path file = FormatFolder(context_.Folders()) / PathOf(templateCombo_->currentText());
+  templateEdit_->setPlainText(FromGbkLossless(LoadTemplate(file)).replace(u"\r\n"_s, u"\n"_s));
   templateFile_ = file;
 }
 
-std::string FormatDialog::TemplateText() const { return TemplateWithCrLf(ToGbk(MemoA->toPlainText())); }
+std::string FormatDialog::TemplateText() const { return TemplateWithCrLf(ToGbk(templateEdit_->toPlainText())); }
 
 void FormatDialog::LoadFiles(const std::vector<std::filesystem::path>& files) {
   sourceLabel_ = u"原始数据:"_s;
@@ -172,18 +172,18 @@ void FormatDialog::ClearOutput() {
   ChangeList(output_, context_.ui, nullptr, nullptr, [](TSList& items) { items.Clear(); });
 }
 
-void FormatDialog::SpeedButton1Click() {
+void FormatDialog::ImportDataClicked() {
   auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
   if (!files.empty()) LoadFiles(files);
 }
 
 // Every field is read before the output list changes, so a field that is no number (or a
 // maximum number of 0) leaves the last result on screen.
-void FormatDialog::SpeedButton2Click() {
+void FormatDialog::ConvertClicked() {
   FormatOptions options;
-  options.stack = FieldValue(EditA);
-  options.cut = FieldValue(EditB);
-  options.maxNumber = FieldValue(EditC);
+  options.stack = FieldValue(stackEdit_);
+  options.cut = FieldValue(cutEdit_);
+  options.maxNumber = FieldValue(maxNumberEdit_);
   std::string templ = TemplateText();
   ChangeList(output_, context_.ui, nullptr, nullptr,
              [&](TSList& items) { ConvertToFormat(source_.Items(), templ, options, items); });
@@ -191,10 +191,10 @@ void FormatDialog::SpeedButton2Click() {
 }
 
 // The name chosen is the start of every file's name, its extension kept.
-void FormatDialog::SpeedButton3Click() {
+void FormatDialog::SaveResultsClicked() {
   std::filesystem::path base = ChooseFileToSave(this, context_.OpenDialogFolder(), u"txt|*.txt"_s);
   if (base.empty()) return;
-  int perFile = FieldValue(EditD);
+  int perFile = FieldValue(perFileEdit_);
   Frames frames = templateFile_.empty() ? Frames{} : FramesOf(templateFile_);
   std::vector<std::filesystem::path> written;
   SaveFormatted(output_.Items(), base, perFile, frames, written);
@@ -203,6 +203,6 @@ void FormatDialog::SpeedButton3Click() {
 
 // A new program folder has no template folder yet: it is made here, where the user goes to put
 // templates into it.
-void FormatDialog::SpeedButton4Click() { context_.ui.OpenFolder(MakeFormatFolder(context_.Folders())); }
+void FormatDialog::OpenTemplateFolderClicked() { context_.ui.OpenFolder(MakeFormatFolder(context_.Folders())); }
 
 }  // namespace telqor

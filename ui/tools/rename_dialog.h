@@ -34,17 +34,6 @@ class RenameDialog : public QDialog {
  public:
   explicit RenameDialog(AppContext& context, QWidget* parent = nullptr);
 
-  void STVDataClick();
-  void SpeedButton1Click();
-  void SpeedButton5Click();
-  void lv1Click();
-  void SBEditDataClick();
-  void lv1DblClick();
-  void SpeedButton2Click();
-  void SpeedButton3Click();
-  void SpeedButton6Click();
-  void SpeedButton7Click();
-
  protected:
   // The folder tree is made on the first showing: reading the file system is not start-up's work.
   void showEvent(QShowEvent* event) override;
@@ -53,7 +42,7 @@ class RenameDialog : public QDialog {
   QWidget* BuildFolders();
   QGroupBox* BuildTaking();
   QGroupBox* BuildDefinition();
-  void Connect();
+  void WireControls();
   void MakeFolderTree();
   void ShowSourceFolder();
   // Runs change on the list while the view reads nothing, then shows the list anew (also when
@@ -62,43 +51,57 @@ class RenameDialog : public QDialog {
   std::filesystem::path OutputFolder() const;
   NameDefinition Definition() const;
 
+  // The folder chosen in the tree becomes the source folder.
+  void SourceFolderChanged();
+  void TakeNamesClicked();
+  void ClearListClicked();
+  // The clicked row into the two name fields, for "设置".
+  void RenameListClicked();
+  void SetEntryClicked();
+  // Removes the row double-clicked.
+  void RenameListDoubleClicked();
+  void PreviewClicked();
+  void RenameClicked();
+  void ChooseOutputFolderClicked();
+  void OpenOutputFolderClicked();
+
   AppContext& context_;
   QMetaObject::Connection opening_;  // opens the tree down to the source folder while it loads
   RenameList entries_;
   std::filesystem::path source_;  // the folder selected in the tree
-  int remembered_ = 0;            // the row last clicked, which "设置" replaces
+  int clickedRow_ = 0;            // the row last clicked, which "设置" replaces
   RenameListModel* model_;
   QFileSystemModel* folders_ = nullptr;
 
-  QTreeView* STVData;
-  QListWidget* SLVData;
-  QStatusBar* StatusBar;
-  QGroupBox* GroupBox1;
-  QLineEdit* EditA;
-  QCheckBox* CBAppend;
-  QPushButton* SpeedButton1;
-  QPushButton* SpeedButton5;
-  QTableView* lv1;
-  QLineEdit* EditRaw;
-  QLineEdit* EditDest;
-  QPushButton* SBEditData;
-  QGroupBox* GroupBox2;
-  QGroupBox* GroupBox3;
-  QCheckBox* CBA;
-  QLineEdit* EditR1;
-  QLineEdit* EditR2;
-  QGroupBox* GroupBox4;
-  QCheckBox* CBB;
-  QComboBox* CBT;
-  QLineEdit* EditNumCC;
-  QComboBox* CBFF;
-  QCheckBox* CBUseNewPath;
-  QLineEdit* EditURL;
-  QPushButton* SpeedButton6;
-  QPushButton* SpeedButton7;
-  QCheckBox* CBD;
-  QPushButton* SpeedButton2;
-  QPushButton* SpeedButton3;
+  QTreeView* folderTree_;            // "STVData", the folders
+  QListWidget* folderContents_;      // "SLVData", what the source folder holds
+  QStatusBar* statusBar_;            // "StatusBar", the source folder
+  QGroupBox* takingGroup_;           // "GroupBox1" 源文件输入设置-文件名匹配
+  QLineEdit* matchEdit_;             // "EditA" 文件名匹配
+  QCheckBox* appendCheck_;           // "CBAppend" 累加
+  QPushButton* takeButton_;          // "SpeedButton1" 选取
+  QPushButton* clearButton_;         // "SpeedButton5" 清空
+  QTableView* renameView_;           // "lv1" 原始文件名, 新文件名
+  QLineEdit* oldNameEdit_;           // "EditRaw"
+  QLineEdit* newNameEdit_;           // "EditDest"
+  QPushButton* setEntryButton_;      // "SBEditData" 设置
+  QGroupBox* definitionGroup_;       // "GroupBox2" 新文件名定义
+  QGroupBox* replaceGroup_;          // "GroupBox3"
+  QCheckBox* replaceCheck_;          // "CBA" 替换内容
+  QLineEdit* replaceFromEdit_;       // "EditR1"
+  QLineEdit* replaceToEdit_;         // "EditR2"
+  QGroupBox* patternGroup_;          // "GroupBox4"
+  QCheckBox* patternCheck_;          // "CBB" 文件名重命名定义(#为数字)
+  QComboBox* patternCombo_;          // "CBT"
+  QLineEdit* startNumberEdit_;       // "EditNumCC" 开始数字
+  QComboBox* caseCombo_;             // "CBFF" 大小写不变, 小写, 大写
+  QCheckBox* newFolderCheck_;        // "CBUseNewPath" 输出到新目录
+  QLineEdit* outputFolderEdit_;      // "EditURL"
+  QPushButton* chooseOutputButton_;  // "SpeedButton6" 设置
+  QPushButton* openOutputButton_;    // "SpeedButton7" 打开
+  QCheckBox* deleteSourceCheck_;     // "CBD" 删除原来文件
+  QPushButton* previewButton_;       // "SpeedButton2" 预览
+  QPushButton* renameButton_;        // "SpeedButton3" 更新
 };
 
 }  // namespace telqor
