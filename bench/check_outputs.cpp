@@ -13,14 +13,14 @@
 
 #include "core/bkdr_hash.h"
 #include "core/file_io.h"
-#include "core/ts_list.h"
+#include "core/item_list.h"
 
-using telqor::TSList;
+using telqor::ItemList;
 
 namespace {
 
 std::vector<std::string> Lines(const char* path) {
-  TSList list;
+  ItemList list;
   list.LoadFromFile(path);
   std::vector<std::string> lines;
   lines.reserve(static_cast<size_t>(list.Count()));

@@ -3,16 +3,16 @@
 
 #include <random>
 
+#include "core/item_list.h"
 #include "core/list_hash.h"
 #include "core/list_sort.h"
-#include "core/ts_list.h"
 #include "extract/email_scan.h"
 
 namespace {
 
 using namespace telqor;
 
-void FillNumbers(TSList& list, int n, uint64_t seed) {
+void FillNumbers(ItemList& list, int n, uint64_t seed) {
   std::mt19937_64 rng(seed);
   list.SetCapacity(n);
   for (int i = 0; i < n; ++i) list.Add(std::to_string(13000000000ULL + rng() % 6000000000ULL));
@@ -21,7 +21,7 @@ void FillNumbers(TSList& list, int n, uint64_t seed) {
 void BM_Sort(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
-    TSList list;
+    ItemList list;
     FillNumbers(list, static_cast<int>(state.range(0)), 1);
     state.ResumeTiming();
     list.Sort();
@@ -32,7 +32,7 @@ void BM_Sort(benchmark::State& state) {
 void BM_DedupeBySort(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
-    TSList list;
+    ItemList list;
     FillNumbers(list, static_cast<int>(state.range(0)), 2);
     state.ResumeTiming();
     DedupeBySort(list);
@@ -43,7 +43,7 @@ void BM_DedupeBySort(benchmark::State& state) {
 void BM_DedupeByHash(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
-    TSList list;
+    ItemList list;
     FillNumbers(list, static_cast<int>(state.range(0)), 3);
     state.ResumeTiming();
     DedupeByHash(list);
@@ -52,18 +52,18 @@ void BM_DedupeByHash(benchmark::State& state) {
 }
 
 void BM_Shuffle(benchmark::State& state) {
-  TSList list;
+  ItemList list;
   FillNumbers(list, static_cast<int>(state.range(0)), 4);
   for (auto _ : state) ShuffleList(list);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
 void BM_SplitListsBySort(benchmark::State& state) {
-  TSList source, reference;
+  ItemList source, reference;
   FillNumbers(source, static_cast<int>(state.range(0)), 5);
   FillNumbers(reference, static_cast<int>(state.range(0)), 6);
   for (auto _ : state) {
-    TSList kept;
+    ItemList kept;
     SplitListsBySort(source, reference, &kept, nullptr);
     benchmark::DoNotOptimize(kept.Count());
   }
@@ -71,11 +71,11 @@ void BM_SplitListsBySort(benchmark::State& state) {
 }
 
 void BM_LoadText(benchmark::State& state) {
-  TSList list;
+  ItemList list;
   FillNumbers(list, static_cast<int>(state.range(0)), 7);
   std::string text = list.GetText();
   for (auto _ : state) {
-    TSList loaded;
+    ItemList loaded;
     loaded.SetText(text);
     benchmark::DoNotOptimize(loaded.Count());
   }

@@ -35,7 +35,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
 
   const auto& names = args.Positional();
   std::vector<std::filesystem::path> files(names.begin(), names.end());
-  TSList rows, matches;
+  ItemList rows, matches;
   size_t lost =
       ImportRows(rows, files, TrimBlanks(Utf8Argument(replace.value_or(""))), Utf8Argument(with.value_or("")));
   if (lost) std::cerr << UnconvertibleText(lost) << "\n";

@@ -65,8 +65,7 @@ void CheckStandardOutputFromNowOn() { std::cout.rdbuf(&Buffer()); }
 
 void CheckStandardOutput() {
   std::cout.flush();
-  if (int error = Buffer().Error())
-    throw EFileError("Cannot write file \"standard output\". " + SystemErrorText(error));
+  if (int error = Buffer().Error()) throw FileError("Cannot write file \"standard output\". " + SystemErrorText(error));
 }
 
 }  // namespace telqor::cli

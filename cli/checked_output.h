@@ -8,7 +8,7 @@ namespace telqor::cli {
 
 // Sends std::cout through the checked buffer; call once, before any verb prints.
 void CheckStandardOutputFromNowOn();
-// Writes out what is buffered; throws EFileError when any write to standard output failed.
+// Writes out what is buffered; throws FileError when any write to standard output failed.
 void CheckStandardOutput();
 
 }  // namespace telqor::cli

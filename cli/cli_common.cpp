@@ -17,7 +17,7 @@ void LoadFiles(NumberList& list, const std::vector<std::string>& files, Ui& ui) 
   LoadFilesInto(list, std::vector<std::filesystem::path>(files.begin(), files.end()), ui);
 }
 
-void WriteResult(const TSList& list, const std::optional<std::string>& out) {
+void WriteResult(const ItemList& list, const std::optional<std::string>& out) {
   FileWriter writer = out ? FileWriter(*out) : FileWriter::StandardOutput();
   list.SaveTo(writer);
   writer.Commit();

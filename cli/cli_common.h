@@ -11,7 +11,7 @@
 #include "cli/arg_parser.h"
 #include "cli/console_ui.h"
 #include "cli/global_options.h"
-#include "core/ts_list.h"
+#include "core/item_list.h"
 #include "workspace/number_list.h"
 
 namespace telqor::cli {
@@ -30,7 +30,7 @@ void LoadFiles(NumberList& list, const std::vector<std::string>& files, Ui& ui);
 
 // Writes the list as SaveToFile does: to out, or to standard output when out is empty. OUT is
 // replaced only once every byte was written.
-void WriteResult(const TSList& list, const std::optional<std::string>& out);
+void WriteResult(const ItemList& list, const std::optional<std::string>& out);
 
 // The frame of a verb that changes the lines of its input files: loads them into the
 // workspace list, runs change on it with the console Ui and writes the list (-o OUT). Nothing

@@ -12,10 +12,10 @@
 #include "core/errors.h"
 #include "core/file_io.h"
 #include "core/file_writer.h"
-#include "core/perl_regex.h"
+#include "core/gbk_regex.h"
 #include "core/text.h"
 #include "extract/area_codes.h"
-#include "extract/hm_search.h"
+#include "extract/extraction_engine.h"
 #include "extract/search_results.h"
 
 namespace telqor::cli {
@@ -30,7 +30,7 @@ std::vector<fs::path> ItemsToSearch(const std::vector<std::string>& paths) {
   std::vector<fs::path> items;
   for (const std::string& given : paths) {
     std::error_code error;
-    if (!fs::exists(given, error)) throw EFileError("Cannot open file \"" + given + "\". " + SystemErrorText(ENOENT));
+    if (!fs::exists(given, error)) throw FileError("Cannot open file \"" + given + "\". " + SystemErrorText(ENOENT));
     if (!fs::is_directory(given, error)) {
       items.emplace_back(given);
       continue;
@@ -43,7 +43,7 @@ std::vector<fs::path> ItemsToSearch(const std::vector<std::string>& paths) {
 }
 
 // The run's progress on a terminal: its status texts with the items done, until it ends.
-void ShowProgressUntilDone(THmSearch& search, std::mutex& lock, std::string& status) {
+void ShowProgressUntilDone(ExtractionEngine& search, std::mutex& lock, std::string& status) {
   bool terminal = isatty(STDERR_FILENO);
   for (int tick = 1; search.Active(); ++tick) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -59,7 +59,7 @@ void ShowProgressUntilDone(THmSearch& search, std::mutex& lock, std::string& sta
 }
 
 int Run(const ParsedArgs& args, GlobalOptions& global) {
-  THmSearch search;
+  ExtractionEngine search;
   search.WantMobile = args.Flag("--mobile");
   search.WantLandline = args.Flag("--landline");
   search.WantEmail = args.Flag("--email");
@@ -70,7 +70,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   if (pattern) {
     search.UserPattern = Utf8Argument(*pattern);
     // The engine drops an item whose pattern fails; here a bad pattern is the caller's error.
-    TPerlRegEx check;
+    GbkRegex check;
     check.SetRegEx(TrimBlanks(search.UserPattern));
     check.Compile();
   }
@@ -85,7 +85,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
     throw UsageError("extract: nothing to search (give --text TEXT or a PATH)");
 
   ProgramState& state = Started(global);
-  TSList areaCodes;
+  ItemList areaCodes;
   LoadAreaCodes(state.folders.baseData, areaCodes);
   search.AreaCodes = &areaCodes;
   search.MobileSecondDigits = state.settings.MobileSecondDigits;

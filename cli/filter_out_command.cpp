@@ -8,7 +8,7 @@ namespace {
 
 int Run(const ParsedArgs& args, GlobalOptions& global) {
   const std::vector<std::string>& refs = args.List("--exclude");
-  TSList filterList;
+  ItemList filterList;
   return TransformFiles(args, global, [&](NumberList& list, Ui& ui) {
     FilterOut(list, filterList, std::vector<std::filesystem::path>(refs.begin(), refs.end()),
               "加载文件:", UseModeB(global), ui);

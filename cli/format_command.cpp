@@ -27,7 +27,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   ConsoleUi ui(global.yes);
   NumberList source(ListRole::Workspace);
   LoadFiles(source, args.Positional(), ui);
-  TSList output;
+  ItemList output;
   ConvertToFormat(source.Items(), templ, options, output);
   RunOutputs files;
   SaveFormatted(output, *args.Value("--output"), perFile, frames, files.files);

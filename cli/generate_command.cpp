@@ -38,7 +38,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
     if (!file.empty()) std::cout << file.string() << "\n";
     return 0;
   }
-  TSList result;
+  ItemList result;
   GenerateNumbers(in, result, ui);
   WriteResult(result, out);
   return 0;

@@ -42,7 +42,7 @@ class Input {
 
  private:
   [[noreturn]] void Fail(const char* what, int errorNumber) {
-    throw EFileError(std::string(what) + " \"" + name_ + "\". " + SystemErrorText(errorNumber));
+    throw FileError(std::string(what) + " \"" + name_ + "\". " + SystemErrorText(errorNumber));
   }
 
   std::string name_;

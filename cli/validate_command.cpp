@@ -15,7 +15,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   NumberList raw(ListRole::Workspace);
   ConsoleUi ui(global.yes);
   LoadFiles(raw, args.Positional(), ui);
-  TSList valid, invalid;
+  ItemList valid, invalid;
   AnalyseValidity(raw.Items(), db, valid, invalid);
   auto [validFile, invalidFile] = SaveValidity(*args.Value("--save"), valid, invalid);
   std::cout << validFile.string() << "\n" << invalidFile.string() << "\n";

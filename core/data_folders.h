@@ -66,7 +66,7 @@ std::vector<std::string> FollowFolderSettings(Settings& settings, DataFolders& f
 // a missing folder is created when the setting is followed.
 std::string FolderSettingProblem(const std::string& setting);
 
-// The dated output folder of otherData for today, created where missing (throws EFileError
+// The dated output folder of otherData for today, created where missing (throws FileError
 // when it cannot be).
 std::filesystem::path BuildDatedOutputFolder(const std::filesystem::path& otherData);
 

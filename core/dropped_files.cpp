@@ -5,8 +5,8 @@
 
 #include "core/data_folders.h"
 #include "core/gbk.h"
+#include "core/item_list.h"
 #include "core/list_files.h"
-#include "core/ts_list.h"
 
 namespace telqor {
 

@@ -12,35 +12,35 @@ class Error : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Index and sorted-list errors of TSList: "Not exists", "Cannot insert into sorted SList",
+// Index and sorted-list errors of ItemList: "Not exists", "Cannot insert into sorted SList",
 // "Cannot change item of sorted SList", "Duplicates found.".
-class EStringListError : public Error {
+class ItemListError : public Error {
  public:
   using Error::Error;
 };
 
 // A file that cannot be opened, created, read or written.
-class EFileError : public Error {
+class FileError : public Error {
  public:
   using Error::Error;
 };
 
-// Pattern compile errors of TPerlRegEx.
-class EPerlRegExError : public Error {
+// Pattern compile errors of GbkRegex.
+class RegexError : public Error {
  public:
   using Error::Error;
 };
 
 // A text that should be a number and is not ("'%s' is not a valid integer value").
-class EConvertError : public Error {
+class ConvertError : public Error {
  public:
   using Error::Error;
 };
 
 // Integer division by zero raised where a user-given divisor may be zero.
-class EDivByZero : public Error {
+class DivisionByZero : public Error {
  public:
-  EDivByZero() : Error("Division by zero") {}
+  DivisionByZero() : Error("Division by zero") {}
 };
 
 }  // namespace telqor

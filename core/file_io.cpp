@@ -38,15 +38,15 @@ void CreateFolders(const std::filesystem::path& folder) {
     }
   }
   if (error || !std::filesystem::is_directory(folder, ec))
-    throw EFileError("Cannot create folder \"" + DisplayPath(folder) + "\". " +
-                     SystemErrorText(error ? error : ENOTDIR));
+    throw FileError("Cannot create folder \"" + DisplayPath(folder) + "\". " +
+                    SystemErrorText(error ? error : ENOTDIR));
 }
 
 std::string SystemErrorText(int errorNumber) { return std::strerror(errorNumber); }
 
 std::string ReadWholeFile(const std::filesystem::path& path) {
   auto openError = [&](int err) {
-    return EFileError("Cannot open file \"" + DisplayPath(path) + "\". " + SystemErrorText(err));
+    return FileError("Cannot open file \"" + DisplayPath(path) + "\". " + SystemErrorText(err));
   };
   std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
   if (!f) throw openError(errno);
@@ -62,7 +62,7 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
   text.resize(std::fread(text.data(), 1, text.size(), f.get()));
   // Another program cut the file short while it was read: what was read is no whole file.
   if (text.size() < expected && !std::ferror(f.get()))
-    throw EFileError("Cannot read file \"" + DisplayPath(path) + "\". " + kShortenedWhileRead);
+    throw FileError("Cannot read file \"" + DisplayPath(path) + "\". " + kShortenedWhileRead);
   // Read on to the real end: the file may have grown, or its size was unknown.
   char chunk[1 << 16];
   while (!std::ferror(f.get()) && !std::feof(f.get())) {
@@ -71,7 +71,7 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
   }
   if (std::ferror(f.get())) {
     int err = errno;
-    throw EFileError("Cannot read file \"" + DisplayPath(path) + "\". " + SystemErrorText(err));
+    throw FileError("Cannot read file \"" + DisplayPath(path) + "\". " + SystemErrorText(err));
   }
   return text;
 }
@@ -82,7 +82,7 @@ RandomAccessFile::RandomAccessFile(const std::filesystem::path& path) : path_(pa
   fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd_ < 0) {
     int err = errno;
-    throw EFileError("Cannot open file \"" + DisplayPath(path) + "\". " + SystemErrorText(err));
+    throw FileError("Cannot open file \"" + DisplayPath(path) + "\". " + SystemErrorText(err));
   }
   struct stat st;
   if (::fstat(fd_, &st) == 0) size_ = static_cast<uint64_t>(st.st_size);
@@ -99,14 +99,14 @@ size_t RandomAccessFile::ReadAt(uint64_t offset, char* buffer, size_t n) const {
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) {
       int err = errno;
-      throw EFileError("Cannot read file \"" + DisplayPath(path_) + "\". " + SystemErrorText(err));
+      throw FileError("Cannot read file \"" + DisplayPath(path_) + "\". " + SystemErrorText(err));
     }
     if (got == 0) break;
     done += static_cast<size_t>(got);
   }
   // Within the size the file had when opened, a short read means it was cut short meanwhile.
   if (done < n && offset + done < size_)
-    throw EFileError("Cannot read file \"" + DisplayPath(path_) + "\". " + kShortenedWhileRead);
+    throw FileError("Cannot read file \"" + DisplayPath(path_) + "\". " + kShortenedWhileRead);
   return done;
 }
 

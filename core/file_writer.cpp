@@ -56,7 +56,7 @@ void FileWriter::KeepOwnerAndMode(const fs::path& final, const fs::file_status& 
 FileWriter::FileWriter(const fs::path& path) : env_(&CurrentEnv()), final_(path), name_(DisplayPath(path)) {
   std::error_code ec;
   if (final_.empty() || !final_.has_filename())
-    throw EFileError("Cannot create file \"" + name_ + "\". " + SystemErrorText(final_.empty() ? ENOENT : EISDIR));
+    throw FileError("Cannot create file \"" + name_ + "\". " + SystemErrorText(final_.empty() ? ENOENT : EISDIR));
   // Writing through a link means writing where it points.
   if (fs::is_symlink(final_, ec)) final_ = fs::weakly_canonical(final_, ec);
   fs::file_status st = fs::status(final_, ec);
@@ -74,7 +74,7 @@ FileWriter::FileWriter(const fs::path& path) : env_(&CurrentEnv()), final_(path)
     }
   } catch (const std::system_error& e) {
     beside_.clear();
-    throw EFileError("Cannot create file \"" + name_ + "\". " + SystemErrorText(ErrorNumber(e)));
+    throw FileError("Cannot create file \"" + name_ + "\". " + SystemErrorText(ErrorNumber(e)));
   }
   buffer_.reserve(kWriteBuffer);
 }
@@ -108,7 +108,7 @@ void FileWriter::Fail(const char* what, int errorNumber) {
   if (!beside_.empty()) env_->Remove(beside_);
   beside_.clear();
   buffer_.clear();
-  throw EFileError(std::string(what) + " \"" + name_ + "\". " + SystemErrorText(errorNumber));
+  throw FileError(std::string(what) + " \"" + name_ + "\". " + SystemErrorText(errorNumber));
 }
 
 void FileWriter::Write(std::string_view bytes) {

@@ -7,7 +7,7 @@
 // A final name that is an existing device or pipe (/dev/full, a FIFO) is written directly,
 // since it cannot be replaced; standard output likewise.
 //
-// Failures are EFileError with the final name: "Cannot create file "%s". %s" when the new
+// Failures are FileError with the final name: "Cannot create file "%s". %s" when the new
 // file cannot be made, "Cannot write file "%s". %s" when a write, the close or the move fails.
 // Writes are buffered. One object per thread; files go through the Env in force.
 #pragma once

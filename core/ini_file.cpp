@@ -2,9 +2,9 @@
 
 #include "core/file_io.h"
 #include "core/file_writer.h"
+#include "core/item_list.h"
 #include "core/str_to_int.h"
 #include "core/text.h"
-#include "core/ts_list.h"
 
 namespace telqor {
 IniFile IniFile::Load(const std::filesystem::path& path) {

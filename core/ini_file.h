@@ -16,7 +16,7 @@ namespace telqor {
 class IniFile {
  public:
   IniFile() = default;
-  // Reads path; a missing file gives an empty IniFile. An unreadable one raises EFileError.
+  // Reads path; a missing file gives an empty IniFile. An unreadable one raises FileError.
   static IniFile Load(const std::filesystem::path& path);
   void Save(const std::filesystem::path& path) const;
 

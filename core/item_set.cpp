@@ -36,7 +36,7 @@ uint64_t ItemSet::HashOf(const ByteStr& item) {
   return Mix(h ^ tail ^ 0xA5);
 }
 
-ItemSet::ItemSet(const TSList& reference) : reference_(reference) {
+ItemSet::ItemSet(const ItemList& reference) : reference_(reference) {
   uint64_t size = std::bit_ceil(static_cast<uint64_t>(reference.Count()) * 2 + 16);
   slots_.assign(size, 0);
   mask_ = size - 1;
@@ -66,7 +66,7 @@ bool ItemSet::Probe(const ByteStr& item, uint64_t h) const {
 
 bool ItemSet::Contains(const ByteStr& item) const { return Probe(item, HashOf(item)); }
 
-void ItemSet::Mark(const TSList& list, std::vector<uint8_t>& marks) const {
+void ItemSet::Mark(const ItemList& list, std::vector<uint8_t>& marks) const {
   int n = list.Count();
   marks.assign(static_cast<size_t>(n), 0);
   uint64_t hashes[kBatch];

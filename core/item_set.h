@@ -10,23 +10,23 @@
 #include <vector>
 
 #include "core/byte_str.h"
-#include "core/ts_list.h"
+#include "core/item_list.h"
 
 namespace telqor {
 
 class ItemSet {
  public:
-  explicit ItemSet(const TSList& reference);
+  explicit ItemSet(const ItemList& reference);
   bool Contains(const ByteStr& item) const;
   // marks[i] = 1 for every item of list that is in the set (0 otherwise).
-  void Mark(const TSList& list, std::vector<uint8_t>& marks) const;
+  void Mark(const ItemList& list, std::vector<uint8_t>& marks) const;
 
   static uint64_t HashOf(const ByteStr& item);
 
  private:
   bool Probe(const ByteStr& item, uint64_t hash) const;
 
-  const TSList& reference_;
+  const ItemList& reference_;
   std::vector<uint64_t> slots_;  // (tag << 32) | (index + 1); 0 is empty
   uint64_t mask_ = 0;
 };

@@ -5,8 +5,8 @@
 
 #include "core/bkdr_hash.h"
 #include "core/file_io.h"
+#include "core/hash_key_table.h"
 #include "core/list_sort.h"
-#include "core/map_table.h"
 
 namespace telqor {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 constexpr int kChunk = 4096;
 
 // Adds the hash of every item to the map; present[i] tells whether item i's hash was there.
-void AddHashes(TMapTable& map, const TSList& list, std::vector<uint8_t>& present) {
+void AddHashes(HashKeyTable& map, const ItemList& list, std::vector<uint8_t>& present) {
   int n = list.Count();
   present.assign(static_cast<size_t>(n), 0);
   map.Reserve(n);
@@ -26,7 +26,7 @@ void AddHashes(TMapTable& map, const TSList& list, std::vector<uint8_t>& present
   }
 }
 
-void MarkByHash(const TMapTable& map, const TSList& list, std::vector<uint8_t>& marks) {
+void MarkByHash(const HashKeyTable& map, const ItemList& list, std::vector<uint8_t>& marks) {
   int n = list.Count();
   marks.assign(static_cast<size_t>(n), 0);
   uint32_t keys[kChunk];
@@ -37,28 +37,28 @@ void MarkByHash(const TMapTable& map, const TSList& list, std::vector<uint8_t>& 
   }
 }
 
-void FillMap(TMapTable& map, const TSList& list) {
+void FillMap(HashKeyTable& map, const ItemList& list) {
   std::vector<uint8_t> present;
   AddHashes(map, list, present);
 }
 
 }  // namespace
 
-void DedupeByHash(TSList& list) {
-  TMapTable map(std::max(list.Count(), 1000));
+void DedupeByHash(ItemList& list) {
+  HashKeyTable map(std::max(list.Count(), 1000));
   std::vector<uint8_t> repeated;
   AddHashes(map, list, repeated);
   if (list.IsPlain() && !list.Sorted()) {
     list.DeleteMarked(repeated);
     return;
   }
-  TSList kept;
+  ItemList kept;
   DistributeMarked(list, repeated, &kept, nullptr);
   list.Assign(kept);
 }
 
-void SplitListsByHash(TSList& source, const TSList& reference, TSList* kept, TSList* matched) {
-  TMapTable map(std::max(reference.Count(), 1000));
+void SplitListsByHash(ItemList& source, const ItemList& reference, ItemList* kept, ItemList* matched) {
+  HashKeyTable map(std::max(reference.Count(), 1000));
   FillMap(map, reference);
   std::vector<uint8_t> marks;
   if (kept == &source && !matched) {
@@ -67,8 +67,8 @@ void SplitListsByHash(TSList& source, const TSList& reference, TSList* kept, TSL
     source.DeleteMarked(marks);
     return;
   }
-  TSList copy;
-  const TSList* items = &source;
+  ItemList copy;
+  const ItemList* items = &source;
   if (kept == &source || matched == &source) {
     copy.Assign(source);
     items = &copy;
@@ -80,14 +80,14 @@ void SplitListsByHash(TSList& source, const TSList& reference, TSList* kept, TSL
 }
 
 void SplitFilesByHash(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile,
-                      int mapCacheSize, TSList* kept, TSList* matched) {
-  TMapTable map(std::max(mapCacheSize, 1000));
+                      int mapCacheSize, ItemList* kept, ItemList* matched) {
+  HashKeyTable map(std::max(mapCacheSize, 1000));
   {
-    TSList reference;
+    ItemList reference;
     reference.LoadFromFile(referenceFile);
     FillMap(map, reference);
   }
-  TSList items;
+  ItemList items;
   items.LoadFromFile(itemFile);
   std::vector<uint8_t> marks;
   MarkByHash(map, items, marks);

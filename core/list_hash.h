@@ -5,21 +5,21 @@
 
 #include <filesystem>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
 
 namespace telqor {
 
 // Keeps the first item of each distinct hash, in list order.
-void DedupeByHash(TSList& list);
+void DedupeByHash(ItemList& list);
 
 // Puts the items of source whose hash is (matched) and is not (kept) among the reference's
 // hashes, in source order. kept and matched are cleared first; either may be null or the
 // source itself.
-void SplitListsByHash(TSList& source, const TSList& reference, TSList* kept, TSList* matched);
+void SplitListsByHash(ItemList& source, const ItemList& reference, ItemList* kept, ItemList* matched);
 
 // As SplitListsByHash over the lines of two files, with a table of mapCacheSize buckets (at
 // least 1000); kept and matched are appended to.
 void SplitFilesByHash(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile,
-                      int mapCacheSize, TSList* kept, TSList* matched);
+                      int mapCacheSize, ItemList* kept, ItemList* matched);
 
 }  // namespace telqor

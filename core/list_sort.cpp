@@ -9,7 +9,7 @@ namespace telqor {
 namespace {
 
 // Marks the items of list that Find would find in the sorted reference.
-void MarkMembers(const TSList& list, const TSList& reference, std::vector<uint8_t>& marks) {
+void MarkMembers(const ItemList& list, const ItemList& reference, std::vector<uint8_t>& marks) {
   if (reference.CaseSensitive()) {
     // Equal under a case-sensitive comparison is equal bytes: a hash lookup answers as Find does.
     ItemSet(reference).Mark(list, marks);
@@ -22,15 +22,15 @@ void MarkMembers(const TSList& list, const TSList& reference, std::vector<uint8_
 
 }  // namespace
 
-void ShuffleList(TSList& list) {
+void ShuffleList(ItemList& list) {
   GlobalRandom().Randomize();
   ShuffleListWith(list, GlobalRandom());
 }
 
-void ShuffleListWith(TSList& list, PseudoRandom& random) {
+void ShuffleListWith(ItemList& list, PseudoRandom& random) {
   int n = list.Count();
   // A sorted list refuses to change its items.
-  if (list.Sorted() && n > 0) throw EStringListError("Cannot change item of sorted SList");
+  if (list.Sorted() && n > 0) throw ItemListError("Cannot change item of sorted SList");
   if (n == 0) return;
   std::vector<uint64_t> touched((static_cast<size_t>(n) + 63) / 64, 0);
   auto isSet = [&](uint32_t k) { return (touched[k >> 6] >> (k & 63)) & 1; };
@@ -52,7 +52,7 @@ void ShuffleListWith(TSList& list, PseudoRandom& random) {
   }
 }
 
-void DedupeBySort(TSList& list) {
+void DedupeBySort(ItemList& list) {
   list.Sort();
   int n = list.Count();
   std::vector<uint8_t> drop(static_cast<size_t>(n), 0);
@@ -68,20 +68,20 @@ void DedupeBySort(TSList& list) {
     list.DeleteMarked(drop);
     return;
   }
-  TSList kept;
+  ItemList kept;
   for (int i = 0; i < n; ++i)
     if (!drop[static_cast<size_t>(i)]) kept.Add(list[i]);
   list.Assign(kept);
 }
 
-void DistributeMarked(const TSList& source, const std::vector<uint8_t>& marks, TSList* kept, TSList* matched) {
+void DistributeMarked(const ItemList& source, const std::vector<uint8_t>& marks, ItemList* kept, ItemList* matched) {
   for (int i = 0; i < source.Count(); ++i) {
-    TSList* out = marks[static_cast<size_t>(i)] ? matched : kept;
+    ItemList* out = marks[static_cast<size_t>(i)] ? matched : kept;
     if (out) out->Add(source[i]);
   }
 }
 
-void SplitListsBySort(TSList& source, TSList& reference, TSList* kept, TSList* matched) {
+void SplitListsBySort(ItemList& source, ItemList& reference, ItemList* kept, ItemList* matched) {
   reference.Sort();
   std::vector<uint8_t> marks;
   if (kept == &source && !matched && &source != &reference) {
@@ -90,8 +90,8 @@ void SplitListsBySort(TSList& source, TSList& reference, TSList* kept, TSList* m
     source.DeleteMarked(marks);
     return;
   }
-  TSList copy;
-  const TSList* items = &source;
+  ItemList copy;
+  const ItemList* items = &source;
   if (kept == &source || matched == &source || kept == &reference || matched == &reference) {
     copy.Assign(source);
     items = &copy;
@@ -102,11 +102,11 @@ void SplitListsBySort(TSList& source, TSList& reference, TSList* kept, TSList* m
   DistributeMarked(*items, marks, kept, matched);
 }
 
-void SplitFilesBySort(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile, TSList* kept,
-                      TSList* matched) {
-  TSList reference;
+void SplitFilesBySort(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile, ItemList* kept,
+                      ItemList* matched) {
+  ItemList reference;
   reference.LoadFromFile(referenceFile);
-  TSList items;
+  ItemList items;
   items.LoadFromFile(itemFile);
   reference.Sort();
   std::vector<uint8_t> marks;

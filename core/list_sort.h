@@ -1,4 +1,4 @@
-// List helpers built on TSList alone: shuffle, and the exact (sorting) family of processing
+// List helpers built on ItemList alone: shuffle, and the exact (sorting) family of processing
 // mode A: de-duplication and the split of a list by membership in a reference list.
 // They never lose an item: equal means equal bytes (or equal under the reference list's own
 // comparison where it is not case-sensitive).
@@ -6,29 +6,29 @@
 
 #include <filesystem>
 
+#include "core/item_list.h"
 #include "core/pseudo_random.h"
-#include "core/ts_list.h"
 
 namespace telqor {
 
 // Reseeds the shared generator from the clock, then shuffles with it.
-void ShuffleList(TSList& list);
+void ShuffleList(ItemList& list);
 // The shuffle itself: for every index not yet touched, swap it with Random(Count) and mark both.
-void ShuffleListWith(TSList& list, PseudoRandom& random);
+void ShuffleListWith(ItemList& list, PseudoRandom& random);
 
 // Sorts the list and keeps each distinct item once; empty items are dropped.
-void DedupeBySort(TSList& list);
+void DedupeBySort(ItemList& list);
 
 // Sorts reference in place, then puts the items of source that are (matched) and are not
 // (kept) in it, in source order. kept and matched are cleared first; either may be null or
 // the source itself.
-void SplitListsBySort(TSList& source, TSList& reference, TSList* kept, TSList* matched);
+void SplitListsBySort(ItemList& source, ItemList& reference, ItemList* kept, ItemList* matched);
 
 // As SplitListsBySort over the lines of two files; kept and matched are appended to.
-void SplitFilesBySort(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile, TSList* kept,
-                      TSList* matched);
+void SplitFilesBySort(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile, ItemList* kept,
+                      ItemList* matched);
 
 // Adds the items of source to matched (mark set) or kept (mark clear), where given, in order.
-void DistributeMarked(const TSList& source, const std::vector<uint8_t>& marks, TSList* kept, TSList* matched);
+void DistributeMarked(const ItemList& source, const std::vector<uint8_t>& marks, ItemList* kept, ItemList* matched);
 
 }  // namespace telqor

@@ -191,7 +191,7 @@ class Expander {
   }
 
   void CheckSize() const {
-    if (out_.size() > kMostReplacedBytes) throw EPerlRegExError(kReplacementTooLong);
+    if (out_.size() > kMostReplacedBytes) throw RegexError(kReplacementTooLong);
   }
 
   std::string_view t_;

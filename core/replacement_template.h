@@ -32,7 +32,7 @@ class MatchView {
 inline constexpr size_t kMostReplacedBytes = size_t{1} << 24;
 inline constexpr char kReplacementTooLong[] = "替换结果超过了16MB，替换已停止";
 
-// Raises EPerlRegExError(kReplacementTooLong) when the expansion grows beyond the limit.
+// Raises RegexError(kReplacementTooLong) when the expansion grows beyond the limit.
 std::string ExpandReplacement(std::string_view templ, const MatchView& match);
 
 }  // namespace telqor

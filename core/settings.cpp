@@ -55,7 +55,7 @@ struct Reader {
     if (!text || IniInteger(*text)) return;
     try {
       wide.value = StrToInt64(TrimSpaces(*text));
-    } catch (const EConvertError&) {
+    } catch (const ConvertError&) {
     }
   }
 };

@@ -39,7 +39,7 @@ std::optional<Magnitude> Digits(std::string_view s) {
 
 // The text is item data or typed input (GBK, or UTF-8 from a command line); the message is UTF-8.
 [[noreturn]] void Invalid(std::string_view text) {
-  throw EConvertError("'" + QuotedText(text) + "' is not a valid integer value");
+  throw ConvertError("'" + QuotedText(text) + "' is not a valid integer value");
 }
 
 // The value within [-2^63, 2^63 - 1], or an error.

@@ -3,7 +3,7 @@
 #include <system_error>
 
 #include "core/data_folders.h"
-#include "core/perl_regex.h"
+#include "core/gbk_regex.h"
 #include "core/text.h"
 
 namespace telqor {
@@ -12,19 +12,19 @@ namespace fs = std::filesystem;
 
 fs::path AreaCodeFile(const fs::path& baseDataFolder) { return baseDataFolder / kAreaCodeFileName; }
 
-void ExtractMatches(std::string_view text, std::string_view pattern, TSList& list) {
+void ExtractMatches(std::string_view text, std::string_view pattern, ItemList& list) {
   if (TrimBlanks(text).empty() || TrimBlanks(pattern).empty()) return;
-  TPerlRegEx regex;
+  GbkRegex regex;
   regex.SetSubject(text);
   regex.SetRegEx(TrimBlanks(pattern));
   for (bool found = regex.Match(); found; found = regex.MatchNext()) list.Add(regex.MatchedText());
 }
 
-void LoadAreaCodes(const fs::path& baseDataFolder, TSList& codes) {
+void LoadAreaCodes(const fs::path& baseDataFolder, ItemList& codes) {
   fs::path file = AreaCodeFile(baseDataFolder);
   std::error_code error;
   if (!fs::is_regular_file(file, error)) return;
-  TSList lines;
+  ItemList lines;
   lines.LoadFromFile(file);
   codes.SetDuplicates(TDuplicates::Ignore);
   codes.SetSorted(true);

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
 
 namespace telqor {
 
@@ -15,10 +15,10 @@ std::filesystem::path AreaCodeFile(const std::filesystem::path& baseDataFolder);
 
 // Adds every match of pattern in text to list, first to last; nothing when text or pattern is
 // blank. Throws the pattern's error for an invalid pattern.
-void ExtractMatches(std::string_view text, std::string_view pattern, TSList& list);
+void ExtractMatches(std::string_view text, std::string_view pattern, ItemList& list);
 
 // Fills codes (Sorted, duplicates ignored: each code once, in order) from the table; a missing
 // table leaves it empty. Throws "Cannot open file ..." for a table that cannot be read.
-void LoadAreaCodes(const std::filesystem::path& baseDataFolder, TSList& codes);
+void LoadAreaCodes(const std::filesystem::path& baseDataFolder, ItemList& codes);
 
 }  // namespace telqor

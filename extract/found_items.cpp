@@ -210,7 +210,7 @@ bool FoundItems::Walk::Next(std::string_view& item) {
   return true;
 }
 
-void FoundItems::AppendTo(TSList& list) const {
+void FoundItems::AppendTo(ItemList& list) const {
   if (!list.Sorted() && list.Count() + Count() <= static_cast<size_t>(INT32_MAX))
     list.SetCapacity(std::max<int>(list.Capacity(), list.Count() + static_cast<int>(Count())));
   ForEach([&](std::string_view item) { list.Add(item); });

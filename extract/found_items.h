@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
 
 namespace telqor {
 
@@ -81,7 +81,7 @@ class FoundItems {
     for (std::string_view item; walk.Next(item);) visit(item);
   }
   // The items at the end of list (which takes them as they come).
-  void AppendTo(TSList& list) const;
+  void AppendTo(ItemList& list) const;
   // Every item followed by CR LF.
   void WriteTo(FileWriter& out) const;
 

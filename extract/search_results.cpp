@@ -13,7 +13,7 @@ void SearchResults::Clear() {
   for (FoundItems* found : {&Regex, &Landline, &Email, &Mobile, &Unknown}) found->Clear();
 }
 
-void SearchResults::HandTo(THmSearch& search) {
+void SearchResults::HandTo(ExtractionEngine& search) {
   search.RegexResults = &Regex;
   search.LandlineResults = &Landline;
   search.EmailResults = &Email;
@@ -35,7 +35,7 @@ std::vector<const FoundItems*> Wanted(const SearchResults& results, const Wanted
 
 }  // namespace
 
-size_t CollectResults(const SearchResults& results, const WantedKinds& wanted, TSList& out) {
+size_t CollectResults(const SearchResults& results, const WantedKinds& wanted, ItemList& out) {
   size_t count = 0;
   for (const FoundItems* found : Wanted(results, wanted)) {
     found->AppendTo(out);

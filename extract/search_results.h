@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
+#include "extract/extraction_engine.h"
 #include "extract/found_items.h"
-#include "extract/hm_search.h"
 
 namespace telqor {
 
@@ -19,7 +19,7 @@ struct SearchResults {
 
   void Clear();
   // Makes these the engine's results.
-  void HandTo(THmSearch& search);
+  void HandTo(ExtractionEngine& search);
 
   // Each result once, in byte order.
   FoundItems Regex;
@@ -39,7 +39,7 @@ struct WantedKinds {
 
 // Appends the wanted kinds to out in the order regex, landline, mobile, e-mail; answers how
 // many items that made.
-size_t CollectResults(const SearchResults& results, const WantedKinds& wanted, TSList& out);
+size_t CollectResults(const SearchResults& results, const WantedKinds& wanted, ItemList& out);
 // Writes the wanted kinds in that order, each item followed by CR LF.
 void WriteResults(const SearchResults& results, const WantedKinds& wanted, FileWriter& out);
 

@@ -13,7 +13,7 @@ namespace {
 
 // Items [from, from + n) under name in folder, or under name-2, -3, ... when a file of that
 // name exists already (two saves within one second).
-std::filesystem::path SaveRange(const TSList& list, int from, int n, const std::filesystem::path& folder,
+std::filesystem::path SaveRange(const ItemList& list, int from, int n, const std::filesystem::path& folder,
                                 const std::string& name) {
   FileWriter out(folder / name);
   list.SaveTo(out, from, n);
@@ -22,10 +22,10 @@ std::filesystem::path SaveRange(const TSList& list, int from, int n, const std::
 
 }  // namespace
 
-std::vector<std::filesystem::path> BatchSave(const TSList& list, std::string_view countText,
+std::vector<std::filesystem::path> BatchSave(const ItemList& list, std::string_view countText,
                                              const std::filesystem::path& folder, Ui& ui) {
   const int32_t perFile = StrToInt(countText);
-  if (perFile == 0) throw EDivByZero();
+  if (perFile == 0) throw DivisionByZero();
   if (perFile < 0) throw Error("The number of items per file must be above 0, not " + std::to_string(perFile));
   const std::string stamp = TimeStamp();
   ui.ShowStatus("开始保存文件");
@@ -43,7 +43,7 @@ std::vector<std::filesystem::path> BatchSave(const TSList& list, std::string_vie
   return written;
 }
 
-std::filesystem::path SaveWholeList(const TSList& list, const std::filesystem::path& folder, Ui& ui) {
+std::filesystem::path SaveWholeList(const ItemList& list, const std::filesystem::path& folder, Ui& ui) {
   const std::string stamp = TimeStamp();
   ui.ShowStatus("开始保存文件");
   std::filesystem::path file;

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
 #include "core/ui.h"
 
 namespace telqor {
@@ -18,11 +18,11 @@ namespace telqor {
 // "yyyymmdd-hhnnss-<items>-<k as %.4d>.txt" with one timestamp for the whole operation. A count
 // that is no whole number, or not above 0, raises an error before any file is written.
 // Answers the files written; says "保存完成！共<k>个文件" in the status line and a message.
-std::vector<std::filesystem::path> BatchSave(const TSList& list, std::string_view countText,
+std::vector<std::filesystem::path> BatchSave(const ItemList& list, std::string_view countText,
                                              const std::filesystem::path& folder, Ui& ui);
 
 // The whole list as "yyyymmdd-hhnnss-<count>.txt"; nothing is written for an empty list.
 // Answers the file written, or an empty path.
-std::filesystem::path SaveWholeList(const TSList& list, const std::filesystem::path& folder, Ui& ui);
+std::filesystem::path SaveWholeList(const ItemList& list, const std::filesystem::path& folder, Ui& ui);
 
 }  // namespace telqor

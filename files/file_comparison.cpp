@@ -4,9 +4,9 @@
 #include <climits>
 #include <string>
 
+#include "core/item_list.h"
 #include "core/list_hash.h"
 #include "core/list_sort.h"
-#include "core/ts_list.h"
 #include "files/file_operations.h"
 
 namespace telqor {
@@ -26,7 +26,7 @@ std::filesystem::path ResultPath(const std::filesystem::path& folder, const std:
 ComparisonFiles CompareFiles(const std::filesystem::path& newFile, const std::filesystem::path& reference,
                              const std::filesystem::path& folder, bool modeB, int64_t mapCacheSize, Ui& ui) {
   ui.ShowStatus("开始数据处理...");
-  TSList present, absent;
+  ItemList present, absent;
   if (modeB) {
     int buckets = static_cast<int>(std::clamp<int64_t>(mapCacheSize, 1000, INT_MAX));
     SplitFilesByHash(newFile, reference, buckets, &absent, &present);

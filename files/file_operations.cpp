@@ -10,11 +10,11 @@
 #include "core/errors.h"
 #include "core/file_io.h"
 #include "core/file_writer.h"
+#include "core/item_list.h"
 #include "core/list_hash.h"
 #include "core/list_sort.h"
 #include "core/output_names.h"
 #include "core/str_to_int.h"
-#include "core/ts_list.h"
 
 namespace telqor {
 namespace {
@@ -55,7 +55,7 @@ void MergeFiles(const std::vector<std::filesystem::path>& sources, const std::fi
 }
 
 void DedupeFile(const std::filesystem::path& source, const std::filesystem::path& target, bool modeB) {
-  TSList list;
+  ItemList list;
   list.LoadFromFile(source);
   if (modeB) {
     DedupeByHash(list);
@@ -66,7 +66,7 @@ void DedupeFile(const std::filesystem::path& source, const std::filesystem::path
 }
 
 void ShuffleFile(const std::filesystem::path& source, const std::filesystem::path& target) {
-  TSList list;
+  ItemList list;
   list.LoadFromFile(source);
   ShuffleList(list);
   list.SaveToFile(target);
@@ -120,7 +120,7 @@ void CheckReadable(const std::vector<std::filesystem::path>& files) {
     if (f) std::fclose(f);
     std::error_code ec;
     if (!err && std::filesystem::is_directory(file, ec)) err = EISDIR;
-    if (err) throw EFileError("Cannot open file \"" + DisplayPath(file) + "\". " + SystemErrorText(err));
+    if (err) throw FileError("Cannot open file \"" + DisplayPath(file) + "\". " + SystemErrorText(err));
   }
 }
 

@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace telqor;
-  TSList codes;
+  ItemList codes;
   codes.SetSorted(true);
   codes.SetDuplicates(TDuplicates::Ignore);
   ExtractMatches(fuzz::AsText(data, size), "0\\d{2,3}", codes);

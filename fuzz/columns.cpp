@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   unsigned shape = fuzz::TakeByte(input);
   auto parts = fuzz::Parts(input, 2);
   std::string_view delimiter = parts[0].substr(0, 3);
-  TSList rows;
+  ItemList rows;
   rows.SetText(parts[1]);
   for (int i = 0; i < rows.Count(); ++i) {
     std::string_view line = rows.View(i);
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   Condition condition{static_cast<int32_t>(shape % 4), static_cast<int>(shape / 4 % 4), -5, 1000,
                       static_cast<int32_t>(shape / 16 % 4)};
-  TSList matches;
+  ItemList matches;
   test::RecordingUi ui;
   Analyse(rows, delimiter, condition, matches, ui);
   SortRows(rows, delimiter, static_cast<int>(shape % 3), shape & 64 ? SortKind::Numeric : SortKind::Text, shape & 128);

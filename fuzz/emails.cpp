@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "core/gbk.h"
-#include "core/perl_regex.h"
+#include "core/gbk_regex.h"
 #include "extract/email_scan.h"
 #include "fuzz/fuzz_input.h"
 
@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view text = fuzz::AsText(data, size);
   std::vector<std::string> scanned, matched;
   ScanEmails(text, [&](std::string_view address) { scanned.emplace_back(address); });
-  static TPerlRegEx regex;
+  static GbkRegex regex;
   regex.SetRegEx("\\w+([-+.]\\w+)*@\\w+([-.]\\w+)*\\.\\w+([-.]\\w+)*");
   for (size_t i = 0, n = text.size(); i < n;) {
     size_t start = i;

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "extract/hm_search.h"
+#include "extract/extraction_engine.h"
 #include "extract/search_results.h"
 #include "fuzz/fuzz_input.h"
 
@@ -13,11 +13,11 @@ namespace {
 using namespace telqor;
 using Found = std::vector<std::vector<std::string>>;
 
-Found Run(std::string_view text, int zoneMode, const THmSearch::CutSizes* sizes) {
-  THmSearch search;
+Found Run(std::string_view text, int zoneMode, const ExtractionEngine::CutSizes* sizes) {
+  ExtractionEngine search;
   SearchResults results;
   results.HandTo(search);
-  TSList codes;
+  ItemList codes;
   codes.SetSorted(true);
   for (const char* code : {"010", "021", "0755", "0571"}) codes.Add(code);
   search.AreaCodes = &codes;
@@ -45,7 +45,7 @@ Found Run(std::string_view text, int zoneMode, const THmSearch::CutSizes* sizes)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view text = fuzz::AsText(data, size);
   unsigned shape = fuzz::TakeByte(text);
-  THmSearch::CutSizes tiny{1 + shape % 13, 2 + shape % 31, 1, 1 + static_cast<int>(shape % 4)};
+  ExtractionEngine::CutSizes tiny{1 + shape % 13, 2 + shape % 31, 1, 1 + static_cast<int>(shape % 4)};
   const int zoneMode = static_cast<int>(shape / 64 % 3);
   FUZZ_CHECK(Run(text, zoneMode, &tiny) == Run(text, zoneMode, nullptr));
   return 0;

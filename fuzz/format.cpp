@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   unsigned shape = fuzz::TakeByte(input);
   auto parts = fuzz::Parts(input, 2);
   std::string templ = TemplateWithCrLf(parts[0]);
-  TSList source, output;
+  ItemList source, output;
   source.SetText(parts[1]);
   FormatOptions options{static_cast<int>(shape % 5), static_cast<int>(shape / 5 % 9), static_cast<int>(shape % 7) - 2};
   try {

@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
 #include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace telqor;
   std::string_view text = fuzz::AsText(data, size);
-  TSList list;
+  ItemList list;
   list.SetText(text);
   std::string_view upToZero = text.substr(0, text.find('\0'));
   size_t bytes = 0;
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bytes += item.size();
   }
   FUZZ_CHECK(bytes <= upToZero.size());
-  TSList again;
+  ItemList again;
   again.SetText(list.GetText());
   FUZZ_CHECK(again.Count() == list.Count());
   for (int i = 0; i < list.Count(); ++i) FUZZ_CHECK(again.View(i) == list.View(i));

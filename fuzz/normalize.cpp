@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace telqor;
   std::string_view text = fuzz::AsText(data, size);
-  TSList lines, before;
+  ItemList lines, before;
   lines.SetText(text);
   before.SetText(text);
   int changed = NormalizeLines(lines);

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   definition.letterCase = static_cast<NameCase>(shape / 4 % 3);
   try {
     PreviewNames(list, definition);
-  } catch (const EConvertError&) {
+  } catch (const ConvertError&) {
     return 0;  // a start that is no integer is refused before any name changes
   }
   return 0;

@@ -4,13 +4,13 @@
 #include <cstdlib>
 
 #include "core/errors.h"
-#include "core/perl_regex.h"
+#include "core/gbk_regex.h"
 #include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace telqor;
   auto parts = fuzz::Parts(fuzz::AsText(data, size), 3);
-  TPerlRegEx regex;
+  GbkRegex regex;
   try {
     regex.SetRegEx(parts[1].empty() ? std::string_view("(?<a>\\d)(\\d*)") : parts[1]);
     regex.SetSubject(parts[2]);

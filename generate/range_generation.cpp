@@ -25,7 +25,7 @@ int64_t WrapMul(int64_t a, int64_t b) {
   return static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b));
 }
 
-void AddNumber(TSList& result, int64_t value) {
+void AddNumber(ItemList& result, int64_t value) {
   char buf[24];
   auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
   result.Add(ByteStr(std::string_view(buf, static_cast<size_t>(end - buf))));
@@ -64,7 +64,7 @@ RangePlan PlanRange(std::string_view startText, std::string_view endText, int32_
   if (start.empty() || end.empty() || start == end) return {};
   const int64_t a = StrToInt64(FillTo(start, length));
   const int64_t b = StrToInt64(FillTo(end, length));
-  if (step == 0) throw EDivByZero();
+  if (step == 0) throw DivisionByZero();
   const __int128 wide = (static_cast<__int128>(b) - a) / step;
   const int64_t n = wide > INT64_MAX ? INT64_MAX : static_cast<int64_t>(wide);
   if (n > kConfirmAbove && !ui.AskYesNo("导入的数据量超过了一千万，确认导入吗?")) return {};
@@ -112,7 +112,7 @@ void EmitExpansion(const ExpansionPlan& p, Emit&& emit, Ui& ui) {
 }
 
 // Room for what both will add, so a large run does not grow the list step by step.
-void Reserve(TSList& result, int64_t more) {
+void Reserve(ItemList& result, int64_t more) {
   int64_t wanted = result.Count() + more;
   if (more > 0 && wanted <= INT_MAX && wanted > result.Capacity()) result.SetCapacity(static_cast<int>(wanted));
 }
@@ -129,13 +129,13 @@ int Digits(int64_t v) {
 
 }  // namespace
 
-void PrepareResultList(TSList& result) {
+void PrepareResultList(ItemList& result) {
   result.Clear();
   result.SetDuplicates(TDuplicates::Ignore);
   result.SetSorted(true);
 }
 
-void GenerateRange(TSList& result, std::string_view startText, std::string_view endText, int32_t length, int32_t step,
+void GenerateRange(ItemList& result, std::string_view startText, std::string_view endText, int32_t length, int32_t step,
                    Ui& ui) {
   RangePlan plan = PlanRange(startText, endText, length, step, ui);
   Reserve(result, plan.n);
@@ -143,7 +143,7 @@ void GenerateRange(TSList& result, std::string_view startText, std::string_view 
       plan, [&](int64_t v) { AddNumber(result, v); }, ui);
 }
 
-void GenerateExpansion(TSList& result, std::string_view baseText, int modeIndex, int directionIndex, int64_t count,
+void GenerateExpansion(ItemList& result, std::string_view baseText, int modeIndex, int directionIndex, int64_t count,
                        Ui& ui) {
   ExpansionPlan plan = PlanExpansion(baseText, modeIndex, directionIndex, count, ui);
   Reserve(result, plan.count);
@@ -151,7 +151,7 @@ void GenerateExpansion(TSList& result, std::string_view baseText, int modeIndex,
       plan, [&](int64_t v) { AddNumber(result, v); }, ui);
 }
 
-void GenerateNumbers(const GenerationInput& input, TSList& result, Ui& ui) {
+void GenerateNumbers(const GenerationInput& input, ItemList& result, Ui& ui) {
   PrepareResultList(result);
   ui.ShowStatus("开始处理区间号码...");
   int32_t length = StrToInt(input.length);
@@ -217,7 +217,7 @@ std::filesystem::path GenerateToFile(const GenerationInput& input, const std::fi
     return file;
   }
 
-  TSList result;
+  ItemList result;
   PrepareResultList(result);
   Reserve(result, range.n + expansion.count);
   auto add = [&](int64_t v) { AddNumber(result, v); };
@@ -226,7 +226,7 @@ std::filesystem::path GenerateToFile(const GenerationInput& input, const std::fi
   return SaveGeneratedNumbers(result, folder, ui);
 }
 
-std::filesystem::path SaveGeneratedNumbers(const TSList& result, const std::filesystem::path& folder, Ui& ui) {
+std::filesystem::path SaveGeneratedNumbers(const ItemList& result, const std::filesystem::path& folder, Ui& ui) {
   ui.ShowStatus("开始保存文件");
   std::string name = "扩展号码" + TimeStamp() + "-" + std::to_string(result.Count()) + ".txt";
   std::filesystem::path file;

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
 #include "core/ui.h"
 
 namespace telqor {
@@ -26,20 +26,20 @@ struct GenerationInput {
 };
 
 // A result list as generation fills it: sorted, equal numbers held once.
-void PrepareResultList(TSList& result);
+void PrepareResultList(ItemList& result);
 
 // Adds the range's numbers to result. Asks before more than ten million numbers (No: none).
-void GenerateRange(TSList& result, std::string_view startText, std::string_view endText, int32_t length, int32_t step,
+void GenerateRange(ItemList& result, std::string_view startText, std::string_view endText, int32_t length, int32_t step,
                    Ui& ui);
 
 // Adds the expansion's numbers to result. Asks before more than ten million numbers (No: none);
 // more than a list can hold is refused.
-void GenerateExpansion(TSList& result, std::string_view baseText, int modeIndex, int directionIndex, int64_t count,
+void GenerateExpansion(ItemList& result, std::string_view baseText, int modeIndex, int directionIndex, int64_t count,
                        Ui& ui);
 
 // One press of a generation button up to the result: both generators, with their status
 // messages and the conversions of the fields (a field that is no integer stops the run).
-void GenerateNumbers(const GenerationInput& input, TSList& result, Ui& ui);
+void GenerateNumbers(const GenerationInput& input, ItemList& result, Ui& ui);
 
 // "生成保存到文件" from the fields: generates and saves as SaveGeneratedNumbers does. Numbers
 // that come out sorted and distinct anyway (one generator, one length) go straight to the file.
@@ -47,6 +47,6 @@ std::filesystem::path GenerateToFile(const GenerationInput& input, const std::fi
 
 // Writes a non-empty result as "扩展号码" + "yyyymmdd-hhnnss" + "-" + count +
 // ".txt" into folder, says so and opens the folder. Answers the file written, or an empty path.
-std::filesystem::path SaveGeneratedNumbers(const TSList& result, const std::filesystem::path& folder, Ui& ui);
+std::filesystem::path SaveGeneratedNumbers(const ItemList& result, const std::filesystem::path& folder, Ui& ui);
 
 }  // namespace telqor

@@ -31,7 +31,7 @@ std::string RefusalOf(std::string_view segment, int length) {
          "位,没有生成号码。";
 }
 
-void ExpandSegment(std::string_view segment, int length, TSList& out) {
+void ExpandSegment(std::string_view segment, int length, ItemList& out) {
   std::string_view text = TrimBlanks(segment);
   if (text.empty()) return;
   size_t size = length > 0 ? static_cast<size_t>(length) : 0;
@@ -43,7 +43,7 @@ void ExpandSegment(std::string_view segment, int length, TSList& out) {
   int64_t first, last;
   try {
     first = StrToInt64(low), last = StrToInt64(high);
-  } catch (const EConvertError&) {
+  } catch (const ConvertError&) {
     // Name the segment as typed: the filled text may end inside a two-byte character.
     StrToInt64(text);
     throw;
@@ -65,7 +65,7 @@ void GenerateFromTypedSegments(const std::vector<std::string>& lines, std::strin
                                Ui& ui) {
   int length = StrToInt(lengthText);
   RefuseOutOfRange(lines, length);
-  ChangeList(source, ui, nullptr, "号段生成完成！", [&](TSList& items) {
+  ChangeList(source, ui, nullptr, "号段生成完成！", [&](ItemList& items) {
     for (const std::string& line : lines) ExpandSegment(line, length, items);
   });
 }
@@ -73,7 +73,7 @@ void GenerateFromTypedSegments(const std::vector<std::string>& lines, std::strin
 void GenerateFromChosenSegments(const std::vector<std::string>& segments, NumberList& source, Ui& ui) {
   RefuseOutOfRange(segments, kChosenLength);
   std::string start = "开始导入号段,共" + std::to_string(segments.size()) + "个...";
-  ChangeList(source, ui, start.c_str(), "号段生成完成！", [&](TSList& items) {
+  ChangeList(source, ui, start.c_str(), "号段生成完成！", [&](ItemList& items) {
     for (size_t i = 0; i < segments.size(); ++i) {
       if (i % 200 == 0) ui.Progress(static_cast<int64_t>(i), static_cast<int64_t>(segments.size()));
       ExpandSegment(segments[i], kChosenLength, items);

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
 #include "core/ui.h"
 #include "segments/segment_database.h"
 #include "workspace/number_list.h"
@@ -18,7 +18,7 @@ namespace telqor {
 inline constexpr int kMaxFillDigits = 9;
 
 // Appends the numbers of one segment (trimmed; empty: none) brought to length.
-void ExpandSegment(std::string_view segment, int length, TSList& out);
+void ExpandSegment(std::string_view segment, int length, ItemList& out);
 
 // The message refusing a segment that leaves more than kMaxFillDigits digits to fill, or empty.
 std::string RefusalOf(std::string_view segment, int length);

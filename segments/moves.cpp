@@ -1,7 +1,7 @@
 #include "segments/moves.h"
 
 #include "core/errors.h"
-#include "core/perl_regex.h"
+#include "core/gbk_regex.h"
 #include "core/str_to_int.h"
 #include "core/text.h"
 #include "segments/named_patterns.h"
@@ -31,20 +31,20 @@ int64_t RangeBound(std::string_view text) { return TrimBlanks(text).empty() ? 0 
 void MoveByType(const NumberList& from, NumberList& to, const CarrierRule& rule, const TypeSelection& selection,
                 Ui& ui) {
   std::string done = "根据号码类型移动号码完成。" + Direction(from);
-  const TSList& origin = from.Items();
-  ChangeList(to, ui, nullptr, done.c_str(), [&](TSList& items) {
+  const ItemList& origin = from.Items();
+  ChangeList(to, ui, nullptr, done.c_str(), [&](ItemList& items) {
     for (int i = 0, n = origin.Count(); i < n; ++i)
       if (TypeSelected(rule, selection, origin.View(i))) items.Add(origin[i]);
   });
 }
 
-void FeatureFilter(TSList& list, const std::vector<std::string>& expressions, Ui& ui) {
-  TPerlRegEx regex;
+void FeatureFilter(ItemList& list, const std::vector<std::string>& expressions, Ui& ui) {
+  GbkRegex regex;
   // Each on its own first: an error then names the expression, not a place in the joined one.
   for (const std::string& expression : expressions) CheckPatternExpression(expression);
   regex.SetRegEx(Alternation(expressions));
   regex.Compile();  // a pattern error leaves the list untouched
-  TSList kept;
+  ItemList kept;
   for (int i = 0, n = list.Count(); i < n; ++i) {
     if (i % kFeatureStatusEvery == 0) ui.ShowStatus("已经处理了" + std::to_string(i) + "/" + std::to_string(n));
     regex.SetSubject(list.View(i));
@@ -53,12 +53,12 @@ void FeatureFilter(TSList& list, const std::vector<std::string>& expressions, Ui
   list.Assign(kept);
 }
 
-void MoveByFeature(const NumberList& from, NumberList& to, const std::vector<std::string>& expressions, TSList& scratch,
-                   Ui& ui) {
+void MoveByFeature(const NumberList& from, NumberList& to, const std::vector<std::string>& expressions,
+                   ItemList& scratch, Ui& ui) {
   scratch.Assign(from.Items());
   FeatureFilter(scratch, expressions, ui);
   std::string done = "根据组合特征移动号码完成。" + Direction(from);
-  ChangeList(to, ui, nullptr, done.c_str(), [&](TSList& items) {
+  ChangeList(to, ui, nullptr, done.c_str(), [&](ItemList& items) {
     items.Assign(scratch);
     scratch.Clear();
   });

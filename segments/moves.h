@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
 #include "core/ui.h"
 #include "segments/carrier.h"
 #include "workspace/number_list.h"
@@ -25,11 +25,11 @@ void MoveByType(const NumberList& from, NumberList& to, const CarrierRule& rule,
 // Keeps the numbers of list in which any of the expressions finds a match (one alternation of
 // them all, in order), showing "已经处理了" every 500 numbers. An expression that does not
 // compile raises its error and leaves list as it was.
-void FeatureFilter(TSList& list, const std::vector<std::string>& expressions, Ui& ui);
+void FeatureFilter(ItemList& list, const std::vector<std::string>& expressions, Ui& ui);
 
 // "组合特征": the numbers of from kept by the feature filter replace the content of to; from is
 // not changed. No expression, or one that does not compile: an error, and neither list changes.
-void MoveByFeature(const NumberList& from, NumberList& to, const std::vector<std::string>& expressions, TSList& scratch,
-                   Ui& ui);
+void MoveByFeature(const NumberList& from, NumberList& to, const std::vector<std::string>& expressions,
+                   ItemList& scratch, Ui& ui);
 
 }  // namespace telqor

@@ -6,13 +6,13 @@
 #include "core/file_io.h"
 #include "core/file_writer.h"
 #include "core/gbk.h"
-#include "core/perl_regex.h"
-#include "core/ts_list.h"
+#include "core/gbk_regex.h"
+#include "core/item_list.h"
 
 namespace telqor {
 
 std::vector<NamedPattern> LoadNamedPatterns(const std::filesystem::path& file) {
-  TSList lines;
+  ItemList lines;
   lines.SetCaseSensitive(false);
   lines.SetSorted(true);
   lines.SetDuplicates(TDuplicates::Ignore);
@@ -68,12 +68,12 @@ std::vector<std::string> PatternExpressions(const std::vector<NamedPattern>& row
 }
 
 void CheckPatternExpression(std::string_view expression) {
-  TPerlRegEx regex;
+  GbkRegex regex;
   try {
     regex.SetRegEx(expression);
     regex.Compile();
-  } catch (const EPerlRegExError& error) {
-    throw EPerlRegExError("表达式 " + GbkToUtf8(expression) + " 无效: " + error.what());
+  } catch (const RegexError& error) {
+    throw RegexError("表达式 " + GbkToUtf8(expression) + " 无效: " + error.what());
   }
 }
 

@@ -27,7 +27,7 @@ void SaveNamedPatterns(const std::filesystem::path& file, const std::vector<Name
 // The file "保存" writes into when none is chosen yet.
 inline constexpr char kDefaultPatternFileName[] = "组合特征.txt";
 
-// Raises the pattern's error (EPerlRegExError) naming the expression when it does not compile,
+// Raises the pattern's error (RegexError) naming the expression when it does not compile,
 // so that it is refused before it is saved or joined with others.
 void CheckPatternExpression(std::string_view expression);
 

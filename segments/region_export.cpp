@@ -50,7 +50,7 @@ int CompareIgnoringCase(std::string_view a, std::string_view b) {
 // Calls f(k, number) for each of the numbers in turn, the numbers some places ahead already on
 // their way into the cache: a group's numbers lie far apart in a large list.
 template <typename F>
-void ForEachNumber(const TSList& list, Indices numbers, F&& f) {
+void ForEachNumber(const ItemList& list, Indices numbers, F&& f) {
   constexpr size_t kAhead = 16;
   for (size_t k = 0; k < numbers.size(); ++k) {
     if (k + kAhead < numbers.size()) __builtin_prefetch(&list[static_cast<int>(numbers[k + kAhead])]);
@@ -115,7 +115,7 @@ class RegionIds {
 // file system ignores case.
 class RegionGroups {
  public:
-  RegionGroups(const TSList& list, const SegmentDatabase& db, std::string_view unknown) {
+  RegionGroups(const ItemList& list, const SegmentDatabase& db, std::string_view unknown) {
     const uint32_t n = static_cast<uint32_t>(list.Count());
     std::vector<uint32_t> regionOf(n);
     std::vector<uint32_t> firstMet;
@@ -172,7 +172,7 @@ int CarrierSlot(Carrier c) { return c == Carrier::None ? 3 : static_cast<int>(c)
 
 class Exporter {
  public:
-  Exporter(const TSList& list, const CarrierRule& rule, const fs::path& folder, Ui& ui)
+  Exporter(const ItemList& list, const CarrierRule& rule, const fs::path& folder, Ui& ui)
       : list_(list), rule_(rule), folder_(folder), ui_(ui) {
     for (size_t k = 0; k < kCarrierOrder.size(); ++k) carrierNames_[k] = Utf8ToGbk(CarrierName(kCarrierOrder[k]));
   }
@@ -286,7 +286,7 @@ class Exporter {
     }
   }
 
-  const TSList& list_;
+  const ItemList& list_;
   const CarrierRule& rule_;
   const fs::path& folder_;
   Ui& ui_;
@@ -301,7 +301,7 @@ class Exporter {
 
 }  // namespace
 
-std::vector<fs::path> ExportNumbers(ExportKind kind, const TSList& list, const SegmentDatabase& db,
+std::vector<fs::path> ExportNumbers(ExportKind kind, const ItemList& list, const SegmentDatabase& db,
                                     const CarrierRule& rule, const fs::path& folder, Ui& ui) {
   ui.ShowStatus("开始保存文件");
   Exporter exporter(list, rule, folder, ui);

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
 #include "core/ui.h"
 #include "segments/carrier.h"
 #include "segments/segment_database.h"
@@ -19,7 +19,7 @@ enum class ExportKind { Region, Carrier, RegionCarrier, RegionCarrierSegment };
 // before and "保存文件完成" after in the status line. An empty list writes no file. A file
 // that cannot be written stops the export with its error; the files before it stay.
 // Answers the files written, in the order written.
-std::vector<std::filesystem::path> ExportNumbers(ExportKind kind, const TSList& list, const SegmentDatabase& db,
+std::vector<std::filesystem::path> ExportNumbers(ExportKind kind, const ItemList& list, const SegmentDatabase& db,
                                                  const CarrierRule& rule, const std::filesystem::path& folder, Ui& ui);
 
 }  // namespace telqor

@@ -279,7 +279,7 @@ const std::vector<std::string>& SegmentDatabase::SegmentsOf(const City& city) co
 }
 
 bool SegmentDatabase::IsUsed(std::string_view segment) const {
-  return used_.Map().Contains(TUniqueSList::HashOf(segment));
+  return used_.Map().Contains(UniqueByHashList::HashOf(segment));
 }
 
 void SegmentDatabase::MarkUsed(std::string_view segment) { used_.Add(segment); }

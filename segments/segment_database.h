@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/unique_slist.h"
+#include "core/unique_by_hash_list.h"
 
 namespace telqor {
 
@@ -79,7 +79,7 @@ class SegmentDatabase {
   void MarkUnused(std::string_view segment);
   // Writes the used segments to usedFile, one per line, in the set's order.
   void SaveUsed(const std::filesystem::path& usedFile) const;
-  const TSList& Used() const { return used_; }
+  const ItemList& Used() const { return used_; }
 
  private:
   struct Entry {
@@ -106,7 +106,7 @@ class SegmentDatabase {
   std::vector<City*> regionCity_;  // by region id: the city of the tree that owns it, or null
   int segmentCount_ = 0;
   mutable bool citiesFilled_ = false;
-  TUniqueSList used_;
+  UniqueByHashList used_;
 };
 
 // The segment of a number: its first seven characters when it has more than six, else itself.

@@ -10,14 +10,14 @@ bool IsValidNumber(std::string_view number, const SegmentDatabase& db) {
   return number.size() == 11 && db.HasSegment(number.substr(0, 7));
 }
 
-void AnalyseValidity(const TSList& raw, const SegmentDatabase& db, TSList& valid, TSList& invalid) {
+void AnalyseValidity(const ItemList& raw, const SegmentDatabase& db, ItemList& valid, ItemList& invalid) {
   valid.Clear();
   invalid.Clear();
   for (int i = 0; i < raw.Count(); ++i) (IsValidNumber(raw.View(i), db) ? valid : invalid).Add(raw[i]);
 }
 
-std::pair<fs::path, fs::path> SaveValidity(const fs::path& base, const TSList& valid, const TSList& invalid) {
-  auto name = [&](const char* kind, const TSList& list) {
+std::pair<fs::path, fs::path> SaveValidity(const fs::path& base, const ItemList& valid, const ItemList& invalid) {
+  auto name = [&](const char* kind, const ItemList& list) {
     return fs::path(base.native() + kind + std::to_string(list.Count()) + ".txt");
   };
   std::pair<fs::path, fs::path> paths{name(".有效.", valid), name(".无效.", invalid)};

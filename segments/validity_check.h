@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <utility>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
 #include "segments/segment_database.h"
 
 namespace telqor {
@@ -13,11 +13,11 @@ namespace telqor {
 bool IsValidNumber(std::string_view number, const SegmentDatabase& db);
 
 // Clears valid and invalid, then appends every raw number, in order, to the one it belongs to.
-void AnalyseValidity(const TSList& raw, const SegmentDatabase& db, TSList& valid, TSList& invalid);
+void AnalyseValidity(const ItemList& raw, const SegmentDatabase& db, ItemList& valid, ItemList& invalid);
 
 // Writes base + ".有效." + count + ".txt" and base + ".无效." + count + ".txt" (base as chosen,
 // extension included), both even when empty; answers the two paths.
 std::pair<std::filesystem::path, std::filesystem::path> SaveValidity(const std::filesystem::path& base,
-                                                                     const TSList& valid, const TSList& invalid);
+                                                                     const ItemList& valid, const ItemList& invalid);
 
 }  // namespace telqor

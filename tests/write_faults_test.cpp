@@ -75,8 +75,8 @@ bool IsTemporary(const std::string& path) {
   return name.starts_with(".telqor-") || name.ends_with(".telqor-rename.tmp");
 }
 
-std::unique_ptr<TSList> Numbers(int n) {
-  auto list = std::make_unique<TSList>();
+std::unique_ptr<ItemList> Numbers(int n) {
+  auto list = std::make_unique<ItemList>();
   for (int i = 0; i < n; ++i) list->Add(std::to_string(13800000000LL + (i * 7919LL) % 100000));
   return list;
 }
@@ -160,13 +160,13 @@ std::vector<Case> Cases() {
        [](const fs::path& r, Ui& ui) {
          SegmentDatabase db;
          db.Load(data, data);
-         TSList list;
+         ItemList list;
          test::Fill(list, {"13800001111", "13000002222", "13600000001", "18900000001", "13100002222"});
          ExportNumbers(ExportKind::RegionCarrierSegment, list, db, CarrierRule(FirstRunSettings()), r / "out", ui);
        }},
       {"classified export", [](const fs::path& r) { CreateFolders(r / "out"); },
        [](const fs::path& r, Ui& ui) {
-         TSList rows;
+         ItemList rows;
          test::Fill(rows, {"a,1", "b,1", "c,2", "short", "d,3"});
          ExportClassified(rows, ",", 1, r / "out", ui);
        }},
@@ -176,7 +176,7 @@ std::vector<Case> Cases() {
        }},
       {"extraction results", [](const fs::path& r) { CreateFolders(r / "out"); },
        [](const fs::path& r, Ui&) {
-         THmSearch search;
+         ExtractionEngine search;
          SearchResults results;
          results.HandTo(search);
          search.WantMobile = search.WantEmail = true;

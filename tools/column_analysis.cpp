@@ -149,7 +149,7 @@ std::string CleanRow(std::string_view row, std::string_view what, std::string_vi
   return out ? std::move(*out) : std::string(row);
 }
 
-size_t ImportRows(TSList& rows, const std::vector<std::filesystem::path>& files, std::string_view what,
+size_t ImportRows(ItemList& rows, const std::vector<std::filesystem::path>& files, std::string_view what,
                   std::string_view with) {
   size_t unconvertible = 0;
   for (const auto& file : files) {
@@ -185,7 +185,7 @@ void StoreInputs(const AnalysisInputs& inputs, Settings& settings) {
     settings.DAFixIndex = inputs.kind;
     settings.DADataA = StrToInt64(inputs.a);
     settings.DADataB = StrToInt64(inputs.b);
-  } catch (const EConvertError&) {
+  } catch (const ConvertError&) {
   }
 }
 
@@ -204,7 +204,7 @@ bool Matches(const Condition& condition, int64_t value) {
   }
 }
 
-void Analyse(const TSList& rows, std::string_view delimiter, const Condition& condition, TSList& matches, Ui& ui) {
+void Analyse(const ItemList& rows, std::string_view delimiter, const Condition& condition, ItemList& matches, Ui& ui) {
   matches.Clear();
   const int n = rows.Count();
   for (int i = 0; i < n; ++i) {
@@ -218,7 +218,7 @@ void Analyse(const TSList& rows, std::string_view delimiter, const Condition& co
     int64_t value;
     try {
       value = StrToInt64(text);
-    } catch (const EConvertError&) {
+    } catch (const ConvertError&) {
       continue;
     }
     if (Matches(condition, value)) matches.Add(*out);
@@ -261,7 +261,7 @@ std::filesystem::path ReportPath(const std::filesystem::path& file) {
   return report;
 }
 
-void SaveMatches(const std::filesystem::path& file, const TSList& matches, const Condition& condition, int rows,
+void SaveMatches(const std::filesystem::path& file, const ItemList& matches, const Condition& condition, int rows,
                  std::vector<std::filesystem::path>& written) {
   if (matches.Count() == 0) return;
   matches.SaveToFile(file);
@@ -272,7 +272,7 @@ void SaveMatches(const std::filesystem::path& file, const TSList& matches, const
   written.push_back(ReportPath(file));
 }
 
-void SortRows(TSList& rows, std::string_view delimiter, int column, SortKind kind, bool descending) {
+void SortRows(ItemList& rows, std::string_view delimiter, int column, SortKind kind, bool descending) {
   struct Entry {
     std::string text;  // key + delimiter + row: the order of the sort
     int row;
@@ -308,7 +308,7 @@ void SortRows(TSList& rows, std::string_view delimiter, int column, SortKind kin
   for (const ByteStr& row : order) rows.Add(row);
 }
 
-ClassifiedExport ExportClassified(const TSList& rows, std::string_view delimiter, int column,
+ClassifiedExport ExportClassified(const ItemList& rows, std::string_view delimiter, int column,
                                   const std::filesystem::path& folder, Ui& ui) {
   ClassifiedExport done;
   std::string current;

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/item_list.h"
 #include "core/settings.h"
-#include "core/ts_list.h"
 #include "core/ui.h"
 
 namespace telqor {
@@ -46,7 +46,7 @@ std::string CleanRow(std::string_view row, std::string_view what, std::string_vi
 // UTF-8 and UTF-16 become GBK, characters GBK cannot hold '?'. A file that cannot be read
 // stops the import ("Cannot open file ..."): the files before it stay appended, not yet
 // rewritten. Answers the characters written as '?'.
-size_t ImportRows(TSList& rows, const std::vector<std::filesystem::path>& files, std::string_view what,
+size_t ImportRows(ItemList& rows, const std::vector<std::filesystem::path>& files, std::string_view what,
                   std::string_view with);
 
 // ---- Analysis -----------------------------------------------------------------------------
@@ -83,7 +83,7 @@ bool Matches(const Condition& condition, int64_t value);
 // Empties matches, then adds field O of every row whose trimmed field C is an integer
 // meeting the condition, in row order. Rows lacking field C or O, or whose field C is no
 // integer, are passed over. Lets the interface repaint every 500 rows (ui.Progress).
-void Analyse(const TSList& rows, std::string_view delimiter, const Condition& condition, TSList& matches, Ui& ui);
+void Analyse(const ItemList& rows, std::string_view delimiter, const Condition& condition, ItemList& matches, Ui& ui);
 
 // matches * 100 / rows as a single-precision number with one decimal and "%" ("33.3%"),
 // halves rounded away from zero; "待定" when there are no rows.
@@ -97,7 +97,7 @@ std::vector<std::string> ReportLines(const Condition& condition, int rows, int m
 std::filesystem::path ReportPath(const std::filesystem::path& file);
 // When matches is not empty, saves them to file and the report (GBK) to ReportPath(file),
 // adding each to written once it stands complete under its name. Nothing when it is empty.
-void SaveMatches(const std::filesystem::path& file, const TSList& matches, const Condition& condition, int rows,
+void SaveMatches(const std::filesystem::path& file, const ItemList& matches, const Condition& condition, int rows,
                  std::vector<std::filesystem::path>& written);
 
 // ---- Sorting and exports ------------------------------------------------------------------
@@ -109,7 +109,7 @@ enum class SortKind { Numeric, Text };
 // its text. Keys compare as bytes, equal keys by the whole row. Rows the sort cannot place (no
 // such field; in a numeric sort an empty key or digits beyond 32 bits) follow the sorted ones
 // in the order they had.
-void SortRows(TSList& rows, std::string_view delimiter, int column, SortKind kind, bool descending);
+void SortRows(ItemList& rows, std::string_view delimiter, int column, SortKind kind, bool descending);
 
 struct ClassifiedExport {
   std::vector<std::filesystem::path> written;  // the files, in the order written
@@ -123,7 +123,7 @@ struct ClassifiedExport {
 // "-3.txt", ... after the value. Rows lacking the field are left out (they neither join nor break a run); the others
 // are all written. Ends with the count of files in the status line and, when rows were left
 // out, a message saying how many.
-ClassifiedExport ExportClassified(const TSList& rows, std::string_view delimiter, int column,
+ClassifiedExport ExportClassified(const ItemList& rows, std::string_view delimiter, int column,
                                   const std::filesystem::path& folder, Ui& ui);
 
 }  // namespace telqor

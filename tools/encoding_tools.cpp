@@ -6,7 +6,7 @@
 #include "core/errors.h"
 #include "core/file_io.h"
 #include "core/file_writer.h"
-#include "core/ts_list.h"
+#include "core/item_list.h"
 #include "tools/text_encoding.h"
 
 namespace telqor {
@@ -27,8 +27,8 @@ size_t RewriteAsAnsi(const std::filesystem::path& file, std::string bytes, TextE
   std::string text = encoding == TextEncoding::kGbk ? std::move(bytes) : DecodeToAnsi(bytes, encoding, &lost);
   std::string().swap(bytes);
   if (text.find('\0') != std::string::npos)
-    throw EFileError("\"" + DisplayPath(file) + "\" 含有零字节，不是 ANSI 或带标记的 Unicode 文本，未转换");
-  TSList lines;
+    throw FileError("\"" + DisplayPath(file) + "\" 含有零字节，不是 ANSI 或带标记的 Unicode 文本，未转换");
+  ItemList lines;
   lines.SetText(text);
   std::string().swap(text);  // the lines hold the text now; a large file need not be held twice
   lines.SaveToFile(file);

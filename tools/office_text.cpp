@@ -19,8 +19,8 @@
 #include "core/env.h"
 #include "core/file_io.h"
 #include "core/gbk.h"
+#include "core/item_list.h"
 #include "core/text.h"
-#include "core/ts_list.h"
 #include "tools/text_encoding.h"
 
 namespace telqor {
@@ -47,10 +47,10 @@ std::string LowerExtension(const fs::path& file) {
 std::string Quoted(const fs::path& file) { return "\"" + DisplayPath(file) + "\""; }
 
 [[noreturn]] void Fail(const fs::path& file, const std::string& reason) {
-  throw EOfficeError("无法转换文件" + Quoted(file) + "：" + reason);
+  throw OfficeError("无法转换文件" + Quoted(file) + "：" + reason);
 }
 
-[[noreturn]] void Stopped(const fs::path& file) { throw EOfficeError("已停止转换文件" + Quoted(file)); }
+[[noreturn]] void Stopped(const fs::path& file) { throw OfficeError("已停止转换文件" + Quoted(file)); }
 
 // ---- Is it an office file at all? ----------------------------------------------------------
 
@@ -145,13 +145,13 @@ class WorkFolder {
   WorkFolder() {
     std::string pattern = (fs::absolute(fs::temp_directory_path()) / "telqor-office-XXXXXX").string();
     if (!::mkdtemp(pattern.data()))
-      throw EFileError("Cannot create folder \"" + pattern + "\". " + SystemErrorText(errno));
+      throw FileError("Cannot create folder \"" + pattern + "\". " + SystemErrorText(errno));
     path_ = pattern;
     std::error_code error;
     if (!fs::create_directory(Output(), error)) {
       const std::string reason = error.message();
       fs::remove_all(path_, error);
-      throw EFileError("Cannot create folder \"" + DisplayPath(Output()) + "\". " + reason);
+      throw FileError("Cannot create folder \"" + DisplayPath(Output()) + "\". " + reason);
     }
   }
   ~WorkFolder() {
@@ -277,7 +277,7 @@ bool UnderFullName(const fs::path& file, const fs::path& output) {
   return output.filename().string().starts_with(file.filename().string() + ".");
 }
 
-void SaveLines(const TSList& lines, const fs::path& target, std::vector<fs::path>* written) {
+void SaveLines(const ItemList& lines, const fs::path& target, std::vector<fs::path>* written) {
   lines.SaveToFile(target);
   if (written) written->push_back(target);
 }
@@ -286,7 +286,7 @@ void SaveLines(const TSList& lines, const fs::path& target, std::vector<fs::path
 std::string SavedText(const fs::path& file, const std::string& ending, std::string text, bool saveTxt,
                       std::vector<fs::path>* written) {
   if (saveTxt) {
-    TSList lines;
+    ItemList lines;
     lines.SetText(text);
     SaveLines(lines, OutputNames(file, {ending}, written).front(), written);
   }
@@ -314,7 +314,7 @@ std::string ConvertedDocument(const fs::path& file, OfficeKind kind, const std::
            std::string(pdf ? "pdftotext" : "LibreOffice") + " 转换失败" + (reason.empty() ? "" : "（" + reason + "）"));
     }
     return ReadWholeFile(converted);
-  } catch (const EOfficeError&) {
+  } catch (const OfficeError&) {
     throw;
   } catch (const std::exception& error) {
     Fail(file, error.what());
@@ -394,7 +394,7 @@ std::string ExcelToText(const fs::path& file, bool saveTxt, const std::atomic<bo
   for (size_t n = 1; n <= sheets.size(); ++n) endings.push_back("." + std::to_string(n) + ".txt");
   const std::vector<fs::path> names = saveTxt ? OutputNames(file, endings, written) : std::vector<fs::path>{};
   std::string text;
-  TSList lines;
+  ItemList lines;
   for (size_t i = 0; i < sheets.size(); ++i) {
     lines.SetText(Utf8ToGbk(WithoutBom(sheets[i])));
     if (saveTxt) SaveLines(lines, names[i], written);

@@ -11,7 +11,7 @@
 // (written earlier in the same run, by book.xls before book.xlsx) is never replaced: the
 // source's text then goes under its full name (book.xlsx.1.txt, report.pdf.txt).
 //
-// A document or PDF that cannot be converted raises EOfficeError naming the file and the
+// A document or PDF that cannot be converted raises OfficeError naming the file and the
 // reason; a workbook that cannot be converted gives empty text (and writes nothing). A file is
 // converted only when its first bytes are those of an office file, so a renamed text file
 // never comes back as garbage. Converters are found through TELQOR_SOFFICE and
@@ -19,7 +19,7 @@
 //
 // Each call runs its own converter with its own profile and temporary folder, removed
 // afterwards, so calls on several threads do not meet. A converter still running when *stop
-// becomes true, or after ten minutes, is killed: a stop raises EOfficeError whatever the kind,
+// becomes true, or after ten minutes, is killed: a stop raises OfficeError whatever the kind,
 // the time limit counts as a failed conversion.
 #pragma once
 
@@ -33,7 +33,7 @@
 
 namespace telqor {
 
-class EOfficeError : public Error {
+class OfficeError : public Error {
  public:
   using Error::Error;
 };

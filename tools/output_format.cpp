@@ -116,7 +116,7 @@ fs::path TailPath(const fs::path& templateFile) { return Beside(templateFile, ".
 
 std::string FrameText(const fs::path& file) {
   if (!IsFile(file)) return {};
-  TSList lines;
+  ItemList lines;
   lines.LoadFromFile(file);
   return lines.Count() == 1 ? lines.Get(0).str() : lines.GetText();
 }
@@ -147,7 +147,7 @@ std::string_view CutEnd(std::string_view text, int cut) {
   return text.substr(0, keep);
 }
 
-void ConvertToFormat(const TSList& source, std::string_view templ, const FormatOptions& options, TSList& output) {
+void ConvertToFormat(const ItemList& source, std::string_view templ, const FormatOptions& options, ItemList& output) {
   if (options.maxNumber == 0) throw Error("最大编号不能为0");
   const int stack = options.stack <= 0 ? 1 : options.stack;
   output.Clear();
@@ -167,11 +167,11 @@ void ConvertToFormat(const TSList& source, std::string_view templ, const FormatO
   }
 }
 
-void SaveFormatted(const TSList& output, const fs::path& base, int perFile, const Frames& frames,
+void SaveFormatted(const ItemList& output, const fs::path& base, int perFile, const Frames& frames,
                    std::vector<fs::path>& written) {
   if (perFile == 0) throw Error("每文件保存数不能为0");
   const int64_t size = perFile < 0 ? -static_cast<int64_t>(perFile) : perFile;
-  TSList tail;
+  ItemList tail;
   if (!frames.tail.empty()) tail.Add(frames.tail);
   const int extra = (frames.head.empty() ? 0 : 1) + tail.Count();
   int k = 1;

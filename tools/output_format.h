@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "core/data_folders.h"
-#include "core/ts_list.h"
+#include "core/item_list.h"
 
 namespace telqor {
 
@@ -73,7 +73,7 @@ struct FormatOptions {
 // Replaces output by the conversion of source: K filled-in templates (the last group may hold
 // fewer) make one output item, D bytes cut from its end, added to output line by line. A
 // maximum number of 0 is refused ("最大编号不能为0") before output changes.
-void ConvertToFormat(const TSList& source, std::string_view templ, const FormatOptions& options, TSList& output);
+void ConvertToFormat(const ItemList& source, std::string_view templ, const FormatOptions& options, ItemList& output);
 
 // Writes the output lines perFile to a file named base + ".格式化." + count + "." + k ("%.4d")
 // + ".txt", k from 1: the head first as one item (when not empty), the lines, the tail's lines
@@ -82,7 +82,7 @@ void ConvertToFormat(const TSList& source, std::string_view templ, const FormatO
 // A perFile of 0 is refused ("每文件保存数不能为0") before anything is written; a negative one
 // counts as its size. Each file is added to written once it stands complete under its name;
 // the files before a failure stay.
-void SaveFormatted(const TSList& output, const std::filesystem::path& base, int perFile, const Frames& frames,
+void SaveFormatted(const ItemList& output, const std::filesystem::path& base, int perFile, const Frames& frames,
                    std::vector<std::filesystem::path>& written);
 
 }  // namespace telqor

@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "core/file_io.h"
+#include "core/gbk_regex.h"
 #include "core/list_hash.h"
 #include "core/list_sort.h"
 #include "core/parallel.h"
-#include "core/perl_regex.h"
 #include "core/str_to_int.h"
 
 namespace telqor {
@@ -29,12 +29,12 @@ KindFilterRule KindFilterRuleOf(NumberKind kind, const Settings& s) {
 
 void KindFilter(NumberList& list, std::string_view pattern, bool keepMatching, const char* start, const char* done,
                 Ui& ui) {
-  ChangeList(list, ui, start, done, [&](TSList& items) {
+  ChangeList(list, ui, start, done, [&](ItemList& items) {
     int n = items.Count();
     if (n == 0) return;
     std::string trimmed(TrimBlanks(pattern));
     {
-      TPerlRegEx check;  // a bad pattern fails here, before any item is dropped
+      GbkRegex check;  // a bad pattern fails here, before any item is dropped
       check.SetRegEx(trimmed);
       check.Compile();
     }
@@ -42,7 +42,7 @@ void KindFilter(NumberList& list, std::string_view pattern, bool keepMatching, c
     // Each part matches with its own compiled pattern.
     int parts = ParallelParts(static_cast<size_t>(n), size_t{1} << 18);
     ParallelFor(parts, [&](int p) {
-      TPerlRegEx re;
+      GbkRegex re;
       re.SetRegEx(trimmed);
       for (int i = static_cast<int>(int64_t{n} * p / parts); i < static_cast<int>(int64_t{n} * (p + 1) / parts); ++i) {
         re.SetSubject(items.View(i));
@@ -58,7 +58,7 @@ void KeepKind(NumberList& list, NumberKind kind, const Settings& settings, Ui& u
   KindFilter(list, *filter.pattern, filter.keepMatching, filter.start, filter.done, ui);
 }
 
-void FilterOut(NumberList& list, TSList& filterList, const std::vector<std::filesystem::path>& files,
+void FilterOut(NumberList& list, ItemList& filterList, const std::vector<std::filesystem::path>& files,
                const char* loadingPrefix, bool modeB, Ui& ui) {
   ui.ShowStatus("准备加载文件...");
   filterList.Clear();
@@ -68,7 +68,7 @@ void FilterOut(NumberList& list, TSList& filterList, const std::vector<std::file
   }
   ui.ShowStatus("导入处理数据完成");
   ui.ShowStatus("开始滤除号码");
-  ChangeList(list, ui, nullptr, "滤除号码完成！", [&](TSList& items) {
+  ChangeList(list, ui, nullptr, "滤除号码完成！", [&](ItemList& items) {
     if (modeB) {
       SplitListsByHash(items, filterList, &items, nullptr);
     } else {

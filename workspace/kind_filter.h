@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/item_list.h"
 #include "core/settings.h"
-#include "core/ts_list.h"
 #include "core/ui.h"
 #include "workspace/number_list.h"
 
@@ -39,7 +39,7 @@ void KeepKind(NumberList& list, NumberKind kind, const Settings& settings, Ui& u
 // Loads every file into the filter list (cleared first; prefix + path in the status line
 // while loading), then removes from list, in place, every item that stands in it (exactly in
 // mode A, by hash in mode B). A file that cannot be opened stops before the list is touched.
-void FilterOut(NumberList& list, TSList& filterList, const std::vector<std::filesystem::path>& files,
+void FilterOut(NumberList& list, ItemList& filterList, const std::vector<std::filesystem::path>& files,
                const char* loadingPrefix, bool modeB, Ui& ui);
 
 }  // namespace telqor

@@ -37,15 +37,15 @@ std::vector<uint8_t> Marks(int count, const std::vector<int>& rows) {
 }  // namespace
 
 void SortNumbers(NumberList& list, Ui& ui) {
-  ChangeList(list, ui, MessagesOf(list).sortStart, "排序完成！", [](TSList& items) { items.Sort(); });
+  ChangeList(list, ui, MessagesOf(list).sortStart, "排序完成！", [](ItemList& items) { items.Sort(); });
 }
 
 void ShuffleNumbers(NumberList& list, Ui& ui) {
-  ChangeList(list, ui, MessagesOf(list).shuffleStart, "乱序完成！", [](TSList& items) { ShuffleList(items); });
+  ChangeList(list, ui, MessagesOf(list).shuffleStart, "乱序完成！", [](ItemList& items) { ShuffleList(items); });
 }
 
 void DedupeNumbers(NumberList& list, bool modeB, Ui& ui) {
-  ChangeList(list, ui, MessagesOf(list).dedupeStart, MessagesOf(list).dedupeDone, [modeB](TSList& items) {
+  ChangeList(list, ui, MessagesOf(list).dedupeStart, MessagesOf(list).dedupeDone, [modeB](ItemList& items) {
     if (modeB) {
       DedupeByHash(items);
     } else {
@@ -57,23 +57,23 @@ void DedupeNumbers(NumberList& list, bool modeB, Ui& ui) {
 void NormalizeNumbers(NumberList& list, Ui& ui) {
   int changed = 0;
   ChangeList(list, ui, MessagesOf(list).normalizeStart, nullptr,
-             [&](TSList& items) { changed = NormalizeLines(items); });
+             [&](ItemList& items) { changed = NormalizeLines(items); });
   ui.ShowStatus("号码规范化完成！" + std::to_string(changed) + "个号码已规范");
 }
 
 void ClearNumbers(NumberList& list, Ui& ui) {
-  ChangeList(list, ui, nullptr, "清空完成！", [](TSList& items) { items.Clear(); });
+  ChangeList(list, ui, nullptr, "清空完成！", [](ItemList& items) { items.Clear(); });
 }
 
-void PasteNumbers(NumberList& list, TSList& scratch, std::string_view text, Ui& ui) {
+void PasteNumbers(NumberList& list, ItemList& scratch, std::string_view text, Ui& ui) {
   scratch.SetText(text);
   if (scratch.Count() == 0) return;
-  ChangeList(list, ui, nullptr, "从剪贴板拷贝数据号码完成！", [&](TSList& items) { items.AddList(scratch); });
+  ChangeList(list, ui, nullptr, "从剪贴板拷贝数据号码完成！", [&](ItemList& items) { items.AddList(scratch); });
 }
 
 void DeleteSelected(NumberList& list, const std::vector<int>& rows, Ui& ui) {
   ChangeList(list, ui, "开始准备删除,数据缓存中...", "删除完成！",
-             [&](TSList& items) { items.DeleteMarked(Marks(items.Count(), rows)); });
+             [&](ItemList& items) { items.DeleteMarked(Marks(items.Count(), rows)); });
 }
 
 std::string CopyAll(const NumberList& list, Ui& ui) {
@@ -82,8 +82,8 @@ std::string CopyAll(const NumberList& list, Ui& ui) {
   return text;
 }
 
-std::string CopySelected(const NumberList& list, TSList& scratch, const std::vector<int>& rows, Ui& ui) {
-  const TSList& items = list.Items();
+std::string CopySelected(const NumberList& list, ItemList& scratch, const std::vector<int>& rows, Ui& ui) {
+  const ItemList& items = list.Items();
   std::vector<uint8_t> marks = Marks(items.Count(), rows);
   scratch.Clear();
   for (int i = items.Count() - 1; i >= 0; --i)
@@ -96,11 +96,11 @@ std::string CopySelected(const NumberList& list, TSList& scratch, const std::vec
 void CopyAcross(const NumberList& from, NumberList& to, Ui& ui) {
   const char* done = to.Role() == ListRole::Target ? "全部号码移动完成。【原始号码】->【目标号码】"
                                                    : "全部号码移动完成。【目标号码】->【原始号码】";
-  ChangeList(to, ui, nullptr, done, [&](TSList& items) { items.Assign(from.Items()); });
+  ChangeList(to, ui, nullptr, done, [&](ItemList& items) { items.Assign(from.Items()); });
 }
 
 void LoadFilesInto(NumberList& list, const std::vector<std::filesystem::path>& files, Ui& ui) {
-  ChangeList(list, ui, "准备加载文件...", "导入文件号码完成！", [&](TSList& items) {
+  ChangeList(list, ui, "准备加载文件...", "导入文件号码完成！", [&](ItemList& items) {
     for (const auto& file : files) {
       ui.ShowStatus("加载文件:" + DisplayPath(file));
       items.AddText(FileContents(file).view());

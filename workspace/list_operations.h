@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
 #include "core/ui.h"
 #include "workspace/number_list.h"
 
@@ -25,13 +25,13 @@ void NormalizeNumbers(NumberList& list, Ui& ui);
 void ClearNumbers(NumberList& list, Ui& ui);
 // Appends the lines of text (empty lines too) through the scratch list; a text without lines
 // changes nothing and says nothing.
-void PasteNumbers(NumberList& list, TSList& scratch, std::string_view text, Ui& ui);
+void PasteNumbers(NumberList& list, ItemList& scratch, std::string_view text, Ui& ui);
 // Deletes the rows whose indexes are given (any order, repeats allowed).
 void DeleteSelected(NumberList& list, const std::vector<int>& rows, Ui& ui);
 // The text for the clipboard: every item followed by CR LF. Says so when the text is not empty.
 std::string CopyAll(const NumberList& list, Ui& ui);
 // The selected items, last selected row first, gathered in the scratch list.
-std::string CopySelected(const NumberList& list, TSList& scratch, const std::vector<int>& rows, Ui& ui);
+std::string CopySelected(const NumberList& list, ItemList& scratch, const std::vector<int>& rows, Ui& ui);
 // "全部号码": every item of from, in order, replaces the items of to.
 void CopyAcross(const NumberList& from, NumberList& to, Ui& ui);
 // Appends the lines of every file to list, in order ("加载文件:" + path for each); a file that

@@ -39,7 +39,7 @@ bool IsElevenAsciiDigits(std::string_view line) {
   return true;
 }
 
-int NormalizeRange(TSList& items, int from, int to) {
+int NormalizeRange(ItemList& items, int from, int to) {
   int changed = 0;
   char digits[kMobileDigits];
   for (int i = from; i < to; ++i) {
@@ -97,7 +97,7 @@ bool NormalizedMobile(std::string_view line, char (&out)[kMobileDigits]) {
   return true;
 }
 
-int NormalizeLines(TSList& items) {
+int NormalizeLines(ItemList& items) {
   int count = items.Count();
   // Parts write disjoint items; only a plain list's Put touches nothing but its item.
   int parts = items.IsPlain() && !items.Sorted() ? ParallelParts(static_cast<size_t>(count), size_t{1} << 18) : 1;

@@ -11,7 +11,7 @@
 
 #include <string_view>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
 
 namespace telqor {
 
@@ -25,6 +25,6 @@ bool NormalizedMobile(std::string_view line, char (&digits)[kMobileDigits]);
 // lines changed (a line already in its eleven digits does not count). A plain list is worked
 // on across the cores; a sorted list refuses the first change ("Cannot change item of sorted
 // SList") before anything changed.
-int NormalizeLines(TSList& items);
+int NormalizeLines(ItemList& items);
 
 }  // namespace telqor

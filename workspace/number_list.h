@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
 #include "core/ui.h"
 
 namespace telqor {
@@ -24,8 +24,8 @@ class NumberList {
   NumberList& operator=(const NumberList&) = delete;
 
   ListRole Role() const { return role_; }
-  TSList& Items() { return items_; }
-  const TSList& Items() const { return items_; }
+  ItemList& Items() { return items_; }
+  const ItemList& Items() const { return items_; }
   bool Suspended() const { return suspended_; }
   void SetSuspended(bool value) { suspended_ = value; }
 
@@ -38,7 +38,7 @@ class NumberList {
 
  private:
   ListRole role_;
-  TSList items_;
+  ItemList items_;
   bool suspended_ = false;
   std::function<void()> onRefresh_;
 };
@@ -48,8 +48,8 @@ struct NumberLists {
   NumberList workspace{ListRole::Workspace};
   NumberList source{ListRole::Source};
   NumberList target{ListRole::Target};
-  TSList scratch;  // clipboard text and rows picked for copying
-  TSList filter;   // the files of a filter-out
+  ItemList scratch;  // clipboard text and rows picked for copying
+  ItemList filter;   // the files of a filter-out
 };
 
 // The frame of an operation that changes a list: start message (when given), suspend, the

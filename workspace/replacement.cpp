@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "core/perl_regex.h"
+#include "core/gbk_regex.h"
 #include "core/str_to_int.h"
 
 namespace telqor {
 
 void ReplaceContent(NumberList& list, std::string_view pattern, std::string_view replacement, Ui& ui) {
-  ChangeList(list, ui, nullptr, "数据替换完成！", [&](TSList& items) {
-    TPerlRegEx re;
+  ChangeList(list, ui, nullptr, "数据替换完成！", [&](ItemList& items) {
+    GbkRegex re;
     for (int i = 0; i < items.Count(); ++i) {
       re.SetSubject(items.View(i));
       re.SetRegEx(pattern);
@@ -24,7 +24,7 @@ void AddAffixes(NumberList& list, std::string_view lengthText, std::string_view 
                 Ui& ui) {
   const std::string before(TrimBlanks(prefix)), after(TrimBlanks(suffix));
   const int32_t length = StrToInt(TrimBlanks(lengthText));
-  ChangeList(list, ui, nullptr, "附加数据完成！", [&](TSList& items) {
+  ChangeList(list, ui, nullptr, "附加数据完成！", [&](ItemList& items) {
     if (length < 0) return;
     std::string item;
     for (int i = 0; i < items.Count(); ++i) {

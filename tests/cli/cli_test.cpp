@@ -292,7 +292,7 @@ TEST_F(Cli, KeepReplaceAffix) {
   EXPECT_EQ(Run({"keep", "--kind", "non-mobile", in}).out, "0755-12345678\r\nhello\r\n1234567\r\n");
   Result bad = Run({"keep", "--kind", "custom2", in});
   EXPECT_EQ(bad.status, 1);
-  EXPECT_EQ(bad.err, "TPerlRegEx.Compile() - Please specify a regular expression in RegEx first\n");
+  EXPECT_EQ(bad.err, "GbkRegex.Compile() - Please specify a regular expression in RegEx first\n");
   EXPECT_EQ(Run({"keep", "--kind", "fax", in}).status, 2);
 
   EXPECT_EQ(Run({"replace", "--pattern", "(\\d{3})(\\d{4})$", "--with", "$2-$1", in}).out,

@@ -10,8 +10,8 @@
 
 #include "core/errors.h"
 #include "core/file_io.h"
+#include "core/item_list.h"
 #include "core/settings.h"
-#include "core/ts_list.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
 
@@ -55,14 +55,14 @@ TEST_F(Writing, ReplacesWholeAndLeavesNothingBeside) {
 TEST_F(Writing, AFailedWriteKeepsTheOldFileAndNamesTheFinalOne) {
   test::WriteBytes(file, "old\r\n");
   env.failWritesAfter = 3;
-  TSList list;
+  ItemList list;
   for (int i = 0; i < 1000; ++i) list.Add(std::to_string(13800000000LL + i));
   EXPECT_EQ(ErrorOf([&] { list.SaveToFile(file); }),
             "Cannot write file \"" + file.string() + "\". No space left on device");
   EXPECT_EQ(test::ReadBytes(file), "old\r\n");
   EXPECT_EQ(test::FileNames(dir.path()), Strings{"numbers.txt"});
   // A new name that fails leaves no file at all.
-  EXPECT_THROW(list.SaveToFile(dir / "fresh.txt"), EFileError);
+  EXPECT_THROW(list.SaveToFile(dir / "fresh.txt"), FileError);
   EXPECT_EQ(test::FileNames(dir.path()), Strings{"numbers.txt"});
 }
 
@@ -137,7 +137,7 @@ TEST_F(Writing, ASettingsFileThatCannotBeWrittenKeepsEverySetting) {
   const std::string before = test::ReadBytes(ini);
   s.CalMode = 1;
   env.failWritesAfter = 10;
-  EXPECT_THROW(SaveSettings(ini, s), EFileError);
+  EXPECT_THROW(SaveSettings(ini, s), FileError);
   EXPECT_EQ(test::ReadBytes(ini), before);
   env.failWritesAfter = -1;
   SaveSettings(ini, s);
@@ -154,7 +154,7 @@ TEST(Reading, AFileCutShortMeanwhileGivesItsError) {
   RandomAccessFile open(file);
   fs::resize_file(file, 100);
   std::string buffer(1 << 20, '\0');
-  EXPECT_THROW(open.ReadAt(0, buffer.data(), buffer.size()), EFileError);
+  EXPECT_THROW(open.ReadAt(0, buffer.data(), buffer.size()), FileError);
   EXPECT_EQ(open.ReadAt(0, buffer.data(), 100), 100u);
 
   std::atomic<bool> done{false};
@@ -170,7 +170,7 @@ TEST(Reading, AFileCutShortMeanwhileGivesItsError) {
       FileContents contents(file);
       // The cutter's file grows back as zero bytes.
       whole += contents.view().find_first_not_of(std::string_view("x\0", 2)) == std::string_view::npos;
-    } catch (const EFileError& e) {
+    } catch (const FileError& e) {
       refused += std::string(e.what()).find(kShortenedWhileRead) != std::string::npos;
     }
   }

@@ -31,7 +31,7 @@ TEST(PseudoRandom, LinearCongruentialSequence) {
 }
 
 TEST(ShuffleList, IsAPermutationAndTouchesEveryItem) {
-  TSList list;
+  ItemList list;
   Strings items;
   for (int i = 0; i < 1000; ++i) items.push_back(std::to_string(i));
   Fill(list, items);
@@ -44,7 +44,7 @@ TEST(ShuffleList, IsAPermutationAndTouchesEveryItem) {
   EXPECT_EQ(shuffled, items);
 
   // Same seed, same order.
-  TSList a, b;
+  ItemList a, b;
   Fill(a, items);
   Fill(b, items);
   PseudoRandom ra(5), rb(5);
@@ -54,30 +54,30 @@ TEST(ShuffleList, IsAPermutationAndTouchesEveryItem) {
 }
 
 TEST(ShuffleList, SmallAndSortedLists) {
-  TSList one, none;
+  ItemList one, none;
   Fill(one, {"only"});
   ShuffleList(one);
   ShuffleList(none);
   EXPECT_EQ(Items(one), Strings{"only"});
-  TSList sorted;
+  ItemList sorted;
   Fill(sorted, {"1", "2"});
   sorted.SetSorted(true);
-  EXPECT_THROW(ShuffleList(sorted), EStringListError);
+  EXPECT_THROW(ShuffleList(sorted), ItemListError);
   EXPECT_EQ(Items(sorted), (Strings{"1", "2"}));
 }
 
 TEST(DedupeBySort, SortedDistinctWithoutEmptyItems) {
-  TSList list;
+  ItemList list;
   Fill(list, {"3", "", "1", "3"});
   DedupeBySort(list);
   EXPECT_EQ(Items(list), (Strings{"1", "3"}));
 
-  TSList numbers;
+  ItemList numbers;
   Fill(numbers, {"13900000000", "13800000000", "13900000000", "13800000000", "13700000000"});
   DedupeBySort(numbers);
   EXPECT_EQ(Items(numbers), (Strings{"13700000000", "13800000000", "13900000000"}));
 
-  TSList longs;
+  ItemList longs;
   std::string l(20, 'a');
   Fill(longs, {l + "b", l, l + "b", "", ""});
   DedupeBySort(longs);
@@ -85,7 +85,7 @@ TEST(DedupeBySort, SortedDistinctWithoutEmptyItems) {
 }
 
 TEST(DedupeBySort, SortedCaseInsensitiveListKeepsOneOfFoldedTwins) {
-  TSList list;
+  ItemList list;
   list.SetCaseSensitive(false);
   list.SetSorted(true);
   list.SetDuplicates(TDuplicates::Accept);
@@ -96,7 +96,7 @@ TEST(DedupeBySort, SortedCaseInsensitiveListKeepsOneOfFoldedTwins) {
 }
 
 TEST(SplitListsBySort, SplitsInSourceOrderAndSortsTheReference) {
-  TSList source, reference, kept, matched;
+  ItemList source, reference, kept, matched;
   Fill(source, {"5", "1", "4", "1", "", "2"});
   Fill(reference, {"4", "1", "9"});
   Fill(kept, {"old"});
@@ -114,7 +114,7 @@ TEST(SplitListsBySort, SplitsInSourceOrderAndSortsTheReference) {
 }
 
 TEST(SplitListsBySort, CaseInsensitiveReferenceComparesFolded) {
-  TSList source, reference, kept;
+  ItemList source, reference, kept;
   Fill(source, {"ABC", "abd", "x"});
   reference.SetCaseSensitive(false);
   Fill(reference, {"abc", "ABD"});
@@ -124,7 +124,7 @@ TEST(SplitListsBySort, CaseInsensitiveReferenceComparesFolded) {
 
 TEST(SplitListsBySort, LargeListsAgreeWithASetLookup) {
   std::mt19937 rng(3);
-  TSList source, reference, kept, matched;
+  ItemList source, reference, kept, matched;
   Strings src, ref;
   for (int i = 0; i < 20000; ++i) src.push_back(std::to_string(13800000000ULL + rng() % 30000));
   for (int i = 0; i < 15000; ++i) ref.push_back(std::to_string(13800000000ULL + rng() % 30000));
@@ -142,12 +142,12 @@ TEST(SplitFilesBySort, AppendsToTheOutputs) {
   test::TempDir dir;
   test::WriteBytes(dir / "items.txt", "1\r\n2\r\n3\r\n");
   test::WriteBytes(dir / "ref.txt", "3\n1");
-  TSList kept, matched;
+  ItemList kept, matched;
   Fill(kept, {"before"});
   SplitFilesBySort(dir / "items.txt", dir / "ref.txt", &kept, &matched);
   EXPECT_EQ(Items(kept), (Strings{"before", "2"}));
   EXPECT_EQ(Items(matched), (Strings{"1", "3"}));
-  EXPECT_THROW(SplitFilesBySort(dir / "none.txt", dir / "ref.txt", &kept, nullptr), EFileError);
+  EXPECT_THROW(SplitFilesBySort(dir / "none.txt", dir / "ref.txt", &kept, nullptr), FileError);
 }
 
 }  // namespace

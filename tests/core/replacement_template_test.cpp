@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "core/perl_regex.h"
+#include "core/gbk_regex.h"
 
 namespace telqor {
 namespace {
 
 // Expands templ for the first match of pattern in subject.
 std::string Expand(const std::string& pattern, const std::string& subject, const std::string& templ) {
-  TPerlRegEx re;
+  GbkRegex re;
   re.SetRegEx(pattern);
   re.SetSubject(subject);
   re.SetReplacement(templ);

@@ -12,7 +12,7 @@ namespace {
 std::string ErrorOf(std::string_view text) {
   try {
     StrToInt(text);
-  } catch (const EConvertError& e) {
+  } catch (const ConvertError& e) {
     return e.what();
   }
   return "(no error)";
@@ -34,8 +34,8 @@ TEST(StrToInt, FormsAndBoundaries) {
   EXPECT_EQ(ErrorOf(Utf8ToGbk("１３８")), "'１３８' is not a valid integer value");
   EXPECT_EQ(ErrorOf("１３８"), "'１３８' is not a valid integer value");
   for (const char* bad : {"", "-", "+-5", "$", "0x", "1e3", "١٢", "0x-1"}) EXPECT_NE(ErrorOf(bad), "(no error)") << bad;
-  EXPECT_THROW(StrToInt64("9223372036854775808"), EConvertError);
-  EXPECT_THROW(StrToInt64("99999999999999999999999"), EConvertError);
+  EXPECT_THROW(StrToInt64("9223372036854775808"), ConvertError);
+  EXPECT_THROW(StrToInt64("99999999999999999999999"), ConvertError);
 }
 
 TEST(StrToInt, SettingsKeep32BitsWithHexadecimalWrapping) {

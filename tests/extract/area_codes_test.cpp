@@ -14,7 +14,7 @@ TEST(AreaCodes, EveryZeroWithTwoOrThreeDigitsOnceInOrder) {
   test::TempDir dir;
   test::WriteBytes(AreaCodeFile(dir.path()),
                    Utf8ToGbk("北京 010\r\n上海 021\n深圳 0755 518000\r\n北京 010\r\n广州020"));
-  TSList codes;
+  ItemList codes;
   LoadAreaCodes(dir.path(), codes);
   // The postal code 518000 holds "000".
   EXPECT_EQ(test::Items(codes), (Strings{"000", "010", "020", "021", "0755"}));
@@ -23,7 +23,7 @@ TEST(AreaCodes, EveryZeroWithTwoOrThreeDigitsOnceInOrder) {
 
 TEST(AreaCodes, NoTableNoCodes) {
   test::TempDir dir;
-  TSList codes;
+  ItemList codes;
   LoadAreaCodes(dir.path(), codes);
   EXPECT_EQ(codes.Count(), 0);
   ExtractMatches("  ", "0\\d{2,3}", codes);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/gbk.h"
-#include "core/perl_regex.h"
+#include "core/gbk_regex.h"
 
 namespace telqor {
 namespace {
@@ -24,7 +24,7 @@ Strings Scan(std::string_view text) {
 // ending a stretch: how addresses were found before the scan was written by hand.
 Strings ByPattern(std::string_view text) {
   Strings found;
-  TPerlRegEx regex;
+  GbkRegex regex;
   regex.SetRegEx("\\w+([-+.]\\w+)*@\\w+([-.]\\w+)*\\.\\w+([-.]\\w+)*");
   for (size_t i = 0, n = text.size(); i < n;) {
     size_t start = i;

@@ -13,7 +13,7 @@ namespace telqor {
 namespace {
 
 struct Saving : ::testing::Test {
-  TSList list;
+  ItemList list;
   test::RecordingUi ui;
   test::TempDir dir;
   test::TestEnv env;
@@ -41,15 +41,15 @@ TEST_F(Saving, ExactMultiplesAndLargeCounts) {
   EXPECT_EQ(Names(BatchSave(list, "3", dir.path(), ui)),
             (std::vector<std::string>{"20261207-224356-3-0001.txt", "20261207-224356-3-0002.txt"}));
   EXPECT_EQ(Names(BatchSave(list, "100", dir.path(), ui)), std::vector<std::string>{"20261207-224356-6-0001.txt"});
-  TSList empty;
+  ItemList empty;
   EXPECT_TRUE(BatchSave(empty, "10", dir.path(), ui).empty());
   EXPECT_EQ(ui.LastStatus(), "保存完成！共0个文件");
 }
 
 TEST_F(Saving, BadCountsWriteNothing) {
   list.Add("1");
-  EXPECT_THROW(BatchSave(list, "abc", dir.path(), ui), EConvertError);
-  EXPECT_THROW(BatchSave(list, "0", dir.path(), ui), EDivByZero);
+  EXPECT_THROW(BatchSave(list, "abc", dir.path(), ui), ConvertError);
+  EXPECT_THROW(BatchSave(list, "0", dir.path(), ui), DivisionByZero);
   EXPECT_THROW(BatchSave(list, "-5", dir.path(), ui), Error);
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
@@ -60,7 +60,7 @@ TEST_F(Saving, WholeListKeepsOrderAndRepeats) {
   EXPECT_EQ(file, dir / "20261207-224356-3.txt");
   EXPECT_EQ(test::ReadBytes(file), "2\r\n1\r\n2\r\n");
   EXPECT_EQ(ui.messages.back(), "保存完成！\r\n" + (dir / "20261207-224356-3.txt").string());
-  TSList empty;
+  ItemList empty;
   EXPECT_TRUE(SaveWholeList(empty, dir.path(), ui).empty());
   EXPECT_EQ(ui.LastStatus(), "保存文件完成");
 }
@@ -68,7 +68,7 @@ TEST_F(Saving, WholeListKeepsOrderAndRepeats) {
 // Two saves of lists of one size within one second: the second never replaces the first.
 TEST_F(Saving, SameSecondSavesKeepBothLists) {
   for (auto s : {"1", "2"}) list.Add(s);
-  TSList other;
+  ItemList other;
   for (auto s : {"3", "4"}) other.Add(s);
   EXPECT_EQ(SaveWholeList(list, dir.path(), ui), dir / "20261207-224356-2.txt");
   EXPECT_EQ(SaveWholeList(other, dir.path(), ui), dir / "20261207-224356-2-2.txt");

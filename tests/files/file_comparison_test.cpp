@@ -65,11 +65,11 @@ TEST_F(Comparing, ModeBTakesEqualHashesForEqualLines) {
 TEST_F(Comparing, FailuresLeaveNoResultFile) {
   auto fresh = File("n.txt", "1\r\n2\r\n3\r\n");
   auto old = File("r.txt", "2\r\n");
-  EXPECT_THROW(Compare(dir / "missing.txt", old, false), EFileError);
-  EXPECT_THROW(Compare(fresh, dir / "missing.txt", true), EFileError);
+  EXPECT_THROW(Compare(dir / "missing.txt", old, false), FileError);
+  EXPECT_THROW(Compare(fresh, dir / "missing.txt", true), FileError);
   test::TestEnv env;
   env.failWritesAfter = 4;  // the present file (3 bytes) fits, the absent one (6) does not
-  EXPECT_THROW(Compare(fresh, old, false), EFileError);
+  EXPECT_THROW(Compare(fresh, old, false), FileError);
   EXPECT_EQ(test::FileNames(dir / "out"), Strings{});
   EXPECT_EQ(ui.LastStatus(), "数据处理完毕！");
 }

@@ -60,7 +60,7 @@ TEST_F(FileOperations, MergeIntoOneOfItsSourcesKeepsThatSource) {
 TEST_F(FileOperations, MergeWithAMissingSourceLeavesTheTargetAlone) {
   auto a = File("a.txt", "1\r\n");
   auto target = File("t.txt", "old\r\n");
-  EXPECT_THROW(MergeFiles({a, dir / "missing.txt"}, target), EFileError);
+  EXPECT_THROW(MergeFiles({a, dir / "missing.txt"}, target), FileError);
   EXPECT_EQ(test::ReadBytes(target), "old\r\n");
   EXPECT_EQ(test::FileNames(dir.path()), (Strings{"a.txt", "t.txt"}));
 }
@@ -84,7 +84,7 @@ TEST_F(FileOperations, ShuffleKeepsEveryLine) {
 
   std::string text = Lines(0, 300);
   ShuffleFile(File("many.txt", text), dir / "many-out.txt");
-  TSList in, out;
+  ItemList in, out;
   in.LoadFromFile(dir / "many.txt");
   out.LoadFromFile(dir / "many-out.txt");
   EXPECT_NE(test::Items(in), test::Items(out));
@@ -95,8 +95,8 @@ TEST_F(FileOperations, ShuffleKeepsEveryLine) {
 
 TEST_F(FileOperations, SplitCountsAreWholeNumbersAboveZero) {
   EXPECT_EQ(SplitCount(" 1000"), 1000);
-  EXPECT_THROW(SplitCount("10x"), EConvertError);
-  EXPECT_THROW(SplitCount("99999999999"), EConvertError);
+  EXPECT_THROW(SplitCount("10x"), ConvertError);
+  EXPECT_THROW(SplitCount("99999999999"), ConvertError);
   EXPECT_THROW(SplitCount("0"), Error);
   EXPECT_THROW(SplitFile(File("in.txt", "1\r\n"), dir.path(), 0, ui), Error);
   EXPECT_EQ(test::FileNames(dir.path()), Strings{"in.txt"});
@@ -135,13 +135,13 @@ TEST_F(FileOperations, AFailedWriteLeavesNoHalfFile) {
   test::TestEnv env;
   env.failWritesAfter = 35;  // the first part holds 30 bytes (0..9), the second 40
   std::vector<std::filesystem::path> written;
-  EXPECT_THROW(SplitFile(in, dir / "out", 10, ui, written), EFileError);
+  EXPECT_THROW(SplitFile(in, dir / "out", 10, ui, written), FileError);
   EXPECT_EQ(written, std::vector<std::filesystem::path>{dir / "out" / "in-分割10-0001.txt"});
   EXPECT_EQ(test::FileNames(dir / "out"), Strings{"in-分割10-0001.txt"});
 
-  EXPECT_THROW(DedupeFile(in, dir / "out" / "d.txt", false), EFileError);
-  EXPECT_THROW(ShuffleFile(in, dir / "out" / "s.txt"), EFileError);
-  EXPECT_THROW(MergeFiles({in}, dir / "out" / "m.txt"), EFileError);
+  EXPECT_THROW(DedupeFile(in, dir / "out" / "d.txt", false), FileError);
+  EXPECT_THROW(ShuffleFile(in, dir / "out" / "s.txt"), FileError);
+  EXPECT_THROW(MergeFiles({in}, dir / "out" / "m.txt"), FileError);
   EXPECT_EQ(test::FileNames(dir / "out"), Strings{"in-分割10-0001.txt"});
 }
 

@@ -14,7 +14,7 @@ using test::Items;
 using Strings = std::vector<std::string>;
 
 struct Generation : ::testing::Test {
-  TSList result;
+  ItemList result;
   test::RecordingUi ui;
   Strings Run(GenerationInput in) {
     GenerateNumbers(in, result, ui);
@@ -167,7 +167,7 @@ TEST_F(Generation, SaveWritesANamedFileAndOpensTheFolder) {
   EXPECT_EQ(ui.messages.back(), "保存完成！\r\n" + (dir.path() / "扩展号码20261207-090503-3-3.txt").string());
   ui.messages.resize(1);
 
-  TSList empty;
+  ItemList empty;
   ui.statuses.clear();
   EXPECT_TRUE(SaveGeneratedNumbers(empty, dir.path(), ui).empty());
   EXPECT_EQ(ui.statuses, (Strings{"开始保存文件", "保存文件完成"}));

@@ -14,7 +14,7 @@ using Strings = std::vector<std::string>;
 using test::Items;
 
 Strings Expand(std::string_view segment, int length) {
-  TSList out;
+  ItemList out;
   ExpandSegment(segment, length, out);
   return Items(out);
 }
@@ -29,7 +29,7 @@ TEST(SegmentExpansion, FillsWithZerosToNinesAndCutsToTheLength) {
   EXPECT_EQ(Expand("13800001234", 11), Strings{"13800001234"});
   EXPECT_EQ(Expand("13800001234", 7), Strings{"1380000"});
   EXPECT_EQ(Expand("   ", 11), Strings{});
-  EXPECT_THROW(Expand("13a", 11), EConvertError);
+  EXPECT_THROW(Expand("13a", 11), ConvertError);
 }
 
 struct SegmentRuns : ::testing::Test {
@@ -45,11 +45,11 @@ TEST_F(SegmentRuns, TypedSegmentsAppendWithTheTypedLength) {
   EXPECT_EQ(items[1], "138000000");
   EXPECT_EQ(items[101], "138000000");  // the same segment twice: its numbers twice
   EXPECT_EQ(ui.LastStatus(), "号段生成完成！");
-  EXPECT_THROW(GenerateFromTypedSegments({"1380000"}, "x", source, ui), EConvertError);
+  EXPECT_THROW(GenerateFromTypedSegments({"1380000"}, "x", source, ui), ConvertError);
 }
 
 TEST_F(SegmentRuns, ALetterStopsTheRunAndKeepsWhatCameBefore) {
-  EXPECT_THROW(GenerateFromTypedSegments({"1380000", "13a0000", "1390000"}, "8", source, ui), EConvertError);
+  EXPECT_THROW(GenerateFromTypedSegments({"1380000", "13a0000", "1390000"}, "8", source, ui), ConvertError);
   EXPECT_EQ(source.Items().Count(), 11);
   EXPECT_FALSE(source.Suspended());
 }

@@ -46,7 +46,7 @@ void ResetHooks() {
 
 void RecordingWindow::PerformDropAction(int action, const std::vector<fs::path>& files) {
   performed.emplace_back(action, files);
-  if (std::exchange(failNextAction, false)) throw EFileError("Cannot open file \"x.txt\". No such file or directory");
+  if (std::exchange(failNextAction, false)) throw FileError("Cannot open file \"x.txt\". No such file or directory");
 }
 
 TempHome::TempHome() : path_(fs::path(dir_.path().toStdString()) / "") {}

@@ -16,7 +16,7 @@ class NumberListModelTest : public QObject {
  private slots:
   void ShowsItemsDecodedFromGbk() {
     telqor::NumberList numbers(telqor::ListRole::Workspace);
-    telqor::TSList& list = numbers.Items();
+    telqor::ItemList& list = numbers.Items();
     list.Add("13800000000");
     list.Add("\xD6\xD0\xCE\xC4");  // 中文
     list.Add("");
@@ -35,7 +35,7 @@ class NumberListModelTest : public QObject {
 
   void SuspendedOrStaleRowsAnswerNothing() {
     telqor::NumberList numbers(telqor::ListRole::Source);
-    telqor::TSList& list = numbers.Items();
+    telqor::ItemList& list = numbers.Items();
     for (int i = 0; i < 5; ++i) list.Add(std::to_string(i));
     telqor::NumberListModel model(&numbers);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);

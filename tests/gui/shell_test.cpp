@@ -281,7 +281,7 @@ class ShellTest : public QObject {
     int clicks = 0;
     connect(failing, &QPushButton::clicked, w.get(), telqor::Guarded([&clicks] {
               ++clicks;
-              throw telqor::EConvertError("'12a' is not a valid integer value");
+              throw telqor::ConvertError("'12a' is not a valid integer value");
             }));
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
@@ -299,7 +299,7 @@ class ShellTest : public QObject {
     auto w = home.OpenWindow();
     struct Throwing : QObject {
       bool event(QEvent* e) override {
-        if (e->type() == QEvent::User) throw telqor::EFileError("Cannot create file \"a.txt\". Permission denied");
+        if (e->type() == QEvent::User) throw telqor::FileError("Cannot create file \"a.txt\". Permission denied");
         return QObject::event(e);
       }
     } throwing;

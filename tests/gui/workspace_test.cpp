@@ -177,7 +177,7 @@ class WorkspaceTest : public QObject {
     QCOMPARE(Rows(w, u"lv0"_s), QStringList{u"13800138000"_s});
     QCOMPARE(w->StatusText(), u" 保留手机号码完成！"_s);
     Trigger(w, u"N45"_s);  // custom II is empty on first run
-    QCOMPARE(w->StatusText(), u" TPerlRegEx.Compile() - Please specify a regular expression in RegEx first"_s);
+    QCOMPARE(w->StatusText(), u" GbkRegex.Compile() - Please specify a regular expression in RegEx first"_s);
     QCOMPARE(w->Lists().workspace.Items().Count(), 1);
 
     for (const char* s : {"1", "2", "1", "3"}) w->Lists().source.Items().Add(s);

@@ -52,7 +52,7 @@ TEST(DefaultData, WrittenFilesLoadWholeAndSplitByCity) {
   EXPECT_EQ(db.RegionOf("19200001234"), G("广东.佛山"));
   EXPECT_FALSE(db.RegionOf("12000001234"));
 
-  TSList codes;
+  ItemList codes;
   LoadAreaCodes(base, codes);
   EXPECT_EQ(codes.Count(), 321);
   int at;

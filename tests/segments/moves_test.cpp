@@ -40,7 +40,7 @@ TEST_F(Moves, ByTypeAppendsTheSelectedNumbersAndLeavesTheOriginAlone) {
 TEST_F(Moves, RangeBoundsAreIntegersOrEmpty) {
   EXPECT_EQ(RangeBound("  "), 0);
   EXPECT_EQ(RangeBound("13800000000"), 13800000000);
-  EXPECT_THROW(RangeBound("138x"), EConvertError);
+  EXPECT_THROW(RangeBound("138x"), ConvertError);
 }
 
 TEST_F(Moves, ByFeatureReplacesTheDestinationWithTheMatches) {
@@ -53,7 +53,7 @@ TEST_F(Moves, ByFeatureReplacesTheDestinationWithTheMatches) {
 
 TEST_F(Moves, ByFeatureChangesNothingWithoutAnExpressionOrWithABadOne) {
   EXPECT_THROW(MoveByFeature(lists.source, lists.target, {}, lists.scratch, ui), Error);
-  EXPECT_THROW(MoveByFeature(lists.source, lists.target, {"^138", "(unclosed"}, lists.scratch, ui), EPerlRegExError);
+  EXPECT_THROW(MoveByFeature(lists.source, lists.target, {"^138", "(unclosed"}, lists.scratch, ui), RegexError);
   EXPECT_EQ(Items(lists.target.Items()), Strings{"old"});
   EXPECT_EQ(lists.source.Items().Count(), 6);
 }

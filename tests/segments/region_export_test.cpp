@@ -26,7 +26,7 @@ struct RegionExport : ::testing::Test {
   CarrierRule rule{FirstRunSettings()};
   test::RecordingUi ui;
   test::TempDir dir;
-  TSList list;
+  ItemList list;
 
   void SetUp() override {
     fs::path data = fs::path(TELQOR_TEST_DATA) / "segments";
@@ -148,7 +148,7 @@ TEST_F(RegionExport, AFailedWriteStopsTheExportAndKeepsTheFilesBefore) {
   try {
     ExportNumbers(ExportKind::Region, list, db, rule, dir.path(), ui);
     FAIL() << "no error";
-  } catch (const EFileError& e) {
+  } catch (const FileError& e) {
     EXPECT_EQ(std::string(e.what()),
               "Cannot write file \"" + (dir / "北京.北京.2.txt").string() + "\". No space left on device");
   }
@@ -158,7 +158,7 @@ TEST_F(RegionExport, AFailedWriteStopsTheExportAndKeepsTheFilesBefore) {
   // A region folder that cannot be made.
   env.failWritesAfter = -1;
   test::WriteBytes(dir / "北京.北京", "");
-  EXPECT_THROW(ExportNumbers(ExportKind::RegionCarrierSegment, list, db, rule, dir.path(), ui), EFileError);
+  EXPECT_THROW(ExportNumbers(ExportKind::RegionCarrierSegment, list, db, rule, dir.path(), ui), FileError);
   EXPECT_TRUE(fs::exists(dir / "未知地区" / "其它-1.txt"));
 }
 

@@ -159,7 +159,7 @@ TEST_F(LoadedDatabase, ScanningTheSegmentFileAnswersAsTheLoadedDatabase) {
 }
 
 TEST_F(LoadedDatabase, ValidityNeedsElevenCharactersAndAKnownSegment) {
-  TSList raw, valid, invalid;
+  ItemList raw, valid, invalid;
   test::Fill(raw, {"13800001234", "1380000123", "13800001234", "23800001234", "13800001234 "});
   AnalyseValidity(raw, db, valid, invalid);
   EXPECT_EQ(test::Items(valid), (Strings{"13800001234", "13800001234"}));

@@ -40,13 +40,13 @@ std::string ReadBytes(const std::filesystem::path& file) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::vector<std::string> Items(const TSList& list) {
+std::vector<std::string> Items(const ItemList& list) {
   std::vector<std::string> items;
   for (int i = 0; i < list.Count(); ++i) items.emplace_back(list.View(i));
   return items;
 }
 
-void Fill(TSList& list, const std::vector<std::string>& items) {
+void Fill(ItemList& list, const std::vector<std::string>& items) {
   bool loading = list.Loading();
   list.SetLoading(true);
   for (const auto& s : items) list.Add(std::string_view(s));

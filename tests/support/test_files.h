@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
 
 namespace telqor::test {
 
@@ -29,8 +29,8 @@ void WriteBytes(const std::filesystem::path& file, std::string_view bytes);
 std::string ReadBytes(const std::filesystem::path& file);
 
 // The items of a list, as strings.
-std::vector<std::string> Items(const TSList& list);
+std::vector<std::string> Items(const ItemList& list);
 // A list holding the given items (added as they are, no line splitting).
-void Fill(TSList& list, const std::vector<std::string>& items);
+void Fill(ItemList& list, const std::vector<std::string>& items);
 
 }  // namespace telqor::test

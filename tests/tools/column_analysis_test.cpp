@@ -16,7 +16,7 @@ using test::Items;
 
 std::string G(const char* utf8) { return Utf8ToGbk(utf8); }
 
-void Set(TSList& list, const Strings& items) {
+void Set(ItemList& list, const Strings& items) {
   list.Clear();
   test::Fill(list, items);
 }
@@ -71,7 +71,7 @@ TEST(ColumnImport, AppendsFilesThenRewritesEveryRow) {
   test::TempDir dir;
   test::WriteBytes(dir / "a.txt", "\"x\",1\r\n\"y\",2");
   test::WriteBytes(dir / "b.txt", "\"z\",3\n\n");
-  TSList rows;
+  ItemList rows;
   Set(rows, {"\"old\""});
   ImportRows(rows, {dir / "a.txt", dir / "b.txt"}, "\"", "");
   EXPECT_EQ(Items(rows), (Strings{"old", "x,1", "y,2", "z,3", ""}));
@@ -79,7 +79,7 @@ TEST(ColumnImport, AppendsFilesThenRewritesEveryRow) {
   try {
     ImportRows(rows, {dir / "a.txt", dir / "none.txt"}, "\"", "");
     FAIL();
-  } catch (const EFileError& e) {
+  } catch (const FileError& e) {
     EXPECT_NE(std::string(e.what()).find("Cannot open file"), std::string::npos);
   }
   EXPECT_EQ(rows.Count(), 7);
@@ -95,7 +95,7 @@ TEST(ColumnImport, FilesAreReadInTheirEncoding) {
                                                 "2\0,\0x\0",
                                                 8));
   test::WriteBytes(dir / "gbk.txt", G("号码：3,y"));
-  TSList rows;
+  ItemList rows;
   EXPECT_EQ(ImportRows(rows, {dir / "u8.txt", dir / "u16.txt", dir / "gbk.txt"}, "", ""), 1u);
   EXPECT_EQ(Items(rows), (Strings{G("号码：1,?"), "2,x", G("号码：3,y")}));
 }
@@ -111,7 +111,7 @@ Condition Cond(int column, int kind, int64_t a, int64_t b, int out) {
 }
 
 TEST(ColumnAnalysis, CollectsTheOutputFieldOfMatchingRows) {
-  TSList rows, matches;
+  ItemList rows, matches;
   test::RecordingUi ui;
   Set(rows, {"a,30", "b,90", "c,x"});
   Analyse(rows, ",", Cond(1, kGreater, 60, 0, 0), matches, ui);
@@ -132,7 +132,7 @@ TEST(ColumnAnalysis, CollectsTheOutputFieldOfMatchingRows) {
 }
 
 TEST(ColumnAnalysis, RepaintsEvery500Rows) {
-  TSList rows, matches;
+  ItemList rows, matches;
   test::RecordingUi ui;
   for (int i = 0; i < 1001; ++i) rows.Add(std::to_string(i));
   Analyse(rows, ",", Cond(0, kGreater, 999, 0, 0), matches, ui);
@@ -158,7 +158,7 @@ TEST(ColumnAnalysis, InputsAreReadInOrderAndStoredUpToTheFirstBadNumber) {
   try {
     ReadCondition(in);
     FAIL();
-  } catch (const EConvertError& e) {
+  } catch (const ConvertError& e) {
     EXPECT_STREQ(e.what(), "'x' is not a valid integer value");
   }
   Settings s;
@@ -179,7 +179,7 @@ TEST(ColumnAnalysis, InputsAreReadInOrderAndStoredUpToTheFirstBadNumber) {
 
 TEST(ColumnAnalysis, SaveWritesTheMatchesAndTheReport) {
   test::TempDir dir;
-  TSList matches;
+  ItemList matches;
   std::vector<std::filesystem::path> written;
   SaveMatches(dir / "m.txt", matches, Cond(0, kGreater, 1, 0, 0), 3, written);
   EXPECT_TRUE(written.empty());
@@ -196,13 +196,13 @@ TEST(ColumnAnalysis, SaveWritesTheMatchesAndTheReport) {
   test::TestEnv env;
   env.failWritesAfter = 0;
   written.clear();
-  EXPECT_THROW(SaveMatches(dir / "m.txt", matches, Cond(0, kLess, 0, 0, 0), 1, written), EFileError);
+  EXPECT_THROW(SaveMatches(dir / "m.txt", matches, Cond(0, kLess, 0, 0, 0), 1, written), FileError);
   EXPECT_TRUE(written.empty());
   EXPECT_EQ(test::ReadBytes(dir / "m.txt"), "b\r\n");
 }
 
 TEST(ColumnSort, TextAndNumericInBothDirections) {
-  TSList rows;
+  ItemList rows;
   Set(rows, {"b,2", "a,10", "c,7"});
   SortRows(rows, ",", 0, SortKind::Text, true);
   EXPECT_EQ(Items(rows), (Strings{"c,7", "b,2", "a,10"}));
@@ -221,7 +221,7 @@ TEST(ColumnSort, TextAndNumericInBothDirections) {
 }
 
 TEST(ColumnSort, RowsThatCannotBePlacedFollowInTheirOrder) {
-  TSList rows;
+  ItemList rows;
   Set(rows, {"p", "b,2", "q,", "a,1", "r,2147483648", "s,99999999999999999999", "t,2147483647"});
   SortRows(rows, ",", 1, SortKind::Numeric, true);
   EXPECT_EQ(Items(rows), (Strings{"t,2147483647", "b,2", "a,1", "p", "q,", "r,2147483648", "s,99999999999999999999"}));
@@ -238,7 +238,7 @@ TEST(ColumnSort, RowsThatCannotBePlacedFollowInTheirOrder) {
 TEST(ColumnExport, OneFilePerRunOfValues) {
   test::TempDir dir;
   test::RecordingUi ui;
-  TSList rows;
+  ItemList rows;
   Set(rows, {"x,1", "y,1", "z,2"});
   auto files = ExportClassified(rows, ",", 1, dir.path(), ui).written;
   EXPECT_EQ(files, (std::vector<std::filesystem::path>{dir / "1.txt", dir / "2.txt"}));
@@ -264,7 +264,7 @@ TEST(ColumnExport, OneFilePerRunOfValues) {
 TEST(ColumnExport, RowsWithoutTheColumnAreSkippedAndCounted) {
   test::TempDir dir;
   test::RecordingUi ui;
-  TSList rows;
+  ItemList rows;
   Set(rows, {"m,5", "n,6", "lonely", "o,6", "p,7", "last"});
   ClassifiedExport done = ExportClassified(rows, ",", 1, dir.path(), ui);
   EXPECT_EQ(done.skipped, 2);
@@ -279,7 +279,7 @@ TEST(ColumnExport, ValuesNeverNameAFileOutsideTheFolder) {
   test::TempDir dir;
   test::RecordingUi ui;
   std::filesystem::create_directory(dir / "out");
-  TSList rows;
+  ItemList rows;
   Set(rows, {"a,../escape", "b,/abs", "c,a/b", "d,.."});
   ClassifiedExport done = ExportClassified(rows, ",", 1, dir / "out", ui);
   ASSERT_EQ(done.written.size(), 4u);

@@ -208,7 +208,7 @@ TEST_F(OfficeText, DocumentGivesItsParagraphsAndTextBesideNamedAsSpelled) {
   try {
     WordToText(dir / "broken.docx", true);
     ADD_FAILURE() << "no error";
-  } catch (const EOfficeError& e) {
+  } catch (const OfficeError& e) {
     EXPECT_TRUE(std::string(e.what()).starts_with("无法转换文件\"" + (dir / "broken.docx").string() +
                                                   "\"：LibreOffice 转换失败"))
         << e.what();
@@ -263,13 +263,13 @@ TEST_F(OfficeText, StopRaisesForEveryKindAndLeavesNothing) {
   while (!profileStarted() && running.wait_for(milliseconds(1)) != std::future_status::ready) {
   }
   stop = true;
-  EXPECT_THROW(running.get(), EOfficeError);
+  EXPECT_THROW(running.get(), OfficeError);
 
   const fs::path book = Copy("book.xls", "book.xls");
   try {
     ExcelToText(book, true, &stop);
     ADD_FAILURE() << "no error";
-  } catch (const EOfficeError& e) {
+  } catch (const OfficeError& e) {
     EXPECT_EQ(std::string(e.what()), "已停止转换文件\"" + book.string() + "\"");
   }
   EXPECT_FALSE(fs::exists(dir / "a.txt"));
@@ -281,7 +281,7 @@ TEST_F(OfficeText, FilesThatAreNoOfficeFilesAndConvertersMissing) {
   auto message = [](auto convert) -> std::string {
     try {
       convert();
-    } catch (const EOfficeError& e) {
+    } catch (const OfficeError& e) {
       return e.what();
     }
     return "no error";
@@ -331,7 +331,7 @@ TEST_F(OfficeText, TextUnderADocOrXlsNameIsReadAndSavedAsText) {
     try {
       OfficeFileToText(dir / name, true);
       ADD_FAILURE() << name;
-    } catch (const EOfficeError& e) {
+    } catch (const OfficeError& e) {
       EXPECT_EQ(std::string(e.what()), "无法转换文件\"" + (dir / name).string() + "\"：不是文档文件");
     }
   }

@@ -19,7 +19,7 @@ constexpr char kHao[] = "\xBA\xC5";
 constexpr char kMa[] = "\xC2\xEB";
 
 Strings Convert(const Strings& items, std::string_view templ, int stack, int cut, int maxNumber = 200) {
-  TSList source, output;
+  ItemList source, output;
   test::Fill(source, items);
   ConvertToFormat(source, templ, {stack, cut, maxNumber}, output);
   return test::Items(output);
@@ -59,7 +59,7 @@ TEST(OutputFormat, TemplateLineBreaksAreCrLfWhateverTheFileHas) {
   EXPECT_TRUE(fs::is_directory(dir / "base/Format"));
   test::WriteBytes(dir / "file", "");
   folders.baseData = dir / "file";
-  EXPECT_THROW(MakeFormatFolder(folders), EFileError);
+  EXPECT_THROW(MakeFormatFolder(folders), FileError);
 }
 
 TEST(OutputFormat, CutNeverSplitsACharacter) {
@@ -85,7 +85,7 @@ void ExpectRefused(F&& run, const char* message) {
 }
 
 TEST(OutputFormat, ZeroMaximumIsRefusedBeforeTheOutputChanges) {
-  TSList source, output;
+  ItemList source, output;
   test::Fill(source, {"a"});
   test::Fill(output, {"old"});
   ExpectRefused([&] { ConvertToFormat(source, "x", {1, 0, 0}, output); }, "最大编号不能为0");
@@ -107,7 +107,7 @@ TEST(OutputFormat, TemplateFolderHeadsAndTails) {
 
 struct FormatSave : ::testing::Test {
   test::TempDir dir;
-  TSList output;
+  ItemList output;
   std::vector<fs::path> written;
   void Lines(int count) {
     for (int i = 1; i <= count; ++i) output.Add(std::to_string(i));
@@ -136,7 +136,7 @@ TEST_F(FormatSave, ZeroPerFileAndFailedWritesLeaveNoHalfFile) {
   ExpectRefused([&] { SaveFormatted(output, dir / "out.txt", 0, {}, written); }, "每文件保存数不能为0");
   test::TestEnv env;
   env.failWritesAfter = 4;  // "1\r\n2\r\n" fits no file
-  EXPECT_THROW(SaveFormatted(output, dir / "out.txt", 2, {}, written), EFileError);
+  EXPECT_THROW(SaveFormatted(output, dir / "out.txt", 2, {}, written), FileError);
   EXPECT_TRUE(written.empty());
   EXPECT_TRUE(test::FileNames(dir.path()).empty());
 }

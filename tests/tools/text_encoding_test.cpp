@@ -135,13 +135,13 @@ TEST_F(TextEncoding, MissingFileAndConcurrentReads) {
       {
         try {
           LoadTextAsAnsi(dir / "missing.txt");
-        } catch (const EFileError& e) {
+        } catch (const FileError& e) {
           EXPECT_EQ(std::string(e.what()),
                     "Cannot open file \"" + (dir / "missing.txt").string() + "\". No such file or directory");
           throw;
         }
       },
-      EFileError);
+      FileError);
   std::string text;
   for (int i = 0; i < 5000; ++i) text += std::string(kGbk) + "13800138000\r\n";
   SaveAsUtf16(dir / "shared.txt", text, true);
@@ -307,7 +307,7 @@ TEST_F(EncodingTools, FilesWithoutTextStayAsTheyAre) {
   // UTF-16 without its mark reads as bytes with zeros: as ANSI lines it would end at the first.
   const std::string unmarked = Bytes({'1', 0, '3', 0, '8', 0});
   auto wide = File("wide.txt", unmarked);
-  EXPECT_THROW(RewriteFileAs(wide, TextTarget::kAnsi), EFileError);
+  EXPECT_THROW(RewriteFileAs(wide, TextTarget::kAnsi), FileError);
   EXPECT_EQ(test::ReadBytes(wide), unmarked);
 }
 
@@ -318,7 +318,7 @@ TEST_F(EncodingTools, FailedRewriteKeepsTheOriginal) {
   test::TestEnv env;
   env.failWritesAfter = 3;
   for (TextTarget target : {TextTarget::kAnsi, TextTarget::kUtf8, TextTarget::kUtf16}) {
-    EXPECT_THROW(RewriteFileAs(file, target), EFileError);
+    EXPECT_THROW(RewriteFileAs(file, target), FileError);
     EXPECT_EQ(test::ReadBytes(file), original);
   }
   EXPECT_EQ(test::FileNames(dir.path()), Strings{"a.txt"});
@@ -327,7 +327,7 @@ TEST_F(EncodingTools, FailedRewriteKeepsTheOriginal) {
 TEST_F(EncodingTools, RunStopsAtTheFirstFailure) {
   auto a = File("a.txt", "1");
   auto c = File("c.txt", "3");
-  EXPECT_THROW(RewriteFilesAs({a, dir / "b.txt", c}, TextTarget::kUtf8, ui), EFileError);
+  EXPECT_THROW(RewriteFilesAs({a, dir / "b.txt", c}, TextTarget::kUtf8, ui), FileError);
   EXPECT_EQ(test::ReadBytes(a), std::string(kUtf8Mark) + "1");
   EXPECT_EQ(test::ReadBytes(c), "3");
   EXPECT_EQ(ui.messages, Strings{});
@@ -344,7 +344,7 @@ TEST_F(EncodingTools, CleanBytesKeepsOneTo128) {
   EXPECT_EQ(CleanBytesPath(file), dir / "Data.BIN.txt");
   CleanBytesFile(file);
   EXPECT_EQ(test::ReadBytes(dir / "Data.BIN.txt"), Bytes({0x20, 0x31, 0x80, 0x20, 0x20, 0x0D, 0x0A}));
-  EXPECT_THROW(CleanBytesFile(dir / "missing"), EFileError);
+  EXPECT_THROW(CleanBytesFile(dir / "missing"), FileError);
 }
 
 TEST_F(EncodingTools, CleanBytesFilesSkipsFailuresSilently) {

@@ -49,8 +49,8 @@ TEST_F(Filters, ABadPatternLeavesTheListAndSaysWhy) {
   try {
     KeepKind(list, NumberKind::Custom2, settings, ui);  // empty on first run
     FAIL();
-  } catch (const EPerlRegExError& e) {
-    EXPECT_STREQ(e.what(), "TPerlRegEx.Compile() - Please specify a regular expression in RegEx first");
+  } catch (const RegexError& e) {
+    EXPECT_STREQ(e.what(), "GbkRegex.Compile() - Please specify a regular expression in RegEx first");
   }
   EXPECT_EQ(Items(list.Items()), kMixed);
   EXPECT_FALSE(list.Suspended());
@@ -74,7 +74,7 @@ TEST_F(Filters, ManyItemsFilterInParts) {
 TEST_F(Filters, FilterOutRemovesEveryOccurrence) {
   for (bool modeB : {false, true}) {
     NumberList source(ListRole::Source);
-    TSList filterList;
+    ItemList filterList;
     Fill(source.Items(), {"1", "2", "1", "3", "3", "1 "});
     test::WriteBytes(dir / "used.txt", "1\r\n1\r\n");
     test::WriteBytes(dir / "empty.txt", "");
@@ -89,11 +89,11 @@ TEST_F(Filters, FilterOutRemovesEveryOccurrence) {
 
 TEST_F(Filters, FilterOutWithAMissingFileTouchesNothing) {
   NumberList target(ListRole::Target);
-  TSList filterList;
+  ItemList filterList;
   Fill(target.Items(), {"1", "2"});
   test::WriteBytes(dir / "used.txt", "1");
   EXPECT_THROW(FilterOut(target, filterList, {dir / "used.txt", dir / "gone.txt"}, "请等待,加载文件：", false, ui),
-               EFileError);
+               FileError);
   EXPECT_EQ(Items(target.Items()), (Strings{"1", "2"}));
 }
 

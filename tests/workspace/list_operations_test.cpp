@@ -15,7 +15,7 @@ using Strings = std::vector<std::string>;
 
 struct Lists : ::testing::Test {
   NumberList workspace{ListRole::Workspace}, source{ListRole::Source}, target{ListRole::Target};
-  TSList scratch;
+  ItemList scratch;
   test::RecordingUi ui;
   int refreshed = 0;
   void SetUp() override {
@@ -103,7 +103,7 @@ TEST_F(Lists, LoadFilesIntoAppendsAndShowsWhatTheListHoldsAfterAFailure) {
   EXPECT_EQ(ui.LastStatus(), "导入文件号码完成！");
   EXPECT_EQ(refreshed, 1);
   // A missing file stops the loop; the files before it stay, and the view is told so.
-  EXPECT_THROW(LoadFilesInto(workspace, {dir / "a.txt", dir / "none.txt", dir / "b.txt"}, ui), EFileError);
+  EXPECT_THROW(LoadFilesInto(workspace, {dir / "a.txt", dir / "none.txt", dir / "b.txt"}, ui), FileError);
   EXPECT_EQ(workspace.Items().Count(), 10);
   EXPECT_FALSE(workspace.Suspended());
   EXPECT_EQ(refreshed, 2);

@@ -22,7 +22,7 @@ TEST(Normalize, EverySpellingOfAMobileBecomesItsElevenDigits) {
   for (std::string line :
        {"+86 138 0013 8000", "8613800138000", "0086 138-0013-8000", "(+86)13800138000", "138-0013-8000",
         "138.0013.8000", "\t13800138000 ", "+86-138 0013\t8000", "008613800138000"}) {
-    TSList items;
+    ItemList items;
     Fill(items, {line});
     EXPECT_EQ(NormalizeLines(items), 1) << line;
     EXPECT_EQ(items.View(0), "13800138000") << line;
@@ -30,7 +30,7 @@ TEST(Normalize, EverySpellingOfAMobileBecomesItsElevenDigits) {
   // Full-width digits and the full-width separators, the ideographic space among them.
   for (std::string_view wide : {"１３８００１３８０００", "＋８６　１３８－００１３－８０００",
                                 "（＋８６）１３８．００１３．８０００", "+86 １３８-0013-８０００"}) {
-    TSList items;
+    ItemList items;
     Fill(items, {Gbk(wide)});
     EXPECT_EQ(NormalizeLines(items), 1) << wide;
     EXPECT_EQ(items.View(0), "13800138000") << wide;
@@ -58,7 +58,7 @@ TEST(Normalize, AnyOtherLineStaysByteForByte) {
                   std::string(1, '\x81').append("13800138000"),  // the lead byte takes the "1" as its second byte
                   "13800138000\xA3",  // a lead byte alone at the end is no character of the number
                   "\xA3\xB1\xA3"};    // "１" and a lone lead byte
-  TSList items;
+  ItemList items;
   Fill(items, kept);
   EXPECT_EQ(NormalizeLines(items), 0);
   EXPECT_EQ(Items(items), kept);
@@ -66,7 +66,7 @@ TEST(Normalize, AnyOtherLineStaysByteForByte) {
 
 // Large lists are split across the cores; every part must do its lines, and only its own.
 TEST(Normalize, ALargeListIsDoneWholeAndCounted) {
-  TSList items;
+  ItemList items;
   const int n = 700001;
   for (int i = 0; i < n; ++i) {
     std::string digits = std::to_string(13000000000LL + i);
@@ -80,13 +80,13 @@ TEST(Normalize, ALargeListIsDoneWholeAndCounted) {
 }
 
 TEST(Normalize, ASortedListRefusesBeforeChangingAnything) {
-  TSList items;
+  ItemList items;
   items.SetSorted(true);
   items.Add("+86 13800138000");
   items.Add("13900139000");
-  EXPECT_THROW(NormalizeLines(items), EStringListError);
+  EXPECT_THROW(NormalizeLines(items), ItemListError);
   EXPECT_EQ(Items(items), (Strings{"+86 13800138000", "13900139000"}));
-  TSList untouched;
+  ItemList untouched;
   untouched.SetSorted(true);
   untouched.Add("13900139000");
   EXPECT_EQ(NormalizeLines(untouched), 0);  // nothing to change, nothing refused

@@ -34,8 +34,8 @@ TEST_F(Editors, ReplacementRewritesEveryItem) {
 
 TEST_F(Editors, ABadPatternChangesNoItem) {
   Fill(list.Items(), {"1-2"});
-  EXPECT_THROW(ReplaceContent(list, "(", "", ui), EPerlRegExError);
-  EXPECT_THROW(ReplaceContent(list, "", "", ui), EPerlRegExError);
+  EXPECT_THROW(ReplaceContent(list, "(", "", ui), RegexError);
+  EXPECT_THROW(ReplaceContent(list, "", "", ui), RegexError);
   EXPECT_EQ(Items(list.Items()), Strings{"1-2"});
   EXPECT_FALSE(list.Suspended());
   NumberList empty(ListRole::Workspace);
@@ -61,7 +61,7 @@ TEST_F(Editors, ALengthThatIsNoNumberStopsBeforeAnyItem) {
   try {
     AddAffixes(list, "abc", "x", "", ui);
     FAIL();
-  } catch (const EConvertError& e) {
+  } catch (const ConvertError& e) {
     EXPECT_STREQ(e.what(), "'abc' is not a valid integer value");
   }
   EXPECT_EQ(Items(list.Items()), Strings{"1"});

@@ -243,7 +243,7 @@ void ExtractionPanel::SearchDone() {
                              emailCheck_->isChecked()};
     size_t count = 0;
     ChangeList(workspace_, context_.ui, nullptr, nullptr,
-               [&](TSList& items) { count = CollectResults(results_, wanted, items); });
+               [&](ItemList& items) { count = CollectResults(results_, wanted, items); });
     context_.ui.ShowStatus(stopNote + "完成！生成" + std::to_string(count) + "个数据,追加到号码整理框");
     return;
   }

@@ -14,8 +14,8 @@
 #include <mutex>
 #include <string>
 
-#include "core/ts_list.h"
-#include "extract/hm_search.h"
+#include "core/item_list.h"
+#include "extract/extraction_engine.h"
 #include "extract/search_results.h"
 #include "ui/kit/app_context.h"
 #include "ui/kit/drop_site.h"
@@ -45,7 +45,7 @@ class ExtractionPanel : public QWidget {
   // Reads the area codes from the base-data folder (once, at start-up). A table that cannot be
   // read leaves the codes empty; the error propagates.
   void LoadAreaCodes();
-  const TSList& AreaCodes() const { return areaCodes_; }
+  const ItemList& AreaCodes() const { return areaCodes_; }
   const SearchResults& Results() const { return results_; }
 
   // Whether a run is going.
@@ -75,7 +75,7 @@ class ExtractionPanel : public QWidget {
 
   AppContext& context_;
   NumberList& workspace_;
-  TSList areaCodes_;
+  ItemList areaCodes_;
   SearchResults results_;
   int runMode_ = 1;
   bool abandoned_ = false;
@@ -83,7 +83,7 @@ class ExtractionPanel : public QWidget {
   std::mutex statusLock_;
   std::string workerStatus_;
   bool statusPending_ = false;
-  THmSearch search_;  // after what its workers report to, so that they end first
+  ExtractionEngine search_;  // after what its workers report to, so that they end first
 
   QGroupBox* extractionGroup_;             // "GroupBox12" 搜索号码-支持拖放文件(夹)
   QGroupBox* filesGroup_;                  // "GroupBox11" 带号码文件解析(txt|html|Doc|Excel...)

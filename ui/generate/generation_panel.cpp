@@ -107,10 +107,10 @@ GenerationInput GenerationPanel::Fields() const {
 }
 
 void GenerationPanel::GenerateToWorkspaceClicked() {
-  TSList result;
+  ItemList result;
   GenerateNumbers(Fields(), result, context_.ui);
   context_.ui.ShowStatus("完成！生成" + std::to_string(result.Count()) + "个数据,追加到号码整理框");
-  ChangeList(workspace_, context_.ui, nullptr, nullptr, [&](TSList& items) { items.AddList(result); });
+  ChangeList(workspace_, context_.ui, nullptr, nullptr, [&](ItemList& items) { items.AddList(result); });
 }
 
 void GenerationPanel::GenerateToFileClicked() { GenerateToFile(Fields(), context_.Folders().datedOutput, context_.ui); }

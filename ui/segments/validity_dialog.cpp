@@ -70,7 +70,7 @@ void ValidityDialog::Build(Pane& pane, const QString& groupName, const QString& 
     KeepPainting();
   });
   OnDoubleClick(pane.view->viewport(), [this, &pane] {
-    ChangeList(pane.list, context_.ui, nullptr, nullptr, [](TSList& items) { items.Clear(); });
+    ChangeList(pane.list, context_.ui, nullptr, nullptr, [](ItemList& items) { items.Clear(); });
   });
 }
 
@@ -82,9 +82,9 @@ void ValidityDialog::LoadFiles(const std::vector<std::filesystem::path>& files) 
 
 // "分析号码": the results are made anew from the raw list each time.
 void ValidityDialog::AnalyseClicked() {
-  ChangeList(valid_.list, context_.ui, nullptr, nullptr, [&](TSList& valid) {
+  ChangeList(valid_.list, context_.ui, nullptr, nullptr, [&](ItemList& valid) {
     ChangeList(invalid_.list, context_.ui, nullptr, nullptr,
-               [&](TSList& invalid) { AnalyseValidity(raw_.list.Items(), db_, valid, invalid); });
+               [&](ItemList& invalid) { AnalyseValidity(raw_.list.Items(), db_, valid, invalid); });
   });
 }
 

@@ -268,7 +268,7 @@ void AnalysisDialog::Import(const std::vector<fs::path>& files) {
   const Settings& s = context_.CurrentSettings();
   size_t unconvertible = 0;
   ChangeList(data_, context_.ui, nullptr, nullptr,
-             [&](TSList& rows) { unconvertible = ImportRows(rows, files, s.DAReplace1, s.DAReplace2); });
+             [&](ItemList& rows) { unconvertible = ImportRows(rows, files, s.DAReplace1, s.DAReplace2); });
   if (unconvertible) context_.ui.ShowStatus(UnconvertibleText(unconvertible));
   if (data_.Items().Count() == 0) return;
   QStringList captions;
@@ -288,7 +288,7 @@ void AnalysisDialog::SortTextClicked() { Sort(SortKind::Text); }
 void AnalysisDialog::Sort(SortKind kind) {
   lastSortedColumn_ = clickedColumn_;
   descending_ = !descending_;
-  ChangeList(data_, context_.ui, nullptr, nullptr, [&](TSList& rows) {
+  ChangeList(data_, context_.ui, nullptr, nullptr, [&](ItemList& rows) {
     SortRows(rows, context_.CurrentSettings().DADelimiter, lastSortedColumn_, kind, descending_);
   });
 }
@@ -303,7 +303,7 @@ void AnalysisDialog::AnalyseClicked() {
   s.DADataA = c.a;
   s.DADataB = c.b;
   ChangeList(matches_, context_.ui, nullptr, nullptr,
-             [&](TSList& matches) { Analyse(data_.Items(), s.DADelimiter, c, matches, context_.ui); });
+             [&](ItemList& matches) { Analyse(data_.Items(), s.DADelimiter, c, matches, context_.ui); });
   ShowRatio();
 }
 
@@ -347,12 +347,12 @@ void AnalysisDialog::ExportClassifiedClicked() {
 void AnalysisDialog::OpenExportFolderClicked() { context_.ui.OpenFolder(chosenFolder_); }
 
 void AnalysisDialog::DataTableDoubleClicked() {
-  ChangeList(data_, context_.ui, nullptr, nullptr, [](TSList& rows) { rows.Clear(); });
+  ChangeList(data_, context_.ui, nullptr, nullptr, [](ItemList& rows) { rows.Clear(); });
   ShowRatio();
 }
 
 void AnalysisDialog::MatchListDoubleClicked() {
-  ChangeList(matches_, context_.ui, nullptr, nullptr, [](TSList& matches) { matches.Clear(); });
+  ChangeList(matches_, context_.ui, nullptr, nullptr, [](ItemList& matches) { matches.Clear(); });
   ShowRatio();
 }
 

@@ -165,11 +165,11 @@ void FormatDialog::LoadFiles(const std::vector<std::filesystem::path>& files) {
 
 void FormatDialog::ClearSource() {
   sourceLabel_ = u"原始号码:"_s;
-  ChangeList(source_, context_.ui, nullptr, nullptr, [](TSList& items) { items.Clear(); });
+  ChangeList(source_, context_.ui, nullptr, nullptr, [](ItemList& items) { items.Clear(); });
 }
 
 void FormatDialog::ClearOutput() {
-  ChangeList(output_, context_.ui, nullptr, nullptr, [](TSList& items) { items.Clear(); });
+  ChangeList(output_, context_.ui, nullptr, nullptr, [](ItemList& items) { items.Clear(); });
 }
 
 void FormatDialog::ImportDataClicked() {
@@ -186,7 +186,7 @@ void FormatDialog::ConvertClicked() {
   options.maxNumber = FieldValue(maxNumberEdit_);
   std::string templ = TemplateText();
   ChangeList(output_, context_.ui, nullptr, nullptr,
-             [&](TSList& items) { ConvertToFormat(source_.Items(), templ, options, items); });
+             [&](ItemList& items) { ConvertToFormat(source_.Items(), templ, options, items); });
   InformBox(this, u"数据转换完成"_s);
 }
 

@@ -1,4 +1,4 @@
-// THmSearch: the extraction engine. It finds mobile numbers, landlines, e-mail addresses and
+// ExtractionEngine: the extraction engine. It finds mobile numbers, landlines, e-mail addresses and
 // matches of a user pattern in pasted text and in files (plain text in any common encoding,
 // HTML, office documents, pdf).
 //
@@ -34,18 +34,18 @@
 #include <thread>
 #include <vector>
 
-#include "core/ts_list.h"
+#include "core/item_list.h"
 #include "extract/found_items.h"
 
 namespace telqor {
 
-class THmSearch {
+class ExtractionEngine {
  public:
-  THmSearch();
+  ExtractionEngine();
   // Stops a run still going and waits for its workers.
-  ~THmSearch();
-  THmSearch(const THmSearch&) = delete;
-  THmSearch& operator=(const THmSearch&) = delete;
+  ~ExtractionEngine();
+  ExtractionEngine(const ExtractionEngine&) = delete;
+  ExtractionEngine& operator=(const ExtractionEngine&) = delete;
 
   // ---- Inputs ---------------------------------------------------------------------------
   // Files to search, first = next. A path that is not an existing file is scanned as text.
@@ -62,7 +62,7 @@ class THmSearch {
   std::string FixedZone;
   // Sorted, duplicate-free landline area codes; may be null or empty (then no digit run is
   // taken for an area code).
-  const TSList* AreaCodes = nullptr;
+  const ItemList* AreaCodes = nullptr;
   // The user's pattern (GBK); used when WantRegex and not empty.
   std::string UserPattern;
   // The digits that may follow the leading "1" of an 11-digit run for it to be a mobile number

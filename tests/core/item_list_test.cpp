@@ -1,4 +1,4 @@
-#include "core/ts_list.h"
+#include "core/item_list.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ using test::Items;
 using Strings = std::vector<std::string>;
 
 Strings Lines(std::string_view text) {
-  TSList list;
+  ItemList list;
   list.SetText(text);
   return Items(list);
 }
@@ -31,7 +31,7 @@ std::string ErrorOf(F&& f) {
   return "(no error)";
 }
 
-TEST(TSListText, LineBreaksAreCrLfOrCrLf) {
+TEST(ItemListText, LineBreaksAreCrLfOrCrLf) {
   EXPECT_EQ(Lines("a\r\n\r\nb"), (Strings{"a", "", "b"}));
   EXPECT_EQ(Lines("a\nb\n"), (Strings{"a", "b"}));
   EXPECT_EQ(Lines("a\rb"), (Strings{"a", "b"}));
@@ -44,22 +44,22 @@ TEST(TSListText, LineBreaksAreCrLfOrCrLf) {
   EXPECT_EQ(Lines("\xEF\xBB\xBF 1 \t\r\n"), Strings{"\xEF\xBB\xBF 1 \t"});
 }
 
-TEST(TSListText, ZeroByteEndsTheText) {
+TEST(ItemListText, ZeroByteEndsTheText) {
   EXPECT_EQ(Lines(std::string_view("1\r\n2\0003\r\n4", 10)), (Strings{"1", "2"}));
   EXPECT_EQ(Lines(std::string_view("\0abc", 4)), Strings{});
   EXPECT_EQ(Lines(std::string_view()), Strings{});  // no text at all, not even a pointer
 }
 
-TEST(TSListText, GetTextEndsEveryItemWithCrLf) {
-  TSList list;
+TEST(ItemListText, GetTextEndsEveryItemWithCrLf) {
+  ItemList list;
   EXPECT_EQ(list.GetText(), "");
   Fill(list, {"x", "", "y"});
   EXPECT_EQ(list.GetText(), "x\r\n\r\ny\r\n");
 }
 
-TEST(TSListFiles, LoadAndSaveAreByteExact) {
+TEST(ItemListFiles, LoadAndSaveAreByteExact) {
   test::TempDir dir;
-  TSList list;
+  ItemList list;
   list.SaveToFile(dir / "empty.txt");
   EXPECT_EQ(test::ReadBytes(dir / "empty.txt"), "");
 
@@ -77,9 +77,9 @@ TEST(TSListFiles, LoadAndSaveAreByteExact) {
   EXPECT_EQ(test::ReadBytes(dir / "out.txt"), "1\r\n2\r\n" + longLine + "\r\n\xD6\xD0\r\n");
 }
 
-TEST(TSListFiles, MissingFileLeavesTheListAndSaysSo) {
+TEST(ItemListFiles, MissingFileLeavesTheListAndSaysSo) {
   test::TempDir dir;
-  TSList list;
+  ItemList list;
   Fill(list, {"keep"});
   auto missing = dir / "missing.txt";
   EXPECT_EQ(ErrorOf([&] { list.LoadFromFile(missing); }),
@@ -89,11 +89,11 @@ TEST(TSListFiles, MissingFileLeavesTheListAndSaysSo) {
   auto noFolder = dir / "no" / "out.txt";
   EXPECT_EQ(ErrorOf([&] { list.SaveToFile(noFolder); }),
             "Cannot create file \"" + noFolder.string() + "\". No such file or directory");
-  EXPECT_THROW(list.LoadFromFile(dir.path()), EFileError);
+  EXPECT_THROW(list.LoadFromFile(dir.path()), FileError);
 }
 
-TEST(TSListAdd, SplitsAtLineFeedUnlessLoading) {
-  TSList list;
+TEST(ItemListAdd, SplitsAtLineFeedUnlessLoading) {
+  ItemList list;
   EXPECT_EQ(list.Add("1\n2"), 1);
   EXPECT_EQ(list.Add("3\r4"), 2);
   EXPECT_EQ(Items(list), (Strings{"1", "2", "3\r4"}));
@@ -102,8 +102,8 @@ TEST(TSListAdd, SplitsAtLineFeedUnlessLoading) {
   EXPECT_EQ(list.View(3), "5\n6");
 }
 
-TEST(TSListAdd, SortedListsHonourDuplicates) {
-  TSList list;
+TEST(ItemListAdd, SortedListsHonourDuplicates) {
+  ItemList list;
   list.SetSorted(true);
   for (auto s : {"b", "a", "c"}) list.Add(s);
   EXPECT_EQ(Items(list), (Strings{"a", "b", "c"}));
@@ -120,8 +120,8 @@ TEST(TSListAdd, SortedListsHonourDuplicates) {
   EXPECT_EQ(Items(list), (Strings{"a", "b", "b", "c"}));
 }
 
-TEST(TSListFind, IndexOfEqualItemOrInsertionPoint) {
-  TSList list;
+TEST(ItemListFind, IndexOfEqualItemOrInsertionPoint) {
+  ItemList list;
   Fill(list, {"a", "b", "b", "b", "c"});
   list.SetSorted(true);
   int index = -1;
@@ -136,13 +136,13 @@ TEST(TSListFind, IndexOfEqualItemOrInsertionPoint) {
   EXPECT_EQ(index, 0);
   EXPECT_FALSE(list.Find("d", index));
   EXPECT_EQ(index, 5);
-  TSList empty;
+  ItemList empty;
   EXPECT_FALSE(empty.Find("x", index));
   EXPECT_EQ(index, 0);
 }
 
-TEST(TSListErrors, BadIndexAndSortedListsRefuse) {
-  TSList list;
+TEST(ItemListErrors, BadIndexAndSortedListsRefuse) {
+  ItemList list;
   Fill(list, {"a", "b"});
   EXPECT_EQ(ErrorOf([&] { list.Get(2); }), "Not exists");
   EXPECT_EQ(ErrorOf([&] { list.Get(-1); }), "Not exists");
@@ -157,8 +157,8 @@ TEST(TSListErrors, BadIndexAndSortedListsRefuse) {
   EXPECT_EQ(Items(list), (Strings{"a", "b", "z"}));
 }
 
-TEST(TSListEdit, InsertPutDeleteExchange) {
-  TSList list;
+TEST(ItemListEdit, InsertPutDeleteExchange) {
+  ItemList list;
   Fill(list, {"a", "c"});
   list.Insert(1, "b");
   list.Insert(0, "0");
@@ -171,8 +171,8 @@ TEST(TSListEdit, InsertPutDeleteExchange) {
   EXPECT_EQ(list.Capacity(), 0);
 }
 
-TEST(TSListEdit, CapacityGrowsBy128ThenByAQuarter) {
-  TSList list;
+TEST(ItemListEdit, CapacityGrowsBy128ThenByAQuarter) {
+  ItemList list;
   std::vector<int> seen;
   for (int i = 0; i < 1200; ++i) {
     list.Add("1");
@@ -181,8 +181,8 @@ TEST(TSListEdit, CapacityGrowsBy128ThenByAQuarter) {
   EXPECT_EQ(seen, (std::vector<int>{128, 256, 384, 512, 640, 800, 1000, 1250}));
 }
 
-TEST(TSListCompare, CaseFoldingTable) {
-  TSList list;
+TEST(ItemListCompare, CaseFoldingTable) {
+  ItemList list;
   list.SetCaseSensitive(false);
   EXPECT_EQ(list.CompareStrings("abc", "ABC"), 0);
   EXPECT_EQ(list.CompareStrings("\xE0", "\xC0"), 0);
@@ -200,10 +200,10 @@ TEST(TSListCompare, CaseFoldingTable) {
 
 // Sorting must give the same bytes as a plain comparison sort, on the packed-number path and
 // on the general one.
-TEST(TSListSort, MatchesAPlainByteSort) {
+TEST(ItemListSort, MatchesAPlainByteSort) {
   std::mt19937 rng(7);
   auto check = [](Strings items) {
-    TSList list;
+    ItemList list;
     Fill(list, items);
     list.Sort();
     std::sort(items.begin(), items.end());
@@ -236,19 +236,19 @@ TEST(TSListSort, MatchesAPlainByteSort) {
   }
 }
 
-TEST(TSListSort, MillionsOfNumbersSortInParts) {
+TEST(ItemListSort, MillionsOfNumbersSortInParts) {
   std::mt19937_64 rng(11);
   Strings numbers;
   for (int i = 0; i < 2500000; ++i) numbers.push_back(std::to_string(13000000000ULL + rng() % 6000000000ULL));
-  TSList list;
+  ItemList list;
   Fill(list, numbers);
   list.Sort();
   std::sort(numbers.begin(), numbers.end());
   EXPECT_TRUE(Items(list) == numbers);
 }
 
-TEST(TSListSort, CaseInsensitiveListsSortFolded) {
-  TSList list;
+TEST(ItemListSort, CaseInsensitiveListsSortFolded) {
+  ItemList list;
   list.SetCaseSensitive(false);
   Fill(list, {"b", "A", "c", "a", "B", "ab"});
   list.SetSorted(true);
@@ -258,8 +258,8 @@ TEST(TSListSort, CaseInsensitiveListsSortFolded) {
   EXPECT_EQ(list.Count(), 6);
 }
 
-TEST(TSListShare, AssignAndAddListShareLongItems) {
-  TSList a, b;
+TEST(ItemListShare, AssignAndAddListShareLongItems) {
+  ItemList a, b;
   Fill(a, {std::string(64, 'q'), "1"});
   b.Assign(a);
   EXPECT_EQ(b[0].data(), a[0].data());
@@ -272,8 +272,8 @@ TEST(TSListShare, AssignAndAddListShareLongItems) {
   EXPECT_EQ(b.Count(), 1);
 }
 
-TEST(TSListEdit, DeleteMarkedKeepsOrder) {
-  TSList list;
+TEST(ItemListEdit, DeleteMarkedKeepsOrder) {
+  ItemList list;
   Fill(list, {"1", std::string(30, 'l'), "3", "4"});
   list.DeleteMarked({0, 1, 0, 1});
   EXPECT_EQ(Items(list), (Strings{"1", "3"}));
@@ -286,7 +286,7 @@ namespace telqor {
 namespace {
 
 // Texts big enough to be split and built in parts: every line break kind lands at a cut.
-TEST(TSListText, LargeTextsLoadAsTheirLines) {
+TEST(ItemListText, LargeTextsLoadAsTheirLines) {
   const char* breaks[] = {"\r\n", "\n", "\r", "\n\r"};
   std::string text;
   Strings want{"first"};
@@ -299,7 +299,7 @@ TEST(TSListText, LargeTextsLoadAsTheirLines) {
   }
   text += "tail";
   want.push_back("tail");
-  TSList list;
+  ItemList list;
   Fill(list, {"first"});
   list.AddText(text);
   EXPECT_EQ(list.Count(), static_cast<int>(want.size()));

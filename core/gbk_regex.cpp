@@ -1,4 +1,4 @@
-#include "core/perl_regex.h"
+#include "core/gbk_regex.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
@@ -13,16 +13,16 @@ constexpr uint32_t kGroups = 100;  // group 0 and groups 1..99
 
 }  // namespace
 
-TPerlRegEx::TPerlRegEx() = default;
+GbkRegex::GbkRegex() = default;
 
-TPerlRegEx::~TPerlRegEx() {
+GbkRegex::~GbkRegex() {
   pcre2_code_free(code_);
   pcre2_match_data_free(matchData_);
   pcre2_match_context_free(matchContext_);
   pcre2_jit_stack_free(jitStack_);
 }
 
-void TPerlRegEx::SetRegEx(std::string_view pattern) {
+void GbkRegex::SetRegEx(std::string_view pattern) {
   if (pattern == regex_) return;
   regex_ = std::string(pattern);
   pcre2_code_free(code_);
@@ -30,23 +30,22 @@ void TPerlRegEx::SetRegEx(std::string_view pattern) {
   found_ = false;
 }
 
-std::string TPerlRegEx::Subject() const { return Utf8ToGbk(work_); }
+std::string GbkRegex::Subject() const { return Utf8ToGbk(work_); }
 
-void TPerlRegEx::SetSubject(std::string_view subject) {
+void GbkRegex::SetSubject(std::string_view subject) {
   work_ = GbkToUtf8Lossless(subject);
   start_ = 1;
   stop_ = work_.size();
   found_ = false;
 }
 
-void TPerlRegEx::SetReplacement(std::string_view replacement) {
+void GbkRegex::SetReplacement(std::string_view replacement) {
   replacement_ = std::string(replacement);
   replacementUtf8_ = GbkToUtf8Lossless(replacement);
 }
 
-void TPerlRegEx::Compile() {
-  if (regex_.empty())
-    throw EPerlRegExError("TPerlRegEx.Compile() - Please specify a regular expression in RegEx first");
+void GbkRegex::Compile() {
+  if (regex_.empty()) throw RegexError("GbkRegex.Compile() - Please specify a regular expression in RegEx first");
   std::string pattern = GbkToUtf8Lossless(regex_);
   pcre2_compile_context* context = pcre2_compile_context_create(nullptr);
   pcre2_set_newline(context, PCRE2_NEWLINE_ANY);
@@ -62,8 +61,8 @@ void TPerlRegEx::Compile() {
     pcre2_get_error_message(error, message, sizeof message);
     // The offset counts bytes of the pattern as the user wrote it (GBK).
     size_t gbkOffset = Utf8ToGbk(std::string_view(pattern).substr(0, std::min<size_t>(offset, pattern.size()))).size();
-    throw EPerlRegExError("TPerlRegEx.Compile() - Error in regex at offset " + std::to_string(gbkOffset) + ": " +
-                          reinterpret_cast<const char*>(message));
+    throw RegexError("GbkRegex.Compile() - Error in regex at offset " + std::to_string(gbkOffset) + ": " +
+                     reinterpret_cast<const char*>(message));
   }
   pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);  // without JIT the interpreter matches alike
   pcre2_code_free(code_);
@@ -77,7 +76,7 @@ void TPerlRegEx::Compile() {
   }
 }
 
-bool TPerlRegEx::Search(size_t length, size_t offset) {
+bool GbkRegex::Search(size_t length, size_t offset) {
   if (!code_) Compile();
   int rc = pcre2_match(code_, reinterpret_cast<PCRE2_SPTR>(work_.data()), length, offset,
                        PCRE2_NOTEMPTY | PCRE2_NO_UTF_CHECK, matchData_, matchContext_);
@@ -93,9 +92,9 @@ bool TPerlRegEx::Search(size_t length, size_t offset) {
   return true;
 }
 
-bool TPerlRegEx::Match() { return Search(work_.size(), 0); }
+bool GbkRegex::Match() { return Search(work_.size(), 0); }
 
-bool TPerlRegEx::MatchNext() {
+bool GbkRegex::MatchNext() {
   if (stop_ + 1 < start_) {
     found_ = false;
     return false;
@@ -104,40 +103,40 @@ bool TPerlRegEx::MatchNext() {
   return Search(stop_, start_ - 1);
 }
 
-int TPerlRegEx::GroupCount() const { return found_ ? captured_ - 1 : 0; }
+int GbkRegex::GroupCount() const { return found_ ? captured_ - 1 : 0; }
 
-std::string_view TPerlRegEx::GroupText(int i) const {
+std::string_view GbkRegex::GroupText(int i) const {
   if (!found_ || i < 0 || i > GroupCount()) return {};
   PCRE2_SIZE* ov = pcre2_get_ovector_pointer(matchData_);
   if (ov[2 * i] == PCRE2_UNSET) return {};
   return std::string_view(work_).substr(ov[2 * i], ov[2 * i + 1] - ov[2 * i]);
 }
 
-std::string TPerlRegEx::Group(int index) const { return Utf8ToGbk(GroupText(index)); }
+std::string GbkRegex::Group(int index) const { return Utf8ToGbk(GroupText(index)); }
 
-int TPerlRegEx::NamedGroup(std::string_view name) const {
+int GbkRegex::NamedGroup(std::string_view name) const {
   if (!code_) return -1;
   std::string n(name);
   int number = pcre2_substring_number_from_name(code_, reinterpret_cast<PCRE2_SPTR>(n.c_str()));
   return number < 0 ? -1 : number;
 }
 
-std::string_view TPerlRegEx::Before() const {
+std::string_view GbkRegex::Before() const {
   if (!found_) return {};
   return std::string_view(work_).substr(0, pcre2_get_ovector_pointer(matchData_)[0]);
 }
 
-std::string_view TPerlRegEx::After() const {
+std::string_view GbkRegex::After() const {
   if (!found_) return {};
   return std::string_view(work_).substr(pcre2_get_ovector_pointer(matchData_)[1]);
 }
 
-std::string TPerlRegEx::Replace() {
+std::string GbkRegex::Replace() {
   if (!found_) return {};
   std::string expanded = ExpandReplacement(replacementUtf8_, *this);
   PCRE2_SIZE* ov = pcre2_get_ovector_pointer(matchData_);
   size_t from = ov[0], to = ov[1];
-  if (work_.size() - (to - from) + expanded.size() > kMostReplacedBytes) throw EPerlRegExError(kReplacementTooLong);
+  if (work_.size() - (to - from) + expanded.size() > kMostReplacedBytes) throw RegexError(kReplacementTooLong);
   work_.replace(from, to - from, expanded);
   // Expanded text is UTF-8 by construction, so work_ stays valid UTF-8.
   auto delta = static_cast<std::ptrdiff_t>(expanded.size()) - static_cast<std::ptrdiff_t>(to - from);
@@ -147,7 +146,7 @@ std::string TPerlRegEx::Replace() {
   return Utf8ToGbk(expanded);
 }
 
-bool TPerlRegEx::ReplaceAll() {
+bool GbkRegex::ReplaceAll() {
   if (!Match()) return false;
   do {
     Replace();

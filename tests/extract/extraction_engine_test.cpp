@@ -1,12 +1,12 @@
-#include "extract/hm_search.h"
+#include "extract/extraction_engine.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
-#include <algorithm>
 #include <random>
 #include <stdexcept>
 #include <thread>
@@ -53,15 +53,15 @@ struct SearchRun {
     Go();
   }
 
-  THmSearch search;
+  ExtractionEngine search;
   SearchResults results;
-  TSList codes;
+  ItemList codes;
   std::mutex mutex;
   Strings statuses;
   std::atomic<int> done{0};
 };
 
-TEST(HmSearchNumbers, AreaCodesPrefixLocalNumbersByZoneMode) {
+TEST(ExtractionNumbers, AreaCodesPrefixLocalNumbersByZoneMode) {
   SearchRun run;
   test::Fill(run.codes, {"010", "021", "0755"});
   run.Text("先打23456789, 电话:0755-23456789 或 075587654321 再 33334444, 北京 010 66667777, 0102345678");
@@ -83,7 +83,7 @@ TEST(HmSearchNumbers, AreaCodesPrefixLocalNumbersByZoneMode) {
   EXPECT_EQ(Items(none.results.Landline), Strings{"23456789"});
 }
 
-TEST(HmSearchNumbers, MobileAndUnknownRuns) {
+TEST(ExtractionNumbers, MobileAndUnknownRuns) {
   const char* text =
       "13812345678,14712345678;17012345678 16612345678 19912345678 12345678901 12345 19876543 98 1 13812345678";
   SearchRun run;  // today's numbering plan, 13x to 19x
@@ -111,7 +111,7 @@ TEST(HmSearchNumbers, MobileAndUnknownRuns) {
   EXPECT_EQ(Items(bare.results.Unknown), Strings{"0755"});
 }
 
-TEST(HmSearchNumbers, FullWidthDigitsAndSpacesFold) {
+TEST(ExtractionNumbers, FullWidthDigitsAndSpacesFold) {
   SearchRun run;
   run.Text("手机：１３８１２３４５６７８，座机０２１　６６６６７７７７");
   EXPECT_EQ(Items(run.results.Mobile), Strings{"13812345678"});
@@ -122,7 +122,7 @@ TEST(HmSearchNumbers, FullWidthDigitsAndSpacesFold) {
   EXPECT_EQ(text, "Ab!~ " + Utf8ToGbk("中") + "\x81");
 }
 
-TEST(HmSearchEmails, AddressesBesideChineseTextAndNeverInsideACharacter) {
+TEST(ExtractionEmails, AddressesBesideChineseTextAndNeverInsideACharacter) {
   SearchRun run;
   run.search.WantEmail = true;
   // 0xB0 0x41 is one character whose second byte looks like "A": no address starts in it.
@@ -131,7 +131,7 @@ TEST(HmSearchEmails, AddressesBesideChineseTextAndNeverInsideACharacter) {
   EXPECT_EQ(Items(run.results.Email), (Strings{"abc.def@mail.example.com", "x-y+z@a.b.cn"}));
 }
 
-TEST(HmSearchPattern, UserPatternMatchesAndAnInvalidOneKeepsTheNumbers) {
+TEST(ExtractionPattern, UserPatternMatchesAndAnInvalidOneKeepsTheNumbers) {
   SearchRun run;
   run.search.WantRegex = true;
   run.search.UserPattern = Utf8ToGbk("编号\\d+");
@@ -153,7 +153,7 @@ TEST(HmSearchPattern, UserPatternMatchesAndAnInvalidOneKeepsTheNumbers) {
   EXPECT_EQ(invalid.done.load(), 1);
 }
 
-TEST(HmSearchRun, TextFirstThenFilesInOrderEachNumberOnce) {
+TEST(ExtractionRun, TextFirstThenFilesInOrderEachNumberOnce) {
   TempDir dir;
   SearchRun run;
   for (const char* name : {"a.txt", "b.htm", "c.txt"}) WriteBytes(dir / name, "<p>13812345678</p>\r\n");
@@ -198,7 +198,7 @@ struct HeldReader {
   bool released = false;
   std::atomic<int> waiting{0};
 
-  THmSearch::FileReader Reader() {
+  ExtractionEngine::FileReader Reader() {
     return [this](const std::filesystem::path& file, const std::atomic<bool>& stop) {
       std::unique_lock lock(mutex);
       ++waiting;
@@ -214,7 +214,7 @@ struct HeldReader {
   }
 };
 
-TEST(HmSearchRun, SecondStartIsRefusedAndStopKeepsWhatWasFound) {
+TEST(ExtractionRun, SecondStartIsRefusedAndStopKeepsWhatWasFound) {
   TempDir dir;
   HeldReader held;
   SearchRun run;
@@ -246,7 +246,7 @@ TEST(HmSearchRun, SecondStartIsRefusedAndStopKeepsWhatWasFound) {
 
 // A stop inside a large item keeps every kind found up to the same place: the e-mails of the
 // part scanned are there as well as its numbers.
-TEST(HmSearchRun, AStopKeepsEveryKindUpToWhereItCame) {
+TEST(ExtractionRun, AStopKeepsEveryKindUpToWhereItCame) {
   TempDir dir;
   WriteBytes(dir / "big.txt", "");
   std::string text = "13800000001 a@b.cn\n";
@@ -265,7 +265,7 @@ TEST(HmSearchRun, AStopKeepsEveryKindUpToWhereItCame) {
 }
 
 // A large item is scanned in pieces; the result is that of one scan of the whole.
-TEST(HmSearchRun, PiecesOfALargeItemScanAsTheWhole) {
+TEST(ExtractionRun, PiecesOfALargeItemScanAsTheWhole) {
   SearchRun run;
   test::Fill(run.codes, {"0755"});
   run.search.WantEmail = true;
@@ -282,7 +282,7 @@ TEST(HmSearchRun, PiecesOfALargeItemScanAsTheWhole) {
 
 // Pieces and parts cut everywhere give what one scan of the whole gives: the last area code
 // carried across parts (also over a part without one), nothing found twice or cut in two.
-TEST(HmSearchRun, PiecesAndPartsAnywhereFindWhatTheWholeFinds) {
+TEST(ExtractionRun, PiecesAndPartsAnywhereFindWhatTheWholeFinds) {
   const char* const tokens[] = {"0755",
                                 "010",
                                 " ",
@@ -339,7 +339,7 @@ TEST(HmSearchRun, PiecesAndPartsAnywhereFindWhatTheWholeFinds) {
 
 // Stopped at any moment, a run leaves no thread behind and keeps a part of what a whole run
 // finds, sorted and distinct, saved whole (no temporary file).
-TEST(HmSearchRun, StoppedAtAnyMomentLeavesNothingBehind) {
+TEST(ExtractionRun, StoppedAtAnyMomentLeavesNothingBehind) {
   auto threads = [] {
     size_t n = 0;
     for ([[maybe_unused]] const auto& task : std::filesystem::directory_iterator("/proc/self/task")) ++n;
@@ -350,8 +350,8 @@ TEST(HmSearchRun, StoppedAtAnyMomentLeavesNothingBehind) {
   for (int f = 0; f < 8; ++f) {
     std::string text;
     for (int i = 0; i < 5000; ++i)
-      text += std::to_string(13000000000LL + (i * 7919LL + f) % 900000) + " a" + std::to_string(i % 97) + "@b.cn 0755 2345" +
-              std::to_string(1000 + i % 9000) + "\n";
+      text += std::to_string(13000000000LL + (i * 7919LL + f) % 900000) + " a" + std::to_string(i % 97) +
+              "@b.cn 0755 2345" + std::to_string(1000 + i % 9000) + "\n";
     files.push_back(dir / ("f" + std::to_string(f) + ".txt"));
     WriteBytes(files.back(), text);
   }
@@ -365,7 +365,8 @@ TEST(HmSearchRun, StoppedAtAnyMomentLeavesNothingBehind) {
   SearchRun whole;
   configure(whole);
   whole.Go();
-  const std::vector<Strings> all{Items(whole.results.Mobile), Items(whole.results.Landline), Items(whole.results.Email)};
+  const std::vector<Strings> all{Items(whole.results.Mobile), Items(whole.results.Landline),
+                                 Items(whole.results.Email)};
   const size_t before = threads();
   std::mt19937 random(5);
   for (int round = 0; round < 100; ++round) {
@@ -392,7 +393,7 @@ TEST(HmSearchRun, StoppedAtAnyMomentLeavesNothingBehind) {
   }
 }
 
-TEST(HmSearchRun, MillionsOfResultsEndSortedAndDistinct) {
+TEST(ExtractionRun, MillionsOfResultsEndSortedAndDistinct) {
   // More results than one batch, half of them repeated in a second item.
   std::string text;
   const int count = 1'200'000;
@@ -416,7 +417,7 @@ TEST(HmSearchRun, MillionsOfResultsEndSortedAndDistinct) {
 namespace telqor {
 namespace {
 
-TEST(HmSearchRun, OfficeFilesAndMarkedTextAreReadAsText) {
+TEST(ExtractionRun, OfficeFilesAndMarkedTextAreReadAsText) {
   if (!FindProgram("soffice")) GTEST_SKIP() << "LibreOffice is not installed";
   TempDir dir;
   std::filesystem::path office = std::filesystem::path(TELQOR_TEST_DATA) / "office";
@@ -433,7 +434,7 @@ TEST(HmSearchRun, OfficeFilesAndMarkedTextAreReadAsText) {
   EXPECT_EQ(run.search.ItemsDone(), 4);
 }
 
-TEST(HmSearchRun, UnmarkedUtf8AndTextUnderOfficeNamesAreReadAsText) {
+TEST(ExtractionRun, UnmarkedUtf8AndTextUnderOfficeNamesAreReadAsText) {
   TempDir dir;
   // UTF-8 without a mark: read as GBK, the last byte of "：" would take the "x" with it.
   WriteBytes(dir / "mail.txt",

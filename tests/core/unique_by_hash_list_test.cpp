@@ -1,4 +1,4 @@
-#include "core/unique_slist.h"
+#include "core/unique_by_hash_list.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +27,8 @@ TEST(BKDRHash, Seed131) {
   EXPECT_EQ(BKDRHash(kTwinA), 3784750646u);
 }
 
-TEST(TMapTable, KeysLiveInKeyModModulus) {
-  TMapTable map(10);
+TEST(HashKeyTable, KeysLiveInKeyModModulus) {
+  HashKeyTable map(10);
   EXPECT_EQ(map.BucketModulus(), 9);
   map.Add(9);
   map.Add(18);
@@ -48,16 +48,16 @@ TEST(TMapTable, KeysLiveInKeyModModulus) {
   EXPECT_TRUE(map.Contains(9));
   map.Clear();
   EXPECT_FALSE(map.Contains(18));
-  EXPECT_EQ(TMapTable(1).BucketModulus(), 1);  // never a zero modulus
+  EXPECT_EQ(HashKeyTable(1).BucketModulus(), 1);  // never a zero modulus
 }
 
-TEST(TMapTable, BatchCallsAnswerAsSingleCalls) {
-  TMapTable map(1000);
+TEST(HashKeyTable, BatchCallsAnswerAsSingleCalls) {
+  HashKeyTable map(1000);
   std::vector<uint32_t> keys;
   for (uint32_t i = 0; i < 5000; ++i) keys.push_back(i * 2654435761u % 3000);
   std::vector<uint8_t> present(keys.size());
   map.AddBatch(keys.data(), static_cast<int>(keys.size()), present.data());
-  TMapTable single(1000);
+  HashKeyTable single(1000);
   for (size_t i = 0; i < keys.size(); ++i) {
     EXPECT_EQ(present[i], single.Contains(keys[i]) ? 1 : 0);
     single.Add(keys[i]);
@@ -68,10 +68,10 @@ TEST(TMapTable, BatchCallsAnswerAsSingleCalls) {
   for (size_t i = 0; i < probe.size(); ++i) EXPECT_EQ(found[i], single.Contains(probe[i]) ? 1 : 0);
 }
 
-TEST(TUniqueSList, RefusesARepeatedHash) {
-  TUniqueSList list(10);
+TEST(UniqueByHashList, RefusesARepeatedHash) {
+  UniqueByHashList list(10);
   EXPECT_EQ(list.Map().BucketModulus(), 999);
-  EXPECT_EQ(TUniqueSList(5000).Map().BucketModulus(), 4999);
+  EXPECT_EQ(UniqueByHashList(5000).Map().BucketModulus(), 4999);
   EXPECT_FALSE(list.CaseSensitive());
   EXPECT_EQ(list.Add("13800138000"), 0);
   EXPECT_EQ(list.Add("13800138000"), -1);
@@ -87,10 +87,10 @@ TEST(TUniqueSList, RefusesARepeatedHash) {
   EXPECT_EQ(list.Add(kTwinB), 0);
 }
 
-TEST(TUniqueSList, PutKeepsMapAndListInStep) {
-  TUniqueSList list;
+TEST(UniqueByHashList, PutKeepsMapAndListInStep) {
+  UniqueByHashList list;
   Fill(list, {"a", "b"});
-  EXPECT_THROW(list.Put(0, std::string_view("b")), EStringListError);
+  EXPECT_THROW(list.Put(0, std::string_view("b")), ItemListError);
   EXPECT_EQ(Items(list), (Strings{"a", "b"}));
   list.Put(0, std::string_view("a"));  // the same bytes: nothing happens
   list.Put(0, std::string_view("c"));
@@ -100,28 +100,28 @@ TEST(TUniqueSList, PutKeepsMapAndListInStep) {
   EXPECT_EQ(list.Add("a"), 2);
 }
 
-TEST(TUniqueSList, LoadingKeepsFirstOccurrences) {
+TEST(UniqueByHashList, LoadingKeepsFirstOccurrences) {
   test::TempDir dir;
   test::WriteBytes(dir / "in.txt", "2\r\n1\r\n2\r\n\r\n1\r\n\r\n");
-  TUniqueSList list;
+  UniqueByHashList list;
   list.LoadFromFile(dir / "in.txt");
   EXPECT_EQ(Items(list), (Strings{"2", "1", ""}));
 }
 
 TEST(DedupeByHash, FirstOccurrencesInListOrder) {
-  TSList list;
+  ItemList list;
   Fill(list, {"b", "a", "b", "", "a", ""});
   DedupeByHash(list);
   EXPECT_EQ(Items(list), (Strings{"b", "a", ""}));
 
-  TSList twins;
+  ItemList twins;
   Fill(twins, {kTwinB, kTwinA, "1"});
   DedupeByHash(twins);
   EXPECT_EQ(Items(twins), (Strings{kTwinB, "1"}));  // the accepted loss of mode B
 }
 
 TEST(SplitListsByHash, MembershipByHash) {
-  TSList source, reference, kept, matched;
+  ItemList source, reference, kept, matched;
   Fill(source, {"5", kTwinA, "4", "5"});
   Fill(reference, {"4", kTwinB});
   SplitListsByHash(source, reference, &kept, &matched);
@@ -136,7 +136,7 @@ TEST(SplitFilesByHash, AppendsAndSizesTheTableAtLeast1000) {
   test::TempDir dir;
   test::WriteBytes(dir / "items.txt", "1\n2\n3\n2");
   test::WriteBytes(dir / "ref.txt", "2");
-  TSList kept, matched;
+  ItemList kept, matched;
   Fill(kept, {"x"});
   SplitFilesByHash(dir / "items.txt", dir / "ref.txt", 0, &kept, &matched);
   EXPECT_EQ(Items(kept), (Strings{"x", "1", "3"}));

@@ -1,10 +1,10 @@
-// TSList: the list of byte-string items behind every number list and loaded number file.
+// ItemList: the list of byte-string items behind every number list and loaded number file.
 //
 // Items are GBK bytes, one line of a file each, held as ByteStr (inline up to 15 bytes, shared
 // otherwise), so Assign, AddList and Get copy references, never bytes. A list may be kept
 // sorted (Add inserts in CompareStrings order). Loading splits text at CR, LF and CR LF, keeps
 // empty lines, and stops at a zero byte; saving writes every item followed by CR LF.
-// Errors are EStringListError with the list's fixed texts; a failing call leaves the list as
+// Errors are ItemListError with the list's fixed texts; a failing call leaves the list as
 // it was. A list is owned by one thread at a time.
 #pragma once
 
@@ -25,12 +25,12 @@ class FileWriter;
 
 enum class TDuplicates : uint8_t { Ignore = 0, Accept = 1, Error = 2 };
 
-class TSList {
+class ItemList {
  public:
-  TSList();
-  virtual ~TSList();
-  TSList(const TSList&) = delete;
-  TSList& operator=(const TSList&) = delete;
+  ItemList();
+  virtual ~ItemList();
+  ItemList(const ItemList&) = delete;
+  ItemList& operator=(const ItemList&) = delete;
 
   int Count() const { return count_; }
   int Capacity() const { return capacity_; }
@@ -65,9 +65,9 @@ class TSList {
   bool Loading() const { return loading_; }
   void SetLoading(bool value) { loading_ = value; }
 
-  void AddList(const TSList& other);
+  void AddList(const ItemList& other);
   void AddStrings(const std::vector<std::string>& strings);
-  void Assign(const TSList& other);
+  void Assign(const ItemList& other);
   void AssignStrings(const std::vector<std::string>& strings);
 
   std::string GetText() const;
@@ -88,7 +88,7 @@ class TSList {
   // entries. One pass on a plain list; derived lists go through their own Delete.
   void DeleteMarked(const std::vector<uint8_t>& marks);
 
-  // True when the list is a TSList itself, not a derived list with its own overrides.
+  // True when the list is a ItemList itself, not a derived list with its own overrides.
   bool IsPlain() const;
 
  private:

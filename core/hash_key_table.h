@@ -1,4 +1,4 @@
-// TMapTable: a chained hash set of unsigned 32-bit keys, each with a one-byte value.
+// HashKeyTable: a chained hash set of unsigned 32-bit keys, each with a one-byte value.
 //
 // A key lives in bucket (key mod BucketModulus) where BucketModulus is the table size - 1, so
 // the last bucket is never used; a key is present at most once. Nodes come from one pool
@@ -13,10 +13,10 @@
 
 namespace telqor {
 
-class TMapTable {
+class HashKeyTable {
  public:
   // size buckets (at least 2, so that the modulus is never 0).
-  explicit TMapTable(int size);
+  explicit HashKeyTable(int size);
 
   int BucketModulus() const { return static_cast<int>(modulus_); }
   int BucketCount() const { return static_cast<int>(heads_.size()); }

@@ -1,4 +1,4 @@
-// TPerlRegEx: a pattern, a subject and a replacement template over PCRE2.
+// GbkRegex: a pattern, a subject and a replacement template over PCRE2.
 //
 // Patterns, subjects, replacements and every text answered are GBK bytes. Matching runs on
 // the UTF-8 form (ASCII needs no conversion), so a match never begins, ends or cuts inside a
@@ -22,12 +22,12 @@ struct pcre2_real_jit_stack_8;
 
 namespace telqor {
 
-class TPerlRegEx : private MatchView {
+class GbkRegex : private MatchView {
  public:
-  TPerlRegEx();
-  ~TPerlRegEx() override;
-  TPerlRegEx(const TPerlRegEx&) = delete;
-  TPerlRegEx& operator=(const TPerlRegEx&) = delete;
+  GbkRegex();
+  ~GbkRegex() override;
+  GbkRegex(const GbkRegex&) = delete;
+  GbkRegex& operator=(const GbkRegex&) = delete;
 
   const std::string& RegEx() const { return regex_; }
   void SetRegEx(std::string_view pattern);

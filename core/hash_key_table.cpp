@@ -1,29 +1,29 @@
-#include "core/map_table.h"
+#include "core/hash_key_table.h"
 
 #include <algorithm>
 
 namespace telqor {
 
-TMapTable::TMapTable(int size) {
+HashKeyTable::HashKeyTable(int size) {
   size = std::max(size, 2);
   modulus_ = static_cast<uint32_t>(size - 1);
   fastmod_ = UINT64_MAX / modulus_ + 1;
   heads_.assign(static_cast<size_t>(size), 0);
 }
 
-uint32_t* TMapTable::Locate(uint32_t key) {
+uint32_t* HashKeyTable::Locate(uint32_t key) {
   uint32_t* link = &heads_[Bucket(key)];
   while (*link && nodes_[*link - 1].key != key) link = &nodes_[*link - 1].next;
   return link;
 }
 
-bool TMapTable::Contains(uint32_t key) const {
+bool HashKeyTable::Contains(uint32_t key) const {
   for (uint32_t n = heads_[Bucket(key)]; n; n = nodes_[n - 1].next)
     if (nodes_[n - 1].key == key) return true;
   return false;
 }
 
-void TMapTable::Add(uint32_t key, uint8_t value) {
+void HashKeyTable::Add(uint32_t key, uint8_t value) {
   uint32_t& head = heads_[Bucket(key)];
   for (uint32_t n = head; n; n = nodes_[n - 1].next)
     if (nodes_[n - 1].key == key) return;
@@ -40,7 +40,7 @@ void TMapTable::Add(uint32_t key, uint8_t value) {
   ++keyCount_;
 }
 
-void TMapTable::Remove(uint32_t key) {
+void HashKeyTable::Remove(uint32_t key) {
   uint32_t* link = Locate(key);
   if (!*link) return;
   uint32_t index = *link;
@@ -50,7 +50,7 @@ void TMapTable::Remove(uint32_t key) {
   --keyCount_;
 }
 
-void TMapTable::Clear() {
+void HashKeyTable::Clear() {
   std::fill(heads_.begin(), heads_.end(), 0);
   nodes_.clear();
   nodes_.shrink_to_fit();
@@ -58,7 +58,7 @@ void TMapTable::Clear() {
   keyCount_ = 0;
 }
 
-void TMapTable::Prefetch(const uint32_t* keys, int n) const {
+void HashKeyTable::Prefetch(const uint32_t* keys, int n) const {
   uint32_t heads[64];
   for (int i = 0; i < n; ++i) __builtin_prefetch(&heads_[Bucket(keys[i])]);
   for (int i = 0; i < n; ++i) heads[i] = heads_[Bucket(keys[i])];
@@ -66,7 +66,7 @@ void TMapTable::Prefetch(const uint32_t* keys, int n) const {
     if (heads[i]) __builtin_prefetch(&nodes_[heads[i] - 1]);
 }
 
-void TMapTable::AddBatch(const uint32_t* keys, int n, uint8_t* present) {
+void HashKeyTable::AddBatch(const uint32_t* keys, int n, uint8_t* present) {
   constexpr int kStep = 32;
   for (int base = 0; base < n; base += kStep) {
     int m = std::min(kStep, n - base);
@@ -79,7 +79,7 @@ void TMapTable::AddBatch(const uint32_t* keys, int n, uint8_t* present) {
   }
 }
 
-void TMapTable::ContainsBatch(const uint32_t* keys, int n, uint8_t* present) const {
+void HashKeyTable::ContainsBatch(const uint32_t* keys, int n, uint8_t* present) const {
   constexpr int kStep = 32;
   for (int base = 0; base < n; base += kStep) {
     int m = std::min(kStep, n - base);

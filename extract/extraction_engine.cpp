@@ -1,4 +1,4 @@
-#include "extract/hm_search.h"
+#include "extract/extraction_engine.h"
 
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -13,8 +13,8 @@
 
 #include "core/file_io.h"
 #include "core/gbk.h"
+#include "core/gbk_regex.h"
 #include "core/parallel.h"
-#include "core/perl_regex.h"
 #include "core/text.h"
 #include "extract/email_scan.h"
 #include "tools/office_text.h"
@@ -213,13 +213,13 @@ void ToHalfWidth(std::string& text) {
 // ---- One thread's scans --------------------------------------------------------------------
 
 // What one scanning thread found in a run: a collector per kind.
-struct THmSearch::Finds {
+struct ExtractionEngine::Finds {
   FoundCollector kinds[kKinds];
 };
 
-class THmSearch::Scanner {
+class ExtractionEngine::Scanner {
  public:
-  Scanner(THmSearch& search, Finds& finds) : search_(search), finds_(finds) {}
+  Scanner(ExtractionEngine& search, Finds& finds) : search_(search), finds_(finds) {}
 
   // The start of an item: no area code seen yet.
   void StartItem() {
@@ -389,29 +389,29 @@ class THmSearch::Scanner {
     }
   }
 
-  THmSearch& search_;
+  ExtractionEngine& search_;
   Finds& finds_;
   std::string lastArea_;  // the last area code seen in the item
   bool sawArea_ = false;
   bool holdLocals_ = false;
   std::vector<std::string> heldLocals_;
   std::string folded_;
-  TPerlRegEx pattern_;
+  GbkRegex pattern_;
   const std::string empty_;
 };
 
 // ---- The run -------------------------------------------------------------------------------
 
-THmSearch::THmSearch() = default;
+ExtractionEngine::ExtractionEngine() = default;
 
-THmSearch::~THmSearch() {
+ExtractionEngine::~ExtractionEngine() {
   try {
     Stop();
   } catch (...) {
   }
 }
 
-FoundItems* THmSearch::Target(int kind) const {
+FoundItems* ExtractionEngine::Target(int kind) const {
   switch (kind) {
     case kRegex:
       return RegexResults;
@@ -426,19 +426,19 @@ FoundItems* THmSearch::Target(int kind) const {
   }
 }
 
-bool THmSearch::WantPattern() const { return WantRegex && !TrimBlanks(UserPattern).empty(); }
+bool ExtractionEngine::WantPattern() const { return WantRegex && !TrimBlanks(UserPattern).empty(); }
 
-THmSearch::Finds& THmSearch::NewFinds() {
+ExtractionEngine::Finds& ExtractionEngine::NewFinds() {
   std::lock_guard lock(ResultLock);
   finds_.push_back(std::make_unique<Finds>());
   return *finds_.back();
 }
 
-void THmSearch::Start() {
+void ExtractionEngine::Start() {
   if (active_.load()) throw std::runtime_error("提取正在进行中，请等待完成");
   Wait();  // the threads of the last run have left; join them
   for (int kind = 0; kind < kKinds; ++kind)
-    if (!Target(kind)) throw std::logic_error("THmSearch: a result list is missing");
+    if (!Target(kind)) throw std::logic_error("ExtractionEngine: a result list is missing");
   finds_.clear();
   keep_[kRegex] = KeepAllKinds || WantRegex;
   keep_[kLandline] = KeepAllKinds || WantLandline;
@@ -482,7 +482,7 @@ void THmSearch::Start() {
   }
 }
 
-void THmSearch::SetMobileSecondDigits() {
+void ExtractionEngine::SetMobileSecondDigits() {
   std::fill(std::begin(mobileSecond_), std::end(mobileSecond_), false);
   bool any = false;
   for (char c : MobileSecondDigits)
@@ -491,7 +491,7 @@ void THmSearch::SetMobileSecondDigits() {
     for (char c : std::string_view("3456789")) mobileSecond_[c - '0'] = true;
 }
 
-THmSearch::Item THmSearch::NextItem() {
+ExtractionEngine::Item ExtractionEngine::NextItem() {
   std::lock_guard lock(QueueLock);
   Item item;
   if (stopping_) return item;
@@ -512,7 +512,7 @@ THmSearch::Item THmSearch::NextItem() {
   return item;
 }
 
-int THmSearch::PartsOf(size_t bytes) const {
+int ExtractionEngine::PartsOf(size_t bytes) const {
   if (bytes < Sizes.partFrom) return 1;
   size_t cores = Sizes.parts > 0 ? static_cast<size_t>(Sizes.parts) : std::max(1u, std::thread::hardware_concurrency());
   return static_cast<int>(std::clamp<size_t>(bytes / std::max<size_t>(1, Sizes.partFrom / 2), 1, cores));
@@ -520,7 +520,7 @@ int THmSearch::PartsOf(size_t bytes) const {
 
 // The numbers and addresses of a text, cut into parts scanned side by side when it is large;
 // the area code a part ends with goes on to the held local numbers of the parts after it.
-bool THmSearch::ScanText(std::string_view text, Scanner& scanner) {
+bool ExtractionEngine::ScanText(std::string_view text, Scanner& scanner) {
   scanner.StartItem();
   if (!WantNumbers() && !WantEmail) return true;
   const int parts = PartsOf(text.size());
@@ -550,7 +550,7 @@ bool THmSearch::ScanText(std::string_view text, Scanner& scanner) {
 }
 
 // A large GBK (or ASCII) file in parts side by side, each read a piece at a time.
-bool THmSearch::ScanLargeFile(const fs::path& path, Scanner& scanner) {
+bool ExtractionEngine::ScanLargeFile(const fs::path& path, Scanner& scanner) {
   RandomAccessFile file(path);
   const uint64_t size = file.Size();
   scanner.StartItem();
@@ -578,7 +578,7 @@ bool THmSearch::ScanLargeFile(const fs::path& path, Scanner& scanner) {
   return std::all_of(completed.begin(), completed.end(), [](char c) { return c != 0; });
 }
 
-bool THmSearch::ScanPattern(std::string_view text, Scanner& scanner) {
+bool ExtractionEngine::ScanPattern(std::string_view text, Scanner& scanner) {
   if (!WantPattern()) return true;
   if (size_t first = FirstHalfWidthFold(text); first != std::string_view::npos) {
     std::string folded(text);
@@ -591,7 +591,7 @@ bool THmSearch::ScanPattern(std::string_view text, Scanner& scanner) {
 // Turns the item into GBK text and scans it: a large plain GBK file is read a piece at a
 // time; anything else is held whole (a plain file mapped, not copied, unless it must be
 // converted).
-bool THmSearch::ScanItem(Item& item, Scanner& scanner) {
+bool ExtractionEngine::ScanItem(Item& item, Scanner& scanner) {
   std::error_code error;
   std::string owned;
   std::string_view text;
@@ -627,7 +627,7 @@ bool THmSearch::ScanItem(Item& item, Scanner& scanner) {
   return ScanText(text, scanner) && ScanPattern(text, scanner);
 }
 
-void THmSearch::WorkerRun() {
+void ExtractionEngine::WorkerRun() {
   LowerPriority();
   Scanner scanner(*this, NewFinds());
   while (!stopping_) {
@@ -656,7 +656,7 @@ void THmSearch::WorkerRun() {
 }
 
 // Every kind sorted once from what all the threads found, each result once.
-void THmSearch::FinishResults() {
+void ExtractionEngine::FinishResults() {
   for (int kind = 0; kind < kKinds; ++kind) {
     std::vector<FoundCollector*> collectors;
     for (auto& finds : finds_) collectors.push_back(&finds->kinds[kind]);
@@ -665,14 +665,14 @@ void THmSearch::FinishResults() {
   finds_.clear();
 }
 
-void THmSearch::RequestStop() { stopping_ = true; }
+void ExtractionEngine::RequestStop() { stopping_ = true; }
 
-void THmSearch::Stop() {
+void ExtractionEngine::Stop() {
   RequestStop();
   Wait();
 }
 
-void THmSearch::Wait() {
+void ExtractionEngine::Wait() {
   for (std::thread& worker : Workers)
     if (worker.joinable()) worker.join();
   Workers.clear();

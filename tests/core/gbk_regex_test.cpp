@@ -1,4 +1,4 @@
-#include "core/perl_regex.h"
+#include "core/gbk_regex.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace telqor {
 namespace {
 
 std::vector<std::string> AllMatches(const std::string& pattern, const std::string& subject) {
-  TPerlRegEx re;
+  GbkRegex re;
   re.SetRegEx(pattern);
   re.SetSubject(subject);
   std::vector<std::string> found;
@@ -18,7 +18,7 @@ std::vector<std::string> AllMatches(const std::string& pattern, const std::strin
 }
 
 std::string ReplaceAll(const std::string& pattern, const std::string& replacement, const std::string& subject) {
-  TPerlRegEx re;
+  GbkRegex re;
   re.SetRegEx(pattern);
   re.SetReplacement(replacement);
   re.SetSubject(subject);
@@ -27,30 +27,30 @@ std::string ReplaceAll(const std::string& pattern, const std::string& replacemen
 }
 
 std::string CompileError(const std::string& pattern) {
-  TPerlRegEx re;
+  GbkRegex re;
   re.SetRegEx(pattern);
   try {
     re.Compile();
-  } catch (const EPerlRegExError& e) {
+  } catch (const RegexError& e) {
     return e.what();
   }
   return "(compiled)";
 }
 
-TEST(TPerlRegEx, IteratesEveryMatchLeftToRight) {
+TEST(GbkRegex, IteratesEveryMatchLeftToRight) {
   EXPECT_EQ(AllMatches("(1\\d{10})", "13800138000, 13912345678"),
             (std::vector<std::string>{"13800138000", "13912345678"}));
   EXPECT_EQ(AllMatches("\\d+", "a1b22c333"), (std::vector<std::string>{"1", "22", "333"}));
   EXPECT_TRUE(AllMatches("\\d", "").empty());
 }
 
-TEST(TPerlRegEx, EmptyMatchesNeverCount) {
+TEST(GbkRegex, EmptyMatchesNeverCount) {
   EXPECT_TRUE(AllMatches("x*", "abc").empty());
   EXPECT_TRUE(AllMatches("^", "abc").empty());
   EXPECT_EQ(AllMatches("b*", "abbc"), std::vector<std::string>{"bb"});
 }
 
-TEST(TPerlRegEx, CaseSensitiveWholeSubjectAnchorsAnyNewline) {
+TEST(GbkRegex, CaseSensitiveWholeSubjectAnchorsAnyNewline) {
   EXPECT_TRUE(AllMatches("abc", "ABC").empty());
   EXPECT_EQ(AllMatches("^a", "b\na").size(), 0u);   // ^ is the start of the subject
   EXPECT_EQ(AllMatches("a$", "a\r\n").size(), 1u);  // CR LF before the end is a newline
@@ -58,7 +58,7 @@ TEST(TPerlRegEx, CaseSensitiveWholeSubjectAnchorsAnyNewline) {
   EXPECT_EQ(AllMatches("a.b", "a\rb").size(), 0u);  // and dot does not cross it
 }
 
-TEST(TPerlRegEx, ReplacementsUsersWrite) {
+TEST(GbkRegex, ReplacementsUsersWrite) {
   EXPECT_EQ(ReplaceAll("-", "", "010-1234-5678"), "01012345678");
   EXPECT_EQ(ReplaceAll("(\\d{3})(\\d{4})", "$2$1", "1380013"), "0013138");
   EXPECT_EQ(ReplaceAll("(\\d{3})(\\d{4})", "\\2-\\1", "x1234567y"), "x4567-123y");
@@ -66,15 +66,15 @@ TEST(TPerlRegEx, ReplacementsUsersWrite) {
 
 // "$`" copies all before the match into each replacement, which the next one copies again: the
 // text would double with every character, so growing past 16 MB stops the replacement.
-TEST(TPerlRegEx, AReplacementThatDoublesTheTextStops) {
-  TPerlRegEx re;
+TEST(GbkRegex, AReplacementThatDoublesTheTextStops) {
+  GbkRegex re;
   re.SetRegEx(".");
   re.SetReplacement("+$`");
   re.SetSubject(std::string(100, 'z'));
   try {
     re.ReplaceAll();
     FAIL();
-  } catch (const EPerlRegExError& e) {
+  } catch (const RegexError& e) {
     EXPECT_STREQ(e.what(), kReplacementTooLong);
   }
   re.SetSubject("ab");
@@ -82,8 +82,8 @@ TEST(TPerlRegEx, AReplacementThatDoublesTheTextStops) {
   EXPECT_EQ(re.Subject(), "+++");  // small texts are replaced as ever: "+", then "+" + "+"
 }
 
-TEST(TPerlRegEx, ReplaceAllWithoutMatchLeavesTheSubject) {
-  TPerlRegEx re;
+TEST(GbkRegex, ReplaceAllWithoutMatchLeavesTheSubject) {
+  GbkRegex re;
   re.SetRegEx("z");
   re.SetReplacement("y");
   re.SetSubject("abc");
@@ -91,8 +91,8 @@ TEST(TPerlRegEx, ReplaceAllWithoutMatchLeavesTheSubject) {
   EXPECT_EQ(re.Subject(), "abc");
 }
 
-TEST(TPerlRegEx, ReplaceMovesTheSearchPastTheReplacement) {
-  TPerlRegEx re;
+TEST(GbkRegex, ReplaceMovesTheSearchPastTheReplacement) {
+  GbkRegex re;
   re.SetRegEx("a");
   re.SetReplacement("aa");
   re.SetSubject("aXa");
@@ -108,8 +108,8 @@ TEST(TPerlRegEx, ReplaceMovesTheSearchPastTheReplacement) {
   EXPECT_EQ(re.Subject(), "aaXaa");
 }
 
-TEST(TPerlRegEx, CompilesOncePerPatternText) {
-  TPerlRegEx re;
+TEST(GbkRegex, CompilesOncePerPatternText) {
+  GbkRegex re;
   re.SetRegEx("(1\\d{10})");
   for (const char* item : {"13800138000", "x", "13912345678"}) {
     re.SetRegEx("(1\\d{10})");
@@ -123,30 +123,30 @@ TEST(TPerlRegEx, CompilesOncePerPatternText) {
   EXPECT_EQ(re.CompileCount(), 2);
 }
 
-TEST(TPerlRegEx, CompileErrorTexts) {
-  EXPECT_EQ(CompileError(""), "TPerlRegEx.Compile() - Please specify a regular expression in RegEx first");
-  EXPECT_EQ(CompileError("(abc"), "TPerlRegEx.Compile() - Error in regex at offset 4: missing closing parenthesis");
+TEST(GbkRegex, CompileErrorTexts) {
+  EXPECT_EQ(CompileError(""), "GbkRegex.Compile() - Please specify a regular expression in RegEx first");
+  EXPECT_EQ(CompileError("(abc"), "GbkRegex.Compile() - Error in regex at offset 4: missing closing parenthesis");
   // The offset counts the pattern's own GBK bytes.
   EXPECT_EQ(CompileError("\xD6\xD0(abc"),
-            "TPerlRegEx.Compile() - Error in regex at offset 6: missing closing parenthesis");
-  TPerlRegEx re;
+            "GbkRegex.Compile() - Error in regex at offset 6: missing closing parenthesis");
+  GbkRegex re;
   re.SetSubject("abc");
-  EXPECT_THROW(re.Match(), EPerlRegExError);
+  EXPECT_THROW(re.Match(), RegexError);
 }
 
 // \C would match one byte of a character's UTF-8 form and cut it in two: "c\C" on "c中x"
 // replaced by nothing would leave half a character. It is refused before anything changes.
-TEST(TPerlRegEx, RefusesTheSingleByteEscape) {
+TEST(GbkRegex, RefusesTheSingleByteEscape) {
   std::string error = CompileError("c\\C");
-  EXPECT_EQ(error.rfind("TPerlRegEx.Compile() - Error in regex at offset", 0), 0u) << error;
+  EXPECT_EQ(error.rfind("GbkRegex.Compile() - Error in regex at offset", 0), 0u) << error;
   EXPECT_NE(error.find("\\C"), std::string::npos) << error;
-  EXPECT_THROW(ReplaceAll("c\\C", "", "c\xD6\xD0x"), EPerlRegExError);
+  EXPECT_THROW(ReplaceAll("c\\C", "", "c\xD6\xD0x"), RegexError);
   // A byte escape matches the character of that code point, not a GBK byte.
   EXPECT_TRUE(AllMatches("\\xd6", "\xD6\xD0").empty());
 }
 
-TEST(TPerlRegEx, GroupsAndNames) {
-  TPerlRegEx re;
+TEST(GbkRegex, GroupsAndNames) {
+  GbkRegex re;
   re.SetRegEx("(?<area>\\d{3,4})-(\\d+)(x)?");
   re.SetSubject("tel 010-88886666 end");
   ASSERT_TRUE(re.Match());
@@ -163,7 +163,7 @@ TEST(TPerlRegEx, GroupsAndNames) {
 }
 
 // GBK second bytes may be ASCII letters: 0x81 0x41 is one character, not "A".
-TEST(TPerlRegEx, NeverMatchesInsideATwoByteCharacter) {
+TEST(GbkRegex, NeverMatchesInsideATwoByteCharacter) {
   const std::string chineseWithA = "\x81\x41";
   EXPECT_TRUE(AllMatches("A", chineseWithA).empty());
   EXPECT_EQ(AllMatches("A", chineseWithA + "A"), std::vector<std::string>{"A"});
@@ -178,7 +178,7 @@ TEST(TPerlRegEx, NeverMatchesInsideATwoByteCharacter) {
             (std::vector<std::string>{"\xD6\xD0", "a"}));
 }
 
-TEST(TPerlRegEx, ChinesePatternsMatchGbkSubjects) {
+TEST(GbkRegex, ChinesePatternsMatchGbkSubjects) {
   const std::string beijing = "\xB1\xB1\xBE\xA9";  // 北京
   EXPECT_EQ(AllMatches(beijing + "\\d+", "x" + beijing + "123 " + beijing + "9"),
             (std::vector<std::string>{beijing + "123", beijing + "9"}));

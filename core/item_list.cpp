@@ -1,4 +1,4 @@
-#include "core/ts_list.h"
+#include "core/item_list.h"
 
 #include <algorithm>
 #include <bit>
@@ -44,11 +44,11 @@ constexpr FoldTable kFold;
 // Restores a list's Loading flag when a bulk add ends, also by an exception.
 class LoadingScope {
  public:
-  explicit LoadingScope(TSList& list) : list_(list), was_(list.Loading()) { list.SetLoading(true); }
+  explicit LoadingScope(ItemList& list) : list_(list), was_(list.Loading()) { list.SetLoading(true); }
   ~LoadingScope() { list_.SetLoading(was_); }
 
  private:
-  TSList& list_;
+  ItemList& list_;
   bool was_;
 };
 
@@ -80,27 +80,29 @@ int CompareBytes(std::string_view a, std::string_view b, bool caseSensitive) {
   return a.size() < b.size() ? -1 : 1;
 }
 
-TSList::TSList() = default;
+ItemList::ItemList() = default;
 
-TSList::~TSList() {
+ItemList::~ItemList() {
   for (int i = 0; i < count_; ++i) items_[i].~ByteStr();
   std::free(items_);
 }
 
-bool TSList::IsPlain() const { return typeid(*this) == typeid(TSList); }
+bool ItemList::IsPlain() const { return typeid(*this) == typeid(ItemList); }
 
-void TSList::CheckIndex(int index) const {
-  if (index < 0 || index >= count_) throw EStringListError(kNotExists);
+void ItemList::CheckIndex(int index) const {
+  if (index < 0 || index >= count_) throw ItemListError(kNotExists);
 }
 
-ByteStr TSList::Get(int index) const {
+ByteStr ItemList::Get(int index) const {
   CheckIndex(index);
   return items_[index];
 }
 
-int TSList::CompareStrings(std::string_view a, std::string_view b) const { return CompareBytes(a, b, caseSensitive_); }
+int ItemList::CompareStrings(std::string_view a, std::string_view b) const {
+  return CompareBytes(a, b, caseSensitive_);
+}
 
-bool TSList::Find(std::string_view s, int& index) const {
+bool ItemList::Find(std::string_view s, int& index) const {
   bool found = false;
   int lo = 0, hi = count_ - 1;
   while (lo <= hi) {
@@ -120,7 +122,7 @@ bool TSList::Find(std::string_view s, int& index) const {
   return found;
 }
 
-int TSList::Add(std::string_view s) {
+int ItemList::Add(std::string_view s) {
   if (!loading_ && HasLineFeed(s)) {
     int result = -1;
     ForEachLine(s, [&](std::string_view line) { result = Add(ByteStr(line)); });
@@ -129,33 +131,33 @@ int TSList::Add(std::string_view s) {
   return Add(ByteStr(s));
 }
 
-int TSList::Add(const ByteStr& s) {
+int ItemList::Add(const ByteStr& s) {
   if (!loading_ && HasLineFeed(s.view())) return Add(s.view());
   int pos = count_;
   // Items often come in order: one comparison with the last item saves the search.
   if (sorted_ && !(count_ > 0 && CompareStrings(items_[count_ - 1].view(), s.view()) < 0)) {
     if (Find(s.view(), pos)) {
       if (duplicates_ == TDuplicates::Ignore) return pos;
-      if (duplicates_ == TDuplicates::Error) throw EStringListError(kDuplicates);
+      if (duplicates_ == TDuplicates::Error) throw ItemListError(kDuplicates);
     }
   }
   return InsertItem(pos, s, 0) ? pos : -1;
 }
 
-void TSList::Insert(int index, std::string_view s) {
-  if (sorted_) throw EStringListError(kSortedInsert);
-  if (index < 0 || index > count_) throw EStringListError(kNotExists);
+void ItemList::Insert(int index, std::string_view s) {
+  if (sorted_) throw ItemListError(kSortedInsert);
+  if (index < 0 || index > count_) throw ItemListError(kNotExists);
   InsertItem(index, ByteStr(s), 0);
 }
 
-void TSList::Grow() {
+void ItemList::Grow() {
   int64_t delta = capacity_ <= 512 ? 128 : capacity_ / 4;
   int64_t wanted = std::min<int64_t>(static_cast<int64_t>(capacity_) + delta, INT_MAX);
   if (wanted <= capacity_) throw Error("List capacity out of bounds");
   SetCapacity(static_cast<int>(wanted));
 }
 
-void TSList::SetCapacity(int newCapacity) {
+void ItemList::SetCapacity(int newCapacity) {
   if (newCapacity < count_) throw Error("List capacity out of bounds (" + std::to_string(newCapacity) + ")");
   if (newCapacity == capacity_) return;
   if (newCapacity == 0) {
@@ -171,7 +173,7 @@ void TSList::SetCapacity(int newCapacity) {
   capacity_ = newCapacity;
 }
 
-bool TSList::InsertItem(int index, const ByteStr& s, uint8_t) {
+bool ItemList::InsertItem(int index, const ByteStr& s, uint8_t) {
   if (count_ == capacity_) Grow();
   if (index < count_) {
     std::memmove(static_cast<void*>(items_ + index + 1), static_cast<const void*>(items_ + index),
@@ -182,13 +184,13 @@ bool TSList::InsertItem(int index, const ByteStr& s, uint8_t) {
   return true;
 }
 
-void TSList::Put(int index, const ByteStr& s) {
-  if (sorted_) throw EStringListError(kSortedPut);
+void ItemList::Put(int index, const ByteStr& s) {
+  if (sorted_) throw ItemListError(kSortedPut);
   CheckIndex(index);
   items_[index] = s;
 }
 
-void TSList::Delete(int index) {
+void ItemList::Delete(int index) {
   CheckIndex(index);
   items_[index].~ByteStr();
   --count_;
@@ -198,7 +200,7 @@ void TSList::Delete(int index) {
   }
 }
 
-void TSList::DeleteMarked(const std::vector<uint8_t>& marks) {
+void ItemList::DeleteMarked(const std::vector<uint8_t>& marks) {
   if (!IsPlain()) {
     for (int i = count_ - 1; i >= 0; --i)
       if (marks[i]) Delete(i);
@@ -214,19 +216,19 @@ void TSList::DeleteMarked(const std::vector<uint8_t>& marks) {
   count_ = w;
 }
 
-void TSList::Clear() {
+void ItemList::Clear() {
   for (int i = 0; i < count_; ++i) items_[i].~ByteStr();
   count_ = 0;
   SetCapacity(0);
 }
 
-void TSList::Exchange(int a, int b) {
+void ItemList::Exchange(int a, int b) {
   CheckIndex(a);
   CheckIndex(b);
   std::swap(items_[a], items_[b]);
 }
 
-void TSList::Sort() {
+void ItemList::Sort() {
   if (sorted_ || count_ <= 1) return;
   if (caseSensitive_) {
     // Items that compare equal are equal bytes here, so any correct sort gives the same list.
@@ -277,13 +279,13 @@ void TSList::Sort() {
   }
 }
 
-void TSList::SetSorted(bool value) {
+void ItemList::SetSorted(bool value) {
   if (value == sorted_) return;
   if (value) Sort();
   sorted_ = value;
 }
 
-void TSList::AddList(const TSList& other) {
+void ItemList::AddList(const ItemList& other) {
   int n = other.count_;
   if (!sorted_ && count_ + static_cast<int64_t>(n) > capacity_ && count_ + static_cast<int64_t>(n) <= INT_MAX)
     SetCapacity(count_ + n);
@@ -293,24 +295,24 @@ void TSList::AddList(const TSList& other) {
   }
 }
 
-void TSList::AddStrings(const std::vector<std::string>& strings) {
+void ItemList::AddStrings(const std::vector<std::string>& strings) {
   for (const auto& s : strings) Add(std::string_view(s));
 }
 
-void TSList::Assign(const TSList& other) {
+void ItemList::Assign(const ItemList& other) {
   if (&other == this) return;
   Clear();
   LoadingScope loading(*this);
   AddList(other);
 }
 
-void TSList::AssignStrings(const std::vector<std::string>& strings) {
+void ItemList::AssignStrings(const std::vector<std::string>& strings) {
   Clear();
   LoadingScope loading(*this);
   AddStrings(strings);
 }
 
-std::string TSList::GetText() const {
+std::string ItemList::GetText() const {
   size_t total = 0;
   for (int i = 0; i < count_; ++i) total += items_[i].size() + 2;
   std::string text;
@@ -322,12 +324,12 @@ std::string TSList::GetText() const {
   return text;
 }
 
-void TSList::SetText(std::string_view text) {
+void ItemList::SetText(std::string_view text) {
   Clear();
   AddText(text);
 }
 
-void TSList::AddText(std::string_view text) {
+void ItemList::AddText(std::string_view text) {
   LoadingScope loading(*this);
   if (IsPlain() && !sorted_) {
     AppendLines(text);
@@ -339,7 +341,7 @@ void TSList::AddText(std::string_view text) {
   ForEachLine(text, [&](std::string_view line) { Add(ByteStr(line)); });
 }
 
-void TSList::AppendLines(std::string_view text) {
+void ItemList::AppendLines(std::string_view text) {
   if (text.empty()) return;
   if (const void* zero = std::memchr(text.data(), 0, text.size()))
     text = text.substr(0, static_cast<size_t>(static_cast<const char*>(zero) - text.data()));
@@ -368,22 +370,22 @@ void TSList::AppendLines(std::string_view text) {
   count_ = static_cast<int>(total);
 }
 
-void TSList::LoadFromStream(std::istream& in) {
+void ItemList::LoadFromStream(std::istream& in) {
   std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   SetText(text);
 }
 
-void TSList::LoadFromFile(const std::filesystem::path& path) {
+void ItemList::LoadFromFile(const std::filesystem::path& path) {
   FileContents text(path);  // opened first: a file that cannot be opened leaves the list alone
   SetText(text.view());
 }
 
-void TSList::SaveToStream(std::ostream& out) const {
+void ItemList::SaveToStream(std::ostream& out) const {
   std::string text = GetText();
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-void TSList::SaveTo(FileWriter& out, int from, int count) const {
+void ItemList::SaveTo(FileWriter& out, int from, int count) const {
   constexpr size_t kChunk = 1 << 16;
   char buf[kChunk + sizeof(ByteStr)];
   size_t used = 0;
@@ -413,7 +415,7 @@ void TSList::SaveTo(FileWriter& out, int from, int count) const {
   if (used) out.Write(std::string_view(buf, used));
 }
 
-void TSList::SaveToFile(const std::filesystem::path& path) const {
+void ItemList::SaveToFile(const std::filesystem::path& path) const {
   FileWriter out(path);
   SaveTo(out);
   out.Commit();
