@@ -171,9 +171,15 @@ void MainWindow::BuildTabs() {
   PageControl1->addTab(filesTab_, u"文件管理"_s);
   PageControl1->setCurrentIndex(0);
   setCentralWidget(PageControl1);
-  // The segment subsystems do the work of some controls the lower panels created.
-  (new SegmentActions(*context_, lists_, segments_, frmhdsel, frmhmRegex, this))->Attach(workspace_, listsTab_);
-  (new SegmentGenerationActions(*context_, lists_.source, frmhdinput, frmhdmanager, this))->Attach(listsTab_);
+  // The segment subsystems do the work that some controls of the panels ask for.
+  auto* segmentActions = new SegmentActions(*context_, lists_.scratch, segments_, frmhdsel, frmhmRegex, this);
+  ConnectRequest(workspace_, &WorkspacePanel::ExportRequested, segmentActions, &SegmentActions::Export);
+  ConnectRequest(listsTab_, &ListsTab::ExportRequested, segmentActions, &SegmentActions::Export);
+  ConnectRequest(listsTab_, &ListsTab::MoveByFeatureRequested, segmentActions, &SegmentActions::MoveByFeature);
+  ConnectRequest(listsTab_, &ListsTab::MoveByTypeRequested, segmentActions, &SegmentActions::MoveByType);
+  auto* generation = new SegmentGenerationActions(*context_, lists_.source, frmhdinput, frmhdmanager, this);
+  ConnectRequest(listsTab_, &ListsTab::InputSegmentsRequested, generation, &SegmentGenerationActions::InputSegments);
+  ConnectRequest(listsTab_, &ListsTab::ImportSegmentsRequested, generation, &SegmentGenerationActions::ImportSegments);
   DisableUnwired(PageControl1);
 
   for (const DropSites& sites : {extraction_->Drops(), workspace_->Drops(), listsTab_->Drops(), filesTab_->Drops()})

@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "files/batch_save.h"
 #include "ui/files/save_count_dialog.h"
@@ -152,6 +153,8 @@ void ListsTab::BuildExport() {
 }
 
 void ListsTab::Connect() {
+  Wire(inputSegmentsButton_, this, &ListsTab::InputSegmentsClicked);
+  Wire(importSegmentsButton_, this, &ListsTab::ImportSegmentsClicked);
   Wire(importFilesButton_, this, &ListsTab::ImportSourceFilesClicked);
   Wire(pasteSourceButton_, this, &ListsTab::PasteSourceClicked);
   Wire(clearSourceButton_, this, &ListsTab::ClearSourceClicked);
@@ -174,10 +177,19 @@ void ListsTab::Connect() {
   Wire(deleteTargetSelectionItem_, this, &ListsTab::DeleteTargetSelectionClicked);
   Wire(clearTargetItem_, this, &ListsTab::ClearTargetClicked);
   Wire(normalizeTargetItem_, this, &ListsTab::NormalizeTargetClicked);
+  Wire(featureToTargetButton_, this, &ListsTab::FeatureToTargetClicked);
+  Wire(featureToSourceButton_, this, &ListsTab::FeatureToSourceClicked);
+  Wire(typeToTargetButton_, this, &ListsTab::TypeToTargetClicked);
+  Wire(typeToSourceButton_, this, &ListsTab::TypeToSourceClicked);
   Wire(allToTargetButton_, this, &ListsTab::AllToTargetClicked);
   Wire(allToSourceButton_, this, &ListsTab::AllToSourceClicked);
   Wire(batchExportButton_, this, &ListsTab::BatchExportClicked);
   Wire(exportAllItem_, this, &ListsTab::ExportAllClicked);
+  for (auto [item, kind] :
+       {std::pair{byRegionItem_, ExportKind::Region}, std::pair{byCarrierItem_, ExportKind::Carrier},
+        std::pair{byRegionCarrierItem_, ExportKind::RegionCarrier},
+        std::pair{byRegionCarrierSegmentItem_, ExportKind::RegionCarrierSegment}})
+    Wire(item, this, [this, k = kind] { ExportByKindClicked(k); });
   Wire(exportFolderButton_, this, &ListsTab::ExportFolderClicked);
 }
 
@@ -195,6 +207,9 @@ void ListsTab::ImportSourceFilesClicked() {
   auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
   if (!files.empty()) LoadFilesInto(lists_.source, files, context_.ui);
 }
+
+void ListsTab::InputSegmentsClicked() { emit InputSegmentsRequested(); }
+void ListsTab::ImportSegmentsClicked() { emit ImportSegmentsRequested(); }
 
 void ListsTab::PasteSourceClicked() { PasteNumbers(lists_.source, lists_.scratch, GbkFromClipboard(), context_.ui); }
 void ListsTab::ClearSourceClicked() { ClearNumbers(lists_.source, context_.ui); }
@@ -231,6 +246,10 @@ void ListsTab::DeleteTargetSelectionClicked() {
 void ListsTab::ClearTargetClicked() { ClearNumbers(lists_.target, context_.ui); }
 void ListsTab::NormalizeTargetClicked() { NormalizeNumbers(lists_.target, context_.ui); }
 
+void ListsTab::FeatureToTargetClicked() { emit MoveByFeatureRequested(lists_.source, lists_.target, true); }
+void ListsTab::FeatureToSourceClicked() { emit MoveByFeatureRequested(lists_.target, lists_.source, false); }
+void ListsTab::TypeToTargetClicked() { emit MoveByTypeRequested(lists_.source, lists_.target); }
+void ListsTab::TypeToSourceClicked() { emit MoveByTypeRequested(lists_.target, lists_.source); }
 void ListsTab::AllToTargetClicked() { CopyAcross(lists_.source, lists_.target, context_.ui); }
 void ListsTab::AllToSourceClicked() { CopyAcross(lists_.target, lists_.source, context_.ui); }
 
@@ -241,6 +260,8 @@ void ListsTab::BatchExportClicked() {
 }
 
 void ListsTab::ExportAllClicked() { SaveWholeList(ChosenList().Items(), context_.Folders().datedOutput, context_.ui); }
+
+void ListsTab::ExportByKindClicked(ExportKind kind) { emit ExportRequested(kind, ChosenList()); }
 
 void ListsTab::ExportFolderClicked() { context_.ui.OpenFolder(context_.Folders().datedOutput); }
 

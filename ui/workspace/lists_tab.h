@@ -2,14 +2,15 @@
 // with their tool bars and menus, the moves between them, and the group "【导出号码】".
 //
 // The main window owns the lists, the context and the count dialog; the tab owns its controls
-// and their handlers. The controls whose work belongs to higher subsystems (segment import and
-// input, moves by feature and type, exports by region and carrier) are wired from there.
-// User-interface thread only.
+// and their handlers. The controls whose work belongs to the segment subsystems (segment import
+// and input, moves by feature and type, exports by region and carrier) ask for it with a
+// request signal, which the shell hands on. User-interface thread only.
 #pragma once
 
 #include <QWidget>
 #include <memory>
 
+#include "segments/region_export.h"
 #include "ui/kit/app_context.h"
 #include "ui/kit/drop_site.h"
 #include "workspace/number_list.h"
@@ -36,6 +37,18 @@ class ListsTab : public QWidget {
 
   DropSites Drops() const;
 
+ signals:
+  // "全部导出号码" by region and carrier: list is the one the radio buttons choose, empty or not.
+  void ExportRequested(ExportKind kind, const NumberList& list);
+  // "组合特征": the numbers of from that the patterns chosen in the feature dialog match go to
+  // to; towards the target only the checked patterns count, back every pattern.
+  void MoveByFeatureRequested(NumberList& from, NumberList& to, bool checkedOnly);
+  // "号码类型": the numbers of from of the carriers or range chosen in the type dialog go to to.
+  void MoveByTypeRequested(NumberList& from, NumberList& to);
+  // "输入号段" and "导入号段": the source list gets the numbers of typed or chosen segments.
+  void InputSegmentsRequested();
+  void ImportSegmentsRequested();
+
  private:
   void BuildSource();
   void BuildMoves();
@@ -47,6 +60,8 @@ class ListsTab : public QWidget {
   NumberList& ChosenList();
 
   // Handlers: the source list.
+  void InputSegmentsClicked();
+  void ImportSegmentsClicked();
   void ImportSourceFilesClicked();
   void PasteSourceClicked();
   void ClearSourceClicked();
@@ -71,10 +86,15 @@ class ListsTab : public QWidget {
   void ClearTargetClicked();
   void NormalizeTargetClicked();
   // Moves and export.
+  void FeatureToTargetClicked();
+  void FeatureToSourceClicked();
+  void TypeToTargetClicked();
+  void TypeToSourceClicked();
   void AllToTargetClicked();
   void AllToSourceClicked();
   void BatchExportClicked();
   void ExportAllClicked();
+  void ExportByKindClicked(ExportKind kind);
   void ExportFolderClicked();
 
   AppContext& context_;

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "files/batch_save.h"
 #include "ui/files/save_count_dialog.h"
@@ -156,6 +157,11 @@ void WorkspacePanel::Connect() {
   Wire(clearItem_, this, &WorkspacePanel::ClearClicked);
   Wire(batchSaveItem_, this, &WorkspacePanel::BatchSaveClicked);
   Wire(saveAllItem_, this, &WorkspacePanel::SaveAllClicked);
+  for (auto [item, kind] :
+       {std::pair{byRegionItem_, ExportKind::Region}, std::pair{byCarrierItem_, ExportKind::Carrier},
+        std::pair{byRegionCarrierItem_, ExportKind::RegionCarrier},
+        std::pair{byRegionCarrierSegmentItem_, ExportKind::RegionCarrierSegment}})
+    Wire(item, this, [this, k = kind] { ExportByKindClicked(k); });
   Wire(replaceButton_, this, &WorkspacePanel::ReplaceClicked);
   Wire(affixButton_, this, &WorkspacePanel::AddAffixesClicked);
   // A double click empties a field; on the editors panel or its groups it hides the panel.
@@ -216,6 +222,10 @@ void WorkspacePanel::BatchSaveClicked() {
 void WorkspacePanel::SaveAllClicked() {
   if (lists_.workspace.Items().Count() > 0)
     SaveWholeList(lists_.workspace.Items(), context_.Folders().datedOutput, context_.ui);
+}
+
+void WorkspacePanel::ExportByKindClicked(ExportKind kind) {
+  if (lists_.workspace.Items().Count() > 0) emit ExportRequested(kind, lists_.workspace);
 }
 
 void WorkspacePanel::ReplaceClicked() {

@@ -4,12 +4,14 @@
 //
 // The main window owns the lists, the context and the count dialog; the panel owns its
 // controls and their handlers. The items of the "保存" menu that export by region and carrier
-// belong to the segment database and are wired from there. User-interface thread only.
+// ask for their work with ExportRequested: it belongs to the segment database, and the shell
+// hands it on. User-interface thread only.
 #pragma once
 
 #include <QWidget>
 #include <memory>
 
+#include "segments/region_export.h"
 #include "ui/kit/app_context.h"
 #include "ui/kit/drop_site.h"
 #include "workspace/number_list.h"
@@ -36,6 +38,11 @@ class WorkspacePanel : public QWidget {
 
   DropSites Drops() const;
 
+ signals:
+  // An item of the "保存" menu asks for the workspace list to be exported as kind says; never
+  // sent for an empty list.
+  void ExportRequested(ExportKind kind, const NumberList& list);
+
  private:
   void BuildList();
   void BuildEditors();
@@ -61,6 +68,7 @@ class WorkspacePanel : public QWidget {
   void ClearClicked();
   void BatchSaveClicked();
   void SaveAllClicked();
+  void ExportByKindClicked(ExportKind kind);
   void ReplaceClicked();
   void AddAffixesClicked();
 
