@@ -62,7 +62,12 @@ MainWindow::MainWindow(const fs::path& programFolder, QWidget* parent) : QMainWi
   FormCreate(programFolder);
   CreateForms();
   BuildTabs();
-  (new ConverterActions(*context_, this))->Attach(MainMenu1);
+  auto* converters = new ConverterActions(*context_, this);
+  Wire(officeToTextItem_, converters, &ConverterActions::ConvertOfficeFiles);
+  Wire(toAnsiItem_, converters, &ConverterActions::RewriteAsAnsi);
+  Wire(toUtf8Item_, converters, &ConverterActions::RewriteAsUtf8);
+  Wire(toUnicodeItem_, converters, &ConverterActions::RewriteAsUnicode);
+  Wire(cleanBytesItem_, converters, &ConverterActions::CleanBinaryFiles);
   DisableUnwired(MainMenu1);
   LoadAreaCodes();
 
@@ -101,11 +106,11 @@ void MainWindow::BuildMenu() {
   tools->addSeparator();
   N70 = MenuItem(tools, u"N70"_s, u"固话区号对照表"_s);
   tools->addSeparator();
-  MenuItem(tools, u"wordexceltxt1"_s, u"word/excel->txt"_s);
-  MenuItem(tools, u"Ansi1"_s, u"文本->ANSI文本"_s);
-  MenuItem(tools, u"Ansi2"_s, u"文本->UTF8文本"_s);
-  MenuItem(tools, u"Ansi3"_s, u"文本->Unicode文本"_s);
-  MenuItem(tools, u"N41"_s, u"二進制数据流预处理-(0~128)"_s);
+  officeToTextItem_ = MenuItem(tools, u"wordexceltxt1"_s, u"word/excel->txt"_s);
+  toAnsiItem_ = MenuItem(tools, u"Ansi1"_s, u"文本->ANSI文本"_s);
+  toUtf8Item_ = MenuItem(tools, u"Ansi2"_s, u"文本->UTF8文本"_s);
+  toUnicodeItem_ = MenuItem(tools, u"Ansi3"_s, u"文本->Unicode文本"_s);
+  cleanBytesItem_ = MenuItem(tools, u"N41"_s, u"二進制数据流预处理-(0~128)"_s);
   tools->addSeparator();
   N28 = MenuItem(tools, u"N28"_s, u"文件批量改名"_s);
   tools->addSeparator();

@@ -134,6 +134,11 @@ class MainWindow : public QMainWindow {
   QAction* N69;
   QAction* N76;
   QAction* N70;
+  QAction* officeToTextItem_;  // "wordexceltxt1" word/excel->txt
+  QAction* toAnsiItem_;        // "Ansi1" 文本->ANSI文本
+  QAction* toUtf8Item_;        // "Ansi2" 文本->UTF8文本
+  QAction* toUnicodeItem_;     // "Ansi3" 文本->Unicode文本
+  QAction* cleanBytesItem_;    // "N41" 二進制数据流预处理-(0~128)
   QAction* N28;
   QAction* N62;
   QAction* N34;
