@@ -64,19 +64,19 @@ class ManagedFolder : public QGroupBox {
   void DeleteChecked(std::string_view done);
   void OpenFolder();
 
-  // Handlers.
-  void SetFolderClick();
-  void ListClickCheck(QListWidgetItem* item);
-
  private:
+  // Handlers.
+  void SetFolderClicked();
+  void FileCheckChanged(QListWidgetItem* item);
+
   AppContext& context_;
   std::filesystem::path DataFolders::*folder_;
   std::string Settings::*setting_;
-  QListWidget* list_;
-  QPushButton* toolbar_;
-  QPushButton* setFolder_;
-  QPushButton* open_;
-  QMenu* menu_;
+  QListWidget* fileList_;                     // names.list: the folder's files, with check boxes
+  QPushButton* toolbarButton_;                // names.toolbar 工具栏: pops the menu up
+  QPushButton* setFolderButton_;              // names.setFolder 目录设定
+  QPushButton* openButton_;                   // names.open 打开
+  QMenu* menu_;                               // names.menu
   std::vector<std::filesystem::path> names_;  // the file name of each row of the list
   std::set<std::filesystem::path> checked_;   // the names checked, kept across refreshes
 };
