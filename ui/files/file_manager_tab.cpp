@@ -58,21 +58,21 @@ void FileManagerTab::BuildManagedFolders() {
                                    .setting = &Settings::MywillUseDataPath,
                                    .hintOnList = true};
   toUse_ = new ManagedFolder(context_, toUse,
-                             {{u"N15"_s, u"刷新"_s},
-                              {u"-"_s, {}},
-                              {u"N8"_s, u"文件全选"_s},
-                              {u"N10"_s, u"文件全不选"_s},
-                              {u"-"_s, {}},
-                              {u"N12"_s, u"选择文件->合并"_s},
-                              {u"N13"_s, u"选择文件->删除"_s},
-                              {u"N7"_s, u"选择文件->去重复"_s},
-                              {u"N35"_s, u"选择文件->乱序"_s},
-                              {u"N37"_s, u"选择文件->分割行数"_s},
-                              {u"-"_s, {}},
-                              {u"N6"_s, u"跟已经使用文件比较生成新文件"_s},
-                              {u"N17"_s, u"选择文件设定为已经使用过文件"_s},
-                              {u"-"_s, {}},
-                              {u"N9"_s, u"打开目录"_s}});
+                             {{u"N15"_s, u"刷新"_s, [this] { RefreshToUseClicked(); }},
+                              {u"-"_s, {}, {}},
+                              {u"N8"_s, u"文件全选"_s, [this] { CheckAllToUseClicked(); }},
+                              {u"N10"_s, u"文件全不选"_s, [this] { CheckNoneToUseClicked(); }},
+                              {u"-"_s, {}, {}},
+                              {u"N12"_s, u"选择文件->合并"_s, [this] { MergeToUseClicked(); }},
+                              {u"N13"_s, u"选择文件->删除"_s, [this] { DeleteToUseClicked(); }},
+                              {u"N7"_s, u"选择文件->去重复"_s, [this] { DedupeToUseClicked(); }},
+                              {u"N35"_s, u"选择文件->乱序"_s, [this] { ShuffleToUseClicked(); }},
+                              {u"N37"_s, u"选择文件->分割行数"_s, [this] { SplitToUseClicked(); }},
+                              {u"-"_s, {}, {}},
+                              {u"N6"_s, u"跟已经使用文件比较生成新文件"_s, [this] { CompareWithUsedClicked(); }},
+                              {u"N17"_s, u"选择文件设定为已经使用过文件"_s, [this] { MarkAsUsedClicked(); }},
+                              {u"-"_s, {}, {}},
+                              {u"N9"_s, u"打开目录"_s, [this] { OpenToUseFolderClicked(); }}});
   const ManagedFolder::Names used{.group = u"GroupBox8"_s,
                                   .caption = u"§使用过文件§"_s,
                                   .list = u"CLBused"_s,
@@ -84,18 +84,18 @@ void FileManagerTab::BuildManagedFolders() {
                                   .setting = &Settings::MyUsedDataPath,
                                   .hintOnList = false};
   used_ = new ManagedFolder(context_, used,
-                            {{u"MenuItem1"_s, u"刷新"_s},
-                             {u"-"_s, {}},
-                             {u"MenuItem3"_s, u"文件全选"_s},
-                             {u"MenuItem4"_s, u"文件全不选"_s},
-                             {u"-"_s, {}},
-                             {u"MenuItem6"_s, u"选择文件->合并"_s},
-                             {u"MenuItem7"_s, u"选择文件->删除"_s},
-                             {u"MenuItem8"_s, u"选择文件->去重复"_s},
-                             {u"N36"_s, u"选择文件->乱序"_s},
-                             {u"N38"_s, u"选择文件->分割行数"_s},
-                             {u"-"_s, {}},
-                             {u"MenuItem11"_s, u"打开目录"_s}});
+                            {{u"MenuItem1"_s, u"刷新"_s, [this] { RefreshUsedClicked(); }},
+                             {u"-"_s, {}, {}},
+                             {u"MenuItem3"_s, u"文件全选"_s, [this] { CheckAllUsedClicked(); }},
+                             {u"MenuItem4"_s, u"文件全不选"_s, [this] { CheckNoneUsedClicked(); }},
+                             {u"-"_s, {}, {}},
+                             {u"MenuItem6"_s, u"选择文件->合并"_s, [this] { MergeUsedClicked(); }},
+                             {u"MenuItem7"_s, u"选择文件->删除"_s, [this] { DeleteUsedClicked(); }},
+                             {u"MenuItem8"_s, u"选择文件->去重复"_s, [this] { DedupeUsedClicked(); }},
+                             {u"N36"_s, u"选择文件->乱序"_s, [this] { ShuffleUsedClicked(); }},
+                             {u"N38"_s, u"选择文件->分割行数"_s, [this] { SplitUsedClicked(); }},
+                             {u"-"_s, {}, {}},
+                             {u"MenuItem11"_s, u"打开目录"_s, [this] { OpenUsedFolderClicked(); }}});
 }
 
 void FileManagerTab::BuildComparison() {
@@ -163,27 +163,6 @@ void FileManagerTab::BuildGeneralFiles() {
 }
 
 void FileManagerTab::Connect() {
-  Wire(toUse_->Item(u"N15"_s), this, &FileManagerTab::RefreshToUseClicked);
-  Wire(toUse_->Item(u"N8"_s), this, &FileManagerTab::CheckAllToUseClicked);
-  Wire(toUse_->Item(u"N10"_s), this, &FileManagerTab::CheckNoneToUseClicked);
-  Wire(toUse_->Item(u"N12"_s), this, &FileManagerTab::MergeToUseClicked);
-  Wire(toUse_->Item(u"N13"_s), this, &FileManagerTab::DeleteToUseClicked);
-  Wire(toUse_->Item(u"N7"_s), this, &FileManagerTab::DedupeToUseClicked);
-  Wire(toUse_->Item(u"N35"_s), this, &FileManagerTab::ShuffleToUseClicked);
-  Wire(toUse_->Item(u"N37"_s), this, &FileManagerTab::SplitToUseClicked);
-  Wire(toUse_->Item(u"N6"_s), this, &FileManagerTab::CompareWithUsedClicked);
-  Wire(toUse_->Item(u"N17"_s), this, &FileManagerTab::MarkAsUsedClicked);
-  Wire(toUse_->Item(u"N9"_s), this, &FileManagerTab::OpenToUseFolderClicked);
-  Wire(used_->Item(u"MenuItem1"_s), this, &FileManagerTab::RefreshUsedClicked);
-  Wire(used_->Item(u"MenuItem3"_s), this, &FileManagerTab::CheckAllUsedClicked);
-  Wire(used_->Item(u"MenuItem4"_s), this, &FileManagerTab::CheckNoneUsedClicked);
-  Wire(used_->Item(u"MenuItem6"_s), this, &FileManagerTab::MergeUsedClicked);
-  Wire(used_->Item(u"MenuItem7"_s), this, &FileManagerTab::DeleteUsedClicked);
-  Wire(used_->Item(u"MenuItem8"_s), this, &FileManagerTab::DedupeUsedClicked);
-  Wire(used_->Item(u"N36"_s), this, &FileManagerTab::ShuffleUsedClicked);
-  Wire(used_->Item(u"N38"_s), this, &FileManagerTab::SplitUsedClicked);
-  Wire(used_->Item(u"MenuItem11"_s), this, &FileManagerTab::OpenUsedFolderClicked);
-
   Wire(addFilesButton_, this, &FileManagerTab::AddFilesClicked);
   Wire(removeFilesButton_, this, &FileManagerTab::RemoveFilesClicked);
   Wire(mergeFilesButton_, this, &FileManagerTab::MergeFilesClicked);

@@ -1,6 +1,5 @@
 #include "ui/files/managed_folder.h"
 
-#include <QAction>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -10,7 +9,6 @@
 #include "core/list_files.h"
 #include "files/selection_operations.h"
 #include "ui/kit/controls.h"
-#include "ui/kit/find_control.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/named.h"
 #include "ui/kit/qt_ui.h"
@@ -28,8 +26,8 @@ void UseFolder(AppContext& context, std::string Settings::*setting, const fs::pa
     context.ui.ShowStatus(problem);
 }
 
-ManagedFolder::ManagedFolder(AppContext& context, const Names& names,
-                             std::initializer_list<std::pair<QString, QString>> menuItems, QWidget* parent)
+ManagedFolder::ManagedFolder(AppContext& context, const Names& names, std::initializer_list<MenuEntry> menu,
+                             QWidget* parent)
     : QGroupBox(names.caption, parent), context_(context), folder_(names.folder), setting_(names.setting) {
   const QString hint = u"操作:使用工具栏或者鼠标右菜单"_s;
   setObjectName(names.group);
@@ -43,7 +41,13 @@ ManagedFolder::ManagedFolder(AppContext& context, const Names& names,
   box->addLayout(Row({toolbarButton_, setFolderButton_, openButton_}));
   box->addWidget(fileList_, 1);
   menu_ = Named<QMenu>(names.menu, this);
-  MenuItems(menu_, menuItems);
+  for (const MenuEntry& entry : menu) {
+    if (entry.name == u"-"_s) {
+      menu_->addSeparator();
+    } else {
+      Wire(MenuItem(menu_, entry.name, entry.caption), this, entry.handler);
+    }
+  }
   ContextMenu(fileList_, menu_);
   PopupAtMouse(toolbarButton_, menu_);
 
@@ -54,8 +58,6 @@ ManagedFolder::ManagedFolder(AppContext& context, const Names& names,
 }
 
 const fs::path& ManagedFolder::Folder() const { return context_.program.folders.*folder_; }
-
-QAction* ManagedFolder::Item(const QString& name) const { return FindControl<QAction>(menu_, name); }
 
 void ManagedFolder::Refresh() {
   names_.clear();

@@ -4,23 +4,23 @@
 //
 // The names checked are kept apart from the list, so a refresh, which fills the list anew,
 // keeps every check, and a later file of a checked name comes up checked. The folder wires its
-// own buttons; the tab wires the menu items, whose operations reach across both folders.
+// own buttons; the tab gives the menu items their handlers, whose operations reach across both
+// folders.
 // User-interface thread only.
 #pragma once
 
 #include <QGroupBox>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <set>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "ui/kit/app_context.h"
 
-class QAction;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
@@ -44,13 +44,17 @@ class ManagedFolder : public QGroupBox {
     bool hintOnList;  // the list carries the group's hint too
   };
 
-  // menuItems in order, "-" for a separator. The list is empty until the first Refresh.
-  ManagedFolder(AppContext& context, const Names& names, std::initializer_list<std::pair<QString, QString>> menuItems,
+  // An item of the list's pop-up menu, wired to its handler; an item named "-" is a separator.
+  struct MenuEntry {
+    QString name, caption;
+    std::function<void()> handler;
+  };
+
+  // The menu holds menu in order. The list is empty until the first Refresh.
+  ManagedFolder(AppContext& context, const Names& names, std::initializer_list<MenuEntry> menu,
                 QWidget* parent = nullptr);
 
   const std::filesystem::path& Folder() const;
-  // The menu item of that object name.
-  QAction* Item(const QString& name) const;
 
   // The folder's files, in name order, each checked when its name is.
   void Refresh();

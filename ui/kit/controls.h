@@ -33,8 +33,6 @@ namespace telqor {
 QPushButton* Button(const QString& name, const QString& caption);
 QToolButton* ToolButton(const QString& name, const QString& caption);
 QAction* MenuItem(QMenu* menu, const QString& name, const QString& caption);
-// Named items in order; an item named "-" is a separator.
-void MenuItems(QMenu* menu, std::initializer_list<std::pair<QString, QString>> items);
 // An editable combo box that keeps what is typed: no completion from its items (typing "10"
 // must not become "1000") and Return adds nothing to the drop-down.
 QComboBox* EditableCombo(const QString& name);
