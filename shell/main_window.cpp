@@ -57,13 +57,19 @@ MainWindow::MainWindow(const fs::path& programFolder, QWidget* parent) : QMainWi
   BuildMenu();
   BuildStatusBar();
   ui_ = std::make_unique<QtUi>(
-      this, [this](const QString& text) { ShowStatus(text); }, StatusProgress);
+      this, [this](const QString& text) { ShowStatus(text); }, progressBar_);
   drops_ = new DropRouter(*ui_, this);
-  FormCreate(programFolder);
-  CreateForms();
+  RunStartUp(programFolder);
+  CreateDialogs();
   BuildTabs();
-  (new ConverterActions(*context_, this))->Attach(MainMenu1);
-  DisableUnwired(MainMenu1);
+  // The converters of the "工具" menu work with the context, which the start-up made.
+  auto* converters = new ConverterActions(*context_, this);
+  Wire(officeToTextItem_, converters, &ConverterActions::ConvertOfficeFiles);
+  Wire(toAnsiItem_, converters, &ConverterActions::RewriteAsAnsi);
+  Wire(toUtf8Item_, converters, &ConverterActions::RewriteAsUtf8);
+  Wire(toUnicodeItem_, converters, &ConverterActions::RewriteAsUnicode);
+  Wire(cleanBytesItem_, converters, &ConverterActions::CleanBinaryFiles);
+  DisableUnwired(menuBar_);
   LoadAreaCodes();
 
   QSize size(1280, 800);
@@ -81,111 +87,121 @@ MainWindow::~MainWindow() {
 // ---- Building the window ------------------------------------------------------------------
 
 void MainWindow::BuildMenu() {
-  MainMenu1 = Named<QMenuBar>(u"MainMenu1"_s);
-  setMenuBar(MainMenu1);
+  menuBar_ = Named<QMenuBar>(u"MainMenu1"_s);
+  setMenuBar(menuBar_);
 
-  QMenu* system = MainMenu1->addMenu(u"系统"_s);
+  QMenu* system = menuBar_->addMenu(u"系统"_s);
   system->setObjectName(u"MenuSystem"_s);
-  N2 = MenuItem(system, u"N2"_s, u"退出"_s);
+  exitItem_ = MenuItem(system, u"N2"_s, u"退出"_s);
 
-  QMenu* setup = MainMenu1->addMenu(u"设置"_s);
+  QMenu* setup = menuBar_->addMenu(u"设置"_s);
   setup->setObjectName(u"MenuSetup"_s);
-  N33 = MenuItem(setup, u"N33"_s, u"参数设置"_s);
+  settingsItem_ = MenuItem(setup, u"N33"_s, u"参数设置"_s);
 
-  QMenu* tools = MainMenu1->addMenu(u"工具"_s);
+  QMenu* tools = menuBar_->addMenu(u"工具"_s);
   tools->setObjectName(u"MenuTools"_s);
-  N65 = MenuItem(tools, u"N65"_s, u"手机号码地区速查"_s);
-  N68 = MenuItem(tools, u"N68"_s, u"手机号码格式有效性检查"_s);
-  N69 = MenuItem(tools, u"N69"_s, u"数据输出格式转换"_s);
-  N76 = MenuItem(tools, u"N76"_s, u"固定格式数据分析"_s);
+  regionLookupItem_ = MenuItem(tools, u"N65"_s, u"手机号码地区速查"_s);
+  validityCheckItem_ = MenuItem(tools, u"N68"_s, u"手机号码格式有效性检查"_s);
+  formatConversionItem_ = MenuItem(tools, u"N69"_s, u"数据输出格式转换"_s);
+  dataAnalysisItem_ = MenuItem(tools, u"N76"_s, u"固定格式数据分析"_s);
   tools->addSeparator();
-  N70 = MenuItem(tools, u"N70"_s, u"固话区号对照表"_s);
+  areaCodeTableItem_ = MenuItem(tools, u"N70"_s, u"固话区号对照表"_s);
   tools->addSeparator();
-  MenuItem(tools, u"wordexceltxt1"_s, u"word/excel->txt"_s);
-  MenuItem(tools, u"Ansi1"_s, u"文本->ANSI文本"_s);
-  MenuItem(tools, u"Ansi2"_s, u"文本->UTF8文本"_s);
-  MenuItem(tools, u"Ansi3"_s, u"文本->Unicode文本"_s);
-  MenuItem(tools, u"N41"_s, u"二進制数据流预处理-(0~128)"_s);
+  officeToTextItem_ = MenuItem(tools, u"wordexceltxt1"_s, u"word/excel->txt"_s);
+  toAnsiItem_ = MenuItem(tools, u"Ansi1"_s, u"文本->ANSI文本"_s);
+  toUtf8Item_ = MenuItem(tools, u"Ansi2"_s, u"文本->UTF8文本"_s);
+  toUnicodeItem_ = MenuItem(tools, u"Ansi3"_s, u"文本->Unicode文本"_s);
+  cleanBytesItem_ = MenuItem(tools, u"N41"_s, u"二進制数据流预处理-(0~128)"_s);
   tools->addSeparator();
-  N28 = MenuItem(tools, u"N28"_s, u"文件批量改名"_s);
+  batchRenameItem_ = MenuItem(tools, u"N28"_s, u"文件批量改名"_s);
   tools->addSeparator();
-  N62 = MenuItem(tools, u"N62"_s, u"我的数据目录"_s);
-  N34 = MenuItem(tools, u"N34"_s, u"系统目录"_s);
+  myDataFolderItem_ = MenuItem(tools, u"N62"_s, u"我的数据目录"_s);
+  programFolderItem_ = MenuItem(tools, u"N34"_s, u"系统目录"_s);
 
-  QMenu* help = MainMenu1->addMenu(u"帮助"_s);
+  QMenu* help = menuBar_->addMenu(u"帮助"_s);
   help->setObjectName(u"MenuHelp"_s);
 
-  Wire(N2, this, &MainWindow::N2Click);
-  Wire(N33, this, &MainWindow::N33Click);
-  Wire(N65, this, &MainWindow::N65Click);
-  Wire(N68, this, &MainWindow::N68Click);
-  Wire(N69, this, &MainWindow::N69Click);
-  Wire(N76, this, &MainWindow::N76Click);
-  Wire(N70, this, &MainWindow::N70Click);
-  Wire(N28, this, &MainWindow::N28Click);
-  Wire(N62, this, &MainWindow::N62Click);
-  Wire(N34, this, &MainWindow::N34Click);
+  Wire(exitItem_, this, &MainWindow::ExitClicked);
+  Wire(settingsItem_, this, &MainWindow::SettingsClicked);
+  Wire(regionLookupItem_, this, &MainWindow::RegionLookupClicked);
+  Wire(validityCheckItem_, this, &MainWindow::ValidityCheckClicked);
+  Wire(formatConversionItem_, this, &MainWindow::FormatConversionClicked);
+  Wire(dataAnalysisItem_, this, &MainWindow::DataAnalysisClicked);
+  Wire(areaCodeTableItem_, this, &MainWindow::AreaCodeTableClicked);
+  Wire(batchRenameItem_, this, &MainWindow::BatchRenameClicked);
+  Wire(myDataFolderItem_, this, &MainWindow::MyDataFolderClicked);
+  Wire(programFolderItem_, this, &MainWindow::ProgramFolderClicked);
 }
 
 void MainWindow::BuildStatusBar() {
-  StatusBar = Named<QStatusBar>(u"StatusBar"_s);
-  setStatusBar(StatusBar);
-  StatusPanel0 = Named<QLabel>(u"StatusPanel0"_s);
-  StatusPanel0->setFixedWidth(120);
-  StatusPanel0->setAlignment(Qt::AlignCenter);
-  StatusPanel0->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  StatusPanel1 = Named<QLabel>(u"StatusPanel1"_s, u"  程序启动"_s);
-  StatusPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  StatusPanel1->setMinimumWidth(1);  // a long message must not widen the window
-  StatusProgress = Named<QProgressBar>(u"StatusProgress"_s);
-  StatusProgress->setFixedWidth(200);
-  StatusProgress->setTextVisible(false);
-  StatusProgress->hide();
-  StatusBar->addWidget(StatusPanel0);
-  StatusBar->addWidget(StatusPanel1, 1);
-  StatusBar->addPermanentWidget(StatusProgress);
+  statusBar_ = Named<QStatusBar>(u"StatusBar"_s);
+  setStatusBar(statusBar_);
+  clockPanel_ = Named<QLabel>(u"StatusPanel0"_s);
+  clockPanel_->setFixedWidth(120);
+  clockPanel_->setAlignment(Qt::AlignCenter);
+  clockPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  statusPanel_ = Named<QLabel>(u"StatusPanel1"_s, u"  程序启动"_s);
+  statusPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  statusPanel_->setMinimumWidth(1);  // a long message must not widen the window
+  progressBar_ = Named<QProgressBar>(u"StatusProgress"_s);
+  progressBar_->setFixedWidth(200);
+  progressBar_->setTextVisible(false);
+  progressBar_->hide();
+  statusBar_->addWidget(clockPanel_);
+  statusBar_->addWidget(statusPanel_, 1);
+  statusBar_->addPermanentWidget(progressBar_);
 
-  Timer = Named<QTimer>(u"Timer"_s, this);
-  Timer->setInterval(1000);
-  connect(Timer, &QTimer::timeout, this, &MainWindow::TimerTimer);
+  timer_ = Named<QTimer>(u"Timer"_s, this);
+  timer_->setInterval(1000);
+  connect(timer_, &QTimer::timeout, this, &MainWindow::TimerTicked);
   ShowClock();
-  Timer->start();
+  timer_->start();
 }
 
 void MainWindow::BuildTabs() {
   auto* first = Named<QWidget>(u"TabSheet1"_s);
   extraction_ = new ExtractionPanel(*context_, lists_.workspace);
-  workspace_ = new WorkspacePanel(*context_, lists_, frmhmsave);
+  workspace_ = new WorkspacePanel(*context_, lists_, saveCountDialog_);
   generation_ = new GenerationPanel(*context_, lists_.workspace);
   auto* columns = new QHBoxLayout(first);
   columns->addWidget(extraction_, 0);
   columns->addWidget(workspace_, 1);
   columns->addWidget(generation_, 0);
-  listsTab_ = new ListsTab(*context_, lists_, frmhmsave);
-  filesTab_ = new FileManagerTab(*context_, frmhmsave);
+  listsTab_ = new ListsTab(*context_, lists_, saveCountDialog_);
+  filesTab_ = new FileManagerTab(*context_, saveCountDialog_);
 
-  PageControl1 = Named<QTabWidget>(u"PageControl1"_s);
-  PageControl1->setTabPosition(QTabWidget::South);
-  PageControl1->addTab(first, u"号码生成㈠"_s);
-  PageControl1->addTab(listsTab_, u"号码生成㈡"_s);
-  PageControl1->addTab(filesTab_, u"文件管理"_s);
-  PageControl1->setCurrentIndex(0);
-  setCentralWidget(PageControl1);
-  // The segment subsystems do the work of some controls the lower panels created.
-  (new SegmentActions(*context_, lists_, segments_, frmhdsel, frmhmRegex, this))->Attach(workspace_, listsTab_);
-  (new SegmentGenerationActions(*context_, lists_.source, frmhdinput, frmhdmanager, this))->Attach(listsTab_);
-  DisableUnwired(PageControl1);
+  tabs_ = Named<QTabWidget>(u"PageControl1"_s);
+  tabs_->setTabPosition(QTabWidget::South);
+  tabs_->addTab(first, u"号码生成㈠"_s);
+  tabs_->addTab(listsTab_, u"号码生成㈡"_s);
+  tabs_->addTab(filesTab_, u"文件管理"_s);
+  tabs_->setCurrentIndex(0);
+  setCentralWidget(tabs_);
+  // The segment subsystems do the work that some controls of the panels ask for.
+  auto* segmentActions =
+      new SegmentActions(*context_, lists_.scratch, segments_, numberTypeDialog_, featurePatternDialog_, this);
+  ConnectRequest(workspace_, &WorkspacePanel::ExportRequested, segmentActions, &SegmentActions::Export);
+  ConnectRequest(listsTab_, &ListsTab::ExportRequested, segmentActions, &SegmentActions::Export);
+  ConnectRequest(listsTab_, &ListsTab::MoveByFeatureRequested, segmentActions, &SegmentActions::MoveByFeature);
+  ConnectRequest(listsTab_, &ListsTab::MoveByTypeRequested, segmentActions, &SegmentActions::MoveByType);
+  auto* segmentGeneration =
+      new SegmentGenerationActions(*context_, lists_.source, segmentInputDialog_, segmentLibraryDialog_, this);
+  ConnectRequest(listsTab_, &ListsTab::InputSegmentsRequested, segmentGeneration,
+                 &SegmentGenerationActions::InputSegments);
+  ConnectRequest(listsTab_, &ListsTab::ImportSegmentsRequested, segmentGeneration,
+                 &SegmentGenerationActions::ImportSegments);
+  DisableUnwired(tabs_);
 
   for (const DropSites& sites : {extraction_->Drops(), workspace_->Drops(), listsTab_->Drops(), filesTab_->Drops()})
     drops_->Register(sites);
-  drops_->Register({{frmhmInvail->DropList(), DropTarget::kInvailLv0},
-                    {frmhmformat->DropList(), DropTarget::kFormatLv0},
-                    {frmAataAnalysis->DropList(), DropTarget::kAnalysisLv1}});
+  drops_->Register({{validityDialog_->DropList(), DropTarget::kInvailLv0},
+                    {formatDialog_->DropList(), DropTarget::kFormatLv0},
+                    {analysisDialog_->DropList(), DropTarget::kAnalysisLv1}});
 }
 
 // ---- Start-up -----------------------------------------------------------------------------
 
-void MainWindow::FormCreate(const fs::path& programFolder) {
+void MainWindow::RunStartUp(const fs::path& programFolder) {
   SetErrorStatusSink([this](const QString& message) { ShowStatus(message); });
   program_ = StartUp(programFolder);
   for (const std::string& problem : program_.problems) ShowStatus(std::string_view(problem));
@@ -217,21 +233,21 @@ void MainWindow::OfferDefaultData() {
   }
 }
 
-void MainWindow::CreateForms() {
-  frmhmsetting = new SettingsDialog(this);
-  frmhmsetting->Bind(&program_.settings, &program_.folders);
-  frmhdmanager = new SegmentLibraryDialog(*context_, segments_, this);
+void MainWindow::CreateDialogs() {
+  settingsDialog_ = new SettingsDialog(this);
+  settingsDialog_->Bind(&program_.settings, &program_.folders);
+  segmentLibraryDialog_ = new SegmentLibraryDialog(*context_, segments_, this);
   LoadSegments();
-  frmhdinput = new SegmentInputDialog(segments_, this);
-  frmhmsave = new SaveCountDialog(this);
-  frmhdsel = new NumberTypeDialog(this);
-  frmhmRegex = new FeaturePatternDialog(*context_, namedPatternFiles_, this);
-  frmhdSearch = new RegionLookupDialog(segments_, this);
-  frmhmInvail = new ValidityDialog(*context_, segments_, this);
-  frmhmformat = new FormatDialog(*context_, this);
-  frmtelInfo = new AreaCodeTableDialog(*context_, this);
-  frmRename = new RenameDialog(*context_, this);
-  frmAataAnalysis = new AnalysisDialog(*context_, this);
+  segmentInputDialog_ = new SegmentInputDialog(segments_, this);
+  saveCountDialog_ = new SaveCountDialog(this);
+  numberTypeDialog_ = new NumberTypeDialog(this);
+  featurePatternDialog_ = new FeaturePatternDialog(*context_, namedPatternFiles_, this);
+  regionLookupDialog_ = new RegionLookupDialog(segments_, this);
+  validityDialog_ = new ValidityDialog(*context_, segments_, this);
+  formatDialog_ = new FormatDialog(*context_, this);
+  areaCodeTableDialog_ = new AreaCodeTableDialog(*context_, this);
+  renameDialog_ = new RenameDialog(*context_, this);
+  analysisDialog_ = new AnalysisDialog(*context_, this);
 }
 
 // The segment database is read once, as the segment library dialog is made; a file that
@@ -244,7 +260,7 @@ void MainWindow::LoadSegments() {
   } catch (const std::exception& error) {
     ShowStatus(std::string_view(error.what()));
   }
-  frmhdmanager->ShowLoadReport(report);
+  segmentLibraryDialog_->ShowLoadReport(report);
 }
 
 // The landline area codes, read once at the end of the start-up; a table that cannot be read
@@ -260,13 +276,13 @@ void MainWindow::LoadAreaCodes() {
 // ---- Status line and clock ----------------------------------------------------------------
 
 void MainWindow::ShowStatus(const QString& text) {
-  StatusPanel1->setText(u" "_s + text);
+  statusPanel_->setText(u" "_s + text);
   KeepPainting();
 }
 
 void MainWindow::ShowStatus(std::string_view utf8) { ShowStatus(FromUtf8(utf8)); }
 
-QString MainWindow::StatusText() const { return StatusPanel1->text(); }
+QString MainWindow::StatusText() const { return statusPanel_->text(); }
 
 void MainWindow::ShowStatusFromThread(const std::string& utf8) {
   auto show = [this, text = QString::fromStdString(utf8)] {
@@ -284,10 +300,10 @@ void MainWindow::ShowStatusFromThread(const std::string& utf8) {
 
 Ui& MainWindow::AppUi() { return *ui_; }
 
-void MainWindow::ShowClock() { StatusPanel0->setText(QTime::currentTime().toString(u"hh:mm:ss"_s)); }
+void MainWindow::ShowClock() { clockPanel_->setText(QTime::currentTime().toString(u"hh:mm:ss"_s)); }
 
-void MainWindow::TimerTimer() {
-  Timer->stop();
+void MainWindow::TimerTicked() {
+  timer_->stop();
   // A pending drop waits while another action runs.
   if (!UserActionRunning() && drops_->PendingAction() != kDropNone) {
     int action = drops_->TakePendingAction();
@@ -296,15 +312,15 @@ void MainWindow::TimerTimer() {
   // The close box during an extraction run stopped the run; the window closes once it ended.
   if (closeAfterRun_ && !UserActionRunning()) close();
   ShowClock();
-  Timer->start();
+  timer_->start();
 }
 
 void MainWindow::PerformDropAction(int action, const std::vector<fs::path>& files) {
   if (action == kDropToWorkspace) LoadFilesInto(lists_.workspace, files, AppUi());
   if (action == kDropToSource) LoadFilesInto(lists_.source, files, AppUi());
-  if (action == kDropToValidityCheck) frmhmInvail->LoadFiles(files);
-  if (action == kDropToFormatConversion) frmhmformat->LoadFiles(files);
-  if (action == kDropToDataAnalysis) frmAataAnalysis->LoadFiles(files);
+  if (action == kDropToValidityCheck) validityDialog_->LoadFiles(files);
+  if (action == kDropToFormatConversion) formatDialog_->LoadFiles(files);
+  if (action == kDropToDataAnalysis) analysisDialog_->LoadFiles(files);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -325,12 +341,12 @@ int MainWindow::PendingDropAction() const { return drops_->PendingAction(); }
 
 // ---- Menu ---------------------------------------------------------------------------------
 
-void MainWindow::N2Click() { close(); }
+void MainWindow::ExitClicked() { close(); }
 
-void MainWindow::N33Click() {
-  if (ExecDialog(frmhmsetting) != QDialog::Accepted) return;
+void MainWindow::SettingsClicked() {
+  if (ExecDialog(settingsDialog_) != QDialog::Accepted) return;
   Settings& s = program_.settings;
-  frmhmsetting->CopyBack(s);
+  settingsDialog_->CopyBack(s);
   // The folders follow the dialog at once; an emptied folder field means the default folder.
   std::vector<std::string> problems = FollowFolderSettings(s, program_.folders);
   filesTab_->FoldersChanged();
@@ -344,13 +360,13 @@ void MainWindow::ShowTool(QWidget* dialog) {
   dialog->activateWindow();
 }
 
-void MainWindow::N65Click() { ShowTool(frmhdSearch); }
-void MainWindow::N68Click() { ShowTool(frmhmInvail); }
-void MainWindow::N69Click() { ShowTool(frmhmformat); }
-void MainWindow::N76Click() { ShowTool(frmAataAnalysis); }
-void MainWindow::N70Click() { ShowTool(frmtelInfo); }
-void MainWindow::N28Click() { ShowTool(frmRename); }
-void MainWindow::N62Click() { ui_->OpenFolder(program_.folders.myData); }
-void MainWindow::N34Click() { ui_->OpenFolder(program_.folders.program); }
+void MainWindow::RegionLookupClicked() { ShowTool(regionLookupDialog_); }
+void MainWindow::ValidityCheckClicked() { ShowTool(validityDialog_); }
+void MainWindow::FormatConversionClicked() { ShowTool(formatDialog_); }
+void MainWindow::DataAnalysisClicked() { ShowTool(analysisDialog_); }
+void MainWindow::AreaCodeTableClicked() { ShowTool(areaCodeTableDialog_); }
+void MainWindow::BatchRenameClicked() { ShowTool(renameDialog_); }
+void MainWindow::MyDataFolderClicked() { ui_->OpenFolder(program_.folders.myData); }
+void MainWindow::ProgramFolderClicked() { ui_->OpenFolder(program_.folders.program); }
 
 }  // namespace telqor

@@ -83,19 +83,6 @@ class MainWindow : public QMainWindow {
   DroppedFileList& DroppedFiles();
   int PendingDropAction() const;
 
-  // ---- Handlers -------------------------------------------------------------------------
-  void TimerTimer();
-  void N2Click();
-  void N33Click();
-  void N65Click();
-  void N68Click();
-  void N69Click();
-  void N76Click();
-  void N70Click();
-  void N28Click();
-  void N62Click();
-  void N34Click();
-
  protected:
   // Performs a confirmed drop with the dropped-file list, on the timer tick after the drop:
   // 1 load into the workspace list, 2 into the source list, 3 hand to the validity check,
@@ -106,16 +93,32 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The pictures of the documentation show the tabs and the settings dialog.
+  friend bool SaveScreenshots(MainWindow& window, const QString& folder);
+
   void BuildMenu();
   void BuildStatusBar();
   void BuildTabs();
-  void FormCreate(const std::filesystem::path& programFolder);
+  void RunStartUp(const std::filesystem::path& programFolder);
   void OfferDefaultData();
-  void CreateForms();
+  void CreateDialogs();
   void LoadSegments();
   void LoadAreaCodes();
   void ShowClock();
   void ShowTool(QWidget* dialog);
+
+  // Handlers.
+  void TimerTicked();
+  void ExitClicked();
+  void SettingsClicked();
+  void RegionLookupClicked();
+  void ValidityCheckClicked();
+  void FormatConversionClicked();
+  void DataAnalysisClicked();
+  void AreaCodeTableClicked();
+  void BatchRenameClicked();
+  void MyDataFolderClicked();
+  void ProgramFolderClicked();
 
   ProgramState program_;
   std::vector<std::filesystem::path> namedPatternFiles_;
@@ -126,23 +129,28 @@ class MainWindow : public QMainWindow {
   DropRouter* drops_ = nullptr;
   bool closeAfterRun_ = false;
 
-  QMenuBar* MainMenu1;
-  QAction* N2;
-  QAction* N33;
-  QAction* N65;
-  QAction* N68;
-  QAction* N69;
-  QAction* N76;
-  QAction* N70;
-  QAction* N28;
-  QAction* N62;
-  QAction* N34;
-  QStatusBar* StatusBar;
-  QLabel* StatusPanel0;  // the clock
-  QLabel* StatusPanel1;  // the status text
-  QProgressBar* StatusProgress;
-  QTimer* Timer;
-  QTabWidget* PageControl1;
+  QMenuBar* menuBar_;              // "MainMenu1"
+  QAction* exitItem_;              // "N2" 退出
+  QAction* settingsItem_;          // "N33" 参数设置
+  QAction* regionLookupItem_;      // "N65" 手机号码地区速查
+  QAction* validityCheckItem_;     // "N68" 手机号码格式有效性检查
+  QAction* formatConversionItem_;  // "N69" 数据输出格式转换
+  QAction* dataAnalysisItem_;      // "N76" 固定格式数据分析
+  QAction* areaCodeTableItem_;     // "N70" 固话区号对照表
+  QAction* officeToTextItem_;      // "wordexceltxt1" word/excel->txt
+  QAction* toAnsiItem_;            // "Ansi1" 文本->ANSI文本
+  QAction* toUtf8Item_;            // "Ansi2" 文本->UTF8文本
+  QAction* toUnicodeItem_;         // "Ansi3" 文本->Unicode文本
+  QAction* cleanBytesItem_;        // "N41" 二進制数据流预处理-(0~128)
+  QAction* batchRenameItem_;       // "N28" 文件批量改名
+  QAction* myDataFolderItem_;      // "N62" 我的数据目录
+  QAction* programFolderItem_;     // "N34" 系统目录
+  QStatusBar* statusBar_;          // "StatusBar"
+  QLabel* clockPanel_;             // "StatusPanel0": the clock
+  QLabel* statusPanel_;            // "StatusPanel1": the status text
+  QProgressBar* progressBar_;      // "StatusProgress"
+  QTimer* timer_;                  // "Timer": the clock and the pending drops
+  QTabWidget* tabs_;               // "PageControl1"
 
   ExtractionPanel* extraction_ = nullptr;
   WorkspacePanel* workspace_ = nullptr;
@@ -151,18 +159,18 @@ class MainWindow : public QMainWindow {
   FileManagerTab* filesTab_ = nullptr;
 
   // The dialogs, created once in this order.
-  SettingsDialog* frmhmsetting = nullptr;
-  SegmentLibraryDialog* frmhdmanager = nullptr;
-  SegmentInputDialog* frmhdinput = nullptr;
-  SaveCountDialog* frmhmsave = nullptr;
-  NumberTypeDialog* frmhdsel = nullptr;
-  FeaturePatternDialog* frmhmRegex = nullptr;
-  RegionLookupDialog* frmhdSearch = nullptr;
-  ValidityDialog* frmhmInvail = nullptr;
-  FormatDialog* frmhmformat = nullptr;
-  AreaCodeTableDialog* frmtelInfo = nullptr;
-  RenameDialog* frmRename = nullptr;
-  AnalysisDialog* frmAataAnalysis = nullptr;
+  SettingsDialog* settingsDialog_ = nullptr;
+  SegmentLibraryDialog* segmentLibraryDialog_ = nullptr;
+  SegmentInputDialog* segmentInputDialog_ = nullptr;
+  SaveCountDialog* saveCountDialog_ = nullptr;
+  NumberTypeDialog* numberTypeDialog_ = nullptr;
+  FeaturePatternDialog* featurePatternDialog_ = nullptr;
+  RegionLookupDialog* regionLookupDialog_ = nullptr;
+  ValidityDialog* validityDialog_ = nullptr;
+  FormatDialog* formatDialog_ = nullptr;
+  AreaCodeTableDialog* areaCodeTableDialog_ = nullptr;
+  RenameDialog* renameDialog_ = nullptr;
+  AnalysisDialog* analysisDialog_ = nullptr;
 };
 
 }  // namespace telqor

@@ -7,6 +7,7 @@
 #include <QTabWidget>
 
 #include "shell/main_window.h"
+#include "ui/settings/settings_dialog.h"
 
 namespace telqor {
 
@@ -17,14 +18,14 @@ bool SaveScreenshots(MainWindow& window, const QString& folder) {
   window.resize(1280, 800);
   window.show();
   bool ok = true;
-  auto* tabs = window.findChild<QTabWidget*>(u"PageControl1"_s);
+  QTabWidget* tabs = window.tabs_;
   for (int i = 0; i < tabs->count(); ++i) {
     tabs->setCurrentIndex(i);
     QCoreApplication::processEvents();
     ok &= window.grab().save(QDir(folder).filePath(u"main-tab%1.png"_s.arg(i + 1)));
   }
   tabs->setCurrentIndex(0);
-  auto* settings = window.findChild<QDialog*>(u"frmhmsetting"_s);
+  QDialog* settings = window.settingsDialog_;
   settings->show();
   QCoreApplication::processEvents();
   ok &= settings->grab().save(QDir(folder).filePath(u"settings.png"_s));

@@ -97,7 +97,7 @@ class DropTest : public QObject {
     telqor::test::DropOn(Control<QTableView>(w, u"lv0"_s), {home / "n.txt"});
     QCOMPARE(Scripted().questions, std::vector<QString>{u"确定文件数据导入吗?"_s});
     QCOMPARE(w->PendingDropAction(), 0);
-    w->TimerTimer();
+    telqor::test::Tick(w);
     QVERIFY(w->performed.empty());
   }
 
@@ -111,12 +111,12 @@ class DropTest : public QObject {
     QCOMPARE(w->PendingDropAction(), 1);
     QVERIFY(w->performed.empty());
     // The timer's next tick performs it.
-    w->TimerTimer();
+    telqor::test::Tick(w);
     QCOMPARE(w->performed.size(), size_t{1});
     QCOMPARE(w->performed[0].first, 1);
     QCOMPARE(w->performed[0].second, (std::vector<fs::path>{home / "a.txt", home / "b.txt"}));
     QCOMPARE(w->PendingDropAction(), 0);
-    w->TimerTimer();
+    telqor::test::Tick(w);
     QCOMPARE(w->performed.size(), size_t{1});
   }
 
@@ -143,7 +143,7 @@ class DropTest : public QObject {
     Scripted().answer = true;
     telqor::test::DropOn(widget, {home / "n.txt"});
     QCOMPARE(w->PendingDropAction(), action);
-    w->TimerTimer();
+    telqor::test::Tick(w);
     QCOMPARE(w->performed.size(), size_t{1});
     QCOMPARE(w->performed[0].first, action);
   }
@@ -155,7 +155,7 @@ class DropTest : public QObject {
     Scripted().answer = true;
     telqor::test::DropOn(Control<QTableView>(w, u"lv1"_s), {home / "n.txt"});
     w->failNextAction = true;
-    w->TimerTimer();
+    telqor::test::Tick(w);
     QCOMPARE(w->StatusText(), u" Cannot open file \"x.txt\". No such file or directory"_s);
     QCOMPARE(w->PendingDropAction(), 0);
     QVERIFY(Control<QTimer>(w, u"Timer"_s)->isActive());

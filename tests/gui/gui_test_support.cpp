@@ -76,6 +76,10 @@ QDialog* Dialog(const std::unique_ptr<RecordingWindow>& w, const QString& name) 
   return w->findChild<QDialog*>(name, Qt::FindDirectChildrenOnly);
 }
 
+void Tick(const std::unique_ptr<RecordingWindow>& w) {
+  QMetaObject::invokeMethod(Control<QTimer>(w, QStringLiteral("Timer")), "timeout", Qt::DirectConnection);
+}
+
 void Click(const std::unique_ptr<RecordingWindow>& w, const QString& name) {
   Control<QAbstractButton>(w, name)->click();
 }

@@ -84,6 +84,8 @@ T* Control(const std::unique_ptr<RecordingWindow>& w, const QString& name) {
 // A dialog of the main window by object name.
 QDialog* Dialog(const std::unique_ptr<RecordingWindow>& w, const QString& name);
 
+// The main window's timer ticks once, as it does every second: the clock, a pending drop.
+void Tick(const std::unique_ptr<RecordingWindow>& w);
 // Clicks the named button / triggers the named menu item of the main window.
 void Click(const std::unique_ptr<RecordingWindow>& w, const QString& name);
 void Trigger(const std::unique_ptr<RecordingWindow>& w, const QString& name);

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -205,6 +206,61 @@ class SegmentActionTest : public QObject {
     WillAnswer([](QDialog*) {}, false);
     Click(w, u"ToolButton1"_s);
     QCOMPARE(w->Lists().source.Items().Count(), 111);
+  }
+
+  void ChosenSegmentsFillTheSourceList() {
+    TempHome home;
+    CopyDatabase(home);
+    auto w = home.OpenWindow();
+    QString chosen;
+    WillAnswer([&](QDialog* d) {
+      auto* tree = In<QTreeWidget>(d, u"tvzone"_s);
+      QTreeWidgetItem* city = tree->findItems(u"北京"_s, Qt::MatchExactly).value(0)->child(0);
+      tree->setCurrentItem(city);
+      emit tree->itemClicked(city, 0);
+      auto* segments = In<QTableView>(d, u"lv"_s);
+      segments->selectRow(0);
+      chosen = segments->model()->index(0, 0).data().toString();
+      In<QAbstractButton>(d, u"BitBtn1"_s)->click();
+    });
+    Click(w, u"ToolButton2"_s);
+    QCOMPARE(chosen.size(), 7);
+    QCOMPARE(w->Lists().source.Items().Count(), 10000);
+    QCOMPARE(Rows(w, u"lv1"_s).first(), chosen + u"0000"_s);
+    QCOMPARE(w->StatusText(), u" 号段生成完成！"_s);
+  }
+
+  // Each export item splits its own list its own way: the workspace list for "保存", the list
+  // the radio buttons choose for "全部导出号码".
+  void EachExportItemSplitsItsListItsWay() {
+    TempHome home;
+    CopyDatabase(home);
+    auto w = home.OpenWindow();
+    const fs::path dated = w->Folders().datedOutput;
+    Fill(w->Lists().workspace, {"13800001111"});
+    Fill(w->Lists().source, {"13800001111", "13800001112"});
+    Fill(w->Lists().target, {"13800001111", "13800001112", "13800001113"});
+    auto written = [&](const QString& item) {
+      Trigger(w, item);
+      QStringList files;
+      for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dated))
+        if (entry.is_regular_file()) files << QString::fromStdString(fs::relative(entry.path(), dated).generic_string());
+      files.sort();
+      fs::remove_all(dated);
+      fs::create_directories(dated);
+      return files;
+    };
+    QCOMPARE(written(u"N50"_s), QStringList{u"北京.北京.1.txt"_s});
+    QCOMPARE(written(u"N53"_s), QStringList{u"移动.1.txt"_s});
+    QCOMPARE(written(u"N64"_s), QStringList{u"北京.北京.移动.1.txt"_s});
+    QCOMPARE(written(u"N74"_s), (QStringList{u"北京.北京/移动/1380000-1.txt"_s, u"北京.北京/移动/汇总.txt"_s}));
+    QCOMPARE(written(u"N48"_s), QStringList{u"北京.北京.2.txt"_s});
+    QCOMPARE(written(u"N49"_s), QStringList{u"移动.2.txt"_s});
+    QCOMPARE(written(u"N63"_s), QStringList{u"北京.北京.移动.2.txt"_s});
+    QCOMPARE(written(u"N75"_s), (QStringList{u"北京.北京/移动/1380000-2.txt"_s, u"北京.北京/移动/汇总.txt"_s}));
+    Control<QRadioButton>(w, u"RBDest"_s)->setChecked(true);
+    QCOMPARE(written(u"N48"_s), QStringList{u"北京.北京.3.txt"_s});
+    QCOMPARE(written(u"N75"_s), (QStringList{u"北京.北京/移动/1380000-3.txt"_s, u"北京.北京/移动/汇总.txt"_s}));
   }
 
   void ExportsWriteIntoTheDatedFolder() {

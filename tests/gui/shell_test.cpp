@@ -268,7 +268,7 @@ class ShellTest : public QObject {
     auto* clock = Control<QLabel>(w, u"StatusPanel0"_s);
     auto* timer = Control<QTimer>(w, u"Timer"_s);
     clock->clear();
-    w->TimerTimer();
+    telqor::test::Tick(w);
     QVERIFY(QRegularExpression(u"^\\d\\d:\\d\\d:\\d\\d$"_s).match(clock->text()).hasMatch());
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 1000);

@@ -27,8 +27,8 @@ namespace telqor {
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
 
-FileManagerTab::FileManagerTab(AppContext& context, SaveCountDialog* frmhmsave, QWidget* parent)
-    : QWidget(parent), context_(context), frmhmsave_(frmhmsave) {
+FileManagerTab::FileManagerTab(AppContext& context, SaveCountDialog* saveCountDialog, QWidget* parent)
+    : QWidget(parent), context_(context), saveCountDialog_(saveCountDialog) {
   setObjectName(u"TabSheet3"_s);
   BuildManagedFolders();
   BuildGeneralFiles();
@@ -37,8 +37,8 @@ FileManagerTab::FileManagerTab(AppContext& context, SaveCountDialog* frmhmsave, 
   managed->addWidget(toUse_, 1);
   managed->addWidget(used_, 1);
   auto* right = new QVBoxLayout;
-  right->addWidget(GroupBox6, 1);
-  right->addWidget(GroupBox1);
+  right->addWidget(filesGroup_, 1);
+  right->addWidget(comparisonGroup_);
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(managed, 1);
   layout->addLayout(right, 1);
@@ -58,21 +58,21 @@ void FileManagerTab::BuildManagedFolders() {
                                    .setting = &Settings::MywillUseDataPath,
                                    .hintOnList = true};
   toUse_ = new ManagedFolder(context_, toUse,
-                             {{u"N15"_s, u"刷新"_s},
-                              {u"-"_s, {}},
-                              {u"N8"_s, u"文件全选"_s},
-                              {u"N10"_s, u"文件全不选"_s},
-                              {u"-"_s, {}},
-                              {u"N12"_s, u"选择文件->合并"_s},
-                              {u"N13"_s, u"选择文件->删除"_s},
-                              {u"N7"_s, u"选择文件->去重复"_s},
-                              {u"N35"_s, u"选择文件->乱序"_s},
-                              {u"N37"_s, u"选择文件->分割行数"_s},
-                              {u"-"_s, {}},
-                              {u"N6"_s, u"跟已经使用文件比较生成新文件"_s},
-                              {u"N17"_s, u"选择文件设定为已经使用过文件"_s},
-                              {u"-"_s, {}},
-                              {u"N9"_s, u"打开目录"_s}});
+                             {{u"N15"_s, u"刷新"_s, [this] { RefreshToUseClicked(); }},
+                              {u"-"_s, {}, {}},
+                              {u"N8"_s, u"文件全选"_s, [this] { CheckAllToUseClicked(); }},
+                              {u"N10"_s, u"文件全不选"_s, [this] { CheckNoneToUseClicked(); }},
+                              {u"-"_s, {}, {}},
+                              {u"N12"_s, u"选择文件->合并"_s, [this] { MergeToUseClicked(); }},
+                              {u"N13"_s, u"选择文件->删除"_s, [this] { DeleteToUseClicked(); }},
+                              {u"N7"_s, u"选择文件->去重复"_s, [this] { DedupeToUseClicked(); }},
+                              {u"N35"_s, u"选择文件->乱序"_s, [this] { ShuffleToUseClicked(); }},
+                              {u"N37"_s, u"选择文件->分割行数"_s, [this] { SplitToUseClicked(); }},
+                              {u"-"_s, {}, {}},
+                              {u"N6"_s, u"跟已经使用文件比较生成新文件"_s, [this] { CompareWithUsedClicked(); }},
+                              {u"N17"_s, u"选择文件设定为已经使用过文件"_s, [this] { MarkAsUsedClicked(); }},
+                              {u"-"_s, {}, {}},
+                              {u"N9"_s, u"打开目录"_s, [this] { OpenToUseFolderClicked(); }}});
   const ManagedFolder::Names used{.group = u"GroupBox8"_s,
                                   .caption = u"§使用过文件§"_s,
                                   .list = u"CLBused"_s,
@@ -84,139 +84,119 @@ void FileManagerTab::BuildManagedFolders() {
                                   .setting = &Settings::MyUsedDataPath,
                                   .hintOnList = false};
   used_ = new ManagedFolder(context_, used,
-                            {{u"MenuItem1"_s, u"刷新"_s},
-                             {u"-"_s, {}},
-                             {u"MenuItem3"_s, u"文件全选"_s},
-                             {u"MenuItem4"_s, u"文件全不选"_s},
-                             {u"-"_s, {}},
-                             {u"MenuItem6"_s, u"选择文件->合并"_s},
-                             {u"MenuItem7"_s, u"选择文件->删除"_s},
-                             {u"MenuItem8"_s, u"选择文件->去重复"_s},
-                             {u"N36"_s, u"选择文件->乱序"_s},
-                             {u"N38"_s, u"选择文件->分割行数"_s},
-                             {u"-"_s, {}},
-                             {u"MenuItem11"_s, u"打开目录"_s}});
+                            {{u"MenuItem1"_s, u"刷新"_s, [this] { RefreshUsedClicked(); }},
+                             {u"-"_s, {}, {}},
+                             {u"MenuItem3"_s, u"文件全选"_s, [this] { CheckAllUsedClicked(); }},
+                             {u"MenuItem4"_s, u"文件全不选"_s, [this] { CheckNoneUsedClicked(); }},
+                             {u"-"_s, {}, {}},
+                             {u"MenuItem6"_s, u"选择文件->合并"_s, [this] { MergeUsedClicked(); }},
+                             {u"MenuItem7"_s, u"选择文件->删除"_s, [this] { DeleteUsedClicked(); }},
+                             {u"MenuItem8"_s, u"选择文件->去重复"_s, [this] { DedupeUsedClicked(); }},
+                             {u"N36"_s, u"选择文件->乱序"_s, [this] { ShuffleUsedClicked(); }},
+                             {u"N38"_s, u"选择文件->分割行数"_s, [this] { SplitUsedClicked(); }},
+                             {u"-"_s, {}, {}},
+                             {u"MenuItem11"_s, u"打开目录"_s, [this] { OpenUsedFolderClicked(); }}});
 }
 
 void FileManagerTab::BuildComparison() {
-  GroupBox1 = Named<QGroupBox>(u"GroupBox1"_s, u"文件比对"_s);
-  auto* label4 = Named<QLabel>(u"Label4"_s, u"新文件"_s);
-  EditA = Named<QLineEdit>(u"EditA"_s);
-  SpeedButton10 = Button(u"SpeedButton10"_s, u"浏览"_s);
-  auto* label5 = Named<QLabel>(u"Label5"_s, u"原文件"_s);
-  EditB = Named<QLineEdit>(u"EditB"_s);
-  SpeedButton11 = Button(u"SpeedButton11"_s, u"浏览"_s);
-  BitBtn2 = Button(u"BitBtn2"_s, u"比对生成"_s);
-  BitBtn1 = Button(u"BitBtn1"_s, u"浏览生成文件夹"_s);
-  auto* compare = new QGridLayout(GroupBox1);
-  compare->addWidget(label4, 0, 0);
-  compare->addWidget(EditA, 0, 1);
-  compare->addWidget(SpeedButton10, 0, 2);
-  compare->addWidget(label5, 1, 0);
-  compare->addWidget(EditB, 1, 1);
-  compare->addWidget(SpeedButton11, 1, 2);
-  compare->addLayout(Row({BitBtn2, BitBtn1}), 2, 1, 1, 2);
+  comparisonGroup_ = Named<QGroupBox>(u"GroupBox1"_s, u"文件比对"_s);
+  auto* newFileLabel = Named<QLabel>(u"Label4"_s, u"新文件"_s);
+  newFileEdit_ = Named<QLineEdit>(u"EditA"_s);
+  browseNewFileButton_ = Button(u"SpeedButton10"_s, u"浏览"_s);
+  auto* referenceFileLabel = Named<QLabel>(u"Label5"_s, u"原文件"_s);
+  referenceFileEdit_ = Named<QLineEdit>(u"EditB"_s);
+  browseReferenceFileButton_ = Button(u"SpeedButton11"_s, u"浏览"_s);
+  compareButton_ = Button(u"BitBtn2"_s, u"比对生成"_s);
+  comparisonFolderButton_ = Button(u"BitBtn1"_s, u"浏览生成文件夹"_s);
+  auto* compare = new QGridLayout(comparisonGroup_);
+  compare->addWidget(newFileLabel, 0, 0);
+  compare->addWidget(newFileEdit_, 0, 1);
+  compare->addWidget(browseNewFileButton_, 0, 2);
+  compare->addWidget(referenceFileLabel, 1, 0);
+  compare->addWidget(referenceFileEdit_, 1, 1);
+  compare->addWidget(browseReferenceFileButton_, 1, 2);
+  compare->addLayout(Row({compareButton_, comparisonFolderButton_}), 2, 1, 1, 2);
   compare->setColumnStretch(1, 1);
 }
 
 void FileManagerTab::BuildGeneralFiles() {
-  GroupBox6 = Named<QGroupBox>(u"GroupBox6"_s, u"要转换文件"_s);
+  filesGroup_ = Named<QGroupBox>(u"GroupBox6"_s, u"要转换文件"_s);
   auto* generalTitle = Named<QLabel>(u"LabelLB1"_s, u"通用文件管理-支持拖放操作"_s);
-  LB1 = Named<QListWidget>(u"LB1"_s);
-  LB1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  LB1->setToolTip(u"操作:双击或者用鼠标右菜单打开文件目录"_s);
-  SpeedButton12 = Button(u"SpeedButton12"_s, u"加入文件"_s);
-  SpeedButton19 = Button(u"SpeedButton19"_s, u"删除文件"_s);
-  SpeedButton20 = Button(u"SpeedButton20"_s, u"合并文件"_s);
-  SpeedButton21 = Button(u"SpeedButton21"_s, u"分割文件"_s);
-  SpeedButton1 = Button(u"SpeedButton1"_s, u"去重文件"_s);
-  SpeedButton4 = Button(u"SpeedButton4"_s, u"乱序文件"_s);
+  fileList_ = Named<QListWidget>(u"LB1"_s);
+  fileList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  fileList_->setToolTip(u"操作:双击或者用鼠标右菜单打开文件目录"_s);
+  addFilesButton_ = Button(u"SpeedButton12"_s, u"加入文件"_s);
+  removeFilesButton_ = Button(u"SpeedButton19"_s, u"删除文件"_s);
+  mergeFilesButton_ = Button(u"SpeedButton20"_s, u"合并文件"_s);
+  splitFilesButton_ = Button(u"SpeedButton21"_s, u"分割文件"_s);
+  dedupeFilesButton_ = Button(u"SpeedButton1"_s, u"去重文件"_s);
+  shuffleFilesButton_ = Button(u"SpeedButton4"_s, u"乱序文件"_s);
   auto* fileButtons = new QVBoxLayout;
-  for (QPushButton* b : {SpeedButton12, SpeedButton19, SpeedButton20, SpeedButton21, SpeedButton1, SpeedButton4})
+  for (QPushButton* b : {addFilesButton_, removeFilesButton_, mergeFilesButton_, splitFilesButton_, dedupeFilesButton_,
+                         shuffleFilesButton_})
     fileButtons->addWidget(b);
   fileButtons->addStretch();
-  PopupMenu7 = Named<QMenu>(u"PopupMenu7"_s, this);
-  N39 = MenuItem(PopupMenu7, u"N39"_s, u"打开当前文件的目录"_s);
-  ContextMenu(LB1, PopupMenu7);
-  Label11 = Named<QLabel>(u"Label11"_s, u"输出目录指定："_s);
-  EditURL = Named<QLineEdit>(u"EditURL"_s);
+  fileListMenu_ = Named<QMenu>(u"PopupMenu7"_s, this);
+  openFileFolderItem_ = MenuItem(fileListMenu_, u"N39"_s, u"打开当前文件的目录"_s);
+  ContextMenu(fileList_, fileListMenu_);
+  auto* outputLabel = Named<QLabel>(u"Label11"_s, u"输出目录指定："_s);
+  outputFolderEdit_ = Named<QLineEdit>(u"EditURL"_s);
   // It shows the output folder, which only "设定" changes: a path typed here would go unused.
-  EditURL->setReadOnly(true);
-  EditURL->setToolTip(u"输出文件夹，用“设定”更改"_s);
-  RBSelA = Named<QRadioButton>(u"RBSelA"_s, u"转换文件目录"_s);
-  RBSelB = Named<QRadioButton>(u"RBSelB"_s, u"固定文件目录"_s);
-  RBSelB->setChecked(true);
-  SpeedButton28 = Button(u"SpeedButton28"_s, u"设定"_s);
-  SpeedButton31 = Button(u"SpeedButton31"_s, u"打开"_s);
+  outputFolderEdit_->setReadOnly(true);
+  outputFolderEdit_->setToolTip(u"输出文件夹，用“设定”更改"_s);
+  besideFilesRadio_ = Named<QRadioButton>(u"RBSelA"_s, u"转换文件目录"_s);
+  fixedFolderRadio_ = Named<QRadioButton>(u"RBSelB"_s, u"固定文件目录"_s);
+  fixedFolderRadio_->setChecked(true);
+  setOutputFolderButton_ = Button(u"SpeedButton28"_s, u"设定"_s);
+  openOutputFolderButton_ = Button(u"SpeedButton31"_s, u"打开"_s);
   auto* listAndButtons = new QHBoxLayout;
-  listAndButtons->addWidget(LB1, 1);
+  listAndButtons->addWidget(fileList_, 1);
   listAndButtons->addLayout(fileButtons);
   auto* outputRow = new QHBoxLayout;
-  outputRow->addWidget(Label11);
-  outputRow->addWidget(EditURL, 1);
-  auto* general = new QVBoxLayout(GroupBox6);
+  outputRow->addWidget(outputLabel);
+  outputRow->addWidget(outputFolderEdit_, 1);
+  auto* general = new QVBoxLayout(filesGroup_);
   general->addWidget(generalTitle);
   general->addLayout(listAndButtons, 1);
   general->addLayout(outputRow);
-  general->addLayout(Row({RBSelA, RBSelB, SpeedButton28, SpeedButton31}));
+  general->addLayout(Row({besideFilesRadio_, fixedFolderRadio_, setOutputFolderButton_, openOutputFolderButton_}));
 }
 
 void FileManagerTab::Connect() {
-  Wire(toUse_->Item(u"N15"_s), this, &FileManagerTab::N15Click);
-  Wire(toUse_->Item(u"N8"_s), this, &FileManagerTab::N8Click);
-  Wire(toUse_->Item(u"N10"_s), this, &FileManagerTab::N10Click);
-  Wire(toUse_->Item(u"N12"_s), this, &FileManagerTab::N12Click);
-  Wire(toUse_->Item(u"N13"_s), this, &FileManagerTab::N13Click);
-  Wire(toUse_->Item(u"N7"_s), this, &FileManagerTab::N7Click);
-  Wire(toUse_->Item(u"N35"_s), this, &FileManagerTab::N35Click);
-  Wire(toUse_->Item(u"N37"_s), this, &FileManagerTab::N37Click);
-  Wire(toUse_->Item(u"N6"_s), this, &FileManagerTab::N6Click);
-  Wire(toUse_->Item(u"N17"_s), this, &FileManagerTab::N17Click);
-  Wire(toUse_->Item(u"N9"_s), this, &FileManagerTab::N9Click);
-  Wire(used_->Item(u"MenuItem1"_s), this, &FileManagerTab::MenuItem1Click);
-  Wire(used_->Item(u"MenuItem3"_s), this, &FileManagerTab::MenuItem3Click);
-  Wire(used_->Item(u"MenuItem4"_s), this, &FileManagerTab::MenuItem4Click);
-  Wire(used_->Item(u"MenuItem6"_s), this, &FileManagerTab::MenuItem6Click);
-  Wire(used_->Item(u"MenuItem7"_s), this, &FileManagerTab::MenuItem7Click);
-  Wire(used_->Item(u"MenuItem8"_s), this, &FileManagerTab::MenuItem8Click);
-  Wire(used_->Item(u"N36"_s), this, &FileManagerTab::N36Click);
-  Wire(used_->Item(u"N38"_s), this, &FileManagerTab::N38Click);
-  Wire(used_->Item(u"MenuItem11"_s), this, &FileManagerTab::MenuItem11Click);
+  Wire(addFilesButton_, this, &FileManagerTab::AddFilesClicked);
+  Wire(removeFilesButton_, this, &FileManagerTab::RemoveFilesClicked);
+  Wire(mergeFilesButton_, this, &FileManagerTab::MergeFilesClicked);
+  Wire(splitFilesButton_, this, &FileManagerTab::SplitFilesClicked);
+  Wire(dedupeFilesButton_, this, &FileManagerTab::DedupeFilesClicked);
+  Wire(shuffleFilesButton_, this, &FileManagerTab::ShuffleFilesClicked);
+  Wire(openFileFolderItem_, this, &FileManagerTab::OpenFileFolderClicked);
+  OnDoubleClick(fileList_->viewport(), [this] { OpenFileFolderClicked(); });
+  Wire(besideFilesRadio_, this, &FileManagerTab::OutputFolderChoiceClicked);
+  Wire(fixedFolderRadio_, this, &FileManagerTab::OutputFolderChoiceClicked);
+  Wire(setOutputFolderButton_, this, &FileManagerTab::SetOutputFolderClicked);
+  Wire(openOutputFolderButton_, this, &FileManagerTab::OpenOutputFolderClicked);
 
-  Wire(SpeedButton12, this, &FileManagerTab::SpeedButton12Click);
-  Wire(SpeedButton19, this, &FileManagerTab::SpeedButton19Click);
-  Wire(SpeedButton20, this, &FileManagerTab::SpeedButton20Click);
-  Wire(SpeedButton21, this, &FileManagerTab::SpeedButton21Click);
-  Wire(SpeedButton1, this, &FileManagerTab::SpeedButton1Click);
-  Wire(SpeedButton4, this, &FileManagerTab::SpeedButton4Click);
-  Wire(N39, this, &FileManagerTab::N39Click);
-  OnDoubleClick(LB1->viewport(), [this] { N39Click(); });
-  Wire(RBSelA, this, &FileManagerTab::RBSelAClick);
-  Wire(RBSelB, this, &FileManagerTab::RBSelBClick);
-  Wire(SpeedButton28, this, &FileManagerTab::SpeedButton28Click);
-  Wire(SpeedButton31, this, &FileManagerTab::SpeedButton31Click);
-
-  OnDoubleClick(EditA, [this] { EditA->clear(); });
-  OnDoubleClick(EditB, [this] { EditB->clear(); });
-  Wire(SpeedButton10, this, &FileManagerTab::SpeedButton10Click);
-  Wire(SpeedButton11, this, &FileManagerTab::SpeedButton11Click);
-  Wire(BitBtn2, this, &FileManagerTab::BitBtn2Click);
-  Wire(BitBtn1, this, &FileManagerTab::BitBtn1Click);
+  OnDoubleClick(newFileEdit_, [this] { newFileEdit_->clear(); });
+  OnDoubleClick(referenceFileEdit_, [this] { referenceFileEdit_->clear(); });
+  Wire(browseNewFileButton_, this, &FileManagerTab::BrowseNewFileClicked);
+  Wire(browseReferenceFileButton_, this, &FileManagerTab::BrowseReferenceFileClicked);
+  Wire(compareButton_, this, &FileManagerTab::CompareClicked);
+  Wire(comparisonFolderButton_, this, &FileManagerTab::OpenComparisonFolderClicked);
 }
 
 DropSites FileManagerTab::Drops() const {
-  return {{LB1, DropTarget::kLB1}, {EditA, DropTarget::kEditA}, {EditB, DropTarget::kEditB}};
+  return {{fileList_, DropTarget::kLB1}, {newFileEdit_, DropTarget::kEditA}, {referenceFileEdit_, DropTarget::kEditB}};
 }
 
 void FileManagerTab::FoldersChanged() {
   toUse_->Refresh();
   used_->Refresh();
   ShowOutputFolder();
-  UpdateEditURL();
+  UpdateOutputFolderField();
 }
 
-void FileManagerTab::ShowOutputFolder() { EditURL->setText(FolderDisplayText(context_.Folders().otherData)); }
-void FileManagerTab::UpdateEditURL() { EditURL->setEnabled(RBSelB->isChecked()); }
+void FileManagerTab::ShowOutputFolder() { outputFolderEdit_->setText(FolderDisplayText(context_.Folders().otherData)); }
+void FileManagerTab::UpdateOutputFolderField() { outputFolderEdit_->setEnabled(fixedFolderRadio_->isChecked()); }
 
 bool FileManagerTab::ModeB() const { return context_.CurrentSettings().ModeB(); }
 
@@ -230,10 +210,10 @@ FileSelection FileManagerTab::ManagedSelection(ManagedFolder* folder) const {
 
 FileSelection FileManagerTab::GeneralSelection() const {
   std::vector<fs::path> files;
-  for (int row = 0; row < LB1->count(); ++row)
-    if (LB1->item(row)->isSelected()) files.push_back(PathOf(LB1->item(row)->text()));
+  for (int row = 0; row < fileList_->count(); ++row)
+    if (fileList_->item(row)->isSelected()) files.push_back(PathOf(fileList_->item(row)->text()));
   return {files,
-          [fixed = RBSelB->isChecked(), dated = context_.Folders().datedOutput](const fs::path& file) {
+          [fixed = fixedFolderRadio_->isChecked(), dated = context_.Folders().datedOutput](const fs::path& file) {
             return OutputFolderFor(file, fixed, dated);
           },
           nullptr, false};
@@ -241,45 +221,49 @@ FileSelection FileManagerTab::GeneralSelection() const {
 
 void FileManagerTab::Split(const std::function<FileSelection()>& select, std::string_view done) {
   std::string count;
-  if (!frmhmsave_->AskCount(count)) return;
+  if (!saveCountDialog_->AskCount(count)) return;
   int lines = SplitCount(count);
   SplitSelection(select(), lines, context_.ui, done);
 }
 
 // ---- The to-use folder --------------------------------------------------------------------
 
-void FileManagerTab::N15Click() {
+void FileManagerTab::RefreshToUseClicked() {
   toUse_->Refresh();
   context_.ui.ShowStatus("刷新完成");
 }
 
-void FileManagerTab::N8Click() {
+void FileManagerTab::CheckAllToUseClicked() {
   toUse_->CheckAll();
   context_.ui.ShowStatus("文件全选完成");
 }
 
-void FileManagerTab::N10Click() {
+void FileManagerTab::CheckNoneToUseClicked() {
   toUse_->CheckNone();
   context_.ui.ShowStatus("文件全不选完成");
 }
 
-void FileManagerTab::N12Click() { MergeSelection(ManagedSelection(toUse_), context_.ui, "选择文件->合并完成"); }
+void FileManagerTab::MergeToUseClicked() {
+  MergeSelection(ManagedSelection(toUse_), context_.ui, "选择文件->合并完成");
+}
 
-void FileManagerTab::N13Click() { toUse_->DeleteChecked("选择文件->删除完成"); }
+void FileManagerTab::DeleteToUseClicked() { toUse_->DeleteChecked("选择文件->删除完成"); }
 
-void FileManagerTab::N7Click() {
+void FileManagerTab::DedupeToUseClicked() {
   DedupeSelection(ManagedSelection(toUse_), ModeB(), context_.ui, "选择文件->去重复完成");
 }
 
-void FileManagerTab::N35Click() { ShuffleSelection(ManagedSelection(toUse_), context_.ui, "选择文件->乱序完成"); }
+void FileManagerTab::ShuffleToUseClicked() {
+  ShuffleSelection(ManagedSelection(toUse_), context_.ui, "选择文件->乱序完成");
+}
 
-void FileManagerTab::N37Click() {
+void FileManagerTab::SplitToUseClicked() {
   Split([this] { return ManagedSelection(toUse_); }, "选择文件->分割行数完成");
 }
 
 // "跟已经使用文件比较生成新文件": the one checked to-use file against the one checked used
 // file; the results go into the to-use folder and show in its list.
-void FileManagerTab::N6Click() {
+void FileManagerTab::CompareWithUsedClicked() {
   std::vector<fs::path> newFile = toUse_->Selected();
   if (newFile.size() != 1) return InformBox(this, u"请选择一个要处理的文件\r\n如果是多个文件，请先合并后再操作"_s);
   std::vector<fs::path> reference = used_->Selected();
@@ -289,7 +273,7 @@ void FileManagerTab::N6Click() {
   toUse_->Refresh();
 }
 
-void FileManagerTab::N17Click() {
+void FileManagerTab::MarkAsUsedClicked() {
   const std::vector<fs::path> files = toUse_->Selected();
   std::vector<FileFailure> failed = MoveFilesInto(files, used_->Folder());
   toUse_->Refresh();
@@ -297,69 +281,70 @@ void FileManagerTab::N17Click() {
   ReportFailures(context_.ui, "选择文件设定为已经使用过文件完成", "移动", std::move(failed), files.size());
 }
 
-void FileManagerTab::N9Click() { toUse_->OpenFolder(); }
+void FileManagerTab::OpenToUseFolderClicked() { toUse_->OpenFolder(); }
 
 // ---- The used-files folder ----------------------------------------------------------------
 
-void FileManagerTab::MenuItem1Click() { used_->Refresh(); }
+void FileManagerTab::RefreshUsedClicked() { used_->Refresh(); }
 
-void FileManagerTab::MenuItem3Click() {
+void FileManagerTab::CheckAllUsedClicked() {
   used_->CheckAll();
   context_.ui.ShowStatus("文件全选完成");
 }
 
-void FileManagerTab::MenuItem4Click() {
+void FileManagerTab::CheckNoneUsedClicked() {
   used_->CheckNone();
   context_.ui.ShowStatus("文件全不选完成");
 }
 
-void FileManagerTab::MenuItem6Click() { MergeSelection(ManagedSelection(used_), context_.ui, "选择文件->合并完成"); }
-void FileManagerTab::MenuItem7Click() { used_->DeleteChecked({}); }
+void FileManagerTab::MergeUsedClicked() { MergeSelection(ManagedSelection(used_), context_.ui, "选择文件->合并完成"); }
+void FileManagerTab::DeleteUsedClicked() { used_->DeleteChecked({}); }
 
-void FileManagerTab::MenuItem8Click() {
+void FileManagerTab::DedupeUsedClicked() {
   DedupeSelection(ManagedSelection(used_), ModeB(), context_.ui, "选择文件->去重复完成");
 }
 
-void FileManagerTab::N36Click() { ShuffleSelection(ManagedSelection(used_), context_.ui, "选择文件->乱序完成"); }
-void FileManagerTab::N38Click() {
+void FileManagerTab::ShuffleUsedClicked() {
+  ShuffleSelection(ManagedSelection(used_), context_.ui, "选择文件->乱序完成");
+}
+void FileManagerTab::SplitUsedClicked() {
   Split([this] { return ManagedSelection(used_); }, "选择文件->分割行数完成");
 }
-void FileManagerTab::MenuItem11Click() { used_->OpenFolder(); }
+void FileManagerTab::OpenUsedFolderClicked() { used_->OpenFolder(); }
 
 // ---- The general file list and the output folder ------------------------------------------
 
-void FileManagerTab::SpeedButton12Click() {
+void FileManagerTab::AddFilesClicked() {
   std::vector<fs::path> files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
   if (files.empty()) return;
-  for (const fs::path& file : files) LB1->addItem(PathText(file));
+  for (const fs::path& file : files) fileList_->addItem(PathText(file));
   context_.ui.ShowStatus("加入文件完成！");
 }
 
-void FileManagerTab::SpeedButton19Click() {
-  for (int row = LB1->count() - 1; row >= 0; --row)
-    if (LB1->item(row)->isSelected()) delete LB1->takeItem(row);
+void FileManagerTab::RemoveFilesClicked() {
+  for (int row = fileList_->count() - 1; row >= 0; --row)
+    if (fileList_->item(row)->isSelected()) delete fileList_->takeItem(row);
   context_.ui.ShowStatus("删除完成！");
 }
 
-void FileManagerTab::SpeedButton20Click() { MergeSelection(GeneralSelection(), context_.ui, "合并文件完成！"); }
-void FileManagerTab::SpeedButton21Click() {
+void FileManagerTab::MergeFilesClicked() { MergeSelection(GeneralSelection(), context_.ui, "合并文件完成！"); }
+void FileManagerTab::SplitFilesClicked() {
   Split([this] { return GeneralSelection(); }, "分割完成！");
 }
-void FileManagerTab::SpeedButton1Click() { DedupeSelection(GeneralSelection(), ModeB(), context_.ui, "去重复完成！"); }
-void FileManagerTab::SpeedButton4Click() { ShuffleSelection(GeneralSelection(), context_.ui, "乱序文件完成！"); }
+void FileManagerTab::DedupeFilesClicked() { DedupeSelection(GeneralSelection(), ModeB(), context_.ui, "去重复完成！"); }
+void FileManagerTab::ShuffleFilesClicked() { ShuffleSelection(GeneralSelection(), context_.ui, "乱序文件完成！"); }
 
 // The folder of the item with the focus, once any item is selected.
-void FileManagerTab::N39Click() {
-  if (LB1->selectedItems().isEmpty() || !LB1->currentItem()) return;
-  context_.ui.OpenFolder(PathOf(LB1->currentItem()->text()).parent_path());
+void FileManagerTab::OpenFileFolderClicked() {
+  if (fileList_->selectedItems().isEmpty() || !fileList_->currentItem()) return;
+  context_.ui.OpenFolder(PathOf(fileList_->currentItem()->text()).parent_path());
 }
 
-void FileManagerTab::RBSelAClick() { UpdateEditURL(); }
-void FileManagerTab::RBSelBClick() { UpdateEditURL(); }
+void FileManagerTab::OutputFolderChoiceClicked() { UpdateOutputFolderField(); }
 
 // "设定": the folder chosen is the output folder at once, with the dated folder under it; the
 // settings are saved even when the picker was cancelled.
-void FileManagerTab::SpeedButton28Click() {
+void FileManagerTab::SetOutputFolderClicked() {
   fs::path chosen = ChooseFolder(this, context_.Folders().otherData);
   if (!chosen.empty()) {
     UseFolder(context_, &Settings::MyOtherDataPath, chosen);
@@ -368,7 +353,7 @@ void FileManagerTab::SpeedButton28Click() {
   SaveSettings(context_.program.iniFile, context_.program.settings);
 }
 
-void FileManagerTab::SpeedButton31Click() { context_.ui.OpenFolder(context_.Folders().datedOutput); }
+void FileManagerTab::OpenOutputFolderClicked() { context_.ui.OpenFolder(context_.Folders().datedOutput); }
 
 // ---- The comparison -----------------------------------------------------------------------
 
@@ -377,20 +362,20 @@ void FileManagerTab::Browse(QLineEdit* field) {
   if (!files.empty()) field->setText(PathText(files.front()));
 }
 
-void FileManagerTab::SpeedButton10Click() { Browse(EditA); }
-void FileManagerTab::SpeedButton11Click() { Browse(EditB); }
+void FileManagerTab::BrowseNewFileClicked() { Browse(newFileEdit_); }
+void FileManagerTab::BrowseReferenceFileClicked() { Browse(referenceFileEdit_); }
 
-// "比对生成": EditA (new) against EditB (reference); nothing when either is blank.
-void FileManagerTab::BitBtn2Click() {
-  const QString newText = EditA->text().trimmed();
-  const QString referenceText = EditB->text().trimmed();
+// "比对生成": the new file against the reference file; nothing when either field is blank.
+void FileManagerTab::CompareClicked() {
+  const QString newText = newFileEdit_->text().trimmed();
+  const QString referenceText = referenceFileEdit_->text().trimmed();
   if (newText.isEmpty() || referenceText.isEmpty()) return;
   const fs::path newFile = PathOf(newText);
   CompareFiles(newFile, PathOf(referenceText),
-               OutputFolderFor(newFile, RBSelB->isChecked(), context_.Folders().datedOutput), ModeB(),
+               OutputFolderFor(newFile, fixedFolderRadio_->isChecked(), context_.Folders().datedOutput), ModeB(),
                context_.CurrentSettings().MapCacheSize, context_.ui);
 }
 
-void FileManagerTab::BitBtn1Click() { context_.ui.OpenFolder(context_.Folders().datedOutput); }
+void FileManagerTab::OpenComparisonFolderClicked() { context_.ui.OpenFolder(context_.Folders().datedOutput); }
 
 }  // namespace telqor

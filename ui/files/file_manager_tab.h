@@ -16,7 +16,6 @@
 
 class QAction;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
@@ -31,62 +30,21 @@ class SaveCountDialog;
 class FileManagerTab : public QWidget {
   Q_OBJECT
  public:
-  // frmhmsave asks for the line count of splits. Both managed folders are listed at once.
-  FileManagerTab(AppContext& context, SaveCountDialog* frmhmsave, QWidget* parent = nullptr);
+  // saveCountDialog asks for the line count of splits. Both managed folders are listed at once.
+  FileManagerTab(AppContext& context, SaveCountDialog* saveCountDialog, QWidget* parent = nullptr);
 
   DropSites Drops() const;
   // The folders in use changed (settings dialog): the managed folders are listed anew and the
   // output row shows the output folder.
   void FoldersChanged();
 
-  // Handlers: the to-use folder's menu.
-  void N15Click();
-  void N8Click();
-  void N10Click();
-  void N12Click();
-  void N13Click();
-  void N7Click();
-  void N35Click();
-  void N37Click();
-  void N6Click();
-  void N17Click();
-  void N9Click();
-  // The used-files folder's menu.
-  void MenuItem1Click();
-  void MenuItem3Click();
-  void MenuItem4Click();
-  void MenuItem6Click();
-  void MenuItem7Click();
-  void MenuItem8Click();
-  void N36Click();
-  void N38Click();
-  void MenuItem11Click();
-  // The general file list and the output folder.
-  void SpeedButton12Click();
-  void SpeedButton19Click();
-  void SpeedButton20Click();
-  void SpeedButton21Click();
-  void SpeedButton1Click();
-  void SpeedButton4Click();
-  void N39Click();
-  void RBSelAClick();
-  void RBSelBClick();
-  void SpeedButton28Click();
-  void SpeedButton31Click();
-  // The comparison.
-  void SpeedButton10Click();
-  void SpeedButton11Click();
-  void BitBtn2Click();
-  void BitBtn1Click();
-
  private:
   void BuildManagedFolders();
   void BuildComparison();
   void BuildGeneralFiles();
   void Connect();
-  // EditURL, which shows the output folder, is enabled exactly while "固定文件目录" is chosen,
-  // from the start on.
-  void UpdateEditURL();
+  // The output folder field is enabled exactly while "固定文件目录" is chosen, from the start on.
+  void UpdateOutputFolderField();
   void ShowOutputFolder();
 
   FileSelection ManagedSelection(ManagedFolder* folder) const;
@@ -97,34 +55,72 @@ class FileManagerTab : public QWidget {
   // A file chosen with the open dialog into a comparison field.
   void Browse(QLineEdit* field);
 
-  AppContext& context_;
-  SaveCountDialog* frmhmsave_;
+  // Handlers: the to-use folder's menu.
+  void RefreshToUseClicked();
+  void CheckAllToUseClicked();
+  void CheckNoneToUseClicked();
+  void MergeToUseClicked();
+  void DeleteToUseClicked();
+  void DedupeToUseClicked();
+  void ShuffleToUseClicked();
+  void SplitToUseClicked();
+  void CompareWithUsedClicked();
+  void MarkAsUsedClicked();
+  void OpenToUseFolderClicked();
+  // The used-files folder's menu.
+  void RefreshUsedClicked();
+  void CheckAllUsedClicked();
+  void CheckNoneUsedClicked();
+  void MergeUsedClicked();
+  void DeleteUsedClicked();
+  void DedupeUsedClicked();
+  void ShuffleUsedClicked();
+  void SplitUsedClicked();
+  void OpenUsedFolderClicked();
+  // The general file list and the output folder.
+  void AddFilesClicked();
+  void RemoveFilesClicked();
+  void MergeFilesClicked();
+  void SplitFilesClicked();
+  void DedupeFilesClicked();
+  void ShuffleFilesClicked();
+  void OpenFileFolderClicked();
+  void OutputFolderChoiceClicked();
+  void SetOutputFolderClicked();
+  void OpenOutputFolderClicked();
+  // The comparison.
+  void BrowseNewFileClicked();
+  void BrowseReferenceFileClicked();
+  void CompareClicked();
+  void OpenComparisonFolderClicked();
 
-  ManagedFolder* toUse_;  // GroupBox7 "§待使用文件§": CLBwilluse, SpeedButton26/29/32, PopupMenu1
-  ManagedFolder* used_;   // GroupBox8 "§使用过文件§": CLBused, SpeedButton25/30/33, PopupMenu2
-  QGroupBox* GroupBox1;
-  QLineEdit* EditA;
-  QPushButton* SpeedButton10;
-  QLineEdit* EditB;
-  QPushButton* SpeedButton11;
-  QPushButton* BitBtn2;
-  QPushButton* BitBtn1;
-  QGroupBox* GroupBox6;
-  QListWidget* LB1;
-  QPushButton* SpeedButton12;
-  QPushButton* SpeedButton19;
-  QPushButton* SpeedButton20;
-  QPushButton* SpeedButton21;
-  QPushButton* SpeedButton1;
-  QPushButton* SpeedButton4;
-  QMenu* PopupMenu7;
-  QAction* N39;
-  QLabel* Label11;
-  QLineEdit* EditURL;
-  QRadioButton* RBSelA;
-  QRadioButton* RBSelB;
-  QPushButton* SpeedButton28;
-  QPushButton* SpeedButton31;
+  AppContext& context_;
+  SaveCountDialog* saveCountDialog_;
+
+  ManagedFolder* toUse_;              // "GroupBox7" §待使用文件§: CLBwilluse, SpeedButton26/29/32, PopupMenu1
+  ManagedFolder* used_;               // "GroupBox8" §使用过文件§: CLBused, SpeedButton25/30/33, PopupMenu2
+  QGroupBox* comparisonGroup_;        // "GroupBox1" 文件比对
+  QLineEdit* newFileEdit_;            // "EditA" 新文件
+  QPushButton* browseNewFileButton_;  // "SpeedButton10" 浏览
+  QLineEdit* referenceFileEdit_;      // "EditB" 原文件
+  QPushButton* browseReferenceFileButton_;  // "SpeedButton11" 浏览
+  QPushButton* compareButton_;              // "BitBtn2" 比对生成
+  QPushButton* comparisonFolderButton_;     // "BitBtn1" 浏览生成文件夹
+  QGroupBox* filesGroup_;                   // "GroupBox6" 要转换文件
+  QListWidget* fileList_;                   // "LB1"
+  QPushButton* addFilesButton_;             // "SpeedButton12" 加入文件
+  QPushButton* removeFilesButton_;          // "SpeedButton19" 删除文件
+  QPushButton* mergeFilesButton_;           // "SpeedButton20" 合并文件
+  QPushButton* splitFilesButton_;           // "SpeedButton21" 分割文件
+  QPushButton* dedupeFilesButton_;          // "SpeedButton1" 去重文件
+  QPushButton* shuffleFilesButton_;         // "SpeedButton4" 乱序文件
+  QMenu* fileListMenu_;                     // "PopupMenu7"
+  QAction* openFileFolderItem_;             // "N39" 打开当前文件的目录
+  QLineEdit* outputFolderEdit_;             // "EditURL"
+  QRadioButton* besideFilesRadio_;          // "RBSelA" 转换文件目录
+  QRadioButton* fixedFolderRadio_;          // "RBSelB" 固定文件目录
+  QPushButton* setOutputFolderButton_;      // "SpeedButton28" 设定
+  QPushButton* openOutputFolderButton_;     // "SpeedButton31" 打开
 };
 
 }  // namespace telqor

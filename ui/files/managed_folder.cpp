@@ -1,6 +1,5 @@
 #include "ui/files/managed_folder.h"
 
-#include <QAction>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -10,7 +9,6 @@
 #include "core/list_files.h"
 #include "files/selection_operations.h"
 #include "ui/kit/controls.h"
-#include "ui/kit/find_control.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/named.h"
 #include "ui/kit/qt_ui.h"
@@ -28,64 +26,68 @@ void UseFolder(AppContext& context, std::string Settings::*setting, const fs::pa
     context.ui.ShowStatus(problem);
 }
 
-ManagedFolder::ManagedFolder(AppContext& context, const Names& names,
-                             std::initializer_list<std::pair<QString, QString>> menuItems, QWidget* parent)
+ManagedFolder::ManagedFolder(AppContext& context, const Names& names, std::initializer_list<MenuEntry> menu,
+                             QWidget* parent)
     : QGroupBox(names.caption, parent), context_(context), folder_(names.folder), setting_(names.setting) {
   const QString hint = u"操作:使用工具栏或者鼠标右菜单"_s;
   setObjectName(names.group);
   setToolTip(hint);
-  list_ = Named<QListWidget>(names.list);
-  if (names.hintOnList) list_->setToolTip(hint);
-  toolbar_ = Button(names.toolbar, u"工具栏"_s);
-  setFolder_ = Button(names.setFolder, u"目录设定"_s);
-  open_ = Button(names.open, u"打开"_s);
+  fileList_ = Named<QListWidget>(names.list);
+  if (names.hintOnList) fileList_->setToolTip(hint);
+  toolbarButton_ = Button(names.toolbar, u"工具栏"_s);
+  setFolderButton_ = Button(names.setFolder, u"目录设定"_s);
+  openButton_ = Button(names.open, u"打开"_s);
   auto* box = new QVBoxLayout(this);
-  box->addLayout(Row({toolbar_, setFolder_, open_}));
-  box->addWidget(list_, 1);
+  box->addLayout(Row({toolbarButton_, setFolderButton_, openButton_}));
+  box->addWidget(fileList_, 1);
   menu_ = Named<QMenu>(names.menu, this);
-  MenuItems(menu_, menuItems);
-  ContextMenu(list_, menu_);
-  PopupAtMouse(toolbar_, menu_);
+  for (const MenuEntry& entry : menu) {
+    if (entry.name == u"-"_s) {
+      menu_->addSeparator();
+    } else {
+      Wire(MenuItem(menu_, entry.name, entry.caption), this, entry.handler);
+    }
+  }
+  ContextMenu(fileList_, menu_);
+  PopupAtMouse(toolbarButton_, menu_);
 
-  Wire(setFolder_, this, &ManagedFolder::SetFolderClick);
-  Wire(open_, this, &ManagedFolder::OpenFolder);
-  connect(list_, &QListWidget::itemChanged, this,
-          [this](QListWidgetItem* item) { RunUserAction([&] { ListClickCheck(item); }); });
+  Wire(setFolderButton_, this, &ManagedFolder::SetFolderClicked);
+  Wire(openButton_, this, &ManagedFolder::OpenFolder);
+  connect(fileList_, &QListWidget::itemChanged, this,
+          [this](QListWidgetItem* item) { RunUserAction([&] { FileCheckChanged(item); }); });
 }
 
 const fs::path& ManagedFolder::Folder() const { return context_.program.folders.*folder_; }
-
-QAction* ManagedFolder::Item(const QString& name) const { return FindControl<QAction>(menu_, name); }
 
 void ManagedFolder::Refresh() {
   names_.clear();
   ListFiles(Folder(), "*.*", names_, false, false);
   // Checks set here are the kept ones, not the user's.
-  QSignalBlocker quiet(list_);
-  list_->clear();
+  QSignalBlocker quiet(fileList_);
+  fileList_->clear();
   for (const fs::path& name : names_) {
-    auto* item = new QListWidgetItem(PathText(name), list_);
+    auto* item = new QListWidgetItem(PathText(name), fileList_);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(checked_.contains(name) ? Qt::Checked : Qt::Unchecked);
   }
 }
 
 void ManagedFolder::CheckAll() {
-  QSignalBlocker quiet(list_);
-  for (int row = 0; row < list_->count(); ++row) list_->item(row)->setCheckState(Qt::Checked);
+  QSignalBlocker quiet(fileList_);
+  for (int row = 0; row < fileList_->count(); ++row) fileList_->item(row)->setCheckState(Qt::Checked);
   checked_.insert(names_.begin(), names_.end());
 }
 
 void ManagedFolder::CheckNone() {
-  QSignalBlocker quiet(list_);
-  for (int row = 0; row < list_->count(); ++row) list_->item(row)->setCheckState(Qt::Unchecked);
+  QSignalBlocker quiet(fileList_);
+  for (int row = 0; row < fileList_->count(); ++row) fileList_->item(row)->setCheckState(Qt::Unchecked);
   checked_.clear();
 }
 
 std::vector<fs::path> ManagedFolder::Selected() const {
   std::vector<fs::path> files;
-  for (int row = list_->count() - 1; row >= 0; --row)
-    if (list_->item(row)->checkState() == Qt::Checked) files.push_back(Folder() / names_[static_cast<size_t>(row)]);
+  for (int row = fileList_->count() - 1; row >= 0; --row)
+    if (fileList_->item(row)->checkState() == Qt::Checked) files.push_back(Folder() / names_[static_cast<size_t>(row)]);
   return files;
 }
 
@@ -101,15 +103,15 @@ void ManagedFolder::OpenFolder() { context_.ui.OpenFolder(Folder()); }
 
 // "目录设定": the folder chosen is in use at once; the settings are saved even when the picker
 // was cancelled.
-void ManagedFolder::SetFolderClick() {
+void ManagedFolder::SetFolderClicked() {
   fs::path chosen = ChooseFolder(this, Folder());
   if (!chosen.empty()) UseFolder(context_, setting_, chosen);
   Refresh();
   SaveSettings(context_.program.iniFile, context_.program.settings);
 }
 
-void ManagedFolder::ListClickCheck(QListWidgetItem* item) {
-  int row = list_->row(item);
+void ManagedFolder::FileCheckChanged(QListWidgetItem* item) {
+  int row = fileList_->row(item);
   if (row < 0 || row >= static_cast<int>(names_.size())) return;
   const fs::path& name = names_[static_cast<size_t>(row)];
   if (item->checkState() == Qt::Checked) {

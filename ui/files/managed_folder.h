@@ -4,23 +4,23 @@
 //
 // The names checked are kept apart from the list, so a refresh, which fills the list anew,
 // keeps every check, and a later file of a checked name comes up checked. The folder wires its
-// own buttons; the tab wires the menu items, whose operations reach across both folders.
+// own buttons; the tab gives the menu items their handlers, whose operations reach across both
+// folders.
 // User-interface thread only.
 #pragma once
 
 #include <QGroupBox>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <set>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "ui/kit/app_context.h"
 
-class QAction;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
@@ -44,13 +44,17 @@ class ManagedFolder : public QGroupBox {
     bool hintOnList;  // the list carries the group's hint too
   };
 
-  // menuItems in order, "-" for a separator. The list is empty until the first Refresh.
-  ManagedFolder(AppContext& context, const Names& names, std::initializer_list<std::pair<QString, QString>> menuItems,
+  // An item of the list's pop-up menu, wired to its handler; an item named "-" is a separator.
+  struct MenuEntry {
+    QString name, caption;
+    std::function<void()> handler;
+  };
+
+  // The menu holds menu in order. The list is empty until the first Refresh.
+  ManagedFolder(AppContext& context, const Names& names, std::initializer_list<MenuEntry> menu,
                 QWidget* parent = nullptr);
 
   const std::filesystem::path& Folder() const;
-  // The menu item of that object name.
-  QAction* Item(const QString& name) const;
 
   // The folder's files, in name order, each checked when its name is.
   void Refresh();
@@ -64,19 +68,19 @@ class ManagedFolder : public QGroupBox {
   void DeleteChecked(std::string_view done);
   void OpenFolder();
 
-  // Handlers.
-  void SetFolderClick();
-  void ListClickCheck(QListWidgetItem* item);
-
  private:
+  // Handlers.
+  void SetFolderClicked();
+  void FileCheckChanged(QListWidgetItem* item);
+
   AppContext& context_;
   std::filesystem::path DataFolders::*folder_;
   std::string Settings::*setting_;
-  QListWidget* list_;
-  QPushButton* toolbar_;
-  QPushButton* setFolder_;
-  QPushButton* open_;
-  QMenu* menu_;
+  QListWidget* fileList_;                     // names.list: the folder's files, with check boxes
+  QPushButton* toolbarButton_;                // names.toolbar 工具栏: pops the menu up
+  QPushButton* setFolderButton_;              // names.setFolder 目录设定
+  QPushButton* openButton_;                   // names.open 打开
+  QMenu* menu_;                               // names.menu
   std::vector<std::filesystem::path> names_;  // the file name of each row of the list
   std::set<std::filesystem::path> checked_;   // the names checked, kept across refreshes
 };

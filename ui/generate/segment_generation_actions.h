@@ -1,14 +1,13 @@
-// The generation from segments behind the two buttons of the source list's tool bar on the
-// tab "号码生成㈡", which the lists tab creates: "  输入号段   " (ToolButton1, segments typed in
-// SegmentInputDialog) and "   导入号段   " (ToolButton2, segments chosen in the segment library).
+// The generation from segments that the two buttons of the source list's tool bar on the tab
+// "号码生成㈡" ask for: "  输入号段   " (segments typed in SegmentInputDialog) and
+// "   导入号段   " (segments chosen in the segment library). The shell connects the lists
+// tab's requests to it once.
 #pragma once
 
 #include <QObject>
 
 #include "ui/kit/app_context.h"
 #include "workspace/number_list.h"
-
-class QWidget;
 
 namespace telqor {
 
@@ -18,20 +17,21 @@ class SegmentLibraryDialog;
 class SegmentGenerationActions : public QObject {
   Q_OBJECT
  public:
-  SegmentGenerationActions(AppContext& context, NumberList& source, SegmentInputDialog* frmhdinput,
-                           SegmentLibraryDialog* frmhdmanager, QObject* parent = nullptr);
+  SegmentGenerationActions(AppContext& context, NumberList& source, SegmentInputDialog* segmentInputDialog,
+                           SegmentLibraryDialog* segmentLibraryDialog, QObject* parent = nullptr);
 
-  // Wires ToolButton1 and ToolButton2 of the lists tab.
-  void Attach(QWidget* listsTab);
-
-  void ToolButton1Click();
-  void ToolButton2Click();
+  // Appends to the source list the numbers of the segments typed in the input dialog;
+  // nothing when it is cancelled.
+  void InputSegments();
+  // Appends to the source list the numbers of the segments chosen in the segment library;
+  // nothing when it is cancelled.
+  void ImportSegments();
 
  private:
   AppContext& context_;
   NumberList& source_;
-  SegmentInputDialog* frmhdinput_;
-  SegmentLibraryDialog* frmhdmanager_;
+  SegmentInputDialog* segmentInputDialog_;
+  SegmentLibraryDialog* segmentLibraryDialog_;
 };
 
 }  // namespace telqor

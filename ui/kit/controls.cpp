@@ -56,16 +56,6 @@ QAction* MenuItem(QMenu* menu, const QString& name, const QString& caption) {
   return a;
 }
 
-void MenuItems(QMenu* menu, std::initializer_list<std::pair<QString, QString>> items) {
-  for (const auto& [name, caption] : items) {
-    if (name == QStringLiteral("-")) {
-      menu->addSeparator();
-    } else {
-      MenuItem(menu, name, caption);
-    }
-  }
-}
-
 QComboBox* EditableCombo(const QString& name) {
   auto* combo = Named<QComboBox>(name);
   combo->setEditable(true);

@@ -1,16 +1,20 @@
 // Building and wiring the controls of a form.
 //
-// Builders give each control its object name, the name by which handlers, tests and the
-// shell find it. Wire is the one way to connect a control to its handler: as a user action
-// (gui/user_action.h), and enabled. DisableUnwired then disables every named button and menu
-// item that nothing was wired to, so controls whose function is still to come never need a
-// list of their own.
+// Builders give each control its object name, the name by which tests find it. Wire is the
+// one way to connect a control to its handler: as a user action (ui/kit/user_action.h), and
+// enabled. DisableUnwired then disables every named button and menu item that nothing was
+// wired to, so controls whose function is still to come never need a list of their own. A
+// panel whose control asks for work done elsewhere in the forms sends a request signal from
+// the control's handler; the shell connects it with ConnectRequest.
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <functional>
 #include <initializer_list>
 #include <utility>
+
+#include "ui/kit/user_action.h"
 
 class QAbstractButton;
 class QAbstractScrollArea;
@@ -18,7 +22,6 @@ class QAction;
 class QComboBox;
 class QHBoxLayout;
 class QMenu;
-class QObject;
 class QPushButton;
 class QToolButton;
 class QWidget;
@@ -30,8 +33,6 @@ namespace telqor {
 QPushButton* Button(const QString& name, const QString& caption);
 QToolButton* ToolButton(const QString& name, const QString& caption);
 QAction* MenuItem(QMenu* menu, const QString& name, const QString& caption);
-// Named items in order; an item named "-" is a separator.
-void MenuItems(QMenu* menu, std::initializer_list<std::pair<QString, QString>> items);
 // An editable combo box that keeps what is typed: no completion from its items (typing "10"
 // must not become "1000") and Return adds nothing to the drop-down.
 QComboBox* EditableCombo(const QString& name);
@@ -48,6 +49,22 @@ void Wire(QAbstractButton* button, Owner* owner, void (Owner::*handler)()) {
 template <typename Owner>
 void Wire(QAction* action, Owner* owner, void (Owner::*handler)()) {
   Wire(action, owner, std::function<void()>([owner, handler] { (owner->*handler)(); }));
+}
+
+// Connects a panel's request to the member of receiver that does the work. The request is sent
+// by the handler of a wired control, so the work runs inside that control's user action; what
+// it throws is shown by the error hook here, as the action would show it, and never unwinds
+// through the frames of the signal.
+template <typename Sender, typename... Args, typename Receiver>
+void ConnectRequest(Sender* sender, void (Sender::*request)(Args...), Receiver* receiver,
+                    void (Receiver::*work)(Args...)) {
+  QObject::connect(sender, request, receiver, [receiver, work](Args... args) {
+    try {
+      (receiver->*work)(args...);
+    } catch (...) {
+      ReportCurrentException();
+    }
+  });
 }
 
 // The button shows the menu at the mouse position (and counts as wired).

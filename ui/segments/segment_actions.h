@@ -1,8 +1,7 @@
-// The segment subsystem's work behind controls that lower panels create: the exports by
-// region, carrier and segment of the workspace's "保存" menu (N50, N53, N64, N74) and of the
-// "全部导出号码" menu of the tab "号码生成㈡" (N48, N49, N63, N75, on the list RBRaw/RBDest
-// choose), and the moves "组合特征" and "号码类型" between the source and the target list
-// (SpeedButton13 to SpeedButton16). The shell attaches it to the panels once.
+// The segment subsystem's work that controls of the panels ask for: the exports by region,
+// carrier and segment of the workspace's "保存" menu and of the "全部导出号码" menu of the tab
+// "号码生成㈡", and the moves "组合特征" and "号码类型" between the source and the target list.
+// The shell connects the panels' requests to it once.
 #pragma once
 
 #include <QObject>
@@ -12,9 +11,6 @@
 #include "ui/kit/app_context.h"
 #include "workspace/number_list.h"
 
-class QRadioButton;
-class QWidget;
-
 namespace telqor {
 
 class NumberTypeDialog;
@@ -23,31 +19,25 @@ class FeaturePatternDialog;
 class SegmentActions : public QObject {
   Q_OBJECT
  public:
-  SegmentActions(AppContext& context, NumberLists& lists, const SegmentDatabase& db, NumberTypeDialog* frmhdsel,
-                 FeaturePatternDialog* frmhmRegex, QObject* parent = nullptr);
+  // scratch is the list the feature moves work through.
+  SegmentActions(AppContext& context, TSList& scratch, const SegmentDatabase& db, NumberTypeDialog* numberTypeDialog,
+                 FeaturePatternDialog* featurePatternDialog, QObject* parent = nullptr);
 
-  // Wires the controls of the workspace panel and the lists tab, found by their object names.
-  void Attach(QWidget* workspacePanel, QWidget* listsTab);
-
-  void SpeedButton13Click();
-  void SpeedButton14Click();
-  void SpeedButton15Click();
-  void SpeedButton16Click();
+  // Writes list into the dated output folder, split as kind says.
+  void Export(ExportKind kind, const NumberList& list);
+  // Copies the numbers of from that the patterns chosen in the feature dialog match onto to
+  // (only the checked patterns when checkedOnly); nothing when the dialog is cancelled.
+  void MoveByFeature(NumberList& from, NumberList& to, bool checkedOnly);
+  // Copies the numbers of from of the carriers or range chosen in the type dialog onto to;
+  // nothing when the dialog is cancelled.
+  void MoveByType(NumberList& from, NumberList& to);
 
  private:
-  // The "保存" items do nothing for an empty workspace list.
-  void ExportWorkspace(ExportKind kind);
-  // The "全部导出号码" items always run, on the list the radio buttons choose.
-  void ExportChosen(ExportKind kind);
-  void MoveByType(NumberList& from, NumberList& to);
-  void MoveByFeature(NumberList& from, NumberList& to, bool checkedOnly);
-
   AppContext& context_;
-  NumberLists& lists_;
+  TSList& scratch_;
   const SegmentDatabase& db_;
-  NumberTypeDialog* frmhdsel_;
-  FeaturePatternDialog* frmhmRegex_;
-  QRadioButton* RBDest = nullptr;
+  NumberTypeDialog* numberTypeDialog_;
+  FeaturePatternDialog* featurePatternDialog_;
 };
 
 }  // namespace telqor

@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "files/batch_save.h"
 #include "ui/files/save_count_dialog.h"
@@ -34,52 +35,54 @@ ListsTab::ListsTab(AppContext& context, NumberLists& lists, SaveCountDialog* cou
   BuildTarget();
   BuildExport();
   auto* sides = new QHBoxLayout;
-  sides->addWidget(GBRawData, 1);
-  sides->addWidget(Panel4, 0);
-  sides->addWidget(GBDestData, 1);
+  sides->addWidget(sourceGroup_, 1);
+  sides->addWidget(movesPanel_, 0);
+  sides->addWidget(targetGroup_, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(sides, 1);
-  layout->addWidget(GroupBox3);
+  layout->addWidget(exportGroup_);
 
-  sourceBox_ = std::make_unique<NumberListBox>(lists_.source, GBRawData, lv1, context_.ui);
-  targetBox_ = std::make_unique<NumberListBox>(lists_.target, GBDestData, lv2, context_.ui);
+  sourceBox_ = std::make_unique<NumberListBox>(lists_.source, sourceGroup_, sourceView_, context_.ui);
+  targetBox_ = std::make_unique<NumberListBox>(lists_.target, targetGroup_, targetView_, context_.ui);
   Connect();
 }
 
 ListsTab::~ListsTab() = default;
 
 void ListsTab::BuildSource() {
-  GBRawData = Named<QGroupBox>(u"GBRawData"_s, u"【原始号码】"_s);
-  ToolButton2 = ToolButton(u"ToolButton2"_s, u"   导入号段   "_s);
-  ToolButton1 = ToolButton(u"ToolButton1"_s, u"  输入号段   "_s);
-  ToolButton3 = ToolButton(u"ToolButton3"_s, u"导入文件"_s);
-  ToolButton5 = ToolButton(u"ToolButton5"_s, u"粘贴"_s);
-  ToolButton6 = ToolButton(u"ToolButton6"_s, u"清空"_s);
-  ToolButton16 = ToolButton(u"ToolButton16"_s, u"   号码排序   "_s);
-  ToolButton18 = ToolButton(u"ToolButton18"_s, u"号码乱序"_s);
-  ToolButton20 = ToolButton(u"ToolButton20"_s, u"去除重号"_s);
-  ToolButton43 = ToolButton(u"ToolButton43"_s, u"滤除号码"_s);
-  ToolButton23 = ToolButton(u"ToolButton23"_s, u"其它操作"_s);
-  lv1 = NumberView(u"lv1"_s);
-  auto* raw = new QVBoxLayout(GBRawData);
-  raw->addLayout(Row({ToolButton2, ToolButton1, ToolButton3, ToolButton5, ToolButton6}));
-  raw->addLayout(Row({ToolButton16, ToolButton18, ToolButton20, ToolButton43, ToolButton23}));
-  raw->addWidget(lv1, 1);
-  PopupMenu5 = Named<QMenu>(u"PopupMenu5"_s, this);
-  N25 = MenuItem(PopupMenu5, u"N25"_s, u"保留手机号码"_s);
-  N26 = MenuItem(PopupMenu5, u"N26"_s, u"保留非手机号码"_s);
-  NNormalize1 = MenuItem(PopupMenu5, u"NNormalize1"_s, u"号码规范化"_s);
-  PopupMenu5->addSeparator();
-  N55 = MenuItem(PopupMenu5, u"N55"_s, u"复制所有号码"_s);
-  N58 = MenuItem(PopupMenu5, u"N58"_s, u"复制选择的号码"_s);
-  N57 = MenuItem(PopupMenu5, u"N57"_s, u"删除选择的号码"_s);
-  ContextMenu(lv1, PopupMenu5);
-  PopupAtMouse(ToolButton23, PopupMenu5);
+  sourceGroup_ = Named<QGroupBox>(u"GBRawData"_s, u"【原始号码】"_s);
+  importSegmentsButton_ = ToolButton(u"ToolButton2"_s, u"   导入号段   "_s);
+  inputSegmentsButton_ = ToolButton(u"ToolButton1"_s, u"  输入号段   "_s);
+  importFilesButton_ = ToolButton(u"ToolButton3"_s, u"导入文件"_s);
+  pasteSourceButton_ = ToolButton(u"ToolButton5"_s, u"粘贴"_s);
+  clearSourceButton_ = ToolButton(u"ToolButton6"_s, u"清空"_s);
+  sortSourceButton_ = ToolButton(u"ToolButton16"_s, u"   号码排序   "_s);
+  shuffleSourceButton_ = ToolButton(u"ToolButton18"_s, u"号码乱序"_s);
+  dedupeSourceButton_ = ToolButton(u"ToolButton20"_s, u"去除重号"_s);
+  filterOutSourceButton_ = ToolButton(u"ToolButton43"_s, u"滤除号码"_s);
+  moreSourceButton_ = ToolButton(u"ToolButton23"_s, u"其它操作"_s);
+  sourceView_ = NumberView(u"lv1"_s);
+  auto* raw = new QVBoxLayout(sourceGroup_);
+  raw->addLayout(
+      Row({importSegmentsButton_, inputSegmentsButton_, importFilesButton_, pasteSourceButton_, clearSourceButton_}));
+  raw->addLayout(
+      Row({sortSourceButton_, shuffleSourceButton_, dedupeSourceButton_, filterOutSourceButton_, moreSourceButton_}));
+  raw->addWidget(sourceView_, 1);
+  sourceMenu_ = Named<QMenu>(u"PopupMenu5"_s, this);
+  keepSourceMobileItem_ = MenuItem(sourceMenu_, u"N25"_s, u"保留手机号码"_s);
+  keepSourceNonMobileItem_ = MenuItem(sourceMenu_, u"N26"_s, u"保留非手机号码"_s);
+  normalizeSourceItem_ = MenuItem(sourceMenu_, u"NNormalize1"_s, u"号码规范化"_s);
+  sourceMenu_->addSeparator();
+  copyAllSourceItem_ = MenuItem(sourceMenu_, u"N55"_s, u"复制所有号码"_s);
+  copySourceSelectionItem_ = MenuItem(sourceMenu_, u"N58"_s, u"复制选择的号码"_s);
+  deleteSourceSelectionItem_ = MenuItem(sourceMenu_, u"N57"_s, u"删除选择的号码"_s);
+  ContextMenu(sourceView_, sourceMenu_);
+  PopupAtMouse(moreSourceButton_, sourceMenu_);
 }
 
 // Moves between the lists: the upper three copy source to target, the lower three back.
 void ListsTab::BuildMoves() {
-  Panel4 = Named<QFrame>(u"Panel4"_s);
+  movesPanel_ = Named<QFrame>(u"Panel4"_s);
   auto move = [](const QString& name, const QString& caption, Qt::ArrowType arrow) {
     QToolButton* b = ToolButton(name, caption);
     b->setArrowType(arrow);
@@ -87,99 +90,112 @@ void ListsTab::BuildMoves() {
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return b;
   };
-  SpeedButton13 = move(u"SpeedButton13"_s, u"组合特征"_s, Qt::RightArrow);
-  SpeedButton15 = move(u"SpeedButton15"_s, u"号码类型"_s, Qt::RightArrow);
-  SpeedButton17 = move(u"SpeedButton17"_s, u"全部号码"_s, Qt::RightArrow);
-  SpeedButton14 = move(u"SpeedButton14"_s, u"组合特征"_s, Qt::LeftArrow);
-  SpeedButton16 = move(u"SpeedButton16"_s, u"号码类型"_s, Qt::LeftArrow);
-  SpeedButton18 = move(u"SpeedButton18"_s, u"全部号码"_s, Qt::LeftArrow);
-  auto* moves = new QVBoxLayout(Panel4);
+  featureToTargetButton_ = move(u"SpeedButton13"_s, u"组合特征"_s, Qt::RightArrow);
+  typeToTargetButton_ = move(u"SpeedButton15"_s, u"号码类型"_s, Qt::RightArrow);
+  allToTargetButton_ = move(u"SpeedButton17"_s, u"全部号码"_s, Qt::RightArrow);
+  featureToSourceButton_ = move(u"SpeedButton14"_s, u"组合特征"_s, Qt::LeftArrow);
+  typeToSourceButton_ = move(u"SpeedButton16"_s, u"号码类型"_s, Qt::LeftArrow);
+  allToSourceButton_ = move(u"SpeedButton18"_s, u"全部号码"_s, Qt::LeftArrow);
+  auto* moves = new QVBoxLayout(movesPanel_);
   moves->addStretch();
-  for (QToolButton* b : {SpeedButton13, SpeedButton15, SpeedButton17}) moves->addWidget(b);
+  for (QToolButton* b : {featureToTargetButton_, typeToTargetButton_, allToTargetButton_}) moves->addWidget(b);
   moves->addSpacing(24);
-  for (QToolButton* b : {SpeedButton14, SpeedButton16, SpeedButton18}) moves->addWidget(b);
+  for (QToolButton* b : {featureToSourceButton_, typeToSourceButton_, allToSourceButton_}) moves->addWidget(b);
   moves->addStretch();
-  Panel4->setFixedWidth(120);
+  movesPanel_->setFixedWidth(120);
 }
 
 void ListsTab::BuildTarget() {
-  GBDestData = Named<QGroupBox>(u"GBDestData"_s, u"【目标号码】"_s);
-  ToolButton30 = ToolButton(u"ToolButton30"_s, u"   号码排序   "_s);
-  ToolButton32 = ToolButton(u"ToolButton32"_s, u"号码乱序"_s);
-  ToolButton34 = ToolButton(u"ToolButton34"_s, u"去除重号"_s);
-  ToolButton36 = ToolButton(u"ToolButton36"_s, u"滤除号码"_s);
-  ToolButton44 = ToolButton(u"ToolButton44"_s, u"其它操作"_s);
-  lv2 = NumberView(u"lv2"_s);
-  auto* dest = new QVBoxLayout(GBDestData);
-  dest->addLayout(Row({ToolButton30, ToolButton32, ToolButton34, ToolButton36, ToolButton44}));
-  dest->addWidget(lv2, 1);
-  PopupMenu9 = Named<QMenu>(u"PopupMenu9"_s, this);
-  NNormalize2 = MenuItem(PopupMenu9, u"NNormalize2"_s, u"号码规范化"_s);
-  PopupMenu9->addSeparator();
-  N59 = MenuItem(PopupMenu9, u"N59"_s, u"复制所有号码"_s);
-  N60 = MenuItem(PopupMenu9, u"N60"_s, u"复制选择的号码"_s);
-  PopupMenu9->addSeparator();
-  N61 = MenuItem(PopupMenu9, u"N61"_s, u"删除选择的号码"_s);
-  N52 = MenuItem(PopupMenu9, u"N52"_s, u"清空号码"_s);
-  ContextMenu(lv2, PopupMenu9);
-  PopupAtMouse(ToolButton44, PopupMenu9);
+  targetGroup_ = Named<QGroupBox>(u"GBDestData"_s, u"【目标号码】"_s);
+  sortTargetButton_ = ToolButton(u"ToolButton30"_s, u"   号码排序   "_s);
+  shuffleTargetButton_ = ToolButton(u"ToolButton32"_s, u"号码乱序"_s);
+  dedupeTargetButton_ = ToolButton(u"ToolButton34"_s, u"去除重号"_s);
+  filterOutTargetButton_ = ToolButton(u"ToolButton36"_s, u"滤除号码"_s);
+  moreTargetButton_ = ToolButton(u"ToolButton44"_s, u"其它操作"_s);
+  targetView_ = NumberView(u"lv2"_s);
+  auto* dest = new QVBoxLayout(targetGroup_);
+  dest->addLayout(
+      Row({sortTargetButton_, shuffleTargetButton_, dedupeTargetButton_, filterOutTargetButton_, moreTargetButton_}));
+  dest->addWidget(targetView_, 1);
+  targetMenu_ = Named<QMenu>(u"PopupMenu9"_s, this);
+  normalizeTargetItem_ = MenuItem(targetMenu_, u"NNormalize2"_s, u"号码规范化"_s);
+  targetMenu_->addSeparator();
+  copyAllTargetItem_ = MenuItem(targetMenu_, u"N59"_s, u"复制所有号码"_s);
+  copyTargetSelectionItem_ = MenuItem(targetMenu_, u"N60"_s, u"复制选择的号码"_s);
+  targetMenu_->addSeparator();
+  deleteTargetSelectionItem_ = MenuItem(targetMenu_, u"N61"_s, u"删除选择的号码"_s);
+  clearTargetItem_ = MenuItem(targetMenu_, u"N52"_s, u"清空号码"_s);
+  ContextMenu(targetView_, targetMenu_);
+  PopupAtMouse(moreTargetButton_, targetMenu_);
 }
 
 void ListsTab::BuildExport() {
-  GroupBox3 = Named<QGroupBox>(u"GroupBox3"_s, u"【导出号码】"_s);
-  RBRaw = Named<QRadioButton>(u"RBRaw"_s, u"原始号码"_s);
-  RBRaw->setChecked(true);
-  RBDest = Named<QRadioButton>(u"RBDest"_s, u"目标号码"_s);
-  SpeedButton23 = Button(u"SpeedButton23"_s, u"分批导出号码"_s);
-  SpeedButton24 = Button(u"SpeedButton24"_s, u"全部导出号码"_s);
-  SpeedButton2 = Button(u"SpeedButton2"_s, u"浏览导出目录"_s);
-  auto* exportRow = new QHBoxLayout(GroupBox3);
-  for (QWidget* w : std::initializer_list<QWidget*>{RBRaw, RBDest, SpeedButton23, SpeedButton24, SpeedButton2})
+  exportGroup_ = Named<QGroupBox>(u"GroupBox3"_s, u"【导出号码】"_s);
+  exportSourceRadio_ = Named<QRadioButton>(u"RBRaw"_s, u"原始号码"_s);
+  exportSourceRadio_->setChecked(true);
+  exportTargetRadio_ = Named<QRadioButton>(u"RBDest"_s, u"目标号码"_s);
+  batchExportButton_ = Button(u"SpeedButton23"_s, u"分批导出号码"_s);
+  exportButton_ = Button(u"SpeedButton24"_s, u"全部导出号码"_s);
+  exportFolderButton_ = Button(u"SpeedButton2"_s, u"浏览导出目录"_s);
+  auto* exportRow = new QHBoxLayout(exportGroup_);
+  for (QWidget* w : std::initializer_list<QWidget*>{exportSourceRadio_, exportTargetRadio_, batchExportButton_,
+                                                    exportButton_, exportFolderButton_})
     exportRow->addWidget(w);
   exportRow->addStretch();
-  PopupMenu10 = Named<QMenu>(u"PopupMenu10"_s, this);
-  N46 = MenuItem(PopupMenu10, u"N46"_s, u"全部导出号码"_s);
-  PopupMenu10->addSeparator();
-  N48 = MenuItem(PopupMenu10, u"N48"_s, u"按地区导出"_s);
-  N49 = MenuItem(PopupMenu10, u"N49"_s, u"按号码类型(移动,联通等)导出"_s);
-  N63 = MenuItem(PopupMenu10, u"N63"_s, u"按地区和号码类型(移动,联通等)导出"_s);
-  N75 = MenuItem(PopupMenu10, u"N75"_s, u"按地区/号码类型/号段保存号码"_s);
-  PopupAtMouse(SpeedButton24, PopupMenu10);
+  exportMenu_ = Named<QMenu>(u"PopupMenu10"_s, this);
+  exportAllItem_ = MenuItem(exportMenu_, u"N46"_s, u"全部导出号码"_s);
+  exportMenu_->addSeparator();
+  byRegionItem_ = MenuItem(exportMenu_, u"N48"_s, u"按地区导出"_s);
+  byCarrierItem_ = MenuItem(exportMenu_, u"N49"_s, u"按号码类型(移动,联通等)导出"_s);
+  byRegionCarrierItem_ = MenuItem(exportMenu_, u"N63"_s, u"按地区和号码类型(移动,联通等)导出"_s);
+  byRegionCarrierSegmentItem_ = MenuItem(exportMenu_, u"N75"_s, u"按地区/号码类型/号段保存号码"_s);
+  PopupAtMouse(exportButton_, exportMenu_);
 }
 
 void ListsTab::Connect() {
-  Wire(ToolButton3, this, &ListsTab::ToolButton3Click);
-  Wire(ToolButton5, this, &ListsTab::ToolButton5Click);
-  Wire(ToolButton6, this, &ListsTab::ToolButton6Click);
-  Wire(ToolButton16, this, &ListsTab::ToolButton16Click);
-  Wire(ToolButton18, this, &ListsTab::ToolButton18Click);
-  Wire(ToolButton20, this, &ListsTab::ToolButton20Click);
-  Wire(ToolButton43, this, &ListsTab::ToolButton43Click);
-  Wire(N25, this, &ListsTab::N25Click);
-  Wire(N26, this, &ListsTab::N26Click);
-  Wire(NNormalize1, this, &ListsTab::NNormalize1Click);
-  Wire(N55, this, &ListsTab::N55Click);
-  Wire(N58, this, &ListsTab::N58Click);
-  Wire(N57, this, &ListsTab::N57Click);
-  Wire(ToolButton30, this, &ListsTab::ToolButton30Click);
-  Wire(ToolButton32, this, &ListsTab::ToolButton32Click);
-  Wire(ToolButton34, this, &ListsTab::ToolButton34Click);
-  Wire(ToolButton36, this, &ListsTab::ToolButton36Click);
-  Wire(N59, this, &ListsTab::N59Click);
-  Wire(N60, this, &ListsTab::N60Click);
-  Wire(N61, this, &ListsTab::N61Click);
-  Wire(N52, this, &ListsTab::N52Click);
-  Wire(NNormalize2, this, &ListsTab::NNormalize2Click);
-  Wire(SpeedButton17, this, &ListsTab::SpeedButton17Click);
-  Wire(SpeedButton18, this, &ListsTab::SpeedButton18Click);
-  Wire(SpeedButton23, this, &ListsTab::SpeedButton23Click);
-  Wire(N46, this, &ListsTab::N46Click);
-  Wire(SpeedButton2, this, &ListsTab::SpeedButton2Click);
+  Wire(inputSegmentsButton_, this, &ListsTab::InputSegmentsClicked);
+  Wire(importSegmentsButton_, this, &ListsTab::ImportSegmentsClicked);
+  Wire(importFilesButton_, this, &ListsTab::ImportSourceFilesClicked);
+  Wire(pasteSourceButton_, this, &ListsTab::PasteSourceClicked);
+  Wire(clearSourceButton_, this, &ListsTab::ClearSourceClicked);
+  Wire(sortSourceButton_, this, &ListsTab::SortSourceClicked);
+  Wire(shuffleSourceButton_, this, &ListsTab::ShuffleSourceClicked);
+  Wire(dedupeSourceButton_, this, &ListsTab::DedupeSourceClicked);
+  Wire(filterOutSourceButton_, this, &ListsTab::FilterOutSourceClicked);
+  Wire(keepSourceMobileItem_, this, &ListsTab::KeepSourceMobileClicked);
+  Wire(keepSourceNonMobileItem_, this, &ListsTab::KeepSourceNonMobileClicked);
+  Wire(normalizeSourceItem_, this, &ListsTab::NormalizeSourceClicked);
+  Wire(copyAllSourceItem_, this, &ListsTab::CopyAllSourceClicked);
+  Wire(copySourceSelectionItem_, this, &ListsTab::CopySourceSelectionClicked);
+  Wire(deleteSourceSelectionItem_, this, &ListsTab::DeleteSourceSelectionClicked);
+  Wire(sortTargetButton_, this, &ListsTab::SortTargetClicked);
+  Wire(shuffleTargetButton_, this, &ListsTab::ShuffleTargetClicked);
+  Wire(dedupeTargetButton_, this, &ListsTab::DedupeTargetClicked);
+  Wire(filterOutTargetButton_, this, &ListsTab::FilterOutTargetClicked);
+  Wire(copyAllTargetItem_, this, &ListsTab::CopyAllTargetClicked);
+  Wire(copyTargetSelectionItem_, this, &ListsTab::CopyTargetSelectionClicked);
+  Wire(deleteTargetSelectionItem_, this, &ListsTab::DeleteTargetSelectionClicked);
+  Wire(clearTargetItem_, this, &ListsTab::ClearTargetClicked);
+  Wire(normalizeTargetItem_, this, &ListsTab::NormalizeTargetClicked);
+  Wire(featureToTargetButton_, this, &ListsTab::FeatureToTargetClicked);
+  Wire(featureToSourceButton_, this, &ListsTab::FeatureToSourceClicked);
+  Wire(typeToTargetButton_, this, &ListsTab::TypeToTargetClicked);
+  Wire(typeToSourceButton_, this, &ListsTab::TypeToSourceClicked);
+  Wire(allToTargetButton_, this, &ListsTab::AllToTargetClicked);
+  Wire(allToSourceButton_, this, &ListsTab::AllToSourceClicked);
+  Wire(batchExportButton_, this, &ListsTab::BatchExportClicked);
+  Wire(exportAllItem_, this, &ListsTab::ExportAllClicked);
+  for (auto [item, kind] :
+       {std::pair{byRegionItem_, ExportKind::Region}, std::pair{byCarrierItem_, ExportKind::Carrier},
+        std::pair{byRegionCarrierItem_, ExportKind::RegionCarrier},
+        std::pair{byRegionCarrierSegmentItem_, ExportKind::RegionCarrierSegment}})
+    Wire(item, this, [this, k = kind] { ExportByKindClicked(k); });
+  Wire(exportFolderButton_, this, &ListsTab::ExportFolderClicked);
 }
 
-DropSites ListsTab::Drops() const { return {{lv1, DropTarget::kLv1}}; }
+DropSites ListsTab::Drops() const { return {{sourceView_, DropTarget::kLv1}}; }
 
-NumberList& ListsTab::ExportList() { return RBDest->isChecked() ? lists_.target : lists_.source; }
+NumberList& ListsTab::ChosenList() { return exportTargetRadio_->isChecked() ? lists_.target : lists_.source; }
 
 void ListsTab::FilterOutFromFiles(NumberList& list, const char* loadingPrefix) {
   auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
@@ -187,49 +203,66 @@ void ListsTab::FilterOutFromFiles(NumberList& list, const char* loadingPrefix) {
     FilterOut(list, lists_.filter, files, loadingPrefix, context_.CurrentSettings().ModeB(), context_.ui);
 }
 
-void ListsTab::ToolButton3Click() {
+void ListsTab::ImportSourceFilesClicked() {
   auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
   if (!files.empty()) LoadFilesInto(lists_.source, files, context_.ui);
 }
 
-void ListsTab::ToolButton5Click() { PasteNumbers(lists_.source, lists_.scratch, GbkFromClipboard(), context_.ui); }
-void ListsTab::ToolButton6Click() { ClearNumbers(lists_.source, context_.ui); }
-void ListsTab::ToolButton16Click() { SortNumbers(lists_.source, context_.ui); }
-void ListsTab::ToolButton18Click() { ShuffleNumbers(lists_.source, context_.ui); }
-void ListsTab::ToolButton20Click() { DedupeNumbers(lists_.source, context_.CurrentSettings().ModeB(), context_.ui); }
-void ListsTab::ToolButton43Click() { FilterOutFromFiles(lists_.source, "加载文件:"); }
-void ListsTab::N25Click() { KeepKind(lists_.source, NumberKind::Mobile, context_.CurrentSettings(), context_.ui); }
-void ListsTab::N26Click() { KeepKind(lists_.source, NumberKind::NonMobile, context_.CurrentSettings(), context_.ui); }
-void ListsTab::NNormalize1Click() { NormalizeNumbers(lists_.source, context_.ui); }
-void ListsTab::N55Click() { CopyGbkToClipboard(CopyAll(lists_.source, context_.ui)); }
-void ListsTab::N58Click() {
+void ListsTab::InputSegmentsClicked() { emit InputSegmentsRequested(); }
+void ListsTab::ImportSegmentsClicked() { emit ImportSegmentsRequested(); }
+
+void ListsTab::PasteSourceClicked() { PasteNumbers(lists_.source, lists_.scratch, GbkFromClipboard(), context_.ui); }
+void ListsTab::ClearSourceClicked() { ClearNumbers(lists_.source, context_.ui); }
+void ListsTab::SortSourceClicked() { SortNumbers(lists_.source, context_.ui); }
+void ListsTab::ShuffleSourceClicked() { ShuffleNumbers(lists_.source, context_.ui); }
+void ListsTab::DedupeSourceClicked() { DedupeNumbers(lists_.source, context_.CurrentSettings().ModeB(), context_.ui); }
+void ListsTab::FilterOutSourceClicked() { FilterOutFromFiles(lists_.source, "加载文件:"); }
+void ListsTab::KeepSourceMobileClicked() {
+  KeepKind(lists_.source, NumberKind::Mobile, context_.CurrentSettings(), context_.ui);
+}
+void ListsTab::KeepSourceNonMobileClicked() {
+  KeepKind(lists_.source, NumberKind::NonMobile, context_.CurrentSettings(), context_.ui);
+}
+void ListsTab::NormalizeSourceClicked() { NormalizeNumbers(lists_.source, context_.ui); }
+void ListsTab::CopyAllSourceClicked() { CopyGbkToClipboard(CopyAll(lists_.source, context_.ui)); }
+void ListsTab::CopySourceSelectionClicked() {
   CopyGbkToClipboard(CopySelected(lists_.source, lists_.scratch, sourceBox_->SelectedRows(), context_.ui));
 }
-void ListsTab::N57Click() { DeleteSelected(lists_.source, sourceBox_->SelectedRows(), context_.ui); }
+void ListsTab::DeleteSourceSelectionClicked() {
+  DeleteSelected(lists_.source, sourceBox_->SelectedRows(), context_.ui);
+}
 
-void ListsTab::ToolButton30Click() { SortNumbers(lists_.target, context_.ui); }
-void ListsTab::ToolButton32Click() { ShuffleNumbers(lists_.target, context_.ui); }
-void ListsTab::ToolButton34Click() { DedupeNumbers(lists_.target, context_.CurrentSettings().ModeB(), context_.ui); }
-void ListsTab::ToolButton36Click() { FilterOutFromFiles(lists_.target, "请等待,加载文件："); }
-void ListsTab::N59Click() { CopyGbkToClipboard(CopyAll(lists_.target, context_.ui)); }
-void ListsTab::N60Click() {
+void ListsTab::SortTargetClicked() { SortNumbers(lists_.target, context_.ui); }
+void ListsTab::ShuffleTargetClicked() { ShuffleNumbers(lists_.target, context_.ui); }
+void ListsTab::DedupeTargetClicked() { DedupeNumbers(lists_.target, context_.CurrentSettings().ModeB(), context_.ui); }
+void ListsTab::FilterOutTargetClicked() { FilterOutFromFiles(lists_.target, "请等待,加载文件："); }
+void ListsTab::CopyAllTargetClicked() { CopyGbkToClipboard(CopyAll(lists_.target, context_.ui)); }
+void ListsTab::CopyTargetSelectionClicked() {
   CopyGbkToClipboard(CopySelected(lists_.target, lists_.scratch, targetBox_->SelectedRows(), context_.ui));
 }
-void ListsTab::N61Click() { DeleteSelected(lists_.target, targetBox_->SelectedRows(), context_.ui); }
-void ListsTab::N52Click() { ClearNumbers(lists_.target, context_.ui); }
-void ListsTab::NNormalize2Click() { NormalizeNumbers(lists_.target, context_.ui); }
+void ListsTab::DeleteTargetSelectionClicked() {
+  DeleteSelected(lists_.target, targetBox_->SelectedRows(), context_.ui);
+}
+void ListsTab::ClearTargetClicked() { ClearNumbers(lists_.target, context_.ui); }
+void ListsTab::NormalizeTargetClicked() { NormalizeNumbers(lists_.target, context_.ui); }
 
-void ListsTab::SpeedButton17Click() { CopyAcross(lists_.source, lists_.target, context_.ui); }
-void ListsTab::SpeedButton18Click() { CopyAcross(lists_.target, lists_.source, context_.ui); }
+void ListsTab::FeatureToTargetClicked() { emit MoveByFeatureRequested(lists_.source, lists_.target, true); }
+void ListsTab::FeatureToSourceClicked() { emit MoveByFeatureRequested(lists_.target, lists_.source, false); }
+void ListsTab::TypeToTargetClicked() { emit MoveByTypeRequested(lists_.source, lists_.target); }
+void ListsTab::TypeToSourceClicked() { emit MoveByTypeRequested(lists_.target, lists_.source); }
+void ListsTab::AllToTargetClicked() { CopyAcross(lists_.source, lists_.target, context_.ui); }
+void ListsTab::AllToSourceClicked() { CopyAcross(lists_.target, lists_.source, context_.ui); }
 
-void ListsTab::SpeedButton23Click() {
+void ListsTab::BatchExportClicked() {
   std::string count;
   if (countDialog_->AskCount(count))
-    BatchSave(ExportList().Items(), count, context_.Folders().datedOutput, context_.ui);
+    BatchSave(ChosenList().Items(), count, context_.Folders().datedOutput, context_.ui);
 }
 
-void ListsTab::N46Click() { SaveWholeList(ExportList().Items(), context_.Folders().datedOutput, context_.ui); }
+void ListsTab::ExportAllClicked() { SaveWholeList(ChosenList().Items(), context_.Folders().datedOutput, context_.ui); }
 
-void ListsTab::SpeedButton2Click() { context_.ui.OpenFolder(context_.Folders().datedOutput); }
+void ListsTab::ExportByKindClicked(ExportKind kind) { emit ExportRequested(kind, ChosenList()); }
+
+void ListsTab::ExportFolderClicked() { context_.ui.OpenFolder(context_.Folders().datedOutput); }
 
 }  // namespace telqor

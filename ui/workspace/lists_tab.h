@@ -2,14 +2,15 @@
 // with their tool bars and menus, the moves between them, and the group "【导出号码】".
 //
 // The main window owns the lists, the context and the count dialog; the tab owns its controls
-// and their handlers. The controls whose work belongs to higher subsystems (segment import and
-// input, moves by feature and type, exports by region and carrier) are wired from there.
-// User-interface thread only.
+// and their handlers. The controls whose work belongs to the segment subsystems (segment import
+// and input, moves by feature and type, exports by region and carrier) ask for it with a
+// request signal, which the shell hands on. User-interface thread only.
 #pragma once
 
 #include <QWidget>
 #include <memory>
 
+#include "segments/region_export.h"
 #include "ui/kit/app_context.h"
 #include "ui/kit/drop_site.h"
 #include "workspace/number_list.h"
@@ -35,39 +36,18 @@ class ListsTab : public QWidget {
   ~ListsTab() override;
 
   DropSites Drops() const;
-  // The list the export group works on: source (RBRaw) or target (RBDest).
-  NumberList& ExportList();
 
-  // Handlers: the source list.
-  void ToolButton3Click();
-  void ToolButton5Click();
-  void ToolButton6Click();
-  void ToolButton16Click();
-  void ToolButton18Click();
-  void ToolButton20Click();
-  void ToolButton43Click();
-  void N25Click();
-  void N26Click();
-  void NNormalize1Click();
-  void N55Click();
-  void N58Click();
-  void N57Click();
-  // The target list.
-  void ToolButton30Click();
-  void ToolButton32Click();
-  void ToolButton34Click();
-  void ToolButton36Click();
-  void N59Click();
-  void N60Click();
-  void N61Click();
-  void N52Click();
-  void NNormalize2Click();
-  // Moves and export.
-  void SpeedButton17Click();
-  void SpeedButton18Click();
-  void SpeedButton23Click();
-  void N46Click();
-  void SpeedButton2Click();
+ signals:
+  // "全部导出号码" by region and carrier: list is the one the radio buttons choose, empty or not.
+  void ExportRequested(ExportKind kind, const NumberList& list);
+  // "组合特征": the numbers of from that the patterns chosen in the feature dialog match go to
+  // to; towards the target only the checked patterns count, back every pattern.
+  void MoveByFeatureRequested(NumberList& from, NumberList& to, bool checkedOnly);
+  // "号码类型": the numbers of from of the carriers or range chosen in the type dialog go to to.
+  void MoveByTypeRequested(NumberList& from, NumberList& to);
+  // "输入号段" and "导入号段": the source list gets the numbers of typed or chosen segments.
+  void InputSegmentsRequested();
+  void ImportSegmentsRequested();
 
  private:
   void BuildSource();
@@ -76,6 +56,46 @@ class ListsTab : public QWidget {
   void BuildExport();
   void Connect();
   void FilterOutFromFiles(NumberList& list, const char* loadingPrefix);
+  // The list the export group works on, as the radio buttons choose.
+  NumberList& ChosenList();
+
+  // Handlers: the source list.
+  void InputSegmentsClicked();
+  void ImportSegmentsClicked();
+  void ImportSourceFilesClicked();
+  void PasteSourceClicked();
+  void ClearSourceClicked();
+  void SortSourceClicked();
+  void ShuffleSourceClicked();
+  void DedupeSourceClicked();
+  void FilterOutSourceClicked();
+  void KeepSourceMobileClicked();
+  void KeepSourceNonMobileClicked();
+  void NormalizeSourceClicked();
+  void CopyAllSourceClicked();
+  void CopySourceSelectionClicked();
+  void DeleteSourceSelectionClicked();
+  // The target list.
+  void SortTargetClicked();
+  void ShuffleTargetClicked();
+  void DedupeTargetClicked();
+  void FilterOutTargetClicked();
+  void CopyAllTargetClicked();
+  void CopyTargetSelectionClicked();
+  void DeleteTargetSelectionClicked();
+  void ClearTargetClicked();
+  void NormalizeTargetClicked();
+  // Moves and export.
+  void FeatureToTargetClicked();
+  void FeatureToSourceClicked();
+  void TypeToTargetClicked();
+  void TypeToSourceClicked();
+  void AllToTargetClicked();
+  void AllToSourceClicked();
+  void BatchExportClicked();
+  void ExportAllClicked();
+  void ExportByKindClicked(ExportKind kind);
+  void ExportFolderClicked();
 
   AppContext& context_;
   NumberLists& lists_;
@@ -83,57 +103,57 @@ class ListsTab : public QWidget {
   std::unique_ptr<NumberListBox> sourceBox_;
   std::unique_ptr<NumberListBox> targetBox_;
 
-  QGroupBox* GBRawData;
-  QToolButton* ToolButton2;
-  QToolButton* ToolButton1;
-  QToolButton* ToolButton3;
-  QToolButton* ToolButton5;
-  QToolButton* ToolButton6;
-  QToolButton* ToolButton16;
-  QToolButton* ToolButton18;
-  QToolButton* ToolButton20;
-  QToolButton* ToolButton43;
-  QToolButton* ToolButton23;
-  QTableView* lv1;
-  QMenu* PopupMenu5;
-  QAction* N25;
-  QAction* N26;
-  QAction* NNormalize1;  // "号码规范化"
-  QAction* N55;
-  QAction* N58;
-  QAction* N57;
-  QFrame* Panel4;
-  QToolButton* SpeedButton13;
-  QToolButton* SpeedButton14;
-  QToolButton* SpeedButton15;
-  QToolButton* SpeedButton16;
-  QToolButton* SpeedButton17;
-  QToolButton* SpeedButton18;
-  QGroupBox* GBDestData;
-  QToolButton* ToolButton30;
-  QToolButton* ToolButton32;
-  QToolButton* ToolButton34;
-  QToolButton* ToolButton36;
-  QToolButton* ToolButton44;
-  QTableView* lv2;
-  QMenu* PopupMenu9;
-  QAction* N59;
-  QAction* N60;
-  QAction* N61;
-  QAction* N52;
-  QAction* NNormalize2;  // "号码规范化"
-  QGroupBox* GroupBox3;
-  QRadioButton* RBRaw;
-  QRadioButton* RBDest;
-  QPushButton* SpeedButton23;
-  QPushButton* SpeedButton24;
-  QPushButton* SpeedButton2;
-  QMenu* PopupMenu10;
-  QAction* N46;
-  QAction* N48;
-  QAction* N49;
-  QAction* N63;
-  QAction* N75;
+  QGroupBox* sourceGroup_;               // "GBRawData" 【原始号码】
+  QToolButton* importSegmentsButton_;    // "ToolButton2" 导入号段
+  QToolButton* inputSegmentsButton_;     // "ToolButton1" 输入号段
+  QToolButton* importFilesButton_;       // "ToolButton3" 导入文件
+  QToolButton* pasteSourceButton_;       // "ToolButton5" 粘贴
+  QToolButton* clearSourceButton_;       // "ToolButton6" 清空
+  QToolButton* sortSourceButton_;        // "ToolButton16" 号码排序
+  QToolButton* shuffleSourceButton_;     // "ToolButton18" 号码乱序
+  QToolButton* dedupeSourceButton_;      // "ToolButton20" 去除重号
+  QToolButton* filterOutSourceButton_;   // "ToolButton43" 滤除号码
+  QToolButton* moreSourceButton_;        // "ToolButton23" 其它操作
+  QTableView* sourceView_;               // "lv1"
+  QMenu* sourceMenu_;                    // "PopupMenu5"
+  QAction* keepSourceMobileItem_;        // "N25" 保留手机号码
+  QAction* keepSourceNonMobileItem_;     // "N26" 保留非手机号码
+  QAction* normalizeSourceItem_;         // "NNormalize1" 号码规范化
+  QAction* copyAllSourceItem_;           // "N55" 复制所有号码
+  QAction* copySourceSelectionItem_;     // "N58" 复制选择的号码
+  QAction* deleteSourceSelectionItem_;   // "N57" 删除选择的号码
+  QFrame* movesPanel_;                   // "Panel4"
+  QToolButton* featureToTargetButton_;   // "SpeedButton13" 组合特征 →
+  QToolButton* featureToSourceButton_;   // "SpeedButton14" 组合特征 ←
+  QToolButton* typeToTargetButton_;      // "SpeedButton15" 号码类型 →
+  QToolButton* typeToSourceButton_;      // "SpeedButton16" 号码类型 ←
+  QToolButton* allToTargetButton_;       // "SpeedButton17" 全部号码 →
+  QToolButton* allToSourceButton_;       // "SpeedButton18" 全部号码 ←
+  QGroupBox* targetGroup_;               // "GBDestData" 【目标号码】
+  QToolButton* sortTargetButton_;        // "ToolButton30" 号码排序
+  QToolButton* shuffleTargetButton_;     // "ToolButton32" 号码乱序
+  QToolButton* dedupeTargetButton_;      // "ToolButton34" 去除重号
+  QToolButton* filterOutTargetButton_;   // "ToolButton36" 滤除号码
+  QToolButton* moreTargetButton_;        // "ToolButton44" 其它操作
+  QTableView* targetView_;               // "lv2"
+  QMenu* targetMenu_;                    // "PopupMenu9"
+  QAction* normalizeTargetItem_;         // "NNormalize2" 号码规范化
+  QAction* copyAllTargetItem_;           // "N59" 复制所有号码
+  QAction* copyTargetSelectionItem_;     // "N60" 复制选择的号码
+  QAction* deleteTargetSelectionItem_;   // "N61" 删除选择的号码
+  QAction* clearTargetItem_;             // "N52" 清空号码
+  QGroupBox* exportGroup_;               // "GroupBox3" 【导出号码】
+  QRadioButton* exportSourceRadio_;      // "RBRaw" 原始号码
+  QRadioButton* exportTargetRadio_;      // "RBDest" 目标号码
+  QPushButton* batchExportButton_;       // "SpeedButton23" 分批导出号码
+  QPushButton* exportButton_;            // "SpeedButton24" 全部导出号码
+  QPushButton* exportFolderButton_;      // "SpeedButton2" 浏览导出目录
+  QMenu* exportMenu_;                    // "PopupMenu10"
+  QAction* exportAllItem_;               // "N46" 全部导出号码
+  QAction* byRegionItem_;                // "N48" 按地区导出
+  QAction* byCarrierItem_;               // "N49" 按号码类型(移动,联通等)导出
+  QAction* byRegionCarrierItem_;         // "N63" 按地区和号码类型(移动,联通等)导出
+  QAction* byRegionCarrierSegmentItem_;  // "N75" 按地区/号码类型/号段保存号码
 };
 
 }  // namespace telqor

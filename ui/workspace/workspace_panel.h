@@ -4,12 +4,14 @@
 //
 // The main window owns the lists, the context and the count dialog; the panel owns its
 // controls and their handlers. The items of the "保存" menu that export by region and carrier
-// belong to the segment database and are wired from there. User-interface thread only.
+// ask for their work with ExportRequested: it belongs to the segment database, and the shell
+// hands it on. User-interface thread only.
 #pragma once
 
 #include <QWidget>
 #include <memory>
 
+#include "segments/region_export.h"
 #include "ui/kit/app_context.h"
 #include "ui/kit/drop_site.h"
 #include "workspace/number_list.h"
@@ -18,7 +20,6 @@ class QAction;
 class QComboBox;
 class QFrame;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -37,82 +38,85 @@ class WorkspacePanel : public QWidget {
 
   DropSites Drops() const;
 
-  // Handlers.
-  void SBLoadDataClick();
-  void SpeedButton5Click();
-  void SpeedButton6Click();
-  void SpeedButton8Click();
-  void SpeedButton34Click();
-  void N23Click();
-  void N24Click();
-  void N43Click();
-  void N44Click();
-  void N45Click();
-  void N40Click();
-  void NNormalize0Click();
-  void N56Click();
-  void ii1Click();
-  void N73Click();
-  void N27Click();
-  void N18Click();
-  void N30Click();
-  void N31Click();
-  void SpeedButton22Click();
-  void SpeedButton35Click();
+ signals:
+  // An item of the "保存" menu asks for the workspace list to be exported as kind says; never
+  // sent for an empty list.
+  void ExportRequested(ExportKind kind, const NumberList& list);
 
  private:
   void BuildList();
   void BuildEditors();
   void Connect();
 
+  // Handlers.
+  void ImportDataClicked();
+  void SortClicked();
+  void ShuffleClicked();
+  void DedupeClicked();
+  void OutputFolderClicked();
+  void KeepMobileClicked();
+  void KeepNonMobileClicked();
+  void KeepLandlineClicked();
+  void KeepCustom1Clicked();
+  void KeepCustom2Clicked();
+  void ToggleEditorsClicked();
+  void NormalizeClicked();
+  void DeleteSelectedClicked();
+  void CopyAllClicked();
+  void CopySelectedClicked();
+  void PasteClicked();
+  void ClearClicked();
+  void BatchSaveClicked();
+  void SaveAllClicked();
+  void ExportByKindClicked(ExportKind kind);
+  void ReplaceClicked();
+  void AddAffixesClicked();
+
   AppContext& context_;
   NumberLists& lists_;
   SaveCountDialog* countDialog_;
   std::unique_ptr<NumberListBox> box_;
 
-  QGroupBox* GroupBoxHmInfo;
-  QTableView* lv0;
-  QPushButton* SpeedButton5;
-  QPushButton* SpeedButton6;
-  QPushButton* SpeedButton8;
-  QPushButton* SpeedButton7;
-  QPushButton* SpeedButton9;
-  QPushButton* SpeedButton34;
-  QPushButton* SBLoadData;
-  QMenu* PopupMenu3;
-  QMenu* MenuDataKindFilter;  // "数据类型过滤"
-  QAction* N23;
-  QAction* N24;
-  QAction* N43;
-  QAction* N44;
-  QAction* N45;
-  QAction* N40;
-  QAction* NNormalize0;  // "号码规范化"
-  QAction* N56;
-  QAction* ii1;
-  QAction* N73;
-  QAction* N27;
-  QAction* N18;
-  QMenu* PopupMenu6;
-  QAction* N30;
-  QAction* N31;
-  QAction* N50;
-  QAction* N53;
-  QAction* N64;
-  QAction* N74;
-  QFrame* Panelhmprex;
-  QGroupBox* GroupBox5;
-  QComboBox* CBA;
-  QLabel* Label8;
-  QComboBox* CBB;
-  QPushButton* SpeedButton22;
-  QGroupBox* GroupBox9;
-  QLabel* Label13;
-  QComboBox* CBDataLen;
-  QLabel* Label12;
-  QLineEdit* Edit3;
-  QLineEdit* Edit4;
-  QPushButton* SpeedButton35;
+  QGroupBox* workspaceGroup_;            // "GroupBoxHmInfo" 号码整理框
+  QTableView* workspaceView_;            // "lv0"
+  QPushButton* sortButton_;              // "SpeedButton5" 排序
+  QPushButton* shuffleButton_;           // "SpeedButton6" 乱序
+  QPushButton* dedupeButton_;            // "SpeedButton8" 去重
+  QPushButton* moreButton_;              // "SpeedButton7" 其它操作
+  QPushButton* saveButton_;              // "SpeedButton9" 保存
+  QPushButton* outputFolderButton_;      // "SpeedButton34" 目录
+  QPushButton* importButton_;            // "SBLoadData" 导入数据
+  QMenu* moreMenu_;                      // "PopupMenu3"
+  QMenu* kindFilterMenu_;                // "MenuDataKindFilter" 数据类型过滤
+  QAction* keepMobileItem_;              // "N23" 保留手机号码
+  QAction* keepNonMobileItem_;           // "N24" 保留非手机号码
+  QAction* keepLandlineItem_;            // "N43" 保留电话号码
+  QAction* keepCustom1Item_;             // "N44" 保留自定义Ⅰ
+  QAction* keepCustom2Item_;             // "N45" 保留自定义Ⅱ
+  QAction* editorsItem_;                 // "N40" 前后缀和内容替换
+  QAction* normalizeItem_;               // "NNormalize0" 号码规范化
+  QAction* deleteSelectedItem_;          // "N56" 删除选择的数据
+  QAction* copyAllItem_;                 // "ii1" 复制全部数据
+  QAction* copySelectedItem_;            // "N73" 复制选择数据
+  QAction* pasteItem_;                   // "N27" 粘帖数据
+  QAction* clearItem_;                   // "N18" 清空数据
+  QMenu* saveMenu_;                      // "PopupMenu6"
+  QAction* batchSaveItem_;               // "N30" 分批保存号码
+  QAction* saveAllItem_;                 // "N31" 全部保存号码
+  QAction* byRegionItem_;                // "N50" 按地区保存号码
+  QAction* byCarrierItem_;               // "N53" 按号码类型(移动,联通等)保存号码
+  QAction* byRegionCarrierItem_;         // "N64" 按地区和号码类型(移动,联通等)保存号码
+  QAction* byRegionCarrierSegmentItem_;  // "N74" 按地区/号码类型/号段保存号码
+  QFrame* editorsPanel_;                 // "Panelhmprex"
+  QGroupBox* replaceGroup_;              // "GroupBox5" 数据内容替换-支持正则表达式
+  QComboBox* patternCombo_;              // "CBA"
+  QComboBox* replacementCombo_;          // "CBB"
+  QPushButton* replaceButton_;           // "SpeedButton22" 替换
+  QGroupBox* affixGroup_;                // "GroupBox9" 前后缀附加(…)
+  QComboBox* lengthCombo_;               // "CBDataLen"
+  QLineEdit* prefixEdit_;                // "Edit3"
+  QLineEdit* suffixEdit_;                // "Edit4"
+  QPushButton* affixButton_;             // "SpeedButton35" 附加
 };
 
 }  // namespace telqor
