@@ -6,7 +6,7 @@
 
 namespace telqor {
 
-SegmentActions::SegmentActions(AppContext& context, TSList& scratch, const SegmentDatabase& db,
+SegmentActions::SegmentActions(AppContext& context, ItemList& scratch, const SegmentDatabase& db,
                                NumberTypeDialog* numberTypeDialog, FeaturePatternDialog* featurePatternDialog,
                                QObject* parent)
     : QObject(parent),

@@ -20,7 +20,7 @@ class SegmentActions : public QObject {
   Q_OBJECT
  public:
   // scratch is the list the feature moves work through.
-  SegmentActions(AppContext& context, TSList& scratch, const SegmentDatabase& db, NumberTypeDialog* numberTypeDialog,
+  SegmentActions(AppContext& context, ItemList& scratch, const SegmentDatabase& db, NumberTypeDialog* numberTypeDialog,
                  FeaturePatternDialog* featurePatternDialog, QObject* parent = nullptr);
 
   // Writes list into the dated output folder, split as kind says.
@@ -34,7 +34,7 @@ class SegmentActions : public QObject {
 
  private:
   AppContext& context_;
-  TSList& scratch_;
+  ItemList& scratch_;
   const SegmentDatabase& db_;
   NumberTypeDialog* numberTypeDialog_;
   FeaturePatternDialog* featurePatternDialog_;
