@@ -23,7 +23,7 @@ using telqor::test::TempHome;
 
 namespace {
 
-// Runs N33Click; while the modal dialog is up, edit() works on it and then the button named
+// Clicks 参数设置 (N33); while the modal dialog is up, edit() works on it and then the button named
 // by ok (确定) or not (取消) closes it.
 void RunDialog(telqor::MainWindow& w, const std::function<void(QDialog&)>& edit, bool ok) {
   bool shown = false;
