@@ -19,6 +19,7 @@
 #include "ui/kit/named.h"
 #include "ui/kit/number_view.h"
 #include "ui/kit/qt_ui.h"
+#include "ui/workspace/export_items.h"
 #include "ui/workspace/number_list_box.h"
 #include "workspace/kind_filter.h"
 #include "workspace/list_operations.h"
@@ -185,11 +186,8 @@ void ListsTab::Connect() {
   Wire(allToSourceButton_, this, &ListsTab::AllToSourceClicked);
   Wire(batchExportButton_, this, &ListsTab::BatchExportClicked);
   Wire(exportAllItem_, this, &ListsTab::ExportAllClicked);
-  for (auto [item, kind] :
-       {std::pair{byRegionItem_, ExportKind::Region}, std::pair{byCarrierItem_, ExportKind::Carrier},
-        std::pair{byRegionCarrierItem_, ExportKind::RegionCarrier},
-        std::pair{byRegionCarrierSegmentItem_, ExportKind::RegionCarrierSegment}})
-    Wire(item, this, [this, k = kind] { ExportByKindClicked(k); });
+  WireExportItems(byRegionItem_, byCarrierItem_, byRegionCarrierItem_, byRegionCarrierSegmentItem_, this,
+                  &ListsTab::ExportByKindClicked);
   Wire(exportFolderButton_, this, &ListsTab::ExportFolderClicked);
 }
 

@@ -22,6 +22,7 @@
 #include "ui/kit/named.h"
 #include "ui/kit/number_view.h"
 #include "ui/kit/qt_ui.h"
+#include "ui/workspace/export_items.h"
 #include "ui/workspace/number_list_box.h"
 #include "workspace/kind_filter.h"
 #include "workspace/list_operations.h"
@@ -157,11 +158,8 @@ void WorkspacePanel::Connect() {
   Wire(clearItem_, this, &WorkspacePanel::ClearClicked);
   Wire(batchSaveItem_, this, &WorkspacePanel::BatchSaveClicked);
   Wire(saveAllItem_, this, &WorkspacePanel::SaveAllClicked);
-  for (auto [item, kind] :
-       {std::pair{byRegionItem_, ExportKind::Region}, std::pair{byCarrierItem_, ExportKind::Carrier},
-        std::pair{byRegionCarrierItem_, ExportKind::RegionCarrier},
-        std::pair{byRegionCarrierSegmentItem_, ExportKind::RegionCarrierSegment}})
-    Wire(item, this, [this, k = kind] { ExportByKindClicked(k); });
+  WireExportItems(byRegionItem_, byCarrierItem_, byRegionCarrierItem_, byRegionCarrierSegmentItem_, this,
+                  &WorkspacePanel::ExportByKindClicked);
   Wire(replaceButton_, this, &WorkspacePanel::ReplaceClicked);
   Wire(affixButton_, this, &WorkspacePanel::AddAffixesClicked);
   // A double click empties a field; on the editors panel or its groups it hides the panel.
