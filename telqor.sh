@@ -4,6 +4,7 @@
 #   ./telqor.sh test   install what is missing, build, run every test
 #   ./telqor.sh asan   the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   ./telqor.sh tsan   the engine tests built with ThreadSanitizer
+#   ./telqor.sh package  build the Debian package build/telqor_<version>_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 what=${1:-run}
@@ -33,8 +34,13 @@ case "$what" in
     cmake --build build-tsan -j "$jobs"
     cd build-tsan && ctest --output-on-failure -j "$jobs"
     ;;
+  package)
+    cmake --preset release >/dev/null
+    cmake --build build -j "$jobs"
+    cd build && cpack -G DEB
+    ;;
   *)
-    echo "usage: $0 run|test|asan|tsan" >&2
+    echo "usage: $0 run|test|asan|tsan|package" >&2
     exit 2
     ;;
 esac
