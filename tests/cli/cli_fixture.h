@@ -39,7 +39,8 @@ class CliFixture : public ::testing::Test {
   // Run with standard output sent to output (/dev/full, say); out holds what that file holds.
   // It runs in the test's folder, so a relative name is one of its files.
   Result RunWithOutput(const std::vector<std::string>& args, const std::string& output) {
-    std::string command = "cd " + Quote((dir / "").string()) + " && TELQOR_HOME=" + Quote(home().string()) + " " + Quote(TELQOR_CLI);
+    std::string command =
+        "cd " + Quote((dir / "").string()) + " && TELQOR_HOME=" + Quote(home().string()) + " " + Quote(TELQOR_CLI);
     for (const auto& a : args) command.append(1, ' ').append(Quote(a));
     command.append(" > ").append(Quote(output));
     command.append(" 2> ").append(Quote((dir / "stderr").string())).append(" < /dev/null");

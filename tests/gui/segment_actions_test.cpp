@@ -244,7 +244,8 @@ class SegmentActionTest : public QObject {
       Trigger(w, item);
       QStringList files;
       for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dated))
-        if (entry.is_regular_file()) files << QString::fromStdString(fs::relative(entry.path(), dated).generic_string());
+        if (entry.is_regular_file())
+          files << QString::fromStdString(fs::relative(entry.path(), dated).generic_string());
       files.sort();
       fs::remove_all(dated);
       fs::create_directories(dated);
