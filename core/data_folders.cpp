@@ -11,7 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path U8(const char* utf8) { return fs::path(utf8); }
+fs::path U8(const char* utf8) { return PathFromUtf8(utf8); }
 
 // A managed folder with its setting and the name of its default under the my-data folder.
 struct ManagedFolder {

@@ -12,7 +12,9 @@ namespace fs = std::filesystem;
 
 class ExtractCli : public CliFixture {
  protected:
-  void AreaCodes(const std::string& utf8) { WriteBytes(home() / "基础数据" / "固话区号对照表.txt", Utf8ToGbk(utf8)); }
+  void AreaCodes(const std::string& utf8) {
+    WriteBytes(home() / u8"基础数据" / u8"固话区号对照表.txt", Utf8ToGbk(utf8));
+  }
 };
 
 TEST_F(ExtractCli, PrintsWhatThePanelWouldAppendInItsOrder) {

@@ -31,8 +31,8 @@ TEST_F(Comparing, SplitsNewLinesInTheirOrderWithRepeats) {
   auto old = File("旧号.txt", "13800000000\r\n13800000009\r\nab\r\n");
   for (bool modeB : {false, true}) {
     auto files = Compare(fresh, old, modeB);
-    EXPECT_EQ(files.present, dir / "out" / "[新号]对比[旧号]已有数据(2).txt");
-    EXPECT_EQ(files.absent, dir / "out" / "[新号]对比[旧号]没有的数据(4).txt");
+    EXPECT_EQ(files.present, dir / "out" / u8"[新号]对比[旧号]已有数据(2).txt");
+    EXPECT_EQ(files.absent, dir / "out" / u8"[新号]对比[旧号]没有的数据(4).txt");
     EXPECT_EQ(test::ReadBytes(files.present), "13800000000\r\n13800000000\r\n") << modeB;
     // The empty line is absent (the reference has none); letter case counts in both modes.
     EXPECT_EQ(test::ReadBytes(files.absent), "13800000002\r\n13800000001\r\n\r\nAb\r\n") << modeB;
