@@ -3,6 +3,7 @@
 // Windows programs use). The two are held equal by a test over every two-byte code.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

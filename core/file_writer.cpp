@@ -34,7 +34,8 @@ fs::path BesideName(const fs::path& target) {
 // target itself for n = 1, else its name with "-n" before the extension.
 fs::path Numbered(const fs::path& target, int n) {
   if (n == 1) return target;
-  return target.parent_path() / (target.stem().string() + "-" + std::to_string(n) + target.extension().string());
+  return target.parent_path() /
+         PathFromUtf8(target.stem().string() + "-" + std::to_string(n) + target.extension().string());
 }
 
 }  // namespace

@@ -261,11 +261,12 @@ std::vector<fs::path> OutputNames(const fs::path& file, const std::vector<std::s
   std::vector<fs::path> names;
   bool clash = false;
   for (const std::string& ending : endings) {
-    names.push_back(file.parent_path() / (file.stem().string() + ending));
+    names.push_back(file.parent_path() / PathFromUtf8(file.stem().string() + ending));
     clash = clash || WrittenBefore(names.back(), written);
   }
   if (clash)
-    for (size_t i = 0; i < endings.size(); ++i) names[i] = file.parent_path() / (file.filename().string() + endings[i]);
+    for (size_t i = 0; i < endings.size(); ++i)
+      names[i] = file.parent_path() / PathFromUtf8(file.filename().string() + endings[i]);
   return names;
 }
 

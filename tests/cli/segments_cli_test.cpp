@@ -52,9 +52,7 @@ TEST_F(SegmentsCli, LookupAndCarrierPrintALinePerNumber) {
 // A file of numbers answers line by line in the format of typed numbers, after them; each
 // line is split as the lists split it, and a GBK line is answered in UTF-8.
 TEST_F(SegmentsCli, LookupFromAFileOrStandardInput) {
-#ifdef _WIN32
-  GTEST_SKIP() << "pipes standard input and writes to /dev/full through a POSIX shell";
-#endif
+  SKIP_ON_WINDOWS("pipes standard input and writes to /dev/full through a POSIX shell");
   std::string lines =
       "13800001234\r\n 13600001111\n138000\r\n\r\n99900001234\r\xD6\xD0"
       "13800001234\r\n1380000";
@@ -83,9 +81,7 @@ TEST_F(SegmentsCli, LookupFromAFileOrStandardInput) {
 
 // Lines longer together than one read of the input are answered whole, from a file and a pipe.
 TEST_F(SegmentsCli, LookupFromALargeInputAnswersEveryLineWhole) {
-#ifdef _WIN32
-  GTEST_SKIP() << "pipes standard input and writes to /dev/full through a POSIX shell";
-#endif
+  SKIP_ON_WINDOWS("pipes standard input and writes to /dev/full through a POSIX shell");
   std::string lines, expected;
   for (int i = 0; i < 150000; ++i) {
     lines += i % 3 ? "13800001234\r\n" : " 13600001111\n";

@@ -31,6 +31,19 @@ class TempDir {
 // Writes the file (creating its folders).
 void WriteBytes(const std::filesystem::path& file, std::string_view bytes);
 std::string ReadBytes(const std::filesystem::path& file);
+// The same for a UTF-8 name, as the CLI tests hold them.
+inline void WriteBytes(const std::string& file, std::string_view bytes) { WriteBytes(PathFromUtf8(file), bytes); }
+inline void WriteBytes(const char* file, std::string_view bytes) { WriteBytes(PathFromUtf8(file), bytes); }
+inline std::string ReadBytes(const std::string& file) { return ReadBytes(PathFromUtf8(file)); }
+inline std::string ReadBytes(const char* file) { return ReadBytes(PathFromUtf8(file)); }
+
+// A test of what POSIX alone has (device files, pipes, modes, links that need no privilege)
+// skips on Windows, saying why.
+#ifdef _WIN32
+#define SKIP_ON_WINDOWS(reason) GTEST_SKIP() << (reason)
+#else
+#define SKIP_ON_WINDOWS(reason) (void)0
+#endif
 
 // Sets an environment variable of this process (UTF-8), or removes it for nullopt.
 void SetVariable(const char* name, const std::optional<std::string>& value);

@@ -29,13 +29,6 @@ using std::chrono::steady_clock;
 
 // ---- Helper programs ------------------------------------------------------------------------
 
-// These run helpers through sh and look at /proc; Windows has its own (child_process_windows_test.cpp).
-#ifdef _WIN32
-#define SKIP_WITHOUT_POSIX_SHELL() GTEST_SKIP() << "runs sh and reads /proc"
-#else
-#define SKIP_WITHOUT_POSIX_SHELL() (void)0
-#endif
-
 ChildOptions Shell(const std::string& script, const test::TempDir& dir) {
   ChildOptions options;
   options.program = *FindProgram("sh");
@@ -53,7 +46,7 @@ bool Alive(const std::string& pid) {
 }
 
 TEST(ChildProcess, RunsInItsFolderWithoutInputAndWithoutOurDescriptors) {
-  SKIP_WITHOUT_POSIX_SHELL();
+  SKIP_ON_WINDOWS("runs sh and reads /proc (core/child_process_windows_test.cpp runs cmd)");
   test::TempDir dir;
   fs::create_directory(dir / "work");
   // A descriptor opened the careless way, as another thread might have just then.
@@ -71,7 +64,7 @@ TEST(ChildProcess, RunsInItsFolderWithoutInputAndWithoutOurDescriptors) {
 }
 
 TEST(ChildProcess, StopEndsTheChildAndEverythingItStartedPromptly) {
-  SKIP_WITHOUT_POSIX_SHELL();
+  SKIP_ON_WINDOWS("runs sh and reads /proc (core/child_process_windows_test.cpp runs cmd)");
   test::TempDir dir;
   std::atomic<bool> stop = false;
   ChildOptions options = Shell("sleep 30 & echo $! > " + (dir / "pid").string() + "; wait", dir);
@@ -88,7 +81,7 @@ TEST(ChildProcess, StopEndsTheChildAndEverythingItStartedPromptly) {
 }
 
 TEST(ChildProcess, TimeLimitAndProgramsThatCannotRun) {
-  SKIP_WITHOUT_POSIX_SHELL();
+  SKIP_ON_WINDOWS("runs sh and reads /proc (core/child_process_windows_test.cpp runs cmd)");
   test::TempDir dir;
   ChildOptions options = Shell("sleep 30", dir);
   options.timeout = milliseconds(100);
@@ -127,7 +120,7 @@ TEST(ChildProcess, TimeLimitAndProgramsThatCannotRun) {
 // PATH is read through the Env in force, by the helpers' search and the folder browser's alike;
 // a folder of the program's name is no program.
 TEST(ChildProcess, ProgramsAreLookedForOnThePathTheEnvGives) {
-  SKIP_WITHOUT_POSIX_SHELL();
+  SKIP_ON_WINDOWS("runs sh and reads /proc (core/child_process_windows_test.cpp runs cmd)");
   struct PathEnv : EnvWrapper {
     explicit PathEnv(std::string folders) : EnvWrapper(Env::Default()), path(std::move(folders)) {}
     std::optional<std::string> Variable(const char* name) override {
