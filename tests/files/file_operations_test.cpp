@@ -30,7 +30,7 @@ struct FileOperations : ::testing::Test {
 };
 
 TEST_F(FileOperations, NamesReplaceTheExtension) {
-  EXPECT_EQ(OutputPath("/in/号码.txt", "/out", kMergedEnding), std::filesystem::path(u8"/out/号码.合并.txt"));
+  EXPECT_EQ(OutputPath(u8"/in/号码.txt", "/out", kMergedEnding), std::filesystem::path(u8"/out/号码.合并.txt"));
   EXPECT_EQ(OutputPath("/in/a.b.txt", "/in", kDedupedEnding), std::filesystem::path(u8"/in/a.b.去重复.txt"));
   EXPECT_EQ(OutputPath("/in/list", "/in", kShuffledEnding), std::filesystem::path(u8"/in/list.乱序.txt"));
   EXPECT_EQ(OutputFolderFor("/in/a.txt", true, "/dated"), std::filesystem::path("/dated"));
