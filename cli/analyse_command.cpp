@@ -4,6 +4,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "core/file_io.h"
 #include "core/text.h"
 #include "files/file_operations.h"
 #include "tools/column_analysis.h"
@@ -21,7 +22,7 @@ int KindOf(const std::string& kind) {
 }
 
 int Run(const ParsedArgs& args, GlobalOptions& global) {
-  const std::filesystem::path out = *args.Value("--output");
+  const std::filesystem::path out = *args.PathValue("--output");
   std::optional<std::string> replace = args.Value("--replace"), with = args.Value("--with");
   if (with && !replace) throw UsageError("--with needs --replace");
   AnalysisInputs inputs;
@@ -34,7 +35,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   const Condition condition = ReadCondition(inputs);
 
   const auto& names = args.Positional();
-  std::vector<std::filesystem::path> files(names.begin(), names.end());
+  std::vector<std::filesystem::path> files = PathsFromUtf8(names);
   ItemList rows, matches;
   size_t lost =
       ImportRows(rows, files, TrimBlanks(Utf8Argument(replace.value_or(""))), Utf8Argument(with.value_or("")));

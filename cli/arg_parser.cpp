@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "cli/help_text.h"
+#include "core/file_io.h"
 
 namespace telqor::cli {
 namespace {
@@ -114,6 +115,23 @@ size_t ParsedArgs::IndexOf(std::string_view longName) const {
 }
 
 bool ParsedArgs::Flag(std::string_view longName) const { return given_[IndexOf(longName)]; }
+
+std::optional<std::filesystem::path> ParsedArgs::PathValue(std::string_view longName) const {
+  const std::optional<std::string> value = Value(longName);
+  return value ? std::optional<std::filesystem::path>(PathFromUtf8(*value)) : std::nullopt;
+}
+
+std::vector<std::filesystem::path> ParsedArgs::PathList(std::string_view longName) const {
+  std::vector<std::filesystem::path> paths;
+  for (const std::string& value : List(longName)) paths.push_back(PathFromUtf8(value));
+  return paths;
+}
+
+std::vector<std::filesystem::path> ParsedArgs::PositionalPaths() const {
+  std::vector<std::filesystem::path> paths;
+  for (const std::string& value : positional_) paths.push_back(PathFromUtf8(value));
+  return paths;
+}
 
 std::optional<std::string> ParsedArgs::Value(std::string_view longName) const {
   size_t k = IndexOf(longName);

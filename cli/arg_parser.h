@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,10 @@ class ParsedArgs {
   std::string ValueOr(std::string_view longName, const std::string& fallback) const;
   const std::vector<std::string>& List(std::string_view longName) const;
   const std::vector<std::string>& Positional() const { return positional_; }
+  // The same values as paths: arguments are UTF-8 (core/file_io.h, PathFromUtf8).
+  std::optional<std::filesystem::path> PathValue(std::string_view longName) const;
+  std::vector<std::filesystem::path> PathList(std::string_view longName) const;
+  std::vector<std::filesystem::path> PositionalPaths() const;
 
  private:
   friend ParsedArgs ParseArgs(const VerbSyntax& verb, const std::vector<std::string>& args, GlobalOptions& global);

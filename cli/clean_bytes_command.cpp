@@ -12,7 +12,7 @@ namespace {
 // one, and the status says that not every copy was written.
 int Run(const ParsedArgs& args, GlobalOptions&) {
   int status = 0;
-  for (const std::filesystem::path file : args.Positional()) {
+  for (const std::filesystem::path& file : args.PositionalPaths()) {
     try {
       CleanBytesFile(file);
       std::cout << CleanBytesPath(file).string() << "\n";

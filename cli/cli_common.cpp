@@ -4,6 +4,7 @@
 #include <iostream>
 #include <vector>
 
+#include "core/file_io.h"
 #include "core/file_writer.h"
 #include "core/gbk.h"
 #include "files/file_operations.h"
@@ -14,11 +15,11 @@ namespace telqor::cli {
 std::string Utf8Argument(const std::string& text) { return Utf8ToGbk(text); }
 
 void LoadFiles(NumberList& list, const std::vector<std::string>& files, Ui& ui) {
-  LoadFilesInto(list, std::vector<std::filesystem::path>(files.begin(), files.end()), ui);
+  LoadFilesInto(list, PathsFromUtf8(files), ui);
 }
 
 void WriteResult(const ItemList& list, const std::optional<std::string>& out) {
-  FileWriter writer = out ? FileWriter(*out) : FileWriter::StandardOutput();
+  FileWriter writer = out ? FileWriter(PathFromUtf8(*out)) : FileWriter::StandardOutput();
   list.SaveTo(writer);
   writer.Commit();
 }
@@ -37,7 +38,7 @@ int WriteBesideEach(const ParsedArgs& args, std::string_view ending,
                     const std::function<void(const std::filesystem::path&, const std::filesystem::path&)>& write) {
   if (args.Value("--output")) throw UsageError("--in-place-name and --output cannot be given together");
   const auto& names = args.Positional();
-  std::vector<std::filesystem::path> files(names.begin(), names.end());
+  std::vector<std::filesystem::path> files = PathsFromUtf8(names);
   CheckReadable(files);
   RunOutputs outputs;
   for (const auto& file : files) {

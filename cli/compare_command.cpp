@@ -9,10 +9,10 @@ namespace telqor::cli {
 namespace {
 
 int Run(const ParsedArgs& args, GlobalOptions& global) {
-  const std::filesystem::path newFile = args.Positional()[0], reference = args.Positional()[1];
+  const std::filesystem::path newFile = args.PositionalPaths()[0], reference = args.PositionalPaths()[1];
   const bool modeB = UseModeB(global);
   const int64_t buckets = modeB ? Started(global).settings.MapCacheSize : 0;
-  std::optional<std::filesystem::path> outDir = args.Value("--out-dir");
+  std::optional<std::filesystem::path> outDir = args.PathValue("--out-dir");
   ConsoleUi ui(global.yes);
   ComparisonFiles files = CompareFiles(newFile, reference, outDir.value_or(newFile.parent_path()), modeB, buckets, ui);
   std::cout << files.present.string() << "\n" << files.absent.string() << "\n";

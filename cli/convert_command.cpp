@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/console_ui.h"
+#include "core/file_io.h"
 #include "tools/encoding_tools.h"
 
 namespace telqor::cli {
@@ -19,7 +20,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   const TextTarget target = TargetOf(*args.Value("--to"));
   const auto& files = args.Positional();
   ConsoleUi ui(global.yes);
-  RewriteFilesAs(std::vector<std::filesystem::path>(files.begin(), files.end()), target, ui);
+  RewriteFilesAs(PathsFromUtf8(files), target, ui);
   return 0;
 }
 

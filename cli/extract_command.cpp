@@ -28,9 +28,10 @@ namespace fs = std::filesystem;
 // exist stops the verb before anything is searched.
 std::vector<fs::path> ItemsToSearch(const std::vector<std::string>& paths) {
   std::vector<fs::path> items;
-  for (const std::string& given : paths) {
+  for (const std::string& text : paths) {
+    const fs::path given = PathFromUtf8(text);
     std::error_code error;
-    if (!fs::exists(given, error)) throw FileError("Cannot open file \"" + given + "\". " + SystemErrorText(ENOENT));
+    if (!fs::exists(given, error)) throw FileError("Cannot open file \"" + text + "\". " + SystemErrorText(ENOENT));
     if (!fs::is_directory(given, error)) {
       items.emplace_back(given);
       continue;

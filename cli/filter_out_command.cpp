@@ -1,6 +1,7 @@
 // filter-out: the lines of files that stand in no reference file, order kept.
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "core/file_io.h"
 #include "workspace/kind_filter.h"
 
 namespace telqor::cli {
@@ -10,8 +11,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   const std::vector<std::string>& refs = args.List("--exclude");
   ItemList filterList;
   return TransformFiles(args, global, [&](NumberList& list, Ui& ui) {
-    FilterOut(list, filterList, std::vector<std::filesystem::path>(refs.begin(), refs.end()),
-              "加载文件:", UseModeB(global), ui);
+    FilterOut(list, filterList, PathsFromUtf8(refs), "加载文件:", UseModeB(global), ui);
   });
 }
 

@@ -16,7 +16,7 @@ int Count(const ParsedArgs& args, const char* option, const char* fallback) {
 }
 
 int Run(const ParsedArgs& args, GlobalOptions& global) {
-  const std::filesystem::path templateFile = *args.Value("--template");
+  const std::filesystem::path templateFile = *args.PathValue("--template");
   FormatOptions options;
   options.stack = Count(args, "--stack", "1");
   options.cut = Count(args, "--cut", "0");
@@ -30,7 +30,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   ItemList output;
   ConvertToFormat(source.Items(), templ, options, output);
   RunOutputs files;
-  SaveFormatted(output, *args.Value("--output"), perFile, frames, files.files);
+  SaveFormatted(output, *args.PathValue("--output"), perFile, frames, files.files);
   files.Keep();
   for (const auto& file : files.files) std::cout << file.string() << "\n";
   return 0;

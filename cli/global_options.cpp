@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "core/file_io.h"
 #include "core/text.h"
 
 namespace telqor::cli {
@@ -24,7 +25,7 @@ void TakeGlobalOption(std::string_view longName, const std::string& value, Globa
     global.yes = true;
   } else if (longName == "--home") {
     if (global.home) throw UsageError("--home given twice");
-    global.home = value;
+    global.home = PathFromUtf8(value);
   } else if (longName == "--mode") {
     if (!IsProcessingMode(value)) throw UsageError("--mode takes A or B, not '" + value + "'");
     if (global.mode) throw UsageError("--mode given twice");

@@ -1,6 +1,5 @@
 #include "cli/line_stream.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,6 +7,7 @@
 #include <vector>
 
 #include "core/errors.h"
+#include "core/file_access.h"
 #include "core/file_io.h"
 
 namespace telqor::cli {
@@ -22,7 +22,7 @@ class Input {
       fd_ = STDIN_FILENO;
       return;
     }
-    fd_ = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    fd_ = OpenForReading(PathFromUtf8(file));
     if (fd_ < 0) Fail("Cannot open file", errno);
   }
   Input(const Input&) = delete;

@@ -67,7 +67,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   if (numbers.empty() && !from) throw UsageError("lookup needs NUMBER... or --from FILE");
   FileWriter out = FileWriter::StandardOutput();
   if (!from && numbers.size() <= kScannedNumbers) {
-    fs::path file = Started(global).folders.baseData / kSegmentFileName;
+    fs::path file = Started(global).folders.baseData / PathFromUtf8(kSegmentFileName);
     std::optional<FileContents> segments;
     if (fs::exists(file)) segments.emplace(file);
     std::string_view text = segments ? segments->view() : std::string_view();

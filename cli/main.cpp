@@ -1,6 +1,5 @@
 // telqor-cli: the command-line front end over the engine.
 #include <algorithm>
-#include <csignal>
 #include <cstring>
 #include <exception>
 #include <iostream>
@@ -9,6 +8,7 @@
 #include "cli/checked_output.h"
 #include "cli/commands.h"
 #include "cli/help_text.h"
+#include "cli/process_start.h"
 
 namespace telqor::cli {
 namespace {
@@ -31,7 +31,7 @@ void PrintUsage(std::ostream& out) {
 
 int Run(int argc, char** argv) {
   GlobalOptions global;
-  LeadingArgs leading = ParseLeadingArgs(std::vector<std::string>(argv + 1, argv + argc), global);
+  LeadingArgs leading = ParseLeadingArgs(ProgramArguments(argc, argv), global);
   if (leading.help) {
     PrintUsage(std::cout);
     return 0;
@@ -53,9 +53,7 @@ int Run(int argc, char** argv) {
 }  // namespace telqor::cli
 
 int main(int argc, char** argv) {
-#ifdef SIGPIPE
-  std::signal(SIGPIPE, SIG_IGN);  // a closed pipe is a failed write, told like a full disk
-#endif
+  telqor::cli::PrepareStandardStreams();
   telqor::cli::CheckStandardOutputFromNowOn();
   try {
     int status = telqor::cli::Run(argc, argv);

@@ -1,5 +1,6 @@
 // merge: the bytes of files one after the other, into one file.
 #include "cli/commands.h"
+#include "core/file_io.h"
 #include "files/file_operations.h"
 
 namespace telqor::cli {
@@ -7,7 +8,7 @@ namespace {
 
 int Run(const ParsedArgs& args, GlobalOptions&) {
   const auto& files = args.Positional();
-  MergeFiles(std::vector<std::filesystem::path>(files.begin(), files.end()), *args.Value("--output"));
+  MergeFiles(PathsFromUtf8(files), *args.PathValue("--output"));
   return 0;
 }
 

@@ -45,7 +45,7 @@ void PrintPairs(const RenameList& list, std::vector<RenameStep> steps) {
 }
 
 int Run(const ParsedArgs& args, GlobalOptions& global) {
-  const std::filesystem::path folder = args.Positional()[0];
+  const std::filesystem::path folder = args.PositionalPaths()[0];
   const NameDefinition definition = DefinitionOf(args);
   const std::optional<std::string> to = args.Value("--to");
   const std::filesystem::path output = RenameOutputFolder(folder, to.has_value(), to.value_or(""));

@@ -3,6 +3,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "core/file_io.h"
 #include "files/file_operations.h"
 
 namespace telqor::cli {
@@ -11,9 +12,9 @@ namespace {
 int Run(const ParsedArgs& args, GlobalOptions& global) {
   const int count = SplitCount(*args.Value("--lines"));
   const auto& names = args.Positional();
-  std::vector<std::filesystem::path> files(names.begin(), names.end());
+  std::vector<std::filesystem::path> files = PathsFromUtf8(names);
   CheckReadable(files);
-  std::optional<std::filesystem::path> outDir = args.Value("--out-dir");
+  std::optional<std::filesystem::path> outDir = args.PathValue("--out-dir");
   ConsoleUi ui(global.yes);
   RunOutputs parts;
   for (const auto& file : files) SplitFile(file, outDir.value_or(file.parent_path()), count, ui, parts.files);

@@ -17,7 +17,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   LoadFiles(raw, args.Positional(), ui);
   ItemList valid, invalid;
   AnalyseValidity(raw.Items(), db, valid, invalid);
-  auto [validFile, invalidFile] = SaveValidity(*args.Value("--save"), valid, invalid);
+  auto [validFile, invalidFile] = SaveValidity(*args.PathValue("--save"), valid, invalid);
   std::cout << validFile.string() << "\n" << invalidFile.string() << "\n";
   return 0;
 }

@@ -11,7 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path U8(const char* utf8) { return fs::path(utf8); }
+fs::path U8(const char* utf8) { return PathFromUtf8(utf8); }
 
 // A managed folder with its setting and the name of its default under the my-data folder.
 struct ManagedFolder {
@@ -34,13 +34,13 @@ fs::path DefaultFolder(const DataFolders& f, const ManagedFolder& m) { return As
 fs::path ProgramFolder(const std::optional<fs::path>& home) {
   Env& env = CurrentEnv();
   if (home && !home->empty()) return AsFolder(fs::absolute(*home));
-  if (auto dir = env.Variable("TELQOR_HOME")) return AsFolder(fs::absolute(*dir));
+  if (auto dir = env.Variable("TELQOR_HOME")) return AsFolder(fs::absolute(PathFromUtf8(*dir)));
   fs::path exe = env.ExecutableFolder();
   auto top = exe.begin();
   const bool installed = exe.is_absolute() && ++top != exe.end() && *top == "usr";
   if (!installed && env.Writable(exe)) return AsFolder(exe);
-  if (auto xdg = env.Variable("XDG_DATA_HOME")) return AsFolder(fs::path(*xdg) / "Telqor");
-  return AsFolder(fs::path(env.Variable("HOME").value_or("/tmp")) / ".local" / "share" / "Telqor");
+  if (auto xdg = env.Variable("XDG_DATA_HOME")) return AsFolder(PathFromUtf8(*xdg) / "Telqor");
+  return AsFolder(PathFromUtf8(env.Variable("HOME").value_or("/tmp")) / ".local" / "share" / "Telqor");
 }
 
 std::string FolderText(const fs::path& folder) {
@@ -49,7 +49,7 @@ std::string FolderText(const fs::path& folder) {
   return s;
 }
 
-fs::path AsFolder(const fs::path& folder) { return fs::path(FolderText(folder)); }
+fs::path AsFolder(const fs::path& folder) { return PathFromUtf8(FolderText(folder)); }
 
 std::string FolderSettingProblem(const std::string& setting) {
   if (setting.empty()) return {};

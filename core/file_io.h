@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace telqor {
 
@@ -55,6 +56,19 @@ void CreateFolders(const std::filesystem::path& folder);
 
 // The path as the user reads it in a message (UTF-8).
 std::string DisplayPath(const std::filesystem::path& path);
+
+// The path of a UTF-8 name (a command-line argument, a message's text): the reverse of
+// DisplayPath. A path made straight from a narrow string would take it in the system's
+// code page on Windows; on POSIX the bytes are kept as they are.
+inline std::filesystem::path PathFromUtf8(std::string_view utf8) {
+  return std::filesystem::path(std::u8string_view(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+inline std::vector<std::filesystem::path> PathsFromUtf8(const std::vector<std::string>& utf8) {
+  std::vector<std::filesystem::path> paths;
+  paths.reserve(utf8.size());
+  for (const std::string& name : utf8) paths.push_back(PathFromUtf8(name));
+  return paths;
+}
 
 // The platform's text for the last error number.
 std::string SystemErrorText(int errorNumber);

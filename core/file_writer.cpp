@@ -1,7 +1,9 @@
 #include "core/file_writer.h"
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <atomic>
 #include <cerrno>
@@ -9,6 +11,7 @@
 
 #include "core/env.h"
 #include "core/errors.h"
+#include "core/file_access.h"
 #include "core/file_io.h"
 
 namespace telqor {
@@ -24,14 +27,15 @@ int ErrorNumber(const std::system_error& e) { return e.code().value(); }
 // A hidden name in the folder of target that no other writer of this or another process uses.
 fs::path BesideName(const fs::path& target) {
   static std::atomic<unsigned> counter{0};
-  std::string name = ".telqor-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+  std::string name = ".telqor-" + std::to_string(CurrentProcessId()) + "-" + std::to_string(counter++) + ".tmp";
   return target.parent_path() / name;
 }
 
 // target itself for n = 1, else its name with "-n" before the extension.
 fs::path Numbered(const fs::path& target, int n) {
   if (n == 1) return target;
-  return target.parent_path() / (target.stem().string() + "-" + std::to_string(n) + target.extension().string());
+  return target.parent_path() /
+         PathFromUtf8(target.stem().string() + "-" + std::to_string(n) + target.extension().string());
 }
 
 }  // namespace
@@ -50,6 +54,8 @@ void FileWriter::KeepOwnerAndMode(const fs::path& final, const fs::file_status& 
     if (::chown(beside_.c_str(), info.st_uid, info.st_gid) != 0) {
     }
   }
+#else
+  (void) final;
 #endif
 }
 
@@ -66,8 +72,8 @@ FileWriter::FileWriter(const fs::path& path) : env_(&CurrentEnv()), final_(path)
       file_ = env_->OpenExisting(final_);
     } else {
       // A file the user made read-only is not replaced behind their back.
-      if (fs::exists(st) && ::access(final_.c_str(), W_OK) != 0)
-        throw std::system_error(errno, std::generic_category());
+      if (fs::exists(st))
+        if (int denied = WriteDenied(final_)) throw std::system_error(denied, std::generic_category());
       beside_ = BesideName(final_);
       file_ = env_->NewFile(beside_);
       if (fs::exists(st)) KeepOwnerAndMode(final_, st);

@@ -1,14 +1,13 @@
 #include "core/gbk.h"
 
-#include <unicode/ucnv.h>
-#include <unicode/utf16.h>
 #include <unicode/utf8.h>
 
 #include <cstdint>
 #include <cstring>
-#include <memory>
-#include <stdexcept>
 #include <vector>
+
+#include "core/cp936.h"
+#include "core/file_io.h"
 
 namespace telqor {
 namespace {
@@ -26,25 +25,13 @@ struct Tables {
   uint16_t decodeSingle[256];    // one byte -> code point, 0 when the byte is a lead or invalid
 
   Tables() : decode(126 * 191, 0), encode(0x10000, kUnmapped) {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<UConverter, void (*)(UConverter*)> cnv(ucnv_open("windows-936", &status), ucnv_close);
-    if (U_FAILURE(status)) throw std::runtime_error("The GBK converter (windows-936) is not available");
-    ucnv_setToUCallBack(cnv.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-    auto toUnicode = [&](const char* bytes, int n) -> uint16_t {
-      UChar out[4];
-      UErrorCode err = U_ZERO_ERROR;
-      int32_t len = ucnv_toUChars(cnv.get(), out, 4, bytes, n, &err);
-      return (U_SUCCESS(err) && len == 1 && !U16_IS_SURROGATE(out[0])) ? out[0] : 0;
-    };
-    for (int b = 0; b < 256; ++b) {
-      char c = static_cast<char>(b);
-      decodeSingle[b] = b < 0x80 ? static_cast<uint16_t>(b) : (IsLead(static_cast<uint8_t>(b)) ? 0 : toUnicode(&c, 1));
-    }
+    const std::vector<uint16_t> cp936 = Cp936Table();
+    for (int b = 0; b < 256; ++b)
+      decodeSingle[b] = b < 0x80 ? static_cast<uint16_t>(b) : (IsLead(static_cast<uint8_t>(b)) ? 0 : cp936[b]);
     for (int lead = 0x81; lead <= 0xFE; ++lead) {
       for (int trail = 0x40; trail <= 0xFE; ++trail) {
         if (trail == 0x7F) continue;
-        char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-        uint16_t cp = toUnicode(pair, 2);
+        uint16_t cp = cp936[lead << 8 | trail];
         decode[PairIndex(static_cast<uint8_t>(lead), static_cast<uint8_t>(trail))] = cp;
         if (cp && encode[cp] == kUnmapped) encode[cp] = static_cast<uint16_t>(lead << 8 | trail);
       }
@@ -206,6 +193,6 @@ uint32_t GbkCodePointAt(std::string_view text, size_t i, size_t& length) {
   return 0;
 }
 
-std::filesystem::path GbkToPath(std::string_view gbkName) { return std::filesystem::path(GbkToUtf8(gbkName)); }
+std::filesystem::path GbkToPath(std::string_view gbkName) { return PathFromUtf8(GbkToUtf8(gbkName)); }
 
 }  // namespace telqor

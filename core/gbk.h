@@ -2,8 +2,8 @@
 //
 // Item data stay GBK bytes inside the engine; these functions are the edges: display text,
 // text typed by the user, file names built from item data, and the UTF-8 form in which
-// patterns are matched. The tables come from ICU's windows-936 converter, built once on first
-// use; all functions are thread-safe.
+// patterns are matched. The tables come from the platform's code page 936 (core/cp936.h), built
+// once on first use; all functions are thread-safe.
 #pragma once
 
 #include <cstdint>

@@ -1,11 +1,10 @@
 #include "core/safe_name.h"
 
-#include <unicode/utf8.h>
-
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "core/file_io.h"
 #include "core/gbk.h"
 #include "core/text.h"
 
@@ -30,12 +29,13 @@ bool IsReservedDevice(std::string_view name) {
   return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) && base[3] >= '1' && base[3] <= '9';
 }
 
-// The length of the longest UTF-8 prefix of text within limit bytes that ends on a character.
+// The length of the longest prefix of text (well-formed UTF-8) within limit bytes that ends on
+// a character: back over the continuation bytes of the character at limit.
 size_t CutAtCharacter(std::string_view text, size_t limit) {
   if (text.size() <= limit) return text.size();
-  int32_t end = static_cast<int32_t>(limit);
-  U8_SET_CP_START(reinterpret_cast<const uint8_t*>(text.data()), 0, end);
-  return static_cast<size_t>(end);
+  size_t end = limit;
+  while (end > 0 && (static_cast<uint8_t>(text[end]) & 0xC0) == 0x80) --end;
+  return end;
 }
 
 }  // namespace
@@ -53,7 +53,7 @@ std::filesystem::path SafeFileName(std::string_view gbkName, std::string_view su
   if (name.empty()) name = "_";
   if (IsReservedDevice(name)) name.insert(0, "_");
   name += suffix;
-  return std::filesystem::path(name);
+  return PathFromUtf8(name);
 }
 
 }  // namespace telqor

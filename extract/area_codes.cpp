@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "core/data_folders.h"
+#include "core/file_io.h"
 #include "core/gbk_regex.h"
 #include "core/text.h"
 
@@ -10,7 +11,7 @@ namespace telqor {
 
 namespace fs = std::filesystem;
 
-fs::path AreaCodeFile(const fs::path& baseDataFolder) { return baseDataFolder / kAreaCodeFileName; }
+fs::path AreaCodeFile(const fs::path& baseDataFolder) { return baseDataFolder / PathFromUtf8(kAreaCodeFileName); }
 
 void ExtractMatches(std::string_view text, std::string_view pattern, ItemList& list) {
   if (TrimBlanks(text).empty() || TrimBlanks(pattern).empty()) return;

@@ -1,9 +1,5 @@
 #include "extract/extraction_engine.h"
 
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <bit>
 #include <chrono>
@@ -16,6 +12,7 @@
 #include "core/gbk_regex.h"
 #include "core/parallel.h"
 #include "core/text.h"
+#include "core/thread_priority.h"
 #include "extract/email_scan.h"
 #include "tools/office_text.h"
 #include "tools/text_encoding.h"
@@ -105,14 +102,6 @@ const std::vector<uint8_t>& PairTable() {
     return t;
   }();
   return table;
-}
-
-void LowerPriority() {
-#ifdef SYS_gettid
-  // Linux gives each thread its own nice value: workers yield to the user interface, yet are
-  // not starved by every other program (19 would leave them a few percent of a busy core).
-  setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
-#endif
 }
 
 }  // namespace
@@ -628,7 +617,7 @@ bool ExtractionEngine::ScanItem(Item& item, Scanner& scanner) {
 }
 
 void ExtractionEngine::WorkerRun() {
-  LowerPriority();
+  LowerThreadPriority();
   Scanner scanner(*this, NewFinds());
   while (!stopping_) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));

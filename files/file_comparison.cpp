@@ -4,6 +4,7 @@
 #include <climits>
 #include <string>
 
+#include "core/file_io.h"
 #include "core/item_list.h"
 #include "core/list_hash.h"
 #include "core/list_sort.h"
@@ -16,9 +17,9 @@ namespace {
 std::filesystem::path ResultPath(const std::filesystem::path& folder, const std::filesystem::path& newFile,
                                  const std::filesystem::path& reference, std::string_view what, int count) {
   std::string name = "[";
-  name.append(newFile.stem().string()).append("]对比[").append(reference.stem().string()).append("]");
+  name.append(DisplayPath(newFile.stem())).append("]对比[").append(DisplayPath(reference.stem())).append("]");
   name.append(what).append("(").append(std::to_string(count)).append(").txt");
-  return folder / name;
+  return folder / PathFromUtf8(name);
 }
 
 }  // namespace

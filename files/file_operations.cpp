@@ -8,6 +8,7 @@
 
 #include "core/env.h"
 #include "core/errors.h"
+#include "core/file_access.h"
 #include "core/file_io.h"
 #include "core/file_writer.h"
 #include "core/item_list.h"
@@ -25,7 +26,7 @@ constexpr char kCountBelowOne[] = "分割行数必须是大于0的整数: ";
 std::filesystem::path PartPath(const std::filesystem::path& folder, const std::filesystem::path& stem, int64_t lines,
                                int k) {
   std::filesystem::path name = stem;
-  name += "-分割" + std::to_string(lines) + "-" + BatchNumber(k) + ".txt";
+  name += PathFromUtf8("-分割" + std::to_string(lines) + "-" + BatchNumber(k) + ".txt").native();
   return folder / name;
 }
 
@@ -34,7 +35,7 @@ std::filesystem::path PartPath(const std::filesystem::path& folder, const std::f
 std::filesystem::path OutputPath(const std::filesystem::path& file, const std::filesystem::path& folder,
                                  std::string_view ending) {
   std::filesystem::path name = file.stem();
-  name += ending;
+  name += PathFromUtf8(ending).native();
   return folder / name;
 }
 
@@ -115,7 +116,7 @@ void SplitFile(const std::filesystem::path& source, const std::filesystem::path&
 
 void CheckReadable(const std::vector<std::filesystem::path>& files) {
   for (const auto& file : files) {
-    std::FILE* f = std::fopen(file.c_str(), "rb");
+    std::FILE* f = OpenStreamForReading(file);
     int err = f ? 0 : errno;
     if (f) std::fclose(f);
     std::error_code ec;

@@ -5,6 +5,7 @@
 
 #include "core/data_folders.h"
 #include "core/errors.h"
+#include "core/file_io.h"
 #include "core/file_writer.h"
 #include "core/output_names.h"
 #include "core/pseudo_random.h"
@@ -188,7 +189,7 @@ std::filesystem::path GenerateToFile(const GenerationInput& input, const std::fi
   if ((rangeOnly || expansionOnly) && last > first && total <= INT_MAX && Digits(first) == Digits(last)) {
     ui.ShowStatus("开始保存文件");
     std::string name = "扩展号码" + TimeStamp() + "-" + std::to_string(total) + ".txt";
-    FileWriter out(folder / std::filesystem::path(name));
+    FileWriter out(folder / PathFromUtf8(name));
     // Lines are gathered in a block so each number costs a conversion, not a call.
     std::string block;
     block.reserve(kBlock + 32);
@@ -231,7 +232,7 @@ std::filesystem::path SaveGeneratedNumbers(const ItemList& result, const std::fi
   std::string name = "扩展号码" + TimeStamp() + "-" + std::to_string(result.Count()) + ".txt";
   std::filesystem::path file;
   if (result.Count() > 0) {
-    FileWriter out(folder / std::filesystem::path(name));
+    FileWriter out(folder / PathFromUtf8(name));
     result.SaveTo(out);
     file = out.CommitUnique();
   }

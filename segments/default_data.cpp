@@ -158,7 +158,7 @@ std::vector<std::string_view> MissingDefaultDataFiles(const fs::path& baseData) 
   std::vector<std::string_view> missing;
   for (std::string_view name : DefaultDataFileNames()) {
     std::error_code error;
-    if (!fs::exists(baseData / fs::path(name), error)) missing.push_back(name);
+    if (!fs::exists(baseData / PathFromUtf8(name), error)) missing.push_back(name);
   }
   return missing;
 }
@@ -177,13 +177,13 @@ DefaultDataResult WriteDefaultData(ProgramState& state, bool force) {
     const std::vector<Region> regions = Regions(data.Segments());
     GbkNames gbk;
     for (std::string_view name : names) {
-      const fs::path file = folder / fs::path(name);
+      const fs::path file = folder / PathFromUtf8(name);
       if (name == kRegionFileName) WriteFile(file, RegionText(regions, gbk));
       if (name == kSegmentFileName) WriteFile(file, SegmentText(data.Segments(), gbk));
       if (name == kAreaCodeFileName) WriteFile(file, AreaCodeText(regions, gbk));
       result.written.push_back(file);
     }
-    WriteFile(folder / fs::path(kDefaultDataNoticeFileName), NoticeText());
+    WriteFile(folder / PathFromUtf8(kDefaultDataNoticeFileName), NoticeText());
   }
   if (WouldWriteCurrentPrefixes(state, force)) {
     UseCurrentPrefixes(state.settings);

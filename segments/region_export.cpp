@@ -258,7 +258,7 @@ class Exporter {
     std::sort(segments.begin(), segments.end(), [](const Segment& a, const Segment& b) {
       return a.count != b.count ? a.count < b.count : CompareIgnoringCase(a.name, b.name) < 0;
     });
-    fs::path summary = folder / "汇总.txt";
+    fs::path summary = folder / PathFromUtf8("汇总.txt");
     FileWriter out(summary);
     char count[24];
     for (const Segment& s : segments) {

@@ -205,7 +205,8 @@ void SegmentDatabase::Clear() {
 SegmentLoadReport SegmentDatabase::Load(const fs::path& baseData, const fs::path& myData) {
   used_.Clear();
   if (fs::path used = myData / kUsedSegmentsFileName; fs::exists(used)) used_.LoadFromFile(used);
-  fs::path regionFile = baseData / kRegionFileName, segmentFile = baseData / kSegmentFileName;
+  fs::path regionFile = baseData / PathFromUtf8(kRegionFileName),
+           segmentFile = baseData / PathFromUtf8(kSegmentFileName);
   std::optional<FileContents> regions, segments;
   if (fs::exists(regionFile)) regions.emplace(regionFile);
   if (fs::exists(segmentFile)) segments.emplace(segmentFile);

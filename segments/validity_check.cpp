@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/file_io.h"
+
 namespace telqor {
 
 namespace fs = std::filesystem;
@@ -18,7 +20,7 @@ void AnalyseValidity(const ItemList& raw, const SegmentDatabase& db, ItemList& v
 
 std::pair<fs::path, fs::path> SaveValidity(const fs::path& base, const ItemList& valid, const ItemList& invalid) {
   auto name = [&](const char* kind, const ItemList& list) {
-    return fs::path(base.native() + kind + std::to_string(list.Count()) + ".txt");
+    return fs::path(base).concat(PathFromUtf8(kind + std::to_string(list.Count()) + ".txt").native());
   };
   std::pair<fs::path, fs::path> paths{name(".有效.", valid), name(".无效.", invalid)};
   valid.SaveToFile(paths.first);

@@ -119,7 +119,7 @@ void PreviewNames(RenameList& list, const NameDefinition& definition) {
 
 fs::path RenameOutputFolder(const fs::path& sourceFolder, bool useNewPath, std::string_view typed) {
   std::string_view folder = TrimBlanks(typed);
-  return useNewPath && !folder.empty() ? AsFolder(fs::path(folder)) : AsFolder(sourceFolder);
+  return useNewPath && !folder.empty() ? AsFolder(PathFromUtf8(folder)) : AsFolder(sourceFolder);
 }
 
 RenamePlan PlanRename(const RenameList& list, const fs::path& sourceFolder, const fs::path& outputFolder) {
@@ -127,7 +127,7 @@ RenamePlan PlanRename(const RenameList& list, const fs::path& sourceFolder, cons
   plan.entries = list.size();
   const std::string from = FolderText(sourceFolder), to = FolderText(outputFolder);
   for (size_t i = 0; i < list.size(); ++i) {
-    fs::path source(from + list[i].oldName), destination(to + list[i].newName);
+    const fs::path source = PathFromUtf8(from + list[i].oldName), destination = PathFromUtf8(to + list[i].newName);
     std::error_code ec;
     if (!fs::is_regular_file(source, ec)) {
       plan.missing.push_back(list[i].oldName);

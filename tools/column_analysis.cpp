@@ -257,7 +257,7 @@ std::vector<std::string> ReportLines(const Condition& condition, int rows, int m
 
 std::filesystem::path ReportPath(const std::filesystem::path& file) {
   std::filesystem::path report = file;
-  report += ".参考比例.txt";
+  report += PathFromUtf8(".参考比例.txt").native();
   return report;
 }
 

@@ -1,6 +1,5 @@
 #include "tools/office_text.h"
 
-#include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -17,6 +16,7 @@
 
 #include "core/child_process.h"
 #include "core/env.h"
+#include "core/file_access.h"
 #include "core/file_io.h"
 #include "core/gbk.h"
 #include "core/item_list.h"
@@ -60,7 +60,7 @@ bool StartsWith(std::string_view head, std::string_view signature) {
 
 // The first bytes of file, at most max; nothing, with errno set, when it cannot be read.
 std::optional<std::string> Head(const fs::path& file, size_t max) {
-  int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = OpenForReading(file);
   if (fd < 0) return std::nullopt;
   std::string bytes(max, '\0');
   size_t got = 0;
@@ -143,10 +143,7 @@ std::string FileUrl(const fs::path& folder) {
 class WorkFolder {
  public:
   WorkFolder() {
-    std::string pattern = (fs::absolute(fs::temp_directory_path()) / "telqor-office-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-      throw FileError("Cannot create folder \"" + pattern + "\". " + SystemErrorText(errno));
-    path_ = pattern;
+    path_ = MakeUniqueFolder(fs::absolute(fs::temp_directory_path()) / "telqor-office-");
     std::error_code error;
     if (!fs::create_directory(Output(), error)) {
       const std::string reason = error.message();
@@ -264,11 +261,12 @@ std::vector<fs::path> OutputNames(const fs::path& file, const std::vector<std::s
   std::vector<fs::path> names;
   bool clash = false;
   for (const std::string& ending : endings) {
-    names.push_back(file.parent_path() / (file.stem().string() + ending));
+    names.push_back(file.parent_path() / PathFromUtf8(file.stem().string() + ending));
     clash = clash || WrittenBefore(names.back(), written);
   }
   if (clash)
-    for (size_t i = 0; i < endings.size(); ++i) names[i] = file.parent_path() / (file.filename().string() + endings[i]);
+    for (size_t i = 0; i < endings.size(); ++i)
+      names[i] = file.parent_path() / PathFromUtf8(file.filename().string() + endings[i]);
   return names;
 }
 
@@ -330,7 +328,7 @@ std::vector<fs::path> SheetFiles(const WorkFolder& work) {
   ForEachLine(ReadIfAny(work.Messages()), [&](std::string_view line) {
     const size_t arrow = line.find(" -> /");
     if (!line.starts_with("Writing sheet ") || arrow == std::string_view::npos) return;
-    const fs::path file = work.Output() / fs::path(std::string(line.substr(arrow + 4))).filename();
+    const fs::path file = work.Output() / PathFromUtf8(line.substr(arrow + 4)).filename();
     if (fs::is_regular_file(file) && std::find(files.begin(), files.end(), file) == files.end()) files.push_back(file);
   });
   std::vector<fs::path> unreported;

@@ -67,7 +67,7 @@ fs::path Beside(const fs::path& file, const char* insert) {
   std::string name = file.filename().string();
   size_t dot = name.rfind('.');
   if (dot == std::string::npos) dot = name.size();
-  return file.parent_path() / fs::path(name.substr(0, dot) + insert + name.substr(dot));
+  return file.parent_path() / PathFromUtf8(name.substr(0, dot) + insert + name.substr(dot));
 }
 
 bool IsFile(const fs::path& path) {
@@ -178,7 +178,8 @@ void SaveFormatted(const ItemList& output, const fs::path& base, int perFile, co
   for (int64_t from = 0; from < output.Count(); from += size, ++k) {
     const int lines = static_cast<int>(std::min<int64_t>(size, output.Count() - from));
     const int64_t count = lines == size ? size : lines + extra;
-    fs::path file(base.native() + ".格式化." + std::to_string(count) + "." + BatchNumber(k) + ".txt");
+    fs::path file = fs::path(base).concat(
+        PathFromUtf8(".格式化." + std::to_string(count) + "." + BatchNumber(k) + ".txt").native());
     FileWriter writer(file);
     if (!frames.head.empty()) {
       writer.Write(frames.head);

@@ -18,7 +18,7 @@ TEST_F(AnalyseCli, WritesTheMatchesAndTheReportAndPrintsIt) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "过滤条件: >60\n原始数据: 4\n符合数据: 2\n比率    : 50.0%\n");
   EXPECT_EQ(test::ReadBytes(dir / "out.txt"), "13800000001\r\n13800000003\r\n");
-  EXPECT_EQ(test::ReadBytes(dir / "out.txt.参考比例.txt"),
+  EXPECT_EQ(test::ReadBytes(dir / u8"out.txt.参考比例.txt"),
             Utf8ToGbk("过滤条件: >60\r\n原始数据: 4\r\n符合数据: 2\r\n比率    : 50.0%\r\n"));
 
   // A range, both bounds included, with a two-character delimiter.
@@ -59,7 +59,7 @@ TEST_F(AnalyseCli, FailuresLeaveNoFile) {
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("Cannot write file"), std::string::npos) << r.err;
   // The report cannot be made: the matches written before it go too.
-  std::filesystem::create_directory(dir / "out.txt.参考比例.txt");
+  std::filesystem::create_directory(dir / u8"out.txt.参考比例.txt");
   r = run(">", "0", rows, Path("out.txt"));
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("Cannot create file"), std::string::npos) << r.err;

@@ -315,7 +315,7 @@ TEST_F(Cli, GenerateRangeAndExpansion) {
   Result saved = Run({"generate", "--base", "5", "--count", "2", "--save"});
   ASSERT_EQ(saved.status, 0) << saved.err;
   std::filesystem::path file = saved.out.substr(0, saved.out.size() - 1);
-  EXPECT_EQ(file.parent_path().parent_path(), dir / "home" / "我的数据" / "其它数据");
+  EXPECT_EQ(file.parent_path().parent_path(), dir / "home" / u8"我的数据" / u8"其它数据");
   EXPECT_EQ(test::ReadBytes(file), "5\r\n6\r\n");
 }
 
@@ -332,7 +332,7 @@ TEST_F(Cli, RefusedQuestionFailsAndWritesNothing) {
   Result saved = Run({"generate", "--start", "138", "--end", "139", "--base", "5", "--count", "2", "--save"});
   EXPECT_EQ(saved.status, 1);
   EXPECT_EQ(saved.out, "");
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir / "home" / "我的数据" / "其它数据"))
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir / "home" / u8"我的数据" / u8"其它数据"))
     EXPECT_FALSE(entry.is_regular_file()) << entry.path();
 }
 

@@ -37,7 +37,7 @@ TEST_F(FilesCli, SplitPrintsEachPart) {
   EXPECT_EQ(r.out, Path("号码-分割1000-0001.txt") + "\n" + Path("号码-分割1000-0002.txt") + "\n" +
                        Path("号码-分割500-0003.txt") + "\n" + Path("b-分割1000-0001.txt") + "\n" +
                        Path("b-分割1000-0002.txt") + "\n");
-  EXPECT_EQ(test::ReadBytes(dir / "号码-分割500-0003.txt"), Numbers(2000, 2500));
+  EXPECT_EQ(test::ReadBytes(dir / u8"号码-分割500-0003.txt"), Numbers(2000, 2500));
 
   std::filesystem::create_directory(dir / "parts");
   r = Run({"split", a, "--lines", "2000", "--out-dir", Path("parts")});
@@ -70,14 +70,14 @@ TEST_F(FilesCli, InPlaceNamesBesideEachInput) {
   Result r = Run({"--mode", "B", "dedupe", "--in-place-name", in, Path("sub/x.list")});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, Path("in.去重复.txt") + "\n" + Path("sub/x.去重复.txt") + "\n");
-  EXPECT_EQ(test::ReadBytes(dir / "in.去重复.txt"), "c\r\na\r\n\r\nb\r\n");
+  EXPECT_EQ(test::ReadBytes(dir / u8"in.去重复.txt"), "c\r\na\r\n\r\nb\r\n");
   EXPECT_EQ(Run({"--mode", "A", "dedupe", "--in-place-name", in}).status, 0);
-  EXPECT_EQ(test::ReadBytes(dir / "in.去重复.txt"), "a\r\nb\r\nc\r\n");
+  EXPECT_EQ(test::ReadBytes(dir / u8"in.去重复.txt"), "a\r\nb\r\nc\r\n");
 
   r = Run({"shuffle", "--in-place-name", File("one.txt", "13800000000")});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, Path("one.乱序.txt") + "\n");
-  EXPECT_EQ(test::ReadBytes(dir / "one.乱序.txt"), "13800000000\r\n");
+  EXPECT_EQ(test::ReadBytes(dir / u8"one.乱序.txt"), "13800000000\r\n");
   EXPECT_EQ(test::FirstLine(Run({"shuffle", "--in-place-name", in, "-o", Path("o.txt")}).err),
             "--in-place-name and --output cannot be given together\n");
 }

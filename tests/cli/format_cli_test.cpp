@@ -32,7 +32,7 @@ TEST_F(FormatCli, TemplateLineEndsAreReadAsTheDialogReadsThem) {
     auto file = File("t.txt", templ);
     Result r = Run({"format", "--template", file, "--stack", "3", "--cut", "3", data, "-o", Path("o")});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(test::ReadBytes(dir / "o.格式化.5.0001.txt"), "a,\r\nb,\r\nc\r\nd,\r\ne\r\n") << templ;
+    EXPECT_EQ(test::ReadBytes(dir / u8"o.格式化.5.0001.txt"), "a,\r\nb,\r\nc\r\nd,\r\ne\r\n") << templ;
   }
 }
 
@@ -45,11 +45,11 @@ TEST_F(FormatCli, RefusesBadCountsAndLeavesNoFiles) {
   EXPECT_EQ(Run({"format", "--template", templ, "--stack", "x", data, "-o", Path("o")}).err,
             "'x' is not a valid integer value\n");
   // The second file cannot be written: the first one does not stay either.
-  std::filesystem::create_directory(dir / "o.格式化.1.0002.txt");
+  std::filesystem::create_directory(dir / u8"o.格式化.1.0002.txt");
   r = Run({"format", "--template", templ, "--per-file", "1", data, "-o", Path("o")});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("Cannot create file"), std::string::npos) << r.err;
-  EXPECT_FALSE(std::filesystem::exists(dir / "o.格式化.1.0001.txt"));
+  EXPECT_FALSE(std::filesystem::exists(dir / u8"o.格式化.1.0001.txt"));
 }
 
 }  // namespace

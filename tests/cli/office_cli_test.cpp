@@ -38,9 +38,9 @@ TEST_F(OfficeCli, FailuresAreReportedAndTheOtherFilesStillConverted) {
   File("fake.doc", std::string("\0\x01 13800138000", 14));  // no document and no text either
   CopyFixture("book.xls", dir / "book.xls");
   CopyFixture("sample.pdf", dir / "sample.pdf");
-  ::setenv("TELQOR_SOFFICE", "/nonexistent/soffice", 1);
+  test::SetVariable("TELQOR_SOFFICE", "/nonexistent/soffice");
   Result r = Run({"office-to-text", Path("fake.doc"), Path("book.xls"), Path("sample.pdf")});
-  ::unsetenv("TELQOR_SOFFICE");
+  test::SetVariable("TELQOR_SOFFICE", std::nullopt);
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, Path("sample.txt") + "\n");
   EXPECT_EQ(r.err, "转换完成！请在文档目录查看\n无法转换文件\"" + Path("fake.doc") +

@@ -11,9 +11,9 @@ using test::Result;
 class SegmentsCli : public test::CliFixture {
  protected:
   void SetUp() override {
-    fs::create_directories(home() / "基础数据");
-    for (const char* name : {"地区.txt", "手机号段.txt"})
-      fs::copy_file(fs::path(TELQOR_TEST_DATA) / "segments" / name, home() / "基础数据" / name);
+    fs::create_directories(home() / u8"基础数据");
+    for (const char8_t* name : {u8"地区.txt", u8"手机号段.txt"})
+      fs::copy_file(fs::path(TELQOR_TEST_DATA) / "segments" / name, home() / u8"基础数据" / name);
   }
   // Runs telqor-cli with its standard output to the file output and its standard error to the
   // file "stderr"; with pipedFile, standard input comes through a pipe from that file.
@@ -23,8 +23,12 @@ class SegmentsCli : public test::CliFixture {
     command.append("TELQOR_HOME=").append(test::Quote(home().string())).append(" ").append(test::Quote(TELQOR_CLI));
     for (const auto& a : args) command.append(" ").append(test::Quote(a));
     command.append(" >").append(test::Quote(output)).append(" 2>").append(test::Quote(Path("stderr")));
+#ifdef _WIN32
+    return -1;  // the tests that pipe through a shell are skipped there
+#else
     int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
   }
 };
 
@@ -48,6 +52,7 @@ TEST_F(SegmentsCli, LookupAndCarrierPrintALinePerNumber) {
 // A file of numbers answers line by line in the format of typed numbers, after them; each
 // line is split as the lists split it, and a GBK line is answered in UTF-8.
 TEST_F(SegmentsCli, LookupFromAFileOrStandardInput) {
+  SKIP_ON_WINDOWS("pipes standard input and writes to /dev/full through a POSIX shell");
   std::string lines =
       "13800001234\r\n 13600001111\n138000\r\n\r\n99900001234\r\xD6\xD0"
       "13800001234\r\n1380000";
@@ -76,6 +81,7 @@ TEST_F(SegmentsCli, LookupFromAFileOrStandardInput) {
 
 // Lines longer together than one read of the input are answered whole, from a file and a pipe.
 TEST_F(SegmentsCli, LookupFromALargeInputAnswersEveryLineWhole) {
+  SKIP_ON_WINDOWS("pipes standard input and writes to /dev/full through a POSIX shell");
   std::string lines, expected;
   for (int i = 0; i < 150000; ++i) {
     lines += i % 3 ? "13800001234\r\n" : " 13600001111\n";
@@ -99,7 +105,7 @@ TEST_F(SegmentsCli, RegionsPrintTheTreeAndReportTheLoad) {
   EXPECT_EQ(r.err, "未能正确加载1371111|火星|城市\n号段重复,按首次出现的地区查找:1350000 广东.深圳 (另有 上海.上海)\n");
 
   // Without a database there is nothing to print, and every number is unknown.
-  fs::remove_all(home() / "基础数据");
+  fs::remove_all(home() / u8"基础数据");
   EXPECT_EQ(Run({"regions"}).out, "");
   EXPECT_EQ(Run({"lookup", "13800001234"}).out, "13800001234:没有找到\n");
 }
@@ -107,7 +113,7 @@ TEST_F(SegmentsCli, RegionsPrintTheTreeAndReportTheLoad) {
 TEST_F(SegmentsCli, ValidateWritesBothResultsAndPrintsTheirPaths) {
   auto a = File("a.txt", "13800001234\r\n1380000123\r\n");
   auto b = File("b.txt", "13800001234\n23800001234\n13800001234 \n");
-  std::string base = (dir / "结果.txt").string();
+  std::string base = (dir / u8"结果.txt").string();
   Result r = Run({"validate", a, b, "--save", base});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, base + ".有效.2.txt\n" + base + ".无效.3.txt\n");
@@ -143,10 +149,10 @@ TEST_F(SegmentsCli, ExportWritesIntoTheDatedFolderAndPrintsTheFiles) {
   Result r = Run({"export", "--by", "region", in});
   ASSERT_EQ(r.status, 0) << r.err;
   fs::path dated = fs::path(r.out.substr(0, r.out.find('\n'))).parent_path();
-  EXPECT_EQ(dated.parent_path(), home() / "我的数据" / "其它数据");
+  EXPECT_EQ(dated.parent_path(), home() / u8"我的数据" / u8"其它数据");
   auto path = [&](const char* name) { return (dated / name).string() + "\n"; };
   EXPECT_EQ(r.out, path("浙江.杭州.1.txt") + path("未知地区.1.txt") + path("北京.北京.2.txt"));
-  EXPECT_EQ(test::ReadBytes(dated / "北京.北京.2.txt"), "13800001111\r\n13800001111\r\n");
+  EXPECT_EQ(test::ReadBytes(dated / u8"北京.北京.2.txt"), "13800001111\r\n13800001111\r\n");
 
   EXPECT_EQ(Run({"export", "--by", "carrier", in}).out, path("移动.2.txt") + path("联通.1.txt") + path("其它.1.txt"));
   EXPECT_EQ(Run({"export", "--by", "region-carrier", in}).out,
@@ -154,17 +160,17 @@ TEST_F(SegmentsCli, ExportWritesIntoTheDatedFolderAndPrintsTheFiles) {
   EXPECT_EQ(Run({"export", in, "--by", "region-carrier-segment"}).out,
             path("浙江.杭州/其它-1.txt") + path("未知地区/联通/1310000-1.txt") + path("未知地区/联通/汇总.txt") +
                 path("北京.北京/移动/1380000-1.txt") + path("北京.北京/移动/汇总.txt"));
-  EXPECT_EQ(test::ReadBytes(dated / "北京.北京" / "移动" / "1380000-1.txt"), "13800001111\r\n");
+  EXPECT_EQ(test::ReadBytes(dated / u8"北京.北京" / u8"移动" / "1380000-1.txt"), "13800001111\r\n");
 
   // A file that cannot be written stops the export; the ones before stay.
-  fs::remove(dated / "北京.北京.2.txt");
-  fs::create_directory(dated / "北京.北京.2.txt");
-  fs::remove(dated / "浙江.杭州.1.txt");
+  fs::remove(dated / u8"北京.北京.2.txt");
+  fs::create_directory(dated / u8"北京.北京.2.txt");
+  fs::remove(dated / u8"浙江.杭州.1.txt");
   Result failed = Run({"export", "--by", "region", in});
   EXPECT_EQ(failed.status, 1);
   EXPECT_EQ(failed.out, "");
-  EXPECT_EQ(failed.err, "Cannot create file \"" + (dated / "北京.北京.2.txt").string() + "\". Is a directory\n");
-  EXPECT_TRUE(fs::exists(dated / "浙江.杭州.1.txt"));
+  EXPECT_EQ(failed.err, "Cannot create file \"" + (dated / u8"北京.北京.2.txt").string() + "\". Is a directory\n");
+  EXPECT_TRUE(fs::exists(dated / u8"浙江.杭州.1.txt"));
 
   EXPECT_EQ(test::FirstLine(Run({"export", "--by", "city", in}).err),
             "--by takes region, carrier, region-carrier or region-carrier-segment, not 'city'\n");

@@ -89,7 +89,7 @@ TEST(StartUp, FirstStartMakesTheTree) {
   EXPECT_TRUE(s.problems.empty());
   for (const char* f : {"基础数据", "我的数据/临时数据", "我的数据/使用过文件", "我的数据/待使用文件"})
     EXPECT_TRUE(fs::is_directory(dir / f)) << f;
-  EXPECT_EQ(s.folders.datedOutput, dir / "我的数据" / "其它数据" / (DateStamp() + "/"));
+  EXPECT_EQ(s.folders.datedOutput, dir / u8"我的数据" / u8"其它数据" / (DateStamp() + "/"));
   EXPECT_TRUE(fs::is_directory(s.folders.datedOutput));
   EXPECT_EQ(test::ReadBytes(dir / "Telqor.ini"), kFirstRunIni);
 }
@@ -100,8 +100,8 @@ TEST(StartUp, MissingFolderSettingFallsBackForTheRun) {
   test::WriteBytes(dir / "Telqor.ini",
                    "[SYSTEM]\r\nMyUsedDataPath=/no/such/folder/\r\nMyOtherDataPath=" + (dir / "out").string() + "\r\n");
   ProgramState s = StartUp(dir.path());
-  EXPECT_EQ(s.folders.usedFiles, dir / "我的数据" / "使用过文件/");
-  EXPECT_EQ(s.settings.MyUsedDataPath, Utf8ToGbk((dir / "我的数据" / "使用过文件/").string()));  // held as GBK
+  EXPECT_EQ(s.folders.usedFiles, dir / u8"我的数据" / u8"使用过文件/");
+  EXPECT_EQ(s.settings.MyUsedDataPath, Utf8ToGbk((dir / u8"我的数据" / u8"使用过文件/").string()));  // held as GBK
   EXPECT_EQ(s.folders.otherData, dir / "out/");
   EXPECT_TRUE(fs::is_directory(dir / "out" / DateStamp()));
   EXPECT_NE(test::ReadBytes(dir / "Telqor.ini").find("/no/such/folder/"), std::string::npos);
@@ -156,7 +156,7 @@ TEST(StartUp, AFolderSettingMustNotNameAFile) {
   const std::string file = (dir / "list.txt").string();
   EXPECT_EQ(FolderSettingProblem(file + "/"), "“" + file + "”是文件，不是文件夹");
   EXPECT_EQ(FolderSettingProblem(file + "/sub/"), "“" + file + "”是文件，不能在其中建立文件夹");
-  for (const std::string& ok : {std::string(), (dir / "out").string(), Utf8ToGbk((dir / "新/下层/").string())})
+  for (const std::string& ok : {std::string(), (dir / "out").string(), Utf8ToGbk((dir / u8"新/下层/").string())})
     EXPECT_EQ(FolderSettingProblem(ok), "") << ok;
 }
 

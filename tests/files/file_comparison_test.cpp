@@ -31,8 +31,8 @@ TEST_F(Comparing, SplitsNewLinesInTheirOrderWithRepeats) {
   auto old = File("旧号.txt", "13800000000\r\n13800000009\r\nab\r\n");
   for (bool modeB : {false, true}) {
     auto files = Compare(fresh, old, modeB);
-    EXPECT_EQ(files.present, dir / "out" / "[新号]对比[旧号]已有数据(2).txt");
-    EXPECT_EQ(files.absent, dir / "out" / "[新号]对比[旧号]没有的数据(4).txt");
+    EXPECT_EQ(files.present, dir / "out" / u8"[新号]对比[旧号]已有数据(2).txt");
+    EXPECT_EQ(files.absent, dir / "out" / u8"[新号]对比[旧号]没有的数据(4).txt");
     EXPECT_EQ(test::ReadBytes(files.present), "13800000000\r\n13800000000\r\n") << modeB;
     // The empty line is absent (the reference has none); letter case counts in both modes.
     EXPECT_EQ(test::ReadBytes(files.absent), "13800000002\r\n13800000001\r\n\r\nAb\r\n") << modeB;
@@ -47,7 +47,7 @@ TEST_F(Comparing, WithItselfEverythingIsPresentAndTheEmptyGroupIsWritten) {
   for (bool modeB : {false, true}) {
     auto files = Compare(list, list, modeB);
     EXPECT_EQ(test::ReadBytes(files.present), "2\r\n\r\n1\r\n2\r\n");
-    EXPECT_EQ(files.absent.filename(), "[list]对比[list]没有的数据(0).txt");
+    EXPECT_EQ(files.absent.filename(), u8"[list]对比[list]没有的数据(0).txt");
     EXPECT_EQ(test::ReadBytes(files.absent), "");
     std::filesystem::remove_all(dir / "out");
   }
@@ -57,9 +57,9 @@ TEST_F(Comparing, ModeBTakesEqualHashesForEqualLines) {
   // 13363463632 and 13377114254 share a BKDR hash.
   auto fresh = File("n.txt", "13377114254\r\n");
   auto old = File("r.txt", "13363463632\r\n");
-  EXPECT_EQ(Compare(fresh, old, false).present.filename(), "[n]对比[r]已有数据(0).txt");
+  EXPECT_EQ(Compare(fresh, old, false).present.filename(), u8"[n]对比[r]已有数据(0).txt");
   std::filesystem::remove_all(dir / "out");
-  EXPECT_EQ(Compare(fresh, old, true).present.filename(), "[n]对比[r]已有数据(1).txt");
+  EXPECT_EQ(Compare(fresh, old, true).present.filename(), u8"[n]对比[r]已有数据(1).txt");
 }
 
 TEST_F(Comparing, FailuresLeaveNoResultFile) {

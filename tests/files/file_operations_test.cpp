@@ -30,9 +30,9 @@ struct FileOperations : ::testing::Test {
 };
 
 TEST_F(FileOperations, NamesReplaceTheExtension) {
-  EXPECT_EQ(OutputPath("/in/号码.txt", "/out", kMergedEnding), std::filesystem::path("/out/号码.合并.txt"));
-  EXPECT_EQ(OutputPath("/in/a.b.txt", "/in", kDedupedEnding), std::filesystem::path("/in/a.b.去重复.txt"));
-  EXPECT_EQ(OutputPath("/in/list", "/in", kShuffledEnding), std::filesystem::path("/in/list.乱序.txt"));
+  EXPECT_EQ(OutputPath(u8"/in/号码.txt", "/out", kMergedEnding), std::filesystem::path(u8"/out/号码.合并.txt"));
+  EXPECT_EQ(OutputPath("/in/a.b.txt", "/in", kDedupedEnding), std::filesystem::path(u8"/in/a.b.去重复.txt"));
+  EXPECT_EQ(OutputPath("/in/list", "/in", kShuffledEnding), std::filesystem::path(u8"/in/list.乱序.txt"));
   EXPECT_EQ(OutputFolderFor("/in/a.txt", true, "/dated"), std::filesystem::path("/dated"));
   EXPECT_EQ(OutputFolderFor("/in/a.txt", false, "/dated"), std::filesystem::path("/in"));
 }
@@ -41,11 +41,11 @@ TEST_F(FileOperations, MergeJoinsBytesAsTheyAre) {
   auto a = File("a.txt", "1\r\n2\r\n");
   auto b = File("b.txt", "3\n4");  // no final break: runs into the next file
   auto c = File("c.txt", std::string("5\0x\r", 4));
-  MergeFiles({a, b, c, a}, dir / "a.合并.txt");
+  MergeFiles({a, b, c, a}, dir / u8"a.合并.txt");
   constexpr char kMerged[] = "1\r\n2\r\n3\n45\0x\r1\r\n2\r\n";
-  EXPECT_EQ(test::ReadBytes(dir / "a.合并.txt"), std::string(kMerged, sizeof kMerged - 1));
-  MergeFiles({File("e.txt", "")}, dir / "e.合并.txt");
-  EXPECT_EQ(test::ReadBytes(dir / "e.合并.txt"), "");
+  EXPECT_EQ(test::ReadBytes(dir / u8"a.合并.txt"), std::string(kMerged, sizeof kMerged - 1));
+  MergeFiles({File("e.txt", "")}, dir / u8"e.合并.txt");
+  EXPECT_EQ(test::ReadBytes(dir / u8"e.合并.txt"), "");
 }
 
 TEST_F(FileOperations, MergeIntoOneOfItsSourcesKeepsThatSource) {
@@ -109,7 +109,7 @@ TEST_F(FileOperations, SplitNamesEachPartByItsLines) {
   EXPECT_EQ(test::FileNames(dir / "out"),
             (Strings{"号码-分割1000-0001.txt", "号码-分割1000-0002.txt", "号码-分割500-0003.txt"}));
   ASSERT_EQ(parts.size(), 3u);
-  EXPECT_EQ(parts[0], dir / "out" / "号码-分割1000-0001.txt");
+  EXPECT_EQ(parts[0], dir / "out" / u8"号码-分割1000-0001.txt");
   EXPECT_EQ(test::ReadBytes(parts[1]), Lines(1000, 2000));
   EXPECT_EQ(test::ReadBytes(parts[2]), Lines(2000, 2500));
   EXPECT_EQ(ui.statuses, (Strings{"保存文件:" + parts[0].string(), "保存文件:" + parts[1].string(),
@@ -119,14 +119,14 @@ TEST_F(FileOperations, SplitNamesEachPartByItsLines) {
 TEST_F(FileOperations, SplitBoundaries) {
   // Exactly two parts' worth: no empty third.
   EXPECT_EQ(SplitFile(File("even.txt", Lines(0, 2000)), dir.path(), 1000, ui).size(), 2u);
-  EXPECT_FALSE(std::filesystem::exists(dir / "even-分割0-0003.txt"));
+  EXPECT_FALSE(std::filesystem::exists(dir / u8"even-分割0-0003.txt"));
   // Fewer lines than the count: one part; line breaks of any kind come out as CR LF, empty lines kept.
   auto parts = SplitFile(File("mixed", "1\n\r2\r3"), dir.path(), 10, ui);
-  EXPECT_EQ(parts, std::vector<std::filesystem::path>{dir / "mixed-分割4-0001.txt"});
+  EXPECT_EQ(parts, std::vector<std::filesystem::path>{dir / u8"mixed-分割4-0001.txt"});
   EXPECT_EQ(test::ReadBytes(parts[0]), "1\r\n\r\n2\r\n3\r\n");
-  EXPECT_EQ(SplitFile(File("ones.txt", Lines(0, 3)), dir.path(), 1, ui).back(), dir / "ones-分割1-0003.txt");
+  EXPECT_EQ(SplitFile(File("ones.txt", Lines(0, 3)), dir.path(), 1, ui).back(), dir / u8"ones-分割1-0003.txt");
   EXPECT_TRUE(SplitFile(File("empty.txt", ""), dir.path(), 5, ui).empty());
-  EXPECT_FALSE(std::filesystem::exists(dir / "empty-分割0-0001.txt"));
+  EXPECT_FALSE(std::filesystem::exists(dir / u8"empty-分割0-0001.txt"));
 }
 
 TEST_F(FileOperations, AFailedWriteLeavesNoHalfFile) {
@@ -136,7 +136,7 @@ TEST_F(FileOperations, AFailedWriteLeavesNoHalfFile) {
   env.failWritesAfter = 35;  // the first part holds 30 bytes (0..9), the second 40
   std::vector<std::filesystem::path> written;
   EXPECT_THROW(SplitFile(in, dir / "out", 10, ui, written), FileError);
-  EXPECT_EQ(written, std::vector<std::filesystem::path>{dir / "out" / "in-分割10-0001.txt"});
+  EXPECT_EQ(written, std::vector<std::filesystem::path>{dir / "out" / u8"in-分割10-0001.txt"});
   EXPECT_EQ(test::FileNames(dir / "out"), Strings{"in-分割10-0001.txt"});
 
   EXPECT_THROW(DedupeFile(in, dir / "out" / "d.txt", false), FileError);

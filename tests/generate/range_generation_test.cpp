@@ -156,15 +156,15 @@ TEST_F(Generation, SaveWritesANamedFileAndOpensTheFolder) {
   env.FixClock(2026, 12, 7, 9, 5, 3);
   Run(Expansion("5", 0, 1, "3"));
   std::filesystem::path file = SaveGeneratedNumbers(result, dir.path(), ui);
-  EXPECT_EQ(file, dir / "扩展号码20261207-090503-3.txt");
+  EXPECT_EQ(file, dir / u8"扩展号码20261207-090503-3.txt");
   EXPECT_EQ(test::ReadBytes(file), "5\r\n6\r\n7\r\n");
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0], "保存完成！\r\n" + (dir.path() / "扩展号码20261207-090503-3.txt").string());
+  EXPECT_EQ(ui.messages[0], "保存完成！\r\n" + (dir.path() / u8"扩展号码20261207-090503-3.txt").string());
   EXPECT_EQ(ui.openedFolders.size(), 1u);
   // A second save within the same second keeps the first file.
-  EXPECT_EQ(SaveGeneratedNumbers(result, dir.path(), ui), dir / "扩展号码20261207-090503-3-2.txt");
-  EXPECT_EQ(GenerateToFile(Expansion("5", 0, 1, "3"), dir.path(), ui), dir / "扩展号码20261207-090503-3-3.txt");
-  EXPECT_EQ(ui.messages.back(), "保存完成！\r\n" + (dir.path() / "扩展号码20261207-090503-3-3.txt").string());
+  EXPECT_EQ(SaveGeneratedNumbers(result, dir.path(), ui), dir / u8"扩展号码20261207-090503-3-2.txt");
+  EXPECT_EQ(GenerateToFile(Expansion("5", 0, 1, "3"), dir.path(), ui), dir / u8"扩展号码20261207-090503-3-3.txt");
+  EXPECT_EQ(ui.messages.back(), "保存完成！\r\n" + (dir.path() / u8"扩展号码20261207-090503-3-3.txt").string());
   ui.messages.resize(1);
 
   ItemList empty;

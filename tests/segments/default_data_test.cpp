@@ -34,10 +34,10 @@ TEST(DefaultData, WrittenFilesLoadWholeAndSplitByCity) {
   ASSERT_EQ(result.written.size(), 3u);
   EXPECT_TRUE(MissingDefaultDataFiles(state.folders.baseData).empty());
   const fs::path& base = state.folders.baseData;
-  EXPECT_EQ(FirstLine(base / kSegmentFileName), G("1300000|山东|济南\r\n"));
-  EXPECT_EQ(FirstLine(base / kRegionFileName).substr(0, G("山东|济南|").size()), G("山东|济南|"));
-  EXPECT_EQ(FirstLine(base / kAreaCodeFileName), G("济南 0531\r\n"));
-  EXPECT_TRUE(fs::exists(base / kDefaultDataNoticeFileName));
+  EXPECT_EQ(FirstLine(base / PathFromUtf8(kSegmentFileName)), G("1300000|山东|济南\r\n"));
+  EXPECT_EQ(FirstLine(base / PathFromUtf8(kRegionFileName)).substr(0, G("山东|济南|").size()), G("山东|济南|"));
+  EXPECT_EQ(FirstLine(base / PathFromUtf8(kAreaCodeFileName)), G("济南 0531\r\n"));
+  EXPECT_TRUE(fs::exists(base / PathFromUtf8(kDefaultDataNoticeFileName)));
 
   SegmentDatabase db;
   SegmentLoadReport report = db.Load(base, state.folders.myData);
@@ -63,11 +63,11 @@ TEST(DefaultData, WrittenFilesLoadWholeAndSplitByCity) {
 TEST(DefaultData, AUsersFilesAndPrefixesAreKeptUnlessForced) {
   test::TempDir home;
   ProgramState state = StartUp(home.path());
-  const fs::path regions = state.folders.baseData / kRegionFileName;
+  const fs::path regions = state.folders.baseData / PathFromUtf8(kRegionFileName);
   test::WriteBytes(regions, G("北京|北京\r\n"));
   DefaultDataResult result = WriteDefaultData(state, false);
-  EXPECT_EQ(result.written, (std::vector<fs::path>{state.folders.baseData / kSegmentFileName,
-                                                   state.folders.baseData / kAreaCodeFileName}));
+  EXPECT_EQ(result.written, (std::vector<fs::path>{state.folders.baseData / PathFromUtf8(kSegmentFileName),
+                                                   state.folders.baseData / PathFromUtf8(kAreaCodeFileName)}));
   EXPECT_EQ(test::ReadBytes(regions), G("北京|北京\r\n"));
   // First-run prefixes are the program's, not the user's: they become today's, in the file too.
   EXPECT_TRUE(result.prefixesWritten);

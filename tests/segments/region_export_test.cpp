@@ -150,16 +150,16 @@ TEST_F(RegionExport, AFailedWriteStopsTheExportAndKeepsTheFilesBefore) {
     FAIL() << "no error";
   } catch (const FileError& e) {
     EXPECT_EQ(std::string(e.what()),
-              "Cannot write file \"" + (dir / "北京.北京.2.txt").string() + "\". No space left on device");
+              "Cannot write file \"" + (dir / u8"北京.北京.2.txt").string() + "\". No space left on device");
   }
   EXPECT_EQ(Tree(), Strings{"未知地区.1.txt"});  // written first, and short enough
   EXPECT_EQ(ui.statuses, Strings{"开始保存文件"});
 
   // A region folder that cannot be made.
   env.failWritesAfter = -1;
-  test::WriteBytes(dir / "北京.北京", "");
+  test::WriteBytes(dir / u8"北京.北京", "");
   EXPECT_THROW(ExportNumbers(ExportKind::RegionCarrierSegment, list, db, rule, dir.path(), ui), FileError);
-  EXPECT_TRUE(fs::exists(dir / "未知地区" / "其它-1.txt"));
+  EXPECT_TRUE(fs::exists(dir / u8"未知地区" / u8"其它-1.txt"));
 }
 
 }  // namespace

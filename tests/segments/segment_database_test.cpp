@@ -141,9 +141,9 @@ TEST_F(LoadedDatabase, LookupLinesKeepWhatWasTyped) {
 }
 
 TEST_F(LoadedDatabase, ScanningTheSegmentFileAnswersAsTheLoadedDatabase) {
-  std::string text = test::ReadBytes(Data() / "手机号段.txt");
+  std::string text = test::ReadBytes(Data() / u8"手机号段.txt");
   text += G("\"1999999\"|\"北\"|京\r\n9138000|a|b\r\n|empty|first\r\n");  // quotes; a segment inside a field
-  db.LoadText(test::ReadBytes(Data() / "地区.txt"), text);
+  db.LoadText(test::ReadBytes(Data() / u8"地区.txt"), text);
   for (std::string_view number :
        {"13800001234", "1380002", "13500001234", "13600001111", "18600001234", "13900001234", "13900011234",
         "13711111234", "19999991234", "1380000999", "138000", "9138000", "3800001", ""}) {
@@ -165,12 +165,12 @@ TEST_F(LoadedDatabase, ValidityNeedsElevenCharactersAndAKnownSegment) {
   EXPECT_EQ(test::Items(valid), (Strings{"13800001234", "13800001234"}));
   EXPECT_EQ(test::Items(invalid), (Strings{"1380000123", "23800001234", "13800001234 "}));
   test::TempDir dir;
-  auto [v, i] = SaveValidity(dir / "结果.txt", valid, invalid);
-  EXPECT_EQ(v, dir / "结果.txt.有效.2.txt");
+  auto [v, i] = SaveValidity(dir / u8"结果.txt", valid, invalid);
+  EXPECT_EQ(v, dir / u8"结果.txt.有效.2.txt");
   EXPECT_EQ(test::ReadBytes(i), "1380000123\r\n23800001234\r\n13800001234 \r\n");
   invalid.Clear();
   SaveValidity(dir / "b", valid, invalid);
-  EXPECT_EQ(test::ReadBytes(dir / "b.无效.0.txt"), "");
+  EXPECT_EQ(test::ReadBytes(dir / u8"b.无效.0.txt"), "");
 }
 
 TEST(SegmentDatabaseLoad, MissingFilesLeaveAnEmptyDatabase) {

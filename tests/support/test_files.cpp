@@ -54,3 +54,18 @@ void Fill(ItemList& list, const std::vector<std::string>& items) {
 }
 
 }  // namespace telqor::test
+
+namespace telqor::test {
+
+void SetVariable(const char* name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+  _wputenv_s(PathFromUtf8(name).c_str(), value ? PathFromUtf8(*value).c_str() : L"");
+#else
+  if (value)
+    ::setenv(name, value->c_str(), 1);
+  else
+    ::unsetenv(name);
+#endif
+}
+
+}  // namespace telqor::test

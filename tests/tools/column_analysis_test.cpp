@@ -188,7 +188,7 @@ TEST(ColumnAnalysis, SaveWritesTheMatchesAndTheReport) {
   Set(matches, {"b"});
   SaveMatches(dir / "m.txt", matches, Cond(1, kBetween, 10, 20, 0), 3, written);
   EXPECT_EQ(test::ReadBytes(dir / "m.txt"), "b\r\n");
-  const std::filesystem::path report = dir / "m.txt.参考比例.txt";
+  const std::filesystem::path report = dir / u8"m.txt.参考比例.txt";
   EXPECT_EQ(written, (std::vector<std::filesystem::path>{dir / "m.txt", report}));
   EXPECT_EQ(test::ReadBytes(report), G("过滤条件: [10,20]\r\n原始数据: 3\r\n符合数据: 1\r\n比率    : 33.3%\r\n"));
 
@@ -251,8 +251,8 @@ TEST(ColumnExport, OneFilePerRunOfValues) {
   Set(rows, {"e,", G("a,北京"), "b,3", G("c,北京"), "d,x/y", "f,x_y"});
   ExportClassified(rows, ",", 1, dir.path(), ui);
   EXPECT_EQ(test::ReadBytes(dir / "_.txt"), "e,\r\n");
-  EXPECT_EQ(test::ReadBytes(dir / "北京.txt"), G("a,北京\r\n"));
-  EXPECT_EQ(test::ReadBytes(dir / "北京-2.txt"), G("c,北京\r\n"));
+  EXPECT_EQ(test::ReadBytes(dir / u8"北京.txt"), G("a,北京\r\n"));
+  EXPECT_EQ(test::ReadBytes(dir / u8"北京-2.txt"), G("c,北京\r\n"));
   EXPECT_EQ(test::ReadBytes(dir / "3.txt"), "b,3\r\n");
   EXPECT_EQ(test::ReadBytes(dir / "x_y.txt"), "d,x/y\r\n");
   EXPECT_EQ(test::ReadBytes(dir / "x_y-2.txt"), "f,x_y\r\n");

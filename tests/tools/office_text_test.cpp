@@ -46,6 +46,7 @@ bool Alive(const std::string& pid) {
 }
 
 TEST(ChildProcess, RunsInItsFolderWithoutInputAndWithoutOurDescriptors) {
+  SKIP_ON_WINDOWS("runs sh and reads /proc (core/child_process_windows_test.cpp runs cmd)");
   test::TempDir dir;
   fs::create_directory(dir / "work");
   // A descriptor opened the careless way, as another thread might have just then.
@@ -63,6 +64,7 @@ TEST(ChildProcess, RunsInItsFolderWithoutInputAndWithoutOurDescriptors) {
 }
 
 TEST(ChildProcess, StopEndsTheChildAndEverythingItStartedPromptly) {
+  SKIP_ON_WINDOWS("runs sh and reads /proc (core/child_process_windows_test.cpp runs cmd)");
   test::TempDir dir;
   std::atomic<bool> stop = false;
   ChildOptions options = Shell("sleep 30 & echo $! > " + (dir / "pid").string() + "; wait", dir);
@@ -79,6 +81,7 @@ TEST(ChildProcess, StopEndsTheChildAndEverythingItStartedPromptly) {
 }
 
 TEST(ChildProcess, TimeLimitAndProgramsThatCannotRun) {
+  SKIP_ON_WINDOWS("runs sh and reads /proc (core/child_process_windows_test.cpp runs cmd)");
   test::TempDir dir;
   ChildOptions options = Shell("sleep 30", dir);
   options.timeout = milliseconds(100);
@@ -117,6 +120,7 @@ TEST(ChildProcess, TimeLimitAndProgramsThatCannotRun) {
 // PATH is read through the Env in force, by the helpers' search and the folder browser's alike;
 // a folder of the program's name is no program.
 TEST(ChildProcess, ProgramsAreLookedForOnThePathTheEnvGives) {
+  SKIP_ON_WINDOWS("runs sh and reads /proc (core/child_process_windows_test.cpp runs cmd)");
   struct PathEnv : EnvWrapper {
     explicit PathEnv(std::string folders) : EnvWrapper(Env::Default()), path(std::move(folders)) {}
     std::optional<std::string> Variable(const char* name) override {
@@ -158,16 +162,11 @@ class VariablesEnv : public EnvWrapper {
 class OfficeText : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (const char* old = std::getenv("TMPDIR")) oldTemp_ = old;
+    if (const char* old = std::getenv(test::kTemporaryFolderVariable)) oldTemp_ = old;
     fs::create_directory(dir / "tmp");
-    ::setenv("TMPDIR", (dir / "tmp").c_str(), 1);
+    test::SetVariable(test::kTemporaryFolderVariable, DisplayPath(dir / "tmp"));
   }
-  void TearDown() override {
-    if (oldTemp_)
-      ::setenv("TMPDIR", oldTemp_->c_str(), 1);
-    else
-      ::unsetenv("TMPDIR");
-  }
+  void TearDown() override { test::SetVariable(test::kTemporaryFolderVariable, oldTemp_); }
   static bool HaveOffice() { return FindProgram("soffice") || FindProgram("libreoffice"); }
   fs::path Copy(const char* fixture, const std::string& name) {
     fs::copy_file(Fixture(fixture), dir / name);

@@ -127,7 +127,7 @@ TEST_F(FormatSave, FullFilesCountTheirDataTheLastItsFrameToo) {
   // A multi-line head leaves an empty line; a tail adds each of its lines.
   written.clear();
   SaveFormatted(output, dir / "m", -400, {"h1\r\nh2\r\n", "t1\r\nt2\r\n"}, written);
-  EXPECT_EQ(written[1], dir / "m.格式化.53.0002.txt");
+  EXPECT_EQ(written[1], dir / u8"m.格式化.53.0002.txt");
   EXPECT_EQ(test::ReadBytes(written[1]).substr(0, 15), "h1\r\nh2\r\n\r\n401\r\n");
 }
 

@@ -1,0 +1,15 @@
+#include <csignal>
+
+#include "cli/process_start.h"
+
+namespace telqor::cli {
+
+void PrepareStandardStreams() {
+  std::signal(SIGPIPE, SIG_IGN);  // a closed pipe is a failed write, told like a full disk
+}
+
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+  return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+}  // namespace telqor::cli

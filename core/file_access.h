@@ -1,0 +1,23 @@
+// The few file calls whose form differs between platforms (core/file_access_posix.cpp,
+// core/file_access_windows.cpp): files opened for reading by path, in binary and not inherited
+// by child programs, and the process id that keeps temporary names apart.
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+
+namespace telqor {
+
+// A descriptor of path opened for reading; -1 with errno set when it cannot be opened.
+int OpenForReading(const std::filesystem::path& path);
+// The same as a stream ("rb"); nullptr with errno set.
+std::FILE* OpenStreamForReading(const std::filesystem::path& path);
+// 0 when the existing file path may be written, else the error number that says why not.
+int WriteDenied(const std::filesystem::path& path);
+// Creates a new folder named prefix followed by a few characters that make it unique, in the
+// folder prefix names; answers it. "Cannot create folder "%s". %s" when it cannot.
+std::filesystem::path MakeUniqueFolder(const std::filesystem::path& prefix);
+// The id of this process.
+unsigned long CurrentProcessId();
+
+}  // namespace telqor
