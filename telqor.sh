@@ -4,11 +4,8 @@
 #   ./telqor.sh test   install what is missing, build, run every test
 #   ./telqor.sh asan   the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   ./telqor.sh tsan   the engine tests built with ThreadSanitizer
-<<<<<<< HEAD
 #   ./telqor.sh package  build the Debian package build/telqor_<version>_amd64.deb
-=======
 #   ./telqor.sh windows-test   the engine and telqor-cli.exe built for Windows, their tests under Wine
->>>>>>> win
 set -euo pipefail
 cd "$(dirname "$0")"
 what=${1:-run}
@@ -49,11 +46,7 @@ case "$what" in
     cd build && cpack -G DEB
     ;;
   *)
-<<<<<<< HEAD
-    echo "usage: $0 run|test|asan|tsan|package" >&2
-=======
-    echo "usage: $0 run|test|asan|tsan|windows-test" >&2
->>>>>>> win
+    echo "usage: $0 run|test|asan|tsan|package|windows-test" >&2
     exit 2
     ;;
 esac
