@@ -22,8 +22,21 @@ inline bool IsCp936Candidate(unsigned code) {
 
 // The BMP code point of each code: for a code below 0x100 the single byte, else the pair of a
 // lead byte (high) and a trail byte (low). 0 where the bytes are not one mapped character (a
-// lead byte alone, a code that is no candidate, a pair that is unassigned, malformed or maps beyond the BMP). Built
-// anew at each call.
+// lead byte alone, a code that is no candidate, a pair that is unassigned, malformed or maps
+// beyond the BMP). Built anew at each call.
 std::vector<uint16_t> Cp936Table();
+
+// The table made with the platform's converter: toUnicode(bytes, count) answers the code point
+// of the one character those bytes are, or 0.
+template <typename ToUnicode>
+std::vector<uint16_t> Cp936TableFrom(ToUnicode toUnicode) {
+  std::vector<uint16_t> table(kCp936Codes, 0);
+  for (unsigned code = 1; code < kCp936Codes; ++code) {
+    if (!IsCp936Candidate(code)) continue;
+    const char bytes[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+    table[code] = code < 0x100 ? toUnicode(bytes + 1, 1) : toUnicode(bytes, 2);
+  }
+  return table;
+}
 
 }  // namespace telqor

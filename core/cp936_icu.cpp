@@ -20,13 +20,7 @@ std::vector<uint16_t> Cp936Table() {
     int32_t len = ucnv_toUChars(cnv.get(), out, 4, bytes, n, &err);
     return (U_SUCCESS(err) && len == 1 && !U16_IS_SURROGATE(out[0])) ? out[0] : 0;
   };
-  std::vector<uint16_t> table(kCp936Codes, 0);
-  for (unsigned code = 1; code < kCp936Codes; ++code) {
-    if (!IsCp936Candidate(code)) continue;
-    const char bytes[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-    table[code] = code < 0x100 ? toUnicode(bytes + 1, 1) : toUnicode(bytes, 2);
-  }
-  return table;
+  return Cp936TableFrom(toUnicode);
 }
 
 }  // namespace telqor

@@ -11,13 +11,7 @@ std::vector<uint16_t> Cp936Table() {
     const int len = MultiByteToWideChar(936, MB_ERR_INVALID_CHARS, bytes, n, out, 4);
     return len == 1 && (out[0] < 0xD800 || out[0] > 0xDFFF) ? out[0] : 0;
   };
-  std::vector<uint16_t> table(kCp936Codes, 0);
-  for (unsigned code = 1; code < kCp936Codes; ++code) {
-    if (!IsCp936Candidate(code)) continue;
-    const char bytes[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-    table[code] = code < 0x100 ? toUnicode(bytes + 1, 1) : toUnicode(bytes, 2);
-  }
-  return table;
+  return Cp936TableFrom(toUnicode);
 }
 
 }  // namespace telqor
