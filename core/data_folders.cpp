@@ -53,7 +53,9 @@ fs::path AsFolder(const fs::path& folder) { return PathFromUtf8(FolderText(folde
 
 std::string FolderSettingProblem(const std::string& setting) {
   if (setting.empty()) return {};
-  const fs::path folder = GbkToPath(setting);
+  fs::path folder = GbkToPath(setting);
+  // Named without its closing separator: Windows finds "list.txt\" as the file itself.
+  if (!folder.has_filename() && folder.has_relative_path()) folder = folder.parent_path();
   // The folder itself, else the nearest folder above it that exists, must be a folder.
   std::error_code ec;
   for (fs::path p = folder; !p.empty(); p = p.parent_path()) {

@@ -22,9 +22,10 @@ std::string DisplayPath(const std::filesystem::path& path) { return path.string(
 void CreateFolders(const std::filesystem::path& folder) {
   std::error_code ec;
   int error = 0;
-  // Each missing folder from the top down, through the Env.
-  std::filesystem::path made;
-  for (const std::filesystem::path& part : folder) {
+  // Each missing folder below the root from the top down, through the Env. The root is never
+  // made: Windows does not even see "C:" alone as a folder.
+  std::filesystem::path made = folder.root_path();
+  for (const std::filesystem::path& part : folder.relative_path()) {
     made /= part;
     if (part.empty() || std::filesystem::is_directory(made, ec)) continue;
     try {

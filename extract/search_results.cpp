@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/file_io.h"
 #include "core/file_writer.h"
 #include "core/output_names.h"
 
@@ -56,7 +57,7 @@ SavedResultFiles SaveResultFiles(const SearchResults& results, const fs::path& f
                                                              {&results.Mobile, "-手机-"},
                                                              {&results.Unknown, "-未知-"}};
   for (const auto& [list, tag] : files) {
-    saved.lastName = TimeStamp() + tag + std::to_string(list->Count()) + ".txt";
+    saved.lastName = PathFromUtf8(TimeStamp() + tag + std::to_string(list->Count()) + ".txt");
     if (list->Count() == 0) continue;
     FileWriter out(folder / saved.lastName);
     list->WriteTo(out);

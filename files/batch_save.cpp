@@ -4,6 +4,7 @@
 
 #include "core/data_folders.h"
 #include "core/errors.h"
+#include "core/file_io.h"
 #include "core/file_writer.h"
 #include "core/output_names.h"
 #include "core/str_to_int.h"
@@ -15,7 +16,7 @@ namespace {
 // name exists already (two saves within one second).
 std::filesystem::path SaveRange(const ItemList& list, int from, int n, const std::filesystem::path& folder,
                                 const std::string& name) {
-  FileWriter out(folder / name);
+  FileWriter out(folder / PathFromUtf8(name));
   list.SaveTo(out, from, n);
   return out.CommitUnique();
 }

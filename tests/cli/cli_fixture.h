@@ -76,7 +76,7 @@ class CliFixture : public ::testing::Test {
     WriteBytes(dir / name, bytes);
     return (dir / name).string();
   }
-  std::string Path(const std::string& name) { return (dir / name).string(); }
+  std::string Path(const std::string& name) { return Printed(dir / name); }
 
   TempDir dir;
 };

@@ -267,7 +267,7 @@ TEST_F(Cli, SettingsVerbPreparesTheProgramFolder) {
   ASSERT_EQ(r.status, 0) << r.err;
   for (const char* folder :
        {"基础数据", "我的数据/临时数据", "我的数据/使用过文件", "我的数据/待使用文件", "我的数据/其它数据"})
-    EXPECT_TRUE(std::filesystem::is_directory(dir / "prog" / folder)) << folder;
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "prog" / PathFromUtf8(folder))) << folder;
   EXPECT_NE(r.out.find("CalMode=0"), std::string::npos);
   EXPECT_NE(r.out.find("Processing mode: A"), std::string::npos);
   std::string ini = test::ReadBytes(dir / "prog" / "Telqor.ini");
@@ -314,7 +314,7 @@ TEST_F(Cli, GenerateRangeAndExpansion) {
 
   Result saved = Run({"generate", "--base", "5", "--count", "2", "--save"});
   ASSERT_EQ(saved.status, 0) << saved.err;
-  std::filesystem::path file = saved.out.substr(0, saved.out.size() - 1);
+  std::filesystem::path file = PathFromUtf8(saved.out.substr(0, saved.out.size() - 1));
   EXPECT_EQ(file.parent_path().parent_path(), dir / "home" / u8"我的数据" / u8"其它数据");
   EXPECT_EQ(test::ReadBytes(file), "5\r\n6\r\n");
 }

@@ -148,9 +148,9 @@ TEST_F(SegmentsCli, ExportWritesIntoTheDatedFolderAndPrintsTheFiles) {
   auto in = File("in.txt", "13800001111\r\n13800001111\r\n13100002222\r\n17000001234\r\n");
   Result r = Run({"export", "--by", "region", in});
   ASSERT_EQ(r.status, 0) << r.err;
-  fs::path dated = fs::path(r.out.substr(0, r.out.find('\n'))).parent_path();
+  fs::path dated = PathFromUtf8(r.out.substr(0, r.out.find('\n'))).parent_path();
   EXPECT_EQ(dated.parent_path(), home() / u8"我的数据" / u8"其它数据");
-  auto path = [&](const char* name) { return (dated / name).string() + "\n"; };
+  auto path = [&](const char* name) { return test::Printed(dated / PathFromUtf8(name)) + "\n"; };
   EXPECT_EQ(r.out, path("浙江.杭州.1.txt") + path("未知地区.1.txt") + path("北京.北京.2.txt"));
   EXPECT_EQ(test::ReadBytes(dated / u8"北京.北京.2.txt"), "13800001111\r\n13800001111\r\n");
 

@@ -101,7 +101,7 @@ TEST(StartUp, MissingFolderSettingFallsBackForTheRun) {
                    "[SYSTEM]\r\nMyUsedDataPath=/no/such/folder/\r\nMyOtherDataPath=" + (dir / "out").string() + "\r\n");
   ProgramState s = StartUp(dir.path());
   EXPECT_EQ(s.folders.usedFiles, dir / u8"我的数据" / u8"使用过文件/");
-  EXPECT_EQ(s.settings.MyUsedDataPath, Utf8ToGbk((dir / u8"我的数据" / u8"使用过文件/").string()));  // held as GBK
+  EXPECT_EQ(s.settings.MyUsedDataPath, Utf8ToGbk(test::Printed(dir / u8"我的数据" / u8"使用过文件/")));  // held as GBK
   EXPECT_EQ(s.folders.otherData, dir / "out/");
   EXPECT_TRUE(fs::is_directory(dir / "out" / DateStamp()));
   EXPECT_NE(test::ReadBytes(dir / "Telqor.ini").find("/no/such/folder/"), std::string::npos);
@@ -183,15 +183,25 @@ TEST(ListFiles, NamesWithADotSortedAndRecursive) {
   test::TempDir dir;
   fs::create_directories(dir / "sub.d" / "deep");
   fs::create_directories(dir / "plain");
-  for (const char* f : {"b.txt", "a.TXT", "noext", "sub.d/c.txt", "sub.d/deep/x.", "plain/hidden.txt"})
+  // Windows drops a name's closing dot: "x." is "x" there, with no dot left.
+#ifdef _WIN32
+  const char* closingDot = "sub.d/deep/x";
+#else
+  const char* closingDot = "sub.d/deep/x.";
+#endif
+  for (const char* f : {"b.txt", "a.TXT", "noext", "sub.d/c.txt", closingDot, "plain/hidden.txt"})
     test::WriteBytes(dir / f, "");
   std::vector<fs::path> out;
   ListFiles(dir.path(), "*.*", out, false, false);
   EXPECT_EQ(out, (std::vector<fs::path>{"a.TXT", "b.txt", "sub.d"}));
   out.clear();
   ListFiles(dir.path(), "*.*", out, true, true);
-  EXPECT_EQ(out, (std::vector<fs::path>{dir / "a.TXT", dir / "b.txt", dir / "sub.d", dir / "plain" / "hidden.txt",
-                                        dir / "sub.d" / "c.txt", dir / "sub.d" / "deep" / "x."}));
+  std::vector<fs::path> all{dir / "a.TXT", dir / "b.txt", dir / "sub.d", dir / "plain" / "hidden.txt",
+                            dir / "sub.d" / "c.txt"};
+#ifndef _WIN32
+  all.push_back(dir / "sub.d" / "deep" / "x.");
+#endif
+  EXPECT_EQ(out, all);
   EXPECT_TRUE(MatchesMask("A.TXT", "*.txt"));
   EXPECT_FALSE(MatchesMask("a.txt1", "*.txt"));
   EXPECT_TRUE(MatchesMask("ab.c", "a?.*"));

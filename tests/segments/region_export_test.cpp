@@ -36,7 +36,7 @@ struct RegionExport : ::testing::Test {
     test::Fill(list, numbers);
     Strings names;
     for (const fs::path& file : ExportNumbers(kind, list, db, rule, dir.path(), ui))
-      names.push_back(file.lexically_relative(dir.path()).string());
+      names.push_back(file.lexically_relative(dir.path()).generic_string());
     return names;
   }
   std::string Read(const std::string& name) { return test::ReadBytes(dir / name); }

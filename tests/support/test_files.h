@@ -37,6 +37,9 @@ inline void WriteBytes(const char* file, std::string_view bytes) { WriteBytes(Pa
 inline std::string ReadBytes(const std::string& file) { return ReadBytes(PathFromUtf8(file)); }
 inline std::string ReadBytes(const char* file) { return ReadBytes(PathFromUtf8(file)); }
 
+// A path as the program prints it: with the system's separators ("\" on Windows).
+inline std::string Printed(std::filesystem::path path) { return path.make_preferred().string(); }
+
 // A test of what POSIX alone has (device files, pipes, modes, links that need no privilege)
 // skips on Windows, saying why.
 #ifdef _WIN32

@@ -285,21 +285,23 @@ TEST_F(OfficeText, FilesThatAreNoOfficeFilesAndConvertersMissing) {
     }
     return "no error";
   };
-  const std::string prefix = "无法转换文件\"" + dir.path().string();
+  auto failed = [&](const char* name, const char* why) {
+    return "无法转换文件\"" + (dir / name).string() + "\"：" + why;
+  };
   test::WriteBytes(dir / "notes.DOC", "13800138000\r\n");
   test::WriteBytes(dir / "notes.xls", "13800138000\r\n");
   test::WriteBytes(dir / "notes.pdf", "PK\x03\x04");
-  EXPECT_EQ(message([&] { WordToText(dir / "notes.DOC", true); }), prefix + "/notes.DOC\"：不是文档文件");
-  EXPECT_EQ(message([&] { PdfToText(dir / "notes.pdf", true); }), prefix + "/notes.pdf\"：不是 PDF 文件");
-  EXPECT_EQ(message([&] { WordToText(dir / "gone.doc", true); }), prefix + "/gone.doc\"：No such file or directory");
+  EXPECT_EQ(message([&] { WordToText(dir / "notes.DOC", true); }), failed("notes.DOC", "不是文档文件"));
+  EXPECT_EQ(message([&] { PdfToText(dir / "notes.pdf", true); }), failed("notes.pdf", "不是 PDF 文件"));
+  EXPECT_EQ(message([&] { WordToText(dir / "gone.doc", true); }), failed("gone.doc", "No such file or directory"));
   EXPECT_EQ(ExcelToText(dir / "notes.xls", true), "");
   EXPECT_EQ(ExcelToText(dir / "gone.xls", true), "");
 
   VariablesEnv none({{"TELQOR_SOFFICE", "/nonexistent/soffice"}, {"TELQOR_PDFTOTEXT", "/nonexistent/pdftotext"}});
   EXPECT_EQ(message([&] { WordToText(Copy("sample.doc", "a.doc"), true); }),
-            prefix + "/a.doc\"：没有找到 LibreOffice（soffice）");
+            failed("a.doc", "没有找到 LibreOffice（soffice）"));
   EXPECT_EQ(message([&] { PdfToText(Copy("sample.pdf", "a.pdf"), true); }),
-            prefix + "/a.pdf\"：没有找到 pdftotext（poppler-utils）");
+            failed("a.pdf", "没有找到 pdftotext（poppler-utils）"));
   EXPECT_EQ(ExcelToText(Copy("book.xls", "a.xls"), true), "");
   EXPECT_EQ(test::FileNames(dir.path()),
             (std::vector<std::string>{"a.doc", "a.pdf", "a.xls", "notes.DOC", "notes.pdf", "notes.xls", "tmp"}));

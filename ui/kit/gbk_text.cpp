@@ -1,6 +1,7 @@
 #include "ui/kit/gbk_text.h"
 
 #include "core/data_folders.h"
+#include "core/file_io.h"
 #include "core/gbk.h"
 
 namespace telqor {
@@ -15,7 +16,7 @@ std::string ToGbk(const QString& text) { return Utf8ToGbk(text.toStdString()); }
 
 QString PathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
-std::filesystem::path PathOf(const QString& text) { return std::filesystem::path(text.toStdString()); }
+std::filesystem::path PathOf(const QString& text) { return PathFromUtf8(text.toStdString()); }
 
 QString FolderDisplayText(const std::filesystem::path& folder) { return QString::fromStdString(FolderText(folder)); }
 

@@ -12,6 +12,7 @@ namespace telqor {
 
 using namespace Qt::StringLiterals;
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 namespace {
 
 // What an exit status of xdg-open means.
@@ -22,6 +23,7 @@ QString XdgOpenFailure(int status) {
 }
 
 }  // namespace
+#endif
 
 std::string QtEnv::OpenFolder(const std::filesystem::path& folder) {
   std::error_code ec;

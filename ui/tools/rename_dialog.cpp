@@ -36,9 +36,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Names are in the file system's encoding, as paths are: shown and typed like paths.
-QString Shown(const std::string& name) { return PathText(fs::path(name)); }
-std::string Typed(const QString& text) { return PathOf(text).string(); }
+// Names are UTF-8, as the engine's paths print.
+QString Shown(const std::string& name) { return FromUtf8(name); }
+std::string Typed(const QString& text) { return text.toStdString(); }
 
 }  // namespace
 
