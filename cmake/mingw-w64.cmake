@@ -15,6 +15,10 @@ set(CMAKE_FIND_ROOT_PATH /usr/${triple})
 if(DEFINED ENV{TELQOR_WINDOWS_PREFIX})
   set(TELQOR_WINDOWS_PREFIX $ENV{TELQOR_WINDOWS_PREFIX} CACHE PATH "Libraries built for Windows")
 endif()
+# Qt built for Windows, in a folder of its own (scripts/windows.sh --gui).
+if(TELQOR_WINDOWS_QT)
+  list(PREPEND CMAKE_FIND_ROOT_PATH ${TELQOR_WINDOWS_QT})
+endif()
 if(TELQOR_WINDOWS_PREFIX)
   list(PREPEND CMAKE_FIND_ROOT_PATH ${TELQOR_WINDOWS_PREFIX})
   # pkg-config must not answer with the build machine's libraries.
@@ -26,7 +30,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The programs carry the compiler's runtime (libstdc++, libgcc, winpthread), so a bare .exe runs.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# The command-line programs carry the compiler's runtime (libstdc++, libgcc, winpthread), so a
+# bare .exe runs. Programs over Qt's DLLs share the DLLs' runtime instead (copied beside them):
+# one C++ runtime in a process, not two.
+option(TELQOR_WINDOWS_STATIC_RUNTIME "Link the compiler's runtime into each .exe" ON)
+if(TELQOR_WINDOWS_STATIC_RUNTIME)
+  set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+endif()
 # Tests run the .exe files under Wine from the build machine.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine64)

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the engine, telqor-cli.exe and telqor_tests.exe for 64-bit Windows with mingw-w64, in
-# build-windows/; with --test, runs the tests under Wine.
-#   scripts/windows.sh [--test]
-# The libraries built for Windows (PCRE2, liblzma, GoogleTest) and ICU's headers live in a
+# build-windows/; with --test, runs the tests under Wine. With --gui, builds Qt's base modules for
+# Windows and the program telqor.exe, and puts a folder to copy to a Windows machine together:
+# build-windows-gui/Telqor/ (with --run, starts it under Wine).
+#   scripts/windows.sh [--test [GTEST ARGS]] | --gui [--run]
+# The libraries built for Windows (PCRE2, liblzma, GoogleTest, Qt) and ICU's headers live in a
 # cache outside the repository, made once from Debian's source packages and rebuilt only when
 # missing: ${TELQOR_WINDOWS_CACHE:-$HOME/.cache/telqor-windows}. Needs root (or sudo) when
 # packages or the source lines are missing.
@@ -10,11 +12,17 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
 test=false
+gui=false
+run_gui=false
 case "${1:-}" in
   --test) test=true ;;
+  --gui)
+    gui=true
+    [[ ${2:-} == --run ]] && run_gui=true
+    ;;
   "") ;;
   *)
-    echo "usage: $0 [--test]" >&2
+    echo "usage: $0 [--test [GTEST ARGS]] | --gui [--run]" >&2
     exit 2
     ;;
 esac
@@ -32,7 +40,10 @@ if [[ $(id -u) -ne 0 ]]; then
 fi
 
 # ---- Packages and source lines ----------------------------------------------------------------
-packages=(g++-mingw-w64-x86-64-posix wine64 cmake ninja-build dpkg-dev pkg-config libgtest-dev libcli11-dev)
+packages=(g++-mingw-w64-x86-64-posix wine64 cmake ninja-build dpkg-dev pkg-config libgtest-dev libcli11-dev locales)
+# Qt for Windows is built with the build machine's Qt tools (moc, uic, rcc) and ships Qt's own
+# Chinese texts; the program is tried on a virtual screen.
+$gui && packages+=(qt6-base-dev qt6-base-dev-tools qt6-translations-l10n xvfb xauth fonts-wqy-microhei)
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
@@ -116,6 +127,83 @@ if [[ ! -f $prefix/share/cmake/CLI11/CLI11Config.cmake ]]; then
   cp -r /usr/share/cmake/CLI11 "$prefix/share/cmake/"
 fi
 
+# ---- Qt's base modules for Windows, once --------------------------------------------------------
+# Core, Gui and Widgets as DLLs from Debian's qt6-base source package, with the libraries Qt
+# bundles (zlib, PCRE2, HarfBuzz, FreeType, libpng); no OpenGL, no D-Bus, nothing else. The
+# source package leaves out Wintab's header, so tablet events are off; the DirectWrite 3 font
+# database needs Direct2D in this version, so fonts come through GDI. Takes about twenty
+# minutes on two cores.
+qt=$cache/qt
+if $gui && [[ ! -f $qt/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake ]]; then
+  echo "Building Qt for Windows (about twenty minutes)"
+  src=$(fetch qt6-base)
+  rm -rf "$cache/build/qtbase" && mkdir -p "$cache/build/qtbase"
+  cmake -S "$src" -B "$cache/build/qtbase" -G Ninja -Wno-dev \
+    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" -DTELQOR_WINDOWS_STATIC_RUNTIME=OFF \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$qt" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+    -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_dbus=OFF -DFEATURE_vulkan=OFF \
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_printsupport=OFF -DFEATURE_testlib=OFF \
+    -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_tabletevent=OFF -DFEATURE_icu=OFF \
+    -DFEATURE_zstd=OFF -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF \
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF \
+    -DFEATURE_system_jpeg=OFF -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_libb2=OFF \
+    -DFEATURE_system_textmarkdownreader=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
+    -DFEATURE_androiddeployqt=OFF >/dev/null
+  cmake --build "$cache/build/qtbase" -j "$jobs"
+  cmake --install "$cache/build/qtbase" >/dev/null
+fi
+
+# Wine runs as Chinese Windows: code page 936 for narrow text, Chinese system fonts. It needs the
+# build machine's zh_CN.UTF-8 locale, else it cannot even name a Chinese file on the disk.
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+export WINEPREFIX=$cache/wine WINEDEBUG=-all WINEARCH=win64
+chinese=(env -u LC_ALL LANG=zh_CN.UTF-8)
+wine_prefix() {
+  if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+    echo "Making the locale zh_CN.UTF-8"
+    "${run[@]}" localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+  fi
+  if [[ ! -f $WINEPREFIX/system.reg ]]; then
+    echo "Making the Wine prefix $WINEPREFIX"
+    "${chinese[@]}" "$wine" wineboot --init >/dev/null 2>&1 || true
+  fi
+}
+
+# ---- The program and the folder to copy -------------------------------------------------------
+if $gui; then
+  cmake -S . -B build-windows-gui -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" -DTELQOR_WINDOWS_PREFIX="$prefix" \
+    -DTELQOR_WINDOWS_QT="$qt" -DTELQOR_WINDOWS_STATIC_RUNTIME=OFF \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DTELQOR_BUILD_GUI=ON -DTELQOR_BUILD_TESTS=OFF -DTELQOR_BUILD_BENCH=OFF >/dev/null
+  cmake --build build-windows-gui -j "$jobs" --target telqor telqor-cli
+  out=build-windows-gui/Telqor
+  rm -rf "$out" && mkdir -p "$out/plugins/platforms" "$out/plugins/styles" "$out/translations"
+  cp build-windows-gui/shell/telqor.exe build-windows-gui/cli/telqor-cli.exe "$out/"
+  cp "$qt"/bin/Qt6{Core,Gui,Widgets}.dll "$out/"
+  cp "$qt/plugins/platforms/qwindows.dll" "$out/plugins/platforms/"
+  cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$out/plugins/styles/"
+  # The compiler's runtime, shared by the programs and Qt.
+  gcc_dir=$(dirname "$(${triple}-g++-posix -print-libgcc-file-name)")
+  cp "$gcc_dir"/libstdc++-6.dll "$gcc_dir"/libgcc_s_seh-1.dll "/usr/$triple/lib/libwinpthread-1.dll" "$out/"
+  cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$out/translations/"
+  # Qt looks for its plugins and texts beside the program.
+  printf '[Paths]\r\nPrefix=.\r\nPlugins=plugins\r\nTranslations=translations\r\n' >"$out/qt.conf"
+  "${triple}-strip" --strip-unneeded "$out"/*.exe "$out"/*.dll "$out"/plugins/*/*.dll
+  cp README.md "$out/README.md"
+  cp data/LICENSE-segments-2025 "$out/"
+  echo "The program for Windows: $out (copy the whole folder)"
+  $run_gui || exit 0
+  wine_prefix
+  cd "$out"
+  # A Windows desktop of its own inside the X display (a virtual screen when there is none).
+  desktop=(explorer /desktop=Telqor,1400x1000 telqor.exe)
+  if [[ -n ${DISPLAY:-} ]]; then exec "${chinese[@]}" "$wine" "${desktop[@]}"; fi
+  exec "${chinese[@]}" xvfb-run -a -s "-screen 0 1400x1000x24" "$wine" "${desktop[@]}"
+fi
+
 # ---- The build --------------------------------------------------------------------------------
 cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" -DTELQOR_WINDOWS_PREFIX="$prefix" \
@@ -125,11 +213,6 @@ cmake --build build-windows -j "$jobs"
 $test || exit 0
 
 # ---- The tests under Wine ---------------------------------------------------------------------
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
-export WINEPREFIX=$cache/wine WINEDEBUG=-all WINEARCH=win64
-if [[ ! -f $WINEPREFIX/system.reg ]]; then
-  echo "Making the Wine prefix $WINEPREFIX"
-  "$wine" wineboot --init >/dev/null 2>&1 || true
-fi
+wine_prefix
 cd build-windows/tests
-"$wine" ./telqor_tests.exe "${@:2}"
+"${chinese[@]}" "$wine" ./telqor_tests.exe "${@:2}"
