@@ -110,23 +110,36 @@ bool IsTextUnderOfficeName(const fs::path& file) {
 
 // ---- The converters --------------------------------------------------------------------
 
-std::optional<fs::path> ProgramFrom(const char* variable, std::initializer_list<const char*> names) {
-  if (std::optional<std::string> set = CurrentEnv().Variable(variable)) return FindProgram(*set);
+// The converter the variable names, else one of names on PATH, else one beside the program
+// (copied there), else one in a folder below Program Files (where Windows' installers put
+// LibreOffice, which they leave off PATH; those variables are unset elsewhere).
+std::optional<fs::path> ProgramFrom(const char* variable, std::initializer_list<const char*> names,
+                                    std::initializer_list<const char*> installed = {}) {
+  Env& env = CurrentEnv();
+  if (std::optional<std::string> set = env.Variable(variable)) return FindProgram(*set);
   for (const char* name : names)
     if (std::optional<fs::path> found = FindProgram(name)) return found;
+  std::vector<fs::path> folders;
+  if (fs::path beside = env.ExecutableFolder(); !beside.empty()) folders.push_back(beside);
+  for (const char* programFiles : {"ProgramFiles", "ProgramW6432", "ProgramFiles(x86)"})
+    if (std::optional<std::string> root = env.Variable(programFiles); root && !root->empty())
+      for (const char* folder : installed) folders.push_back(PathFromUtf8(*root) / PathFromUtf8(folder));
+  for (const fs::path& folder : folders)
+    for (const char* name : names)
+      if (std::optional<fs::path> found = FindProgram(DisplayPath(folder / name))) return found;
   return std::nullopt;
 }
 
-std::optional<fs::path> OfficeProgram() { return ProgramFrom("TELQOR_SOFFICE", {"soffice", "libreoffice"}); }
-std::optional<fs::path> PdfProgram() { return ProgramFrom("TELQOR_PDFTOTEXT", {"pdftotext"}); }
+}  // namespace
 
-// The file: URL of a local folder, every byte outside the unreserved ones escaped.
 std::string FileUrl(const fs::path& folder) {
   static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string url = "file://";
-  for (unsigned char c : folder.native()) {
+  // UTF-8 with '/' between the names; a drive ("C:/...") gets the slash before it.
+  const std::string path = folder.generic_string();
+  std::string url = path.starts_with('/') ? "file://" : "file:///";
+  for (unsigned char c : path) {
     const bool plain = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-    if (plain || (c != 0 && std::strchr("-._~/", c))) {
+    if (plain || (c != 0 && std::strchr("-._~/:", c))) {
       url += static_cast<char>(c);
     } else {
       url += '%';
@@ -136,6 +149,8 @@ std::string FileUrl(const fs::path& folder) {
   }
   return url;
 }
+
+namespace {
 
 // One conversion's own folder under the system's temporary folder, removed with everything in
 // it when the conversion ends, however it ends: the converter's profile, the source under a
@@ -366,6 +381,11 @@ std::string RenameNotice(const fs::path& file, const std::vector<fs::path>& outp
 }
 
 }  // namespace
+
+std::optional<fs::path> OfficeProgram() {
+  return ProgramFrom("TELQOR_SOFFICE", {"soffice", "libreoffice"}, {"LibreOffice/program"});
+}
+std::optional<fs::path> PdfProgram() { return ProgramFrom("TELQOR_PDFTOTEXT", {"pdftotext"}); }
 
 OfficeKind OfficeKindOf(const fs::path& file) {
   const std::string extension = LowerExtension(file);

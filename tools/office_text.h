@@ -14,8 +14,7 @@
 // A document or PDF that cannot be converted raises OfficeError naming the file and the
 // reason; a workbook that cannot be converted gives empty text (and writes nothing). A file is
 // converted only when its first bytes are those of an office file, so a renamed text file
-// never comes back as garbage. Converters are found through TELQOR_SOFFICE and
-// TELQOR_PDFTOTEXT when set, else on PATH (soffice, libreoffice; pdftotext).
+// never comes back as garbage. Converters are found as OfficeProgram and PdfProgram say.
 //
 // Each call runs its own converter with its own profile and temporary folder, removed
 // afterwards, so calls on several threads do not meet. A converter still running when *stop
@@ -25,6 +24,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +39,17 @@ class OfficeError : public Error {
 };
 
 enum class OfficeKind { kNone, kDocument, kWorkbook, kPdf };
+
+// The converters: the program TELQOR_SOFFICE or TELQOR_PDFTOTEXT names when set; else the
+// first of soffice, libreoffice (pdftotext) on PATH, else in the program's own folder, else
+// (LibreOffice) in LibreOffice/program below %ProgramFiles%, %ProgramW6432% or
+// %ProgramFiles(x86)%, where its Windows installer puts it. nullopt when there is none.
+std::optional<std::filesystem::path> OfficeProgram();
+std::optional<std::filesystem::path> PdfProgram();
+
+// The file: URL of a local folder, as the office suite is given its profile: UTF-8, every byte
+// but letters, digits and "-._~/:" escaped ("file:///tmp/a%20b", "file:///C:/Users/...").
+std::string FileUrl(const std::filesystem::path& folder);
 
 // By the extension, letters compared in lower case.
 OfficeKind OfficeKindOf(const std::filesystem::path& file);

@@ -158,6 +158,56 @@ class VariablesEnv : public EnvWrapper {
   ScopedEnv installed_;
 };
 
+// Windows' installer leaves LibreOffice off PATH, below Program Files; a converter may also be
+// copied beside the program. The variable decides alone, then PATH comes first.
+TEST(Converters, FoundOnPathBesideTheProgramOrBelowProgramFiles) {
+  struct PlacesEnv : EnvWrapper {
+    explicit PlacesEnv(fs::path app) : EnvWrapper(CurrentEnv()), app(std::move(app)) {}
+    std::optional<std::string> Variable(const char* name) override {
+      auto found = values.find(name);
+      return found != values.end() ? std::optional(found->second) : std::nullopt;
+    }
+    fs::path ExecutableFolder() override { return app; }
+    std::map<std::string, std::string> values;
+    fs::path app;
+  };
+  test::TempDir dir;
+#ifdef _WIN32
+  const std::string exe = ".exe";
+#else
+  const std::string exe;
+#endif
+  auto program = [&](const fs::path& folder, const std::string& name) {
+    fs::create_directories(folder);
+    test::WriteBytes(folder / (name + exe), "#!/bin/sh\n");
+    fs::permissions(folder / (name + exe), fs::perms::owner_all);
+    return folder / (name + exe);
+  };
+  PlacesEnv env(dir / "app");
+  env.values = {{"PATH", DisplayPath(dir / "bin")}, {"ProgramFiles(x86)", DisplayPath(dir / "pf")}};
+  ScopedEnv scoped(env);
+  EXPECT_EQ(OfficeProgram(), std::nullopt);
+  EXPECT_EQ(PdfProgram(), std::nullopt);
+
+  const fs::path installed = program(dir / "pf" / "LibreOffice" / "program", "soffice");
+  EXPECT_EQ(OfficeProgram(), installed);
+  const fs::path besideOffice = program(dir / "app", "soffice"), besidePdf = program(dir / "app", "pdftotext");
+  EXPECT_EQ(OfficeProgram(), besideOffice);
+  EXPECT_EQ(PdfProgram(), besidePdf);
+  const fs::path onPath = program(dir / "bin", "libreoffice");
+  EXPECT_EQ(OfficeProgram(), onPath);
+  env.values["TELQOR_SOFFICE"] = DisplayPath(dir / "nowhere" / "soffice");
+  EXPECT_EQ(OfficeProgram(), std::nullopt);
+}
+
+// The office suite takes its profile folder as a URL: UTF-8, escaped, with a drive after "///".
+TEST(Converters, ProfileFolderAsAFileUrl) {
+  EXPECT_EQ(FileUrl(PathFromUtf8("/tmp/a b/我%")), "file:///tmp/a%20b/%E6%88%91%25");
+#ifdef _WIN32
+  EXPECT_EQ(FileUrl(PathFromUtf8("C:\\Users\\我\\x")), "file:///C:/Users/%E6%88%91/x");
+#endif
+}
+
 // The system's temporary folder moved into the test's folder, to see what a conversion leaves.
 class OfficeText : public ::testing::Test {
  protected:
@@ -167,7 +217,7 @@ class OfficeText : public ::testing::Test {
     test::SetVariable(test::kTemporaryFolderVariable, DisplayPath(dir / "tmp"));
   }
   void TearDown() override { test::SetVariable(test::kTemporaryFolderVariable, oldTemp_); }
-  static bool HaveOffice() { return FindProgram("soffice") || FindProgram("libreoffice"); }
+  static bool HaveOffice() { return OfficeProgram().has_value(); }
   fs::path Copy(const char* fixture, const std::string& name) {
     fs::copy_file(Fixture(fixture), dir / name);
     return dir / name;
