@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStringList>
+#include <QStyle>
 #include <QTabWidget>
 #include <QThread>
 #include <QTime>
@@ -72,9 +73,15 @@ MainWindow::MainWindow(const fs::path& programFolder, QWidget* parent) : QMainWi
   DisableUnwired(menuBar_);
   LoadAreaCodes();
 
+  // Centred on the screen, within it. The question at start-up may already have made the
+  // window at a default place (Windows), from where the full size would run off the screen.
   QSize size(1280, 800);
-  if (QScreen* screen = QGuiApplication::primaryScreen()) size = size.boundedTo(screen->availableGeometry().size());
-  resize(size);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect available = screen->availableGeometry();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size.boundedTo(available.size()), available));
+  } else {
+    resize(size);
+  }
 }
 
 MainWindow::~MainWindow() {
