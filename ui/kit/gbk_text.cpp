@@ -16,7 +16,8 @@ std::string ToGbk(const QString& text) { return Utf8ToGbk(text.toStdString()); }
 
 QString PathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
-std::filesystem::path PathOf(const QString& text) { return PathFromUtf8(text.toStdString()); }
+// Qt's dialogs and drops give '/' also on Windows, where a path shows with '\'.
+std::filesystem::path PathOf(const QString& text) { return PathFromUtf8(text.toStdString()).make_preferred(); }
 
 QString FolderDisplayText(const std::filesystem::path& folder) { return QString::fromStdString(FolderText(folder)); }
 

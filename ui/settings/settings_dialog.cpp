@@ -1,6 +1,7 @@
 #include "ui/settings/settings_dialog.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -162,6 +163,7 @@ void SettingsDialog::Browse(QLineEdit* field, const std::filesystem::path& inEff
                        ? FolderPicker()(this, start)
                        : QFileDialog::getExistingDirectory(this, QString(), start, QFileDialog::ShowDirsOnly);
   if (chosen.isEmpty()) return;
+  chosen = QDir::toNativeSeparators(chosen);
   const QChar separator = QChar::fromLatin1(std::filesystem::path::preferred_separator);
   if (!chosen.endsWith(separator)) chosen += separator;
   field->setText(chosen);
