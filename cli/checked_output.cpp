@@ -6,6 +6,7 @@
 #include <iostream>
 #include <streambuf>
 #include <string>
+#include <system_error>
 
 #include "core/errors.h"
 #include "core/file_io.h"
@@ -63,8 +64,46 @@ CheckedBuffer& Buffer() {
 
 void CheckStandardOutputFromNowOn() { std::cout.rdbuf(&Buffer()); }
 
+namespace {
+
+class PipeAwareFile : public WritableFile {
+ public:
+  explicit PipeAwareFile(std::unique_ptr<WritableFile> target) : target_(std::move(target)) {}
+  void Append(std::string_view bytes) override {
+    Checked([&] { target_->Append(bytes); });
+  }
+  void Close() override {
+    Checked([&] { target_->Close(); });
+  }
+
+ private:
+  template <typename F>
+  static void Checked(F&& write) {
+    try {
+      write();
+    } catch (const std::system_error& e) {
+      if (e.code() == std::errc::broken_pipe) throw StandardOutputClosed();
+      throw;
+    }
+  }
+  std::unique_ptr<WritableFile> target_;
+};
+
+class PipeAware : public EnvWrapper {
+ public:
+  using EnvWrapper::EnvWrapper;
+  std::unique_ptr<WritableFile> StandardOutput() override {
+    return std::make_unique<PipeAwareFile>(Target().StandardOutput());
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Env> PipeAwareEnv(Env& target) { return std::make_unique<PipeAware>(target); }
+
 void CheckStandardOutput() {
   std::cout.flush();
+  if (Buffer().Error() == EPIPE) throw StandardOutputClosed();
   if (int error = Buffer().Error()) throw FileError("Cannot write file \"standard output\". " + SystemErrorText(error));
 }
 

@@ -55,10 +55,14 @@ int Run(int argc, char** argv) {
 int main(int argc, char** argv) {
   telqor::cli::PrepareStandardStreams();
   telqor::cli::CheckStandardOutputFromNowOn();
+  auto env = telqor::cli::PipeAwareEnv(telqor::CurrentEnv());
+  telqor::ScopedEnv scoped(*env);
   try {
     int status = telqor::cli::Run(argc, argv);
     telqor::cli::CheckStandardOutput();
     return status;
+  } catch (const telqor::cli::StandardOutputClosed&) {
+    return 0;                                   // the reader has what it wanted
   } catch (const telqor::cli::UsageError& e) {  // before the verb; a verb tells its own (RunVerb)
     std::cerr << e.what() << "\n" << telqor::cli::kUsage;
     return telqor::cli::kUsageStatus;

@@ -122,8 +122,8 @@ class PosixEnv : public Env {
 
   std::string OpenFolder(const fs::path& folder) override {
     std::error_code ec;
-    if (!fs::is_directory(folder, ec)) return "the folder does not exist";
-    if (!FindProgram("xdg-open")) return "xdg-open is not installed (Debian package xdg-utils)";
+    if (!fs::is_directory(folder, ec)) return "文件夹不存在";
+    if (!FindProgram("xdg-open")) return "没有安装xdg-open(软件包xdg-utils)";
     // A shell puts xdg-open in the background and ends at once, so nothing is left to wait for.
     const char* argv[] = {"sh", "-c", "xdg-open \"$1\" >/dev/null 2>&1 &", "sh", folder.c_str(), nullptr};
     pid_t pid;

@@ -133,7 +133,7 @@ class WindowsEnv : public Env {
 
   std::string OpenFolder(const fs::path& folder) override {
     std::error_code ec;
-    if (!fs::is_directory(folder, ec)) return "the folder does not exist";
+    if (!fs::is_directory(folder, ec)) return "文件夹不存在";
     const auto result =
         reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (result > 32) return {};

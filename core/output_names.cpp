@@ -24,6 +24,8 @@ std::string DateStamp(std::chrono::system_clock::time_point when) { return Stamp
 std::string TimeStamp() { return TimeStamp(CurrentEnv().Now()); }
 std::string TimeStamp(std::chrono::system_clock::time_point when) { return Stamp(when, "%Y%m%d-%H%M%S"); }
 
+std::string IsoLocalTime(std::chrono::system_clock::time_point when) { return Stamp(when, "%Y-%m-%dT%H:%M:%S"); }
+
 std::string BatchNumber(int n) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "%.4d", n);

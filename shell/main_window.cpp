@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStringList>
@@ -27,6 +28,7 @@
 #include "ui/generate/generation_panel.h"
 #include "ui/generate/segment_generation_actions.h"
 #include "ui/generate/segment_input_dialog.h"
+#include "ui/kit/background_work.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/named.h"
@@ -86,6 +88,7 @@ MainWindow::MainWindow(const fs::path& programFolder, QWidget* parent) : QMainWi
 
 MainWindow::~MainWindow() {
   SetErrorStatusSink(nullptr);
+  SetBackgroundControls(nullptr, nullptr);
   // The panels and their views go before the lists they show.
   delete drops_;
   delete takeCentralWidget();
@@ -156,7 +159,11 @@ void MainWindow::BuildStatusBar() {
   progressBar_->hide();
   statusBar_->addWidget(clockPanel_);
   statusBar_->addWidget(statusPanel_, 1);
+  stopWorkButton_ = Button(u"SBStopWork"_s, u"停止"_s);
+  stopWorkButton_->setToolTip(u"停止正在进行的操作，列表保持操作前的样子"_s);
   statusBar_->addPermanentWidget(progressBar_);
+  statusBar_->addPermanentWidget(stopWorkButton_);
+  SetBackgroundControls(progressBar_, stopWorkButton_);
 
   timer_ = Named<QTimer>(u"Timer"_s, this);
   timer_->setInterval(1000);
@@ -230,7 +237,8 @@ void MainWindow::OfferDefaultData() {
       u"及各城市的固话区号)？"_s.arg(names.join(u"、"_s));
   if (WouldWriteCurrentPrefixes(program_, false)) question += u"\n运营商号段设置也将更新为当前号段(含16x、19x)。"_s;
   question += u"\n已有的文件不会被覆盖，以后可以换成您自己的数据。"_s;
-  if (!AskYesNoBox(this, question)) return;
+  // Asked before the window is shown: without a parent the box stands centred on the screen.
+  if (!AskYesNoBox(nullptr, question)) return;
   try {
     DefaultDataResult result = WriteDefaultData(program_, false);
     ShowStatus(u"已写入默认数据：%1"_s.arg(names.join(u"、"_s)) +
@@ -323,8 +331,11 @@ void MainWindow::TimerTicked() {
 }
 
 void MainWindow::PerformDropAction(int action, const std::vector<fs::path>& files) {
-  if (action == kDropToWorkspace) LoadFilesInto(lists_.workspace, files, AppUi());
-  if (action == kDropToSource) LoadFilesInto(lists_.source, files, AppUi());
+  if (action == kDropToWorkspace || action == kDropToSource) {
+    NumberList& list = action == kDropToWorkspace ? lists_.workspace : lists_.source;
+    context_->InBackground(
+        {&list}, [&](Ui& ui) { LoadFilesInto(list, files, ui); }, Stoppable::kYes);
+  }
   if (action == kDropToValidityCheck) validityDialog_->LoadFiles(files);
   if (action == kDropToFormatConversion) formatDialog_->LoadFiles(files);
   if (action == kDropToDataAnalysis) analysisDialog_->LoadFiles(files);
@@ -336,6 +347,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (extraction_->Running()) {
       extraction_->AbandonRun();
       closeAfterRun_ = true;
+    } else if (BackgroundWorkRunning()) {
+      // A list operation is not cut short: a stoppable one stops, any other is waited for.
+      const bool stopping = RequestBackgroundStop();
+      closeAfterRun_ = true;
+      ShowStatus(stopping ? u"正在停止当前操作，停止后关闭窗口..."_s : u"正在处理数据，完成后关闭窗口..."_s);
     }
     event->ignore();
     return;

@@ -24,6 +24,7 @@ class QAction;
 class QLabel;
 class QMenuBar;
 class QProgressBar;
+class QPushButton;
 class QStatusBar;
 class QTabWidget;
 class QTimer;
@@ -149,6 +150,7 @@ class MainWindow : public QMainWindow {
   QLabel* clockPanel_;             // "StatusPanel0": the clock
   QLabel* statusPanel_;            // "StatusPanel1": the status text
   QProgressBar* progressBar_;      // "StatusProgress"
+  QPushButton* stopWorkButton_;    // "SBStopWork" 停止: stops a list operation that may stop
   QTimer* timer_;                  // "Timer": the clock and the pending drops
   QTabWidget* tabs_;               // "PageControl1"
 

@@ -8,6 +8,7 @@
 #include "core/list_sort.h"
 #include "core/parallel.h"
 #include "core/str_to_int.h"
+#include "workspace/list_operations.h"
 
 namespace telqor {
 
@@ -62,10 +63,7 @@ void FilterOut(NumberList& list, ItemList& filterList, const std::vector<std::fi
                const char* loadingPrefix, bool modeB, Ui& ui) {
   ui.ShowStatus("准备加载文件...");
   filterList.Clear();
-  for (const auto& file : files) {
-    ui.ShowStatus(std::string(loadingPrefix) + DisplayPath(file));
-    filterList.AddText(FileContents(file).view());
-  }
+  if (!AppendFiles(filterList, files, loadingPrefix, ui)) return ui.ShowStatus("滤除号码已停止，列表没有改变");
   ui.ShowStatus("导入处理数据完成");
   ui.ShowStatus("开始滤除号码");
   ChangeList(list, ui, nullptr, "滤除号码完成！", [&](ItemList& items) {

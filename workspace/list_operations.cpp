@@ -1,7 +1,9 @@
 #include "workspace/list_operations.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
+#include <system_error>
 
 #include "core/file_io.h"
 #include "core/list_hash.h"
@@ -99,13 +101,35 @@ void CopyAcross(const NumberList& from, NumberList& to, Ui& ui) {
   ChangeList(to, ui, nullptr, done, [&](ItemList& items) { items.Assign(from.Items()); });
 }
 
-void LoadFilesInto(NumberList& list, const std::vector<std::filesystem::path>& files, Ui& ui) {
-  ChangeList(list, ui, "准备加载文件...", "导入文件号码完成！", [&](ItemList& items) {
-    for (const auto& file : files) {
-      ui.ShowStatus("加载文件:" + DisplayPath(file));
-      items.AddText(FileContents(file).view());
+bool AppendFiles(ItemList& items, const std::vector<std::filesystem::path>& files, std::string_view statusPrefix,
+                 Ui& ui) {
+  const int before = items.Count();
+  std::vector<uint64_t> sizes;
+  uint64_t total = 0, done = 0;
+  for (const auto& file : files) {
+    std::error_code error;
+    const uint64_t size = std::filesystem::file_size(file, error);
+    sizes.push_back(error ? 0 : size);
+    total += sizes.back();
+  }
+  for (size_t i = 0; i < files.size(); ++i) {
+    ui.ShowStatus(std::string(statusPrefix) + DisplayPath(files[i]));
+    items.AddText(FileContents(files[i]).view());
+    done += sizes[i];
+    ui.Progress(static_cast<int64_t>(done), static_cast<int64_t>(total));
+    if (ui.Cancelled()) {
+      while (items.Count() > before) items.Delete(items.Count() - 1);
+      return false;
     }
-  });
+  }
+  return true;
+}
+
+void LoadFilesInto(NumberList& list, const std::vector<std::filesystem::path>& files, Ui& ui) {
+  bool loaded = true;
+  ChangeList(list, ui, "准备加载文件...", nullptr,
+             [&](ItemList& items) { loaded = AppendFiles(items, files, "加载文件:", ui); });
+  ui.ShowStatus(loaded ? "导入文件号码完成！" : "导入已停止，列表保持导入前的数据");
 }
 
 }  // namespace telqor

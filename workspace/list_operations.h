@@ -34,8 +34,16 @@ std::string CopyAll(const NumberList& list, Ui& ui);
 std::string CopySelected(const NumberList& list, ItemList& scratch, const std::vector<int>& rows, Ui& ui);
 // "全部号码": every item of from, in order, replaces the items of to.
 void CopyAcross(const NumberList& from, NumberList& to, Ui& ui);
+// Appends the lines of every file to items, in order, showing statusPrefix + path for each; a
+// file that cannot be opened raises its error, the files before it stay appended. Progress
+// counts bytes. When the Ui asks to stop, it ends after the file it reads, takes back what it
+// appended and answers false.
+bool AppendFiles(ItemList& items, const std::vector<std::filesystem::path>& files, std::string_view statusPrefix,
+                 Ui& ui);
 // Appends the lines of every file to list, in order ("加载文件:" + path for each); a file that
-// cannot be opened stops the loop, the files before it stay appended.
+// cannot be opened stops the loop, the files before it stay appended. Progress counts bytes;
+// when the Ui asks to stop, the load ends after the file it reads and takes back what it
+// appended.
 void LoadFilesInto(NumberList& list, const std::vector<std::filesystem::path>& files, Ui& ui);
 
 }  // namespace telqor

@@ -4,9 +4,11 @@
 //
 // While an operation changes the items it sets the suspend flag, so that the view answers no
 // row text; afterwards RefreshView tells the view the new count (the GUI installs the refresh;
-// without one it does nothing). Owned by the main window; user-interface thread only.
+// without one it does nothing). Owned by the main window; changed by one thread at a time: the
+// user-interface thread, or a background work while that thread waits for it.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <string>
 
@@ -26,8 +28,10 @@ class NumberList {
   ListRole Role() const { return role_; }
   ItemList& Items() { return items_; }
   const ItemList& Items() const { return items_; }
-  bool Suspended() const { return suspended_; }
-  void SetSuspended(bool value) { suspended_ = value; }
+  // Suspensions nest: the view reads again once each one has ended. A view may read the flag
+  // on another thread than the one that changes the list.
+  bool Suspended() const { return suspensions_.load(std::memory_order_acquire) > 0; }
+  void SetSuspended(bool value) { suspensions_.fetch_add(value ? 1 : -1, std::memory_order_acq_rel); }
 
   void SetOnRefresh(std::function<void()> refresh) { onRefresh_ = std::move(refresh); }
   void RefreshView() {
@@ -39,7 +43,7 @@ class NumberList {
  private:
   ListRole role_;
   ItemList items_;
-  bool suspended_ = false;
+  std::atomic<int> suspensions_{0};
   std::function<void()> onRefresh_;
 };
 

@@ -5,6 +5,7 @@
 
 #include "core/gbk.h"
 #include "tests/cli/cli_fixture.h"
+#include "tests/support/test_env.h"
 
 namespace telqor {
 namespace {
@@ -141,6 +142,26 @@ TEST_F(Cli, FullDeviceFails) {
     EXPECT_EQ(r.status, 1) << args[0];
     EXPECT_EQ(r.err, "Cannot write file \"standard output\". No space left on device\n") << args[0];
   }
+}
+
+// A reader that closes the pipe early (| head) has what it wanted: the verb ends quietly with
+// status 0, leaving no temporary file, while a full disk stays an error (above).
+TEST_F(Cli, AReaderThatClosesThePipeEndsTheVerbQuietly) {
+#ifdef _WIN32
+  GTEST_SKIP() << "a shell pipe";
+#else
+  std::string lines;
+  for (int i = 0; i < 200000; ++i) lines += std::to_string(13800000000LL + i) + "\r\n";
+  const std::string in = File("in.txt", lines);
+  const std::string command = "cd " + test::Quote((dir / "").string()) +
+                              " && TELQOR_HOME=" + test::Quote(home().string()) + " bash -c " +
+                              test::Quote(test::Quote(TELQOR_CLI) + " sort " + test::Quote(in) +
+                                          " 2>err | head -c 10 >/dev/null; echo ${PIPESTATUS[0]} >status");
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  EXPECT_EQ(test::ReadBytes(dir / "status"), "0\n");
+  EXPECT_EQ(test::ReadBytes(dir / "err"), "");
+  EXPECT_EQ(test::FileNames(dir.path()), (std::vector<std::string>{"err", "home", "in.txt", "status"}));
+#endif
 }
 
 TEST_F(Cli, OptionsAreCheckedAgainstTheVerb) {

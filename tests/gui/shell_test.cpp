@@ -200,7 +200,7 @@ class ShellTest : public QObject {
     // A folder that cannot be shown says why.
     telqor::test::GuiEnv().browserStarts = false;
     telqor::test::Trigger(w, u"N62"_s);
-    QCOMPARE(w->StatusText(), u" Cannot open folder \"%1\": no file manager could be started"_s.arg(
+    QCOMPARE(w->StatusText(), u" 无法打开文件夹\"%1\": 无法启动资源管理器"_s.arg(
                                   telqor::test::PathText(home / telqor::test::U8Path("我的数据") / "")));
   }
 
@@ -217,13 +217,13 @@ class ShellTest : public QObject {
     telqor::QtEnv env(telqor::Env::Default());
     const fs::path folder = home / telqor::test::U8Path("我的数据") / "";
     QCOMPARE(env.OpenFolder(folder), std::string());
-    QTRY_VERIFY(w->StatusText().startsWith(u" Cannot open folder"_s));
+    QTRY_VERIFY(w->StatusText().startsWith(u" 无法打开文件夹"_s));
     QCOMPARE(w->StatusText(),
-             u" Cannot open folder \"%1\": no program to show folders is set up (xdg-open found none)"_s.arg(
+             u" 无法打开文件夹\"%1\": 系统没有设置用来显示文件夹的程序(xdg-open没有找到可用的文件管理器)"_s.arg(
                  telqor::test::PathText(folder)));
-    QCOMPARE(env.OpenFolder(home / "gone"), std::string("the folder does not exist"));
+    QCOMPARE(env.OpenFolder(home / "gone"), std::string("文件夹不存在"));
     qputenv("PATH", QByteArray(home.path().c_str()));
-    QCOMPARE(env.OpenFolder(folder), std::string("xdg-open is not installed (Debian package xdg-utils)"));
+    QCOMPARE(env.OpenFolder(folder), std::string("没有安装xdg-open(软件包xdg-utils)"));
     qputenv("PATH", path);
   }
 

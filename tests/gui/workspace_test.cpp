@@ -17,10 +17,14 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QtTest>
+#include <atomic>
+#include <thread>
 
 #include "core/data_folders.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/kit/background_work.h"
 #include "ui/kit/qt_ui.h"
+#include "ui/kit/user_action.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
@@ -343,6 +347,63 @@ class WorkspaceTest : public QObject {
     Click(w, u"SpeedButton23"_s);
     QCOMPARE(w->StatusText(), u" 'many' is not a valid integer value"_s);
     QCOMPARE(FilesIn(w->Folders().datedOutput).size(), size_t{4});
+  }
+
+  // A long operation runs on a thread of its own: the window's events go on meanwhile (here a
+  // timer the work waits for), the list's view reads nothing until the work has ended, and the
+  // work's refresh, questions and status reach the window on its own thread.
+  void ListWorkRunsWhileTheWindowGoesOn() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    telqor::NumberList& list = w->Lists().workspace;
+    QAbstractItemModel* model = Control<QTableView>(w, u"lv0"_s)->model();
+    std::atomic<bool> windowRan{false};
+    QTimer::singleShot(0, [&] { windowRan = true; });
+    telqor::test::Scripted().answer = true;
+    bool heldDuringWork = false;
+    telqor::RunInBackground(w->AppUi(), {&list}, [&](telqor::Ui& ui) {
+      while (!windowRan) std::this_thread::yield();
+      list.Items().Add("13800138000");
+      list.RefreshView();
+      telqor::RunOnUiThread([&] { heldDuringWork = model->rowCount() == 1 && !model->index(0, 0).data().isValid(); });
+      if (ui.AskYesNo("继续?")) ui.ShowStatus("完成！");
+    });
+    QVERIFY(heldDuringWork);
+    QCOMPARE(model->index(0, 0).data().toString(), u"13800138000"_s);
+    QCOMPARE(Title(w, u"GroupBoxHmInfo"_s), u"号码整理框:1"_s);
+    QCOMPARE(telqor::test::Scripted().questions, (std::vector<QString>{u"继续?"_s}));
+    QCOMPARE(w->StatusText(), u" 完成！"_s);
+    QVERIFY(!telqor::BackgroundWorkRunning());
+  }
+
+  // "停止" shows only while a work that may stop runs, and asks that work to stop; an error of
+  // the work reaches the status line as any other.
+  void StopAndErrorsOfBackgroundWork() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    auto* stop = Control<QPushButton>(w, u"SBStopWork"_s);
+    QVERIFY(stop->isHidden());
+    bool stopShown = false;
+    telqor::RunInBackground(
+        w->AppUi(), {},
+        [&](telqor::Ui& ui) {
+          telqor::RunOnUiThread([&] {
+            stopShown = !stop->isHidden();
+            QTest::mouseClick(stop, Qt::LeftButton);
+          });
+          while (!ui.Cancelled()) std::this_thread::yield();
+        },
+        telqor::Stoppable::kYes);
+    QVERIFY(stopShown);
+    QVERIFY(stop->isHidden());
+    telqor::RunInBackground(w->AppUi(), {}, [&](telqor::Ui&) {
+      // A work that cannot stop is waited for.
+      telqor::RunOnUiThread([&] { stopShown = telqor::RequestBackgroundStop(); });
+    });
+    QVERIFY(!stopShown);
+    telqor::RunUserAction(
+        [&] { telqor::RunInBackground(w->AppUi(), {}, [](telqor::Ui&) { throw std::runtime_error("坏了"); }); });
+    QCOMPARE(w->StatusText(), u" 坏了"_s);
   }
 
   void ViewsAnswerNothingWhileAListChanges() {

@@ -124,7 +124,7 @@ std::chrono::system_clock::time_point TestEnv::Now() { return fixed_ ? now_ : Ta
 
 std::string TestEnv::OpenFolder(const std::filesystem::path& folder) {
   openedFolders.push_back(folder);
-  return browserStarts ? std::string() : std::string("no file manager could be started");
+  return browserStarts ? std::string() : std::string("无法启动资源管理器");
 }
 
 std::vector<std::string> FileNames(const std::filesystem::path& folder) {

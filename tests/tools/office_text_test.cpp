@@ -136,7 +136,7 @@ TEST(ChildProcess, ProgramsAreLookedForOnThePathTheEnvGives) {
   ScopedEnv scoped(env);
   EXPECT_EQ(FindProgram("telqor-probe"), dir / "bin" / "telqor-probe");
   EXPECT_FALSE(FindProgram("sh").has_value());
-  EXPECT_EQ(Env::Default().OpenFolder(dir.path()), "xdg-open is not installed (Debian package xdg-utils)");
+  EXPECT_EQ(Env::Default().OpenFolder(dir.path()), "没有安装xdg-open(软件包xdg-utils)");
 }
 
 // ---- Office files ---------------------------------------------------------------------------

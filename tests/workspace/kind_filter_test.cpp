@@ -95,6 +95,12 @@ TEST_F(Filters, FilterOutWithAMissingFileTouchesNothing) {
   EXPECT_THROW(FilterOut(target, filterList, {dir / "used.txt", dir / "gone.txt"}, "请等待,加载文件：", false, ui),
                FileError);
   EXPECT_EQ(Items(target.Items()), (Strings{"1", "2"}));
+  // A stop while the files load leaves the list as it was, and says so.
+  ui.cancelled = true;
+  FilterOut(target, filterList, {dir / "used.txt"}, "加载文件:", false, ui);
+  EXPECT_EQ(Items(target.Items()), (Strings{"1", "2"}));
+  EXPECT_EQ(filterList.Count(), 0);
+  EXPECT_EQ(ui.LastStatus(), "滤除号码已停止，列表没有改变");
 }
 
 }  // namespace

@@ -110,5 +110,21 @@ TEST_F(Lists, LoadFilesIntoAppendsAndShowsWhatTheListHoldsAfterAFailure) {
   EXPECT_EQ(ui.LastStatus(), "加载文件:" + (dir / "none.txt").string());
 }
 
+// A stop asked for while files load takes back every line of the load, and says so; the
+// progress counts bytes, so one large file moves the bar.
+TEST_F(Lists, AStoppedLoadLeavesTheListAsItWas) {
+  test::TempDir dir;
+  test::WriteBytes(dir / "a.txt", "1\r\n2\r\n");
+  test::WriteBytes(dir / "b.txt", "3\r\n");
+  Fill(workspace.Items(), {"9"});
+  LoadFilesInto(workspace, {dir / "a.txt", dir / "b.txt"}, ui);
+  EXPECT_EQ(ui.progress, (std::vector<std::pair<int64_t, int64_t>>{{6, 9}, {9, 9}}));
+  ui.cancelled = true;
+  LoadFilesInto(workspace, {dir / "a.txt", dir / "b.txt"}, ui);
+  EXPECT_EQ(Items(workspace.Items()), (Strings{"9", "1", "2", "3"}));
+  EXPECT_EQ(ui.LastStatus(), "导入已停止，列表保持导入前的数据");
+  EXPECT_FALSE(workspace.Suspended());
+}
+
 }  // namespace
 }  // namespace telqor

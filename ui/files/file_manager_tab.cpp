@@ -16,6 +16,7 @@
 #include "files/file_operations.h"
 #include "ui/files/managed_folder.h"
 #include "ui/files/save_count_dialog.h"
+#include "ui/kit/background_work.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/double_click.h"
 #include "ui/kit/gbk_text.h"
@@ -204,8 +205,8 @@ bool FileManagerTab::ModeB() const { return context_.CurrentSettings().ModeB(); 
 
 // A managed folder's outputs go beside their files, and its list shows them after.
 FileSelection FileManagerTab::ManagedSelection(ManagedFolder* folder) const {
-  return {folder->Selected(), [](const fs::path& file) { return file.parent_path(); }, [folder] { folder->Refresh(); },
-          true};
+  return {folder->Selected(), [](const fs::path& file) { return file.parent_path(); },
+          [folder] { RunOnUiThread([folder] { folder->Refresh(); }); }, true};
 }
 
 FileSelection FileManagerTab::GeneralSelection() const {
@@ -223,7 +224,7 @@ void FileManagerTab::Split(const std::function<FileSelection()>& select, std::st
   std::string count;
   if (!saveCountDialog_->AskCount(count)) return;
   int lines = SplitCount(count);
-  SplitSelection(select(), lines, context_.ui, done);
+  context_.InBackground({}, [&, selection = select()](Ui& ui) { SplitSelection(selection, lines, ui, done); });
 }
 
 // ---- The to-use folder --------------------------------------------------------------------
@@ -244,17 +245,21 @@ void FileManagerTab::CheckNoneToUseClicked() {
 }
 
 void FileManagerTab::MergeToUseClicked() {
-  MergeSelection(ManagedSelection(toUse_), context_.ui, "选择文件->合并完成");
+  context_.InBackground(
+      {}, [&, selection = ManagedSelection(toUse_)](Ui& ui) { MergeSelection(selection, ui, "选择文件->合并完成"); });
 }
 
 void FileManagerTab::DeleteToUseClicked() { toUse_->DeleteChecked("选择文件->删除完成"); }
 
 void FileManagerTab::DedupeToUseClicked() {
-  DedupeSelection(ManagedSelection(toUse_), ModeB(), context_.ui, "选择文件->去重复完成");
+  context_.InBackground({}, [&, selection = ManagedSelection(toUse_)](Ui& ui) {
+    DedupeSelection(selection, ModeB(), ui, "选择文件->去重复完成");
+  });
 }
 
 void FileManagerTab::ShuffleToUseClicked() {
-  ShuffleSelection(ManagedSelection(toUse_), context_.ui, "选择文件->乱序完成");
+  context_.InBackground(
+      {}, [&, selection = ManagedSelection(toUse_)](Ui& ui) { ShuffleSelection(selection, ui, "选择文件->乱序完成"); });
 }
 
 void FileManagerTab::SplitToUseClicked() {
@@ -268,8 +273,10 @@ void FileManagerTab::CompareWithUsedClicked() {
   if (newFile.size() != 1) return InformBox(this, u"请选择一个要处理的文件\r\n如果是多个文件，请先合并后再操作"_s);
   std::vector<fs::path> reference = used_->Selected();
   if (reference.size() != 1) return InformBox(this, u"请选择一个比对源文件\r\n如果是多个文件，请先合并后再操作"_s);
-  CompareFiles(newFile.front(), reference.front(), toUse_->Folder(), ModeB(), context_.CurrentSettings().MapCacheSize,
-               context_.ui);
+  context_.InBackground({}, [&](Ui& ui) {
+    CompareFiles(newFile.front(), reference.front(), toUse_->Folder(), ModeB(), context_.CurrentSettings().MapCacheSize,
+                 ui);
+  });
   toUse_->Refresh();
 }
 
@@ -297,15 +304,21 @@ void FileManagerTab::CheckNoneUsedClicked() {
   context_.ui.ShowStatus("文件全不选完成");
 }
 
-void FileManagerTab::MergeUsedClicked() { MergeSelection(ManagedSelection(used_), context_.ui, "选择文件->合并完成"); }
+void FileManagerTab::MergeUsedClicked() {
+  context_.InBackground(
+      {}, [&, selection = ManagedSelection(used_)](Ui& ui) { MergeSelection(selection, ui, "选择文件->合并完成"); });
+}
 void FileManagerTab::DeleteUsedClicked() { used_->DeleteChecked({}); }
 
 void FileManagerTab::DedupeUsedClicked() {
-  DedupeSelection(ManagedSelection(used_), ModeB(), context_.ui, "选择文件->去重复完成");
+  context_.InBackground({}, [&, selection = ManagedSelection(used_)](Ui& ui) {
+    DedupeSelection(selection, ModeB(), ui, "选择文件->去重复完成");
+  });
 }
 
 void FileManagerTab::ShuffleUsedClicked() {
-  ShuffleSelection(ManagedSelection(used_), context_.ui, "选择文件->乱序完成");
+  context_.InBackground(
+      {}, [&, selection = ManagedSelection(used_)](Ui& ui) { ShuffleSelection(selection, ui, "选择文件->乱序完成"); });
 }
 void FileManagerTab::SplitUsedClicked() {
   Split([this] { return ManagedSelection(used_); }, "选择文件->分割行数完成");
@@ -327,12 +340,21 @@ void FileManagerTab::RemoveFilesClicked() {
   context_.ui.ShowStatus("删除完成！");
 }
 
-void FileManagerTab::MergeFilesClicked() { MergeSelection(GeneralSelection(), context_.ui, "合并文件完成！"); }
+void FileManagerTab::MergeFilesClicked() {
+  context_.InBackground(
+      {}, [&, selection = GeneralSelection()](Ui& ui) { MergeSelection(selection, ui, "合并文件完成！"); });
+}
 void FileManagerTab::SplitFilesClicked() {
   Split([this] { return GeneralSelection(); }, "分割完成！");
 }
-void FileManagerTab::DedupeFilesClicked() { DedupeSelection(GeneralSelection(), ModeB(), context_.ui, "去重复完成！"); }
-void FileManagerTab::ShuffleFilesClicked() { ShuffleSelection(GeneralSelection(), context_.ui, "乱序文件完成！"); }
+void FileManagerTab::DedupeFilesClicked() {
+  context_.InBackground(
+      {}, [&, selection = GeneralSelection()](Ui& ui) { DedupeSelection(selection, ModeB(), ui, "去重复完成！"); });
+}
+void FileManagerTab::ShuffleFilesClicked() {
+  context_.InBackground(
+      {}, [&, selection = GeneralSelection()](Ui& ui) { ShuffleSelection(selection, ui, "乱序文件完成！"); });
+}
 
 // The folder of the item with the focus, once any item is selected.
 void FileManagerTab::OpenFileFolderClicked() {
@@ -371,9 +393,11 @@ void FileManagerTab::CompareClicked() {
   const QString referenceText = referenceFileEdit_->text().trimmed();
   if (newText.isEmpty() || referenceText.isEmpty()) return;
   const fs::path newFile = PathOf(newText);
-  CompareFiles(newFile, PathOf(referenceText),
-               OutputFolderFor(newFile, fixedFolderRadio_->isChecked(), context_.Folders().datedOutput), ModeB(),
-               context_.CurrentSettings().MapCacheSize, context_.ui);
+  const fs::path referenceFile = PathOf(referenceText);
+  const fs::path folder = OutputFolderFor(newFile, fixedFolderRadio_->isChecked(), context_.Folders().datedOutput);
+  context_.InBackground({}, [&](Ui& ui) {
+    CompareFiles(newFile, referenceFile, folder, ModeB(), context_.CurrentSettings().MapCacheSize, ui);
+  });
 }
 
 void FileManagerTab::OpenComparisonFolderClicked() { context_.ui.OpenFolder(context_.Folders().datedOutput); }

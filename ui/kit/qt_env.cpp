@@ -17,9 +17,9 @@ namespace {
 
 // What an exit status of xdg-open means.
 QString XdgOpenFailure(int status) {
-  if (status == 3) return u"no program to show folders is set up (xdg-open found none)"_s;
-  if (status == 4) return u"the program to show folders failed"_s;
-  return u"xdg-open ended with status %1"_s.arg(status);
+  if (status == 3) return u"系统没有设置用来显示文件夹的程序(xdg-open没有找到可用的文件管理器)"_s;
+  if (status == 4) return u"显示文件夹的程序运行失败"_s;
+  return u"xdg-open出错(状态%1)"_s.arg(status);
 }
 
 }  // namespace
@@ -27,10 +27,10 @@ QString XdgOpenFailure(int status) {
 
 std::string QtEnv::OpenFolder(const std::filesystem::path& folder) {
   std::error_code ec;
-  if (!std::filesystem::is_directory(folder, ec)) return "the folder does not exist";
+  if (!std::filesystem::is_directory(folder, ec)) return "文件夹不存在";
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
   const QString program = QStandardPaths::findExecutable(u"xdg-open"_s);
-  if (program.isEmpty()) return "xdg-open is not installed (Debian package xdg-utils)";
+  if (program.isEmpty()) return "没有安装xdg-open(软件包xdg-utils)";
   // Not parented: a file manager that xdg-open runs in the foreground lives on after the
   // program ends, and the object is deleted when xdg-open ends.
   auto* process = new QProcess;
@@ -39,8 +39,7 @@ std::string QtEnv::OpenFolder(const std::filesystem::path& folder) {
   const QString shown = FolderDisplayText(folder);
   QObject::connect(process, &QProcess::finished, process, [process, shown](int status, QProcess::ExitStatus how) {
     if (how != QProcess::NormalExit || status != 0)
-      ReportError(
-          u"Cannot open folder \"%1\": %2"_s.arg(shown, XdgOpenFailure(how == QProcess::NormalExit ? status : -1)));
+      ReportError(u"无法打开文件夹\"%1\": %2"_s.arg(shown, XdgOpenFailure(how == QProcess::NormalExit ? status : -1)));
     process->deleteLater();
   });
   process->start(program, {PathText(folder)});
@@ -51,7 +50,7 @@ std::string QtEnv::OpenFolder(const std::filesystem::path& folder) {
   }
   return {};
 #else
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(PathText(folder)))) return "no file manager could be started";
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(PathText(folder)))) return "无法启动资源管理器";
   return {};
 #endif
 }

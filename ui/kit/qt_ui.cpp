@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include "core/desktop_trash.h"
 #include "core/env.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/user_action.h"
@@ -21,6 +22,18 @@ MessageHooks& Hooks() {
 }
 
 namespace {
+
+// The folder of the last file chosen in an open or save dialog: the next one starts there.
+std::filesystem::path& LastDialogFolder() {
+  static std::filesystem::path folder;
+  return folder;
+}
+
+const std::filesystem::path& StartFolder(const std::filesystem::path& folder) {
+  std::error_code error;
+  const std::filesystem::path& last = LastDialogFolder();
+  return !last.empty() && std::filesystem::is_directory(last, error) ? last : folder;
+}
 
 bool Ask(QWidget* parent, const QString& question, const QString& caption, QMessageBox::StandardButton byDefault) {
   if (Hooks().askYesNo) return Hooks().askYesNo(question);
@@ -49,8 +62,9 @@ std::vector<std::filesystem::path> ChooseFilesToOpen(QWidget* parent, const std:
   if (Hooks().openFiles) return Hooks().openFiles();
   BusyCursorPause pause;
   std::vector<std::filesystem::path> files;
-  for (const QString& f : QFileDialog::getOpenFileNames(parent, QString(), FolderDisplayText(folder)))
+  for (const QString& f : QFileDialog::getOpenFileNames(parent, QString(), FolderDisplayText(StartFolder(folder))))
     files.push_back(PathOf(f));
+  if (!files.empty()) LastDialogFolder() = files.front().parent_path();
   return files;
 }
 
@@ -59,12 +73,14 @@ std::filesystem::path ChooseFileToSave(QWidget* parent, const std::filesystem::p
   BusyCursorPause pause;
   QStringList parts = filter.split(u'|');
   QString qtFilter = parts.size() >= 2 ? parts[0] + u" ("_s + parts[1].replace(u';', u' ') + u")"_s : filter;
-  QFileDialog dialog(parent, QString(), FolderDisplayText(folder), qtFilter);
+  QFileDialog dialog(parent, QString(), FolderDisplayText(StartFolder(folder)), qtFilter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // The name chosen is often a base for names derived from it, not the file written.
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return PathOf(dialog.selectedFiles().front());
+  std::filesystem::path chosen = PathOf(dialog.selectedFiles().front());
+  LastDialogFolder() = chosen.parent_path();
+  return chosen;
 }
 
 std::filesystem::path ChooseFolder(QWidget* parent, const std::filesystem::path& start) {
@@ -76,9 +92,14 @@ std::filesystem::path ChooseFolder(QWidget* parent, const std::filesystem::path&
 
 std::string MoveToTrash(const std::filesystem::path& file) {
   if (Hooks().moveToTrash) return Hooks().moveToTrash(file);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+  // Qt's own would make a trash beside a file on another disk; ours keeps to the home's.
+  return MoveToHomeTrash(file);
+#else
   QFile trashed(PathText(file));
   if (trashed.moveToTrash()) return {};
   return trashed.errorString().toStdString();
+#endif
 }
 
 int ExecDialog(QDialog* dialog) {
@@ -127,7 +148,7 @@ void QtUi::Inform(std::string_view message) { InformBox(parent_, FromUtf8(messag
 
 void QtUi::OpenFolder(const std::filesystem::path& folder) {
   std::string why = CurrentEnv().OpenFolder(folder);
-  if (!why.empty()) status_(u"Cannot open folder \"%1\": %2"_s.arg(FolderDisplayText(folder), FromUtf8(why)));
+  if (!why.empty()) status_(u"无法打开文件夹\"%1\": %2"_s.arg(FolderDisplayText(folder), FromUtf8(why)));
 }
 
 }  // namespace telqor

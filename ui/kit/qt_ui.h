@@ -42,10 +42,11 @@ enum class DefaultAnswer { kYes, kNo };
 bool AskYesNoBox(QWidget* parent, const QString& question, DefaultAnswer defaultAnswer);
 // An information message box, captioned "提示" unless another caption is given.
 void InformBox(QWidget* parent, const QString& message, const QString& caption = QStringLiteral("提示"));
-// The open dialog (several files may be chosen), starting in folder; empty on Cancel.
+// The open dialog (several files may be chosen), starting in the folder of the last file chosen
+// in an open or save dialog, else in folder; empty on Cancel.
 std::vector<std::filesystem::path> ChooseFilesToOpen(QWidget* parent, const std::filesystem::path& folder);
-// The save dialog with a filter such as "txt|*.txt" (description|patterns), starting in
-// folder; empty on Cancel. The name is taken as chosen: no extension is added.
+// The save dialog with a filter such as "txt|*.txt" (description|patterns), starting where the
+// open dialog would; empty on Cancel. The name is taken as chosen: no extension is added.
 std::filesystem::path ChooseFileToSave(QWidget* parent, const std::filesystem::path& folder, const QString& filter);
 // The folder picker (it may create a folder), starting in start; empty on Cancel.
 std::filesystem::path ChooseFolder(QWidget* parent, const std::filesystem::path& start);

@@ -197,67 +197,98 @@ NumberList& ListsTab::ChosenList() { return exportTargetRadio_->isChecked() ? li
 
 void ListsTab::FilterOutFromFiles(NumberList& list, const char* loadingPrefix) {
   auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
-  if (!files.empty())
-    FilterOut(list, lists_.filter, files, loadingPrefix, context_.CurrentSettings().ModeB(), context_.ui);
+  if (files.empty()) return;
+  const bool modeB = context_.CurrentSettings().ModeB();
+  context_.InBackground(
+      {&list}, [&](Ui& ui) { FilterOut(list, lists_.filter, files, loadingPrefix, modeB, ui); }, Stoppable::kYes);
 }
 
 void ListsTab::ImportSourceFilesClicked() {
   auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
-  if (!files.empty()) LoadFilesInto(lists_.source, files, context_.ui);
+  if (files.empty()) return;
+  context_.InBackground(
+      {&lists_.source}, [&](Ui& ui) { LoadFilesInto(lists_.source, files, ui); }, Stoppable::kYes);
 }
 
 void ListsTab::InputSegmentsClicked() { emit InputSegmentsRequested(); }
 void ListsTab::ImportSegmentsClicked() { emit ImportSegmentsRequested(); }
 
-void ListsTab::PasteSourceClicked() { PasteNumbers(lists_.source, lists_.scratch, GbkFromClipboard(), context_.ui); }
+void ListsTab::ChangeInBackground(NumberList& list, const std::function<void(NumberList&, Ui&)>& work) {
+  context_.InBackground({&list}, [&](Ui& ui) { work(list, ui); });
+}
+
+void ListsTab::PasteSourceClicked() {
+  const std::string text = GbkFromClipboard();
+  ChangeInBackground(lists_.source, [&](NumberList& list, Ui& ui) { PasteNumbers(list, lists_.scratch, text, ui); });
+}
 void ListsTab::ClearSourceClicked() { ClearNumbers(lists_.source, context_.ui); }
-void ListsTab::SortSourceClicked() { SortNumbers(lists_.source, context_.ui); }
-void ListsTab::ShuffleSourceClicked() { ShuffleNumbers(lists_.source, context_.ui); }
-void ListsTab::DedupeSourceClicked() { DedupeNumbers(lists_.source, context_.CurrentSettings().ModeB(), context_.ui); }
+void ListsTab::SortSourceClicked() { ChangeInBackground(lists_.source, SortNumbers); }
+void ListsTab::ShuffleSourceClicked() { ChangeInBackground(lists_.source, ShuffleNumbers); }
+void ListsTab::DedupeSourceClicked() {
+  const bool modeB = context_.CurrentSettings().ModeB();
+  ChangeInBackground(lists_.source, [modeB](NumberList& list, Ui& ui) { DedupeNumbers(list, modeB, ui); });
+}
 void ListsTab::FilterOutSourceClicked() { FilterOutFromFiles(lists_.source, "加载文件:"); }
 void ListsTab::KeepSourceMobileClicked() {
-  KeepKind(lists_.source, NumberKind::Mobile, context_.CurrentSettings(), context_.ui);
+  const Settings& settings = context_.CurrentSettings();
+  ChangeInBackground(lists_.source,
+                     [&](NumberList& list, Ui& ui) { KeepKind(list, NumberKind::Mobile, settings, ui); });
 }
 void ListsTab::KeepSourceNonMobileClicked() {
-  KeepKind(lists_.source, NumberKind::NonMobile, context_.CurrentSettings(), context_.ui);
+  const Settings& settings = context_.CurrentSettings();
+  ChangeInBackground(lists_.source,
+                     [&](NumberList& list, Ui& ui) { KeepKind(list, NumberKind::NonMobile, settings, ui); });
 }
-void ListsTab::NormalizeSourceClicked() { NormalizeNumbers(lists_.source, context_.ui); }
+void ListsTab::NormalizeSourceClicked() { ChangeInBackground(lists_.source, NormalizeNumbers); }
 void ListsTab::CopyAllSourceClicked() { CopyGbkToClipboard(CopyAll(lists_.source, context_.ui)); }
 void ListsTab::CopySourceSelectionClicked() {
   CopyGbkToClipboard(CopySelected(lists_.source, lists_.scratch, sourceBox_->SelectedRows(), context_.ui));
 }
 void ListsTab::DeleteSourceSelectionClicked() {
-  DeleteSelected(lists_.source, sourceBox_->SelectedRows(), context_.ui);
+  const std::vector<int> rows = sourceBox_->SelectedRows();
+  ChangeInBackground(lists_.source, [&](NumberList& list, Ui& ui) { DeleteSelected(list, rows, ui); });
 }
 
-void ListsTab::SortTargetClicked() { SortNumbers(lists_.target, context_.ui); }
-void ListsTab::ShuffleTargetClicked() { ShuffleNumbers(lists_.target, context_.ui); }
-void ListsTab::DedupeTargetClicked() { DedupeNumbers(lists_.target, context_.CurrentSettings().ModeB(), context_.ui); }
+void ListsTab::SortTargetClicked() { ChangeInBackground(lists_.target, SortNumbers); }
+void ListsTab::ShuffleTargetClicked() { ChangeInBackground(lists_.target, ShuffleNumbers); }
+void ListsTab::DedupeTargetClicked() {
+  const bool modeB = context_.CurrentSettings().ModeB();
+  ChangeInBackground(lists_.target, [modeB](NumberList& list, Ui& ui) { DedupeNumbers(list, modeB, ui); });
+}
 void ListsTab::FilterOutTargetClicked() { FilterOutFromFiles(lists_.target, "请等待,加载文件："); }
 void ListsTab::CopyAllTargetClicked() { CopyGbkToClipboard(CopyAll(lists_.target, context_.ui)); }
 void ListsTab::CopyTargetSelectionClicked() {
   CopyGbkToClipboard(CopySelected(lists_.target, lists_.scratch, targetBox_->SelectedRows(), context_.ui));
 }
 void ListsTab::DeleteTargetSelectionClicked() {
-  DeleteSelected(lists_.target, targetBox_->SelectedRows(), context_.ui);
+  const std::vector<int> rows = targetBox_->SelectedRows();
+  ChangeInBackground(lists_.target, [&](NumberList& list, Ui& ui) { DeleteSelected(list, rows, ui); });
 }
 void ListsTab::ClearTargetClicked() { ClearNumbers(lists_.target, context_.ui); }
-void ListsTab::NormalizeTargetClicked() { NormalizeNumbers(lists_.target, context_.ui); }
+void ListsTab::NormalizeTargetClicked() { ChangeInBackground(lists_.target, NormalizeNumbers); }
 
 void ListsTab::FeatureToTargetClicked() { emit MoveByFeatureRequested(lists_.source, lists_.target, true); }
 void ListsTab::FeatureToSourceClicked() { emit MoveByFeatureRequested(lists_.target, lists_.source, false); }
 void ListsTab::TypeToTargetClicked() { emit MoveByTypeRequested(lists_.source, lists_.target); }
 void ListsTab::TypeToSourceClicked() { emit MoveByTypeRequested(lists_.target, lists_.source); }
-void ListsTab::AllToTargetClicked() { CopyAcross(lists_.source, lists_.target, context_.ui); }
-void ListsTab::AllToSourceClicked() { CopyAcross(lists_.target, lists_.source, context_.ui); }
+void ListsTab::AllToTargetClicked() {
+  context_.InBackground({&lists_.target}, [&](Ui& ui) { CopyAcross(lists_.source, lists_.target, ui); });
+}
+void ListsTab::AllToSourceClicked() {
+  context_.InBackground({&lists_.source}, [&](Ui& ui) { CopyAcross(lists_.target, lists_.source, ui); });
+}
 
 void ListsTab::BatchExportClicked() {
   std::string count;
-  if (countDialog_->AskCount(count))
-    BatchSave(ChosenList().Items(), count, context_.Folders().datedOutput, context_.ui);
+  if (!countDialog_->AskCount(count)) return;
+  const ItemList& items = ChosenList().Items();
+  context_.InBackground({}, [&](Ui& ui) { BatchSave(items, count, context_.Folders().datedOutput, ui); });
 }
 
-void ListsTab::ExportAllClicked() { SaveWholeList(ChosenList().Items(), context_.Folders().datedOutput, context_.ui); }
+void ListsTab::ExportAllClicked() {
+  const ItemList& items = ChosenList().Items();
+  context_.InBackground({}, [&](Ui& ui) { SaveWholeList(items, context_.Folders().datedOutput, ui); });
+}
 
 void ListsTab::ExportByKindClicked(ExportKind kind) { emit ExportRequested(kind, ChosenList()); }
 

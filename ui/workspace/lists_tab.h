@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "segments/region_export.h"
@@ -56,6 +57,8 @@ class ListsTab : public QWidget {
   void BuildExport();
   void Connect();
   void FilterOutFromFiles(NumberList& list, const char* loadingPrefix);
+  // Runs work on list off the window's thread.
+  void ChangeInBackground(NumberList& list, const std::function<void(NumberList&, Ui&)>& work);
   // The list the export group works on, as the radio buttons choose.
   NumberList& ChosenList();
 

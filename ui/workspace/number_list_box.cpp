@@ -4,6 +4,7 @@
 #include <QItemSelectionModel>
 #include <QTableView>
 
+#include "ui/kit/background_work.h"
 #include "ui/kit/double_click.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/user_action.h"
@@ -15,7 +16,8 @@ namespace telqor {
 NumberListBox::NumberListBox(NumberList& list, QGroupBox* group, QTableView* view, Ui& ui)
     : list_(list), group_(group), view_(view), model_(new NumberListModel(&list, view)) {
   view_->setModel(model_);
-  list_.SetOnRefresh([this] { Refresh(); });
+  // A background work refreshes from its own thread; the view changes only on the window's.
+  list_.SetOnRefresh([this] { RunOnUiThread([this] { Refresh(); }); });
   OnDoubleClick(view_->viewport(), [this, &ui] { ClearNumbers(list_, ui); });
 }
 

@@ -175,51 +175,61 @@ DropSites WorkspacePanel::Drops() const { return {{workspaceView_, DropTarget::k
 
 void WorkspacePanel::ImportDataClicked() {
   auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
-  if (!files.empty()) LoadFilesInto(lists_.workspace, files, context_.ui);
+  if (files.empty()) return;
+  context_.InBackground(
+      {&lists_.workspace}, [&](Ui& ui) { LoadFilesInto(lists_.workspace, files, ui); }, Stoppable::kYes);
 }
 
-void WorkspacePanel::SortClicked() { SortNumbers(lists_.workspace, context_.ui); }
-void WorkspacePanel::ShuffleClicked() { ShuffleNumbers(lists_.workspace, context_.ui); }
+void WorkspacePanel::ChangeInBackground(const std::function<void(NumberList&, Ui&)>& work) {
+  context_.InBackground({&lists_.workspace}, [&](Ui& ui) { work(lists_.workspace, ui); });
+}
+
+void WorkspacePanel::SortClicked() { ChangeInBackground(SortNumbers); }
+void WorkspacePanel::ShuffleClicked() { ChangeInBackground(ShuffleNumbers); }
 void WorkspacePanel::DedupeClicked() {
-  DedupeNumbers(lists_.workspace, context_.CurrentSettings().ModeB(), context_.ui);
+  const bool modeB = context_.CurrentSettings().ModeB();
+  ChangeInBackground([modeB](NumberList& list, Ui& ui) { DedupeNumbers(list, modeB, ui); });
 }
 void WorkspacePanel::OutputFolderClicked() { context_.ui.OpenFolder(context_.Folders().datedOutput); }
 
-void WorkspacePanel::KeepMobileClicked() {
-  KeepKind(lists_.workspace, NumberKind::Mobile, context_.CurrentSettings(), context_.ui);
-}
-void WorkspacePanel::KeepNonMobileClicked() {
-  KeepKind(lists_.workspace, NumberKind::NonMobile, context_.CurrentSettings(), context_.ui);
-}
-void WorkspacePanel::KeepLandlineClicked() {
-  KeepKind(lists_.workspace, NumberKind::Landline, context_.CurrentSettings(), context_.ui);
-}
-void WorkspacePanel::KeepCustom1Clicked() {
-  KeepKind(lists_.workspace, NumberKind::Custom1, context_.CurrentSettings(), context_.ui);
-}
-void WorkspacePanel::KeepCustom2Clicked() {
-  KeepKind(lists_.workspace, NumberKind::Custom2, context_.CurrentSettings(), context_.ui);
+void WorkspacePanel::KeepMobileClicked() { KeepKindInBackground(NumberKind::Mobile); }
+void WorkspacePanel::KeepNonMobileClicked() { KeepKindInBackground(NumberKind::NonMobile); }
+void WorkspacePanel::KeepLandlineClicked() { KeepKindInBackground(NumberKind::Landline); }
+void WorkspacePanel::KeepCustom1Clicked() { KeepKindInBackground(NumberKind::Custom1); }
+void WorkspacePanel::KeepCustom2Clicked() { KeepKindInBackground(NumberKind::Custom2); }
+
+void WorkspacePanel::KeepKindInBackground(NumberKind kind) {
+  const Settings& settings = context_.CurrentSettings();
+  ChangeInBackground([&](NumberList& list, Ui& ui) { KeepKind(list, kind, settings, ui); });
 }
 
 void WorkspacePanel::ToggleEditorsClicked() { editorsPanel_->setVisible(!editorsPanel_->isVisible()); }
-void WorkspacePanel::NormalizeClicked() { NormalizeNumbers(lists_.workspace, context_.ui); }
-void WorkspacePanel::DeleteSelectedClicked() { DeleteSelected(lists_.workspace, box_->SelectedRows(), context_.ui); }
+void WorkspacePanel::NormalizeClicked() { ChangeInBackground(NormalizeNumbers); }
+void WorkspacePanel::DeleteSelectedClicked() {
+  const std::vector<int> rows = box_->SelectedRows();
+  ChangeInBackground([&](NumberList& list, Ui& ui) { DeleteSelected(list, rows, ui); });
+}
 void WorkspacePanel::CopyAllClicked() { CopyGbkToClipboard(CopyAll(lists_.workspace, context_.ui)); }
 void WorkspacePanel::CopySelectedClicked() {
   CopyGbkToClipboard(CopySelected(lists_.workspace, lists_.scratch, box_->SelectedRows(), context_.ui));
 }
-void WorkspacePanel::PasteClicked() { PasteNumbers(lists_.workspace, lists_.scratch, GbkFromClipboard(), context_.ui); }
+void WorkspacePanel::PasteClicked() {
+  const std::string text = GbkFromClipboard();
+  ChangeInBackground([&](NumberList& list, Ui& ui) { PasteNumbers(list, lists_.scratch, text, ui); });
+}
 void WorkspacePanel::ClearClicked() { ClearNumbers(lists_.workspace, context_.ui); }
 
 void WorkspacePanel::BatchSaveClicked() {
   std::string count;
-  if (lists_.workspace.Items().Count() > 0 && countDialog_->AskCount(count))
-    BatchSave(lists_.workspace.Items(), count, context_.Folders().datedOutput, context_.ui);
+  if (lists_.workspace.Items().Count() == 0 || !countDialog_->AskCount(count)) return;
+  context_.InBackground(
+      {}, [&](Ui& ui) { BatchSave(lists_.workspace.Items(), count, context_.Folders().datedOutput, ui); });
 }
 
 void WorkspacePanel::SaveAllClicked() {
-  if (lists_.workspace.Items().Count() > 0)
-    SaveWholeList(lists_.workspace.Items(), context_.Folders().datedOutput, context_.ui);
+  if (lists_.workspace.Items().Count() == 0) return;
+  context_.InBackground({},
+                        [&](Ui& ui) { SaveWholeList(lists_.workspace.Items(), context_.Folders().datedOutput, ui); });
 }
 
 void WorkspacePanel::ExportByKindClicked(ExportKind kind) {
@@ -227,13 +237,16 @@ void WorkspacePanel::ExportByKindClicked(ExportKind kind) {
 }
 
 void WorkspacePanel::ReplaceClicked() {
-  ReplaceContent(lists_.workspace, ToGbk(patternCombo_->currentText()), ToGbk(replacementCombo_->currentText()),
-                 context_.ui);
+  const std::string pattern = ToGbk(patternCombo_->currentText());
+  const std::string replacement = ToGbk(replacementCombo_->currentText());
+  ChangeInBackground([&](NumberList& list, Ui& ui) { ReplaceContent(list, pattern, replacement, ui); });
 }
 
 void WorkspacePanel::AddAffixesClicked() {
-  AddAffixes(lists_.workspace, lengthCombo_->currentText().toStdString(), ToGbk(prefixEdit_->text()),
-             ToGbk(suffixEdit_->text()), context_.ui);
+  const std::string length = lengthCombo_->currentText().toStdString();
+  const std::string prefix = ToGbk(prefixEdit_->text());
+  const std::string suffix = ToGbk(suffixEdit_->text());
+  ChangeInBackground([&](NumberList& list, Ui& ui) { AddAffixes(list, length, prefix, suffix, ui); });
 }
 
 }  // namespace telqor

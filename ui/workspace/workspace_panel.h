@@ -9,11 +9,13 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "segments/region_export.h"
 #include "ui/kit/app_context.h"
 #include "ui/kit/drop_site.h"
+#include "workspace/kind_filter.h"
 #include "workspace/number_list.h"
 
 class QAction;
@@ -47,6 +49,9 @@ class WorkspacePanel : public QWidget {
   void BuildList();
   void BuildEditors();
   void Connect();
+  // Runs work on the workspace list off the window's thread.
+  void ChangeInBackground(const std::function<void(NumberList&, Ui&)>& work);
+  void KeepKindInBackground(NumberKind kind);
 
   // Handlers.
   void ImportDataClicked();
