@@ -27,8 +27,9 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   ConsoleUi ui(global.yes);
   LoadFiles(list, args.Positional(), ui);
   std::filesystem::path folder = BuildDatedOutputFolder(s.folders.otherData);
-  for (const auto& file : ExportNumbers(kind, list.Items(), db, CarrierRule(s.settings), folder, ui))
-    std::cout << file.string() << "\n";
+  SavedFiles saved = ExportNumbers(kind, list.Items(), db, CarrierRule(s.settings), folder, ui);
+  for (const auto& file : saved.written) std::cout << file.string() << "\n";
+  std::cerr << saved.closing << "\n";
   return 0;
 }
 
@@ -42,8 +43,9 @@ Verb ExportVerb() {
            "  region-carrier:         <region>.<carrier>.<count>.txt\n"
            "  region-carrier-segment: <region>/<carrier>/<segment>-<count>.txt, each number once and\n"
            "                          sorted, with 汇总.txt per carrier folder, and <region>/其它-<count>.txt\n"
-           "Numbers keep their order and repeats unless said otherwise. Prints the path of every file\n"
-           "written.\n",
+           "Numbers keep their order and repeats unless said otherwise. No file is replaced: a name\n"
+           "already taken, by an earlier export or this one, gets -2, -3, ... before .txt. Prints the\n"
+           "path of every file written, and how many files and numbers, and where, on standard error.\n",
            {{"--by", nullptr, OptionKind::Value, "KIND", "region, carrier, region-carrier or region-carrier-segment",
              true}},
            kInputFiles},

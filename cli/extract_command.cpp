@@ -103,8 +103,9 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   search.Wait();
 
   if (args.Flag("--to-files")) {
-    for (const fs::path& file : SaveResultFiles(results, state.folders.datedOutput).written)
-      std::cout << file.string() << "\n";
+    SavedFiles saved = SaveResultFiles(results, state.folders.datedOutput);
+    for (const fs::path& file : saved.written) std::cout << file.string() << "\n";
+    std::cerr << saved.closing << "\n";
     return 0;
   }
   // Written straight from the results: millions of them are never copied into a list.
@@ -128,8 +129,9 @@ Verb ExtractVerb() {
            "the program folder's 固话区号对照表.txt.\n"
            "Prints the results, each kind sorted with every result once, in the order pattern,\n"
            "landline, mobile, e-mail (GBK, CR LF); with --to-files it writes one file per kind found\n"
-           "into the dated output folder instead (<yyyymmdd-hhnnss>-手机-<count>.txt, ...) and prints\n"
-           "their paths.\n",
+           "into the dated output folder instead (<yyyymmdd-hhnnss>-手机-<count>.txt, ...; a name\n"
+           "already taken gets -2, -3, ... before .txt), prints their paths, and how many files and\n"
+           "results, and where, on standard error.\n",
            {{"--mobile", nullptr, OptionKind::Flag, nullptr, "mobile numbers"},
             {"--landline", nullptr, OptionKind::Flag, nullptr, "landline numbers"},
             {"--email", nullptr, OptionKind::Flag, nullptr, "e-mail addresses"},

@@ -28,7 +28,9 @@ Verb SaveVerb() {
   return {{"save",
            "Loads the files into one list and writes it into the dated output folder: whole, as\n"
            "<yyyymmdd-hhnnss>-<count>.txt, or with --batch in files of N lines each, as\n"
-           "<yyyymmdd-hhnnss>-<lines>-<0001...>.txt. Prints the path of every file written.\n",
+           "<yyyymmdd-hhnnss>-<lines>-<0001...>.txt. A name already taken gets -2, -3, ... before\n"
+           ".txt. Prints the path of every file written, and how many files and lines, and where, on\n"
+           "standard error.\n",
            {{"--batch", nullptr, OptionKind::Value, "N", "files of N lines each"}},
            kInputFiles},
           "write lines whole or in batches into the dated output folder",

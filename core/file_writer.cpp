@@ -31,11 +31,16 @@ fs::path BesideName(const fs::path& target) {
   return target.parent_path() / name;
 }
 
-// target itself for n = 1, else its name with "-n" before the extension.
+// target itself for n = 1, else its name with "-n" before the extension (北京.北京.2.txt ->
+// 北京.北京.2-2.txt). Built from path parts: a narrow copy of a Chinese name is not UTF-8 on
+// Windows.
 fs::path Numbered(const fs::path& target, int n) {
   if (n == 1) return target;
-  return target.parent_path() /
-         PathFromUtf8(target.stem().string() + "-" + std::to_string(n) + target.extension().string());
+  fs::path name = target.stem();
+  name += "-";
+  name += std::to_string(n);
+  name += target.extension();
+  return target.parent_path() / name;
 }
 
 }  // namespace

@@ -49,20 +49,22 @@ void WriteResults(const SearchResults& results, const WantedKinds& wanted, FileW
   for (const FoundItems* found : Wanted(results, wanted)) found->WriteTo(out);
 }
 
-SavedResultFiles SaveResultFiles(const SearchResults& results, const fs::path& folder) {
-  SavedResultFiles saved;
+SavedFiles SaveResultFiles(const SearchResults& results, const fs::path& folder) {
+  SavedFiles saved;
+  saved.folder = folder;
   const std::pair<const FoundItems*, const char*> files[] = {{&results.Regex, "-正则-"},
                                                              {&results.Landline, "-固话-"},
                                                              {&results.Email, "-邮址-"},
                                                              {&results.Mobile, "-手机-"},
                                                              {&results.Unknown, "-未知-"}};
   for (const auto& [list, tag] : files) {
-    saved.lastName = PathFromUtf8(TimeStamp() + tag + std::to_string(list->Count()) + ".txt");
     if (list->Count() == 0) continue;
-    FileWriter out(folder / saved.lastName);
+    FileWriter out(folder / PathFromUtf8(TimeStamp() + tag + std::to_string(list->Count()) + ".txt"));
     list->WriteTo(out);
     saved.written.push_back(out.CommitUnique());
+    saved.items += static_cast<int64_t>(list->Count());
   }
+  saved.closing = "保存文件完成：" + SavedCounts(saved, "个数据");
   return saved;
 }
 

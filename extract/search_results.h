@@ -9,6 +9,7 @@
 #include "core/item_list.h"
 #include "extract/extraction_engine.h"
 #include "extract/found_items.h"
+#include "files/saved_files.h"
 
 namespace telqor {
 
@@ -43,15 +44,12 @@ size_t CollectResults(const SearchResults& results, const WantedKinds& wanted, I
 // Writes the wanted kinds in that order, each item followed by CR LF.
 void WriteResults(const SearchResults& results, const WantedKinds& wanted, FileWriter& out);
 
-struct SavedResultFiles {
-  std::vector<std::filesystem::path> written;
-  std::filesystem::path lastName;  // the name built last (the "-未知-" one), written or not
-};
-
 // Saves every non-empty list, whatever was wanted, as folder + "yyyymmdd-hhnnss" + tag +
 // count + ".txt", the tags "-正则-", "-固话-", "-邮址-", "-手机-" and "-未知-" in that order (the
-// time taken anew for each). A name already taken gets "-2", "-3", ... before ".txt". The first
-// file that cannot be written stops the saving with its error.
-SavedResultFiles SaveResultFiles(const SearchResults& results, const std::filesystem::path& folder);
+// time taken anew for each). A name already taken, by an earlier run in the same second or
+// any other file, gets "-2", "-3", ... before ".txt": no file is replaced. The first file that
+// cannot be written stops the saving with its error. The closing text is
+// "保存文件完成：共<k>个文件，<n>个数据，保存在 <folder>".
+SavedFiles SaveResultFiles(const SearchResults& results, const std::filesystem::path& folder);
 
 }  // namespace telqor

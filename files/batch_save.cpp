@@ -8,6 +8,7 @@
 #include "core/file_writer.h"
 #include "core/output_names.h"
 #include "core/str_to_int.h"
+#include "files/saved_files.h"
 
 namespace telqor {
 namespace {
@@ -38,7 +39,11 @@ std::vector<std::filesystem::path> BatchSave(const ItemList& list, std::string_v
     written.push_back(SaveRange(list, from, n, folder, name));
     ui.ShowStatus("保存文件:" + FolderText(folder) + written.back().filename().string());
   }
-  std::string done = "保存完成！共" + std::to_string(written.size()) + "个文件";
+  SavedFiles saved;
+  saved.folder = folder;
+  saved.written = written;
+  saved.items = list.Count();
+  std::string done = "保存完成！" + SavedCounts(saved);
   ui.ShowStatus(done);
   ui.Inform(done);
   return written;
@@ -47,12 +52,17 @@ std::vector<std::filesystem::path> BatchSave(const ItemList& list, std::string_v
 std::filesystem::path SaveWholeList(const ItemList& list, const std::filesystem::path& folder, Ui& ui) {
   const std::string stamp = TimeStamp();
   ui.ShowStatus("开始保存文件");
-  std::filesystem::path file;
-  if (list.Count() > 0)
-    file = SaveRange(list, 0, list.Count(), folder, stamp + "-" + std::to_string(list.Count()) + ".txt");
-  ui.ShowStatus("保存文件完成");
-  if (!file.empty()) ui.Inform("保存完成！\r\n" + FolderText(folder) + file.filename().string());
-  return file;
+  SavedFiles saved;
+  saved.folder = folder;
+  if (list.Count() > 0) {
+    saved.written.push_back(
+        SaveRange(list, 0, list.Count(), folder, stamp + "-" + std::to_string(list.Count()) + ".txt"));
+    saved.items = list.Count();
+  }
+  ui.ShowStatus("保存文件完成：" + SavedCounts(saved));
+  if (saved.written.empty()) return {};
+  ui.Inform("保存完成！" + SavedCounts(saved) + SavedNames(saved));
+  return saved.written.front();
 }
 
 }  // namespace telqor

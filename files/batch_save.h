@@ -17,12 +17,15 @@ namespace telqor {
 // Files of countText items each (the last one holds the rest), named
 // "yyyymmdd-hhnnss-<items>-<k as %.4d>.txt" with one timestamp for the whole operation. A count
 // that is no whole number, or not above 0, raises an error before any file is written.
-// Answers the files written; says "保存完成！共<k>个文件" in the status line and a message.
+// Answers the files written; says "保存完成！共<k>个文件，<n>个号码，保存在 <folder>" in the status
+// line and a message.
 std::vector<std::filesystem::path> BatchSave(const ItemList& list, std::string_view countText,
                                              const std::filesystem::path& folder, Ui& ui);
 
 // The whole list as "yyyymmdd-hhnnss-<count>.txt"; nothing is written for an empty list.
-// Answers the file written, or an empty path.
+// Says "保存文件完成：共1个文件，<n>个号码，保存在 <folder>" in the status line and, when a file was
+// written, "保存完成！" with the counts and the file's name in a message. Answers the file
+// written, or an empty path.
 std::filesystem::path SaveWholeList(const ItemList& list, const std::filesystem::path& folder, Ui& ui);
 
 }  // namespace telqor

@@ -205,6 +205,7 @@ class Exporter {
   }
 
   std::vector<fs::path> TakeWritten() { return std::move(written_); }
+  int64_t NumbersWritten() const { return static_cast<int64_t>(done_); }
 
  private:
   // Region names and segments come from the files: the name stays inside its folder whatever
@@ -266,18 +267,18 @@ class Exporter {
       out.Write(s.name);
       out.Write(std::string_view(count, static_cast<size_t>(length)));
     }
-    out.Commit();
-    written_.push_back(std::move(summary));
+    written_.push_back(out.CommitUnique());
   }
 
-  void WriteNumbers(fs::path file, Indices numbers) {
+  // Under the name, or the first free name-2.txt, name-3.txt, ...: a name this or an earlier
+  // export took (two regions with one safe name, the same region exported again) keeps its file.
+  void WriteNumbers(const fs::path& file, Indices numbers) {
     FileWriter out(file);
     ForEachNumber(list_, numbers, [&](size_t, std::string_view number) {
       out.Write(number);
       out.Write("\r\n");
     });
-    out.Commit();
-    written_.push_back(std::move(file));
+    written_.push_back(out.CommitUnique());
     // Progress in steps of a hundredth, not for each of what may be many small files.
     done_ += numbers.size();
     if (done_ >= nextProgress_) {
@@ -301,8 +302,8 @@ class Exporter {
 
 }  // namespace
 
-std::vector<fs::path> ExportNumbers(ExportKind kind, const ItemList& list, const SegmentDatabase& db,
-                                    const CarrierRule& rule, const fs::path& folder, Ui& ui) {
+SavedFiles ExportNumbers(ExportKind kind, const ItemList& list, const SegmentDatabase& db, const CarrierRule& rule,
+                         const fs::path& folder, Ui& ui) {
   ui.ShowStatus("开始保存文件");
   Exporter exporter(list, rule, folder, ui);
   if (kind == ExportKind::Carrier) {
@@ -329,8 +330,13 @@ std::vector<fs::path> ExportNumbers(ExportKind kind, const ItemList& list, const
       }
     }
   }
-  ui.ShowStatus("保存文件完成");
-  return exporter.TakeWritten();
+  SavedFiles saved;
+  saved.folder = folder;
+  saved.written = exporter.TakeWritten();
+  saved.items = exporter.NumbersWritten();
+  saved.closing = "保存文件完成：" + SavedCounts(saved);
+  ui.ShowStatus(saved.closing);
+  return saved;
 }
 
 }  // namespace telqor

@@ -8,6 +8,7 @@
 
 #include "core/item_list.h"
 #include "core/ui.h"
+#include "files/saved_files.h"
 #include "segments/carrier.h"
 #include "segments/segment_database.h"
 
@@ -16,10 +17,12 @@ namespace telqor {
 enum class ExportKind { Region, Carrier, RegionCarrier, RegionCarrierSegment };
 
 // Writes list into folder (the dated output folder) split as kind says, with "开始保存文件"
-// before and "保存文件完成" after in the status line. An empty list writes no file. A file
-// that cannot be written stops the export with its error; the files before it stay.
-// Answers the files written, in the order written.
-std::vector<std::filesystem::path> ExportNumbers(ExportKind kind, const ItemList& list, const SegmentDatabase& db,
-                                                 const CarrierRule& rule, const std::filesystem::path& folder, Ui& ui);
+// before and "保存文件完成：共<k>个文件，<n>个号码，保存在 <folder>" after in the status line (the
+// closing text). An empty list writes no file. No file is ever replaced, neither one of an
+// earlier export into the folder nor one of this export: a name that is taken gets "-2", "-3",
+// ... before ".txt" (北京.北京.2.txt, then 北京.北京.2-2.txt). A file that cannot be written stops
+// the export with its error; the files before it stay. Answers the files in the order written.
+SavedFiles ExportNumbers(ExportKind kind, const ItemList& list, const SegmentDatabase& db, const CarrierRule& rule,
+                         const std::filesystem::path& folder, Ui& ui);
 
 }  // namespace telqor

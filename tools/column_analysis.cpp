@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <set>
 
 #include "core/errors.h"
 #include "core/file_io.h"
@@ -311,20 +310,17 @@ void SortRows(ItemList& rows, std::string_view delimiter, int column, SortKind k
 ClassifiedExport ExportClassified(const ItemList& rows, std::string_view delimiter, int column,
                                   const std::filesystem::path& folder, Ui& ui) {
   ClassifiedExport done;
+  done.folder = folder;
   std::string current;
-  std::vector<int> group;                 // the rows of the run of current, rows without the field left out
-  std::set<std::filesystem::path> taken;  // the names written in this export
+  std::vector<int> group;  // the rows of the run of current, rows without the field left out
   auto save = [&] {
     if (group.empty()) return;
-    // A value that comes back, or two values with one safe name (a/b, a_b), never replace a
-    // file of this export: the later gets "-2", "-3", ...
-    std::filesystem::path file = folder / SafeFileName(current, ".txt");
-    for (int n = 2; !taken.insert(file).second; ++n)
-      file = folder / SafeFileName(current, "-" + std::to_string(n) + ".txt");
-    FileWriter out(file);
+    // A value that comes back, two values with one safe name (a/b, a_b) or a file of an
+    // earlier export keep their files: the later gets "-2", "-3", ...
+    FileWriter out(folder / SafeFileName(current, ".txt"));
     for (int row : group) rows.SaveTo(out, row, 1);
-    out.Commit();
-    done.written.push_back(file);
+    done.written.push_back(out.CommitUnique());
+    done.items += static_cast<int64_t>(group.size());
     group.clear();
   };
   for (int i = 0; i < rows.Count(); ++i) {
@@ -340,7 +336,8 @@ ClassifiedExport ExportClassified(const ItemList& rows, std::string_view delimit
     group.push_back(i);
   }
   save();
-  ui.ShowStatus("分类导出完成：" + std::to_string(done.written.size()) + "个文件。");
+  done.closing = "分类导出完成：" + SavedCounts(done, "行");
+  ui.ShowStatus(done.closing);
   if (done.skipped > 0)
     ui.Inform(std::to_string(done.skipped) + "行没有第" + std::to_string(column) + "列，没有导出；其余的行已导出到" +
               std::to_string(done.written.size()) + "个文件。");

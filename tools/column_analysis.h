@@ -15,6 +15,7 @@
 #include "core/item_list.h"
 #include "core/settings.h"
 #include "core/ui.h"
+#include "files/saved_files.h"
 
 namespace telqor {
 
@@ -111,17 +112,17 @@ enum class SortKind { Numeric, Text };
 // in the order they had.
 void SortRows(ItemList& rows, std::string_view delimiter, int column, SortKind kind, bool descending);
 
-struct ClassifiedExport {
-  std::vector<std::filesystem::path> written;  // the files, in the order written
-  int skipped = 0;                             // rows without the field, not exported
+struct ClassifiedExport : SavedFiles {
+  int skipped = 0;  // rows without the field, not exported
 };
 
 // Every run of consecutive rows sharing field column goes into folder / SafeFileName(value,
 // ".txt"), so a value never names a file outside folder ("../x", "/abs", "a/b" stay one name
-// inside it), and the empty value is "_.txt". A name this export wrote already (a value that
-// comes back, two values with one safe name) is never replaced: the later run gets "-2.txt",
-// "-3.txt", ... after the value. Rows lacking the field are left out (they neither join nor break a run); the others
-// are all written. Ends with the count of files in the status line and, when rows were left
+// inside it), and the empty value is "_.txt". No file is replaced, neither one of an earlier
+// export nor one this export wrote (a value that comes back, two values with one safe name):
+// the later file gets "-2.txt", "-3.txt", ... after the value. Rows lacking the field are left
+// out (they neither join nor break a run); the others are all written. Ends with
+// "分类导出完成：共<k>个文件，<n>行，保存在 <folder>" in the status line and, when rows were left
 // out, a message saying how many.
 ClassifiedExport ExportClassified(const ItemList& rows, std::string_view delimiter, int column,
                                   const std::filesystem::path& folder, Ui& ui);

@@ -44,6 +44,8 @@ TEST_F(ExtractCli, ToFilesWritesEveryKindFoundIntoTheDatedFolder) {
   EXPECT_NE(written[0].find("-固话-1.txt"), std::string::npos);
   EXPECT_NE(written[1].find("-手机-1.txt"), std::string::npos);
   EXPECT_EQ(ReadBytes(written[1]), "13812345678\r\n");
+  EXPECT_EQ(r.err,
+            "保存文件完成：共2个文件，2个数据，保存在 " + Printed(PathFromUtf8(written[0]).parent_path() / "") + "\n");
 }
 
 TEST_F(ExtractCli, RefusesNothingToSearchABadZoneModeAMissingPathAndABadPattern) {

@@ -177,5 +177,23 @@ TEST_F(SegmentsCli, ExportWritesIntoTheDatedFolderAndPrintsTheFiles) {
   EXPECT_EQ(test::FirstLine(Run({"export", in}).err), "export needs --by KIND\n");
 }
 
+// The same day's second export beside the first: its file takes the next free name, and
+// standard error says how many files and numbers went where.
+TEST_F(SegmentsCli, ASecondExportKeepsTheFirstAndSaysWhatItWrote) {
+  auto first = File("first.txt", "13800000001\r\n13800000002\r\n");
+  auto second = File("second.txt", "13800000101\r\n13800000102\r\n");
+  Result one = Run({"export", "--by", "region", first});
+  ASSERT_EQ(one.status, 0) << one.err;
+  fs::path dated = PathFromUtf8(one.out.substr(0, one.out.find('\n'))).parent_path();
+  const std::string said = "保存文件完成：共1个文件，2个号码，保存在 " + test::Printed(dated / "") + "\n";
+  EXPECT_EQ(one.err, said);
+  Result two = Run({"export", "--by", "region", second});
+  ASSERT_EQ(two.status, 0) << two.err;
+  EXPECT_EQ(two.out, test::Printed(dated / u8"北京.北京.2-2.txt") + "\n");
+  EXPECT_EQ(two.err, said);
+  EXPECT_EQ(test::ReadBytes(dated / u8"北京.北京.2.txt"), "13800000001\r\n13800000002\r\n");
+  EXPECT_EQ(test::ReadBytes(dated / u8"北京.北京.2-2.txt"), "13800000101\r\n13800000102\r\n");
+}
+
 }  // namespace
 }  // namespace telqor

@@ -163,11 +163,15 @@ class AnalysisDialogTest : public QObject {
     };
     Scripted().answer = true;
     ClickIn(d, u"SpeedButton7"_s);
-    QCOMPARE(Scripted().questions.back(),
-             u"确定按 [列1] 导出分类数据?\r\n\r\n如果不是选择的列,请先选择该列排序后,在导出分类数据！"_s);
+    const QString said = u"分类导出完成：共2个文件，3行，保存在 "_s + telqor::test::PathText(home / "out" / "");
+    QCOMPARE(Scripted().questions,
+             (std::vector<QString>{
+                 u"确定按 [列1] 导出分类数据?\r\n\r\n如果不是选择的列,请先选择该列排序后,在导出分类数据！"_s,
+                 said + u"\r\n\r\n是否打开保存目录?"_s}));
     QCOMPARE(ReadBytes(home / "out" / "1.txt"), std::string("x,1\r\ny,1\r\n"));
     QCOMPARE(ReadBytes(home / "out" / "2.txt"), std::string("z,2\r\n"));
-    QCOMPARE(w->StatusText(), u" 分类导出完成：2个文件。"_s);
+    QCOMPARE(w->StatusText(), u" "_s + said);
+    QCOMPARE(telqor::test::GuiEnv().openedFolders, std::vector<fs::path>{home / "out" / ""});
     QCOMPARE(Scripted().messages, std::vector<QString>{u"1行没有第1列，没有导出；其余的行已导出到2个文件。"_s});
     QCOMPARE(starts.front(), w->Folders().otherData);
     // No: nothing asked further.

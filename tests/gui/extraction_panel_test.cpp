@@ -85,9 +85,13 @@ class ExtractionPanelTest : public QObject {
     QCOMPARE(Names(dated), (QStringList{u"20261207-090503-固话-1.txt"_s, u"20261207-090503-手机-2.txt"_s,
                                         u"20261207-090503-未知-1.txt"_s}));
     QCOMPARE(telqor::test::ReadBytes(dated / U8Path("20261207-090503-手机-2.txt")), "13812345678\r\n13912345678\r\n");
-    QCOMPARE(w->StatusText(), u" 保存文件完成"_s);
-    QCOMPARE(Scripted().messages.back(), u"保存完成！\r\n"_s + PathText(dated / U8Path("20261207-090503-未知-1.txt")));
-    QCOMPARE(GuiEnv().openedFolders.back(), dated);
+    const QString said = u"保存文件完成：共3个文件，4个数据，保存在 "_s + PathText(dated / "");
+    QCOMPARE(w->StatusText(), u" "_s + said);
+    // Every file by name, then the offer to open the folder: No opens nothing.
+    QCOMPARE(Scripted().questions,
+             std::vector<QString>{said + u"\r\n20261207-090503-固话-1.txt\r\n20261207-090503-手机-2.txt"
+                                         u"\r\n20261207-090503-未知-1.txt\r\n\r\n是否打开保存目录?"_s});
+    QVERIFY(GuiEnv().openedFolders.empty());
 
     // Nothing wanted: the run still goes, appends nothing and says so.
     for (const char* box : {"CBMobile", "CBTels", "CBEmails", "CBReg"})

@@ -276,7 +276,9 @@ class SegmentActionTest : public QObject {
     // "全部导出号码" on the empty target list runs and writes nothing.
     Control<QRadioButton>(w, u"RBDest"_s)->setChecked(true);
     Trigger(w, u"N48"_s);
-    QCOMPARE(w->StatusText(), u" 保存文件完成"_s);
+    QCOMPARE(w->StatusText(), u" 保存文件完成：共0个文件，0个号码"_s);
+    QCOMPARE(telqor::test::Scripted().messages, std::vector<QString>{u"保存文件完成：共0个文件，0个号码"_s});
+    QVERIFY(telqor::test::Scripted().questions.empty());
     QVERIFY(fs::is_empty(dated));
 
     Fill(w->Lists().workspace, {"13800001111", "13800001111", "13000002222"});
@@ -284,6 +286,33 @@ class SegmentActionTest : public QObject {
     QCOMPARE(telqor::test::ReadBytes(dated / telqor::test::U8Path("北京.北京.2.txt")),
              std::string("13800001111\r\n13800001111\r\n"));
     QVERIFY(fs::exists(dated / telqor::test::U8Path("广东.广州.1.txt")));
+  }
+
+  // The same day's second "保存" by region keeps the first list's file beside its own, says how
+  // many files and numbers went where, and opens the folder only when asked to.
+  void ASecondExportKeepsTheFirstAndOffersTheFolder() {
+    TempHome home;
+    CopyDatabase(home);
+    auto w = home.OpenWindow();
+    const fs::path dated = w->Folders().datedOutput;
+    const QString said = u"保存文件完成：共1个文件，2个号码，保存在 "_s + telqor::test::PathText(dated / "");
+    const QString question = said + u"\r\n\r\n是否打开保存目录?"_s;
+    Fill(w->Lists().workspace, {"13800000001", "13800000002"});
+    Trigger(w, u"N50"_s);
+    QCOMPARE(w->StatusText(), u" "_s + said);
+    QCOMPARE(telqor::test::Scripted().questions, std::vector<QString>{question});
+    QVERIFY(telqor::test::GuiEnv().openedFolders.empty());
+
+    w->Lists().workspace.Items().Clear();
+    Fill(w->Lists().workspace, {"13800000101", "13800000102"});
+    telqor::test::Scripted().answer = true;
+    Trigger(w, u"N50"_s);
+    QCOMPARE(telqor::test::ReadBytes(dated / telqor::test::U8Path("北京.北京.2.txt")),
+             std::string("13800000001\r\n13800000002\r\n"));
+    QCOMPARE(telqor::test::ReadBytes(dated / telqor::test::U8Path("北京.北京.2-2.txt")),
+             std::string("13800000101\r\n13800000102\r\n"));
+    QCOMPARE(telqor::test::Scripted().questions, (std::vector<QString>{question, question}));
+    QCOMPARE(telqor::test::GuiEnv().openedFolders, std::vector<fs::path>{dated});
   }
 };
 

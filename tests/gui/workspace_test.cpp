@@ -329,8 +329,10 @@ class WorkspaceTest : public QObject {
     QCOMPARE(files[0].filename(), fs::path("20261207-090503-1-0003.txt"));  // "-1-" sorts before "-2-"
     QCOMPARE(telqor::test::ReadBytes(files[0]), std::string("4\r\n"));
     QCOMPARE(telqor::test::ReadBytes(files[1]), std::string("0\r\n1\r\n"));
-    QCOMPARE(w->StatusText(), u" 保存完成！共3个文件"_s);
-    QCOMPARE(telqor::test::Scripted().messages.back(), u"保存完成！共3个文件"_s);
+    const QString said =
+        u"保存完成！共3个文件，5个号码，保存在 "_s + telqor::test::PathText(w->Folders().datedOutput / "");
+    QCOMPARE(w->StatusText(), u" "_s + said);
+    QCOMPARE(telqor::test::Scripted().messages.back(), said);
 
     // The target list, whole; the workspace list's save does nothing while it is empty.
     w->Lists().target.Items().Add("9");

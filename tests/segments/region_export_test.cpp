@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "core/errors.h"
 #include "core/gbk.h"
@@ -35,9 +36,19 @@ struct RegionExport : ::testing::Test {
   Strings Export(ExportKind kind, const Strings& numbers) {
     test::Fill(list, numbers);
     Strings names;
-    for (const fs::path& file : ExportNumbers(kind, list, db, rule, dir.path(), ui))
+    for (const fs::path& file : ExportNumbers(kind, list, db, rule, dir.path(), ui).written)
       names.push_back(file.lexically_relative(dir.path()).generic_string());
     return names;
+  }
+  // Every file under the folder with its bytes.
+  std::map<std::string, std::string> Files() {
+    std::map<std::string, std::string> files;
+    for (const std::string& name : Tree()) files[name] = Read(name);
+    return files;
+  }
+  std::string Closing(int files, int numbers) {
+    return "保存文件完成：共" + std::to_string(files) + "个文件，" + std::to_string(numbers) + "个号码，保存在 " +
+           (dir / "").string();
   }
   std::string Read(const std::string& name) { return test::ReadBytes(dir / name); }
   // Every file under the folder, relative and sorted.
@@ -58,7 +69,7 @@ TEST_F(RegionExport, ByRegionWritesTheGroupsFromTheLastNameToTheFirst) {
                               "广东.東莞.1.txt", "北京.北京.3.txt"}));
   EXPECT_EQ(Read("北京.北京.3.txt"), "13800001111\r\n13800001111\r\n13800002222\r\n");
   EXPECT_EQ(Read("未知地区.1.txt"), "13100002222\r\n");
-  EXPECT_EQ(ui.statuses, (Strings{"开始保存文件", "保存文件完成"}));
+  EXPECT_EQ(ui.statuses, (Strings{"开始保存文件", Closing(6, 8)}));
 }
 
 TEST_F(RegionExport, ByCarrierWritesOnlyCarriersWithNumbers) {
@@ -66,9 +77,10 @@ TEST_F(RegionExport, ByCarrierWritesOnlyCarriersWithNumbers) {
             (Strings{"移动.2.txt", "联通.1.txt"}));
   EXPECT_EQ(Read("移动.2.txt"), "13800001111\r\n13800001111\r\n");
 
+  // Into the same folder: 联通.1.txt of the first export stays.
   list.Clear();
   EXPECT_EQ(Export(ExportKind::Carrier, {"17000001234", "18900000001", "13100002222", "x", "13600000001"}),
-            (Strings{"移动.1.txt", "联通.1.txt", "电信.1.txt", "其它.2.txt"}));
+            (Strings{"移动.1.txt", "联通.1-2.txt", "电信.1.txt", "其它.2.txt"}));
   EXPECT_EQ(Read("其它.2.txt"), "17000001234\r\nx\r\n");
 }
 
@@ -138,7 +150,59 @@ TEST_F(RegionExport, EmptyListWritesNothingButSaysSo) {
     EXPECT_TRUE(Export(kind, {}).empty());
   EXPECT_TRUE(Tree().empty());
   EXPECT_EQ(ui.statuses.size(), 8u);
-  EXPECT_EQ(ui.LastStatus(), "保存文件完成");
+  EXPECT_EQ(ui.LastStatus(), "保存文件完成：共0个文件，0个号码");
+}
+
+// A second export into the folder (the same day) keeps every file of the first: a name that is
+// taken gets "-2" before ".txt", after the count that is part of the name.
+TEST_F(RegionExport, ASecondExportKeepsTheFilesOfTheFirst) {
+  EXPECT_EQ(Export(ExportKind::Region, {"13800000001", "13800000002"}), Strings{"北京.北京.2.txt"});
+  list.Clear();
+  EXPECT_EQ(Export(ExportKind::Region, {"13800000101", "13800000102"}), Strings{"北京.北京.2-2.txt"});
+  EXPECT_EQ(Read("北京.北京.2.txt"), "13800000001\r\n13800000002\r\n");
+  EXPECT_EQ(Read("北京.北京.2-2.txt"), "13800000101\r\n13800000102\r\n");
+  EXPECT_EQ(ui.LastStatus(), Closing(1, 2));
+
+  // Every kind, sub-folders per region too: the second export adds files, changes none.
+  const Strings first = {"13800000001", "13000000001", "13100002222", "17000001234", "13800000001"};
+  const Strings second = {"13800000009", "13000000009", "13100002229", "17000001239", "13800000009"};
+  for (ExportKind kind : {ExportKind::Carrier, ExportKind::RegionCarrier, ExportKind::RegionCarrierSegment}) {
+    list.Clear();
+    Strings one = Export(kind, first);
+    const auto before = Files();
+    list.Clear();
+    Strings two = Export(kind, second);
+    ASSERT_EQ(two.size(), one.size());
+    const auto after = Files();
+    for (const auto& [name, bytes] : before) EXPECT_EQ(after.at(name), bytes) << name;
+    EXPECT_EQ(after.size(), before.size() + two.size());
+    for (const std::string& name : two) {
+      EXPECT_TRUE(name.ends_with("-2.txt")) << name;
+      for (const std::string& number : first) EXPECT_EQ(Read(name).find(number), std::string::npos) << name;
+    }
+  }
+  EXPECT_EQ(Read("北京.北京/移动/1380000-1-2.txt"), "13800000009\r\n");
+  EXPECT_EQ(Read("北京.北京/移动/汇总-2.txt"), "1380000-00001\r\n");
+  EXPECT_EQ(Read("浙江.杭州/其它-1-2.txt"), "17000001239\r\n");
+}
+
+// Within one export too: two regions whose names make one file name write two files, and
+// their folders one folder holding both regions' files.
+TEST_F(RegionExport, RegionsOfOneSafeNameKeepTheirOwnFiles) {
+  db.LoadText("", "1380000|a/b|x\n1390000|a_b|x\n");
+  EXPECT_EQ(Export(ExportKind::Region, {"13800000001", "13900000001", "13900000002"}),
+            (Strings{"a_b.x.2.txt", "a_b.x.1.txt"}));
+  list.Clear();
+  EXPECT_EQ(Export(ExportKind::Region, {"13800000001", "13900000001"}), (Strings{"a_b.x.1-2.txt", "a_b.x.1-3.txt"}));
+  EXPECT_EQ(Read("a_b.x.1-2.txt"), "13900000001\r\n");  // a_b sorts after a/b: written first
+  EXPECT_EQ(Read("a_b.x.1-3.txt"), "13800000001\r\n");
+
+  list.Clear();
+  EXPECT_EQ(Export(ExportKind::RegionCarrierSegment, {"13800000001", "13900000001"}),
+            (Strings{"a_b.x/移动/1390000-1.txt", "a_b.x/移动/汇总.txt", "a_b.x/移动/1380000-1.txt",
+                     "a_b.x/移动/汇总-2.txt"}));
+  EXPECT_EQ(Read("a_b.x/移动/汇总.txt"), "1390000-00001\r\n");
+  EXPECT_EQ(Read("a_b.x/移动/汇总-2.txt"), "1380000-00001\r\n");
 }
 
 TEST_F(RegionExport, AFailedWriteStopsTheExportAndKeepsTheFilesBefore) {

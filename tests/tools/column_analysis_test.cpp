@@ -244,7 +244,7 @@ TEST(ColumnExport, OneFilePerRunOfValues) {
   EXPECT_EQ(files, (std::vector<std::filesystem::path>{dir / "1.txt", dir / "2.txt"}));
   EXPECT_EQ(test::ReadBytes(dir / "1.txt"), "x,1\r\ny,1\r\n");
   EXPECT_EQ(test::ReadBytes(dir / "2.txt"), "z,2\r\n");
-  EXPECT_EQ(ui.LastStatus(), "分类导出完成：2个文件。");
+  EXPECT_EQ(ui.LastStatus(), "分类导出完成：共2个文件，3行，保存在 " + (dir / "").string());
 
   // Unsorted: a value that comes back, or one with the same safe name, gets a file of its own;
   // the empty value is "_.txt".
@@ -257,6 +257,13 @@ TEST(ColumnExport, OneFilePerRunOfValues) {
   EXPECT_EQ(test::ReadBytes(dir / "x_y.txt"), "d,x/y\r\n");
   EXPECT_EQ(test::ReadBytes(dir / "x_y-2.txt"), "f,x_y\r\n");
   EXPECT_TRUE(ui.messages.empty());
+
+  // An export into the folder again keeps the files of the first.
+  Set(rows, {"v,1", "w,2"});
+  EXPECT_EQ(ExportClassified(rows, ",", 1, dir.path(), ui).written,
+            (std::vector<std::filesystem::path>{dir / "1-2.txt", dir / "2-2.txt"}));
+  EXPECT_EQ(test::ReadBytes(dir / "1.txt"), "x,1\r\ny,1\r\n");
+  EXPECT_EQ(test::ReadBytes(dir / "1-2.txt"), "v,1\r\n");
 }
 
 // Rows without the column, wherever they stand, are left out and counted; every other row is

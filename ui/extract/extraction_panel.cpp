@@ -247,11 +247,10 @@ void ExtractionPanel::SearchDone() {
     context_.ui.ShowStatus(stopNote + "完成！生成" + std::to_string(count) + "个数据,追加到号码整理框");
     return;
   }
-  const fs::path& folder = context_.Folders().datedOutput;
-  SavedResultFiles saved = SaveResultFiles(results_, folder);
-  context_.ui.ShowStatus("保存文件完成");
-  context_.ui.Inform("保存完成！\r\n" + DisplayPath(folder / saved.lastName) + (stopped ? "\r\n" + stopNote : ""));
-  context_.ui.OpenFolder(folder);
+  SavedFiles saved = SaveResultFiles(results_, context_.Folders().datedOutput);
+  context_.ui.ShowStatus(saved.closing);
+  // Every file by name: one of them may have been given "-2" beside an earlier run's.
+  OfferSavedFolder(saved.closing + SavedNames(saved) + (stopped ? "\r\n" + stopNote : ""), saved, context_.ui);
 }
 
 }  // namespace telqor

@@ -17,8 +17,9 @@ SegmentActions::SegmentActions(AppContext& context, ItemList& scratch, const Seg
       featurePatternDialog_(featurePatternDialog) {}
 
 void SegmentActions::Export(ExportKind kind, const NumberList& list) {
-  ExportNumbers(kind, list.Items(), db_, CarrierRule(context_.CurrentSettings()), context_.Folders().datedOutput,
-                context_.ui);
+  SavedFiles saved = ExportNumbers(kind, list.Items(), db_, CarrierRule(context_.CurrentSettings()),
+                                   context_.Folders().datedOutput, context_.ui);
+  OfferSavedFolder(saved.closing, saved, context_.ui);
 }
 
 void SegmentActions::MoveByFeature(NumberList& from, NumberList& to, bool checkedOnly) {

@@ -23,7 +23,8 @@ class SegmentActions : public QObject {
   SegmentActions(AppContext& context, ItemList& scratch, const SegmentDatabase& db, NumberTypeDialog* numberTypeDialog,
                  FeaturePatternDialog* featurePatternDialog, QObject* parent = nullptr);
 
-  // Writes list into the dated output folder, split as kind says.
+  // Writes list into the dated output folder, split as kind says, never over a file there;
+  // tells how many files and numbers and offers to open the folder.
   void Export(ExportKind kind, const NumberList& list);
   // Copies the numbers of from that the patterns chosen in the feature dialog match onto to
   // (only the checked patterns when checkedOnly); nothing when the dialog is cancelled.

@@ -340,8 +340,9 @@ void AnalysisDialog::ExportClassifiedClicked() {
   fs::path folder = ChooseFolder(this, chosenFolder_);
   if (folder.empty()) return;
   chosenFolder_ = folder / "";
-  ExportClassified(data_.Items(), context_.CurrentSettings().DADelimiter, lastSortedColumn_, chosenFolder_,
-                   context_.ui);
+  ClassifiedExport done = ExportClassified(data_.Items(), context_.CurrentSettings().DADelimiter, lastSortedColumn_,
+                                           chosenFolder_, context_.ui);
+  OfferSavedFolder(done.closing, done, context_.ui);
 }
 
 void AnalysisDialog::OpenExportFolderClicked() { context_.ui.OpenFolder(chosenFolder_); }
