@@ -58,6 +58,8 @@ void SetUpLook(QApplication& app) {
 }
 
 bool LoadQtTranslations(QApplication& app) {
+  // Qt's dialogs write dates and kinds of file in the locale: Chinese, whatever the system's.
+  QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
   auto* translator = new QTranslator(&app);
   if (!translator->load(QLocale(QLocale::Chinese, QLocale::China), u"qtbase"_s, u"_"_s,
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -23,7 +23,8 @@ class TelqorApplication : public QApplication {
 void SetUpLook(QApplication& app);
 
 // Loads Qt's Chinese translations, so that Qt's own dialogs and buttons (file dialogs, folder
-// pickers, 是/否/确定/取消) speak the program's language; false when they are not installed.
+// pickers, 是/否/确定/取消) speak the program's language, and makes Chinese the default locale (the
+// dates and kinds of file those dialogs show); false when the translations are not installed.
 bool LoadQtTranslations(QApplication& app);
 
 }  // namespace telqor

@@ -107,12 +107,18 @@ GenerationInput GenerationPanel::Fields() const {
 }
 
 void GenerationPanel::GenerateToWorkspaceClicked() {
-  ItemList result;
-  GenerateNumbers(Fields(), result, context_.ui);
-  context_.ui.ShowStatus("完成！生成" + std::to_string(result.Count()) + "个数据,追加到号码整理框");
-  ChangeList(workspace_, context_.ui, nullptr, nullptr, [&](ItemList& items) { items.AddList(result); });
+  const auto fields = Fields();
+  context_.InBackground({&workspace_}, [&](Ui& ui) {
+    ItemList result;
+    GenerateNumbers(fields, result, ui);
+    ui.ShowStatus("完成！生成" + std::to_string(result.Count()) + "个数据,追加到号码整理框");
+    ChangeList(workspace_, ui, nullptr, nullptr, [&](ItemList& items) { items.AddList(result); });
+  });
 }
 
-void GenerationPanel::GenerateToFileClicked() { GenerateToFile(Fields(), context_.Folders().datedOutput, context_.ui); }
+void GenerationPanel::GenerateToFileClicked() {
+  const auto fields = Fields();
+  context_.InBackground({}, [&](Ui& ui) { GenerateToFile(fields, context_.Folders().datedOutput, ui); });
+}
 
 }  // namespace telqor

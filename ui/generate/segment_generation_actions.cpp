@@ -20,12 +20,13 @@ void SegmentGenerationActions::InputSegments() {
   std::vector<std::string> lines;
   std::string lengthText;
   if (!segmentInputDialog_->AskSegments(lines, lengthText)) return;
-  GenerateFromTypedSegments(lines, lengthText, source_, context_.ui);
+  context_.InBackground({&source_}, [&](Ui& ui) { GenerateFromTypedSegments(lines, lengthText, source_, ui); });
 }
 
 void SegmentGenerationActions::ImportSegments() {
   if (ExecDialog(segmentLibraryDialog_) != QDialog::Accepted) return;
-  GenerateFromChosenSegments(segmentLibraryDialog_->ImportList(), source_, context_.ui);
+  const auto& chosen = segmentLibraryDialog_->ImportList();
+  context_.InBackground({&source_}, [&](Ui& ui) { GenerateFromChosenSegments(chosen, source_, ui); });
 }
 
 }  // namespace telqor

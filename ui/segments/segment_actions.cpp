@@ -17,21 +17,25 @@ SegmentActions::SegmentActions(AppContext& context, ItemList& scratch, const Seg
       featurePatternDialog_(featurePatternDialog) {}
 
 void SegmentActions::Export(ExportKind kind, const NumberList& list) {
-  SavedFiles saved = ExportNumbers(kind, list.Items(), db_, CarrierRule(context_.CurrentSettings()),
-                                   context_.Folders().datedOutput, context_.ui);
+  SavedFiles saved;
+  const CarrierRule carriers(context_.CurrentSettings());
+  context_.InBackground({}, [&](Ui& ui) {
+    saved = ExportNumbers(kind, list.Items(), db_, carriers, context_.Folders().datedOutput, ui);
+  });
   OfferSavedFolder(saved.closing, saved, context_.ui);
 }
 
 void SegmentActions::MoveByFeature(NumberList& from, NumberList& to, bool checkedOnly) {
   std::vector<std::string> expressions;
   if (!featurePatternDialog_->AskExpressions(checkedOnly, expressions)) return;
-  telqor::MoveByFeature(from, to, expressions, scratch_, context_.ui);
+  context_.InBackground({&from, &to}, [&](Ui& ui) { telqor::MoveByFeature(from, to, expressions, scratch_, ui); });
 }
 
 void SegmentActions::MoveByType(NumberList& from, NumberList& to) {
   TypeSelection selection;
   if (!numberTypeDialog_->AskSelection(selection)) return;
-  telqor::MoveByType(from, to, CarrierRule(context_.CurrentSettings()), selection, context_.ui);
+  const CarrierRule carriers(context_.CurrentSettings());
+  context_.InBackground({&from, &to}, [&](Ui& ui) { telqor::MoveByType(from, to, carriers, selection, ui); });
 }
 
 }  // namespace telqor
