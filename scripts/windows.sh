@@ -4,9 +4,9 @@
 # Windows and the program telqor.exe, and puts a folder to copy to a Windows machine together:
 # build-windows-gui/Telqor/ (with --run, starts it under Wine).
 #   scripts/windows.sh [--test [GTEST ARGS]] | --gui [--run]
-# The libraries built for Windows (PCRE2, liblzma, GoogleTest, Qt) and ICU's headers live in a
-# cache outside the repository, made once from Debian's source packages and rebuilt only when
-# missing: ${TELQOR_WINDOWS_CACHE:-$HOME/.cache/telqor-windows}. Needs root (or sudo) when
+# The libraries built for Windows (PCRE2, liblzma, zlib, libzip, expat, GoogleTest, Qt) and ICU's
+# headers live in a cache outside the repository, made once from Debian's source packages and
+# rebuilt only when missing: ${TELQOR_WINDOWS_CACHE:-$HOME/.cache/telqor-windows}. Needs root (or sudo) when
 # packages or the source lines are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -99,6 +99,45 @@ if [[ ! -f $prefix/lib/liblzma.a ]]; then
       --disable-scripts --disable-doc --disable-nls &&
     make -s -j"$jobs" -C src/liblzma &&
     make -s -C src/liblzma install)
+fi
+
+# Office documents are ZIP archives of XML: zlib, libzip and expat, all static, none of their
+# tools, and no encryption back end (the reading needs none).
+if [[ ! -f $prefix/lib/libz.a ]]; then
+  echo "Building zlib for Windows"
+  src=$(fetch zlib)
+  rm -rf "$cache/build/zlib" && cp -r "$src" "$cache/build/zlib"
+  (cd "$cache/build/zlib" &&
+    make -s -f win32/Makefile.gcc PREFIX=$triple- libz.a &&
+    mkdir -p "$prefix/include" "$prefix/lib/pkgconfig" &&
+    cp zlib.h zconf.h "$prefix/include/" && cp libz.a "$prefix/lib/" &&
+    printf 'prefix=%s\nlibdir=${prefix}/lib\nincludedir=${prefix}/include\n\nName: zlib\nDescription: zlib\nVersion: %s\nLibs: -L${libdir} -lz\nCflags: -I${includedir}\n' \
+      "$prefix" "$(sed -n 's/^#define ZLIB_VERSION "\(.*\)"/\1/p' zlib.h)" >"$prefix/lib/pkgconfig/zlib.pc")
+fi
+
+if [[ ! -f $prefix/lib/libzip.a ]]; then
+  echo "Building libzip for Windows"
+  src=$(fetch libzip)
+  cmake -S "$src" -B "$cache/build/libzip" -G Ninja -Wno-dev \
+    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" -DTELQOR_WINDOWS_PREFIX="$prefix" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
+    -DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF -DENABLE_MBEDTLS=OFF -DENABLE_OPENSSL=OFF \
+    -DENABLE_WINDOWS_CRYPTO=OFF -DENABLE_BZIP2=OFF -DENABLE_LZMA=OFF -DENABLE_ZSTD=OFF \
+    -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF >/dev/null
+  cmake --build "$cache/build/libzip" -j "$jobs"
+  cmake --install "$cache/build/libzip" >/dev/null
+fi
+
+if [[ ! -f $prefix/lib/libexpat.a ]]; then
+  echo "Building expat for Windows"
+  src=$(fetch expat)
+  [[ -f $src/expat/CMakeLists.txt ]] && src=$src/expat
+  cmake -S "$src" -B "$cache/build/expat" -G Ninja -Wno-dev \
+    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" -DEXPAT_SHARED_LIBS=OFF -DEXPAT_BUILD_TOOLS=OFF \
+    -DEXPAT_BUILD_EXAMPLES=OFF -DEXPAT_BUILD_TESTS=OFF -DEXPAT_BUILD_DOCS=OFF -DEXPAT_BUILD_FUZZERS=OFF >/dev/null
+  cmake --build "$cache/build/expat" -j "$jobs"
+  cmake --install "$cache/build/expat" >/dev/null
 fi
 
 # Windows decodes GBK with the system's code page 936; of ICU the engine uses only the UTF-8 and
