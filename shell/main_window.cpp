@@ -28,6 +28,8 @@
 #include "ui/generate/generation_panel.h"
 #include "ui/generate/segment_generation_actions.h"
 #include "ui/generate/segment_input_dialog.h"
+#include "ui/help/about_dialog.h"
+#include "ui/help/help_dialog.h"
 #include "ui/kit/background_work.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/gbk_text.h"
@@ -56,7 +58,7 @@ namespace fs = std::filesystem;
 
 MainWindow::MainWindow(const fs::path& programFolder, QWidget* parent) : QMainWindow(parent) {
   setObjectName(u"frmhmEx"_s);
-  setWindowTitle(u"Telqor 1.1"_s);
+  setWindowTitle(u"Telqor "_s + ProgramVersion());
   BuildMenu();
   BuildStatusBar();
   ui_ = std::make_unique<QtUi>(
@@ -130,6 +132,8 @@ void MainWindow::BuildMenu() {
 
   QMenu* help = menuBar_->addMenu(u"帮助"_s);
   help->setObjectName(u"MenuHelp"_s);
+  helpGuideItem_ = MenuItem(help, u"NHelpGuide"_s, u"使用说明"_s);
+  aboutItem_ = MenuItem(help, u"NHelpAbout"_s, u"关于 Telqor"_s);
 
   Wire(exitItem_, this, &MainWindow::ExitClicked);
   Wire(settingsItem_, this, &MainWindow::SettingsClicked);
@@ -141,6 +145,8 @@ void MainWindow::BuildMenu() {
   Wire(batchRenameItem_, this, &MainWindow::BatchRenameClicked);
   Wire(myDataFolderItem_, this, &MainWindow::MyDataFolderClicked);
   Wire(programFolderItem_, this, &MainWindow::ProgramFolderClicked);
+  Wire(helpGuideItem_, this, &MainWindow::HelpGuideClicked);
+  Wire(aboutItem_, this, &MainWindow::AboutClicked);
 }
 
 void MainWindow::BuildStatusBar() {
@@ -391,5 +397,17 @@ void MainWindow::AreaCodeTableClicked() { ShowTool(areaCodeTableDialog_); }
 void MainWindow::BatchRenameClicked() { ShowTool(renameDialog_); }
 void MainWindow::MyDataFolderClicked() { ui_->OpenFolder(program_.folders.myData); }
 void MainWindow::ProgramFolderClicked() { ui_->OpenFolder(program_.folders.program); }
+
+// The help dialogs are made on first use: the guide's pages and pictures load only when asked for.
+void MainWindow::HelpGuideClicked() {
+  if (!helpDialog_) helpDialog_ = new HelpDialog(this);
+  ShowTool(helpDialog_);
+}
+
+void MainWindow::AboutClicked() {
+  if (!aboutDialog_)
+    aboutDialog_ = new AboutDialog(SegmentDataFactsOf(program_.folders, segments_.SegmentCount()), this);
+  ShowTool(aboutDialog_);
+}
 
 }  // namespace telqor

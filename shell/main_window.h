@@ -49,6 +49,8 @@ class FeaturePatternDialog;
 class SaveCountDialog;
 class SettingsDialog;
 class AreaCodeTableDialog;
+class HelpDialog;
+class AboutDialog;
 class Ui;
 class WorkspacePanel;
 
@@ -120,6 +122,8 @@ class MainWindow : public QMainWindow {
   void BatchRenameClicked();
   void MyDataFolderClicked();
   void ProgramFolderClicked();
+  void HelpGuideClicked();
+  void AboutClicked();
 
   ProgramState program_;
   std::vector<std::filesystem::path> namedPatternFiles_;
@@ -146,6 +150,8 @@ class MainWindow : public QMainWindow {
   QAction* batchRenameItem_;       // "N28" 文件批量改名
   QAction* myDataFolderItem_;      // "N62" 我的数据目录
   QAction* programFolderItem_;     // "N34" 系统目录
+  QAction* helpGuideItem_;         // "NHelpGuide" 使用说明
+  QAction* aboutItem_;             // "NHelpAbout" 关于 Telqor
   QStatusBar* statusBar_;          // "StatusBar"
   QLabel* clockPanel_;             // "StatusPanel0": the clock
   QLabel* statusPanel_;            // "StatusPanel1": the status text
@@ -173,6 +179,9 @@ class MainWindow : public QMainWindow {
   AreaCodeTableDialog* areaCodeTableDialog_ = nullptr;
   RenameDialog* renameDialog_ = nullptr;
   AnalysisDialog* analysisDialog_ = nullptr;
+  // Made on first use from the "帮助" menu.
+  HelpDialog* helpDialog_ = nullptr;
+  AboutDialog* aboutDialog_ = nullptr;
 };
 
 }  // namespace telqor

@@ -7,7 +7,9 @@
 #include <QTabWidget>
 
 #include "shell/main_window.h"
+#include "ui/help/help_dialog.h"
 #include "ui/settings/settings_dialog.h"
+#include "ui/tools/format_dialog.h"
 
 namespace telqor {
 
@@ -30,6 +32,16 @@ bool SaveScreenshots(MainWindow& window, const QString& folder) {
   QCoreApplication::processEvents();
   ok &= settings->grab().save(QDir(folder).filePath(u"settings.png"_s));
   settings->hide();
+  // A tool of the "工具" menu and the guide, as the menus open them.
+  QDialog* format = window.formatDialog_;
+  format->show();
+  QCoreApplication::processEvents();
+  ok &= format->grab().save(QDir(folder).filePath(u"format.png"_s));
+  format->hide();
+  window.HelpGuideClicked();
+  QCoreApplication::processEvents();
+  ok &= window.helpDialog_->grab().save(QDir(folder).filePath(u"help.png"_s));
+  window.helpDialog_->hide();
   return ok;
 }
 

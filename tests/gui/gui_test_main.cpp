@@ -14,6 +14,7 @@ int RunRenameDialogTests(int argc, char** argv);
 int RunAnalysisDialogTests(int argc, char** argv);
 int RunFormatDialogTests(int argc, char** argv);
 int RunExtractionPanelTests(int argc, char** argv);
+int RunHelpTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
   telqor::TelqorApplication app(argc, argv);
@@ -31,5 +32,6 @@ int main(int argc, char** argv) {
   failed += RunAnalysisDialogTests(argc, argv);
   failed += RunFormatDialogTests(argc, argv);
   failed += RunExtractionPanelTests(argc, argv);
+  failed += RunHelpTests(argc, argv);
   return failed == 0 ? 0 : 1;
 }

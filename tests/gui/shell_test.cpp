@@ -157,8 +157,9 @@ class ShellTest : public QObject {
                           u"wordexceltxt1=word/excel->txt"_s, u"Ansi1=文本->ANSI文本"_s, u"Ansi2=文本->UTF8文本"_s,
                           u"Ansi3=文本->Unicode文本"_s, u"N41=二進制数据流预处理-(0~128)"_s, u"-"_s,
                           u"N28=文件批量改名"_s, u"-"_s, u"N62=我的数据目录"_s, u"N34=系统目录"_s}));
-    QVERIFY(menu(3)->actions().isEmpty());
-    for (QAction* item : menu(2)->actions()) QVERIFY(item->isSeparator() || item->isEnabled());
+    QCOMPARE(Layout(menu(3)), (QStringList{u"NHelpGuide=使用说明"_s, u"NHelpAbout=关于 Telqor"_s}));
+    for (int i : {2, 3})
+      for (QAction* item : menu(i)->actions()) QVERIFY(item->isSeparator() || item->isEnabled());
     // The pop-up menus of the two managed folders.
     QCOMPARE(Layout(Control<QMenu>(w, u"PopupMenu1"_s)),
              (QStringList{u"N15=刷新"_s, u"-"_s, u"N8=文件全选"_s, u"N10=文件全不选"_s, u"-"_s, u"N12=选择文件->合并"_s,
