@@ -106,13 +106,17 @@ fi
 if [[ ! -f $prefix/lib/libz.a ]]; then
   echo "Building zlib for Windows"
   src=$(fetch zlib)
-  rm -rf "$cache/build/zlib" && cp -r "$src" "$cache/build/zlib"
+  # Debian's source leaves out zlib's own Windows makefiles: its few sources are compiled here.
+  rm -rf "$cache/build/zlib" && mkdir -p "$cache/build/zlib" "$prefix/include" "$prefix/lib/pkgconfig"
   (cd "$cache/build/zlib" &&
-    make -s -f win32/Makefile.gcc PREFIX=$triple- libz.a &&
-    mkdir -p "$prefix/include" "$prefix/lib/pkgconfig" &&
-    cp zlib.h zconf.h "$prefix/include/" && cp libz.a "$prefix/lib/" &&
-    printf 'prefix=%s\nlibdir=${prefix}/lib\nincludedir=${prefix}/include\n\nName: zlib\nDescription: zlib\nVersion: %s\nLibs: -L${libdir} -lz\nCflags: -I${includedir}\n' \
-      "$prefix" "$(sed -n 's/^#define ZLIB_VERSION "\(.*\)"/\1/p' zlib.h)" >"$prefix/lib/pkgconfig/zlib.pc")
+    for c in "$src"/{adler32,compress,crc32,deflate,gzclose,gzlib,gzread,gzwrite,infback,inffast,inflate,inftrees,trees,uncompr,zutil}.c; do
+      ${triple}-gcc-posix -O2 -c "$c" -o "$(basename "$c" .c).o"
+    done &&
+    ${triple}-ar rcs libz.a ./*.o)
+  cp "$src"/zlib.h "$src"/zconf.h "$prefix/include/"
+  cp "$cache/build/zlib/libz.a" "$prefix/lib/"
+  printf 'prefix=%s\nlibdir=${prefix}/lib\nincludedir=${prefix}/include\n\nName: zlib\nDescription: zlib\nVersion: %s\nLibs: -L${libdir} -lz\nCflags: -I${includedir}\n' \
+    "$prefix" "$(sed -n 's/^#define ZLIB_VERSION "\(.*\)"/\1/p' "$src/zlib.h")" >"$prefix/lib/pkgconfig/zlib.pc"
 fi
 
 if [[ ! -f $prefix/lib/libzip.a ]]; then
@@ -136,6 +140,8 @@ if [[ ! -f $prefix/lib/libexpat.a ]]; then
     -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DEXPAT_SHARED_LIBS=OFF -DEXPAT_BUILD_TOOLS=OFF \
     -DEXPAT_BUILD_EXAMPLES=OFF -DEXPAT_BUILD_TESTS=OFF -DEXPAT_BUILD_DOCS=OFF -DEXPAT_BUILD_FUZZERS=OFF >/dev/null
+  # Debian's patches test "XML_DTD == 1", as its own configure defines it; CMake defines it empty.
+  sed -i 's/^#define XML_DTD$/#define XML_DTD 1/' "$cache/build/expat/expat_config.h"
   cmake --build "$cache/build/expat" -j "$jobs"
   cmake --install "$cache/build/expat" >/dev/null
 fi
