@@ -207,6 +207,11 @@ struct ExtractionEngine::Finds {
 };
 
 class ExtractionEngine::Scanner {
+  // An e-mail address in a piece: its first byte, its "@" and the byte after it.
+  struct Address {
+    size_t begin, at, end;
+  };
+
  public:
   Scanner(ExtractionEngine& search, Finds& finds) : search_(search), finds_(finds) {}
 
@@ -231,11 +236,19 @@ class ExtractionEngine::Scanner {
     heldLocals_.clear();
   }
 
-  // The numbers and addresses of one piece, its full-width characters folded first.
+  // The numbers and addresses of one piece, its full-width characters folded first. The
+  // addresses are found also when they are not wanted: their digits are no numbers.
   void ScanPiece(std::string_view piece) {
     if (FoldWhatMatters(piece, folded_)) piece = folded_;
-    if (search_.WantNumbers()) ScanNumbers(piece);
-    if (search_.WantEmail) telqor::ScanEmails(piece, [this](std::string_view address) { Add(kEmail, address); });
+    addresses_.clear();
+    const bool numbers = search_.WantNumbers();
+    telqor::ScanEmails(piece, [&](std::string_view address) {
+      if (search_.WantEmail) Add(kEmail, address);
+      if (!numbers) return;
+      const size_t begin = static_cast<size_t>(address.data() - piece.data());
+      addresses_.push_back({begin, begin + address.find('@'), begin + address.size()});
+    });
+    if (numbers) ScanNumbers(piece);
     finds_.kinds[kMobile].CompactIfLarge();
     finds_.kinds[kLandline].CompactIfLarge();
     finds_.kinds[kUnknown].CompactIfLarge();
@@ -317,6 +330,10 @@ class ExtractionEngine::Scanner {
     if (search_.keep_[kind]) finds_.kinds[kind].AddDigits(digits);
   }
 
+  bool IsMobile(const unsigned char* s, size_t length) const {
+    return length == 11 && s[0] == '1' && search_.mobileSecond_[s[1] - '0'];
+  }
+
   bool IsAreaCode(const unsigned char* s, size_t length) const {
     if (length == 3)
       return search_.areaCode3_[static_cast<size_t>((s[0] - '0') * 100 + (s[1] - '0') * 10 + s[2] - '0')];
@@ -327,6 +344,13 @@ class ExtractionEngine::Scanner {
   void SetArea(std::string_view area) {
     lastArea_.assign(area);
     sawArea_ = true;
+  }
+
+  // The address of the piece that holds a byte of [from, to), or null.
+  const Address* AddressOver(size_t from, size_t to) const {
+    auto it = std::upper_bound(addresses_.begin(), addresses_.end(), from,
+                               [](size_t at, const Address& a) { return at < a.end; });
+    return it != addresses_.end() && it->begin < to ? &*it : nullptr;
   }
 
   // Every maximal run of three or more digits, classified in order; the last area code seen
@@ -342,6 +366,14 @@ class ExtractionEngine::Scanner {
       size_t length = static_cast<size_t>(p - run);
       if (length < 3) continue;
       std::string_view s(reinterpret_cast<const char*>(run), length);
+      // Digits of an e-mail address are no number and no area code: a QQ address is no
+      // landline. People use their mobile number as the local part, so that one is taken.
+      if (const Address* address = AddressOver(static_cast<size_t>(run - begin), static_cast<size_t>(p - begin))) {
+        if (run - begin == static_cast<ptrdiff_t>(address->begin) && p - begin == static_cast<ptrdiff_t>(address->at) &&
+            IsMobile(run, length))
+          AddDigits(kMobile, s);
+        continue;
+      }
       if (IsAreaCode(run, 3)) {
         if (length == 3) {
           SetArea(s);
@@ -370,7 +402,7 @@ class ExtractionEngine::Scanner {
         } else {
           Add(kLandline, search_.ZoneMode == 0 ? lastArea_ : search_.ZoneMode == 1 ? search_.FixedZone : empty_, s);
         }
-      } else if (length == 11 && run[0] == '1' && search_.mobileSecond_[run[1] - '0']) {
+      } else if (IsMobile(run, length)) {
         AddDigits(kMobile, s);
       } else {
         AddDigits(kUnknown, s);
@@ -384,6 +416,7 @@ class ExtractionEngine::Scanner {
   bool sawArea_ = false;
   bool holdLocals_ = false;
   std::vector<std::string> heldLocals_;
+  std::vector<Address> addresses_;  // of the piece being scanned, in order
   std::string folded_;
   GbkRegex pattern_;
   const std::string empty_;

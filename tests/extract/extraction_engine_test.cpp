@@ -131,6 +131,35 @@ TEST(ExtractionEmails, AddressesBesideChineseTextAndNeverInsideACharacter) {
   EXPECT_EQ(Items(run.results.Email), (Strings{"abc.def@mail.example.com", "x-y+z@a.b.cn"}));
 }
 
+// The digits of an address are never a landline, nor a local number given the area code before
+// it, whether addresses are wanted or not; an address that is a mobile number still gives it.
+TEST(ExtractionEmails, DigitsOfAnAddressAreNoNumbers) {
+  const std::string text = "座机 0531-88886666 / 邮箱 87654321@qq.com / 备用 li2345678@163.com";
+  for (bool emails : {false, true}) {
+    SearchRun run;
+    test::Fill(run.codes, {"0531", "0755"});
+    run.search.WantEmail = emails;
+    run.search.KeepAllKinds = true;
+    run.Text(text + " 0755@x.cn 23456789 13812345678@163.com a13912345678@b.cn 12345@qq.com x@126.com");
+    EXPECT_EQ(Items(run.results.Landline), (Strings{"053123456789", "053188886666"})) << emails;
+    EXPECT_EQ(Items(run.results.Mobile), Strings{"13812345678"});
+    EXPECT_EQ(Items(run.results.Unknown), Strings{});
+    EXPECT_EQ(Items(run.results.Email).size(), emails ? 7u : 0u);
+  }
+  // As the panel appends them: landlines only.
+  SearchRun landlines;
+  test::Fill(landlines.codes, {"0531"});
+  landlines.search.WantMobile = false;
+  landlines.search.KeepAllKinds = false;
+  landlines.Text(text);
+  EXPECT_EQ(Items(landlines.results.Landline), Strings{"053188886666"});
+  // A full-width address is folded first, so its digits are an address's too.
+  SearchRun wide;
+  wide.Text("１３８１２３４５６７８＠ｑｑ．ｃｏｍ ２３４５６７８＠ｑｑ．ｃｏｍ");
+  EXPECT_EQ(Items(wide.results.Mobile), Strings{"13812345678"});
+  EXPECT_EQ(wide.results.Landline.Count(), 0u);
+}
+
 TEST(ExtractionPattern, UserPatternMatchesAndAnInvalidOneKeepsTheNumbers) {
   SearchRun run;
   run.search.WantRegex = true;
