@@ -90,6 +90,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   LoadAreaCodes(state.folders.baseData, areaCodes);
   search.AreaCodes = &areaCodes;
   search.MobileSecondDigits = state.settings.MobileSecondDigits;
+  search.MobileSeparators = state.settings.MobileSeparators != 0;
   SearchResults results;
   results.HandTo(search);
   std::mutex lock;

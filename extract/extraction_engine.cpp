@@ -25,44 +25,70 @@ namespace {
 
 enum Kind { kRegex, kLandline, kEmail, kMobile, kUnknown, kKinds };
 
-// Whether a piece may end just after c: no number or address runs across it, and it is never
-// the second byte of a two-byte character.
-bool IsCutByte(unsigned char c) { return c < '0' && !IsMailChar(c); }
+bool IsDigit(unsigned char c) { return static_cast<unsigned char>(c - '0') < 10; }
 
-// The end of the piece that starts text: just after the first line break from `least` bytes
-// on (within `piece` more); failing that, after the first byte a piece may end at; failing
-// that, the whole text.
-size_t PieceEnd(std::string_view text, size_t least, size_t piece) {
-  if (text.size() <= least) return text.size();
-  size_t lineEnd = text.find('\n', least);
-  if (lineEnd != std::string_view::npos && lineEnd < least + piece) return lineEnd + 1;
-  for (size_t i = least; i < text.size(); ++i)
-    if (IsCutByte(static_cast<unsigned char>(text[i]))) return i + 1;
+// Whether a digit ends just before d[i] once full-width digits are folded: an ASCII digit, or
+// "０" .. "９" (A3 B0 .. A3 B9).
+bool DigitBefore(const unsigned char* d, size_t i) {
+  if (i >= 1 && IsDigit(d[i - 1])) return true;
+  return i >= 2 && d[i - 2] == 0xA3 && d[i - 1] >= 0xB0 && d[i - 1] <= 0xB9;
+}
+
+// Whether a digit may start at d[i], of the n bytes known (a byte not known yet may).
+bool DigitAt(const unsigned char* d, size_t i, size_t n) {
+  if (i >= n || IsDigit(d[i])) return true;
+  return d[i] == 0xA3 && (i + 1 >= n || (d[i + 1] >= 0xB0 && d[i + 1] <= 0xB9));
+}
+
+// Whether a piece may end just after d[i], of the n bytes known from a place where a piece
+// starts (so the bytes before d[0] hold no digit): no number or address runs across it, and it
+// is never the second byte of a two-byte character. A blank between digits may join the
+// groups of a mobile number ("138 0013 8000", "86 138 0013 8000"), so no piece ends there.
+bool MayEndAfter(const unsigned char* d, size_t i, size_t n) {
+  const unsigned char c = d[i];
+  if (c >= '0' || IsMailChar(c)) return false;
+  return c != ' ' || !DigitBefore(d, i) || !DigitAt(d, i + 1, n);
+}
+
+// The end of the piece that starts at `from` of text: just after the first line break from
+// `least` bytes on (within `piece` more); failing that, after the first byte a piece may end
+// at; failing that, the end of the text.
+size_t PieceEnd(std::string_view text, size_t from, size_t least, size_t piece) {
+  if (text.size() - from <= least) return text.size();
+  size_t lineEnd = text.find('\n', from + least);
+  if (lineEnd != std::string_view::npos && lineEnd < from + least + piece) return lineEnd + 1;
+  const auto* d = reinterpret_cast<const unsigned char*>(text.data());
+  for (size_t i = from + least; i < text.size(); ++i)
+    if (MayEndAfter(d, i, text.size())) return i + 1;
   return text.size();
 }
 
 // The offset just after the first byte a piece may end at from `from` on (a line break
-// preferred within `piece` bytes), or `end`.
+// preferred within `piece` bytes), or `end`. Each window is read with the two bytes before
+// it, which tell whether a blank may end a piece.
 uint64_t CutAfter(const RandomAccessFile& file, uint64_t from, uint64_t end, size_t piece) {
-  std::string window(piece, '\0');
+  std::string window(piece + 2, '\0');
+  const auto* d = reinterpret_cast<const unsigned char*>(window.data());
   uint64_t fallback = end;
-  for (uint64_t at = from; at < end; at += window.size()) {
-    size_t got = file.ReadAt(at, window.data(), static_cast<size_t>(std::min<uint64_t>(window.size(), end - at)));
+  for (uint64_t at = from; at < end;) {
+    const uint64_t start = at >= 2 ? at - 2 : 0;
+    const size_t before = static_cast<size_t>(at - start);
+    size_t got = file.ReadAt(start, window.data(), static_cast<size_t>(std::min<uint64_t>(window.size(), end - start)));
+    if (got <= before) break;
     std::string_view bytes(window.data(), got);
-    if (size_t line = bytes.find('\n'); line != std::string_view::npos) return std::min(fallback, at + line + 1);
+    if (size_t line = bytes.find('\n', before); line != std::string_view::npos)
+      return std::min(fallback, start + line + 1);
     if (fallback == end)
-      for (size_t i = 0; i < got; ++i)
-        if (IsCutByte(static_cast<unsigned char>(bytes[i]))) {
-          fallback = at + i + 1;
+      for (size_t i = before; i < got; ++i)
+        if (MayEndAfter(d, i, got)) {
+          fallback = start + i + 1;
           break;
         }
-    if (fallback != end && at + got >= from + piece) return fallback;
-    if (got == 0) break;
+    at = start + got;
+    if (fallback != end && at >= from + piece) return fallback;
   }
   return fallback;
 }
-
-bool IsDigit(unsigned char c) { return static_cast<unsigned char>(c - '0') < 10; }
 
 // The first digit at or after p, or end.
 const unsigned char* NextDigit(const unsigned char* p, const unsigned char* end) {
@@ -257,7 +283,7 @@ class ExtractionEngine::Scanner {
   // A text piece by piece; false when the run was stopped (the pieces before are kept).
   bool ScanPieces(std::string_view text) {
     while (!text.empty()) {
-      size_t end = PieceEnd(text, search_.Sizes.piece, search_.Sizes.piece);
+      size_t end = PieceEnd(text, 0, search_.Sizes.piece, search_.Sizes.piece);
       ScanPiece(text.substr(0, end));
       text.remove_prefix(end);
       if (!text.empty() && search_.stopping_.load(std::memory_order_relaxed)) return false;
@@ -280,7 +306,8 @@ class ExtractionEngine::Scanner {
       size_t cut = buffer.size();
       if (!last) {
         // The piece ends after the last byte a piece may end at; the rest goes on with the next.
-        while (cut > 0 && !IsCutByte(static_cast<unsigned char>(buffer[cut - 1]))) --cut;
+        const auto* d = reinterpret_cast<const unsigned char*>(buffer.data());
+        while (cut > 0 && !MayEndAfter(d, cut - 1, buffer.size())) --cut;
         if (cut == 0) {  // no such byte yet: read on
           carried = buffer.size();
           continue;
@@ -353,6 +380,58 @@ class ExtractionEngine::Scanner {
     return it != addresses_.end() && it->begin < to ? &*it : nullptr;
   }
 
+  // The separator at q, just after a digit (so a character starts there), between the groups of
+  // a mobile number: its length, 0 for none. A blank, "-" ("－" was folded to it) or the
+  // ideographic space, which stays two bytes.
+  static size_t SeparatorAt(const unsigned char* q, const unsigned char* end) {
+    if (q >= end) return 0;
+    if (*q == ' ' || *q == '-') return 1;
+    return *q == 0xA1 && end - q >= 2 && q[1] == 0xA1 ? 2 : 0;
+  }
+  static size_t DigitsAt(const unsigned char* q, const unsigned char* end) {
+    const unsigned char* r = q;
+    while (r < end && IsDigit(*r)) ++r;
+    return static_cast<size_t>(r - q);
+  }
+
+  // A mobile number written in groups of three, four and four digits joined by one separator
+  // each ("138 0013 8000", "138-0013-8000"), after "86" or "0086" (a "+" before it is no
+  // digit) and an optional separator: its digits, and the end of its last group; null when
+  // the digit run at run does not start one. A "-" binds: a digit joined by one to the first or
+  // last group makes a longer number ("2024-138-0013-8000", "138-0013-8000-1"), never taken, as
+  // a run of twelve digits is not. A blank only parts words: "1 138 0013 8000" and "138 0013
+  // 8000 139 0013 8001" hold mobile numbers. Nor is a number taken when an e-mail address holds
+  // a digit of it.
+  const unsigned char* GroupedMobile(const unsigned char* begin, const unsigned char* run, size_t length,
+                                     const unsigned char* end, char (&digits)[11]) const {
+    const unsigned char* group = run;  // the first group
+    size_t first = length;
+    const bool is86 = length >= 2 && run[0] == '8' && run[1] == '6';
+    const bool is0086 = length >= 4 && std::memcmp(run, "0086", 4) == 0;
+    if ((length == 5 && is86) || (length == 7 && is0086)) {
+      group = run + length - 3;
+      first = 3;
+    } else if ((length == 2 && is86) || (length == 4 && is0086)) {
+      const size_t separator = SeparatorAt(run + length, end);
+      if (separator == 0) return nullptr;
+      group = run + length + separator;
+      first = DigitsAt(group, end);
+    }
+    if (first != 3 || group[0] != '1' || !search_.mobileSecond_[group[1] - '0']) return nullptr;
+    if (run - begin >= 2 && run[-1] == '-' && IsDigit(run[-2])) return nullptr;
+    std::memcpy(digits, group, 3);
+    const unsigned char* q = group + 3;
+    for (char* to = digits + 3; to < digits + 11; to += 4) {
+      const size_t separator = SeparatorAt(q, end);
+      if (separator == 0 || DigitsAt(q + separator, end) != 4) return nullptr;
+      std::memcpy(to, q + separator, 4);
+      q += separator + 4;
+    }
+    if (end - q >= 2 && q[0] == '-' && IsDigit(q[1])) return nullptr;
+    if (AddressOver(static_cast<size_t>(run - begin), static_cast<size_t>(q - begin))) return nullptr;
+    return q;
+  }
+
   // Every maximal run of three or more digits, classified in order; the last area code seen
   // carries over from run to run and piece to piece within the item.
   void ScanNumbers(std::string_view text) {
@@ -364,6 +443,14 @@ class ExtractionEngine::Scanner {
       const unsigned char* run = p;
       while (p < end && IsDigit(*p)) ++p;
       size_t length = static_cast<size_t>(p - run);
+      if (search_.MobileSeparators && length >= 2 && length <= 7) {
+        char digits[11];
+        if (const unsigned char* last = GroupedMobile(begin, run, length, end, digits)) {
+          AddDigits(kMobile, std::string_view(digits, 11));
+          p = last;
+          continue;
+        }
+      }
       if (length < 3) continue;
       std::string_view s(reinterpret_cast<const char*>(run), length);
       // Digits of an e-mail address are no number and no area code: a QQ address is no
@@ -550,7 +637,7 @@ bool ExtractionEngine::ScanText(std::string_view text, Scanner& scanner) {
   std::vector<size_t> cuts{0};
   for (int p = 1; p < parts; ++p) {
     size_t from = std::max(cuts.back(), text.size() * static_cast<size_t>(p) / static_cast<size_t>(parts));
-    cuts.push_back(from >= text.size() ? text.size() : from + PieceEnd(text.substr(from), 0, Sizes.piece));
+    cuts.push_back(from >= text.size() ? text.size() : PieceEnd(text, from, 0, Sizes.piece));
   }
   cuts.push_back(text.size());
   std::vector<std::unique_ptr<Scanner>> later;

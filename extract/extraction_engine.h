@@ -69,6 +69,10 @@ class ExtractionEngine {
   // (the setting MobileSecondDigits); other characters are ignored, and a text without any
   // digit means the current numbering plan, "3456789".
   std::string MobileSecondDigits = "3456789";
+  // Whether a mobile number written in groups of 3, 4 and 4 digits is taken too: "138 0013 8000",
+  // "+86 138-0013-8000" (the setting MobileSeparators). Its groups are joined by one blank, "-"
+  // or ideographic space each; "86", "+86" or "0086" may go before it.
+  bool MobileSeparators = true;
   // Whether every kind found is kept (to be saved one file per kind), or only the kinds
   // wanted, digit runs of no kind never (to be appended to a list).
   bool KeepAllKinds = true;

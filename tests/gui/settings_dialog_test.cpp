@@ -3,6 +3,7 @@
 #include "ui/settings/settings_dialog.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -128,6 +129,30 @@ class SettingsDialogTest : public QObject {
         true);
     QCOMPARE(IniLine(home / "Telqor.ini", "unicomtag"), "unicomtag=" + unicom.toStdString());
     QVERIFY(IniLine(home / "Telqor.ini", "telecomtag").ends_with(";1349"));
+  }
+
+  // "识别分组书写的手机号" shows the setting, on from the first start, and 确定 stores it.
+  void MobileSeparatorsBoxShowsAndStoresTheSetting() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    QString caption;
+    bool shown = false;
+    RunDialog(
+        *w,
+        [&](QDialog& d) {
+          auto* box = Control<QCheckBox>(&d, u"CBMobileSeparators"_s);
+          caption = box->text();
+          shown = box->isChecked();
+          box->click();
+        },
+        true);
+    QCOMPARE(caption, u"识别分组书写的手机号(138 0013 8000)"_s);
+    QVERIFY(shown);
+    QCOMPARE(w->CurrentSettings().MobileSeparators, 0);
+    QCOMPARE(IniLine(home / "Telqor.ini", "MobileSeparators"), std::string("MobileSeparators=0"));
+    RunDialog(
+        *w, [&](QDialog& d) { shown = Control<QCheckBox>(&d, u"CBMobileSeparators"_s)->isChecked(); }, false);
+    QVERIFY(!shown);
   }
 
   void CancelChangesNothing() {
