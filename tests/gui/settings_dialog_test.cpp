@@ -110,18 +110,27 @@ class SettingsDialogTest : public QObject {
   }
 
   // "当前号段" fills the three fields with today's table; like any edit it is kept only by 确定.
+  // Filled on show or by the button, a prefix field shows the start of its list.
   void CurrentPrefixesFillTheFieldsUntilCancelled() {
     TempHome home;
     auto w = home.OpenWindow();
     const std::string before = IniLine(home / "Telqor.ini", "unicomtag");
     QString unicom;
+    std::vector<int> cursors;
+    auto noteCursors = [&](QDialog& d) {
+      for (const QString& name : {u"EditMobile"_s, u"EditUnicom"_s, u"EditTelecom"_s})
+        cursors.push_back(Field(d, name)->cursorPosition());
+    };
     RunDialog(
         *w,
         [&](QDialog& d) {
+          noteCursors(d);
           QTest::mouseClick(Control<QPushButton>(&d, u"SBCurrentPrefixes"_s), Qt::LeftButton);
           unicom = Field(d, u"EditUnicom"_s)->text();
+          noteCursors(d);
         },
         false);
+    QCOMPARE(cursors, std::vector<int>(6, 0));
     QVERIFY(unicom.endsWith(u";1447;1704;1707;1708;1709"_s));
     QCOMPARE(IniLine(home / "Telqor.ini", "unicomtag"), before);
     RunDialog(

@@ -124,9 +124,7 @@ void SettingsDialog::FillControls() {
   if (!settings_ || !folders_) return;
   // Any non-zero mode is mode B.
   modeCombo_->setCurrentIndex(settings_->ModeB() ? 1 : 0);
-  mobilePrefixesEdit_->setText(FromGbk(settings_->mobiletag));
-  unicomPrefixesEdit_->setText(FromGbk(settings_->unicomtag));
-  telecomPrefixesEdit_->setText(FromGbk(settings_->telecomtag));
+  SetPrefixes(FromGbk(settings_->mobiletag), FromGbk(settings_->unicomtag), FromGbk(settings_->telecomtag));
   mobileSeparatorsCheck_->setChecked(settings_->MobileSeparators != 0);
   toUseFolderEdit_->setText(FolderDisplayText(folders_->toUse));
   usedFolderEdit_->setText(FolderDisplayText(folders_->usedFiles));
@@ -185,9 +183,15 @@ void SettingsDialog::BrowseUsedFolderClicked() {
 }
 
 void SettingsDialog::CurrentPrefixesClicked() {
-  mobilePrefixesEdit_->setText(FromUtf8(kCurrentPrefixes.mobile));
-  unicomPrefixesEdit_->setText(FromUtf8(kCurrentPrefixes.unicom));
-  telecomPrefixesEdit_->setText(FromUtf8(kCurrentPrefixes.telecom));
+  SetPrefixes(FromUtf8(kCurrentPrefixes.mobile), FromUtf8(kCurrentPrefixes.unicom), FromUtf8(kCurrentPrefixes.telecom));
+}
+
+void SettingsDialog::SetPrefixes(const QString& mobile, const QString& unicom, const QString& telecom) {
+  for (auto [edit, text] : {std::pair{mobilePrefixesEdit_, mobile}, std::pair{unicomPrefixesEdit_, unicom},
+                            std::pair{telecomPrefixesEdit_, telecom}}) {
+    edit->setText(text);
+    edit->setCursorPosition(0);  // a list longer than the field shows its first prefixes, not its last
+  }
 }
 
 void SettingsDialog::BrowseOutputFolderClicked() {

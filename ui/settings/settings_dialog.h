@@ -52,6 +52,8 @@ class SettingsDialog : public QDialog {
   // Fills every bound control from memory; the folder fields get the folders in effect.
   void FillControls();
   void Browse(QLineEdit* field, const std::filesystem::path& inEffect);
+  // The three carrier prefix fields, each showing the start of its text.
+  void SetPrefixes(const QString& mobile, const QString& unicom, const QString& telecom);
 
   void BrowseToUseFolderClicked();
   void BrowseUsedFolderClicked();
