@@ -399,6 +399,7 @@ TEST(ExtractionRun, PiecesAndPartsAnywhereFindWhatTheWholeFinds) {
                                 "139-0013",
                                 " 0013 ",
                                 "86",
+                                "0086 ",
                                 "+",
                                 "\xA3\xAD",
                                 "li2345678@qq.com",
@@ -436,33 +437,41 @@ TEST(ExtractionRun, PiecesAndPartsAnywhereFindWhatTheWholeFinds) {
   }
 }
 
-// Grouped numbers with a cut possible at every place: a piece never ends inside one.
+// Grouped numbers with a cut possible at every place: a piece never ends inside one, and a line
+// of numbers parted by blanks is still cut into pieces.
 TEST(ExtractionRun, GroupedMobilesAreNeverCutInTwo) {
   const std::string text = Utf8ToGbk(
       "a 138 0013 8000,86 139 0013 8001 5 0755 23456789 li2345678@qq.com +86 137 0013 8002 \n"
-      "１３６　００１３　８００３ 9 135-0013-8004 2024-134 0013 8005-1");
+      "１３６　００１３　８００３ 9 135-0013-8004 2024-134 0013 8005-1 0086 133 0013 8006 "
+      "86138 0013 8007 1234 5678 9012 13900000000 13900000001");
   TempDir dir;
   WriteBytes(dir / "t.txt", text);
+  auto configure = [&](SearchRun& run) {
+    test::Fill(run.codes, {"0755"});
+    run.search.KeepAllKinds = true;
+    run.search.PendingFiles = {dir / "t.txt"};
+  };
+  SearchRun whole;
+  configure(whole);
+  whole.Go();
+  ASSERT_EQ(Items(whole.results.Mobile),
+            (Strings{"13300138006", "13500138004", "13600138003", "13700138002", "13800138000", "13800138007",
+                     "13900000000", "13900000001", "13900138001"}));
+  ASSERT_EQ(Items(whole.results.Landline), Strings{"075523456789"});
+  ASSERT_EQ(Items(whole.results.Unknown), (Strings{"0013", "1234", "134", "2024", "5678", "8005", "9012"}));
   for (bool asFile : {false, true}) {
-    SearchRun whole;
-    test::Fill(whole.codes, {"0755"});
-    whole.search.PendingFiles = {dir / "t.txt"};
-    whole.Go();
-    ASSERT_EQ(Items(whole.results.Mobile),
-              (Strings{"13500138004", "13600138003", "13700138002", "13800138000", "13900138001"}));
-    ASSERT_EQ(Items(whole.results.Landline), Strings{"075523456789"});
     for (size_t piece = 1; piece < 24; ++piece) {
       SearchRun cut;
-      test::Fill(cut.codes, {"0755"});
+      configure(cut);
       cut.search.Sizes = {piece, asFile ? 1 : piece * 2, 1, 3};
-      if (asFile) {
-        cut.search.PendingFiles = {dir / "t.txt"};
-        cut.Go();
-      } else {
-        cut.Text(GbkToUtf8(text));
+      if (!asFile) {
+        cut.search.PendingFiles.clear();
+        cut.search.PendingText = text;
       }
+      cut.Go();
       ASSERT_EQ(Items(cut.results.Mobile), Items(whole.results.Mobile)) << piece << asFile;
       ASSERT_EQ(Items(cut.results.Landline), Items(whole.results.Landline)) << piece << asFile;
+      ASSERT_EQ(Items(cut.results.Unknown), Items(whole.results.Unknown)) << piece << asFile;
     }
   }
 }
