@@ -296,6 +296,38 @@ struct ExtractionEngine::Finds {
   FoundCollector kinds[kKinds];
 };
 
+// How far the scan of one item has come, in the bytes the item counts for in the run (its
+// file's size), whatever the length of its text. Its parts, scanned side by side, report here.
+struct ExtractionEngine::ItemProgress {
+  uint64_t weight = 0;  // the bytes the item counts for
+  uint64_t length = 0;  // the bytes of its text
+  std::atomic<uint64_t> scanned{0};
+  std::atomic<uint64_t> credited{0};
+
+  // Adds the share of `bytes` more of the text scanned to the item and to done. Each call gets
+  // its own stretch of the text, so the shares add up to the weight however the calls interleave.
+  void Scanned(uint64_t bytes, std::atomic<uint64_t>& done) {
+    const uint64_t after = scanned.fetch_add(bytes, std::memory_order_relaxed) + bytes;
+    const uint64_t share = Share(after) - Share(after - bytes);
+    credited.fetch_add(share, std::memory_order_relaxed);
+    done.fetch_add(share, std::memory_order_relaxed);
+  }
+  // The rest of the weight, once the item is left: scanned in full, stopped, failed or never
+  // scanned as numbers (a pattern alone).
+  void Finish(std::atomic<uint64_t>& done) const {
+    const uint64_t got = credited.load(std::memory_order_relaxed);
+    if (got < weight) done.fetch_add(weight - got, std::memory_order_relaxed);
+  }
+
+ private:
+  uint64_t Share(uint64_t of) const {
+    if (of >= length) return weight;
+    if (weight == length) return of;
+    return static_cast<uint64_t>(static_cast<long double>(of) * static_cast<long double>(weight) /
+                                 static_cast<long double>(length));
+  }
+};
+
 class ExtractionEngine::Scanner {
   // An e-mail address in a piece: its first byte, its "@" and the byte after it.
   struct Address {
@@ -326,9 +358,14 @@ class ExtractionEngine::Scanner {
     heldLocals_.clear();
   }
 
+  // Where the pieces of the item are counted as scanned (none: not counted).
+  void Track(ItemProgress* progress) { progress_ = progress; }
+  ItemProgress* Tracked() const { return progress_; }
+
   // The numbers and addresses of one piece, its full-width characters folded first. The
   // addresses are found also when they are not wanted: their digits are no numbers.
   void ScanPiece(std::string_view piece) {
+    const size_t bytes = piece.size();
     if (FoldWhatMatters(piece, folded_)) piece = folded_;
     addresses_.clear();
     const bool numbers = search_.WantNumbers();
@@ -342,6 +379,7 @@ class ExtractionEngine::Scanner {
     finds_.kinds[kMobile].CompactIfLarge();
     finds_.kinds[kLandline].CompactIfLarge();
     finds_.kinds[kUnknown].CompactIfLarge();
+    if (progress_) progress_->Scanned(bytes, search_.bytesDone_);
   }
 
   // A text piece by piece; false when the run was stopped (the pieces before are kept).
@@ -568,6 +606,7 @@ class ExtractionEngine::Scanner {
   bool holdLocals_ = false;
   std::vector<std::string> heldLocals_;
   std::vector<Address> addresses_;  // of the piece being scanned, in order
+  ItemProgress* progress_ = nullptr;
   std::string folded_;
   GbkRegex pattern_;
   const std::string empty_;
@@ -635,9 +674,21 @@ void ExtractionEngine::Start() {
 
   stopping_ = false;
   nextFile_ = 0;
-  TotalItems = static_cast<int>(PendingFiles.size()) + 1;
-  progressTotal_ = static_cast<int>(PendingFiles.size()) + (TrimBlanks(PendingText).empty() ? 0 : 1);
+  handedOut_ = 0;
+  const bool text = !TrimBlanks(PendingText).empty();
+  progressTotal_ = static_cast<int>(PendingFiles.size()) + (text ? 1 : 0);
   itemsDone_ = 0;
+  bytesTotal_ = text ? PendingText.size() : 0;
+  fileBytes_.assign(PendingFiles.size(), 0);
+  for (size_t i = 0; i < PendingFiles.size(); ++i) {
+    std::error_code error;
+    if (fs::is_regular_file(PendingFiles[i], error)) {
+      uint64_t size = fs::file_size(PendingFiles[i], error);
+      fileBytes_[i] = error ? 0 : size;
+    }
+    bytesTotal_ += fileBytes_[i];
+  }
+  bytesDone_ = 0;
   std::lock_guard lock(QueueLock);
   ActiveWorkers = 0;
   active_ = true;
@@ -670,16 +721,19 @@ ExtractionEngine::Item ExtractionEngine::NextItem() {
   if (stopping_) return item;
   if (!TrimBlanks(PendingText).empty()) {
     if (OnStatus) OnStatus("处理输入内容");
+    ++handedOut_;
     item.isText = true;
+    item.bytes = PendingText.size();
     item.text = std::move(PendingText);
     PendingText.clear();
     return item;
   }
   if (nextFile_ < PendingFiles.size()) {
+    item.bytes = fileBytes_[nextFile_];
     item.path = PendingFiles[nextFile_++];
-    int remaining = static_cast<int>(PendingFiles.size() - nextFile_);
+    ++handedOut_;
     if (OnStatus)
-      OnStatus("处理:" + std::to_string(TotalItems - remaining) + "/" + std::to_string(TotalItems) + "->" +
+      OnStatus("处理:" + std::to_string(handedOut_) + "/" + std::to_string(progressTotal_) + "->" +
                DisplayPath(item.path));
   }
   return item;
@@ -708,6 +762,7 @@ bool ExtractionEngine::ScanText(std::string_view text, Scanner& scanner) {
   for (int p = 1; p < parts; ++p) {
     later.push_back(std::make_unique<Scanner>(*this, NewFinds()));
     later.back()->StartLaterPart();
+    later.back()->Track(scanner.Tracked());
   }
   std::vector<char> completed(static_cast<size_t>(parts), 0);
   ParallelFor(parts, [&](int p) {
@@ -737,6 +792,7 @@ bool ExtractionEngine::ScanLargeFile(const fs::path& path, Scanner& scanner) {
   for (int p = 1; p < parts; ++p) {
     later.push_back(std::make_unique<Scanner>(*this, NewFinds()));
     later.back()->StartLaterPart();
+    later.back()->Track(scanner.Tracked());
   }
   std::vector<char> completed(static_cast<size_t>(parts), 0);
   ParallelFor(parts, [&](int p) {
@@ -764,7 +820,7 @@ bool ExtractionEngine::ScanPattern(std::string_view text, Scanner& scanner) {
 // Turns the item into GBK text and scans it: a large plain GBK file is read a piece at a
 // time; anything else is held whole (a plain file mapped, not copied, unless it must be
 // converted).
-bool ExtractionEngine::ScanItem(Item& item, Scanner& scanner) {
+bool ExtractionEngine::ScanItem(Item& item, Scanner& scanner, ItemProgress& progress) {
   std::error_code error;
   std::string owned;
   std::string_view text;
@@ -784,6 +840,8 @@ bool ExtractionEngine::ScanItem(Item& item, Scanner& scanner) {
     text = owned;
   } else if (fs::file_size(item.path, error) >= Sizes.streamFrom && !WantPattern() &&
              DetectFileEncoding(item.path) == TextEncoding::kGbk) {
+    progress.length = fs::file_size(item.path, error);
+    if (error) progress.length = 0;
     return ScanLargeFile(item.path, scanner);
   } else {
     mapped = std::make_unique<FileContents>(item.path);
@@ -797,6 +855,7 @@ bool ExtractionEngine::ScanItem(Item& item, Scanner& scanner) {
       text = owned;
     }
   }
+  progress.length = text.size();
   return ScanText(text, scanner) && ScanPattern(text, scanner);
 }
 
@@ -807,12 +866,18 @@ void ExtractionEngine::WorkerRun() {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
     Item item = NextItem();
     if (item.isText ? TrimBlanks(item.text).empty() : item.path.empty()) break;
+    ItemProgress progress;
+    progress.weight = item.bytes;
+    scanner.Track(&progress);
+    bool whole = true;
     try {
-      ScanItem(item, scanner);
+      whole = ScanItem(item, scanner, progress);
     } catch (...) {
       // The item is dropped; what it added stays.
     }
-    ++itemsDone_;
+    scanner.Track(nullptr);
+    progress.Finish(bytesDone_);
+    if (whole) ++itemsDone_;
   }
   bool last;
   {

@@ -273,11 +273,51 @@ TEST(ExtractionRun, TextFirstThenFilesInOrderEachNumberOnce) {
   EXPECT_EQ(run.search.ItemsDone(), 7);
   EXPECT_EQ(run.done.load(), 1);
 
-  // Without pasted text the first file is still item 2.
+  // Without pasted text the first file is item 1 of 1.
   SearchRun files;
-  files.search.PendingFiles = {dir / "a.txt"};
+  files.search.PendingFiles = {dir / "a.txt", dir / "c.txt"};
   files.Go();
-  EXPECT_EQ(files.statuses, Strings{"处理:2/2->" + (dir / "a.txt").string()});
+  EXPECT_EQ(files.statuses,
+            (Strings{"处理:1/2->" + (dir / "a.txt").string(), "处理:2/2->" + (dir / "c.txt").string()}));
+  EXPECT_EQ(files.search.ItemsDone(), 2);
+}
+
+// Progress counts bytes: the files' sizes and the pasted text, done in full at the end also for a
+// file whose text is shorter (UTF-16 read as GBK) or that is gone; a large item moves it piece
+// by piece.
+TEST(ExtractionRun, ProgressFollowsTheBytesScanned) {
+  TempDir dir;
+  WriteBytes(dir / "a.txt", std::string(1000, 'x') + " 13812345678");
+  WriteBytes(dir / "u16.txt", std::string("\xFF\xFE"
+                                          "1\0"
+                                          "3\0"
+                                          "9\0",
+                                          8));
+  SearchRun run;
+  run.search.PendingFiles = {dir / "a.txt", dir / "u16.txt", dir / "gone.txt"};
+  run.search.PendingText = "13612345678";
+  run.search.Start();
+  EXPECT_EQ(run.search.BytesTotal(), 1012u + 8u + 11u);
+  run.search.Wait();
+  EXPECT_EQ(run.search.BytesDone(), run.search.BytesTotal());
+  EXPECT_EQ(run.search.ItemsDone(), 4);
+
+  SearchRun large;
+  large.search.Sizes.piece = 4096;
+  std::string text;
+  for (int i = 0; i < 1'000'000; ++i) text += "13800000000 ";
+  large.search.PendingText = text;
+  std::atomic<bool> between{false};
+  large.search.Start();
+  while (large.search.Active()) {
+    uint64_t done = large.search.BytesDone();
+    if (done > 0 && done < text.size()) between = true;
+    std::this_thread::yield();
+  }
+  large.search.Wait();
+  EXPECT_TRUE(between.load());
+  EXPECT_EQ(large.search.BytesDone(), text.size());
+  EXPECT_EQ(large.search.ItemsDone(), 1);
 }
 
 // A reader that holds every file until released or stopped, as a long conversion would.

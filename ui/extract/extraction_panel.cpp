@@ -225,7 +225,7 @@ void ExtractionPanel::WaitForRun() {
     QTimer::singleShot(50, &wait, &QEventLoop::quit);
     wait.exec();
     ShowWorkerStatus();
-    context_.ui.Progress(search_.ItemsDone(), search_.ProgressTotal());
+    context_.ui.Progress(static_cast<int64_t>(search_.BytesDone()), static_cast<int64_t>(search_.BytesTotal()));
   }
   search_.Wait();
   ShowWorkerStatus();
