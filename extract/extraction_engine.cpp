@@ -534,8 +534,9 @@ class ExtractionEngine::Scanner {
     return q;
   }
 
-  // Every maximal run of three or more digits, classified in order; the last area code seen
-  // carries over from run to run and piece to piece within the item.
+  // Every maximal run of three or more digits, classified in order (the runs of a mobile number
+  // written in groups taken together first); the last area code seen carries over from run to
+  // run and piece to piece within the item.
   void ScanNumbers(std::string_view text) {
     const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
     const unsigned char* end = begin + text.size();
