@@ -43,7 +43,8 @@ std::vector<fs::path> ItemsToSearch(const std::vector<std::string>& paths) {
   return items;
 }
 
-// The run's progress on a terminal: its status texts with the items done, until it ends.
+// The run's progress on a terminal: the items done, the share of the bytes scanned and the
+// status text, until it ends.
 void ShowProgressUntilDone(ExtractionEngine& search, std::mutex& lock, std::string& status) {
   bool terminal = isatty(STDERR_FILENO);
   for (int tick = 1; search.Active(); ++tick) {
@@ -54,7 +55,9 @@ void ShowProgressUntilDone(ExtractionEngine& search, std::mutex& lock, std::stri
       std::lock_guard hold(lock);
       text = status;
     }
-    std::cerr << "\r\033[K[" << search.ItemsDone() << "/" << search.ProgressTotal() << "] " << text << std::flush;
+    const uint64_t total = search.BytesTotal();
+    std::cerr << "\r\033[K[" << search.ItemsDone() << "/" << search.ProgressTotal() << " "
+              << (total > 0 ? search.BytesDone() * 100 / total : 0) << "%] " << text << std::flush;
   }
   if (terminal) std::cerr << "\r\033[K" << std::flush;
 }
@@ -90,6 +93,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   LoadAreaCodes(state.folders.baseData, areaCodes);
   search.AreaCodes = &areaCodes;
   search.MobileSecondDigits = state.settings.MobileSecondDigits;
+  search.MobileSeparators = state.settings.MobileSeparators != 0;
   SearchResults results;
   results.HandTo(search);
   std::mutex lock;

@@ -30,7 +30,7 @@ class DatabaseAnswers {
   DatabaseAnswers(const SegmentDatabase& db, FileWriter& out) : db_(db), out_(out) {}
 
   void Answer(std::string_view typed) {
-    std::optional<std::string_view> number = LookupNumber(typed);
+    std::optional<std::string> number = LookupNumber(typed);
     if (!number) return;
     if (!IsAscii(typed)) {
       // Converted as one line, as a lone lead byte at the end of the number reads there.
@@ -39,7 +39,7 @@ class DatabaseAnswers {
       return;
     }
     line_.assign(typed);
-    if (std::optional<std::string_view> region = db_.RegionOf(number->substr(0, 7)))
+    if (std::optional<std::string_view> region = db_.RegionOf(std::string_view(*number).substr(0, 7)))
       line_.append(":").append(Utf8Region(*region));
     else
       line_.append(":没有找到");
@@ -92,7 +92,9 @@ Verb LookupVerb() {
   return {{"lookup",
            "Prints, for each number, NUMBER:province.city from the segment database of the program\n"
            "folder (its first seven characters, blanks around it left out), or NUMBER:没有找到 when the\n"
-           "segment is unknown. A number of six characters or fewer prints nothing. With --from, every\n"
+           "segment is unknown. A mobile number written with blanks, \"-\" or a prefix (\"138 0013 8000\",\n"
+           "\"+86 138-0013-8000\", \"+8613800138000\") is looked up by its eleven digits; NUMBER stays as\n"
+           "given. A number of six characters or fewer prints nothing. With --from, every\n"
            "line of FILE (GBK, \"-\" for standard input) is looked up too, after the NUMBERs, one answer\n"
            "line each, read and answered as it streams.\n",
            {{"--from", nullptr, OptionKind::Value, "FILE", "look up every line of FILE (- for standard input)"}},

@@ -46,6 +46,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   show("DADataB", v.DADataB);
   show("DAOutColumnNo", v.DAOutColumnNo);
   show("MobileSecondDigits", v.MobileSecondDigits);
+  show("MobileSeparators", v.MobileSeparators);
   std::cout << "\nProcessing mode: " << (v.ModeB() ? "B" : "A") << "\n\nFolders:\n";
   const DataFolders& f = s.folders;
   std::cout << "  program folder:        " << FolderText(f.program) << "\n"

@@ -39,6 +39,7 @@ void ForEachKey(Settings& s, F&& f) {
   f("DADataB", Wide{s.DADataB}, missing.DADataB);
   f("DAOutColumnNo", s.DAOutColumnNo, missing.DAOutColumnNo);
   f("MobileSecondDigits", s.MobileSecondDigits, missing.MobileSecondDigits);
+  f("MobileSeparators", s.MobileSeparators, missing.MobileSeparators);
 }
 
 struct Reader {

@@ -1,6 +1,7 @@
 // The settings of Telqor.ini, section SYSTEM: carrier prefixes, patterns, processing mode,
-// managed folders, the data-analysis values and the mobile rule of extraction. Strings are GBK bytes as stored. The program
-// loads them once, keeps them in memory, and rewrites every key whenever they change.
+// managed folders, the data-analysis values and the mobile rules of extraction. Strings are GBK
+// bytes as stored. The program loads them once, keeps them in memory, and rewrites every key
+// whenever they change.
 #pragma once
 
 #include <cstdint>
@@ -37,6 +38,9 @@ struct Settings {
   // The digits that may follow the leading "1" of an 11-digit run for extraction to take it
   // for a mobile number. "34578" is the numbering plan the program started with.
   std::string MobileSecondDigits = "3456789";
+  // Non-zero: extraction also takes a mobile number written in groups, "138 0013 8000",
+  // "+86 138-0013-8000"; 0 takes eleven digits in one run only, as the program always did.
+  int64_t MobileSeparators = 1;
 
   // Processing mode B (hashing): any non-zero CalMode.
   bool ModeB() const { return CalMode != 0; }

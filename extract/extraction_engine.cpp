@@ -25,44 +25,134 @@ namespace {
 
 enum Kind { kRegex, kLandline, kEmail, kMobile, kUnknown, kKinds };
 
-// Whether a piece may end just after c: no number or address runs across it, and it is never
-// the second byte of a two-byte character.
-bool IsCutByte(unsigned char c) { return c < '0' && !IsMailChar(c); }
+bool IsDigit(unsigned char c) { return static_cast<unsigned char>(c - '0') < 10; }
 
-// The end of the piece that starts text: just after the first line break from `least` bytes
-// on (within `piece` more); failing that, after the first byte a piece may end at; failing
-// that, the whole text.
-size_t PieceEnd(std::string_view text, size_t least, size_t piece) {
-  if (text.size() <= least) return text.size();
-  size_t lineEnd = text.find('\n', least);
-  if (lineEnd != std::string_view::npos && lineEnd < least + piece) return lineEnd + 1;
-  for (size_t i = least; i < text.size(); ++i)
-    if (IsCutByte(static_cast<unsigned char>(text[i]))) return i + 1;
+// Bytes read from a text, d[0, n): whether the byte before d[0] and the one after d[n - 1] are
+// known to hold no digit (the text's ends, or places where a piece may end), or are not known.
+struct Known {
+  const unsigned char* d;
+  size_t n;
+  bool startCut, endCut;
+};
+
+bool IsWideDigit(unsigned char lead, unsigned char trail) { return lead == 0xA3 && trail >= 0xB0 && trail <= 0xB9; }
+
+// The digits of the run from `from` on, ASCII or full-width ("０" is A3 B0); npos when the run
+// may go on past the bytes known. `from` starts a character.
+size_t DigitsFrom(const Known& k, size_t from) {
+  size_t count = 0;
+  for (size_t at = from;; ++count) {
+    if (at >= k.n) return k.endCut ? count : std::string_view::npos;
+    if (IsDigit(k.d[at])) {
+      ++at;
+    } else if (k.d[at] == 0xA3 && at + 1 >= k.n && !k.endCut) {
+      return std::string_view::npos;
+    } else if (at + 1 < k.n && IsWideDigit(k.d[at], k.d[at + 1])) {
+      at += 2;
+    } else {
+      return count;
+    }
+  }
+}
+
+// Where the run of ASCII digits that ends just before `to` starts; npos when a full-width digit
+// or a byte not known may belong to it.
+size_t AsciiRunStart(const Known& k, size_t to) {
+  size_t s = to;
+  while (s > 0 && IsDigit(k.d[s - 1])) --s;
+  if (s == 0) return k.startCut ? 0 : std::string_view::npos;
+  if (k.d[s - 1] >= 0xB0 && k.d[s - 1] <= 0xB9 && (s >= 2 ? k.d[s - 2] == 0xA3 : !k.startCut))
+    return std::string_view::npos;
+  return s;
+}
+
+bool IsFirstGroup(const unsigned char* run, size_t length) {
+  return length == 3 || (length == 5 && run[0] == '8' && run[1] == '6') ||
+         (length == 7 && std::memcmp(run, "0086", 4) == 0);
+}
+
+bool IsPrefix(const unsigned char* run, size_t length) {
+  return (length == 2 && run[0] == '8' && run[1] == '6') || (length == 4 && std::memcmp(run, "0086", 4) == 0);
+}
+
+// Whether the blank at i may join two groups of a mobile number written in groups, as the scan
+// takes them (the mobile rule left aside): "86" or "0086" and a first group, a first group and a
+// second, a second group and a third. Only then does a blank between digits matter: one between
+// other runs ("13800000000 13900000000", "1234 5678 9012") may end a piece.
+bool MayJoinGroups(const Known& k, size_t i) {
+  const size_t after = DigitsFrom(k, i + 1);
+  if (after == std::string_view::npos) return true;
+  if (after != 3 && after != 4) return false;
+  const size_t a = AsciiRunStart(k, i);
+  if (a == std::string_view::npos) return true;
+  if (a == i) return false;  // no digit before
+  if (after == 3) return IsPrefix(k.d + a, i - a);
+  if (IsFirstGroup(k.d + a, i - a)) return true;
+  if (i - a != 4) return false;
+  // A second group: one separator before it, and a first group before that.
+  size_t separator = 0;
+  if (a >= 1 && (k.d[a - 1] == ' ' || k.d[a - 1] == '-')) {
+    separator = 1;
+  } else if (a >= 2 && k.d[a - 1] == 0xA1 && k.d[a - 2] == 0xA1) {
+    separator = 2;
+  } else if (a < 2 && !k.startCut) {
+    return true;
+  }
+  if (separator == 0) return false;
+  const size_t c = AsciiRunStart(k, a - separator);
+  if (c == std::string_view::npos) return true;
+  return IsFirstGroup(k.d + c, a - separator - c);
+}
+
+// Whether a piece may end just after d[i]: no number or address runs across it, and it is never
+// the second byte of a two-byte character. A blank that may join the groups of a mobile number
+// ("138 0013 8000", "86 138 0013 8000") is no such place.
+bool MayEndAfter(const Known& k, size_t i) {
+  const unsigned char c = k.d[i];
+  if (c >= '0' || IsMailChar(c)) return false;
+  return c != ' ' || !MayJoinGroups(k, i);
+}
+
+// The end of the piece that starts at `from` of text: just after the first line break from
+// `least` bytes on (within `piece` more); failing that, after the first byte a piece may end
+// at; failing that, the end of the text.
+size_t PieceEnd(std::string_view text, size_t from, size_t least, size_t piece) {
+  if (text.size() - from <= least) return text.size();
+  size_t lineEnd = text.find('\n', from + least);
+  if (lineEnd != std::string_view::npos && lineEnd < from + least + piece) return lineEnd + 1;
+  const Known known{reinterpret_cast<const unsigned char*>(text.data()), text.size(), true, true};
+  for (size_t i = from + least; i < text.size(); ++i)
+    if (MayEndAfter(known, i)) return i + 1;
   return text.size();
 }
 
 // The offset just after the first byte a piece may end at from `from` on (a line break
-// preferred within `piece` bytes), or `end`.
+// preferred within `piece` bytes), or `end`, the file's size. Each window is read with some
+// bytes before it, which tell whether a blank may end a piece.
 uint64_t CutAfter(const RandomAccessFile& file, uint64_t from, uint64_t end, size_t piece) {
-  std::string window(piece, '\0');
+  constexpr size_t kLead = 32;
+  std::string window(piece + kLead, '\0');
   uint64_t fallback = end;
-  for (uint64_t at = from; at < end; at += window.size()) {
-    size_t got = file.ReadAt(at, window.data(), static_cast<size_t>(std::min<uint64_t>(window.size(), end - at)));
+  for (uint64_t at = from; at < end;) {
+    const uint64_t start = at >= kLead ? at - kLead : 0;
+    const size_t before = static_cast<size_t>(at - start);
+    size_t got = file.ReadAt(start, window.data(), static_cast<size_t>(std::min<uint64_t>(window.size(), end - start)));
+    if (got <= before) break;
     std::string_view bytes(window.data(), got);
-    if (size_t line = bytes.find('\n'); line != std::string_view::npos) return std::min(fallback, at + line + 1);
+    if (size_t line = bytes.find('\n', before); line != std::string_view::npos)
+      return std::min(fallback, start + line + 1);
+    const Known known{reinterpret_cast<const unsigned char*>(window.data()), got, start == 0, start + got >= end};
     if (fallback == end)
-      for (size_t i = 0; i < got; ++i)
-        if (IsCutByte(static_cast<unsigned char>(bytes[i]))) {
-          fallback = at + i + 1;
+      for (size_t i = before; i < got; ++i)
+        if (MayEndAfter(known, i)) {
+          fallback = start + i + 1;
           break;
         }
-    if (fallback != end && at + got >= from + piece) return fallback;
-    if (got == 0) break;
+    at = start + got;
+    if (fallback != end && at >= from + piece) return fallback;
   }
   return fallback;
 }
-
-bool IsDigit(unsigned char c) { return static_cast<unsigned char>(c - '0') < 10; }
 
 // The first digit at or after p, or end.
 const unsigned char* NextDigit(const unsigned char* p, const unsigned char* end) {
@@ -206,7 +296,44 @@ struct ExtractionEngine::Finds {
   FoundCollector kinds[kKinds];
 };
 
+// How far the scan of one item has come, in the bytes the item counts for in the run (its
+// file's size), whatever the length of its text. Its parts, scanned side by side, report here.
+struct ExtractionEngine::ItemProgress {
+  uint64_t weight = 0;  // the bytes the item counts for
+  uint64_t length = 0;  // the bytes of its text
+  std::atomic<uint64_t> scanned{0};
+  std::atomic<uint64_t> credited{0};
+
+  // Adds the share of `bytes` more of the text scanned to the item and to done. Each call gets
+  // its own stretch of the text, so the shares add up to the weight however the calls interleave.
+  void Scanned(uint64_t bytes, std::atomic<uint64_t>& done) {
+    const uint64_t after = scanned.fetch_add(bytes, std::memory_order_relaxed) + bytes;
+    const uint64_t share = Share(after) - Share(after - bytes);
+    credited.fetch_add(share, std::memory_order_relaxed);
+    done.fetch_add(share, std::memory_order_relaxed);
+  }
+  // The rest of the weight, once the item is left: scanned in full, stopped, failed or never
+  // scanned as numbers (a pattern alone).
+  void Finish(std::atomic<uint64_t>& done) const {
+    const uint64_t got = credited.load(std::memory_order_relaxed);
+    if (got < weight) done.fetch_add(weight - got, std::memory_order_relaxed);
+  }
+
+ private:
+  uint64_t Share(uint64_t of) const {
+    if (of >= length) return weight;
+    if (weight == length) return of;
+    return static_cast<uint64_t>(static_cast<long double>(of) * static_cast<long double>(weight) /
+                                 static_cast<long double>(length));
+  }
+};
+
 class ExtractionEngine::Scanner {
+  // An e-mail address in a piece: its first byte, its "@" and the byte after it.
+  struct Address {
+    size_t begin, at, end;
+  };
+
  public:
   Scanner(ExtractionEngine& search, Finds& finds) : search_(search), finds_(finds) {}
 
@@ -231,20 +358,34 @@ class ExtractionEngine::Scanner {
     heldLocals_.clear();
   }
 
-  // The numbers and addresses of one piece, its full-width characters folded first.
+  // Where the pieces of the item are counted as scanned (none: not counted).
+  void Track(ItemProgress* progress) { progress_ = progress; }
+  ItemProgress* Tracked() const { return progress_; }
+
+  // The numbers and addresses of one piece, its full-width characters folded first. The
+  // addresses are found also when they are not wanted: their digits are no numbers.
   void ScanPiece(std::string_view piece) {
+    const size_t bytes = piece.size();
     if (FoldWhatMatters(piece, folded_)) piece = folded_;
-    if (search_.WantNumbers()) ScanNumbers(piece);
-    if (search_.WantEmail) telqor::ScanEmails(piece, [this](std::string_view address) { Add(kEmail, address); });
+    addresses_.clear();
+    const bool numbers = search_.WantNumbers();
+    telqor::ScanEmails(piece, [&](std::string_view address) {
+      if (search_.WantEmail) Add(kEmail, address);
+      if (!numbers) return;
+      const size_t begin = static_cast<size_t>(address.data() - piece.data());
+      addresses_.push_back({begin, begin + address.find('@'), begin + address.size()});
+    });
+    if (numbers) ScanNumbers(piece);
     finds_.kinds[kMobile].CompactIfLarge();
     finds_.kinds[kLandline].CompactIfLarge();
     finds_.kinds[kUnknown].CompactIfLarge();
+    if (progress_) progress_->Scanned(bytes, search_.bytesDone_);
   }
 
   // A text piece by piece; false when the run was stopped (the pieces before are kept).
   bool ScanPieces(std::string_view text) {
     while (!text.empty()) {
-      size_t end = PieceEnd(text, search_.Sizes.piece, search_.Sizes.piece);
+      size_t end = PieceEnd(text, 0, search_.Sizes.piece, search_.Sizes.piece);
       ScanPiece(text.substr(0, end));
       text.remove_prefix(end);
       if (!text.empty() && search_.stopping_.load(std::memory_order_relaxed)) return false;
@@ -267,7 +408,8 @@ class ExtractionEngine::Scanner {
       size_t cut = buffer.size();
       if (!last) {
         // The piece ends after the last byte a piece may end at; the rest goes on with the next.
-        while (cut > 0 && !IsCutByte(static_cast<unsigned char>(buffer[cut - 1]))) --cut;
+        const Known known{reinterpret_cast<const unsigned char*>(buffer.data()), buffer.size(), true, false};
+        while (cut > 0 && !MayEndAfter(known, cut - 1)) --cut;
         if (cut == 0) {  // no such byte yet: read on
           carried = buffer.size();
           continue;
@@ -317,6 +459,10 @@ class ExtractionEngine::Scanner {
     if (search_.keep_[kind]) finds_.kinds[kind].AddDigits(digits);
   }
 
+  bool IsMobile(const unsigned char* s, size_t length) const {
+    return length == 11 && s[0] == '1' && search_.mobileSecond_[s[1] - '0'];
+  }
+
   bool IsAreaCode(const unsigned char* s, size_t length) const {
     if (length == 3)
       return search_.areaCode3_[static_cast<size_t>((s[0] - '0') * 100 + (s[1] - '0') * 10 + s[2] - '0')];
@@ -329,8 +475,68 @@ class ExtractionEngine::Scanner {
     sawArea_ = true;
   }
 
-  // Every maximal run of three or more digits, classified in order; the last area code seen
-  // carries over from run to run and piece to piece within the item.
+  // The address of the piece that holds a byte of [from, to), or null.
+  const Address* AddressOver(size_t from, size_t to) const {
+    auto it = std::upper_bound(addresses_.begin(), addresses_.end(), from,
+                               [](size_t at, const Address& a) { return at < a.end; });
+    return it != addresses_.end() && it->begin < to ? &*it : nullptr;
+  }
+
+  // The separator at q, just after a digit (so a character starts there), between the groups of
+  // a mobile number: its length, 0 for none. A blank, "-" ("－" was folded to it) or the
+  // ideographic space, which stays two bytes.
+  static size_t SeparatorAt(const unsigned char* q, const unsigned char* end) {
+    if (q >= end) return 0;
+    if (*q == ' ' || *q == '-') return 1;
+    return *q == 0xA1 && end - q >= 2 && q[1] == 0xA1 ? 2 : 0;
+  }
+  static size_t DigitsAt(const unsigned char* q, const unsigned char* end) {
+    const unsigned char* r = q;
+    while (r < end && IsDigit(*r)) ++r;
+    return static_cast<size_t>(r - q);
+  }
+
+  // A mobile number written in groups of three, four and four digits joined by one separator
+  // each ("138 0013 8000", "138-0013-8000"), after "86" or "0086" (a "+" before it is no
+  // digit) and an optional separator: its digits, and the end of its last group; null when
+  // the digit run at run does not start one. A "-" binds: a digit joined by one to the first or
+  // last group makes a longer number ("2024-138-0013-8000", "138-0013-8000-1"), never taken, as
+  // a run of twelve digits is not. A blank only parts words: "1 138 0013 8000" and "138 0013
+  // 8000 139 0013 8001" hold mobile numbers. Nor is a number taken when an e-mail address holds
+  // a digit of it.
+  const unsigned char* GroupedMobile(const unsigned char* begin, const unsigned char* run, size_t length,
+                                     const unsigned char* end, char (&digits)[11]) const {
+    const unsigned char* group = run;  // the first group
+    size_t first = length;
+    const bool is86 = length >= 2 && run[0] == '8' && run[1] == '6';
+    const bool is0086 = length >= 4 && std::memcmp(run, "0086", 4) == 0;
+    if ((length == 5 && is86) || (length == 7 && is0086)) {
+      group = run + length - 3;
+      first = 3;
+    } else if ((length == 2 && is86) || (length == 4 && is0086)) {
+      const size_t separator = SeparatorAt(run + length, end);
+      if (separator == 0) return nullptr;
+      group = run + length + separator;
+      first = DigitsAt(group, end);
+    }
+    if (first != 3 || group[0] != '1' || !search_.mobileSecond_[group[1] - '0']) return nullptr;
+    if (run - begin >= 2 && run[-1] == '-' && IsDigit(run[-2])) return nullptr;
+    std::memcpy(digits, group, 3);
+    const unsigned char* q = group + 3;
+    for (char* to = digits + 3; to < digits + 11; to += 4) {
+      const size_t separator = SeparatorAt(q, end);
+      if (separator == 0 || DigitsAt(q + separator, end) != 4) return nullptr;
+      std::memcpy(to, q + separator, 4);
+      q += separator + 4;
+    }
+    if (end - q >= 2 && q[0] == '-' && IsDigit(q[1])) return nullptr;
+    if (AddressOver(static_cast<size_t>(run - begin), static_cast<size_t>(q - begin))) return nullptr;
+    return q;
+  }
+
+  // Every maximal run of three or more digits, classified in order (the runs of a mobile number
+  // written in groups taken together first); the last area code seen carries over from run to
+  // run and piece to piece within the item.
   void ScanNumbers(std::string_view text) {
     const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
     const unsigned char* end = begin + text.size();
@@ -340,8 +546,24 @@ class ExtractionEngine::Scanner {
       const unsigned char* run = p;
       while (p < end && IsDigit(*p)) ++p;
       size_t length = static_cast<size_t>(p - run);
+      if (search_.MobileSeparators && length >= 2 && length <= 7) {
+        char digits[11];
+        if (const unsigned char* last = GroupedMobile(begin, run, length, end, digits)) {
+          AddDigits(kMobile, std::string_view(digits, 11));
+          p = last;
+          continue;
+        }
+      }
       if (length < 3) continue;
       std::string_view s(reinterpret_cast<const char*>(run), length);
+      // Digits of an e-mail address are no number and no area code: a QQ address is no
+      // landline. People use their mobile number as the local part, so that one is taken.
+      if (const Address* address = AddressOver(static_cast<size_t>(run - begin), static_cast<size_t>(p - begin))) {
+        if (run - begin == static_cast<ptrdiff_t>(address->begin) && p - begin == static_cast<ptrdiff_t>(address->at) &&
+            IsMobile(run, length))
+          AddDigits(kMobile, s);
+        continue;
+      }
       if (IsAreaCode(run, 3)) {
         if (length == 3) {
           SetArea(s);
@@ -370,7 +592,7 @@ class ExtractionEngine::Scanner {
         } else {
           Add(kLandline, search_.ZoneMode == 0 ? lastArea_ : search_.ZoneMode == 1 ? search_.FixedZone : empty_, s);
         }
-      } else if (length == 11 && run[0] == '1' && search_.mobileSecond_[run[1] - '0']) {
+      } else if (IsMobile(run, length)) {
         AddDigits(kMobile, s);
       } else {
         AddDigits(kUnknown, s);
@@ -384,6 +606,8 @@ class ExtractionEngine::Scanner {
   bool sawArea_ = false;
   bool holdLocals_ = false;
   std::vector<std::string> heldLocals_;
+  std::vector<Address> addresses_;  // of the piece being scanned, in order
+  ItemProgress* progress_ = nullptr;
   std::string folded_;
   GbkRegex pattern_;
   const std::string empty_;
@@ -451,9 +675,21 @@ void ExtractionEngine::Start() {
 
   stopping_ = false;
   nextFile_ = 0;
-  TotalItems = static_cast<int>(PendingFiles.size()) + 1;
-  progressTotal_ = static_cast<int>(PendingFiles.size()) + (TrimBlanks(PendingText).empty() ? 0 : 1);
+  handedOut_ = 0;
+  const bool text = !TrimBlanks(PendingText).empty();
+  progressTotal_ = static_cast<int>(PendingFiles.size()) + (text ? 1 : 0);
   itemsDone_ = 0;
+  bytesTotal_ = text ? PendingText.size() : 0;
+  fileBytes_.assign(PendingFiles.size(), 0);
+  for (size_t i = 0; i < PendingFiles.size(); ++i) {
+    std::error_code error;
+    if (fs::is_regular_file(PendingFiles[i], error)) {
+      uint64_t size = fs::file_size(PendingFiles[i], error);
+      fileBytes_[i] = error ? 0 : size;
+    }
+    bytesTotal_ += fileBytes_[i];
+  }
+  bytesDone_ = 0;
   std::lock_guard lock(QueueLock);
   ActiveWorkers = 0;
   active_ = true;
@@ -486,16 +722,19 @@ ExtractionEngine::Item ExtractionEngine::NextItem() {
   if (stopping_) return item;
   if (!TrimBlanks(PendingText).empty()) {
     if (OnStatus) OnStatus("处理输入内容");
+    ++handedOut_;
     item.isText = true;
+    item.bytes = PendingText.size();
     item.text = std::move(PendingText);
     PendingText.clear();
     return item;
   }
   if (nextFile_ < PendingFiles.size()) {
+    item.bytes = fileBytes_[nextFile_];
     item.path = PendingFiles[nextFile_++];
-    int remaining = static_cast<int>(PendingFiles.size() - nextFile_);
+    ++handedOut_;
     if (OnStatus)
-      OnStatus("处理:" + std::to_string(TotalItems - remaining) + "/" + std::to_string(TotalItems) + "->" +
+      OnStatus("处理:" + std::to_string(handedOut_) + "/" + std::to_string(progressTotal_) + "->" +
                DisplayPath(item.path));
   }
   return item;
@@ -517,13 +756,14 @@ bool ExtractionEngine::ScanText(std::string_view text, Scanner& scanner) {
   std::vector<size_t> cuts{0};
   for (int p = 1; p < parts; ++p) {
     size_t from = std::max(cuts.back(), text.size() * static_cast<size_t>(p) / static_cast<size_t>(parts));
-    cuts.push_back(from >= text.size() ? text.size() : from + PieceEnd(text.substr(from), 0, Sizes.piece));
+    cuts.push_back(from >= text.size() ? text.size() : PieceEnd(text, from, 0, Sizes.piece));
   }
   cuts.push_back(text.size());
   std::vector<std::unique_ptr<Scanner>> later;
   for (int p = 1; p < parts; ++p) {
     later.push_back(std::make_unique<Scanner>(*this, NewFinds()));
     later.back()->StartLaterPart();
+    later.back()->Track(scanner.Tracked());
   }
   std::vector<char> completed(static_cast<size_t>(parts), 0);
   ParallelFor(parts, [&](int p) {
@@ -553,6 +793,7 @@ bool ExtractionEngine::ScanLargeFile(const fs::path& path, Scanner& scanner) {
   for (int p = 1; p < parts; ++p) {
     later.push_back(std::make_unique<Scanner>(*this, NewFinds()));
     later.back()->StartLaterPart();
+    later.back()->Track(scanner.Tracked());
   }
   std::vector<char> completed(static_cast<size_t>(parts), 0);
   ParallelFor(parts, [&](int p) {
@@ -580,7 +821,7 @@ bool ExtractionEngine::ScanPattern(std::string_view text, Scanner& scanner) {
 // Turns the item into GBK text and scans it: a large plain GBK file is read a piece at a
 // time; anything else is held whole (a plain file mapped, not copied, unless it must be
 // converted).
-bool ExtractionEngine::ScanItem(Item& item, Scanner& scanner) {
+bool ExtractionEngine::ScanItem(Item& item, Scanner& scanner, ItemProgress& progress) {
   std::error_code error;
   std::string owned;
   std::string_view text;
@@ -600,6 +841,8 @@ bool ExtractionEngine::ScanItem(Item& item, Scanner& scanner) {
     text = owned;
   } else if (fs::file_size(item.path, error) >= Sizes.streamFrom && !WantPattern() &&
              DetectFileEncoding(item.path) == TextEncoding::kGbk) {
+    progress.length = fs::file_size(item.path, error);
+    if (error) progress.length = 0;
     return ScanLargeFile(item.path, scanner);
   } else {
     mapped = std::make_unique<FileContents>(item.path);
@@ -613,6 +856,7 @@ bool ExtractionEngine::ScanItem(Item& item, Scanner& scanner) {
       text = owned;
     }
   }
+  progress.length = text.size();
   return ScanText(text, scanner) && ScanPattern(text, scanner);
 }
 
@@ -623,12 +867,18 @@ void ExtractionEngine::WorkerRun() {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
     Item item = NextItem();
     if (item.isText ? TrimBlanks(item.text).empty() : item.path.empty()) break;
+    ItemProgress progress;
+    progress.weight = item.bytes;
+    scanner.Track(&progress);
+    bool whole = true;
     try {
-      ScanItem(item, scanner);
+      whole = ScanItem(item, scanner, progress);
     } catch (...) {
       // The item is dropped; what it added stays.
     }
-    ++itemsDone_;
+    scanner.Track(nullptr);
+    progress.Finish(bytesDone_);
+    if (whole) ++itemsDone_;
   }
   bool last;
   {

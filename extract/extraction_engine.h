@@ -69,6 +69,10 @@ class ExtractionEngine {
   // (the setting MobileSecondDigits); other characters are ignored, and a text without any
   // digit means the current numbering plan, "3456789".
   std::string MobileSecondDigits = "3456789";
+  // Whether a mobile number written in groups of 3, 4 and 4 digits is taken too: "138 0013 8000",
+  // "+86 138-0013-8000" (the setting MobileSeparators). Its groups are joined by one blank, "-"
+  // or ideographic space each; "86", "+86" or "0086" may go before it.
+  bool MobileSeparators = true;
   // Whether every kind found is kept (to be saved one file per kind), or only the kinds
   // wanted, digit runs of no kind never (to be appended to a list).
   bool KeepAllKinds = true;
@@ -115,23 +119,32 @@ class ExtractionEngine {
   bool Active() const { return active_.load(); }
   bool Stopping() const { return stopping_.load(); }
 
-  // Items in this run (the pasted text counts when not blank) and items finished so far.
+  // Items in this run (the pasted text counts when not blank) and items finished so far (not
+  // those a stop cut short).
   int ProgressTotal() const { return progressTotal_; }
   int ItemsDone() const { return itemsDone_.load(); }
+  // The bytes of this run, the sizes of its files at Start and of the pasted text, and the bytes
+  // scanned so far, moved on a piece at a time: one large file moves it too. An item whose
+  // text is not its file (a converted document, a decoded file) moves it in proportion and
+  // counts its file's size once done.
+  uint64_t BytesTotal() const { return bytesTotal_; }
+  uint64_t BytesDone() const { return bytesDone_.load(std::memory_order_relaxed); }
 
  private:
   struct Item {
     bool isText = false;
     std::string text;
     std::filesystem::path path;
+    uint64_t bytes = 0;  // what it counts for in BytesTotal
   };
   class Scanner;
   struct Finds;
+  struct ItemProgress;
 
   void SetMobileSecondDigits();
   Item NextItem();
   // Scans an item; false when the run was stopped within it.
-  bool ScanItem(Item& item, Scanner& scanner);
+  bool ScanItem(Item& item, Scanner& scanner, ItemProgress& progress);
   bool ScanText(std::string_view text, Scanner& scanner);
   bool ScanLargeFile(const std::filesystem::path& path, Scanner& scanner);
   bool ScanPattern(std::string_view text, Scanner& scanner);
@@ -146,10 +159,13 @@ class ExtractionEngine {
   std::mutex QueueLock;   // PendingText, PendingFiles, ActiveWorkers
   std::mutex ResultLock;  // finds_
   int ActiveWorkers = 0;
-  int TotalItems = 0;
   size_t nextFile_ = 0;
+  int handedOut_ = 0;                // items handed out so far (under QueueLock)
+  std::vector<uint64_t> fileBytes_;  // the size of each of PendingFiles at Start
   int progressTotal_ = 0;
   std::atomic<int> itemsDone_{0};
+  uint64_t bytesTotal_ = 0;
+  std::atomic<uint64_t> bytesDone_{0};
   std::atomic<bool> stopping_{false};
   std::atomic<bool> active_{false};
   std::vector<std::thread> Workers;

@@ -1,6 +1,7 @@
-// The extraction scanner on any text: numbers with area codes in the three zone modes, e-mail
-// addresses, full-width folding, a user pattern. Cut into pieces and parts anywhere, a text
-// gives what one scan of the whole gives.
+// The extraction scanner on any text: numbers with area codes in the three zone modes, mobile
+// numbers in groups taken or not, e-mail addresses and the digits they hold, full-width
+// folding, a user pattern. Cut into pieces and parts anywhere, a text gives what one scan of the
+// whole gives.
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,7 +14,7 @@ namespace {
 using namespace telqor;
 using Found = std::vector<std::vector<std::string>>;
 
-Found Run(std::string_view text, int zoneMode, const ExtractionEngine::CutSizes* sizes) {
+Found Run(std::string_view text, int zoneMode, bool separators, const ExtractionEngine::CutSizes* sizes) {
   ExtractionEngine search;
   SearchResults results;
   results.HandTo(search);
@@ -25,6 +26,7 @@ Found Run(std::string_view text, int zoneMode, const ExtractionEngine::CutSizes*
   search.UserPattern = "[a-z]+\\d";
   search.KeepAllKinds = true;
   search.ZoneMode = zoneMode;
+  search.MobileSeparators = separators;
   search.FixedZone = "021";
   search.PendingText = std::string(text);
   if (sizes) search.Sizes = *sizes;
@@ -47,6 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   unsigned shape = fuzz::TakeByte(text);
   ExtractionEngine::CutSizes tiny{1 + shape % 13, 2 + shape % 31, 1, 1 + static_cast<int>(shape % 4)};
   const int zoneMode = static_cast<int>(shape / 64 % 3);
-  FUZZ_CHECK(Run(text, zoneMode, &tiny) == Run(text, zoneMode, nullptr));
+  for (bool separators : {false, true})
+    FUZZ_CHECK(Run(text, zoneMode, separators, &tiny) == Run(text, zoneMode, separators, nullptr));
   return 0;
 }

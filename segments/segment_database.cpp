@@ -9,7 +9,9 @@
 #include "core/file_io.h"
 #include "core/gbk.h"
 #include "core/text.h"
+#include "segments/carrier.h"
 #include "segments/field_split.h"
+#include "workspace/normalize.h"
 
 namespace telqor {
 
@@ -295,14 +297,18 @@ void SegmentDatabase::SaveUsed(const fs::path& usedFile) const { used_.SaveToFil
 namespace {
 
 template <typename RegionOfSegment>
-std::optional<std::string> MakeLookupLine(std::string_view typed, RegionOfSegment&& regionOf) {
-  std::optional<std::string_view> number = LookupNumber(typed);
+std::optional<std::string> MakeLookupLine(std::string_view typed, RegionOfSegment&& regionOf,
+                                          const CarrierRule* carriers = nullptr) {
+  std::optional<std::string> number = LookupNumber(typed);
   if (!number) return std::nullopt;
   std::string line(typed);
-  if (std::optional<std::string> region = regionOf(number->substr(0, 7)))
+  if (std::optional<std::string> region = regionOf(std::string_view(*number).substr(0, 7))) {
     line.append(":").append(*region);
-  else
+    if (Carrier carrier = carriers ? carriers->Of(*number) : Carrier::None; carrier != Carrier::None)
+      line.append(" ").append(Utf8ToGbk(CarrierName(carrier)));
+  } else {
     line += Utf8ToGbk(":没有找到");
+  }
   return line;
 }
 
@@ -310,17 +316,22 @@ bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
 
 }  // namespace
 
-std::optional<std::string_view> LookupNumber(std::string_view typed) {
+std::optional<std::string> LookupNumber(std::string_view typed) {
   std::string_view number = TrimBlanks(typed);
+  char digits[kMobileDigits];
+  if (NormalizedMobile(number, digits)) return std::string(digits, kMobileDigits);
   if (number.size() <= 6) return std::nullopt;
-  return number;
+  return std::string(number);
 }
 
-std::optional<std::string> LookupLine(std::string_view typed, const SegmentDatabase& db) {
-  return MakeLookupLine(typed, [&](std::string_view segment) -> std::optional<std::string> {
-    if (auto region = db.RegionOf(segment)) return std::string(*region);
-    return std::nullopt;
-  });
+std::optional<std::string> LookupLine(std::string_view typed, const SegmentDatabase& db, const CarrierRule* carriers) {
+  return MakeLookupLine(
+      typed,
+      [&](std::string_view segment) -> std::optional<std::string> {
+        if (auto region = db.RegionOf(segment)) return std::string(*region);
+        return std::nullopt;
+      },
+      carriers);
 }
 
 std::optional<std::string> ScanRegionOf(std::string_view text, std::string_view number) {

@@ -21,6 +21,8 @@
 
 namespace telqor {
 
+class CarrierRule;
+
 inline constexpr char kRegionFileName[] = "地区.txt";
 inline constexpr char kSegmentFileName[] = "手机号段.txt";
 inline constexpr char kUsedSegmentsFileName[] = "hdsel.txt";
@@ -112,13 +114,18 @@ class SegmentDatabase {
 // The segment of a number: its first seven characters when it has more than six, else itself.
 inline std::string_view SegmentOf(std::string_view number) { return number.size() > 6 ? number.substr(0, 7) : number; }
 
-// What a region lookup of typed text searches: the text without blanks around it; nothing when
-// that has six characters or fewer, which a lookup passes over without an answer.
-std::optional<std::string_view> LookupNumber(std::string_view typed);
+// What a region lookup of typed text searches: a mobile number written as people write it
+// ("138 0013 8000", "+86 138-0013-8000", "+8613800138000", full-width digits: the number
+// clean-up of the workspace) as its eleven digits; any other text without the blanks around
+// it. Nothing when that has six characters or fewer, which a lookup passes over without an
+// answer.
+std::optional<std::string> LookupNumber(std::string_view typed);
 
 // The region lookup's log line (GBK): typed + ":" + province.city, or typed + ":没有找到";
-// nothing when the trimmed text has six characters or fewer.
-std::optional<std::string> LookupLine(std::string_view typed, const SegmentDatabase& db);
+// nothing when LookupNumber gives nothing. With carriers, a region found is followed by a blank
+// and the number's carrier ("13800138000:北京.北京 移动"), when the rule knows one.
+std::optional<std::string> LookupLine(std::string_view typed, const SegmentDatabase& db,
+                                      const CarrierRule* carriers = nullptr);
 
 // The region of one number read straight from the text of "手机号段.txt", without loading the
 // database: what a loaded database answers (the first line of at least three fields that

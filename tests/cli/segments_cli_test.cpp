@@ -1,4 +1,5 @@
 // telqor-cli's segment verbs end to end, on a program folder holding the test database.
+#include "core/gbk.h"
 #include "tests/cli/cli_fixture.h"
 
 namespace telqor {
@@ -47,6 +48,29 @@ TEST_F(SegmentsCli, LookupAndCarrierPrintALinePerNumber) {
   Result none = Run({"lookup"});
   EXPECT_EQ(none.status, 2);
   EXPECT_EQ(test::FirstLine(none.err), "lookup needs NUMBER... or --from FILE\n");
+}
+
+// A mobile number written with blanks, "-" or a prefix is looked up by its eleven digits and
+// answered under the text as given, alike when the segment file is searched (a few numbers),
+// when the database is loaded (more) and from a file.
+TEST_F(SegmentsCli, LookupTakesMobileNumbersAsPeopleWriteThem) {
+  const std::vector<std::string> typed{"138 0000 1234",  "138-0000-1234",       "+86 138 0000 1234",
+                                       "+8613800001234", " 0086-136-0000-1111", "１３８００００１２３４",
+                                       "138 0000"};
+  const std::string expected =
+      "138 0000 1234:北京.北京\n138-0000-1234:北京.北京\n+86 138 0000 1234:北京.北京\n+8613800001234:北京.北京\n"
+      " 0086-136-0000-1111:广东.東莞\n１３８００００１２３４:北京.北京\n138 0000:没有找到\n";
+  std::vector<std::string> args{"lookup"};
+  args.insert(args.end(), typed.begin(), typed.end());
+  Result scanned = Run(args);
+  EXPECT_EQ(scanned.status, 0) << scanned.err;
+  EXPECT_EQ(scanned.out, expected);
+  args.push_back("1380000");
+  args.push_back("13600001111");
+  EXPECT_EQ(Run(args).out, expected + "1380000:北京.北京\n13600001111:广东.東莞\n");
+  std::string lines;
+  for (const std::string& t : typed) lines += Utf8ToGbk(t) + "\r\n";
+  EXPECT_EQ(Run({"lookup", "--from", File("typed.txt", lines)}).out, expected);
 }
 
 // A file of numbers answers line by line in the format of typed numbers, after them; each

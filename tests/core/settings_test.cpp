@@ -26,8 +26,12 @@ TEST(Settings, FirstRunWritesEveryKeyAndReadsThemBack) {
   EXPECT_EQ(s.RegExprMain, FirstRunSettings().RegExprMain);
   EXPECT_EQ(s.DAReplace1, "\"");
   EXPECT_EQ(s.DADataB, 1000);
+  EXPECT_EQ(s.MobileSeparators, 1);
   SaveSettings(dir / "Telqor.ini", s);
   EXPECT_EQ(test::ReadBytes(dir / "Telqor.ini"), kFirstRunIni);
+  s.MobileSeparators = 0;  // the old rule stays chosen
+  SaveSettings(dir / "Telqor.ini", s);
+  EXPECT_EQ(LoadSettings(dir / "Telqor.ini").MobileSeparators, 0);
 }
 
 TEST(Settings, HandWrittenAndDamagedFiles) {
@@ -43,6 +47,7 @@ TEST(Settings, HandWrittenAndDamagedFiles) {
   EXPECT_EQ(s.unicomtag, "");  // missing: its missing value
   EXPECT_EQ(s.DADelimiter, ",");
   EXPECT_EQ(s.DADataA, 16);
+  EXPECT_EQ(s.MobileSeparators, 1);  // missing: grouped mobile numbers are taken
   s.CalMode = 1;
   SaveSettings(dir / "Telqor.ini", s);
   std::string text = test::ReadBytes(dir / "Telqor.ini");

@@ -111,6 +111,66 @@ TEST(ExtractionNumbers, MobileAndUnknownRuns) {
   EXPECT_EQ(Items(bare.results.Unknown), Strings{"0755"});
 }
 
+// Mobile numbers in groups of 3-4-4: each group a whole digit run, one separator between groups,
+// "86", "+86" or "0086" before. A "-" to another digit makes a longer number; a blank to another
+// digit parts two words, so the number beside it stays a number.
+TEST(ExtractionNumbers, GroupedMobilesAsPeopleWriteThem) {
+  const Strings taken{"138 0013 8000",
+                      "138-0013-8001",
+                      "+86 186 1234 5678",
+                      "0086-138-0013-8002",
+                      "86 138 0013 8003",
+                      "+86138 0013 8004",
+                      "0086138-0013-8005",
+                      "+86-139 0013-8006",
+                      "１３８　００１３　８００７",
+                      "１３８－００１３－８００８",
+                      "1 138 0013 8009",
+                      "138 0013 8010 5",
+                      "手机:138 0013 8011。",
+                      "138 0013 8012-",
+                      "138 0013 8013 139 0013 8014"};
+  const Strings refused{"1138 0013 8100",       "138 0013 81001",  "138  0013 8102",   "138 00130 8103",
+                        "2024-138-0013-8104",   "138-0013-8105-1", "138 0013 8106-12", "120 0013 8107",
+                        "138 0013 8108@qq.com", "+86 13800138109", "86138 0013 811",   "010 8888 6666"};
+  for (const std::string& text : taken) {
+    SearchRun run;
+    run.Text(text);
+    EXPECT_EQ(Items(run.results.Mobile).size(), text == taken.back() ? 2u : 1u) << text;
+    EXPECT_EQ(run.results.Unknown.Count(), 0u) << text;  // the groups are no runs of their own
+  }
+  for (const std::string& text : refused) {
+    SearchRun run;
+    run.search.KeepAllKinds = true;
+    run.Text(text);
+    const Strings mobile = Items(run.results.Mobile);
+    // "+86 13800138109" is an 11-digit run, a mobile number by the plain rule.
+    EXPECT_EQ(mobile, text == "+86 13800138109" ? Strings{"13800138109"} : Strings{}) << text;
+  }
+  SearchRun all;
+  std::string text;
+  for (const std::string& t : taken) text += t + "\n";
+  all.Text(text);
+  EXPECT_EQ(Items(all.results.Mobile),
+            (Strings{"13800138000", "13800138001", "13800138002", "13800138003", "13800138004", "13800138005",
+                     "13800138007", "13800138008", "13800138009", "13800138010", "13800138011", "13800138012",
+                     "13800138013", "13900138006", "13900138014", "18612345678"}));
+
+  // Off: the groups are digit runs of no kind, as they always were.
+  SearchRun off;
+  off.search.MobileSeparators = false;
+  off.search.KeepAllKinds = true;
+  off.Text("138 0013 8000 +86 186-1234-5678 13900000000");
+  EXPECT_EQ(Items(off.results.Mobile), Strings{"13900000000"});
+  EXPECT_EQ(Items(off.results.Unknown), (Strings{"0013", "1234", "138", "186", "5678", "8000"}));
+
+  // The mobile rule holds: 16x is no mobile number in the old plan.
+  SearchRun old;
+  old.search.MobileSecondDigits = "34578";
+  old.Text("166 1234 5678 / 134 1234 5678");
+  EXPECT_EQ(Items(old.results.Mobile), Strings{"13412345678"});
+}
+
 TEST(ExtractionNumbers, FullWidthDigitsAndSpacesFold) {
   SearchRun run;
   run.Text("手机：１３８１２３４５６７８，座机０２１　６６６６７７７７");
@@ -129,6 +189,35 @@ TEST(ExtractionEmails, AddressesBesideChineseTextAndNeverInsideACharacter) {
   run.search.PendingText = Utf8ToGbk("联系abc.def@mail.example.com谢谢; x-y+z@a.b.cn,") + "\xB0\x41@mail.com";
   run.Go();
   EXPECT_EQ(Items(run.results.Email), (Strings{"abc.def@mail.example.com", "x-y+z@a.b.cn"}));
+}
+
+// The digits of an address are never a landline, nor a local number given the area code before
+// it, whether addresses are wanted or not; an address that is a mobile number still gives it.
+TEST(ExtractionEmails, DigitsOfAnAddressAreNoNumbers) {
+  const std::string text = "座机 0531-88886666 / 邮箱 87654321@qq.com / 备用 li2345678@163.com";
+  for (bool emails : {false, true}) {
+    SearchRun run;
+    test::Fill(run.codes, {"0531", "0755"});
+    run.search.WantEmail = emails;
+    run.search.KeepAllKinds = true;
+    run.Text(text + " 0755@x.cn 23456789 13812345678@163.com a13912345678@b.cn 12345@qq.com x@126.com");
+    EXPECT_EQ(Items(run.results.Landline), (Strings{"053123456789", "053188886666"})) << emails;
+    EXPECT_EQ(Items(run.results.Mobile), Strings{"13812345678"});
+    EXPECT_EQ(Items(run.results.Unknown), Strings{});
+    EXPECT_EQ(Items(run.results.Email).size(), emails ? 7u : 0u);
+  }
+  // As the panel appends them: landlines only.
+  SearchRun landlines;
+  test::Fill(landlines.codes, {"0531"});
+  landlines.search.WantMobile = false;
+  landlines.search.KeepAllKinds = false;
+  landlines.Text(text);
+  EXPECT_EQ(Items(landlines.results.Landline), Strings{"053188886666"});
+  // A full-width address is folded first, so its digits are an address's too.
+  SearchRun wide;
+  wide.Text("１３８１２３４５６７８＠ｑｑ．ｃｏｍ ２３４５６７８＠ｑｑ．ｃｏｍ");
+  EXPECT_EQ(Items(wide.results.Mobile), Strings{"13812345678"});
+  EXPECT_EQ(wide.results.Landline.Count(), 0u);
 }
 
 TEST(ExtractionPattern, UserPatternMatchesAndAnInvalidOneKeepsTheNumbers) {
@@ -184,11 +273,51 @@ TEST(ExtractionRun, TextFirstThenFilesInOrderEachNumberOnce) {
   EXPECT_EQ(run.search.ItemsDone(), 7);
   EXPECT_EQ(run.done.load(), 1);
 
-  // Without pasted text the first file is still item 2.
+  // Without pasted text the first file is item 1 of 1.
   SearchRun files;
-  files.search.PendingFiles = {dir / "a.txt"};
+  files.search.PendingFiles = {dir / "a.txt", dir / "c.txt"};
   files.Go();
-  EXPECT_EQ(files.statuses, Strings{"处理:2/2->" + (dir / "a.txt").string()});
+  EXPECT_EQ(files.statuses,
+            (Strings{"处理:1/2->" + (dir / "a.txt").string(), "处理:2/2->" + (dir / "c.txt").string()}));
+  EXPECT_EQ(files.search.ItemsDone(), 2);
+}
+
+// Progress counts bytes: the files' sizes and the pasted text, done in full at the end also for a
+// file whose text is shorter (UTF-16 read as GBK) or that is gone; a large item moves it piece
+// by piece.
+TEST(ExtractionRun, ProgressFollowsTheBytesScanned) {
+  TempDir dir;
+  WriteBytes(dir / "a.txt", std::string(1000, 'x') + " 13812345678");
+  WriteBytes(dir / "u16.txt", std::string("\xFF\xFE"
+                                          "1\0"
+                                          "3\0"
+                                          "9\0",
+                                          8));
+  SearchRun run;
+  run.search.PendingFiles = {dir / "a.txt", dir / "u16.txt", dir / "gone.txt"};
+  run.search.PendingText = "13612345678";
+  run.search.Start();
+  EXPECT_EQ(run.search.BytesTotal(), 1012u + 8u + 11u);
+  run.search.Wait();
+  EXPECT_EQ(run.search.BytesDone(), run.search.BytesTotal());
+  EXPECT_EQ(run.search.ItemsDone(), 4);
+
+  SearchRun large;
+  large.search.Sizes.piece = 4096;
+  std::string text;
+  for (int i = 0; i < 1'000'000; ++i) text += "13800000000 ";
+  large.search.PendingText = text;
+  std::atomic<bool> between{false};
+  large.search.Start();
+  while (large.search.Active()) {
+    uint64_t done = large.search.BytesDone();
+    if (done > 0 && done < text.size()) between = true;
+    std::this_thread::yield();
+  }
+  large.search.Wait();
+  EXPECT_TRUE(between.load());
+  EXPECT_EQ(large.search.BytesDone(), text.size());
+  EXPECT_EQ(large.search.ItemsDone(), 1);
 }
 
 // A reader that holds every file until released or stopped, as a long conversion would.
@@ -305,15 +434,26 @@ TEST(ExtractionRun, PiecesAndPartsAnywhereFindWhatTheWholeFinds) {
                                 "\xA1\xA1",
                                 "\x81\x61",
                                 "号码",
-                                "q"};
+                                "q",
+                                "138 0013 8000",
+                                "139-0013",
+                                " 0013 ",
+                                "86",
+                                "0086 ",
+                                "+",
+                                "\xA3\xAD",
+                                "li2345678@qq.com",
+                                "13812345678@163.com"};
   std::mt19937 random(11);
   TempDir dir;
   for (int round = 0; round < 300; ++round) {
     std::string text;
     for (int k = 5 + static_cast<int>(random() % 60); k > 0; --k) text += tokens[random() % std::size(tokens)];
     WriteBytes(dir / "t.txt", text);
+    const bool separators = round % 2 == 0;
     auto all = [&](bool cut, bool asFile) {
       SearchRun run;
+      run.search.MobileSeparators = separators;
       test::Fill(run.codes, {"010", "0755"});
       run.search.KeepAllKinds = true;
       run.search.WantEmail = true;
@@ -334,6 +474,45 @@ TEST(ExtractionRun, PiecesAndPartsAnywhereFindWhatTheWholeFinds) {
     };
     ASSERT_EQ(all(true, false), all(false, false)) << text;
     ASSERT_EQ(all(true, true), all(false, true)) << text;
+  }
+}
+
+// Grouped numbers with a cut possible at every place: a piece never ends inside one, and a line
+// of numbers parted by blanks is still cut into pieces.
+TEST(ExtractionRun, GroupedMobilesAreNeverCutInTwo) {
+  const std::string text = Utf8ToGbk(
+      "a 138 0013 8000,86 139 0013 8001 5 0755 23456789 li2345678@qq.com +86 137 0013 8002 \n"
+      "１３６　００１３　８００３ 9 135-0013-8004 2024-134 0013 8005-1 0086 133 0013 8006 "
+      "86138 0013 8007 1234 5678 9012 13900000000 13900000001");
+  TempDir dir;
+  WriteBytes(dir / "t.txt", text);
+  auto configure = [&](SearchRun& run) {
+    test::Fill(run.codes, {"0755"});
+    run.search.KeepAllKinds = true;
+    run.search.PendingFiles = {dir / "t.txt"};
+  };
+  SearchRun whole;
+  configure(whole);
+  whole.Go();
+  ASSERT_EQ(Items(whole.results.Mobile),
+            (Strings{"13300138006", "13500138004", "13600138003", "13700138002", "13800138000", "13800138007",
+                     "13900000000", "13900000001", "13900138001"}));
+  ASSERT_EQ(Items(whole.results.Landline), Strings{"075523456789"});
+  ASSERT_EQ(Items(whole.results.Unknown), (Strings{"0013", "1234", "134", "2024", "5678", "8005", "9012"}));
+  for (bool asFile : {false, true}) {
+    for (size_t piece = 1; piece < 24; ++piece) {
+      SearchRun cut;
+      configure(cut);
+      cut.search.Sizes = {piece, asFile ? 1 : piece * 2, 1, 3};
+      if (!asFile) {
+        cut.search.PendingFiles.clear();
+        cut.search.PendingText = text;
+      }
+      cut.Go();
+      ASSERT_EQ(Items(cut.results.Mobile), Items(whole.results.Mobile)) << piece << asFile;
+      ASSERT_EQ(Items(cut.results.Landline), Items(whole.results.Landline)) << piece << asFile;
+      ASSERT_EQ(Items(cut.results.Unknown), Items(whole.results.Unknown)) << piece << asFile;
+    }
   }
 }
 

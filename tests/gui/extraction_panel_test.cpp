@@ -73,6 +73,18 @@ class ExtractionPanelTest : public QObject {
     QVERIFY(!info->isVisible());
   }
 
+  // A mobile number written in groups is taken while the setting says so, from a first start on.
+  void GroupedMobilesFollowTheSetting() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    Paste(w, u"手机 +86 138 0013 8000 / 邮箱 87654321@qq.com"_s);
+    Click(w, u"SBhmSearchOut"_s);
+    QCOMPARE(Rows(w, u"lv0"_s), QStringList{u"13800138000"_s});
+    w->CurrentSettings().MobileSeparators = 0;
+    Click(w, u"SBhmSearchOut"_s);
+    QCOMPARE(w->StatusText(), u" 完成！生成0个数据,追加到号码整理框"_s);
+  }
+
   void FilesSaveEveryKindFound() {
     TempHome home;
     auto w = home.OpenWindow();

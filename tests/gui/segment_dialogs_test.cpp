@@ -19,8 +19,10 @@
 #include <QtTest>
 
 #include "core/gbk.h"
+#include "core/settings.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/kit/qt_ui.h"
+#include "ui/segments/region_lookup_dialog.h"
 #include "ui/segments/segment_library_dialog.h"
 
 using namespace Qt::StringLiterals;
@@ -225,6 +227,35 @@ class SegmentDialogsTest : public QObject {
     QTest::keyClick(field->lineEdit(), Qt::Key_Return);
     QCOMPARE(Control<QPlainTextEdit>(d, u"Memolog"_s)->toPlainText().section(u'\n', 4),
              u"13800001234:北京.北京\n13800005678:北京.北京"_s);
+  }
+
+  // A number typed at the keyboard into the focused field and answered by Return: written in
+  // groups it is looked up by its digits and logged as typed, its carrier beside its region
+  // (none when the rule knows none, or with no settings bound).
+  void LookupByReturnAtTheKeyboardShowsTheCarrier() {
+    telqor::SegmentDatabase db;
+    db.LoadText(telqor::Utf8ToGbk("北京|北京\r\n广东*广州,深圳\r\n"),
+                telqor::Utf8ToGbk("1380000|北京|北京\r\n1300000|广东|广州\r\n1990000|广东|深圳\r\n"));
+    telqor::Settings settings = telqor::FirstRunSettings();  // 138 移动, 130 联通, 199 none
+    telqor::RegionLookupDialog d(db);
+    d.Bind(&settings);
+    d.show();
+    d.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    Control<QComboBox>(&d, u"CBHm"_s)->lineEdit()->setFocus();
+    auto type = [](const QString& text) {
+      QTest::keyClicks(QApplication::focusWidget(), text);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+    type(u"138 0000 1234"_s);
+    type(u"+86 130-0000-1234"_s);  // replaces the number looked up
+    type(u"19900001234"_s);
+    type(u"138 000"_s);
+    d.Bind(nullptr);
+    type(u"13800001234"_s);
+    QCOMPARE(Control<QPlainTextEdit>(&d, u"Memolog"_s)->toPlainText(),
+             u"138 0000 1234:北京.北京 移动\n+86 130-0000-1234:广东.广州 联通\n19900001234:广东.深圳\n"
+             "138 000:没有找到\n13800001234:北京.北京"_s);
   }
 
   void ValiditySplitsSavesAndCopies() {

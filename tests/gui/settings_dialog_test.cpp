@@ -3,6 +3,7 @@
 #include "ui/settings/settings_dialog.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -109,18 +110,27 @@ class SettingsDialogTest : public QObject {
   }
 
   // "当前号段" fills the three fields with today's table; like any edit it is kept only by 确定.
+  // Filled on show or by the button, a prefix field shows the start of its list.
   void CurrentPrefixesFillTheFieldsUntilCancelled() {
     TempHome home;
     auto w = home.OpenWindow();
     const std::string before = IniLine(home / "Telqor.ini", "unicomtag");
     QString unicom;
+    std::vector<int> cursors;
+    auto noteCursors = [&](QDialog& d) {
+      for (const QString& name : {u"EditMobile"_s, u"EditUnicom"_s, u"EditTelecom"_s})
+        cursors.push_back(Field(d, name)->cursorPosition());
+    };
     RunDialog(
         *w,
         [&](QDialog& d) {
+          noteCursors(d);
           QTest::mouseClick(Control<QPushButton>(&d, u"SBCurrentPrefixes"_s), Qt::LeftButton);
           unicom = Field(d, u"EditUnicom"_s)->text();
+          noteCursors(d);
         },
         false);
+    QCOMPARE(cursors, std::vector<int>(6, 0));
     QVERIFY(unicom.endsWith(u";1447;1704;1707;1708;1709"_s));
     QCOMPARE(IniLine(home / "Telqor.ini", "unicomtag"), before);
     RunDialog(
@@ -128,6 +138,30 @@ class SettingsDialogTest : public QObject {
         true);
     QCOMPARE(IniLine(home / "Telqor.ini", "unicomtag"), "unicomtag=" + unicom.toStdString());
     QVERIFY(IniLine(home / "Telqor.ini", "telecomtag").ends_with(";1349"));
+  }
+
+  // "识别分组书写的手机号" shows the setting, on from the first start, and 确定 stores it.
+  void MobileSeparatorsBoxShowsAndStoresTheSetting() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    QString caption;
+    bool shown = false;
+    RunDialog(
+        *w,
+        [&](QDialog& d) {
+          auto* box = Control<QCheckBox>(&d, u"CBMobileSeparators"_s);
+          caption = box->text();
+          shown = box->isChecked();
+          box->click();
+        },
+        true);
+    QCOMPARE(caption, u"识别分组书写的手机号(138 0013 8000)"_s);
+    QVERIFY(shown);
+    QCOMPARE(w->CurrentSettings().MobileSeparators, 0);
+    QCOMPARE(IniLine(home / "Telqor.ini", "MobileSeparators"), std::string("MobileSeparators=0"));
+    RunDialog(
+        *w, [&](QDialog& d) { shown = Control<QCheckBox>(&d, u"CBMobileSeparators"_s)->isChecked(); }, false);
+    QVERIFY(!shown);
   }
 
   void CancelChangesNothing() {

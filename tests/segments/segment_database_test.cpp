@@ -138,6 +138,20 @@ TEST_F(LoadedDatabase, LookupLinesKeepWhatWasTyped) {
   EXPECT_EQ(line(" 1380000"), " 1380000:北京.北京");
   EXPECT_EQ(line("99900001234"), "99900001234:没有找到");
   EXPECT_EQ(line("138000 "), "nothing");
+  // A mobile number as people write it is looked up by its eleven digits, shown as typed.
+  for (const char* typed : {"138 0000 1234", "138-0000-1234", "+86 138 0000 1234", "+8613800001234",
+                            "0086-138-0000-1234", "(+86)138.0000.1234"})
+    EXPECT_EQ(line(typed), std::string(typed) + ":北京.北京");
+  EXPECT_EQ(line(G("１３８　００００　１２３４")), "１３８　００００　１２３４:北京.北京");
+  EXPECT_EQ(line("138 000"), "138 000:没有找到");  // no mobile number: its first seven characters
+
+  // With a carrier rule, the carrier follows a region found; none when the rule knows none.
+  const CarrierRule rule("138", "136", "");
+  auto carrier = [&](std::string_view typed) { return GbkToUtf8(*LookupLine(typed, db, &rule)); };
+  EXPECT_EQ(carrier("+86 138 0000 1234"), "+86 138 0000 1234:北京.北京 移动");
+  EXPECT_EQ(carrier("13600001111"), "13600001111:广东.東莞 联通");
+  EXPECT_EQ(carrier("13500001234"), "13500001234:广东.深圳");
+  EXPECT_EQ(carrier("13800991234"), "13800991234:没有找到");
 }
 
 TEST_F(LoadedDatabase, ScanningTheSegmentFileAnswersAsTheLoadedDatabase) {

@@ -28,6 +28,7 @@ inline constexpr char kFirstRunIni[] =
     "DADataA=10\r\n"
     "DADataB=1000\r\n"
     "DAOutColumnNo=1\r\n"
-    "MobileSecondDigits=3456789\r\n";
+    "MobileSecondDigits=3456789\r\n"
+    "MobileSeparators=1\r\n";
 
 }  // namespace telqor::test

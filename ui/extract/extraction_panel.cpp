@@ -190,6 +190,7 @@ void ExtractionPanel::ExtractClicked(QAbstractButton* sender) {
   search_.UserPattern = ToGbk(regexEdit_->text());
   search_.KeepAllKinds = runMode_ == 0;  // appending never uses the digit runs of no kind
   search_.MobileSecondDigits = context_.CurrentSettings().MobileSecondDigits;
+  search_.MobileSeparators = context_.CurrentSettings().MobileSeparators != 0;
   results_.HandTo(search_);
   abandoned_ = false;
   search_.Start();
@@ -224,7 +225,7 @@ void ExtractionPanel::WaitForRun() {
     QTimer::singleShot(50, &wait, &QEventLoop::quit);
     wait.exec();
     ShowWorkerStatus();
-    context_.ui.Progress(search_.ItemsDone(), search_.ProgressTotal());
+    context_.ui.Progress(static_cast<int64_t>(search_.BytesDone()), static_cast<int64_t>(search_.BytesTotal()));
   }
   search_.Wait();
   ShowWorkerStatus();

@@ -8,7 +8,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/settings.h"
 #include "core/text.h"
+#include "segments/carrier.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/named.h"
@@ -35,12 +37,18 @@ RegionLookupDialog::RegionLookupDialog(const SegmentDatabase& db, QWidget* paren
   layout->addWidget(logEdit_, 1);
   resize(420, 320);
   Wire(lookUpButton_, this, &RegionLookupDialog::LookUpClicked);
-  // The combo box hands Return on to its field a second time, so the key is taken here once.
+  // Typed keys go to the combo box, which has the focus and hands them to its field by calling
+  // the field's event handler, past any filter of the field; the field lets Return go on to
+  // the dialog, which has no default button. So Return is taken at the combo box, and at the
+  // field for a key sent to the field itself.
+  numberCombo_->installEventFilter(this);
   numberCombo_->lineEdit()->installEventFilter(this);
 }
 
+void RegionLookupDialog::Bind(const Settings* settings) { settings_ = settings; }
+
 bool RegionLookupDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == numberCombo_->lineEdit() && event->type() == QEvent::KeyPress) {
+  if ((watched == numberCombo_ || watched == numberCombo_->lineEdit()) && event->type() == QEvent::KeyPress) {
     int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       lookUpButton_->click();
@@ -52,7 +60,9 @@ bool RegionLookupDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void RegionLookupDialog::LookUpClicked() {
   const std::string typed = ToGbk(numberCombo_->currentText());
-  if (std::optional<std::string> line = LookupLine(typed, db_))
+  std::optional<CarrierRule> carriers;
+  if (settings_) carriers.emplace(*settings_);
+  if (std::optional<std::string> line = LookupLine(typed, db_, carriers ? &*carriers : nullptr))
     logEdit_->appendPlainText(FromGbk(*line));
   else if (!TrimBlanks(typed).empty())  // too short to hold a segment: say so rather than nothing
     logEdit_->appendPlainText(numberCombo_->currentText() + u":号码不足7位，无法查找"_s);

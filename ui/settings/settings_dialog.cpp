@@ -1,5 +1,6 @@
 #include "ui/settings/settings_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -60,6 +61,9 @@ SettingsDialog::SettingsDialog(QWidget* parent)
   current->addWidget(currentPrefixesButton_);
   prefixes->addRow(current);
 
+  mobileSeparatorsCheck_ = Named<QCheckBox>(u"CBMobileSeparators"_s, u"识别分组书写的手机号(138 0013 8000)"_s);
+  mobileSeparatorsCheck_->setToolTip(u"号码提取时也提取以空格或“-”分成3-4-4位书写的手机号，前面可带+86、86或0086"_s);
+
   foldersGroup_ = Named<QGroupBox>(u"GroupBox3"_s, u"文件夹目录设定"_s);
   toUseFolderEdit_ = Named<QLineEdit>(u"EditD1"_s);
   usedFolderEdit_ = Named<QLineEdit>(u"EditD2"_s);
@@ -98,6 +102,7 @@ SettingsDialog::SettingsDialog(QWidget* parent)
   layout->addWidget(modeANote_);
   layout->addWidget(modeBNote_);
   layout->addWidget(prefixesGroup_);
+  layout->addWidget(mobileSeparatorsCheck_);
   layout->addWidget(foldersGroup_);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -119,9 +124,8 @@ void SettingsDialog::FillControls() {
   if (!settings_ || !folders_) return;
   // Any non-zero mode is mode B.
   modeCombo_->setCurrentIndex(settings_->ModeB() ? 1 : 0);
-  mobilePrefixesEdit_->setText(FromGbk(settings_->mobiletag));
-  unicomPrefixesEdit_->setText(FromGbk(settings_->unicomtag));
-  telecomPrefixesEdit_->setText(FromGbk(settings_->telecomtag));
+  SetPrefixes(FromGbk(settings_->mobiletag), FromGbk(settings_->unicomtag), FromGbk(settings_->telecomtag));
+  mobileSeparatorsCheck_->setChecked(settings_->MobileSeparators != 0);
   toUseFolderEdit_->setText(FolderDisplayText(folders_->toUse));
   usedFolderEdit_->setText(FolderDisplayText(folders_->usedFiles));
   outputFolderEdit_->setText(FolderDisplayText(folders_->otherData));
@@ -132,6 +136,7 @@ void SettingsDialog::CopyBack(Settings& settings) const {
   settings.mobiletag = ToGbk(mobilePrefixesEdit_->text());
   settings.unicomtag = ToGbk(unicomPrefixesEdit_->text());
   settings.telecomtag = ToGbk(telecomPrefixesEdit_->text());
+  settings.MobileSeparators = mobileSeparatorsCheck_->isChecked() ? 1 : 0;
   settings.MywillUseDataPath = ToGbk(toUseFolderEdit_->text());
   settings.MyUsedDataPath = ToGbk(usedFolderEdit_->text());
   settings.MyOtherDataPath = ToGbk(outputFolderEdit_->text());
@@ -178,9 +183,15 @@ void SettingsDialog::BrowseUsedFolderClicked() {
 }
 
 void SettingsDialog::CurrentPrefixesClicked() {
-  mobilePrefixesEdit_->setText(FromUtf8(kCurrentPrefixes.mobile));
-  unicomPrefixesEdit_->setText(FromUtf8(kCurrentPrefixes.unicom));
-  telecomPrefixesEdit_->setText(FromUtf8(kCurrentPrefixes.telecom));
+  SetPrefixes(FromUtf8(kCurrentPrefixes.mobile), FromUtf8(kCurrentPrefixes.unicom), FromUtf8(kCurrentPrefixes.telecom));
+}
+
+void SettingsDialog::SetPrefixes(const QString& mobile, const QString& unicom, const QString& telecom) {
+  for (auto [edit, text] : {std::pair{mobilePrefixesEdit_, mobile}, std::pair{unicomPrefixesEdit_, unicom},
+                            std::pair{telecomPrefixesEdit_, telecom}}) {
+    edit->setText(text);
+    edit->setCursorPosition(0);  // a list longer than the field shows its first prefixes, not its last
+  }
 }
 
 void SettingsDialog::BrowseOutputFolderClicked() {

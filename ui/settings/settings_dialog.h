@@ -1,5 +1,6 @@
 // SettingsDialog: the settings dialog "基本参数设置" (carrier prefixes, processing mode, the
-// three managed folders), with a button that fills in today's carrier prefixes.
+// three managed folders, whether extraction takes grouped mobile numbers), with a button that
+// fills in today's carrier prefixes.
 //
 // The main window creates it once, binds it to its settings and folders, and shows it modally
 // from "参数设置". On show the controls are filled from memory; the dialog itself changes nothing:
@@ -15,6 +16,7 @@
 #include "core/data_folders.h"
 #include "core/settings.h"
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -50,6 +52,8 @@ class SettingsDialog : public QDialog {
   // Fills every bound control from memory; the folder fields get the folders in effect.
   void FillControls();
   void Browse(QLineEdit* field, const std::filesystem::path& inEffect);
+  // The three carrier prefix fields, each showing the start of its text.
+  void SetPrefixes(const QString& mobile, const QString& unicom, const QString& telecom);
 
   void BrowseToUseFolderClicked();
   void BrowseUsedFolderClicked();
@@ -69,6 +73,7 @@ class SettingsDialog : public QDialog {
   QLineEdit* unicomPrefixesEdit_;       // "EditUnicom" 联通号码
   QLineEdit* telecomPrefixesEdit_;      // "EditTelecom" 电信号码
   QPushButton* currentPrefixesButton_;  // "SBCurrentPrefixes" 当前号段
+  QCheckBox* mobileSeparatorsCheck_;    // "CBMobileSeparators" 识别分组书写的手机号(138 0013 8000)
   QGroupBox* foldersGroup_;             // "GroupBox3" 文件夹目录设定
   QLineEdit* toUseFolderEdit_;          // "EditD1" 待使用文件夹
   QPushButton* toUseBrowseButton_;      // "SpeedButton1" 浏览
