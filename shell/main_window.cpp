@@ -264,6 +264,7 @@ void MainWindow::CreateDialogs() {
   numberTypeDialog_ = new NumberTypeDialog(this);
   featurePatternDialog_ = new FeaturePatternDialog(*context_, namedPatternFiles_, this);
   regionLookupDialog_ = new RegionLookupDialog(segments_, this);
+  regionLookupDialog_->Bind(&program_.settings);  // the carrier beside the region
   validityDialog_ = new ValidityDialog(*context_, segments_, this);
   formatDialog_ = new FormatDialog(*context_, this);
   areaCodeTableDialog_ = new AreaCodeTableDialog(*context_, this);

@@ -218,7 +218,7 @@ class SegmentDialogsTest : public QObject {
     Lookup(d, u"  "_s);
     Lookup(d, u"99900001234"_s);
     QCOMPARE(Control<QPlainTextEdit>(d, u"Memolog"_s)->toPlainText(),
-             u"13800001234:北京.北京\n 1380000:北京.北京\n138000:号码不足7位，无法查找\n99900001234:没有找到"_s);
+             u"13800001234:北京.北京 移动\n 1380000:北京.北京 移动\n138000:号码不足7位，无法查找\n99900001234:没有找到"_s);
     // Return in the field looks up too, and the next number typed replaces the one looked up.
     auto* field = Control<QComboBox>(d, u"CBHm"_s);
     field->setEditText(u"13800001234"_s);
@@ -226,7 +226,7 @@ class SegmentDialogsTest : public QObject {
     QTest::keyClicks(field->lineEdit(), u"13800005678"_s);
     QTest::keyClick(field->lineEdit(), Qt::Key_Return);
     QCOMPARE(Control<QPlainTextEdit>(d, u"Memolog"_s)->toPlainText().section(u'\n', 4),
-             u"13800001234:北京.北京\n13800005678:北京.北京"_s);
+             u"13800001234:北京.北京 移动\n13800005678:北京.北京 移动"_s);
   }
 
   // A number typed at the keyboard into the focused field and answered by Return: written in

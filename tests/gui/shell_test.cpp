@@ -103,7 +103,7 @@ class ShellTest : public QObject {
     auto* lookup = w->findChild<QDialog*>(u"frmhdSearch"_s);
     Control<QComboBox>(lookup, u"CBHm"_s)->setEditText(u"19912345678"_s);
     Control<QAbstractButton>(lookup, u"SpeedButton1"_s)->click();
-    QCOMPARE(Control<QPlainTextEdit>(lookup, u"Memolog"_s)->toPlainText(), u"19912345678:河北.唐山"_s);
+    QCOMPARE(Control<QPlainTextEdit>(lookup, u"Memolog"_s)->toPlainText(), u"19912345678:河北.唐山 电信"_s);
 
     telqor::test::Fill(w->Lists().workspace.Items(), {"13800001111", "13000002222", "16612345678"});
     telqor::test::Trigger(w, u"N50"_s);
