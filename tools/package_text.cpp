@@ -25,9 +25,11 @@ void PackageText::Refuse() const { throw PackageError("文本超过 " + SizeText
 
 void PackageText::EndLine(uint64_t times) {
   Reserve(SaturatingTimes(line_.size() + eol_.size(), times));
-  for (uint64_t i = 0; i < times; ++i) done_.append(line_).append(eol_);
+  for (uint64_t i = 0; i < times; ++i) {
+    done_.append(line_).append(eol_);
+    if (done_.size() >= kFlushAt) Flush();
+  }
   line_.clear();
-  if (done_.size() >= kFlushAt) Flush();
 }
 
 void PackageText::EmptyLines(uint64_t count) {

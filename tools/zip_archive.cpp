@@ -174,6 +174,11 @@ void ZipArchive::Read(std::string_view name, const std::function<void(std::strin
     zip_file_t* entry;
     ~Closer() { zip_fclose(entry); }
   } closer{entry};
+  // The entry and the whole package alike: many entries each within the limits may not
+  // together make what one may not.
+  compressed_ += compressed;
+  const std::string ratio =
+      "的压缩率异常（超过 " + std::to_string(limits_.ratio) + " 倍），可能是恶意构造的文件，不予读取";
   std::vector<char> buffer(kChunk);
   uint64_t total = 0;
   for (;;) {
@@ -185,10 +190,13 @@ void ZipArchive::Read(std::string_view name, const std::function<void(std::strin
     }
     if (got == 0) break;
     total += static_cast<uint64_t>(got);
+    inflated_ += static_cast<uint64_t>(got);
     if (total > limits_.partSize) throw PackageError(tooLarge);
+    if (inflated_ > limits_.partSize)
+      throw PackageError("压缩包解压后共超过 " + SizeText(limits_.partSize) + "，不予读取");
     if (total > limits_.ratioFrom && total / limits_.ratio > compressed)
-      throw PackageError(std::string(name) + " 的压缩率异常（超过 " + std::to_string(limits_.ratio) +
-                         " 倍），可能是恶意构造的文件，不予读取");
+      throw PackageError(std::string(name) + " " + ratio);
+    if (inflated_ > limits_.ratioFrom && inflated_ / limits_.ratio > compressed_) throw PackageError("压缩包" + ratio);
     onChunk(std::string_view(buffer.data(), static_cast<size_t>(got)));
   }
 }

@@ -34,10 +34,11 @@ class PackageStopped : public Error {
 };
 
 // How far a package is read before it is refused: far beyond real documents, near enough that a
-// hostile one costs bounded memory and time.
+// hostile one costs bounded memory and time. The inflated size and the ratio hold for each
+// entry and for all entries read together.
 struct PackageLimits {
   uint64_t entries = 20000;
-  uint64_t partSize = uint64_t{2} << 30;  // inflated bytes of one entry
+  uint64_t partSize = uint64_t{2} << 30;  // inflated bytes
   // Inflated bytes per compressed byte, counted once an entry inflated past ratioFrom: XML
   // deflates 10 to 50 times; a bomb near deflate's limit of about 1000.
   uint64_t ratio = 300;
@@ -85,6 +86,8 @@ class ZipArchive {
   ::zip* zip_ = nullptr;
   PackageLimits limits_;
   const std::atomic<bool>* stop_;
+  // Read so far, of all entries: inflated, and compressed as the archive states.
+  mutable uint64_t inflated_ = 0, compressed_ = 0;
 };
 
 }  // namespace telqor

@@ -332,6 +332,23 @@ TEST(HostilePackages, EntriesBeyondTheLimitsAreRefusedBeforeTheyCostMuch) {
   EXPECT_NE(Refusal(lying, limits), "no error");
 }
 
+TEST(HostilePackages, EntriesTogetherStayWithinTheLimitsOfOne) {
+  // A hundred headers, each inflating too little for the ratio to count, and too much together.
+  std::vector<ZipEntry> headers;
+  for (int i = 1; i <= 100; ++i)
+    headers.push_back(
+        {"word/header" + std::to_string(i) + ".xml", WordPart("w:hdr", Para(TextRun(std::string(100000, 'h'))))});
+  const std::string bytes = Docx(Para(TextRun("body")), headers);
+  PackageLimits limits;
+  limits.ratioFrom = 1 << 20;
+  limits.ratio = 100;
+  EXPECT_EQ(Refusal(bytes, limits), "压缩包的压缩率异常（超过 100 倍），可能是恶意构造的文件，不予读取");
+  limits = {};
+  limits.partSize = 1 << 20;
+  EXPECT_EQ(Refusal(bytes, limits), "压缩包解压后共超过 1 MB，不予读取");
+  EXPECT_EQ(ReadPackage(bytes).text.size(), 5 + 100 * 100001);
+}
+
 TEST(HostilePackages, TextTagsNestingAndSharedStringsStayWithinTheirLimits) {
   PackageLimits limits;
   limits.text = 1000;
@@ -358,6 +375,8 @@ TEST(HostilePackages, TextTagsNestingAndSharedStringsStayWithinTheirLimits) {
             "word/document.xml 中有超过 1 MB 的 XML 标记，不予读取");
   EXPECT_EQ(Refusal(Docx("<!--" + std::string(2 << 20, 'c') + "-->"), limits),
             "word/document.xml 中有超过 1 MB 的 XML 标记，不予读取");
+  // Text is no tag: expat hands it over as it comes, however long.
+  EXPECT_EQ(ReadPackage(Docx(Para(TextRun(std::string(4 << 20, 't')))), "\r", limits).text.size(), (4u << 20) + 1);
 }
 
 TEST(HostilePackages, StopIsSeenBetweenChunks) {
