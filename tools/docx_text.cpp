@@ -46,8 +46,9 @@ class DocxHandler : public XmlHandler {
                  attributes.Get(name.ns, "type").value_or("normal") != "normal") {
         return skip_.Enter();  // the separator lines above the notes, no note of the text
       } else if (parent == Element::kRun) {
-        // A run's tab, break or hyphen (a paragraph's tab stops are also w:tab, not in a run).
-        if (n == "tab") lines_.Tab();
+        // A run's tab (also one set at a position, as headers use), break or hyphen; a
+        // paragraph's tab stops are w:tab too, but not in a run.
+        if (n == "tab" || n == "ptab") lines_.Tab();
         if (n == "br" || n == "cr") lines_.Break();
         if (n == "noBreakHyphen") lines_.Text("-");
       }

@@ -106,7 +106,9 @@ TEST(DocxText, HeadersFootersNotesAndCommentsFollowTheBodyWhateverTheirPrefix) {
       "</w:footnote>";
   const std::string bytes = Docx(
       Para(TextRun("正文")) + "<w:p xmlns:w=\"urn:not-word\"><w:r><w:t>not Word's</w:t></w:r></w:p>",
-      {{"word/header10.xml", Xml("x:hdr", x, "<x:p><x:r><x:t>页眉十</x:t></x:r></x:p>")},
+      {{"word/header10.xml", Xml("x:hdr", x,
+                                 "<x:p><x:r><x:t>页眉十</x:t><x:ptab x:relativeTo=\"margin\" x:alignment=\"right\"/>"
+                                 "<x:t>电话</x:t></x:r></x:p>")},
        {"word/header2.xml", Xml("hdr", plain, "<p><r><t>页眉 0571-88888888</t></r></p>")},
        {"word/footer1.xml", WordPart("w:ftr", Para(TextRun("页脚")))},
        {"word/footnotes.xml",
@@ -116,7 +118,7 @@ TEST(DocxText, HeadersFootersNotesAndCommentsFollowTheBodyWhateverTheirPrefix) {
                                                         Para(TextRun("批注 13600136000")) + "</w:comment>")},
        {"word/headers.xml", WordPart("w:hdr", Para(TextRun("not a header part")))},
        {"word/styles.xml", WordPart("w:styles", Para(TextRun("not text")))}});
-  EXPECT_EQ(ReadPackage(bytes).text, "正文\r页眉 0571-88888888\r页眉十\r页脚\r脚注\r尾注\r批注 13600136000\r");
+  EXPECT_EQ(ReadPackage(bytes).text, "正文\r页眉 0571-88888888\r页眉十\t电话\r页脚\r脚注\r尾注\r批注 13600136000\r");
 }
 
 // ---- Spreadsheet packages -------------------------------------------------------------------
