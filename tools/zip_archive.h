@@ -43,10 +43,13 @@ struct PackageLimits {
   // deflates 10 to 50 times; a bomb near deflate's limit of about 1000.
   uint64_t ratio = 300;
   uint64_t ratioFrom = uint64_t{16} << 20;
-  size_t text = size_t{256} << 20;           // text made from the package (UTF-8 bytes)
-  size_t sharedStrings = size_t{128} << 20;  // a workbook's shared strings held for its sheets
-  size_t xmlDepth = 2000;                    // elements open at once
-  size_t xmlToken = size_t{16} << 20;        // bytes of one tag, comment or declaration
+  // Text made from the package (UTF-8 bytes), and a workbook's shared strings held for its
+  // sheets: a million rows of a few columns make some 50 MB. Strings grow by doubling, so memory
+  // may reach twice these.
+  size_t text = size_t{128} << 20;
+  size_t sharedStrings = size_t{64} << 20;
+  size_t xmlDepth = 2000;              // elements open at once
+  size_t xmlToken = size_t{16} << 20;  // bytes of one tag, comment or declaration
 };
 
 // A limit as a message names it: "2048 MB", or "1000 字节" below a megabyte's multiple.
