@@ -23,7 +23,7 @@ void ReadXlsxText(const ZipArchive& archive, PackageText& out);
 // "worksheets/sheet1.xml" give "xl/worksheets/sheet1.xml", "/xl/a.xml" is "xl/a.xml", "../x" climbs.
 std::string ResolvePartName(std::string_view folder, std::string_view target);
 
-// A cell reference's column from 0 ("C7": 2); nullopt-like UINT64_MAX when it names none.
+// A cell reference's column from 0 ("C7": 2); UINT64_MAX when it names none.
 uint64_t ColumnOf(std::string_view reference);
 
 // Text as spreadsheets store it, with characters XML cannot hold escaped as _xHHHH_: unescaped
