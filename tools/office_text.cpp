@@ -21,7 +21,13 @@
 #include "core/gbk.h"
 #include "core/item_list.h"
 #include "core/text.h"
+#include "tools/compound_file.h"
+#include "tools/docx_text.h"
+#include "tools/odf_text.h"
+#include "tools/office_package.h"
 #include "tools/text_encoding.h"
+#include "tools/xlsx_text.h"
+#include "tools/zip_archive.h"
 
 namespace telqor {
 namespace {
@@ -75,8 +81,10 @@ std::optional<std::string> Head(const fs::path& file, size_t max) {
   return bytes;
 }
 
+constexpr std::string_view kCompoundSignature = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+
 bool IsCompoundOrPackage(std::string_view head) {
-  return StartsWith(head, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") || StartsWith(head, "PK\x03\x04");
+  return StartsWith(head, kCompoundSignature) || StartsWith(head, "PK\x03\x04");
 }
 
 // Empty when the file begins as a file of its kind does, else why not. Compound files (the
@@ -306,6 +314,55 @@ std::string SavedText(const fs::path& file, const std::string& ending, std::stri
   return text;
 }
 
+// ---- Packages, read without a converter ------------------------------------------------------
+
+// The main part a package's name promises; none for the names of other formats.
+const char* MainPartFor(const fs::path& file) {
+  const std::string extension = LowerExtension(file);
+  if (extension == ".docx") return kDocxMainPart;
+  if (extension == ".xlsx") return kXlsxMainPart;
+  if (extension == ".odt" || extension == ".ods") return kOdfMainPart;
+  return nullptr;
+}
+
+// The text of a .docx, .xlsx, .odt or .ods file, read from its archive on every platform;
+// nullopt for other names, and for a binary office file (or, as a document, an RTF file) under
+// such a name, which goes to its converter as before. An office suite saves a package encrypted
+// with a password as a compound file: that is said as such. Any other failure raises, a
+// workbook's too.
+std::optional<PackageContents> ReadPackage(const fs::path& file, OfficeKind kind, const std::atomic<bool>* stop) {
+  const char* mainPart = MainPartFor(file);
+  if (!mainPart) return std::nullopt;
+  const std::optional<std::string> head = Head(file, 8);
+  if (!head) Fail(file, SystemErrorText(errno));
+  if (StartsWith(*head, kCompoundSignature)) {
+    if (IsEncryptedPackage(file)) Fail(file, "受密码保护");
+    return std::nullopt;
+  }
+  if (kind == OfficeKind::kDocument && StartsWith(*head, "{\\rtf")) return std::nullopt;
+  if (!StartsWith(*head, "PK")) Fail(file, kind == OfficeKind::kDocument ? "不是文档文件" : "不是工作簿文件");
+  try {
+    ZipArchive archive(file, PackageLimits{}, stop);
+    return ReadOfficePackage(archive, kind == OfficeKind::kDocument ? "\r" : "\r\n", mainPart);
+  } catch (const PackageStopped&) {
+    Stopped(file);
+  } catch (const std::exception& error) {
+    Fail(file, error.what());
+  }
+}
+
+// Each sheet's text (GBK lines, each followed by CR LF) saved as name.1.txt, name.2.txt, ...
+void SaveSheets(const fs::path& file, const std::vector<std::string_view>& sheets, std::vector<fs::path>* written) {
+  std::vector<std::string> endings;
+  for (size_t n = 1; n <= sheets.size(); ++n) endings.push_back("." + std::to_string(n) + ".txt");
+  const std::vector<fs::path> names = OutputNames(file, endings, written);
+  ItemList lines;
+  for (size_t i = 0; i < sheets.size(); ++i) {
+    lines.SetText(sheets[i]);
+    SaveLines(lines, names[i], written);
+  }
+}
+
 // A document or PDF converted to UTF-8 text by its converter.
 std::string ConvertedDocument(const fs::path& file, OfficeKind kind, const std::atomic<bool>* stop) {
   const bool pdf = kind == OfficeKind::kPdf;
@@ -397,6 +454,8 @@ OfficeKind OfficeKindOf(const fs::path& file) {
 
 std::string WordToText(const fs::path& file, bool saveTxt, const std::atomic<bool>* stop,
                        std::vector<fs::path>* written) {
+  if (std::optional<PackageContents> package = ReadPackage(file, OfficeKind::kDocument, stop))
+    return SavedText(file, ".txt", std::move(package->text), saveTxt, written);
   return SavedText(file, ".txt", Paragraphs(ConvertedDocument(file, OfficeKind::kDocument, stop)), saveTxt, written);
 }
 
@@ -407,17 +466,27 @@ std::string PdfToText(const fs::path& file, bool saveTxt, const std::atomic<bool
 
 std::string ExcelToText(const fs::path& file, bool saveTxt, const std::atomic<bool>* stop,
                         std::vector<fs::path>* written) {
-  const std::vector<std::string> sheets = ConvertedSheets(file, stop);
-  std::vector<std::string> endings;
-  for (size_t n = 1; n <= sheets.size(); ++n) endings.push_back("." + std::to_string(n) + ".txt");
-  const std::vector<fs::path> names = saveTxt ? OutputNames(file, endings, written) : std::vector<fs::path>{};
-  std::string text;
-  ItemList lines;
-  for (size_t i = 0; i < sheets.size(); ++i) {
-    lines.SetText(Utf8ToGbk(WithoutBom(sheets[i])));
-    if (saveTxt) SaveLines(lines, names[i], written);
-    text += lines.GetText();
+  if (std::optional<PackageContents> package = ReadPackage(file, OfficeKind::kWorkbook, stop)) {
+    if (saveTxt) {
+      std::vector<std::string_view> sheets;
+      size_t begin = 0;
+      for (size_t end : package->partEnds) {
+        sheets.push_back(std::string_view(package->text).substr(begin, end - begin));
+        begin = end;
+      }
+      SaveSheets(file, sheets, written);
+    }
+    return std::move(package->text);
   }
+  std::vector<std::string> sheets = ConvertedSheets(file, stop);
+  ItemList lines;
+  for (std::string& sheet : sheets) {
+    lines.SetText(Utf8ToGbk(WithoutBom(sheet)));
+    sheet = lines.GetText();
+  }
+  if (saveTxt) SaveSheets(file, {sheets.begin(), sheets.end()}, written);
+  std::string text;
+  for (const std::string& sheet : sheets) text += sheet;
   return text;
 }
 

@@ -1,6 +1,8 @@
 // Office documents to text: word-processor documents, workbooks and PDF files turned into GBK
-// text by the office suite installed beside the program (LibreOffice, run headless) and
-// pdftotext, for the extraction and for the menu command "word/excel->txt".
+// text, for the extraction and for the menu command "word/excel->txt". The package formats
+// (.docx, .xlsx, .odt, .ods) are read by the engine itself (tools/office_package.h) on every
+// platform; binary documents and workbooks (.doc, .xls) go to the office suite installed beside
+// the program (LibreOffice, run headless), PDF files to pdftotext.
 //
 // A document (.doc, .docx, .odt) gives its paragraphs, each followed by CR. A workbook (.xls,
 // .xlsx, .ods) gives the tab-separated lines of every sheet in sheet order, each followed by
@@ -11,15 +13,18 @@
 // (written earlier in the same run, by book.xls before book.xlsx) is never replaced: the
 // source's text then goes under its full name (book.xlsx.1.txt, report.pdf.txt).
 //
-// A document or PDF that cannot be converted raises OfficeError naming the file and the
-// reason; a workbook that cannot be converted gives empty text (and writes nothing). A file is
-// converted only when its first bytes are those of an office file, so a renamed text file
-// never comes back as garbage. Converters are found as OfficeProgram and PdfProgram say.
+// A file that cannot be read or converted raises OfficeError naming the file and the reason
+// ("无法转换文件\"a.xlsx\"：受密码保护"), except a .xls workbook the office suite cannot convert,
+// which gives empty text (and writes nothing). A file is converted only when its first bytes
+// are those of an office file, so a renamed text file never comes back as garbage; a binary
+// office file under a package's name goes to the office suite. Converters are found as
+// OfficeProgram and PdfProgram say.
 //
 // Each call runs its own converter with its own profile and temporary folder, removed
 // afterwards, so calls on several threads do not meet. A converter still running when *stop
-// becomes true, or after ten minutes, is killed: a stop raises OfficeError whatever the kind,
-// the time limit counts as a failed conversion.
+// becomes true, or after ten minutes, is killed; a package's reading looks at *stop between
+// chunks of 64 KB: a stop raises OfficeError whatever the kind, the time limit counts as a
+// failed conversion.
 #pragma once
 
 #include <atomic>
@@ -71,8 +76,8 @@ std::string OfficeFileToText(const std::filesystem::path& file, bool saveTxt, co
                              std::vector<std::filesystem::path>* written = nullptr);
 
 // The menu command "word/excel->txt": each file in turn, shown as "转换文件:path", saved as
-// text beside itself with OfficeFileToText (documents and PDF files raise, workbooks may give
-// nothing); files of other kinds are passed over, a file given twice is converted once. An
+// text beside itself with OfficeFileToText (everything raises but a .xls workbook, which may
+// give nothing); files of other kinds are passed over, a file given twice is converted once. An
 // error is shown on the status line and the next file goes on. A file whose text went under its
 // full name because another file of the run took the plain one says so on the status line
 // (again after the last file, as the statuses of later files cover it) and in *notices. Ends

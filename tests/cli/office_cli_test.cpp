@@ -60,5 +60,28 @@ TEST_F(OfficeCli, TextUnderADocNameIsSavedAndAClashTakesTheFullName) {
   EXPECT_TRUE(test::ReadBytes(dir / "Report.pdf.txt").starts_with(Utf8ToGbk("客户联系方式\r\n")));
 }
 
+// Packages need no office suite: their text is saved and their numbers found without one, and
+// a package that cannot be read fails the run with its reason.
+TEST_F(OfficeCli, PackagesAreReadWithoutLibreOffice) {
+  CopyFixture("book.xlsx", dir / "Book.xlsx");
+  CopyFixture("sample.docx", dir / "Report.docx");
+  File("broken.ods", "PK\x03\x04 not an archive");
+  test::SetVariable("TELQOR_SOFFICE", "/nonexistent/soffice");
+  Result r = Run({"office-to-text", Path("Book.xlsx"), Path("broken.ods"), Path("Report.docx")});
+  Result found = Run({"extract", "--mobile", "--landline", "--email", Path("Report.docx"), Path("Book.xlsx")});
+  File("same.txt", Utf8ToGbk("手机 13800138000，座机 0755-23456789。\r\n邮箱 zhang.san@example.com\r\n"));
+  Result fromText = Run({"extract", "--mobile", "--landline", "--email", Path("same.txt")});
+  test::SetVariable("TELQOR_SOFFICE", std::nullopt);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, Path("Book.1.txt") + "\n" + Path("Book.2.txt") + "\n" + Path("Book.3.txt") + "\n" +
+                       Path("Report.txt") + "\n");
+  EXPECT_EQ(r.err,
+            "转换完成！请在文档目录查看\n无法转换文件\"" + Path("broken.ods") + "\"：文件已损坏（不是有效的压缩包）\n");
+  EXPECT_EQ(test::ReadBytes(dir / "Book.2.txt"), Utf8ToGbk("座机\t0755-23456789\r\n"));
+  ASSERT_EQ(found.status, 0) << found.err;
+  EXPECT_EQ(found.out, fromText.out);
+  EXPECT_NE(found.out.find("13800138000\r\nzhang.san@example.com\r\n"), std::string::npos) << found.out;
+}
+
 }  // namespace
 }  // namespace telqor

@@ -19,6 +19,7 @@
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
+#include "tests/tools/zip_maker.h"
 
 namespace telqor {
 namespace {
@@ -252,15 +253,14 @@ TEST_F(OfficeText, DocumentGivesItsParagraphsAndTextBesideNamedAsSpelled) {
   EXPECT_EQ(test::ReadBytes(dir / "Report.txt"), saved);
   EXPECT_EQ(TempLeft(), std::vector<std::string>{});
 
-  // A package that is no document: the office suite "succeeds" without making anything.
+  // A package that is no document is read without the office suite, and said to be damaged.
   test::WriteBytes(dir / "broken.docx", "PK\x03\x04 not really a package");
   try {
     WordToText(dir / "broken.docx", true);
     ADD_FAILURE() << "no error";
   } catch (const OfficeError& e) {
-    EXPECT_TRUE(std::string(e.what()).starts_with("无法转换文件\"" + (dir / "broken.docx").string() +
-                                                  "\"：LibreOffice 转换失败"))
-        << e.what();
+    EXPECT_EQ(std::string(e.what()),
+              "无法转换文件\"" + (dir / "broken.docx").string() + "\"：文件已损坏（不是有效的压缩包）");
   }
   EXPECT_FALSE(fs::exists(dir / "broken.txt"));
   EXPECT_EQ(TempLeft(), std::vector<std::string>{});
@@ -275,8 +275,9 @@ TEST_F(OfficeText, WorkbookGivesEverySheetInSheetOrderWithNumbersInFull) {
   for (int i = 0; i < 3; ++i) EXPECT_EQ(test::ReadBytes(written[i]), kSheets[i]);
   EXPECT_EQ(TempLeft(), std::vector<std::string>{});
 
+  // A broken .xlsx raises like a document (it used to give nothing, as a broken .xls still does).
   test::WriteBytes(dir / "broken.xlsx", "PK\x03\x04 not really a package");
-  EXPECT_EQ(ExcelToText(dir / "broken.xlsx", true), "");
+  EXPECT_THROW(ExcelToText(dir / "broken.xlsx", true), OfficeError);
   EXPECT_FALSE(fs::exists(dir / "broken.1.txt"));
 }
 
@@ -417,6 +418,92 @@ TEST_F(OfficeText, TwoSourcesOfOneRunNeverShareAnOutput) {
   EXPECT_EQ(OfficeFilesToText({pdf}, ui, nullptr, &notices), std::vector<fs::path>{dir / "Report.txt"});
   EXPECT_NE(test::ReadBytes(dir / "Report.txt"), "old");
   EXPECT_EQ(notices, std::vector<std::string>{});
+}
+
+// The four package formats are read natively: the same text as the office suite gives for the
+// .doc and .xls made from the same sources, with no converter anywhere.
+TEST_F(OfficeText, PackagesAreReadWithoutAConverter) {
+  VariablesEnv none({{"TELQOR_SOFFICE", "/nonexistent/soffice"}});
+  std::vector<fs::path> written;
+  EXPECT_EQ(WordToText(Copy("sample.docx", "Report.DOCX"), true, nullptr, &written), kDocument);
+  EXPECT_EQ(OfficeFileToText(Copy("sample.odt", "Notes.odt"), true, nullptr, &written), kDocument);
+  EXPECT_EQ(ExcelToText(Copy("book.xlsx", "Book.xlsx"), true, nullptr, &written), kSheets[0] + kSheets[1] + kSheets[2]);
+  EXPECT_EQ(OfficeFileToText(Copy("book.ods", "Calc.ods"), false, nullptr, &written),
+            kSheets[0] + kSheets[1] + kSheets[2]);
+  EXPECT_EQ(written, (std::vector<fs::path>{dir / "Report.txt", dir / "Notes.txt", dir / "Book.1.txt",
+                                            dir / "Book.2.txt", dir / "Book.3.txt"}));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(test::ReadBytes(written[2 + i]), kSheets[i]);
+  EXPECT_EQ(test::ReadBytes(dir / "Report.txt"), test::ReadBytes(dir / "Notes.txt"));
+  EXPECT_EQ(TempLeft(), std::vector<std::string>{});
+}
+
+// A compound file holding the stream EncryptionInfo: what an office suite saves for a package
+// with a password. Sector 0 is the allocation table, sector 1 the directory.
+std::string EncryptedPackage() {
+  std::string file(512 * 3, '\0');
+  auto u16 = [&](size_t at, uint16_t v) {
+    file[at] = static_cast<char>(v & 0xFF), file[at + 1] = static_cast<char>(v >> 8);
+  };
+  auto u32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<char>(v >> (8 * i));
+  };
+  file.replace(0, 8, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
+  u16(0x18, 0x3E), u16(0x1A, 3), u16(0x1C, 0xFFFE), u16(0x1E, 9), u16(0x20, 6);
+  u32(0x2C, 1), u32(0x30, 1), u32(0x38, 4096), u32(0x3C, 0xFFFFFFFE), u32(0x44, 0xFFFFFFFE);
+  u32(0x4C, 0);
+  for (size_t i = 1; i < 109; ++i) u32(0x4C + 4 * i, 0xFFFFFFFF);
+  for (size_t i = 0; i < 128; ++i) u32(512 + 4 * i, 0xFFFFFFFF);
+  u32(512, 0xFFFFFFFD), u32(516, 0xFFFFFFFE);
+  size_t entry = 1024;
+  for (const std::u16string& name :
+       {std::u16string(u"Root Entry"), std::u16string(u"EncryptionInfo"), std::u16string(u"EncryptedPackage")}) {
+    for (size_t i = 0; i < name.size(); ++i) u16(entry + 2 * i, name[i]);
+    u16(entry + 64, static_cast<uint16_t>(2 * name.size() + 2));
+    file[entry + 66] = entry == 1024 ? 5 : 2;
+    entry += 128;
+  }
+  return file;
+}
+
+TEST_F(OfficeText, PackagesThatCannotBeReadRaiseNamingTheFile) {
+  VariablesEnv none({{"TELQOR_SOFFICE", "/nonexistent/soffice"}});
+  auto message = [](auto convert) -> std::string {
+    try {
+      convert();
+    } catch (const OfficeError& e) {
+      return e.what();
+    }
+    return "no error";
+  };
+  auto failed = [&](const char* name, const char* why) {
+    return "无法转换文件\"" + (dir / name).string() + "\"：" + why;
+  };
+  test::WriteBytes(dir / "secret.docx", EncryptedPackage());
+  test::WriteBytes(dir / "secret.xlsx", EncryptedPackage());
+  test::WriteBytes(dir / "notes.xlsx", "13800138000\r\n");
+  fs::copy_file(Fixture("sample.docx"), dir / "words.xlsx");  // a package of another kind is still read
+  test::WriteZip(dir / "empty.ods", {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet", true}});
+  EXPECT_EQ(message([&] { WordToText(dir / "secret.docx", true); }), failed("secret.docx", "受密码保护"));
+  EXPECT_EQ(message([&] { ExcelToText(dir / "secret.xlsx", true); }), failed("secret.xlsx", "受密码保护"));
+  EXPECT_EQ(message([&] { ExcelToText(dir / "notes.xlsx", true); }), failed("notes.xlsx", "不是工作簿文件"));
+  EXPECT_EQ(message([&] { ExcelToText(dir / "gone.xlsx", true); }), failed("gone.xlsx", "No such file or directory"));
+  EXPECT_EQ(message([&] { ExcelToText(dir / "empty.ods", true); }),
+            failed("empty.ods", "文件已损坏（缺少 content.xml）"));
+  EXPECT_EQ(ExcelToText(dir / "words.xlsx", false),
+            Utf8ToGbk("客户联系方式\r\n手机 13800138000，座机 0755-23456789。\r\n"
+                      "邮箱 zhang.san@example.com\r\n"));
+  std::atomic<bool> stop = true;
+  EXPECT_EQ(message([&] { WordToText(Copy("sample.docx", "a.docx"), true, &stop); }),
+            "已停止转换文件\"" + (dir / "a.docx").string() + "\"");
+
+  // The menu command reports each with its reason, not as a workbook that gave nothing.
+  test::RecordingUi ui;
+  std::vector<std::string> failures;
+  EXPECT_EQ(OfficeFilesToText({dir / "secret.xlsx", dir / "notes.xlsx"}, ui, &failures), std::vector<fs::path>{});
+  EXPECT_EQ(failures,
+            (std::vector<std::string>{failed("secret.xlsx", "受密码保护"), failed("notes.xlsx", "不是工作簿文件")}));
+  EXPECT_FALSE(fs::exists(dir / "secret.txt"));
+  EXPECT_FALSE(fs::exists(dir / "a.txt"));
 }
 
 TEST_F(OfficeText, KindsByExtensionAndTheMenuCommand) {
