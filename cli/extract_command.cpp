@@ -105,18 +105,24 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   search.Start();
   ShowProgressUntilDone(search, lock, status);
   search.Wait();
+  // The files that could not be read are told, and make the status 1; the others give their
+  // results all the same.
+  const std::vector<std::string> failures = search.Failures();
+  const int exitStatus = failures.empty() ? 0 : 1;
 
   if (args.Flag("--to-files")) {
     SavedFiles saved = SaveResultFiles(results, state.folders.datedOutput);
     for (const fs::path& file : saved.written) std::cout << file.string() << "\n";
+    for (const std::string& failure : failures) std::cerr << failure << "\n";
     std::cerr << saved.closing << "\n";
-    return 0;
+    return exitStatus;
   }
   // Written straight from the results: millions of them are never copied into a list.
   FileWriter out = FileWriter::StandardOutput();
   WriteResults(results, {search.WantRegex, search.WantLandline, search.WantMobile, search.WantEmail}, out);
   out.Commit();
-  return 0;
+  for (const std::string& failure : failures) std::cerr << failure << "\n";
+  return exitStatus;
 }
 
 }  // namespace

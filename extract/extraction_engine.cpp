@@ -676,6 +676,7 @@ void ExtractionEngine::Start() {
   stopping_ = false;
   nextFile_ = 0;
   handedOut_ = 0;
+  failures_.clear();
   const bool text = !TrimBlanks(PendingText).empty();
   progressTotal_ = static_cast<int>(PendingFiles.size()) + (text ? 1 : 0);
   itemsDone_ = 0;
@@ -873,8 +874,12 @@ void ExtractionEngine::WorkerRun() {
     bool whole = true;
     try {
       whole = ScanItem(item, scanner, progress);
+    } catch (const std::exception& error) {
+      // The item is dropped, what it added stays, and the user is told why, unless a stop cut
+      // it short.
+      if (!stopping_) AddFailure(item, error.what());
     } catch (...) {
-      // The item is dropped; what it added stays.
+      if (!stopping_) AddFailure(item, "");
     }
     scanner.Track(nullptr);
     progress.Finish(bytesDone_);
@@ -902,6 +907,20 @@ void ExtractionEngine::FinishResults() {
     Target(kind)->Gather(collectors);
   }
   finds_.clear();
+}
+
+void ExtractionEngine::AddFailure(const Item& item, std::string_view why) {
+  // The converters' messages name the file; any other names it here.
+  std::string text(why);
+  const std::string name = item.isText ? std::string("粘帖的内容") : DisplayPath(item.path);
+  if (text.find(name) == std::string::npos) text = "无法读取\"" + name + "\"" + (text.empty() ? "" : "：" + text);
+  std::lock_guard lock(ResultLock);
+  failures_.push_back(std::move(text));
+}
+
+std::vector<std::string> ExtractionEngine::Failures() const {
+  std::lock_guard lock(ResultLock);
+  return failures_;
 }
 
 void ExtractionEngine::RequestStop() { stopping_ = true; }

@@ -129,6 +129,10 @@ class ExtractionEngine {
   // counts its file's size once done.
   uint64_t BytesTotal() const { return bytesTotal_; }
   uint64_t BytesDone() const { return bytesDone_.load(std::memory_order_relaxed); }
+  // Why each file of this run that could not be read was left out (UTF-8, each naming its file:
+  // a document without its converter, a broken archive, a file gone), in the order the workers
+  // met them; not the items a stop cut short. Read it once the run has ended.
+  std::vector<std::string> Failures() const;
 
  private:
   struct Item {
@@ -151,13 +155,14 @@ class ExtractionEngine {
   Finds& NewFinds();
   void WorkerRun();
   void FinishResults();
+  void AddFailure(const Item& item, std::string_view why);
   FoundItems* Target(int kind) const;
   bool WantNumbers() const { return WantMobile || WantLandline; }
   bool WantPattern() const;
   int PartsOf(size_t bytes) const;
 
   std::mutex QueueLock;   // PendingText, PendingFiles, ActiveWorkers
-  std::mutex ResultLock;  // finds_
+  mutable std::mutex ResultLock;  // finds_, failures_
   int ActiveWorkers = 0;
   size_t nextFile_ = 0;
   int handedOut_ = 0;                // items handed out so far (under QueueLock)
@@ -170,6 +175,7 @@ class ExtractionEngine {
   std::atomic<bool> active_{false};
   std::vector<std::thread> Workers;
   std::vector<std::unique_ptr<Finds>> finds_;  // what each scanning thread found in this run
+  std::vector<std::string> failures_;          // the files of this run left out, and why
   bool keep_[5] = {};                          // the kinds kept in this run
   std::vector<uint8_t> areaCode3_;             // area codes of three digits, by value
   std::vector<uint8_t> areaCode4_;             // of four digits

@@ -22,6 +22,7 @@
 #include "core/item_list.h"
 #include "core/text.h"
 #include "tools/compound_file.h"
+#include "tools/converter_advice.h"
 #include "tools/docx_text.h"
 #include "tools/odf_text.h"
 #include "tools/office_package.h"
@@ -368,7 +369,7 @@ std::string ConvertedDocument(const fs::path& file, OfficeKind kind, const std::
   const bool pdf = kind == OfficeKind::kPdf;
   if (std::string problem = SignatureProblem(file, kind); !problem.empty()) Fail(file, problem);
   const std::optional<fs::path> program = pdf ? PdfProgram() : OfficeProgram();
-  if (!program) Fail(file, pdf ? "没有找到 pdftotext（poppler-utils）" : "没有找到 LibreOffice（soffice）");
+  if (!program) Fail(file, pdf ? MissingPdfConverter() : MissingOfficeSuite());
   try {
     WorkFolder work;
     const fs::path source = work.Link(file);
@@ -412,21 +413,29 @@ std::vector<fs::path> SheetFiles(const WorkFolder& work) {
   return files;
 }
 
-// Each sheet's text (UTF-8) in sheet order; none when the workbook could not be converted.
+// Each sheet's text (UTF-8) in sheet order. A workbook that cannot be converted raises like a
+// document: an empty text would pass for a workbook without numbers.
 std::vector<std::string> ConvertedSheets(const fs::path& file, const std::atomic<bool>* stop) {
+  if (std::string problem = SignatureProblem(file, OfficeKind::kWorkbook); !problem.empty()) Fail(file, problem);
   const std::optional<fs::path> program = OfficeProgram();
-  if (!program || !SignatureProblem(file, OfficeKind::kWorkbook).empty()) return {};
+  if (!program) Fail(file, MissingOfficeSuite());
   std::vector<std::string> sheets;
-  ChildEnd end = ChildEnd::kExited;
+  ChildResult result{};
   try {
     WorkFolder work;
-    end = work.RunOffice(*program, kSheetFilter, work.Link(file), stop).end;
-    if (end == ChildEnd::kExited || end == ChildEnd::kSignalled)
-      for (const fs::path& sheet : SheetFiles(work)) sheets.push_back(ReadWholeFile(sheet));
-  } catch (const std::exception&) {
-    return {};
+    result = work.RunOffice(*program, kSheetFilter, work.Link(file), stop);
+    if (result.end == ChildEnd::kStopped) Stopped(file);
+    if (result.end == ChildEnd::kTimedOut) Fail(file, kTimeLimitText);
+    for (const fs::path& sheet : SheetFiles(work)) sheets.push_back(ReadWholeFile(sheet));
+    if (sheets.empty()) {
+      const std::string reason = ConverterReason(work, result);
+      Fail(file, "LibreOffice 转换失败" + (reason.empty() ? "" : "（" + reason + "）"));
+    }
+  } catch (const OfficeError&) {
+    throw;
+  } catch (const std::exception& error) {
+    Fail(file, error.what());
   }
-  if (end == ChildEnd::kStopped) Stopped(file);
   return sheets;
 }
 
@@ -511,7 +520,7 @@ std::string OfficeFileToText(const fs::path& file, bool saveTxt, const std::atom
 std::vector<fs::path> OfficeFilesToText(const std::vector<fs::path>& files, Ui& ui, std::vector<std::string>* failures,
                                         std::vector<std::string>* notices) {
   std::vector<fs::path> written;
-  std::vector<std::string> renamed;
+  std::vector<std::string> renamed, unread;
   std::set<fs::path> converted;  // a file chosen twice is converted once
   for (const fs::path& file : files) {
     const auto done = static_cast<int64_t>(&file - files.data());  // files converted before this one
@@ -529,11 +538,10 @@ std::vector<fs::path> OfficeFilesToText(const std::vector<fs::path>& files, Ui& 
         ui.Progress(done, static_cast<int64_t>(files.size()));
       conversion.get();
       // A workbook fails silently, as in the program; only the caller's list hears of it.
-      if (kind == OfficeKind::kWorkbook && written.size() == before && failures)
-        failures->push_back("无法转换工作簿" + Quoted(file));
+      if (kind == OfficeKind::kWorkbook && written.size() == before) unread.push_back("无法转换工作簿" + Quoted(file));
     } catch (const std::exception& error) {
       ui.ShowStatus(error.what());
-      if (failures) failures->push_back(error.what());
+      unread.push_back(error.what());
     }
     if (written.size() > before && UnderFullName(file, written[before])) {
       renamed.push_back(RenameNotice(file, {written.begin() + static_cast<ptrdiff_t>(before), written.end()}));
@@ -546,7 +554,15 @@ std::vector<fs::path> OfficeFilesToText(const std::vector<fs::path>& files, Ui& 
   if (renamed.size() > 1)
     ui.ShowStatus(std::to_string(renamed.size()) + "个文件的文本与本次转换的其他文件同名，已改用完整文件名保存");
   if (notices) notices->insert(notices->end(), renamed.begin(), renamed.end());
-  if (!files.empty()) ui.Inform("转换完成！请在文档目录查看");
+  if (failures) failures->insert(failures->end(), unread.begin(), unread.end());
+  if (files.empty()) return written;
+  // A caller that takes the failures tells them; otherwise the closing message names them.
+  std::string closing = "转换完成！请在文档目录查看";
+  if (!failures && !unread.empty()) {
+    closing += "\r\n\r\n" + std::to_string(unread.size()) + "个文件无法转换：";
+    for (const std::string& why : unread) closing += "\r\n" + why;
+  }
+  ui.Inform(closing);
   return written;
 }
 

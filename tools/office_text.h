@@ -82,7 +82,8 @@ std::string OfficeFileToText(const std::filesystem::path& file, bool saveTxt, co
 // full name because another file of the run took the plain one says so on the status line
 // (again after the last file, as the statuses of later files cover it) and in *notices. Ends
 // with "转换完成！请在文档目录查看" when files were given. Answers the paths written; a file that
-// gave nothing adds a line to *failures (its error, or for a workbook a message of its own).
+// gave nothing adds a line to *failures (its error, or for a workbook without sheets a message of
+// its own); without failures, the closing message names them instead.
 std::vector<std::filesystem::path> OfficeFilesToText(const std::vector<std::filesystem::path>& files, Ui& ui,
                                                      std::vector<std::string>* failures = nullptr,
                                                      std::vector<std::string>* notices = nullptr);

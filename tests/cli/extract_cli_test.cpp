@@ -48,6 +48,17 @@ TEST_F(ExtractCli, ToFilesWritesEveryKindFoundIntoTheDatedFolder) {
             "保存文件完成：共2个文件，2个数据，保存在 " + Printed(PathFromUtf8(written[0]).parent_path() / "") + "\n");
 }
 
+// A document that cannot be read is named on standard error with its reason and makes the
+// status 1; the numbers of the other files still come out.
+TEST_F(ExtractCli, UnreadDocumentsAreToldAndTheOthersStillSearched) {
+  File("in/broken.xlsx", "PK\x03\x04 cut short");
+  File("in/b.txt", "13912345678\r\n");
+  Result r = Run({"extract", "--mobile", Path("in")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "13912345678\r\n");
+  EXPECT_TRUE(r.err.starts_with("无法转换文件\"" + Path("in/broken.xlsx") + "\"：")) << r.err;
+}
+
 TEST_F(ExtractCli, RefusesNothingToSearchABadZoneModeAMissingPathAndABadPattern) {
   EXPECT_EQ(Run({"extract"}).status, 2);
   Result r = Run({"extract", "--zone-mode", "3", "--text", "1"});

@@ -44,7 +44,7 @@ TEST_F(OfficeCli, FailuresAreReportedAndTheOtherFilesStillConverted) {
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, Path("sample.txt") + "\n");
   EXPECT_EQ(r.err, "转换完成！请在文档目录查看\n无法转换文件\"" + Path("fake.doc") +
-                       "\"：不是文档文件\n无法转换工作簿\"" + Path("book.xls") + "\"\n");
+                       "\"：不是文档文件\n无法转换文件\"" + Path("book.xls") + "\"：没有找到 LibreOffice（soffice）\n");
 }
 
 TEST_F(OfficeCli, TextUnderADocNameIsSavedAndAClashTakesTheFullName) {

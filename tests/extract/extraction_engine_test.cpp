@@ -613,6 +613,27 @@ TEST(ExtractionRun, OfficeFilesAndMarkedTextAreReadAsText) {
   EXPECT_EQ(run.search.ItemsDone(), 4);
 }
 
+// A file that cannot be read is left out and told, naming it and why; the others give their
+// numbers all the same, and the next run starts with no failures.
+TEST(ExtractionRun, UnreadFilesAreToldAndTheOthersStillRead) {
+  TempDir dir;
+  WriteBytes(dir / "broken.docx", "PK\x03\x04 cut short");
+  WriteBytes(dir / "fake.doc", std::string("\0\x01 13700000000", 14));
+  WriteBytes(dir / "list.txt", "13600000000\r\n");
+  SearchRun run;
+  run.search.PendingFiles = {dir / "broken.docx", dir / "list.txt", dir / "fake.doc"};
+  run.Go();
+  EXPECT_EQ(Items(run.results.Mobile), Strings{"13600000000"});
+  Strings failures = run.search.Failures();
+  std::sort(failures.begin(), failures.end());
+  ASSERT_EQ(failures.size(), 2u);
+  EXPECT_TRUE(failures[0].starts_with("无法转换文件\"" + (dir / "broken.docx").string() + "\"：")) << failures[0];
+  EXPECT_EQ(failures[1], "无法转换文件\"" + (dir / "fake.doc").string() + "\"：不是文档文件");
+  run.search.PendingFiles = {dir / "list.txt"};
+  run.Go();
+  EXPECT_EQ(run.search.Failures(), Strings{});
+}
+
 TEST(ExtractionRun, UnmarkedUtf8AndTextUnderOfficeNamesAreReadAsText) {
   TempDir dir;
   // UTF-8 without a mark: read as GBK, the last byte of "：" would take the "x" with it.

@@ -112,6 +112,23 @@ class ExtractionPanelTest : public QObject {
     QCOMPARE(w->StatusText(), u" 完成！生成0个数据,追加到号码整理框"_s);
   }
 
+  // A document that cannot be read is named with its reason in the closing box, and the
+  // status line counts it; the other files still give their numbers.
+  void UnreadDocumentsAreTold() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    telqor::test::WriteBytes(home / "a.txt", "13812345678\r\n");
+    telqor::test::WriteBytes(home / "broken.docx", "PK\x03\x04 cut short");
+    AddFiles(w, {home / "a.txt", home / "broken.docx"});
+    Click(w, u"SBhmSearchOut"_s);
+    QCOMPARE(w->StatusText(), u" 完成！生成1个数据,追加到号码整理框；1个文件无法读取"_s);
+    QCOMPARE(Scripted().messages.size(), size_t{1});
+    const QString box = Scripted().messages.front();
+    QVERIFY2(box.startsWith(u"完成！生成1个数据,追加到号码整理框\r\n\r\n1个文件无法读取，没有从中提取数据：\r\n"
+                            u"无法转换文件\""_s + PathText(home / "broken.docx") + u"\"："_s),
+             qPrintable(box));
+  }
+
   void NothingToSearchDoesNothing() {
     TempHome home;
     auto w = home.OpenWindow();

@@ -345,15 +345,18 @@ TEST_F(OfficeText, FilesThatAreNoOfficeFilesAndConvertersMissing) {
   EXPECT_EQ(message([&] { WordToText(dir / "notes.DOC", true); }), failed("notes.DOC", "不是文档文件"));
   EXPECT_EQ(message([&] { PdfToText(dir / "notes.pdf", true); }), failed("notes.pdf", "不是 PDF 文件"));
   EXPECT_EQ(message([&] { WordToText(dir / "gone.doc", true); }), failed("gone.doc", "No such file or directory"));
-  EXPECT_EQ(ExcelToText(dir / "notes.xls", true), "");
-  EXPECT_EQ(ExcelToText(dir / "gone.xls", true), "");
+  // A workbook that cannot be read says why, as a document does: empty text would pass for a
+  // workbook without numbers.
+  EXPECT_EQ(message([&] { ExcelToText(dir / "notes.xls", true); }), failed("notes.xls", "不是工作簿文件"));
+  EXPECT_EQ(message([&] { ExcelToText(dir / "gone.xls", true); }), failed("gone.xls", "No such file or directory"));
 
   VariablesEnv none({{"TELQOR_SOFFICE", "/nonexistent/soffice"}, {"TELQOR_PDFTOTEXT", "/nonexistent/pdftotext"}});
   EXPECT_EQ(message([&] { WordToText(Copy("sample.doc", "a.doc"), true); }),
             failed("a.doc", "没有找到 LibreOffice（soffice）"));
   EXPECT_EQ(message([&] { PdfToText(Copy("sample.pdf", "a.pdf"), true); }),
             failed("a.pdf", "没有找到 pdftotext（poppler-utils）"));
-  EXPECT_EQ(ExcelToText(Copy("book.xls", "a.xls"), true), "");
+  EXPECT_EQ(message([&] { ExcelToText(Copy("book.xls", "a.xls"), true); }),
+            failed("a.xls", "没有找到 LibreOffice（soffice）"));
   EXPECT_EQ(test::FileNames(dir.path()),
             (std::vector<std::string>{"a.doc", "a.pdf", "a.xls", "notes.DOC", "notes.pdf", "notes.xls", "tmp"}));
   EXPECT_EQ(TempLeft(), std::vector<std::string>{});
@@ -523,10 +526,17 @@ TEST_F(OfficeText, KindsByExtensionAndTheMenuCommand) {
   std::vector<std::string> failures;
   EXPECT_EQ(OfficeFilesToText({doc, book, text}, ui, &failures), std::vector<fs::path>{});
   const std::string missing = "无法转换文件\"" + doc.string() + "\"：没有找到 LibreOffice（soffice）";
+  const std::string missingForBook = "无法转换文件\"" + book.string() + "\"：没有找到 LibreOffice（soffice）";
   EXPECT_EQ(ui.statuses, (std::vector<std::string>{"转换文件:" + doc.string(), missing, "转换文件:" + book.string(),
-                                                   "转换文件:" + text.string()}));
+                                                   missingForBook, "转换文件:" + text.string()}));
   EXPECT_EQ(ui.messages, std::vector<std::string>{"转换完成！请在文档目录查看"});
-  EXPECT_EQ(failures, (std::vector<std::string>{missing, "无法转换工作簿\"" + book.string() + "\""}));
+  EXPECT_EQ(failures, (std::vector<std::string>{missing, missingForBook}));
+
+  // The menu command takes no list: its closing message names every file it could not convert.
+  test::RecordingUi menu;
+  OfficeFilesToText({doc, book}, menu);
+  EXPECT_EQ(menu.messages, std::vector<std::string>{"转换完成！请在文档目录查看\r\n\r\n2个文件无法转换：\r\n" + missing +
+                                                    "\r\n" + missingForBook});
 
   test::RecordingUi quiet;
   OfficeFilesToText({}, quiet);

@@ -233,11 +233,32 @@ void ExtractionPanel::WaitForRun() {
   stopButton_->setEnabled(false);
 }
 
+namespace {
+
+// "2个文件无法读取".
+std::string UnreadCount(const std::vector<std::string>& failures) {
+  return std::to_string(failures.size()) + "个文件无法读取";
+}
+
+// The closing box's word on the files left out: how many, then each with its reason (the first
+// twenty; a run over a large folder may leave out thousands).
+std::string UnreadFilesNote(const std::vector<std::string>& failures) {
+  if (failures.empty()) return {};
+  constexpr size_t kShown = 20;
+  std::string note = UnreadCount(failures) + "，没有从中提取数据：";
+  for (size_t i = 0; i < failures.size() && i < kShown; ++i) note += "\r\n" + failures[i];
+  if (failures.size() > kShown) note += "\r\n……另有" + std::to_string(failures.size() - kShown) + "个";
+  return note;
+}
+
+}  // namespace
+
 void ExtractionPanel::SearchDone() {
   // A stopped run keeps every kind found up to where each item was stopped, and says so.
   const bool stopped = search_.Stopping();
   const std::string stopNote = stopped ? "提取已停止，只保存了停止前找到的数据。" : "";
   context_.ui.ShowStatus(stopped ? "文件搜索已停止" : "文件搜索结束");
+  const std::string unread = UnreadFilesNote(search_.Failures());
   if (runMode_ == 1) {
     // The check boxes as they are now say which kinds the user keeps.
     const WantedKinds wanted{regexCheck_->isChecked(), landlineCheck_->isChecked(), mobileCheck_->isChecked(),
@@ -245,13 +266,17 @@ void ExtractionPanel::SearchDone() {
     size_t count = 0;
     ChangeList(workspace_, context_.ui, nullptr, nullptr,
                [&](ItemList& items) { count = CollectResults(results_, wanted, items); });
-    context_.ui.ShowStatus(stopNote + "完成！生成" + std::to_string(count) + "个数据,追加到号码整理框");
+    const std::string done = "完成！生成" + std::to_string(count) + "个数据,追加到号码整理框";
+    context_.ui.ShowStatus(stopNote + done + (unread.empty() ? "" : "；" + UnreadCount(search_.Failures())));
+    if (!unread.empty()) context_.ui.Inform(done + "\r\n\r\n" + unread);
     return;
   }
   SavedFiles saved = SaveResultFiles(results_, context_.Folders().datedOutput);
-  context_.ui.ShowStatus(saved.closing);
+  context_.ui.ShowStatus(saved.closing + (unread.empty() ? "" : "；" + UnreadCount(search_.Failures())));
   // Every file by name: one of them may have been given "-2" beside an earlier run's.
-  OfferSavedFolder(saved.closing + SavedNames(saved) + (stopped ? "\r\n" + stopNote : ""), saved, context_.ui);
+  OfferSavedFolder(saved.closing + SavedNames(saved) + (stopped ? "\r\n" + stopNote : "") +
+                       (unread.empty() ? "" : "\r\n\r\n" + unread),
+                   saved, context_.ui);
 }
 
 }  // namespace telqor
