@@ -24,8 +24,9 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
 
 Verb OfficeToTextVerb() {
   return {{"office-to-text",
-           "Converts each FILE to text with LibreOffice (pdftotext for .pdf) and saves the text\n"
-           "beside it as GBK lines ending in CR LF: a document (.doc, .docx, .odt, .pdf) as NAME.txt,\n"
+           "Converts each FILE to text and saves the text beside it. .docx, .xlsx, .odt and .ods are\n"
+           "read by telqor-cli itself; .doc and .xls need LibreOffice, .pdf needs pdftotext. It saves\n"
+           "the text as GBK lines ending in CR LF: a document (.doc, .docx, .odt, .pdf) as NAME.txt,\n"
            "a workbook (.xls, .xlsx, .ods) as NAME.1.txt, NAME.2.txt, ... one file per sheet in\n"
            "sheet order, its cells separated by tabs. Extensions are compared without case; files\n"
            "of other kinds are passed over. A .doc or .xls that is really text (a text file or web\n"

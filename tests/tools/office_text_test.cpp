@@ -19,6 +19,7 @@
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
+#include "tools/converter_advice.h"
 #include "tests/tools/zip_maker.h"
 
 namespace telqor {
@@ -336,7 +337,7 @@ TEST_F(OfficeText, FilesThatAreNoOfficeFilesAndConvertersMissing) {
     }
     return "no error";
   };
-  auto failed = [&](const char* name, const char* why) {
+  auto failed = [&](const char* name, const std::string& why) {
     return "无法转换文件\"" + (dir / name).string() + "\"：" + why;
   };
   test::WriteBytes(dir / "notes.DOC", "13800138000\r\n");
@@ -352,11 +353,11 @@ TEST_F(OfficeText, FilesThatAreNoOfficeFilesAndConvertersMissing) {
 
   VariablesEnv none({{"TELQOR_SOFFICE", "/nonexistent/soffice"}, {"TELQOR_PDFTOTEXT", "/nonexistent/pdftotext"}});
   EXPECT_EQ(message([&] { WordToText(Copy("sample.doc", "a.doc"), true); }),
-            failed("a.doc", "没有找到 LibreOffice（soffice）"));
+            failed("a.doc", MissingOfficeSuite()));
   EXPECT_EQ(message([&] { PdfToText(Copy("sample.pdf", "a.pdf"), true); }),
-            failed("a.pdf", "没有找到 pdftotext（poppler-utils）"));
+            failed("a.pdf", MissingPdfConverter()));
   EXPECT_EQ(message([&] { ExcelToText(Copy("book.xls", "a.xls"), true); }),
-            failed("a.xls", "没有找到 LibreOffice（soffice）"));
+            failed("a.xls", MissingOfficeSuite()));
   EXPECT_EQ(test::FileNames(dir.path()),
             (std::vector<std::string>{"a.doc", "a.pdf", "a.xls", "notes.DOC", "notes.pdf", "notes.xls", "tmp"}));
   EXPECT_EQ(TempLeft(), std::vector<std::string>{});
@@ -525,8 +526,8 @@ TEST_F(OfficeText, KindsByExtensionAndTheMenuCommand) {
   test::RecordingUi ui;
   std::vector<std::string> failures;
   EXPECT_EQ(OfficeFilesToText({doc, book, text}, ui, &failures), std::vector<fs::path>{});
-  const std::string missing = "无法转换文件\"" + doc.string() + "\"：没有找到 LibreOffice（soffice）";
-  const std::string missingForBook = "无法转换文件\"" + book.string() + "\"：没有找到 LibreOffice（soffice）";
+  const std::string missing = "无法转换文件\"" + doc.string() + "\"：" + MissingOfficeSuite();
+  const std::string missingForBook = "无法转换文件\"" + book.string() + "\"：" + MissingOfficeSuite();
   EXPECT_EQ(ui.statuses, (std::vector<std::string>{"转换文件:" + doc.string(), missing, "转换文件:" + book.string(),
                                                    missingForBook, "转换文件:" + text.string()}));
   EXPECT_EQ(ui.messages, std::vector<std::string>{"转换完成！请在文档目录查看"});
