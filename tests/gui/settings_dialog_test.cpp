@@ -131,13 +131,13 @@ class SettingsDialogTest : public QObject {
         },
         false);
     QCOMPARE(cursors, std::vector<int>(6, 0));
-    QVERIFY(unicom.endsWith(u";1447;1704;1707;1708;1709"_s));
+    QVERIFY(unicom.endsWith(u";170;171;175;176;185;186;196;1447"_s));
     QCOMPARE(IniLine(home / "Telqor.ini", "unicomtag"), before);
     RunDialog(
         *w, [&](QDialog& d) { QTest::mouseClick(Control<QPushButton>(&d, u"SBCurrentPrefixes"_s), Qt::LeftButton); },
         true);
     QCOMPARE(IniLine(home / "Telqor.ini", "unicomtag"), "unicomtag=" + unicom.toStdString());
-    QVERIFY(IniLine(home / "Telqor.ini", "telecomtag").ends_with(";1349"));
+    QVERIFY(IniLine(home / "Telqor.ini", "telecomtag").ends_with(";1349;1700;1701;1702"));
   }
 
   // "识别分组书写的手机号" shows the setting, on from the first start, and 确定 stores it.

@@ -89,10 +89,15 @@ TEST(DefaultData, AUsersFilesAndPrefixesAreKeptUnlessForced) {
 
 // The table is the shipped list's own: each three-digit prefix to the carrier of most of its
 // segments (virtual operators with their network, 广电 and 未知 with none), and a four-digit
-// block listed where most of its segments belong elsewhere.
+// block listed where most of its segments belong elsewhere. The list is taken as it is but for
+// its known mistakes, each corrected against the public numbering plan:
+// - 1703, 1705 and 1706 are China Mobile's resale blocks; the list says 电信虚拟 for them.
 TEST(CurrentPrefixes, AreTheMajorityOfTheShippedListAndClassifyIt) {
   const DefaultSegments data;
-  auto carrierOf = [](std::string_view name) {
+  const std::map<std::string_view, Carrier> corrections = {
+      {"1703", Carrier::Mobile}, {"1705", Carrier::Mobile}, {"1706", Carrier::Mobile}};
+  auto carrierOfSegment = [&](std::string_view segment, std::string_view name) {
+    if (auto fixed = corrections.find(segment.substr(0, 4)); fixed != corrections.end()) return fixed->second;
     if (name.starts_with("移动")) return Carrier::Mobile;
     if (name.starts_with("联通")) return Carrier::Unicom;
     if (name.starts_with("电信")) return Carrier::Telecom;
@@ -100,8 +105,8 @@ TEST(CurrentPrefixes, AreTheMajorityOfTheShippedListAndClassifyIt) {
   };
   std::map<std::string, std::map<Carrier, int>> by3, by4;
   for (const DefaultSegment& s : data.Segments()) {
-    ++by3[std::string(s.segment.substr(0, 3))][carrierOf(s.carrier)];
-    ++by4[std::string(s.segment.substr(0, 4))][carrierOf(s.carrier)];
+    ++by3[std::string(s.segment.substr(0, 3))][carrierOfSegment(s.segment, s.carrier)];
+    ++by4[std::string(s.segment.substr(0, 4))][carrierOfSegment(s.segment, s.carrier)];
   }
   auto majority = [](const std::map<Carrier, int>& counts) {
     auto best = counts.begin();
@@ -125,7 +130,7 @@ TEST(CurrentPrefixes, AreTheMajorityOfTheShippedListAndClassifyIt) {
   const CarrierRule rule(kCurrentPrefixes.mobile, kCurrentPrefixes.unicom, kCurrentPrefixes.telecom);
   int withCarrier = 0, agreeing = 0;
   for (const DefaultSegment& s : data.Segments()) {
-    Carrier c = carrierOf(s.carrier);
+    Carrier c = carrierOfSegment(s.segment, s.carrier);
     if (c == Carrier::None) continue;
     ++withCarrier;
     agreeing += rule.Of(s.segment) == c;
@@ -134,6 +139,13 @@ TEST(CurrentPrefixes, AreTheMajorityOfTheShippedListAndClassifyIt) {
   EXPECT_EQ(rule.Of("19212345678"), Carrier::None);
   EXPECT_EQ(rule.Of("13491234567"), Carrier::Telecom);
   EXPECT_EQ(rule.Of("13412345678"), Carrier::Mobile);
+  // The 170 and 171 blocks, and the other resale and special prefixes, as the plan has them.
+  for (const char* mobile : {"17031234567", "17051234567", "17061234567", "16512345678", "14401234567"})
+    EXPECT_EQ(rule.Of(mobile), Carrier::Mobile) << mobile;
+  for (const char* unicom : {"17041234567", "17071234567", "17081234567", "17091234567", "16712345678", "17112345678"})
+    EXPECT_EQ(rule.Of(unicom), Carrier::Unicom) << unicom;
+  for (const char* telecom : {"17001234567", "17011234567", "17021234567", "16212345678", "17401234567", "14101234567"})
+    EXPECT_EQ(rule.Of(telecom), Carrier::Telecom) << telecom;
 }
 
 }  // namespace
