@@ -3,6 +3,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "cli/segment_data.h"
 #include "segments/carrier.h"
 
 namespace telqor::cli {
@@ -10,6 +11,7 @@ namespace {
 
 int Run(const ParsedArgs& args, GlobalOptions& global) {
   CarrierRule rule(Started(global).settings);
+  TellWhenNoSegmentData(global);
   for (const std::string& typed : args.Positional()) {
     Carrier carrier = rule.Of(Utf8Argument(typed));
     std::cout << typed << ":" << (carrier == Carrier::None ? "" : CarrierName(carrier)) << "\n";

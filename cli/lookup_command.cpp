@@ -67,6 +67,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   if (numbers.empty() && !from) throw UsageError("lookup needs NUMBER... or --from FILE");
   FileWriter out = FileWriter::StandardOutput();
   if (!from && numbers.size() <= kScannedNumbers) {
+    TellWhenNoSegmentData(global);
     fs::path file = Started(global).folders.baseData / PathFromUtf8(kSegmentFileName);
     std::optional<FileContents> segments;
     if (fs::exists(file)) segments.emplace(file);

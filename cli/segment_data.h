@@ -11,4 +11,9 @@ namespace telqor::cli {
 // A missing file leaves its part empty.
 SegmentLoadReport LoadDatabase(GlobalOptions& global, SegmentDatabase& db);
 
+// When the program folder has no segment data (基础数据/手机号段.txt missing or holding no
+// segment), says so on standard error with what writes the shipped data; a verb goes on as it
+// would. LoadDatabase says it itself.
+void TellWhenNoSegmentData(GlobalOptions& global);
+
 }  // namespace telqor::cli

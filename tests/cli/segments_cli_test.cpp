@@ -128,10 +128,25 @@ TEST_F(SegmentsCli, RegionsPrintTheTreeAndReportTheLoad) {
             "贵州\n  贵阳 0\n  黔西 0\n  南 0\n天津\n  天 津 1\n江苏\n浙江\n  杭州 1\n  杭州 0\n");
   EXPECT_EQ(r.err, "未能正确加载1371111|火星|城市\n号段重复,按首次出现的地区查找:1350000 广东.深圳 (另有 上海.上海)\n");
 
-  // Without a database there is nothing to print, and every number is unknown.
+  // Without a database there is nothing to print and every number is unknown; each verb that
+  // needs the data says why and what writes it, its status as it was.
   fs::remove_all(home() / u8"基础数据");
-  EXPECT_EQ(Run({"regions"}).out, "");
-  EXPECT_EQ(Run({"lookup", "13800001234"}).out, "13800001234:没有找到\n");
+  const std::string noData =
+      "没有号段数据：基础数据/手机号段.txt 不存在或是空的，查不到地区。"
+      "运行 telqor-cli make-default-data 可写入程序附带的号段库(2025年公开号段，517,258个号段)。\n";
+  r = Run({"regions"});
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, noData);
+  EXPECT_EQ(r.status, 0);
+  r = Run({"lookup", "13800001234"});
+  EXPECT_EQ(r.out, "13800001234:没有找到\n");
+  EXPECT_EQ(r.err, noData);
+  const std::string numbers = File("n.txt", "13800001234\r\n");
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"carrier", "13800001234"}, {"validate", numbers, "--save", "v"}, {"export", numbers, "--by", "region"}}) {
+    r = Run(args);
+    EXPECT_TRUE(r.err.starts_with(noData)) << args[0] << ": " << r.err;
+  }
 }
 
 TEST_F(SegmentsCli, ValidateWritesBothResultsAndPrintsTheirPaths) {

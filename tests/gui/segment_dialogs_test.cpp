@@ -208,6 +208,17 @@ class SegmentDialogsTest : public QObject {
     d->hide();
   }
 
+  // Without segment data a lookup says why every number is unknown, and what gives the data.
+  void LookupWithoutDataSaysSo() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    QDialog* d = telqor::test::Dialog(w, u"frmhdSearch"_s);
+    Lookup(d, u"13800001234"_s);
+    QCOMPARE(Control<QPlainTextEdit>(d, u"Memolog"_s)->toPlainText(),
+             u"没有号段数据：基础数据/手机号段.txt 不存在或是空的。重新启动程序并在提问时选择写入默认数据，"
+             u"或运行 telqor-cli make-default-data。\n13800001234:没有找到"_s);
+  }
+
   void LookupLogsOneLinePerNumber() {
     TempHome home;
     auto w = OpenWithDatabase(home);
@@ -217,8 +228,9 @@ class SegmentDialogsTest : public QObject {
     Lookup(d, u"138000"_s);
     Lookup(d, u"  "_s);
     Lookup(d, u"99900001234"_s);
-    QCOMPARE(Control<QPlainTextEdit>(d, u"Memolog"_s)->toPlainText(),
-             u"13800001234:北京.北京 移动\n 1380000:北京.北京 移动\n138000:号码不足7位，无法查找\n99900001234:没有找到"_s);
+    QCOMPARE(
+        Control<QPlainTextEdit>(d, u"Memolog"_s)->toPlainText(),
+        u"13800001234:北京.北京 移动\n 1380000:北京.北京 移动\n138000:号码不足7位，无法查找\n99900001234:没有找到"_s);
     // Return in the field looks up too, and the next number typed replaces the one looked up.
     auto* field = Control<QComboBox>(d, u"CBHm"_s);
     field->setEditText(u"13800001234"_s);

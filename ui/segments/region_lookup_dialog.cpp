@@ -62,6 +62,11 @@ void RegionLookupDialog::LookUpClicked() {
   const std::string typed = ToGbk(numberCombo_->currentText());
   std::optional<CarrierRule> carriers;
   if (settings_) carriers.emplace(*settings_);
+  // Without segment data every number would be "没有找到": say why, and what gives the data.
+  if (db_.SegmentCount() == 0 && !TrimBlanks(typed).empty())
+    logEdit_->appendPlainText(
+        u"没有号段数据：基础数据/手机号段.txt 不存在或是空的。重新启动程序并在提问时选择写入默认数据，"
+        u"或运行 telqor-cli make-default-data。"_s);
   if (std::optional<std::string> line = LookupLine(typed, db_, carriers ? &*carriers : nullptr))
     logEdit_->appendPlainText(FromGbk(*line));
   else if (!TrimBlanks(typed).empty())  // too short to hold a segment: say so rather than nothing
