@@ -23,9 +23,11 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
 
 Verb CarrierVerb() {
   return {{"carrier",
-           "Prints, for each number, NUMBER:移动, NUMBER:联通 or NUMBER:电信, or NUMBER: alone when no\n"
-           "carrier lists its prefix in the settings mobiletag, unicomtag and telecomtag (searched in\n"
-           "that order): a four-digit prefix listed for it decides, else its first three characters.\n",
+           "Prints, for each number, NUMBER:移动, NUMBER:联通, NUMBER:电信 or NUMBER:广电, or NUMBER: alone\n"
+           "when no carrier lists its prefix in the settings mobiletag, unicomtag, telecomtag and\n"
+           "broadnettag (searched in that order): a four-digit prefix listed for it decides, else its\n"
+           "first three characters. The carrier is the segment's: a number moved to another carrier\n"
+           "(携号转网) keeps it.\n",
            {},
            {"NUMBER", true, true}},
           "the carrier of numbers by their prefixes",

@@ -14,7 +14,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   DefaultDataResult result = WriteDefaultData(state, args.Flag("--force"));
   for (const auto& file : result.written) std::cout << file.string() << "\n";
   if (result.written.empty()) std::cerr << "基础数据已有号段库、地区表和区号表，未写入文件 (--force 覆盖)\n";
-  if (result.prefixesWritten) std::cerr << "已写入当前运营商号段 (mobiletag, unicomtag, telecomtag)\n";
+  if (result.prefixesWritten) std::cerr << "已写入当前运营商号段 (mobiletag, unicomtag, telecomtag, broadnettag)\n";
   return 0;
 }
 

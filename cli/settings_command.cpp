@@ -47,6 +47,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   show("DAOutColumnNo", v.DAOutColumnNo);
   show("MobileSecondDigits", v.MobileSecondDigits);
   show("MobileSeparators", v.MobileSeparators);
+  show("broadnettag", v.broadnettag);
   std::cout << "\nProcessing mode: " << (v.ModeB() ? "B" : "A") << "\n\nFolders:\n";
   const DataFolders& f = s.folders;
   std::cout << "  program folder:        " << FolderText(f.program) << "\n"

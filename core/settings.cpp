@@ -40,6 +40,7 @@ void ForEachKey(Settings& s, F&& f) {
   f("DAOutColumnNo", s.DAOutColumnNo, missing.DAOutColumnNo);
   f("MobileSecondDigits", s.MobileSecondDigits, missing.MobileSecondDigits);
   f("MobileSeparators", s.MobileSeparators, missing.MobileSeparators);
+  f("broadnettag", s.broadnettag, missing.broadnettag);
 }
 
 struct Reader {

@@ -17,6 +17,8 @@ struct Settings {
   std::string telecomtag;
   std::string unicomtag;
   std::string mobiletag;
+  // 广电's prefixes: empty at first start, so numbers of 192 keep no carrier as they always had.
+  std::string broadnettag;
   int64_t MapCacheSize = 10000000;
   std::string RegExprMain;
   std::string RegExprMobile;

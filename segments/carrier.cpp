@@ -17,6 +17,8 @@ const char* CarrierName(Carrier carrier) {
       return "联通";
     case Carrier::Telecom:
       return "电信";
+    case Carrier::Broadnet:
+      return "广电";
     case Carrier::None:
       break;
   }
@@ -24,7 +26,7 @@ const char* CarrierName(Carrier carrier) {
 }
 
 CarrierRule::CarrierRule(const Settings& settings)
-    : CarrierRule(settings.mobiletag, settings.unicomtag, settings.telecomtag) {}
+    : CarrierRule(settings.mobiletag, settings.unicomtag, settings.telecomtag, settings.broadnettag) {}
 
 namespace {
 
@@ -62,10 +64,11 @@ std::string TakeFourDigitPrefixes(std::string_view tag, std::vector<int>& fourDi
 
 }  // namespace
 
-CarrierRule::CarrierRule(std::string_view mobiletag, std::string_view unicomtag, std::string_view telecomtag) {
-  std::array<std::vector<int>, 3> fourDigits;
-  const std::array<std::string_view, 3> tags = {mobiletag, unicomtag, telecomtag};
-  for (int i = 0; i < 3; ++i) tags_[static_cast<size_t>(i)] = TakeFourDigitPrefixes(tags[i], fourDigits[i]) + ";";
+CarrierRule::CarrierRule(std::string_view mobiletag, std::string_view unicomtag, std::string_view telecomtag,
+                         std::string_view broadnettag) {
+  std::array<std::vector<int>, 4> fourDigits;
+  const std::array<std::string_view, 4> tags = {mobiletag, unicomtag, telecomtag, broadnettag};
+  for (int i = 0; i < 4; ++i) tags_[static_cast<size_t>(i)] = TakeFourDigitPrefixes(tags[i], fourDigits[i]) + ";";
   char digits[3];
   for (int p = 0; p < 1000; ++p) {
     digits[0] = static_cast<char>('0' + p / 100);
@@ -73,7 +76,7 @@ CarrierRule::CarrierRule(std::string_view mobiletag, std::string_view unicomtag,
     digits[2] = static_cast<char>('0' + p % 10);
     byPrefix3_[static_cast<size_t>(p)] = SearchBits(std::string_view(digits, 3));
   }
-  for (int i = 0; i < 3; ++i)
+  for (int i = 0; i < 4; ++i)
     for (int p : fourDigits[static_cast<size_t>(i)]) byPrefix4_[static_cast<size_t>(p)] |= static_cast<uint8_t>(1 << i);
   for (int p = 0; p < 10000; ++p)
     if (!byPrefix4_[static_cast<size_t>(p)])
@@ -84,7 +87,7 @@ uint8_t CarrierRule::SearchBits(std::string_view number) const {
   std::string prefix(number.substr(0, 3));
   prefix += ';';
   uint8_t bits = 0;
-  for (int i = 0; i < 3; ++i)
+  for (int i = 0; i < 4; ++i)
     if (tags_[static_cast<size_t>(i)].find(prefix) != std::string::npos) bits |= static_cast<uint8_t>(1 << i);
   return bits;
 }
@@ -103,6 +106,7 @@ Carrier CarrierRule::Of(std::string_view number) const {
   if (bits & 1) return Carrier::Mobile;
   if (bits & 2) return Carrier::Unicom;
   if (bits & 4) return Carrier::Telecom;
+  if (bits & 8) return Carrier::Broadnet;
   return Carrier::None;
 }
 
@@ -122,6 +126,7 @@ bool TypeSelected(const CarrierRule& rule, const TypeSelection& selection, std::
   if (selection.mobile && rule.Listed(Carrier::Mobile, number)) return true;
   if (selection.unicom && rule.Listed(Carrier::Unicom, number)) return true;
   if (selection.telecom && rule.Listed(Carrier::Telecom, number)) return true;
+  if (selection.broadnet && rule.Listed(Carrier::Broadnet, number)) return true;
   return selection.range && selection.start <= value && value <= selection.end;
 }
 

@@ -166,9 +166,11 @@ class RegionGroups {
 // ---- Writing ------------------------------------------------------------------------------
 
 // The carriers in the order their files are written, "其它" last.
-constexpr std::array<Carrier, 4> kCarrierOrder = {Carrier::Mobile, Carrier::Unicom, Carrier::Telecom, Carrier::None};
+constexpr std::array<Carrier, 5> kCarrierOrder = {Carrier::Mobile, Carrier::Unicom, Carrier::Telecom, Carrier::Broadnet,
+                                                  Carrier::None};
+constexpr size_t kNoCarrier = kCarrierOrder.size() - 1;  // the slot of "其它"
 
-int CarrierSlot(Carrier c) { return c == Carrier::None ? 3 : static_cast<int>(c) - 1; }
+int CarrierSlot(Carrier c) { return c == Carrier::None ? static_cast<int>(kNoCarrier) : static_cast<int>(c) - 1; }
 
 class Exporter {
  public:
@@ -179,7 +181,7 @@ class Exporter {
 
   // D + prefix + carrier + "." + n + ".txt" for each carrier with numbers.
   void ByCarrier(const std::string& prefix, Indices numbers) {
-    std::array<Indices, 4> split = SplitByCarrier(numbers);
+    std::array<Indices, kCarrierOrder.size()> split = SplitByCarrier(numbers);
     for (size_t k = 0; k < split.size(); ++k)
       if (!split[k].empty()) WriteNumbers(Name(folder_, prefix + carrierNames_[k] + ".", split[k].size()), split[k]);
   }
@@ -194,14 +196,15 @@ class Exporter {
   void ByCarrierAndSegment(const std::string& region, Indices numbers) {
     fs::path regionFolder = folder_ / SafeFileName(region);
     CreateFolders(regionFolder);
-    std::array<Indices, 4> split = SplitByCarrier(numbers);
-    for (size_t k = 0; k < 3; ++k) {
+    std::array<Indices, kCarrierOrder.size()> split = SplitByCarrier(numbers);
+    for (size_t k = 0; k < kNoCarrier; ++k) {
       if (split[k].empty()) continue;
       fs::path carrierFolder = regionFolder / SafeFileName(carrierNames_[k]);
       CreateFolders(carrierFolder);
       BySegment(carrierFolder, split[k]);
     }
-    if (!split[3].empty()) WriteNumbers(Name(regionFolder, carrierNames_[3] + "-", split[3].size()), split[3]);
+    if (!split[kNoCarrier].empty())
+      WriteNumbers(Name(regionFolder, carrierNames_[kNoCarrier] + "-", split[kNoCarrier].size()), split[kNoCarrier]);
   }
 
   std::vector<fs::path> TakeWritten() { return std::move(written_); }
@@ -215,18 +218,19 @@ class Exporter {
   }
 
   // The numbers split by carrier, list order kept within each, in kCarrierOrder.
-  std::array<Indices, 4> SplitByCarrier(Indices numbers) {
+  std::array<Indices, kCarrierOrder.size()> SplitByCarrier(Indices numbers) {
     slots_.resize(numbers.size());
-    std::array<size_t, 5> start{};
+    std::array<size_t, kCarrierOrder.size() + 1> start{};
     ForEachNumber(list_, numbers, [&](size_t k, std::string_view number) {
       slots_[k] = static_cast<uint8_t>(CarrierSlot(rule_.Of(number)));
       ++start[slots_[k] + 1];
     });
     for (size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
     byCarrier_.resize(numbers.size());
-    std::array<size_t, 4> next{start[0], start[1], start[2], start[3]};
+    std::array<size_t, kCarrierOrder.size()> next;
+    std::copy(start.begin(), start.end() - 1, next.begin());
     for (size_t i = 0; i < numbers.size(); ++i) byCarrier_[next[slots_[i]]++] = numbers[i];
-    std::array<Indices, 4> split;
+    std::array<Indices, kCarrierOrder.size()> split;
     for (size_t k = 0; k < split.size(); ++k) split[k] = Indices(byCarrier_).subspan(start[k], start[k + 1] - start[k]);
     return split;
   }
@@ -291,7 +295,7 @@ class Exporter {
   const CarrierRule& rule_;
   const fs::path& folder_;
   Ui& ui_;
-  std::array<std::string, 4> carrierNames_;  // GBK, in kCarrierOrder
+  std::array<std::string, kCarrierOrder.size()> carrierNames_;  // GBK, in kCarrierOrder
   std::vector<fs::path> written_;
   size_t done_ = 0, nextProgress_ = 0;
   // Scratch, reused from group to group.

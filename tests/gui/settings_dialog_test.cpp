@@ -138,6 +138,8 @@ class SettingsDialogTest : public QObject {
         true);
     QCOMPARE(IniLine(home / "Telqor.ini", "unicomtag"), "unicomtag=" + unicom.toStdString());
     QVERIFY(IniLine(home / "Telqor.ini", "telecomtag").ends_with(";1349;1700;1701;1702"));
+    // 广电, the fourth carrier, empty until today's prefixes are taken.
+    QCOMPARE(IniLine(home / "Telqor.ini", "broadnettag"), std::string("broadnettag=192"));
   }
 
   // "识别分组书写的手机号" shows the setting, on from the first start, and 确定 stores it.

@@ -101,6 +101,7 @@ TEST(CurrentPrefixes, AreTheMajorityOfTheShippedListAndClassifyIt) {
     if (name.starts_with("移动")) return Carrier::Mobile;
     if (name.starts_with("联通")) return Carrier::Unicom;
     if (name.starts_with("电信")) return Carrier::Telecom;
+    if (name.starts_with("广电")) return Carrier::Broadnet;
     return Carrier::None;
   };
   std::map<std::string, std::map<Carrier, int>> by3, by4;
@@ -126,8 +127,10 @@ TEST(CurrentPrefixes, AreTheMajorityOfTheShippedListAndClassifyIt) {
   EXPECT_EQ(expected[Carrier::Mobile], kCurrentPrefixes.mobile);
   EXPECT_EQ(expected[Carrier::Unicom], kCurrentPrefixes.unicom);
   EXPECT_EQ(expected[Carrier::Telecom], kCurrentPrefixes.telecom);
+  EXPECT_EQ(expected[Carrier::Broadnet], kCurrentPrefixes.broadnet);
 
-  const CarrierRule rule(kCurrentPrefixes.mobile, kCurrentPrefixes.unicom, kCurrentPrefixes.telecom);
+  const CarrierRule rule(kCurrentPrefixes.mobile, kCurrentPrefixes.unicom, kCurrentPrefixes.telecom,
+                         kCurrentPrefixes.broadnet);
   int withCarrier = 0, agreeing = 0;
   for (const DefaultSegment& s : data.Segments()) {
     Carrier c = carrierOfSegment(s.segment, s.carrier);
@@ -136,7 +139,10 @@ TEST(CurrentPrefixes, AreTheMajorityOfTheShippedListAndClassifyIt) {
     agreeing += rule.Of(s.segment) == c;
   }
   EXPECT_GT(agreeing, withCarrier / 1000 * 996);  // the rest are blocks split below four digits
-  EXPECT_EQ(rule.Of("19212345678"), Carrier::None);
+  EXPECT_EQ(rule.Of("19212345678"), Carrier::Broadnet);
+  // Without 广电's setting (a first start) 192 keeps no carrier, as it always had.
+  EXPECT_EQ(CarrierRule(kCurrentPrefixes.mobile, kCurrentPrefixes.unicom, kCurrentPrefixes.telecom).Of("19212345678"),
+            Carrier::None);
   EXPECT_EQ(rule.Of("13491234567"), Carrier::Telecom);
   EXPECT_EQ(rule.Of("13412345678"), Carrier::Mobile);
   // The 170 and 171 blocks, and the other resale and special prefixes, as the plan has them.

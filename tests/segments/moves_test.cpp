@@ -32,7 +32,8 @@ TEST_F(Moves, ByTypeAppendsTheSelectedNumbersAndLeavesTheOriginAlone) {
   EXPECT_EQ(lists.source.Items().Count(), 6);
   EXPECT_EQ(ui.LastStatus(), "根据号码类型移动号码完成。【原始号码】->【目标号码】");
 
-  MoveByType(lists.target, lists.source, rule, TypeSelection{false, false, false, true, 13800000000, 13800000099}, ui);
+  MoveByType(lists.target, lists.source, rule,
+             TypeSelection{false, false, false, false, true, 13800000000, 13800000099}, ui);
   EXPECT_EQ(Items(lists.source.Items()).back(), "13800000050");
   EXPECT_EQ(ui.LastStatus(), "根据号码类型移动号码完成。【目标号码】->【原始号码】");
 }

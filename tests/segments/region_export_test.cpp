@@ -92,6 +92,20 @@ TEST_F(RegionExport, ByRegionAndCarrierPrefixesTheRegion) {
   EXPECT_EQ(Read("广东.广州.移动.2.txt"), "13400000001\r\n13400000002\r\n");
 }
 
+// 广电 is a carrier like the others once its setting lists a prefix (here 170, which the test
+// database puts in 浙江.杭州): its numbers leave "其它" for files and folders of their own.
+TEST_F(RegionExport, BroadnetIsTheFourthCarrier) {
+  const Settings first = FirstRunSettings();
+  rule = CarrierRule(first.mobiletag, first.unicomtag, first.telecomtag, "170");
+  EXPECT_EQ(Export(ExportKind::RegionCarrier, {"17000000001", "13400000001", "x"}),
+            (Strings{"浙江.杭州.广电.1.txt", "未知地区.其它.1.txt", "广东.广州.移动.1.txt"}));
+  list.Clear();
+  EXPECT_EQ(Export(ExportKind::Carrier, {"17000000001", "17000000002"}), Strings{"广电.2.txt"});
+  list.Clear();
+  EXPECT_EQ(Export(ExportKind::RegionCarrierSegment, {"17000000002", "17000000001"}),
+            (Strings{"浙江.杭州/广电/1700000-2.txt", "浙江.杭州/广电/汇总.txt"}));
+}
+
 TEST_F(RegionExport, ByRegionCarrierAndSegmentSortsDedupesAndSummarises) {
   Strings numbers = {"17000001234", "13100002222", "17000001234"};
   // 北京 移动: seven of 1380000 (one twice), five of 1380002 before five of 1380001.

@@ -210,11 +210,11 @@ TEST(CarrierRuleTest, FirstListedSettingWinsAndShortNumbersUseShortPrefixes) {
 
 TEST(CarrierRuleTest, TheRangeIsAnAlternativeToTheCarriers) {
   CarrierRule rule("138", "130", "189");
-  TypeSelection byRange{false, false, false, true, 13800000000, 13800000099};
+  TypeSelection byRange{false, false, false, false, true, 13800000000, 13800000099};
   EXPECT_TRUE(TypeSelected(rule, byRange, "13800000099"));
   EXPECT_FALSE(TypeSelected(rule, byRange, "13800000100"));
   EXPECT_FALSE(TypeSelected(rule, byRange, "1380000009x"));
-  TypeSelection mobileOrRange{true, false, false, true, 1, 2};
+  TypeSelection mobileOrRange{true, false, false, false, true, 1, 2};
   EXPECT_TRUE(TypeSelected(rule, mobileOrRange, "13899999999"));
   EXPECT_FALSE(TypeSelected(rule, mobileOrRange, "138abc"));  // not a number while a range is set
   EXPECT_FALSE(TypeSelected(rule, TypeSelection{false, true, true}, "13899999999"));

@@ -29,6 +29,7 @@ inline constexpr char kFirstRunIni[] =
     "DADataB=1000\r\n"
     "DAOutColumnNo=1\r\n"
     "MobileSecondDigits=3456789\r\n"
-    "MobileSeparators=1\r\n";
+    "MobileSeparators=1\r\n"
+    "broadnettag=\r\n";
 
 }  // namespace telqor::test

@@ -24,7 +24,8 @@ NumberTypeDialog::NumberTypeDialog(QWidget* parent) : QDialog(parent) {
   mobileCheck_ = Named<QCheckBox>(u"CBMobile"_s, u"移动号码"_s);
   unicomCheck_ = Named<QCheckBox>(u"CBUnicom"_s, u"联通号码"_s);
   telecomCheck_ = Named<QCheckBox>(u"CBTelecom"_s, u"电信号码"_s);
-  for (QCheckBox* box : {mobileCheck_, unicomCheck_, telecomCheck_}) box->setChecked(true);
+  broadnetCheck_ = Named<QCheckBox>(u"CBBroadnet"_s, u"广电号码"_s);
+  for (QCheckBox* box : {mobileCheck_, unicomCheck_, telecomCheck_, broadnetCheck_}) box->setChecked(true);
   rangeCheck_ = Named<QCheckBox>(u"CBSelHD"_s, u"指定号码范围"_s);
   rangeStartEdit_ = Named<QLineEdit>(u"EditStart"_s);
   rangeEndEdit_ = Named<QLineEdit>(u"EditEnd"_s);
@@ -35,7 +36,7 @@ NumberTypeDialog::NumberTypeDialog(QWidget* parent) : QDialog(parent) {
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(Row({mobileCheck_, unicomCheck_, telecomCheck_}));
+  layout->addLayout(Row({mobileCheck_, unicomCheck_, telecomCheck_, broadnetCheck_}));
   layout->addWidget(rangeCheck_);
   layout->addLayout(Row({rangeStartEdit_, new QLabel(u"~"_s), rangeEndEdit_}, false));
   layout->addStretch();
@@ -52,6 +53,7 @@ bool NumberTypeDialog::AskSelection(TypeSelection& selection) {
   chosen.mobile = mobileCheck_->isChecked();
   chosen.unicom = unicomCheck_->isChecked();
   chosen.telecom = telecomCheck_->isChecked();
+  chosen.broadnet = broadnetCheck_->isChecked();
   chosen.range = rangeCheck_->isChecked();
   chosen.start = RangeBound(ToGbk(rangeStartEdit_->text()));
   chosen.end = RangeBound(ToGbk(rangeEndEdit_->text()));

@@ -26,6 +26,7 @@ class NumberTypeDialog : public QDialog {
   QCheckBox* mobileCheck_;     // "CBMobile" 移动号码
   QCheckBox* unicomCheck_;     // "CBUnicom" 联通号码
   QCheckBox* telecomCheck_;    // "CBTelecom" 电信号码
+  QCheckBox* broadnetCheck_;   // "CBBroadnet" 广电号码
   QCheckBox* rangeCheck_;      // "CBSelHD" 指定号码范围
   QLineEdit* rangeStartEdit_;  // "EditStart"
   QLineEdit* rangeEndEdit_;    // "EditEnd"

@@ -28,6 +28,8 @@ RegionLookupDialog::RegionLookupDialog(const SegmentDatabase& db, QWidget* paren
   numberLabel_->setBuddy(numberCombo_);
   lookUpButton_ = ToolButton(u"SpeedButton1"_s, u"查找"_s);
   logEdit_ = Named<QPlainTextEdit>(u"Memolog"_s);
+  // Number portability: the data know a number's segment, not where it went since.
+  logEdit_->setToolTip(u"运营商是号段原来的运营商：携号转网的号码仍显示原运营商，归属地也不变"_s);
   logEdit_->setReadOnly(true);
   logEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
   logEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -91,6 +91,7 @@ SegmentLibraryDialog::SegmentLibraryDialog(AppContext& context, SegmentDatabase&
   mobileCheck_ = Named<QCheckBox>(u"CBMobile"_s, u"移动号码"_s);
   unicomCheck_ = Named<QCheckBox>(u"CBUnicom"_s, u"联通号码"_s);
   telecomCheck_ = Named<QCheckBox>(u"CBTelecom"_s, u"电信号码"_s);
+  broadnetCheck_ = Named<QCheckBox>(u"CBBroadnet"_s, u"广电号码"_s);
   hintLabel_ = Named<QLabel>(u"Label1"_s, u"多选号段请使用 [Shift] 或者 [Ctrl]。同时可以使用右键菜单功能。"_s);
   segmentView_ = NumberView(u"lv"_s);
   segmentView_->horizontalHeader()->show();
@@ -106,7 +107,7 @@ SegmentLibraryDialog::SegmentLibraryDialog(AppContext& context, SegmentDatabase&
   ContextMenu(segmentView_, segmentMenu_);
   excludeUsedCheck_ = Named<QCheckBox>(u"CBUsedHd"_s, u"排除已使用过号码段"_s);
   rememberCheck_ = Named<QCheckBox>(u"CBRemhd"_s, u"记忆当前使用号段"_s);
-  for (QCheckBox* box : {mobileCheck_, unicomCheck_, telecomCheck_, excludeUsedCheck_, rememberCheck_})
+  for (QCheckBox* box : {mobileCheck_, unicomCheck_, telecomCheck_, broadnetCheck_, excludeUsedCheck_, rememberCheck_})
     box->setChecked(true);
   importButton_ = Button(u"BitBtn1"_s, u"导入号段号码"_s);
   cancelButton_ = Button(u"BitBtn2"_s, u"取消"_s);
@@ -114,7 +115,7 @@ SegmentLibraryDialog::SegmentLibraryDialog(AppContext& context, SegmentDatabase&
   BuildStatusBar();
 
   auto* segments = new QVBoxLayout;
-  segments->addLayout(Row({mobileCheck_, unicomCheck_, telecomCheck_}));
+  segments->addLayout(Row({mobileCheck_, unicomCheck_, telecomCheck_, broadnetCheck_}));
   segments->addWidget(hintLabel_);
   segments->addWidget(segmentView_, 1);
   segments->addLayout(Row({excludeUsedCheck_, rememberCheck_}));
@@ -130,7 +131,7 @@ SegmentLibraryDialog::SegmentLibraryDialog(AppContext& context, SegmentDatabase&
   // A click and a double click on the tree both choose the node.
   connect(regionTree_, &QTreeWidget::itemClicked, this, Guarded([this] { RegionTreeClicked(); }));
   connect(regionTree_, &QTreeWidget::itemDoubleClicked, this, Guarded([this] { RegionTreeClicked(); }));
-  for (QCheckBox* box : {mobileCheck_, unicomCheck_, telecomCheck_})
+  for (QCheckBox* box : {mobileCheck_, unicomCheck_, telecomCheck_, broadnetCheck_})
     Wire(box, this, &SegmentLibraryDialog::CarrierClicked);
   Wire(selectAllItem_, this, &SegmentLibraryDialog::SelectAllClicked);
   Wire(selectNoneItem_, this, &SegmentLibraryDialog::SelectNoneClicked);
@@ -201,13 +202,13 @@ void SegmentLibraryDialog::CarrierClicked() {
 // shows at the next filtering.
 void SegmentLibraryDialog::FilterByCarrier() {
   const bool mobile = mobileCheck_->isChecked(), unicom = unicomCheck_->isChecked(),
-             telecom = telecomCheck_->isChecked();
+             telecom = telecomCheck_->isChecked(), broadnet = broadnetCheck_->isChecked();
   const CarrierRule rule(context_.CurrentSettings());
   shown_.clear();
   if (city_) {
     for (const std::string& segment : db_.SegmentsOf(*city_)) {
       if ((mobile && rule.Listed(Carrier::Mobile, segment)) || (unicom && rule.Listed(Carrier::Unicom, segment)) ||
-          (telecom && rule.Listed(Carrier::Telecom, segment)))
+          (telecom && rule.Listed(Carrier::Telecom, segment)) || (broadnet && rule.Listed(Carrier::Broadnet, segment)))
         shown_.push_back(segment);
     }
   }

@@ -69,6 +69,7 @@ class SegmentLibraryDialog : public QDialog {
   QCheckBox* mobileCheck_;       // "CBMobile" 移动号码
   QCheckBox* unicomCheck_;       // "CBUnicom" 联通号码
   QCheckBox* telecomCheck_;      // "CBTelecom" 电信号码
+  QCheckBox* broadnetCheck_;     // "CBBroadnet" 广电号码
   QLabel* hintLabel_;            // "Label1" 多选号段请使用 [Shift] 或者 [Ctrl]。…
   QTableView* segmentView_;      // "lv" 号段库
   QMenu* segmentMenu_;           // "PopupMenu1"

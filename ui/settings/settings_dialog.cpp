@@ -47,6 +47,8 @@ SettingsDialog::SettingsDialog(QWidget* parent)
   mobilePrefixesEdit_ = Named<QLineEdit>(u"EditMobile"_s);
   unicomPrefixesEdit_ = Named<QLineEdit>(u"EditUnicom"_s);
   telecomPrefixesEdit_ = Named<QLineEdit>(u"EditTelecom"_s);
+  broadnetPrefixesEdit_ = Named<QLineEdit>(u"EditBroadnet"_s);
+  broadnetPrefixesEdit_->setToolTip(u"广电(中国广电,192号段)，第四家基础运营商；留空则这些号码不属于任何运营商"_s);
   currentPrefixesButton_ = Named<QPushButton>(u"SBCurrentPrefixes"_s, u"当前号段"_s);
   currentPrefixesButton_->setAutoDefault(false);
   currentPrefixesButton_->setToolTip(
@@ -56,6 +58,7 @@ SettingsDialog::SettingsDialog(QWidget* parent)
   prefixes->addRow(u"移动号码"_s, mobilePrefixesEdit_);
   prefixes->addRow(u"联通号码"_s, unicomPrefixesEdit_);
   prefixes->addRow(u"电信号码"_s, telecomPrefixesEdit_);
+  prefixes->addRow(u"广电号码"_s, broadnetPrefixesEdit_);
   auto* current = new QHBoxLayout;
   current->addStretch();
   current->addWidget(currentPrefixesButton_);
@@ -124,7 +127,8 @@ void SettingsDialog::FillControls() {
   if (!settings_ || !folders_) return;
   // Any non-zero mode is mode B.
   modeCombo_->setCurrentIndex(settings_->ModeB() ? 1 : 0);
-  SetPrefixes(FromGbk(settings_->mobiletag), FromGbk(settings_->unicomtag), FromGbk(settings_->telecomtag));
+  SetPrefixes(FromGbk(settings_->mobiletag), FromGbk(settings_->unicomtag), FromGbk(settings_->telecomtag),
+              FromGbk(settings_->broadnettag));
   mobileSeparatorsCheck_->setChecked(settings_->MobileSeparators != 0);
   toUseFolderEdit_->setText(FolderDisplayText(folders_->toUse));
   usedFolderEdit_->setText(FolderDisplayText(folders_->usedFiles));
@@ -136,6 +140,7 @@ void SettingsDialog::CopyBack(Settings& settings) const {
   settings.mobiletag = ToGbk(mobilePrefixesEdit_->text());
   settings.unicomtag = ToGbk(unicomPrefixesEdit_->text());
   settings.telecomtag = ToGbk(telecomPrefixesEdit_->text());
+  settings.broadnettag = ToGbk(broadnetPrefixesEdit_->text());
   settings.MobileSeparators = mobileSeparatorsCheck_->isChecked() ? 1 : 0;
   settings.MywillUseDataPath = ToGbk(toUseFolderEdit_->text());
   settings.MyUsedDataPath = ToGbk(usedFolderEdit_->text());
@@ -183,12 +188,14 @@ void SettingsDialog::BrowseUsedFolderClicked() {
 }
 
 void SettingsDialog::CurrentPrefixesClicked() {
-  SetPrefixes(FromUtf8(kCurrentPrefixes.mobile), FromUtf8(kCurrentPrefixes.unicom), FromUtf8(kCurrentPrefixes.telecom));
+  SetPrefixes(FromUtf8(kCurrentPrefixes.mobile), FromUtf8(kCurrentPrefixes.unicom), FromUtf8(kCurrentPrefixes.telecom),
+              FromUtf8(kCurrentPrefixes.broadnet));
 }
 
-void SettingsDialog::SetPrefixes(const QString& mobile, const QString& unicom, const QString& telecom) {
+void SettingsDialog::SetPrefixes(const QString& mobile, const QString& unicom, const QString& telecom,
+                                 const QString& broadnet) {
   for (auto [edit, text] : {std::pair{mobilePrefixesEdit_, mobile}, std::pair{unicomPrefixesEdit_, unicom},
-                            std::pair{telecomPrefixesEdit_, telecom}}) {
+                            std::pair{telecomPrefixesEdit_, telecom}, std::pair{broadnetPrefixesEdit_, broadnet}}) {
     edit->setText(text);
     edit->setCursorPosition(0);  // a list longer than the field shows its first prefixes, not its last
   }

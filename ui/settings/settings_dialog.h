@@ -53,7 +53,7 @@ class SettingsDialog : public QDialog {
   void FillControls();
   void Browse(QLineEdit* field, const std::filesystem::path& inEffect);
   // The three carrier prefix fields, each showing the start of its text.
-  void SetPrefixes(const QString& mobile, const QString& unicom, const QString& telecom);
+  void SetPrefixes(const QString& mobile, const QString& unicom, const QString& telecom, const QString& broadnet);
 
   void BrowseToUseFolderClicked();
   void BrowseUsedFolderClicked();
@@ -72,6 +72,7 @@ class SettingsDialog : public QDialog {
   QLineEdit* mobilePrefixesEdit_;       // "EditMobile" 移动号码
   QLineEdit* unicomPrefixesEdit_;       // "EditUnicom" 联通号码
   QLineEdit* telecomPrefixesEdit_;      // "EditTelecom" 电信号码
+  QLineEdit* broadnetPrefixesEdit_;     // "EditBroadnet" 广电号码
   QPushButton* currentPrefixesButton_;  // "SBCurrentPrefixes" 当前号段
   QCheckBox* mobileSeparatorsCheck_;    // "CBMobileSeparators" 识别分组书写的手机号(138 0013 8000)
   QGroupBox* foldersGroup_;             // "GroupBox3" 文件夹目录设定
