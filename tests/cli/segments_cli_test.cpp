@@ -149,6 +149,20 @@ TEST_F(SegmentsCli, RegionsPrintTheTreeAndReportTheLoad) {
   }
 }
 
+// --summary says what is loaded and where it came from: the user's data here, the shipped
+// list (its version, by the notice written beside it) after make-default-data.
+TEST_F(SegmentsCli, RegionsSummaryTellsWhatDataIsLoaded) {
+  File("home/基础数据/固话区号对照表.txt", Utf8ToGbk("北京 010\r\n广州 020\r\n说明：没有区号\r\n"));
+  Result r = Run({"regions", "--summary"});
+  EXPECT_EQ(r.out, "segments: 12\nprovinces: 7\ncities: 13\narea codes: 2\nsource: 用户数据\n");
+  fs::remove_all(home() / u8"基础数据");
+  ASSERT_EQ(Run({"make-default-data"}).status, 0);
+  r = Run({"regions", "--summary"});
+  EXPECT_EQ(r.out,
+            "segments: 517258\nprovinces: 31\ncities: 363\narea codes: 363\n"
+            "source: 程序附带的公开号段数据 版本 20250201（ALI1416/phone2region）\n");
+}
+
 TEST_F(SegmentsCli, ValidateWritesBothResultsAndPrintsTheirPaths) {
   auto a = File("a.txt", "13800001234\r\n1380000123\r\n");
   auto b = File("b.txt", "13800001234\n23800001234\n13800001234 \n");

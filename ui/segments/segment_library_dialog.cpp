@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "segments/carrier.h"
+#include "segments/data_summary.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/named.h"
@@ -124,6 +125,9 @@ SegmentLibraryDialog::SegmentLibraryDialog(AppContext& context, SegmentDatabase&
   body->addLayout(segments, 2);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(body, 1);
+  summaryLabel_ = Named<QLabel>(u"LabelDataSummary"_s);
+  summaryLabel_->setWordWrap(true);
+  layout->addWidget(summaryLabel_);
   layout->addLayout(Row({importButton_, cancelButton_}));
   layout->addWidget(statusBar_);
   resize(640, 480);
@@ -152,6 +156,7 @@ void SegmentLibraryDialog::BuildStatusBar() {
 
 void SegmentLibraryDialog::ShowLoadReport(const SegmentLoadReport& report) {
   statusPanels_[0]->setText(u"号段总数:"_s + QString::number(report.segmentLines));
+  summaryLabel_->setText(u"已载入："_s + FromUtf8(SummaryText(SummarizeSegmentData(db_, context_.Folders().baseData))));
   city_ = nullptr;
   shown_.clear();
   RefreshList();

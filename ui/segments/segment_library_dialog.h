@@ -70,6 +70,7 @@ class SegmentLibraryDialog : public QDialog {
   QCheckBox* unicomCheck_;       // "CBUnicom" 联通号码
   QCheckBox* telecomCheck_;      // "CBTelecom" 电信号码
   QCheckBox* broadnetCheck_;     // "CBBroadnet" 广电号码
+  QLabel* summaryLabel_;         // "LabelDataSummary": what data is loaded, and from where
   QLabel* hintLabel_;            // "Label1" 多选号段请使用 [Shift] 或者 [Ctrl]。…
   QTableView* segmentView_;      // "lv" 号段库
   QMenu* segmentMenu_;           // "PopupMenu1"
