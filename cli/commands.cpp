@@ -13,7 +13,7 @@ const std::vector<Verb>& Commands() {
       LookupVerb(),  CarrierVerb(),         ValidateVerb(), SegmentsVerb(),   RegionsVerb(),
       ExportVerb(),  MergeVerb(),           SplitVerb(),    CompareVerb(),    FormatVerb(),
       AnalyseVerb(), RenameVerb(),          ConvertVerb(),  CleanBytesVerb(), OfficeToTextVerb(),
-      ExtractVerb(), MakeDefaultDataVerb(), NormalizeVerb()};
+      ExtractVerb(), MakeDefaultDataVerb(), NormalizeVerb(), ImportSegmentsVerb()};
   return commands;
 }
 

@@ -45,6 +45,7 @@ Verb OfficeToTextVerb();
 Verb ExtractVerb();
 Verb NormalizeVerb();
 Verb MakeDefaultDataVerb();
+Verb ImportSegmentsVerb();
 
 const std::vector<Verb>& Commands();
 

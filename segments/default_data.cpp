@@ -82,20 +82,29 @@ class GbkNames {
 };
 
 // The provinces in order of first appearance, each with its cities in that order.
+struct City {
+  const DefaultSegment* first;  // the city's first segment
+  std::string_view areaCode;    // the first area code its segments give
+};
 struct Region {
   std::string_view province;
-  std::vector<const DefaultSegment*> cities;  // the first segment of each city
+  std::vector<City> cities;
 };
 
 std::vector<Region> Regions(const std::vector<DefaultSegment>& segments) {
   std::vector<Region> regions;
   std::unordered_map<std::string_view, size_t> provinceAt;
-  std::unordered_map<std::string, bool> seenCity;
+  std::unordered_map<std::string, std::pair<size_t, size_t>> cityAt;  // region, city
   for (const DefaultSegment& s : segments) {
     auto [at, added] = provinceAt.try_emplace(s.province, regions.size());
     if (added) regions.push_back({s.province, {}});
+    std::vector<City>& cities = regions[at->second].cities;
     std::string key = std::string(s.province) + '\t' + std::string(s.city);
-    if (seenCity.try_emplace(std::move(key), true).second) regions[at->second].cities.push_back(&s);
+    auto [city, isNew] = cityAt.try_emplace(std::move(key), at->second, cities.size());
+    if (isNew) cities.push_back({&s, s.areaCode});
+    // A city whose first segment gives no area code takes the first a later one gives.
+    std::string_view& areaCode = regions[city->second.first].cities[city->second.second].areaCode;
+    if (areaCode.empty()) areaCode = s.areaCode;
   }
   return regions;
 }
@@ -104,7 +113,7 @@ std::string RegionText(const std::vector<Region>& regions, GbkNames& gbk) {
   std::string text;
   for (const Region& region : regions) {
     text += gbk(region.province);
-    for (const DefaultSegment* city : region.cities) text.append("|").append(gbk(city->city));
+    for (const City& city : region.cities) text.append("|").append(gbk(city.first->city));
     text += "\r\n";
   }
   return text;
@@ -121,8 +130,8 @@ std::string SegmentText(const std::vector<DefaultSegment>& segments, GbkNames& g
 std::string AreaCodeText(const std::vector<Region>& regions, GbkNames& gbk) {
   std::string text;
   for (const Region& region : regions)
-    for (const DefaultSegment* city : region.cities)
-      text.append(gbk(city->city)).append(" ").append(city->areaCode).append("\r\n");
+    for (const City& city : region.cities)
+      if (!city.areaCode.empty()) text.append(gbk(city.first->city)).append(" ").append(city.areaCode).append("\r\n");
   return text;
 }
 
@@ -148,6 +157,21 @@ void WriteFile(const fs::path& file, std::string_view text) {
 }
 
 }  // namespace
+
+std::string RegionFileText(const std::vector<DefaultSegment>& segments) {
+  GbkNames gbk;
+  return RegionText(Regions(segments), gbk);
+}
+
+std::string SegmentFileText(const std::vector<DefaultSegment>& segments) {
+  GbkNames gbk;
+  return SegmentText(segments, gbk);
+}
+
+std::string AreaCodeFileText(const std::vector<DefaultSegment>& segments) {
+  GbkNames gbk;
+  return AreaCodeText(Regions(segments), gbk);
+}
 
 DefaultSegments::DefaultSegments()
     : text_(Decompress(kDefaultSegmentsXz, kDefaultSegmentsXzSize)), segments_(SplitSegments(text_)) {}

@@ -41,6 +41,15 @@ class DefaultSegments {
   std::vector<DefaultSegment> segments_;
 };
 
+// The texts of the three base-data files (GBK, CR LF) for a list of segments in the order they
+// are to be written, names in UTF-8: the region file (provinces in order of first appearance,
+// each with its cities), the segment file ("segment|province|city") and the area-code table
+// (a "city 0xxx" line per city, the first area code its segments give; a city without one has
+// no line). The carrier is not written: it comes from the prefix settings.
+std::string RegionFileText(const std::vector<DefaultSegment>& segments);
+std::string SegmentFileText(const std::vector<DefaultSegment>& segments);
+std::string AreaCodeFileText(const std::vector<DefaultSegment>& segments);
+
 // The names of the three base-data files the shipped list fills, in the order they are written.
 std::vector<std::string_view> DefaultDataFileNames();
 // Those of them that the base-data folder lacks.

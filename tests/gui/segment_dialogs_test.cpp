@@ -311,6 +311,38 @@ class SegmentDialogsTest : public QObject {
     QCOMPARE(title(u"GB0"_s), u"原始号码:6"_s);
     QCOMPARE(Rows(Control<QTableView>(d, u"lv0"_s)).last(), u"13500001234"_s);
   }
+
+  // "从文件更新号段库": asked before replacing, then the files rewritten with backups and the
+  // tree showing the new data; the closing box tells what changed and the lines skipped.
+  void ImportFromAListReplacesAfterAskingAndReloads() {
+    TempHome home;
+    auto w = OpenWithDatabase(home);
+    QDialog* d = telqor::test::Dialog(w, u"frmhdmanager"_s);
+    const fs::path segments = home / U8Path("基础数据") / U8Path("手机号段.txt");
+    const std::string before = ReadBytes(segments);
+    WriteBytes(home / "list.csv",
+               "号段,省份,城市,邮编,区号\n1380000,北京市,北京市,100000,010\n1340000,广东省,深圳市,518000,0755\n"
+               "1390000,吉林省,延边朝鲜族自治州,133000,0433\n139000x,吉林省,延边朝鲜族自治州\n");
+    telqor::Hooks().openFiles = [&] { return std::vector<fs::path>{home / "list.csv"}; };
+    ClickIn(d, u"SBImportSegmentList"_s);
+    QCOMPARE(telqor::test::Scripted().questions,
+             std::vector<QString>{u"号段库文件已存在(地区.txt、手机号段.txt)，是否替换？原文件将保存为 .bak"_s});
+    QCOMPARE(ReadBytes(segments), before);  // answered No
+    QVERIFY(telqor::test::Scripted().messages.empty());
+
+    telqor::test::Scripted().answer = true;
+    ClickIn(d, u"SBImportSegmentList"_s);
+    QCOMPARE(ReadBytes(segments), telqor::Utf8ToGbk("1340000|广东|深圳\r\n1380000|北京|北京\r\n1390000|吉林|延边\r\n"));
+    QCOMPARE(ReadBytes(fs::path(segments) += ".bak"), before);
+    QCOMPARE(
+        telqor::test::Scripted().messages,
+        std::vector<QString>{
+            u"号段库已更新：3个号段，新增1个，删除3个，变更城市1个\n\n1行有误，已跳过：\n第5行：号段不是7位数字"_s});
+    // The dialog shows the new database: 延边 is there, 广州 gone.
+    ClickNode(d, Node(d, u"吉林"_s, u"延边"_s));
+    QCOMPARE(Rows(Control<QTableView>(d, u"lv"_s)), QStringList{u"1390000"_s});
+    QCOMPARE(Node(d, u"广东"_s, u"广州"_s)->text(0), u"广东"_s);  // the province: it has no 广州 now
+  }
 };
 
 int RunSegmentDialogTests(int argc, char** argv) {

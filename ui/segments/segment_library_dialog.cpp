@@ -19,10 +19,12 @@
 
 #include "segments/carrier.h"
 #include "segments/data_summary.h"
+#include "segments/segment_import.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/named.h"
 #include "ui/kit/number_view.h"
+#include "ui/kit/qt_ui.h"
 #include "ui/kit/user_action.h"
 
 namespace telqor {
@@ -112,6 +114,7 @@ SegmentLibraryDialog::SegmentLibraryDialog(AppContext& context, SegmentDatabase&
     box->setChecked(true);
   importButton_ = Button(u"BitBtn1"_s, u"导入号段号码"_s);
   cancelButton_ = Button(u"BitBtn2"_s, u"取消"_s);
+  refreshButton_ = Button(u"SBImportSegmentList"_s, u"从文件更新号段库"_s);
   importButton_->setDefault(true);
   BuildStatusBar();
 
@@ -128,7 +131,7 @@ SegmentLibraryDialog::SegmentLibraryDialog(AppContext& context, SegmentDatabase&
   summaryLabel_ = Named<QLabel>(u"LabelDataSummary"_s);
   summaryLabel_->setWordWrap(true);
   layout->addWidget(summaryLabel_);
-  layout->addLayout(Row({importButton_, cancelButton_}));
+  layout->addLayout(Row({importButton_, cancelButton_, refreshButton_}));
   layout->addWidget(statusBar_);
   resize(640, 480);
 
@@ -143,6 +146,7 @@ SegmentLibraryDialog::SegmentLibraryDialog(AppContext& context, SegmentDatabase&
   Wire(markUnusedItem_, this, &SegmentLibraryDialog::MarkUnusedClicked);
   Wire(importButton_, this, &SegmentLibraryDialog::ImportSegmentsClicked);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  Wire(refreshButton_, this, &SegmentLibraryDialog::ImportSegmentListClicked);
 }
 
 void SegmentLibraryDialog::BuildStatusBar() {
@@ -263,6 +267,45 @@ void SegmentLibraryDialog::ImportSegmentsClicked() {
   }
   accept();
   if (remember) SaveUsed();
+}
+
+// "从文件更新号段库": the base data rewritten from a public list (the files replaced kept as .bak,
+// after a question), then the database read anew and shown. Reading the list and writing the
+// files run off the window's thread; the load runs here, since the views read the database
+// while they paint. The closing box says what changed and names the first lines skipped.
+void SegmentLibraryDialog::ImportSegmentListClicked() {
+  const std::vector<std::filesystem::path> files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
+  if (files.empty()) return;
+  const DataFolders& folders = context_.Folders();
+  auto mayReplace = [this](const std::vector<std::string_view>& existing) {
+    QStringList names;
+    for (std::string_view name : existing) names << FromUtf8(name);
+    bool yes = false;
+    RunOnUiThread([&] {
+      yes = AskYesNoBox(this, u"号段库文件已存在(%1)，是否替换？原文件将保存为 .bak"_s.arg(names.join(u"、"_s)));
+    });
+    return yes;
+  };
+  SegmentImportResult result;
+  context_.InBackground({},
+                        [&](Ui& ui) { result = ImportSegmentList(files.front(), folders.baseData, mayReplace, ui); });
+  if (!result.written) return;
+
+  SegmentLoadReport report;
+  try {
+    report = db_.Load(folders.baseData, folders.myData);
+  } catch (const std::exception& error) {
+    context_.ui.ShowStatus(error.what());
+  }
+  ShowLoadReport(report);  // also when the load failed: the tree must not show the old cities
+
+  constexpr size_t kBadLinesShown = 20;
+  QString text = FromUtf8(SegmentImportSummary(result));
+  if (!result.badLines.empty()) text += u"\n\n%1行有误，已跳过："_s.arg(result.badLines.size());
+  for (size_t i = 0; i < result.badLines.size() && i < kBadLinesShown; ++i)
+    text += u"\n"_s + FromUtf8(BadSegmentLineText(result.badLines[i]));
+  if (result.badLines.size() > kBadLinesShown) text += u"\n……"_s;
+  InformBox(this, text);
 }
 
 }  // namespace telqor

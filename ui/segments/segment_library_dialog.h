@@ -56,6 +56,7 @@ class SegmentLibraryDialog : public QDialog {
   void MarkUsedClicked();
   void MarkUnusedClicked();
   void ImportSegmentsClicked();
+  void ImportSegmentListClicked();
 
   AppContext& context_;
   SegmentDatabase& db_;
@@ -82,6 +83,7 @@ class SegmentLibraryDialog : public QDialog {
   QCheckBox* rememberCheck_;     // "CBRemhd" 记忆当前使用号段
   QPushButton* importButton_;    // "BitBtn1" 导入号段号码
   QPushButton* cancelButton_;    // "BitBtn2" 取消
+  QPushButton* refreshButton_;   // "SBImportSegmentList" 从文件更新号段库
   QStatusBar* statusBar_;        // "StatusBar"
   QLabel* statusPanels_[4];      // "StatusPanel1" … "StatusPanel4"
 };

@@ -1,0 +1,294 @@
+#include "segments/segment_import.h"
+
+#include <algorithm>
+#include <array>
+#include <deque>
+#include <system_error>
+#include <unordered_map>
+#include <utility>
+
+#include "core/data_folders.h"
+#include "core/env.h"
+#include "core/errors.h"
+#include "core/file_io.h"
+#include "core/file_writer.h"
+#include "core/gbk.h"
+#include "core/ui.h"
+#include "segments/default_data.h"
+#include "segments/field_split.h"
+#include "segments/segment_database.h"
+
+namespace telqor {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The peoples an autonomous region or prefecture may name after its place name.
+constexpr std::array<std::string_view, 55> kPeoples = {
+    "蒙古", "回",   "藏",   "维吾尔", "苗",     "彝",       "壮",     "布依",   "朝鲜",     "满",     "侗",
+    "瑶",   "白",   "土家", "哈尼",   "哈萨克", "傣",       "黎",     "傈僳",   "佤",       "畲",     "高山",
+    "拉祜", "水",   "东乡", "纳西",   "景颇",   "柯尔克孜", "土",     "达斡尔", "仫佬",     "羌",     "布朗",
+    "撒拉", "毛南", "仡佬", "锡伯",   "阿昌",   "普米",     "塔吉克", "怒",     "乌孜别克", "俄罗斯", "鄂温克",
+    "德昂", "保安", "裕固", "京",     "塔塔尔", "独龙",     "鄂伦春", "赫哲",   "门巴",     "珞巴",   "基诺"};
+
+size_t CharCount(std::string_view utf8) {
+  return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// name without suffix, when that leaves at least two characters.
+bool StripSuffix(std::string_view& name, std::string_view suffix) {
+  if (!name.ends_with(suffix) || CharCount(name.substr(0, name.size() - suffix.size())) < 2) return false;
+  name.remove_suffix(suffix.size());
+  return true;
+}
+
+// "恩施土家族苗族" → "恩施", "伊犁哈萨克" → "伊犁". A people without "族" is taken only when its
+// name has two characters or more, so that no place name loses its last character to one.
+void StripPeoples(std::string_view& name) {
+  for (;;) {
+    std::string_view base = name;
+    const bool withZu = StripSuffix(base, "族");
+    std::string_view shortest = name;  // the longest people's name wins: 土家 before 土
+    for (std::string_view people : kPeoples) {
+      std::string_view rest = base;
+      if ((withZu || CharCount(people) >= 2) && StripSuffix(rest, people) && rest.size() < shortest.size())
+        shortest = rest;
+    }
+    if (shortest.size() == name.size()) return;
+    name = shortest;
+  }
+}
+
+// What trimming leaves of a field: no blanks around it, nor the quotes of a CSV field.
+std::string_view TrimField(std::string_view field) {
+  while (!field.empty() && (field.front() == ' ' || field.front() == '\t')) field.remove_prefix(1);
+  while (!field.empty() && (field.back() == ' ' || field.back() == '\t' || field.back() == '\r'))
+    field.remove_suffix(1);
+  if (field.size() >= 2 && field.front() == '"' && field.back() == '"') field = field.substr(1, field.size() - 2);
+  return field;
+}
+
+bool AllDigits(std::string_view s) {
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool IsSegment(std::string_view s) { return s.size() == 7 && AllDigits(s); }
+bool IsAreaCode(std::string_view s) { return (s.size() == 3 || s.size() == 4) && s[0] == '0' && AllDigits(s); }
+bool IsPostcode(std::string_view s) { return s.size() == 6 && AllDigits(s); }
+
+std::vector<std::string_view> SplitListLine(std::string_view line) {
+  std::vector<std::string_view> fields;
+  for (;;) {
+    size_t end = line.find_first_of("\t,|");
+    fields.push_back(TrimField(line.substr(0, end)));
+    if (end == std::string_view::npos) return fields;
+    line.remove_prefix(end + 1);
+  }
+}
+
+// The list as UTF-8, whatever it came in.
+std::string ListText(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return std::string(bytes.substr(3));
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
+    throw Error("号段文件是UTF-16编码，请另存为UTF-8或GBK编码后再导入");
+  if (IsUtf8BeyondAscii(bytes)) return std::string(bytes);
+  return GbkToUtf8(bytes);
+}
+
+// A segment of the file in place and its region, as the database reads the file: the first line
+// that names a segment gives its region.
+struct OldSegment {
+  std::string_view segment, province, city;
+};
+
+std::vector<OldSegment> OldSegments(std::string_view text, std::deque<std::string>& quoted) {
+  std::vector<OldSegment> segments;
+  while (!text.empty()) {
+    size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    std::string_view fields[3];
+    int count = SplitFirstFields(line, fields, 3);
+    if (count < 0) {  // a quoted field: its text differs from the line's bytes
+      std::vector<std::string> split = SplitFields(line);
+      count = static_cast<int>(std::min<size_t>(split.size(), 3));
+      for (int i = 0; i < count; ++i) fields[i] = quoted.emplace_back(std::move(split[static_cast<size_t>(i)]));
+    }
+    if (count == 3) segments.push_back({fields[0], fields[1], fields[2]});
+  }
+  std::stable_sort(segments.begin(), segments.end(),
+                   [](const OldSegment& a, const OldSegment& b) { return a.segment < b.segment; });
+  segments.erase(std::unique(segments.begin(), segments.end(),
+                             [](const OldSegment& a, const OldSegment& b) { return a.segment == b.segment; }),
+                 segments.end());
+  return segments;
+}
+
+// Adds to result what changed from the old segments to the new ones, both sorted and each once.
+void CountChanges(const std::vector<OldSegment>& old, const std::vector<DefaultSegment>& now,
+                  SegmentImportResult& result) {
+  std::unordered_map<std::string_view, std::string> gbk;
+  auto Gbk = [&gbk](std::string_view utf8) -> const std::string& {
+    auto [at, added] = gbk.try_emplace(utf8);
+    if (added) at->second = Utf8ToGbk(utf8);
+    return at->second;
+  };
+  size_t i = 0, j = 0;
+  while (i < old.size() || j < now.size()) {
+    if (j == now.size() || (i < old.size() && old[i].segment < now[j].segment)) {
+      ++result.removed, ++i;
+    } else if (i == old.size() || now[j].segment < old[i].segment) {
+      ++result.added, ++j;
+    } else {
+      if (old[i].province != Gbk(now[j].province) || old[i].city != Gbk(now[j].city)) ++result.moved;
+      ++i, ++j;
+    }
+  }
+}
+
+void WriteFile(const fs::path& file, std::string_view text) {
+  FileWriter out(file);
+  out.Write(text);
+  out.Commit();
+}
+
+}  // namespace
+
+std::string_view ShortProvinceName(std::string_view name) {
+  if (StripSuffix(name, "特别行政区")) return name;
+  if (StripSuffix(name, "自治区")) {
+    StripPeoples(name);
+    return name;
+  }
+  if (!StripSuffix(name, "省")) StripSuffix(name, "市");
+  return name;
+}
+
+std::string_view ShortCityName(std::string_view name) {
+  if (StripSuffix(name, "自治州")) {
+    StripPeoples(name);
+  } else {
+    for (std::string_view suffix : {"地区", "林区", "新区", "盟", "市"})
+      if (StripSuffix(name, suffix)) break;
+  }
+  // Three prefectures are known by a short name of their own.
+  if (name == "巴音郭楞") return "巴州";
+  if (name == "博尔塔拉") return "博州";
+  if (name == "克孜勒苏") return "克州";
+  return name;
+}
+
+std::string BadSegmentLineText(const BadSegmentLine& bad) {
+  return "第" + std::to_string(bad.line) + "行：" + bad.reason;
+}
+
+SegmentList::SegmentList(std::string_view bytes) : text_(ListText(bytes)) {
+  std::vector<std::pair<DefaultSegment, int>> read;  // with its line
+  std::string_view text = text_;
+  bool first = true;
+  for (int lineNo = 1; !text.empty(); ++lineNo) {
+    size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (TrimField(line).empty()) continue;
+    std::vector<std::string_view> fields = SplitListLine(line);
+    if (std::exchange(first, false) && !IsSegment(fields[0])) continue;  // a header
+    auto Bad = [&](const char* reason) { badLines_.push_back({lineNo, reason}); };
+    if (!IsSegment(fields[0])) {
+      Bad("号段不是7位数字");
+    } else if (fields.size() < 2 || fields[1].empty()) {
+      Bad("缺少省份");
+    } else if (fields.size() < 3 || fields[2].empty()) {
+      Bad("缺少城市");
+    } else {
+      DefaultSegment s{fields[0], ShortProvinceName(fields[1]), ShortCityName(fields[2]), {}, {}};
+      for (size_t f = 3; f < fields.size(); ++f) {
+        if (IsAreaCode(fields[f])) {
+          if (s.areaCode.empty()) s.areaCode = fields[f];
+        } else if (!IsPostcode(fields[f]) && !AllDigits(fields[f]) && s.carrier.empty()) {
+          s.carrier = fields[f];
+        }
+      }
+      hasAreaCodes_ = hasAreaCodes_ || !s.areaCode.empty();
+      read.emplace_back(s, lineNo);
+    }
+  }
+  std::stable_sort(read.begin(), read.end(),
+                   [](const auto& a, const auto& b) { return a.first.segment < b.first.segment; });
+  segments_.reserve(read.size());
+  for (size_t i = 0; i < read.size(); ++i) {
+    if (i > 0 && read[i].first.segment == read[i - 1].first.segment) {
+      size_t firstOf = i;
+      while (firstOf > 0 && read[firstOf - 1].first.segment == read[i].first.segment) --firstOf;
+      badLines_.push_back({read[i].second, "号段与第" + std::to_string(read[firstOf].second) + "行重复"});
+      continue;
+    }
+    segments_.push_back(read[i].first);
+  }
+  std::stable_sort(badLines_.begin(), badLines_.end(),
+                   [](const BadSegmentLine& a, const BadSegmentLine& b) { return a.line < b.line; });
+}
+
+SegmentImportResult ImportSegmentList(const fs::path& listFile, const fs::path& baseData,
+                                      const MayReplaceSegmentFiles& mayReplace, Ui& ui) {
+  ui.ShowStatus("正在读取号段文件...");
+  const SegmentList list(ReadWholeFile(listFile));
+  SegmentImportResult result;
+  result.badLines = list.BadLines();
+  if (list.Segments().empty()) {
+    std::string message = "号段文件中没有可用的号段：" + DisplayPath(listFile);
+    if (!list.BadLines().empty()) message += "（" + BadSegmentLineText(list.BadLines().front()) + "）";
+    throw Error(message + "，未写入任何文件");
+  }
+
+  std::vector<std::string_view> names = {kRegionFileName, kSegmentFileName};
+  if (list.HasAreaCodes()) names.push_back(kAreaCodeFileName);
+  std::vector<std::string_view> existing;
+  for (std::string_view name : names) {
+    std::error_code error;
+    if (fs::exists(baseData / PathFromUtf8(name), error)) existing.push_back(name);
+  }
+  if (!existing.empty() && !mayReplace(existing)) return result;
+
+  ui.ShowStatus("正在写入号段库...");
+  const fs::path segmentFile = baseData / PathFromUtf8(kSegmentFileName);
+  std::error_code error;
+  const std::string oldSegmentText = fs::exists(segmentFile, error) ? ReadWholeFile(segmentFile) : std::string();
+  std::deque<std::string> quoted;
+  CountChanges(OldSegments(oldSegmentText, quoted), list.Segments(), result);
+
+  CreateFolders(baseData);
+  // Every backup first: a failure on the way then leaves each file as it was.
+  for (std::string_view name : existing) {
+    const fs::path file = baseData / PathFromUtf8(name);
+    const fs::path backup = baseData / PathFromUtf8(std::string(name) + ".bak");
+    WriteFile(backup, file == segmentFile ? oldSegmentText : ReadWholeFile(file));
+    result.backups.push_back(backup);
+  }
+  for (std::string_view name : names) {
+    const fs::path file = baseData / PathFromUtf8(name);
+    if (name == kRegionFileName) WriteFile(file, RegionFileText(list.Segments()));
+    if (name == kSegmentFileName) WriteFile(file, SegmentFileText(list.Segments()));
+    if (name == kAreaCodeFileName) WriteFile(file, AreaCodeFileText(list.Segments()));
+    result.files.push_back(file);
+  }
+  // The notice of the shipped data no longer describes what is there: it goes aside with the
+  // data it described, so the data show as the user's.
+  const fs::path notice = baseData / PathFromUtf8(kDefaultDataNoticeFileName);
+  if (fs::is_regular_file(notice, error)) {
+    WriteFile(baseData / PathFromUtf8(std::string(kDefaultDataNoticeFileName) + ".bak"), ReadWholeFile(notice));
+    if (std::error_code removed = CurrentEnv().Remove(notice))
+      throw FileError("Cannot delete file \"" + DisplayPath(notice) + "\". " + removed.message());
+  }
+  result.written = true;
+  result.segments = static_cast<int>(list.Segments().size());
+  return result;
+}
+
+std::string SegmentImportSummary(const SegmentImportResult& result) {
+  return "号段库已更新：" + std::to_string(result.segments) + "个号段，新增" + std::to_string(result.added) +
+         "个，删除" + std::to_string(result.removed) + "个，变更城市" + std::to_string(result.moved) + "个";
+}
+
+}  // namespace telqor

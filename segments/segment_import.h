@@ -1,0 +1,90 @@
+// Refreshing the base data from a newer public segment list.
+//
+// Public lists give one segment a line: the seven-digit segment, the province and the city,
+// then optionally the postcode, the area code and the carrier, separated by tabs, commas or
+// "|", often after a header line; UTF-8 (with or without a byte-order mark) or GBK. Names come
+// in full ("浙江省", "延边朝鲜族自治州") where the base data holds the short ones ("浙江",
+// "延边"). An import reads such a list, keeps the replaced base-data files beside them as .bak
+// and writes 地区.txt, 手机号段.txt and, when the list gives area codes, 固话区号对照表.txt as
+// the shipped data is written (default_data.h). The carrier field is read but not kept: the
+// carrier of a number comes from the prefix settings.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "segments/default_data.h"
+
+namespace telqor {
+
+class Ui;
+
+// The short name the base data uses for a province or a city given in full: without 省, 市,
+// 自治区, 特别行政区 (provinces) or 市, 地区, 盟, 林区, 自治州 (cities), and without the peoples
+// an autonomous region or prefecture names (广西壮族自治区 → 广西, 恩施土家族苗族自治州 → 恩施);
+// three prefectures go by their customary short names (巴州, 博州, 克州). A name already short,
+// or one that would be left with a single character, stays as it is. UTF-8 in and out: a view
+// into name or a literal.
+std::string_view ShortProvinceName(std::string_view name);
+std::string_view ShortCityName(std::string_view name);
+
+// A line of the list that was skipped, and why ("号段不是7位数字").
+struct BadSegmentLine {
+  int line = 0;  // counted from 1, the header included
+  std::string reason;
+};
+// "第12行：号段不是7位数字"
+std::string BadSegmentLineText(const BadSegmentLine& bad);
+
+// A public list read: its good lines with the names shortened, sorted by segment, each segment
+// once (the first line that gives it), and the lines skipped.
+class SegmentList {
+ public:
+  // The bytes of a list file. A byte-order mark decides the encoding, else UTF-8 when the whole
+  // is well-formed UTF-8 beyond ASCII, else GBK. "号段文件是UTF-16编码…" for a UTF-16 mark.
+  explicit SegmentList(std::string_view bytes);
+  SegmentList(const SegmentList&) = delete;
+  SegmentList& operator=(const SegmentList&) = delete;
+
+  // Views into the list's text (UTF-8) or literals.
+  const std::vector<DefaultSegment>& Segments() const { return segments_; }
+  const std::vector<BadSegmentLine>& BadLines() const { return badLines_; }
+  bool HasAreaCodes() const { return hasAreaCodes_; }
+
+ private:
+  std::string text_;
+  std::vector<DefaultSegment> segments_;
+  std::vector<BadSegmentLine> badLines_;
+  bool hasAreaCodes_ = false;
+};
+
+// What an import did, compared with the segment file in place before it.
+struct SegmentImportResult {
+  bool written = false;  // false when the replacement was refused
+  int segments = 0;      // in the new segment file
+  int added = 0;         // segments the old file lacked
+  int removed = 0;       // old segments the list lacks
+  int moved = 0;         // segments now in another province or city
+  std::vector<BadSegmentLine> badLines;
+  std::vector<std::filesystem::path> files;    // the files written, in order
+  std::vector<std::filesystem::path> backups;  // the .bak files of those replaced
+};
+
+// Asked with the names of the base-data files an import would replace ("地区.txt", …); true to
+// replace them (each kept as name.bak).
+using MayReplaceSegmentFiles = std::function<bool(const std::vector<std::string_view>& existing)>;
+
+// Reads the list file and writes the base data from it into baseData (made when missing). When
+// files would be replaced, mayReplace decides first; refused, nothing is written. A list
+// without a good line writes nothing and is an error ("号段文件中没有可用的号段…"). Each
+// file is written whole or not at all; the backups are written before any file is replaced.
+SegmentImportResult ImportSegmentList(const std::filesystem::path& listFile, const std::filesystem::path& baseData,
+                                      const MayReplaceSegmentFiles& mayReplace, Ui& ui);
+
+// "号段库已更新：517258个号段，新增12个，删除3个，变更城市5个"
+std::string SegmentImportSummary(const SegmentImportResult& result);
+
+}  // namespace telqor
