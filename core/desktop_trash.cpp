@@ -5,28 +5,11 @@
 #include "core/env.h"
 #include "core/file_io.h"
 #include "core/output_names.h"
+#include "core/text.h"
 
 namespace telqor {
 namespace fs = std::filesystem;
 namespace {
-
-// The path in a .trashinfo file: bytes other than unreserved ones and "/" as %XX.
-std::string EscapedPath(const std::string& bytes) {
-  static const char kHex[] = "0123456789ABCDEF";
-  std::string out;
-  for (unsigned char c : bytes) {
-    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
-                       c == '_' || c == '.' || c == '~' || c == '/';
-    if (plain) {
-      out += static_cast<char>(c);
-    } else {
-      out += '%';
-      out += kHex[c >> 4];
-      out += kHex[c & 15];
-    }
-  }
-  return out;
-}
 
 // Makes folder and the folders above it that are missing, through the Env.
 void MakeFolders(const fs::path& folder) {
@@ -63,7 +46,7 @@ std::string MoveToHomeTrash(const fs::path& file) {
     MakeFolders(trash / "info");
     fs::permissions(trash, fs::perms::owner_all, fs::perm_options::replace, error);  // the trash is private
     Env& env = CurrentEnv();
-    const std::string record = "[Trash Info]\nPath=" + EscapedPath(source.generic_string()) +
+    const std::string record = "[Trash Info]\nPath=" + PercentEscaped(source.generic_string(), "-_.~/") +
                                "\nDeletionDate=" + IsoLocalTime(env.Now()) + "\n";
     for (int n = 1; n < 10000; ++n) {
       const fs::path name = TrashName(source.filename(), n);

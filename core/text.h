@@ -18,4 +18,8 @@ inline char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>
 // Equal when ASCII letters are compared without regard to case.
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
 
+// bytes with every byte but ASCII letters, digits and those in plain as %XX (upper-case hex), as
+// URLs and desktop files write paths.
+std::string PercentEscaped(std::string_view bytes, std::string_view plain);
+
 }  // namespace telqor

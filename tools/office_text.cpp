@@ -142,21 +142,9 @@ std::optional<fs::path> ProgramFrom(const char* variable, std::initializer_list<
 }  // namespace
 
 std::string FileUrl(const fs::path& folder) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
   // UTF-8 with '/' between the names; a drive ("C:/...") gets the slash before it.
   const std::string path = folder.generic_string();
-  std::string url = path.starts_with('/') ? "file://" : "file:///";
-  for (unsigned char c : path) {
-    const bool plain = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-    if (plain || (c != 0 && std::strchr("-._~/:", c))) {
-      url += static_cast<char>(c);
-    } else {
-      url += '%';
-      url += kHex[c >> 4];
-      url += kHex[c & 15];
-    }
-  }
-  return url;
+  return (path.starts_with('/') ? "file://" : "file:///") + PercentEscaped(path, "-._~/:");
 }
 
 namespace {

@@ -19,8 +19,8 @@
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
-#include "tools/converter_advice.h"
 #include "tests/tools/zip_maker.h"
+#include "tools/converter_advice.h"
 
 namespace telqor {
 namespace {
@@ -328,35 +328,40 @@ TEST_F(OfficeText, StopRaisesForEveryKindAndLeavesNothing) {
   EXPECT_EQ(TempLeft(), std::vector<std::string>{});
 }
 
+// The message of the OfficeError that convert raises, or "no error".
+template <typename F>
+std::string OfficeMessage(F convert) {
+  try {
+    convert();
+  } catch (const OfficeError& e) {
+    return e.what();
+  }
+  return "no error";
+}
+
 TEST_F(OfficeText, FilesThatAreNoOfficeFilesAndConvertersMissing) {
-  auto message = [](auto convert) -> std::string {
-    try {
-      convert();
-    } catch (const OfficeError& e) {
-      return e.what();
-    }
-    return "no error";
-  };
   auto failed = [&](const char* name, const std::string& why) {
     return "无法转换文件\"" + (dir / name).string() + "\"：" + why;
   };
   test::WriteBytes(dir / "notes.DOC", "13800138000\r\n");
   test::WriteBytes(dir / "notes.xls", "13800138000\r\n");
   test::WriteBytes(dir / "notes.pdf", "PK\x03\x04");
-  EXPECT_EQ(message([&] { WordToText(dir / "notes.DOC", true); }), failed("notes.DOC", "不是文档文件"));
-  EXPECT_EQ(message([&] { PdfToText(dir / "notes.pdf", true); }), failed("notes.pdf", "不是 PDF 文件"));
-  EXPECT_EQ(message([&] { WordToText(dir / "gone.doc", true); }), failed("gone.doc", "No such file or directory"));
+  EXPECT_EQ(OfficeMessage([&] { WordToText(dir / "notes.DOC", true); }), failed("notes.DOC", "不是文档文件"));
+  EXPECT_EQ(OfficeMessage([&] { PdfToText(dir / "notes.pdf", true); }), failed("notes.pdf", "不是 PDF 文件"));
+  EXPECT_EQ(OfficeMessage([&] { WordToText(dir / "gone.doc", true); }),
+            failed("gone.doc", "No such file or directory"));
   // A workbook that cannot be read says why, as a document does: empty text would pass for a
   // workbook without numbers.
-  EXPECT_EQ(message([&] { ExcelToText(dir / "notes.xls", true); }), failed("notes.xls", "不是工作簿文件"));
-  EXPECT_EQ(message([&] { ExcelToText(dir / "gone.xls", true); }), failed("gone.xls", "No such file or directory"));
+  EXPECT_EQ(OfficeMessage([&] { ExcelToText(dir / "notes.xls", true); }), failed("notes.xls", "不是工作簿文件"));
+  EXPECT_EQ(OfficeMessage([&] { ExcelToText(dir / "gone.xls", true); }),
+            failed("gone.xls", "No such file or directory"));
 
   VariablesEnv none({{"TELQOR_SOFFICE", "/nonexistent/soffice"}, {"TELQOR_PDFTOTEXT", "/nonexistent/pdftotext"}});
-  EXPECT_EQ(message([&] { WordToText(Copy("sample.doc", "a.doc"), true); }),
+  EXPECT_EQ(OfficeMessage([&] { WordToText(Copy("sample.doc", "a.doc"), true); }),
             failed("a.doc", MissingOfficeSuite()));
-  EXPECT_EQ(message([&] { PdfToText(Copy("sample.pdf", "a.pdf"), true); }),
+  EXPECT_EQ(OfficeMessage([&] { PdfToText(Copy("sample.pdf", "a.pdf"), true); }),
             failed("a.pdf", MissingPdfConverter()));
-  EXPECT_EQ(message([&] { ExcelToText(Copy("book.xls", "a.xls"), true); }),
+  EXPECT_EQ(OfficeMessage([&] { ExcelToText(Copy("book.xls", "a.xls"), true); }),
             failed("a.xls", MissingOfficeSuite()));
   EXPECT_EQ(test::FileNames(dir.path()),
             (std::vector<std::string>{"a.doc", "a.pdf", "a.xls", "notes.DOC", "notes.pdf", "notes.xls", "tmp"}));
@@ -471,14 +476,6 @@ std::string EncryptedPackage() {
 
 TEST_F(OfficeText, PackagesThatCannotBeReadRaiseNamingTheFile) {
   VariablesEnv none({{"TELQOR_SOFFICE", "/nonexistent/soffice"}});
-  auto message = [](auto convert) -> std::string {
-    try {
-      convert();
-    } catch (const OfficeError& e) {
-      return e.what();
-    }
-    return "no error";
-  };
   auto failed = [&](const char* name, const char* why) {
     return "无法转换文件\"" + (dir / name).string() + "\"：" + why;
   };
@@ -487,17 +484,18 @@ TEST_F(OfficeText, PackagesThatCannotBeReadRaiseNamingTheFile) {
   test::WriteBytes(dir / "notes.xlsx", "13800138000\r\n");
   fs::copy_file(Fixture("sample.docx"), dir / "words.xlsx");  // a package of another kind is still read
   test::WriteZip(dir / "empty.ods", {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet", true}});
-  EXPECT_EQ(message([&] { WordToText(dir / "secret.docx", true); }), failed("secret.docx", "受密码保护"));
-  EXPECT_EQ(message([&] { ExcelToText(dir / "secret.xlsx", true); }), failed("secret.xlsx", "受密码保护"));
-  EXPECT_EQ(message([&] { ExcelToText(dir / "notes.xlsx", true); }), failed("notes.xlsx", "不是工作簿文件"));
-  EXPECT_EQ(message([&] { ExcelToText(dir / "gone.xlsx", true); }), failed("gone.xlsx", "No such file or directory"));
-  EXPECT_EQ(message([&] { ExcelToText(dir / "empty.ods", true); }),
+  EXPECT_EQ(OfficeMessage([&] { WordToText(dir / "secret.docx", true); }), failed("secret.docx", "受密码保护"));
+  EXPECT_EQ(OfficeMessage([&] { ExcelToText(dir / "secret.xlsx", true); }), failed("secret.xlsx", "受密码保护"));
+  EXPECT_EQ(OfficeMessage([&] { ExcelToText(dir / "notes.xlsx", true); }), failed("notes.xlsx", "不是工作簿文件"));
+  EXPECT_EQ(OfficeMessage([&] { ExcelToText(dir / "gone.xlsx", true); }),
+            failed("gone.xlsx", "No such file or directory"));
+  EXPECT_EQ(OfficeMessage([&] { ExcelToText(dir / "empty.ods", true); }),
             failed("empty.ods", "文件已损坏（缺少 content.xml）"));
   EXPECT_EQ(ExcelToText(dir / "words.xlsx", false),
             Utf8ToGbk("客户联系方式\r\n手机 13800138000，座机 0755-23456789。\r\n"
                       "邮箱 zhang.san@example.com\r\n"));
   std::atomic<bool> stop = true;
-  EXPECT_EQ(message([&] { WordToText(Copy("sample.docx", "a.docx"), true, &stop); }),
+  EXPECT_EQ(OfficeMessage([&] { WordToText(Copy("sample.docx", "a.docx"), true, &stop); }),
             "已停止转换文件\"" + (dir / "a.docx").string() + "\"");
 
   // The menu command reports each with its reason, not as a workbook that gave nothing.
@@ -536,8 +534,8 @@ TEST_F(OfficeText, KindsByExtensionAndTheMenuCommand) {
   // The menu command takes no list: its closing message names every file it could not convert.
   test::RecordingUi menu;
   OfficeFilesToText({doc, book}, menu);
-  EXPECT_EQ(menu.messages, std::vector<std::string>{"转换完成！请在文档目录查看\r\n\r\n2个文件无法转换：\r\n" + missing +
-                                                    "\r\n" + missingForBook});
+  EXPECT_EQ(menu.messages, std::vector<std::string>{"转换完成！请在文档目录查看\r\n\r\n2个文件无法转换：\r\n" +
+                                                    missing + "\r\n" + missingForBook});
 
   test::RecordingUi quiet;
   OfficeFilesToText({}, quiet);
