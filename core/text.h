@@ -1,6 +1,7 @@
-// Small text helpers shared by the engine: trimming and ASCII letter case.
+// Small text helpers shared by the engine: trimming, ASCII letter case and percent-escaping.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace telqor {
