@@ -4,40 +4,12 @@
 
 #include "core/file_io.h"
 #include "core/gbk.h"
-#include "core/item_list.h"
+#include "segments/city_area_codes.h"
 #include "segments/default_data.h"
 
 namespace telqor {
 namespace fs = std::filesystem;
 namespace {
-
-// Whether a word of a line is an area code: "0" and two or three more digits.
-bool IsAreaCode(std::string_view word) {
-  if (word.size() < 3 || word.size() > 4 || word[0] != '0') return false;
-  for (char c : word)
-    if (c < '0' || c > '9') return false;
-  return true;
-}
-
-// Lines of the area-code table that hold a code ("济南 0531").
-int CountAreaCodes(const fs::path& baseData) {
-  const fs::path table = baseData / PathFromUtf8("固话区号对照表.txt");
-  std::error_code error;
-  if (!fs::is_regular_file(table, error)) return 0;
-  int count = 0;
-  ForEachLine(ReadWholeFile(table), [&](std::string_view line) {
-    for (size_t from = 0; from < line.size();) {
-      size_t to = line.find_first_of(" \t,|", from);
-      if (to == std::string_view::npos) to = line.size();
-      if (IsAreaCode(line.substr(from, to - from))) {
-        ++count;
-        return;
-      }
-      from = to + 1;
-    }
-  });
-  return count;
-}
 
 // The shipped data says so in the notice written beside it: "版本 20250201".
 std::string SourceOf(const fs::path& baseData) {
@@ -59,7 +31,7 @@ SegmentDataSummary SummarizeSegmentData(const SegmentDatabase& db, const fs::pat
   summary.segments = db.SegmentCount();
   summary.provinces = static_cast<int>(db.Provinces().size());
   for (const Province& province : db.Provinces()) summary.cities += static_cast<int>(province.cities.size());
-  summary.areaCodes = CountAreaCodes(baseData);
+  summary.areaCodes = CityAreaCodes::Load(baseData).Count();
   summary.source = summary.segments > 0 ? SourceOf(baseData) : "没有号段数据";
   return summary;
 }

@@ -247,16 +247,22 @@ int SegmentDatabase::Find(std::string_view segment) const {
   return static_cast<int>(it - others_.begin());
 }
 
-std::optional<std::string_view> SegmentDatabase::RegionOf(std::string_view number) const {
+std::optional<uint32_t> SegmentDatabase::RegionIndexOf(std::string_view number) const {
   std::string_view segment = SegmentOf(number);
   if (int64_t code = SevenDigitCode(segment); code >= 0) {
     uint32_t region = RegionIdOf(code);
     if (region == 0) return std::nullopt;
-    return regions_[region - 1];
+    return region - 1;
   }
   int i = Find(segment);
   if (i < 0) return std::nullopt;
-  return regions_[others_[static_cast<size_t>(i)].region];
+  return others_[static_cast<size_t>(i)].region;
+}
+
+std::optional<std::string_view> SegmentDatabase::RegionOf(std::string_view number) const {
+  std::optional<uint32_t> region = RegionIndexOf(number);
+  if (!region) return std::nullopt;
+  return regions_[*region];
 }
 
 bool SegmentDatabase::HasSegment(std::string_view segment) const {

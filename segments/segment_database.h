@@ -69,6 +69,11 @@ class SegmentDatabase {
   // province + "." + city of the number's segment (its first seven characters when it has more
   // than six, else the whole text), GBK; nothing when the segment is unknown.
   std::optional<std::string_view> RegionOf(std::string_view number) const;
+  // The region of the number's segment as RegionOf finds it, as an index into Regions(): what a
+  // lookup of millions of numbers keys its own tables by. Nothing when the segment is unknown.
+  std::optional<uint32_t> RegionIndexOf(std::string_view number) const;
+  // Every region's province + "." + city (GBK), each once; indexes hold until the next load.
+  const std::vector<std::string>& Regions() const { return regions_; }
   // Whether the segment is in the database.
   bool HasSegment(std::string_view segment) const;
   // The segments of a city of the tree, sorted (those whose lines name it first).
