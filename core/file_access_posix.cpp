@@ -23,6 +23,8 @@ std::filesystem::path MakeUniqueFolder(const std::filesystem::path& prefix) {
   return pattern;
 }
 
+std::string NarrowPath(const std::filesystem::path& path) { return path.native(); }
+
 unsigned long CurrentProcessId() { return static_cast<unsigned long>(::getpid()); }
 
 }  // namespace telqor

@@ -40,6 +40,37 @@ std::filesystem::path MakeUniqueFolder(const std::filesystem::path& prefix) {
   }
 }
 
+namespace {
+
+// The wide text in the ANSI code page; empty when a character has no form there (a best-fit
+// replacement would name another file).
+std::string AnsiOf(const std::wstring& wide) {
+  if (wide.empty()) return {};
+  BOOL lost = FALSE;
+  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                       nullptr, 0, nullptr, &lost);
+  if (size <= 0 || lost) return {};
+  std::string narrow(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), narrow.data(), size,
+                      nullptr, &lost);
+  return lost ? std::string() : narrow;
+}
+
+}  // namespace
+
+std::string NarrowPath(const std::filesystem::path& path) {
+  if (std::string narrow = AnsiOf(path.native()); !narrow.empty()) return narrow;
+  // Short names are ASCII where the volume keeps them; the file itself may not exist yet.
+  const std::filesystem::path folder = path.parent_path();
+  const DWORD size = GetShortPathNameW(folder.c_str(), nullptr, 0);
+  if (size == 0) return {};
+  std::wstring shortFolder(size, L'\0');
+  const DWORD length = GetShortPathNameW(folder.c_str(), shortFolder.data(), size);
+  if (length == 0 || length >= size) return {};
+  shortFolder.resize(length);
+  return AnsiOf((std::filesystem::path(shortFolder) / path.filename()).native());
+}
+
 unsigned long CurrentProcessId() { return GetCurrentProcessId(); }
 
 }  // namespace telqor

@@ -102,7 +102,8 @@ FileWriter::FileWriter(FileWriter&& other) noexcept
       beside_(std::move(other.beside_)),
       name_(std::move(other.name_)),
       buffer_(std::move(other.buffer_)),
-      committed_(other.committed_) {
+      committed_(other.committed_),
+      handedOver_(other.handedOver_) {
   other.beside_.clear();
 }
 
@@ -159,9 +160,15 @@ void FileWriter::CloseFile() {
   file_.reset();
 }
 
+fs::path FileWriter::HandToLibrary() {
+  CloseFile();
+  handedOver_ = true;
+  return beside_.empty() ? final_ : beside_;
+}
+
 void FileWriter::Commit() {
   if (committed_) return;
-  CloseFile();
+  if (!handedOver_) CloseFile();
   if (!beside_.empty()) {
     try {
       env_->Rename(beside_, final_);
@@ -174,7 +181,7 @@ void FileWriter::Commit() {
 
 fs::path FileWriter::CommitUnique() {
   if (committed_) return final_;
-  CloseFile();
+  if (!handedOver_) CloseFile();
   if (beside_.empty()) {
     committed_ = true;
     return final_;

@@ -34,6 +34,13 @@ class FileWriter {
 
   void Write(std::string_view bytes);
 
+  // For a library that writes a file by name itself (libxlsxwriter): closes the new file, still
+  // empty, and answers its name beside the final one (the final name itself when that is
+  // written directly) for the library to write over. Commit then moves what the library wrote
+  // onto the final name; a writer dropped without Commit removes it, whatever the library
+  // left there. Nothing more may be written through the writer.
+  std::filesystem::path HandToLibrary();
+
   // Flushes, closes and moves the file onto its final name, replacing what was there.
   void Commit();
   // The same, but never replaces a file: when the final name is taken, the first free one of
@@ -56,6 +63,7 @@ class FileWriter {
   std::string name_;              // final name as shown in messages
   std::string buffer_;
   bool committed_ = false;
+  bool handedOver_ = false;  // the file is the library's (HandToLibrary)
 };
 
 }  // namespace telqor

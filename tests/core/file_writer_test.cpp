@@ -6,9 +6,11 @@
 #include <sys/stat.h>
 
 #include <atomic>
+#include <cstdio>
 #include <thread>
 
 #include "core/errors.h"
+#include "core/file_access.h"
 #include "core/file_io.h"
 #include "core/item_list.h"
 #include "core/settings.h"
@@ -132,6 +134,61 @@ TEST_F(Writing, UniqueCommitsNeverReplace) {
   EXPECT_EQ(out.CommitUnique(), dir / "numbers-3.txt");
   EXPECT_EQ(test::ReadBytes(file), "first\r\n");
   EXPECT_EQ(test::ReadBytes(dir / "numbers-3.txt"), "third\r\n");
+}
+
+// A library that writes by name (libxlsxwriter) writes the file beside, which reaches the final
+// name only on Commit, and goes when the writer is dropped or the move fails.
+TEST_F(Writing, AFileALibraryWritesBesideMovesIntoPlaceOnlyOnCommit) {
+  auto libraryWrites = [](const std::filesystem::path& path, const char* text) {
+    std::FILE* f = std::fopen(NarrowPath(path).c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs(text, f);
+    std::fclose(f);
+  };
+  test::WriteBytes(file, "old\r\n");
+  {
+    FileWriter out(file);
+    const std::filesystem::path beside = out.HandToLibrary();
+    EXPECT_EQ(beside.parent_path(), file.parent_path());
+    EXPECT_NE(beside, file);
+    libraryWrites(beside, "table");
+    EXPECT_EQ(test::ReadBytes(file), "old\r\n");
+    out.Commit();
+  }
+  EXPECT_EQ(test::ReadBytes(file), "table");
+  {
+    FileWriter out(file);
+    libraryWrites(out.HandToLibrary(), "half a table");
+  }
+  EXPECT_EQ(test::ReadBytes(file), "table");
+  EXPECT_EQ(test::FileNames(dir.path()), Strings{"numbers.txt"});
+  env.failRenames = true;
+  EXPECT_EQ(ErrorOf([&] {
+              FileWriter out(file);
+              libraryWrites(out.HandToLibrary(), "new table");
+              out.Commit();
+            }),
+            "Cannot write file \"" + file.string() + "\". Input/output error");
+  EXPECT_EQ(test::ReadBytes(file), "table");
+  EXPECT_EQ(test::FileNames(dir.path()), Strings{"numbers.txt"});
+}
+
+// The narrow name a C library opens is the same file, in a folder of Chinese characters too
+// (the ANSI code page of Chinese Windows holds them) and of characters no code page of China
+// holds (the folder's short name on Windows).
+TEST(NarrowPath, NamesTheFileForTheCLibrary) {
+  test::TempDir dir;
+  for (const char8_t* folder : {u8"号码表", u8"ąę ŵ"}) {
+    const std::filesystem::path path = dir.path() / folder / u8"统计.csv";
+    std::filesystem::create_directories(path.parent_path());
+    const std::string narrow = NarrowPath(path);
+    ASSERT_FALSE(narrow.empty()) << DisplayPath(path);
+    std::FILE* f = std::fopen(narrow.c_str(), "wb");
+    ASSERT_NE(f, nullptr) << DisplayPath(path);
+    std::fputs("13800138000", f);
+    std::fclose(f);
+    EXPECT_EQ(test::ReadBytes(path), "13800138000");
+  }
 }
 
 TEST_F(Writing, ASettingsFileThatCannotBeWrittenKeepsEverySetting) {
