@@ -13,7 +13,8 @@ const std::vector<Verb>& Commands() {
       LookupVerb(),  CarrierVerb(),         ValidateVerb(), SegmentsVerb(),   RegionsVerb(),
       ExportVerb(),  MergeVerb(),           SplitVerb(),    CompareVerb(),    FormatVerb(),
       AnalyseVerb(), RenameVerb(),          ConvertVerb(),  CleanBytesVerb(), OfficeToTextVerb(),
-      ExtractVerb(), MakeDefaultDataVerb(), NormalizeVerb(), ImportSegmentsVerb()};
+      ExtractVerb(), MakeDefaultDataVerb(), NormalizeVerb(), ImportSegmentsVerb(), TableVerb(),
+      StatsVerb()};
   return commands;
 }
 

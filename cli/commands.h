@@ -46,6 +46,8 @@ Verb ExtractVerb();
 Verb NormalizeVerb();
 Verb MakeDefaultDataVerb();
 Verb ImportSegmentsVerb();
+Verb TableVerb();
+Verb StatsVerb();
 
 const std::vector<Verb>& Commands();
 

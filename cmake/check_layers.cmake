@@ -11,9 +11,10 @@ set(uses_files core files)
 set(uses_workspace core files workspace)
 set(uses_segments core files workspace segments)
 set(uses_generate core files workspace segments generate)
+set(uses_report core files workspace segments report)
 set(uses_tools core files workspace tools)
 set(uses_extract core files workspace tools extract)
-set(engine_folders core files workspace segments generate tools extract)
+set(engine_folders core files workspace segments generate report tools extract)
 # Above the engine: the forms (ui/ and its feature folders), the shell on top, and the command
 # line beside them.
 set(uses_ui ${engine_folders} ui)

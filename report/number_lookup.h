@@ -41,7 +41,26 @@ class NumberLookup {
   LookupRow Of(std::string_view line) const;
 
  private:
-  // (the implementation's: e.g. the regions in UTF-8 by the database's region, made once)
+  friend class LookupIndexes;  // the statistics count by the indexes below (number_stats.cpp)
+
+  static constexpr uint32_t kNoRegion = UINT32_MAX;
+  // A line's lookup before any name is taken: its region an index into regions_ (kNoRegion
+  // when the line is not valid).
+  struct Code {
+    LookupStatus status;
+    Carrier carrier;
+    uint32_t region;
+  };
+  Code CodeOf(std::string_view line) const;
+
+  struct Region {
+    std::string province, city, areaCode;  // UTF-8
+    uint32_t provinceIndex, cityIndex;     // into provinces_ and cities_: one per name
+  };
+  const SegmentDatabase& db_;  // outlives the lookup
+  CarrierRule carriers_;
+  std::vector<Region> regions_;  // by the database's region index
+  std::vector<std::string> provinces_, cities_;
 };
 
 }  // namespace telqor

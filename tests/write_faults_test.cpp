@@ -19,6 +19,8 @@
 #include "files/batch_save.h"
 #include "files/file_comparison.h"
 #include "files/file_operations.h"
+#include "report/lookup_table.h"
+#include "report/number_stats.h"
 #include "segments/carrier.h"
 #include "segments/default_data.h"
 #include "segments/named_patterns.h"
@@ -184,6 +186,25 @@ std::vector<Case> Cases() {
          search.Start();
          search.Wait();
          SaveResultFiles(results, r / "out");
+       }},
+      {"lookup table as a workbook", [](const fs::path& r) { Write(r / "t.xlsx", "old"); },
+       [](const fs::path& r, Ui& ui) {
+         SegmentDatabase db;
+         db.Load(data, data);
+         const NumberLookup lookup(db, CarrierRule(FirstRunSettings()), CityAreaCodes());
+         std::unique_ptr<TableSink> table = OpenTable(r / "t.xlsx", TableFormat::kXlsx, LookupTableHeader(), "号码");
+         WriteLookupTable(*Numbers(300), lookup, *table, ui);
+         table->Finish();
+       }},
+      {"statistics as CSV", [](const fs::path&) {},
+       [](const fs::path& r, Ui& ui) {
+         SegmentDatabase db;
+         db.Load(data, data);
+         const NumberLookup lookup(db, CarrierRule(FirstRunSettings()), CityAreaCodes());
+         const NumberStats stats = *CountNumbers(*Numbers(300), lookup, std::vector<StatsDimension>{StatsDimension::kPrefix}, ui);
+         std::unique_ptr<TableSink> table = OpenTable(r / "s.csv", TableFormat::kCsvGbk, StatsTableHeader(stats), "统计");
+         WriteStatsTable(stats, *table);
+         table->Finish();
        }},
       {"default data", [](const fs::path& r) { StartUp(r / "home"); },
        [](const fs::path& r, Ui&) {
