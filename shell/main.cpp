@@ -9,6 +9,7 @@
 #include "shell/main_window.h"
 #include "shell/screenshots.h"
 #include "shell/telqor_application.h"
+#include "ui/help/about_dialog.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/qt_env.h"
 #include "ui/kit/qt_ui.h"
@@ -17,7 +18,7 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char** argv) {
   telqor::TelqorApplication app(argc, argv);
-  QCoreApplication::setApplicationName(u"Telqor1.1"_s);
+  QCoreApplication::setApplicationName(u"Telqor"_s + telqor::ProgramVersion());
   telqor::LoadQtTranslations(app);
   telqor::SetUpLook(app);
   telqor::QtEnv env(telqor::Env::Default());

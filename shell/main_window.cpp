@@ -39,6 +39,7 @@
 #include "ui/segments/feature_pattern_dialog.h"
 #include "ui/segments/number_type_dialog.h"
 #include "ui/segments/region_lookup_dialog.h"
+#include "ui/report/report_actions.h"
 #include "ui/segments/segment_actions.h"
 #include "ui/segments/segment_library_dialog.h"
 #include "ui/segments/validity_dialog.h"
@@ -204,6 +205,11 @@ void MainWindow::BuildTabs() {
   ConnectRequest(listsTab_, &ListsTab::ExportRequested, segmentActions, &SegmentActions::Export);
   ConnectRequest(listsTab_, &ListsTab::MoveByFeatureRequested, segmentActions, &SegmentActions::MoveByFeature);
   ConnectRequest(listsTab_, &ListsTab::MoveByTypeRequested, segmentActions, &SegmentActions::MoveByType);
+  auto* reports = new ReportActions(*context_, segments_, this);
+  ConnectRequest(workspace_, &WorkspacePanel::StatsRequested, reports, &ReportActions::ShowStats);
+  ConnectRequest(workspace_, &WorkspacePanel::LookupTableRequested, reports, &ReportActions::SaveLookupTable);
+  ConnectRequest(listsTab_, &ListsTab::StatsRequested, reports, &ReportActions::ShowStats);
+  ConnectRequest(listsTab_, &ListsTab::LookupTableRequested, reports, &ReportActions::SaveLookupTable);
   auto* segmentGeneration =
       new SegmentGenerationActions(*context_, lists_.source, segmentInputDialog_, segmentLibraryDialog_, this);
   ConnectRequest(listsTab_, &ListsTab::InputSegmentsRequested, segmentGeneration,

@@ -203,9 +203,6 @@ class AnalysisDialogTest : public QObject {
   }
 };
 
-int RunAnalysisDialogTests(int argc, char** argv) {
-  AnalysisDialogTest suite;
-  return QTest::qExec(&suite, argc, argv);
-}
+TELQOR_GUI_SUITE("analysis_dialog", AnalysisDialogTest)
 
 #include "analysis_dialog_test.moc"

@@ -174,9 +174,6 @@ class DropTest : public QObject {
   }
 };
 
-int RunDropTests(int argc, char** argv) {
-  DropTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TELQOR_GUI_SUITE("drop", DropTest)
 
 #include "drop_test.moc"

@@ -228,9 +228,6 @@ class ExtractionPanelTest : public QObject {
   }
 };
 
-int RunExtractionPanelTests(int argc, char** argv) {
-  ExtractionPanelTest suite;
-  return QTest::qExec(&suite, argc, argv);
-}
+TELQOR_GUI_SUITE("extraction_panel", ExtractionPanelTest)
 
 #include "extraction_panel_test.moc"

@@ -455,9 +455,6 @@ class FileManagerTest : public QObject {
   }
 };
 
-int RunFileManagerTests(int argc, char** argv) {
-  FileManagerTest suite;
-  return QTest::qExec(&suite, argc, argv);
-}
+TELQOR_GUI_SUITE("file_manager", FileManagerTest)
 
 #include "file_manager_test.moc"

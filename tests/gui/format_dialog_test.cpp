@@ -113,9 +113,6 @@ class FormatDialogTest : public QObject {
   }
 };
 
-int RunFormatDialogTests(int argc, char** argv) {
-  FormatDialogTest suite;
-  return QTest::qExec(&suite, argc, argv);
-}
+TELQOR_GUI_SUITE("format_dialog", FormatDialogTest)
 
 #include "format_dialog_test.moc"

@@ -1,37 +1,33 @@
-// Runs every form suite in one application object (the program's own, with its error hook).
+// Runs the form suites in the program's own application object (with its error hook): the one
+// named on the command line, as CTest runs each, or every suite one after the other.
+#include <QtTest>
+#include <cstring>
+#include <iostream>
+
 #include "shell/telqor_application.h"
 #include "tests/gui/gui_test_support.h"
 
-int RunShellTests(int argc, char** argv);
-int RunSettingsDialogTests(int argc, char** argv);
-int RunDropTests(int argc, char** argv);
-int RunNumberListModelTests(int argc, char** argv);
-int RunWorkspaceTests(int argc, char** argv);
-int RunSegmentDialogTests(int argc, char** argv);
-int RunSegmentActionTests(int argc, char** argv);
-int RunFileManagerTests(int argc, char** argv);
-int RunRenameDialogTests(int argc, char** argv);
-int RunAnalysisDialogTests(int argc, char** argv);
-int RunFormatDialogTests(int argc, char** argv);
-int RunExtractionPanelTests(int argc, char** argv);
-int RunHelpTests(int argc, char** argv);
-
 int main(int argc, char** argv) {
+  const auto& suites = telqor::test::Suites();
+  // The suite's name comes first; what follows is Qt Test's.
+  std::string only;
+  if (argc > 1 && argv[1][0] != '-') {
+    only = argv[1];
+    std::memmove(argv + 1, argv + 2, sizeof(char*) * (argc - 1));
+    --argc;
+    if (!suites.count(only)) {
+      std::cerr << "no form suite \"" << only << "\"; there are:";
+      for (const auto& [name, run] : suites) std::cerr << " " << name;
+      std::cerr << "\n";
+      return 2;
+    }
+  }
   telqor::TelqorApplication app(argc, argv);
-  telqor::test::ResetHooks();
   int failed = 0;
-  failed += RunShellTests(argc, argv);
-  failed += RunSettingsDialogTests(argc, argv);
-  failed += RunDropTests(argc, argv);
-  failed += RunNumberListModelTests(argc, argv);
-  failed += RunWorkspaceTests(argc, argv);
-  failed += RunSegmentDialogTests(argc, argv);
-  failed += RunSegmentActionTests(argc, argv);
-  failed += RunFileManagerTests(argc, argv);
-  failed += RunRenameDialogTests(argc, argv);
-  failed += RunAnalysisDialogTests(argc, argv);
-  failed += RunFormatDialogTests(argc, argv);
-  failed += RunExtractionPanelTests(argc, argv);
-  failed += RunHelpTests(argc, argv);
+  for (const auto& [name, run] : suites) {
+    if (!only.empty() && name != only) continue;
+    telqor::test::ResetHooks();
+    failed += run(argc, argv);
+  }
   return failed == 0 ? 0 : 1;
 }

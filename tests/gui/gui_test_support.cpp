@@ -72,6 +72,13 @@ void NoSuchControl(const QString& name, qsizetype found) {
   qFatal("expected one control named %s, found %d", qPrintable(name), static_cast<int>(found));
 }
 
+std::map<std::string, SuiteRun>& Suites() {
+  static std::map<std::string, SuiteRun> suites;
+  return suites;
+}
+
+bool RegisterSuite(const char* name, SuiteRun run) { return Suites().emplace(name, run).second; }
+
 QDialog* Dialog(const std::unique_ptr<RecordingWindow>& w, const QString& name) {
   return w->findChild<QDialog*>(name, Qt::FindDirectChildrenOnly);
 }

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -104,4 +105,16 @@ QString PathText(const std::filesystem::path& path);
 // the queued drop handling run.
 void DropOn(QWidget* target, const std::vector<std::filesystem::path>& entries);
 
+// The form suites by name: each registers itself with TELQOR_GUI_SUITE under the name of its
+// file (report_test.cpp: "report"), which CTest passes to run it as an entry of its own.
+using SuiteRun = int (*)(int argc, char** argv);
+std::map<std::string, SuiteRun>& Suites();
+bool RegisterSuite(const char* name, SuiteRun run);
+
 }  // namespace telqor::test
+
+#define TELQOR_GUI_SUITE(name, Suite)                                                         \
+  static const bool registered##Suite = ::telqor::test::RegisterSuite(name, [](int argc, char** argv) { \
+    Suite suite;                                                                              \
+    return QTest::qExec(&suite, argc, argv);                                                  \
+  });

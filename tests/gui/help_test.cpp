@@ -180,9 +180,6 @@ class HelpTest : public QObject {
   }
 };
 
-int RunHelpTests(int argc, char** argv) {
-  HelpTest suite;
-  return QTest::qExec(&suite, argc, argv);
-}
+TELQOR_GUI_SUITE("help", HelpTest)
 
 #include "help_test.moc"

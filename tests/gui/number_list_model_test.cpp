@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QtTest>
 
+#include "tests/gui/gui_test_support.h"
 #include "ui/kit/number_view.h"
 
 using namespace Qt::StringLiterals;
@@ -67,9 +68,6 @@ class NumberListModelTest : public QObject {
   }
 };
 
-int RunNumberListModelTests(int argc, char** argv) {
-  NumberListModelTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TELQOR_GUI_SUITE("number_list_model", NumberListModelTest)
 
 #include "number_list_model_test.moc"

@@ -148,9 +148,6 @@ class RenameDialogTest : public QObject {
   }
 };
 
-int RunRenameDialogTests(int argc, char** argv) {
-  RenameDialogTest suite;
-  return QTest::qExec(&suite, argc, argv);
-}
+TELQOR_GUI_SUITE("rename_dialog", RenameDialogTest)
 
 #include "rename_dialog_test.moc"

@@ -316,9 +316,6 @@ class SegmentActionTest : public QObject {
   }
 };
 
-int RunSegmentActionTests(int argc, char** argv) {
-  SegmentActionTest suite;
-  return QTest::qExec(&suite, argc, argv);
-}
+TELQOR_GUI_SUITE("segment_actions", SegmentActionTest)
 
 #include "segment_actions_test.moc"

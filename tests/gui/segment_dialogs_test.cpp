@@ -345,9 +345,6 @@ class SegmentDialogsTest : public QObject {
   }
 };
 
-int RunSegmentDialogTests(int argc, char** argv) {
-  SegmentDialogsTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TELQOR_GUI_SUITE("segment_dialogs", SegmentDialogsTest)
 
 #include "segment_dialogs_test.moc"

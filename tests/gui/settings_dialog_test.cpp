@@ -298,9 +298,6 @@ class SettingsDialogTest : public QObject {
   }
 };
 
-int RunSettingsDialogTests(int argc, char** argv) {
-  SettingsDialogTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TELQOR_GUI_SUITE("settings_dialog", SettingsDialogTest)
 
 #include "settings_dialog_test.moc"

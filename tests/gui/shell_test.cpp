@@ -333,9 +333,6 @@ class ShellTest : public QObject {
   }
 };
 
-int RunShellTests(int argc, char** argv) {
-  ShellTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TELQOR_GUI_SUITE("shell", ShellTest)
 
 #include "shell_test.moc"

@@ -420,9 +420,6 @@ class WorkspaceTest : public QObject {
   }
 };
 
-int RunWorkspaceTests(int argc, char** argv) {
-  WorkspaceTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TELQOR_GUI_SUITE("workspace", WorkspaceTest)
 
 #include "workspace_test.moc"

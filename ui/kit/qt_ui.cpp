@@ -83,6 +83,31 @@ std::filesystem::path ChooseFileToSave(QWidget* parent, const std::filesystem::p
   return chosen;
 }
 
+std::filesystem::path ChooseFileToWrite(QWidget* parent, const std::filesystem::path& folder,
+                                        const QString& suggestedName, const QStringList& filters) {
+  if (Hooks().saveFile) return Hooks().saveFile();
+  BusyCursorPause pause;
+  QStringList qtFilters, suffixes;
+  for (const QString& filter : filters) {
+    const QStringList parts = filter.split(u'|');
+    qtFilters << parts.value(0) + u" ("_s + parts.value(1) + u")"_s;
+    suffixes << parts.value(1).section(u'.', -1);
+  }
+  QFileDialog dialog(parent, QString(), FolderDisplayText(StartFolder(folder)));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(qtFilters);
+  dialog.setDefaultSuffix(suffixes.value(0));
+  // The extension follows the filter chosen, as long as the name has none of its own.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& chosen) {
+    dialog.setDefaultSuffix(suffixes.value(qtFilters.indexOf(chosen)));
+  });
+  dialog.selectFile(suggestedName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  std::filesystem::path chosen = PathOf(dialog.selectedFiles().front());
+  LastDialogFolder() = chosen.parent_path();
+  return chosen;
+}
+
 std::filesystem::path ChooseFolder(QWidget* parent, const std::filesystem::path& start) {
   if (Hooks().chooseFolder) return Hooks().chooseFolder(start);
   BusyCursorPause pause;

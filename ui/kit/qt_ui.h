@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -48,6 +49,12 @@ std::vector<std::filesystem::path> ChooseFilesToOpen(QWidget* parent, const std:
 // The save dialog with a filter such as "txt|*.txt" (description|patterns), starting where the
 // open dialog would; empty on Cancel. The name is taken as chosen: no extension is added.
 std::filesystem::path ChooseFileToSave(QWidget* parent, const std::filesystem::path& folder, const QString& filter);
+// The save dialog for a file the user names and keeps: it starts with suggestedName in the
+// folder the open dialog would, offers filters such as "Excel 工作簿|*.xlsx" (the first chosen
+// at first), adds the chosen filter's extension to a name without one and asks before a file
+// is replaced; empty on Cancel.
+std::filesystem::path ChooseFileToWrite(QWidget* parent, const std::filesystem::path& folder,
+                                        const QString& suggestedName, const QStringList& filters);
 // The folder picker (it may create a folder), starting in start; empty on Cancel.
 std::filesystem::path ChooseFolder(QWidget* parent, const std::filesystem::path& start);
 // Moves a file to the desktop's trash: an empty text when done, else why not (UTF-8).

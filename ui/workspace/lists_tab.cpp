@@ -77,6 +77,9 @@ void ListsTab::BuildSource() {
   copyAllSourceItem_ = MenuItem(sourceMenu_, u"N55"_s, u"复制所有号码"_s);
   copySourceSelectionItem_ = MenuItem(sourceMenu_, u"N58"_s, u"复制选择的号码"_s);
   deleteSourceSelectionItem_ = MenuItem(sourceMenu_, u"N57"_s, u"删除选择的号码"_s);
+  sourceMenu_->addSeparator();
+  statsSourceItem_ = MenuItem(sourceMenu_, u"NStats1"_s, u"号码统计"_s);
+  lookupTableSourceItem_ = MenuItem(sourceMenu_, u"NLookupTable1"_s, u"归属地查询表"_s);
   ContextMenu(sourceView_, sourceMenu_);
   PopupAtMouse(moreSourceButton_, sourceMenu_);
 }
@@ -126,6 +129,9 @@ void ListsTab::BuildTarget() {
   targetMenu_->addSeparator();
   deleteTargetSelectionItem_ = MenuItem(targetMenu_, u"N61"_s, u"删除选择的号码"_s);
   clearTargetItem_ = MenuItem(targetMenu_, u"N52"_s, u"清空号码"_s);
+  targetMenu_->addSeparator();
+  statsTargetItem_ = MenuItem(targetMenu_, u"NStats2"_s, u"号码统计"_s);
+  lookupTableTargetItem_ = MenuItem(targetMenu_, u"NLookupTable2"_s, u"归属地查询表"_s);
   ContextMenu(targetView_, targetMenu_);
   PopupAtMouse(moreTargetButton_, targetMenu_);
 }
@@ -177,6 +183,10 @@ void ListsTab::Connect() {
   Wire(copyTargetSelectionItem_, this, &ListsTab::CopyTargetSelectionClicked);
   Wire(deleteTargetSelectionItem_, this, &ListsTab::DeleteTargetSelectionClicked);
   Wire(clearTargetItem_, this, &ListsTab::ClearTargetClicked);
+  Wire(statsSourceItem_, this, [this] { emit StatsRequested(lists_.source); });
+  Wire(lookupTableSourceItem_, this, [this] { emit LookupTableRequested(lists_.source); });
+  Wire(statsTargetItem_, this, [this] { emit StatsRequested(lists_.target); });
+  Wire(lookupTableTargetItem_, this, [this] { emit LookupTableRequested(lists_.target); });
   Wire(normalizeTargetItem_, this, &ListsTab::NormalizeTargetClicked);
   Wire(featureToTargetButton_, this, &ListsTab::FeatureToTargetClicked);
   Wire(featureToSourceButton_, this, &ListsTab::FeatureToSourceClicked);

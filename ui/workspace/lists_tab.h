@@ -41,6 +41,9 @@ class ListsTab : public QWidget {
  signals:
   // "全部导出号码" by region and carrier: list is the one the radio buttons choose, empty or not.
   void ExportRequested(ExportKind kind, const NumberList& list);
+  // "号码统计" and "归属地查询表" of a list's "其它操作" menu; sent for an empty list too.
+  void StatsRequested(const NumberList& list);
+  void LookupTableRequested(const NumberList& list);
   // "组合特征": the numbers of from that the patterns chosen in the feature dialog match go to
   // to; towards the target only the checked patterns count, back every pattern.
   void MoveByFeatureRequested(NumberList& from, NumberList& to, bool checkedOnly);
@@ -125,6 +128,8 @@ class ListsTab : public QWidget {
   QAction* copyAllSourceItem_;           // "N55" 复制所有号码
   QAction* copySourceSelectionItem_;     // "N58" 复制选择的号码
   QAction* deleteSourceSelectionItem_;   // "N57" 删除选择的号码
+  QAction* statsSourceItem_;             // "NStats1" 号码统计
+  QAction* lookupTableSourceItem_;       // "NLookupTable1" 归属地查询表
   QFrame* movesPanel_;                   // "Panel4"
   QToolButton* featureToTargetButton_;   // "SpeedButton13" 组合特征 →
   QToolButton* featureToSourceButton_;   // "SpeedButton14" 组合特征 ←
@@ -145,6 +150,8 @@ class ListsTab : public QWidget {
   QAction* copyTargetSelectionItem_;     // "N60" 复制选择的号码
   QAction* deleteTargetSelectionItem_;   // "N61" 删除选择的号码
   QAction* clearTargetItem_;             // "N52" 清空号码
+  QAction* statsTargetItem_;             // "NStats2" 号码统计
+  QAction* lookupTableTargetItem_;       // "NLookupTable2" 归属地查询表
   QGroupBox* exportGroup_;               // "GroupBox3" 【导出号码】
   QRadioButton* exportSourceRadio_;      // "RBRaw" 原始号码
   QRadioButton* exportTargetRadio_;      // "RBDest" 目标号码

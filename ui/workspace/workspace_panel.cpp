@@ -80,6 +80,9 @@ void WorkspacePanel::BuildList() {
   copySelectedItem_ = MenuItem(moreMenu_, u"N73"_s, u"复制选择数据"_s);
   pasteItem_ = MenuItem(moreMenu_, u"N27"_s, u"粘帖数据"_s);
   clearItem_ = MenuItem(moreMenu_, u"N18"_s, u"清空数据"_s);
+  moreMenu_->addSeparator();
+  statsItem_ = MenuItem(moreMenu_, u"NStats0"_s, u"号码统计"_s);
+  lookupTableItem_ = MenuItem(moreMenu_, u"NLookupTable0"_s, u"归属地查询表"_s);
   ContextMenu(workspaceView_, moreMenu_);
   PopupAtMouse(moreButton_, moreMenu_);
 
@@ -156,6 +159,8 @@ void WorkspacePanel::Connect() {
   Wire(copySelectedItem_, this, &WorkspacePanel::CopySelectedClicked);
   Wire(pasteItem_, this, &WorkspacePanel::PasteClicked);
   Wire(clearItem_, this, &WorkspacePanel::ClearClicked);
+  Wire(statsItem_, this, [this] { emit StatsRequested(lists_.workspace); });
+  Wire(lookupTableItem_, this, [this] { emit LookupTableRequested(lists_.workspace); });
   Wire(batchSaveItem_, this, &WorkspacePanel::BatchSaveClicked);
   Wire(saveAllItem_, this, &WorkspacePanel::SaveAllClicked);
   WireExportItems(byRegionItem_, byCarrierItem_, byRegionCarrierItem_, byRegionCarrierSegmentItem_, this,

@@ -44,6 +44,9 @@ class WorkspacePanel : public QWidget {
   // An item of the "保存" menu asks for the workspace list to be exported as kind says; never
   // sent for an empty list.
   void ExportRequested(ExportKind kind, const NumberList& list);
+  // "号码统计" and "归属地查询表" of a list's "其它操作" menu; sent for an empty list too.
+  void StatsRequested(const NumberList& list);
+  void LookupTableRequested(const NumberList& list);
 
  private:
   void BuildList();
@@ -105,6 +108,8 @@ class WorkspacePanel : public QWidget {
   QAction* copySelectedItem_;            // "N73" 复制选择数据
   QAction* pasteItem_;                   // "N27" 粘帖数据
   QAction* clearItem_;                   // "N18" 清空数据
+  QAction* statsItem_;                   // "NStats0" 号码统计
+  QAction* lookupTableItem_;             // "NLookupTable0" 归属地查询表
   QMenu* saveMenu_;                      // "PopupMenu6"
   QAction* batchSaveItem_;               // "N30" 分批保存号码
   QAction* saveAllItem_;                 // "N31" 全部保存号码
