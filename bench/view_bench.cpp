@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "ui/kit/number_view.h"
-#include "ui/workspace/number_list_model.h"
+#include "ui/kit/number_list_model.h"
 #include "workspace/number_list.h"
 
 int main(int argc, char** argv) {

@@ -1,6 +1,6 @@
 // The list model of the number views: row count from the last reset, GBK items decoded for
 // display, nothing while suspended or for rows the list no longer has.
-#include "ui/workspace/number_list_model.h"
+#include "ui/kit/number_list_model.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>

@@ -15,7 +15,7 @@
 #include "files/file_comparison.h"
 #include "files/file_operations.h"
 #include "ui/files/managed_folder.h"
-#include "ui/files/save_count_dialog.h"
+#include "ui/kit/save_count_dialog.h"
 #include "ui/kit/background_work.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/double_click.h"

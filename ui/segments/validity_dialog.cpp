@@ -15,7 +15,7 @@
 #include "ui/kit/number_view.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/kit/user_action.h"
-#include "ui/workspace/number_list_model.h"
+#include "ui/kit/number_list_model.h"
 #include "workspace/list_operations.h"
 
 namespace telqor {

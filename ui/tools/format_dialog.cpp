@@ -21,7 +21,7 @@
 #include "ui/kit/qt_ui.h"
 #include "ui/kit/up_down.h"
 #include "ui/kit/user_action.h"
-#include "ui/workspace/number_list_model.h"
+#include "ui/kit/number_list_model.h"
 #include "workspace/list_operations.h"
 
 namespace telqor {

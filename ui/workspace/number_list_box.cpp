@@ -8,7 +8,7 @@
 #include "ui/kit/double_click.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/user_action.h"
-#include "ui/workspace/number_list_model.h"
+#include "ui/kit/number_list_model.h"
 #include "workspace/list_operations.h"
 
 namespace telqor {

@@ -14,7 +14,7 @@
 #include <utility>
 
 #include "files/batch_save.h"
-#include "ui/files/save_count_dialog.h"
+#include "ui/kit/save_count_dialog.h"
 #include "ui/kit/clipboard.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/double_click.h"

@@ -1,4 +1,4 @@
-#include "ui/workspace/number_list_model.h"
+#include "ui/kit/number_list_model.h"
 
 #include "ui/kit/gbk_text.h"
 

@@ -1,7 +1,7 @@
-#include "ui/generate/segment_generation_actions.h"
+#include "ui/segments/segment_generation_actions.h"
 
 #include "generate/segment_generation.h"
-#include "ui/generate/segment_input_dialog.h"
+#include "ui/segments/segment_input_dialog.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/segments/segment_library_dialog.h"
 

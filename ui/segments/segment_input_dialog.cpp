@@ -1,4 +1,4 @@
-#include "ui/generate/segment_input_dialog.h"
+#include "ui/segments/segment_input_dialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "ui/files/save_count_dialog.h"
+#include "ui/kit/save_count_dialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
