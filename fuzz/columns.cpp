@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   rows.SetText(parts[1]);
   for (int i = 0; i < rows.Count(); ++i) {
     std::string_view line = rows.View(i);
-    std::vector<std::string_view> fields = SplitFields(line, delimiter);
+    std::vector<std::string_view> fields = SplitAtDelimiter(line, delimiter);
     if (!delimiter.empty()) {
       std::string joined;
       for (size_t f = 0; f < fields.size(); ++f) joined.append(f ? delimiter : "").append(fields[f]);

@@ -14,7 +14,7 @@ bool IsBlank(unsigned char c) { return c >= 1 && c <= 32; }
 
 }  // namespace
 
-std::vector<std::string> SplitFields(std::string_view line) {
+std::vector<std::string> SplitDataFields(std::string_view line) {
   if (size_t zero = line.find('\0'); zero != std::string_view::npos) line = line.substr(0, zero);
   std::vector<std::string> fields;
   size_t i = 0, n = line.size();
@@ -111,7 +111,7 @@ int SplitFirstFields(std::string_view line, std::string_view* out, int max) {
 int FirstThreeFields(std::string_view line, std::string_view (&fields)[3], std::vector<std::string>& storage) {
   int count = SplitFirstFields(line, fields, 3);
   if (count >= 0) return count;
-  storage = SplitFields(line);
+  storage = SplitDataFields(line);
   count = static_cast<int>(std::min<size_t>(storage.size(), 3));
   for (int i = 0; i < count; ++i) fields[i] = storage[static_cast<size_t>(i)];
   return count;

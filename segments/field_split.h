@@ -12,11 +12,11 @@
 
 namespace telqor {
 
-std::vector<std::string> SplitFields(std::string_view line);
+std::vector<std::string> SplitDataFields(std::string_view line);
 
 // The first fields of a line as views into it, for lines read by the million: answers how
 // many were found (at most max), or -1 when a field in quotes comes first, whose text differs
-// from the line's bytes (SplitFields then).
+// from the line's bytes (SplitDataFields then).
 int SplitFirstFields(std::string_view line, std::string_view* out, int max);
 
 // The first three fields of a line (segment, province, city): views into the line or, when a

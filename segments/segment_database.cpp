@@ -221,7 +221,7 @@ SegmentLoadReport SegmentDatabase::LoadText(std::string_view regionText, std::st
 
   // The region tree; a blank line names no province and is passed over.
   ForEachLine(regionText, [&](std::string_view line) {
-    std::vector<std::string> fields = SplitFields(RegionSeparatorsToBars(line));
+    std::vector<std::string> fields = SplitDataFields(RegionSeparatorsToBars(line));
     if (fields.empty()) return;
     Province province{std::move(fields[0]), {}};
     for (size_t i = 1; i < fields.size(); ++i)

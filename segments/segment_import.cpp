@@ -111,7 +111,7 @@ std::vector<OldSegment> OldSegments(std::string_view text, std::deque<std::strin
     std::string_view fields[3];
     int count = SplitFirstFields(line, fields, 3);
     if (count < 0) {  // a quoted field: its text differs from the line's bytes
-      std::vector<std::string> split = SplitFields(line);
+      std::vector<std::string> split = SplitDataFields(line);
       count = static_cast<int>(std::min<size_t>(split.size(), 3));
       for (int i = 0; i < count; ++i) fields[i] = quoted.emplace_back(std::move(split[static_cast<size_t>(i)]));
     }

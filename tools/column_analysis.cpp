@@ -112,7 +112,7 @@ bool MayBeInteger(std::string_view text) {
 
 }  // namespace
 
-std::vector<std::string_view> SplitFields(std::string_view line, std::string_view delimiter) {
+std::vector<std::string_view> SplitAtDelimiter(std::string_view line, std::string_view delimiter) {
   std::vector<std::string_view> fields;
   if (delimiter.empty()) return {line};
   size_t start = 0;

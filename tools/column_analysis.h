@@ -26,7 +26,7 @@ namespace telqor {
 // of a two-byte GBK character. The last piece (possibly empty) is the last field. A line
 // without the delimiter, or an empty delimiter, is one field. Joining the fields with the
 // delimiter gives the line back.
-std::vector<std::string_view> SplitFields(std::string_view line, std::string_view delimiter);
+std::vector<std::string_view> SplitAtDelimiter(std::string_view line, std::string_view delimiter);
 // Field index of line (from 0), or nothing when the line has no such field.
 std::optional<std::string_view> FieldOf(std::string_view line, std::string_view delimiter, int64_t index);
 

@@ -51,13 +51,13 @@ struct LoadedDatabase : ::testing::Test {
 };
 
 TEST(FieldSplit, QuotesBlanksBarsAndTwoByteCharacters) {
-  EXPECT_EQ(SplitFields("a|b||c|"), (Strings{"a", "b", "", "c", ""}));
-  EXPECT_EQ(SplitFields("  a | b  c"), (Strings{"a", "b", "c"}));
-  EXPECT_EQ(SplitFields(R"("x ""y"" z"|w)"), (Strings{R"(x "y" z)", "w"}));
-  EXPECT_EQ(SplitFields("a| "), (Strings{"a"}));
-  EXPECT_EQ(SplitFields(""), Strings{});
+  EXPECT_EQ(SplitDataFields("a|b||c|"), (Strings{"a", "b", "", "c", ""}));
+  EXPECT_EQ(SplitDataFields("  a | b  c"), (Strings{"a", "b", "c"}));
+  EXPECT_EQ(SplitDataFields(R"("x ""y"" z"|w)"), (Strings{R"(x "y" z)", "w"}));
+  EXPECT_EQ(SplitDataFields("a| "), (Strings{"a"}));
+  EXPECT_EQ(SplitDataFields(""), Strings{});
   // 東 is 0x96 0x7C in GBK: its second byte is no bar.
-  EXPECT_EQ(Utf8(SplitFields(G("東莞|x"))), (Strings{"東莞", "x"}));
+  EXPECT_EQ(Utf8(SplitDataFields(G("東莞|x"))), (Strings{"東莞", "x"}));
   EXPECT_EQ(GbkToUtf8(RegionSeparatorsToBars(G("广东*广州,深圳#珠海"))), "广东|广州|深圳|珠海");
 }
 

@@ -23,7 +23,7 @@ void Set(ItemList& list, const Strings& items) {
 
 Strings Fields(std::string_view line, std::string_view delimiter) {
   Strings out;
-  for (std::string_view f : SplitFields(line, delimiter)) out.emplace_back(f);
+  for (std::string_view f : SplitAtDelimiter(line, delimiter)) out.emplace_back(f);
   return out;
 }
 

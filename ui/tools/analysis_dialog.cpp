@@ -272,7 +272,7 @@ void AnalysisDialog::Import(const std::vector<fs::path>& files) {
   if (unconvertible) context_.ui.ShowStatus(UnconvertibleText(unconvertible));
   if (data_.Items().Count() == 0) return;
   QStringList captions;
-  for (size_t i = 0; i < SplitFields(data_.Items().View(0), s.DADelimiter).size(); ++i)
+  for (size_t i = 0; i < SplitAtDelimiter(data_.Items().View(0), s.DADelimiter).size(); ++i)
     captions << u" 列"_s + QString::number(i);
   dataModel_->SetCaptions(captions);
 }
