@@ -4,10 +4,10 @@
 # Windows and the program telqor.exe, and puts a folder to copy to a Windows machine together:
 # build-windows-gui/Telqor/ (with --run, starts it under Wine).
 #   scripts/windows.sh [--test [GTEST ARGS]] | --gui [--run]
-# The libraries built for Windows (PCRE2, liblzma, zlib, libzip, expat, GoogleTest, Qt) and ICU's
-# headers live in a cache outside the repository, made once from Debian's source packages and
-# rebuilt only when missing: ${TELQOR_WINDOWS_CACHE:-$HOME/.cache/telqor-windows}. Needs root (or sudo) when
-# packages or the source lines are missing.
+# The libraries built for Windows (PCRE2, liblzma, zlib, libzip, expat, libxlsxwriter, GoogleTest,
+# Qt) and ICU's headers live in a cache outside the repository, made once from Debian's source
+# packages and rebuilt only when missing: ${TELQOR_WINDOWS_CACHE:-$HOME/.cache/telqor-windows}.
+# Needs root (or sudo) when packages or the source lines are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
@@ -144,6 +144,20 @@ if [[ ! -f $prefix/lib/libexpat.a ]]; then
   sed -i 's/^#define XML_DTD$/#define XML_DTD 1/' "$cache/build/expat/expat_config.h"
   cmake --build "$cache/build/expat" -j "$jobs"
   cmake --install "$cache/build/expat" >/dev/null
+fi
+
+# Workbooks are written by libxlsxwriter, static, over the zlib above, with the zip writer and
+# the temporary files it bundles (third_party/minizip, third_party/tmpfileplus) built in. It
+# opens files with the C library's narrow calls (the ANSI code page); the engine names them so.
+if [[ ! -f $prefix/lib/libxlsxwriter.a ]]; then
+  echo "Building libxlsxwriter for Windows"
+  src=$(fetch libxlsxwriter)
+  cmake -S "$src" -B "$cache/build/libxlsxwriter" -G Ninja -Wno-dev \
+    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" -DTELQOR_WINDOWS_PREFIX="$prefix" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
+    -DUSE_SYSTEM_MINIZIP=OFF -DUSE_STANDARD_TMPFILE=OFF -DBUILD_TESTS=OFF -DBUILD_EXAMPLES=OFF >/dev/null
+  cmake --build "$cache/build/libxlsxwriter" -j "$jobs"
+  cmake --install "$cache/build/libxlsxwriter" >/dev/null
 fi
 
 # Windows decodes GBK with the system's code page 936; of ICU the engine uses only the UTF-8 and

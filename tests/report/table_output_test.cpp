@@ -53,7 +53,7 @@ fs::path Write(const fs::path& out, TableFormat format, const std::vector<Row>& 
 }
 
 TEST(TableFormat, TheExtensionChoosesInAnyCase) {
-  EXPECT_EQ(TableFormatOf("a/号码.xlsx"), TableFormat::kXlsx);
+  EXPECT_EQ(TableFormatOf(u8"a/号码.xlsx"), TableFormat::kXlsx);
   EXPECT_EQ(TableFormatOf("a.XLSX", TableFormat::kCsvGbk), TableFormat::kXlsx);
   EXPECT_EQ(TableFormatOf("a.csv"), TableFormat::kCsvUtf8);
   EXPECT_EQ(TableFormatOf("a.Csv", TableFormat::kCsvGbk), TableFormat::kCsvGbk);
@@ -190,13 +190,13 @@ TEST(XlsxTable, AFailedWriteKeepsTheOldFileAndLeavesNothingBeside) {
 // Under a folder of Chinese characters, replacing a file, and beside it when asked not to.
 TEST(XlsxTable, ChineseFolderNamesAndNumberedNames) {
   test::TempDir dir;
-  const fs::path out = dir / "号码表" / "统计.xlsx";
+  const fs::path out = dir / "号码表" / u8"统计.xlsx";
   fs::create_directories(out.parent_path());
   Write(out, TableFormat::kXlsx, {{"13800138000", "北京", "010"}});
   Write(out, TableFormat::kXlsx, {{"13900139000", "北京", "010"}});
   EXPECT_EQ(Sheets(out), Strings{"号码\t省份\t区号\n13900139000\t北京\t010\n"});
   std::unique_ptr<TableSink> table = OpenTable(out, TableFormat::kXlsx, kHeader, "号码", Replace::kNo);
-  EXPECT_EQ(table->Finish(), dir / "号码表" / "统计-2.xlsx");
+  EXPECT_EQ(table->Finish(), dir / "号码表" / u8"统计-2.xlsx");
   EXPECT_EQ(test::FileNames(out.parent_path()), (Strings{"统计-2.xlsx", "统计.xlsx"}));
 }
 
