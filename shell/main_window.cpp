@@ -220,9 +220,9 @@ void MainWindow::BuildTabs() {
 
   for (const DropSites& sites : {extraction_->Drops(), workspace_->Drops(), listsTab_->Drops(), filesTab_->Drops()})
     drops_->Register(sites);
-  drops_->Register({{validityDialog_->DropList(), DropTarget::kInvailLv0},
-                    {formatDialog_->DropList(), DropTarget::kFormatLv0},
-                    {analysisDialog_->DropList(), DropTarget::kAnalysisLv1}});
+  drops_->Register({{validityDialog_->DropList(), DropTarget::kValidityList},
+                    {formatDialog_->DropList(), DropTarget::kFormatList},
+                    {analysisDialog_->DropList(), DropTarget::kAnalysisList}});
 }
 
 // ---- Start-up -----------------------------------------------------------------------------

@@ -120,7 +120,7 @@ ExtractionPanel::ExtractionPanel(AppContext& context, NumberList& workspace, QWi
 
 ExtractionPanel::~ExtractionPanel() { search_.Stop(); }
 
-DropSites ExtractionPanel::Drops() const { return {{fileList_, DropTarget::kListBoxF}}; }
+DropSites ExtractionPanel::Drops() const { return {{fileList_, DropTarget::kExtractionFiles}}; }
 
 void ExtractionPanel::LoadAreaCodes() {
   areaCodes_.Clear();

@@ -186,7 +186,7 @@ void FileManagerTab::Connect() {
 }
 
 DropSites FileManagerTab::Drops() const {
-  return {{fileList_, DropTarget::kLB1}, {newFileEdit_, DropTarget::kEditA}, {referenceFileEdit_, DropTarget::kEditB}};
+  return {{fileList_, DropTarget::kGeneralFiles}, {newFileEdit_, DropTarget::kNewFileField}, {referenceFileEdit_, DropTarget::kReferenceFileField}};
 }
 
 void FileManagerTab::FoldersChanged() {

@@ -201,7 +201,7 @@ void ListsTab::Connect() {
   Wire(exportFolderButton_, this, &ListsTab::ExportFolderClicked);
 }
 
-DropSites ListsTab::Drops() const { return {{sourceView_, DropTarget::kLv1}}; }
+DropSites ListsTab::Drops() const { return {{sourceView_, DropTarget::kSourceList}}; }
 
 NumberList& ListsTab::ChosenList() { return exportTargetRadio_->isChecked() ? lists_.target : lists_.source; }
 

@@ -176,7 +176,7 @@ void WorkspacePanel::Connect() {
     OnDoubleClick(w, [this] { ToggleEditorsClicked(); });
 }
 
-DropSites WorkspacePanel::Drops() const { return {{workspaceView_, DropTarget::kLv0}}; }
+DropSites WorkspacePanel::Drops() const { return {{workspaceView_, DropTarget::kWorkspaceList}}; }
 
 void WorkspacePanel::ImportDataClicked() {
   auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
