@@ -12,6 +12,7 @@
 #include "core/gbk.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/kit/qt_ui.h"
+#include "ui/workspace/workspace_panel_names.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
@@ -24,6 +25,7 @@ using telqor::test::Scripted;
 using telqor::test::TempHome;
 using telqor::test::Trigger;
 using telqor::test::U8Path;
+using namespace telqor::names::workspace;
 
 namespace {
 
@@ -60,7 +62,8 @@ class ExtractionPanelTest : public QObject {
     Paste(w, u"电话:0755-23456789 手机１３８１２３４５６７８, 13912345678 12345 a@b.cn"_s);
     Click(w, u"SBhmSearchOut"_s);
     // Landlines, then mobiles; e-mail was not asked for; numbers already there are not checked against.
-    QCOMPARE(Rows(w, u"lv0"_s), (QStringList{u"13812345678"_s, u"075523456789"_s, u"13812345678"_s, u"13912345678"_s}));
+    QCOMPARE(Rows(w, kWorkspaceList),
+             (QStringList{u"13812345678"_s, u"075523456789"_s, u"13812345678"_s, u"13912345678"_s}));
     QCOMPARE(w->StatusText(), u" 完成！生成3个数据,追加到号码整理框"_s);
 
     // The table dialog shows the file's text.
@@ -79,7 +82,7 @@ class ExtractionPanelTest : public QObject {
     auto w = home.OpenWindow();
     Paste(w, u"手机 +86 138 0013 8000 / 邮箱 87654321@qq.com"_s);
     Click(w, u"SBhmSearchOut"_s);
-    QCOMPARE(Rows(w, u"lv0"_s), QStringList{u"13800138000"_s});
+    QCOMPARE(Rows(w, kWorkspaceList), QStringList{u"13800138000"_s});
     w->CurrentSettings().MobileSeparators = 0;
     Click(w, u"SBhmSearchOut"_s);
     QCOMPARE(w->StatusText(), u" 完成！生成0个数据,追加到号码整理框"_s);
@@ -173,7 +176,7 @@ class ExtractionPanelTest : public QObject {
     Control<QCheckBox>(w, u"CBEmails"_s)->setChecked(true);
     Paste(w, u"编号7 66667777 x@y.com 13812345678"_s);
     Click(w, u"SBhmSearchOut"_s);
-    QCOMPARE(Rows(w, u"lv0"_s), (QStringList{u"编号7"_s, u"02166667777"_s, u"13812345678"_s, u"x@y.com"_s}));
+    QCOMPARE(Rows(w, kWorkspaceList), (QStringList{u"编号7"_s, u"02166667777"_s, u"13812345678"_s, u"x@y.com"_s}));
   }
 
   void FileListImportsAndDeletes() {

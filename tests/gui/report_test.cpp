@@ -10,6 +10,8 @@
 #include "tests/gui/gui_test_support.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/report/bar_chart.h"
+#include "ui/workspace/lists_tab_names.h"
+#include "ui/workspace/workspace_panel_names.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
@@ -20,6 +22,8 @@ using telqor::test::Scripted;
 using telqor::test::TempHome;
 using telqor::test::Trigger;
 using telqor::test::U8Path;
+using namespace telqor::names::lists;
+using namespace telqor::names::workspace;
 
 namespace {
 
@@ -57,7 +61,7 @@ class ReportTest : public QObject {
     CopyDatabase(home);
     auto w = home.OpenWindow();
     Fill(w->Lists().workspace, {"13800000001", "13800000002", "13800000001", "13400000005", "19999999999", "x"});
-    Trigger(w, u"NStats0"_s);
+    Trigger(w, kStatsItem);
     QDialog* dialog = Dialog(w, u"StatsForm"_s);
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->findChild<QLabel*>(u"LabelStatsTotals"_s)->text(),
@@ -104,7 +108,7 @@ class ReportTest : public QObject {
 
     // The dialog is one, refilled for the next list.
     Fill(w->Lists().source, {"13800000001"});
-    Trigger(w, u"NStats1"_s);
+    Trigger(w, kSourceStatsItem);
     QCOMPARE(w->findChildren<QDialog*>(u"StatsForm"_s).size(), 1);
     QCOMPARE(dialog->findChild<QLabel*>(u"LabelStatsTotals"_s)->text(),
              u"共1行：有效 1，号段不存在 0，格式错误 0；不同号码 1，重复 0"_s);
@@ -134,7 +138,7 @@ class ReportTest : public QObject {
     const fs::path table = home / U8Path("查询.csv");
     WillSaveAs(table);
     Scripted().answer = false;
-    Trigger(w, u"NLookupTable2"_s);
+    Trigger(w, kTargetLookupTableItem);
     QCOMPARE(ReadBytes(table), std::string("\xEF\xBB\xBF号码,省份,城市,区号,运营商,状态\r\n"
                                            "13800000001,北京,北京,010,移动,有效\r\n"
                                            "13399999999,,,,电信,号段不存在\r\n"
@@ -145,16 +149,16 @@ class ReportTest : public QObject {
     // A workbook is a zip archive; another extension is refused, and nothing is written.
     const fs::path book = home / U8Path("查询.xlsx");
     WillSaveAs(book);
-    Trigger(w, u"NLookupTable2"_s);
+    Trigger(w, kTargetLookupTableItem);
     QVERIFY(ReadBytes(book).starts_with("PK"));
     WillSaveAs(home / U8Path("查询.txt"));
-    Trigger(w, u"NLookupTable2"_s);
+    Trigger(w, kTargetLookupTableItem);
     QVERIFY(!fs::exists(home / U8Path("查询.txt")));
     QCOMPARE(Scripted().messages.back(), u"无法保存为 查询.txt：请选择 .xlsx 或 .csv 文件。"_s);
 
     // An empty list is told, with no dialog.
     w->Lists().workspace.Items().Clear();
-    Trigger(w, u"NLookupTable0"_s);
+    Trigger(w, kLookupTableItem);
     QCOMPARE(Scripted().messages.back(), u"列表中没有号码"_s);
   }
 };

@@ -32,11 +32,13 @@
 #include "tests/support/first_run_ini.h"
 #include "ui/kit/qt_env.h"
 #include "ui/kit/user_action.h"
+#include "ui/workspace/workspace_panel_names.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
 using telqor::test::Control;
 using telqor::test::TempHome;
+using namespace telqor::names::workspace;
 
 namespace {
 
@@ -106,7 +108,7 @@ class ShellTest : public QObject {
     QCOMPARE(Control<QPlainTextEdit>(lookup, u"Memolog"_s)->toPlainText(), u"19912345678:河北.唐山 电信"_s);
 
     telqor::test::Fill(w->Lists().workspace.Items(), {"13800001111", "13000002222", "16612345678"});
-    telqor::test::Trigger(w, u"N50"_s);
+    telqor::test::Trigger(w, kSaveByRegionItem);
     const fs::path dated = w->Folders().datedOutput;
     QVERIFY(fs::exists(dated / telqor::test::U8Path("北京.北京.1.txt")));
     QVERIFY(fs::exists(dated / telqor::test::U8Path("山东.济南.1.txt")));
@@ -263,7 +265,7 @@ class ShellTest : public QObject {
     QCOMPARE(bar->value(), bar->minimum() - 1);  // reset: a later job starts from nothing
   }
 
-  void ClockTicksIntoPanelZero() {
+  void ClockTicksIntoItsPanel() {
     TempHome home;
     auto w = home.OpenWindow();
     auto* clock = Control<QLabel>(w, u"StatusPanel0"_s);

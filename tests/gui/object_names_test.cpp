@@ -1,0 +1,32 @@
+// The object names the controls have always had, which users' scripts and style sheets find them
+// by: a constant of a names header may be renamed, its string never. One control of each form.
+#include <QtTest>
+
+#include "tests/gui/gui_test_support.h"
+#include "ui/workspace/lists_tab_names.h"
+#include "ui/workspace/workspace_panel_names.h"
+
+using namespace Qt::StringLiterals;
+namespace names = telqor::names;
+
+class ObjectNamesTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void ConstantsKeepTheirStrings_data() {
+    QTest::addColumn<QString>("constant");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("workspace") << names::workspace::kDedupeButton << u"SpeedButton8"_s;
+    QTest::newRow("workspace list") << names::workspace::kWorkspaceList << u"lv0"_s;
+    QTest::newRow("lists") << names::lists::kDedupeSourceButton << u"ToolButton20"_s;
+  }
+
+  void ConstantsKeepTheirStrings() {
+    QFETCH(QString, constant);
+    QFETCH(QString, name);
+    QCOMPARE(constant, name);
+  }
+};
+
+TELQOR_GUI_SUITE("object_names", ObjectNamesTest)
+
+#include "object_names_test.moc"
