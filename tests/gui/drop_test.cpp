@@ -8,6 +8,8 @@
 
 #include "core/dropped_files.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/extract/extraction_panel_names.h"
+#include "ui/files/file_manager_tab_names.h"
 #include "ui/kit/drop_site.h"
 #include "ui/workspace/lists_tab_names.h"
 #include "ui/workspace/workspace_panel_names.h"
@@ -20,6 +22,8 @@ using telqor::test::Scripted;
 using telqor::test::TempHome;
 using telqor::test::Touch;
 using telqor::test::U8Path;
+using namespace telqor::names::extraction;
+using namespace telqor::names::files;
 using namespace telqor::names::lists;
 using namespace telqor::names::workspace;
 
@@ -58,7 +62,7 @@ class DropTest : public QObject {
     const fs::path data = home / "data";
     for (const char* name : {"b.txt", "Y.txt", "A.txt", "sub/z.txt", "sub/c.TXT", "noext"}) Touch(data / name);
     auto w = home.OpenWindow();
-    auto* files = Control<QListWidget>(w, u"ListBoxF"_s);
+    auto* files = Control<QListWidget>(w, kSearchFileList);
     files->addItem(u"kept"_s);
     telqor::test::DropOn(files, {data, data / "b.txt"});
     const QString d = PathText(data / "");
@@ -74,7 +78,7 @@ class DropTest : public QObject {
     for (int i = 0; i < 6; ++i) deep /= std::string(40, static_cast<char>('a' + i));
     Touch(deep / "numbers.txt");
     auto w = home.OpenWindow();
-    auto* list = Control<QListWidget>(w, u"LB1"_s);
+    auto* list = Control<QListWidget>(w, kGeneralFileList);
     telqor::test::DropOn(list, {home / "long"});
     QCOMPARE(Items(list), QStringList{PathText(deep / "numbers.txt")});
     QVERIFY((deep / "numbers.txt").string().size() > 250);
@@ -84,8 +88,8 @@ class DropTest : public QObject {
     TempHome home;
     for (const char* name : {"C.txt", "b.txt", "a.txt"}) Touch(home / name);
     auto w = home.OpenWindow();
-    auto* newFile = Control<QLineEdit>(w, u"EditA"_s);
-    auto* referenceFile = Control<QLineEdit>(w, u"EditB"_s);
+    auto* newFile = Control<QLineEdit>(w, kNewFileEdit);
+    auto* referenceFile = Control<QLineEdit>(w, kReferenceFileEdit);
     telqor::test::DropOn(newFile, {home / "C.txt", home / "b.txt", home / "a.txt"});
     QCOMPARE(newFile->text(), PathText(home / "a.txt"));
     telqor::test::DropOn(referenceFile, {home / "C.txt"});
@@ -170,7 +174,7 @@ class DropTest : public QObject {
     TempHome home;
     Touch(home / "n.txt");
     auto w = home.OpenWindow();
-    auto* toUse = Control<QListWidget>(w, u"CLBwilluse"_s);
+    auto* toUse = Control<QListWidget>(w, kToUseList);
     telqor::test::DropOn(Control<QTableView>(w, kTargetList), {home / "n.txt"});
     telqor::test::DropOn(toUse, {home / "n.txt"});
     QVERIFY(Scripted().questions.empty());

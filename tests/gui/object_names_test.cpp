@@ -3,6 +3,9 @@
 #include <QtTest>
 
 #include "tests/gui/gui_test_support.h"
+#include "ui/extract/extraction_panel_names.h"
+#include "ui/files/file_manager_tab_names.h"
+#include "ui/generate/generation_panel_names.h"
 #include "ui/workspace/lists_tab_names.h"
 #include "ui/workspace/workspace_panel_names.h"
 
@@ -18,6 +21,9 @@ class ObjectNamesTest : public QObject {
     QTest::newRow("workspace") << names::workspace::kDedupeButton << u"SpeedButton8"_s;
     QTest::newRow("workspace list") << names::workspace::kWorkspaceList << u"lv0"_s;
     QTest::newRow("lists") << names::lists::kDedupeSourceButton << u"ToolButton20"_s;
+    QTest::newRow("extraction") << names::extraction::kSearchFileList << u"ListBoxF"_s;
+    QTest::newRow("generation") << names::generation::kGenerateToWorkspaceButton << u"SBHmExOut"_s;
+    QTest::newRow("files") << names::files::kGeneralFileList << u"LB1"_s;
   }
 
   void ConstantsKeepTheirStrings() {

@@ -15,16 +15,18 @@
 #include "core/gbk.h"
 #include "core/output_names.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/files/file_manager_tab_names.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
 using telqor::SettingsDialog;
 using telqor::test::Control;
 using telqor::test::TempHome;
+namespace files = telqor::names::files;
 
 namespace {
 
-// Clicks 参数设置 (N33); while the modal dialog is up, edit() works on it and then the button named
+// Clicks 参数设置; while the modal dialog is up, edit() works on it and then the button named
 // by ok (确定) or not (取消) closes it.
 void RunDialog(telqor::MainWindow& w, const std::function<void(QDialog&)>& edit, bool ok) {
   bool shown = false;
@@ -195,7 +197,7 @@ class SettingsDialogTest : public QObject {
     QVERIFY(fs::is_directory(out / telqor::DateStamp()));
     QCOMPARE(w->Folders().otherData, out);
     QCOMPARE(w->Folders().datedOutput, out / telqor::DateStamp() / "");
-    QCOMPARE(Control<QLineEdit>(w, u"EditURL"_s)->text(), telqor::test::PathText(out));
+    QCOMPARE(Control<QLineEdit>(w, files::kOutputFolderEdit)->text(), telqor::test::PathText(out));
     // Stored in GBK, as every setting: 导出 is B5 BC B3 F6.
     QCOMPARE(IniLine(home / "Telqor.ini", "MyOtherDataPath"),
              "MyOtherDataPath=" + home.path().string() + "\xB5\xBC\xB3\xF6/");
@@ -228,7 +230,7 @@ class SettingsDialogTest : public QObject {
     const fs::path fallback = home / telqor::test::U8Path("我的数据") / telqor::test::U8Path("其它数据") / "";
     QCOMPARE(w->Folders().otherData, fallback);
     QCOMPARE(w->Folders().datedOutput, fallback / telqor::DateStamp() / "");
-    QCOMPARE(Control<QLineEdit>(w, u"EditURL"_s)->text(), telqor::test::PathText(fallback));
+    QCOMPARE(Control<QLineEdit>(w, files::kOutputFolderEdit)->text(), telqor::test::PathText(fallback));
     QCOMPARE(IniLine(home / "Telqor.ini", "MyOtherDataPath"),
              "MyOtherDataPath=" + telqor::Utf8ToGbk(fallback.string()));
     QString shown;

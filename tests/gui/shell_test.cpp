@@ -30,6 +30,7 @@
 #include "shell/telqor_application.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/support/first_run_ini.h"
+#include "ui/files/file_manager_tab_names.h"
 #include "ui/kit/qt_env.h"
 #include "ui/kit/user_action.h"
 #include "ui/workspace/workspace_panel_names.h"
@@ -38,6 +39,7 @@ using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
 using telqor::test::Control;
 using telqor::test::TempHome;
+using namespace telqor::names::files;
 using namespace telqor::names::workspace;
 
 namespace {
@@ -79,13 +81,13 @@ class ShellTest : public QObject {
     QVERIFY2(w->minimumSizeHint().width() <= 1024 && w->minimumSizeHint().height() <= 768,
              qPrintable(u"%1×%2"_s.arg(w->minimumSizeHint().width()).arg(w->minimumSizeHint().height())));
     // The output row shows the output folder, editable while "固定文件目录" is chosen.
-    auto* url = Control<QLineEdit>(w, u"EditURL"_s);
-    QVERIFY(Control<QRadioButton>(w, u"RBSelB"_s)->isChecked());
+    auto* url = Control<QLineEdit>(w, kOutputFolderEdit);
+    QVERIFY(Control<QRadioButton>(w, kFixedFolderRadio)->isChecked());
     QVERIFY(url->isEnabled());
     QCOMPARE(url->text(), telqor::test::PathText(my / telqor::test::U8Path("其它数据") / ""));
-    telqor::test::Click(w, u"RBSelA"_s);
+    telqor::test::Click(w, kBesideFilesRadio);
     QVERIFY(!url->isEnabled());
-    telqor::test::Click(w, u"RBSelB"_s);
+    telqor::test::Click(w, kFixedFolderRadio);
     QVERIFY(url->isEnabled());
   }
 
@@ -128,7 +130,7 @@ class ShellTest : public QObject {
     QCOMPARE(w->Folders().otherData, fallback);
     QVERIFY(fs::is_directory(fallback / telqor::DateStamp()));
     QVERIFY(!fs::exists(home / "gone"));
-    QCOMPARE(Control<QLineEdit>(w, u"EditURL"_s)->text(), telqor::test::PathText(fallback));
+    QCOMPARE(Control<QLineEdit>(w, kOutputFolderEdit)->text(), telqor::test::PathText(fallback));
     // The file is left alone until the settings are next saved.
     QCOMPARE(telqor::test::ReadBytes(home / "Telqor.ini"), ini);
   }
@@ -163,12 +165,12 @@ class ShellTest : public QObject {
     for (int i : {2, 3})
       for (QAction* item : menu(i)->actions()) QVERIFY(item->isSeparator() || item->isEnabled());
     // The pop-up menus of the two managed folders.
-    QCOMPARE(Layout(Control<QMenu>(w, u"PopupMenu1"_s)),
+    QCOMPARE(Layout(Control<QMenu>(w, kToUseMenu)),
              (QStringList{u"N15=刷新"_s, u"-"_s, u"N8=文件全选"_s, u"N10=文件全不选"_s, u"-"_s, u"N12=选择文件->合并"_s,
                           u"N13=选择文件->删除"_s, u"N7=选择文件->去重复"_s, u"N35=选择文件->乱序"_s,
                           u"N37=选择文件->分割行数"_s, u"-"_s, u"N6=跟已经使用文件比较生成新文件"_s,
                           u"N17=选择文件设定为已经使用过文件"_s, u"-"_s, u"N9=打开目录"_s}));
-    QCOMPARE(Layout(Control<QMenu>(w, u"PopupMenu2"_s)),
+    QCOMPARE(Layout(Control<QMenu>(w, kUsedMenu)),
              (QStringList{u"MenuItem1=刷新"_s, u"-"_s, u"MenuItem3=文件全选"_s, u"MenuItem4=文件全不选"_s, u"-"_s,
                           u"MenuItem6=选择文件->合并"_s, u"MenuItem7=选择文件->删除"_s, u"MenuItem8=选择文件->去重复"_s,
                           u"N36=选择文件->乱序"_s, u"N38=选择文件->分割行数"_s, u"-"_s, u"MenuItem11=打开目录"_s}));

@@ -22,6 +22,7 @@
 
 #include "core/data_folders.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/generate/generation_panel_names.h"
 #include "ui/kit/background_work.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/kit/user_action.h"
@@ -36,6 +37,7 @@ using telqor::test::Rows;
 using telqor::test::TempHome;
 using telqor::test::Title;
 using telqor::test::Trigger;
+using namespace telqor::names::generation;
 using namespace telqor::names::lists;
 using namespace telqor::names::workspace;
 
@@ -257,16 +259,16 @@ class WorkspaceTest : public QObject {
     TempHome home;
     auto w = home.OpenWindow();
     w->Lists().workspace.Items().Add("x");
-    Control<QLineEdit>(w, u"EditStartNo_"_s)->setText(u"13800000000"_s);
-    Control<QLineEdit>(w, u"EditEndNo_"_s)->setText(u"13800000003"_s);
-    Click(w, u"SBHmExOut"_s);
+    Control<QLineEdit>(w, kStartEdit)->setText(u"13800000000"_s);
+    Control<QLineEdit>(w, kEndEdit)->setText(u"13800000003"_s);
+    Click(w, kGenerateToWorkspaceButton);
     QCOMPARE(Rows(w, kWorkspaceList), (QStringList{u"x"_s, u"13800000001"_s, u"13800000002"_s, u"13800000003"_s}));
     QCOMPARE(w->StatusText(), u" 完成！生成3个数据,追加到号码整理框"_s);
     QCOMPARE(Title(w, kWorkspaceGroup), u"号码整理框:4"_s);
 
-    Control<QComboBox>(w, u"CBBaseNo"_s)->setEditText(u"13800000002"_s);
-    Control<QComboBox>(w, u"CBExtendNum"_s)->setEditText(u"3"_s);
-    Click(w, u"SBHmExSave"_s);
+    Control<QComboBox>(w, kBaseCombo)->setEditText(u"13800000002"_s);
+    Control<QComboBox>(w, kExtendCountCombo)->setEditText(u"3"_s);
+    Click(w, kGenerateToFileButton);
     auto files = FilesIn(w->Folders().datedOutput);
     QCOMPARE(files.size(), size_t{1});
     QCOMPARE(files[0].filename(), fs::path("扩展号码20261207-090503-4.txt"));
@@ -275,8 +277,8 @@ class WorkspaceTest : public QObject {
     QCOMPARE(telqor::test::Scripted().messages.size(), size_t{1});
     QCOMPARE(telqor::test::GuiEnv().openedFolders.size(), size_t{1});
 
-    Control<QLineEdit>(w, u"EditHMStep"_s)->setText(u"0"_s);
-    Click(w, u"SBHmExOut"_s);
+    Control<QLineEdit>(w, kStepEdit)->setText(u"0"_s);
+    Click(w, kGenerateToWorkspaceButton);
     QCOMPARE(w->StatusText(), u" Division by zero"_s);
     QCOMPARE(w->Lists().workspace.Items().Count(), 4);
   }
@@ -288,20 +290,20 @@ class WorkspaceTest : public QObject {
     auto w = home.OpenWindow();
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    auto* count = Control<QComboBox>(w, u"CBExtendNum"_s);
+    auto* count = Control<QComboBox>(w, kExtendCountCombo);
     count->lineEdit()->selectAll();
     QTest::keyClicks(count->lineEdit(), u"10"_s);
     QCOMPARE(count->currentText(), u"10"_s);
     QTest::keyClick(count->lineEdit(), Qt::Key_Return);
     QCOMPARE(count->count(), 4);
-    Control<QComboBox>(w, u"CBBaseNo"_s)->setEditText(u"13800000000"_s);
-    Click(w, u"SBHmExOut"_s);
+    Control<QComboBox>(w, kBaseCombo)->setEditText(u"13800000000"_s);
+    Click(w, kGenerateToWorkspaceButton);
     QCOMPARE(w->Lists().workspace.Items().Count(), 10);
     auto* pattern = Control<QComboBox>(w, kPatternCombo);
     QTest::keyClicks(pattern->lineEdit(), u"abc"_s);
     QTest::keyClick(pattern->lineEdit(), Qt::Key_Return);
     QCOMPARE(pattern->count(), 2);
-    for (const QString& name : {kPatternCombo, kReplacementCombo, kLengthCombo, u"CBBaseNo"_s, u"CBExtendNum"_s})
+    for (const QString& name : {kPatternCombo, kReplacementCombo, kLengthCombo, kBaseCombo, kExtendCountCombo})
       QVERIFY2(!Control<QComboBox>(w, name)->completer(), qPrintable(name));
   }
 
