@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "core/dropped_files.h"
+#include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/extract/extraction_panel_names.h"
 #include "ui/files/file_manager_tab_names.h"
@@ -25,6 +26,7 @@ using telqor::test::U8Path;
 using namespace telqor::names::extraction;
 using namespace telqor::names::files;
 using namespace telqor::names::lists;
+using namespace telqor::names::window;
 using namespace telqor::names::workspace;
 
 namespace {
@@ -167,7 +169,7 @@ class DropTest : public QObject {
     telqor::test::Tick(w);
     QCOMPARE(w->StatusText(), u" Cannot open file \"x.txt\". No such file or directory"_s);
     QCOMPARE(w->PendingDropAction(), 0);
-    QVERIFY(Control<QTimer>(w, u"Timer"_s)->isActive());
+    QVERIFY(Control<QTimer>(w, kTimer)->isActive());
   }
 
   void OtherWidgetsIgnoreDrops() {

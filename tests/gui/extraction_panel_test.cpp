@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "core/gbk.h"
+#include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/extract/extraction_panel_names.h"
 #include "ui/kit/qt_ui.h"
@@ -27,6 +28,7 @@ using telqor::test::TempHome;
 using telqor::test::Trigger;
 using telqor::test::U8Path;
 using namespace telqor::names::extraction;
+using namespace telqor::names::window;
 using namespace telqor::names::workspace;
 
 namespace {
@@ -69,7 +71,7 @@ class ExtractionPanelTest : public QObject {
     QCOMPARE(w->StatusText(), u" 完成！生成3个数据,追加到号码整理框"_s);
 
     // The table dialog shows the file's text.
-    Trigger(w, u"N70"_s);
+    Trigger(w, kAreaCodeTableItem);
     auto* info = telqor::test::Dialog(w, u"frmtelInfo"_s);
     QVERIFY(info->findChild<QPlainTextEdit*>(u"RichEdit1"_s)->toPlainText().startsWith(u"深圳 0755"_s));
     info->findChild<QPushButton*>(u"SpeedButton2"_s)->click();
@@ -219,7 +221,7 @@ class ExtractionPanelTest : public QObject {
     auto w = home.OpenWindow();
     telqor::test::WriteBytes(home / "u.txt", telqor::Utf8ToGbk("中文\r\n"));
     telqor::Hooks().openFiles = [&] { return std::vector<fs::path>{home / "u.txt"}; };
-    Trigger(w, u"Ansi2"_s);
+    Trigger(w, kToUtf8Item);
     QCOMPARE(telqor::test::ReadBytes(home / "u.txt"), "\xEF\xBB\xBF" + std::string("中文\r\n"));
     QCOMPARE(Scripted().messages.back(), u"文件格式转换完成！"_s);
 
@@ -227,7 +229,7 @@ class ExtractionPanelTest : public QObject {
                                                             "1\x80\x81\xFF\r\n",
                                                             7));
     telqor::Hooks().openFiles = [&] { return std::vector<fs::path>{home / "Data.BIN"}; };
-    Trigger(w, u"N41"_s);
+    Trigger(w, kCleanBytesItem);
     QCOMPARE(telqor::test::ReadBytes(home / "Data.BIN.txt"), std::string(" 1\x80  \r\n"));
     QCOMPARE(w->StatusText(), u" 转换完成！请在文档目录查看"_s);
   }

@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/kit/qt_ui.h"
 
@@ -21,6 +22,7 @@ using telqor::test::Scripted;
 using telqor::test::TempHome;
 using telqor::test::U8Path;
 using telqor::test::WriteBytes;
+namespace window = telqor::names::window;
 
 namespace {
 
@@ -48,16 +50,16 @@ class FormatDialogTest : public QObject {
     WriteBytes(home / "a.txt", "a\r\nb\r\nc\r\n");
     auto w = home.OpenWindow();
     QDialog* d = telqor::test::Dialog(w, u"frmhmformat"_s);
-    auto* cba = Control<QComboBox>(d, u"CBA"_s);
+    auto* templates = Control<QComboBox>(d, u"CBA"_s);
     // Every opening lists the templates anew, each once, nothing chosen.
-    telqor::test::Trigger(w, u"N69"_s);
+    telqor::test::Trigger(w, window::kFormatConversionItem);
     d->hide();
-    telqor::test::Trigger(w, u"N69"_s);
-    QCOMPARE(cba->count(), 2);
-    QCOMPARE(cba->itemText(0), u"t.txt"_s);
-    QCOMPARE(cba->currentIndex(), -1);
-    cba->setCurrentIndex(0);
-    emit cba->activated(0);
+    telqor::test::Trigger(w, window::kFormatConversionItem);
+    QCOMPARE(templates->count(), 2);
+    QCOMPARE(templates->itemText(0), u"t.txt"_s);
+    QCOMPARE(templates->currentIndex(), -1);
+    templates->setCurrentIndex(0);
+    emit templates->activated(0);
     QCOMPARE(Control<QPlainTextEdit>(d, u"MemoA"_s)->toPlainText(), u"%NN%=12345678901;\nMyNo\n"_s);
 
     std::vector<fs::path> chosen{home / "a.txt"};

@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "core/gbk.h"
+#include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/help/about_dialog.h"
 #include "ui/help/help_dialog.h"
@@ -23,11 +24,12 @@ namespace fs = std::filesystem;
 using telqor::test::Control;
 using telqor::test::TempHome;
 using telqor::test::U8Path;
+namespace window = telqor::names::window;
 
 namespace {
 
 QTextBrowser* OpenGuide(const std::unique_ptr<telqor::test::RecordingWindow>& w) {
-  telqor::test::Trigger(w, u"NHelpGuide"_s);
+  telqor::test::Trigger(w, window::kHelpGuideItem);
   QDialog* help = telqor::test::Dialog(w, u"frmHelp"_s);
   if (!help) qFatal("no help dialog");
   return Control<QTextBrowser>(help, u"HelpBrowser"_s);
@@ -104,7 +106,7 @@ class HelpTest : public QObject {
 
     // The one dialog comes back.
     help->close();
-    telqor::test::Trigger(w, u"NHelpGuide"_s);
+    telqor::test::Trigger(w, window::kHelpGuideItem);
     QCOMPARE(w->findChildren<QDialog*>(u"frmHelp"_s).size(), 1);
     QVERIFY(help->isVisible());
   }
@@ -140,7 +142,7 @@ class HelpTest : public QObject {
   void AboutShowsVersionShippedSegmentsAndLicences() {
     TempHome home;
     auto w = home.OpenWindow(true);
-    telqor::test::Trigger(w, u"NHelpAbout"_s);
+    telqor::test::Trigger(w, window::kAboutItem);
     QDialog* about = telqor::test::Dialog(w, u"frmAbout"_s);
     QVERIFY(about && about->isVisible());
     // One version for the window's title and the dialog: the project's.
@@ -167,14 +169,14 @@ class HelpTest : public QObject {
     telqor::test::WriteBytes(base / U8Path("手机号段.txt"),
                              telqor::Utf8ToGbk("1380000|北京|北京\r\n1390000|北京|北京\r\n"));
     auto w = home.OpenWindow();
-    telqor::test::Trigger(w, u"NHelpAbout"_s);
+    telqor::test::Trigger(w, window::kAboutItem);
     QString segments = AboutText(telqor::test::Dialog(w, u"frmAbout"_s), u"AboutSegments"_s);
     QVERIFY2(segments.contains(u"已载入 2 个号段"_s) && segments.contains(u"用户数据"_s), qPrintable(segments));
     QVERIFY(!segments.contains(u"2025"_s));
 
     TempHome empty;
     w = empty.OpenWindow();
-    telqor::test::Trigger(w, u"NHelpAbout"_s);
+    telqor::test::Trigger(w, window::kAboutItem);
     segments = AboutText(telqor::test::Dialog(w, u"frmAbout"_s), u"AboutSegments"_s);
     QVERIFY2(segments.startsWith(u"没有载入号段"_s), qPrintable(segments));
   }

@@ -2,6 +2,7 @@
 // by: a constant of a names header may be renamed, its string never. One control of each form.
 #include <QtTest>
 
+#include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/extract/extraction_panel_names.h"
 #include "ui/files/file_manager_tab_names.h"
@@ -18,6 +19,7 @@ class ObjectNamesTest : public QObject {
   void ConstantsKeepTheirStrings_data() {
     QTest::addColumn<QString>("constant");
     QTest::addColumn<QString>("name");
+    QTest::newRow("main window") << names::window::kSettingsItem << u"N33"_s;
     QTest::newRow("workspace") << names::workspace::kDedupeButton << u"SpeedButton8"_s;
     QTest::newRow("workspace list") << names::workspace::kWorkspaceList << u"lv0"_s;
     QTest::newRow("lists") << names::lists::kDedupeSourceButton << u"ToolButton20"_s;

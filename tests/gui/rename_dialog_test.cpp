@@ -11,6 +11,7 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/kit/qt_ui.h"
 
@@ -18,6 +19,7 @@ using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
 using telqor::test::Scripted;
 using telqor::test::TempHome;
+namespace window = telqor::names::window;
 
 namespace {
 
@@ -28,18 +30,18 @@ T* In(QDialog* dialog, const QString& name) {
 
 void Click(QDialog* dialog, const QString& button) { In<QPushButton>(dialog, button)->click(); }
 
-// lv1's rows as "old|new".
+// The rename list's rows as "old|new".
 QStringList Entries(QDialog* dialog) {
-  auto* lv1 = In<QTableView>(dialog, u"lv1"_s);
+  auto* list = In<QTableView>(dialog, u"lv1"_s);
   QStringList rows;
-  for (int row = 0; row < lv1->model()->rowCount(); ++row)
-    rows << lv1->model()->index(row, 0).data().toString() + u"|"_s + lv1->model()->index(row, 1).data().toString();
+  for (int row = 0; row < list->model()->rowCount(); ++row)
+    rows << list->model()->index(row, 0).data().toString() + u"|"_s + list->model()->index(row, 1).data().toString();
   return rows;
 }
 
 QPoint RowCentre(QDialog* dialog, int row) {
-  auto* lv1 = In<QTableView>(dialog, u"lv1"_s);
-  return lv1->visualRect(lv1->model()->index(row, 0)).center();
+  auto* list = In<QTableView>(dialog, u"lv1"_s);
+  return list->visualRect(list->model()->index(row, 0)).center();
 }
 
 }  // namespace
@@ -58,7 +60,7 @@ class RenameDialogTest : public QObject {
 
     const fs::path src = home / "src";
     for (const char* name : {"a.txt", "b.txt", "c.log"}) telqor::test::WriteBytes(src / name, name);
-    telqor::test::Trigger(w, u"N28"_s);
+    telqor::test::Trigger(w, window::kBatchRenameItem);
     auto* tree = In<QTreeView>(d, u"STVData"_s);
     tree->setCurrentIndex(static_cast<QFileSystemModel*>(tree->model())->index(telqor::test::PathText(src)));
     QCOMPARE(status->currentMessage(), telqor::test::PathText(src));
@@ -118,7 +120,7 @@ class RenameDialogTest : public QObject {
     telqor::test::WriteBytes(src / "n001.txt", "N");
     auto w = home.OpenWindow();
     QDialog* d = telqor::test::Dialog(w, u"frmRename"_s);
-    telqor::test::Trigger(w, u"N28"_s);
+    telqor::test::Trigger(w, window::kBatchRenameItem);
     auto* tree = In<QTreeView>(d, u"STVData"_s);
     tree->setCurrentIndex(static_cast<QFileSystemModel*>(tree->model())->index(telqor::test::PathText(src)));
     In<QLineEdit>(d, u"EditA"_s)->setText(u"old"_s);

@@ -14,6 +14,7 @@
 #include "core/data_folders.h"
 #include "core/gbk.h"
 #include "core/output_names.h"
+#include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/files/file_manager_tab_names.h"
 
@@ -23,6 +24,7 @@ using telqor::SettingsDialog;
 using telqor::test::Control;
 using telqor::test::TempHome;
 namespace files = telqor::names::files;
+namespace window = telqor::names::window;
 
 namespace {
 
@@ -37,7 +39,7 @@ void RunDialog(telqor::MainWindow& w, const std::function<void(QDialog&)>& edit,
     QTest::mouseClick(Control<QPushButton>(d, ok ? u"BitBtn1"_s : u"BitBtn2"_s), Qt::LeftButton);
   });
   // As the menu item does.
-  Control<QAction>(&w, u"N33"_s)->trigger();
+  Control<QAction>(&w, window::kSettingsItem)->trigger();
   QVERIFY(shown);
   QVERIFY(!d->isVisible());
 }

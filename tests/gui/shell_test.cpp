@@ -27,6 +27,7 @@
 #include "core/errors.h"
 #include "core/output_names.h"
 #include "core/ui.h"
+#include "shell/main_window_names.h"
 #include "shell/telqor_application.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/support/first_run_ini.h"
@@ -40,6 +41,7 @@ namespace fs = std::filesystem;
 using telqor::test::Control;
 using telqor::test::TempHome;
 using namespace telqor::names::files;
+using namespace telqor::names::window;
 using namespace telqor::names::workspace;
 
 namespace {
@@ -72,7 +74,7 @@ class ShellTest : public QObject {
 
     QCOMPARE(w->windowTitle(), u"Telqor 1.1"_s);
     QCOMPARE(w->StatusText(), u"  程序启动"_s);
-    auto* tabs = Control<QTabWidget>(w, u"PageControl1"_s);
+    auto* tabs = Control<QTabWidget>(w, kTabs);
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(tabs->tabPosition(), QTabWidget::South);
     QCOMPARE(tabs->tabText(0), u"号码生成㈠"_s);
@@ -149,7 +151,7 @@ class ShellTest : public QObject {
     TempHome home;
     auto w = home.OpenWindow();
     QStringList titles;
-    auto* bar = Control<QMenuBar>(w, u"MainMenu1"_s);
+    auto* bar = Control<QMenuBar>(w, kMenuBar);
     for (QAction* a : bar->actions()) titles << a->text();
     QCOMPARE(titles, (QStringList{u"系统"_s, u"设置"_s, u"工具"_s, u"帮助"_s}));
     auto menu = [&](int i) { return bar->actions().at(i)->menu(); };
@@ -187,24 +189,24 @@ class ShellTest : public QObject {
                                   u"固话区号参考"_s, u"文件批量改名"_s, u"数据分析"_s}));
     // The tool dialogs open modeless and stay the same objects.
     QDialog* search = telqor::test::Dialog(w, u"frmhdSearch"_s);
-    telqor::test::Trigger(w, u"N65"_s);
+    telqor::test::Trigger(w, kRegionLookupItem);
     QVERIFY(search->isVisible());
     QVERIFY(!search->isModal());
     QVERIFY(w->isEnabled());
-    telqor::test::Trigger(w, u"N65"_s);
+    telqor::test::Trigger(w, kRegionLookupItem);
     QCOMPARE(w->findChildren<QDialog*>(u"frmhdSearch"_s).size(), 1);
   }
 
   void FolderItemsOpenTheFileBrowser() {
     TempHome home;
     auto w = home.OpenWindow();
-    telqor::test::Trigger(w, u"N62"_s);
-    telqor::test::Trigger(w, u"N34"_s);
+    telqor::test::Trigger(w, kMyDataFolderItem);
+    telqor::test::Trigger(w, kProgramFolderItem);
     QCOMPARE(telqor::test::GuiEnv().openedFolders,
              (std::vector<fs::path>{home / telqor::test::U8Path("我的数据") / "", home.path()}));
     // A folder that cannot be shown says why.
     telqor::test::GuiEnv().browserStarts = false;
-    telqor::test::Trigger(w, u"N62"_s);
+    telqor::test::Trigger(w, kMyDataFolderItem);
     QCOMPARE(w->StatusText(), u" 无法打开文件夹\"%1\": 无法启动资源管理器"_s.arg(
                                   telqor::test::PathText(home / telqor::test::U8Path("我的数据") / "")));
   }
@@ -237,7 +239,7 @@ class ShellTest : public QObject {
     auto w = home.OpenWindow();
     w->ShowStatus(u"排序完成！"_s);
     QCOMPARE(w->StatusText(), u" 排序完成！"_s);
-    QCOMPARE(Control<QLabel>(w, u"StatusPanel0"_s)->width(), 120);
+    QCOMPARE(Control<QLabel>(w, kClockPanel)->width(), 120);
   }
 
   // A text from another thread never waits for the user-interface thread, which may itself be
@@ -255,7 +257,7 @@ class ShellTest : public QObject {
   void ProgressBarGoesWhenTheJobEnds() {
     TempHome home;
     auto w = home.OpenWindow();
-    auto* bar = Control<QProgressBar>(w, u"StatusProgress"_s);
+    auto* bar = Control<QProgressBar>(w, kProgressBar);
     bool shownDuringTheJob = false;
     telqor::RunUserAction([&] {
       w->AppUi().Progress(199, 200);
@@ -270,8 +272,8 @@ class ShellTest : public QObject {
   void ClockTicksIntoItsPanel() {
     TempHome home;
     auto w = home.OpenWindow();
-    auto* clock = Control<QLabel>(w, u"StatusPanel0"_s);
-    auto* timer = Control<QTimer>(w, u"Timer"_s);
+    auto* clock = Control<QLabel>(w, kClockPanel);
+    auto* timer = Control<QTimer>(w, kTimer);
     clock->clear();
     telqor::test::Tick(w);
     QVERIFY(QRegularExpression(u"^\\d\\d:\\d\\d:\\d\\d$"_s).match(clock->text()).hasMatch());
@@ -295,7 +297,7 @@ class ShellTest : public QObject {
     // The program goes on: the same button and the menu still work.
     QTest::mouseClick(failing, Qt::LeftButton);
     QCOMPARE(clicks, 2);
-    telqor::test::Trigger(w, u"N65"_s);
+    telqor::test::Trigger(w, kRegionLookupItem);
     QVERIFY(telqor::test::Dialog(w, u"frmhdSearch"_s)->isVisible());
   }
 
@@ -332,7 +334,7 @@ class ShellTest : public QObject {
     auto w = home.OpenWindow();
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    telqor::test::Trigger(w, u"N2"_s);
+    telqor::test::Trigger(w, kExitItem);
     QVERIFY(!w->isVisible());
   }
 };

@@ -21,6 +21,7 @@
 #include <thread>
 
 #include "core/data_folders.h"
+#include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/generate/generation_panel_names.h"
 #include "ui/kit/background_work.h"
@@ -39,6 +40,7 @@ using telqor::test::Title;
 using telqor::test::Trigger;
 using namespace telqor::names::generation;
 using namespace telqor::names::lists;
+using namespace telqor::names::window;
 using namespace telqor::names::workspace;
 
 namespace {
@@ -99,7 +101,7 @@ class WorkspaceTest : public QObject {
     auto w = home.OpenWindow();
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    Control<QTabWidget>(w, u"PageControl1"_s)->setCurrentIndex(1);
+    Control<QTabWidget>(w, kTabs)->setCurrentIndex(1);
     QCoreApplication::processEvents();
     telqor::test::WriteBytes(home / "a.txt", "1\r\n2\r\n");
     w->Lists().source.Items().Add("0");
@@ -389,7 +391,7 @@ class WorkspaceTest : public QObject {
   void StopAndErrorsOfBackgroundWork() {
     TempHome home;
     auto w = home.OpenWindow();
-    auto* stop = Control<QPushButton>(w, u"SBStopWork"_s);
+    auto* stop = Control<QPushButton>(w, kStopWorkButton);
     QVERIFY(stop->isHidden());
     bool stopShown = false;
     telqor::RunInBackground(
