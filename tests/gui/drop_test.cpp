@@ -12,6 +12,7 @@
 #include "ui/extract/extraction_panel_names.h"
 #include "ui/files/file_manager_tab_names.h"
 #include "ui/kit/drop_site.h"
+#include "ui/segments/validity_dialog_names.h"
 #include "ui/workspace/lists_tab_names.h"
 #include "ui/workspace/workspace_panel_names.h"
 
@@ -28,6 +29,7 @@ using namespace telqor::names::files;
 using namespace telqor::names::lists;
 using namespace telqor::names::window;
 using namespace telqor::names::workspace;
+namespace validity = telqor::names::validity;
 
 namespace {
 
@@ -148,7 +150,7 @@ class DropTest : public QObject {
     using telqor::test::Dialog;
     QWidget* widget = nullptr;
     if (target == u"source"_s) widget = Control<QTableView>(w, kSourceList);
-    if (target == u"validity"_s) widget = Control<QTableView>(Dialog(w, u"frmhmInvail"_s), u"lv0"_s);
+    if (target == u"validity"_s) widget = Control<QTableView>(Dialog(w, validity::kValidityDialog), validity::kRawList);
     if (target == u"format"_s) widget = Control<QTableView>(Dialog(w, u"frmhmformat"_s), u"lv0"_s);
     if (target == u"analysis"_s) widget = Control<QTableView>(Dialog(w, u"frmAataAnalysis"_s), u"lv1"_s);
     Scripted().answer = true;

@@ -12,6 +12,7 @@
 #include "core/gbk.h"
 #include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/extract/area_code_table_dialog_names.h"
 #include "ui/extract/extraction_panel_names.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/workspace/workspace_panel_names.h"
@@ -27,6 +28,7 @@ using telqor::test::Scripted;
 using telqor::test::TempHome;
 using telqor::test::Trigger;
 using telqor::test::U8Path;
+using namespace telqor::names::area_codes;
 using namespace telqor::names::extraction;
 using namespace telqor::names::window;
 using namespace telqor::names::workspace;
@@ -72,11 +74,11 @@ class ExtractionPanelTest : public QObject {
 
     // The table dialog shows the file's text.
     Trigger(w, kAreaCodeTableItem);
-    auto* info = telqor::test::Dialog(w, u"frmtelInfo"_s);
-    QVERIFY(info->findChild<QPlainTextEdit*>(u"RichEdit1"_s)->toPlainText().startsWith(u"深圳 0755"_s));
-    info->findChild<QPushButton*>(u"SpeedButton2"_s)->click();
+    auto* info = telqor::test::Dialog(w, kAreaCodeTableDialog);
+    QVERIFY(info->findChild<QPlainTextEdit*>(kTableEdit)->toPlainText().startsWith(u"深圳 0755"_s));
+    info->findChild<QPushButton*>(kOpenFolderButton)->click();
     QCOMPARE(GuiEnv().openedFolders.back(), w->Folders().baseData);
-    info->findChild<QPushButton*>(u"SpeedButton1"_s)->click();
+    info->findChild<QPushButton*>(kCloseButton)->click();
     QVERIFY(!info->isVisible());
   }
 

@@ -11,6 +11,7 @@
 
 #include "tests/gui/gui_test_support.h"
 #include "ui/files/file_manager_tab_names.h"
+#include "ui/files/save_count_dialog_names.h"
 #include "ui/kit/qt_ui.h"
 
 using namespace Qt::StringLiterals;
@@ -25,6 +26,7 @@ using telqor::test::Trigger;
 using telqor::test::U8Path;
 using telqor::test::WriteBytes;
 using namespace telqor::names::files;
+using namespace telqor::names::save_count;
 
 namespace {
 
@@ -65,7 +67,7 @@ void SelectInGeneralList(const Window& w, const std::vector<fs::path>& files) {
 // The next count dialog is answered with count (OK), or cancelled.
 void WillAnswerCount(const QString& count, bool accepted = true) {
   telqor::Hooks().execDialog = [count, accepted](QDialog* dialog) {
-    dialog->findChild<QLineEdit*>(u"EditA"_s)->setText(count);
+    dialog->findChild<QLineEdit*>(kCountEdit)->setText(count);
     return accepted ? int(QDialog::Accepted) : int(QDialog::Rejected);
   };
 }

@@ -4,9 +4,17 @@
 
 #include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/extract/area_code_table_dialog_names.h"
 #include "ui/extract/extraction_panel_names.h"
 #include "ui/files/file_manager_tab_names.h"
+#include "ui/files/save_count_dialog_names.h"
 #include "ui/generate/generation_panel_names.h"
+#include "ui/generate/segment_input_dialog_names.h"
+#include "ui/segments/feature_pattern_dialog_names.h"
+#include "ui/segments/number_type_dialog_names.h"
+#include "ui/segments/region_lookup_dialog_names.h"
+#include "ui/segments/segment_library_dialog_names.h"
+#include "ui/segments/validity_dialog_names.h"
 #include "ui/workspace/lists_tab_names.h"
 #include "ui/workspace/workspace_panel_names.h"
 
@@ -26,6 +34,14 @@ class ObjectNamesTest : public QObject {
     QTest::newRow("extraction") << names::extraction::kSearchFileList << u"ListBoxF"_s;
     QTest::newRow("generation") << names::generation::kGenerateToWorkspaceButton << u"SBHmExOut"_s;
     QTest::newRow("files") << names::files::kGeneralFileList << u"LB1"_s;
+    QTest::newRow("save count") << names::save_count::kCountEdit << u"EditA"_s;
+    QTest::newRow("segment input") << names::segment_input::kSegmentsEdit << u"Memohd"_s;
+    QTest::newRow("area codes") << names::area_codes::kAreaCodeTableDialog << u"frmtelInfo"_s;
+    QTest::newRow("feature patterns") << names::feature_patterns::kPatternList << u"lv"_s;
+    QTest::newRow("number types") << names::number_types::kRangeCheck << u"CBSelHD"_s;
+    QTest::newRow("region lookup") << names::region_lookup::kNumberCombo << u"CBHm"_s;
+    QTest::newRow("segment library") << names::segment_library::kRegionTree << u"tvzone"_s;
+    QTest::newRow("validity") << names::validity::kValidityDialog << u"frmhmInvail"_s;
   }
 
   void ConstantsKeepTheirStrings() {

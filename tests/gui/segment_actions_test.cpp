@@ -14,7 +14,11 @@
 
 #include "core/gbk.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/generate/segment_input_dialog_names.h"
 #include "ui/kit/qt_ui.h"
+#include "ui/segments/feature_pattern_dialog_names.h"
+#include "ui/segments/number_type_dialog_names.h"
+#include "ui/segments/segment_library_dialog_names.h"
 #include "ui/workspace/lists_tab_names.h"
 #include "ui/workspace/workspace_panel_names.h"
 
@@ -28,6 +32,10 @@ using telqor::test::TempHome;
 using telqor::test::Trigger;
 using namespace telqor::names::lists;
 using namespace telqor::names::workspace;
+namespace input = telqor::names::segment_input;
+namespace library = telqor::names::segment_library;
+namespace patterns = telqor::names::feature_patterns;
+namespace types = telqor::names::number_types;
 
 namespace {
 
@@ -77,8 +85,8 @@ class SegmentActionTest : public QObject {
     auto w = home.OpenWindow();
     Fill(w->Lists().source, {"13912345678", "13012345678", "18912345678", "13800000050", "x"});
     WillAnswer([](QDialog* d) {
-      In<QCheckBox>(d, u"CBUnicom"_s)->setChecked(false);
-      In<QCheckBox>(d, u"CBTelecom"_s)->setChecked(false);
+      In<QCheckBox>(d, types::kUnicomCheck)->setChecked(false);
+      In<QCheckBox>(d, types::kTelecomCheck)->setChecked(false);
     });
     Click(w, kTypeToTargetButton);
     QCOMPARE(Rows(w, kTargetList), (QStringList{u"13912345678"_s, u"13800000050"_s}));
@@ -86,17 +94,17 @@ class SegmentActionTest : public QObject {
 
     // The dialog keeps its choices; a range alone needs the carriers unchecked.
     WillAnswer([](QDialog* d) {
-      In<QCheckBox>(d, u"CBMobile"_s)->setChecked(false);
-      In<QCheckBox>(d, u"CBSelHD"_s)->setChecked(true);
-      In<QLineEdit>(d, u"EditStart"_s)->setText(u"13800000000"_s);
-      In<QLineEdit>(d, u"EditEnd"_s)->setText(u"13800000099"_s);
+      In<QCheckBox>(d, types::kMobileCheck)->setChecked(false);
+      In<QCheckBox>(d, types::kRangeCheck)->setChecked(true);
+      In<QLineEdit>(d, types::kRangeStartEdit)->setText(u"13800000000"_s);
+      In<QLineEdit>(d, types::kRangeEndEdit)->setText(u"13800000099"_s);
     });
     Click(w, kTypeToSourceButton);
     QCOMPARE(Rows(w, kSourceList).last(), u"13800000050"_s);
     QCOMPARE(Rows(w, kSourceList).size(), 6);
 
     // A bound that is no number stops before anything is copied.
-    WillAnswer([](QDialog* d) { In<QLineEdit>(d, u"EditEnd"_s)->setText(u"99x"_s); });
+    WillAnswer([](QDialog* d) { In<QLineEdit>(d, types::kRangeEndEdit)->setText(u"99x"_s); });
     Click(w, kTypeToTargetButton);
     QCOMPARE(w->StatusText(), u" '99x' is not a valid integer value"_s);
     QCOMPARE(Rows(w, kTargetList).size(), 2);
@@ -109,13 +117,13 @@ class SegmentActionTest : public QObject {
     Fill(w->Lists().source, {"13812345678", "13000008888", "18912345678"});
     Fill(w->Lists().target, {"old"});
     auto choose = [](QDialog* d) {
-      auto* files = In<QComboBox>(d, u"CBRegexFiles"_s);
+      auto* files = In<QComboBox>(d, patterns::kFileCombo);
       files->setCurrentIndex(0);
       emit files->activated(0);
     };
     WillAnswer([&](QDialog* d) {
       choose(d);
-      auto* list = In<QTreeWidget>(d, u"lv"_s);
+      auto* list = In<QTreeWidget>(d, patterns::kPatternList);
       if (list->topLevelItemCount() != 2) qFatal("the pattern file shows no rows");
       QCOMPARE(list->topLevelItem(0)->text(0), u"end"_s);
       list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
@@ -133,10 +141,10 @@ class SegmentActionTest : public QObject {
     QString typed;
     WillAnswer(
         [&](QDialog* d) {
-          In<QLineEdit>(d, u"EditName"_s)->setText(u" start "_s);
-          In<QLineEdit>(d, u"EditValue"_s)->setText(u"(bad"_s);
-          In<QPushButton>(d, u"BitBtn3"_s)->click();
-          typed = In<QLineEdit>(d, u"EditValue"_s)->text();
+          In<QLineEdit>(d, patterns::kNameEdit)->setText(u" start "_s);
+          In<QLineEdit>(d, patterns::kExpressionEdit)->setText(u"(bad"_s);
+          In<QPushButton>(d, patterns::kSaveButton)->click();
+          typed = In<QLineEdit>(d, patterns::kExpressionEdit)->text();
         },
         false);
     Click(w, kFeatureToTargetButton);
@@ -165,11 +173,11 @@ class SegmentActionTest : public QObject {
     Fill(w->Lists().source, {"13812345678", "13000008888"});
     QString chosen;
     WillAnswer([&](QDialog* d) {
-      In<QLineEdit>(d, u"EditName"_s)->setText(u"a"_s);
-      In<QLineEdit>(d, u"EditValue"_s)->setText(u"^130"_s);
-      In<QPushButton>(d, u"BitBtn3"_s)->click();
-      chosen = In<QComboBox>(d, u"CBRegexFiles"_s)->currentText();
-      In<QTreeWidget>(d, u"lv"_s)->topLevelItem(0)->setCheckState(0, Qt::Checked);
+      In<QLineEdit>(d, patterns::kNameEdit)->setText(u"a"_s);
+      In<QLineEdit>(d, patterns::kExpressionEdit)->setText(u"^130"_s);
+      In<QPushButton>(d, patterns::kSaveButton)->click();
+      chosen = In<QComboBox>(d, patterns::kFileCombo)->currentText();
+      In<QTreeWidget>(d, patterns::kPatternList)->topLevelItem(0)->setCheckState(0, Qt::Checked);
     });
     Click(w, kFeatureToTargetButton);
     QCOMPARE(chosen, u"组合特征.txt"_s);
@@ -178,7 +186,7 @@ class SegmentActionTest : public QObject {
 
     telqor::test::WriteBytes(regex / "mine.txt", "b=^138\r\n");
     int listed = 0;
-    WillAnswer([&](QDialog* d) { listed = In<QComboBox>(d, u"CBRegexFiles"_s)->count(); }, false);
+    WillAnswer([&](QDialog* d) { listed = In<QComboBox>(d, patterns::kFileCombo)->count(); }, false);
     Click(w, kFeatureToTargetButton);
     QCOMPARE(listed, 2);
   }
@@ -188,9 +196,9 @@ class SegmentActionTest : public QObject {
     CopyDatabase(home);
     auto w = home.OpenWindow();
     WillAnswer([](QDialog* d) {
-      In<QPlainTextEdit>(d, u"Memohd"_s)->setPlainText(u"1380000\n 13812345678\n999999"_s);
-      In<QToolButton>(d, u"SpeedButton1"_s)->click();
-      In<QLineEdit>(d, u"EditHMLEN"_s)->setText(u"8"_s);
+      In<QPlainTextEdit>(d, input::kSegmentsEdit)->setPlainText(u"1380000\n 13812345678\n999999"_s);
+      In<QToolButton>(d, input::kCheckButton)->click();
+      In<QLineEdit>(d, input::kLengthEdit)->setText(u"8"_s);
     });
     Click(w, kInputSegmentsButton);
     QCOMPARE(telqor::test::Scripted().messages, (std::vector<QString>{u"无效：\r\n 13812345678\r\n999999\r\n"_s}));
@@ -200,8 +208,8 @@ class SegmentActionTest : public QObject {
 
     // Too many digits to fill: refused before anything is made.
     WillAnswer([](QDialog* d) {
-      In<QPlainTextEdit>(d, u"Memohd"_s)->setPlainText(u"1380000\n1"_s);
-      In<QLineEdit>(d, u"EditHMLEN"_s)->setText(u"11"_s);
+      In<QPlainTextEdit>(d, input::kSegmentsEdit)->setPlainText(u"1380000\n1"_s);
+      In<QLineEdit>(d, input::kLengthEdit)->setText(u"11"_s);
     });
     Click(w, kInputSegmentsButton);
     QVERIFY(w->StatusText().contains(u"超过了9位"_s));
@@ -218,14 +226,14 @@ class SegmentActionTest : public QObject {
     auto w = home.OpenWindow();
     QString chosen;
     WillAnswer([&](QDialog* d) {
-      auto* tree = In<QTreeWidget>(d, u"tvzone"_s);
+      auto* tree = In<QTreeWidget>(d, library::kRegionTree);
       QTreeWidgetItem* city = tree->findItems(u"北京"_s, Qt::MatchExactly).value(0)->child(0);
       tree->setCurrentItem(city);
       emit tree->itemClicked(city, 0);
-      auto* segments = In<QTableView>(d, u"lv"_s);
+      auto* segments = In<QTableView>(d, library::kSegmentList);
       segments->selectRow(0);
       chosen = segments->model()->index(0, 0).data().toString();
-      In<QAbstractButton>(d, u"BitBtn1"_s)->click();
+      In<QAbstractButton>(d, library::kImportButton)->click();
     });
     Click(w, kImportSegmentsButton);
     QCOMPARE(chosen.size(), 7);

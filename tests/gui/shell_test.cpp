@@ -34,6 +34,7 @@
 #include "ui/files/file_manager_tab_names.h"
 #include "ui/kit/qt_env.h"
 #include "ui/kit/user_action.h"
+#include "ui/segments/region_lookup_dialog_names.h"
 #include "ui/workspace/workspace_panel_names.h"
 
 using namespace Qt::StringLiterals;
@@ -41,6 +42,7 @@ namespace fs = std::filesystem;
 using telqor::test::Control;
 using telqor::test::TempHome;
 using namespace telqor::names::files;
+using namespace telqor::names::region_lookup;
 using namespace telqor::names::window;
 using namespace telqor::names::workspace;
 
@@ -106,10 +108,10 @@ class ShellTest : public QObject {
     QVERIFY(w->StatusText().contains(u"已写入默认数据"_s));
     QVERIFY(w->CurrentSettings().mobiletag.find("198") != std::string::npos);
 
-    auto* lookup = w->findChild<QDialog*>(u"frmhdSearch"_s);
-    Control<QComboBox>(lookup, u"CBHm"_s)->setEditText(u"19912345678"_s);
-    Control<QAbstractButton>(lookup, u"SpeedButton1"_s)->click();
-    QCOMPARE(Control<QPlainTextEdit>(lookup, u"Memolog"_s)->toPlainText(), u"19912345678:河北.唐山 电信"_s);
+    auto* lookup = w->findChild<QDialog*>(kRegionLookupDialog);
+    Control<QComboBox>(lookup, kNumberCombo)->setEditText(u"19912345678"_s);
+    Control<QAbstractButton>(lookup, kLookUpButton)->click();
+    QCOMPARE(Control<QPlainTextEdit>(lookup, kLogEdit)->toPlainText(), u"19912345678:河北.唐山 电信"_s);
 
     telqor::test::Fill(w->Lists().workspace.Items(), {"13800001111", "13000002222", "16612345678"});
     telqor::test::Trigger(w, kSaveByRegionItem);
@@ -188,13 +190,13 @@ class ShellTest : public QObject {
                                   u"手机号码格式有效性检查-根据现有号段数据库"_s, u"数据输出格式转换"_s,
                                   u"固话区号参考"_s, u"文件批量改名"_s, u"数据分析"_s}));
     // The tool dialogs open modeless and stay the same objects.
-    QDialog* search = telqor::test::Dialog(w, u"frmhdSearch"_s);
+    QDialog* search = telqor::test::Dialog(w, kRegionLookupDialog);
     telqor::test::Trigger(w, kRegionLookupItem);
     QVERIFY(search->isVisible());
     QVERIFY(!search->isModal());
     QVERIFY(w->isEnabled());
     telqor::test::Trigger(w, kRegionLookupItem);
-    QCOMPARE(w->findChildren<QDialog*>(u"frmhdSearch"_s).size(), 1);
+    QCOMPARE(w->findChildren<QDialog*>(kRegionLookupDialog).size(), 1);
   }
 
   void FolderItemsOpenTheFileBrowser() {
@@ -298,7 +300,7 @@ class ShellTest : public QObject {
     QTest::mouseClick(failing, Qt::LeftButton);
     QCOMPARE(clicks, 2);
     telqor::test::Trigger(w, kRegionLookupItem);
-    QVERIFY(telqor::test::Dialog(w, u"frmhdSearch"_s)->isVisible());
+    QVERIFY(telqor::test::Dialog(w, kRegionLookupDialog)->isVisible());
   }
 
   void ExceptionLeavingAnEventHandlerIsCaughtByTheApplication() {

@@ -23,6 +23,7 @@
 #include "core/data_folders.h"
 #include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/files/save_count_dialog_names.h"
 #include "ui/generate/generation_panel_names.h"
 #include "ui/kit/background_work.h"
 #include "ui/kit/qt_ui.h"
@@ -40,6 +41,7 @@ using telqor::test::Title;
 using telqor::test::Trigger;
 using namespace telqor::names::generation;
 using namespace telqor::names::lists;
+using namespace telqor::names::save_count;
 using namespace telqor::names::window;
 using namespace telqor::names::workspace;
 
@@ -327,10 +329,10 @@ class WorkspaceTest : public QObject {
     auto w = home.OpenWindow();
     for (int i = 0; i < 5; ++i) w->Lists().source.Items().Add(std::to_string(i));
     telqor::Hooks().execDialog = [](QDialog* dialog) {
-      Control<QLineEdit>(dialog, u"EditA"_s)->setText(u"2"_s);
+      Control<QLineEdit>(dialog, kCountEdit)->setText(u"2"_s);
       return int(QDialog::Accepted);
     };
-    QCOMPARE(Control<QLineEdit>(telqor::test::Dialog(w, u"frmhmsave"_s), u"EditA"_s)->text(), u"1000"_s);
+    QCOMPARE(Control<QLineEdit>(telqor::test::Dialog(w, kSaveCountDialog), kCountEdit)->text(), u"1000"_s);
     Click(w, kBatchExportButton);
     auto files = FilesIn(w->Folders().datedOutput);
     QCOMPARE(files.size(), size_t{3});
@@ -351,7 +353,7 @@ class WorkspaceTest : public QObject {
     QCOMPARE(FilesIn(w->Folders().datedOutput).size(), size_t{4});
     // A count that is no number writes nothing.
     telqor::Hooks().execDialog = [](QDialog* dialog) {
-      Control<QLineEdit>(dialog, u"EditA"_s)->setText(u"many"_s);
+      Control<QLineEdit>(dialog, kCountEdit)->setText(u"many"_s);
       return int(QDialog::Accepted);
     };
     Click(w, kBatchExportButton);
