@@ -13,6 +13,8 @@
 #include "ui/files/file_manager_tab_names.h"
 #include "ui/kit/drop_site.h"
 #include "ui/segments/validity_dialog_names.h"
+#include "ui/tools/analysis_dialog_names.h"
+#include "ui/tools/format_dialog_names.h"
 #include "ui/workspace/lists_tab_names.h"
 #include "ui/workspace/workspace_panel_names.h"
 
@@ -29,6 +31,8 @@ using namespace telqor::names::files;
 using namespace telqor::names::lists;
 using namespace telqor::names::window;
 using namespace telqor::names::workspace;
+namespace analysis = telqor::names::analysis;
+namespace format = telqor::names::format;
 namespace validity = telqor::names::validity;
 
 namespace {
@@ -151,8 +155,9 @@ class DropTest : public QObject {
     QWidget* widget = nullptr;
     if (target == u"source"_s) widget = Control<QTableView>(w, kSourceList);
     if (target == u"validity"_s) widget = Control<QTableView>(Dialog(w, validity::kValidityDialog), validity::kRawList);
-    if (target == u"format"_s) widget = Control<QTableView>(Dialog(w, u"frmhmformat"_s), u"lv0"_s);
-    if (target == u"analysis"_s) widget = Control<QTableView>(Dialog(w, u"frmAataAnalysis"_s), u"lv1"_s);
+    if (target == u"format"_s) widget = Control<QTableView>(Dialog(w, format::kFormatDialog), format::kSourceList);
+    if (target == u"analysis"_s)
+      widget = Control<QTableView>(Dialog(w, analysis::kAnalysisDialog), analysis::kDataTable);
     Scripted().answer = true;
     telqor::test::DropOn(widget, {home / "n.txt"});
     QCOMPARE(w->PendingDropAction(), action);

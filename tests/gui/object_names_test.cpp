@@ -10,11 +10,18 @@
 #include "ui/files/save_count_dialog_names.h"
 #include "ui/generate/generation_panel_names.h"
 #include "ui/generate/segment_input_dialog_names.h"
+#include "ui/help/about_dialog_names.h"
+#include "ui/help/help_dialog_names.h"
+#include "ui/report/stats_dialog_names.h"
 #include "ui/segments/feature_pattern_dialog_names.h"
 #include "ui/segments/number_type_dialog_names.h"
 #include "ui/segments/region_lookup_dialog_names.h"
 #include "ui/segments/segment_library_dialog_names.h"
 #include "ui/segments/validity_dialog_names.h"
+#include "ui/settings/settings_dialog_names.h"
+#include "ui/tools/analysis_dialog_names.h"
+#include "ui/tools/format_dialog_names.h"
+#include "ui/tools/rename_dialog_names.h"
 #include "ui/workspace/lists_tab_names.h"
 #include "ui/workspace/workspace_panel_names.h"
 
@@ -42,6 +49,13 @@ class ObjectNamesTest : public QObject {
     QTest::newRow("region lookup") << names::region_lookup::kNumberCombo << u"CBHm"_s;
     QTest::newRow("segment library") << names::segment_library::kRegionTree << u"tvzone"_s;
     QTest::newRow("validity") << names::validity::kValidityDialog << u"frmhmInvail"_s;
+    QTest::newRow("settings") << names::settings::kModeCombo << u"CBCalMode"_s;
+    QTest::newRow("analysis") << names::analysis::kRatioPanel << u"StatusPanel3"_s;
+    QTest::newRow("format") << names::format::kOutputList << u"Lv1"_s;
+    QTest::newRow("rename") << names::rename::kRenameButton << u"SpeedButton3"_s;
+    QTest::newRow("help") << names::help::kBrowser << u"HelpBrowser"_s;
+    QTest::newRow("about") << names::about::kLicenceText << u"AboutLicenceText"_s;
+    QTest::newRow("stats") << names::stats::kStatsDialog << u"StatsForm"_s;
   }
 
   void ConstantsKeepTheirStrings() {
