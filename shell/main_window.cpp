@@ -21,6 +21,7 @@
 #include "core/list_files.h"
 #include "segments/default_data.h"
 #include "shell/drop_router.h"
+#include "shell/main_window_names.h"
 #include "ui/extract/area_code_table_dialog.h"
 #include "ui/extract/extraction_panel.h"
 #include "ui/files/file_manager_tab.h"
@@ -36,10 +37,10 @@
 #include "ui/kit/named.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/kit/user_action.h"
+#include "ui/report/report_actions.h"
 #include "ui/segments/feature_pattern_dialog.h"
 #include "ui/segments/number_type_dialog.h"
 #include "ui/segments/region_lookup_dialog.h"
-#include "ui/report/report_actions.h"
 #include "ui/segments/segment_actions.h"
 #include "ui/segments/segment_library_dialog.h"
 #include "ui/segments/validity_dialog.h"
@@ -55,10 +56,11 @@
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::window;
 namespace fs = std::filesystem;
 
 MainWindow::MainWindow(const fs::path& programFolder, QWidget* parent) : QMainWindow(parent) {
-  setObjectName(u"frmhmEx"_s);
+  setObjectName(kMainWindow);
   setWindowTitle(u"Telqor "_s + ProgramVersion());
   BuildMenu();
   BuildStatusBar();
@@ -99,43 +101,49 @@ MainWindow::~MainWindow() {
 
 // ---- Building the window ------------------------------------------------------------------
 
+// The menus 系统, 设置, 工具 and 帮助; the converters of 工具 are wired once the context exists.
 void MainWindow::BuildMenu() {
-  menuBar_ = Named<QMenuBar>(u"MainMenu1"_s);
+  menuBar_ = Named<QMenuBar>(kMenuBar);
   setMenuBar(menuBar_);
+  QMenu* system = AddMenu(kSystemMenu, u"系统"_s);
+  exitItem_ = MenuItem(system, kExitItem, u"退出"_s);
+  QMenu* setup = AddMenu(kSetupMenu, u"设置"_s);
+  settingsItem_ = MenuItem(setup, kSettingsItem, u"参数设置"_s);
+  BuildToolsMenu();
+  QMenu* help = AddMenu(kHelpMenu, u"帮助"_s);
+  helpGuideItem_ = MenuItem(help, kHelpGuideItem, u"使用说明"_s);
+  aboutItem_ = MenuItem(help, kAboutItem, u"关于 Telqor"_s);
+  ConnectMenu();
+}
 
-  QMenu* system = menuBar_->addMenu(u"系统"_s);
-  system->setObjectName(u"MenuSystem"_s);
-  exitItem_ = MenuItem(system, u"N2"_s, u"退出"_s);
+QMenu* MainWindow::AddMenu(const QString& name, const QString& caption) {
+  QMenu* menu = menuBar_->addMenu(caption);
+  menu->setObjectName(name);
+  return menu;
+}
 
-  QMenu* setup = menuBar_->addMenu(u"设置"_s);
-  setup->setObjectName(u"MenuSetup"_s);
-  settingsItem_ = MenuItem(setup, u"N33"_s, u"参数设置"_s);
-
-  QMenu* tools = menuBar_->addMenu(u"工具"_s);
-  tools->setObjectName(u"MenuTools"_s);
-  regionLookupItem_ = MenuItem(tools, u"N65"_s, u"手机号码地区速查"_s);
-  validityCheckItem_ = MenuItem(tools, u"N68"_s, u"手机号码格式有效性检查"_s);
-  formatConversionItem_ = MenuItem(tools, u"N69"_s, u"数据输出格式转换"_s);
-  dataAnalysisItem_ = MenuItem(tools, u"N76"_s, u"固定格式数据分析"_s);
+void MainWindow::BuildToolsMenu() {
+  QMenu* tools = AddMenu(kToolsMenu, u"工具"_s);
+  regionLookupItem_ = MenuItem(tools, kRegionLookupItem, u"手机号码地区速查"_s);
+  validityCheckItem_ = MenuItem(tools, kValidityCheckItem, u"手机号码格式有效性检查"_s);
+  formatConversionItem_ = MenuItem(tools, kFormatConversionItem, u"数据输出格式转换"_s);
+  dataAnalysisItem_ = MenuItem(tools, kDataAnalysisItem, u"固定格式数据分析"_s);
   tools->addSeparator();
-  areaCodeTableItem_ = MenuItem(tools, u"N70"_s, u"固话区号对照表"_s);
+  areaCodeTableItem_ = MenuItem(tools, kAreaCodeTableItem, u"固话区号对照表"_s);
   tools->addSeparator();
-  officeToTextItem_ = MenuItem(tools, u"wordexceltxt1"_s, u"word/excel->txt"_s);
-  toAnsiItem_ = MenuItem(tools, u"Ansi1"_s, u"文本->ANSI文本"_s);
-  toUtf8Item_ = MenuItem(tools, u"Ansi2"_s, u"文本->UTF8文本"_s);
-  toUnicodeItem_ = MenuItem(tools, u"Ansi3"_s, u"文本->Unicode文本"_s);
-  cleanBytesItem_ = MenuItem(tools, u"N41"_s, u"二進制数据流预处理-(0~128)"_s);
+  officeToTextItem_ = MenuItem(tools, kOfficeToTextItem, u"word/excel->txt"_s);
+  toAnsiItem_ = MenuItem(tools, kToAnsiItem, u"文本->ANSI文本"_s);
+  toUtf8Item_ = MenuItem(tools, kToUtf8Item, u"文本->UTF8文本"_s);
+  toUnicodeItem_ = MenuItem(tools, kToUnicodeItem, u"文本->Unicode文本"_s);
+  cleanBytesItem_ = MenuItem(tools, kCleanBytesItem, u"二進制数据流预处理-(0~128)"_s);
   tools->addSeparator();
-  batchRenameItem_ = MenuItem(tools, u"N28"_s, u"文件批量改名"_s);
+  batchRenameItem_ = MenuItem(tools, kBatchRenameItem, u"文件批量改名"_s);
   tools->addSeparator();
-  myDataFolderItem_ = MenuItem(tools, u"N62"_s, u"我的数据目录"_s);
-  programFolderItem_ = MenuItem(tools, u"N34"_s, u"系统目录"_s);
+  myDataFolderItem_ = MenuItem(tools, kMyDataFolderItem, u"我的数据目录"_s);
+  programFolderItem_ = MenuItem(tools, kProgramFolderItem, u"系统目录"_s);
+}
 
-  QMenu* help = menuBar_->addMenu(u"帮助"_s);
-  help->setObjectName(u"MenuHelp"_s);
-  helpGuideItem_ = MenuItem(help, u"NHelpGuide"_s, u"使用说明"_s);
-  aboutItem_ = MenuItem(help, u"NHelpAbout"_s, u"关于 Telqor"_s);
-
+void MainWindow::ConnectMenu() {
   Wire(exitItem_, this, &MainWindow::ExitClicked);
   Wire(settingsItem_, this, &MainWindow::SettingsClicked);
   Wire(regionLookupItem_, this, &MainWindow::RegionLookupClicked);
@@ -151,28 +159,28 @@ void MainWindow::BuildMenu() {
 }
 
 void MainWindow::BuildStatusBar() {
-  statusBar_ = Named<QStatusBar>(u"StatusBar"_s);
+  statusBar_ = Named<QStatusBar>(kStatusBar);
   setStatusBar(statusBar_);
-  clockPanel_ = Named<QLabel>(u"StatusPanel0"_s);
+  clockPanel_ = Named<QLabel>(kClockPanel);
   clockPanel_->setFixedWidth(120);
   clockPanel_->setAlignment(Qt::AlignCenter);
   clockPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  statusPanel_ = Named<QLabel>(u"StatusPanel1"_s, u"  程序启动"_s);
+  statusPanel_ = Named<QLabel>(kStatusPanel, u"  程序启动"_s);
   statusPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   statusPanel_->setMinimumWidth(1);  // a long message must not widen the window
-  progressBar_ = Named<QProgressBar>(u"StatusProgress"_s);
+  progressBar_ = Named<QProgressBar>(kProgressBar);
   progressBar_->setFixedWidth(200);
   progressBar_->setTextVisible(false);
   progressBar_->hide();
   statusBar_->addWidget(clockPanel_);
   statusBar_->addWidget(statusPanel_, 1);
-  stopWorkButton_ = Button(u"SBStopWork"_s, u"停止"_s);
+  stopWorkButton_ = Button(kStopWorkButton, u"停止"_s);
   stopWorkButton_->setToolTip(u"停止正在进行的操作，列表保持操作前的样子"_s);
   statusBar_->addPermanentWidget(progressBar_);
   statusBar_->addPermanentWidget(stopWorkButton_);
   SetBackgroundControls(progressBar_, stopWorkButton_);
 
-  timer_ = Named<QTimer>(u"Timer"_s, this);
+  timer_ = Named<QTimer>(kTimer, this);
   timer_->setInterval(1000);
   connect(timer_, &QTimer::timeout, this, &MainWindow::TimerTicked);
   ShowClock();
@@ -180,7 +188,7 @@ void MainWindow::BuildStatusBar() {
 }
 
 void MainWindow::BuildTabs() {
-  auto* first = Named<QWidget>(u"TabSheet1"_s);
+  auto* first = Named<QWidget>(kFirstTab);
   extraction_ = new ExtractionPanel(*context_, lists_.workspace);
   workspace_ = new WorkspacePanel(*context_, lists_, saveCountDialog_);
   generation_ = new GenerationPanel(*context_, lists_.workspace);
@@ -191,7 +199,7 @@ void MainWindow::BuildTabs() {
   listsTab_ = new ListsTab(*context_, lists_, saveCountDialog_);
   filesTab_ = new FileManagerTab(*context_, saveCountDialog_);
 
-  tabs_ = Named<QTabWidget>(u"PageControl1"_s);
+  tabs_ = Named<QTabWidget>(kTabs);
   tabs_->setTabPosition(QTabWidget::South);
   tabs_->addTab(first, u"号码生成㈠"_s);
   tabs_->addTab(listsTab_, u"号码生成㈡"_s);
@@ -220,9 +228,9 @@ void MainWindow::BuildTabs() {
 
   for (const DropSites& sites : {extraction_->Drops(), workspace_->Drops(), listsTab_->Drops(), filesTab_->Drops()})
     drops_->Register(sites);
-  drops_->Register({{validityDialog_->DropList(), DropTarget::kInvailLv0},
-                    {formatDialog_->DropList(), DropTarget::kFormatLv0},
-                    {analysisDialog_->DropList(), DropTarget::kAnalysisLv1}});
+  drops_->Register({{validityDialog_->DropList(), DropTarget::kValidityList},
+                    {formatDialog_->DropList(), DropTarget::kFormatList},
+                    {analysisDialog_->DropList(), DropTarget::kAnalysisList}});
 }
 
 // ---- Start-up -----------------------------------------------------------------------------

@@ -22,6 +22,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QMenuBar;
 class QProgressBar;
 class QPushButton;
@@ -100,6 +101,9 @@ class MainWindow : public QMainWindow {
   friend bool SaveScreenshots(MainWindow& window, const QString& folder);
 
   void BuildMenu();
+  QMenu* AddMenu(const QString& name, const QString& caption);
+  void BuildToolsMenu();
+  void ConnectMenu();
   void BuildStatusBar();
   void BuildTabs();
   void RunStartUp(const std::filesystem::path& programFolder);
@@ -134,31 +138,32 @@ class MainWindow : public QMainWindow {
   DropRouter* drops_ = nullptr;
   bool closeAfterRun_ = false;
 
-  QMenuBar* menuBar_;              // "MainMenu1"
-  QAction* exitItem_;              // "N2" 退出
-  QAction* settingsItem_;          // "N33" 参数设置
-  QAction* regionLookupItem_;      // "N65" 手机号码地区速查
-  QAction* validityCheckItem_;     // "N68" 手机号码格式有效性检查
-  QAction* formatConversionItem_;  // "N69" 数据输出格式转换
-  QAction* dataAnalysisItem_;      // "N76" 固定格式数据分析
-  QAction* areaCodeTableItem_;     // "N70" 固话区号对照表
-  QAction* officeToTextItem_;      // "wordexceltxt1" word/excel->txt
-  QAction* toAnsiItem_;            // "Ansi1" 文本->ANSI文本
-  QAction* toUtf8Item_;            // "Ansi2" 文本->UTF8文本
-  QAction* toUnicodeItem_;         // "Ansi3" 文本->Unicode文本
-  QAction* cleanBytesItem_;        // "N41" 二進制数据流预处理-(0~128)
-  QAction* batchRenameItem_;       // "N28" 文件批量改名
-  QAction* myDataFolderItem_;      // "N62" 我的数据目录
-  QAction* programFolderItem_;     // "N34" 系统目录
-  QAction* helpGuideItem_;         // "NHelpGuide" 使用说明
-  QAction* aboutItem_;             // "NHelpAbout" 关于 Telqor
-  QStatusBar* statusBar_;          // "StatusBar"
-  QLabel* clockPanel_;             // "StatusPanel0": the clock
-  QLabel* statusPanel_;            // "StatusPanel1": the status text
-  QProgressBar* progressBar_;      // "StatusProgress"
-  QPushButton* stopWorkButton_;    // "SBStopWork" 停止: stops a list operation that may stop
-  QTimer* timer_;                  // "Timer": the clock and the pending drops
-  QTabWidget* tabs_;               // "PageControl1"
+  // The controls, named as main_window_names.h says.
+  QMenuBar* menuBar_;
+  QAction* exitItem_;
+  QAction* settingsItem_;
+  QAction* regionLookupItem_;
+  QAction* validityCheckItem_;
+  QAction* formatConversionItem_;
+  QAction* dataAnalysisItem_;
+  QAction* areaCodeTableItem_;
+  QAction* officeToTextItem_;
+  QAction* toAnsiItem_;
+  QAction* toUtf8Item_;
+  QAction* toUnicodeItem_;
+  QAction* cleanBytesItem_;
+  QAction* batchRenameItem_;
+  QAction* myDataFolderItem_;
+  QAction* programFolderItem_;
+  QAction* helpGuideItem_;
+  QAction* aboutItem_;
+  QStatusBar* statusBar_;
+  QLabel* clockPanel_;   // the clock
+  QLabel* statusPanel_;  // the status text
+  QProgressBar* progressBar_;
+  QPushButton* stopWorkButton_;  // stops a list operation that may stop
+  QTimer* timer_;                // the clock and the pending drops
+  QTabWidget* tabs_;
 
   ExtractionPanel* extraction_ = nullptr;
   WorkspacePanel* workspace_ = nullptr;

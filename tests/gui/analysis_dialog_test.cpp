@@ -15,6 +15,7 @@
 #include "core/gbk.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/kit/qt_ui.h"
+#include "ui/tools/analysis_dialog_names.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
@@ -25,19 +26,20 @@ using telqor::test::Scripted;
 using telqor::test::TempHome;
 using telqor::test::U8Path;
 using telqor::test::WriteBytes;
+using namespace telqor::names::analysis;
 
 namespace {
 
 QDialog* Analysis(const std::unique_ptr<telqor::test::RecordingWindow>& w) {
-  return telqor::test::Dialog(w, u"frmAataAnalysis"_s);
+  return telqor::test::Dialog(w, kAnalysisDialog);
 }
 
 void ClickIn(QDialog* d, const QString& button) { Control<QToolButton>(d, button)->click(); }
-QString Panel(QDialog* d, int n) { return Control<QLabel>(d, u"StatusPanel%1"_s.arg(n))->text(); }
+QString Panel(QDialog* d, const QString& panel) { return Control<QLabel>(d, panel)->text(); }
 
 // The shown cells of the table, a row's cells joined by "|".
 QStringList Table(QDialog* d) {
-  QAbstractItemModel* model = Control<QTableView>(d, u"lv1"_s)->model();
+  QAbstractItemModel* model = Control<QTableView>(d, kDataTable)->model();
   QStringList rows;
   for (int r = 0; r < model->rowCount(); ++r) {
     QStringList cells;
@@ -48,7 +50,7 @@ QStringList Table(QDialog* d) {
 }
 
 QStringList Captions(QDialog* d) {
-  QAbstractItemModel* model = Control<QTableView>(d, u"lv1"_s)->model();
+  QAbstractItemModel* model = Control<QTableView>(d, kDataTable)->model();
   QStringList captions;
   for (int c = 0; c < model->columnCount(); ++c) captions << model->headerData(c, Qt::Horizontal).toString();
   return captions;
@@ -56,15 +58,15 @@ QStringList Captions(QDialog* d) {
 
 // A click on a column caption, then the item of the sort menu.
 void SortBy(QDialog* d, int column, const QString& item) {
-  emit Control<QTableView>(d, u"lv1"_s)->horizontalHeader()->sectionClicked(column);
-  auto* menu = Control<QMenu>(d, u"PopupMenu1"_s);
+  emit Control<QTableView>(d, kDataTable)->horizontalHeader()->sectionClicked(column);
+  auto* menu = Control<QMenu>(d, kSortMenu);
   Control<QAction>(menu, item)->trigger();
   menu->hide();
 }
 
 void ImportByButton(QDialog* d, const fs::path& file) {
   telqor::Hooks().openFiles = [file] { return std::vector<fs::path>{file}; };
-  ClickIn(d, u"SpeedButton3"_s);
+  ClickIn(d, kImportButton);
 }
 
 }  // namespace
@@ -80,41 +82,41 @@ class AnalysisDialogTest : public QObject {
     auto w = home.OpenWindow();
     QDialog* d = Analysis(w);
     // The first-run values, the text to replace being a double quote.
-    QCOMPARE(Control<QComboBox>(d, u"CBDelimiter"_s)->currentText(), u","_s);
-    QCOMPARE(Control<QLineEdit>(d, u"EditStr1"_s)->text(), u"\""_s);
-    QCOMPARE(Control<QLineEdit>(d, u"EditB"_s)->text(), u"1000"_s);
+    QCOMPARE(Control<QComboBox>(d, kDelimiterCombo)->currentText(), u","_s);
+    QCOMPARE(Control<QLineEdit>(d, kReplaceFromEdit)->text(), u"\""_s);
+    QCOMPARE(Control<QLineEdit>(d, kValueBEdit)->text(), u"1000"_s);
     QCOMPARE(Captions(d), QStringList{u"列0"_s});
-    QCOMPARE(Panel(d, 3), u"比率:待定"_s);
+    QCOMPARE(Panel(d, kRatioPanel), u"比率:待定"_s);
 
     ImportByButton(d, home / "calls.txt");
     QCOMPARE(Table(d), (QStringList{u"a|30"_s, u"b|90"_s, u"c|x"_s}));
     QCOMPARE(Captions(d), (QStringList{u" 列0"_s, u" 列1"_s}));
-    QCOMPARE(Panel(d, 1), u"原始数据:3"_s);
+    QCOMPARE(Panel(d, kDataCountPanel), u"原始数据:3"_s);
 
-    Control<QLineEdit>(d, u"EditA"_s)->setText(u"60"_s);
-    Control<QLineEdit>(d, u"EditOutColumnNo"_s)->setText(u"0"_s);
-    ClickIn(d, u"SpeedButton1"_s);
-    QCOMPARE(Rows(Control<QTableView>(d, u"lv2"_s)), QStringList{u"b"_s});
-    QCOMPARE(Panel(d, 2), u"符合条件:1"_s);
-    QCOMPARE(Panel(d, 3), u"比率:33.3%"_s);
+    Control<QLineEdit>(d, kValueAEdit)->setText(u"60"_s);
+    Control<QLineEdit>(d, kOutColumnEdit)->setText(u"0"_s);
+    ClickIn(d, kAnalyseButton);
+    QCOMPARE(Rows(Control<QTableView>(d, kMatchList)), QStringList{u"b"_s});
+    QCOMPARE(Panel(d, kMatchCountPanel), u"符合条件:1"_s);
+    QCOMPARE(Panel(d, kRatioPanel), u"比率:33.3%"_s);
 
     // A name without an extension gets ".txt"; the report goes beside it.
     telqor::Hooks().saveFile = [&home] { return home / "m"; };
-    ClickIn(d, u"SpeedButton2"_s);
+    ClickIn(d, kSaveButton);
     QCOMPARE(ReadBytes(home / "m.txt"), std::string("b\r\n"));
     QCOMPARE(ReadBytes(home / U8Path("m.txt.参考比例.txt")),
              telqor::Utf8ToGbk("过滤条件: >60\r\n原始数据: 3\r\n符合数据: 1\r\n比率    : 33.3%\r\n"));
     telqor::Hooks().saveFile = [&home] { return home / "table.csv"; };
-    ClickIn(d, u"SpeedButton6"_s);
+    ClickIn(d, kExportSortedButton);
     QCOMPARE(ReadBytes(home / "table.csv"), std::string("a,30\r\nb,90\r\nc,x\r\n"));
 
     // Emptying the table leaves the matches, and the ratio waits for rows again.
-    QTest::mouseDClick(Control<QTableView>(d, u"lv1"_s)->viewport(), Qt::LeftButton);
+    QTest::mouseDClick(Control<QTableView>(d, kDataTable)->viewport(), Qt::LeftButton);
     QCOMPARE(Table(d), QStringList{});
-    QCOMPARE(Panel(d, 1), u"原始数据:0"_s);
-    QCOMPARE(Panel(d, 3), u"比率:待定"_s);
-    QTest::mouseDClick(Control<QTableView>(d, u"lv2"_s)->viewport(), Qt::LeftButton);
-    QCOMPARE(Panel(d, 2), u"符合条件:0"_s);
+    QCOMPARE(Panel(d, kDataCountPanel), u"原始数据:0"_s);
+    QCOMPARE(Panel(d, kRatioPanel), u"比率:待定"_s);
+    QTest::mouseDClick(Control<QTableView>(d, kMatchList)->viewport(), Qt::LeftButton);
+    QCOMPARE(Panel(d, kMatchCountPanel), u"符合条件:0"_s);
   }
 
   void SettingsFollowEveryChangeWith64BitBounds() {
@@ -122,25 +124,25 @@ class AnalysisDialogTest : public QObject {
     {
       auto w = home.OpenWindow();
       QDialog* d = Analysis(w);
-      Control<QComboBox>(d, u"CBFix"_s)->setCurrentIndex(3);
-      Control<QLineEdit>(d, u"EditA"_s)->setText(u"-5000000000"_s);
+      Control<QComboBox>(d, kConditionCombo)->setCurrentIndex(3);
+      Control<QLineEdit>(d, kValueAEdit)->setText(u"-5000000000"_s);
       std::string ini = ReadBytes(home / "Telqor.ini");
       QVERIFY(ini.find("DAFixIndex=3\r\nDADataA=-5000000000\r\n") != std::string::npos);
       // A column that is no number stops the storing there, and the analysis before anything.
-      Control<QLineEdit>(d, u"EditB"_s)->setText(u"7"_s);
-      Control<QLineEdit>(d, u"EditColumnNo"_s)->setText(u"x"_s);
-      Control<QComboBox>(d, u"CBDelimiter"_s)->setEditText(u"||"_s);
+      Control<QLineEdit>(d, kValueBEdit)->setText(u"7"_s);
+      Control<QLineEdit>(d, kColumnEdit)->setText(u"x"_s);
+      Control<QComboBox>(d, kDelimiterCombo)->setEditText(u"||"_s);
       ini = ReadBytes(home / "Telqor.ini");
       QVERIFY(ini.find("DADelimiter=||\r\n") != std::string::npos);
       QVERIFY(ini.find("DADataB=7\r\n") != std::string::npos);
-      ClickIn(d, u"SpeedButton1"_s);
+      ClickIn(d, kAnalyseButton);
       QCOMPARE(w->StatusText(), u" 'x' is not a valid integer value"_s);
     }
     auto w = home.OpenWindow();
     QDialog* d = Analysis(w);
-    QCOMPARE(Control<QLineEdit>(d, u"EditA"_s)->text(), u"-5000000000"_s);
-    QCOMPARE(Control<QComboBox>(d, u"CBFix"_s)->currentText(), u"[]"_s);
-    QCOMPARE(Control<QComboBox>(d, u"CBDelimiter"_s)->currentText(), u"||"_s);
+    QCOMPARE(Control<QLineEdit>(d, kValueAEdit)->text(), u"-5000000000"_s);
+    QCOMPARE(Control<QComboBox>(d, kConditionCombo)->currentText(), u"[]"_s);
+    QCOMPARE(Control<QComboBox>(d, kDelimiterCombo)->currentText(), u"||"_s);
   }
 
   void SortsAlternateAndExportByTheLastSortedColumn() {
@@ -148,10 +150,10 @@ class AnalysisDialogTest : public QObject {
     WriteBytes(home / "rows.txt", "x,1\r\nz,2\r\ny,1\r\nw\r\n");
     auto w = home.OpenWindow();
     QDialog* d = Analysis(w);
-    static_cast<telqor::AnalysisDialog*>(d)->LoadFiles({home / "rows.txt"});  // as dropped on lv1
-    SortBy(d, 1, u"N2"_s);
+    static_cast<telqor::AnalysisDialog*>(d)->LoadFiles({home / "rows.txt"});  // as dropped on its table
+    SortBy(d, 1, kSortTextItem);
     QCOMPARE(Table(d), (QStringList{u"z|2"_s, u"y|1"_s, u"x|1"_s, u"w|"_s}));  // "w" has no field 1: kept last
-    SortBy(d, 1, u"N1"_s);
+    SortBy(d, 1, kSortNumericItem);
     QCOMPARE(Table(d), (QStringList{u"x|1"_s, u"y|1"_s, u"z|2"_s, u"w|"_s}));
 
     // The row without the field is left out, every other row written, and the user told.
@@ -162,7 +164,7 @@ class AnalysisDialogTest : public QObject {
       return home / "out";
     };
     Scripted().answer = true;
-    ClickIn(d, u"SpeedButton7"_s);
+    ClickIn(d, kExportClassifiedButton);
     const QString said = u"分类导出完成：共2个文件，3行，保存在 "_s + telqor::test::PathText(home / "out" / "");
     QCOMPARE(Scripted().questions,
              (std::vector<QString>{
@@ -176,9 +178,9 @@ class AnalysisDialogTest : public QObject {
     QCOMPARE(starts.front(), w->Folders().otherData);
     // No: nothing asked further.
     Scripted().answer = false;
-    ClickIn(d, u"SpeedButton7"_s);
+    ClickIn(d, kExportClassifiedButton);
     QCOMPARE(starts.size(), size_t{1});
-    ClickIn(d, u"SpeedButton8"_s);
+    ClickIn(d, kOpenFolderButton);
     QCOMPARE(telqor::test::GuiEnv().openedFolders.back(), home / "out" / "");
   }
 
@@ -190,13 +192,13 @@ class AnalysisDialogTest : public QObject {
     d->show();
     QCoreApplication::processEvents();
     auto left = [d](const QString& name) { return Control<QWidget>(d, name)->mapTo(d, QPoint()).x(); };
-    QCOMPARE(Control<QLabel>(d, u"Label3"_s)->text(), u"第"_s);
-    QCOMPARE(Control<QLabel>(d, u"Label7"_s)->text(), u"列"_s);
-    QVERIFY(left(u"Label3"_s) < left(u"EditColumnNo"_s));
-    QVERIFY(left(u"EditColumnNo"_s) < left(u"Label7"_s));
-    QVERIFY(left(u"Label4"_s) < left(u"EditOutColumnNo"_s));
-    QVERIFY(left(u"EditOutColumnNo"_s) < left(u"Label8"_s));
-    auto* delimiter = Control<QComboBox>(d, u"CBDelimiter"_s);
+    QCOMPARE(Control<QLabel>(d, kColumnLabel)->text(), u"第"_s);
+    QCOMPARE(Control<QLabel>(d, kColumnUnitLabel)->text(), u"列"_s);
+    QVERIFY(left(kColumnLabel) < left(kColumnEdit));
+    QVERIFY(left(kColumnEdit) < left(kColumnUnitLabel));
+    QVERIFY(left(kOutColumnLabel) < left(kOutColumnEdit));
+    QVERIFY(left(kOutColumnEdit) < left(kOutColumnUnitLabel));
+    auto* delimiter = Control<QComboBox>(d, kDelimiterCombo);
     QVERIFY2(delimiter->lineEdit()->width() >= delimiter->fontMetrics().horizontalAdvance(u"||||"_s),
              qPrintable(QString::number(delimiter->lineEdit()->width())));
     d->hide();

@@ -7,8 +7,16 @@
 #include <QtTest>
 
 #include "core/dropped_files.h"
+#include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/extract/extraction_panel_names.h"
+#include "ui/files/file_manager_tab_names.h"
 #include "ui/kit/drop_site.h"
+#include "ui/segments/validity_dialog_names.h"
+#include "ui/tools/analysis_dialog_names.h"
+#include "ui/tools/format_dialog_names.h"
+#include "ui/workspace/lists_tab_names.h"
+#include "ui/workspace/workspace_panel_names.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
@@ -18,6 +26,14 @@ using telqor::test::Scripted;
 using telqor::test::TempHome;
 using telqor::test::Touch;
 using telqor::test::U8Path;
+using namespace telqor::names::extraction;
+using namespace telqor::names::files;
+using namespace telqor::names::lists;
+using namespace telqor::names::window;
+using namespace telqor::names::workspace;
+namespace analysis = telqor::names::analysis;
+namespace format = telqor::names::format;
+namespace validity = telqor::names::validity;
 
 namespace {
 
@@ -49,12 +65,12 @@ class DropTest : public QObject {
     QCOMPARE(list.Size(), size_t{2});
   }
 
-  void FolderOnListBoxFAppendsEveryFileBelowItSortedOnce() {
+  void FolderOnTheSearchFileListAppendsEveryFileBelowItSortedOnce() {
     TempHome home;
     const fs::path data = home / "data";
     for (const char* name : {"b.txt", "Y.txt", "A.txt", "sub/z.txt", "sub/c.TXT", "noext"}) Touch(data / name);
     auto w = home.OpenWindow();
-    auto* files = Control<QListWidget>(w, u"ListBoxF"_s);
+    auto* files = Control<QListWidget>(w, kSearchFileList);
     files->addItem(u"kept"_s);
     telqor::test::DropOn(files, {data, data / "b.txt"});
     const QString d = PathText(data / "");
@@ -70,44 +86,44 @@ class DropTest : public QObject {
     for (int i = 0; i < 6; ++i) deep /= std::string(40, static_cast<char>('a' + i));
     Touch(deep / "numbers.txt");
     auto w = home.OpenWindow();
-    auto* list = Control<QListWidget>(w, u"LB1"_s);
+    auto* list = Control<QListWidget>(w, kGeneralFileList);
     telqor::test::DropOn(list, {home / "long"});
     QCOMPARE(Items(list), QStringList{PathText(deep / "numbers.txt")});
     QVERIFY((deep / "numbers.txt").string().size() > 250);
   }
 
-  void EditAGetsTheFirstOfThreeInSortedOrder() {
+  void TheNewFileFieldGetsTheFirstOfThreeInSortedOrder() {
     TempHome home;
     for (const char* name : {"C.txt", "b.txt", "a.txt"}) Touch(home / name);
     auto w = home.OpenWindow();
-    auto* editA = Control<QLineEdit>(w, u"EditA"_s);
-    auto* editB = Control<QLineEdit>(w, u"EditB"_s);
-    telqor::test::DropOn(editA, {home / "C.txt", home / "b.txt", home / "a.txt"});
-    QCOMPARE(editA->text(), PathText(home / "a.txt"));
-    telqor::test::DropOn(editB, {home / "C.txt"});
-    QCOMPARE(editB->text(), PathText(home / "C.txt"));
+    auto* newFile = Control<QLineEdit>(w, kNewFileEdit);
+    auto* referenceFile = Control<QLineEdit>(w, kReferenceFileEdit);
+    telqor::test::DropOn(newFile, {home / "C.txt", home / "b.txt", home / "a.txt"});
+    QCOMPARE(newFile->text(), PathText(home / "a.txt"));
+    telqor::test::DropOn(referenceFile, {home / "C.txt"});
+    QCOMPARE(referenceFile->text(), PathText(home / "C.txt"));
     QVERIFY(Scripted().questions.empty());
   }
 
-  void DropOnLv0AnsweredNoChangesNothing() {
+  void DropOnTheWorkspaceListAnsweredNoChangesNothing() {
     TempHome home;
     Touch(home / "n.txt");
     auto w = home.OpenWindow();
     Scripted().answer = false;
-    telqor::test::DropOn(Control<QTableView>(w, u"lv0"_s), {home / "n.txt"});
+    telqor::test::DropOn(Control<QTableView>(w, kWorkspaceList), {home / "n.txt"});
     QCOMPARE(Scripted().questions, std::vector<QString>{u"确定文件数据导入吗?"_s});
     QCOMPARE(w->PendingDropAction(), 0);
     telqor::test::Tick(w);
     QVERIFY(w->performed.empty());
   }
 
-  void DropOnLv0AnsweredYesIsPerformedOnTheNextTick() {
+  void DropOnTheWorkspaceListAnsweredYesIsPerformedOnTheNextTick() {
     TempHome home;
     Touch(home / "b.txt");
     Touch(home / "a.txt");
     auto w = home.OpenWindow();
     Scripted().answer = true;
-    telqor::test::DropOn(Control<QTableView>(w, u"lv0"_s), {home / "b.txt", home / "a.txt"});
+    telqor::test::DropOn(Control<QTableView>(w, kWorkspaceList), {home / "b.txt", home / "a.txt"});
     QCOMPARE(w->PendingDropAction(), 1);
     QVERIFY(w->performed.empty());
     // The timer's next tick performs it.
@@ -123,8 +139,8 @@ class DropTest : public QObject {
   void EachListTargetSetsItsAction_data() {
     QTest::addColumn<QString>("target");
     QTest::addColumn<int>("action");
-    QTest::newRow("lv1") << u"lv1"_s << 2;
-    QTest::newRow("validity check") << u"invail"_s << 3;
+    QTest::newRow("source list") << u"source"_s << 2;
+    QTest::newRow("validity check") << u"validity"_s << 3;
     QTest::newRow("format conversion") << u"format"_s << 4;
     QTest::newRow("data analysis") << u"analysis"_s << 5;
   }
@@ -135,11 +151,13 @@ class DropTest : public QObject {
     TempHome home;
     Touch(home / "n.txt");
     auto w = home.OpenWindow();
-    QWidget* widget = target == u"lv1"_s      ? Control<QTableView>(w, u"lv1"_s)
-                      : target == u"invail"_s ? Control<QTableView>(telqor::test::Dialog(w, u"frmhmInvail"_s), u"lv0"_s)
-                      : target == u"format"_s
-                          ? Control<QTableView>(telqor::test::Dialog(w, u"frmhmformat"_s), u"lv0"_s)
-                          : Control<QTableView>(telqor::test::Dialog(w, u"frmAataAnalysis"_s), u"lv1"_s);
+    using telqor::test::Dialog;
+    QWidget* widget = nullptr;
+    if (target == u"source"_s) widget = Control<QTableView>(w, kSourceList);
+    if (target == u"validity"_s) widget = Control<QTableView>(Dialog(w, validity::kValidityDialog), validity::kRawList);
+    if (target == u"format"_s) widget = Control<QTableView>(Dialog(w, format::kFormatDialog), format::kSourceList);
+    if (target == u"analysis"_s)
+      widget = Control<QTableView>(Dialog(w, analysis::kAnalysisDialog), analysis::kDataTable);
     Scripted().answer = true;
     telqor::test::DropOn(widget, {home / "n.txt"});
     QCOMPARE(w->PendingDropAction(), action);
@@ -153,20 +171,20 @@ class DropTest : public QObject {
     Touch(home / "n.txt");
     auto w = home.OpenWindow();
     Scripted().answer = true;
-    telqor::test::DropOn(Control<QTableView>(w, u"lv1"_s), {home / "n.txt"});
+    telqor::test::DropOn(Control<QTableView>(w, kSourceList), {home / "n.txt"});
     w->failNextAction = true;
     telqor::test::Tick(w);
     QCOMPARE(w->StatusText(), u" Cannot open file \"x.txt\". No such file or directory"_s);
     QCOMPARE(w->PendingDropAction(), 0);
-    QVERIFY(Control<QTimer>(w, u"Timer"_s)->isActive());
+    QVERIFY(Control<QTimer>(w, kTimer)->isActive());
   }
 
   void OtherWidgetsIgnoreDrops() {
     TempHome home;
     Touch(home / "n.txt");
     auto w = home.OpenWindow();
-    auto* toUse = Control<QListWidget>(w, u"CLBwilluse"_s);
-    telqor::test::DropOn(Control<QTableView>(w, u"lv2"_s), {home / "n.txt"});
+    auto* toUse = Control<QListWidget>(w, kToUseList);
+    telqor::test::DropOn(Control<QTableView>(w, kTargetList), {home / "n.txt"});
     telqor::test::DropOn(toUse, {home / "n.txt"});
     QVERIFY(Scripted().questions.empty());
     QCOMPARE(toUse->count(), 0);

@@ -10,8 +10,12 @@
 #include <QtTest>
 
 #include "core/gbk.h"
+#include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/extract/area_code_table_dialog_names.h"
+#include "ui/extract/extraction_panel_names.h"
 #include "ui/kit/qt_ui.h"
+#include "ui/workspace/workspace_panel_names.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
@@ -24,16 +28,20 @@ using telqor::test::Scripted;
 using telqor::test::TempHome;
 using telqor::test::Trigger;
 using telqor::test::U8Path;
+using namespace telqor::names::area_codes;
+using namespace telqor::names::extraction;
+using namespace telqor::names::window;
+using namespace telqor::names::workspace;
 
 namespace {
 
 void Paste(const std::unique_ptr<telqor::test::RecordingWindow>& w, const QString& text) {
-  Control<QPlainTextEdit>(w, u"MemoNoInput"_s)->setPlainText(text);
+  Control<QPlainTextEdit>(w, kPasteBox)->setPlainText(text);
 }
 
 void AddFiles(const std::unique_ptr<telqor::test::RecordingWindow>& w, const std::vector<fs::path>& files) {
   telqor::Hooks().openFiles = [files] { return files; };
-  Click(w, u"SBLoadFiles"_s);
+  Click(w, kImportFilesButton);
 }
 
 // The files of a folder by name.
@@ -58,18 +66,19 @@ class ExtractionPanelTest : public QObject {
     auto w = home.OpenWindow();
     w->Lists().workspace.Items().Add("13812345678");
     Paste(w, u"电话:0755-23456789 手机１３８１２３４５６７８, 13912345678 12345 a@b.cn"_s);
-    Click(w, u"SBhmSearchOut"_s);
+    Click(w, kExtractToWorkspaceButton);
     // Landlines, then mobiles; e-mail was not asked for; numbers already there are not checked against.
-    QCOMPARE(Rows(w, u"lv0"_s), (QStringList{u"13812345678"_s, u"075523456789"_s, u"13812345678"_s, u"13912345678"_s}));
+    QCOMPARE(Rows(w, kWorkspaceList),
+             (QStringList{u"13812345678"_s, u"075523456789"_s, u"13812345678"_s, u"13912345678"_s}));
     QCOMPARE(w->StatusText(), u" 完成！生成3个数据,追加到号码整理框"_s);
 
     // The table dialog shows the file's text.
-    Trigger(w, u"N70"_s);
-    auto* info = telqor::test::Dialog(w, u"frmtelInfo"_s);
-    QVERIFY(info->findChild<QPlainTextEdit*>(u"RichEdit1"_s)->toPlainText().startsWith(u"深圳 0755"_s));
-    info->findChild<QPushButton*>(u"SpeedButton2"_s)->click();
+    Trigger(w, kAreaCodeTableItem);
+    auto* info = telqor::test::Dialog(w, kAreaCodeTableDialog);
+    QVERIFY(info->findChild<QPlainTextEdit*>(kTableEdit)->toPlainText().startsWith(u"深圳 0755"_s));
+    info->findChild<QPushButton*>(kOpenFolderButton)->click();
     QCOMPARE(GuiEnv().openedFolders.back(), w->Folders().baseData);
-    info->findChild<QPushButton*>(u"SpeedButton1"_s)->click();
+    info->findChild<QPushButton*>(kCloseButton)->click();
     QVERIFY(!info->isVisible());
   }
 
@@ -78,10 +87,10 @@ class ExtractionPanelTest : public QObject {
     TempHome home;
     auto w = home.OpenWindow();
     Paste(w, u"手机 +86 138 0013 8000 / 邮箱 87654321@qq.com"_s);
-    Click(w, u"SBhmSearchOut"_s);
-    QCOMPARE(Rows(w, u"lv0"_s), QStringList{u"13800138000"_s});
+    Click(w, kExtractToWorkspaceButton);
+    QCOMPARE(Rows(w, kWorkspaceList), QStringList{u"13800138000"_s});
     w->CurrentSettings().MobileSeparators = 0;
-    Click(w, u"SBhmSearchOut"_s);
+    Click(w, kExtractToWorkspaceButton);
     QCOMPARE(w->StatusText(), u" 完成！生成0个数据,追加到号码整理框"_s);
   }
 
@@ -91,8 +100,8 @@ class ExtractionPanelTest : public QObject {
     telqor::test::WriteBytes(home / "a.txt", "13812345678 13812345678\r\n66667777 123\r\n");
     telqor::test::WriteBytes(home / "b.htm", "<td>13912345678</td>");
     AddFiles(w, {home / "a.txt", home / "b.htm"});
-    Control<QCheckBox>(w, u"CBTels"_s)->setChecked(false);  // only "手机": every kind found is still saved
-    Click(w, u"SBHmSearchSave"_s);
+    Control<QCheckBox>(w, kLandlineCheck)->setChecked(false);  // only "手机": every kind found is still saved
+    Click(w, kExtractToFilesButton);
     fs::path dated = w->Folders().datedOutput;
     QCOMPARE(Names(dated), (QStringList{u"20261207-090503-固话-1.txt"_s, u"20261207-090503-手机-2.txt"_s,
                                         u"20261207-090503-未知-1.txt"_s}));
@@ -108,7 +117,7 @@ class ExtractionPanelTest : public QObject {
     // Nothing wanted: the run still goes, appends nothing and says so.
     for (const char* box : {"CBMobile", "CBTels", "CBEmails", "CBReg"})
       Control<QCheckBox>(w, QString::fromUtf8(box))->setChecked(false);
-    Click(w, u"SBhmSearchOut"_s);
+    Click(w, kExtractToWorkspaceButton);
     QCOMPARE(w->StatusText(), u" 完成！生成0个数据,追加到号码整理框"_s);
   }
 
@@ -120,7 +129,7 @@ class ExtractionPanelTest : public QObject {
     telqor::test::WriteBytes(home / "a.txt", "13812345678\r\n");
     telqor::test::WriteBytes(home / "broken.docx", "PK\x03\x04 cut short");
     AddFiles(w, {home / "a.txt", home / "broken.docx"});
-    Click(w, u"SBhmSearchOut"_s);
+    Click(w, kExtractToWorkspaceButton);
     QCOMPARE(w->StatusText(), u" 完成！生成1个数据,追加到号码整理框；1个文件无法读取"_s);
     QCOMPARE(Scripted().messages.size(), size_t{1});
     const QString box = Scripted().messages.front();
@@ -133,27 +142,27 @@ class ExtractionPanelTest : public QObject {
     TempHome home;
     auto w = home.OpenWindow();
     Paste(w, u"  \n "_s);
-    Click(w, u"SBHmSearchSave"_s);
+    Click(w, kExtractToFilesButton);
     QVERIFY(Scripted().messages.empty());
-    QVERIFY(!Control<QPushButton>(w, u"SBStopSearch"_s)->isEnabled());
+    QVERIFY(!Control<QPushButton>(w, kStopExtractionButton)->isEnabled());
   }
 
   void ControlsFollowTheirBoxes() {
     TempHome home;
     auto w = home.OpenWindow();
-    auto* tels = Control<QCheckBox>(w, u"CBTels"_s);
-    auto* zoneKind = Control<QComboBox>(w, u"CBZoneKind"_s);
+    auto* tels = Control<QCheckBox>(w, kLandlineCheck);
+    auto* zoneKind = Control<QComboBox>(w, kZoneKindCombo);
     tels->click();
     QVERIFY(!zoneKind->isEnabled());
     tels->click();
     QVERIFY(zoneKind->isEnabled());
     zoneKind->setCurrentIndex(1);
-    QVERIFY(!Control<QLineEdit>(w, u"EditZone"_s)->isHidden());
+    QVERIFY(!Control<QLineEdit>(w, kZoneEdit)->isHidden());
     zoneKind->setCurrentIndex(2);
-    QVERIFY(Control<QLineEdit>(w, u"EditZone"_s)->isHidden());
+    QVERIFY(Control<QLineEdit>(w, kZoneEdit)->isHidden());
 
-    auto* reg = Control<QCheckBox>(w, u"CBReg"_s);
-    auto* pattern = Control<QLineEdit>(w, u"EditReg"_s);
+    auto* reg = Control<QCheckBox>(w, kRegexCheck);
+    auto* pattern = Control<QLineEdit>(w, kRegexEdit);
     reg->click();
     QVERIFY(pattern->isEnabled());
     QCOMPARE(pattern->text(), QString());
@@ -166,14 +175,14 @@ class ExtractionPanelTest : public QObject {
   void PatternAndFixedZoneRun() {
     TempHome home;
     auto w = home.OpenWindow();
-    Control<QCheckBox>(w, u"CBReg"_s)->click();
-    Control<QLineEdit>(w, u"EditReg"_s)->setText(u"编号\\d+"_s);
-    Control<QComboBox>(w, u"CBZoneKind"_s)->setCurrentIndex(1);
-    Control<QLineEdit>(w, u"EditZone"_s)->setText(u" 021 "_s);
-    Control<QCheckBox>(w, u"CBEmails"_s)->setChecked(true);
+    Control<QCheckBox>(w, kRegexCheck)->click();
+    Control<QLineEdit>(w, kRegexEdit)->setText(u"编号\\d+"_s);
+    Control<QComboBox>(w, kZoneKindCombo)->setCurrentIndex(1);
+    Control<QLineEdit>(w, kZoneEdit)->setText(u" 021 "_s);
+    Control<QCheckBox>(w, kEmailCheck)->setChecked(true);
     Paste(w, u"编号7 66667777 x@y.com 13812345678"_s);
-    Click(w, u"SBhmSearchOut"_s);
-    QCOMPARE(Rows(w, u"lv0"_s), (QStringList{u"编号7"_s, u"02166667777"_s, u"13812345678"_s, u"x@y.com"_s}));
+    Click(w, kExtractToWorkspaceButton);
+    QCOMPARE(Rows(w, kWorkspaceList), (QStringList{u"编号7"_s, u"02166667777"_s, u"13812345678"_s, u"x@y.com"_s}));
   }
 
   void FileListImportsAndDeletes() {
@@ -181,9 +190,9 @@ class ExtractionPanelTest : public QObject {
     auto w = home.OpenWindow();
     for (const char* name : {"in/b.txt", "in/a.txt", "in/sub.d/c.txt", "in/noext"}) telqor::test::Touch(home / name);
     telqor::Hooks().chooseFolder = [&](const fs::path&) { return home / "in"; };
-    Click(w, u"SBLoadDirs"_s);
-    Click(w, u"SBLoadDirs"_s);
-    auto* files = Control<QListWidget>(w, u"ListBoxF"_s);
+    Click(w, kImportFolderButton);
+    Click(w, kImportFolderButton);
+    auto* files = Control<QListWidget>(w, kSearchFileList);
     QStringList once{PathText(home / "in/a.txt"), PathText(home / "in/b.txt"), PathText(home / "in/sub.d"),
                      PathText(home / "in/sub.d/c.txt")};
     QStringList shown;
@@ -203,9 +212,9 @@ class ExtractionPanelTest : public QObject {
     files->clearSelection();
     files->item(0)->setSelected(true);
     files->item(6)->setSelected(true);
-    Click(w, u"SBDeleteSelFiles"_s);
+    Click(w, kDeleteFilesButton);
     QCOMPARE(files->count(), 5);
-    Click(w, u"SBClearfiles"_s);
+    Click(w, kClearFilesButton);
     QCOMPARE(files->count(), 0);
   }
 
@@ -214,7 +223,7 @@ class ExtractionPanelTest : public QObject {
     auto w = home.OpenWindow();
     telqor::test::WriteBytes(home / "u.txt", telqor::Utf8ToGbk("中文\r\n"));
     telqor::Hooks().openFiles = [&] { return std::vector<fs::path>{home / "u.txt"}; };
-    Trigger(w, u"Ansi2"_s);
+    Trigger(w, kToUtf8Item);
     QCOMPARE(telqor::test::ReadBytes(home / "u.txt"), "\xEF\xBB\xBF" + std::string("中文\r\n"));
     QCOMPARE(Scripted().messages.back(), u"文件格式转换完成！"_s);
 
@@ -222,7 +231,7 @@ class ExtractionPanelTest : public QObject {
                                                             "1\x80\x81\xFF\r\n",
                                                             7));
     telqor::Hooks().openFiles = [&] { return std::vector<fs::path>{home / "Data.BIN"}; };
-    Trigger(w, u"N41"_s);
+    Trigger(w, kCleanBytesItem);
     QCOMPARE(telqor::test::ReadBytes(home / "Data.BIN.txt"), std::string(" 1\x80  \r\n"));
     QCOMPARE(w->StatusText(), u" 转换完成！请在文档目录查看"_s);
   }

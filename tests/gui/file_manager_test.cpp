@@ -10,6 +10,8 @@
 #include <QtTest>
 
 #include "tests/gui/gui_test_support.h"
+#include "ui/files/file_manager_tab_names.h"
+#include "ui/kit/save_count_dialog_names.h"
 #include "ui/kit/qt_ui.h"
 
 using namespace Qt::StringLiterals;
@@ -23,6 +25,8 @@ using telqor::test::TempHome;
 using telqor::test::Trigger;
 using telqor::test::U8Path;
 using telqor::test::WriteBytes;
+using namespace telqor::names::files;
+using namespace telqor::names::save_count;
 
 namespace {
 
@@ -54,7 +58,7 @@ void Check(const Window& w, const QString& list, const QStringList& names, bool 
 
 // Puts paths into the general file list, all selected.
 void SelectInGeneralList(const Window& w, const std::vector<fs::path>& files) {
-  auto* lb1 = List(w, u"LB1"_s);
+  auto* lb1 = List(w, kGeneralFileList);
   lb1->clear();
   for (const fs::path& file : files) lb1->addItem(telqor::test::PathText(file));
   lb1->selectAll();
@@ -63,7 +67,7 @@ void SelectInGeneralList(const Window& w, const std::vector<fs::path>& files) {
 // The next count dialog is answered with count (OK), or cancelled.
 void WillAnswerCount(const QString& count, bool accepted = true) {
   telqor::Hooks().execDialog = [count, accepted](QDialog* dialog) {
-    dialog->findChild<QLineEdit*>(u"EditA"_s)->setText(count);
+    dialog->findChild<QLineEdit*>(kCountEdit)->setText(count);
     return accepted ? int(QDialog::Accepted) : int(QDialog::Rejected);
   };
 }
@@ -104,42 +108,42 @@ class FileManagerTest : public QObject {
     for (const char* name : {"a.txt", "b.txt", "c.txt"}) WriteBytes(toUse / name, "1\r\n");
     auto w = home.OpenWindow();
     // Listed at start-up, nothing checked.
-    QCOMPARE(Names(w, u"CLBwilluse"_s), (QStringList{u"a.txt"_s, u"b.txt"_s, u"c.txt"_s}));
-    QVERIFY(Checked(w, u"CLBwilluse"_s).isEmpty());
+    QCOMPARE(Names(w, kToUseList), (QStringList{u"a.txt"_s, u"b.txt"_s, u"c.txt"_s}));
+    QVERIFY(Checked(w, kToUseList).isEmpty());
 
-    Check(w, u"CLBwilluse"_s, {u"a.txt"_s, u"c.txt"_s});
+    Check(w, kToUseList, {u"a.txt"_s, u"c.txt"_s});
     WriteBytes(toUse / "d.txt", "1\r\n");
-    Trigger(w, u"N15"_s);
+    Trigger(w, kRefreshToUseItem);
     QCOMPARE(w->StatusText(), u" 刷新完成"_s);
-    QCOMPARE(Names(w, u"CLBwilluse"_s).size(), 4);
-    QCOMPARE(Checked(w, u"CLBwilluse"_s), (QStringList{u"a.txt"_s, u"c.txt"_s}));
+    QCOMPARE(Names(w, kToUseList).size(), 4);
+    QCOMPARE(Checked(w, kToUseList), (QStringList{u"a.txt"_s, u"c.txt"_s}));
 
     // Deleting asks nothing; the name stays checked, so a new file of that name comes up checked.
-    Check(w, u"CLBwilluse"_s, {u"a.txt"_s}, false);
-    Trigger(w, u"N13"_s);
+    Check(w, kToUseList, {u"a.txt"_s}, false);
+    Trigger(w, kDeleteToUseItem);
     QCOMPARE(w->StatusText(), u" 选择文件->删除完成"_s);
     QVERIFY(Scripted().questions.empty());
-    QCOMPARE(Names(w, u"CLBwilluse"_s), (QStringList{u"a.txt"_s, u"b.txt"_s, u"d.txt"_s}));
+    QCOMPARE(Names(w, kToUseList), (QStringList{u"a.txt"_s, u"b.txt"_s, u"d.txt"_s}));
     QVERIFY(!fs::exists(toUse / "c.txt"));
     WriteBytes(toUse / "c.txt", "1\r\n");
-    Trigger(w, u"N15"_s);
-    QCOMPARE(Checked(w, u"CLBwilluse"_s), QStringList{u"c.txt"_s});
+    Trigger(w, kRefreshToUseItem);
+    QCOMPARE(Checked(w, kToUseList), QStringList{u"c.txt"_s});
 
     // All and none, also across a refresh.
-    Trigger(w, u"N8"_s);
+    Trigger(w, kCheckAllToUseItem);
     QCOMPARE(w->StatusText(), u" 文件全选完成"_s);
-    Trigger(w, u"N15"_s);
-    QCOMPARE(Checked(w, u"CLBwilluse"_s).size(), 4);
-    Trigger(w, u"N10"_s);
+    Trigger(w, kRefreshToUseItem);
+    QCOMPARE(Checked(w, kToUseList).size(), 4);
+    Trigger(w, kCheckNoneToUseItem);
     QCOMPARE(w->StatusText(), u" 文件全不选完成"_s);
-    Trigger(w, u"N15"_s);
-    QVERIFY(Checked(w, u"CLBwilluse"_s).isEmpty());
+    Trigger(w, kRefreshToUseItem);
+    QVERIFY(Checked(w, kToUseList).isEmpty());
     // The used-files folder keeps its own checks.
     WriteBytes(w->Folders().usedFiles / "u.txt", "1\r\n");
-    Trigger(w, u"MenuItem1"_s);
-    Trigger(w, u"MenuItem3"_s);
-    QCOMPARE(Checked(w, u"CLBused"_s), QStringList{u"u.txt"_s});
-    QVERIFY(Checked(w, u"CLBwilluse"_s).isEmpty());
+    Trigger(w, kRefreshUsedItem);
+    Trigger(w, kCheckAllUsedItem);
+    QCOMPARE(Checked(w, kUsedList), QStringList{u"u.txt"_s});
+    QVERIFY(Checked(w, kToUseList).isEmpty());
   }
 
   // "删除" puts the files in the trash; without one it asks once, and a Return keeps them.
@@ -148,16 +152,16 @@ class FileManagerTest : public QObject {
     auto w = home.OpenWindow();
     const fs::path toUse = w->Folders().toUse;
     for (const char* name : {"a.txt", "b.txt", "c.txt"}) WriteBytes(toUse / name, "1\r\n");
-    Trigger(w, u"N15"_s);
-    Check(w, u"CLBwilluse"_s, {u"a.txt"_s});
-    Trigger(w, u"N13"_s);
+    Trigger(w, kRefreshToUseItem);
+    Check(w, kToUseList, {u"a.txt"_s});
+    Trigger(w, kDeleteToUseItem);
     QCOMPARE(Trashed(), std::vector<fs::path>{toUse / "a.txt"});
     QVERIFY(Scripted().questions.empty());
     QCOMPARE(w->StatusText(), u" 选择文件->删除完成"_s);
 
     // Without a trash the real box asks, and No is what Return gives.
     noTrash = true;
-    Check(w, u"CLBwilluse"_s, {u"b.txt"_s, u"c.txt"_s});
+    Check(w, kToUseList, {u"b.txt"_s, u"c.txt"_s});
     telqor::Hooks().askYesNo = nullptr;
     QString asked;
     QTimer::singleShot(0, w.get(), [&] {
@@ -166,17 +170,17 @@ class FileManagerTest : public QObject {
       asked = box->text();
       QTest::keyClick(box, Qt::Key_Return);
     });
-    Trigger(w, u"N13"_s);
+    Trigger(w, kDeleteToUseItem);
     QCOMPARE(asked, u"无法移到回收站(no trash here)。\n确定永久删除选择的2个文件吗？删除后无法恢复。"_s);
-    QCOMPARE(Names(w, u"CLBwilluse"_s), (QStringList{u"b.txt"_s, u"c.txt"_s}));
+    QCOMPARE(Names(w, kToUseList), (QStringList{u"b.txt"_s, u"c.txt"_s}));
     QCOMPARE(w->StatusText(), u" 已取消删除，2个文件未删除"_s);
 
     telqor::test::ResetHooks();
     InstallTrash();
     noTrash = true;
     Scripted().answer = true;
-    Trigger(w, u"N13"_s);
-    QCOMPARE(Names(w, u"CLBwilluse"_s), QStringList{});
+    Trigger(w, kDeleteToUseItem);
+    QCOMPARE(Names(w, kToUseList), QStringList{});
     QCOMPARE(w->StatusText(), u" 选择文件->删除完成"_s);
     QVERIFY(Scripted().messages.empty());
   }
@@ -189,14 +193,14 @@ class FileManagerTest : public QObject {
     const fs::path used = w->Folders().usedFiles;
     WriteBytes(used / "ok.txt", "1\r\n");
     WriteBytes(used / "busy.txt", "1\r\n");
-    Trigger(w, u"MenuItem1"_s);
-    Trigger(w, u"MenuItem3"_s);
+    Trigger(w, kRefreshUsedItem);
+    Trigger(w, kCheckAllUsedItem);
     // Between the listing and the delete, busy.txt became a folder with a file in it.
     fs::remove(used / "busy.txt");
     WriteBytes(used / "busy.txt" / "inside.txt", "");
     noTrash = true;
     Scripted().answer = true;
-    Trigger(w, u"MenuItem7"_s);
+    Trigger(w, kDeleteUsedItem);
     QVERIFY(!fs::exists(used / "ok.txt"));
     QCOMPARE(w->StatusText(), u" 1个文件删除失败：busy.txt"_s);
     QCOMPARE(Scripted().messages, std::vector<QString>{u"1个文件删除失败：\n%1: Is a directory"_s.arg(
@@ -214,15 +218,15 @@ class FileManagerTest : public QObject {
     Scripted().messages.clear();
     int asked = 0;
     telqor::Hooks().execDialog = [&](QDialog*) { return ++asked, int(QDialog::Rejected); };
-    Trigger(w, u"N37"_s);
+    Trigger(w, kSplitToUseItem);
     QCOMPARE(asked, 1);
     QVERIFY(Scripted().messages.empty());
     WillAnswerCount(u"1000"_s);
-    Click(w, u"SpeedButton21"_s);
+    Click(w, kSplitFilesButton);
     QCOMPARE(Scripted().messages, std::vector<QString>{u"请选择好文件"_s});
     // A count that is no number ends the split in the status line, even with nothing selected.
     WillAnswerCount(u"x"_s);
-    Trigger(w, u"N38"_s);
+    Trigger(w, kSplitUsedItem);
     QCOMPARE(w->StatusText(), u" 'x' is not a valid integer value"_s);
     QCOMPARE(Scripted().messages.size(), size_t{1});
   }
@@ -234,12 +238,12 @@ class FileManagerTest : public QObject {
     WriteBytes(used / "B.txt", "2\r\n");
     WriteBytes(used / "a.txt", "1\r\n");
     WriteBytes(used / "c.txt", "3");
-    Trigger(w, u"MenuItem1"_s);
-    Check(w, u"CLBused"_s, {u"c.txt"_s, u"B.txt"_s, u"a.txt"_s});
-    Trigger(w, u"MenuItem6"_s);
+    Trigger(w, kRefreshUsedItem);
+    Check(w, kUsedList, {u"c.txt"_s, u"B.txt"_s, u"a.txt"_s});
+    Trigger(w, kMergeUsedItem);
     QCOMPARE(ReadBytes(used / U8Path("a.合并.txt")), std::string("1\r\n2\r\n3"));
     QCOMPARE(w->StatusText(), u" 选择文件->合并完成"_s);
-    QVERIFY(Names(w, u"CLBused"_s).contains(u"a.合并.txt"_s));
+    QVERIFY(Names(w, kUsedList).contains(u"a.合并.txt"_s));
   }
 
   void GeneralOperationsWriteWhereTheOutputRowSays() {
@@ -252,28 +256,28 @@ class FileManagerTest : public QObject {
 
     // In list order, into the dated output folder ("固定文件目录").
     SelectInGeneralList(w, {src / "c.txt", src / "a.txt"});
-    Click(w, u"SpeedButton20"_s);
+    Click(w, kMergeFilesButton);
     QCOMPARE(ReadBytes(dated / U8Path("c.合并.txt")), std::string("c\r\na\r\nc\r\n\r\nb\r\nx\r\n"));
     QCOMPARE(w->StatusText(), u" 合并文件完成！"_s);
 
     // Beside each file ("转换文件目录"); the mode decides the de-duplication.
-    Control<QRadioButton>(w, u"RBSelA"_s)->click();
-    QVERIFY(!Control<QLineEdit>(w, u"EditURL"_s)->isEnabled());
+    Control<QRadioButton>(w, kBesideFilesRadio)->click();
+    QVERIFY(!Control<QLineEdit>(w, kOutputFolderEdit)->isEnabled());
     SelectInGeneralList(w, {src / "c.txt"});
-    Click(w, u"SpeedButton1"_s);
+    Click(w, kDedupeFilesButton);
     QCOMPARE(ReadBytes(src / U8Path("c.去重复.txt")), std::string("a\r\nb\r\nc\r\n"));
     QCOMPARE(w->StatusText(), u" 去重复完成！"_s);
     w->CurrentSettings().CalMode = 1;
-    Click(w, u"SpeedButton1"_s);
+    Click(w, kDedupeFilesButton);
     QCOMPARE(ReadBytes(src / U8Path("c.去重复.txt")), std::string("c\r\na\r\n\r\nb\r\n"));
     SelectInGeneralList(w, {src / "a.txt"});
-    Click(w, u"SpeedButton4"_s);
+    Click(w, kShuffleFilesButton);
     QCOMPARE(ReadBytes(src / U8Path("a.乱序.txt")), std::string("x\r\n"));
     QCOMPARE(w->StatusText(), u" 乱序文件完成！"_s);
 
     // A file that is not there ends the operation in the status line.
     SelectInGeneralList(w, {src / "missing.txt"});
-    Click(w, u"SpeedButton4"_s);
+    Click(w, kShuffleFilesButton);
     QVERIFY(w->StatusText().contains(u"missing.txt"_s));
   }
 
@@ -282,20 +286,20 @@ class FileManagerTest : public QObject {
     auto w = home.OpenWindow();
     const fs::path toUse = w->Folders().toUse;
     WriteBytes(toUse / U8Path("号码.txt"), "1\r\n2\r\n3\r\n4\r\n5\r\n");
-    Trigger(w, u"N15"_s);
-    Check(w, u"CLBwilluse"_s, {u"号码.txt"_s});
+    Trigger(w, kRefreshToUseItem);
+    Check(w, kToUseList, {u"号码.txt"_s});
     WillAnswerCount(u"2"_s);
-    Trigger(w, u"N37"_s);
+    Trigger(w, kSplitToUseItem);
     QCOMPARE(ReadBytes(toUse / U8Path("号码-分割2-0001.txt")), std::string("1\r\n2\r\n"));
     QCOMPARE(ReadBytes(toUse / U8Path("号码-分割2-0002.txt")), std::string("3\r\n4\r\n"));
     QCOMPARE(ReadBytes(toUse / U8Path("号码-分割1-0003.txt")), std::string("5\r\n"));
     QCOMPARE(w->StatusText(), u" 选择文件->分割行数完成"_s);
-    QCOMPARE(Names(w, u"CLBwilluse"_s).size(), 4);
+    QCOMPARE(Names(w, kToUseList).size(), 4);
 
     // The general split writes into the dated output folder.
     SelectInGeneralList(w, {toUse / U8Path("号码.txt")});
     WillAnswerCount(u"5"_s);
-    Click(w, u"SpeedButton21"_s);
+    Click(w, kSplitFilesButton);
     QCOMPARE(ReadBytes(w->Folders().datedOutput / U8Path("号码-分割5-0001.txt")),
              std::string("1\r\n2\r\n3\r\n4\r\n5\r\n"));
     QCOMPARE(w->StatusText(), u" 分割完成！"_s);
@@ -307,19 +311,19 @@ class FileManagerTest : public QObject {
     WriteBytes(w->Folders().toUse / "x.txt", "new\r\n");
     WriteBytes(w->Folders().toUse / "y.txt", "stays\r\n");
     WriteBytes(w->Folders().usedFiles / "x.txt", "old\r\n");
-    Trigger(w, u"N15"_s);
-    Check(w, u"CLBwilluse"_s, {u"x.txt"_s});
-    Trigger(w, u"N17"_s);
+    Trigger(w, kRefreshToUseItem);
+    Check(w, kToUseList, {u"x.txt"_s});
+    Trigger(w, kMarkAsUsedItem);
     QCOMPARE(ReadBytes(w->Folders().usedFiles / "x.txt"), std::string("new\r\n"));
-    QCOMPARE(Names(w, u"CLBwilluse"_s), QStringList{u"y.txt"_s});
-    QCOMPARE(Names(w, u"CLBused"_s), QStringList{u"x.txt"_s});
+    QCOMPARE(Names(w, kToUseList), QStringList{u"y.txt"_s});
+    QCOMPARE(Names(w, kUsedList), QStringList{u"x.txt"_s});
     QCOMPARE(w->StatusText(), u" 选择文件设定为已经使用过文件完成"_s);
 
     // A move that fails leaves the file where it was and says so.
     telqor::test::GuiEnv().failRenames = true;
-    Check(w, u"CLBwilluse"_s, {u"y.txt"_s});
-    Trigger(w, u"N17"_s);
-    QCOMPARE(Names(w, u"CLBwilluse"_s), QStringList{u"y.txt"_s});
+    Check(w, kToUseList, {u"y.txt"_s});
+    Trigger(w, kMarkAsUsedItem);
+    QCOMPARE(Names(w, kToUseList), QStringList{u"y.txt"_s});
     QCOMPARE(w->StatusText(), u" 1个文件移动失败：y.txt"_s);
     QCOMPARE(Scripted().messages, std::vector<QString>{u"1个文件移动失败：\n%1: Input/output error"_s.arg(
                                       telqor::test::PathText(w->Folders().toUse / "y.txt"))});
@@ -330,7 +334,7 @@ class FileManagerTest : public QObject {
   void OutputFolderRowTakesNoTyping() {
     TempHome home;
     auto w = home.OpenWindow();
-    auto* url = Control<QLineEdit>(w, u"EditURL"_s);
+    auto* url = Control<QLineEdit>(w, kOutputFolderEdit);
     const QString shown = url->text();
     QVERIFY(url->isEnabled());
     QTest::keyClicks(url, u"/somewhere/else"_s);
@@ -343,27 +347,27 @@ class FileManagerTest : public QObject {
     const fs::path src = home / "src";
     WriteBytes(src / U8Path("新号.txt"), "13800000000\r\n13900000000\r\n13800000000\r\n");
     WriteBytes(src / U8Path("旧号.txt"), "13800000000\r\n");
-    auto* editA = Control<QLineEdit>(w, u"EditA"_s);
-    auto* editB = Control<QLineEdit>(w, u"EditB"_s);
+    auto* editA = Control<QLineEdit>(w, kNewFileEdit);
+    auto* editB = Control<QLineEdit>(w, kReferenceFileEdit);
 
     // Blank fields: nothing happens.
     editA->setText(u"  "_s);
     editB->setText(telqor::test::PathText(src / U8Path("旧号.txt")));
     w->ShowStatus(u"before"_s);
-    Click(w, u"BitBtn2"_s);
+    Click(w, kCompareButton);
     QCOMPARE(w->StatusText(), u" before"_s);
 
     // The fields are trimmed; "转换文件目录" writes beside the new file.
-    Control<QRadioButton>(w, u"RBSelA"_s)->click();
+    Control<QRadioButton>(w, kBesideFilesRadio)->click();
     editA->setText(u" "_s + telqor::test::PathText(src / U8Path("新号.txt")) + u" "_s);
-    Click(w, u"BitBtn2"_s);
+    Click(w, kCompareButton);
     QCOMPARE(ReadBytes(src / U8Path("[新号]对比[旧号]已有数据(2).txt")), std::string("13800000000\r\n13800000000\r\n"));
     QCOMPARE(ReadBytes(src / U8Path("[新号]对比[旧号]没有的数据(1).txt")), std::string("13900000000\r\n"));
     QCOMPARE(w->StatusText(), u" 导出文件完成完毕！"_s);
 
     // "浏览" takes the first file chosen; a double click empties the field.
     telqor::Hooks().openFiles = [&] { return std::vector<fs::path>{src / "b.txt", src / "c.txt"}; };
-    Click(w, u"SpeedButton11"_s);
+    Click(w, kBrowseReferenceFileButton);
     QCOMPARE(editB->text(), telqor::test::PathText(src / "b.txt"));
     QTest::mouseDClick(editB, Qt::LeftButton);
     QVERIFY(editB->text().isEmpty());
@@ -376,23 +380,23 @@ class FileManagerTest : public QObject {
     WriteBytes(toUse / "n1.txt", "1\r\n2\r\n");
     WriteBytes(toUse / "n2.txt", "1\r\n");
     WriteBytes(w->Folders().usedFiles / "r.txt", "2\r\n");
-    Trigger(w, u"N15"_s);
-    Trigger(w, u"MenuItem1"_s);
+    Trigger(w, kRefreshToUseItem);
+    Trigger(w, kRefreshUsedItem);
     const QString oneNew = u"请选择一个要处理的文件\r\n如果是多个文件，请先合并后再操作"_s;
     const QString oneReference = u"请选择一个比对源文件\r\n如果是多个文件，请先合并后再操作"_s;
 
-    Trigger(w, u"N6"_s);
-    Check(w, u"CLBwilluse"_s, {u"n1.txt"_s, u"n2.txt"_s});
-    Trigger(w, u"N6"_s);
-    Check(w, u"CLBwilluse"_s, {u"n2.txt"_s}, false);
-    Trigger(w, u"N6"_s);
+    Trigger(w, kCompareWithUsedItem);
+    Check(w, kToUseList, {u"n1.txt"_s, u"n2.txt"_s});
+    Trigger(w, kCompareWithUsedItem);
+    Check(w, kToUseList, {u"n2.txt"_s}, false);
+    Trigger(w, kCompareWithUsedItem);
     QCOMPARE(Scripted().messages, (std::vector<QString>{oneNew, oneNew, oneReference}));
 
-    Check(w, u"CLBused"_s, {u"r.txt"_s});
-    Trigger(w, u"N6"_s);
+    Check(w, kUsedList, {u"r.txt"_s});
+    Trigger(w, kCompareWithUsedItem);
     QCOMPARE(ReadBytes(toUse / U8Path("[n1]对比[r]已有数据(1).txt")), std::string("2\r\n"));
     QCOMPARE(ReadBytes(toUse / U8Path("[n1]对比[r]没有的数据(1).txt")), std::string("1\r\n"));
-    QCOMPARE(Names(w, u"CLBwilluse"_s).size(), 4);
+    QCOMPARE(Names(w, kToUseList).size(), 4);
   }
 
   void FolderButtonsChangeTheSettingsAtOnce() {
@@ -407,31 +411,31 @@ class FileManagerTest : public QObject {
         start = from;
         return elsewhere;
       };
-      Click(w, u"SpeedButton29"_s);
+      Click(w, kToUseSetFolderButton);
       QCOMPARE(start, before);
-      QCOMPARE(Names(w, u"CLBwilluse"_s), QStringList{u"e.txt"_s});
+      QCOMPARE(Names(w, kToUseList), QStringList{u"e.txt"_s});
       QVERIFY(IniText(home).find("MywillUseDataPath=" + (elsewhere / "").string() + "\r\n") != std::string::npos);
 
-      // The output folder: EditURL shows it and the dated folder moves under it at once.
+      // The output folder: its field shows it and the dated folder moves under it at once.
       const fs::path output = home / "out";
       fs::create_directories(output);
       telqor::Hooks().chooseFolder = [&](const fs::path&) { return output; };
-      Click(w, u"SpeedButton28"_s);
-      QCOMPARE(Control<QLineEdit>(w, u"EditURL"_s)->text(), telqor::test::PathText(output / ""));
+      Click(w, kSetOutputFolderButton);
+      QCOMPARE(Control<QLineEdit>(w, kOutputFolderEdit)->text(), telqor::test::PathText(output / ""));
       QCOMPARE(w->Folders().datedOutput.parent_path().parent_path(), output);
       QVERIFY(IniText(home).find("MyOtherDataPath=" + (output / "").string() + "\r\n") != std::string::npos);
-      Click(w, u"BitBtn1"_s);
+      Click(w, kComparisonFolderButton);
       QCOMPARE(telqor::test::GuiEnv().openedFolders, std::vector<fs::path>{w->Folders().datedOutput});
 
       // Cancel changes no folder but still saves the settings.
       fs::remove(home / "Telqor.ini");
       telqor::Hooks().chooseFolder = [](const fs::path&) { return fs::path(); };
-      Click(w, u"SpeedButton30"_s);
+      Click(w, kUsedSetFolderButton);
       QVERIFY(IniText(home).find("MywillUseDataPath=" + (elsewhere / "").string() + "\r\n") != std::string::npos);
     }
     // The next start uses the folder chosen.
     auto w = home.OpenWindow();
-    QCOMPARE(Names(w, u"CLBwilluse"_s), QStringList{u"e.txt"_s});
+    QCOMPARE(Names(w, kToUseList), QStringList{u"e.txt"_s});
   }
 
   void GeneralListButtons() {
@@ -439,19 +443,19 @@ class FileManagerTest : public QObject {
     auto w = home.OpenWindow();
     const fs::path src = home / "src";
     telqor::Hooks().openFiles = [&] { return std::vector<fs::path>{src / "a.txt", src / "sub/b.txt"}; };
-    Click(w, u"SpeedButton12"_s);
+    Click(w, kAddFilesButton);
     QCOMPARE(w->StatusText(), u" 加入文件完成！"_s);
-    auto* lb1 = List(w, u"LB1"_s);
+    auto* lb1 = List(w, kGeneralFileList);
     QCOMPARE(lb1->count(), 2);
 
     lb1->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
-    Trigger(w, u"N39"_s);
+    Trigger(w, kOpenFileFolderItem);
     QCOMPARE(telqor::test::GuiEnv().openedFolders, std::vector<fs::path>{src / "sub"});
 
     lb1->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-    Click(w, u"SpeedButton19"_s);
+    Click(w, kRemoveFilesButton);
     QCOMPARE(w->StatusText(), u" 删除完成！"_s);
-    QCOMPARE(Names(w, u"LB1"_s), QStringList{telqor::test::PathText(src / "sub/b.txt")});
+    QCOMPARE(Names(w, kGeneralFileList), QStringList{telqor::test::PathText(src / "sub/b.txt")});
   }
 };
 

@@ -12,11 +12,13 @@
 #include <QUrl>
 
 #include "core/errors.h"
+#include "shell/main_window_names.h"
 #include "ui/kit/qt_ui.h"
 
 namespace telqor::test {
 
 namespace fs = std::filesystem;
+using namespace names::window;
 
 ScriptedHooks& Scripted() {
   static ScriptedHooks hooks;
@@ -58,7 +60,7 @@ std::unique_ptr<RecordingWindow> TempHome::OpenWindow(bool writeDefaultData) con
   auto window = std::make_unique<RecordingWindow>(path_);
   Scripted().answer = answer;
   Scripted().questions.clear();
-  Control<QTimer>(window.get(), QStringLiteral("Timer"))->stop();
+  Control<QTimer>(window.get(), kTimer)->stop();
   return window;
 }
 
@@ -84,7 +86,7 @@ QDialog* Dialog(const std::unique_ptr<RecordingWindow>& w, const QString& name) 
 }
 
 void Tick(const std::unique_ptr<RecordingWindow>& w) {
-  QMetaObject::invokeMethod(Control<QTimer>(w, QStringLiteral("Timer")), "timeout", Qt::DirectConnection);
+  QMetaObject::invokeMethod(Control<QTimer>(w, kTimer), "timeout", Qt::DirectConnection);
 }
 
 void Click(const std::unique_ptr<RecordingWindow>& w, const QString& name) {

@@ -14,23 +14,29 @@
 #include <QtTest>
 
 #include "core/gbk.h"
+#include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/help/about_dialog.h"
+#include "ui/help/about_dialog_names.h"
 #include "ui/help/help_dialog.h"
+#include "ui/help/help_dialog_names.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
 using telqor::test::Control;
 using telqor::test::TempHome;
 using telqor::test::U8Path;
+using namespace telqor::names::about;
+using namespace telqor::names::help;
+namespace window = telqor::names::window;
 
 namespace {
 
 QTextBrowser* OpenGuide(const std::unique_ptr<telqor::test::RecordingWindow>& w) {
-  telqor::test::Trigger(w, u"NHelpGuide"_s);
-  QDialog* help = telqor::test::Dialog(w, u"frmHelp"_s);
+  telqor::test::Trigger(w, window::kHelpGuideItem);
+  QDialog* help = telqor::test::Dialog(w, kHelpDialog);
   if (!help) qFatal("no help dialog");
-  return Control<QTextBrowser>(help, u"HelpBrowser"_s);
+  return Control<QTextBrowser>(help, kBrowser);
 }
 
 // The guide's Markdown as built into the program.
@@ -79,7 +85,7 @@ class HelpTest : public QObject {
     TempHome home;
     auto w = home.OpenWindow();
     QTextBrowser* browser = OpenGuide(w);
-    QDialog* help = telqor::test::Dialog(w, u"frmHelp"_s);
+    QDialog* help = telqor::test::Dialog(w, kHelpDialog);
     QVERIFY(help->isVisible());
     QVERIFY(!help->isModal());
     QCOMPARE(help->windowTitle(), u"Telqor 使用说明"_s);
@@ -104,8 +110,8 @@ class HelpTest : public QObject {
 
     // The one dialog comes back.
     help->close();
-    telqor::test::Trigger(w, u"NHelpGuide"_s);
-    QCOMPARE(w->findChildren<QDialog*>(u"frmHelp"_s).size(), 1);
+    telqor::test::Trigger(w, window::kHelpGuideItem);
+    QCOMPARE(w->findChildren<QDialog*>(kHelpDialog).size(), 1);
     QVERIFY(help->isVisible());
   }
 
@@ -140,22 +146,22 @@ class HelpTest : public QObject {
   void AboutShowsVersionShippedSegmentsAndLicences() {
     TempHome home;
     auto w = home.OpenWindow(true);
-    telqor::test::Trigger(w, u"NHelpAbout"_s);
-    QDialog* about = telqor::test::Dialog(w, u"frmAbout"_s);
+    telqor::test::Trigger(w, window::kAboutItem);
+    QDialog* about = telqor::test::Dialog(w, kAboutDialog);
     QVERIFY(about && about->isVisible());
     // One version for the window's title and the dialog: the project's.
     QCOMPARE(w->windowTitle(), u"Telqor "_s + telqor::ProgramVersion());
-    QVERIFY(AboutText(about, u"AboutVersion"_s).contains(u"Telqor "_s + telqor::ProgramVersion()));
-    const QString segments = AboutText(about, u"AboutSegments"_s);
+    QVERIFY(AboutText(about, kVersionLabel).contains(u"Telqor "_s + telqor::ProgramVersion()));
+    const QString segments = AboutText(about, kSegmentsLabel);
     QVERIFY2(segments.contains(u"已载入 517,258 个号段"_s), qPrintable(segments));
     QVERIFY(segments.contains(telqor::test::PathText(home / U8Path("基础数据") / U8Path("手机号段.txt"))));
     QVERIFY(segments.contains(u"2025年公开号段库"_s));
-    const QString licences = AboutText(about, u"AboutLicences"_s);
+    const QString licences = AboutText(about, kLicencesLabel);
     for (const QString& part : {u"Apache License 2.0"_s, u"Qt 6：LGPL-3.0"_s, u"PCRE2：BSD-3-Clause"_s,
                                 u"ICU：Unicode License"_s, u"0BSD"_s, u"CLI11"_s})
       QVERIFY2(licences.contains(part), qPrintable(part));
     // The shipped list's licence in full, as data/LICENSE-segments-2025 holds it.
-    const QString full = Control<QPlainTextEdit>(about, u"AboutLicenceText"_s)->toPlainText();
+    const QString full = Control<QPlainTextEdit>(about, kLicenceText)->toPlainText();
     QVERIFY(full.contains(u"Apache License"_s));
     QVERIFY(full.contains(u"END OF TERMS AND CONDITIONS"_s));
   }
@@ -167,15 +173,15 @@ class HelpTest : public QObject {
     telqor::test::WriteBytes(base / U8Path("手机号段.txt"),
                              telqor::Utf8ToGbk("1380000|北京|北京\r\n1390000|北京|北京\r\n"));
     auto w = home.OpenWindow();
-    telqor::test::Trigger(w, u"NHelpAbout"_s);
-    QString segments = AboutText(telqor::test::Dialog(w, u"frmAbout"_s), u"AboutSegments"_s);
+    telqor::test::Trigger(w, window::kAboutItem);
+    QString segments = AboutText(telqor::test::Dialog(w, kAboutDialog), kSegmentsLabel);
     QVERIFY2(segments.contains(u"已载入 2 个号段"_s) && segments.contains(u"用户数据"_s), qPrintable(segments));
     QVERIFY(!segments.contains(u"2025"_s));
 
     TempHome empty;
     w = empty.OpenWindow();
-    telqor::test::Trigger(w, u"NHelpAbout"_s);
-    segments = AboutText(telqor::test::Dialog(w, u"frmAbout"_s), u"AboutSegments"_s);
+    telqor::test::Trigger(w, window::kAboutItem);
+    segments = AboutText(telqor::test::Dialog(w, kAboutDialog), kSegmentsLabel);
     QVERIFY2(segments.startsWith(u"没有载入号段"_s), qPrintable(segments));
   }
 };

@@ -10,6 +10,9 @@
 #include "tests/gui/gui_test_support.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/report/bar_chart.h"
+#include "ui/report/stats_dialog_names.h"
+#include "ui/workspace/lists_tab_names.h"
+#include "ui/workspace/workspace_panel_names.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
@@ -20,6 +23,9 @@ using telqor::test::Scripted;
 using telqor::test::TempHome;
 using telqor::test::Trigger;
 using telqor::test::U8Path;
+using namespace telqor::names::lists;
+using namespace telqor::names::stats;
+using namespace telqor::names::workspace;
 
 namespace {
 
@@ -57,14 +63,14 @@ class ReportTest : public QObject {
     CopyDatabase(home);
     auto w = home.OpenWindow();
     Fill(w->Lists().workspace, {"13800000001", "13800000002", "13800000001", "13400000005", "19999999999", "x"});
-    Trigger(w, u"NStats0"_s);
-    QDialog* dialog = Dialog(w, u"StatsForm"_s);
+    Trigger(w, kStatsItem);
+    QDialog* dialog = Dialog(w, kStatsDialog);
     QVERIFY(dialog && dialog->isVisible());
-    QCOMPARE(dialog->findChild<QLabel*>(u"LabelStatsTotals"_s)->text(),
+    QCOMPARE(dialog->findChild<QLabel*>(kTotalsLabel)->text(),
              u"共6行：有效 4，号段不存在 1，格式错误 1；不同号码 5，重复 1"_s);
 
     // Provinces largest first, their cities inside; lines without a region are "未知".
-    auto* regions = dialog->findChild<QTreeWidget*>(u"TreeStatsRegions"_s);
+    auto* regions = dialog->findChild<QTreeWidget*>(kRegionTree);
     QCOMPARE(regions->topLevelItemCount(), 4);
     QCOMPARE(Texts(regions->topLevelItem(0)), (QStringList{u"北京"_s, u"3"_s, u"50.00%"_s}));
     QCOMPARE(Texts(regions->topLevelItem(0)->child(0)), (QStringList{u"北京"_s, u"3"_s, u"50.00%"_s}));
@@ -73,7 +79,7 @@ class ReportTest : public QObject {
     QCOMPARE(Texts(regions->topLevelItem(2)).first(), u"广东"_s);
     QCOMPARE(Texts(regions->topLevelItem(3)), (QStringList{u"合计"_s, u"6"_s, u"100.00%"_s}));
 
-    auto* carriers = dialog->findChild<QTreeWidget*>(u"TreeStatsCarriers"_s);
+    auto* carriers = dialog->findChild<QTreeWidget*>(kCarrierTree);
     QCOMPARE(Texts(carriers->topLevelItem(0)), (QStringList{u"移动"_s, u"4"_s, u"66.67%"_s}));
 
     // A bar a province (and 未知), a bar a carrier.
@@ -83,14 +89,14 @@ class ReportTest : public QObject {
         shown << bar.caption + u":"_s + QString::number(bar.count);
       return shown;
     };
-    QCOMPARE(bars(u"ChartStatsProvinces"_s), (QStringList{u"北京:3"_s, u"未知:2"_s, u"广东:1"_s}));
-    QCOMPARE(bars(u"ChartStatsCarriers"_s).size(), carriers->topLevelItemCount() - 1);
+    QCOMPARE(bars(kProvinceChart), (QStringList{u"北京:3"_s, u"未知:2"_s, u"广东:1"_s}));
+    QCOMPARE(bars(kCarrierChart).size(), carriers->topLevelItemCount() - 1);
 
     // The table of the page shown, as CSV for Excel: a byte-order mark, CR LF, then 合计.
     const fs::path table = home / U8Path("统计.csv");
     WillSaveAs(table);
-    dialog->findChild<QTabWidget*>(u"TabStats"_s)->setCurrentIndex(0);
-    dialog->findChild<QPushButton*>(u"SBSaveStatsTable"_s)->click();
+    dialog->findChild<QTabWidget*>(kPages)->setCurrentIndex(0);
+    dialog->findChild<QPushButton*>(kSaveTableButton)->click();
     const std::string csv = ReadBytes(table);
     QVERIFY(csv.starts_with("\xEF\xBB\xBF省份,城市,数量,占比\r\n北京,北京,3,50.00%\r\n"));
     QVERIFY(csv.ends_with("合计,,6,100.00%\r\n"));
@@ -98,15 +104,15 @@ class ReportTest : public QObject {
     // The chart of a table's page, as a picture.
     const fs::path picture = home / U8Path("图.png");
     WillSaveAs(picture);
-    dialog->findChild<QTabWidget*>(u"TabStats"_s)->setCurrentIndex(1);
-    dialog->findChild<QPushButton*>(u"SBSaveStatsChart"_s)->click();
+    dialog->findChild<QTabWidget*>(kPages)->setCurrentIndex(1);
+    dialog->findChild<QPushButton*>(kSaveChartButton)->click();
     QVERIFY(ReadBytes(picture).starts_with("\x89PNG"));
 
     // The dialog is one, refilled for the next list.
     Fill(w->Lists().source, {"13800000001"});
-    Trigger(w, u"NStats1"_s);
-    QCOMPARE(w->findChildren<QDialog*>(u"StatsForm"_s).size(), 1);
-    QCOMPARE(dialog->findChild<QLabel*>(u"LabelStatsTotals"_s)->text(),
+    Trigger(w, kSourceStatsItem);
+    QCOMPARE(w->findChildren<QDialog*>(kStatsDialog).size(), 1);
+    QCOMPARE(dialog->findChild<QLabel*>(kTotalsLabel)->text(),
              u"共1行：有效 1，号段不存在 0，格式错误 0；不同号码 1，重复 0"_s);
   }
 
@@ -134,7 +140,7 @@ class ReportTest : public QObject {
     const fs::path table = home / U8Path("查询.csv");
     WillSaveAs(table);
     Scripted().answer = false;
-    Trigger(w, u"NLookupTable2"_s);
+    Trigger(w, kTargetLookupTableItem);
     QCOMPARE(ReadBytes(table), std::string("\xEF\xBB\xBF号码,省份,城市,区号,运营商,状态\r\n"
                                            "13800000001,北京,北京,010,移动,有效\r\n"
                                            "13399999999,,,,电信,号段不存在\r\n"
@@ -145,16 +151,16 @@ class ReportTest : public QObject {
     // A workbook is a zip archive; another extension is refused, and nothing is written.
     const fs::path book = home / U8Path("查询.xlsx");
     WillSaveAs(book);
-    Trigger(w, u"NLookupTable2"_s);
+    Trigger(w, kTargetLookupTableItem);
     QVERIFY(ReadBytes(book).starts_with("PK"));
     WillSaveAs(home / U8Path("查询.txt"));
-    Trigger(w, u"NLookupTable2"_s);
+    Trigger(w, kTargetLookupTableItem);
     QVERIFY(!fs::exists(home / U8Path("查询.txt")));
     QCOMPARE(Scripted().messages.back(), u"无法保存为 查询.txt：请选择 .xlsx 或 .csv 文件。"_s);
 
     // An empty list is told, with no dialog.
     w->Lists().workspace.Items().Clear();
-    Trigger(w, u"NLookupTable0"_s);
+    Trigger(w, kLookupTableItem);
     QCOMPARE(Scripted().messages.back(), u"列表中没有号码"_s);
   }
 };

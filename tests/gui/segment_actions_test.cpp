@@ -14,7 +14,13 @@
 
 #include "core/gbk.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/segments/segment_input_dialog_names.h"
 #include "ui/kit/qt_ui.h"
+#include "ui/segments/feature_pattern_dialog_names.h"
+#include "ui/segments/number_type_dialog_names.h"
+#include "ui/segments/segment_library_dialog_names.h"
+#include "ui/workspace/lists_tab_names.h"
+#include "ui/workspace/workspace_panel_names.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
@@ -24,6 +30,12 @@ using telqor::test::Dialog;
 using telqor::test::Rows;
 using telqor::test::TempHome;
 using telqor::test::Trigger;
+using namespace telqor::names::lists;
+using namespace telqor::names::workspace;
+namespace input = telqor::names::segment_input;
+namespace library = telqor::names::segment_library;
+namespace patterns = telqor::names::feature_patterns;
+namespace types = telqor::names::number_types;
 
 namespace {
 
@@ -73,29 +85,29 @@ class SegmentActionTest : public QObject {
     auto w = home.OpenWindow();
     Fill(w->Lists().source, {"13912345678", "13012345678", "18912345678", "13800000050", "x"});
     WillAnswer([](QDialog* d) {
-      In<QCheckBox>(d, u"CBUnicom"_s)->setChecked(false);
-      In<QCheckBox>(d, u"CBTelecom"_s)->setChecked(false);
+      In<QCheckBox>(d, types::kUnicomCheck)->setChecked(false);
+      In<QCheckBox>(d, types::kTelecomCheck)->setChecked(false);
     });
-    Click(w, u"SpeedButton15"_s);
-    QCOMPARE(Rows(w, u"lv2"_s), (QStringList{u"13912345678"_s, u"13800000050"_s}));
+    Click(w, kTypeToTargetButton);
+    QCOMPARE(Rows(w, kTargetList), (QStringList{u"13912345678"_s, u"13800000050"_s}));
     QCOMPARE(w->StatusText(), u" 根据号码类型移动号码完成。【原始号码】->【目标号码】"_s);
 
     // The dialog keeps its choices; a range alone needs the carriers unchecked.
     WillAnswer([](QDialog* d) {
-      In<QCheckBox>(d, u"CBMobile"_s)->setChecked(false);
-      In<QCheckBox>(d, u"CBSelHD"_s)->setChecked(true);
-      In<QLineEdit>(d, u"EditStart"_s)->setText(u"13800000000"_s);
-      In<QLineEdit>(d, u"EditEnd"_s)->setText(u"13800000099"_s);
+      In<QCheckBox>(d, types::kMobileCheck)->setChecked(false);
+      In<QCheckBox>(d, types::kRangeCheck)->setChecked(true);
+      In<QLineEdit>(d, types::kRangeStartEdit)->setText(u"13800000000"_s);
+      In<QLineEdit>(d, types::kRangeEndEdit)->setText(u"13800000099"_s);
     });
-    Click(w, u"SpeedButton16"_s);
-    QCOMPARE(Rows(w, u"lv1"_s).last(), u"13800000050"_s);
-    QCOMPARE(Rows(w, u"lv1"_s).size(), 6);
+    Click(w, kTypeToSourceButton);
+    QCOMPARE(Rows(w, kSourceList).last(), u"13800000050"_s);
+    QCOMPARE(Rows(w, kSourceList).size(), 6);
 
     // A bound that is no number stops before anything is copied.
-    WillAnswer([](QDialog* d) { In<QLineEdit>(d, u"EditEnd"_s)->setText(u"99x"_s); });
-    Click(w, u"SpeedButton15"_s);
+    WillAnswer([](QDialog* d) { In<QLineEdit>(d, types::kRangeEndEdit)->setText(u"99x"_s); });
+    Click(w, kTypeToTargetButton);
     QCOMPARE(w->StatusText(), u" '99x' is not a valid integer value"_s);
-    QCOMPARE(Rows(w, u"lv2"_s).size(), 2);
+    QCOMPARE(Rows(w, kTargetList).size(), 2);
   }
 
   void MoveByFeatureTakesTheRowsOfThePatternFile() {
@@ -105,50 +117,50 @@ class SegmentActionTest : public QObject {
     Fill(w->Lists().source, {"13812345678", "13000008888", "18912345678"});
     Fill(w->Lists().target, {"old"});
     auto choose = [](QDialog* d) {
-      auto* files = In<QComboBox>(d, u"CBRegexFiles"_s);
+      auto* files = In<QComboBox>(d, patterns::kFileCombo);
       files->setCurrentIndex(0);
       emit files->activated(0);
     };
     WillAnswer([&](QDialog* d) {
       choose(d);
-      auto* lv = In<QTreeWidget>(d, u"lv"_s);
-      if (lv->topLevelItemCount() != 2) qFatal("the pattern file shows no rows");
-      QCOMPARE(lv->topLevelItem(0)->text(0), u"end"_s);
-      lv->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+      auto* list = In<QTreeWidget>(d, patterns::kPatternList);
+      if (list->topLevelItemCount() != 2) qFatal("the pattern file shows no rows");
+      QCOMPARE(list->topLevelItem(0)->text(0), u"end"_s);
+      list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     });
-    Click(w, u"SpeedButton13"_s);
-    QCOMPARE(Rows(w, u"lv2"_s), QStringList{u"13812345678"_s});
+    Click(w, kFeatureToTargetButton);
+    QCOMPARE(Rows(w, kTargetList), QStringList{u"13812345678"_s});
     QCOMPARE(w->StatusText(), u" 根据组合特征移动号码完成。【原始号码】->【目标号码】"_s);
 
     // From the target list every row counts, checked or not.
     WillAnswer([](QDialog*) {});
-    Click(w, u"SpeedButton14"_s);
-    QCOMPARE(Rows(w, u"lv1"_s), QStringList{u"13812345678"_s});
+    Click(w, kFeatureToSourceButton);
+    QCOMPARE(Rows(w, kSourceList), QStringList{u"13812345678"_s});
 
     // A pattern that does not compile is refused before it is saved; the fields keep it.
     QString typed;
     WillAnswer(
         [&](QDialog* d) {
-          In<QLineEdit>(d, u"EditName"_s)->setText(u" start "_s);
-          In<QLineEdit>(d, u"EditValue"_s)->setText(u"(bad"_s);
-          In<QPushButton>(d, u"BitBtn3"_s)->click();
-          typed = In<QLineEdit>(d, u"EditValue"_s)->text();
+          In<QLineEdit>(d, patterns::kNameEdit)->setText(u" start "_s);
+          In<QLineEdit>(d, patterns::kExpressionEdit)->setText(u"(bad"_s);
+          In<QPushButton>(d, patterns::kSaveButton)->click();
+          typed = In<QLineEdit>(d, patterns::kExpressionEdit)->text();
         },
         false);
-    Click(w, u"SpeedButton13"_s);
+    Click(w, kFeatureToTargetButton);
     QCOMPARE(telqor::test::ReadBytes(home / telqor::test::U8Path("基础数据/Regex/p.txt")),
              std::string("end=8888$\r\nstart=^138\r\n"));
     QCOMPARE(typed, u"(bad"_s);
     QVERIFY(w->StatusText().contains(u"表达式 (bad 无效: "_s));
     QVERIFY(w->StatusText().contains(u"missing closing parenthesis"_s));
-    QCOMPARE(Rows(w, u"lv2"_s), QStringList{u"13812345678"_s});
+    QCOMPARE(Rows(w, kTargetList), QStringList{u"13812345678"_s});
 
     // One written by hand is named when a move joins it with the others, and no list changes.
     telqor::test::WriteBytes(home / telqor::test::U8Path("基础数据/Regex/p.txt"), "ok=^138\r\nworse=((\r\n");
     WillAnswer(choose);
-    Click(w, u"SpeedButton13"_s);
+    Click(w, kFeatureToTargetButton);
     QVERIFY(w->StatusText().contains(u"表达式 (( 无效: "_s));
-    QCOMPARE(Rows(w, u"lv2"_s), QStringList{u"13812345678"_s});
+    QCOMPARE(Rows(w, kTargetList), QStringList{u"13812345678"_s});
   }
 
   // A new program folder has no "Regex" folder and no file: the first "保存" makes both, and a
@@ -161,21 +173,21 @@ class SegmentActionTest : public QObject {
     Fill(w->Lists().source, {"13812345678", "13000008888"});
     QString chosen;
     WillAnswer([&](QDialog* d) {
-      In<QLineEdit>(d, u"EditName"_s)->setText(u"a"_s);
-      In<QLineEdit>(d, u"EditValue"_s)->setText(u"^130"_s);
-      In<QPushButton>(d, u"BitBtn3"_s)->click();
-      chosen = In<QComboBox>(d, u"CBRegexFiles"_s)->currentText();
-      In<QTreeWidget>(d, u"lv"_s)->topLevelItem(0)->setCheckState(0, Qt::Checked);
+      In<QLineEdit>(d, patterns::kNameEdit)->setText(u"a"_s);
+      In<QLineEdit>(d, patterns::kExpressionEdit)->setText(u"^130"_s);
+      In<QPushButton>(d, patterns::kSaveButton)->click();
+      chosen = In<QComboBox>(d, patterns::kFileCombo)->currentText();
+      In<QTreeWidget>(d, patterns::kPatternList)->topLevelItem(0)->setCheckState(0, Qt::Checked);
     });
-    Click(w, u"SpeedButton13"_s);
+    Click(w, kFeatureToTargetButton);
     QCOMPARE(chosen, u"组合特征.txt"_s);
     QCOMPARE(telqor::test::ReadBytes(regex / telqor::test::U8Path("组合特征.txt")), std::string("a=^130\r\n"));
-    QCOMPARE(Rows(w, u"lv2"_s), QStringList{u"13000008888"_s});
+    QCOMPARE(Rows(w, kTargetList), QStringList{u"13000008888"_s});
 
     telqor::test::WriteBytes(regex / "mine.txt", "b=^138\r\n");
     int listed = 0;
-    WillAnswer([&](QDialog* d) { listed = In<QComboBox>(d, u"CBRegexFiles"_s)->count(); }, false);
-    Click(w, u"SpeedButton13"_s);
+    WillAnswer([&](QDialog* d) { listed = In<QComboBox>(d, patterns::kFileCombo)->count(); }, false);
+    Click(w, kFeatureToTargetButton);
     QCOMPARE(listed, 2);
   }
 
@@ -184,27 +196,27 @@ class SegmentActionTest : public QObject {
     CopyDatabase(home);
     auto w = home.OpenWindow();
     WillAnswer([](QDialog* d) {
-      In<QPlainTextEdit>(d, u"Memohd"_s)->setPlainText(u"1380000\n 13812345678\n999999"_s);
-      In<QToolButton>(d, u"SpeedButton1"_s)->click();
-      In<QLineEdit>(d, u"EditHMLEN"_s)->setText(u"8"_s);
+      In<QPlainTextEdit>(d, input::kSegmentsEdit)->setPlainText(u"1380000\n 13812345678\n999999"_s);
+      In<QToolButton>(d, input::kCheckButton)->click();
+      In<QLineEdit>(d, input::kLengthEdit)->setText(u"8"_s);
     });
-    Click(w, u"ToolButton1"_s);
+    Click(w, kInputSegmentsButton);
     QCOMPARE(telqor::test::Scripted().messages, (std::vector<QString>{u"无效：\r\n 13812345678\r\n999999\r\n"_s}));
     QCOMPARE(w->Lists().source.Items().Count(), 10 + 1 + 100);
-    QCOMPARE(Rows(w, u"lv1"_s).first(), u"13800000"_s);
+    QCOMPARE(Rows(w, kSourceList).first(), u"13800000"_s);
     QCOMPARE(w->StatusText(), u" 号段生成完成！"_s);
 
     // Too many digits to fill: refused before anything is made.
     WillAnswer([](QDialog* d) {
-      In<QPlainTextEdit>(d, u"Memohd"_s)->setPlainText(u"1380000\n1"_s);
-      In<QLineEdit>(d, u"EditHMLEN"_s)->setText(u"11"_s);
+      In<QPlainTextEdit>(d, input::kSegmentsEdit)->setPlainText(u"1380000\n1"_s);
+      In<QLineEdit>(d, input::kLengthEdit)->setText(u"11"_s);
     });
-    Click(w, u"ToolButton1"_s);
+    Click(w, kInputSegmentsButton);
     QVERIFY(w->StatusText().contains(u"超过了9位"_s));
     QCOMPARE(w->Lists().source.Items().Count(), 111);
     // Cancel makes nothing.
     WillAnswer([](QDialog*) {}, false);
-    Click(w, u"ToolButton1"_s);
+    Click(w, kInputSegmentsButton);
     QCOMPARE(w->Lists().source.Items().Count(), 111);
   }
 
@@ -214,19 +226,19 @@ class SegmentActionTest : public QObject {
     auto w = home.OpenWindow();
     QString chosen;
     WillAnswer([&](QDialog* d) {
-      auto* tree = In<QTreeWidget>(d, u"tvzone"_s);
+      auto* tree = In<QTreeWidget>(d, library::kRegionTree);
       QTreeWidgetItem* city = tree->findItems(u"北京"_s, Qt::MatchExactly).value(0)->child(0);
       tree->setCurrentItem(city);
       emit tree->itemClicked(city, 0);
-      auto* segments = In<QTableView>(d, u"lv"_s);
+      auto* segments = In<QTableView>(d, library::kSegmentList);
       segments->selectRow(0);
       chosen = segments->model()->index(0, 0).data().toString();
-      In<QAbstractButton>(d, u"BitBtn1"_s)->click();
+      In<QAbstractButton>(d, library::kImportButton)->click();
     });
-    Click(w, u"ToolButton2"_s);
+    Click(w, kImportSegmentsButton);
     QCOMPARE(chosen.size(), 7);
     QCOMPARE(w->Lists().source.Items().Count(), 10000);
-    QCOMPARE(Rows(w, u"lv1"_s).first(), chosen + u"0000"_s);
+    QCOMPARE(Rows(w, kSourceList).first(), chosen + u"0000"_s);
     QCOMPARE(w->StatusText(), u" 号段生成完成！"_s);
   }
 
@@ -251,17 +263,20 @@ class SegmentActionTest : public QObject {
       fs::create_directories(dated);
       return files;
     };
-    QCOMPARE(written(u"N50"_s), QStringList{u"北京.北京.1.txt"_s});
-    QCOMPARE(written(u"N53"_s), QStringList{u"移动.1.txt"_s});
-    QCOMPARE(written(u"N64"_s), QStringList{u"北京.北京.移动.1.txt"_s});
-    QCOMPARE(written(u"N74"_s), (QStringList{u"北京.北京/移动/1380000-1.txt"_s, u"北京.北京/移动/汇总.txt"_s}));
-    QCOMPARE(written(u"N48"_s), QStringList{u"北京.北京.2.txt"_s});
-    QCOMPARE(written(u"N49"_s), QStringList{u"移动.2.txt"_s});
-    QCOMPARE(written(u"N63"_s), QStringList{u"北京.北京.移动.2.txt"_s});
-    QCOMPARE(written(u"N75"_s), (QStringList{u"北京.北京/移动/1380000-2.txt"_s, u"北京.北京/移动/汇总.txt"_s}));
-    Control<QRadioButton>(w, u"RBDest"_s)->setChecked(true);
-    QCOMPARE(written(u"N48"_s), QStringList{u"北京.北京.3.txt"_s});
-    QCOMPARE(written(u"N75"_s), (QStringList{u"北京.北京/移动/1380000-3.txt"_s, u"北京.北京/移动/汇总.txt"_s}));
+    QCOMPARE(written(kSaveByRegionItem), QStringList{u"北京.北京.1.txt"_s});
+    QCOMPARE(written(kSaveByCarrierItem), QStringList{u"移动.1.txt"_s});
+    QCOMPARE(written(kSaveByRegionCarrierItem), QStringList{u"北京.北京.移动.1.txt"_s});
+    QCOMPARE(written(kSaveByRegionCarrierSegmentItem),
+             (QStringList{u"北京.北京/移动/1380000-1.txt"_s, u"北京.北京/移动/汇总.txt"_s}));
+    QCOMPARE(written(kExportByRegionItem), QStringList{u"北京.北京.2.txt"_s});
+    QCOMPARE(written(kExportByCarrierItem), QStringList{u"移动.2.txt"_s});
+    QCOMPARE(written(kExportByRegionCarrierItem), QStringList{u"北京.北京.移动.2.txt"_s});
+    QCOMPARE(written(kExportByRegionCarrierSegmentItem),
+             (QStringList{u"北京.北京/移动/1380000-2.txt"_s, u"北京.北京/移动/汇总.txt"_s}));
+    Control<QRadioButton>(w, kExportTargetRadio)->setChecked(true);
+    QCOMPARE(written(kExportByRegionItem), QStringList{u"北京.北京.3.txt"_s});
+    QCOMPARE(written(kExportByRegionCarrierSegmentItem),
+             (QStringList{u"北京.北京/移动/1380000-3.txt"_s, u"北京.北京/移动/汇总.txt"_s}));
   }
 
   void ExportsWriteIntoTheDatedFolder() {
@@ -271,18 +286,18 @@ class SegmentActionTest : public QObject {
     fs::path dated = w->Folders().datedOutput;
     // An empty workspace list: the "保存" items do nothing at all.
     w->ShowStatus(u"before"_s);
-    Trigger(w, u"N50"_s);
+    Trigger(w, kSaveByRegionItem);
     QCOMPARE(w->StatusText(), u" before"_s);
     // "全部导出号码" on the empty target list runs and writes nothing.
-    Control<QRadioButton>(w, u"RBDest"_s)->setChecked(true);
-    Trigger(w, u"N48"_s);
+    Control<QRadioButton>(w, kExportTargetRadio)->setChecked(true);
+    Trigger(w, kExportByRegionItem);
     QCOMPARE(w->StatusText(), u" 保存文件完成：共0个文件，0个号码"_s);
     QCOMPARE(telqor::test::Scripted().messages, std::vector<QString>{u"保存文件完成：共0个文件，0个号码"_s});
     QVERIFY(telqor::test::Scripted().questions.empty());
     QVERIFY(fs::is_empty(dated));
 
     Fill(w->Lists().workspace, {"13800001111", "13800001111", "13000002222"});
-    Trigger(w, u"N50"_s);
+    Trigger(w, kSaveByRegionItem);
     QCOMPARE(telqor::test::ReadBytes(dated / telqor::test::U8Path("北京.北京.2.txt")),
              std::string("13800001111\r\n13800001111\r\n"));
     QVERIFY(fs::exists(dated / telqor::test::U8Path("广东.广州.1.txt")));
@@ -298,7 +313,7 @@ class SegmentActionTest : public QObject {
     const QString said = u"保存文件完成：共1个文件，2个号码，保存在 "_s + telqor::test::PathText(dated / "");
     const QString question = said + u"\r\n\r\n是否打开保存目录?"_s;
     Fill(w->Lists().workspace, {"13800000001", "13800000002"});
-    Trigger(w, u"N50"_s);
+    Trigger(w, kSaveByRegionItem);
     QCOMPARE(w->StatusText(), u" "_s + said);
     QCOMPARE(telqor::test::Scripted().questions, std::vector<QString>{question});
     QVERIFY(telqor::test::GuiEnv().openedFolders.empty());
@@ -306,7 +321,7 @@ class SegmentActionTest : public QObject {
     w->Lists().workspace.Items().Clear();
     Fill(w->Lists().workspace, {"13800000101", "13800000102"});
     telqor::test::Scripted().answer = true;
-    Trigger(w, u"N50"_s);
+    Trigger(w, kSaveByRegionItem);
     QCOMPARE(telqor::test::ReadBytes(dated / telqor::test::U8Path("北京.北京.2.txt")),
              std::string("13800000001\r\n13800000002\r\n"));
     QCOMPARE(telqor::test::ReadBytes(dated / telqor::test::U8Path("北京.北京.2-2.txt")),

@@ -23,7 +23,10 @@
 #include "tests/gui/gui_test_support.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/segments/region_lookup_dialog.h"
+#include "ui/segments/region_lookup_dialog_names.h"
 #include "ui/segments/segment_library_dialog.h"
+#include "ui/segments/segment_library_dialog_names.h"
+#include "ui/segments/validity_dialog_names.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
@@ -33,6 +36,9 @@ using telqor::test::Rows;
 using telqor::test::TempHome;
 using telqor::test::U8Path;
 using telqor::test::WriteBytes;
+using namespace telqor::names::region_lookup;
+using namespace telqor::names::segment_library;
+namespace validity = telqor::names::validity;
 
 namespace {
 
@@ -52,19 +58,19 @@ fs::path UsedFile(const TempHome& home) { return home / U8Path("我的数据") /
 
 // A province node, or the node of one of its cities.
 QTreeWidgetItem* Node(QDialog* d, const QString& province, const QString& city = {}) {
-  QTreeWidgetItem* node = Control<QTreeWidget>(d, u"tvzone"_s)->findItems(province, Qt::MatchExactly).value(0);
+  QTreeWidgetItem* node = Control<QTreeWidget>(d, kRegionTree)->findItems(province, Qt::MatchExactly).value(0);
   for (int i = 0; !city.isEmpty() && i < node->childCount(); ++i)
     if (node->child(i)->text(0) == city) return node->child(i);
   return node;
 }
 
 void ClickNode(QDialog* d, QTreeWidgetItem* node) {
-  auto* tree = Control<QTreeWidget>(d, u"tvzone"_s);
+  auto* tree = Control<QTreeWidget>(d, kRegionTree);
   tree->setCurrentItem(node);
   emit tree->itemClicked(node, 0);
 }
 
-QString Panel(QDialog* d, int panel) { return Control<QLabel>(d, u"StatusPanel%1"_s.arg(panel))->text(); }
+QString Panel(QDialog* d, const QString& panel) { return Control<QLabel>(d, panel)->text(); }
 
 void SelectRows(QTableView* view, std::initializer_list<int> rows) {
   view->selectionModel()->clearSelection();
@@ -73,8 +79,8 @@ void SelectRows(QTableView* view, std::initializer_list<int> rows) {
 }
 
 void Lookup(QDialog* d, const QString& typed) {
-  Control<QComboBox>(d, u"CBHm"_s)->setEditText(typed);
-  Control<QAbstractButton>(d, u"SpeedButton1"_s)->click();
+  Control<QComboBox>(d, kNumberCombo)->setEditText(typed);
+  Control<QAbstractButton>(d, kLookUpButton)->click();
 }
 
 void ClickIn(QDialog* d, const QString& button) { Control<QAbstractButton>(d, button)->click(); }
@@ -89,64 +95,64 @@ class SegmentDialogsTest : public QObject {
   void LibraryShowsCityFilteredByCarrier() {
     TempHome home;
     auto w = OpenWithDatabase(home);
-    QDialog* d = telqor::test::Dialog(w, u"frmhdmanager"_s);
-    auto* lv = Control<QTableView>(d, u"lv"_s);
-    QCOMPARE(Panel(d, 1), u"号段总数:5"_s);
+    QDialog* d = telqor::test::Dialog(w, kSegmentLibraryDialog);
+    auto* list = Control<QTableView>(d, kSegmentList);
+    QCOMPARE(Panel(d, kTotalPanel), u"号段总数:5"_s);
     // A province is no city: nothing changes.
     ClickNode(d, Node(d, u"广东"_s));
-    QCOMPARE(Panel(d, 2), QString());
-    QCOMPARE(lv->model()->rowCount(), 0);
+    QCOMPARE(Panel(d, kCityPanel), QString());
+    QCOMPARE(list->model()->rowCount(), 0);
     ClickNode(d, Node(d, u"广东"_s, u"广州"_s));
-    QCOMPARE(Panel(d, 2), u"广东->广州"_s);
-    QCOMPARE(Panel(d, 3), u"总号段数:3"_s);
-    QCOMPARE(Panel(d, 4), u"已经使用过:1"_s);
-    QCOMPARE(Rows(lv), (QStringList{u"1300000"_s, u"1330000"_s, u"1340000"_s}));
+    QCOMPARE(Panel(d, kCityPanel), u"广东->广州"_s);
+    QCOMPARE(Panel(d, kCityTotalPanel), u"总号段数:3"_s);
+    QCOMPARE(Panel(d, kCityNotePanel), u"已经使用过:1"_s);
+    QCOMPARE(Rows(list), (QStringList{u"1300000"_s, u"1330000"_s, u"1340000"_s}));
     // The used segment is blue and struck out.
-    QCOMPARE(lv->model()->index(1, 0).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::blue));
-    QVERIFY(lv->model()->index(1, 0).data(Qt::FontRole).value<QFont>().strikeOut());
-    QVERIFY(!lv->model()->index(0, 0).data(Qt::ForegroundRole).isValid());
+    QCOMPARE(list->model()->index(1, 0).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::blue));
+    QVERIFY(list->model()->index(1, 0).data(Qt::FontRole).value<QFont>().strikeOut());
+    QVERIFY(!list->model()->index(0, 0).data(Qt::ForegroundRole).isValid());
     // Only unicom.
-    Control<QCheckBox>(d, u"CBMobile"_s)->click();
-    Control<QCheckBox>(d, u"CBTelecom"_s)->click();
-    QCOMPARE(Rows(lv), QStringList{u"1300000"_s});
-    QCOMPARE(Panel(d, 4), u"当前可供选择的号码:1"_s);
+    Control<QCheckBox>(d, kMobileCheck)->click();
+    Control<QCheckBox>(d, kTelecomCheck)->click();
+    QCOMPARE(Rows(list), QStringList{u"1300000"_s});
+    QCOMPARE(Panel(d, kCityNotePanel), u"当前可供选择的号码:1"_s);
     // A double click chooses as well, with the boxes as they stand.
-    auto* tree = Control<QTreeWidget>(d, u"tvzone"_s);
+    auto* tree = Control<QTreeWidget>(d, kRegionTree);
     tree->setCurrentItem(Node(d, u"北京"_s, u"北京"_s));
     emit tree->itemDoubleClicked(tree->currentItem(), 0);
-    QCOMPARE(Panel(d, 2), u"北京->北京"_s);
-    QCOMPARE(lv->model()->rowCount(), 0);
-    Control<QCheckBox>(d, u"CBMobile"_s)->click();
-    QCOMPARE(Rows(lv), QStringList{u"1380000"_s});
+    QCOMPARE(Panel(d, kCityPanel), u"北京->北京"_s);
+    QCOMPARE(list->model()->rowCount(), 0);
+    Control<QCheckBox>(d, kMobileCheck)->click();
+    QCOMPARE(Rows(list), QStringList{u"1380000"_s});
   }
 
   void ImportLeavesUsedOutAndRemembers() {
     TempHome home;
     auto w = OpenWithDatabase(home);
-    QDialog* d = telqor::test::Dialog(w, u"frmhdmanager"_s);
+    QDialog* d = telqor::test::Dialog(w, kSegmentLibraryDialog);
     auto* manager = static_cast<telqor::SegmentLibraryDialog*>(d);
-    auto* lv = Control<QTableView>(d, u"lv"_s);
+    auto* list = Control<QTableView>(d, kSegmentList);
     ClickNode(d, Node(d, u"广东"_s, u"广州"_s));
-    SelectRows(lv, {1, 0});
-    ClickIn(d, u"BitBtn1"_s);
+    SelectRows(list, {1, 0});
+    ClickIn(d, kImportButton);
     QCOMPARE(d->result(), int(QDialog::Accepted));
     QCOMPARE(manager->ImportList(), std::vector<std::string>{"1300000"});
     QCOMPARE(ReadBytes(UsedFile(home)), std::string("1300000\r\n1330000\r\n"));
     // Used ones are taken again once not excluded, in segment order.
-    Control<QCheckBox>(d, u"CBUsedHd"_s)->click();
-    SelectRows(lv, {2, 1, 0});
-    ClickIn(d, u"BitBtn1"_s);
+    Control<QCheckBox>(d, kExcludeUsedCheck)->click();
+    SelectRows(list, {2, 1, 0});
+    ClickIn(d, kImportButton);
     QCOMPARE(manager->ImportList(), (std::vector<std::string>{"1300000", "1330000", "1340000"}));
     QCOMPARE(ReadBytes(UsedFile(home)), std::string("1300000\r\n1330000\r\n1340000\r\n"));
     // Not remembering writes nothing; cancelling keeps the last import list.
-    Control<QCheckBox>(d, u"CBRemhd"_s)->click();
+    Control<QCheckBox>(d, kRememberCheck)->click();
     fs::remove(UsedFile(home));
-    SelectRows(lv, {0});
-    ClickIn(d, u"BitBtn1"_s);
+    SelectRows(list, {0});
+    ClickIn(d, kImportButton);
     QCOMPARE(manager->ImportList(), std::vector<std::string>{"1300000"});
     QVERIFY(!fs::exists(UsedFile(home)));
-    SelectRows(lv, {1, 2});
-    ClickIn(d, u"BitBtn2"_s);
+    SelectRows(list, {1, 2});
+    ClickIn(d, kCancelButton);
     QCOMPARE(d->result(), int(QDialog::Rejected));
     QCOMPARE(manager->ImportList(), std::vector<std::string>{"1300000"});
   }
@@ -154,32 +160,32 @@ class SegmentDialogsTest : public QObject {
   void MenuMarksAreWrittenAtOnce() {
     TempHome home;
     auto w = OpenWithDatabase(home);
-    QDialog* d = telqor::test::Dialog(w, u"frmhdmanager"_s);
-    auto* lv = Control<QTableView>(d, u"lv"_s);
+    QDialog* d = telqor::test::Dialog(w, kSegmentLibraryDialog);
+    auto* list = Control<QTableView>(d, kSegmentList);
     auto trigger = [d](const QString& item) { Control<QAction>(d, item)->trigger(); };
     ClickNode(d, Node(d, u"广东"_s, u"广州"_s));
-    trigger(u"N1"_s);
-    QCOMPARE(lv->selectionModel()->selectedRows().size(), 3);
-    trigger(u"N2"_s);
-    QVERIFY(!lv->selectionModel()->hasSelection());
-    SelectRows(lv, {2});
-    trigger(u"N4"_s);
+    trigger(kSelectAllItem);
+    QCOMPARE(list->selectionModel()->selectedRows().size(), 3);
+    trigger(kSelectNoneItem);
+    QVERIFY(!list->selectionModel()->hasSelection());
+    SelectRows(list, {2});
+    trigger(kMarkUsedItem);
     QCOMPARE(ReadBytes(UsedFile(home)), std::string("1330000\r\n1340000\r\n"));
-    QVERIFY(lv->model()->index(2, 0).data(Qt::FontRole).value<QFont>().strikeOut());
-    SelectRows(lv, {1});
-    trigger(u"N5"_s);
+    QVERIFY(list->model()->index(2, 0).data(Qt::FontRole).value<QFont>().strikeOut());
+    SelectRows(list, {1});
+    trigger(kMarkUnusedItem);
     QCOMPARE(ReadBytes(UsedFile(home)), std::string("1340000\r\n"));
     // Unmarking a segment that is not used still rewrites the file.
     fs::remove(UsedFile(home));
-    SelectRows(lv, {0});
-    trigger(u"N5"_s);
+    SelectRows(list, {0});
+    trigger(kMarkUnusedItem);
     QCOMPARE(ReadBytes(UsedFile(home)), std::string("1340000\r\n"));
     // A file that cannot be written: the error in the status line, the mark kept.
     fs::remove(UsedFile(home));
     fs::create_directory(UsedFile(home));
-    trigger(u"N4"_s);
+    trigger(kMarkUsedItem);
     QVERIFY2(w->StatusText().contains(u"hdsel.txt"_s), qPrintable(w->StatusText()));
-    QVERIFY(lv->model()->index(0, 0).data(Qt::FontRole).value<QFont>().strikeOut());
+    QVERIFY(list->model()->index(0, 0).data(Qt::FontRole).value<QFont>().strikeOut());
   }
 
   // In the modal dialog the tree takes clicks while a city is being shown; such a click only
@@ -187,8 +193,8 @@ class SegmentDialogsTest : public QObject {
   void ClickWhileChoosingAsksToWait() {
     TempHome home;
     auto w = OpenWithDatabase(home);
-    QDialog* d = telqor::test::Dialog(w, u"frmhdmanager"_s);
-    auto* tree = Control<QTreeWidget>(d, u"tvzone"_s);
+    QDialog* d = telqor::test::Dialog(w, kSegmentLibraryDialog);
+    auto* tree = Control<QTreeWidget>(d, kRegionTree);
     d->setWindowModality(Qt::ApplicationModal);
     d->show();
     QVERIFY(QTest::qWaitForWindowExposed(d));
@@ -200,11 +206,11 @@ class SegmentDialogsTest : public QObject {
           tree->viewport(), new QMouseEvent(type, at, tree->viewport()->mapToGlobal(at), Qt::LeftButton,
                                             type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {}));
     ClickNode(d, Node(d, u"广东"_s, u"广州"_s));
-    QCOMPARE(Panel(d, 2), u"广东->广州"_s);
-    QCOMPARE(Panel(d, 4), u"请稍候再选择..."_s);
-    QCOMPARE(Control<QTableView>(d, u"lv"_s)->model()->rowCount(), 3);
+    QCOMPARE(Panel(d, kCityPanel), u"广东->广州"_s);
+    QCOMPARE(Panel(d, kCityNotePanel), u"请稍候再选择..."_s);
+    QCOMPARE(Control<QTableView>(d, kSegmentList)->model()->rowCount(), 3);
     ClickNode(d, Node(d, u"广东"_s, u"深圳"_s));
-    QCOMPARE(Panel(d, 2), u"广东->深圳"_s);
+    QCOMPARE(Panel(d, kCityPanel), u"广东->深圳"_s);
     d->hide();
   }
 
@@ -212,9 +218,9 @@ class SegmentDialogsTest : public QObject {
   void LookupWithoutDataSaysSo() {
     TempHome home;
     auto w = home.OpenWindow();
-    QDialog* d = telqor::test::Dialog(w, u"frmhdSearch"_s);
+    QDialog* d = telqor::test::Dialog(w, kRegionLookupDialog);
     Lookup(d, u"13800001234"_s);
-    QCOMPARE(Control<QPlainTextEdit>(d, u"Memolog"_s)->toPlainText(),
+    QCOMPARE(Control<QPlainTextEdit>(d, kLogEdit)->toPlainText(),
              u"没有号段数据：基础数据/手机号段.txt 不存在或是空的。重新启动程序并在提问时选择写入默认数据，"
              u"或运行 telqor-cli make-default-data。\n13800001234:没有找到"_s);
   }
@@ -222,22 +228,22 @@ class SegmentDialogsTest : public QObject {
   void LookupLogsOneLinePerNumber() {
     TempHome home;
     auto w = OpenWithDatabase(home);
-    QDialog* d = telqor::test::Dialog(w, u"frmhdSearch"_s);
+    QDialog* d = telqor::test::Dialog(w, kRegionLookupDialog);
     Lookup(d, u"13800001234"_s);
     Lookup(d, u" 1380000"_s);
     Lookup(d, u"138000"_s);
     Lookup(d, u"  "_s);
     Lookup(d, u"99900001234"_s);
     QCOMPARE(
-        Control<QPlainTextEdit>(d, u"Memolog"_s)->toPlainText(),
+        Control<QPlainTextEdit>(d, kLogEdit)->toPlainText(),
         u"13800001234:北京.北京 移动\n 1380000:北京.北京 移动\n138000:号码不足7位，无法查找\n99900001234:没有找到"_s);
     // Return in the field looks up too, and the next number typed replaces the one looked up.
-    auto* field = Control<QComboBox>(d, u"CBHm"_s);
+    auto* field = Control<QComboBox>(d, kNumberCombo);
     field->setEditText(u"13800001234"_s);
     QTest::keyClick(field->lineEdit(), Qt::Key_Return);
     QTest::keyClicks(field->lineEdit(), u"13800005678"_s);
     QTest::keyClick(field->lineEdit(), Qt::Key_Return);
-    QCOMPARE(Control<QPlainTextEdit>(d, u"Memolog"_s)->toPlainText().section(u'\n', 4),
+    QCOMPARE(Control<QPlainTextEdit>(d, kLogEdit)->toPlainText().section(u'\n', 4),
              u"13800001234:北京.北京 移动\n13800005678:北京.北京 移动"_s);
   }
 
@@ -254,7 +260,7 @@ class SegmentDialogsTest : public QObject {
     d.show();
     d.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&d));
-    Control<QComboBox>(&d, u"CBHm"_s)->lineEdit()->setFocus();
+    Control<QComboBox>(&d, kNumberCombo)->lineEdit()->setFocus();
     auto type = [](const QString& text) {
       QTest::keyClicks(QApplication::focusWidget(), text);
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -265,7 +271,7 @@ class SegmentDialogsTest : public QObject {
     type(u"138 000"_s);
     d.Bind(nullptr);
     type(u"13800001234"_s);
-    QCOMPARE(Control<QPlainTextEdit>(&d, u"Memolog"_s)->toPlainText(),
+    QCOMPARE(Control<QPlainTextEdit>(&d, kLogEdit)->toPlainText(),
              u"138 0000 1234:北京.北京 移动\n+86 130-0000-1234:广东.广州 联通\n19900001234:广东.深圳\n"
              "138 000:没有找到\n13800001234:北京.北京"_s);
   }
@@ -273,43 +279,43 @@ class SegmentDialogsTest : public QObject {
   void ValiditySplitsSavesAndCopies() {
     TempHome home;
     auto w = OpenWithDatabase(home);
-    QDialog* d = telqor::test::Dialog(w, u"frmhmInvail"_s);
+    QDialog* d = telqor::test::Dialog(w, validity::kValidityDialog);
     auto title = [d](const QString& group) { return Control<QGroupBox>(d, group)->title(); };
     WriteBytes(home / "a.txt", "13800001234\r\n1380000123\r\n13800001234\r\n23800001234\r\n13800001234 \r\n");
     WriteBytes(home / "b.txt", "13500001234\r\n");
     std::vector<fs::path> chosen{home / "a.txt"};
     telqor::Hooks().openFiles = [&] { return chosen; };
-    ClickIn(d, u"SpeedButton2"_s);
-    QCOMPARE(title(u"GB0"_s), u"原始号码:5"_s);
+    ClickIn(d, validity::kImportButton);
+    QCOMPARE(title(validity::kRawGroup), u"原始号码:5"_s);
     for (int pass = 0; pass < 2; ++pass) {
-      ClickIn(d, u"SpeedButton1"_s);
-      QCOMPARE(Rows(Control<QTableView>(d, u"lv1"_s)), (QStringList{u"13800001234"_s, u"13800001234"_s}));
-      QCOMPARE(Rows(Control<QTableView>(d, u"lv2"_s)),
+      ClickIn(d, validity::kAnalyseButton);
+      QCOMPARE(Rows(Control<QTableView>(d, validity::kValidList)), (QStringList{u"13800001234"_s, u"13800001234"_s}));
+      QCOMPARE(Rows(Control<QTableView>(d, validity::kInvalidList)),
                (QStringList{u"1380000123"_s, u"23800001234"_s, u"13800001234 "_s}));
-      QCOMPARE(title(u"GB1"_s), u"有效号码:2"_s);
-      QCOMPARE(title(u"GB2"_s), u"无效号码:3"_s);
+      QCOMPARE(title(validity::kValidGroup), u"有效号码:2"_s);
+      QCOMPARE(title(validity::kInvalidGroup), u"无效号码:3"_s);
     }
     // The name chosen is the stem of both files, its extension kept.
     telqor::Hooks().saveFile = [&] { return home / U8Path("结果.txt"); };
-    ClickIn(d, u"SpeedButton3"_s);
+    ClickIn(d, validity::kSaveButton);
     QCOMPARE(ReadBytes(home / U8Path("结果.txt.有效.2.txt")), std::string("13800001234\r\n13800001234\r\n"));
     QCOMPARE(ReadBytes(home / U8Path("结果.txt.无效.3.txt")),
              std::string("1380000123\r\n23800001234\r\n13800001234 \r\n"));
-    ClickIn(d, u"SpeedButton4"_s);
+    ClickIn(d, validity::kCopyValidButton);
     QCOMPARE(QApplication::clipboard()->text(), u"13800001234\r\n13800001234\r\n"_s);
     QCOMPARE(telqor::test::Scripted().messages, std::vector<QString>{u"数据到剪贴板完成！"_s});
     // A double click empties a list; copying an empty list says nothing.
-    QTest::mouseDClick(Control<QTableView>(d, u"lv2"_s)->viewport(), Qt::LeftButton);
-    QCOMPARE(title(u"GB2"_s), u"无效号码:0"_s);
-    ClickIn(d, u"SpeedButton6"_s);
+    QTest::mouseDClick(Control<QTableView>(d, validity::kInvalidList)->viewport(), Qt::LeftButton);
+    QCOMPARE(title(validity::kInvalidGroup), u"无效号码:0"_s);
+    ClickIn(d, validity::kCopyInvalidButton);
     QCOMPARE(QApplication::clipboard()->text(), QString());
     QCOMPARE(telqor::test::Scripted().messages.size(), size_t{1});
     // A missing file stops the load there; the files before it stay.
     chosen = {home / "b.txt", home / "gone.txt", home / "a.txt"};
-    ClickIn(d, u"SpeedButton2"_s);
+    ClickIn(d, validity::kImportButton);
     QVERIFY2(w->StatusText().startsWith(u" Cannot open file"_s), qPrintable(w->StatusText()));
-    QCOMPARE(title(u"GB0"_s), u"原始号码:6"_s);
-    QCOMPARE(Rows(Control<QTableView>(d, u"lv0"_s)).last(), u"13500001234"_s);
+    QCOMPARE(title(validity::kRawGroup), u"原始号码:6"_s);
+    QCOMPARE(Rows(Control<QTableView>(d, validity::kRawList)).last(), u"13500001234"_s);
   }
 
   // "从文件更新号段库": asked before replacing, then the files rewritten with backups and the
@@ -317,21 +323,21 @@ class SegmentDialogsTest : public QObject {
   void ImportFromAListReplacesAfterAskingAndReloads() {
     TempHome home;
     auto w = OpenWithDatabase(home);
-    QDialog* d = telqor::test::Dialog(w, u"frmhdmanager"_s);
+    QDialog* d = telqor::test::Dialog(w, kSegmentLibraryDialog);
     const fs::path segments = home / U8Path("基础数据") / U8Path("手机号段.txt");
     const std::string before = ReadBytes(segments);
     WriteBytes(home / "list.csv",
                "号段,省份,城市,邮编,区号\n1380000,北京市,北京市,100000,010\n1340000,广东省,深圳市,518000,0755\n"
                "1390000,吉林省,延边朝鲜族自治州,133000,0433\n139000x,吉林省,延边朝鲜族自治州\n");
     telqor::Hooks().openFiles = [&] { return std::vector<fs::path>{home / "list.csv"}; };
-    ClickIn(d, u"SBImportSegmentList"_s);
+    ClickIn(d, kImportSegmentListButton);
     QCOMPARE(telqor::test::Scripted().questions,
              std::vector<QString>{u"号段库文件已存在(地区.txt、手机号段.txt)，是否替换？原文件将保存为 .bak"_s});
     QCOMPARE(ReadBytes(segments), before);  // answered No
     QVERIFY(telqor::test::Scripted().messages.empty());
 
     telqor::test::Scripted().answer = true;
-    ClickIn(d, u"SBImportSegmentList"_s);
+    ClickIn(d, kImportSegmentListButton);
     QCOMPARE(ReadBytes(segments), telqor::Utf8ToGbk("1340000|广东|深圳\r\n1380000|北京|北京\r\n1390000|吉林|延边\r\n"));
     QCOMPARE(ReadBytes(fs::path(segments) += ".bak"), before);
     QCOMPARE(
@@ -340,7 +346,7 @@ class SegmentDialogsTest : public QObject {
             u"号段库已更新：3个号段，新增1个，删除3个，变更城市1个\n\n1行有误，已跳过：\n第5行：号段不是7位数字"_s});
     // The dialog shows the new database: 延边 is there, 广州 gone.
     ClickNode(d, Node(d, u"吉林"_s, u"延边"_s));
-    QCOMPARE(Rows(Control<QTableView>(d, u"lv"_s)), QStringList{u"1390000"_s});
+    QCOMPARE(Rows(Control<QTableView>(d, kSegmentList)), QStringList{u"1390000"_s});
     QCOMPARE(Node(d, u"广东"_s, u"广州"_s)->text(0), u"广东"_s);  // the province: it has no 广州 now
   }
 };

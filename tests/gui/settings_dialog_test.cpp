@@ -14,34 +14,40 @@
 #include "core/data_folders.h"
 #include "core/gbk.h"
 #include "core/output_names.h"
+#include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/files/file_manager_tab_names.h"
+#include "ui/settings/settings_dialog_names.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
 using telqor::SettingsDialog;
 using telqor::test::Control;
 using telqor::test::TempHome;
+using namespace telqor::names::settings;
+namespace files = telqor::names::files;
+namespace window = telqor::names::window;
 
 namespace {
 
-// Clicks 参数设置 (N33); while the modal dialog is up, edit() works on it and then the button named
+// Clicks 参数设置; while the modal dialog is up, edit() works on it and then the button named
 // by ok (确定) or not (取消) closes it.
 void RunDialog(telqor::MainWindow& w, const std::function<void(QDialog&)>& edit, bool ok) {
   bool shown = false;
-  auto* d = w.findChild<QDialog*>(u"frmhmsetting"_s);
+  auto* d = w.findChild<QDialog*>(kSettingsDialog);
   QTimer::singleShot(0, &w, [&] {
     shown = d->isVisible() && d->isModal();
     edit(*d);
-    QTest::mouseClick(Control<QPushButton>(d, ok ? u"BitBtn1"_s : u"BitBtn2"_s), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(d, ok ? kOkButton : kCancelButton), Qt::LeftButton);
   });
   // As the menu item does.
-  Control<QAction>(&w, u"N33"_s)->trigger();
+  Control<QAction>(&w, window::kSettingsItem)->trigger();
   QVERIFY(shown);
   QVERIFY(!d->isVisible());
 }
 
 QLineEdit* Field(QDialog& d, const QString& name) { return Control<QLineEdit>(&d, name); }
-QComboBox* Mode(QDialog& d) { return Control<QComboBox>(&d, u"CBCalMode"_s); }
+QComboBox* Mode(QDialog& d) { return Control<QComboBox>(&d, kModeCombo); }
 
 std::string IniLine(const fs::path& ini, const std::string& key) {
   std::string bytes = telqor::test::ReadBytes(ini);
@@ -68,10 +74,10 @@ class SettingsDialogTest : public QObject {
         *w,
         [&](QDialog& d) {
           title = d.windowTitle();
-          mobile = Field(d, u"EditMobile"_s)->text();
-          unicom = Field(d, u"EditUnicom"_s)->text();
-          used = Field(d, u"EditD2"_s)->text();
-          toUse = Field(d, u"EditD1"_s)->text();
+          mobile = Field(d, kMobilePrefixesEdit)->text();
+          unicom = Field(d, kUnicomPrefixesEdit)->text();
+          used = Field(d, kUsedFolderEdit)->text();
+          toUse = Field(d, kToUseFolderEdit)->text();
         },
         false);
     QCOMPARE(title, u"基本参数设置"_s);
@@ -101,7 +107,7 @@ class SettingsDialogTest : public QObject {
         *w,
         [](QDialog& d) {
           Mode(d)->setCurrentIndex(1);
-          Field(d, u"EditTelecom"_s)->setText(u"133;153"_s);
+          Field(d, kTelecomPrefixesEdit)->setText(u"133;153"_s);
         },
         true);
     QCOMPARE(w->CurrentSettings().CalMode, 1);
@@ -118,15 +124,15 @@ class SettingsDialogTest : public QObject {
     QString unicom;
     std::vector<int> cursors;
     auto noteCursors = [&](QDialog& d) {
-      for (const QString& name : {u"EditMobile"_s, u"EditUnicom"_s, u"EditTelecom"_s})
+      for (const QString& name : {kMobilePrefixesEdit, kUnicomPrefixesEdit, kTelecomPrefixesEdit})
         cursors.push_back(Field(d, name)->cursorPosition());
     };
     RunDialog(
         *w,
         [&](QDialog& d) {
           noteCursors(d);
-          QTest::mouseClick(Control<QPushButton>(&d, u"SBCurrentPrefixes"_s), Qt::LeftButton);
-          unicom = Field(d, u"EditUnicom"_s)->text();
+          QTest::mouseClick(Control<QPushButton>(&d, kCurrentPrefixesButton), Qt::LeftButton);
+          unicom = Field(d, kUnicomPrefixesEdit)->text();
           noteCursors(d);
         },
         false);
@@ -134,7 +140,7 @@ class SettingsDialogTest : public QObject {
     QVERIFY(unicom.endsWith(u";170;171;175;176;185;186;196;1447"_s));
     QCOMPARE(IniLine(home / "Telqor.ini", "unicomtag"), before);
     RunDialog(
-        *w, [&](QDialog& d) { QTest::mouseClick(Control<QPushButton>(&d, u"SBCurrentPrefixes"_s), Qt::LeftButton); },
+        *w, [&](QDialog& d) { QTest::mouseClick(Control<QPushButton>(&d, kCurrentPrefixesButton), Qt::LeftButton); },
         true);
     QCOMPARE(IniLine(home / "Telqor.ini", "unicomtag"), "unicomtag=" + unicom.toStdString());
     QVERIFY(IniLine(home / "Telqor.ini", "telecomtag").ends_with(";1349;1700;1701;1702"));
@@ -151,7 +157,7 @@ class SettingsDialogTest : public QObject {
     RunDialog(
         *w,
         [&](QDialog& d) {
-          auto* box = Control<QCheckBox>(&d, u"CBMobileSeparators"_s);
+          auto* box = Control<QCheckBox>(&d, kMobileSeparatorsCheck);
           caption = box->text();
           shown = box->isChecked();
           box->click();
@@ -162,7 +168,7 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(w->CurrentSettings().MobileSeparators, 0);
     QCOMPARE(IniLine(home / "Telqor.ini", "MobileSeparators"), std::string("MobileSeparators=0"));
     RunDialog(
-        *w, [&](QDialog& d) { shown = Control<QCheckBox>(&d, u"CBMobileSeparators"_s)->isChecked(); }, false);
+        *w, [&](QDialog& d) { shown = Control<QCheckBox>(&d, kMobileSeparatorsCheck)->isChecked(); }, false);
     QVERIFY(!shown);
   }
 
@@ -174,7 +180,7 @@ class SettingsDialogTest : public QObject {
         *w,
         [](QDialog& d) {
           Mode(d)->setCurrentIndex(1);
-          Field(d, u"EditD3"_s)->setText(u"/elsewhere/"_s);
+          Field(d, kOutputFolderEdit)->setText(u"/elsewhere/"_s);
         },
         false);
     QCOMPARE(w->CurrentSettings().CalMode, 0);
@@ -191,11 +197,11 @@ class SettingsDialogTest : public QObject {
     auto w = home.OpenWindow();
     const fs::path out = home / telqor::test::U8Path("导出") / "";
     RunDialog(
-        *w, [&](QDialog& d) { Field(d, u"EditD3"_s)->setText(telqor::test::PathText(out)); }, true);
+        *w, [&](QDialog& d) { Field(d, kOutputFolderEdit)->setText(telqor::test::PathText(out)); }, true);
     QVERIFY(fs::is_directory(out / telqor::DateStamp()));
     QCOMPARE(w->Folders().otherData, out);
     QCOMPARE(w->Folders().datedOutput, out / telqor::DateStamp() / "");
-    QCOMPARE(Control<QLineEdit>(w, u"EditURL"_s)->text(), telqor::test::PathText(out));
+    QCOMPARE(Control<QLineEdit>(w, files::kOutputFolderEdit)->text(), telqor::test::PathText(out));
     // Stored in GBK, as every setting: 导出 is B5 BC B3 F6.
     QCOMPARE(IniLine(home / "Telqor.ini", "MyOtherDataPath"),
              "MyOtherDataPath=" + home.path().string() + "\xB5\xBC\xB3\xF6/");
@@ -221,19 +227,19 @@ class SettingsDialogTest : public QObject {
     auto w = home.OpenWindow();
     const fs::path out = home / "elsewhere" / "";
     RunDialog(
-        *w, [&](QDialog& d) { Field(d, u"EditD3"_s)->setText(telqor::test::PathText(out)); }, true);
+        *w, [&](QDialog& d) { Field(d, kOutputFolderEdit)->setText(telqor::test::PathText(out)); }, true);
     QCOMPARE(w->Folders().otherData, out);
     RunDialog(
-        *w, [&](QDialog& d) { Field(d, u"EditD3"_s)->clear(); }, true);
+        *w, [&](QDialog& d) { Field(d, kOutputFolderEdit)->clear(); }, true);
     const fs::path fallback = home / telqor::test::U8Path("我的数据") / telqor::test::U8Path("其它数据") / "";
     QCOMPARE(w->Folders().otherData, fallback);
     QCOMPARE(w->Folders().datedOutput, fallback / telqor::DateStamp() / "");
-    QCOMPARE(Control<QLineEdit>(w, u"EditURL"_s)->text(), telqor::test::PathText(fallback));
+    QCOMPARE(Control<QLineEdit>(w, files::kOutputFolderEdit)->text(), telqor::test::PathText(fallback));
     QCOMPARE(IniLine(home / "Telqor.ini", "MyOtherDataPath"),
              "MyOtherDataPath=" + telqor::Utf8ToGbk(fallback.string()));
     QString shown;
     RunDialog(
-        *w, [&](QDialog& d) { shown = Field(d, u"EditD3"_s)->text(); }, false);
+        *w, [&](QDialog& d) { shown = Field(d, kOutputFolderEdit)->text(); }, false);
     QCOMPARE(shown, telqor::test::PathText(fallback));
   }
 
@@ -251,14 +257,14 @@ class SettingsDialogTest : public QObject {
         *w,
         [&](QDialog& d) {
           Mode(d)->setCurrentIndex(1);
-          Field(d, u"EditMobile"_s)->setText(u"134;135"_s);
-          Field(d, u"EditD3"_s)->setText(telqor::test::PathText(file));
-          QTest::mouseClick(Control<QPushButton>(&d, u"BitBtn1"_s), Qt::LeftButton);
+          Field(d, kMobilePrefixesEdit)->setText(u"134;135"_s);
+          Field(d, kOutputFolderEdit)->setText(telqor::test::PathText(file));
+          QTest::mouseClick(Control<QPushButton>(&d, kOkButton), Qt::LeftButton);
           stayed = d.isVisible();
           modeAfter = Mode(d)->currentText();
-          mobileAfter = Field(d, u"EditMobile"_s)->text();
-          folderAfter = Field(d, u"EditD3"_s)->text();
-          Field(d, u"EditD3"_s)->setText(telqor::test::PathText(out));
+          mobileAfter = Field(d, kMobilePrefixesEdit)->text();
+          folderAfter = Field(d, kOutputFolderEdit)->text();
+          Field(d, kOutputFolderEdit)->setText(telqor::test::PathText(out));
         },
         true);
     QVERIFY(stayed);
@@ -287,9 +293,9 @@ class SettingsDialogTest : public QObject {
     RunDialog(
         *w,
         [&](QDialog& d) {
-          Field(d, u"EditD1"_s)->setText(u"/typed/"_s);
-          QTest::mouseClick(Control<QPushButton>(&d, u"SpeedButton1"_s), Qt::LeftButton);
-          picked = Field(d, u"EditD1"_s)->text();
+          Field(d, kToUseFolderEdit)->setText(u"/typed/"_s);
+          QTest::mouseClick(Control<QPushButton>(&d, kToUseBrowseButton), Qt::LeftButton);
+          picked = Field(d, kToUseFolderEdit)->text();
         },
         false);
     SettingsDialog::FolderPicker() = nullptr;

@@ -27,16 +27,24 @@
 #include "core/errors.h"
 #include "core/output_names.h"
 #include "core/ui.h"
+#include "shell/main_window_names.h"
 #include "shell/telqor_application.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/support/first_run_ini.h"
+#include "ui/files/file_manager_tab_names.h"
 #include "ui/kit/qt_env.h"
 #include "ui/kit/user_action.h"
+#include "ui/segments/region_lookup_dialog_names.h"
+#include "ui/workspace/workspace_panel_names.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
 using telqor::test::Control;
 using telqor::test::TempHome;
+using namespace telqor::names::files;
+using namespace telqor::names::region_lookup;
+using namespace telqor::names::window;
+using namespace telqor::names::workspace;
 
 namespace {
 
@@ -68,7 +76,7 @@ class ShellTest : public QObject {
 
     QCOMPARE(w->windowTitle(), u"Telqor 1.1"_s);
     QCOMPARE(w->StatusText(), u"  程序启动"_s);
-    auto* tabs = Control<QTabWidget>(w, u"PageControl1"_s);
+    auto* tabs = Control<QTabWidget>(w, kTabs);
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(tabs->tabPosition(), QTabWidget::South);
     QCOMPARE(tabs->tabText(0), u"号码生成㈠"_s);
@@ -77,13 +85,13 @@ class ShellTest : public QObject {
     QVERIFY2(w->minimumSizeHint().width() <= 1024 && w->minimumSizeHint().height() <= 768,
              qPrintable(u"%1×%2"_s.arg(w->minimumSizeHint().width()).arg(w->minimumSizeHint().height())));
     // The output row shows the output folder, editable while "固定文件目录" is chosen.
-    auto* url = Control<QLineEdit>(w, u"EditURL"_s);
-    QVERIFY(Control<QRadioButton>(w, u"RBSelB"_s)->isChecked());
+    auto* url = Control<QLineEdit>(w, kOutputFolderEdit);
+    QVERIFY(Control<QRadioButton>(w, kFixedFolderRadio)->isChecked());
     QVERIFY(url->isEnabled());
     QCOMPARE(url->text(), telqor::test::PathText(my / telqor::test::U8Path("其它数据") / ""));
-    telqor::test::Click(w, u"RBSelA"_s);
+    telqor::test::Click(w, kBesideFilesRadio);
     QVERIFY(!url->isEnabled());
-    telqor::test::Click(w, u"RBSelB"_s);
+    telqor::test::Click(w, kFixedFolderRadio);
     QVERIFY(url->isEnabled());
   }
 
@@ -100,13 +108,13 @@ class ShellTest : public QObject {
     QVERIFY(w->StatusText().contains(u"已写入默认数据"_s));
     QVERIFY(w->CurrentSettings().mobiletag.find("198") != std::string::npos);
 
-    auto* lookup = w->findChild<QDialog*>(u"frmhdSearch"_s);
-    Control<QComboBox>(lookup, u"CBHm"_s)->setEditText(u"19912345678"_s);
-    Control<QAbstractButton>(lookup, u"SpeedButton1"_s)->click();
-    QCOMPARE(Control<QPlainTextEdit>(lookup, u"Memolog"_s)->toPlainText(), u"19912345678:河北.唐山 电信"_s);
+    auto* lookup = w->findChild<QDialog*>(kRegionLookupDialog);
+    Control<QComboBox>(lookup, kNumberCombo)->setEditText(u"19912345678"_s);
+    Control<QAbstractButton>(lookup, kLookUpButton)->click();
+    QCOMPARE(Control<QPlainTextEdit>(lookup, kLogEdit)->toPlainText(), u"19912345678:河北.唐山 电信"_s);
 
     telqor::test::Fill(w->Lists().workspace.Items(), {"13800001111", "13000002222", "16612345678"});
-    telqor::test::Trigger(w, u"N50"_s);
+    telqor::test::Trigger(w, kSaveByRegionItem);
     const fs::path dated = w->Folders().datedOutput;
     QVERIFY(fs::exists(dated / telqor::test::U8Path("北京.北京.1.txt")));
     QVERIFY(fs::exists(dated / telqor::test::U8Path("山东.济南.1.txt")));
@@ -126,7 +134,7 @@ class ShellTest : public QObject {
     QCOMPARE(w->Folders().otherData, fallback);
     QVERIFY(fs::is_directory(fallback / telqor::DateStamp()));
     QVERIFY(!fs::exists(home / "gone"));
-    QCOMPARE(Control<QLineEdit>(w, u"EditURL"_s)->text(), telqor::test::PathText(fallback));
+    QCOMPARE(Control<QLineEdit>(w, kOutputFolderEdit)->text(), telqor::test::PathText(fallback));
     // The file is left alone until the settings are next saved.
     QCOMPARE(telqor::test::ReadBytes(home / "Telqor.ini"), ini);
   }
@@ -145,7 +153,7 @@ class ShellTest : public QObject {
     TempHome home;
     auto w = home.OpenWindow();
     QStringList titles;
-    auto* bar = Control<QMenuBar>(w, u"MainMenu1"_s);
+    auto* bar = Control<QMenuBar>(w, kMenuBar);
     for (QAction* a : bar->actions()) titles << a->text();
     QCOMPARE(titles, (QStringList{u"系统"_s, u"设置"_s, u"工具"_s, u"帮助"_s}));
     auto menu = [&](int i) { return bar->actions().at(i)->menu(); };
@@ -161,12 +169,12 @@ class ShellTest : public QObject {
     for (int i : {2, 3})
       for (QAction* item : menu(i)->actions()) QVERIFY(item->isSeparator() || item->isEnabled());
     // The pop-up menus of the two managed folders.
-    QCOMPARE(Layout(Control<QMenu>(w, u"PopupMenu1"_s)),
+    QCOMPARE(Layout(Control<QMenu>(w, kToUseMenu)),
              (QStringList{u"N15=刷新"_s, u"-"_s, u"N8=文件全选"_s, u"N10=文件全不选"_s, u"-"_s, u"N12=选择文件->合并"_s,
                           u"N13=选择文件->删除"_s, u"N7=选择文件->去重复"_s, u"N35=选择文件->乱序"_s,
                           u"N37=选择文件->分割行数"_s, u"-"_s, u"N6=跟已经使用文件比较生成新文件"_s,
                           u"N17=选择文件设定为已经使用过文件"_s, u"-"_s, u"N9=打开目录"_s}));
-    QCOMPARE(Layout(Control<QMenu>(w, u"PopupMenu2"_s)),
+    QCOMPARE(Layout(Control<QMenu>(w, kUsedMenu)),
              (QStringList{u"MenuItem1=刷新"_s, u"-"_s, u"MenuItem3=文件全选"_s, u"MenuItem4=文件全不选"_s, u"-"_s,
                           u"MenuItem6=选择文件->合并"_s, u"MenuItem7=选择文件->删除"_s, u"MenuItem8=选择文件->去重复"_s,
                           u"N36=选择文件->乱序"_s, u"N38=选择文件->分割行数"_s, u"-"_s, u"MenuItem11=打开目录"_s}));
@@ -182,25 +190,25 @@ class ShellTest : public QObject {
                                   u"手机号码格式有效性检查-根据现有号段数据库"_s, u"数据输出格式转换"_s,
                                   u"固话区号参考"_s, u"文件批量改名"_s, u"数据分析"_s}));
     // The tool dialogs open modeless and stay the same objects.
-    QDialog* search = telqor::test::Dialog(w, u"frmhdSearch"_s);
-    telqor::test::Trigger(w, u"N65"_s);
+    QDialog* search = telqor::test::Dialog(w, kRegionLookupDialog);
+    telqor::test::Trigger(w, kRegionLookupItem);
     QVERIFY(search->isVisible());
     QVERIFY(!search->isModal());
     QVERIFY(w->isEnabled());
-    telqor::test::Trigger(w, u"N65"_s);
-    QCOMPARE(w->findChildren<QDialog*>(u"frmhdSearch"_s).size(), 1);
+    telqor::test::Trigger(w, kRegionLookupItem);
+    QCOMPARE(w->findChildren<QDialog*>(kRegionLookupDialog).size(), 1);
   }
 
   void FolderItemsOpenTheFileBrowser() {
     TempHome home;
     auto w = home.OpenWindow();
-    telqor::test::Trigger(w, u"N62"_s);
-    telqor::test::Trigger(w, u"N34"_s);
+    telqor::test::Trigger(w, kMyDataFolderItem);
+    telqor::test::Trigger(w, kProgramFolderItem);
     QCOMPARE(telqor::test::GuiEnv().openedFolders,
              (std::vector<fs::path>{home / telqor::test::U8Path("我的数据") / "", home.path()}));
     // A folder that cannot be shown says why.
     telqor::test::GuiEnv().browserStarts = false;
-    telqor::test::Trigger(w, u"N62"_s);
+    telqor::test::Trigger(w, kMyDataFolderItem);
     QCOMPARE(w->StatusText(), u" 无法打开文件夹\"%1\": 无法启动资源管理器"_s.arg(
                                   telqor::test::PathText(home / telqor::test::U8Path("我的数据") / "")));
   }
@@ -233,7 +241,7 @@ class ShellTest : public QObject {
     auto w = home.OpenWindow();
     w->ShowStatus(u"排序完成！"_s);
     QCOMPARE(w->StatusText(), u" 排序完成！"_s);
-    QCOMPARE(Control<QLabel>(w, u"StatusPanel0"_s)->width(), 120);
+    QCOMPARE(Control<QLabel>(w, kClockPanel)->width(), 120);
   }
 
   // A text from another thread never waits for the user-interface thread, which may itself be
@@ -251,7 +259,7 @@ class ShellTest : public QObject {
   void ProgressBarGoesWhenTheJobEnds() {
     TempHome home;
     auto w = home.OpenWindow();
-    auto* bar = Control<QProgressBar>(w, u"StatusProgress"_s);
+    auto* bar = Control<QProgressBar>(w, kProgressBar);
     bool shownDuringTheJob = false;
     telqor::RunUserAction([&] {
       w->AppUi().Progress(199, 200);
@@ -263,11 +271,11 @@ class ShellTest : public QObject {
     QCOMPARE(bar->value(), bar->minimum() - 1);  // reset: a later job starts from nothing
   }
 
-  void ClockTicksIntoPanelZero() {
+  void ClockTicksIntoItsPanel() {
     TempHome home;
     auto w = home.OpenWindow();
-    auto* clock = Control<QLabel>(w, u"StatusPanel0"_s);
-    auto* timer = Control<QTimer>(w, u"Timer"_s);
+    auto* clock = Control<QLabel>(w, kClockPanel);
+    auto* timer = Control<QTimer>(w, kTimer);
     clock->clear();
     telqor::test::Tick(w);
     QVERIFY(QRegularExpression(u"^\\d\\d:\\d\\d:\\d\\d$"_s).match(clock->text()).hasMatch());
@@ -291,8 +299,8 @@ class ShellTest : public QObject {
     // The program goes on: the same button and the menu still work.
     QTest::mouseClick(failing, Qt::LeftButton);
     QCOMPARE(clicks, 2);
-    telqor::test::Trigger(w, u"N65"_s);
-    QVERIFY(telqor::test::Dialog(w, u"frmhdSearch"_s)->isVisible());
+    telqor::test::Trigger(w, kRegionLookupItem);
+    QVERIFY(telqor::test::Dialog(w, kRegionLookupDialog)->isVisible());
   }
 
   void ExceptionLeavingAnEventHandlerIsCaughtByTheApplication() {
@@ -328,7 +336,7 @@ class ShellTest : public QObject {
     auto w = home.OpenWindow();
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    telqor::test::Trigger(w, u"N2"_s);
+    telqor::test::Trigger(w, kExitItem);
     QVERIFY(!w->isVisible());
   }
 };

@@ -21,10 +21,15 @@
 #include <thread>
 
 #include "core/data_folders.h"
+#include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
+#include "ui/kit/save_count_dialog_names.h"
+#include "ui/generate/generation_panel_names.h"
 #include "ui/kit/background_work.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/kit/user_action.h"
+#include "ui/workspace/lists_tab_names.h"
+#include "ui/workspace/workspace_panel_names.h"
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
@@ -34,6 +39,11 @@ using telqor::test::Rows;
 using telqor::test::TempHome;
 using telqor::test::Title;
 using telqor::test::Trigger;
+using namespace telqor::names::generation;
+using namespace telqor::names::lists;
+using namespace telqor::names::save_count;
+using namespace telqor::names::window;
+using namespace telqor::names::workspace;
 
 namespace {
 
@@ -68,22 +78,22 @@ class WorkspaceTest : public QObject {
     telqor::test::WriteBytes(home / "a.txt", "1\r\n2\r\n3\r\n");
     telqor::test::WriteBytes(home / "b.txt", "4\n\n5\n6");
     WillChoose({home / "a.txt", home / "b.txt"});
-    Click(w, u"SBLoadData"_s);
-    QCOMPARE(Rows(w, u"lv0"_s), (QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, QString(), u"5"_s, u"6"_s}));
-    QCOMPARE(Title(w, u"GroupBoxHmInfo"_s), u"号码整理框:7"_s);
+    Click(w, kImportDataButton);
+    QCOMPARE(Rows(w, kWorkspaceList), (QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, QString(), u"5"_s, u"6"_s}));
+    QCOMPARE(Title(w, kWorkspaceGroup), u"号码整理框:7"_s);
     QCOMPARE(w->StatusText(), u" 导入文件号码完成！"_s);
     // Cancelling the dialog does nothing; a missing file stops with its error.
     WillChoose({});
-    Click(w, u"ToolButton3"_s);
-    QCOMPARE(Title(w, u"GBRawData"_s), u"【原始号码】"_s);
+    Click(w, kImportSourceFilesButton);
+    QCOMPARE(Title(w, kSourceGroup), u"【原始号码】"_s);
     WillChoose({home / "a.txt", home / "gone.txt"});
-    Click(w, u"ToolButton3"_s);
+    Click(w, kImportSourceFilesButton);
     QVERIFY(w->StatusText().startsWith(u" Cannot open file"_s));
     QCOMPARE(w->Lists().source.Items().Count(), 3);
     QVERIFY(!w->Lists().source.Suspended());
     // The view shows what the list holds after the failure.
-    QCOMPARE(Rows(w, u"lv1"_s), (QStringList{u"1"_s, u"2"_s, u"3"_s}));
-    QCOMPARE(Title(w, u"GBRawData"_s), u"【原始号码】:3"_s);
+    QCOMPARE(Rows(w, kSourceList), (QStringList{u"1"_s, u"2"_s, u"3"_s}));
+    QCOMPARE(Title(w, kSourceGroup), u"【原始号码】:3"_s);
   }
 
   // While one operation runs, clicks that arrive are dropped and no other operation starts:
@@ -93,11 +103,11 @@ class WorkspaceTest : public QObject {
     auto w = home.OpenWindow();
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    Control<QTabWidget>(w, u"PageControl1"_s)->setCurrentIndex(1);
+    Control<QTabWidget>(w, kTabs)->setCurrentIndex(1);
     QCoreApplication::processEvents();
     telqor::test::WriteBytes(home / "a.txt", "1\r\n2\r\n");
     w->Lists().source.Items().Add("0");
-    auto* clear = Control<QToolButton>(w, u"ToolButton6"_s);
+    auto* clear = Control<QToolButton>(w, kClearSourceButton);
     QSignalSpy pressed(clear, &QAbstractButton::pressed);
     telqor::Hooks().openFiles = [&] {
       // A click from the window system, delivered while the load repaints the window...
@@ -110,13 +120,13 @@ class WorkspaceTest : public QObject {
       clear->click();
       return std::vector<fs::path>{home / "a.txt"};
     };
-    Click(w, u"ToolButton3"_s);
+    Click(w, kImportSourceFilesButton);
     QCoreApplication::processEvents();
     QCOMPARE(pressed.count(), 1);  // the direct click's: the posted press never reached the button
-    QCOMPARE(Rows(w, u"lv1"_s), (QStringList{u"0"_s, u"1"_s, u"2"_s}));
+    QCOMPARE(Rows(w, kSourceList), (QStringList{u"0"_s, u"1"_s, u"2"_s}));
     QCOMPARE(w->StatusText(), u" 导入文件号码完成！"_s);
     // Afterwards the button works again.
-    Click(w, u"ToolButton6"_s);
+    Click(w, kClearSourceButton);
     QCOMPARE(w->Lists().source.Items().Count(), 0);
   }
 
@@ -124,22 +134,22 @@ class WorkspaceTest : public QObject {
     TempHome home;
     auto w = home.OpenWindow();
     for (const char* s : {"3", "1", "3", ""}) w->Lists().workspace.Items().Add(s);
-    Click(w, u"SpeedButton8"_s);
-    QCOMPARE(Rows(w, u"lv0"_s), (QStringList{u"1"_s, u"3"_s}));
+    Click(w, kDedupeButton);
+    QCOMPARE(Rows(w, kWorkspaceList), (QStringList{u"1"_s, u"3"_s}));
     QCOMPARE(w->StatusText(), u" 去重复完成！"_s);
     w->CurrentSettings().CalMode = 1;
     for (const char* s : {"3", "1", "3", ""}) w->Lists().source.Items().Add(s);
-    Click(w, u"ToolButton20"_s);
-    QCOMPARE(Rows(w, u"lv1"_s), (QStringList{u"3"_s, u"1"_s, QString()}));
+    Click(w, kDedupeSourceButton);
+    QCOMPARE(Rows(w, kSourceList), (QStringList{u"3"_s, u"1"_s, QString()}));
     QCOMPARE(w->StatusText(), u" 去除重号完成！"_s);
-    Click(w, u"ToolButton16"_s);
-    QCOMPARE(Rows(w, u"lv1"_s), (QStringList{QString(), u"1"_s, u"3"_s}));
-    Click(w, u"ToolButton18"_s);
+    Click(w, kSortSourceButton);
+    QCOMPARE(Rows(w, kSourceList), (QStringList{QString(), u"1"_s, u"3"_s}));
+    Click(w, kShuffleSourceButton);
     QCOMPARE(w->StatusText(), u" 乱序完成！"_s);
-    QCOMPARE(Rows(w, u"lv1"_s).size(), 3);
-    Click(w, u"SpeedButton17"_s);  // 全部号码: source onto target
+    QCOMPARE(Rows(w, kSourceList).size(), 3);
+    Click(w, kAllToTargetButton);  // 全部号码: source onto target
     QCOMPARE(w->Lists().target.Items().Count(), 3);
-    QCOMPARE(Title(w, u"GBDestData"_s), u"【目标号码】:3"_s);
+    QCOMPARE(Title(w, kTargetGroup), u"【目标号码】:3"_s);
     QCOMPARE(w->StatusText(), u" 全部号码移动完成。【原始号码】->【目标号码】"_s);
   }
 
@@ -147,48 +157,48 @@ class WorkspaceTest : public QObject {
     TempHome home;
     auto w = home.OpenWindow();
     QApplication::clipboard()->setText(u"a\n\n北京"_s);
-    Trigger(w, u"N27"_s);
-    QCOMPARE(Rows(w, u"lv0"_s), (QStringList{u"a"_s, QString(), u"北京"_s}));
+    Trigger(w, kPasteItem);
+    QCOMPARE(Rows(w, kWorkspaceList), (QStringList{u"a"_s, QString(), u"北京"_s}));
     QCOMPARE(w->Lists().workspace.Items().View(2), "\xB1\xB1\xBE\xA9");  // held as GBK
     QCOMPARE(w->StatusText(), u" 从剪贴板拷贝数据号码完成！"_s);
-    Trigger(w, u"ii1"_s);
+    Trigger(w, kCopyAllItem);
     QCOMPARE(QApplication::clipboard()->text(), u"a\r\n\r\n北京\r\n"_s);
     for (const char* s : {"d", "e", "f"}) w->Lists().workspace.Items().Add(s);
     w->Lists().workspace.RefreshView();
-    SelectRows(Control<QTableView>(w, u"lv0"_s), {2, 5});
-    Trigger(w, u"N73"_s);
+    SelectRows(Control<QTableView>(w, kWorkspaceList), {2, 5});
+    Trigger(w, kCopySelectedItem);
     QCOMPARE(QApplication::clipboard()->text(), u"f\r\n北京\r\n"_s);
-    Trigger(w, u"N56"_s);
-    QCOMPARE(Rows(w, u"lv0"_s), (QStringList{u"a"_s, QString(), u"d"_s, u"e"_s}));
+    Trigger(w, kDeleteSelectedItem);
+    QCOMPARE(Rows(w, kWorkspaceList), (QStringList{u"a"_s, QString(), u"d"_s, u"e"_s}));
     QCOMPARE(w->StatusText(), u" 删除完成！"_s);
     // An empty clipboard pastes nothing and says nothing.
     QApplication::clipboard()->clear();
     w->ShowStatus(u"before"_s);
-    Trigger(w, u"N27"_s);
+    Trigger(w, kPasteItem);
     QCOMPARE(w->StatusText(), u" before"_s);
     QCOMPARE(w->Lists().workspace.Items().Count(), 4);
     // A double click on the view empties it.
-    QTest::mouseDClick(Control<QTableView>(w, u"lv0"_s)->viewport(), Qt::LeftButton);
+    QTest::mouseDClick(Control<QTableView>(w, kWorkspaceList)->viewport(), Qt::LeftButton);
     QCOMPARE(w->Lists().workspace.Items().Count(), 0);
-    QCOMPARE(Title(w, u"GroupBoxHmInfo"_s), u"号码整理框:0"_s);
+    QCOMPARE(Title(w, kWorkspaceGroup), u"号码整理框:0"_s);
   }
 
   void KindFiltersAndFilterOut() {
     TempHome home;
     auto w = home.OpenWindow();
     for (const char* s : {"13800138000", "0755-12345678", "hello", "1380013800"}) w->Lists().workspace.Items().Add(s);
-    Trigger(w, u"N23"_s);
-    QCOMPARE(Rows(w, u"lv0"_s), QStringList{u"13800138000"_s});
+    Trigger(w, kKeepMobileItem);
+    QCOMPARE(Rows(w, kWorkspaceList), QStringList{u"13800138000"_s});
     QCOMPARE(w->StatusText(), u" 保留手机号码完成！"_s);
-    Trigger(w, u"N45"_s);  // custom II is empty on first run
+    Trigger(w, kKeepCustom2Item);  // custom II is empty on first run
     QCOMPARE(w->StatusText(), u" GbkRegex.Compile() - Please specify a regular expression in RegEx first"_s);
     QCOMPARE(w->Lists().workspace.Items().Count(), 1);
 
     for (const char* s : {"1", "2", "1", "3"}) w->Lists().source.Items().Add(s);
     telqor::test::WriteBytes(home / "used.txt", "1\r\n1\r\n");
     WillChoose({home / "used.txt"});
-    Click(w, u"ToolButton43"_s);
-    QCOMPARE(Rows(w, u"lv1"_s), (QStringList{u"2"_s, u"3"_s}));
+    Click(w, kFilterOutSourceButton);
+    QCOMPARE(Rows(w, kSourceList), (QStringList{u"2"_s, u"3"_s}));
     QCOMPARE(w->StatusText(), u" 滤除号码完成！"_s);
   }
 
@@ -196,9 +206,9 @@ class WorkspaceTest : public QObject {
   void NormalizeEachList() {
     TempHome home;
     auto w = home.OpenWindow();
-    const QString menus[] = {u"PopupMenu3"_s, u"PopupMenu5"_s, u"PopupMenu9"_s};
-    const QString items[] = {u"NNormalize0"_s, u"NNormalize1"_s, u"NNormalize2"_s};
-    const QString views[] = {u"lv0"_s, u"lv1"_s, u"lv2"_s};
+    const QString menus[] = {kMoreMenu, kSourceMenu, kTargetMenu};
+    const QString items[] = {kNormalizeItem, kNormalizeSourceItem, kNormalizeTargetItem};
+    const QString views[] = {kWorkspaceList, kSourceList, kTargetList};
     telqor::NumberList* lists[] = {&w->Lists().workspace, &w->Lists().source, &w->Lists().target};
     for (int i = 0; i < 3; ++i) {
       auto* item = Control<QAction>(w, items[i]);
@@ -208,16 +218,16 @@ class WorkspaceTest : public QObject {
       for (const char* s : {"+86 138 0013 8000", "010-12345678", "\xA3\xB1\xA3\xB2", "139.0013.9000"})
         lists[i]->Items().Add(s);
     }
-    Trigger(w, u"NNormalize1"_s);
-    QCOMPARE(Rows(w, u"lv1"_s), (QStringList{u"13800138000"_s, u"010-12345678"_s, u"１２"_s, u"13900139000"_s}));
-    QCOMPARE(Title(w, u"GBRawData"_s), u"【原始号码】:4"_s);
+    Trigger(w, kNormalizeSourceItem);
+    QCOMPARE(Rows(w, kSourceList), (QStringList{u"13800138000"_s, u"010-12345678"_s, u"１２"_s, u"13900139000"_s}));
+    QCOMPARE(Title(w, kSourceGroup), u"【原始号码】:4"_s);
     QCOMPARE(w->StatusText(), u" 号码规范化完成！2个号码已规范"_s);
     QCOMPARE(lists[0]->Items().View(0), "+86 138 0013 8000");  // the other lists are left alone
     QCOMPARE(lists[2]->Items().View(0), "+86 138 0013 8000");
-    Trigger(w, u"NNormalize0"_s);
-    Trigger(w, u"NNormalize2"_s);
+    Trigger(w, kNormalizeItem);
+    Trigger(w, kNormalizeTargetItem);
     for (const QString& view : views) QCOMPARE(Rows(w, view).first(), u"13800138000"_s);
-    Trigger(w, u"NNormalize0"_s);
+    Trigger(w, kNormalizeItem);
     QCOMPARE(w->StatusText(), u" 号码规范化完成！0个号码已规范"_s);
   }
 
@@ -225,44 +235,44 @@ class WorkspaceTest : public QObject {
     TempHome home;
     auto w = home.OpenWindow();
     for (const char* s : {"1380013", "010-1234567"}) w->Lists().workspace.Items().Add(s);
-    Control<QComboBox>(w, u"CBA"_s)->setEditText(u"(\\d{3})(\\d{4})$"_s);
-    Control<QComboBox>(w, u"CBB"_s)->setEditText(u"$2中$1"_s);
-    Click(w, u"SpeedButton22"_s);
-    QCOMPARE(Rows(w, u"lv0"_s), (QStringList{u"0013中138"_s, u"010-4567中123"_s}));
+    Control<QComboBox>(w, kPatternCombo)->setEditText(u"(\\d{3})(\\d{4})$"_s);
+    Control<QComboBox>(w, kReplacementCombo)->setEditText(u"$2中$1"_s);
+    Click(w, kReplaceButton);
+    QCOMPARE(Rows(w, kWorkspaceList), (QStringList{u"0013中138"_s, u"010-4567中123"_s}));
     QCOMPARE(w->StatusText(), u" 数据替换完成！"_s);
-    Control<QComboBox>(w, u"CBDataLen"_s)->setEditText(u"9"_s);  // bytes: 中 counts two
-    Control<QLineEdit>(w, u"Edit3"_s)->setText(u" 86 "_s);
-    Control<QLineEdit>(w, u"Edit4"_s)->setText(u"#"_s);
-    Click(w, u"SpeedButton35"_s);
-    QCOMPARE(Rows(w, u"lv0"_s), (QStringList{u"860013中138#"_s, u"010-4567中123"_s}));
+    Control<QComboBox>(w, kLengthCombo)->setEditText(u"9"_s);  // bytes: 中 counts two
+    Control<QLineEdit>(w, kPrefixEdit)->setText(u" 86 "_s);
+    Control<QLineEdit>(w, kSuffixEdit)->setText(u"#"_s);
+    Click(w, kAffixButton);
+    QCOMPARE(Rows(w, kWorkspaceList), (QStringList{u"860013中138#"_s, u"010-4567中123"_s}));
     QCOMPARE(w->StatusText(), u" 附加数据完成！"_s);
-    Control<QComboBox>(w, u"CBDataLen"_s)->setEditText(u"x"_s);
-    Click(w, u"SpeedButton35"_s);
+    Control<QComboBox>(w, kLengthCombo)->setEditText(u"x"_s);
+    Click(w, kAffixButton);
     QCOMPARE(w->StatusText(), u" 'x' is not a valid integer value"_s);
     // The panel hides and shows again from the list's menu; a double click empties a field.
     w->show();
-    QTest::mouseDClick(Control<QLineEdit>(w, u"Edit3"_s), Qt::LeftButton);
-    QVERIFY(Control<QLineEdit>(w, u"Edit3"_s)->text().isEmpty());
-    Trigger(w, u"N40"_s);
-    QVERIFY(!Control<QFrame>(w, u"Panelhmprex"_s)->isVisible());
-    Trigger(w, u"N40"_s);
-    QVERIFY(Control<QFrame>(w, u"Panelhmprex"_s)->isVisible());
+    QTest::mouseDClick(Control<QLineEdit>(w, kPrefixEdit), Qt::LeftButton);
+    QVERIFY(Control<QLineEdit>(w, kPrefixEdit)->text().isEmpty());
+    Trigger(w, kEditorsItem);
+    QVERIFY(!Control<QFrame>(w, kEditorsPanel)->isVisible());
+    Trigger(w, kEditorsItem);
+    QVERIFY(Control<QFrame>(w, kEditorsPanel)->isVisible());
   }
 
   void GenerateToTheListAndToAFile() {
     TempHome home;
     auto w = home.OpenWindow();
     w->Lists().workspace.Items().Add("x");
-    Control<QLineEdit>(w, u"EditStartNo_"_s)->setText(u"13800000000"_s);
-    Control<QLineEdit>(w, u"EditEndNo_"_s)->setText(u"13800000003"_s);
-    Click(w, u"SBHmExOut"_s);
-    QCOMPARE(Rows(w, u"lv0"_s), (QStringList{u"x"_s, u"13800000001"_s, u"13800000002"_s, u"13800000003"_s}));
+    Control<QLineEdit>(w, kStartEdit)->setText(u"13800000000"_s);
+    Control<QLineEdit>(w, kEndEdit)->setText(u"13800000003"_s);
+    Click(w, kGenerateToWorkspaceButton);
+    QCOMPARE(Rows(w, kWorkspaceList), (QStringList{u"x"_s, u"13800000001"_s, u"13800000002"_s, u"13800000003"_s}));
     QCOMPARE(w->StatusText(), u" 完成！生成3个数据,追加到号码整理框"_s);
-    QCOMPARE(Title(w, u"GroupBoxHmInfo"_s), u"号码整理框:4"_s);
+    QCOMPARE(Title(w, kWorkspaceGroup), u"号码整理框:4"_s);
 
-    Control<QComboBox>(w, u"CBBaseNo"_s)->setEditText(u"13800000002"_s);
-    Control<QComboBox>(w, u"CBExtendNum"_s)->setEditText(u"3"_s);
-    Click(w, u"SBHmExSave"_s);
+    Control<QComboBox>(w, kBaseCombo)->setEditText(u"13800000002"_s);
+    Control<QComboBox>(w, kExtendCountCombo)->setEditText(u"3"_s);
+    Click(w, kGenerateToFileButton);
     auto files = FilesIn(w->Folders().datedOutput);
     QCOMPARE(files.size(), size_t{1});
     QCOMPARE(files[0].filename(), fs::path("扩展号码20261207-090503-4.txt"));
@@ -271,8 +281,8 @@ class WorkspaceTest : public QObject {
     QCOMPARE(telqor::test::Scripted().messages.size(), size_t{1});
     QCOMPARE(telqor::test::GuiEnv().openedFolders.size(), size_t{1});
 
-    Control<QLineEdit>(w, u"EditHMStep"_s)->setText(u"0"_s);
-    Click(w, u"SBHmExOut"_s);
+    Control<QLineEdit>(w, kStepEdit)->setText(u"0"_s);
+    Click(w, kGenerateToWorkspaceButton);
     QCOMPARE(w->StatusText(), u" Division by zero"_s);
     QCOMPARE(w->Lists().workspace.Items().Count(), 4);
   }
@@ -284,20 +294,20 @@ class WorkspaceTest : public QObject {
     auto w = home.OpenWindow();
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    auto* count = Control<QComboBox>(w, u"CBExtendNum"_s);
+    auto* count = Control<QComboBox>(w, kExtendCountCombo);
     count->lineEdit()->selectAll();
     QTest::keyClicks(count->lineEdit(), u"10"_s);
     QCOMPARE(count->currentText(), u"10"_s);
     QTest::keyClick(count->lineEdit(), Qt::Key_Return);
     QCOMPARE(count->count(), 4);
-    Control<QComboBox>(w, u"CBBaseNo"_s)->setEditText(u"13800000000"_s);
-    Click(w, u"SBHmExOut"_s);
+    Control<QComboBox>(w, kBaseCombo)->setEditText(u"13800000000"_s);
+    Click(w, kGenerateToWorkspaceButton);
     QCOMPARE(w->Lists().workspace.Items().Count(), 10);
-    auto* pattern = Control<QComboBox>(w, u"CBA"_s);
+    auto* pattern = Control<QComboBox>(w, kPatternCombo);
     QTest::keyClicks(pattern->lineEdit(), u"abc"_s);
     QTest::keyClick(pattern->lineEdit(), Qt::Key_Return);
     QCOMPARE(pattern->count(), 2);
-    for (const QString& name : {u"CBA"_s, u"CBB"_s, u"CBDataLen"_s, u"CBBaseNo"_s, u"CBExtendNum"_s})
+    for (const QString& name : {kPatternCombo, kReplacementCombo, kLengthCombo, kBaseCombo, kExtendCountCombo})
       QVERIFY2(!Control<QComboBox>(w, name)->completer(), qPrintable(name));
   }
 
@@ -307,9 +317,9 @@ class WorkspaceTest : public QObject {
     auto w = home.OpenWindow();
     const std::string odd("13800\xFF\x80x", 8);
     w->Lists().workspace.Items().Add(odd);
-    Trigger(w, u"ii1"_s);
-    Trigger(w, u"N18"_s);
-    Trigger(w, u"N27"_s);
+    Trigger(w, kCopyAllItem);
+    Trigger(w, kClearItem);
+    Trigger(w, kPasteItem);
     QCOMPARE(w->Lists().workspace.Items().Count(), 1);
     QCOMPARE(std::string(w->Lists().workspace.Items().View(0)), odd);
   }
@@ -319,11 +329,11 @@ class WorkspaceTest : public QObject {
     auto w = home.OpenWindow();
     for (int i = 0; i < 5; ++i) w->Lists().source.Items().Add(std::to_string(i));
     telqor::Hooks().execDialog = [](QDialog* dialog) {
-      Control<QLineEdit>(dialog, u"EditA"_s)->setText(u"2"_s);
+      Control<QLineEdit>(dialog, kCountEdit)->setText(u"2"_s);
       return int(QDialog::Accepted);
     };
-    QCOMPARE(Control<QLineEdit>(telqor::test::Dialog(w, u"frmhmsave"_s), u"EditA"_s)->text(), u"1000"_s);
-    Click(w, u"SpeedButton23"_s);
+    QCOMPARE(Control<QLineEdit>(telqor::test::Dialog(w, kSaveCountDialog), kCountEdit)->text(), u"1000"_s);
+    Click(w, kBatchExportButton);
     auto files = FilesIn(w->Folders().datedOutput);
     QCOMPARE(files.size(), size_t{3});
     QCOMPARE(files[0].filename(), fs::path("20261207-090503-1-0003.txt"));  // "-1-" sorts before "-2-"
@@ -336,17 +346,17 @@ class WorkspaceTest : public QObject {
 
     // The target list, whole; the workspace list's save does nothing while it is empty.
     w->Lists().target.Items().Add("9");
-    Control<QRadioButton>(w, u"RBDest"_s)->setChecked(true);
-    Trigger(w, u"N46"_s);
+    Control<QRadioButton>(w, kExportTargetRadio)->setChecked(true);
+    Trigger(w, kExportAllItem);
     QCOMPARE(FilesIn(w->Folders().datedOutput).size(), size_t{4});
-    Trigger(w, u"N31"_s);
+    Trigger(w, kSaveAllItem);
     QCOMPARE(FilesIn(w->Folders().datedOutput).size(), size_t{4});
     // A count that is no number writes nothing.
     telqor::Hooks().execDialog = [](QDialog* dialog) {
-      Control<QLineEdit>(dialog, u"EditA"_s)->setText(u"many"_s);
+      Control<QLineEdit>(dialog, kCountEdit)->setText(u"many"_s);
       return int(QDialog::Accepted);
     };
-    Click(w, u"SpeedButton23"_s);
+    Click(w, kBatchExportButton);
     QCOMPARE(w->StatusText(), u" 'many' is not a valid integer value"_s);
     QCOMPARE(FilesIn(w->Folders().datedOutput).size(), size_t{4});
   }
@@ -358,7 +368,7 @@ class WorkspaceTest : public QObject {
     TempHome home;
     auto w = home.OpenWindow();
     telqor::NumberList& list = w->Lists().workspace;
-    QAbstractItemModel* model = Control<QTableView>(w, u"lv0"_s)->model();
+    QAbstractItemModel* model = Control<QTableView>(w, kWorkspaceList)->model();
     std::atomic<bool> windowRan{false};
     QTimer::singleShot(0, [&] { windowRan = true; });
     telqor::test::Scripted().answer = true;
@@ -372,7 +382,7 @@ class WorkspaceTest : public QObject {
     });
     QVERIFY(heldDuringWork);
     QCOMPARE(model->index(0, 0).data().toString(), u"13800138000"_s);
-    QCOMPARE(Title(w, u"GroupBoxHmInfo"_s), u"号码整理框:1"_s);
+    QCOMPARE(Title(w, kWorkspaceGroup), u"号码整理框:1"_s);
     QCOMPARE(telqor::test::Scripted().questions, (std::vector<QString>{u"继续?"_s}));
     QCOMPARE(w->StatusText(), u" 完成！"_s);
     QVERIFY(!telqor::BackgroundWorkRunning());
@@ -383,7 +393,7 @@ class WorkspaceTest : public QObject {
   void StopAndErrorsOfBackgroundWork() {
     TempHome home;
     auto w = home.OpenWindow();
-    auto* stop = Control<QPushButton>(w, u"SBStopWork"_s);
+    auto* stop = Control<QPushButton>(w, kStopWorkButton);
     QVERIFY(stop->isHidden());
     bool stopShown = false;
     telqor::RunInBackground(
@@ -414,9 +424,9 @@ class WorkspaceTest : public QObject {
     for (int i = 0; i < 3; ++i) w->Lists().workspace.Items().Add(std::to_string(i));
     w->Lists().workspace.RefreshView();
     w->Lists().workspace.SetSuspended(true);
-    QVERIFY(!Control<QTableView>(w, u"lv0"_s)->model()->index(0, 0).data().isValid());
+    QVERIFY(!Control<QTableView>(w, kWorkspaceList)->model()->index(0, 0).data().isValid());
     w->Lists().workspace.SetSuspended(false);
-    QCOMPARE(Control<QTableView>(w, u"lv0"_s)->model()->index(0, 0).data().toString(), u"0"_s);
+    QCOMPARE(Control<QTableView>(w, kWorkspaceList)->model()->index(0, 0).data().toString(), u"0"_s);
   }
 };
 

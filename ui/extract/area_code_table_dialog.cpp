@@ -7,6 +7,7 @@
 
 #include "core/file_io.h"
 #include "extract/area_codes.h"
+#include "ui/extract/area_code_table_dialog_names.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/named.h"
@@ -15,16 +16,17 @@
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::area_codes;
 namespace fs = std::filesystem;
 
 AreaCodeTableDialog::AreaCodeTableDialog(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
-  setObjectName(u"frmtelInfo"_s);
+  setObjectName(kAreaCodeTableDialog);
   setWindowTitle(u"固话区号参考"_s);
   setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  tableEdit_ = Named<QPlainTextEdit>(u"RichEdit1"_s);
+  tableEdit_ = Named<QPlainTextEdit>(kTableEdit);
   tableEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  closeButton_ = Button(u"SpeedButton1"_s, u"关闭"_s);
-  browseButton_ = Button(u"SpeedButton2"_s, u"浏览"_s);
+  closeButton_ = Button(kCloseButton, u"关闭"_s);
+  browseButton_ = Button(kOpenFolderButton, u"浏览"_s);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tableEdit_, 1);
   layout->addLayout(Row({browseButton_, closeButton_}));

@@ -28,9 +28,10 @@ class AreaCodeTableDialog : public QDialog {
   void OpenDataFolderClicked();
 
   AppContext& context_;
-  QPlainTextEdit* tableEdit_;  // "RichEdit1"
-  QPushButton* closeButton_;   // "SpeedButton1" 关闭
-  QPushButton* browseButton_;  // "SpeedButton2" 浏览
+  // The controls, named as area_code_table_dialog_names.h says.
+  QPlainTextEdit* tableEdit_;
+  QPushButton* closeButton_;
+  QPushButton* browseButton_;
 };
 
 }  // namespace telqor

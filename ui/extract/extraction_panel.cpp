@@ -17,6 +17,7 @@
 #include "core/file_io.h"
 #include "core/text.h"
 #include "extract/area_codes.h"
+#include "ui/extract/extraction_panel_names.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/double_click.h"
 #include "ui/kit/gbk_text.h"
@@ -27,57 +28,17 @@
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::extraction;
 
 namespace fs = std::filesystem;
 
 ExtractionPanel::ExtractionPanel(AppContext& context, NumberList& workspace, QWidget* parent)
     : QWidget(parent), context_(context), workspace_(workspace) {
-  setObjectName(u"ExtractionPanel"_s);
-  extractionGroup_ = Named<QGroupBox>(u"GroupBox12"_s, u"搜索号码-支持拖放文件(夹) "_s);
-  filesGroup_ = Named<QGroupBox>(u"GroupBox11"_s, u"带号码文件解析(txt|html|Doc|Excel...)"_s);
-  fileList_ = Named<QListWidget>(u"ListBoxF"_s);
-  fileList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  importFilesButton_ = Button(u"SBLoadFiles"_s, u"导入文件"_s);
-  importFolderButton_ = Button(u"SBLoadDirs"_s, u"导入文件夹"_s);
-  deleteFilesButton_ = Button(u"SBDeleteSelFiles"_s, u"删除选择文件"_s);
-  clearFilesButton_ = Button(u"SBClearfiles"_s, u"清空"_s);
-  auto* filesBox = new QVBoxLayout(filesGroup_);
-  filesBox->addWidget(fileList_, 1);
-  filesBox->addLayout(Row({importFilesButton_, importFolderButton_, deleteFilesButton_, clearFilesButton_}, false));
-  fileListMenu_ = Named<QMenu>(u"PopupMenu4"_s, this);
-  importFilesItem_ = MenuItem(fileListMenu_, u"N19"_s, u"导入文件"_s);
-  clearFilesItem_ = MenuItem(fileListMenu_, u"N21"_s, u"清空文件"_s);
-  deleteFilesItem_ = MenuItem(fileListMenu_, u"N20"_s, u"删除选择文件"_s);
-  ContextMenu(fileList_, fileListMenu_);
-
-  pasteGroup_ = Named<QGroupBox>(u"GroupBox4"_s, u"号码内容 粘帖在此处"_s);
-  pasteBox_ = Named<QPlainTextEdit>(u"MemoNoInput"_s);
-  pasteBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  pasteBox_->setTabChangesFocus(false);
-  auto* pasteLayout = new QVBoxLayout(pasteGroup_);
-  pasteLayout->addWidget(pasteBox_);
-
-  mobileCheck_ = Named<QCheckBox>(u"CBMobile"_s, u"手机"_s);
-  mobileCheck_->setChecked(true);
-  landlineCheck_ = Named<QCheckBox>(u"CBTels"_s, u"固话"_s);
-  landlineCheck_->setChecked(true);
-  emailCheck_ = Named<QCheckBox>(u"CBEmails"_s, u"Email"_s);
-  regexCheck_ = Named<QCheckBox>(u"CBReg"_s, u"正则"_s);
-  zoneKindCombo_ = Named<QComboBox>(u"CBZoneKind"_s);
-  zoneKindCombo_->addItems({u"附加前一区号"_s, u"指定区号"_s, u"不处理"_s});
-  zoneKindCombo_->setCurrentIndex(0);
-  zoneEdit_ = Named<QLineEdit>(u"EditZone"_s);
-  zoneEdit_->setMaximumWidth(70);
-  zoneEdit_->hide();
-  regexEdit_ = Named<QLineEdit>(u"EditReg"_s, u"输入正则表达式"_s);
-  regexEdit_->setEnabled(false);
-  extractToWorkspaceButton_ = Button(u"SBhmSearchOut"_s, u"提取到号码整理框"_s);
-  extractToWorkspaceButton_->setProperty("Tag", 1);
-  extractToFilesButton_ = Button(u"SBHmSearchSave"_s, u"提取保存到文件"_s);
-  extractToFilesButton_->setProperty("Tag", 0);
-  stopButton_ = Button(u"SBStopSearch"_s, u"停止"_s);
-  stopButton_->setToolTip(u"结束正在进行的提取，保留已找到的号码"_s);
-
+  setObjectName(kExtractionPanel);
+  BuildFiles();
+  BuildPasteBox();
+  BuildOptions();
+  extractionGroup_ = Named<QGroupBox>(kExtractionGroup, u"搜索号码-支持拖放文件(夹) "_s);
   auto* extract = new QVBoxLayout(extractionGroup_);
   extract->addWidget(filesGroup_, 3);
   extract->addWidget(pasteGroup_, 2);
@@ -91,7 +52,67 @@ ExtractionPanel::ExtractionPanel(AppContext& context, NumberList& workspace, QWi
   layout->addWidget(extractionGroup_);
   setMinimumWidth(300);
   setMaximumWidth(400);
+  Connect();
 
+  search_.OnStatus = [this](const std::string& text) {
+    std::lock_guard lock(statusLock_);
+    workerStatus_ = text;
+    statusPending_ = true;
+  };
+}
+
+void ExtractionPanel::BuildFiles() {
+  filesGroup_ = Named<QGroupBox>(kSearchFilesGroup, u"带号码文件解析(txt|html|Doc|Excel...)"_s);
+  fileList_ = Named<QListWidget>(kSearchFileList);
+  fileList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  importFilesButton_ = Button(kImportFilesButton, u"导入文件"_s);
+  importFolderButton_ = Button(kImportFolderButton, u"导入文件夹"_s);
+  deleteFilesButton_ = Button(kDeleteFilesButton, u"删除选择文件"_s);
+  clearFilesButton_ = Button(kClearFilesButton, u"清空"_s);
+  auto* filesBox = new QVBoxLayout(filesGroup_);
+  filesBox->addWidget(fileList_, 1);
+  filesBox->addLayout(Row({importFilesButton_, importFolderButton_, deleteFilesButton_, clearFilesButton_}, false));
+  fileListMenu_ = Named<QMenu>(kSearchFileMenu, this);
+  importFilesItem_ = MenuItem(fileListMenu_, kImportFilesItem, u"导入文件"_s);
+  clearFilesItem_ = MenuItem(fileListMenu_, kClearFilesItem, u"清空文件"_s);
+  deleteFilesItem_ = MenuItem(fileListMenu_, kDeleteFilesItem, u"删除选择文件"_s);
+  ContextMenu(fileList_, fileListMenu_);
+}
+
+void ExtractionPanel::BuildPasteBox() {
+  pasteGroup_ = Named<QGroupBox>(kPasteGroup, u"号码内容 粘帖在此处"_s);
+  pasteBox_ = Named<QPlainTextEdit>(kPasteBox);
+  pasteBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  pasteBox_->setTabChangesFocus(false);
+  auto* pasteLayout = new QVBoxLayout(pasteGroup_);
+  pasteLayout->addWidget(pasteBox_);
+}
+
+// The kinds of number wanted, the area code of local numbers, the pattern, and the runs.
+void ExtractionPanel::BuildOptions() {
+  mobileCheck_ = Named<QCheckBox>(kMobileCheck, u"手机"_s);
+  mobileCheck_->setChecked(true);
+  landlineCheck_ = Named<QCheckBox>(kLandlineCheck, u"固话"_s);
+  landlineCheck_->setChecked(true);
+  emailCheck_ = Named<QCheckBox>(kEmailCheck, u"Email"_s);
+  regexCheck_ = Named<QCheckBox>(kRegexCheck, u"正则"_s);
+  zoneKindCombo_ = Named<QComboBox>(kZoneKindCombo);
+  zoneKindCombo_->addItems({u"附加前一区号"_s, u"指定区号"_s, u"不处理"_s});
+  zoneKindCombo_->setCurrentIndex(0);
+  zoneEdit_ = Named<QLineEdit>(kZoneEdit);
+  zoneEdit_->setMaximumWidth(70);
+  zoneEdit_->hide();
+  regexEdit_ = Named<QLineEdit>(kRegexEdit, u"输入正则表达式"_s);
+  regexEdit_->setEnabled(false);
+  extractToWorkspaceButton_ = Button(kExtractToWorkspaceButton, u"提取到号码整理框"_s);
+  extractToWorkspaceButton_->setProperty("Tag", 1);
+  extractToFilesButton_ = Button(kExtractToFilesButton, u"提取保存到文件"_s);
+  extractToFilesButton_->setProperty("Tag", 0);
+  stopButton_ = Button(kStopExtractionButton, u"停止"_s);
+  stopButton_->setToolTip(u"结束正在进行的提取，保留已找到的号码"_s);
+}
+
+void ExtractionPanel::Connect() {
   Wire(importFilesButton_, this, &ExtractionPanel::ImportFilesClicked);
   Wire(importFilesItem_, this, &ExtractionPanel::ImportFilesClicked);
   Wire(importFolderButton_, this, &ExtractionPanel::ImportFolderClicked);
@@ -110,17 +131,11 @@ ExtractionPanel::ExtractionPanel(AppContext& context, NumberList& workspace, QWi
   connect(stopButton_, &QPushButton::clicked, this, [this] { StopClicked(); });
   AcceptInputDuringActions(stopButton_);
   stopButton_->setEnabled(false);
-
-  search_.OnStatus = [this](const std::string& text) {
-    std::lock_guard lock(statusLock_);
-    workerStatus_ = text;
-    statusPending_ = true;
-  };
 }
 
 ExtractionPanel::~ExtractionPanel() { search_.Stop(); }
 
-DropSites ExtractionPanel::Drops() const { return {{fileList_, DropTarget::kListBoxF}}; }
+DropSites ExtractionPanel::Drops() const { return {{fileList_, DropTarget::kExtractionFiles}}; }
 
 void ExtractionPanel::LoadAreaCodes() {
   areaCodes_.Clear();

@@ -54,6 +54,11 @@ class ExtractionPanel : public QWidget {
   void AbandonRun();
 
  private:
+  void BuildFiles();
+  void BuildPasteBox();
+  void BuildOptions();
+  void Connect();
+
   void ImportFilesClicked();
   void ImportFolderClicked();
   void DeleteSelectedFilesClicked();
@@ -85,29 +90,30 @@ class ExtractionPanel : public QWidget {
   bool statusPending_ = false;
   ExtractionEngine search_;  // after what its workers report to, so that they end first
 
-  QGroupBox* extractionGroup_;             // "GroupBox12" 搜索号码-支持拖放文件(夹)
-  QGroupBox* filesGroup_;                  // "GroupBox11" 带号码文件解析(txt|html|Doc|Excel...)
-  QListWidget* fileList_;                  // "ListBoxF", takes file drops
-  QPushButton* importFilesButton_;         // "SBLoadFiles" 导入文件
-  QPushButton* clearFilesButton_;          // "SBClearfiles" 清空
-  QPushButton* importFolderButton_;        // "SBLoadDirs" 导入文件夹
-  QPushButton* deleteFilesButton_;         // "SBDeleteSelFiles" 删除选择文件
-  QGroupBox* pasteGroup_;                  // "GroupBox4" 号码内容 粘帖在此处
-  QPlainTextEdit* pasteBox_;               // "MemoNoInput"
-  QPushButton* extractToWorkspaceButton_;  // "SBhmSearchOut" 提取到号码整理框, Tag 1
-  QPushButton* extractToFilesButton_;      // "SBHmSearchSave" 提取保存到文件, Tag 0
-  QPushButton* stopButton_;                // "SBStopSearch" 停止
-  QCheckBox* mobileCheck_;                 // "CBMobile" 手机
-  QCheckBox* landlineCheck_;               // "CBTels" 固话
-  QCheckBox* emailCheck_;                  // "CBEmails" Email
-  QCheckBox* regexCheck_;                  // "CBReg" 正则
-  QComboBox* zoneKindCombo_;               // "CBZoneKind" 附加前一区号 / 指定区号 / 不处理
-  QLineEdit* zoneEdit_;                    // "EditZone", the area code given
-  QLineEdit* regexEdit_;                   // "EditReg" 输入正则表达式
-  QMenu* fileListMenu_;                    // "PopupMenu4"
-  QAction* importFilesItem_;               // "N19" 导入文件
-  QAction* clearFilesItem_;                // "N21" 清空文件
-  QAction* deleteFilesItem_;               // "N20" 删除选择文件
+  // The controls, named as extraction_panel_names.h says.
+  QGroupBox* extractionGroup_;
+  QGroupBox* filesGroup_;
+  QListWidget* fileList_;  // takes file drops
+  QPushButton* importFilesButton_;
+  QPushButton* clearFilesButton_;
+  QPushButton* importFolderButton_;
+  QPushButton* deleteFilesButton_;
+  QGroupBox* pasteGroup_;
+  QPlainTextEdit* pasteBox_;
+  QPushButton* extractToWorkspaceButton_;  // Tag 1
+  QPushButton* extractToFilesButton_;      // Tag 0
+  QPushButton* stopButton_;
+  QCheckBox* mobileCheck_;
+  QCheckBox* landlineCheck_;
+  QCheckBox* emailCheck_;
+  QCheckBox* regexCheck_;
+  QComboBox* zoneKindCombo_;
+  QLineEdit* zoneEdit_;  // the area code given
+  QLineEdit* regexEdit_;
+  QMenu* fileListMenu_;
+  QAction* importFilesItem_;
+  QAction* clearFilesItem_;
+  QAction* deleteFilesItem_;
 };
 
 }  // namespace telqor

@@ -14,6 +14,7 @@
 
 #include "files/file_comparison.h"
 #include "files/file_operations.h"
+#include "ui/files/file_manager_tab_names.h"
 #include "ui/files/managed_folder.h"
 #include "ui/kit/save_count_dialog.h"
 #include "ui/kit/background_work.h"
@@ -26,12 +27,14 @@
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::files;
 namespace fs = std::filesystem;
 
 FileManagerTab::FileManagerTab(AppContext& context, SaveCountDialog* saveCountDialog, QWidget* parent)
     : QWidget(parent), context_(context), saveCountDialog_(saveCountDialog) {
-  setObjectName(u"TabSheet3"_s);
-  BuildManagedFolders();
+  setObjectName(kFileManagerTab);
+  BuildToUseFolder();
+  BuildUsedFolder();
   BuildGeneralFiles();
   BuildComparison();
   auto* managed = new QHBoxLayout;
@@ -47,68 +50,72 @@ FileManagerTab::FileManagerTab(AppContext& context, SaveCountDialog* saveCountDi
   FoldersChanged();
 }
 
-void FileManagerTab::BuildManagedFolders() {
-  const ManagedFolder::Names toUse{.group = u"GroupBox7"_s,
+void FileManagerTab::BuildToUseFolder() {
+  const ManagedFolder::Names toUse{.group = kToUseGroup,
                                    .caption = u"§待使用文件§"_s,
-                                   .list = u"CLBwilluse"_s,
-                                   .toolbar = u"SpeedButton26"_s,
-                                   .setFolder = u"SpeedButton29"_s,
-                                   .open = u"SpeedButton32"_s,
-                                   .menu = u"PopupMenu1"_s,
+                                   .list = kToUseList,
+                                   .toolbar = kToUseToolbarButton,
+                                   .setFolder = kToUseSetFolderButton,
+                                   .open = kToUseOpenButton,
+                                   .menu = kToUseMenu,
                                    .folder = &DataFolders::toUse,
                                    .setting = &Settings::MywillUseDataPath,
                                    .hintOnList = true};
-  toUse_ = new ManagedFolder(context_, toUse,
-                             {{u"N15"_s, u"刷新"_s, [this] { RefreshToUseClicked(); }},
-                              {u"-"_s, {}, {}},
-                              {u"N8"_s, u"文件全选"_s, [this] { CheckAllToUseClicked(); }},
-                              {u"N10"_s, u"文件全不选"_s, [this] { CheckNoneToUseClicked(); }},
-                              {u"-"_s, {}, {}},
-                              {u"N12"_s, u"选择文件->合并"_s, [this] { MergeToUseClicked(); }},
-                              {u"N13"_s, u"选择文件->删除"_s, [this] { DeleteToUseClicked(); }},
-                              {u"N7"_s, u"选择文件->去重复"_s, [this] { DedupeToUseClicked(); }},
-                              {u"N35"_s, u"选择文件->乱序"_s, [this] { ShuffleToUseClicked(); }},
-                              {u"N37"_s, u"选择文件->分割行数"_s, [this] { SplitToUseClicked(); }},
-                              {u"-"_s, {}, {}},
-                              {u"N6"_s, u"跟已经使用文件比较生成新文件"_s, [this] { CompareWithUsedClicked(); }},
-                              {u"N17"_s, u"选择文件设定为已经使用过文件"_s, [this] { MarkAsUsedClicked(); }},
-                              {u"-"_s, {}, {}},
-                              {u"N9"_s, u"打开目录"_s, [this] { OpenToUseFolderClicked(); }}});
-  const ManagedFolder::Names used{.group = u"GroupBox8"_s,
+  toUse_ = new ManagedFolder(
+      context_, toUse,
+      {{kRefreshToUseItem, u"刷新"_s, [this] { RefreshToUseClicked(); }},
+       {u"-"_s, {}, {}},
+       {kCheckAllToUseItem, u"文件全选"_s, [this] { CheckAllToUseClicked(); }},
+       {kCheckNoneToUseItem, u"文件全不选"_s, [this] { CheckNoneToUseClicked(); }},
+       {u"-"_s, {}, {}},
+       {kMergeToUseItem, u"选择文件->合并"_s, [this] { MergeToUseClicked(); }},
+       {kDeleteToUseItem, u"选择文件->删除"_s, [this] { DeleteToUseClicked(); }},
+       {kDedupeToUseItem, u"选择文件->去重复"_s, [this] { DedupeToUseClicked(); }},
+       {kShuffleToUseItem, u"选择文件->乱序"_s, [this] { ShuffleToUseClicked(); }},
+       {kSplitToUseItem, u"选择文件->分割行数"_s, [this] { SplitToUseClicked(); }},
+       {u"-"_s, {}, {}},
+       {kCompareWithUsedItem, u"跟已经使用文件比较生成新文件"_s, [this] { CompareWithUsedClicked(); }},
+       {kMarkAsUsedItem, u"选择文件设定为已经使用过文件"_s, [this] { MarkAsUsedClicked(); }},
+       {u"-"_s, {}, {}},
+       {kOpenToUseFolderItem, u"打开目录"_s, [this] { OpenToUseFolderClicked(); }}});
+}
+
+void FileManagerTab::BuildUsedFolder() {
+  const ManagedFolder::Names used{.group = kUsedGroup,
                                   .caption = u"§使用过文件§"_s,
-                                  .list = u"CLBused"_s,
-                                  .toolbar = u"SpeedButton25"_s,
-                                  .setFolder = u"SpeedButton30"_s,
-                                  .open = u"SpeedButton33"_s,
-                                  .menu = u"PopupMenu2"_s,
+                                  .list = kUsedList,
+                                  .toolbar = kUsedToolbarButton,
+                                  .setFolder = kUsedSetFolderButton,
+                                  .open = kUsedOpenButton,
+                                  .menu = kUsedMenu,
                                   .folder = &DataFolders::usedFiles,
                                   .setting = &Settings::MyUsedDataPath,
                                   .hintOnList = false};
   used_ = new ManagedFolder(context_, used,
-                            {{u"MenuItem1"_s, u"刷新"_s, [this] { RefreshUsedClicked(); }},
+                            {{kRefreshUsedItem, u"刷新"_s, [this] { RefreshUsedClicked(); }},
                              {u"-"_s, {}, {}},
-                             {u"MenuItem3"_s, u"文件全选"_s, [this] { CheckAllUsedClicked(); }},
-                             {u"MenuItem4"_s, u"文件全不选"_s, [this] { CheckNoneUsedClicked(); }},
+                             {kCheckAllUsedItem, u"文件全选"_s, [this] { CheckAllUsedClicked(); }},
+                             {kCheckNoneUsedItem, u"文件全不选"_s, [this] { CheckNoneUsedClicked(); }},
                              {u"-"_s, {}, {}},
-                             {u"MenuItem6"_s, u"选择文件->合并"_s, [this] { MergeUsedClicked(); }},
-                             {u"MenuItem7"_s, u"选择文件->删除"_s, [this] { DeleteUsedClicked(); }},
-                             {u"MenuItem8"_s, u"选择文件->去重复"_s, [this] { DedupeUsedClicked(); }},
-                             {u"N36"_s, u"选择文件->乱序"_s, [this] { ShuffleUsedClicked(); }},
-                             {u"N38"_s, u"选择文件->分割行数"_s, [this] { SplitUsedClicked(); }},
+                             {kMergeUsedItem, u"选择文件->合并"_s, [this] { MergeUsedClicked(); }},
+                             {kDeleteUsedItem, u"选择文件->删除"_s, [this] { DeleteUsedClicked(); }},
+                             {kDedupeUsedItem, u"选择文件->去重复"_s, [this] { DedupeUsedClicked(); }},
+                             {kShuffleUsedItem, u"选择文件->乱序"_s, [this] { ShuffleUsedClicked(); }},
+                             {kSplitUsedItem, u"选择文件->分割行数"_s, [this] { SplitUsedClicked(); }},
                              {u"-"_s, {}, {}},
-                             {u"MenuItem11"_s, u"打开目录"_s, [this] { OpenUsedFolderClicked(); }}});
+                             {kOpenUsedFolderItem, u"打开目录"_s, [this] { OpenUsedFolderClicked(); }}});
 }
 
 void FileManagerTab::BuildComparison() {
-  comparisonGroup_ = Named<QGroupBox>(u"GroupBox1"_s, u"文件比对"_s);
-  auto* newFileLabel = Named<QLabel>(u"Label4"_s, u"新文件"_s);
-  newFileEdit_ = Named<QLineEdit>(u"EditA"_s);
-  browseNewFileButton_ = Button(u"SpeedButton10"_s, u"浏览"_s);
-  auto* referenceFileLabel = Named<QLabel>(u"Label5"_s, u"原文件"_s);
-  referenceFileEdit_ = Named<QLineEdit>(u"EditB"_s);
-  browseReferenceFileButton_ = Button(u"SpeedButton11"_s, u"浏览"_s);
-  compareButton_ = Button(u"BitBtn2"_s, u"比对生成"_s);
-  comparisonFolderButton_ = Button(u"BitBtn1"_s, u"浏览生成文件夹"_s);
+  comparisonGroup_ = Named<QGroupBox>(kComparisonGroup, u"文件比对"_s);
+  auto* newFileLabel = Named<QLabel>(kNewFileLabel, u"新文件"_s);
+  newFileEdit_ = Named<QLineEdit>(kNewFileEdit);
+  browseNewFileButton_ = Button(kBrowseNewFileButton, u"浏览"_s);
+  auto* referenceFileLabel = Named<QLabel>(kReferenceFileLabel, u"原文件"_s);
+  referenceFileEdit_ = Named<QLineEdit>(kReferenceFileEdit);
+  browseReferenceFileButton_ = Button(kBrowseReferenceFileButton, u"浏览"_s);
+  compareButton_ = Button(kCompareButton, u"比对生成"_s);
+  comparisonFolderButton_ = Button(kComparisonFolderButton, u"浏览生成文件夹"_s);
   auto* compare = new QGridLayout(comparisonGroup_);
   compare->addWidget(newFileLabel, 0, 0);
   compare->addWidget(newFileEdit_, 0, 1);
@@ -121,35 +128,35 @@ void FileManagerTab::BuildComparison() {
 }
 
 void FileManagerTab::BuildGeneralFiles() {
-  filesGroup_ = Named<QGroupBox>(u"GroupBox6"_s, u"要转换文件"_s);
-  auto* generalTitle = Named<QLabel>(u"LabelLB1"_s, u"通用文件管理-支持拖放操作"_s);
-  fileList_ = Named<QListWidget>(u"LB1"_s);
+  filesGroup_ = Named<QGroupBox>(kGeneralFilesGroup, u"要转换文件"_s);
+  auto* generalTitle = Named<QLabel>(kGeneralFilesTitle, u"通用文件管理-支持拖放操作"_s);
+  fileList_ = Named<QListWidget>(kGeneralFileList);
   fileList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   fileList_->setToolTip(u"操作:双击或者用鼠标右菜单打开文件目录"_s);
-  addFilesButton_ = Button(u"SpeedButton12"_s, u"加入文件"_s);
-  removeFilesButton_ = Button(u"SpeedButton19"_s, u"删除文件"_s);
-  mergeFilesButton_ = Button(u"SpeedButton20"_s, u"合并文件"_s);
-  splitFilesButton_ = Button(u"SpeedButton21"_s, u"分割文件"_s);
-  dedupeFilesButton_ = Button(u"SpeedButton1"_s, u"去重文件"_s);
-  shuffleFilesButton_ = Button(u"SpeedButton4"_s, u"乱序文件"_s);
+  addFilesButton_ = Button(kAddFilesButton, u"加入文件"_s);
+  removeFilesButton_ = Button(kRemoveFilesButton, u"删除文件"_s);
+  mergeFilesButton_ = Button(kMergeFilesButton, u"合并文件"_s);
+  splitFilesButton_ = Button(kSplitFilesButton, u"分割文件"_s);
+  dedupeFilesButton_ = Button(kDedupeFilesButton, u"去重文件"_s);
+  shuffleFilesButton_ = Button(kShuffleFilesButton, u"乱序文件"_s);
   auto* fileButtons = new QVBoxLayout;
   for (QPushButton* b : {addFilesButton_, removeFilesButton_, mergeFilesButton_, splitFilesButton_, dedupeFilesButton_,
                          shuffleFilesButton_})
     fileButtons->addWidget(b);
   fileButtons->addStretch();
-  fileListMenu_ = Named<QMenu>(u"PopupMenu7"_s, this);
-  openFileFolderItem_ = MenuItem(fileListMenu_, u"N39"_s, u"打开当前文件的目录"_s);
+  fileListMenu_ = Named<QMenu>(kGeneralFileMenu, this);
+  openFileFolderItem_ = MenuItem(fileListMenu_, kOpenFileFolderItem, u"打开当前文件的目录"_s);
   ContextMenu(fileList_, fileListMenu_);
-  auto* outputLabel = Named<QLabel>(u"Label11"_s, u"输出目录指定："_s);
-  outputFolderEdit_ = Named<QLineEdit>(u"EditURL"_s);
+  auto* outputLabel = Named<QLabel>(kOutputFolderLabel, u"输出目录指定："_s);
+  outputFolderEdit_ = Named<QLineEdit>(kOutputFolderEdit);
   // It shows the output folder, which only "设定" changes: a path typed here would go unused.
   outputFolderEdit_->setReadOnly(true);
   outputFolderEdit_->setToolTip(u"输出文件夹，用“设定”更改"_s);
-  besideFilesRadio_ = Named<QRadioButton>(u"RBSelA"_s, u"转换文件目录"_s);
-  fixedFolderRadio_ = Named<QRadioButton>(u"RBSelB"_s, u"固定文件目录"_s);
+  besideFilesRadio_ = Named<QRadioButton>(kBesideFilesRadio, u"转换文件目录"_s);
+  fixedFolderRadio_ = Named<QRadioButton>(kFixedFolderRadio, u"固定文件目录"_s);
   fixedFolderRadio_->setChecked(true);
-  setOutputFolderButton_ = Button(u"SpeedButton28"_s, u"设定"_s);
-  openOutputFolderButton_ = Button(u"SpeedButton31"_s, u"打开"_s);
+  setOutputFolderButton_ = Button(kSetOutputFolderButton, u"设定"_s);
+  openOutputFolderButton_ = Button(kOpenOutputFolderButton, u"打开"_s);
   auto* listAndButtons = new QHBoxLayout;
   listAndButtons->addWidget(fileList_, 1);
   listAndButtons->addLayout(fileButtons);
@@ -186,7 +193,9 @@ void FileManagerTab::Connect() {
 }
 
 DropSites FileManagerTab::Drops() const {
-  return {{fileList_, DropTarget::kLB1}, {newFileEdit_, DropTarget::kEditA}, {referenceFileEdit_, DropTarget::kEditB}};
+  return {{fileList_, DropTarget::kGeneralFiles},
+          {newFileEdit_, DropTarget::kNewFileField},
+          {referenceFileEdit_, DropTarget::kReferenceFileField}};
 }
 
 void FileManagerTab::FoldersChanged() {

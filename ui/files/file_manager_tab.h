@@ -39,7 +39,8 @@ class FileManagerTab : public QWidget {
   void FoldersChanged();
 
  private:
-  void BuildManagedFolders();
+  void BuildToUseFolder();
+  void BuildUsedFolder();
   void BuildComparison();
   void BuildGeneralFiles();
   void Connect();
@@ -97,30 +98,31 @@ class FileManagerTab : public QWidget {
   AppContext& context_;
   SaveCountDialog* saveCountDialog_;
 
-  ManagedFolder* toUse_;              // "GroupBox7" §待使用文件§: CLBwilluse, SpeedButton26/29/32, PopupMenu1
-  ManagedFolder* used_;               // "GroupBox8" §使用过文件§: CLBused, SpeedButton25/30/33, PopupMenu2
-  QGroupBox* comparisonGroup_;        // "GroupBox1" 文件比对
-  QLineEdit* newFileEdit_;            // "EditA" 新文件
-  QPushButton* browseNewFileButton_;  // "SpeedButton10" 浏览
-  QLineEdit* referenceFileEdit_;      // "EditB" 原文件
-  QPushButton* browseReferenceFileButton_;  // "SpeedButton11" 浏览
-  QPushButton* compareButton_;              // "BitBtn2" 比对生成
-  QPushButton* comparisonFolderButton_;     // "BitBtn1" 浏览生成文件夹
-  QGroupBox* filesGroup_;                   // "GroupBox6" 要转换文件
-  QListWidget* fileList_;                   // "LB1"
-  QPushButton* addFilesButton_;             // "SpeedButton12" 加入文件
-  QPushButton* removeFilesButton_;          // "SpeedButton19" 删除文件
-  QPushButton* mergeFilesButton_;           // "SpeedButton20" 合并文件
-  QPushButton* splitFilesButton_;           // "SpeedButton21" 分割文件
-  QPushButton* dedupeFilesButton_;          // "SpeedButton1" 去重文件
-  QPushButton* shuffleFilesButton_;         // "SpeedButton4" 乱序文件
-  QMenu* fileListMenu_;                     // "PopupMenu7"
-  QAction* openFileFolderItem_;             // "N39" 打开当前文件的目录
-  QLineEdit* outputFolderEdit_;             // "EditURL"
-  QRadioButton* besideFilesRadio_;          // "RBSelA" 转换文件目录
-  QRadioButton* fixedFolderRadio_;          // "RBSelB" 固定文件目录
-  QPushButton* setOutputFolderButton_;      // "SpeedButton28" 设定
-  QPushButton* openOutputFolderButton_;     // "SpeedButton31" 打开
+  // The controls, named as file_manager_tab_names.h says.
+  ManagedFolder* toUse_;  // §待使用文件§
+  ManagedFolder* used_;   // §使用过文件§
+  QGroupBox* comparisonGroup_;
+  QLineEdit* newFileEdit_;
+  QPushButton* browseNewFileButton_;
+  QLineEdit* referenceFileEdit_;
+  QPushButton* browseReferenceFileButton_;
+  QPushButton* compareButton_;
+  QPushButton* comparisonFolderButton_;
+  QGroupBox* filesGroup_;
+  QListWidget* fileList_;
+  QPushButton* addFilesButton_;
+  QPushButton* removeFilesButton_;
+  QPushButton* mergeFilesButton_;
+  QPushButton* splitFilesButton_;
+  QPushButton* dedupeFilesButton_;
+  QPushButton* shuffleFilesButton_;
+  QMenu* fileListMenu_;
+  QAction* openFileFolderItem_;
+  QLineEdit* outputFolderEdit_;
+  QRadioButton* besideFilesRadio_;
+  QRadioButton* fixedFolderRadio_;
+  QPushButton* setOutputFolderButton_;
+  QPushButton* openOutputFolderButton_;
 };
 
 }  // namespace telqor

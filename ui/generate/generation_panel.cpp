@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/generate/generation_panel_names.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/double_click.h"
 #include "ui/kit/named.h"
@@ -17,6 +18,7 @@
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::generation;
 
 namespace {
 
@@ -35,29 +37,8 @@ QWidget* WithUpDown(QLineEdit* edit, QWidget* upDown) {
 
 GenerationPanel::GenerationPanel(AppContext& context, NumberList& workspace, QWidget* parent)
     : QWidget(parent), context_(context), workspace_(workspace) {
-  setObjectName(u"GenerationPanel"_s);
-  generationGroup_ = Named<QGroupBox>(u"GroupBox10"_s, u"号码段◇号码扩展"_s);
-  startEdit_ = Named<QLineEdit>(u"EditStartNo_"_s);
-  endEdit_ = Named<QLineEdit>(u"EditEndNo_"_s);
-  lengthEdit_ = Named<QLineEdit>(u"EditHMLEN"_s);
-  lengthUpDown_ = new UpDown(lengthEdit_, 0, 100, 11);
-  lengthUpDown_->setObjectName(u"UpDown1"_s);
-  stepEdit_ = Named<QLineEdit>(u"EditHMStep"_s);
-  stepUpDown_ = new UpDown(stepEdit_, 0, 100, 1);
-  stepUpDown_->setObjectName(u"UpDown2"_s);
-  baseCombo_ = EditableCombo(u"CBBaseNo"_s);
-  extendModeCombo_ = Named<QComboBox>(u"CBExtendMode"_s);
-  extendModeCombo_->addItems({u"全部"_s, u"1/2"_s, u"1/3"_s, u"1/4"_s, u"1/5"_s});
-  extendModeCombo_->setCurrentIndex(0);
-  extendDirectionCombo_ = Named<QComboBox>(u"CBExtendStep"_s);
-  extendDirectionCombo_->addItems({u"双向"_s, u"向前"_s, u"向后"_s});
-  extendDirectionCombo_->setCurrentIndex(1);
-  extendCountCombo_ = EditableCombo(u"CBExtendNum"_s);
-  extendCountCombo_->addItems({u"1000"_s, u"2000"_s, u"5000"_s, u"10000"_s});
-  extendCountCombo_->setCurrentIndex(0);
-  generateToFileButton_ = Button(u"SBHmExSave"_s, u"生成保存到文件"_s);
-  generateToWorkspaceButton_ = Button(u"SBHmExOut"_s, u"生成到号码整理框"_s);
-
+  setObjectName(kGenerationPanel);
+  BuildFields();
   auto* modeRow = new QWidget;
   auto* modeLayout = new QHBoxLayout(modeRow);
   modeLayout->setContentsMargins(0, 0, 0, 0);
@@ -85,7 +66,34 @@ GenerationPanel::GenerationPanel(AppContext& context, NumberList& workspace, QWi
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(generationGroup_);
   setFixedWidth(250);
+  Connect();
+}
 
+void GenerationPanel::BuildFields() {
+  generationGroup_ = Named<QGroupBox>(kGenerationGroup, u"号码段◇号码扩展"_s);
+  startEdit_ = Named<QLineEdit>(kStartEdit);
+  endEdit_ = Named<QLineEdit>(kEndEdit);
+  lengthEdit_ = Named<QLineEdit>(kLengthEdit);
+  lengthUpDown_ = new UpDown(lengthEdit_, 0, 100, 11);
+  lengthUpDown_->setObjectName(kLengthUpDown);
+  stepEdit_ = Named<QLineEdit>(kStepEdit);
+  stepUpDown_ = new UpDown(stepEdit_, 0, 100, 1);
+  stepUpDown_->setObjectName(kStepUpDown);
+  baseCombo_ = EditableCombo(kBaseCombo);
+  extendModeCombo_ = Named<QComboBox>(kExtendModeCombo);
+  extendModeCombo_->addItems({u"全部"_s, u"1/2"_s, u"1/3"_s, u"1/4"_s, u"1/5"_s});
+  extendModeCombo_->setCurrentIndex(0);
+  extendDirectionCombo_ = Named<QComboBox>(kExtendDirectionCombo);
+  extendDirectionCombo_->addItems({u"双向"_s, u"向前"_s, u"向后"_s});
+  extendDirectionCombo_->setCurrentIndex(1);
+  extendCountCombo_ = EditableCombo(kExtendCountCombo);
+  extendCountCombo_->addItems({u"1000"_s, u"2000"_s, u"5000"_s, u"10000"_s});
+  extendCountCombo_->setCurrentIndex(0);
+  generateToFileButton_ = Button(kGenerateToFileButton, u"生成保存到文件"_s);
+  generateToWorkspaceButton_ = Button(kGenerateToWorkspaceButton, u"生成到号码整理框"_s);
+}
+
+void GenerationPanel::Connect() {
   Wire(generateToWorkspaceButton_, this, &GenerationPanel::GenerateToWorkspaceClicked);
   Wire(generateToFileButton_, this, &GenerationPanel::GenerateToFileClicked);
   OnDoubleClick(startEdit_, [this] { startEdit_->clear(); });

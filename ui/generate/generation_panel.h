@@ -25,6 +25,8 @@ class GenerationPanel : public QWidget {
   GenerationPanel(AppContext& context, NumberList& workspace, QWidget* parent = nullptr);
 
  private:
+  void BuildFields();
+  void Connect();
   GenerationInput Fields() const;
   void GenerateToWorkspaceClicked();
   void GenerateToFileClicked();
@@ -32,19 +34,20 @@ class GenerationPanel : public QWidget {
   AppContext& context_;
   NumberList& workspace_;
 
-  QGroupBox* generationGroup_;              // "GroupBox10" 号码段◇号码扩展
-  QLineEdit* startEdit_;                    // "EditStartNo_" 开始号码
-  QLineEdit* endEdit_;                      // "EditEndNo_" 结束号码
-  QLineEdit* lengthEdit_;                   // "EditHMLEN" 长度
-  UpDown* lengthUpDown_;                    // "UpDown1"
-  QLineEdit* stepEdit_;                     // "EditHMStep" 步進
-  UpDown* stepUpDown_;                      // "UpDown2"
-  QComboBox* baseCombo_;                    // "CBBaseNo" 基础号码
-  QComboBox* extendModeCombo_;              // "CBExtendMode" 扩展模式: 全部, 1/2 … 1/5
-  QComboBox* extendDirectionCombo_;         // "CBExtendStep" 扩展模式: 双向, 向前, 向后
-  QComboBox* extendCountCombo_;             // "CBExtendNum" 数量
-  QPushButton* generateToFileButton_;       // "SBHmExSave" 生成保存到文件
-  QPushButton* generateToWorkspaceButton_;  // "SBHmExOut" 生成到号码整理框
+  // The controls, named as generation_panel_names.h says.
+  QGroupBox* generationGroup_;
+  QLineEdit* startEdit_;
+  QLineEdit* endEdit_;
+  QLineEdit* lengthEdit_;
+  UpDown* lengthUpDown_;
+  QLineEdit* stepEdit_;
+  UpDown* stepUpDown_;
+  QComboBox* baseCombo_;
+  QComboBox* extendModeCombo_;
+  QComboBox* extendDirectionCombo_;
+  QComboBox* extendCountCombo_;
+  QPushButton* generateToFileButton_;
+  QPushButton* generateToWorkspaceButton_;
 };
 
 }  // namespace telqor

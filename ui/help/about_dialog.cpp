@@ -12,6 +12,7 @@
 #include "core/file_io.h"
 #include "segments/default_data.h"
 #include "segments/segment_database.h"
+#include "ui/help/about_dialog_names.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/named.h"
@@ -19,6 +20,7 @@
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::about;
 namespace fs = std::filesystem;
 
 namespace {
@@ -51,25 +53,25 @@ SegmentDataFacts SegmentDataFactsOf(const DataFolders& folders, int segmentCount
 }
 
 AboutDialog::AboutDialog(const SegmentDataFacts& facts, QWidget* parent) : QDialog(parent) {
-  setObjectName(u"frmAbout"_s);
+  setObjectName(kAboutDialog);
   setWindowTitle(u"关于 Telqor"_s);
   setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint);
   versionLabel_ =
-      Named<QLabel>(u"AboutVersion"_s, u"<b>Telqor %1</b><br>号码提取、生成、整理与文件管理"_s.arg(ProgramVersion()));
-  segmentsLabel_ = Named<QLabel>(u"AboutSegments"_s, SegmentText(facts));
+      Named<QLabel>(kVersionLabel, u"<b>Telqor %1</b><br>号码提取、生成、整理与文件管理"_s.arg(ProgramVersion()));
+  segmentsLabel_ = Named<QLabel>(kSegmentsLabel, SegmentText(facts));
   segmentsLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   segmentsLabel_->setWordWrap(true);
-  licencesLabel_ = Named<QLabel>(u"AboutLicences"_s,
+  licencesLabel_ = Named<QLabel>(kLicencesLabel,
                                  u"附带的号段数据(来自开源项目 ALI1416/phone2region)：Apache License 2.0，全文见下\n"
                                  u"Qt 6：LGPL-3.0\n"
                                  u"PCRE2：BSD-3-Clause\n"
                                  u"ICU：Unicode License\n"
                                  u"liblzma (XZ Utils)：0BSD / 公有领域\n"
                                  u"CLI11(仅 telqor-cli)：BSD-3-Clause"_s);
-  licenceText_ = Named<QPlainTextEdit>(u"AboutLicenceText"_s, ShippedDataLicence());
+  licenceText_ = Named<QPlainTextEdit>(kLicenceText, ShippedDataLicence());
   licenceText_->setReadOnly(true);
   licenceText_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  closeButton_ = Button(u"AboutClose"_s, u"关闭"_s);
+  closeButton_ = Button(kCloseButton, u"关闭"_s);
 
   auto* segments = new QGroupBox(u"号段数据"_s);
   (new QVBoxLayout(segments))->addWidget(segmentsLabel_);

@@ -36,11 +36,12 @@ class AboutDialog : public QDialog {
  private:
   void CloseClicked();
 
-  QLabel* versionLabel_;         // "AboutVersion"
-  QLabel* segmentsLabel_;        // "AboutSegments"
-  QLabel* licencesLabel_;        // "AboutLicences"
-  QPlainTextEdit* licenceText_;  // "AboutLicenceText": the shipped list's licence in full
-  QPushButton* closeButton_;     // "AboutClose" 关闭
+  // The controls, named as about_dialog_names.h says.
+  QLabel* versionLabel_;
+  QLabel* segmentsLabel_;
+  QLabel* licencesLabel_;
+  QPlainTextEdit* licenceText_;  // the shipped list's licence in full
+  QPushButton* closeButton_;
 };
 
 }  // namespace telqor

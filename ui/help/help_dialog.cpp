@@ -9,12 +9,14 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "ui/help/help_dialog_names.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/named.h"
 
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::help;
 
 namespace {
 
@@ -80,14 +82,14 @@ void AnchorHeadings(QTextDocument* document) {
 }
 
 HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
-  setObjectName(u"frmHelp"_s);
+  setObjectName(kHelpDialog);
   setWindowTitle(u"Telqor 使用说明"_s);
   setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-  browser_ = Named<QTextBrowser>(u"HelpBrowser"_s);
+  browser_ = Named<QTextBrowser>(kBrowser);
   // Links are followed here, never by the browser: a page of the web would blank the guide.
   browser_->setOpenLinks(false);
   browser_->setOpenExternalLinks(false);
-  closeButton_ = Button(u"HelpClose"_s, u"关闭"_s);
+  closeButton_ = Button(kCloseButton, u"关闭"_s);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(browser_, 1);
   layout->addLayout(Row({closeButton_}));

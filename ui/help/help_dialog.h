@@ -37,8 +37,9 @@ class HelpDialog : public QDialog {
   void LinkClicked(const QUrl& url);
   void CloseClicked();
 
-  QTextBrowser* browser_;     // "HelpBrowser"
-  QPushButton* closeButton_;  // "HelpClose" 关闭
+  // The controls, named as help_dialog_names.h says.
+  QTextBrowser* browser_;
+  QPushButton* closeButton_;
 };
 
 }  // namespace telqor

@@ -5,21 +5,21 @@ namespace telqor {
 DropDelivery DropDeliveryFor(DropTarget target) {
   using K = DropDelivery::Kind;
   switch (target) {
-    case DropTarget::kListBoxF:
-    case DropTarget::kLB1:
+    case DropTarget::kExtractionFiles:
+    case DropTarget::kGeneralFiles:
       return {K::kAppendAll, kDropNone};
-    case DropTarget::kEditA:
-    case DropTarget::kEditB:
+    case DropTarget::kNewFileField:
+    case DropTarget::kReferenceFileField:
       return {K::kFirstPath, kDropNone};
-    case DropTarget::kLv0:
+    case DropTarget::kWorkspaceList:
       return {K::kConfirmThenPending, kDropToWorkspace};
-    case DropTarget::kLv1:
+    case DropTarget::kSourceList:
       return {K::kConfirmThenPending, kDropToSource};
-    case DropTarget::kInvailLv0:
+    case DropTarget::kValidityList:
       return {K::kConfirmThenPending, kDropToValidityCheck};
-    case DropTarget::kFormatLv0:
+    case DropTarget::kFormatList:
       return {K::kConfirmThenPending, kDropToFormatConversion};
-    case DropTarget::kAnalysisLv1:
+    case DropTarget::kAnalysisList:
       return {K::kConfirmThenPending, kDropToDataAnalysis};
   }
   return {K::kAppendAll, kDropNone};

@@ -10,15 +10,15 @@ namespace telqor {
 
 // The widgets that accept file drops.
 enum class DropTarget {
-  kListBoxF,     // extraction file list
-  kLB1,          // general file list of the file-management tab
-  kEditA,        // new file of the comparison
-  kEditB,        // reference file of the comparison
-  kLv0,          // workspace list
-  kLv1,          // source list
-  kInvailLv0,    // list of the validity check dialog
-  kFormatLv0,    // list of the format conversion dialog
-  kAnalysisLv1,  // list of the data analysis dialog
+  kExtractionFiles,     // the extraction's file list
+  kGeneralFiles,        // the general file list of the tab "文件管理"
+  kNewFileField,        // the comparison's new file
+  kReferenceFileField,  // the comparison's reference file
+  kWorkspaceList,
+  kSourceList,
+  kValidityList,  // the validity check dialog's list
+  kFormatList,    // the format conversion dialog's list
+  kAnalysisList,  // the data analysis dialog's list
 };
 
 // What a drop on a target does: append every path, take the first path as the field's text,

@@ -6,21 +6,23 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/kit/save_count_dialog_names.h"
 #include "ui/kit/named.h"
 #include "ui/kit/qt_ui.h"
 
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::save_count;
 
 SaveCountDialog::SaveCountDialog(QWidget* parent) : QDialog(parent) {
-  setObjectName(u"frmhmsave"_s);
+  setObjectName(kSaveCountDialog);
   setWindowTitle(u"号码保存参数"_s);
-  countLabel_ = Named<QLabel>(u"Label1"_s, u"每个导出文件包含号码数:"_s);
-  countEdit_ = Named<QLineEdit>(u"EditA"_s);
+  countLabel_ = Named<QLabel>(kCountLabel, u"每个导出文件包含号码数:"_s);
+  countEdit_ = Named<QLineEdit>(kCountEdit);
   countEdit_->setText(u"1000"_s);
-  okButton_ = Named<QPushButton>(u"BitBtn1"_s, u"确定"_s);
-  cancelButton_ = Named<QPushButton>(u"BitBtn2"_s, u"取消"_s);
+  okButton_ = Named<QPushButton>(kOkButton, u"确定"_s);
+  cancelButton_ = Named<QPushButton>(kCancelButton, u"取消"_s);
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);

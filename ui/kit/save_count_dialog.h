@@ -21,10 +21,11 @@ class SaveCountDialog : public QDialog {
   bool AskCount(std::string& count);
 
  private:
-  QLabel* countLabel_;         // "Label1" 每个导出文件包含号码数:
-  QLineEdit* countEdit_;       // "EditA", "1000" at start
-  QPushButton* okButton_;      // "BitBtn1" 确定
-  QPushButton* cancelButton_;  // "BitBtn2" 取消
+  // The controls, named as save_count_dialog_names.h says.
+  QLabel* countLabel_;
+  QLineEdit* countEdit_;  // "1000" at start
+  QPushButton* okButton_;
+  QPushButton* cancelButton_;
 };
 
 }  // namespace telqor

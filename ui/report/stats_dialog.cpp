@@ -18,10 +18,12 @@
 #include "ui/kit/named.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/report/bar_chart.h"
+#include "ui/report/stats_dialog_names.h"
 
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::stats;
 
 namespace {
 
@@ -57,27 +59,27 @@ void AddTotalRow(QTreeWidget* tree, int64_t total) {
 }  // namespace
 
 StatsDialog::StatsDialog(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
-  setObjectName(u"StatsForm"_s);
+  setObjectName(kStatsDialog);
   setWindowTitle(u"号码统计"_s);
   resize(820, 600);
 
-  totals_ = Named<QLabel>(u"LabelStatsTotals"_s);
+  totals_ = Named<QLabel>(kTotalsLabel);
   totals_->setWordWrap(true);
   totals_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  regions_ = CountTree(u"TreeStatsRegions"_s, u"省份 / 城市"_s);
-  carriers_ = CountTree(u"TreeStatsCarriers"_s, u"运营商"_s);
+  regions_ = CountTree(kRegionTree, u"省份 / 城市"_s);
+  carriers_ = CountTree(kCarrierTree, u"运营商"_s);
   carriers_->setRootIsDecorated(false);
-  provinceChart_ = new BarChart(u"ChartStatsProvinces"_s);
-  carrierChart_ = new BarChart(u"ChartStatsCarriers"_s);
-  pages_ = Named<QTabWidget>(u"TabStats"_s);
+  provinceChart_ = new BarChart(kProvinceChart);
+  carrierChart_ = new BarChart(kCarrierChart);
+  pages_ = Named<QTabWidget>(kPages);
   pages_->addTab(regions_, u"按省份"_s);
   pages_->addTab(carriers_, u"按运营商"_s);
   pages_->addTab(provinceChart_, u"省份图表"_s);
   pages_->addTab(carrierChart_, u"运营商图表"_s);
 
-  QPushButton* saveTable = Button(u"SBSaveStatsTable"_s, u"保存表格"_s);
-  QPushButton* saveChart = Button(u"SBSaveStatsChart"_s, u"保存图表"_s);
-  QPushButton* close = Button(u"SBCloseStats"_s, u"关闭"_s);
+  QPushButton* saveTable = Button(kSaveTableButton, u"保存表格"_s);
+  QPushButton* saveChart = Button(kSaveChartButton, u"保存图表"_s);
+  QPushButton* close = Button(kCloseButton, u"关闭"_s);
   saveTable->setToolTip(u"把当前页的统计表保存为 Excel 工作簿(.xlsx)或 CSV 文件"_s);
   saveChart->setToolTip(u"把当前页的图表保存为 PNG 图片(表格页保存对应的图表)"_s);
   auto* buttons = new QHBoxLayout;

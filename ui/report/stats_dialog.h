@@ -44,12 +44,13 @@ class StatsDialog : public QDialog {
 
   AppContext& context_;
   StatsReport report_;
-  QLabel* totals_;              // "LabelStatsTotals"
-  QTabWidget* pages_;           // "TabStats"
-  QTreeWidget* regions_;        // "TreeStatsRegions" 按省份
-  QTreeWidget* carriers_;       // "TreeStatsCarriers" 按运营商
-  BarChart* provinceChart_;     // "ChartStatsProvinces" 省份图表
-  BarChart* carrierChart_;      // "ChartStatsCarriers" 运营商图表
+  // The controls, named as stats_dialog_names.h says.
+  QLabel* totals_;
+  QTabWidget* pages_;
+  QTreeWidget* regions_;
+  QTreeWidget* carriers_;
+  BarChart* provinceChart_;
+  BarChart* carrierChart_;
 };
 
 }  // namespace telqor

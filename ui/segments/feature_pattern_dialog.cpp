@@ -17,36 +17,38 @@
 #include "ui/kit/named.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/kit/user_action.h"
+#include "ui/segments/feature_pattern_dialog_names.h"
 
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::feature_patterns;
 namespace fs = std::filesystem;
 
 FeaturePatternDialog::FeaturePatternDialog(AppContext& context, const std::vector<fs::path>& patternFiles,
                                            QWidget* parent)
     : QDialog(parent), context_(context), files_(patternFiles) {
-  setObjectName(u"frmhmRegex"_s);
+  setObjectName(kFeaturePatternDialog);
   setWindowTitle(u"组合特征参数设置"_s);
   resize(560, 420);
 
-  fileCombo_ = Named<QComboBox>(u"CBRegexFiles"_s);
+  fileCombo_ = Named<QComboBox>(kFileCombo);
   for (const fs::path& file : files_) fileCombo_->addItem(PathText(file));
   fileCombo_->setCurrentIndex(-1);  // none chosen at first
   fileCombo_->setPlaceholderText(u"(保存时写入%1)"_s.arg(FromUtf8(kDefaultPatternFileName)));
-  patternList_ = Named<QTreeWidget>(u"lv"_s);
+  patternList_ = Named<QTreeWidget>(kPatternList);
   patternList_->setColumnCount(2);
   patternList_->setHeaderLabels({u"名称"_s, u"表达式"_s});
   patternList_->setRootIsDecorated(false);
   patternList_->header()->resizeSection(0, 160);
-  nameEdit_ = Named<QLineEdit>(u"EditName"_s);
-  expressionEdit_ = Named<QLineEdit>(u"EditValue"_s);
-  saveButton_ = Button(u"BitBtn3"_s, u"保存"_s);
-  newButton_ = Button(u"BitBtn4"_s, u"新建"_s);
-  deleteButton_ = Button(u"BitBtn6"_s, u"删除"_s);
-  browseButton_ = ToolButton(u"SpeedButton4"_s, u"浏览"_s);
-  okButton_ = Button(u"BitBtn1"_s, u"确定"_s);
-  cancelButton_ = Button(u"BitBtn2"_s, u"取消"_s);
+  nameEdit_ = Named<QLineEdit>(kNameEdit);
+  expressionEdit_ = Named<QLineEdit>(kExpressionEdit);
+  saveButton_ = Button(kSaveButton, u"保存"_s);
+  newButton_ = Button(kNewButton, u"新建"_s);
+  deleteButton_ = Button(kDeleteButton, u"删除"_s);
+  browseButton_ = ToolButton(kBrowseButton, u"浏览"_s);
+  okButton_ = Button(kOkButton, u"确定"_s);
+  cancelButton_ = Button(kCancelButton, u"取消"_s);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -54,16 +54,17 @@ class FeaturePatternDialog : public QDialog {
   std::vector<std::filesystem::path> files_;
   std::vector<NamedPattern> rows_;
 
-  QComboBox* fileCombo_;       // "CBRegexFiles"
-  QTreeWidget* patternList_;   // "lv": 名称, 表达式, a check box a row
-  QLineEdit* nameEdit_;        // "EditName"
-  QLineEdit* expressionEdit_;  // "EditValue"
-  QPushButton* saveButton_;    // "BitBtn3" 保存
-  QPushButton* newButton_;     // "BitBtn4" 新建
-  QPushButton* deleteButton_;  // "BitBtn6" 删除
-  QToolButton* browseButton_;  // "SpeedButton4" 浏览
-  QPushButton* okButton_;      // "BitBtn1" 确定
-  QPushButton* cancelButton_;  // "BitBtn2" 取消
+  // The controls, named as feature_pattern_dialog_names.h says.
+  QComboBox* fileCombo_;
+  QTreeWidget* patternList_;  // 名称, 表达式, a check box a row
+  QLineEdit* nameEdit_;
+  QLineEdit* expressionEdit_;
+  QPushButton* saveButton_;
+  QPushButton* newButton_;
+  QPushButton* deleteButton_;
+  QToolButton* browseButton_;
+  QPushButton* okButton_;
+  QPushButton* cancelButton_;
 };
 
 }  // namespace telqor

@@ -13,24 +13,26 @@
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/named.h"
 #include "ui/kit/qt_ui.h"
+#include "ui/segments/number_type_dialog_names.h"
 
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::number_types;
 
 NumberTypeDialog::NumberTypeDialog(QWidget* parent) : QDialog(parent) {
-  setObjectName(u"frmhdsel"_s);
+  setObjectName(kNumberTypeDialog);
   setWindowTitle(u"号码类型选择"_s);
-  mobileCheck_ = Named<QCheckBox>(u"CBMobile"_s, u"移动号码"_s);
-  unicomCheck_ = Named<QCheckBox>(u"CBUnicom"_s, u"联通号码"_s);
-  telecomCheck_ = Named<QCheckBox>(u"CBTelecom"_s, u"电信号码"_s);
-  broadnetCheck_ = Named<QCheckBox>(u"CBBroadnet"_s, u"广电号码"_s);
+  mobileCheck_ = Named<QCheckBox>(kMobileCheck, u"移动号码"_s);
+  unicomCheck_ = Named<QCheckBox>(kUnicomCheck, u"联通号码"_s);
+  telecomCheck_ = Named<QCheckBox>(kTelecomCheck, u"电信号码"_s);
+  broadnetCheck_ = Named<QCheckBox>(kBroadnetCheck, u"广电号码"_s);
   for (QCheckBox* box : {mobileCheck_, unicomCheck_, telecomCheck_, broadnetCheck_}) box->setChecked(true);
-  rangeCheck_ = Named<QCheckBox>(u"CBSelHD"_s, u"指定号码范围"_s);
-  rangeStartEdit_ = Named<QLineEdit>(u"EditStart"_s);
-  rangeEndEdit_ = Named<QLineEdit>(u"EditEnd"_s);
-  okButton_ = Button(u"BitBtn1"_s, u"确定"_s);
-  cancelButton_ = Button(u"BitBtn2"_s, u"取消"_s);
+  rangeCheck_ = Named<QCheckBox>(kRangeCheck, u"指定号码范围"_s);
+  rangeStartEdit_ = Named<QLineEdit>(kRangeStartEdit);
+  rangeEndEdit_ = Named<QLineEdit>(kRangeEndEdit);
+  okButton_ = Button(kOkButton, u"确定"_s);
+  cancelButton_ = Button(kCancelButton, u"取消"_s);
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);

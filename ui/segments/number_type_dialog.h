@@ -23,15 +23,16 @@ class NumberTypeDialog : public QDialog {
   bool AskSelection(TypeSelection& selection);
 
  private:
-  QCheckBox* mobileCheck_;     // "CBMobile" 移动号码
-  QCheckBox* unicomCheck_;     // "CBUnicom" 联通号码
-  QCheckBox* telecomCheck_;    // "CBTelecom" 电信号码
-  QCheckBox* broadnetCheck_;   // "CBBroadnet" 广电号码
-  QCheckBox* rangeCheck_;      // "CBSelHD" 指定号码范围
-  QLineEdit* rangeStartEdit_;  // "EditStart"
-  QLineEdit* rangeEndEdit_;    // "EditEnd"
-  QPushButton* okButton_;      // "BitBtn1" 确定
-  QPushButton* cancelButton_;  // "BitBtn2" 取消
+  // The controls, named as number_type_dialog_names.h says.
+  QCheckBox* mobileCheck_;
+  QCheckBox* unicomCheck_;
+  QCheckBox* telecomCheck_;
+  QCheckBox* broadnetCheck_;
+  QCheckBox* rangeCheck_;
+  QLineEdit* rangeStartEdit_;
+  QLineEdit* rangeEndEdit_;
+  QPushButton* okButton_;
+  QPushButton* cancelButton_;
 };
 
 }  // namespace telqor

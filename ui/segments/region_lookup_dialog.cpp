@@ -14,20 +14,22 @@
 #include "ui/kit/controls.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/named.h"
+#include "ui/segments/region_lookup_dialog_names.h"
 
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::region_lookup;
 
 RegionLookupDialog::RegionLookupDialog(const SegmentDatabase& db, QWidget* parent) : QDialog(parent), db_(db) {
-  setObjectName(u"frmhdSearch"_s);
+  setObjectName(kRegionLookupDialog);
   setWindowTitle(u"手机号码地区速查"_s);
-  numberLabel_ = Named<QLabel>(u"Label1"_s, u"号码"_s);
-  numberCombo_ = EditableCombo(u"CBHm"_s);
+  numberLabel_ = Named<QLabel>(kNumberLabel, u"号码"_s);
+  numberCombo_ = EditableCombo(kNumberCombo);
   numberCombo_->setMinimumWidth(200);
   numberLabel_->setBuddy(numberCombo_);
-  lookUpButton_ = ToolButton(u"SpeedButton1"_s, u"查找"_s);
-  logEdit_ = Named<QPlainTextEdit>(u"Memolog"_s);
+  lookUpButton_ = ToolButton(kLookUpButton, u"查找"_s);
+  logEdit_ = Named<QPlainTextEdit>(kLogEdit);
   // Number portability: the data know a number's segment, not where it went since.
   logEdit_->setToolTip(u"运营商是号段原来的运营商：携号转网的号码仍显示原运营商，归属地也不变"_s);
   logEdit_->setReadOnly(true);

@@ -39,10 +39,11 @@ class RegionLookupDialog : public QDialog {
   const SegmentDatabase& db_;
   const Settings* settings_ = nullptr;
 
-  QLabel* numberLabel_;        // "Label1" 号码
-  QComboBox* numberCombo_;     // "CBHm"
-  QToolButton* lookUpButton_;  // "SpeedButton1" 查找
-  QPlainTextEdit* logEdit_;    // "Memolog"
+  // The controls, named as region_lookup_dialog_names.h says.
+  QLabel* numberLabel_;
+  QComboBox* numberCombo_;
+  QToolButton* lookUpButton_;
+  QPlainTextEdit* logEdit_;
 };
 
 }  // namespace telqor

@@ -10,6 +10,7 @@
 
 #include "core/text.h"
 #include "generate/segment_generation.h"
+#include "ui/segments/segment_input_dialog_names.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/named.h"
@@ -19,21 +20,22 @@
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::segment_input;
 
 SegmentInputDialog::SegmentInputDialog(const SegmentDatabase& db, QWidget* parent) : QDialog(parent), db_(db) {
-  setObjectName(u"frmhdinput"_s);
+  setObjectName(kSegmentInputDialog);
   setWindowTitle(u"输入号段(一行一个,手机号段一般前7位)"_s);
   resize(420, 460);
-  segmentsEdit_ = Named<QPlainTextEdit>(u"Memohd"_s);
+  segmentsEdit_ = Named<QPlainTextEdit>(kSegmentsEdit);
   segmentsEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  lengthLabel_ = Named<QLabel>(u"Label1"_s, u"号码总长度"_s);
-  lengthEdit_ = Named<QLineEdit>(u"EditHMLEN"_s, u"11"_s);
+  lengthLabel_ = Named<QLabel>(kLengthLabel, u"号码总长度"_s);
+  lengthEdit_ = Named<QLineEdit>(kLengthEdit, u"11"_s);
   lengthEdit_->setMaximumWidth(60);
   lengthUpDown_ = new UpDown(lengthEdit_, 0, 100, 11);
-  lengthUpDown_->setObjectName(u"UpDown1"_s);
-  checkButton_ = ToolButton(u"SpeedButton1"_s, u"7位号段有效检查"_s);
-  okButton_ = Button(u"BitBtn1"_s, u"确定"_s);
-  cancelButton_ = Button(u"BitBtn2"_s, u"取消"_s);
+  lengthUpDown_->setObjectName(kLengthUpDown);
+  checkButton_ = ToolButton(kCheckButton, u"7位号段有效检查"_s);
+  okButton_ = Button(kOkButton, u"确定"_s);
+  cancelButton_ = Button(kCancelButton, u"取消"_s);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
   Wire(checkButton_, this, &SegmentInputDialog::CheckSegmentsClicked);

@@ -33,13 +33,14 @@ class SegmentInputDialog : public QDialog {
   void CheckSegmentsClicked();
 
   const SegmentDatabase& db_;
-  QPlainTextEdit* segmentsEdit_;  // "Memohd", one segment a line
-  QLabel* lengthLabel_;           // "Label1" 号码总长度
-  QLineEdit* lengthEdit_;         // "EditHMLEN"
-  UpDown* lengthUpDown_;          // "UpDown1"
-  QToolButton* checkButton_;      // "SpeedButton1" 7位号段有效检查
-  QPushButton* okButton_;         // "BitBtn1" 确定
-  QPushButton* cancelButton_;     // "BitBtn2" 取消
+  // The controls, named as segment_input_dialog_names.h says.
+  QPlainTextEdit* segmentsEdit_;  // one segment a line
+  QLabel* lengthLabel_;
+  QLineEdit* lengthEdit_;
+  UpDown* lengthUpDown_;
+  QToolButton* checkButton_;
+  QPushButton* okButton_;
+  QPushButton* cancelButton_;
 };
 
 }  // namespace telqor

@@ -26,10 +26,12 @@
 #include "ui/kit/number_view.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/kit/user_action.h"
+#include "ui/segments/segment_library_dialog_names.h"
 
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::segment_library;
 
 namespace {
 
@@ -84,40 +86,12 @@ class SegmentLibraryDialog::SegmentModel : public QAbstractListModel {
 
 SegmentLibraryDialog::SegmentLibraryDialog(AppContext& context, SegmentDatabase& db, QWidget* parent)
     : QDialog(parent), context_(context), db_(db) {
-  setObjectName(u"frmhdmanager"_s);
+  setObjectName(kSegmentLibraryDialog);
   setWindowTitle(u"导入号段"_s);
-
-  regionTree_ = Named<QTreeWidget>(u"tvzone"_s);
-  regionTree_->setHeaderHidden(true);
-  regionTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  regionTree_->setMinimumWidth(180);
-  mobileCheck_ = Named<QCheckBox>(u"CBMobile"_s, u"移动号码"_s);
-  unicomCheck_ = Named<QCheckBox>(u"CBUnicom"_s, u"联通号码"_s);
-  telecomCheck_ = Named<QCheckBox>(u"CBTelecom"_s, u"电信号码"_s);
-  broadnetCheck_ = Named<QCheckBox>(u"CBBroadnet"_s, u"广电号码"_s);
-  hintLabel_ = Named<QLabel>(u"Label1"_s, u"多选号段请使用 [Shift] 或者 [Ctrl]。同时可以使用右键菜单功能。"_s);
-  segmentView_ = NumberView(u"lv"_s);
-  segmentView_->horizontalHeader()->show();
-  segmentView_->setToolTip(u"多选的话请使用 [Shift] 或者 [Ctrl]。同时可以使用右键菜单"_s);
-  model_ = new SegmentModel(shown_, db_, segmentView_);
-  segmentView_->setModel(model_);
-  segmentMenu_ = Named<QMenu>(u"PopupMenu1"_s, this);
-  selectAllItem_ = MenuItem(segmentMenu_, u"N1"_s, u"全选"_s);
-  selectNoneItem_ = MenuItem(segmentMenu_, u"N2"_s, u"全不选"_s);
-  segmentMenu_->addSeparator();
-  markUsedItem_ = MenuItem(segmentMenu_, u"N4"_s, u"当前选择号段设置为已经使用过"_s);
-  markUnusedItem_ = MenuItem(segmentMenu_, u"N5"_s, u"当前选择号段设置为没有使用过"_s);
-  ContextMenu(segmentView_, segmentMenu_);
-  excludeUsedCheck_ = Named<QCheckBox>(u"CBUsedHd"_s, u"排除已使用过号码段"_s);
-  rememberCheck_ = Named<QCheckBox>(u"CBRemhd"_s, u"记忆当前使用号段"_s);
-  for (QCheckBox* box : {mobileCheck_, unicomCheck_, telecomCheck_, broadnetCheck_, excludeUsedCheck_, rememberCheck_})
-    box->setChecked(true);
-  importButton_ = Button(u"BitBtn1"_s, u"导入号段号码"_s);
-  cancelButton_ = Button(u"BitBtn2"_s, u"取消"_s);
-  refreshButton_ = Button(u"SBImportSegmentList"_s, u"从文件更新号段库"_s);
-  importButton_->setDefault(true);
+  BuildRegionTree();
+  BuildSegmentList();
+  BuildFooter();
   BuildStatusBar();
-
   auto* segments = new QVBoxLayout;
   segments->addLayout(Row({mobileCheck_, unicomCheck_, telecomCheck_, broadnetCheck_}));
   segments->addWidget(hintLabel_);
@@ -128,13 +102,56 @@ SegmentLibraryDialog::SegmentLibraryDialog(AppContext& context, SegmentDatabase&
   body->addLayout(segments, 2);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(body, 1);
-  summaryLabel_ = Named<QLabel>(u"LabelDataSummary"_s);
-  summaryLabel_->setWordWrap(true);
   layout->addWidget(summaryLabel_);
   layout->addLayout(Row({importButton_, cancelButton_, refreshButton_}));
   layout->addWidget(statusBar_);
   resize(640, 480);
+  Connect();
+}
 
+void SegmentLibraryDialog::BuildRegionTree() {
+  regionTree_ = Named<QTreeWidget>(kRegionTree);
+  regionTree_->setHeaderHidden(true);
+  regionTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  regionTree_->setMinimumWidth(180);
+}
+
+// The segments of the city chosen, as the carrier boxes filter them.
+void SegmentLibraryDialog::BuildSegmentList() {
+  mobileCheck_ = Named<QCheckBox>(kMobileCheck, u"移动号码"_s);
+  unicomCheck_ = Named<QCheckBox>(kUnicomCheck, u"联通号码"_s);
+  telecomCheck_ = Named<QCheckBox>(kTelecomCheck, u"电信号码"_s);
+  broadnetCheck_ = Named<QCheckBox>(kBroadnetCheck, u"广电号码"_s);
+  hintLabel_ = Named<QLabel>(kHintLabel, u"多选号段请使用 [Shift] 或者 [Ctrl]。同时可以使用右键菜单功能。"_s);
+  segmentView_ = NumberView(kSegmentList);
+  segmentView_->horizontalHeader()->show();
+  segmentView_->setToolTip(u"多选的话请使用 [Shift] 或者 [Ctrl]。同时可以使用右键菜单"_s);
+  model_ = new SegmentModel(shown_, db_, segmentView_);
+  segmentView_->setModel(model_);
+  segmentMenu_ = Named<QMenu>(kSegmentMenu, this);
+  selectAllItem_ = MenuItem(segmentMenu_, kSelectAllItem, u"全选"_s);
+  selectNoneItem_ = MenuItem(segmentMenu_, kSelectNoneItem, u"全不选"_s);
+  segmentMenu_->addSeparator();
+  markUsedItem_ = MenuItem(segmentMenu_, kMarkUsedItem, u"当前选择号段设置为已经使用过"_s);
+  markUnusedItem_ = MenuItem(segmentMenu_, kMarkUnusedItem, u"当前选择号段设置为没有使用过"_s);
+  ContextMenu(segmentView_, segmentMenu_);
+  excludeUsedCheck_ = Named<QCheckBox>(kExcludeUsedCheck, u"排除已使用过号码段"_s);
+  rememberCheck_ = Named<QCheckBox>(kRememberCheck, u"记忆当前使用号段"_s);
+  for (QCheckBox* box : {mobileCheck_, unicomCheck_, telecomCheck_, broadnetCheck_, excludeUsedCheck_, rememberCheck_})
+    box->setChecked(true);
+}
+
+// Under the lists: what data is loaded, and the buttons.
+void SegmentLibraryDialog::BuildFooter() {
+  summaryLabel_ = Named<QLabel>(kSummaryLabel);
+  summaryLabel_->setWordWrap(true);
+  importButton_ = Button(kImportButton, u"导入号段号码"_s);
+  cancelButton_ = Button(kCancelButton, u"取消"_s);
+  refreshButton_ = Button(kImportSegmentListButton, u"从文件更新号段库"_s);
+  importButton_->setDefault(true);
+}
+
+void SegmentLibraryDialog::Connect() {
   // A click and a double click on the tree both choose the node.
   connect(regionTree_, &QTreeWidget::itemClicked, this, Guarded([this] { RegionTreeClicked(); }));
   connect(regionTree_, &QTreeWidget::itemDoubleClicked, this, Guarded([this] { RegionTreeClicked(); }));
@@ -150,10 +167,11 @@ SegmentLibraryDialog::SegmentLibraryDialog(AppContext& context, SegmentDatabase&
 }
 
 void SegmentLibraryDialog::BuildStatusBar() {
-  statusBar_ = Named<QStatusBar>(u"StatusBar"_s);
+  statusBar_ = Named<QStatusBar>(kStatusBar);
   statusBar_->setSizeGripEnabled(false);
+  const QString names[4] = {kTotalPanel, kCityPanel, kCityTotalPanel, kCityNotePanel};
   for (int i = 0; i < 4; ++i) {
-    statusPanels_[i] = Named<QLabel>(u"StatusPanel%1"_s.arg(i + 1));
+    statusPanels_[i] = Named<QLabel>(names[i]);
     statusBar_->addWidget(statusPanels_[i], i == 3 ? 1 : 0);
   }
 }

@@ -40,7 +40,11 @@ class SegmentLibraryDialog : public QDialog {
  private:
   class SegmentModel;
 
+  void BuildRegionTree();
+  void BuildSegmentList();
+  void BuildFooter();
   void BuildStatusBar();
+  void Connect();
   void FilterByCarrier();
   void RefreshList();
   // The rows selected in the segment view, in index order.
@@ -66,26 +70,27 @@ class SegmentLibraryDialog : public QDialog {
   bool busy_ = false;  // a city is being chosen
   SegmentModel* model_;
 
-  QTreeWidget* regionTree_;      // "tvzone": provinces and their cities
-  QCheckBox* mobileCheck_;       // "CBMobile" 移动号码
-  QCheckBox* unicomCheck_;       // "CBUnicom" 联通号码
-  QCheckBox* telecomCheck_;      // "CBTelecom" 电信号码
-  QCheckBox* broadnetCheck_;     // "CBBroadnet" 广电号码
-  QLabel* summaryLabel_;         // "LabelDataSummary": what data is loaded, and from where
-  QLabel* hintLabel_;            // "Label1" 多选号段请使用 [Shift] 或者 [Ctrl]。…
-  QTableView* segmentView_;      // "lv" 号段库
-  QMenu* segmentMenu_;           // "PopupMenu1"
-  QAction* selectAllItem_;       // "N1" 全选
-  QAction* selectNoneItem_;      // "N2" 全不选
-  QAction* markUsedItem_;        // "N4" 当前选择号段设置为已经使用过
-  QAction* markUnusedItem_;      // "N5" 当前选择号段设置为没有使用过
-  QCheckBox* excludeUsedCheck_;  // "CBUsedHd" 排除已使用过号码段
-  QCheckBox* rememberCheck_;     // "CBRemhd" 记忆当前使用号段
-  QPushButton* importButton_;    // "BitBtn1" 导入号段号码
-  QPushButton* cancelButton_;    // "BitBtn2" 取消
-  QPushButton* refreshButton_;   // "SBImportSegmentList" 从文件更新号段库
-  QStatusBar* statusBar_;        // "StatusBar"
-  QLabel* statusPanels_[4];      // "StatusPanel1" … "StatusPanel4"
+  // The controls, named as segment_library_dialog_names.h says.
+  QTreeWidget* regionTree_;  // provinces and their cities
+  QCheckBox* mobileCheck_;
+  QCheckBox* unicomCheck_;
+  QCheckBox* telecomCheck_;
+  QCheckBox* broadnetCheck_;
+  QLabel* summaryLabel_;  // what data is loaded, and from where
+  QLabel* hintLabel_;
+  QTableView* segmentView_;
+  QMenu* segmentMenu_;
+  QAction* selectAllItem_;
+  QAction* selectNoneItem_;
+  QAction* markUsedItem_;
+  QAction* markUnusedItem_;
+  QCheckBox* excludeUsedCheck_;
+  QCheckBox* rememberCheck_;
+  QPushButton* importButton_;
+  QPushButton* cancelButton_;
+  QPushButton* refreshButton_;
+  QStatusBar* statusBar_;
+  QLabel* statusPanels_[4];
 };
 
 }  // namespace telqor

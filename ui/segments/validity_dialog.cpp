@@ -16,25 +16,27 @@
 #include "ui/kit/qt_ui.h"
 #include "ui/kit/user_action.h"
 #include "ui/kit/number_list_model.h"
+#include "ui/segments/validity_dialog_names.h"
 #include "workspace/list_operations.h"
 
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::validity;
 
 ValidityDialog::ValidityDialog(AppContext& context, const SegmentDatabase& db, QWidget* parent)
     : QDialog(parent), context_(context), db_(db) {
-  setObjectName(u"frmhmInvail"_s);
+  setObjectName(kValidityDialog);
   setWindowTitle(u"手机号码格式有效性检查-根据现有号段数据库"_s);
-  Build(raw_, u"GB0"_s, u"原始号码(支持拖放导入数据)"_s, u"lv0"_s, u"原始号码:"_s);
-  Build(valid_, u"GB1"_s, u"有效号码"_s, u"lv1"_s, u"有效号码:"_s);
-  Build(invalid_, u"GB2"_s, u"无效号码"_s, u"lv2"_s, u"无效号码:"_s);
-  importButton_ = ToolButton(u"SpeedButton2"_s, u"导入号码"_s);
-  analyseButton_ = ToolButton(u"SpeedButton1"_s, u"分析号码"_s);
-  saveButton_ = ToolButton(u"SpeedButton3"_s, u"保存结果"_s);
-  closeButton_ = ToolButton(u"SpeedButton5"_s, u"退出"_s);
-  copyValidButton_ = ToolButton(u"SpeedButton4"_s, u"复制结果"_s);
-  copyInvalidButton_ = ToolButton(u"SpeedButton6"_s, u"复制结果"_s);
+  Build(raw_, kRawGroup, u"原始号码(支持拖放导入数据)"_s, kRawList, u"原始号码:"_s);
+  Build(valid_, kValidGroup, u"有效号码"_s, kValidList, u"有效号码:"_s);
+  Build(invalid_, kInvalidGroup, u"无效号码"_s, kInvalidList, u"无效号码:"_s);
+  importButton_ = ToolButton(kImportButton, u"导入号码"_s);
+  analyseButton_ = ToolButton(kAnalyseButton, u"分析号码"_s);
+  saveButton_ = ToolButton(kSaveButton, u"保存结果"_s);
+  closeButton_ = ToolButton(kCloseButton, u"退出"_s);
+  copyValidButton_ = ToolButton(kCopyValidButton, u"复制结果"_s);
+  copyInvalidButton_ = ToolButton(kCopyInvalidButton, u"复制结果"_s);
   static_cast<QVBoxLayout*>(valid_.group->layout())->insertWidget(0, copyValidButton_);
   static_cast<QVBoxLayout*>(invalid_.group->layout())->insertWidget(0, copyInvalidButton_);
 

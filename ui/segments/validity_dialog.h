@@ -1,5 +1,5 @@
 // ValidityDialog: the validity check of numbers against the segment database: numbers loaded
-// from files (or dropped on lv0) are split into valid ones (eleven characters, a known
+// from files (or dropped on the raw list) are split into valid ones (eleven characters, a known
 // segment) and invalid ones, which can be saved or copied.
 // Created once at start-up by the main window and kept until exit, with its three lists; the
 // "工具" menu shows it modeless. User-interface thread only.
@@ -25,7 +25,7 @@ class ValidityDialog : public QDialog {
  public:
   ValidityDialog(AppContext& context, const SegmentDatabase& db, QWidget* parent = nullptr);
 
-  // Appends the lines of the files to the raw list (the files dropped on lv0). A file that
+  // Appends the lines of the files to the raw list (the files dropped on it). A file that
   // cannot be read stops there; the files before it stay loaded.
   void LoadFiles(const std::vector<std::filesystem::path>& files);
 
@@ -52,14 +52,14 @@ class ValidityDialog : public QDialog {
 
   AppContext& context_;
   const SegmentDatabase& db_;
-  Pane raw_, valid_, invalid_;  // "GB0"/"lv0", "GB1"/"lv1", "GB2"/"lv2"
-
-  QToolButton* importButton_;       // "SpeedButton2" 导入号码
-  QToolButton* analyseButton_;      // "SpeedButton1" 分析号码
-  QToolButton* saveButton_;         // "SpeedButton3" 保存结果
-  QToolButton* closeButton_;        // "SpeedButton5" 退出
-  QToolButton* copyValidButton_;    // "SpeedButton4" 复制结果, in the valid list's group
-  QToolButton* copyInvalidButton_;  // "SpeedButton6" 复制结果, in the invalid list's group
+  // The controls, named as validity_dialog_names.h says.
+  Pane raw_, valid_, invalid_;
+  QToolButton* importButton_;
+  QToolButton* analyseButton_;
+  QToolButton* saveButton_;
+  QToolButton* closeButton_;
+  QToolButton* copyValidButton_;    // in the valid list's group
+  QToolButton* copyInvalidButton_;  // in the invalid list's group
 };
 
 }  // namespace telqor

@@ -20,10 +20,12 @@
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/named.h"
 #include "ui/kit/qt_ui.h"
+#include "ui/settings/settings_dialog_names.h"
 
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::settings;
 
 std::function<QString(QWidget*, const QString&)>& SettingsDialog::FolderPicker() {
   static std::function<QString(QWidget*, const QString&)> picker;
@@ -33,23 +35,54 @@ std::function<QString(QWidget*, const QString&)>& SettingsDialog::FolderPicker()
 SettingsDialog::SettingsDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
-  setObjectName(u"frmhmsetting"_s);
+  setObjectName(kSettingsDialog);
   setWindowTitle(u"基本参数设置"_s);
   setModal(true);
+  BuildMode();
+  BuildPrefixes();
+  BuildFolders();
+  mobileSeparatorsCheck_ = Named<QCheckBox>(kMobileSeparatorsCheck, u"识别分组书写的手机号(138 0013 8000)"_s);
+  mobileSeparatorsCheck_->setToolTip(u"号码提取时也提取以空格或“-”分成3-4-4位书写的手机号，前面可带+86、86或0086"_s);
+  okButton_ = Named<QPushButton>(kOkButton, u"确定"_s);
+  cancelButton_ = Named<QPushButton>(kCancelButton, u"取消"_s);
+  okButton_->setDefault(true);
 
-  modeLabel_ = Named<QLabel>(u"Label9"_s, u"处理模式"_s);
-  modeCombo_ = Named<QComboBox>(u"CBCalMode"_s);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(okButton_);
+  buttons->addWidget(cancelButton_);
+  auto* mode = new QHBoxLayout;
+  mode->addWidget(modeLabel_);
+  mode->addWidget(modeCombo_);
+  mode->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(mode);
+  layout->addWidget(modeANote_);
+  layout->addWidget(modeBNote_);
+  layout->addWidget(prefixesGroup_);
+  layout->addWidget(mobileSeparatorsCheck_);
+  layout->addWidget(foldersGroup_);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  Connect();
+}
+
+void SettingsDialog::BuildMode() {
+  modeLabel_ = Named<QLabel>(kModeLabel, u"处理模式"_s);
+  modeCombo_ = Named<QComboBox>(kModeCombo);
   modeCombo_->addItems({u"A"_s, u"B"_s});
-  modeANote_ = Named<QLabel>(u"Label10"_s, u"模式A:数据排序和比对不会丢失,但处理速度稍微慢。"_s);
-  modeBNote_ = Named<QLabel>(u"Label11"_s, u"模式B:处理速度稍快，但大数量(300万以上)时可能有丢失现象。"_s);
+  modeANote_ = Named<QLabel>(kModeANote, u"模式A:数据排序和比对不会丢失,但处理速度稍微慢。"_s);
+  modeBNote_ = Named<QLabel>(kModeBNote, u"模式B:处理速度稍快，但大数量(300万以上)时可能有丢失现象。"_s);
+}
 
-  prefixesGroup_ = Named<QGroupBox>(u"GroupBox1"_s, u"号码前三位设置(用分号隔开)"_s);
-  mobilePrefixesEdit_ = Named<QLineEdit>(u"EditMobile"_s);
-  unicomPrefixesEdit_ = Named<QLineEdit>(u"EditUnicom"_s);
-  telecomPrefixesEdit_ = Named<QLineEdit>(u"EditTelecom"_s);
-  broadnetPrefixesEdit_ = Named<QLineEdit>(u"EditBroadnet"_s);
+void SettingsDialog::BuildPrefixes() {
+  prefixesGroup_ = Named<QGroupBox>(kPrefixesGroup, u"号码前三位设置(用分号隔开)"_s);
+  mobilePrefixesEdit_ = Named<QLineEdit>(kMobilePrefixesEdit);
+  unicomPrefixesEdit_ = Named<QLineEdit>(kUnicomPrefixesEdit);
+  telecomPrefixesEdit_ = Named<QLineEdit>(kTelecomPrefixesEdit);
+  broadnetPrefixesEdit_ = Named<QLineEdit>(kBroadnetPrefixesEdit);
   broadnetPrefixesEdit_->setToolTip(u"广电(中国广电,192号段)，第四家基础运营商；留空则这些号码不属于任何运营商"_s);
-  currentPrefixesButton_ = Named<QPushButton>(u"SBCurrentPrefixes"_s, u"当前号段"_s);
+  currentPrefixesButton_ = Named<QPushButton>(kCurrentPrefixesButton, u"当前号段"_s);
   currentPrefixesButton_->setAutoDefault(false);
   currentPrefixesButton_->setToolTip(
       u"填入%1的号段分配(虚拟运营商算作所用网络的运营商；四位号段如1349、1704优先于三位号段)"_s.arg(
@@ -63,17 +96,16 @@ SettingsDialog::SettingsDialog(QWidget* parent)
   current->addStretch();
   current->addWidget(currentPrefixesButton_);
   prefixes->addRow(current);
+}
 
-  mobileSeparatorsCheck_ = Named<QCheckBox>(u"CBMobileSeparators"_s, u"识别分组书写的手机号(138 0013 8000)"_s);
-  mobileSeparatorsCheck_->setToolTip(u"号码提取时也提取以空格或“-”分成3-4-4位书写的手机号，前面可带+86、86或0086"_s);
-
-  foldersGroup_ = Named<QGroupBox>(u"GroupBox3"_s, u"文件夹目录设定"_s);
-  toUseFolderEdit_ = Named<QLineEdit>(u"EditD1"_s);
-  usedFolderEdit_ = Named<QLineEdit>(u"EditD2"_s);
-  outputFolderEdit_ = Named<QLineEdit>(u"EditD3"_s);
-  toUseBrowseButton_ = Named<QPushButton>(u"SpeedButton1"_s, u"浏览"_s);
-  usedBrowseButton_ = Named<QPushButton>(u"SpeedButton6"_s, u"浏览"_s);
-  outputBrowseButton_ = Named<QPushButton>(u"SpeedButton7"_s, u"浏览"_s);
+void SettingsDialog::BuildFolders() {
+  foldersGroup_ = Named<QGroupBox>(kFoldersGroup, u"文件夹目录设定"_s);
+  toUseFolderEdit_ = Named<QLineEdit>(kToUseFolderEdit);
+  usedFolderEdit_ = Named<QLineEdit>(kUsedFolderEdit);
+  outputFolderEdit_ = Named<QLineEdit>(kOutputFolderEdit);
+  toUseBrowseButton_ = Named<QPushButton>(kToUseBrowseButton, u"浏览"_s);
+  usedBrowseButton_ = Named<QPushButton>(kUsedBrowseButton, u"浏览"_s);
+  outputBrowseButton_ = Named<QPushButton>(kOutputBrowseButton, u"浏览"_s);
   auto* folders = new QGridLayout(foldersGroup_);
   int row = 0;
   for (auto [label, edit, button] : {std::tuple{u"待使用文件夹"_s, toUseFolderEdit_, toUseBrowseButton_},
@@ -86,30 +118,9 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     button->setAutoDefault(false);
     ++row;
   }
+}
 
-  okButton_ = Named<QPushButton>(u"BitBtn1"_s, u"确定"_s);
-  cancelButton_ = Named<QPushButton>(u"BitBtn2"_s, u"取消"_s);
-  okButton_->setDefault(true);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(okButton_);
-  buttons->addWidget(cancelButton_);
-
-  auto* mode = new QHBoxLayout;
-  mode->addWidget(modeLabel_);
-  mode->addWidget(modeCombo_);
-  mode->addStretch();
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(mode);
-  layout->addWidget(modeANote_);
-  layout->addWidget(modeBNote_);
-  layout->addWidget(prefixesGroup_);
-  layout->addWidget(mobileSeparatorsCheck_);
-  layout->addWidget(foldersGroup_);
-  layout->addLayout(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-
+void SettingsDialog::Connect() {
   Wire(toUseBrowseButton_, this, &SettingsDialog::BrowseToUseFolderClicked);
   Wire(usedBrowseButton_, this, &SettingsDialog::BrowseUsedFolderClicked);
   Wire(outputBrowseButton_, this, &SettingsDialog::BrowseOutputFolderClicked);

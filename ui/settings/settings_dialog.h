@@ -49,6 +49,10 @@ class SettingsDialog : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void BuildMode();
+  void BuildPrefixes();
+  void BuildFolders();
+  void Connect();
   // Fills every bound control from memory; the folder fields get the folders in effect.
   void FillControls();
   void Browse(QLineEdit* field, const std::filesystem::path& inEffect);
@@ -64,26 +68,27 @@ class SettingsDialog : public QDialog {
   const Settings* settings_ = nullptr;
   const DataFolders* folders_ = nullptr;
 
-  QLabel* modeLabel_;                   // "Label9" 处理模式
-  QComboBox* modeCombo_;                // "CBCalMode" A, B
-  QLabel* modeANote_;                   // "Label10" 模式A:…
-  QLabel* modeBNote_;                   // "Label11" 模式B:…
-  QGroupBox* prefixesGroup_;            // "GroupBox1" 号码前三位设置(用分号隔开)
-  QLineEdit* mobilePrefixesEdit_;       // "EditMobile" 移动号码
-  QLineEdit* unicomPrefixesEdit_;       // "EditUnicom" 联通号码
-  QLineEdit* telecomPrefixesEdit_;      // "EditTelecom" 电信号码
-  QLineEdit* broadnetPrefixesEdit_;     // "EditBroadnet" 广电号码
-  QPushButton* currentPrefixesButton_;  // "SBCurrentPrefixes" 当前号段
-  QCheckBox* mobileSeparatorsCheck_;    // "CBMobileSeparators" 识别分组书写的手机号(138 0013 8000)
-  QGroupBox* foldersGroup_;             // "GroupBox3" 文件夹目录设定
-  QLineEdit* toUseFolderEdit_;          // "EditD1" 待使用文件夹
-  QPushButton* toUseBrowseButton_;      // "SpeedButton1" 浏览
-  QLineEdit* usedFolderEdit_;           // "EditD2" 使用过文件夹
-  QPushButton* usedBrowseButton_;       // "SpeedButton6" 浏览
-  QLineEdit* outputFolderEdit_;         // "EditD3" 输出文件夹
-  QPushButton* outputBrowseButton_;     // "SpeedButton7" 浏览
-  QPushButton* okButton_;               // "BitBtn1" 确定
-  QPushButton* cancelButton_;           // "BitBtn2" 取消
+  // The controls, named as settings_dialog_names.h says.
+  QLabel* modeLabel_;
+  QComboBox* modeCombo_;  // B
+  QLabel* modeANote_;
+  QLabel* modeBNote_;
+  QGroupBox* prefixesGroup_;
+  QLineEdit* mobilePrefixesEdit_;
+  QLineEdit* unicomPrefixesEdit_;
+  QLineEdit* telecomPrefixesEdit_;
+  QLineEdit* broadnetPrefixesEdit_;
+  QPushButton* currentPrefixesButton_;
+  QCheckBox* mobileSeparatorsCheck_;
+  QGroupBox* foldersGroup_;
+  QLineEdit* toUseFolderEdit_;
+  QPushButton* toUseBrowseButton_;
+  QLineEdit* usedFolderEdit_;
+  QPushButton* usedBrowseButton_;
+  QLineEdit* outputFolderEdit_;
+  QPushButton* outputBrowseButton_;
+  QPushButton* okButton_;
+  QPushButton* cancelButton_;
 };
 
 }  // namespace telqor

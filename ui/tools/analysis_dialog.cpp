@@ -24,10 +24,12 @@
 #include "ui/kit/number_view.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/kit/user_action.h"
+#include "ui/tools/analysis_dialog_names.h"
 
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::analysis;
 namespace fs = std::filesystem;
 
 // The rows of a list as a table: with a delimiter, field i of a row in column i (split when the
@@ -76,12 +78,24 @@ class AnalysisDialog::RowsModel : public QAbstractTableModel {
   int rows_ = 0;
 };
 
+namespace {
+
+QLabel* Caption(const QString& name, const QString& caption) { return Named<QLabel>(name, caption); }
+
+QLineEdit* NarrowEdit(const QString& name, int width) {
+  auto* edit = Named<QLineEdit>(name);
+  edit->setMaximumWidth(width);
+  return edit;
+}
+
+}  // namespace
+
 AnalysisDialog::AnalysisDialog(AppContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
       chosenFolder_(context.Folders().otherData),
       openFolder_(context.Folders().otherData) {
-  setObjectName(u"frmAataAnalysis"_s);
+  setObjectName(kAnalysisDialog);
   setWindowTitle(u"数据分析"_s);
   BuildControls();
   LoadSettingsIntoControls();
@@ -98,6 +112,104 @@ AnalysisDialog::AnalysisDialog(AppContext& context, QWidget* parent)
     KeepPainting();
   });
 
+  ConnectButtons();
+}
+
+void AnalysisDialog::BuildControls() {
+  BuildInputSettings();
+  BuildOutputSettings();
+  BuildDataTable();
+  BuildMatchList();
+  BuildStatusBar();
+  auto* lists = new QHBoxLayout;
+  lists->addWidget(dataGroup_, 3);
+  lists->addWidget(matchGroup_, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(inputGroup_);
+  layout->addWidget(outputGroup_);
+  layout->addLayout(lists, 1);
+  layout->addWidget(Caption(kExportSortedNote, u"导出排序数据:排序后的数据直接另存为文件。"_s));
+  layout->addWidget(Caption(kExportClassifiedNote, u"导出分类数据:以最后排序的列分类导出，适合于语音文件分类"_s));
+  layout->addWidget(statusBar_);
+  resize(820, 560);
+}
+
+// 输入设置: the delimiter of the rows and a replacement made as they are read.
+void AnalysisDialog::BuildInputSettings() {
+  delimiterCombo_ = EditableCombo(kDelimiterCombo);
+  delimiterCombo_->addItems({u","_s, u"|"_s});
+  // Wide enough for a delimiter of a few characters ("||", "，", " - ").
+  delimiterCombo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  delimiterCombo_->setMinimumContentsLength(6);
+  replaceFromEdit_ = NarrowEdit(kReplaceFromEdit, 120);
+  replaceToEdit_ = NarrowEdit(kReplaceToEdit, 120);
+  importButton_ = ToolButton(kImportButton, u"导 入..."_s);
+  inputGroup_ = Named<QGroupBox>(kInputGroup, u"输入设置 "_s);
+  inputGroup_->setLayout(
+      Row({Caption(kDelimiterLabel, u"当前行分隔符"_s), delimiterCombo_, replaceFromEdit_,
+           Caption(kReplaceArrowLabel, u"替换字符                   -》"_s), replaceToEdit_, importButton_}));
+}
+
+// 输出设置: which column to test, how, and which column to output.
+void AnalysisDialog::BuildOutputSettings() {
+  columnEdit_ = NarrowEdit(kColumnEdit, 60);
+  conditionCombo_ = Named<QComboBox>(kConditionCombo);
+  conditionCombo_->addItems({u">"_s, u"="_s, u"<"_s, u"[]"_s});
+  valueAEdit_ = NarrowEdit(kValueAEdit, 160);
+  valueBEdit_ = NarrowEdit(kValueBEdit, 160);
+  outColumnEdit_ = NarrowEdit(kOutColumnEdit, 60);
+  for (QLineEdit* e : {columnEdit_, valueAEdit_, valueBEdit_, outColumnEdit_}) e->setText(u"0"_s);
+  analyseButton_ = ToolButton(kAnalyseButton, u"分析"_s);
+  saveButton_ = ToolButton(kSaveButton, u"保存文件"_s);
+  outputGroup_ = Named<QGroupBox>(kOutputGroup, u"输出设置 (表示第几列的值大于/小于/等于/区间内 输出第几列值)  "_s);
+  // Each number sits between its words: "第 [1] 列", "输出第 [0] 列".
+  outputGroup_->setLayout(Row({Caption(kColumnLabel, u"第"_s), columnEdit_, Caption(kColumnUnitLabel, u"列"_s),
+                               conditionCombo_, valueAEdit_, valueBEdit_, Caption(kOutColumnLabel, u"输出第"_s),
+                               outColumnEdit_, Caption(kOutColumnUnitLabel, u"列"_s), analyseButton_, saveButton_}));
+}
+
+// The table of the rows read, sorted by a click on a column's header (the sort menu asks how).
+void AnalysisDialog::BuildDataTable() {
+  dataView_ = NumberView(kDataTable);
+  dataView_->horizontalHeader()->show();
+  dataView_->horizontalHeader()->setSectionsClickable(true);
+  dataView_->horizontalHeader()->setStretchLastSection(false);
+  dataModel_ = new RowsModel(data_, &context_.CurrentSettings().DADelimiter, {u"列0"_s}, dataView_);
+  dataView_->setModel(dataModel_);
+  exportSortedButton_ = ToolButton(kExportSortedButton, u"导出排序数据"_s);
+  exportClassifiedButton_ = ToolButton(kExportClassifiedButton, u"导出分类数据"_s);
+  openFolderButton_ = ToolButton(kOpenFolderButton, u"打开目录"_s);
+  for (QToolButton* b : {exportClassifiedButton_, openFolderButton_}) b->setToolTip(u"分类为最后排序的列"_s);
+  dataGroup_ = Named<QGroupBox>(kDataGroup, u"输入数据(单击列名排序)"_s);
+  auto* table = new QVBoxLayout(dataGroup_);
+  table->addWidget(dataView_, 1);
+  table->addLayout(Row({exportSortedButton_, exportClassifiedButton_, openFolderButton_}));
+  sortMenu_ = Named<QMenu>(kSortMenu, this);
+  sortNumericItem_ = MenuItem(sortMenu_, kSortNumericItem, u"按数字大小排序"_s);
+  sortTextItem_ = MenuItem(sortMenu_, kSortTextItem, u"按字符串排序"_s);
+}
+
+void AnalysisDialog::BuildMatchList() {
+  matchView_ = NumberView(kMatchList);
+  matchView_->horizontalHeader()->show();
+  matchModel_ = new RowsModel(matches_, nullptr, {u" 数据   "_s}, matchView_);
+  matchView_->setModel(matchModel_);
+  matchGroup_ = Named<QGroupBox>(kMatchGroup, u"输出数据"_s);
+  (new QVBoxLayout(matchGroup_))->addWidget(matchView_);
+}
+
+void AnalysisDialog::BuildStatusBar() {
+  statusBar_ = Named<QStatusBar>(kStatusBar);
+  statusBar_->setSizeGripEnabled(false);
+  const QString names[4] = {kDataCountPanel, kMatchCountPanel, kRatioPanel, kHintPanel};
+  const QString panels[4] = {u"原始数据:0"_s, u"符合条件:0"_s, u"比率:待定"_s, u"清空数据请双击"_s};
+  for (int i = 0; i < 4; ++i) {
+    statusPanels_[i] = Caption(names[i], panels[i]);
+    statusBar_->addWidget(statusPanels_[i], i == 3 ? 1 : 0);
+  }
+}
+
+void AnalysisDialog::ConnectButtons() {
   Wire(importButton_, this, &AnalysisDialog::ImportClicked);
   Wire(analyseButton_, this, &AnalysisDialog::AnalyseClicked);
   Wire(saveButton_, this, &AnalysisDialog::SaveMatchesClicked);
@@ -110,88 +222,6 @@ AnalysisDialog::AnalysisDialog(AppContext& context, QWidget* parent)
           [this](int column) { RunUserAction([&] { DataColumnClicked(column); }); });
   OnDoubleClick(dataView_->viewport(), [this] { DataTableDoubleClicked(); });
   OnDoubleClick(matchView_->viewport(), [this] { MatchListDoubleClicked(); });
-}
-
-void AnalysisDialog::BuildControls() {
-  auto label = [](const QString& name, const QString& caption) { return Named<QLabel>(name, caption); };
-  auto edit = [](const QString& name, int width) {
-    auto* e = Named<QLineEdit>(name);
-    e->setMaximumWidth(width);
-    return e;
-  };
-
-  delimiterCombo_ = EditableCombo(u"CBDelimiter"_s);
-  delimiterCombo_->addItems({u","_s, u"|"_s});
-  // Wide enough for a delimiter of a few characters ("||", "，", " - ").
-  delimiterCombo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  delimiterCombo_->setMinimumContentsLength(6);
-  replaceFromEdit_ = edit(u"EditStr1"_s, 120);
-  replaceToEdit_ = edit(u"EditStr2"_s, 120);
-  importButton_ = ToolButton(u"SpeedButton3"_s, u"导 入..."_s);
-  inputGroup_ = Named<QGroupBox>(u"GroupBox1"_s, u"输入设置 "_s);
-  inputGroup_->setLayout(Row({label(u"Label1"_s, u"当前行分隔符"_s), delimiterCombo_, replaceFromEdit_,
-                              label(u"Label2"_s, u"替换字符                   -》"_s), replaceToEdit_, importButton_}));
-
-  columnEdit_ = edit(u"EditColumnNo"_s, 60);
-  conditionCombo_ = Named<QComboBox>(u"CBFix"_s);
-  conditionCombo_->addItems({u">"_s, u"="_s, u"<"_s, u"[]"_s});
-  valueAEdit_ = edit(u"EditA"_s, 160);
-  valueBEdit_ = edit(u"EditB"_s, 160);
-  outColumnEdit_ = edit(u"EditOutColumnNo"_s, 60);
-  for (QLineEdit* e : {columnEdit_, valueAEdit_, valueBEdit_, outColumnEdit_}) e->setText(u"0"_s);
-  analyseButton_ = ToolButton(u"SpeedButton1"_s, u"分析"_s);
-  saveButton_ = ToolButton(u"SpeedButton2"_s, u"保存文件"_s);
-  outputGroup_ = Named<QGroupBox>(u"GroupBox2"_s, u"输出设置 (表示第几列的值大于/小于/等于/区间内 输出第几列值)  "_s);
-  // Each number sits between its words: "第 [1] 列", "输出第 [0] 列".
-  outputGroup_->setLayout(Row({label(u"Label3"_s, u"第"_s), columnEdit_, label(u"Label7"_s, u"列"_s), conditionCombo_,
-                               valueAEdit_, valueBEdit_, label(u"Label4"_s, u"输出第"_s), outColumnEdit_,
-                               label(u"Label8"_s, u"列"_s), analyseButton_, saveButton_}));
-
-  dataView_ = NumberView(u"lv1"_s);
-  dataView_->horizontalHeader()->show();
-  dataView_->horizontalHeader()->setSectionsClickable(true);
-  dataView_->horizontalHeader()->setStretchLastSection(false);
-  dataModel_ = new RowsModel(data_, &context_.CurrentSettings().DADelimiter, {u"列0"_s}, dataView_);
-  dataView_->setModel(dataModel_);
-  exportSortedButton_ = ToolButton(u"SpeedButton6"_s, u"导出排序数据"_s);
-  exportClassifiedButton_ = ToolButton(u"SpeedButton7"_s, u"导出分类数据"_s);
-  openFolderButton_ = ToolButton(u"SpeedButton8"_s, u"打开目录"_s);
-  for (QToolButton* b : {exportClassifiedButton_, openFolderButton_}) b->setToolTip(u"分类为最后排序的列"_s);
-  dataGroup_ = Named<QGroupBox>(u"GroupBox3"_s, u"输入数据(单击列名排序)"_s);
-  auto* table = new QVBoxLayout(dataGroup_);
-  table->addWidget(dataView_, 1);
-  table->addLayout(Row({exportSortedButton_, exportClassifiedButton_, openFolderButton_}));
-
-  matchView_ = NumberView(u"lv2"_s);
-  matchView_->horizontalHeader()->show();
-  matchModel_ = new RowsModel(matches_, nullptr, {u" 数据   "_s}, matchView_);
-  matchView_->setModel(matchModel_);
-  matchGroup_ = Named<QGroupBox>(u"GroupBox4"_s, u"输出数据"_s);
-  (new QVBoxLayout(matchGroup_))->addWidget(matchView_);
-
-  sortMenu_ = Named<QMenu>(u"PopupMenu1"_s, this);
-  sortNumericItem_ = MenuItem(sortMenu_, u"N1"_s, u"按数字大小排序"_s);
-  sortTextItem_ = MenuItem(sortMenu_, u"N2"_s, u"按字符串排序"_s);
-
-  statusBar_ = Named<QStatusBar>(u"StatusBar"_s);
-  statusBar_->setSizeGripEnabled(false);
-  const QString panels[4] = {u"原始数据:0"_s, u"符合条件:0"_s, u"比率:待定"_s, u"清空数据请双击"_s};
-  for (int i = 0; i < 4; ++i) {
-    statusPanels_[i] = label(u"StatusPanel%1"_s.arg(i + 1), panels[i]);
-    statusBar_->addWidget(statusPanels_[i], i == 3 ? 1 : 0);
-  }
-
-  auto* lists = new QHBoxLayout;
-  lists->addWidget(dataGroup_, 3);
-  lists->addWidget(matchGroup_, 1);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(inputGroup_);
-  layout->addWidget(outputGroup_);
-  layout->addLayout(lists, 1);
-  layout->addWidget(label(u"Label5"_s, u"导出排序数据:排序后的数据直接另存为文件。"_s));
-  layout->addWidget(label(u"Label6"_s, u"导出分类数据:以最后排序的列分类导出，适合于语音文件分类"_s));
-  layout->addWidget(statusBar_);
-  resize(820, 560);
 }
 
 // Before the change signals are connected, so that loading saves nothing. A stored kind

@@ -42,8 +42,14 @@ class AnalysisDialog : public QDialog {
   class RowsModel;
 
   void BuildControls();
+  void BuildInputSettings();
+  void BuildOutputSettings();
+  void BuildDataTable();
+  void BuildMatchList();
+  void BuildStatusBar();
   void LoadSettingsIntoControls();
   void ConnectChanges();
+  void ConnectButtons();
   AnalysisInputs Inputs() const;
   Condition StoredCondition() const;
   void Import(const std::vector<std::filesystem::path>& files);
@@ -78,31 +84,32 @@ class AnalysisDialog : public QDialog {
   std::filesystem::path chosenFolder_;
   std::filesystem::path openFolder_;
 
-  QGroupBox* inputGroup_ = nullptr;                // "GroupBox1" 输入设置
-  QComboBox* delimiterCombo_ = nullptr;            // "CBDelimiter" 当前行分隔符
-  QLineEdit* replaceFromEdit_ = nullptr;           // "EditStr1", the text to replace
-  QLineEdit* replaceToEdit_ = nullptr;             // "EditStr2", what replaces it
-  QToolButton* importButton_ = nullptr;            // "SpeedButton3" 导 入...
-  QGroupBox* outputGroup_ = nullptr;               // "GroupBox2" 输出设置 (…)
-  QLineEdit* columnEdit_ = nullptr;                // "EditColumnNo", the column tested
-  QComboBox* conditionCombo_ = nullptr;            // "CBFix" >, =, <, []
-  QLineEdit* valueAEdit_ = nullptr;                // "EditA"
-  QLineEdit* valueBEdit_ = nullptr;                // "EditB", the upper bound of []
-  QLineEdit* outColumnEdit_ = nullptr;             // "EditOutColumnNo", the column output
-  QToolButton* analyseButton_ = nullptr;           // "SpeedButton1" 分析
-  QToolButton* saveButton_ = nullptr;              // "SpeedButton2" 保存文件
-  QGroupBox* dataGroup_ = nullptr;                 // "GroupBox3" 输入数据(单击列名排序)
-  QTableView* dataView_ = nullptr;                 // "lv1", takes file drops
-  QToolButton* exportSortedButton_ = nullptr;      // "SpeedButton6" 导出排序数据
-  QToolButton* exportClassifiedButton_ = nullptr;  // "SpeedButton7" 导出分类数据
-  QToolButton* openFolderButton_ = nullptr;        // "SpeedButton8" 打开目录
-  QGroupBox* matchGroup_ = nullptr;                // "GroupBox4" 输出数据
-  QTableView* matchView_ = nullptr;                // "lv2"
-  QMenu* sortMenu_ = nullptr;                      // "PopupMenu1"
-  QAction* sortNumericItem_ = nullptr;             // "N1" 按数字大小排序
-  QAction* sortTextItem_ = nullptr;                // "N2" 按字符串排序
-  QStatusBar* statusBar_ = nullptr;                // "StatusBar"
-  QLabel* statusPanels_[4] = {};                   // "StatusPanel1" … "StatusPanel4"
+  // The controls, named as analysis_dialog_names.h says.
+  QGroupBox* inputGroup_ = nullptr;
+  QComboBox* delimiterCombo_ = nullptr;
+  QLineEdit* replaceFromEdit_ = nullptr;  // the text to replace
+  QLineEdit* replaceToEdit_ = nullptr;    // what replaces it
+  QToolButton* importButton_ = nullptr;
+  QGroupBox* outputGroup_ = nullptr;
+  QLineEdit* columnEdit_ = nullptr;  // the column tested
+  QComboBox* conditionCombo_ = nullptr;
+  QLineEdit* valueAEdit_ = nullptr;
+  QLineEdit* valueBEdit_ = nullptr;     // the upper bound of []
+  QLineEdit* outColumnEdit_ = nullptr;  // the column output
+  QToolButton* analyseButton_ = nullptr;
+  QToolButton* saveButton_ = nullptr;
+  QGroupBox* dataGroup_ = nullptr;
+  QTableView* dataView_ = nullptr;  // takes file drops
+  QToolButton* exportSortedButton_ = nullptr;
+  QToolButton* exportClassifiedButton_ = nullptr;
+  QToolButton* openFolderButton_ = nullptr;
+  QGroupBox* matchGroup_ = nullptr;
+  QTableView* matchView_ = nullptr;
+  QMenu* sortMenu_ = nullptr;
+  QAction* sortNumericItem_ = nullptr;
+  QAction* sortTextItem_ = nullptr;
+  QStatusBar* statusBar_ = nullptr;
+  QLabel* statusPanels_[4] = {};
 };
 
 }  // namespace telqor

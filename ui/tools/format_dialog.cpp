@@ -22,11 +22,13 @@
 #include "ui/kit/up_down.h"
 #include "ui/kit/user_action.h"
 #include "ui/kit/number_list_model.h"
+#include "ui/tools/format_dialog_names.h"
 #include "workspace/list_operations.h"
 
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::format;
 
 // The output list's model: its one column carries a caption ("输出样式", then "输出样式:" and
 // the count once the list changed).
@@ -67,52 +69,15 @@ int FieldValue(const QLineEdit* edit) { return StrToInt(edit->text().toStdString
 
 FormatDialog::FormatDialog(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context), sourceLabel_(u"原始数据:"_s) {
-  setObjectName(u"frmhmformat"_s);
+  setObjectName(kFormatDialog);
   setWindowTitle(u"数据输出格式转换"_s);
-  importButton_ = ToolButton(u"SpeedButton1"_s, u"导入数据"_s);
-  convertButton_ = ToolButton(u"SpeedButton2"_s, u"格式转换"_s);
-  saveButton_ = ToolButton(u"SpeedButton3"_s, u"保存结果"_s);
-  closeButton_ = ToolButton(u"SpeedButton5"_s, u"退出"_s);
-
-  sourceGroup_ = Named<QGroupBox>(u"GB0"_s, u"原始数据(支持拖放导入数据)"_s);
-  sourceView_ = NumberView(u"lv0"_s);
-  auto* sourceModel = new NumberListModel(&source_, sourceView_);
-  sourceView_->setModel(sourceModel);
-  (new QVBoxLayout(sourceGroup_))->addWidget(sourceView_);
-  source_.SetOnRefresh([this, sourceModel] {
-    sourceModel->Reset();
-    sourceGroup_->setTitle(sourceLabel_ + QString::number(source_.Items().Count()));
-    KeepPainting();
-  });
-
-  templateGroup_ = Named<QGroupBox>(u"GB"_s, u"格式化样式(%N%:表示编号 12345678901:表示数据;MyNo:表示序号)"_s);
-  templateCombo_ = Named<QComboBox>(u"CBA"_s);
-  browseButton_ = ToolButton(u"SpeedButton4"_s, u"浏览"_s);
-  templateEdit_ = Named<QPlainTextEdit>(u"MemoA"_s);
-  templateEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  auto* fields = new QFormLayout;
-  stackEdit_ = CountField(fields, u"EditA"_s, u"样式叠加数"_s, u"UpDown2"_s, 1, stackUpDown_);
-  cutEdit_ = CountField(fields, u"EditB"_s, u"最后行删除位数"_s, u"UpDown3"_s, 0, cutUpDown_);
-  maxNumberEdit_ = CountField(fields, u"EditC"_s, u"最大编号"_s, u"UpDown1"_s, 200, maxNumberUpDown_);
-  perFileEdit_ = CountField(fields, u"EditD"_s, u"每文件保存数"_s, u"UpDown4"_s, 200, perFileUpDown_);
-  auto* templateBox = new QVBoxLayout(templateGroup_);
-  auto* choice = new QHBoxLayout;
-  choice->addWidget(templateCombo_, 1);
-  choice->addWidget(browseButton_);
-  templateBox->addLayout(choice);
-  templateBox->addWidget(templateEdit_, 1);
-  templateBox->addLayout(fields);
-
-  outputView_ = NumberView(u"Lv1"_s);
-  outputView_->horizontalHeader()->show();
-  outputModel_ = new OutputModel(&output_, outputView_);
-  outputView_->setModel(outputModel_);
-  output_.SetOnRefresh([this] {
-    outputModel_->caption = u"输出样式:"_s + QString::number(output_.Items().Count());
-    outputModel_->Reset();
-    KeepPainting();
-  });
-
+  importButton_ = ToolButton(kImportButton, u"导入数据"_s);
+  convertButton_ = ToolButton(kConvertButton, u"格式转换"_s);
+  saveButton_ = ToolButton(kSaveButton, u"保存结果"_s);
+  closeButton_ = ToolButton(kCloseButton, u"退出"_s);
+  BuildSource();
+  BuildTemplate();
+  BuildOutput();
   auto* panes = new QHBoxLayout;
   panes->addWidget(sourceGroup_, 1);
   panes->addWidget(templateGroup_, 2);
@@ -121,7 +86,57 @@ FormatDialog::FormatDialog(AppContext& context, QWidget* parent)
   layout->addLayout(Row({importButton_, convertButton_, saveButton_, closeButton_}));
   layout->addLayout(panes, 1);
   resize(900, 520);
+  Connect();
+}
 
+// The data to convert, its count in the group caption.
+void FormatDialog::BuildSource() {
+  sourceGroup_ = Named<QGroupBox>(kSourceGroup, u"原始数据(支持拖放导入数据)"_s);
+  sourceView_ = NumberView(kSourceList);
+  auto* sourceModel = new NumberListModel(&source_, sourceView_);
+  sourceView_->setModel(sourceModel);
+  (new QVBoxLayout(sourceGroup_))->addWidget(sourceView_);
+  source_.SetOnRefresh([this, sourceModel] {
+    sourceModel->Reset();
+    sourceGroup_->setTitle(sourceLabel_ + QString::number(source_.Items().Count()));
+    KeepPainting();
+  });
+}
+
+// The template, chosen from the template files or typed, and the counts that shape the output.
+void FormatDialog::BuildTemplate() {
+  templateGroup_ = Named<QGroupBox>(kTemplateGroup, u"格式化样式(%N%:表示编号 12345678901:表示数据;MyNo:表示序号)"_s);
+  templateCombo_ = Named<QComboBox>(kTemplateCombo);
+  browseButton_ = ToolButton(kBrowseButton, u"浏览"_s);
+  templateEdit_ = Named<QPlainTextEdit>(kTemplateEdit);
+  templateEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  auto* fields = new QFormLayout;
+  stackEdit_ = CountField(fields, kStackEdit, u"样式叠加数"_s, kStackUpDown, 1, stackUpDown_);
+  cutEdit_ = CountField(fields, kCutEdit, u"最后行删除位数"_s, kCutUpDown, 0, cutUpDown_);
+  maxNumberEdit_ = CountField(fields, kMaxNumberEdit, u"最大编号"_s, kMaxNumberUpDown, 200, maxNumberUpDown_);
+  perFileEdit_ = CountField(fields, kPerFileEdit, u"每文件保存数"_s, kPerFileUpDown, 200, perFileUpDown_);
+  auto* templateBox = new QVBoxLayout(templateGroup_);
+  auto* choice = new QHBoxLayout;
+  choice->addWidget(templateCombo_, 1);
+  choice->addWidget(browseButton_);
+  templateBox->addLayout(choice);
+  templateBox->addWidget(templateEdit_, 1);
+  templateBox->addLayout(fields);
+}
+
+void FormatDialog::BuildOutput() {
+  outputView_ = NumberView(kOutputList);
+  outputView_->horizontalHeader()->show();
+  outputModel_ = new OutputModel(&output_, outputView_);
+  outputView_->setModel(outputModel_);
+  output_.SetOnRefresh([this] {
+    outputModel_->caption = u"输出样式:"_s + QString::number(output_.Items().Count());
+    outputModel_->Reset();
+    KeepPainting();
+  });
+}
+
+void FormatDialog::Connect() {
   Wire(importButton_, this, &FormatDialog::ImportDataClicked);
   Wire(convertButton_, this, &FormatDialog::ConvertClicked);
   Wire(saveButton_, this, &FormatDialog::SaveResultsClicked);

@@ -44,6 +44,10 @@ class FormatDialog : public QDialog {
  private:
   class OutputModel;
 
+  void BuildSource();
+  void BuildTemplate();
+  void BuildOutput();
+  void Connect();
   void ListTemplates();
   void TemplateChanged();
   void ImportDataClicked();
@@ -62,25 +66,26 @@ class FormatDialog : public QDialog {
   std::filesystem::path templateFile_;  // the template chosen last; none yet: no head, no tail
   OutputModel* outputModel_ = nullptr;
 
-  QToolButton* importButton_;         // "SpeedButton1" 导入数据
-  QToolButton* convertButton_;        // "SpeedButton2" 格式转换
-  QToolButton* saveButton_;           // "SpeedButton3" 保存结果
-  QToolButton* closeButton_;          // "SpeedButton5" 退出
-  QGroupBox* sourceGroup_ = nullptr;  // "GB0" 原始数据(支持拖放导入数据), then the count
-  QTableView* sourceView_ = nullptr;  // "lv0", takes file drops
-  QGroupBox* templateGroup_;          // "GB" 格式化样式(…)
-  QComboBox* templateCombo_;          // "CBA", the template files
-  QToolButton* browseButton_;         // "SpeedButton4" 浏览
-  QPlainTextEdit* templateEdit_;      // "MemoA"
-  QLineEdit* stackEdit_;              // "EditA" 样式叠加数
-  UpDown* stackUpDown_;               // "UpDown2"
-  QLineEdit* cutEdit_;                // "EditB" 最后行删除位数
-  UpDown* cutUpDown_;                 // "UpDown3"
-  QLineEdit* maxNumberEdit_;          // "EditC" 最大编号
-  UpDown* maxNumberUpDown_;           // "UpDown1"
-  QLineEdit* perFileEdit_;            // "EditD" 每文件保存数
-  UpDown* perFileUpDown_;             // "UpDown4"
-  QTableView* outputView_;            // "Lv1" 输出样式
+  // The controls, named as format_dialog_names.h says.
+  QToolButton* importButton_;
+  QToolButton* convertButton_;
+  QToolButton* saveButton_;
+  QToolButton* closeButton_;
+  QGroupBox* sourceGroup_ = nullptr;  // then the count
+  QTableView* sourceView_ = nullptr;  // takes file drops
+  QGroupBox* templateGroup_;
+  QComboBox* templateCombo_;  // the template files
+  QToolButton* browseButton_;
+  QPlainTextEdit* templateEdit_;
+  QLineEdit* stackEdit_;
+  UpDown* stackUpDown_;
+  QLineEdit* cutEdit_;
+  UpDown* cutUpDown_;
+  QLineEdit* maxNumberEdit_;
+  UpDown* maxNumberUpDown_;
+  QLineEdit* perFileEdit_;
+  UpDown* perFileUpDown_;
+  QTableView* outputView_;
 };
 
 }  // namespace telqor

@@ -28,10 +28,12 @@
 #include "ui/kit/named.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/kit/user_action.h"
+#include "ui/tools/rename_dialog_names.h"
 
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::rename;
 namespace fs = std::filesystem;
 
 namespace {
@@ -83,7 +85,7 @@ class RenameListModel : public QAbstractTableModel {
 
 RenameDialog::RenameDialog(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context), source_(context.Folders().datedOutput) {
-  setObjectName(u"frmRename"_s);
+  setObjectName(kRenameDialog);
   setWindowTitle(u"文件批量改名"_s);
   QWidget* folders = BuildFolders();
   auto* right = new QVBoxLayout;
@@ -95,7 +97,7 @@ RenameDialog::RenameDialog(AppContext& context, QWidget* parent)
   splitter->addWidget(folders);
   splitter->addWidget(work);
   splitter->setStretchFactor(1, 1);
-  statusBar_ = Named<QStatusBar>(u"StatusBar"_s);
+  statusBar_ = Named<QStatusBar>(kStatusBar);
   statusBar_->setSizeGripEnabled(false);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(splitter, 1);
@@ -106,9 +108,9 @@ RenameDialog::RenameDialog(AppContext& context, QWidget* parent)
 }
 
 QWidget* RenameDialog::BuildFolders() {
-  folderTree_ = Named<QTreeView>(u"STVData"_s);
+  folderTree_ = Named<QTreeView>(kFolderTree);
   folderTree_->setHeaderHidden(true);
-  folderContents_ = Named<QListWidget>(u"SLVData"_s);
+  folderContents_ = Named<QListWidget>(kFolderContents);
   auto* splitter = new QSplitter(Qt::Vertical);
   splitter->addWidget(folderTree_);
   splitter->addWidget(folderContents_);
@@ -116,12 +118,12 @@ QWidget* RenameDialog::BuildFolders() {
 }
 
 QGroupBox* RenameDialog::BuildTaking() {
-  takingGroup_ = Named<QGroupBox>(u"GroupBox1"_s, u"源文件输入设置-文件名匹配"_s);
-  matchEdit_ = Named<QLineEdit>(u"EditA"_s);
-  appendCheck_ = Named<QCheckBox>(u"CBAppend"_s, u"累加"_s);
-  takeButton_ = Button(u"SpeedButton1"_s, u"选取"_s);
-  clearButton_ = Button(u"SpeedButton5"_s, u"清空"_s);
-  renameView_ = Named<QTableView>(u"lv1"_s);
+  takingGroup_ = Named<QGroupBox>(kTakingGroup, u"源文件输入设置-文件名匹配"_s);
+  matchEdit_ = Named<QLineEdit>(kMatchEdit);
+  appendCheck_ = Named<QCheckBox>(kAppendCheck, u"累加"_s);
+  takeButton_ = Button(kTakeButton, u"选取"_s);
+  clearButton_ = Button(kClearButton, u"清空"_s);
+  renameView_ = Named<QTableView>(kRenameList);
   model_ = new RenameListModel(entries_, renameView_);
   renameView_->setModel(model_);
   renameView_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -131,57 +133,35 @@ QGroupBox* RenameDialog::BuildTaking() {
   renameView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   renameView_->verticalHeader()->setDefaultSectionSize(renameView_->fontMetrics().height() + 6);
   renameView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  oldNameEdit_ = Named<QLineEdit>(u"EditRaw"_s);
-  newNameEdit_ = Named<QLineEdit>(u"EditDest"_s);
-  setEntryButton_ = Button(u"SBEditData"_s, u"设置"_s);
+  oldNameEdit_ = Named<QLineEdit>(kOldNameEdit);
+  newNameEdit_ = Named<QLineEdit>(kNewNameEdit);
+  setEntryButton_ = Button(kSetEntryButton, u"设置"_s);
   auto* edits = new QHBoxLayout;
   edits->addWidget(oldNameEdit_, 1);
-  edits->addWidget(Named<QLabel>(u"Label3"_s, u"->"_s));
+  edits->addWidget(Named<QLabel>(kEntryArrowLabel, u"->"_s));
   edits->addWidget(newNameEdit_, 1);
   edits->addWidget(setEntryButton_);
   auto* box = new QVBoxLayout(takingGroup_);
   box->addLayout(
-      Row({Named<QLabel>(u"Label1"_s, u"文件名匹配"_s), matchEdit_, appendCheck_, takeButton_, clearButton_}));
+      Row({Named<QLabel>(kMatchLabel, u"文件名匹配"_s), matchEdit_, appendCheck_, takeButton_, clearButton_}));
   box->addWidget(renameView_, 1);
   box->addLayout(edits);
   return takingGroup_;
 }
 
 QGroupBox* RenameDialog::BuildDefinition() {
-  definitionGroup_ = Named<QGroupBox>(u"GroupBox2"_s, u"新文件名定义"_s);
-  replaceGroup_ = Named<QGroupBox>(u"GroupBox3"_s);
-  replaceCheck_ = Named<QCheckBox>(u"CBA"_s, u"    替换内容"_s);
-  replaceFromEdit_ = Named<QLineEdit>(u"EditR1"_s);
-  replaceToEdit_ = Named<QLineEdit>(u"EditR2"_s);
-  auto* replace = new QGridLayout(replaceGroup_);
-  replace->addWidget(replaceCheck_, 0, 0, 1, 3);
-  replace->addWidget(replaceFromEdit_, 1, 0);
-  replace->addWidget(Named<QLabel>(u"Label4"_s, u"->"_s), 1, 1);
-  replace->addWidget(replaceToEdit_, 1, 2);
-
-  patternGroup_ = Named<QGroupBox>(u"GroupBox4"_s);
-  patternCheck_ = Named<QCheckBox>(u"CBB"_s, u"     文件名重命名定义(#为数字)"_s);
-  patternCombo_ = EditableCombo(u"CBT"_s);
-  patternCombo_->addItem(u"我的文件####.txt"_s);
-  patternCombo_->setCurrentIndex(-1);
-  patternCombo_->clearEditText();
-  startNumberEdit_ = Named<QLineEdit>(u"EditNumCC"_s, u"1"_s);
-  auto* pattern = new QGridLayout(patternGroup_);
-  pattern->addWidget(patternCheck_, 0, 0, 1, 3);
-  pattern->addWidget(patternCombo_, 1, 0);
-  pattern->addWidget(Named<QLabel>(u"Label5"_s, u"开始数字"_s), 1, 1);
-  pattern->addWidget(startNumberEdit_, 1, 2);
-  pattern->setColumnStretch(0, 1);
-
-  caseCombo_ = Named<QComboBox>(u"CBFF"_s);
+  definitionGroup_ = Named<QGroupBox>(kDefinitionGroup, u"新文件名定义"_s);
+  BuildReplaceGroup();
+  BuildPatternGroup();
+  caseCombo_ = Named<QComboBox>(kCaseCombo);
   caseCombo_->addItems({u"大小写不变"_s, u"小写"_s, u"大写"_s});
-  newFolderCheck_ = Named<QCheckBox>(u"CBUseNewPath"_s, u"输出到新目录"_s);
-  outputFolderEdit_ = Named<QLineEdit>(u"EditURL"_s);
-  chooseOutputButton_ = Button(u"SpeedButton6"_s, u"设置"_s);
-  openOutputButton_ = Button(u"SpeedButton7"_s, u"打开"_s);
-  deleteSourceCheck_ = Named<QCheckBox>(u"CBD"_s, u"删除原来文件"_s);
-  previewButton_ = Button(u"SpeedButton2"_s, u"预览"_s);
-  renameButton_ = Button(u"SpeedButton3"_s, u"更新"_s);
+  newFolderCheck_ = Named<QCheckBox>(kNewFolderCheck, u"输出到新目录"_s);
+  outputFolderEdit_ = Named<QLineEdit>(kOutputFolderEdit);
+  chooseOutputButton_ = Button(kChooseOutputButton, u"设置"_s);
+  openOutputButton_ = Button(kOpenOutputButton, u"打开"_s);
+  deleteSourceCheck_ = Named<QCheckBox>(kDeleteSourceCheck, u"删除原来文件"_s);
+  previewButton_ = Button(kPreviewButton, u"预览"_s);
+  renameButton_ = Button(kRenameButton, u"更新"_s);
   auto* output = new QHBoxLayout;
   output->addWidget(newFolderCheck_);
   output->addWidget(outputFolderEdit_, 1);
@@ -196,6 +176,36 @@ QGroupBox* RenameDialog::BuildDefinition() {
   box->addLayout(output);
   box->addLayout(Row({caseCombo_, deleteSourceCheck_, previewButton_, renameButton_}));
   return definitionGroup_;
+}
+
+// "替换内容": a text of the old name replaced.
+void RenameDialog::BuildReplaceGroup() {
+  replaceGroup_ = Named<QGroupBox>(kReplaceGroup);
+  replaceCheck_ = Named<QCheckBox>(kReplaceCheck, u"    替换内容"_s);
+  replaceFromEdit_ = Named<QLineEdit>(kReplaceFromEdit);
+  replaceToEdit_ = Named<QLineEdit>(kReplaceToEdit);
+  auto* replace = new QGridLayout(replaceGroup_);
+  replace->addWidget(replaceCheck_, 0, 0, 1, 3);
+  replace->addWidget(replaceFromEdit_, 1, 0);
+  replace->addWidget(Named<QLabel>(kReplaceArrowLabel, u"->"_s), 1, 1);
+  replace->addWidget(replaceToEdit_, 1, 2);
+}
+
+// "文件名重命名定义": new names from a pattern, its "#"s a number counting from "开始数字".
+void RenameDialog::BuildPatternGroup() {
+  patternGroup_ = Named<QGroupBox>(kPatternGroup);
+  patternCheck_ = Named<QCheckBox>(kPatternCheck, u"     文件名重命名定义(#为数字)"_s);
+  patternCombo_ = EditableCombo(kPatternCombo);
+  patternCombo_->addItem(u"我的文件####.txt"_s);
+  patternCombo_->setCurrentIndex(-1);
+  patternCombo_->clearEditText();
+  startNumberEdit_ = Named<QLineEdit>(kStartNumberEdit, u"1"_s);
+  auto* pattern = new QGridLayout(patternGroup_);
+  pattern->addWidget(patternCheck_, 0, 0, 1, 3);
+  pattern->addWidget(patternCombo_, 1, 0);
+  pattern->addWidget(Named<QLabel>(kStartNumberLabel, u"开始数字"_s), 1, 1);
+  pattern->addWidget(startNumberEdit_, 1, 2);
+  pattern->setColumnStretch(0, 1);
 }
 
 void RenameDialog::WireControls() {

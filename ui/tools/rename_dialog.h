@@ -42,6 +42,8 @@ class RenameDialog : public QDialog {
   QWidget* BuildFolders();
   QGroupBox* BuildTaking();
   QGroupBox* BuildDefinition();
+  void BuildReplaceGroup();
+  void BuildPatternGroup();
   void WireControls();
   void MakeFolderTree();
   void ShowSourceFolder();
@@ -73,35 +75,36 @@ class RenameDialog : public QDialog {
   RenameListModel* model_;
   QFileSystemModel* folders_ = nullptr;
 
-  QTreeView* folderTree_;            // "STVData", the folders
-  QListWidget* folderContents_;      // "SLVData", what the source folder holds
-  QStatusBar* statusBar_;            // "StatusBar", the source folder
-  QGroupBox* takingGroup_;           // "GroupBox1" 源文件输入设置-文件名匹配
-  QLineEdit* matchEdit_;             // "EditA" 文件名匹配
-  QCheckBox* appendCheck_;           // "CBAppend" 累加
-  QPushButton* takeButton_;          // "SpeedButton1" 选取
-  QPushButton* clearButton_;         // "SpeedButton5" 清空
-  QTableView* renameView_;           // "lv1" 原始文件名, 新文件名
-  QLineEdit* oldNameEdit_;           // "EditRaw"
-  QLineEdit* newNameEdit_;           // "EditDest"
-  QPushButton* setEntryButton_;      // "SBEditData" 设置
-  QGroupBox* definitionGroup_;       // "GroupBox2" 新文件名定义
-  QGroupBox* replaceGroup_;          // "GroupBox3"
-  QCheckBox* replaceCheck_;          // "CBA" 替换内容
-  QLineEdit* replaceFromEdit_;       // "EditR1"
-  QLineEdit* replaceToEdit_;         // "EditR2"
-  QGroupBox* patternGroup_;          // "GroupBox4"
-  QCheckBox* patternCheck_;          // "CBB" 文件名重命名定义(#为数字)
-  QComboBox* patternCombo_;          // "CBT"
-  QLineEdit* startNumberEdit_;       // "EditNumCC" 开始数字
-  QComboBox* caseCombo_;             // "CBFF" 大小写不变, 小写, 大写
-  QCheckBox* newFolderCheck_;        // "CBUseNewPath" 输出到新目录
-  QLineEdit* outputFolderEdit_;      // "EditURL"
-  QPushButton* chooseOutputButton_;  // "SpeedButton6" 设置
-  QPushButton* openOutputButton_;    // "SpeedButton7" 打开
-  QCheckBox* deleteSourceCheck_;     // "CBD" 删除原来文件
-  QPushButton* previewButton_;       // "SpeedButton2" 预览
-  QPushButton* renameButton_;        // "SpeedButton3" 更新
+  // The controls, named as rename_dialog_names.h says.
+  QTreeView* folderTree_;        // the folders
+  QListWidget* folderContents_;  // what the source folder holds
+  QStatusBar* statusBar_;        // the source folder
+  QGroupBox* takingGroup_;
+  QLineEdit* matchEdit_;
+  QCheckBox* appendCheck_;
+  QPushButton* takeButton_;
+  QPushButton* clearButton_;
+  QTableView* renameView_;
+  QLineEdit* oldNameEdit_;
+  QLineEdit* newNameEdit_;
+  QPushButton* setEntryButton_;
+  QGroupBox* definitionGroup_;
+  QGroupBox* replaceGroup_;
+  QCheckBox* replaceCheck_;
+  QLineEdit* replaceFromEdit_;
+  QLineEdit* replaceToEdit_;
+  QGroupBox* patternGroup_;
+  QCheckBox* patternCheck_;
+  QComboBox* patternCombo_;
+  QLineEdit* startNumberEdit_;
+  QComboBox* caseCombo_;
+  QCheckBox* newFolderCheck_;
+  QLineEdit* outputFolderEdit_;
+  QPushButton* chooseOutputButton_;
+  QPushButton* openOutputButton_;
+  QCheckBox* deleteSourceCheck_;
+  QPushButton* previewButton_;
+  QPushButton* renameButton_;
 };
 
 }  // namespace telqor

@@ -20,6 +20,7 @@
 #include "ui/kit/number_view.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/workspace/export_items.h"
+#include "ui/workspace/lists_tab_names.h"
 #include "ui/workspace/number_list_box.h"
 #include "workspace/kind_filter.h"
 #include "workspace/list_operations.h"
@@ -27,10 +28,11 @@
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::lists;
 
 ListsTab::ListsTab(AppContext& context, NumberLists& lists, SaveCountDialog* countDialog, QWidget* parent)
     : QWidget(parent), context_(context), lists_(lists), countDialog_(countDialog) {
-  setObjectName(u"TabSheet2"_s);
+  setObjectName(kListsTab);
   BuildSource();
   BuildMoves();
   BuildTarget();
@@ -51,42 +53,42 @@ ListsTab::ListsTab(AppContext& context, NumberLists& lists, SaveCountDialog* cou
 ListsTab::~ListsTab() = default;
 
 void ListsTab::BuildSource() {
-  sourceGroup_ = Named<QGroupBox>(u"GBRawData"_s, u"【原始号码】"_s);
-  importSegmentsButton_ = ToolButton(u"ToolButton2"_s, u"   导入号段   "_s);
-  inputSegmentsButton_ = ToolButton(u"ToolButton1"_s, u"  输入号段   "_s);
-  importFilesButton_ = ToolButton(u"ToolButton3"_s, u"导入文件"_s);
-  pasteSourceButton_ = ToolButton(u"ToolButton5"_s, u"粘贴"_s);
-  clearSourceButton_ = ToolButton(u"ToolButton6"_s, u"清空"_s);
-  sortSourceButton_ = ToolButton(u"ToolButton16"_s, u"   号码排序   "_s);
-  shuffleSourceButton_ = ToolButton(u"ToolButton18"_s, u"号码乱序"_s);
-  dedupeSourceButton_ = ToolButton(u"ToolButton20"_s, u"去除重号"_s);
-  filterOutSourceButton_ = ToolButton(u"ToolButton43"_s, u"滤除号码"_s);
-  moreSourceButton_ = ToolButton(u"ToolButton23"_s, u"其它操作"_s);
-  sourceView_ = NumberView(u"lv1"_s);
+  sourceGroup_ = Named<QGroupBox>(kSourceGroup, u"【原始号码】"_s);
+  importSegmentsButton_ = ToolButton(kImportSegmentsButton, u"   导入号段   "_s);
+  inputSegmentsButton_ = ToolButton(kInputSegmentsButton, u"  输入号段   "_s);
+  importFilesButton_ = ToolButton(kImportSourceFilesButton, u"导入文件"_s);
+  pasteSourceButton_ = ToolButton(kPasteSourceButton, u"粘贴"_s);
+  clearSourceButton_ = ToolButton(kClearSourceButton, u"清空"_s);
+  sortSourceButton_ = ToolButton(kSortSourceButton, u"   号码排序   "_s);
+  shuffleSourceButton_ = ToolButton(kShuffleSourceButton, u"号码乱序"_s);
+  dedupeSourceButton_ = ToolButton(kDedupeSourceButton, u"去除重号"_s);
+  filterOutSourceButton_ = ToolButton(kFilterOutSourceButton, u"滤除号码"_s);
+  moreSourceButton_ = ToolButton(kMoreSourceButton, u"其它操作"_s);
+  sourceView_ = NumberView(kSourceList);
   auto* raw = new QVBoxLayout(sourceGroup_);
   raw->addLayout(
       Row({importSegmentsButton_, inputSegmentsButton_, importFilesButton_, pasteSourceButton_, clearSourceButton_}));
   raw->addLayout(
       Row({sortSourceButton_, shuffleSourceButton_, dedupeSourceButton_, filterOutSourceButton_, moreSourceButton_}));
   raw->addWidget(sourceView_, 1);
-  sourceMenu_ = Named<QMenu>(u"PopupMenu5"_s, this);
-  keepSourceMobileItem_ = MenuItem(sourceMenu_, u"N25"_s, u"保留手机号码"_s);
-  keepSourceNonMobileItem_ = MenuItem(sourceMenu_, u"N26"_s, u"保留非手机号码"_s);
-  normalizeSourceItem_ = MenuItem(sourceMenu_, u"NNormalize1"_s, u"号码规范化"_s);
+  sourceMenu_ = Named<QMenu>(kSourceMenu, this);
+  keepSourceMobileItem_ = MenuItem(sourceMenu_, kKeepSourceMobileItem, u"保留手机号码"_s);
+  keepSourceNonMobileItem_ = MenuItem(sourceMenu_, kKeepSourceNonMobileItem, u"保留非手机号码"_s);
+  normalizeSourceItem_ = MenuItem(sourceMenu_, kNormalizeSourceItem, u"号码规范化"_s);
   sourceMenu_->addSeparator();
-  copyAllSourceItem_ = MenuItem(sourceMenu_, u"N55"_s, u"复制所有号码"_s);
-  copySourceSelectionItem_ = MenuItem(sourceMenu_, u"N58"_s, u"复制选择的号码"_s);
-  deleteSourceSelectionItem_ = MenuItem(sourceMenu_, u"N57"_s, u"删除选择的号码"_s);
+  copyAllSourceItem_ = MenuItem(sourceMenu_, kCopyAllSourceItem, u"复制所有号码"_s);
+  copySourceSelectionItem_ = MenuItem(sourceMenu_, kCopySourceSelectionItem, u"复制选择的号码"_s);
+  deleteSourceSelectionItem_ = MenuItem(sourceMenu_, kDeleteSourceSelectionItem, u"删除选择的号码"_s);
   sourceMenu_->addSeparator();
-  statsSourceItem_ = MenuItem(sourceMenu_, u"NStats1"_s, u"号码统计"_s);
-  lookupTableSourceItem_ = MenuItem(sourceMenu_, u"NLookupTable1"_s, u"归属地查询表"_s);
+  statsSourceItem_ = MenuItem(sourceMenu_, kSourceStatsItem, u"号码统计"_s);
+  lookupTableSourceItem_ = MenuItem(sourceMenu_, kSourceLookupTableItem, u"归属地查询表"_s);
   ContextMenu(sourceView_, sourceMenu_);
   PopupAtMouse(moreSourceButton_, sourceMenu_);
 }
 
 // Moves between the lists: the upper three copy source to target, the lower three back.
 void ListsTab::BuildMoves() {
-  movesPanel_ = Named<QFrame>(u"Panel4"_s);
+  movesPanel_ = Named<QFrame>(kMovesPanel);
   auto move = [](const QString& name, const QString& caption, Qt::ArrowType arrow) {
     QToolButton* b = ToolButton(name, caption);
     b->setArrowType(arrow);
@@ -94,12 +96,12 @@ void ListsTab::BuildMoves() {
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return b;
   };
-  featureToTargetButton_ = move(u"SpeedButton13"_s, u"组合特征"_s, Qt::RightArrow);
-  typeToTargetButton_ = move(u"SpeedButton15"_s, u"号码类型"_s, Qt::RightArrow);
-  allToTargetButton_ = move(u"SpeedButton17"_s, u"全部号码"_s, Qt::RightArrow);
-  featureToSourceButton_ = move(u"SpeedButton14"_s, u"组合特征"_s, Qt::LeftArrow);
-  typeToSourceButton_ = move(u"SpeedButton16"_s, u"号码类型"_s, Qt::LeftArrow);
-  allToSourceButton_ = move(u"SpeedButton18"_s, u"全部号码"_s, Qt::LeftArrow);
+  featureToTargetButton_ = move(kFeatureToTargetButton, u"组合特征"_s, Qt::RightArrow);
+  typeToTargetButton_ = move(kTypeToTargetButton, u"号码类型"_s, Qt::RightArrow);
+  allToTargetButton_ = move(kAllToTargetButton, u"全部号码"_s, Qt::RightArrow);
+  featureToSourceButton_ = move(kFeatureToSourceButton, u"组合特征"_s, Qt::LeftArrow);
+  typeToSourceButton_ = move(kTypeToSourceButton, u"号码类型"_s, Qt::LeftArrow);
+  allToSourceButton_ = move(kAllToSourceButton, u"全部号码"_s, Qt::LeftArrow);
   auto* moves = new QVBoxLayout(movesPanel_);
   moves->addStretch();
   for (QToolButton* b : {featureToTargetButton_, typeToTargetButton_, allToTargetButton_}) moves->addWidget(b);
@@ -110,52 +112,53 @@ void ListsTab::BuildMoves() {
 }
 
 void ListsTab::BuildTarget() {
-  targetGroup_ = Named<QGroupBox>(u"GBDestData"_s, u"【目标号码】"_s);
-  sortTargetButton_ = ToolButton(u"ToolButton30"_s, u"   号码排序   "_s);
-  shuffleTargetButton_ = ToolButton(u"ToolButton32"_s, u"号码乱序"_s);
-  dedupeTargetButton_ = ToolButton(u"ToolButton34"_s, u"去除重号"_s);
-  filterOutTargetButton_ = ToolButton(u"ToolButton36"_s, u"滤除号码"_s);
-  moreTargetButton_ = ToolButton(u"ToolButton44"_s, u"其它操作"_s);
-  targetView_ = NumberView(u"lv2"_s);
+  targetGroup_ = Named<QGroupBox>(kTargetGroup, u"【目标号码】"_s);
+  sortTargetButton_ = ToolButton(kSortTargetButton, u"   号码排序   "_s);
+  shuffleTargetButton_ = ToolButton(kShuffleTargetButton, u"号码乱序"_s);
+  dedupeTargetButton_ = ToolButton(kDedupeTargetButton, u"去除重号"_s);
+  filterOutTargetButton_ = ToolButton(kFilterOutTargetButton, u"滤除号码"_s);
+  moreTargetButton_ = ToolButton(kMoreTargetButton, u"其它操作"_s);
+  targetView_ = NumberView(kTargetList);
   auto* dest = new QVBoxLayout(targetGroup_);
   dest->addLayout(
       Row({sortTargetButton_, shuffleTargetButton_, dedupeTargetButton_, filterOutTargetButton_, moreTargetButton_}));
   dest->addWidget(targetView_, 1);
-  targetMenu_ = Named<QMenu>(u"PopupMenu9"_s, this);
-  normalizeTargetItem_ = MenuItem(targetMenu_, u"NNormalize2"_s, u"号码规范化"_s);
+  targetMenu_ = Named<QMenu>(kTargetMenu, this);
+  normalizeTargetItem_ = MenuItem(targetMenu_, kNormalizeTargetItem, u"号码规范化"_s);
   targetMenu_->addSeparator();
-  copyAllTargetItem_ = MenuItem(targetMenu_, u"N59"_s, u"复制所有号码"_s);
-  copyTargetSelectionItem_ = MenuItem(targetMenu_, u"N60"_s, u"复制选择的号码"_s);
+  copyAllTargetItem_ = MenuItem(targetMenu_, kCopyAllTargetItem, u"复制所有号码"_s);
+  copyTargetSelectionItem_ = MenuItem(targetMenu_, kCopyTargetSelectionItem, u"复制选择的号码"_s);
   targetMenu_->addSeparator();
-  deleteTargetSelectionItem_ = MenuItem(targetMenu_, u"N61"_s, u"删除选择的号码"_s);
-  clearTargetItem_ = MenuItem(targetMenu_, u"N52"_s, u"清空号码"_s);
+  deleteTargetSelectionItem_ = MenuItem(targetMenu_, kDeleteTargetSelectionItem, u"删除选择的号码"_s);
+  clearTargetItem_ = MenuItem(targetMenu_, kClearTargetItem, u"清空号码"_s);
   targetMenu_->addSeparator();
-  statsTargetItem_ = MenuItem(targetMenu_, u"NStats2"_s, u"号码统计"_s);
-  lookupTableTargetItem_ = MenuItem(targetMenu_, u"NLookupTable2"_s, u"归属地查询表"_s);
+  statsTargetItem_ = MenuItem(targetMenu_, kTargetStatsItem, u"号码统计"_s);
+  lookupTableTargetItem_ = MenuItem(targetMenu_, kTargetLookupTableItem, u"归属地查询表"_s);
   ContextMenu(targetView_, targetMenu_);
   PopupAtMouse(moreTargetButton_, targetMenu_);
 }
 
 void ListsTab::BuildExport() {
-  exportGroup_ = Named<QGroupBox>(u"GroupBox3"_s, u"【导出号码】"_s);
-  exportSourceRadio_ = Named<QRadioButton>(u"RBRaw"_s, u"原始号码"_s);
+  exportGroup_ = Named<QGroupBox>(kExportGroup, u"【导出号码】"_s);
+  exportSourceRadio_ = Named<QRadioButton>(kExportSourceRadio, u"原始号码"_s);
   exportSourceRadio_->setChecked(true);
-  exportTargetRadio_ = Named<QRadioButton>(u"RBDest"_s, u"目标号码"_s);
-  batchExportButton_ = Button(u"SpeedButton23"_s, u"分批导出号码"_s);
-  exportButton_ = Button(u"SpeedButton24"_s, u"全部导出号码"_s);
-  exportFolderButton_ = Button(u"SpeedButton2"_s, u"浏览导出目录"_s);
+  exportTargetRadio_ = Named<QRadioButton>(kExportTargetRadio, u"目标号码"_s);
+  batchExportButton_ = Button(kBatchExportButton, u"分批导出号码"_s);
+  exportButton_ = Button(kExportButton, u"全部导出号码"_s);
+  exportFolderButton_ = Button(kExportFolderButton, u"浏览导出目录"_s);
   auto* exportRow = new QHBoxLayout(exportGroup_);
   for (QWidget* w : std::initializer_list<QWidget*>{exportSourceRadio_, exportTargetRadio_, batchExportButton_,
                                                     exportButton_, exportFolderButton_})
     exportRow->addWidget(w);
   exportRow->addStretch();
-  exportMenu_ = Named<QMenu>(u"PopupMenu10"_s, this);
-  exportAllItem_ = MenuItem(exportMenu_, u"N46"_s, u"全部导出号码"_s);
+  exportMenu_ = Named<QMenu>(kExportMenu, this);
+  exportAllItem_ = MenuItem(exportMenu_, kExportAllItem, u"全部导出号码"_s);
   exportMenu_->addSeparator();
-  byRegionItem_ = MenuItem(exportMenu_, u"N48"_s, u"按地区导出"_s);
-  byCarrierItem_ = MenuItem(exportMenu_, u"N49"_s, u"按号码类型(移动,联通等)导出"_s);
-  byRegionCarrierItem_ = MenuItem(exportMenu_, u"N63"_s, u"按地区和号码类型(移动,联通等)导出"_s);
-  byRegionCarrierSegmentItem_ = MenuItem(exportMenu_, u"N75"_s, u"按地区/号码类型/号段保存号码"_s);
+  byRegionItem_ = MenuItem(exportMenu_, kExportByRegionItem, u"按地区导出"_s);
+  byCarrierItem_ = MenuItem(exportMenu_, kExportByCarrierItem, u"按号码类型(移动,联通等)导出"_s);
+  byRegionCarrierItem_ = MenuItem(exportMenu_, kExportByRegionCarrierItem, u"按地区和号码类型(移动,联通等)导出"_s);
+  byRegionCarrierSegmentItem_ =
+      MenuItem(exportMenu_, kExportByRegionCarrierSegmentItem, u"按地区/号码类型/号段保存号码"_s);
   PopupAtMouse(exportButton_, exportMenu_);
 }
 
@@ -201,7 +204,7 @@ void ListsTab::Connect() {
   Wire(exportFolderButton_, this, &ListsTab::ExportFolderClicked);
 }
 
-DropSites ListsTab::Drops() const { return {{sourceView_, DropTarget::kLv1}}; }
+DropSites ListsTab::Drops() const { return {{sourceView_, DropTarget::kSourceList}}; }
 
 NumberList& ListsTab::ChosenList() { return exportTargetRadio_->isChecked() ? lists_.target : lists_.source; }
 

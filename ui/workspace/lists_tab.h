@@ -109,61 +109,62 @@ class ListsTab : public QWidget {
   std::unique_ptr<NumberListBox> sourceBox_;
   std::unique_ptr<NumberListBox> targetBox_;
 
-  QGroupBox* sourceGroup_;               // "GBRawData" 【原始号码】
-  QToolButton* importSegmentsButton_;    // "ToolButton2" 导入号段
-  QToolButton* inputSegmentsButton_;     // "ToolButton1" 输入号段
-  QToolButton* importFilesButton_;       // "ToolButton3" 导入文件
-  QToolButton* pasteSourceButton_;       // "ToolButton5" 粘贴
-  QToolButton* clearSourceButton_;       // "ToolButton6" 清空
-  QToolButton* sortSourceButton_;        // "ToolButton16" 号码排序
-  QToolButton* shuffleSourceButton_;     // "ToolButton18" 号码乱序
-  QToolButton* dedupeSourceButton_;      // "ToolButton20" 去除重号
-  QToolButton* filterOutSourceButton_;   // "ToolButton43" 滤除号码
-  QToolButton* moreSourceButton_;        // "ToolButton23" 其它操作
-  QTableView* sourceView_;               // "lv1"
-  QMenu* sourceMenu_;                    // "PopupMenu5"
-  QAction* keepSourceMobileItem_;        // "N25" 保留手机号码
-  QAction* keepSourceNonMobileItem_;     // "N26" 保留非手机号码
-  QAction* normalizeSourceItem_;         // "NNormalize1" 号码规范化
-  QAction* copyAllSourceItem_;           // "N55" 复制所有号码
-  QAction* copySourceSelectionItem_;     // "N58" 复制选择的号码
-  QAction* deleteSourceSelectionItem_;   // "N57" 删除选择的号码
-  QAction* statsSourceItem_;             // "NStats1" 号码统计
-  QAction* lookupTableSourceItem_;       // "NLookupTable1" 归属地查询表
-  QFrame* movesPanel_;                   // "Panel4"
-  QToolButton* featureToTargetButton_;   // "SpeedButton13" 组合特征 →
-  QToolButton* featureToSourceButton_;   // "SpeedButton14" 组合特征 ←
-  QToolButton* typeToTargetButton_;      // "SpeedButton15" 号码类型 →
-  QToolButton* typeToSourceButton_;      // "SpeedButton16" 号码类型 ←
-  QToolButton* allToTargetButton_;       // "SpeedButton17" 全部号码 →
-  QToolButton* allToSourceButton_;       // "SpeedButton18" 全部号码 ←
-  QGroupBox* targetGroup_;               // "GBDestData" 【目标号码】
-  QToolButton* sortTargetButton_;        // "ToolButton30" 号码排序
-  QToolButton* shuffleTargetButton_;     // "ToolButton32" 号码乱序
-  QToolButton* dedupeTargetButton_;      // "ToolButton34" 去除重号
-  QToolButton* filterOutTargetButton_;   // "ToolButton36" 滤除号码
-  QToolButton* moreTargetButton_;        // "ToolButton44" 其它操作
-  QTableView* targetView_;               // "lv2"
-  QMenu* targetMenu_;                    // "PopupMenu9"
-  QAction* normalizeTargetItem_;         // "NNormalize2" 号码规范化
-  QAction* copyAllTargetItem_;           // "N59" 复制所有号码
-  QAction* copyTargetSelectionItem_;     // "N60" 复制选择的号码
-  QAction* deleteTargetSelectionItem_;   // "N61" 删除选择的号码
-  QAction* clearTargetItem_;             // "N52" 清空号码
-  QAction* statsTargetItem_;             // "NStats2" 号码统计
-  QAction* lookupTableTargetItem_;       // "NLookupTable2" 归属地查询表
-  QGroupBox* exportGroup_;               // "GroupBox3" 【导出号码】
-  QRadioButton* exportSourceRadio_;      // "RBRaw" 原始号码
-  QRadioButton* exportTargetRadio_;      // "RBDest" 目标号码
-  QPushButton* batchExportButton_;       // "SpeedButton23" 分批导出号码
-  QPushButton* exportButton_;            // "SpeedButton24" 全部导出号码
-  QPushButton* exportFolderButton_;      // "SpeedButton2" 浏览导出目录
-  QMenu* exportMenu_;                    // "PopupMenu10"
-  QAction* exportAllItem_;               // "N46" 全部导出号码
-  QAction* byRegionItem_;                // "N48" 按地区导出
-  QAction* byCarrierItem_;               // "N49" 按号码类型(移动,联通等)导出
-  QAction* byRegionCarrierItem_;         // "N63" 按地区和号码类型(移动,联通等)导出
-  QAction* byRegionCarrierSegmentItem_;  // "N75" 按地区/号码类型/号段保存号码
+  // The controls, named as lists_tab_names.h says.
+  QGroupBox* sourceGroup_;
+  QToolButton* importSegmentsButton_;
+  QToolButton* inputSegmentsButton_;
+  QToolButton* importFilesButton_;
+  QToolButton* pasteSourceButton_;
+  QToolButton* clearSourceButton_;
+  QToolButton* sortSourceButton_;
+  QToolButton* shuffleSourceButton_;
+  QToolButton* dedupeSourceButton_;
+  QToolButton* filterOutSourceButton_;
+  QToolButton* moreSourceButton_;
+  QTableView* sourceView_;
+  QMenu* sourceMenu_;
+  QAction* keepSourceMobileItem_;
+  QAction* keepSourceNonMobileItem_;
+  QAction* normalizeSourceItem_;
+  QAction* copyAllSourceItem_;
+  QAction* copySourceSelectionItem_;
+  QAction* deleteSourceSelectionItem_;
+  QAction* statsSourceItem_;
+  QAction* lookupTableSourceItem_;
+  QFrame* movesPanel_;
+  QToolButton* featureToTargetButton_;
+  QToolButton* featureToSourceButton_;
+  QToolButton* typeToTargetButton_;
+  QToolButton* typeToSourceButton_;
+  QToolButton* allToTargetButton_;
+  QToolButton* allToSourceButton_;
+  QGroupBox* targetGroup_;
+  QToolButton* sortTargetButton_;
+  QToolButton* shuffleTargetButton_;
+  QToolButton* dedupeTargetButton_;
+  QToolButton* filterOutTargetButton_;
+  QToolButton* moreTargetButton_;
+  QTableView* targetView_;
+  QMenu* targetMenu_;
+  QAction* normalizeTargetItem_;
+  QAction* copyAllTargetItem_;
+  QAction* copyTargetSelectionItem_;
+  QAction* deleteTargetSelectionItem_;
+  QAction* clearTargetItem_;
+  QAction* statsTargetItem_;
+  QAction* lookupTableTargetItem_;
+  QGroupBox* exportGroup_;
+  QRadioButton* exportSourceRadio_;
+  QRadioButton* exportTargetRadio_;
+  QPushButton* batchExportButton_;
+  QPushButton* exportButton_;
+  QPushButton* exportFolderButton_;
+  QMenu* exportMenu_;
+  QAction* exportAllItem_;
+  QAction* byRegionItem_;
+  QAction* byCarrierItem_;
+  QAction* byRegionCarrierItem_;
+  QAction* byRegionCarrierSegmentItem_;
 };
 
 }  // namespace telqor

@@ -24,6 +24,7 @@
 #include "ui/kit/qt_ui.h"
 #include "ui/workspace/export_items.h"
 #include "ui/workspace/number_list_box.h"
+#include "ui/workspace/workspace_panel_names.h"
 #include "workspace/kind_filter.h"
 #include "workspace/list_operations.h"
 #include "workspace/replacement.h"
@@ -31,10 +32,11 @@
 namespace telqor {
 
 using namespace Qt::StringLiterals;
+using namespace names::workspace;
 
 WorkspacePanel::WorkspacePanel(AppContext& context, NumberLists& lists, SaveCountDialog* countDialog, QWidget* parent)
     : QWidget(parent), context_(context), lists_(lists), countDialog_(countDialog) {
-  setObjectName(u"WorkspacePanel"_s);
+  setObjectName(kWorkspacePanel);
   BuildList();
   BuildEditors();
   auto* workspace = new QVBoxLayout(workspaceGroup_);
@@ -53,80 +55,80 @@ WorkspacePanel::WorkspacePanel(AppContext& context, NumberLists& lists, SaveCoun
 WorkspacePanel::~WorkspacePanel() = default;
 
 void WorkspacePanel::BuildList() {
-  workspaceGroup_ = Named<QGroupBox>(u"GroupBoxHmInfo"_s, u"号码整理框"_s);
-  workspaceView_ = NumberView(u"lv0"_s);
-  sortButton_ = Button(u"SpeedButton5"_s, u"排序"_s);
-  shuffleButton_ = Button(u"SpeedButton6"_s, u"乱序"_s);
-  dedupeButton_ = Button(u"SpeedButton8"_s, u"去重"_s);
-  moreButton_ = Button(u"SpeedButton7"_s, u"其它操作"_s);
-  saveButton_ = Button(u"SpeedButton9"_s, u"保存"_s);
-  outputFolderButton_ = Button(u"SpeedButton34"_s, u"目录"_s);
-  importButton_ = Button(u"SBLoadData"_s, u"导入数据"_s);
+  workspaceGroup_ = Named<QGroupBox>(kWorkspaceGroup, u"号码整理框"_s);
+  workspaceView_ = NumberView(kWorkspaceList);
+  sortButton_ = Button(kSortButton, u"排序"_s);
+  shuffleButton_ = Button(kShuffleButton, u"乱序"_s);
+  dedupeButton_ = Button(kDedupeButton, u"去重"_s);
+  moreButton_ = Button(kMoreButton, u"其它操作"_s);
+  saveButton_ = Button(kSaveButton, u"保存"_s);
+  outputFolderButton_ = Button(kOutputFolderButton, u"目录"_s);
+  importButton_ = Button(kImportDataButton, u"导入数据"_s);
 
-  moreMenu_ = Named<QMenu>(u"PopupMenu3"_s, this);
+  moreMenu_ = Named<QMenu>(kMoreMenu, this);
   kindFilterMenu_ = moreMenu_->addMenu(u"数据类型过滤"_s);
-  kindFilterMenu_->setObjectName(u"MenuDataKindFilter"_s);
-  keepMobileItem_ = MenuItem(kindFilterMenu_, u"N23"_s, u"保留手机号码"_s);
-  keepNonMobileItem_ = MenuItem(kindFilterMenu_, u"N24"_s, u"保留非手机号码"_s);
-  keepLandlineItem_ = MenuItem(kindFilterMenu_, u"N43"_s, u"保留电话号码"_s);
-  keepCustom1Item_ = MenuItem(kindFilterMenu_, u"N44"_s, u"保留自定义Ⅰ"_s);
-  keepCustom2Item_ = MenuItem(kindFilterMenu_, u"N45"_s, u"保留自定义Ⅱ"_s);
+  kindFilterMenu_->setObjectName(kKindFilterMenu);
+  keepMobileItem_ = MenuItem(kindFilterMenu_, kKeepMobileItem, u"保留手机号码"_s);
+  keepNonMobileItem_ = MenuItem(kindFilterMenu_, kKeepNonMobileItem, u"保留非手机号码"_s);
+  keepLandlineItem_ = MenuItem(kindFilterMenu_, kKeepLandlineItem, u"保留电话号码"_s);
+  keepCustom1Item_ = MenuItem(kindFilterMenu_, kKeepCustom1Item, u"保留自定义Ⅰ"_s);
+  keepCustom2Item_ = MenuItem(kindFilterMenu_, kKeepCustom2Item, u"保留自定义Ⅱ"_s);
   moreMenu_->addSeparator();
-  editorsItem_ = MenuItem(moreMenu_, u"N40"_s, u"前后缀和内容替换"_s);
-  normalizeItem_ = MenuItem(moreMenu_, u"NNormalize0"_s, u"号码规范化"_s);
-  deleteSelectedItem_ = MenuItem(moreMenu_, u"N56"_s, u"删除选择的数据"_s);
+  editorsItem_ = MenuItem(moreMenu_, kEditorsItem, u"前后缀和内容替换"_s);
+  normalizeItem_ = MenuItem(moreMenu_, kNormalizeItem, u"号码规范化"_s);
+  deleteSelectedItem_ = MenuItem(moreMenu_, kDeleteSelectedItem, u"删除选择的数据"_s);
   moreMenu_->addSeparator();
-  copyAllItem_ = MenuItem(moreMenu_, u"ii1"_s, u"复制全部数据"_s);
-  copySelectedItem_ = MenuItem(moreMenu_, u"N73"_s, u"复制选择数据"_s);
-  pasteItem_ = MenuItem(moreMenu_, u"N27"_s, u"粘帖数据"_s);
-  clearItem_ = MenuItem(moreMenu_, u"N18"_s, u"清空数据"_s);
+  copyAllItem_ = MenuItem(moreMenu_, kCopyAllItem, u"复制全部数据"_s);
+  copySelectedItem_ = MenuItem(moreMenu_, kCopySelectedItem, u"复制选择数据"_s);
+  pasteItem_ = MenuItem(moreMenu_, kPasteItem, u"粘帖数据"_s);
+  clearItem_ = MenuItem(moreMenu_, kClearItem, u"清空数据"_s);
   moreMenu_->addSeparator();
-  statsItem_ = MenuItem(moreMenu_, u"NStats0"_s, u"号码统计"_s);
-  lookupTableItem_ = MenuItem(moreMenu_, u"NLookupTable0"_s, u"归属地查询表"_s);
+  statsItem_ = MenuItem(moreMenu_, kStatsItem, u"号码统计"_s);
+  lookupTableItem_ = MenuItem(moreMenu_, kLookupTableItem, u"归属地查询表"_s);
   ContextMenu(workspaceView_, moreMenu_);
   PopupAtMouse(moreButton_, moreMenu_);
 
-  saveMenu_ = Named<QMenu>(u"PopupMenu6"_s, this);
-  batchSaveItem_ = MenuItem(saveMenu_, u"N30"_s, u"分批保存号码"_s);
-  saveAllItem_ = MenuItem(saveMenu_, u"N31"_s, u"全部保存号码"_s);
+  saveMenu_ = Named<QMenu>(kSaveMenu, this);
+  batchSaveItem_ = MenuItem(saveMenu_, kBatchSaveItem, u"分批保存号码"_s);
+  saveAllItem_ = MenuItem(saveMenu_, kSaveAllItem, u"全部保存号码"_s);
   saveMenu_->addSeparator();
-  byRegionItem_ = MenuItem(saveMenu_, u"N50"_s, u"按地区保存号码"_s);
-  byCarrierItem_ = MenuItem(saveMenu_, u"N53"_s, u"按号码类型(移动,联通等)保存号码"_s);
-  byRegionCarrierItem_ = MenuItem(saveMenu_, u"N64"_s, u"按地区和号码类型(移动,联通等)保存号码"_s);
-  byRegionCarrierSegmentItem_ = MenuItem(saveMenu_, u"N74"_s, u"按地区/号码类型/号段保存号码"_s);
+  byRegionItem_ = MenuItem(saveMenu_, kSaveByRegionItem, u"按地区保存号码"_s);
+  byCarrierItem_ = MenuItem(saveMenu_, kSaveByCarrierItem, u"按号码类型(移动,联通等)保存号码"_s);
+  byRegionCarrierItem_ = MenuItem(saveMenu_, kSaveByRegionCarrierItem, u"按地区和号码类型(移动,联通等)保存号码"_s);
+  byRegionCarrierSegmentItem_ = MenuItem(saveMenu_, kSaveByRegionCarrierSegmentItem, u"按地区/号码类型/号段保存号码"_s);
   PopupAtMouse(saveButton_, saveMenu_);
 }
 
 void WorkspacePanel::BuildEditors() {
-  editorsPanel_ = Named<QFrame>(u"Panelhmprex"_s);
-  replaceGroup_ = Named<QGroupBox>(u"GroupBox5"_s, u"数据内容替换-支持正则表达式"_s);
-  patternCombo_ = EditableCombo(u"CBA"_s);
+  editorsPanel_ = Named<QFrame>(kEditorsPanel);
+  replaceGroup_ = Named<QGroupBox>(kReplaceGroup, u"数据内容替换-支持正则表达式"_s);
+  patternCombo_ = EditableCombo(kPatternCombo);
   patternCombo_->addItems({u"-"_s, u"  "_s});
   patternCombo_->setCurrentIndex(-1);
   patternCombo_->setEditText(QString());
-  auto* arrow = Named<QLabel>(u"Label8"_s, u"->"_s);
-  replacementCombo_ = EditableCombo(u"CBB"_s);
-  replaceButton_ = Button(u"SpeedButton22"_s, u"替换"_s);
+  auto* arrow = Named<QLabel>(kReplaceArrowLabel, u"->"_s);
+  replacementCombo_ = EditableCombo(kReplacementCombo);
+  replaceButton_ = Button(kReplaceButton, u"替换"_s);
   auto* replaceRow = new QHBoxLayout(replaceGroup_);
   replaceRow->addWidget(patternCombo_, 1);
   replaceRow->addWidget(arrow);
   replaceRow->addWidget(replacementCombo_, 1);
   replaceRow->addWidget(replaceButton_);
 
-  affixGroup_ = Named<QGroupBox>(u"GroupBox9"_s, u"前后缀附加(在选择的长度数据前增加,0表示没有限制)"_s);
-  auto* lengthLabel = Named<QLabel>(u"Label13"_s, u"数据长度"_s);
-  lengthCombo_ = EditableCombo(u"CBDataLen"_s);
+  affixGroup_ = Named<QGroupBox>(kAffixGroup, u"前后缀附加(在选择的长度数据前增加,0表示没有限制)"_s);
+  auto* lengthLabel = Named<QLabel>(kLengthLabel, u"数据长度"_s);
+  lengthCombo_ = EditableCombo(kLengthCombo);
   lengthCombo_->addItems({u"0"_s, u"7"_s, u"8"_s});
   lengthCombo_->setCurrentIndex(0);
   // Room for a length of a few digits beside the drop-down arrow.
   lengthCombo_->setMinimumWidth(lengthCombo_->fontMetrics().horizontalAdvance(u"00000"_s) + 36);
-  auto* affixLabel = Named<QLabel>(u"Label12"_s, u"前后缀"_s);
-  prefixEdit_ = Named<QLineEdit>(u"Edit3"_s);
-  suffixEdit_ = Named<QLineEdit>(u"Edit4"_s);
+  auto* affixLabel = Named<QLabel>(kAffixLabel, u"前后缀"_s);
+  prefixEdit_ = Named<QLineEdit>(kPrefixEdit);
+  suffixEdit_ = Named<QLineEdit>(kSuffixEdit);
   // A prefix such as an area code with a separator, or "+86 ", fits in full.
   for (QLineEdit* edit : {prefixEdit_, suffixEdit_})
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(u"0000000000"_s));
-  affixButton_ = Button(u"SpeedButton35"_s, u"附加"_s);
+  affixButton_ = Button(kAffixButton, u"附加"_s);
   auto* affixRow = new QHBoxLayout(affixGroup_);
   affixRow->addWidget(lengthLabel);
   affixRow->addWidget(lengthCombo_);
@@ -176,7 +178,7 @@ void WorkspacePanel::Connect() {
     OnDoubleClick(w, [this] { ToggleEditorsClicked(); });
 }
 
-DropSites WorkspacePanel::Drops() const { return {{workspaceView_, DropTarget::kLv0}}; }
+DropSites WorkspacePanel::Drops() const { return {{workspaceView_, DropTarget::kWorkspaceList}}; }
 
 void WorkspacePanel::ImportDataClicked() {
   auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());

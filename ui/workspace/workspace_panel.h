@@ -85,48 +85,49 @@ class WorkspacePanel : public QWidget {
   SaveCountDialog* countDialog_;
   std::unique_ptr<NumberListBox> box_;
 
-  QGroupBox* workspaceGroup_;            // "GroupBoxHmInfo" 号码整理框
-  QTableView* workspaceView_;            // "lv0"
-  QPushButton* sortButton_;              // "SpeedButton5" 排序
-  QPushButton* shuffleButton_;           // "SpeedButton6" 乱序
-  QPushButton* dedupeButton_;            // "SpeedButton8" 去重
-  QPushButton* moreButton_;              // "SpeedButton7" 其它操作
-  QPushButton* saveButton_;              // "SpeedButton9" 保存
-  QPushButton* outputFolderButton_;      // "SpeedButton34" 目录
-  QPushButton* importButton_;            // "SBLoadData" 导入数据
-  QMenu* moreMenu_;                      // "PopupMenu3"
-  QMenu* kindFilterMenu_;                // "MenuDataKindFilter" 数据类型过滤
-  QAction* keepMobileItem_;              // "N23" 保留手机号码
-  QAction* keepNonMobileItem_;           // "N24" 保留非手机号码
-  QAction* keepLandlineItem_;            // "N43" 保留电话号码
-  QAction* keepCustom1Item_;             // "N44" 保留自定义Ⅰ
-  QAction* keepCustom2Item_;             // "N45" 保留自定义Ⅱ
-  QAction* editorsItem_;                 // "N40" 前后缀和内容替换
-  QAction* normalizeItem_;               // "NNormalize0" 号码规范化
-  QAction* deleteSelectedItem_;          // "N56" 删除选择的数据
-  QAction* copyAllItem_;                 // "ii1" 复制全部数据
-  QAction* copySelectedItem_;            // "N73" 复制选择数据
-  QAction* pasteItem_;                   // "N27" 粘帖数据
-  QAction* clearItem_;                   // "N18" 清空数据
-  QAction* statsItem_;                   // "NStats0" 号码统计
-  QAction* lookupTableItem_;             // "NLookupTable0" 归属地查询表
-  QMenu* saveMenu_;                      // "PopupMenu6"
-  QAction* batchSaveItem_;               // "N30" 分批保存号码
-  QAction* saveAllItem_;                 // "N31" 全部保存号码
-  QAction* byRegionItem_;                // "N50" 按地区保存号码
-  QAction* byCarrierItem_;               // "N53" 按号码类型(移动,联通等)保存号码
-  QAction* byRegionCarrierItem_;         // "N64" 按地区和号码类型(移动,联通等)保存号码
-  QAction* byRegionCarrierSegmentItem_;  // "N74" 按地区/号码类型/号段保存号码
-  QFrame* editorsPanel_;                 // "Panelhmprex"
-  QGroupBox* replaceGroup_;              // "GroupBox5" 数据内容替换-支持正则表达式
-  QComboBox* patternCombo_;              // "CBA"
-  QComboBox* replacementCombo_;          // "CBB"
-  QPushButton* replaceButton_;           // "SpeedButton22" 替换
-  QGroupBox* affixGroup_;                // "GroupBox9" 前后缀附加(…)
-  QComboBox* lengthCombo_;               // "CBDataLen"
-  QLineEdit* prefixEdit_;                // "Edit3"
-  QLineEdit* suffixEdit_;                // "Edit4"
-  QPushButton* affixButton_;             // "SpeedButton35" 附加
+  // The controls, named as workspace_panel_names.h says.
+  QGroupBox* workspaceGroup_;
+  QTableView* workspaceView_;
+  QPushButton* sortButton_;
+  QPushButton* shuffleButton_;
+  QPushButton* dedupeButton_;
+  QPushButton* moreButton_;
+  QPushButton* saveButton_;
+  QPushButton* outputFolderButton_;
+  QPushButton* importButton_;
+  QMenu* moreMenu_;
+  QMenu* kindFilterMenu_;
+  QAction* keepMobileItem_;
+  QAction* keepNonMobileItem_;
+  QAction* keepLandlineItem_;
+  QAction* keepCustom1Item_;
+  QAction* keepCustom2Item_;
+  QAction* editorsItem_;
+  QAction* normalizeItem_;
+  QAction* deleteSelectedItem_;
+  QAction* copyAllItem_;
+  QAction* copySelectedItem_;
+  QAction* pasteItem_;
+  QAction* clearItem_;
+  QAction* statsItem_;
+  QAction* lookupTableItem_;
+  QMenu* saveMenu_;
+  QAction* batchSaveItem_;
+  QAction* saveAllItem_;
+  QAction* byRegionItem_;
+  QAction* byCarrierItem_;
+  QAction* byRegionCarrierItem_;
+  QAction* byRegionCarrierSegmentItem_;
+  QFrame* editorsPanel_;
+  QGroupBox* replaceGroup_;
+  QComboBox* patternCombo_;
+  QComboBox* replacementCombo_;
+  QPushButton* replaceButton_;
+  QGroupBox* affixGroup_;
+  QComboBox* lengthCombo_;
+  QLineEdit* prefixEdit_;
+  QLineEdit* suffixEdit_;
+  QPushButton* affixButton_;
 };
 
 }  // namespace telqor
