@@ -1,10 +1,34 @@
-// The region and segment files: any bytes load without harm, and the region the loaded database
-// gives for a number is the one found by searching the segment file's text.
+// The region and segment files and the area-code table: any bytes load without harm, the region
+// the loaded database gives for a number is the one found by searching the segment file's
+// text, and a number's lookup and counts agree with the database.
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/ui.h"
 #include "fuzz/fuzz_input.h"
+#include "report/number_stats.h"
 #include "segments/segment_database.h"
+
+namespace {
+
+class QuietUi : public telqor::Ui {
+ public:
+  void ShowStatus(std::string_view) override {}
+  void Progress(int64_t, int64_t) override {}
+  bool Cancelled() override { return false; }
+  bool AskYesNo(std::string_view) override { return false; }
+  void Inform(std::string_view) override {}
+  void OpenFolder(const std::filesystem::path&) override {}
+};
+
+bool IsElevenDigits(std::string_view s) {
+  if (s.size() != 11) return false;
+  for (char c : s)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace telqor;
@@ -28,6 +52,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (loaded) FUZZ_CHECK(*loaded == *scanned);
     (void)LookupLine(number, db);
   }
+  // The third part is the area-code table too.
+  const NumberLookup lookup(db, CarrierRule("138;139;1703", "130;170", "133", "192"), CityAreaCodes::FromText(parts[2]));
+  ItemList lines;
+  for (std::string_view number : numbers) {
+    const LookupRow row = lookup.Of(number);
+    FUZZ_CHECK((row.status == LookupStatus::kBadFormat) == !IsElevenDigits(number));
+    FUZZ_CHECK((row.status == LookupStatus::kValid) == (IsElevenDigits(number) && db.RegionOf(number).has_value()));
+    lines.Add(ByteStr(number));
+  }
+  QuietUi ui;
+  const StatsDimension all[] = {StatsDimension::kProvince, StatsDimension::kCity, StatsDimension::kCarrier,
+                                StatsDimension::kPrefix};
+  const NumberStats stats = *CountNumbers(lines, lookup, all, ui);
+  int64_t grouped = 0;
+  for (const StatsGroup& group : stats.groups) grouped += group.count;
+  FUZZ_CHECK(grouped == stats.totals.lines);
+  FUZZ_CHECK(stats.totals.valid + stats.totals.unknownSegment + stats.totals.badFormat == stats.totals.lines);
+  FUZZ_CHECK(stats.totals.distinct <= stats.totals.lines && (stats.totals.lines == 0 || stats.totals.distinct > 0));
   for (const Province& province : db.Provinces())
     for (const City& city : province.cities) (void)db.SegmentsOf(city);
   return 0;

@@ -3,8 +3,7 @@
 #include "core/gbk.h"
 #include "tests/cli/cli_fixture.h"
 #include "tests/support/test_env.h"
-#include "tools/package_text.h"
-#include "tools/xlsx_text.h"
+#include "tests/support/workbook_text.h"
 
 namespace telqor {
 namespace {
@@ -37,18 +36,7 @@ class ReportCli : public test::CliFixture {
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 #endif
   }
-  // The sheets' text of a workbook (UTF-8, a row a line).
-  static std::vector<std::string> Sheets(const std::string& file) {
-    ZipArchive archive(PathFromUtf8(file));
-    PackageText text("\n", 1 << 24);
-    ReadXlsxText(archive, text);
-    const std::vector<size_t> ends = text.PartEnds();
-    const std::string all = text.TakeText();
-    std::vector<std::string> sheets;
-    for (size_t i = 0, from = 0; i < ends.size(); from = ends[i++])
-      sheets.push_back(GbkToUtf8(all.substr(from, ends[i] - from)));
-    return sheets;
-  }
+  static std::vector<std::string> Sheets(const std::string& file) { return test::SheetTexts(PathFromUtf8(file)); }
 
   std::string numbers;
   const std::string rows = std::string(kHeader) +

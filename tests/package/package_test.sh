@@ -17,7 +17,7 @@ debs=("$scratch"/out/telqor_*_amd64.deb)
 deb=${debs[0]}
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libpcre2-8-0 libicu liblzma5 qt6-qpa-plugins fonts-wqy-microhei; do
+for needed in libqt6widgets6 libpcre2-8-0 libicu liblzma5 libxlsxwriter qt6-qpa-plugins fonts-wqy-microhei; do
   [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 

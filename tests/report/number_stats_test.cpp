@@ -48,13 +48,6 @@ TEST(ShareText, PercentWithTwoDecimalsRoundedHalfUp) {
   EXPECT_EQ(ShareText(2'000'000'000, 2'000'000'001), "100.00%");
 }
 
-TEST(StatsDimension, WordsAndCaptions) {
-  for (D d : {D::kProvince, D::kCity, D::kCarrier, D::kPrefix}) EXPECT_EQ(StatsDimensionOf(StatsDimensionWord(d)), d);
-  EXPECT_FALSE(StatsDimensionOf("Province"));
-  EXPECT_FALSE(StatsDimensionOf(""));
-  EXPECT_STREQ(StatsDimensionCaption(D::kPrefix), "号段");
-}
-
 class Stats : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -87,13 +80,6 @@ TEST_F(Stats, GroupsLargestFirstThenByTheirKeysAndTheTotal) {
                                   {"北京", "3", "21.43%"},
                                   {"广东", "3", "21.43%"},
                                   {"上海", "1", "7.14%"},
-                                  {"合计", "14", "100.00%"}}));
-  EXPECT_EQ(Table(Count({D::kCarrier})),
-            (std::vector<Strings>{{"运营商", "数量", "占比"},
-                                  {"未知", "6", "42.86%"},
-                                  {"移动", "6", "42.86%"},
-                                  {"电信", "1", "7.14%"},
-                                  {"联通", "1", "7.14%"},
                                   {"合计", "14", "100.00%"}}));
   // A line that is no number still has a prefix when its first three characters are digits.
   EXPECT_EQ(Table(Count({D::kPrefix})),

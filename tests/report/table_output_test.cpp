@@ -9,8 +9,7 @@
 #include "report/xlsx_table.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
-#include "tools/package_text.h"
-#include "tools/xlsx_text.h"
+#include "tests/support/workbook_text.h"
 
 namespace telqor {
 namespace {
@@ -21,17 +20,7 @@ using Row = std::vector<std::string_view>;
 
 const Strings kHeader = {"号码", "省份", "区号"};
 
-// Every sheet's text (UTF-8): its rows a line each, cells tab-separated.
-Strings Sheets(const fs::path& file) {
-  ZipArchive archive(file);
-  PackageText text("\n", 1 << 28);
-  ReadXlsxText(archive, text);
-  const std::vector<size_t> ends = text.PartEnds();
-  const std::string all = text.TakeText();
-  Strings sheets;
-  for (size_t i = 0, from = 0; i < ends.size(); from = ends[i++]) sheets.push_back(GbkToUtf8(all.substr(from, ends[i] - from)));
-  return sheets;
-}
+Strings Sheets(const fs::path& file) { return test::SheetTexts(file); }
 
 std::string Part(const fs::path& file, std::string_view name) {
   std::string xml;
@@ -84,14 +73,6 @@ TEST(CsvTable, GbkHasNoMarkAndAQuestionMarkForWhatItLacks) {
   Write(dir / "gbk.csv", TableFormat::kCsvGbk, {{"13800138000", "東莞", "0769"}, {"€😀", "한", "?"}});
   EXPECT_EQ(test::ReadBytes(dir / "gbk.csv"),
             Utf8ToGbk("号码,省份,区号\r\n13800138000,東莞,0769\r\n") + "\x80?,?,?\r\n");  // € is 80 in GBK
-}
-
-TEST(CsvTable, ANameTakenGetsANumberWhenNotToBeReplaced) {
-  test::TempDir dir;
-  test::WriteBytes(dir / "t.csv", "old");
-  std::unique_ptr<TableSink> table = OpenTable(dir / "t.csv", TableFormat::kCsvUtf8, kHeader, "", Replace::kNo);
-  EXPECT_EQ(table->Finish(), dir / "t-2.csv");
-  EXPECT_EQ(test::ReadBytes(dir / "t.csv"), "old");
 }
 
 // Every cell a text cell (an inline string: 13800138000 and 0531 as written), none for an empty

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/data_folders.h"
 #include "core/gbk.h"
-#include "tests/support/test_files.h"
 
 namespace telqor {
 namespace {
@@ -41,15 +39,6 @@ TEST(CityAreaCodes, TheFirstCodeOfALineBelongsToTheWordsBeforeIt) {
   EXPECT_FALSE(codes.Of(G("说明：没有区号")));
   EXPECT_EQ(codes.Count(), 9);
   EXPECT_EQ(CityAreaCodes::FromText("").Count(), 0);
-}
-
-TEST(CityAreaCodes, LoadReadsTheTableOfTheBaseDataFolder) {
-  test::TempDir dir;
-  EXPECT_EQ(CityAreaCodes::Load(dir.path()).Count(), 0);  // no table: no codes
-  test::WriteBytes(dir.path() / PathFromUtf8(kAreaCodeFileName), G("北京 010\r\n广州 020\r\n"));
-  const CityAreaCodes codes = CityAreaCodes::Load(dir.path());
-  EXPECT_EQ(codes.Count(), 2);
-  EXPECT_EQ(codes.Of(G("广州")), "020");
 }
 
 }  // namespace
