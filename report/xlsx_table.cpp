@@ -179,6 +179,8 @@ class XlsxTable : public TableSink {
     if (!sheet) Fail("Cannot write file", errno ? errno : ENOMEM);
     sheets_.push_back(sheet);
     worksheet_freeze_panes(sheet, 1, 0);
+    // Numbers are text on purpose: no green mark on each of a million cells.
+    worksheet_ignore_errors(sheet, LXW_IGNORE_NUMBER_STORED_AS_TEXT, "A1:XFD1048576");
     rows_ = 0;
     sheetBytes_ = 0;
     widths_.assign(header_.size(), 0);
