@@ -92,8 +92,8 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   ItemList areaCodes;
   LoadAreaCodes(state.folders.baseData, areaCodes);
   search.AreaCodes = &areaCodes;
-  search.MobileSecondDigits = state.settings.MobileSecondDigits;
-  search.MobileSeparators = state.settings.MobileSeparators != 0;
+  search.MobileSecondDigits = state.settings.mobileSecondDigits;
+  search.MobileSeparators = state.settings.mobileSeparators != 0;
   SearchResults results;
   results.HandTo(search);
   std::mutex lock;

@@ -24,30 +24,14 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
     }
   };
   std::cout << "Settings file: " << s.iniFile.string() << "\n[" << kSettingsSection << "]\n";
-  show("telecomtag", v.telecomtag);
-  show("unicomtag", v.unicomtag);
-  show("mobiletag", v.mobiletag);
-  show("MapCacheSize", v.MapCacheSize);
-  show("RegExprMain", v.RegExprMain);
-  show("RegExprMobile", v.RegExprMobile);
-  show("RegExprTel", v.RegExprTel);
-  show("RegExprEx1", v.RegExprEx1);
-  show("RegExprEx2", v.RegExprEx2);
-  show("CalMode", v.CalMode);
-  show("MyUsedDataPath", v.MyUsedDataPath);
-  show("MywillUseDataPath", v.MywillUseDataPath);
-  show("MyOtherDataPath", v.MyOtherDataPath);
-  show("DADelimiter", v.DADelimiter);
-  show("DAReplace1", v.DAReplace1);
-  show("DAReplace2", v.DAReplace2);
-  show("DAColumnNo", v.DAColumnNo);
-  show("DAFixIndex", v.DAFixIndex);
-  show("DADataA", v.DADataA);
-  show("DADataB", v.DADataB);
-  show("DAOutColumnNo", v.DAOutColumnNo);
-  show("MobileSecondDigits", v.MobileSecondDigits);
-  show("MobileSeparators", v.MobileSeparators);
-  show("broadnettag", v.broadnettag);
+  Settings shown = v;
+  ForEachSettingKey(shown, [&](const char* key, const auto& value, const auto&) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, WideSetting>) {
+      show(key, value.value);
+    } else {
+      show(key, value);
+    }
+  });
   std::cout << "\nProcessing mode: " << (v.ModeB() ? "B" : "A") << "\n\nFolders:\n";
   const DataFolders& f = s.folders;
   std::cout << "  program folder:        " << FolderText(f.program) << "\n"

@@ -22,9 +22,9 @@ struct ManagedFolder {
 };
 
 std::vector<ManagedFolder> ManagedFolders(Settings& s, DataFolders& f) {
-  return {{&s.MyUsedDataPath, &f.usedFiles, "使用过文件", "使用过文件夹"},
-          {&s.MywillUseDataPath, &f.toUse, "待使用文件", "待使用文件夹"},
-          {&s.MyOtherDataPath, &f.otherData, "其它数据", "输出文件夹"}};
+  return {{&s.usedFilesFolder, &f.usedFiles, "使用过文件", "使用过文件夹"},
+          {&s.toUseFilesFolder, &f.toUse, "待使用文件", "待使用文件夹"},
+          {&s.otherDataFolder, &f.otherData, "其它数据", "输出文件夹"}};
 }
 
 fs::path DefaultFolder(const DataFolders& f, const ManagedFolder& m) { return AsFolder(f.myData / U8(m.defaultName)); }

@@ -26,7 +26,7 @@ const char* CarrierName(Carrier carrier) {
 }
 
 CarrierRule::CarrierRule(const Settings& settings)
-    : CarrierRule(settings.mobiletag, settings.unicomtag, settings.telecomtag, settings.broadnettag) {}
+    : CarrierRule(settings.mobilePrefixes, settings.unicomPrefixes, settings.telecomPrefixes, settings.broadnetPrefixes) {}
 
 namespace {
 

@@ -5,16 +5,16 @@
 namespace telqor {
 
 void UseCurrentPrefixes(Settings& settings) {
-  settings.mobiletag = kCurrentPrefixes.mobile;
-  settings.unicomtag = kCurrentPrefixes.unicom;
-  settings.telecomtag = kCurrentPrefixes.telecom;
-  settings.broadnettag = kCurrentPrefixes.broadnet;
+  settings.mobilePrefixes = kCurrentPrefixes.mobile;
+  settings.unicomPrefixes = kCurrentPrefixes.unicom;
+  settings.telecomPrefixes = kCurrentPrefixes.telecom;
+  settings.broadnetPrefixes = kCurrentPrefixes.broadnet;
 }
 
 bool HasFirstRunPrefixes(const Settings& settings) {
   const Settings first = FirstRunSettings();
-  return settings.mobiletag == first.mobiletag && settings.unicomtag == first.unicomtag &&
-         settings.telecomtag == first.telecomtag && settings.broadnettag == first.broadnettag;
+  return settings.mobilePrefixes == first.mobilePrefixes && settings.unicomPrefixes == first.unicomPrefixes &&
+         settings.telecomPrefixes == first.telecomPrefixes && settings.broadnetPrefixes == first.broadnetPrefixes;
 }
 
 }  // namespace telqor

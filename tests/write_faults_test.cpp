@@ -97,8 +97,8 @@ std::vector<Case> Cases() {
       {"settings", [](const fs::path& r) { SaveSettings(r / "Telqor.ini", FirstRunSettings()); },
        [](const fs::path& r, Ui&) {
          Settings s = LoadSettings(r / "Telqor.ini");
-         s.CalMode = 1;
-         s.mobiletag = "138";
+         s.processingMode = 1;
+         s.mobilePrefixes = "138";
          SaveSettings(r / "Telqor.ini", s);
        }},
       {"whole save", [](const fs::path& r) { CreateFolders(r / "out"); },

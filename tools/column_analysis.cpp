@@ -175,15 +175,15 @@ Condition ReadCondition(const AnalysisInputs& inputs) {
 }
 
 void StoreInputs(const AnalysisInputs& inputs, Settings& settings) {
-  settings.DADelimiter = inputs.delimiter;
-  settings.DAReplace1 = inputs.replace1;
-  settings.DAReplace2 = inputs.replace2;
+  settings.analysisDelimiter = inputs.delimiter;
+  settings.analysisReplace1 = inputs.replace1;
+  settings.analysisReplace2 = inputs.replace2;
   try {
-    settings.DAColumnNo = StrToInt(inputs.column);
-    settings.DAOutColumnNo = StrToInt(inputs.outColumn);
-    settings.DAFixIndex = inputs.kind;
-    settings.DADataA = StrToInt64(inputs.a);
-    settings.DADataB = StrToInt64(inputs.b);
+    settings.analysisColumn = StrToInt(inputs.column);
+    settings.analysisOutputColumn = StrToInt(inputs.outColumn);
+    settings.analysisCondition = inputs.kind;
+    settings.analysisBoundA = StrToInt64(inputs.a);
+    settings.analysisBoundB = StrToInt64(inputs.b);
   } catch (const ConvertError&) {
   }
 }

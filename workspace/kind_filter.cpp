@@ -15,17 +15,17 @@ namespace telqor {
 KindFilterRule KindFilterRuleOf(NumberKind kind, const Settings& s) {
   switch (kind) {
     case NumberKind::Mobile:
-      return {&s.RegExprMobile, true, "准备处理手机号码...", "保留手机号码完成！"};
+      return {&s.mobilePattern, true, "准备处理手机号码...", "保留手机号码完成！"};
     case NumberKind::NonMobile:
-      return {&s.RegExprMobile, false, "准备处理非手机号码...", "保留非手机号码完成！"};
+      return {&s.mobilePattern, false, "准备处理非手机号码...", "保留非手机号码完成！"};
     case NumberKind::Landline:
-      return {&s.RegExprTel, true, "准备保留电话号码...", "保留电话号码完成！"};
+      return {&s.landlinePattern, true, "准备保留电话号码...", "保留电话号码完成！"};
     case NumberKind::Custom1:
-      return {&s.RegExprEx1, true, "准备保留自定义Ⅰ号码...", "保留自定义Ⅰ号码完成！"};
+      return {&s.customPattern1, true, "准备保留自定义Ⅰ号码...", "保留自定义Ⅰ号码完成！"};
     case NumberKind::Custom2:
       break;
   }
-  return {&s.RegExprEx2, true, "准备保留自定义Ⅱ号码...", "保留自定义Ⅱ号码完成！"};
+  return {&s.customPattern2, true, "准备保留自定义Ⅱ号码...", "保留自定义Ⅱ号码完成！"};
 }
 
 void KindFilter(NumberList& list, std::string_view pattern, bool keepMatching, const char* start, const char* done,

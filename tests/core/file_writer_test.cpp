@@ -195,13 +195,13 @@ TEST_F(Writing, ASettingsFileThatCannotBeWrittenKeepsEverySetting) {
   auto ini = dir / "Telqor.ini";
   Settings s = LoadSettings(ini);
   const std::string before = test::ReadBytes(ini);
-  s.CalMode = 1;
+  s.processingMode = 1;
   env.failWritesAfter = 10;
   EXPECT_THROW(SaveSettings(ini, s), FileError);
   EXPECT_EQ(test::ReadBytes(ini), before);
   env.failWritesAfter = -1;
   SaveSettings(ini, s);
-  EXPECT_EQ(LoadSettings(ini).CalMode, 1);
+  EXPECT_EQ(LoadSettings(ini).processingMode, 1);
 }
 
 // A file another program cuts short while it is read gives its error; nothing maps it, so

@@ -23,15 +23,15 @@ TEST(Settings, FirstRunWritesEveryKeyAndReadsThemBack) {
   test::TempDir dir;
   Settings s = LoadSettings(dir / "Telqor.ini");
   EXPECT_EQ(test::ReadBytes(dir / "Telqor.ini"), kFirstRunIni);
-  EXPECT_EQ(s.RegExprMain, FirstRunSettings().RegExprMain);
-  EXPECT_EQ(s.DAReplace1, "\"");
-  EXPECT_EQ(s.DADataB, 1000);
-  EXPECT_EQ(s.MobileSeparators, 1);
+  EXPECT_EQ(s.numberPattern, FirstRunSettings().numberPattern);
+  EXPECT_EQ(s.analysisReplace1, "\"");
+  EXPECT_EQ(s.analysisBoundB, 1000);
+  EXPECT_EQ(s.mobileSeparators, 1);
   SaveSettings(dir / "Telqor.ini", s);
   EXPECT_EQ(test::ReadBytes(dir / "Telqor.ini"), kFirstRunIni);
-  s.MobileSeparators = 0;  // the old rule stays chosen
+  s.mobileSeparators = 0;  // the old rule stays chosen
   SaveSettings(dir / "Telqor.ini", s);
-  EXPECT_EQ(LoadSettings(dir / "Telqor.ini").MobileSeparators, 0);
+  EXPECT_EQ(LoadSettings(dir / "Telqor.ini").mobileSeparators, 0);
 }
 
 TEST(Settings, HandWrittenAndDamagedFiles) {
@@ -41,19 +41,19 @@ TEST(Settings, HandWrittenAndDamagedFiles) {
                    "mobiletag=138;139   \nDADataA=0x10\n");
   Settings s = LoadSettings(dir / "Telqor.ini");
   EXPECT_TRUE(s.ModeB());
-  EXPECT_EQ(s.CalMode, 5);
-  EXPECT_EQ(s.MapCacheSize, 10000000);  // not a number: the default
-  EXPECT_EQ(s.mobiletag, "138;139");
-  EXPECT_EQ(s.unicomtag, "");  // missing: its missing value
-  EXPECT_EQ(s.DADelimiter, ",");
-  EXPECT_EQ(s.DADataA, 16);
-  EXPECT_EQ(s.MobileSeparators, 1);  // missing: grouped mobile numbers are taken
-  s.CalMode = 1;
+  EXPECT_EQ(s.processingMode, 5);
+  EXPECT_EQ(s.compareBuckets, 10000000);  // not a number: the default
+  EXPECT_EQ(s.mobilePrefixes, "138;139");
+  EXPECT_EQ(s.unicomPrefixes, "");  // missing: its missing value
+  EXPECT_EQ(s.analysisDelimiter, ",");
+  EXPECT_EQ(s.analysisBoundA, 16);
+  EXPECT_EQ(s.mobileSeparators, 1);  // missing: grouped mobile numbers are taken
+  s.processingMode = 1;
   SaveSettings(dir / "Telqor.ini", s);
   std::string text = test::ReadBytes(dir / "Telqor.ini");
   EXPECT_EQ(text.substr(0, 44), "garbage line\r\n[other]\r\nCalMode=9\r\n[system]\r\n");
   EXPECT_NE(text.find("CalMode=1\r\n"), std::string::npos);
-  EXPECT_EQ(LoadSettings(dir / "Telqor.ini").CalMode, 1);
+  EXPECT_EQ(LoadSettings(dir / "Telqor.ini").processingMode, 1);
   EXPECT_NE(text.find("DAOutColumnNo=0\r\n"), std::string::npos);
 }
 
@@ -71,21 +71,21 @@ TEST(Settings, IntegersAreStoredAs32Bits) {
 TEST(Settings, AnalysisBoundsKeepAll64Bits) {
   test::TempDir dir;
   Settings s = LoadSettings(dir / "Telqor.ini");
-  s.DADataA = 4294967297LL;
-  s.DADataB = INT64_MIN;
-  s.DAColumnNo = 4294967297LL;  // any other integer key stays 32 bits
+  s.analysisBoundA = 4294967297LL;
+  s.analysisBoundB = INT64_MIN;
+  s.analysisColumn = 4294967297LL;  // any other integer key stays 32 bits
   SaveSettings(dir / "Telqor.ini", s);
   std::string text = test::ReadBytes(dir / "Telqor.ini");
   EXPECT_NE(text.find("DADataA=4294967297\r\nDADataB=-9223372036854775808\r\n"), std::string::npos);
   EXPECT_NE(text.find("DAColumnNo=1\r\n"), std::string::npos);
   Settings back = LoadSettings(dir / "Telqor.ini");
-  EXPECT_EQ(back.DADataA, 4294967297LL);
-  EXPECT_EQ(back.DADataB, INT64_MIN);
+  EXPECT_EQ(back.analysisBoundA, 4294967297LL);
+  EXPECT_EQ(back.analysisBoundB, INT64_MIN);
   // Values written by hand read as before: hexadecimal wraps to 32 bits, beyond 64 is no number.
   test::WriteBytes(dir / "Telqor.ini", "[SYSTEM]\r\nDADataA=$FFFFFFFF\r\nDADataB=99999999999999999999\r\n");
   back = LoadSettings(dir / "Telqor.ini");
-  EXPECT_EQ(back.DADataA, -1);
-  EXPECT_EQ(back.DADataB, 0);
+  EXPECT_EQ(back.analysisBoundA, -1);
+  EXPECT_EQ(back.analysisBoundB, 0);
 }
 
 TEST(StartUp, FirstStartMakesTheTree) {
@@ -106,7 +106,7 @@ TEST(StartUp, MissingFolderSettingFallsBackForTheRun) {
                    "[SYSTEM]\r\nMyUsedDataPath=/no/such/folder/\r\nMyOtherDataPath=" + (dir / "out").string() + "\r\n");
   ProgramState s = StartUp(dir.path());
   EXPECT_EQ(s.folders.usedFiles, dir / u8"我的数据" / u8"使用过文件/");
-  EXPECT_EQ(s.settings.MyUsedDataPath, Utf8ToGbk(test::Printed(dir / u8"我的数据" / u8"使用过文件/")));  // held as GBK
+  EXPECT_EQ(s.settings.usedFilesFolder, Utf8ToGbk(test::Printed(dir / u8"我的数据" / u8"使用过文件/")));  // held as GBK
   EXPECT_EQ(s.folders.otherData, dir / "out/");
   EXPECT_TRUE(fs::is_directory(dir / "out" / DateStamp()));
   EXPECT_NE(test::ReadBytes(dir / "Telqor.ini").find("/no/such/folder/"), std::string::npos);
@@ -119,7 +119,7 @@ TEST(StartUp, AnUnwritableProgramFolderStillStarts) {
   ProgramState s = StartUp(dir / "blocked");
   EXPECT_FALSE(s.problems.empty());
   EXPECT_NE(s.problems[0].find("Cannot create folder"), std::string::npos);
-  EXPECT_EQ(s.settings.RegExprMobile, "(1\\d{10})");  // first-run values in memory
+  EXPECT_EQ(s.settings.mobilePattern, "(1\\d{10})");  // first-run values in memory
 }
 
 // Where the program keeps its data when no folder is named: beside a writable executable (a
@@ -175,12 +175,12 @@ TEST(StartUp, AFolderThatCannotBeMadeKeepsTheOneInUse) {
   ProgramState s = StartUp(dir.path());
   const fs::path before = s.folders.otherData;
   test::WriteBytes(dir / "list.txt", "1\r\n");
-  s.settings.MyOtherDataPath = (dir / "list.txt").string();
+  s.settings.otherDataFolder = (dir / "list.txt").string();
   std::vector<std::string> problems = FollowFolderSettings(s.settings, s.folders);
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_EQ(problems[0].rfind("输出文件夹无法使用，仍用“" + before.string() + "”: Cannot create folder", 0), 0u);
   EXPECT_EQ(s.folders.otherData, before);
-  EXPECT_EQ(s.settings.MyOtherDataPath, Utf8ToGbk(before.string()));
+  EXPECT_EQ(s.settings.otherDataFolder, Utf8ToGbk(before.string()));
   EXPECT_EQ(s.folders.datedOutput, before / (DateStamp() + "/"));
 }
 

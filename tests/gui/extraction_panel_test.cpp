@@ -89,7 +89,7 @@ class ExtractionPanelTest : public QObject {
     Paste(w, u"手机 +86 138 0013 8000 / 邮箱 87654321@qq.com"_s);
     Click(w, kExtractToWorkspaceButton);
     QCOMPARE(Rows(w, kWorkspaceList), QStringList{u"13800138000"_s});
-    w->CurrentSettings().MobileSeparators = 0;
+    w->CurrentSettings().mobileSeparators = 0;
     Click(w, kExtractToWorkspaceButton);
     QCOMPARE(w->StatusText(), u" 完成！生成0个数据,追加到号码整理框"_s);
   }

@@ -267,7 +267,7 @@ class FileManagerTest : public QObject {
     Click(w, kDedupeFilesButton);
     QCOMPARE(ReadBytes(src / U8Path("c.去重复.txt")), std::string("a\r\nb\r\nc\r\n"));
     QCOMPARE(w->StatusText(), u" 去重复完成！"_s);
-    w->CurrentSettings().CalMode = 1;
+    w->CurrentSettings().processingMode = 1;
     Click(w, kDedupeFilesButton);
     QCOMPARE(ReadBytes(src / U8Path("c.去重复.txt")), std::string("c\r\na\r\n\r\nb\r\n"));
     SelectInGeneralList(w, {src / "a.txt"});

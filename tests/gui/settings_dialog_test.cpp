@@ -110,7 +110,7 @@ class SettingsDialogTest : public QObject {
           Field(d, kTelecomPrefixesEdit)->setText(u"133;153"_s);
         },
         true);
-    QCOMPARE(w->CurrentSettings().CalMode, 1);
+    QCOMPARE(w->CurrentSettings().processingMode, 1);
     QCOMPARE(IniLine(home / "Telqor.ini", "CalMode"), std::string("CalMode=1"));
     QCOMPARE(IniLine(home / "Telqor.ini", "telecomtag"), std::string("telecomtag=133;153"));
   }
@@ -165,7 +165,7 @@ class SettingsDialogTest : public QObject {
         true);
     QCOMPARE(caption, u"识别分组书写的手机号(138 0013 8000)"_s);
     QVERIFY(shown);
-    QCOMPARE(w->CurrentSettings().MobileSeparators, 0);
+    QCOMPARE(w->CurrentSettings().mobileSeparators, 0);
     QCOMPARE(IniLine(home / "Telqor.ini", "MobileSeparators"), std::string("MobileSeparators=0"));
     RunDialog(
         *w, [&](QDialog& d) { shown = Control<QCheckBox>(&d, kMobileSeparatorsCheck)->isChecked(); }, false);
@@ -183,7 +183,7 @@ class SettingsDialogTest : public QObject {
           Field(d, kOutputFolderEdit)->setText(u"/elsewhere/"_s);
         },
         false);
-    QCOMPARE(w->CurrentSettings().CalMode, 0);
+    QCOMPARE(w->CurrentSettings().processingMode, 0);
     QCOMPARE(telqor::test::ReadBytes(home / "Telqor.ini"), before);
     // Showing the dialog again shows memory, not the abandoned edits.
     QString mode;
@@ -275,8 +275,8 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(modeAfter, u"B"_s);
     QCOMPARE(mobileAfter, u"134;135"_s);
     QCOMPARE(folderAfter, telqor::test::PathText(file));
-    QCOMPARE(w->CurrentSettings().CalMode, 1);
-    QCOMPARE(w->CurrentSettings().mobiletag, std::string("134;135"));
+    QCOMPARE(w->CurrentSettings().processingMode, 1);
+    QCOMPARE(w->CurrentSettings().mobilePrefixes, std::string("134;135"));
     QCOMPARE(w->Folders().otherData, out);
     QCOMPARE(telqor::test::ReadBytes(file), std::string("13800000000\r\n"));
   }

@@ -106,7 +106,7 @@ class ShellTest : public QObject {
         u"基础数据缺少 地区.txt、手机号段.txt、固话区号对照表.txt。"_s));
     QVERIFY(telqor::test::Scripted().questions[0].contains(u"运营商号段"_s));
     QVERIFY(w->StatusText().contains(u"已写入默认数据"_s));
-    QVERIFY(w->CurrentSettings().mobiletag.find("198") != std::string::npos);
+    QVERIFY(w->CurrentSettings().mobilePrefixes.find("198") != std::string::npos);
 
     auto* lookup = w->findChild<QDialog*>(kRegionLookupDialog);
     Control<QComboBox>(lookup, kNumberCombo)->setEditText(u"19912345678"_s);

@@ -137,7 +137,7 @@ class WorkspaceTest : public QObject {
     Click(w, kDedupeButton);
     QCOMPARE(Rows(w, kWorkspaceList), (QStringList{u"1"_s, u"3"_s}));
     QCOMPARE(w->StatusText(), u" 去重复完成！"_s);
-    w->CurrentSettings().CalMode = 1;
+    w->CurrentSettings().processingMode = 1;
     for (const char* s : {"3", "1", "3", ""}) w->Lists().source.Items().Add(s);
     Click(w, kDedupeSourceButton);
     QCOMPARE(Rows(w, kSourceList), (QStringList{u"3"_s, u"1"_s, QString()}));

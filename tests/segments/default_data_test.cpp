@@ -71,20 +71,20 @@ TEST(DefaultData, AUsersFilesAndPrefixesAreKeptUnlessForced) {
   EXPECT_EQ(test::ReadBytes(regions), G("北京|北京\r\n"));
   // First-run prefixes are the program's, not the user's: they become today's, in the file too.
   EXPECT_TRUE(result.prefixesWritten);
-  EXPECT_EQ(LoadSettings(state.iniFile).unicomtag, kCurrentPrefixes.unicom);
+  EXPECT_EQ(LoadSettings(state.iniFile).unicomPrefixes, kCurrentPrefixes.unicom);
 
-  state.settings.mobiletag = "138";
+  state.settings.mobilePrefixes = "138";
   SaveSettings(state.iniFile, state.settings);
   result = WriteDefaultData(state, false);
   EXPECT_TRUE(result.written.empty());
   EXPECT_FALSE(result.prefixesWritten);
-  EXPECT_EQ(LoadSettings(state.iniFile).mobiletag, "138");
+  EXPECT_EQ(LoadSettings(state.iniFile).mobilePrefixes, "138");
 
   result = WriteDefaultData(state, true);
   EXPECT_EQ(result.written.size(), 3u);
   EXPECT_TRUE(result.prefixesWritten);
   EXPECT_NE(test::ReadBytes(regions), G("北京|北京\r\n"));
-  EXPECT_EQ(LoadSettings(state.iniFile).mobiletag, kCurrentPrefixes.mobile);
+  EXPECT_EQ(LoadSettings(state.iniFile).mobilePrefixes, kCurrentPrefixes.mobile);
 }
 
 // The table is the shipped list's own: each three-digit prefix to the carrier of most of its

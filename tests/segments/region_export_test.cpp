@@ -96,7 +96,7 @@ TEST_F(RegionExport, ByRegionAndCarrierPrefixesTheRegion) {
 // database puts in 浙江.杭州): its numbers leave "其它" for files and folders of their own.
 TEST_F(RegionExport, BroadnetIsTheFourthCarrier) {
   const Settings first = FirstRunSettings();
-  rule = CarrierRule(first.mobiletag, first.unicomtag, first.telecomtag, "170");
+  rule = CarrierRule(first.mobilePrefixes, first.unicomPrefixes, first.telecomPrefixes, "170");
   EXPECT_EQ(Export(ExportKind::RegionCarrier, {"17000000001", "13400000001", "x"}),
             (Strings{"浙江.杭州.广电.1.txt", "未知地区.其它.1.txt", "广东.广州.移动.1.txt"}));
   list.Clear();

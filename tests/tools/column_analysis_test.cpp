@@ -162,19 +162,19 @@ TEST(ColumnAnalysis, InputsAreReadInOrderAndStoredUpToTheFirstBadNumber) {
     EXPECT_STREQ(e.what(), "'x' is not a valid integer value");
   }
   Settings s;
-  s.DADataB = 77;
+  s.analysisBoundB = 77;
   StoreInputs(in, s);
-  EXPECT_EQ(s.DADelimiter, "|");
-  EXPECT_EQ(s.DAReplace2, "b");
-  EXPECT_EQ(s.DAOutColumnNo, 3);
-  EXPECT_EQ(s.DAFixIndex, kLess);
-  EXPECT_EQ(s.DADataA, 4294967296LL);
-  EXPECT_EQ(s.DADataB, 77);
+  EXPECT_EQ(s.analysisDelimiter, "|");
+  EXPECT_EQ(s.analysisReplace2, "b");
+  EXPECT_EQ(s.analysisOutputColumn, 3);
+  EXPECT_EQ(s.analysisCondition, kLess);
+  EXPECT_EQ(s.analysisBoundA, 4294967296LL);
+  EXPECT_EQ(s.analysisBoundB, 77);
   in.column = "4294967296";  // C is 32 bits: nothing after it is stored
   in.outColumn = "9";
   StoreInputs(in, s);
-  EXPECT_EQ(s.DAColumnNo, 2);
-  EXPECT_EQ(s.DAOutColumnNo, 3);
+  EXPECT_EQ(s.analysisColumn, 2);
+  EXPECT_EQ(s.analysisOutputColumn, 3);
 }
 
 TEST(ColumnAnalysis, SaveWritesTheMatchesAndTheReport) {

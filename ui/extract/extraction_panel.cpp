@@ -204,8 +204,8 @@ void ExtractionPanel::ExtractClicked(QAbstractButton* sender) {
   search_.WantRegex = regexCheck_->isChecked();
   search_.UserPattern = ToGbk(regexEdit_->text());
   search_.KeepAllKinds = runMode_ == 0;  // appending never uses the digit runs of no kind
-  search_.MobileSecondDigits = context_.CurrentSettings().MobileSecondDigits;
-  search_.MobileSeparators = context_.CurrentSettings().MobileSeparators != 0;
+  search_.MobileSecondDigits = context_.CurrentSettings().mobileSecondDigits;
+  search_.MobileSeparators = context_.CurrentSettings().mobileSeparators != 0;
   results_.HandTo(search_);
   abandoned_ = false;
   search_.Start();

@@ -59,7 +59,7 @@ void FileManagerTab::BuildToUseFolder() {
                                    .open = kToUseOpenButton,
                                    .menu = kToUseMenu,
                                    .folder = &DataFolders::toUse,
-                                   .setting = &Settings::MywillUseDataPath,
+                                   .setting = &Settings::toUseFilesFolder,
                                    .hintOnList = true};
   toUse_ = new ManagedFolder(
       context_, toUse,
@@ -89,7 +89,7 @@ void FileManagerTab::BuildUsedFolder() {
                                   .open = kUsedOpenButton,
                                   .menu = kUsedMenu,
                                   .folder = &DataFolders::usedFiles,
-                                  .setting = &Settings::MyUsedDataPath,
+                                  .setting = &Settings::usedFilesFolder,
                                   .hintOnList = false};
   used_ = new ManagedFolder(context_, used,
                             {{kRefreshUsedItem, u"刷新"_s, [this] { RefreshUsedClicked(); }},
@@ -283,7 +283,7 @@ void FileManagerTab::CompareWithUsedClicked() {
   std::vector<fs::path> reference = used_->Selected();
   if (reference.size() != 1) return InformBox(this, u"请选择一个比对源文件\r\n如果是多个文件，请先合并后再操作"_s);
   context_.InBackground({}, [&](Ui& ui) {
-    CompareFiles(newFile.front(), reference.front(), toUse_->Folder(), ModeB(), context_.CurrentSettings().MapCacheSize,
+    CompareFiles(newFile.front(), reference.front(), toUse_->Folder(), ModeB(), context_.CurrentSettings().compareBuckets,
                  ui);
   });
   toUse_->Refresh();
@@ -378,7 +378,7 @@ void FileManagerTab::OutputFolderChoiceClicked() { UpdateOutputFolderField(); }
 void FileManagerTab::SetOutputFolderClicked() {
   fs::path chosen = ChooseFolder(this, context_.Folders().otherData);
   if (!chosen.empty()) {
-    UseFolder(context_, &Settings::MyOtherDataPath, chosen);
+    UseFolder(context_, &Settings::otherDataFolder, chosen);
     ShowOutputFolder();
   }
   SaveSettings(context_.program.iniFile, context_.program.settings);
@@ -405,7 +405,7 @@ void FileManagerTab::CompareClicked() {
   const fs::path referenceFile = PathOf(referenceText);
   const fs::path folder = OutputFolderFor(newFile, fixedFolderRadio_->isChecked(), context_.Folders().datedOutput);
   context_.InBackground({}, [&](Ui& ui) {
-    CompareFiles(newFile, referenceFile, folder, ModeB(), context_.CurrentSettings().MapCacheSize, ui);
+    CompareFiles(newFile, referenceFile, folder, ModeB(), context_.CurrentSettings().compareBuckets, ui);
   });
 }
 

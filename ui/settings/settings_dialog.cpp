@@ -138,24 +138,24 @@ void SettingsDialog::FillControls() {
   if (!settings_ || !folders_) return;
   // Any non-zero mode is mode B.
   modeCombo_->setCurrentIndex(settings_->ModeB() ? 1 : 0);
-  SetPrefixes(FromGbk(settings_->mobiletag), FromGbk(settings_->unicomtag), FromGbk(settings_->telecomtag),
-              FromGbk(settings_->broadnettag));
-  mobileSeparatorsCheck_->setChecked(settings_->MobileSeparators != 0);
+  SetPrefixes(FromGbk(settings_->mobilePrefixes), FromGbk(settings_->unicomPrefixes), FromGbk(settings_->telecomPrefixes),
+              FromGbk(settings_->broadnetPrefixes));
+  mobileSeparatorsCheck_->setChecked(settings_->mobileSeparators != 0);
   toUseFolderEdit_->setText(FolderDisplayText(folders_->toUse));
   usedFolderEdit_->setText(FolderDisplayText(folders_->usedFiles));
   outputFolderEdit_->setText(FolderDisplayText(folders_->otherData));
 }
 
 void SettingsDialog::CopyBack(Settings& settings) const {
-  settings.CalMode = modeCombo_->currentIndex();
-  settings.mobiletag = ToGbk(mobilePrefixesEdit_->text());
-  settings.unicomtag = ToGbk(unicomPrefixesEdit_->text());
-  settings.telecomtag = ToGbk(telecomPrefixesEdit_->text());
-  settings.broadnettag = ToGbk(broadnetPrefixesEdit_->text());
-  settings.MobileSeparators = mobileSeparatorsCheck_->isChecked() ? 1 : 0;
-  settings.MywillUseDataPath = ToGbk(toUseFolderEdit_->text());
-  settings.MyUsedDataPath = ToGbk(usedFolderEdit_->text());
-  settings.MyOtherDataPath = ToGbk(outputFolderEdit_->text());
+  settings.processingMode = modeCombo_->currentIndex();
+  settings.mobilePrefixes = ToGbk(mobilePrefixesEdit_->text());
+  settings.unicomPrefixes = ToGbk(unicomPrefixesEdit_->text());
+  settings.telecomPrefixes = ToGbk(telecomPrefixesEdit_->text());
+  settings.broadnetPrefixes = ToGbk(broadnetPrefixesEdit_->text());
+  settings.mobileSeparators = mobileSeparatorsCheck_->isChecked() ? 1 : 0;
+  settings.toUseFilesFolder = ToGbk(toUseFolderEdit_->text());
+  settings.usedFilesFolder = ToGbk(usedFolderEdit_->text());
+  settings.otherDataFolder = ToGbk(outputFolderEdit_->text());
 }
 
 void SettingsDialog::accept() {

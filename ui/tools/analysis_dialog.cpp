@@ -174,7 +174,7 @@ void AnalysisDialog::BuildDataTable() {
   dataView_->horizontalHeader()->show();
   dataView_->horizontalHeader()->setSectionsClickable(true);
   dataView_->horizontalHeader()->setStretchLastSection(false);
-  dataModel_ = new RowsModel(data_, &context_.CurrentSettings().DADelimiter, {u"列0"_s}, dataView_);
+  dataModel_ = new RowsModel(data_, &context_.CurrentSettings().analysisDelimiter, {u"列0"_s}, dataView_);
   dataView_->setModel(dataModel_);
   exportSortedButton_ = ToolButton(kExportSortedButton, u"导出排序数据"_s);
   exportClassifiedButton_ = ToolButton(kExportClassifiedButton, u"导出分类数据"_s);
@@ -228,15 +228,15 @@ void AnalysisDialog::ConnectButtons() {
 // outside the list leaves no kind chosen.
 void AnalysisDialog::LoadSettingsIntoControls() {
   const Settings& s = context_.CurrentSettings();
-  delimiterCombo_->setEditText(FromGbk(s.DADelimiter));
-  replaceFromEdit_->setText(FromGbk(s.DAReplace1));
-  replaceToEdit_->setText(FromGbk(s.DAReplace2));
-  columnEdit_->setText(QString::number(s.DAColumnNo));
+  delimiterCombo_->setEditText(FromGbk(s.analysisDelimiter));
+  replaceFromEdit_->setText(FromGbk(s.analysisReplace1));
+  replaceToEdit_->setText(FromGbk(s.analysisReplace2));
+  columnEdit_->setText(QString::number(s.analysisColumn));
   conditionCombo_->setCurrentIndex(
-      s.DAFixIndex >= 0 && s.DAFixIndex < conditionCombo_->count() ? static_cast<int>(s.DAFixIndex) : -1);
-  valueAEdit_->setText(QString::number(s.DADataA));
-  valueBEdit_->setText(QString::number(s.DADataB));
-  outColumnEdit_->setText(QString::number(s.DAOutColumnNo));
+      s.analysisCondition >= 0 && s.analysisCondition < conditionCombo_->count() ? static_cast<int>(s.analysisCondition) : -1);
+  valueAEdit_->setText(QString::number(s.analysisBoundA));
+  valueBEdit_->setText(QString::number(s.analysisBoundB));
+  outColumnEdit_->setText(QString::number(s.analysisOutputColumn));
 }
 
 void AnalysisDialog::ConnectChanges() {
@@ -268,11 +268,11 @@ AnalysisInputs AnalysisDialog::Inputs() const {
 Condition AnalysisDialog::StoredCondition() const {
   const Settings& s = context_.CurrentSettings();
   Condition c;
-  c.column = static_cast<int32_t>(s.DAColumnNo);
-  c.outColumn = static_cast<int32_t>(s.DAOutColumnNo);
-  c.kind = static_cast<int>(s.DAFixIndex);
-  c.a = s.DADataA;
-  c.b = s.DADataB;
+  c.column = static_cast<int32_t>(s.analysisColumn);
+  c.outColumn = static_cast<int32_t>(s.analysisOutputColumn);
+  c.kind = static_cast<int>(s.analysisCondition);
+  c.a = s.analysisBoundA;
+  c.b = s.analysisBoundB;
   return c;
 }
 
@@ -286,9 +286,9 @@ void AnalysisDialog::LoadFiles(const std::vector<fs::path>& files) { Import(file
 // "导 入...": the texts in the controls now, the text to replace without blanks around it.
 void AnalysisDialog::ImportClicked() {
   Settings& s = context_.CurrentSettings();
-  s.DADelimiter = ToGbk(delimiterCombo_->currentText());
-  s.DAReplace1 = std::string(TrimBlanks(ToGbk(replaceFromEdit_->text())));
-  s.DAReplace2 = ToGbk(replaceToEdit_->text());
+  s.analysisDelimiter = ToGbk(delimiterCombo_->currentText());
+  s.analysisReplace1 = std::string(TrimBlanks(ToGbk(replaceFromEdit_->text())));
+  s.analysisReplace2 = ToGbk(replaceToEdit_->text());
   std::vector<fs::path> files = ChooseFilesToOpen(this, openFolder_);
   if (!files.empty()) Import(files);
 }
@@ -298,11 +298,11 @@ void AnalysisDialog::Import(const std::vector<fs::path>& files) {
   const Settings& s = context_.CurrentSettings();
   size_t unconvertible = 0;
   ChangeList(data_, context_.ui, nullptr, nullptr,
-             [&](ItemList& rows) { unconvertible = ImportRows(rows, files, s.DAReplace1, s.DAReplace2); });
+             [&](ItemList& rows) { unconvertible = ImportRows(rows, files, s.analysisReplace1, s.analysisReplace2); });
   if (unconvertible) context_.ui.ShowStatus(UnconvertibleText(unconvertible));
   if (data_.Items().Count() == 0) return;
   QStringList captions;
-  for (size_t i = 0; i < SplitAtDelimiter(data_.Items().View(0), s.DADelimiter).size(); ++i)
+  for (size_t i = 0; i < SplitAtDelimiter(data_.Items().View(0), s.analysisDelimiter).size(); ++i)
     captions << u" 列"_s + QString::number(i);
   dataModel_->SetCaptions(captions);
 }
@@ -319,7 +319,7 @@ void AnalysisDialog::Sort(SortKind kind) {
   lastSortedColumn_ = clickedColumn_;
   descending_ = !descending_;
   ChangeList(data_, context_.ui, nullptr, nullptr, [&](ItemList& rows) {
-    SortRows(rows, context_.CurrentSettings().DADelimiter, lastSortedColumn_, kind, descending_);
+    SortRows(rows, context_.CurrentSettings().analysisDelimiter, lastSortedColumn_, kind, descending_);
   });
 }
 
@@ -327,13 +327,13 @@ void AnalysisDialog::Sort(SortKind kind) {
 void AnalysisDialog::AnalyseClicked() {
   const Condition c = ReadCondition(Inputs());
   Settings& s = context_.CurrentSettings();
-  s.DAColumnNo = c.column;
-  s.DAOutColumnNo = c.outColumn;
-  s.DAFixIndex = c.kind;
-  s.DADataA = c.a;
-  s.DADataB = c.b;
+  s.analysisColumn = c.column;
+  s.analysisOutputColumn = c.outColumn;
+  s.analysisCondition = c.kind;
+  s.analysisBoundA = c.a;
+  s.analysisBoundB = c.b;
   ChangeList(matches_, context_.ui, nullptr, nullptr,
-             [&](ItemList& matches) { Analyse(data_.Items(), s.DADelimiter, c, matches, context_.ui); });
+             [&](ItemList& matches) { Analyse(data_.Items(), s.analysisDelimiter, c, matches, context_.ui); });
   ShowRatio();
 }
 
@@ -370,7 +370,7 @@ void AnalysisDialog::ExportClassifiedClicked() {
   fs::path folder = ChooseFolder(this, chosenFolder_);
   if (folder.empty()) return;
   chosenFolder_ = folder / "";
-  ClassifiedExport done = ExportClassified(data_.Items(), context_.CurrentSettings().DADelimiter, lastSortedColumn_,
+  ClassifiedExport done = ExportClassified(data_.Items(), context_.CurrentSettings().analysisDelimiter, lastSortedColumn_,
                                            chosenFolder_, context_.ui);
   OfferSavedFolder(done.closing, done, context_.ui);
 }
