@@ -14,6 +14,7 @@
 #include "core/digit_keys.h"
 #include "core/errors.h"
 #include "core/file_io.h"
+#include "core/file_pieces.h"
 #include "core/file_writer.h"
 #include "core/memory.h"
 #include "core/parallel.h"
@@ -52,6 +53,49 @@ class LoadingScope {
   bool was_;
 };
 
+// Byte order. Inline items are zero-padded with their size last, so their two words read as
+// big-endian numbers compare exactly as their bytes do, a prefix first.
+struct ByteLess {
+  bool operator()(const ByteStr& a, const ByteStr& b) const {
+    if constexpr (std::endian::native == std::endian::little) {
+      if (a.IsInline() && b.IsInline()) {
+        uint64_t a0 = __builtin_bswap64(a.Word(0)), b0 = __builtin_bswap64(b.Word(0));
+        if (a0 != b0) return a0 < b0;
+        return __builtin_bswap64(a.Word(1)) < __builtin_bswap64(b.Word(1));
+      }
+    }
+    return CompareBytes(a.view(), b.view(), true) < 0;
+  }
+};
+
+// A list of this many items or more is sorted by more than one thread.
+constexpr size_t kItemsPerSortPart = size_t{1} << 16;
+
+// Sorts [first, last) in byte order on `threads` threads: split at the median of a sample,
+// each side sorted on its share of them. Equal items are equal bytes, so the order among them
+// cannot show.
+void SortInParts(ByteStr* first, ByteStr* last, int threads) {
+  const auto n = static_cast<size_t>(last - first);
+  if (threads <= 1 || n < 2 * kItemsPerSortPart) return std::sort(first, last, ByteLess());
+  constexpr size_t kSample = 63;
+  std::vector<ByteStr> sample;
+  for (size_t k = 0; k < kSample; ++k) sample.push_back(first[n * k / kSample]);
+  std::nth_element(sample.begin(), sample.begin() + kSample / 2, sample.end(), ByteLess());
+  const ByteStr pivot = sample[kSample / 2];
+  ByteStr* middle = std::partition(first, last, [&](const ByteStr& x) { return ByteLess()(x, pivot); });
+  if (middle == first) {
+    // Nothing below the pivot, the smallest item: those equal to it are in place already.
+    middle = std::partition(first, last, [&](const ByteStr& x) { return !ByteLess()(pivot, x); });
+    return SortInParts(middle, last, threads);
+  }
+  const auto share = static_cast<size_t>(middle - first) * static_cast<size_t>(threads) / n;
+  const int left = std::clamp(static_cast<int>(share), 1, threads - 1);
+  ParallelFor(2, [&](int side) {
+    if (side == 0) SortInParts(first, middle, left);
+    if (side == 1) SortInParts(middle, last, threads - left);
+  });
+}
+
 int64_t CountLines(std::string_view text) {
   int64_t n = 0;
   ForEachLine(text, [&](std::string_view) { ++n; });
@@ -59,6 +103,19 @@ int64_t CountLines(std::string_view text) {
 }
 
 bool HasLineFeed(std::string_view s) { return s.find('\n') != std::string_view::npos; }
+
+// What a file is read in at a time, per thread.
+constexpr size_t kFilePiece = size_t{8} << 20;
+
+// Where the lines of text that are surely whole end: after its last line break, but not after
+// a CR at its very end, whose LF may follow. 0 when no line ends in it.
+size_t AfterLastLineBreak(std::string_view text) {
+  for (size_t i = text.size(); i > 0; --i) {
+    const char c = text[i - 1];
+    if (c == '\n' || (c == '\r' && i < text.size())) return i;
+  }
+  return 0;
+}
 
 }  // namespace
 
@@ -206,13 +263,16 @@ void ItemList::DeleteMarked(const std::vector<uint8_t>& marks) {
       if (marks[i]) Delete(i);
     return;
   }
+  // An item kept is moved bitwise (it owns what it holds), so the slots left behind are raw.
   int w = 0;
   for (int i = 0; i < count_; ++i) {
-    if (marks[i]) continue;
-    if (w != i) items_[w] = std::move(items_[i]);
+    if (marks[i]) {
+      items_[i].~ByteStr();
+      continue;
+    }
+    if (w != i) std::memcpy(static_cast<void*>(items_ + w), static_cast<const void*>(items_ + i), sizeof(ByteStr));
     ++w;
   }
-  for (int i = w; i < count_; ++i) items_[i].~ByteStr();
   count_ = w;
 }
 
@@ -232,25 +292,10 @@ void ItemList::Sort() {
   if (sorted_ || count_ <= 1) return;
   if (caseSensitive_) {
     // Items that compare equal are equal bytes here, so any correct sort gives the same list.
-    auto less = [](const ByteStr& a, const ByteStr& b) {
-      // Inline items are zero-padded with their size last, so their two words read as
-      // big-endian numbers compare exactly as their bytes do, a prefix first.
-      if constexpr (std::endian::native == std::endian::little) {
-        if (a.IsInline() && b.IsInline()) {
-          uint64_t a0 = __builtin_bswap64(a.Word(0)), b0 = __builtin_bswap64(b.Word(0));
-          if (a0 != b0) return a0 < b0;
-          return __builtin_bswap64(a.Word(1)) < __builtin_bswap64(b.Word(1));
-        }
-      }
-      return CompareBytes(a.view(), b.view(), true) < 0;
-    };
     // Lists are often in order already (results sorted where they were made): one pass says so.
-    if (std::is_sorted(items_, items_ + count_, less)) return;
-    if (int length = UniformDigitLength(items_, count_)) {
-      SortDigitItems(items_, count_, length);
-      return;
-    }
-    std::sort(items_, items_ + count_, less);
+    if (std::is_sorted(items_, items_ + count_, ByteLess())) return;
+    if (SortDigitItems(items_, count_, false) >= 0) return;
+    SortInParts(items_, items_ + count_, ParallelParts(static_cast<size_t>(count_), kItemsPerSortPart));
     return;
   }
   // Case-folded order keeps differing bytes that fold alike in the order this exact
@@ -277,6 +322,31 @@ void ItemList::Sort() {
       lo = i;
     }
   }
+}
+
+bool ItemList::SortDistinct() {
+  if (!IsPlain() || sorted_ || !caseSensitive_) return false;
+  if (count_ > 1 && !std::is_sorted(items_, items_ + count_, ByteLess())) {
+    const int kept = SortDigitItems(items_, count_, true);
+    if (kept >= 0) {  // numbers: none is empty
+      count_ = kept;
+      return true;
+    }
+    SortInParts(items_, items_ + count_, ParallelParts(static_cast<size_t>(count_), kItemsPerSortPart));
+  }
+  // Sorted, equal items stand together and empty ones first. An item kept is moved bitwise
+  // (it owns what it holds), so the slots left behind are raw memory.
+  int kept = 0;
+  for (int i = 0; i < count_; ++i) {
+    if (items_[i].empty() || (kept > 0 && items_[i] == items_[kept - 1])) {
+      items_[i].~ByteStr();
+      continue;
+    }
+    if (kept != i) std::memcpy(static_cast<void*>(items_ + kept), static_cast<const void*>(items_ + i), sizeof(ByteStr));
+    ++kept;
+  }
+  count_ = kept;
+  return true;
 }
 
 void ItemList::SetSorted(bool value) {
@@ -345,6 +415,11 @@ void ItemList::AppendLines(std::string_view text) {
   if (text.empty()) return;
   if (const void* zero = std::memchr(text.data(), 0, text.size()))
     text = text.substr(0, static_cast<size_t>(static_cast<const char*>(zero) - text.data()));
+  AppendLineText(text, 0);
+}
+
+void ItemList::AppendLineText(std::string_view text, uint64_t restBytes) {
+  if (text.empty()) return;
   // Large texts are cut after a line break into parts that are counted and built at once.
   int parts = ParallelParts(text.size());
   std::vector<std::string_view> pieces;
@@ -362,7 +437,13 @@ void ItemList::AppendLines(std::string_view text) {
   for (size_t p = 0; p < pieces.size(); ++p) starts[p + 1] += starts[p];
   int64_t total = starts.back();
   if (total > INT_MAX) throw Error("List capacity out of bounds");
-  if (total > capacity_) SetCapacity(static_cast<int>(total));
+  if (total > capacity_) {
+    // Room also for the lines the rest of the text will likely hold, so that a file read a
+    // piece at a time grows its list once or twice, not at every piece.
+    const auto lines = static_cast<uint64_t>(total - count_);
+    const uint64_t expected = restBytes / text.size() * lines + restBytes % text.size() * lines / text.size();
+    SetCapacity(static_cast<int>(std::min<uint64_t>(INT_MAX, static_cast<uint64_t>(total) + expected + expected / 64)));
+  }
   ParallelFor(static_cast<int>(pieces.size()), [&](int p) {
     ByteStr* slot = items_ + starts[p];
     ForEachLine(pieces[p], [&](std::string_view line) { new (slot++) ByteStr(line); });
@@ -376,8 +457,51 @@ void ItemList::LoadFromStream(std::istream& in) {
 }
 
 void ItemList::LoadFromFile(const std::filesystem::path& path) {
-  FileContents text(path);  // opened first: a file that cannot be opened leaves the list alone
-  SetText(text.view());
+  ItemList loaded;
+  loaded.AppendFile(path);
+  if (IsPlain() && !sorted_) return SwapItems(loaded);
+  SetText(loaded.GetText());
+}
+
+void ItemList::AppendFile(const std::filesystem::path& path) {
+  if (!IsPlain() || sorted_) {
+    FileContents text(path);
+    AddText(text.view());
+    return;
+  }
+  const int before = count_;
+  try {
+    FilePieces pieces(path, LeastPerPart(kFilePiece) * static_cast<size_t>(ParallelThreads()));
+    size_t checked = 0;  // the bytes held from the front that hold no zero byte
+    for (bool more = true; more;) {
+      more = pieces.ReadMore();
+      std::string_view held = pieces.Held();
+      // The text ends at a zero byte, also when more of the file follows.
+      if (const void* zero = std::memchr(held.data() + checked, 0, held.size() - checked)) {
+        held = held.substr(0, static_cast<size_t>(static_cast<const char*>(zero) - held.data()));
+        more = false;
+      }
+      // A line cut by the piece's end waits for the rest of it.
+      const size_t cut = more ? AfterLastLineBreak(held) : held.size();
+      AppendLineText(held.substr(0, cut), pieces.Size() > pieces.Offset() ? pieces.Size() - pieces.Offset() : 0);
+      pieces.Take(cut);
+      checked = held.size() - cut;
+    }
+  } catch (...) {
+    Truncate(before);
+    throw;
+  }
+}
+
+void ItemList::Truncate(int count) {
+  for (int i = count; i < count_; ++i) items_[i].~ByteStr();
+  count_ = std::min(count_, count);
+}
+
+void ItemList::SwapItems(ItemList& other) noexcept {
+  std::swap(items_, other.items_);
+  std::swap(count_, other.count_);
+  std::swap(capacity_, other.capacity_);
 }
 
 void ItemList::SaveToStream(std::ostream& out) const {

@@ -53,6 +53,7 @@ void ShuffleListWith(ItemList& list, PseudoRandom& random) {
 }
 
 void DedupeBySort(ItemList& list) {
+  if (list.SortDistinct()) return;
   list.Sort();
   int n = list.Count();
   std::vector<uint8_t> drop(static_cast<size_t>(n), 0);

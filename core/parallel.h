@@ -3,18 +3,69 @@
 // touch disjoint data.
 #pragma once
 
+#include <atomic>
+#include <cstddef>
 #include <exception>
+#include <system_error>
 #include <thread>
 #include <vector>
 
 namespace telqor {
 
+namespace parallel_detail {
+inline std::atomic<int> pinnedThreads{0};
+inline std::atomic<size_t> pinnedLeastPerPart{0};
+}  // namespace parallel_detail
+
+// How many threads one loop may use: the cores, unless pinned (ScopedParallelism).
+inline int ParallelThreads() {
+  if (int pinned = parallel_detail::pinnedThreads.load(std::memory_order_relaxed)) return pinned;
+  // Asked once: the C library reads the count from a file on every call.
+  static const int cores = [] {
+    unsigned n = std::thread::hardware_concurrency();
+    return n == 0 ? 1 : static_cast<int>(n);
+  }();
+  return cores;
+}
+
+// Pins the thread count, and the least work that makes a part of its own, for its scope and the
+// whole process: the tests run the parallel paths with 1, 2 or 3 threads on small inputs.
+// leastPerPart 0 keeps each loop's own least.
+class ScopedParallelism {
+ public:
+  ScopedParallelism(int threads, size_t leastPerPart)
+      : threads_(parallel_detail::pinnedThreads.exchange(threads)),
+        least_(parallel_detail::pinnedLeastPerPart.exchange(leastPerPart)) {}
+  ~ScopedParallelism() {
+    parallel_detail::pinnedThreads = threads_;
+    parallel_detail::pinnedLeastPerPart = least_;
+  }
+  ScopedParallelism(const ScopedParallelism&) = delete;
+  ScopedParallelism& operator=(const ScopedParallelism&) = delete;
+
+ private:
+  int threads_;
+  size_t least_;
+};
+
+// The least work that makes a part of its own, for a loop whose own least is `own`: that,
+// unless pinned.
+inline size_t LeastPerPart(size_t own) {
+  const size_t pinned = parallel_detail::pinnedLeastPerPart.load(std::memory_order_relaxed);
+  return pinned ? pinned : own;
+}
+
 // How many parts a loop over `work` units is worth splitting into (1 when it is small).
 inline int ParallelParts(size_t work, size_t minimumPerPart = size_t{1} << 22) {
-  size_t cores = std::thread::hardware_concurrency();
-  if (cores == 0) cores = 1;
-  size_t parts = work / minimumPerPart;
-  return static_cast<int>(parts < 1 ? 1 : (parts < cores ? parts : cores));
+  const size_t threads = static_cast<size_t>(ParallelThreads());
+  size_t parts = work / LeastPerPart(minimumPerPart);
+  return static_cast<int>(parts < 1 ? 1 : (parts < threads ? parts : threads));
+}
+
+// Where part `part` of `parts` starts in a loop over n units (part == parts: n).
+inline size_t PartStart(size_t n, int part, int parts) {
+  const auto p = static_cast<size_t>(part), q = static_cast<size_t>(parts);
+  return n / q * p + n % q * p / q;
 }
 
 // Runs body(part) for part = 0 .. parts-1, part 0 on the calling thread.
@@ -27,20 +78,21 @@ void ParallelFor(int parts, F&& body) {
   std::vector<std::exception_ptr> errors(static_cast<size_t>(parts));
   std::vector<std::thread> threads;
   threads.reserve(static_cast<size_t>(parts - 1));
-  for (int p = 1; p < parts; ++p) {
-    threads.emplace_back([&, p] {
-      try {
-        body(p);
-      } catch (...) {
-        errors[static_cast<size_t>(p)] = std::current_exception();
-      }
-    });
-  }
+  auto run = [&](int p) {
+    try {
+      body(p);
+    } catch (...) {
+      errors[static_cast<size_t>(p)] = std::current_exception();
+    }
+  };
+  int started = 1;
   try {
-    body(0);
-  } catch (...) {
-    errors[0] = std::current_exception();
+    for (; started < parts; ++started) threads.emplace_back(run, started);
+  } catch (const std::system_error&) {
+    // No thread to be had: the parts left run here.
   }
+  run(0);
+  for (int p = started; p < parts; ++p) run(p);
   for (auto& t : threads) t.join();
   for (auto& e : errors)
     if (e) std::rethrow_exception(e);
