@@ -1,11 +1,13 @@
 #include "core/item_list.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <climits>
 #include <cstdlib>
 #include <istream>
 #include <iterator>
+#include <memory>
 #include <new>
 #include <ostream>
 #include <typeinfo>
@@ -68,6 +70,9 @@ struct ByteLess {
   }
 };
 
+// A loop over a list's items is worth a thread of its own from this many items on.
+constexpr size_t kItemsPerPart = size_t{1} << 18;
+
 // A list of this many items or more is sorted by more than one thread.
 constexpr size_t kItemsPerSortPart = size_t{1} << 16;
 
@@ -95,6 +100,38 @@ void SortInParts(ByteStr* first, ByteStr* last, int threads) {
     if (side == 1) SortInParts(middle, last, threads - left);
   });
 }
+
+// What a save formats at a time: about 1.7 MB of numbers, which the writer passes on whole.
+constexpr size_t kItemsPerBlock = size_t{1} << 17;
+
+// Items formatted as lines, each followed by CR LF, in memory kept from block to block.
+class TextBlock {
+ public:
+  void Format(const ByteStr* items, size_t count) {
+    size_t total = 0;
+    for (size_t i = 0; i < count; ++i) total += items[i].size() + 2;
+    if (capacity_ < total + sizeof(ByteStr)) {
+      capacity_ = total + total / 4 + sizeof(ByteStr);
+      data_.reset(new char[capacity_]);
+    }
+    char* p = data_.get();
+    for (size_t i = 0; i < count; ++i) {
+      const ByteStr& item = items[i];
+      const size_t n = item.size();
+      // An inline item is copied whole (16 bytes); only its n bytes count.
+      std::memcpy(p, item.data(), item.IsInline() ? sizeof(ByteStr) : n);
+      p += n;
+      *p++ = '\r';
+      *p++ = '\n';
+    }
+    size_ = total;
+  }
+  std::string_view View() const { return {data_.get(), size_}; }
+
+ private:
+  std::unique_ptr<char[]> data_;
+  size_t capacity_ = 0, size_ = 0;
+};
 
 int64_t CountLines(std::string_view text) {
   int64_t n = 0;
@@ -365,6 +402,39 @@ void ItemList::AddList(const ItemList& other) {
   }
 }
 
+void ItemList::AppendMarked(const ItemList& source, const std::vector<uint8_t>& marks, bool marked) {
+  const auto n = static_cast<size_t>(source.count_);
+  auto wanted = [&](size_t i) { return (marks[i] != 0) == marked; };
+  const int parts = ParallelParts(n, kItemsPerPart);
+  // Counted in parts first: Add splits an item holding a line feed, which only the loop of
+  // single adds does.
+  std::vector<size_t> from(static_cast<size_t>(parts) + 1, 0);
+  std::atomic<bool> lineFeed{false};
+  ParallelFor(parts, [&](int p) {
+    size_t k = 0;
+    for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i) {
+      if (!wanted(i)) continue;
+      ++k;
+      if (!loading_ && HasLineFeed(source.items_[i].view())) lineFeed = true;
+    }
+    from[static_cast<size_t>(p) + 1] = k;
+  });
+  for (int p = 0; p < parts; ++p) from[static_cast<size_t>(p) + 1] += from[static_cast<size_t>(p)];
+  if (!IsPlain() || sorted_ || &source == this || lineFeed || count_ + from.back() > static_cast<size_t>(INT_MAX)) {
+    for (size_t i = 0; i < n; ++i)
+      if (wanted(i)) Add(ByteStr(source.items_[i]));
+    return;
+  }
+  const auto total = static_cast<int>(from.back());
+  if (count_ + total > capacity_) SetCapacity(count_ + total);
+  ParallelFor(parts, [&](int p) {
+    ByteStr* out = items_ + count_ + from[static_cast<size_t>(p)];
+    for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i)
+      if (wanted(i)) new (out++) ByteStr(source.items_[i]);
+  });
+  count_ += total;
+}
+
 void ItemList::AddStrings(const std::vector<std::string>& strings) {
   for (const auto& s : strings) Add(std::string_view(s));
 }
@@ -510,33 +580,19 @@ void ItemList::SaveToStream(std::ostream& out) const {
 }
 
 void ItemList::SaveTo(FileWriter& out, int from, int count) const {
-  constexpr size_t kChunk = 1 << 16;
-  char buf[kChunk + sizeof(ByteStr)];
-  size_t used = 0;
-  int to = count < 0 ? count_ : std::min(count_, from + count);
-  for (int i = std::max(from, 0); i < to; ++i) {
-    const ByteStr& item = items_[i];
-    size_t n = item.size();
-    if (used + n + 2 > kChunk) {
-      out.Write(std::string_view(buf, used));
-      used = 0;
-      if (n + 2 > kChunk) {
-        out.Write(item.view());
-        out.Write("\r\n");
-        continue;
-      }
-    }
-    // An inline item is copied whole (16 bytes); only its n bytes count.
-    if (item.IsInline()) {
-      std::memcpy(buf + used, item.data(), sizeof(ByteStr));
-    } else {
-      std::memcpy(buf + used, item.data(), n);
-    }
-    used += n;
-    buf[used++] = '\r';
-    buf[used++] = '\n';
-  }
-  if (used) out.Write(std::string_view(buf, used));
+  const int first = std::max(from, 0);
+  const int to = count < 0 ? count_ : std::min(count_, from + count);
+  if (to <= first) return;
+  // Blocks of items are written out in order while the threads format the next ones.
+  const auto n = static_cast<size_t>(to - first);
+  const size_t block = LeastPerPart(kItemsPerBlock);
+  ParallelInOrder<TextBlock>(
+      ParallelParts(n, block), (n + block - 1) / block,
+      [&](size_t b, TextBlock& text) {
+        const size_t begin = static_cast<size_t>(first) + b * block;
+        text.Format(items_ + begin, std::min(block, static_cast<size_t>(to) - begin));
+      },
+      [&](const TextBlock& text) { out.Write(text.View()); });
 }
 
 void ItemList::SaveToFile(const std::filesystem::path& path) const {

@@ -70,6 +70,9 @@ class ItemList {
   void SetLoading(bool value) { loading_ = value; }
 
   void AddList(const ItemList& other);
+  // Adds the items of source whose mark (marks has source.Count() entries) is set (marked) or
+  // clear, in order, as Add would; a plain list copies them across the cores.
+  void AppendMarked(const ItemList& source, const std::vector<uint8_t>& marks, bool marked);
   void AddStrings(const std::vector<std::string>& strings);
   void Assign(const ItemList& other);
   void AssignStrings(const std::vector<std::string>& strings);

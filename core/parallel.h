@@ -4,8 +4,10 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstddef>
 #include <exception>
+#include <mutex>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -96,6 +98,51 @@ void ParallelFor(int parts, F&& body) {
   for (auto& t : threads) t.join();
   for (auto& e : errors)
     if (e) std::rethrow_exception(e);
+}
+
+// Makes blocks 0 .. blocks-1 across `parts` threads (block b on thread b % parts, into a
+// Scratch of that thread's) and uses each in block order: one block is used, on whichever
+// thread made it, while the next ones are made. make(block, scratch), use(scratch). When a use
+// fails, no block after it is used and the error is rethrown.
+template <typename Scratch, typename Make, typename Use>
+void ParallelInOrder(int parts, size_t blocks, Make&& make, Use&& use) {
+  if (parts <= 1 || blocks <= 1) {
+    Scratch scratch;
+    for (size_t b = 0; b < blocks; ++b) {
+      make(b, scratch);
+      use(scratch);
+    }
+    return;
+  }
+  std::mutex lock;
+  std::condition_variable turn;
+  size_t next = 0;
+  bool failed = false;
+  ParallelFor(parts, [&](int p) {
+    Scratch scratch;
+    for (size_t b = static_cast<size_t>(p); b < blocks; b += static_cast<size_t>(parts)) {
+      try {
+        make(b, scratch);
+      } catch (...) {
+        std::lock_guard hold(lock);
+        failed = true;
+        turn.notify_all();
+        throw;
+      }
+      std::unique_lock hold(lock);
+      turn.wait(hold, [&] { return next == b || failed; });
+      if (failed) return;
+      try {
+        use(scratch);
+      } catch (...) {
+        failed = true;
+        turn.notify_all();
+        throw;
+      }
+      ++next;
+      turn.notify_all();
+    }
+  });
 }
 
 }  // namespace telqor

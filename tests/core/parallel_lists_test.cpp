@@ -10,10 +10,12 @@
 
 #include "core/bkdr_hash.h"
 #include "core/errors.h"
+#include "core/file_writer.h"
 #include "core/item_list.h"
 #include "core/list_hash.h"
 #include "core/list_sort.h"
 #include "core/parallel.h"
+#include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
 
 namespace telqor {
@@ -175,6 +177,39 @@ TEST(ParallelMembership, SplitsAgreeWithASetByBytesAndByHash) {
       EXPECT_EQ(Items(matched), matchedHash);
     });
   }
+}
+
+TEST(ParallelSave, BlocksFormattedSideBySideAreWrittenInOrder) {
+  test::TempDir dir;
+  std::mt19937_64 rng(6);
+  for (size_t n : kSizes) {
+    const Strings items = MixedItems(n, rng);
+    ForThreadCounts([&] {
+      ItemList list;
+      Fill(list, items);
+      list.SaveToFile(dir / "out.txt");
+      EXPECT_EQ(test::ReadBytes(dir / "out.txt"), list.GetText());
+      FileWriter part(dir / "part.txt");
+      list.SaveTo(part, 3, 13);
+      part.Commit();
+      ItemList middle;
+      for (size_t i = 3; i < std::min<size_t>(n, 16); ++i) middle.Add(list[static_cast<int>(i)]);
+      EXPECT_EQ(test::ReadBytes(dir / "part.txt"), middle.GetText());
+    });
+  }
+}
+
+// A write that fails while other threads format stops them all and tells its error.
+TEST(ParallelSave, AFailedWriteEndsEveryThread) {
+  test::TempDir dir;
+  test::TestEnv env;
+  env.failWritesAfter = 3 << 20;
+  ItemList list;
+  Fill(list, Strings(4000, std::string(1000, 'x')));
+  ForThreadCounts([&] {
+    EXPECT_THROW(list.SaveToFile(dir / "full.txt"), FileError);
+    EXPECT_FALSE(std::filesystem::exists(dir / "full.txt"));
+  });
 }
 
 // A file read in pieces of a few bytes gives the lines its whole text gives: a CR LF, a zero
