@@ -76,29 +76,11 @@ constexpr size_t kItemsPerPart = size_t{1} << 18;
 // A list of this many items or more is sorted by more than one thread.
 constexpr size_t kItemsPerSortPart = size_t{1} << 16;
 
-// Sorts [first, last) in byte order on `threads` threads: split at the median of a sample,
-// each side sorted on its share of them. Equal items are equal bytes, so the order among them
-// cannot show.
-void SortInParts(ByteStr* first, ByteStr* last, int threads) {
+// Sorts [first, last) in byte order across the cores. Equal items are equal bytes, so the
+// order among them cannot show.
+void SortInParts(ByteStr* first, ByteStr* last) {
   const auto n = static_cast<size_t>(last - first);
-  if (threads <= 1 || n < 2 * kItemsPerSortPart) return std::sort(first, last, ByteLess());
-  constexpr size_t kSample = 63;
-  std::vector<ByteStr> sample;
-  for (size_t k = 0; k < kSample; ++k) sample.push_back(first[n * k / kSample]);
-  std::nth_element(sample.begin(), sample.begin() + kSample / 2, sample.end(), ByteLess());
-  const ByteStr pivot = sample[kSample / 2];
-  ByteStr* middle = std::partition(first, last, [&](const ByteStr& x) { return ByteLess()(x, pivot); });
-  if (middle == first) {
-    // Nothing below the pivot, the smallest item: those equal to it are in place already.
-    middle = std::partition(first, last, [&](const ByteStr& x) { return !ByteLess()(pivot, x); });
-    return SortInParts(middle, last, threads);
-  }
-  const auto share = static_cast<size_t>(middle - first) * static_cast<size_t>(threads) / n;
-  const int left = std::clamp(static_cast<int>(share), 1, threads - 1);
-  ParallelFor(2, [&](int side) {
-    if (side == 0) SortInParts(first, middle, left);
-    if (side == 1) SortInParts(middle, last, threads - left);
-  });
+  ParallelSort(first, last, ByteLess(), ParallelParts(n, kItemsPerSortPart), LeastPerPart(kItemsPerSortPart));
 }
 
 // What a save formats at a time: about 1.7 MB of numbers, which the writer passes on whole.
@@ -332,7 +314,7 @@ void ItemList::Sort() {
     // Lists are often in order already (results sorted where they were made): one pass says so.
     if (std::is_sorted(items_, items_ + count_, ByteLess())) return;
     if (SortDigitItems(items_, count_, false) >= 0) return;
-    SortInParts(items_, items_ + count_, ParallelParts(static_cast<size_t>(count_), kItemsPerSortPart));
+    SortInParts(items_, items_ + count_);
     return;
   }
   // Case-folded order keeps differing bytes that fold alike in the order this exact
@@ -369,7 +351,7 @@ bool ItemList::SortDistinct() {
       count_ = kept;
       return true;
     }
-    SortInParts(items_, items_ + count_, ParallelParts(static_cast<size_t>(count_), kItemsPerSortPart));
+    SortInParts(items_, items_ + count_);
   }
   // Sorted, equal items stand together and empty ones first. An item kept is moved bitwise
   // (it owns what it holds), so the slots left behind are raw memory.

@@ -3,10 +3,12 @@
 // touch disjoint data.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <exception>
+#include <iterator>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -98,6 +100,32 @@ void ParallelFor(int parts, F&& body) {
   for (auto& t : threads) t.join();
   for (auto& e : errors)
     if (e) std::rethrow_exception(e);
+}
+
+// Sorts [first, last) by less on `threads` threads: split at the median of a sample, each side
+// sorted on its share of them. Not stable: for orders whose equal elements cannot be told apart.
+template <typename It, typename Less>
+void ParallelSort(It first, It last, Less less, int threads, size_t leastPerPart) {
+  const auto n = static_cast<size_t>(last - first);
+  if (threads <= 1 || n < 2 * leastPerPart) return std::sort(first, last, less);
+  constexpr size_t kSample = 63;
+  std::vector<typename std::iterator_traits<It>::value_type> sample;
+  sample.reserve(kSample);
+  for (size_t k = 0; k < kSample; ++k) sample.push_back(first[static_cast<std::ptrdiff_t>(n * k / kSample)]);
+  std::nth_element(sample.begin(), sample.begin() + kSample / 2, sample.end(), less);
+  const auto pivot = sample[kSample / 2];
+  It middle = std::partition(first, last, [&](const auto& x) { return less(x, pivot); });
+  if (middle == first) {
+    // Nothing below the pivot, the smallest element: those equal to it are in place already.
+    middle = std::partition(first, last, [&](const auto& x) { return !less(pivot, x); });
+    return ParallelSort(middle, last, less, threads, leastPerPart);
+  }
+  const auto share = static_cast<size_t>(middle - first) * static_cast<size_t>(threads) / n;
+  const int left = std::clamp(static_cast<int>(share), 1, threads - 1);
+  ParallelFor(2, [&](int side) {
+    if (side == 0) ParallelSort(first, middle, less, left, leastPerPart);
+    if (side == 1) ParallelSort(middle, last, less, threads - left, leastPerPart);
+  });
 }
 
 // Makes blocks 0 .. blocks-1 across `parts` threads (block b on thread b % parts, into a
