@@ -113,6 +113,8 @@ class RegionIds {
 
 // A loop over the numbers is worth a thread of its own from this many on.
 constexpr size_t kNumbersPerPart = size_t{1} << 18;
+// What a file's writing formats at a time.
+constexpr size_t kNumbersPerBlock = size_t{1} << 16;
 
 // The numbers of a list by region: groups sorted by region name ignoring case, each holding the
 // indices of its numbers in list order. Names that differ only in letter case are one group,
@@ -254,20 +256,37 @@ class Exporter {
     return folder / SafeFileName(stem + std::to_string(count), ".txt");
   }
 
-  // The numbers split by carrier, list order kept within each, in kCarrierOrder.
+  // The numbers split by carrier, list order kept within each, in kCarrierOrder: a stable
+  // counting sort in parts, a part's numbers of a carrier after those of the parts before.
   std::array<Indices, kCarrierOrder.size()> SplitByCarrier(Indices numbers) {
-    slots_.resize(numbers.size());
-    std::array<size_t, kCarrierOrder.size() + 1> start{};
-    ForEachNumber(list_, numbers, [&](size_t k, std::string_view number) {
-      slots_[k] = static_cast<uint8_t>(CarrierSlot(rule_.Of(number)));
-      ++start[slots_[k] + 1];
+    constexpr size_t kSlots = kCarrierOrder.size();
+    const size_t n = numbers.size();
+    const int parts = ParallelParts(n, kNumbersPerPart);
+    slots_.resize(n);
+    std::vector<std::array<size_t, kSlots>> counts(static_cast<size_t>(parts));
+    ParallelFor(parts, [&](int p) {
+      const size_t from = PartStart(n, p, parts);
+      std::array<size_t, kSlots>& count = counts[static_cast<size_t>(p)];
+      count.fill(0);
+      ForEachNumber(list_, numbers.subspan(from, PartStart(n, p + 1, parts) - from), [&](size_t k, std::string_view number) {
+        slots_[from + k] = static_cast<uint8_t>(CarrierSlot(rule_.Of(number)));
+        ++count[slots_[from + k]];
+      });
     });
-    for (size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
-    byCarrier_.resize(numbers.size());
-    std::array<size_t, kCarrierOrder.size()> next;
-    std::copy(start.begin(), start.end() - 1, next.begin());
-    for (size_t i = 0; i < numbers.size(); ++i) byCarrier_[next[slots_[i]]++] = numbers[i];
-    std::array<Indices, kCarrierOrder.size()> split;
+    std::array<size_t, kSlots + 1> start{};
+    size_t sum = 0;
+    for (size_t k = 0; k < kSlots; ++k) {
+      start[k] = sum;
+      for (auto& count : counts) sum += std::exchange(count[k], sum);
+    }
+    start[kSlots] = sum;
+    byCarrier_.resize(n);
+    ParallelFor(parts, [&](int p) {
+      std::array<size_t, kSlots>& next = counts[static_cast<size_t>(p)];
+      for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i)
+        byCarrier_[next[slots_[i]]++] = numbers[i];
+    });
+    std::array<Indices, kSlots> split;
     for (size_t k = 0; k < split.size(); ++k) split[k] = Indices(byCarrier_).subspan(start[k], start[k + 1] - start[k]);
     return split;
   }
@@ -313,12 +332,18 @@ class Exporter {
 
   // Under the name, or the first free name-2.txt, name-3.txt, ...: a name this or an earlier
   // export took (two regions with one safe name, the same region exported again) keeps its file.
+  // A large group is formatted in blocks side by side and written in order.
   void WriteNumbers(const fs::path& file, Indices numbers) {
     FileWriter out(file);
-    ForEachNumber(list_, numbers, [&](size_t, std::string_view number) {
-      out.Write(number);
-      out.Write("\r\n");
-    });
+    const size_t block = LeastPerPart(kNumbersPerBlock);
+    ParallelInOrder<std::string>(
+        ParallelParts(numbers.size(), block), (numbers.size() + block - 1) / block,
+        [&](size_t b, std::string& text) {
+          text.clear();
+          const Indices some = numbers.subspan(b * block, std::min(block, numbers.size() - b * block));
+          ForEachNumber(list_, some, [&](size_t, std::string_view number) { text.append(number).append("\r\n"); });
+        },
+        [&](const std::string& text) { out.Write(text); });
     written_.push_back(out.CommitUnique());
     // Progress in steps of a hundredth, not for each of what may be many small files.
     done_ += numbers.size();

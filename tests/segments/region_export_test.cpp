@@ -157,22 +157,27 @@ TEST_F(RegionExport, PartsGroupAsOneWalkDoes) {
     numbers.push_back(segment + std::to_string(1000 + i));
   }
   numbers[120] = "13100000000";  // unknown
-  Strings one;
-  std::map<std::string, std::string> oneFiles;
-  for (int threads : {1, 2, 3}) {
-    SCOPED_TRACE("threads " + std::to_string(threads));
-    ScopedParallelism pin(threads, 8);
-    for (const fs::path& file : fs::directory_iterator(dir.path())) fs::remove_all(file);
-    list.Clear();
-    const Strings written = Export(ExportKind::Region, numbers);
-    if (threads == 1) {
-      one = written;
-      oneFiles = Files();
+  numbers[121] = "13000000000";  // 联通
+  for (ExportKind kind : {ExportKind::Region, ExportKind::Carrier, ExportKind::RegionCarrier}) {
+    Strings one;
+    std::map<std::string, std::string> oneFiles;
+    for (int threads : {1, 2, 3}) {
+      SCOPED_TRACE("kind " + std::to_string(static_cast<int>(kind)) + ", threads " + std::to_string(threads));
+      ScopedParallelism pin(threads, 8);
+      for (const fs::path& file : fs::directory_iterator(dir.path())) fs::remove_all(file);
+      list.Clear();
+      const Strings written = Export(kind, numbers);
+      if (threads == 1) {
+        one = written;
+        oneFiles = Files();
+      }
+      EXPECT_EQ(written, one);
+      EXPECT_EQ(Files(), oneFiles);
     }
-    EXPECT_EQ(written, one);
-    EXPECT_EQ(Files(), oneFiles);
+    if (kind == ExportKind::Region) {
+      EXPECT_EQ(one, (Strings{"未知地区.2.txt", "z.z.73.txt", "x.y.73.txt", "ab.c.52.txt"}));
+    }
   }
-  EXPECT_EQ(one, (Strings{"未知地区.1.txt", "z.z.73.txt", "x.y.74.txt", "ab.c.52.txt"}));
 }
 
 // Region names and segments come from files anyone may have written: no export leaves its folder.
