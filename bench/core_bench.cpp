@@ -6,6 +6,7 @@
 #include "core/item_list.h"
 #include "core/list_hash.h"
 #include "core/list_sort.h"
+#include "core/parallel.h"
 #include "extract/email_scan.h"
 
 namespace {
@@ -19,6 +20,7 @@ void FillNumbers(ItemList& list, int n, uint64_t seed) {
 }
 
 void BM_Sort(benchmark::State& state) {
+  ScopedParallelism pin(static_cast<int>(state.range(1)), 0);
   for (auto _ : state) {
     state.PauseTiming();
     ItemList list;
@@ -30,6 +32,7 @@ void BM_Sort(benchmark::State& state) {
 }
 
 void BM_DedupeBySort(benchmark::State& state) {
+  ScopedParallelism pin(static_cast<int>(state.range(1)), 0);
   for (auto _ : state) {
     state.PauseTiming();
     ItemList list;
@@ -41,6 +44,7 @@ void BM_DedupeBySort(benchmark::State& state) {
 }
 
 void BM_DedupeByHash(benchmark::State& state) {
+  ScopedParallelism pin(static_cast<int>(state.range(1)), 0);
   for (auto _ : state) {
     state.PauseTiming();
     ItemList list;
@@ -59,6 +63,7 @@ void BM_Shuffle(benchmark::State& state) {
 }
 
 void BM_SplitListsBySort(benchmark::State& state) {
+  ScopedParallelism pin(static_cast<int>(state.range(1)), 0);
   ItemList source, reference;
   FillNumbers(source, static_cast<int>(state.range(0)), 5);
   FillNumbers(reference, static_cast<int>(state.range(0)), 6);
@@ -97,11 +102,12 @@ void BM_EmailScanWorstCases(benchmark::State& state) {
 }
 
 constexpr int kMillion = 1000000;
-BENCHMARK(BM_Sort)->Arg(kMillion)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DedupeBySort)->Arg(kMillion)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DedupeByHash)->Arg(kMillion)->Unit(benchmark::kMillisecond);
+// The list operations on one thread and on two (the second argument).
+BENCHMARK(BM_Sort)->ArgsProduct({{kMillion}, {1, 2}})->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DedupeBySort)->ArgsProduct({{kMillion}, {1, 2}})->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DedupeByHash)->ArgsProduct({{kMillion}, {1, 2}})->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Shuffle)->Arg(kMillion)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SplitListsBySort)->Arg(kMillion)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SplitListsBySort)->ArgsProduct({{kMillion}, {1, 2}})->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadText)->Arg(kMillion)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EmailScanWorstCases)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 

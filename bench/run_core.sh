@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Times telqor-cli against the standard tools on ten million random mobile numbers (about 20%
-# repeats) and a second, half-overlapping set. Each pair runs alternately ROUNDS times; the
-# best time of each side counts. Outputs of a pair are checked to agree before a time is shown.
+# repeats) and a second, half-overlapping set, and sort and dedupe against the floor: a program
+# that does nothing else on one thread (bench/minimal_sort.cpp: map, parse, radix sort, one
+# write). Each pair runs alternately ROUNDS times; the best time of each side counts. Outputs of
+# a pair are checked to agree before a time is shown.
 #   bench/run_core.sh            (N=10000000 ROUNDS=3 by default; BUILD=build folder)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,9 +15,10 @@ out=$root/bench/out
 cli=$build/cli/telqor-cli
 gen=$build/bench/telqor_bench_gen
 check=$build/bench/telqor_bench_check
+minimal=$build/bench/telqor_minimal_sort
 
 source "$root/bench/lib.sh"
-require_tools "$cli" "$gen" "$check"
+require_tools "$cli" "$gen" "$check" "$minimal"
 mkdir -p "$data" "$out"
 a=$data/a-$N.txt
 b=$data/b-$N.txt
@@ -25,6 +28,10 @@ export LC_ALL=C
 
 printf '%s numbers per set, best of %s rounds\n' "$N" "$ROUNDS"
 header
+pair "sort  vs  single-purpose sort, one thread" same \
+  "$cli" sort "$a" -o "$out/ours" -- "$minimal" "$a" "$out/theirs"
+pair "dedupe --mode A  vs  single-purpose sort -u, one thread" same \
+  "$cli" --mode A dedupe "$a" -o "$out/ours" -- "$minimal" -u "$a" "$out/theirs"
 pair "sort  vs  sort" same \
   "$cli" sort "$a" -o "$out/ours" -- sort "$a" -o "$out/theirs"
 pair "dedupe --mode A  vs  sort -u" same \

@@ -1,11 +1,15 @@
 #include "core/digit_keys.h"
 
 #include <algorithm>
+#include <atomic>
+#include <memory>
+#include <new>
 #include <bit>
 #include <cstring>
 #include <utility>
 #include <vector>
 
+#include "core/memory.h"
 #include "core/parallel.h"
 
 namespace telqor {
@@ -58,95 +62,131 @@ uint64_t DigitValue(const char* p, int length) {
   return value * 100000000ULL + EightDigits(w);
 }
 
-// Each pass counts and scatters in parts: a part's keys of one digit go after those of the
-// parts before it, so every pass stays stable.
-uint64_t* RadixSort(uint64_t* keys, uint64_t* temp, size_t n, int bits) {
-  constexpr int kDigitBits = 11;
-  constexpr size_t kBuckets = size_t{1} << kDigitBits;
-  const int passes = (bits + kDigitBits - 1) / kDigitBits;
-  const int parts = ParallelParts(n, size_t{1} << 20);
-  std::vector<size_t> counts(static_cast<size_t>(parts) * kBuckets);
-  uint64_t* src = keys;
-  uint64_t* dst = temp;
-  auto begin = [&](int t) { return n * static_cast<size_t>(t) / static_cast<size_t>(parts); };
-  for (int p = 0; p < passes; ++p) {
-    const int shift = p * kDigitBits;
+namespace {
+
+constexpr int kMostDigitBits = 11;
+// A part of a pass is worth a thread of its own from this many keys on.
+constexpr size_t kKeysPerPart = size_t{1} << 18;
+
+// Sorts the keys of a (below 2^bits once low is taken off each) in place, t holding as many:
+// least significant digit first, each pass counting and scattering in parts, a part's keys of
+// one digit placed after those of the parts before it, so every pass is stable. The first pass
+// takes low off; when the passes are odd in number it also moves the keys to t, so that the
+// last pass ends in a.
+void SortKeys(uint64_t* a, uint64_t* t, size_t n, uint64_t low, int bits) {
+  const int passes = std::max(1, (bits + kMostDigitBits - 1) / kMostDigitBits);
+  const int width = (bits + passes - 1) / passes;
+  const size_t buckets = size_t{1} << width;
+  const uint64_t mask = buckets - 1;
+  const int parts = ParallelParts(n, kKeysPerPart);
+  std::vector<size_t> counts(static_cast<size_t>(parts) * buckets);
+  auto part = [&](int p, auto&& each) {
+    for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i) each(i);
+  };
+  uint64_t* src = passes % 2 ? t : a;
+  uint64_t* dst = passes % 2 ? a : t;
+  for (int pass = 0; pass < passes; ++pass) {
+    const int shift = pass * width;
     std::fill(counts.begin(), counts.end(), 0);
-    ParallelFor(parts, [&](int t) {
-      size_t* c = &counts[static_cast<size_t>(t) * kBuckets];
-      for (size_t i = begin(t); i < begin(t + 1); ++i) ++c[(src[i] >> shift) & (kBuckets - 1)];
+    ParallelFor(parts, [&](int p) {
+      size_t* c = &counts[static_cast<size_t>(p) * buckets];
+      if (pass == 0) {
+        part(p, [&](size_t i) {
+          const uint64_t key = a[i] - low;
+          src[i] = key;
+          ++c[key & mask];
+        });
+      } else {
+        part(p, [&](size_t i) { ++c[(src[i] >> shift) & mask]; });
+      }
     });
     size_t sum = 0;
-    bool oneBucket = false;
-    for (size_t b = 0; b < kBuckets; ++b) {
-      size_t inBucket = 0;
-      for (int t = 0; t < parts; ++t) {
-        size_t& c = counts[static_cast<size_t>(t) * kBuckets + b];
-        inBucket += c;
-        sum += std::exchange(c, sum);
-      }
-      oneBucket = oneBucket || inBucket == n;
-    }
-    if (oneBucket) continue;  // nothing moves in this pass
-    ParallelFor(parts, [&](int t) {
-      size_t* c = &counts[static_cast<size_t>(t) * kBuckets];
-      for (size_t i = begin(t); i < begin(t + 1); ++i) dst[c[(src[i] >> shift) & (kBuckets - 1)]++] = src[i];
+    for (size_t b = 0; b < buckets; ++b)
+      for (int p = 0; p < parts; ++p) sum += std::exchange(counts[static_cast<size_t>(p) * buckets + b], sum);
+    ParallelFor(parts, [&](int p) {
+      size_t* c = &counts[static_cast<size_t>(p) * buckets];
+      part(p, [&](size_t i) { dst[c[(src[i] >> shift) & mask]++] = src[i]; });
     });
     std::swap(src, dst);
   }
-  return src;
 }
 
-int UniformDigitLength(const ByteStr* items, int count) {
-  if (count <= 0 || !items[0].IsInline()) return 0;
-  int length = static_cast<int>(items[0].size());
-  if (length == 0 || length > static_cast<int>(ByteStr::kInlineMax)) return 0;
+// Whether the bytes of an item are `length` ASCII digits, inline.
+inline bool IsDigitItem(const ByteStr& item, size_t length, uint64_t mask0, uint64_t mask1) {
+  return item.IsInline() && item.size() == length && AllDigits(item.Word(0), mask0) && AllDigits(item.Word(1), mask1);
+}
+
+}  // namespace
+
+uint64_t* RadixSort(uint64_t* keys, uint64_t* temp, size_t n, int bits) {
+  if (n > 1 && bits > 0) SortKeys(keys, temp, n, 0, bits);
+  return keys;
+}
+
+int SortDigitItems(ByteStr* items, int count, bool distinct) {
+  if (count <= 0 || !items[0].IsInline()) return -1;
+  const auto length = static_cast<int>(items[0].size());
+  if (length == 0 || length > static_cast<int>(ByteStr::kInlineMax)) return -1;
+  const auto n = static_cast<size_t>(count);
   const uint64_t mask0 = LowBytes(length), mask1 = length > 8 ? LowBytes(length - 8) : 0;
-  for (int i = 0; i < count; ++i) {
-    const ByteStr& item = items[i];
-    if (!item.IsInline() || item.size() != static_cast<size_t>(length)) return 0;
-    if (!AllDigits(item.Word(0), mask0) || !AllDigits(item.Word(1), mask1)) return 0;
-  }
-  return length;
-}
 
-void SortDigitItems(ByteStr* items, int count, int length) {
-  auto n = static_cast<size_t>(count);
-  // Every item is inline, so its 16 bytes may be reused as raw memory: slot 2i and 2i+1 are
-  // item i. Each item's key is first written over the item itself, so the parts of the loop
-  // touch only their own items.
-  auto* slots = reinterpret_cast<uint64_t*>(static_cast<void*>(items));
-  int parts = ParallelParts(n, size_t{1} << 20);
+  // The keys, parsed side by side; the items stay as they are until every one is known to be
+  // a number of the length.
+  std::unique_ptr<uint64_t[]> keys(new uint64_t[n]);
+  AdviseLargeBlock(keys.get(), n * sizeof(uint64_t));
+  const int parts = ParallelParts(n, kKeysPerPart);
   std::vector<uint64_t> lows(static_cast<size_t>(parts), ~uint64_t{0}), highs(static_cast<size_t>(parts), 0);
+  std::atomic<bool> other{false};
   ParallelFor(parts, [&](int p) {
     uint64_t low = ~uint64_t{0}, high = 0;
-    for (size_t i = n * p / parts; i < n * (p + 1) / parts; ++i) {
-      uint64_t value = DigitValue(items[i].data(), length);
+    for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i) {
+      if (!IsDigitItem(items[i], static_cast<size_t>(length), mask0, mask1)) {
+        other = true;
+        return;
+      }
+      if (i % 4096 == 0 && other.load(std::memory_order_relaxed)) return;
+      const uint64_t value = DigitValue(items[i].data(), length);
       low = std::min(low, value);
       high = std::max(high, value);
-      slots[2 * i] = value;
+      keys[i] = value;
     }
-    lows[p] = low;
-    highs[p] = high;
+    lows[static_cast<size_t>(p)] = low;
+    highs[static_cast<size_t>(p)] = high;
   });
-  uint64_t low = *std::min_element(lows.begin(), lows.end());
-  uint64_t high = *std::max_element(highs.begin(), highs.end());
-  // Gather the keys into the lower half (slot i <= 2i, so going up reads before it writes).
-  // Sorting the distance from the smallest key needs fewer passes (numbers share a prefix).
-  for (size_t i = 0; i < n; ++i) slots[i] = slots[2 * i] - low;
-  uint64_t* sorted = RadixSort(slots, slots + n, n, 64 - std::countl_zero(high - low));
-  // Spread key i back over item i: from the lower half going down, from the upper half going
-  // up, every slot overwritten holds a key already moved.
-  if (sorted == slots) {
-    for (size_t i = n; i-- > 0;) slots[2 * i] = sorted[i];
+  if (other) return -1;
+  const uint64_t low = *std::min_element(lows.begin(), lows.end());
+  const uint64_t high = *std::max_element(highs.begin(), highs.end());
+
+  // Every item is inline, so their memory is free once the keys are taken: the upper half
+  // holds the radix sort's second buffer. Sorting the distance from the smallest key needs
+  // fewer passes (numbers share a prefix).
+  auto* upperHalf = reinterpret_cast<uint64_t*>(static_cast<void*>(items)) + n;
+  if (high > low) {
+    SortKeys(keys.get(), upperHalf, n, low, 64 - std::countl_zero(high - low));
   } else {
-    for (size_t i = 0; i < n; ++i) slots[2 * i] = sorted[i];
+    std::fill(keys.get(), keys.get() + n, 0);
   }
+
+  // The items again from the sorted keys: a part's distinct keys go after those of the parts
+  // before it.
+  std::vector<size_t> from(static_cast<size_t>(parts) + 1, 0);
+  auto kept = [&](size_t i) { return !distinct || i == 0 || keys[i] != keys[i - 1]; };
+  if (distinct) {
+    ParallelFor(parts, [&](int p) {
+      size_t k = 0;
+      for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i) k += kept(i);
+      from[static_cast<size_t>(p) + 1] = k;
+    });
+  } else {
+    for (int p = 0; p < parts; ++p) from[static_cast<size_t>(p) + 1] = PartStart(n, p + 1, parts) - PartStart(n, p, parts);
+  }
+  for (int p = 0; p < parts; ++p) from[static_cast<size_t>(p) + 1] += from[static_cast<size_t>(p)];
   ParallelFor(parts, [&](int p) {
-    for (size_t i = n * p / parts; i < n * (p + 1) / parts; ++i) {
-      items[i] = DigitsItem(slots[2 * i] + low, length);
-    }
+    ByteStr* out = items + from[static_cast<size_t>(p)];
+    for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i)
+      if (kept(i)) new (out++) ByteStr(DigitsItem(keys[i] + low, length));
   });
+  return static_cast<int>(from.back());
 }
 
 ByteStr DigitsItem(uint64_t value, int length) {

@@ -1,7 +1,7 @@
 // Whole-file reading with the program's error texts: ReadWholeFile and FileContents read a
 // file in one piece ("Cannot open file "%s". %s" when it cannot; "Cannot read file "%s". %s"
-// when a read fails or the file is cut short meanwhile). Files are written with
-// FileWriter (core/file_writer.h). Use one object per thread.
+// when a read fails or the file is cut short meanwhile); core/file_pieces.h reads one a piece
+// at a time. Files are written with FileWriter (core/file_writer.h). Use one object per thread.
 #pragma once
 
 #include <cstdint>
@@ -10,22 +10,25 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_pieces.h"
+
 namespace telqor {
 
 std::string ReadWholeFile(const std::filesystem::path& path);
 
 // The bytes of a whole file, read-only, for as long as the object lives. They are read, not
 // mapped: a file another program cuts short while it is used then gives its error ("Cannot
-// read file ..."), where a mapping would kill the program with a bus error.
+// read file ..."), where a mapping would kill the program with a bus error. A large file is
+// read in parts side by side, and closed once read.
 class FileContents {
  public:
   explicit FileContents(const std::filesystem::path& path);
   FileContents(const FileContents&) = delete;
   FileContents& operator=(const FileContents&) = delete;
-  std::string_view view() const { return buffer_; }
+  std::string_view view() const { return pieces_.Held(); }
 
  private:
-  std::string buffer_;
+  FilePieces pieces_;
 };
 
 // What a read says of a file that became shorter while it was read.

@@ -1,11 +1,13 @@
 #include "core/item_list.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <climits>
 #include <cstdlib>
 #include <istream>
 #include <iterator>
+#include <memory>
 #include <new>
 #include <ostream>
 #include <typeinfo>
@@ -14,6 +16,7 @@
 #include "core/digit_keys.h"
 #include "core/errors.h"
 #include "core/file_io.h"
+#include "core/file_pieces.h"
 #include "core/file_writer.h"
 #include "core/memory.h"
 #include "core/parallel.h"
@@ -52,6 +55,77 @@ class LoadingScope {
   bool was_;
 };
 
+// Byte order. Inline items are zero-padded with their size last, so their two words read as
+// big-endian numbers compare exactly as their bytes do, a prefix first.
+struct ByteLess {
+  bool operator()(const ByteStr& a, const ByteStr& b) const {
+    if constexpr (std::endian::native == std::endian::little) {
+      if (a.IsInline() && b.IsInline()) {
+        uint64_t a0 = __builtin_bswap64(a.Word(0)), b0 = __builtin_bswap64(b.Word(0));
+        if (a0 != b0) return a0 < b0;
+        return __builtin_bswap64(a.Word(1)) < __builtin_bswap64(b.Word(1));
+      }
+    }
+    return CompareBytes(a.view(), b.view(), true) < 0;
+  }
+};
+
+// A loop over a list's items is worth a thread of its own from this many items on.
+constexpr size_t kItemsPerPart = size_t{1} << 18;
+
+// Ends the items [from, to) across the cores: most own nothing, but each must be looked at.
+void DestroyItems(ByteStr* items, int from, int to) {
+  if (to <= from) return;
+  const auto n = static_cast<size_t>(to - from);
+  const int parts = ParallelParts(n, kItemsPerPart);
+  ParallelFor(parts, [&](int p) {
+    for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i)
+      items[static_cast<size_t>(from) + i].~ByteStr();
+  });
+}
+
+// A list of this many items or more is sorted by more than one thread.
+constexpr size_t kItemsPerSortPart = size_t{1} << 16;
+
+// Sorts [first, last) in byte order across the cores. Equal items are equal bytes, so the
+// order among them cannot show.
+void SortInParts(ByteStr* first, ByteStr* last) {
+  const auto n = static_cast<size_t>(last - first);
+  ParallelSort(first, last, ByteLess(), ParallelParts(n, kItemsPerSortPart), LeastPerPart(kItemsPerSortPart));
+}
+
+// What a save formats at a time: about 1.7 MB of numbers, which the writer passes on whole.
+constexpr size_t kItemsPerBlock = size_t{1} << 17;
+
+// Items formatted as lines, each followed by CR LF, in memory kept from block to block.
+class TextBlock {
+ public:
+  void Format(const ByteStr* items, size_t count) {
+    size_t total = 0;
+    for (size_t i = 0; i < count; ++i) total += items[i].size() + 2;
+    if (capacity_ < total + sizeof(ByteStr)) {
+      capacity_ = total + total / 4 + sizeof(ByteStr);
+      data_.reset(new char[capacity_]);
+    }
+    char* p = data_.get();
+    for (size_t i = 0; i < count; ++i) {
+      const ByteStr& item = items[i];
+      const size_t n = item.size();
+      // An inline item is copied whole (16 bytes); only its n bytes count.
+      std::memcpy(p, item.data(), item.IsInline() ? sizeof(ByteStr) : n);
+      p += n;
+      *p++ = '\r';
+      *p++ = '\n';
+    }
+    size_ = total;
+  }
+  std::string_view View() const { return {data_.get(), size_}; }
+
+ private:
+  std::unique_ptr<char[]> data_;
+  size_t capacity_ = 0, size_ = 0;
+};
+
 int64_t CountLines(std::string_view text) {
   int64_t n = 0;
   ForEachLine(text, [&](std::string_view) { ++n; });
@@ -59,6 +133,19 @@ int64_t CountLines(std::string_view text) {
 }
 
 bool HasLineFeed(std::string_view s) { return s.find('\n') != std::string_view::npos; }
+
+// What a file is read in at a time, per thread.
+constexpr size_t kFilePiece = size_t{8} << 20;
+
+// Where the lines of text that are surely whole end: after its last line break, but not after
+// a CR at its very end, whose LF may follow. 0 when no line ends in it.
+size_t AfterLastLineBreak(std::string_view text) {
+  for (size_t i = text.size(); i > 0; --i) {
+    const char c = text[i - 1];
+    if (c == '\n' || (c == '\r' && i < text.size())) return i;
+  }
+  return 0;
+}
 
 }  // namespace
 
@@ -83,7 +170,7 @@ int CompareBytes(std::string_view a, std::string_view b, bool caseSensitive) {
 ItemList::ItemList() = default;
 
 ItemList::~ItemList() {
-  for (int i = 0; i < count_; ++i) items_[i].~ByteStr();
+  DestroyItems(items_, 0, count_);
   std::free(items_);
 }
 
@@ -206,18 +293,21 @@ void ItemList::DeleteMarked(const std::vector<uint8_t>& marks) {
       if (marks[i]) Delete(i);
     return;
   }
+  // An item kept is moved bitwise (it owns what it holds), so the slots left behind are raw.
   int w = 0;
   for (int i = 0; i < count_; ++i) {
-    if (marks[i]) continue;
-    if (w != i) items_[w] = std::move(items_[i]);
+    if (marks[i]) {
+      items_[i].~ByteStr();
+      continue;
+    }
+    if (w != i) std::memcpy(static_cast<void*>(items_ + w), static_cast<const void*>(items_ + i), sizeof(ByteStr));
     ++w;
   }
-  for (int i = w; i < count_; ++i) items_[i].~ByteStr();
   count_ = w;
 }
 
 void ItemList::Clear() {
-  for (int i = 0; i < count_; ++i) items_[i].~ByteStr();
+  DestroyItems(items_, 0, count_);
   count_ = 0;
   SetCapacity(0);
 }
@@ -232,25 +322,10 @@ void ItemList::Sort() {
   if (sorted_ || count_ <= 1) return;
   if (caseSensitive_) {
     // Items that compare equal are equal bytes here, so any correct sort gives the same list.
-    auto less = [](const ByteStr& a, const ByteStr& b) {
-      // Inline items are zero-padded with their size last, so their two words read as
-      // big-endian numbers compare exactly as their bytes do, a prefix first.
-      if constexpr (std::endian::native == std::endian::little) {
-        if (a.IsInline() && b.IsInline()) {
-          uint64_t a0 = __builtin_bswap64(a.Word(0)), b0 = __builtin_bswap64(b.Word(0));
-          if (a0 != b0) return a0 < b0;
-          return __builtin_bswap64(a.Word(1)) < __builtin_bswap64(b.Word(1));
-        }
-      }
-      return CompareBytes(a.view(), b.view(), true) < 0;
-    };
     // Lists are often in order already (results sorted where they were made): one pass says so.
-    if (std::is_sorted(items_, items_ + count_, less)) return;
-    if (int length = UniformDigitLength(items_, count_)) {
-      SortDigitItems(items_, count_, length);
-      return;
-    }
-    std::sort(items_, items_ + count_, less);
+    if (std::is_sorted(items_, items_ + count_, ByteLess())) return;
+    if (SortDigitItems(items_, count_, false) >= 0) return;
+    SortInParts(items_, items_ + count_);
     return;
   }
   // Case-folded order keeps differing bytes that fold alike in the order this exact
@@ -279,6 +354,31 @@ void ItemList::Sort() {
   }
 }
 
+bool ItemList::SortDistinct() {
+  if (!IsPlain() || sorted_ || !caseSensitive_) return false;
+  if (count_ > 1 && !std::is_sorted(items_, items_ + count_, ByteLess())) {
+    const int kept = SortDigitItems(items_, count_, true);
+    if (kept >= 0) {  // numbers: none is empty
+      count_ = kept;
+      return true;
+    }
+    SortInParts(items_, items_ + count_);
+  }
+  // Sorted, equal items stand together and empty ones first. An item kept is moved bitwise
+  // (it owns what it holds), so the slots left behind are raw memory.
+  int kept = 0;
+  for (int i = 0; i < count_; ++i) {
+    if (items_[i].empty() || (kept > 0 && items_[i] == items_[kept - 1])) {
+      items_[i].~ByteStr();
+      continue;
+    }
+    if (kept != i) std::memcpy(static_cast<void*>(items_ + kept), static_cast<const void*>(items_ + i), sizeof(ByteStr));
+    ++kept;
+  }
+  count_ = kept;
+  return true;
+}
+
 void ItemList::SetSorted(bool value) {
   if (value == sorted_) return;
   if (value) Sort();
@@ -293,6 +393,39 @@ void ItemList::AddList(const ItemList& other) {
     ByteStr item = other.items_[i];  // a copy: adding to this list may move other's slots
     Add(item);
   }
+}
+
+void ItemList::AppendMarked(const ItemList& source, const std::vector<uint8_t>& marks, bool marked) {
+  const auto n = static_cast<size_t>(source.count_);
+  auto wanted = [&](size_t i) { return (marks[i] != 0) == marked; };
+  const int parts = ParallelParts(n, kItemsPerPart);
+  // Counted in parts first: Add splits an item holding a line feed, which only the loop of
+  // single adds does.
+  std::vector<size_t> from(static_cast<size_t>(parts) + 1, 0);
+  std::atomic<bool> lineFeed{false};
+  ParallelFor(parts, [&](int p) {
+    size_t k = 0;
+    for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i) {
+      if (!wanted(i)) continue;
+      ++k;
+      if (!loading_ && HasLineFeed(source.items_[i].view())) lineFeed = true;
+    }
+    from[static_cast<size_t>(p) + 1] = k;
+  });
+  for (int p = 0; p < parts; ++p) from[static_cast<size_t>(p) + 1] += from[static_cast<size_t>(p)];
+  if (!IsPlain() || sorted_ || &source == this || lineFeed || count_ + from.back() > static_cast<size_t>(INT_MAX)) {
+    for (size_t i = 0; i < n; ++i)
+      if (wanted(i)) Add(ByteStr(source.items_[i]));
+    return;
+  }
+  const auto total = static_cast<int>(from.back());
+  if (count_ + total > capacity_) SetCapacity(count_ + total);
+  ParallelFor(parts, [&](int p) {
+    ByteStr* out = items_ + count_ + from[static_cast<size_t>(p)];
+    for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i)
+      if (wanted(i)) new (out++) ByteStr(source.items_[i]);
+  });
+  count_ += total;
 }
 
 void ItemList::AddStrings(const std::vector<std::string>& strings) {
@@ -345,6 +478,11 @@ void ItemList::AppendLines(std::string_view text) {
   if (text.empty()) return;
   if (const void* zero = std::memchr(text.data(), 0, text.size()))
     text = text.substr(0, static_cast<size_t>(static_cast<const char*>(zero) - text.data()));
+  AppendLineText(text, 0);
+}
+
+void ItemList::AppendLineText(std::string_view text, uint64_t restBytes) {
+  if (text.empty()) return;
   // Large texts are cut after a line break into parts that are counted and built at once.
   int parts = ParallelParts(text.size());
   std::vector<std::string_view> pieces;
@@ -362,7 +500,13 @@ void ItemList::AppendLines(std::string_view text) {
   for (size_t p = 0; p < pieces.size(); ++p) starts[p + 1] += starts[p];
   int64_t total = starts.back();
   if (total > INT_MAX) throw Error("List capacity out of bounds");
-  if (total > capacity_) SetCapacity(static_cast<int>(total));
+  if (total > capacity_) {
+    // Room also for the lines the rest of the text will likely hold, so that a file read a
+    // piece at a time grows its list once or twice, not at every piece.
+    const auto lines = static_cast<uint64_t>(total - count_);
+    const uint64_t expected = restBytes / text.size() * lines + restBytes % text.size() * lines / text.size();
+    SetCapacity(static_cast<int>(std::min<uint64_t>(INT_MAX, static_cast<uint64_t>(total) + expected + expected / 64)));
+  }
   ParallelFor(static_cast<int>(pieces.size()), [&](int p) {
     ByteStr* slot = items_ + starts[p];
     ForEachLine(pieces[p], [&](std::string_view line) { new (slot++) ByteStr(line); });
@@ -376,8 +520,51 @@ void ItemList::LoadFromStream(std::istream& in) {
 }
 
 void ItemList::LoadFromFile(const std::filesystem::path& path) {
-  FileContents text(path);  // opened first: a file that cannot be opened leaves the list alone
-  SetText(text.view());
+  ItemList loaded;
+  loaded.AppendFile(path);
+  if (IsPlain() && !sorted_) return SwapItems(loaded);
+  SetText(loaded.GetText());
+}
+
+void ItemList::AppendFile(const std::filesystem::path& path) {
+  if (!IsPlain() || sorted_) {
+    FileContents text(path);
+    AddText(text.view());
+    return;
+  }
+  const int before = count_;
+  try {
+    FilePieces pieces(path, LeastPerPart(kFilePiece) * static_cast<size_t>(ParallelThreads()));
+    size_t checked = 0;  // the bytes held from the front that hold no zero byte
+    for (bool more = true; more;) {
+      more = pieces.ReadMore();
+      std::string_view held = pieces.Held();
+      // The text ends at a zero byte, also when more of the file follows.
+      if (const void* zero = std::memchr(held.data() + checked, 0, held.size() - checked)) {
+        held = held.substr(0, static_cast<size_t>(static_cast<const char*>(zero) - held.data()));
+        more = false;
+      }
+      // A line cut by the piece's end waits for the rest of it.
+      const size_t cut = more ? AfterLastLineBreak(held) : held.size();
+      AppendLineText(held.substr(0, cut), pieces.Size() > pieces.Offset() ? pieces.Size() - pieces.Offset() : 0);
+      pieces.Take(cut);
+      checked = held.size() - cut;
+    }
+  } catch (...) {
+    Truncate(before);
+    throw;
+  }
+}
+
+void ItemList::Truncate(int count) {
+  DestroyItems(items_, count, count_);
+  count_ = std::min(count_, count);
+}
+
+void ItemList::SwapItems(ItemList& other) noexcept {
+  std::swap(items_, other.items_);
+  std::swap(count_, other.count_);
+  std::swap(capacity_, other.capacity_);
 }
 
 void ItemList::SaveToStream(std::ostream& out) const {
@@ -386,33 +573,19 @@ void ItemList::SaveToStream(std::ostream& out) const {
 }
 
 void ItemList::SaveTo(FileWriter& out, int from, int count) const {
-  constexpr size_t kChunk = 1 << 16;
-  char buf[kChunk + sizeof(ByteStr)];
-  size_t used = 0;
-  int to = count < 0 ? count_ : std::min(count_, from + count);
-  for (int i = std::max(from, 0); i < to; ++i) {
-    const ByteStr& item = items_[i];
-    size_t n = item.size();
-    if (used + n + 2 > kChunk) {
-      out.Write(std::string_view(buf, used));
-      used = 0;
-      if (n + 2 > kChunk) {
-        out.Write(item.view());
-        out.Write("\r\n");
-        continue;
-      }
-    }
-    // An inline item is copied whole (16 bytes); only its n bytes count.
-    if (item.IsInline()) {
-      std::memcpy(buf + used, item.data(), sizeof(ByteStr));
-    } else {
-      std::memcpy(buf + used, item.data(), n);
-    }
-    used += n;
-    buf[used++] = '\r';
-    buf[used++] = '\n';
-  }
-  if (used) out.Write(std::string_view(buf, used));
+  const int first = std::max(from, 0);
+  const int to = count < 0 ? count_ : std::min(count_, from + count);
+  if (to <= first) return;
+  // Blocks of items are written out in order while the threads format the next ones.
+  const auto n = static_cast<size_t>(to - first);
+  const size_t block = LeastPerPart(kItemsPerBlock);
+  ParallelInOrder<TextBlock>(
+      ParallelParts(n, block), (n + block - 1) / block,
+      [&](size_t b, TextBlock& text) {
+        const size_t begin = static_cast<size_t>(first) + b * block;
+        text.Format(items_ + begin, std::min(block, static_cast<size_t>(to) - begin));
+      },
+      [&](const TextBlock& text) { out.Write(text.View()); });
 }
 
 void ItemList::SaveToFile(const std::filesystem::path& path) const {

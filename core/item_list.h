@@ -55,6 +55,10 @@ class ItemList {
   // Binary search: true when an equal item exists; index is that item or the insertion point.
   bool Find(std::string_view s, int& index) const;
   virtual void Sort();
+  // Processing mode A's de-duplication: sorts, then keeps each distinct item once, empty items
+  // dropped. For a plain case-sensitive list that is not kept sorted; false, the list
+  // untouched, for any other.
+  bool SortDistinct();
 
   bool Sorted() const { return sorted_; }
   void SetSorted(bool value);
@@ -66,6 +70,9 @@ class ItemList {
   void SetLoading(bool value) { loading_ = value; }
 
   void AddList(const ItemList& other);
+  // Adds the items of source whose mark (marks has source.Count() entries) is set (marked) or
+  // clear, in order, as Add would; a plain list copies them across the cores.
+  void AppendMarked(const ItemList& source, const std::vector<uint8_t>& marks, bool marked);
   void AddStrings(const std::vector<std::string>& strings);
   void Assign(const ItemList& other);
   void AssignStrings(const std::vector<std::string>& strings);
@@ -76,7 +83,13 @@ class ItemList {
   void AddText(std::string_view text);
 
   void LoadFromStream(std::istream& in);
+  // Replaces the items with the lines of the file; a file that cannot be read leaves the list
+  // as it was.
   virtual void LoadFromFile(const std::filesystem::path& path);
+  // Appends the lines of the file, as AddText would the whole of it. A plain list reads it a
+  // piece at a time and builds each piece's items across the cores, so a large file is never
+  // held whole. A file that cannot be read leaves the list as it was.
+  void AppendFile(const std::filesystem::path& path);
   void SaveToStream(std::ostream& out) const;
   // Writes items [from, from + count) (count -1: to the end) as SaveToFile writes the list.
   void SaveTo(FileWriter& out, int from = 0, int count = -1) const;
@@ -94,6 +107,11 @@ class ItemList {
  private:
   void Grow();
   void AppendLines(std::string_view text);
+  // AppendLines of a text without a zero byte; about restBytes more of such text are to come.
+  void AppendLineText(std::string_view text, uint64_t restBytes);
+  // Drops the items from index on.
+  void Truncate(int count);
+  void SwapItems(ItemList& other) noexcept;
   void CheckIndex(int index) const;
 
   ByteStr* items_ = nullptr;

@@ -1,7 +1,9 @@
 #include "core/item_set.h"
 
-#include <bit>
+#include <algorithm>
 #include <cstring>
+
+#include "core/parallel.h"
 
 namespace telqor {
 namespace {
@@ -16,6 +18,8 @@ inline uint64_t Mix(uint64_t h) {
 }
 
 constexpr int kBatch = 16;
+// A part of a loop is worth a thread of its own from this many items on.
+constexpr size_t kItemsPerPart = size_t{1} << 18;
 
 }  // namespace
 
@@ -37,28 +41,33 @@ uint64_t ItemSet::HashOf(const ByteStr& item) {
 }
 
 ItemSet::ItemSet(const ItemList& reference) : reference_(reference) {
-  uint64_t size = std::bit_ceil(static_cast<uint64_t>(reference.Count()) * 2 + 16);
-  slots_.assign(size, 0);
-  mask_ = size - 1;
-  for (int i = 0; i < reference.Count(); ++i) {
-    const ByteStr& item = reference[i];
-    uint64_t h = HashOf(item);
-    uint64_t tag = h >> 32;
-    for (uint64_t s = h & mask_;; s = (s + 1) & mask_) {
-      uint64_t slot = slots_[s];
-      if (slot == 0) {
-        slots_[s] = (tag << 32) | static_cast<uint64_t>(i + 1);
-        break;
-      }
-      if ((slot >> 32) == tag && reference[static_cast<int>((slot & 0xFFFFFFFFu) - 1)] == item) break;
-    }
+  const auto n = static_cast<size_t>(reference.Count());
+  // At most 60% of the slots taken: a slot is found in the first probe or two.
+  size_ = n + n * 2 / 3 + 16;
+  slots_.reset(new std::atomic<uint64_t>[size_]());
+  const int parts = ParallelParts(n, kItemsPerPart);
+  ParallelFor(parts, [&](int p) {
+    for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i)
+      Insert(static_cast<int>(i), HashOf(reference[static_cast<int>(i)]));
+  });
+}
+
+// Takes a free slot for the item unless an equal one holds one. Two threads adding equal
+// items both see the slot the first took.
+void ItemSet::Insert(int index, uint64_t hash) {
+  const uint64_t tag = hash >> 32;
+  const uint64_t mine = (tag << 32) | static_cast<uint64_t>(index + 1);
+  for (size_t s = SlotOf(hash);; s = s + 1 == size_ ? 0 : s + 1) {
+    uint64_t slot = slots_[s].load(std::memory_order_relaxed);
+    if (slot == 0 && slots_[s].compare_exchange_strong(slot, mine, std::memory_order_relaxed)) return;
+    if ((slot >> 32) == tag && reference_[static_cast<int>((slot & 0xFFFFFFFFu) - 1)] == reference_[index]) return;
   }
 }
 
 bool ItemSet::Probe(const ByteStr& item, uint64_t h) const {
-  uint64_t tag = h >> 32;
-  for (uint64_t s = h & mask_;; s = (s + 1) & mask_) {
-    uint64_t slot = slots_[s];
+  const uint64_t tag = h >> 32;
+  for (size_t s = SlotOf(h);; s = s + 1 == size_ ? 0 : s + 1) {
+    const uint64_t slot = slots_[s].load(std::memory_order_relaxed);
     if (slot == 0) return false;
     if ((slot >> 32) == tag && reference_[static_cast<int>((slot & 0xFFFFFFFFu) - 1)] == item) return true;
   }
@@ -67,17 +76,20 @@ bool ItemSet::Probe(const ByteStr& item, uint64_t h) const {
 bool ItemSet::Contains(const ByteStr& item) const { return Probe(item, HashOf(item)); }
 
 void ItemSet::Mark(const ItemList& list, std::vector<uint8_t>& marks) const {
-  int n = list.Count();
-  marks.assign(static_cast<size_t>(n), 0);
-  uint64_t hashes[kBatch];
-  for (int base = 0; base < n; base += kBatch) {
-    int m = n - base < kBatch ? n - base : kBatch;
-    for (int k = 0; k < m; ++k) {
-      hashes[k] = HashOf(list[base + k]);
-      __builtin_prefetch(&slots_[hashes[k] & mask_]);
+  const auto n = static_cast<size_t>(list.Count());
+  marks.assign(n, 0);
+  const int parts = ParallelParts(n, kItemsPerPart);
+  ParallelFor(parts, [&](int p) {
+    uint64_t hashes[kBatch];
+    for (size_t base = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); base < end; base += kBatch) {
+      const int m = static_cast<int>(std::min<size_t>(kBatch, end - base));
+      for (int k = 0; k < m; ++k) {
+        hashes[k] = HashOf(list[static_cast<int>(base) + k]);
+        __builtin_prefetch(&slots_[SlotOf(hashes[k])]);
+      }
+      for (int k = 0; k < m; ++k) marks[base + static_cast<size_t>(k)] = Probe(list[static_cast<int>(base) + k], hashes[k]);
     }
-    for (int k = 0; k < m; ++k) marks[static_cast<size_t>(base + k)] = Probe(list[base + k], hashes[k]) ? 1 : 0;
-  }
+  });
 }
 
 }  // namespace telqor

@@ -2,11 +2,14 @@
 //
 // An open-addressing table of indices into the reference list (which must outlive the set and
 // stay unchanged), with a 32-bit hash tag beside each index so that a miss rarely touches the
-// list. Lookups of a whole list are batched with prefetching: on millions of items the cost is
-// the memory traffic, not the probing.
+// list. It is filled and looked up across the cores: a slot is taken by an atomic exchange, so
+// the threads share one table. Lookups of a whole list are batched with prefetching: on
+// millions of items the cost is the memory traffic, not the probing.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "core/byte_str.h"
@@ -24,11 +27,15 @@ class ItemSet {
   static uint64_t HashOf(const ByteStr& item);
 
  private:
+  size_t SlotOf(uint64_t hash) const {
+    return static_cast<size_t>(((hash & 0xFFFFFFFFu) * static_cast<uint64_t>(size_)) >> 32);
+  }
+  void Insert(int index, uint64_t hash);
   bool Probe(const ByteStr& item, uint64_t hash) const;
 
   const ItemList& reference_;
-  std::vector<uint64_t> slots_;  // (tag << 32) | (index + 1); 0 is empty
-  uint64_t mask_ = 0;
+  std::unique_ptr<std::atomic<uint64_t>[]> slots_;  // (tag << 32) | (index + 1); 0 is empty
+  size_t size_ = 0;
 };
 
 }  // namespace telqor

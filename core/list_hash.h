@@ -1,6 +1,7 @@
 // The hashing family of processing mode B: de-duplication and the split of a list by
 // membership, comparing BKDR hashes only (two different items with equal hashes count as
-// one). Faster than the sorting family, and the list's order is kept.
+// one), across the cores (core/item_hashes.h). Faster than the sorting family, and the list's
+// order is kept.
 #pragma once
 
 #include <filesystem>
@@ -17,8 +18,10 @@ void DedupeByHash(ItemList& list);
 // source itself.
 void SplitListsByHash(ItemList& source, const ItemList& reference, ItemList* kept, ItemList* matched);
 
-// As SplitListsByHash over the lines of two files, with a table of mapCacheSize buckets (at
-// least 1000); kept and matched are appended to.
+// As SplitListsByHash over the lines of two files; kept and matched are appended to. The
+// reference's lines are freed once their hashes are held. mapCacheSize, the setting that
+// sizes the table of a UniqueByHashList, is not needed here: the tables take the
+// reference's size.
 void SplitFilesByHash(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile,
                       int mapCacheSize, ItemList* kept, ItemList* matched);
 

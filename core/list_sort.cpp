@@ -53,6 +53,7 @@ void ShuffleListWith(ItemList& list, PseudoRandom& random) {
 }
 
 void DedupeBySort(ItemList& list) {
+  if (list.SortDistinct()) return;
   list.Sort();
   int n = list.Count();
   std::vector<uint8_t> drop(static_cast<size_t>(n), 0);
@@ -75,10 +76,12 @@ void DedupeBySort(ItemList& list) {
 }
 
 void DistributeMarked(const ItemList& source, const std::vector<uint8_t>& marks, ItemList* kept, ItemList* matched) {
-  for (int i = 0; i < source.Count(); ++i) {
-    ItemList* out = marks[static_cast<size_t>(i)] ? matched : kept;
-    if (out) out->Add(source[i]);
+  if (kept == matched && kept) {
+    for (int i = 0; i < source.Count(); ++i) kept->Add(source[i]);
+    return;
   }
+  if (kept) kept->AppendMarked(source, marks, false);
+  if (matched) matched->AppendMarked(source, marks, true);
 }
 
 void SplitListsBySort(ItemList& source, ItemList& reference, ItemList* kept, ItemList* matched) {
@@ -104,13 +107,16 @@ void SplitListsBySort(ItemList& source, ItemList& reference, ItemList* kept, Ite
 
 void SplitFilesBySort(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile, ItemList* kept,
                       ItemList* matched) {
-  ItemList reference;
-  reference.LoadFromFile(referenceFile);
-  ItemList items;
-  items.LoadFromFile(itemFile);
-  reference.Sort();
   std::vector<uint8_t> marks;
-  MarkMembers(items, reference, marks);
+  ItemList items;
+  {
+    // Lists of a file compare case-sensitively: looked up by their bytes, the reference needs
+    // no sort, and it goes before the results are made.
+    ItemList reference;
+    reference.LoadFromFile(referenceFile);
+    items.LoadFromFile(itemFile);
+    MarkMembers(items, reference, marks);
+  }
   DistributeMarked(items, marks, kept, matched);
 }
 

@@ -17,6 +17,12 @@ namespace telqor {
 // and answers false when it was set, the addresses before that place having been found.
 bool ScanEmails(std::string_view text, const std::function<void(std::string_view)>& found,
                 const std::atomic<bool>* stop = nullptr);
+// ScanEmails of the text with its full-width letters, digits and "＠－＋．＿" folded to ASCII
+// (ToHalfWidth, extract/extraction_engine.h), as extraction reads it, without folding the rest:
+// only the stretches around an "@" or "＠" are looked at, and folded when they hold such a
+// character. Addresses come folded.
+bool ScanFoldedEmails(std::string_view text, const std::function<void(std::string_view)>& found,
+                      const std::atomic<bool>* stop = nullptr);
 
 // Whether c may be part of an address match (\w, "-", "+", ".", "@").
 inline bool IsMailChar(unsigned char c) {

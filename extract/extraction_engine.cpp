@@ -363,19 +363,23 @@ class ExtractionEngine::Scanner {
   ItemProgress* Tracked() const { return progress_; }
 
   // The numbers and addresses of one piece, its full-width characters folded first. The
-  // addresses are found also when they are not wanted: their digits are no numbers.
+  // addresses are found also when they are not wanted: their digits are no numbers. Addresses
+  // alone are found from each "@" without folding the piece: only the stretches around one.
   void ScanPiece(std::string_view piece) {
     const size_t bytes = piece.size();
-    if (FoldWhatMatters(piece, folded_)) piece = folded_;
     addresses_.clear();
-    const bool numbers = search_.WantNumbers();
+    if (!search_.WantNumbers()) {
+      telqor::ScanFoldedEmails(piece, [&](std::string_view address) { Add(kEmail, address); });
+      if (progress_) progress_->Scanned(bytes, search_.bytesDone_);
+      return;
+    }
+    if (FoldWhatMatters(piece, folded_)) piece = folded_;
     telqor::ScanEmails(piece, [&](std::string_view address) {
       if (search_.WantEmail) Add(kEmail, address);
-      if (!numbers) return;
       const size_t begin = static_cast<size_t>(address.data() - piece.data());
       addresses_.push_back({begin, begin + address.find('@'), begin + address.size()});
     });
-    if (numbers) ScanNumbers(piece);
+    ScanNumbers(piece);
     finds_.kinds[kMobile].CompactIfLarge();
     finds_.kinds[kLandline].CompactIfLarge();
     finds_.kinds[kUnknown].CompactIfLarge();

@@ -70,18 +70,13 @@ uint64_t PrefixKey(std::string_view s) {
 
 bool Before(const KeyedText& a, const KeyedText& b) { return a.key != b.key ? a.key < b.key : a.text < b.text; }
 
-// Sorts the texts in byte order, each once: both halves at once, then merged.
-void SortUnique(std::vector<std::string_view>& texts) {
-  std::vector<KeyedText> keyed(texts.size());
-  for (size_t i = 0; i < texts.size(); ++i) keyed[i] = {PrefixKey(texts[i]), texts[i]};
-  const int parts = ParallelParts(keyed.size(), size_t{1} << 18) > 1 ? 2 : 1;
-  const auto middle = keyed.begin() + static_cast<std::ptrdiff_t>(keyed.size() / 2);
-  ParallelFor(parts, [&](int part) {
-    if (parts == 1) return std::sort(keyed.begin(), keyed.end(), Before);
-    if (part == 0) std::sort(keyed.begin(), middle, Before);
-    if (part == 1) std::sort(middle, keyed.end(), Before);
-  });
-  if (parts == 2) std::inplace_merge(keyed.begin(), middle, keyed.end(), Before);
+// A sort, a walk or a write is worth a thread of its own from this many texts or items on.
+constexpr size_t kItemsPerPart = size_t{1} << 17;
+
+// Sorts the texts in byte order across the cores, then keeps each once.
+void SortUnique(std::vector<KeyedText>& keyed, std::vector<std::string_view>& texts) {
+  ParallelSort(keyed.begin(), keyed.end(), Before, ParallelParts(keyed.size(), kItemsPerPart),
+               LeastPerPart(kItemsPerPart));
   texts.clear();
   for (const KeyedText& k : keyed)
     if (texts.empty() || texts.back() != k.text) texts.push_back(k.text);
@@ -158,20 +153,29 @@ void FoundItems::Gather(const std::vector<FoundCollector*>& collectors) {
     }
     SortUnique(values);
   }
-  // The arenas move first, so that the texts' views point into strings that stay put.
-  size_t first = 0;
+  // The arenas move first, so that the texts' views point into strings that stay put. Each
+  // collector's texts are keyed by a thread of their own.
+  std::vector<FoundCollector*> withTexts;
+  std::vector<size_t> from{0};
   for (FoundCollector* c : collectors) {
     if (c->texts_.empty()) continue;
+    withTexts.push_back(c);
     arenas_.push_back(std::move(c->arena_));
     c->arena_.clear();
+    from.push_back(from.back() + c->texts_.size());
   }
-  for (FoundCollector* c : collectors) {
-    if (c->texts_.empty()) continue;
-    const std::string& arena = arenas_[first++];
-    for (const FoundCollector::Text& t : c->texts_) texts_.emplace_back(arena.data() + t.offset, t.size);
-    std::vector<FoundCollector::Text>().swap(c->texts_);
-  }
-  SortUnique(texts_);
+  if (withTexts.empty()) return;
+  std::vector<KeyedText> keyed(from.back());
+  ParallelFor(static_cast<int>(withTexts.size()), [&](int k) {
+    const std::string& arena = arenas_[static_cast<size_t>(k)];
+    KeyedText* out = keyed.data() + from[static_cast<size_t>(k)];
+    for (const FoundCollector::Text& t : withTexts[static_cast<size_t>(k)]->texts_) {
+      const std::string_view text(arena.data() + t.offset, t.size);
+      *out++ = {PrefixKey(text), text};
+    }
+  });
+  for (FoundCollector* c : withTexts) std::vector<FoundCollector::Text>().swap(c->texts_);
+  SortUnique(keyed, texts_);
 }
 
 size_t FoundItems::Count() const {
@@ -182,9 +186,33 @@ size_t FoundItems::Count() const {
 
 // ---- Handing out ----------------------------------------------------------------------------
 
-FoundItems::Walk::Walk(const FoundItems& items) : items_(items) {
+FoundItems::Range FoundItems::Whole() const {
+  Range range;
+  for (int length = 1; length <= kMostDigitsAsNumber; ++length) range.to[length] = byLength_[length].size();
+  range.textTo = texts_.size();
+  return range;
+}
+
+FoundItems::Range FoundItems::From(std::string_view item) const {
+  Range range = Whole();
+  char buffer[24];
+  for (int length = 1; length <= kMostDigitsAsNumber; ++length) {
+    const std::vector<uint64_t>& values = byLength_[length];
+    range.from[length] = static_cast<size_t>(
+        std::lower_bound(values.begin(), values.end(), item,
+                         [&](uint64_t value, std::string_view s) { return NumberText(value, length, buffer) < s; }) -
+        values.begin());
+  }
+  range.textFrom = static_cast<size_t>(std::lower_bound(texts_.begin(), texts_.end(), item) - texts_.begin());
+  return range;
+}
+
+FoundItems::Walk::Walk(const FoundItems& items) : Walk(items, items.Whole()) {}
+
+FoundItems::Walk::Walk(const FoundItems& items, const Range& range)
+    : items_(items), at_(range.from), end_(range.to), text_(range.textFrom), textEnd_(range.textTo) {
   for (int length = 1; length <= kMostDigitsAsNumber; ++length)
-    if (!items.byLength_[length].empty()) lengths_.push_back(length);
+    if (at_[length] < end_[length]) lengths_.push_back(length);
 }
 
 bool FoundItems::Walk::Next(std::string_view& item) {
@@ -199,13 +227,15 @@ bool FoundItems::Walk::Next(std::string_view& item) {
   std::string_view number;
   if (best) number = NumberText(items_.byLength_[best][at_[best]], best, buffer_);
   const auto& texts = items_.texts_;
-  if (text_ < texts.size() && (!best || texts[text_] < number)) {
+  // The texts lie far apart in their arenas: the next ones are fetched while this one is used.
+  if (text_ + 8 < textEnd_) __builtin_prefetch(texts[text_ + 8].data());
+  if (text_ < textEnd_ && (!best || texts[text_] < number)) {
     item = texts[text_++];
     return true;
   }
-  if (best && text_ < texts.size() && texts[text_] == number) ++text_;  // the same item, once
+  if (best && text_ < textEnd_ && texts[text_] == number) ++text_;  // the same item, once
   if (!best) return false;
-  if (++at_[best] == items_.byLength_[best].size()) lengths_.erase(std::find(lengths_.begin(), lengths_.end(), best));
+  if (++at_[best] == end_[best]) lengths_.erase(std::find(lengths_.begin(), lengths_.end(), best));
   item = number;
   return true;
 }
@@ -216,17 +246,43 @@ void FoundItems::AppendTo(ItemList& list) const {
   ForEach([&](std::string_view item) { list.Add(item); });
 }
 
+// Blocks of items, each from one item to the next of an evenly spaced few of the largest kind,
+// are walked and formatted side by side and written in order. An item and its equal of
+// another kind fall into the same block, so each is still written once.
 void FoundItems::WriteTo(FileWriter& out) const {
-  std::string block;
-  block.reserve((size_t{1} << 20) + 64);
-  ForEach([&](std::string_view item) {
-    block.append(item).append("\r\n");
-    if (block.size() >= (size_t{1} << 20)) {
-      out.Write(block);
-      block.clear();
+  const size_t perBlock = LeastPerPart(kItemsPerPart);
+  const int parts = ParallelParts(Count(), perBlock);
+  std::vector<Range> blocks{Whole()};
+  if (parts > 1) {
+    std::vector<std::string> bounds;
+    char buffer[24];
+    size_t largest = texts_.size();
+    for (const auto& values : byLength_) largest = std::max(largest, values.size());
+    if (largest == texts_.size()) {
+      for (size_t k = perBlock; k < texts_.size(); k += perBlock) bounds.emplace_back(texts_[k]);
+    } else {
+      for (int length = 1; length <= kMostDigitsAsNumber; ++length) {
+        if (byLength_[length].size() != largest) continue;
+        for (size_t k = perBlock; k < largest; k += perBlock)
+          bounds.emplace_back(NumberText(byLength_[length][k], length, buffer));
+        break;
+      }
     }
-  });
-  out.Write(block);
+    for (const std::string& bound : bounds) {
+      const Range next = From(bound);
+      blocks.back().to = next.from;
+      blocks.back().textTo = next.textFrom;
+      blocks.push_back(next);
+    }
+  }
+  ParallelInOrder<std::string>(
+      parts, blocks.size(),
+      [&](size_t b, std::string& text) {
+        text.clear();
+        Walk walk(*this, blocks[b]);
+        for (std::string_view item; walk.Next(item);) text.append(item).append("\r\n");
+      },
+      [&](const std::string& text) { out.Write(text); });
 }
 
 }  // namespace telqor

@@ -60,18 +60,28 @@ class FoundItems {
   size_t Count() const;
   bool Empty() const { return Count() == 0; }
 
+  // Where a walk starts and ends in the numbers of each length and in the texts.
+  struct Range {
+    std::array<size_t, kMostDigitsAsNumber + 1> from{}, to{};
+    size_t textFrom = 0, textTo = 0;
+  };
+  Range Whole() const;
+  // From the first item not before item, to the end.
+  Range From(std::string_view item) const;
+
   // A walk over the items in byte order: the numbers of every length and the texts merged.
   class Walk {
    public:
     explicit Walk(const FoundItems& items);
+    Walk(const FoundItems& items, const Range& range);
     // The next item (valid until the next call); false at the end.
     bool Next(std::string_view& item);
 
    private:
     const FoundItems& items_;
-    std::array<size_t, kMostDigitsAsNumber + 1> at_{};
+    std::array<size_t, kMostDigitsAsNumber + 1> at_, end_;
     std::vector<int> lengths_;  // the lengths that still have numbers
-    size_t text_ = 0;
+    size_t text_, textEnd_;
     char buffer_[24];
   };
   // Calls visit(std::string_view) for every item in byte order.
@@ -82,7 +92,7 @@ class FoundItems {
   }
   // The items at the end of list (which takes them as they come).
   void AppendTo(ItemList& list) const;
-  // Every item followed by CR LF.
+  // Every item followed by CR LF; blocks of them formatted across the cores.
   void WriteTo(FileWriter& out) const;
 
  private:

@@ -15,8 +15,8 @@ struct ComparisonFiles {
   std::filesystem::path absent;   // "...没有的数据(n).txt"
 };
 
-// Mode A compares exactly (the reference sorted), mode B by hash with max(mapCacheSize, 1000)
-// buckets. Status "开始数据处理...", "数据处理完毕！" and, once both files are in folder,
+// Mode A compares exactly (by bytes), mode B by hash (mapCacheSize is not needed: the table
+// takes the reference's size). Status "开始数据处理...", "数据处理完毕！" and, once both files are in folder,
 // "导出文件完成完毕！". When the second file cannot be written, the first is removed again.
 ComparisonFiles CompareFiles(const std::filesystem::path& newFile, const std::filesystem::path& reference,
                              const std::filesystem::path& folder, bool modeB, int64_t mapCacheSize, Ui& ui);

@@ -1,11 +1,13 @@
 // The e-mail scanner finds exactly what the address pattern finds within each stretch of the
-// characters an address may hold (two-byte characters ending a stretch).
+// characters an address may hold (two-byte characters ending a stretch), and folding only the
+// stretches around each "@" finds what folding the whole text finds.
 #include <cstdio>
 #include <cstdlib>
 
 #include "core/gbk.h"
 #include "core/gbk_regex.h"
 #include "extract/email_scan.h"
+#include "extract/extraction_engine.h"
 #include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -30,5 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
   FUZZ_CHECK(scanned == matched);
+  // Folding only around each "@" finds what folding the whole text finds.
+  std::vector<std::string> folded, whole;
+  ScanFoldedEmails(text, [&](std::string_view address) { folded.emplace_back(address); });
+  std::string halfWidth(text);
+  ToHalfWidth(halfWidth);
+  ScanEmails(halfWidth, [&](std::string_view address) { whole.emplace_back(address); });
+  FUZZ_CHECK(folded == whole);
   return 0;
 }

@@ -8,11 +8,13 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #include "core/errors.h"
 #include "core/file_io.h"
 #include "core/file_writer.h"
 #include "core/gbk.h"
+#include "core/parallel.h"
 #include "core/safe_name.h"
 #include "core/text.h"
 #include "segments/field_split.h"
@@ -109,21 +111,43 @@ class RegionIds {
   std::vector<std::string_view> texts_;
 };
 
+// A loop over the numbers is worth a thread of its own from this many on.
+constexpr size_t kNumbersPerPart = size_t{1} << 18;
+// What a file's writing formats at a time.
+constexpr size_t kNumbersPerBlock = size_t{1} << 16;
+
 // The numbers of a list by region: groups sorted by region name ignoring case, each holding the
 // indices of its numbers in list order. Names that differ only in letter case are one group,
 // named as the first number met names it, so their files cannot replace each other where the
-// file system ignores case.
+// file system ignores case. The numbers are looked up in parts, each numbering the regions it
+// meets; the parts' numbers then become those one walk in list order would give.
 class RegionGroups {
  public:
   RegionGroups(const ItemList& list, const SegmentDatabase& db, std::string_view unknown) {
-    const uint32_t n = static_cast<uint32_t>(list.Count());
+    const auto n = static_cast<size_t>(list.Count());
+    const int parts = ParallelParts(n, kNumbersPerPart);
     std::vector<uint32_t> regionOf(n);
-    std::vector<uint32_t> firstMet;
+    std::vector<RegionIds> partIds(static_cast<size_t>(parts));
+    std::vector<std::vector<uint32_t>> partFirstMet(static_cast<size_t>(parts));
+    ParallelFor(parts, [&](int p) {
+      RegionIds& ids = partIds[static_cast<size_t>(p)];
+      std::vector<uint32_t>& firstMet = partFirstMet[static_cast<size_t>(p)];
+      for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i) {
+        const uint32_t id = ids.IdOf(db.RegionOf(list.View(static_cast<int>(i))).value_or(unknown));
+        if (id == firstMet.size()) firstMet.push_back(static_cast<uint32_t>(i));
+        regionOf[i] = id;
+      }
+    });
     RegionIds ids;
-    for (uint32_t i = 0; i < n; ++i) {
-      uint32_t id = ids.IdOf(db.RegionOf(list.View(static_cast<int>(i))).value_or(unknown));
-      if (id == firstMet.size()) firstMet.push_back(i);
-      regionOf[i] = id;
+    std::vector<uint32_t> firstMet;
+    std::vector<std::vector<uint32_t>> partToId(static_cast<size_t>(parts));
+    for (size_t p = 0; p < partIds.size(); ++p) {
+      const std::vector<std::string_view>& texts = partIds[p].Texts();
+      for (size_t k = 0; k < texts.size(); ++k) {
+        const uint32_t id = ids.IdOf(texts[k]);
+        if (id == firstMet.size()) firstMet.push_back(partFirstMet[p][k]);
+        partToId[p].push_back(id);
+      }
     }
 
     // Distinct regions in name order; equal names (ignoring case) share a group.
@@ -141,16 +165,31 @@ class RegionGroups {
       groupOf[r] = static_cast<uint32_t>(names_.size() - 1);
     }
 
-    // A stable counting sort of the indices by group.
-    start_.assign(names_.size() + 1, 0);
-    for (uint32_t& id : regionOf) {
-      id = groupOf[id];
-      ++start_[id + 1];
+    // A stable counting sort of the indices by group, in parts: a part's numbers of a group go
+    // after those of the parts before it.
+    const size_t groups = names_.size();
+    std::vector<uint32_t> counts(static_cast<size_t>(parts) * groups, 0);
+    ParallelFor(parts, [&](int p) {
+      uint32_t* count = &counts[static_cast<size_t>(p) * groups];
+      const std::vector<uint32_t>& toId = partToId[static_cast<size_t>(p)];
+      for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i) {
+        regionOf[i] = groupOf[toId[regionOf[i]]];
+        ++count[regionOf[i]];
+      }
+    });
+    start_.assign(groups + 1, 0);
+    uint32_t sum = 0;
+    for (size_t g = 0; g < groups; ++g) {
+      start_[g] = sum;
+      for (int p = 0; p < parts; ++p) sum += std::exchange(counts[static_cast<size_t>(p) * groups + g], sum);
     }
-    for (size_t g = 1; g < start_.size(); ++g) start_[g] += start_[g - 1];
-    std::vector<uint32_t> next(start_.begin(), start_.end() - 1);
+    start_[groups] = sum;
     order_.resize(n);
-    for (uint32_t i = 0; i < n; ++i) order_[next[regionOf[i]]++] = i;
+    ParallelFor(parts, [&](int p) {
+      uint32_t* next = &counts[static_cast<size_t>(p) * groups];
+      for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i)
+        order_[next[regionOf[i]]++] = static_cast<uint32_t>(i);
+    });
   }
 
   size_t Count() const { return names_.size(); }
@@ -217,20 +256,37 @@ class Exporter {
     return folder / SafeFileName(stem + std::to_string(count), ".txt");
   }
 
-  // The numbers split by carrier, list order kept within each, in kCarrierOrder.
+  // The numbers split by carrier, list order kept within each, in kCarrierOrder: a stable
+  // counting sort in parts, a part's numbers of a carrier after those of the parts before.
   std::array<Indices, kCarrierOrder.size()> SplitByCarrier(Indices numbers) {
-    slots_.resize(numbers.size());
-    std::array<size_t, kCarrierOrder.size() + 1> start{};
-    ForEachNumber(list_, numbers, [&](size_t k, std::string_view number) {
-      slots_[k] = static_cast<uint8_t>(CarrierSlot(rule_.Of(number)));
-      ++start[slots_[k] + 1];
+    constexpr size_t kSlots = kCarrierOrder.size();
+    const size_t n = numbers.size();
+    const int parts = ParallelParts(n, kNumbersPerPart);
+    slots_.resize(n);
+    std::vector<std::array<size_t, kSlots>> counts(static_cast<size_t>(parts));
+    ParallelFor(parts, [&](int p) {
+      const size_t from = PartStart(n, p, parts);
+      std::array<size_t, kSlots>& count = counts[static_cast<size_t>(p)];
+      count.fill(0);
+      ForEachNumber(list_, numbers.subspan(from, PartStart(n, p + 1, parts) - from), [&](size_t k, std::string_view number) {
+        slots_[from + k] = static_cast<uint8_t>(CarrierSlot(rule_.Of(number)));
+        ++count[slots_[from + k]];
+      });
     });
-    for (size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
-    byCarrier_.resize(numbers.size());
-    std::array<size_t, kCarrierOrder.size()> next;
-    std::copy(start.begin(), start.end() - 1, next.begin());
-    for (size_t i = 0; i < numbers.size(); ++i) byCarrier_[next[slots_[i]]++] = numbers[i];
-    std::array<Indices, kCarrierOrder.size()> split;
+    std::array<size_t, kSlots + 1> start{};
+    size_t sum = 0;
+    for (size_t k = 0; k < kSlots; ++k) {
+      start[k] = sum;
+      for (auto& count : counts) sum += std::exchange(count[k], sum);
+    }
+    start[kSlots] = sum;
+    byCarrier_.resize(n);
+    ParallelFor(parts, [&](int p) {
+      std::array<size_t, kSlots>& next = counts[static_cast<size_t>(p)];
+      for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i)
+        byCarrier_[next[slots_[i]]++] = numbers[i];
+    });
+    std::array<Indices, kSlots> split;
     for (size_t k = 0; k < split.size(); ++k) split[k] = Indices(byCarrier_).subspan(start[k], start[k + 1] - start[k]);
     return split;
   }
@@ -276,12 +332,18 @@ class Exporter {
 
   // Under the name, or the first free name-2.txt, name-3.txt, ...: a name this or an earlier
   // export took (two regions with one safe name, the same region exported again) keeps its file.
+  // A large group is formatted in blocks side by side and written in order.
   void WriteNumbers(const fs::path& file, Indices numbers) {
     FileWriter out(file);
-    ForEachNumber(list_, numbers, [&](size_t, std::string_view number) {
-      out.Write(number);
-      out.Write("\r\n");
-    });
+    const size_t block = LeastPerPart(kNumbersPerBlock);
+    ParallelInOrder<std::string>(
+        ParallelParts(numbers.size(), block), (numbers.size() + block - 1) / block,
+        [&](size_t b, std::string& text) {
+          text.clear();
+          const Indices some = numbers.subspan(b * block, std::min(block, numbers.size() - b * block));
+          ForEachNumber(list_, some, [&](size_t, std::string_view number) { text.append(number).append("\r\n"); });
+        },
+        [&](const std::string& text) { out.Write(text); });
     written_.push_back(out.CommitUnique());
     // Progress in steps of a hundredth, not for each of what may be many small files.
     done_ += numbers.size();

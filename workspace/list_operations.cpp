@@ -114,7 +114,7 @@ bool AppendFiles(ItemList& items, const std::vector<std::filesystem::path>& file
   }
   for (size_t i = 0; i < files.size(); ++i) {
     ui.ShowStatus(std::string(statusPrefix) + DisplayPath(files[i]));
-    items.AddText(FileContents(files[i]).view());
+    items.AppendFile(files[i]);
     done += sizes[i];
     ui.Progress(static_cast<int64_t>(done), static_cast<int64_t>(total));
     if (ui.Cancelled()) {

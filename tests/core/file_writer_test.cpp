@@ -13,6 +13,7 @@
 #include "core/file_access.h"
 #include "core/file_io.h"
 #include "core/item_list.h"
+#include "core/parallel.h"
 #include "core/settings.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
@@ -237,6 +238,59 @@ TEST(Reading, AFileCutShortMeanwhileGivesItsError) {
   done = true;
   cutter.join();
   EXPECT_EQ(whole + refused, 300);
+}
+
+// The same while the file is read in parts side by side, and by the pieces of a list's load.
+TEST(Reading, AFileCutShortWhileReadInPartsGivesItsError) {
+  namespace fs = std::filesystem;
+  ScopedParallelism pin(3, 1 << 16);
+  test::TempDir dir;
+  const fs::path file = dir / "moving.txt";
+  const std::string lines = [] {
+    std::string text;
+    while (text.size() < (1 << 20)) text += "13800138000\r\n";
+    return text;
+  }();
+  test::WriteBytes(file, lines);
+  std::atomic<bool> done{false};
+  std::thread cutter([&] {
+    while (!done) {
+      fs::resize_file(file, 100);
+      test::WriteBytes(file, lines);
+    }
+  });
+  // Read as it was at some moment, or refused with the error; never anything else.
+  for (int i = 0; i < 100; ++i) {
+    try {
+      FileContents contents(file);
+      ItemList list;
+      list.AppendFile(file);
+    } catch (const FileError& e) {
+      EXPECT_NE(std::string(e.what()).find(kShortenedWhileRead), std::string::npos) << e.what();
+    }
+  }
+  done = true;
+  cutter.join();
+}
+
+TEST(Reading, PartsAndPipesGiveEveryByte) {
+  test::TempDir dir;
+  std::string bytes;
+  for (int i = 0; i < 5000; ++i) bytes += static_cast<char>(i * 7 % 256);
+  test::WriteBytes(dir / "bytes.bin", bytes);
+  for (int threads : {1, 2, 3}) {
+    ScopedParallelism pin(threads, 100);
+    EXPECT_EQ(FileContents(dir / "bytes.bin").view(), bytes);
+  }
+  SKIP_ON_WINDOWS("a named pipe");
+#ifndef _WIN32
+  const auto pipe = dir / "pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  std::thread writer([&] { test::WriteBytes(pipe, bytes); });
+  std::string read(FileContents(pipe).view());
+  writer.join();
+  EXPECT_EQ(read, bytes);
+#endif
 }
 
 }  // namespace

@@ -477,6 +477,38 @@ TEST(ExtractionRun, PiecesAndPartsAnywhereFindWhatTheWholeFinds) {
   }
 }
 
+// Addresses alone are found from each "@" without folding the text: the same addresses as a run
+// that folds every piece for its numbers, however the text is cut into pieces and parts, an
+// "@" or "＠" at a piece's edge included.
+TEST(ExtractionRun, AddressesAloneAreTheAddressesOfAFullRun) {
+  const char* const tokens[] = {"a@b.cn", "x.y@z-w.com", "@", "@@", "\xA3\xC0" /* ＠ */, "\xA3\xE1" /* ａ */,
+                                "\xA3\xB7" /* ７ */, "\xA3\xAE" /* ． */, "\xA3\xAD" /* － */, "q", "7", ".", " ",
+                                "\r\n", ",", "\xD6\xD0", "\xB0\xA3", "\xA1\xA1", "13812345678", "li2345678@qq.com"};
+  std::mt19937 random(12);
+  TempDir dir;
+  for (int round = 0; round < 60; ++round) {
+    std::string text;
+    for (int k = 5 + static_cast<int>(random() % 60); k > 0; --k) text += tokens[random() % std::size(tokens)];
+    WriteBytes(dir / "t.txt", text);
+    auto emails = [&](bool alone, bool cut, bool asFile) {
+      SearchRun run;
+      run.search.WantEmail = true;
+      run.search.WantMobile = run.search.WantLandline = !alone;
+      if (cut) run.search.Sizes = {3 + random() % 9, 8 + random() % 40, 1, 3};
+      if (asFile) {
+        run.search.PendingFiles = {dir / "t.txt"};
+      } else {
+        run.search.PendingText = text;
+      }
+      run.Go();
+      return Items(run.results.Email);
+    };
+    const Strings full = emails(false, false, false);
+    for (bool cut : {false, true})
+      for (bool asFile : {false, true}) ASSERT_EQ(emails(true, cut, asFile), full) << testing::PrintToString(text);
+  }
+}
+
 // Grouped numbers with a cut possible at every place: a piece never ends inside one, and a line
 // of numbers parted by blanks is still cut into pieces.
 TEST(ExtractionRun, GroupedMobilesAreNeverCutInTwo) {

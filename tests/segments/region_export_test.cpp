@@ -7,6 +7,7 @@
 
 #include "core/errors.h"
 #include "core/gbk.h"
+#include "core/parallel.h"
 #include "core/settings.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_env.h"
@@ -143,6 +144,40 @@ TEST_F(RegionExport, NamesEqualButForLetterCaseShareAGroupButGbkCharactersNeverF
   Strings written = Export(ExportKind::Region, {"13900000000", "13800000000", "13500000000", "13600000000"});
   EXPECT_EQ(written, (Strings{GbkToUtf8("\x81\x61.x.1.txt"), GbkToUtf8("\x81\x41.x.1.txt"), "AB.C.2.txt"}));
   EXPECT_EQ(Read("AB.C.2.txt"), "13900000000\r\n13800000000\r\n");
+}
+
+// Looked up in parts, the numbers group and name their groups as one walk in list order does:
+// the first number met of two names that differ in letter case names their group, also when a
+// later part meets the other name before any other region.
+TEST_F(RegionExport, PartsGroupAsOneWalkDoes) {
+  db.LoadText("", "1380000|ab|c\n1390000|AB|C\n1350000|x|y\n1360000|z|z\n");
+  Strings numbers;
+  for (int i = 0; i < 200; ++i) {
+    const char* segment = i == 133 ? "1390000" : i == 70 || i >= 150 ? "1380000" : i % 2 ? "1350000" : "1360000";
+    numbers.push_back(segment + std::to_string(1000 + i));
+  }
+  numbers[120] = "13100000000";  // unknown
+  numbers[121] = "13000000000";  // 联通
+  for (ExportKind kind : {ExportKind::Region, ExportKind::Carrier, ExportKind::RegionCarrier}) {
+    Strings one;
+    std::map<std::string, std::string> oneFiles;
+    for (int threads : {1, 2, 3}) {
+      SCOPED_TRACE("kind " + std::to_string(static_cast<int>(kind)) + ", threads " + std::to_string(threads));
+      ScopedParallelism pin(threads, 8);
+      for (const fs::path& file : fs::directory_iterator(dir.path())) fs::remove_all(file);
+      list.Clear();
+      const Strings written = Export(kind, numbers);
+      if (threads == 1) {
+        one = written;
+        oneFiles = Files();
+      }
+      EXPECT_EQ(written, one);
+      EXPECT_EQ(Files(), oneFiles);
+    }
+    if (kind == ExportKind::Region) {
+      EXPECT_EQ(one, (Strings{"未知地区.2.txt", "z.z.73.txt", "x.y.73.txt", "ab.c.52.txt"}));
+    }
+  }
 }
 
 // Region names and segments come from files anyone may have written: no export leaves its folder.
