@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/bkdr_hash.h"
+#include "core/memory.h"
 #include "core/parallel.h"
 
 namespace telqor {
@@ -54,19 +55,20 @@ std::vector<uint32_t> HashesOf(const ItemList& list, int tables, std::vector<siz
 // its own); the slot of a hash is its mix scaled to the size, so any size will do. Sized for
 // every hash the table is to take, it is never more than two thirds full.
 struct ItemHashes::Table {
-  std::vector<uint32_t> slots;
+  size_t size;
+  ZeroedArray<uint32_t> slots;
   bool zero = false;
 
-  explicit Table(size_t hashes) : slots(hashes + hashes / 2 + 16) {}
+  explicit Table(size_t hashes) : size(hashes + hashes / 2 + 16), slots(NewZeroed<uint32_t>(size)) {}
 
   size_t SlotOf(uint64_t mixed) const {
-    return static_cast<size_t>(((mixed & 0xFFFFFFFFu) * static_cast<uint64_t>(slots.size())) >> 32);
+    return static_cast<size_t>(((mixed & 0xFFFFFFFFu) * static_cast<uint64_t>(size)) >> 32);
   }
   void Prefetch(uint64_t mixed) const { __builtin_prefetch(&slots[SlotOf(mixed)]); }
 
   bool Contains(uint32_t hash, uint64_t mixed) const {
     if (hash == 0) return zero;
-    for (size_t s = SlotOf(mixed);; s = s + 1 == slots.size() ? 0 : s + 1) {
+    for (size_t s = SlotOf(mixed);; s = s + 1 == size ? 0 : s + 1) {
       if (slots[s] == hash) return true;
       if (slots[s] == 0) return false;
     }
@@ -75,7 +77,7 @@ struct ItemHashes::Table {
   bool Add(uint32_t hash, uint64_t mixed) {
     if (hash == 0) return std::exchange(zero, true);
     size_t s = SlotOf(mixed);
-    for (; slots[s] != 0; s = s + 1 == slots.size() ? 0 : s + 1)
+    for (; slots[s] != 0; s = s + 1 == size ? 0 : s + 1)
       if (slots[s] == hash) return true;
     slots[s] = hash;
     return false;
