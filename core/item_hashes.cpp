@@ -1,6 +1,8 @@
 #include "core/item_hashes.h"
 
 #include <algorithm>
+#include <memory>
+#include <span>
 #include <utility>
 
 #include "core/bkdr_hash.h"
@@ -32,9 +34,10 @@ inline int TableOf(uint64_t mixed, int tables) {
 }
 
 // The hashes of a list's items, and how many go to each of `tables` tables.
-std::vector<uint32_t> HashesOf(const ItemList& list, int tables, std::vector<size_t>& perTable) {
+// Left unset until the parts write them, so that the first touch of each page is a write.
+std::unique_ptr<uint32_t[]> HashesOf(const ItemList& list, int tables, std::vector<size_t>& perTable) {
   const auto n = static_cast<size_t>(list.Count());
-  std::vector<uint32_t> hashes(n);
+  std::unique_ptr<uint32_t[]> hashes(new uint32_t[n]);
   const int parts = ParallelParts(n, kItemsPerPart);
   std::vector<size_t> counts(static_cast<size_t>(parts) * static_cast<size_t>(tables), 0);
   ParallelFor(parts, [&](int p) {
@@ -88,7 +91,7 @@ namespace {
 
 // Each thread walks every hash in order and adds those of its table; added[i] = 1 where hash i
 // was there before.
-void AddAll(std::vector<ItemHashes::Table>& tables, const std::vector<uint32_t>& hashes, std::vector<uint8_t>* added) {
+void AddAll(std::vector<ItemHashes::Table>& tables, std::span<const uint32_t> hashes, std::vector<uint8_t>* added) {
   const int parts = static_cast<int>(tables.size());
   ParallelFor(parts, [&](int p) {
     ItemHashes::Table& table = tables[static_cast<size_t>(p)];
@@ -119,9 +122,9 @@ void AddAll(std::vector<ItemHashes::Table>& tables, const std::vector<uint32_t>&
 ItemHashes::ItemHashes(const ItemList& reference) {
   const int parts = ParallelParts(static_cast<size_t>(reference.Count()), kItemsPerPart);
   std::vector<size_t> perTable;
-  const std::vector<uint32_t> hashes = HashesOf(reference, parts, perTable);
+  const std::unique_ptr<uint32_t[]> hashes = HashesOf(reference, parts, perTable);
   for (size_t count : perTable) tables_.emplace_back(count);
-  AddAll(tables_, hashes, nullptr);
+  AddAll(tables_, {hashes.get(), static_cast<size_t>(reference.Count())}, nullptr);
 }
 
 ItemHashes::~ItemHashes() = default;
@@ -151,11 +154,12 @@ void ItemHashes::Mark(const ItemList& list, std::vector<uint8_t>& marks) const {
 void ItemHashes::MarkRepeated(const ItemList& list, std::vector<uint8_t>& marks) {
   const int parts = ParallelParts(static_cast<size_t>(list.Count()), kItemsPerPart);
   std::vector<size_t> perTable;
-  const std::vector<uint32_t> hashes = HashesOf(list, parts, perTable);
-  marks.assign(hashes.size(), 0);
+  const std::unique_ptr<uint32_t[]> hashes = HashesOf(list, parts, perTable);
+  const auto n = static_cast<size_t>(list.Count());
+  marks.assign(n, 0);
   std::vector<Table> tables;
   for (size_t count : perTable) tables.emplace_back(count);
-  AddAll(tables, hashes, &marks);
+  AddAll(tables, {hashes.get(), n}, &marks);
 }
 
 }  // namespace telqor
