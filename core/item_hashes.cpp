@@ -1,9 +1,12 @@
 #include "core/item_hashes.h"
 
 #include <algorithm>
+#include <memory>
+#include <span>
 #include <utility>
 
 #include "core/bkdr_hash.h"
+#include "core/memory.h"
 #include "core/parallel.h"
 
 namespace telqor {
@@ -31,9 +34,10 @@ inline int TableOf(uint64_t mixed, int tables) {
 }
 
 // The hashes of a list's items, and how many go to each of `tables` tables.
-std::vector<uint32_t> HashesOf(const ItemList& list, int tables, std::vector<size_t>& perTable) {
+// Left unset until the parts write them, so that the first touch of each page is a write.
+std::unique_ptr<uint32_t[]> HashesOf(const ItemList& list, int tables, std::vector<size_t>& perTable) {
   const auto n = static_cast<size_t>(list.Count());
-  std::vector<uint32_t> hashes(n);
+  std::unique_ptr<uint32_t[]> hashes(new uint32_t[n]);
   const int parts = ParallelParts(n, kItemsPerPart);
   std::vector<size_t> counts(static_cast<size_t>(parts) * static_cast<size_t>(tables), 0);
   ParallelFor(parts, [&](int p) {
@@ -54,19 +58,20 @@ std::vector<uint32_t> HashesOf(const ItemList& list, int tables, std::vector<siz
 // its own); the slot of a hash is its mix scaled to the size, so any size will do. Sized for
 // every hash the table is to take, it is never more than two thirds full.
 struct ItemHashes::Table {
-  std::vector<uint32_t> slots;
+  size_t size;
+  ZeroedArray<uint32_t> slots;
   bool zero = false;
 
-  explicit Table(size_t hashes) : slots(hashes + hashes / 2 + 16) {}
+  explicit Table(size_t hashes) : size(hashes + hashes / 2 + 16), slots(NewZeroed<uint32_t>(size)) {}
 
   size_t SlotOf(uint64_t mixed) const {
-    return static_cast<size_t>(((mixed & 0xFFFFFFFFu) * static_cast<uint64_t>(slots.size())) >> 32);
+    return static_cast<size_t>(((mixed & 0xFFFFFFFFu) * static_cast<uint64_t>(size)) >> 32);
   }
   void Prefetch(uint64_t mixed) const { __builtin_prefetch(&slots[SlotOf(mixed)]); }
 
   bool Contains(uint32_t hash, uint64_t mixed) const {
     if (hash == 0) return zero;
-    for (size_t s = SlotOf(mixed);; s = s + 1 == slots.size() ? 0 : s + 1) {
+    for (size_t s = SlotOf(mixed);; s = s + 1 == size ? 0 : s + 1) {
       if (slots[s] == hash) return true;
       if (slots[s] == 0) return false;
     }
@@ -75,7 +80,7 @@ struct ItemHashes::Table {
   bool Add(uint32_t hash, uint64_t mixed) {
     if (hash == 0) return std::exchange(zero, true);
     size_t s = SlotOf(mixed);
-    for (; slots[s] != 0; s = s + 1 == slots.size() ? 0 : s + 1)
+    for (; slots[s] != 0; s = s + 1 == size ? 0 : s + 1)
       if (slots[s] == hash) return true;
     slots[s] = hash;
     return false;
@@ -86,7 +91,7 @@ namespace {
 
 // Each thread walks every hash in order and adds those of its table; added[i] = 1 where hash i
 // was there before.
-void AddAll(std::vector<ItemHashes::Table>& tables, const std::vector<uint32_t>& hashes, std::vector<uint8_t>* added) {
+void AddAll(std::vector<ItemHashes::Table>& tables, std::span<const uint32_t> hashes, std::vector<uint8_t>* added) {
   const int parts = static_cast<int>(tables.size());
   ParallelFor(parts, [&](int p) {
     ItemHashes::Table& table = tables[static_cast<size_t>(p)];
@@ -117,9 +122,9 @@ void AddAll(std::vector<ItemHashes::Table>& tables, const std::vector<uint32_t>&
 ItemHashes::ItemHashes(const ItemList& reference) {
   const int parts = ParallelParts(static_cast<size_t>(reference.Count()), kItemsPerPart);
   std::vector<size_t> perTable;
-  const std::vector<uint32_t> hashes = HashesOf(reference, parts, perTable);
+  const std::unique_ptr<uint32_t[]> hashes = HashesOf(reference, parts, perTable);
   for (size_t count : perTable) tables_.emplace_back(count);
-  AddAll(tables_, hashes, nullptr);
+  AddAll(tables_, {hashes.get(), static_cast<size_t>(reference.Count())}, nullptr);
 }
 
 ItemHashes::~ItemHashes() = default;
@@ -149,11 +154,12 @@ void ItemHashes::Mark(const ItemList& list, std::vector<uint8_t>& marks) const {
 void ItemHashes::MarkRepeated(const ItemList& list, std::vector<uint8_t>& marks) {
   const int parts = ParallelParts(static_cast<size_t>(list.Count()), kItemsPerPart);
   std::vector<size_t> perTable;
-  const std::vector<uint32_t> hashes = HashesOf(list, parts, perTable);
-  marks.assign(hashes.size(), 0);
+  const std::unique_ptr<uint32_t[]> hashes = HashesOf(list, parts, perTable);
+  const auto n = static_cast<size_t>(list.Count());
+  marks.assign(n, 0);
   std::vector<Table> tables;
   for (size_t count : perTable) tables.emplace_back(count);
-  AddAll(tables, hashes, &marks);
+  AddAll(tables, {hashes.get(), n}, &marks);
 }
 
 }  // namespace telqor

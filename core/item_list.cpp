@@ -20,6 +20,7 @@
 #include "core/file_writer.h"
 #include "core/memory.h"
 #include "core/parallel.h"
+#include "core/text_lines.h"
 
 namespace telqor {
 namespace {
@@ -496,7 +497,7 @@ void ItemList::AppendLineText(std::string_view text, uint64_t restBytes) {
   }
   pieces.push_back(text.substr(from));
   std::vector<int64_t> starts(pieces.size() + 1, count_);
-  ParallelFor(static_cast<int>(pieces.size()), [&](int p) { starts[p + 1] = CountLines(pieces[p]); });
+  ParallelFor(static_cast<int>(pieces.size()), [&](int p) { starts[p + 1] = CountTextLines(pieces[p]); });
   for (size_t p = 0; p < pieces.size(); ++p) starts[p + 1] += starts[p];
   int64_t total = starts.back();
   if (total > INT_MAX) throw Error("List capacity out of bounds");
@@ -507,10 +508,7 @@ void ItemList::AppendLineText(std::string_view text, uint64_t restBytes) {
     const uint64_t expected = restBytes / text.size() * lines + restBytes % text.size() * lines / text.size();
     SetCapacity(static_cast<int>(std::min<uint64_t>(INT_MAX, static_cast<uint64_t>(total) + expected + expected / 64)));
   }
-  ParallelFor(static_cast<int>(pieces.size()), [&](int p) {
-    ByteStr* slot = items_ + starts[p];
-    ForEachLine(pieces[p], [&](std::string_view line) { new (slot++) ByteStr(line); });
-  });
+  ParallelFor(static_cast<int>(pieces.size()), [&](int p) { BuildTextLines(pieces[p], items_ + starts[p]); });
   count_ = static_cast<int>(total);
 }
 

@@ -17,7 +17,6 @@ inline uint64_t Mix(uint64_t h) {
   return h;
 }
 
-constexpr int kBatch = 16;
 // A part of a loop is worth a thread of its own from this many items on.
 constexpr size_t kItemsPerPart = size_t{1} << 18;
 
@@ -40,15 +39,40 @@ uint64_t ItemSet::HashOf(const ByteStr& item) {
   return Mix(h ^ tail ^ 0xA5);
 }
 
+// visit(i, hash of item i) for the items [from, to) of list in order. On millions of items
+// the cost is waiting for memory, so what each will read is fetched ahead: its slot kAhead
+// items before it, and the reference item that slot names half as many before.
+template <typename Visit>
+void ItemSet::Pipelined(const ItemList& list, size_t from, size_t to, Visit&& visit) const {
+  constexpr size_t kAhead = 16;
+  uint64_t hashes[kAhead];
+  auto fetch = [&](size_t i) {
+    const uint64_t hash = HashOf(list[static_cast<int>(i)]);
+    hashes[i % kAhead] = hash;
+    __builtin_prefetch(&slots_[SlotOf(hash)]);
+  };
+  for (size_t i = from; i < to && i < from + kAhead; ++i) fetch(i);
+  for (size_t i = from; i < to; ++i) {
+    const uint64_t hash = hashes[i % kAhead];
+    if (i + kAhead / 2 < to) {
+      const uint64_t soon = hashes[(i + kAhead / 2) % kAhead];
+      const uint64_t slot = Slot(SlotOf(soon)).load(std::memory_order_relaxed);
+      if (slot != 0 && (slot >> 32) == (soon >> 32)) __builtin_prefetch(&reference_[static_cast<int>((slot & 0xFFFFFFFFu) - 1)]);
+    }
+    if (i + kAhead < to) fetch(i + kAhead);
+    visit(i, hash);
+  }
+}
+
 ItemSet::ItemSet(const ItemList& reference) : reference_(reference) {
   const auto n = static_cast<size_t>(reference.Count());
   // At most 60% of the slots taken: a slot is found in the first probe or two.
   size_ = n + n * 2 / 3 + 16;
-  slots_.reset(new std::atomic<uint64_t>[size_]());
+  slots_ = NewZeroed<uint64_t>(size_);
   const int parts = ParallelParts(n, kItemsPerPart);
   ParallelFor(parts, [&](int p) {
-    for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i)
-      Insert(static_cast<int>(i), HashOf(reference[static_cast<int>(i)]));
+    Pipelined(reference, PartStart(n, p, parts), PartStart(n, p + 1, parts),
+              [&](size_t i, uint64_t hash) { Insert(static_cast<int>(i), hash); });
   });
 }
 
@@ -58,8 +82,8 @@ void ItemSet::Insert(int index, uint64_t hash) {
   const uint64_t tag = hash >> 32;
   const uint64_t mine = (tag << 32) | static_cast<uint64_t>(index + 1);
   for (size_t s = SlotOf(hash);; s = s + 1 == size_ ? 0 : s + 1) {
-    uint64_t slot = slots_[s].load(std::memory_order_relaxed);
-    if (slot == 0 && slots_[s].compare_exchange_strong(slot, mine, std::memory_order_relaxed)) return;
+    uint64_t slot = Slot(s).load(std::memory_order_relaxed);
+    if (slot == 0 && Slot(s).compare_exchange_strong(slot, mine, std::memory_order_relaxed)) return;
     if ((slot >> 32) == tag && reference_[static_cast<int>((slot & 0xFFFFFFFFu) - 1)] == reference_[index]) return;
   }
 }
@@ -67,7 +91,7 @@ void ItemSet::Insert(int index, uint64_t hash) {
 bool ItemSet::Probe(const ByteStr& item, uint64_t h) const {
   const uint64_t tag = h >> 32;
   for (size_t s = SlotOf(h);; s = s + 1 == size_ ? 0 : s + 1) {
-    const uint64_t slot = slots_[s].load(std::memory_order_relaxed);
+    const uint64_t slot = Slot(s).load(std::memory_order_relaxed);
     if (slot == 0) return false;
     if ((slot >> 32) == tag && reference_[static_cast<int>((slot & 0xFFFFFFFFu) - 1)] == item) return true;
   }
@@ -80,15 +104,8 @@ void ItemSet::Mark(const ItemList& list, std::vector<uint8_t>& marks) const {
   marks.assign(n, 0);
   const int parts = ParallelParts(n, kItemsPerPart);
   ParallelFor(parts, [&](int p) {
-    uint64_t hashes[kBatch];
-    for (size_t base = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); base < end; base += kBatch) {
-      const int m = static_cast<int>(std::min<size_t>(kBatch, end - base));
-      for (int k = 0; k < m; ++k) {
-        hashes[k] = HashOf(list[static_cast<int>(base) + k]);
-        __builtin_prefetch(&slots_[SlotOf(hashes[k])]);
-      }
-      for (int k = 0; k < m; ++k) marks[base + static_cast<size_t>(k)] = Probe(list[static_cast<int>(base) + k], hashes[k]);
-    }
+    Pipelined(list, PartStart(n, p, parts), PartStart(n, p + 1, parts),
+              [&](size_t i, uint64_t hash) { marks[i] = Probe(list[static_cast<int>(i)], hash); });
   });
 }
 

@@ -3,7 +3,7 @@
 // An open-addressing table of indices into the reference list (which must outlive the set and
 // stay unchanged), with a 32-bit hash tag beside each index so that a miss rarely touches the
 // list. It is filled and looked up across the cores: a slot is taken by an atomic exchange, so
-// the threads share one table. Lookups of a whole list are batched with prefetching: on
+// the threads share one table. Fills and lookups fetch what they will read ahead: on
 // millions of items the cost is the memory traffic, not the probing.
 #pragma once
 
@@ -14,6 +14,7 @@
 
 #include "core/byte_str.h"
 #include "core/item_list.h"
+#include "core/memory.h"
 
 namespace telqor {
 
@@ -30,11 +31,15 @@ class ItemSet {
   size_t SlotOf(uint64_t hash) const {
     return static_cast<size_t>(((hash & 0xFFFFFFFFu) * static_cast<uint64_t>(size_)) >> 32);
   }
+  std::atomic_ref<uint64_t> Slot(size_t s) const { return std::atomic_ref<uint64_t>(slots_[s]); }
   void Insert(int index, uint64_t hash);
+  template <typename Visit>
+  void Pipelined(const ItemList& list, size_t from, size_t to, Visit&& visit) const;
   bool Probe(const ByteStr& item, uint64_t hash) const;
 
   const ItemList& reference_;
-  std::unique_ptr<std::atomic<uint64_t>[]> slots_;  // (tag << 32) | (index + 1); 0 is empty
+  // (tag << 32) | (index + 1); 0 is empty. Taken by atomic exchange (std::atomic_ref).
+  ZeroedArray<uint64_t> slots_;
   size_t size_ = 0;
 };
 

@@ -105,6 +105,13 @@ void SplitListsBySort(ItemList& source, ItemList& reference, ItemList* kept, Ite
   DistributeMarked(*items, marks, kept, matched);
 }
 
+void RemoveMembersBySort(ItemList& list, ItemList& reference) {
+  if (!reference.CaseSensitive() || &list == &reference) return SplitListsBySort(list, reference, &list, nullptr);
+  std::vector<uint8_t> marks;
+  MarkMembers(list, reference, marks);
+  list.DeleteMarked(marks);
+}
+
 void SplitFilesBySort(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile, ItemList* kept,
                       ItemList* matched) {
   std::vector<uint8_t> marks;

@@ -24,6 +24,11 @@ void DedupeBySort(ItemList& list);
 // the source itself.
 void SplitListsBySort(ItemList& source, ItemList& reference, ItemList* kept, ItemList* matched);
 
+// Removes from list, in place and order kept, the items that reference holds: what
+// SplitListsBySort(list, reference, &list, nullptr) leaves of list, without sorting a
+// reference that compares case-sensitively (its bytes are looked up instead).
+void RemoveMembersBySort(ItemList& list, ItemList& reference);
+
 // As SplitListsBySort over the lines of two files; kept and matched are appended to.
 void SplitFilesBySort(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile, ItemList* kept,
                       ItemList* matched);

@@ -399,31 +399,38 @@ class ExtractionEngine::Scanner {
 
   // The range [begin, end) of a file, read a piece at a time; false when stopped.
   bool ScanFileRange(const RandomAccessFile& file, uint64_t begin, uint64_t end) {
-    std::string buffer;
+    // Read into memory kept from piece to piece, never cleared first.
+    std::unique_ptr<char[]> buffer;
+    size_t capacity = 0;
     uint64_t at = begin;
     size_t carried = 0;  // bytes of the last read that belong to the next piece
     while (at < end || carried > 0) {
       size_t want = static_cast<size_t>(std::min<uint64_t>(search_.Sizes.piece, end - at));
-      buffer.resize(carried + want);
-      size_t got = file.ReadAt(at, buffer.data() + carried, want);
+      if (capacity < carried + want) {
+        capacity = std::max(carried + want, capacity + capacity / 2);
+        std::unique_ptr<char[]> grown(new char[capacity]);
+        if (carried) std::memcpy(grown.get(), buffer.get(), carried);
+        buffer = std::move(grown);
+      }
+      size_t got = file.ReadAt(at, buffer.get() + carried, want);
       at += got;
-      buffer.resize(carried + got);
+      const size_t held = carried + got;
       bool last = at >= end || got == 0;  // a file that shrank ends the range where it ends
-      size_t cut = buffer.size();
+      size_t cut = held;
       if (!last) {
         // The piece ends after the last byte a piece may end at; the rest goes on with the next.
-        const Known known{reinterpret_cast<const unsigned char*>(buffer.data()), buffer.size(), true, false};
+        const Known known{reinterpret_cast<const unsigned char*>(buffer.get()), held, true, false};
         while (cut > 0 && !MayEndAfter(known, cut - 1)) --cut;
         if (cut == 0) {  // no such byte yet: read on
-          carried = buffer.size();
+          carried = held;
           continue;
         }
       }
-      ScanPiece(std::string_view(buffer.data(), cut));
-      carried = buffer.size() - cut;
-      std::memmove(buffer.data(), buffer.data() + cut, carried);
+      ScanPiece(std::string_view(buffer.get(), cut));
+      carried = held - cut;
+      std::memmove(buffer.get(), buffer.get() + cut, carried);
       if (last) {
-        if (carried > 0) ScanPiece(std::string_view(buffer.data(), carried));
+        if (carried > 0) ScanPiece(std::string_view(buffer.get(), carried));
         break;
       }
       if (search_.stopping_.load(std::memory_order_relaxed)) return false;

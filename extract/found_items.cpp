@@ -53,12 +53,7 @@ void SortUnique(std::vector<uint64_t>& values) {
   values.erase(std::unique(values.begin(), values.end()), values.end());
 }
 
-// A text with its first eight bytes as a big-endian number, so that most comparisons of a sort
-// are one integer comparison.
-struct KeyedText {
-  uint64_t key;
-  std::string_view text;
-};
+using KeyedText = FoundItems::KeyedText;
 
 uint64_t PrefixKey(std::string_view s) {
   unsigned char bytes[8] = {};
@@ -68,18 +63,26 @@ uint64_t PrefixKey(std::string_view s) {
   return key;
 }
 
-bool Before(const KeyedText& a, const KeyedText& b) { return a.key != b.key ? a.key < b.key : a.text < b.text; }
+// Byte order; a type of its own, so that the sort's comparisons are inlined.
+struct Before {
+  bool operator()(const KeyedText& a, const KeyedText& b) const {
+    return a.key != b.key ? a.key < b.key : a.text < b.text;
+  }
+};
 
 // A sort, a walk or a write is worth a thread of its own from this many texts or items on.
 constexpr size_t kItemsPerPart = size_t{1} << 17;
 
-// Sorts the texts in byte order across the cores, then keeps each once.
-void SortUnique(std::vector<KeyedText>& keyed, std::vector<std::string_view>& texts) {
-  ParallelSort(keyed.begin(), keyed.end(), Before, ParallelParts(keyed.size(), kItemsPerPart),
+// Sorts the texts in byte order across the cores, then keeps each once. Texts whose keys
+// differ differ: their bytes are compared only where the keys are equal.
+void SortUnique(std::vector<KeyedText>& keyed) {
+  ParallelSort(keyed.begin(), keyed.end(), Before(), ParallelParts(keyed.size(), kItemsPerPart),
                LeastPerPart(kItemsPerPart));
-  texts.clear();
-  for (const KeyedText& k : keyed)
-    if (texts.empty() || texts.back() != k.text) texts.push_back(k.text);
+  size_t kept = 0;
+  for (size_t i = 0; i < keyed.size(); ++i)
+    if (kept == 0 || keyed[i].key != keyed[kept - 1].key || keyed[i].text != keyed[kept - 1].text)
+      keyed[kept++] = keyed[i];
+  keyed.resize(kept);
 }
 
 }  // namespace
@@ -175,7 +178,8 @@ void FoundItems::Gather(const std::vector<FoundCollector*>& collectors) {
     }
   });
   for (FoundCollector* c : withTexts) std::vector<FoundCollector::Text>().swap(c->texts_);
-  SortUnique(keyed, texts_);
+  SortUnique(keyed);
+  texts_ = std::move(keyed);
 }
 
 size_t FoundItems::Count() const {
@@ -203,7 +207,9 @@ FoundItems::Range FoundItems::From(std::string_view item) const {
                          [&](uint64_t value, std::string_view s) { return NumberText(value, length, buffer) < s; }) -
         values.begin());
   }
-  range.textFrom = static_cast<size_t>(std::lower_bound(texts_.begin(), texts_.end(), item) - texts_.begin());
+  range.textFrom = static_cast<size_t>(
+      std::lower_bound(texts_.begin(), texts_.end(), item, [](const KeyedText& t, std::string_view s) { return t.text < s; }) -
+      texts_.begin());
   return range;
 }
 
@@ -228,12 +234,12 @@ bool FoundItems::Walk::Next(std::string_view& item) {
   if (best) number = NumberText(items_.byLength_[best][at_[best]], best, buffer_);
   const auto& texts = items_.texts_;
   // The texts lie far apart in their arenas: the next ones are fetched while this one is used.
-  if (text_ + 8 < textEnd_) __builtin_prefetch(texts[text_ + 8].data());
-  if (text_ < textEnd_ && (!best || texts[text_] < number)) {
-    item = texts[text_++];
+  if (text_ + 8 < textEnd_) __builtin_prefetch(texts[text_ + 8].text.data());
+  if (text_ < textEnd_ && (!best || texts[text_].text < number)) {
+    item = texts[text_++].text;
     return true;
   }
-  if (best && text_ < textEnd_ && texts[text_] == number) ++text_;  // the same item, once
+  if (best && text_ < textEnd_ && texts[text_].text == number) ++text_;  // the same item, once
   if (!best) return false;
   if (++at_[best] == end_[best]) lengths_.erase(std::find(lengths_.begin(), lengths_.end(), best));
   item = number;
@@ -259,7 +265,7 @@ void FoundItems::WriteTo(FileWriter& out) const {
     size_t largest = texts_.size();
     for (const auto& values : byLength_) largest = std::max(largest, values.size());
     if (largest == texts_.size()) {
-      for (size_t k = perBlock; k < texts_.size(); k += perBlock) bounds.emplace_back(texts_[k]);
+      for (size_t k = perBlock; k < texts_.size(); k += perBlock) bounds.emplace_back(texts_[k].text);
     } else {
       for (int length = 1; length <= kMostDigitsAsNumber; ++length) {
         if (byLength_[length].size() != largest) continue;

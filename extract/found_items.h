@@ -60,6 +60,13 @@ class FoundItems {
   size_t Count() const;
   bool Empty() const { return Count() == 0; }
 
+  // A text with its first eight bytes as a big-endian number, so that most comparisons of a
+  // sort are one integer comparison.
+  struct KeyedText {
+    uint64_t key;
+    std::string_view text;
+  };
+
   // Where a walk starts and ends in the numbers of each length and in the texts.
   struct Range {
     std::array<size_t, kMostDigitsAsNumber + 1> from{}, to{};
@@ -98,7 +105,7 @@ class FoundItems {
  private:
   std::array<std::vector<uint64_t>, kMostDigitsAsNumber + 1> byLength_;  // sorted, distinct
   std::vector<std::string> arenas_;
-  std::vector<std::string_view> texts_;  // sorted, distinct, into arenas_
+  std::vector<KeyedText> texts_;  // sorted, distinct, into arenas_
 };
 
 // A number as its digits, with leading zeros to length; answers the text written into buffer.

@@ -70,7 +70,7 @@ void FilterOut(NumberList& list, ItemList& filterList, const std::vector<std::fi
     if (modeB) {
       SplitListsByHash(items, filterList, &items, nullptr);
     } else {
-      SplitListsBySort(items, filterList, &items, nullptr);
+      RemoveMembersBySort(items, filterList);
     }
   });
 }

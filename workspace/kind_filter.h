@@ -38,7 +38,7 @@ void KeepKind(NumberList& list, NumberKind kind, const Settings& settings, Ui& u
 
 // Loads every file into the filter list (cleared first; prefix + path in the status line
 // while loading), then removes from list, in place, every item that stands in it (exactly in
-// mode A, by hash in mode B). A file that cannot be opened, or a stop the Ui asks for while
+// mode A, by hash in mode B). The filter list keeps its files' order. A file that cannot be opened, or a stop the Ui asks for while
 // the files load, ends it before the list is touched.
 void FilterOut(NumberList& list, ItemList& filterList, const std::vector<std::filesystem::path>& files,
                const char* loadingPrefix, bool modeB, Ui& ui);

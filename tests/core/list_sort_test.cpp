@@ -113,6 +113,24 @@ TEST(SplitListsBySort, SplitsInSourceOrderAndSortsTheReference) {
   EXPECT_EQ(Items(source), Strings{});
 }
 
+TEST(RemoveMembersBySort, KeepsWhatTheSplitKeepsAndTheReferenceAsItWas) {
+  ItemList list, reference;
+  Fill(list, {"5", "1", "4", "1", "", "2", std::string(20, 'x')});
+  Fill(reference, {"4", std::string(20, 'x'), "1", "9", "1"});
+  RemoveMembersBySort(list, reference);
+  EXPECT_EQ(Items(list), (Strings{"5", "", "2"}));
+  EXPECT_EQ(Items(reference), (Strings{"4", std::string(20, 'x'), "1", "9", "1"}));
+
+  // A reference that folds letter case is searched sorted, as the split does.
+  ItemList words, folded;
+  Fill(words, {"ABC", "abd", "x"});
+  folded.SetCaseSensitive(false);
+  Fill(folded, {"abd", "abc"});
+  RemoveMembersBySort(words, folded);
+  EXPECT_EQ(Items(words), Strings{"x"});
+  EXPECT_EQ(Items(folded), (Strings{"abc", "abd"}));
+}
+
 TEST(SplitListsBySort, CaseInsensitiveReferenceComparesFolded) {
   ItemList source, reference, kept;
   Fill(source, {"ABC", "abd", "x"});
