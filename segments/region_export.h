@@ -1,6 +1,7 @@
 // Writing a number list into many files at once, split by region (the segment database), by
 // carrier (the carrier rule), by both, or by region, carrier and segment with a summary per
-// carrier folder. Region names are GBK and become path names through GbkToPath.
+// carrier folder. Region and carrier names are GBK and become file and folder names through
+// SafeFileName (core/safe_name.h), so no name from the data leaves the export's folder.
 #pragma once
 
 #include <filesystem>
