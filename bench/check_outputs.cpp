@@ -11,9 +11,9 @@
 #include <unordered_set>
 #include <vector>
 
-#include "core/bkdr_hash.h"
-#include "core/file_io.h"
-#include "core/item_list.h"
+#include "core/lists/bkdr_hash.h"
+#include "core/io/file_io.h"
+#include "core/lists/item_list.h"
 
 using telqor::ItemList;
 

@@ -3,10 +3,10 @@
 
 #include <random>
 
-#include "core/item_list.h"
-#include "core/list_hash.h"
-#include "core/list_sort.h"
-#include "core/parallel.h"
+#include "core/lists/item_list.h"
+#include "core/lists/list_hash.h"
+#include "core/lists/list_sort.h"
+#include "core/platform/parallel.h"
 #include "extract/email_scan.h"
 
 namespace {

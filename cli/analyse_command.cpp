@@ -4,11 +4,11 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "core/file_io.h"
-#include "core/text.h"
+#include "core/io/file_io.h"
+#include "core/text/text.h"
 #include "files/file_operations.h"
-#include "tools/column_analysis.h"
-#include "tools/text_encoding.h"
+#include "workspace/column_analysis.h"
+#include "core/io/text_encoding.h"
 
 namespace telqor::cli {
 namespace {

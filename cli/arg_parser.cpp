@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "cli/help_text.h"
-#include "core/file_io.h"
+#include "core/io/file_io.h"
 
 namespace telqor::cli {
 namespace {

@@ -31,7 +31,7 @@ class ParsedArgs {
   std::string ValueOr(std::string_view longName, const std::string& fallback) const;
   const std::vector<std::string>& List(std::string_view longName) const;
   const std::vector<std::string>& Positional() const { return positional_; }
-  // The same values as paths: arguments are UTF-8 (core/file_io.h, PathFromUtf8).
+  // The same values as paths: arguments are UTF-8 (core/io/file_io.h, PathFromUtf8).
   std::optional<std::filesystem::path> PathValue(std::string_view longName) const;
   std::vector<std::filesystem::path> PathList(std::string_view longName) const;
   std::vector<std::filesystem::path> PositionalPaths() const;

@@ -8,8 +8,8 @@
 #include <string>
 #include <system_error>
 
-#include "core/errors.h"
-#include "core/file_io.h"
+#include "core/text/errors.h"
+#include "core/io/file_io.h"
 
 namespace telqor::cli {
 namespace {

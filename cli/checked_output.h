@@ -11,7 +11,7 @@
 #include <exception>
 #include <memory>
 
-#include "core/env.h"
+#include "core/platform/env.h"
 
 namespace telqor::cli {
 

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
-#include "tools/encoding_tools.h"
+#include "files/encoding_tools.h"
 
 namespace telqor::cli {
 namespace {

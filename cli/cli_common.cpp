@@ -4,9 +4,9 @@
 #include <iostream>
 #include <vector>
 
-#include "core/file_io.h"
-#include "core/file_writer.h"
-#include "core/gbk.h"
+#include "core/io/file_io.h"
+#include "core/io/file_writer.h"
+#include "core/text/gbk.h"
 #include "files/file_operations.h"
 #include "workspace/list_operations.h"
 

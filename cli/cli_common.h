@@ -11,7 +11,7 @@
 #include "cli/arg_parser.h"
 #include "cli/console_ui.h"
 #include "cli/global_options.h"
-#include "core/item_list.h"
+#include "core/lists/item_list.h"
 #include "workspace/number_list.h"
 
 namespace telqor::cli {

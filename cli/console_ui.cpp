@@ -5,7 +5,8 @@
 #include <iostream>
 #include <string>
 
-#include "core/data_folders.h"
+#include "core/program/data_folders.h"
+#include "core/text/path_text.h"
 
 namespace telqor::cli {
 
@@ -26,7 +27,7 @@ bool ConsoleUi::AskYesNo(std::string_view question) {
 void ConsoleUi::Inform(std::string_view message) { std::cerr << message << "\n"; }
 
 void ConsoleUi::OpenFolder(const std::filesystem::path& folder) {
-  std::cerr << "Folder: " << FolderText(folder) << "\n";
+  std::cerr << "Folder: " << FolderToUtf8(folder) << "\n";
 }
 
 }  // namespace telqor::cli

@@ -7,7 +7,7 @@
 
 #include <stdexcept>
 
-#include "core/ui.h"
+#include "core/program/ui.h"
 
 namespace telqor::cli {
 

@@ -3,8 +3,8 @@
 
 #include "cli/commands.h"
 #include "cli/console_ui.h"
-#include "core/file_io.h"
-#include "tools/encoding_tools.h"
+#include "core/io/file_io.h"
+#include "files/encoding_tools.h"
 
 namespace telqor::cli {
 namespace {

@@ -1,7 +1,7 @@
 // filter-out: the lines of files that stand in no reference file, order kept.
 #include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "core/file_io.h"
+#include "core/io/file_io.h"
 #include "workspace/kind_filter.h"
 
 namespace telqor::cli {

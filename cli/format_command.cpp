@@ -4,9 +4,9 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "core/str_to_int.h"
+#include "core/text/str_to_int.h"
 #include "files/file_operations.h"
-#include "tools/output_format.h"
+#include "workspace/output_format.h"
 
 namespace telqor::cli {
 namespace {

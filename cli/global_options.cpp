@@ -2,8 +2,8 @@
 
 #include <iostream>
 
-#include "core/file_io.h"
-#include "core/text.h"
+#include "core/io/file_io.h"
+#include "core/text/text.h"
 
 namespace telqor::cli {
 

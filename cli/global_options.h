@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/syntax.h"
-#include "core/data_folders.h"
+#include "core/program/data_folders.h"
 
 namespace telqor::cli {
 

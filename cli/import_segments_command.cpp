@@ -3,8 +3,8 @@
 
 #include "cli/commands.h"
 #include "cli/console_ui.h"
-#include "core/data_folders.h"
-#include "core/errors.h"
+#include "core/program/data_folders.h"
+#include "core/text/errors.h"
 #include "segments/segment_import.h"
 
 namespace telqor::cli {

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <vector>
 
-#include "core/errors.h"
-#include "core/file_access.h"
-#include "core/file_io.h"
+#include "core/text/errors.h"
+#include "core/io/file_access.h"
+#include "core/io/file_io.h"
 
 namespace telqor::cli {
 namespace {

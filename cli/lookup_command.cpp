@@ -9,9 +9,9 @@
 #include "cli/commands.h"
 #include "cli/line_stream.h"
 #include "cli/segment_data.h"
-#include "core/file_io.h"
-#include "core/file_writer.h"
-#include "core/gbk.h"
+#include "core/io/file_io.h"
+#include "core/io/file_writer.h"
+#include "core/text/gbk.h"
 
 namespace telqor::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 #include "segments/default_data.h"
 
 namespace telqor::cli {

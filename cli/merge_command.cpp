@@ -1,6 +1,6 @@
 // merge: the bytes of files one after the other, into one file.
 #include "cli/commands.h"
-#include "core/file_io.h"
+#include "core/io/file_io.h"
 #include "files/file_operations.h"
 
 namespace telqor::cli {

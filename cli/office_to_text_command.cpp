@@ -4,7 +4,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "tools/office_text.h"
+#include "documents/office_text.h"
 
 namespace telqor::cli {
 namespace {

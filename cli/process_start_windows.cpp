@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "cli/process_start.h"
-#include "core/windows_text.h"
+#include "core/text/windows_text.h"
 
 namespace telqor::cli {
 

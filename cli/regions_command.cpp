@@ -3,7 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/segment_data.h"
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 #include "segments/data_summary.h"
 
 namespace telqor::cli {

@@ -4,8 +4,8 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "core/errors.h"
-#include "tools/batch_rename.h"
+#include "core/text/errors.h"
+#include "files/batch_rename.h"
 
 namespace telqor::cli {
 namespace {

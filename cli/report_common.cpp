@@ -2,8 +2,8 @@
 
 #include "cli/line_stream.h"
 #include "cli/segment_data.h"
-#include "core/file_io.h"
-#include "core/text.h"
+#include "core/io/file_io.h"
+#include "core/text/text.h"
 #include "segments/carrier.h"
 #include "segments/city_area_codes.h"
 

@@ -7,7 +7,7 @@
 
 #include "cli/arg_parser.h"
 #include "cli/global_options.h"
-#include "core/item_list.h"
+#include "core/lists/item_list.h"
 #include "report/number_lookup.h"
 #include "report/table_output.h"
 

@@ -4,7 +4,7 @@
 #include <iostream>
 #include <system_error>
 
-#include "core/file_io.h"
+#include "core/io/file_io.h"
 
 namespace telqor::cli {
 namespace {

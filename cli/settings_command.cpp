@@ -3,7 +3,8 @@
 #include <type_traits>
 
 #include "cli/commands.h"
-#include "core/gbk.h"
+#include "core/text/gbk.h"
+#include "core/text/path_text.h"
 #include "segments/current_prefixes.h"
 
 namespace telqor::cli {
@@ -34,14 +35,14 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   });
   std::cout << "\nProcessing mode: " << (v.ModeB() ? "B" : "A") << "\n\nFolders:\n";
   const DataFolders& f = s.folders;
-  std::cout << "  program folder:        " << FolderText(f.program) << "\n"
-            << "  base-data folder:      " << FolderText(f.baseData) << "\n"
-            << "  my-data folder:        " << FolderText(f.myData) << "\n"
-            << "  temporary folder:      " << FolderText(f.temporary) << "\n"
-            << "  used-files folder:     " << FolderText(f.usedFiles) << "\n"
-            << "  to-use folder:         " << FolderText(f.toUse) << "\n"
-            << "  output folder:         " << FolderText(f.otherData) << "\n"
-            << "  dated output folder:   " << FolderText(f.datedOutput) << "\n";
+  std::cout << "  program folder:        " << FolderToUtf8(f.program) << "\n"
+            << "  base-data folder:      " << FolderToUtf8(f.baseData) << "\n"
+            << "  my-data folder:        " << FolderToUtf8(f.myData) << "\n"
+            << "  temporary folder:      " << FolderToUtf8(f.temporary) << "\n"
+            << "  used-files folder:     " << FolderToUtf8(f.usedFiles) << "\n"
+            << "  to-use folder:         " << FolderToUtf8(f.toUse) << "\n"
+            << "  output folder:         " << FolderToUtf8(f.otherData) << "\n"
+            << "  dated output folder:   " << FolderToUtf8(f.datedOutput) << "\n";
   return 0;
 }
 

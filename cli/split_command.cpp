@@ -3,7 +3,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "core/file_io.h"
+#include "core/io/file_io.h"
 #include "files/file_operations.h"
 
 namespace telqor::cli {

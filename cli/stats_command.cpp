@@ -4,7 +4,7 @@
 #include "cli/commands.h"
 #include "cli/console_ui.h"
 #include "cli/report_common.h"
-#include "core/text.h"
+#include "core/text/text.h"
 #include "report/number_stats.h"
 
 namespace telqor::cli {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/errors.h"
+#include "core/text/errors.h"
 
 namespace telqor::cli {
 

@@ -2,10 +2,10 @@
 
 #include <system_error>
 
-#include "core/data_folders.h"
-#include "core/file_io.h"
-#include "core/gbk_regex.h"
-#include "core/text.h"
+#include "core/program/data_folders.h"
+#include "core/io/file_io.h"
+#include "core/text/gbk_regex.h"
+#include "core/text/text.h"
 
 namespace telqor {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "core/item_list.h"
+#include "core/lists/item_list.h"
 
 namespace telqor {
 

@@ -8,7 +8,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 
 namespace telqor {
 namespace {

@@ -7,15 +7,15 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "core/file_io.h"
-#include "core/gbk.h"
-#include "core/gbk_regex.h"
-#include "core/parallel.h"
-#include "core/text.h"
-#include "core/thread_priority.h"
+#include "core/io/file_io.h"
+#include "core/text/gbk.h"
+#include "core/text/gbk_regex.h"
+#include "core/platform/parallel.h"
+#include "core/text/text.h"
+#include "core/platform/thread_priority.h"
 #include "extract/email_scan.h"
-#include "tools/office_text.h"
-#include "tools/text_encoding.h"
+#include "documents/office_text.h"
+#include "core/io/text_encoding.h"
 
 namespace telqor {
 
@@ -747,7 +747,7 @@ ExtractionEngine::Item ExtractionEngine::NextItem() {
     ++handedOut_;
     if (OnStatus)
       OnStatus("处理:" + std::to_string(handedOut_) + "/" + std::to_string(progressTotal_) + "->" +
-               DisplayPath(item.path));
+               PathToUtf8(item.path));
   }
   return item;
 }
@@ -923,7 +923,7 @@ void ExtractionEngine::FinishResults() {
 void ExtractionEngine::AddFailure(const Item& item, std::string_view why) {
   // The converters' messages name the file; any other names it here.
   std::string text(why);
-  const std::string name = item.isText ? std::string("粘帖的内容") : DisplayPath(item.path);
+  const std::string name = item.isText ? std::string("粘帖的内容") : PathToUtf8(item.path);
   if (text.find(name) == std::string::npos) text = "无法读取\"" + name + "\"" + (text.empty() ? "" : "：" + text);
   std::lock_guard lock(ResultLock);
   failures_.push_back(std::move(text));

@@ -34,7 +34,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/item_list.h"
+#include "core/lists/item_list.h"
 #include "extract/found_items.h"
 
 namespace telqor {
@@ -88,7 +88,7 @@ class ExtractionEngine {
   // Called once per run on the last worker, with the result lists in order.
   std::function<void()> OnDone;
   // Turns a file into GBK text, when set. Otherwise office documents and pdf are read through
-  // their converters and any other file as text in its encoding (tools/text_encoding.h; a GBK
+  // their converters and any other file as text in its encoding (core/io/text_encoding.h; a GBK
   // file is mapped, not copied). The stop flag turns true when the run is being stopped.
   using FileReader = std::function<std::string(const std::filesystem::path&, const std::atomic<bool>& stop)>;
   FileReader ReadFile;

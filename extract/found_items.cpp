@@ -5,9 +5,9 @@
 #include <charconv>
 #include <cstring>
 
-#include "core/digit_keys.h"
-#include "core/file_writer.h"
-#include "core/parallel.h"
+#include "core/lists/digit_keys.h"
+#include "core/io/file_writer.h"
+#include "core/platform/parallel.h"
 
 namespace telqor {
 namespace {

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/item_list.h"
+#include "core/lists/item_list.h"
 
 namespace telqor {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "core/file_io.h"
-#include "core/file_writer.h"
-#include "core/output_names.h"
+#include "core/io/file_io.h"
+#include "core/io/file_writer.h"
+#include "core/io/output_names.h"
 
 namespace telqor {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/item_list.h"
+#include "core/lists/item_list.h"
 #include "extract/extraction_engine.h"
 #include "extract/found_items.h"
 #include "files/saved_files.h"

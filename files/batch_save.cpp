@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "core/data_folders.h"
-#include "core/errors.h"
-#include "core/file_io.h"
-#include "core/file_writer.h"
-#include "core/output_names.h"
-#include "core/str_to_int.h"
+#include "core/program/data_folders.h"
+#include "core/text/errors.h"
+#include "core/io/file_io.h"
+#include "core/io/file_writer.h"
+#include "core/io/output_names.h"
+#include "core/text/str_to_int.h"
 #include "files/saved_files.h"
 
 namespace telqor {
@@ -37,7 +37,7 @@ std::vector<std::filesystem::path> BatchSave(const ItemList& list, std::string_v
     std::string name =
         stamp + "-" + std::to_string(n) + "-" + BatchNumber(static_cast<int>(written.size() + 1)) + ".txt";
     written.push_back(SaveRange(list, from, n, folder, name));
-    ui.ShowStatus("保存文件:" + FolderText(folder) + written.back().filename().string());
+    ui.ShowStatus("保存文件:" + FolderToUtf8(folder) + written.back().filename().string());
   }
   SavedFiles saved;
   saved.folder = folder;

@@ -4,10 +4,10 @@
 #include <climits>
 #include <string>
 
-#include "core/file_io.h"
-#include "core/item_list.h"
-#include "core/list_hash.h"
-#include "core/list_sort.h"
+#include "core/io/file_io.h"
+#include "core/lists/item_list.h"
+#include "core/lists/list_hash.h"
+#include "core/lists/list_sort.h"
 #include "files/file_operations.h"
 
 namespace telqor {
@@ -17,7 +17,7 @@ namespace {
 std::filesystem::path ResultPath(const std::filesystem::path& folder, const std::filesystem::path& newFile,
                                  const std::filesystem::path& reference, std::string_view what, int count) {
   std::string name = "[";
-  name.append(DisplayPath(newFile.stem())).append("]对比[").append(DisplayPath(reference.stem())).append("]");
+  name.append(PathToUtf8(newFile.stem())).append("]对比[").append(PathToUtf8(reference.stem())).append("]");
   name.append(what).append("(").append(std::to_string(count)).append(").txt");
   return folder / PathFromUtf8(name);
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "core/ui.h"
+#include "core/program/ui.h"
 
 namespace telqor {
 

@@ -6,16 +6,16 @@
 #include <optional>
 #include <string>
 
-#include "core/env.h"
-#include "core/errors.h"
-#include "core/file_access.h"
-#include "core/file_io.h"
-#include "core/file_writer.h"
-#include "core/item_list.h"
-#include "core/list_hash.h"
-#include "core/list_sort.h"
-#include "core/output_names.h"
-#include "core/str_to_int.h"
+#include "core/platform/env.h"
+#include "core/text/errors.h"
+#include "core/io/file_access.h"
+#include "core/io/file_io.h"
+#include "core/io/file_writer.h"
+#include "core/lists/item_list.h"
+#include "core/lists/list_hash.h"
+#include "core/lists/list_sort.h"
+#include "core/io/output_names.h"
+#include "core/text/str_to_int.h"
 
 namespace telqor {
 namespace {
@@ -109,7 +109,7 @@ void SplitFile(const std::filesystem::path& source, const std::filesystem::path&
       written.push_back(PartPath(folder, stem, inPart, k));
       part.reset();
       inPart = 0;
-      ui.ShowStatus("保存文件:" + DisplayPath(written.back()));
+      ui.ShowStatus("保存文件:" + PathToUtf8(written.back()));
     }
   });
 }
@@ -121,7 +121,7 @@ void CheckReadable(const std::vector<std::filesystem::path>& files) {
     if (f) std::fclose(f);
     std::error_code ec;
     if (!err && std::filesystem::is_directory(file, ec)) err = EISDIR;
-    if (err) throw FileError("Cannot open file \"" + DisplayPath(file) + "\". " + SystemErrorText(err));
+    if (err) throw FileError("Cannot open file \"" + PathToUtf8(file) + "\". " + SystemErrorText(err));
   }
 }
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/ui.h"
+#include "core/program/ui.h"
 
 namespace telqor {
 

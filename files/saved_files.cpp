@@ -1,21 +1,21 @@
 #include "files/saved_files.h"
 
-#include "core/data_folders.h"
-#include "core/file_io.h"
+#include "core/program/data_folders.h"
+#include "core/io/file_io.h"
 
 namespace telqor {
 
 std::string SavedCounts(const SavedFiles& saved, std::string_view unit) {
   std::string text = "共" + std::to_string(saved.written.size()) + "个文件，" + std::to_string(saved.items);
   text += unit;
-  if (!saved.written.empty()) text += "，保存在 " + FolderText(saved.folder);
+  if (!saved.written.empty()) text += "，保存在 " + FolderToUtf8(saved.folder);
   return text;
 }
 
 std::string SavedNames(const SavedFiles& saved) {
   std::string names;
   for (const std::filesystem::path& file : saved.written)
-    names += "\r\n" + DisplayPath(file.lexically_relative(saved.folder));
+    names += "\r\n" + PathToUtf8(file.lexically_relative(saved.folder));
   return names;
 }
 

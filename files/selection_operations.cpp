@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <system_error>
 
-#include "core/env.h"
-#include "core/file_io.h"
-#include "core/file_writer.h"
-#include "core/text.h"
+#include "core/platform/env.h"
+#include "core/io/file_io.h"
+#include "core/io/file_writer.h"
+#include "core/text/text.h"
 #include "files/file_operations.h"
 
 namespace telqor {
@@ -109,7 +109,7 @@ std::vector<FileFailure> MoveFilesInto(const std::vector<fs::path>& files, const
       continue;
     }
     if (std::error_code ec = env.Remove(file))
-      failed.push_back({file, "已复制到" + DisplayPath(folder) + "，但原文件无法删除: " + ec.message()});
+      failed.push_back({file, "已复制到" + PathToUtf8(folder) + "，但原文件无法删除: " + ec.message()});
   }
   return failed;
 }
@@ -165,7 +165,7 @@ void ReportFailures(Ui& ui, std::string_view done, std::string_view verb, std::v
   constexpr size_t kNamesInStatus = 3, kLinesInBox = 20;
   for (size_t i = 0; i < failed.size() && i < kNamesInStatus; ++i) {
     if (i) status += "、";
-    status += DisplayPath(failed[i].file.filename());
+    status += PathToUtf8(failed[i].file.filename());
   }
   if (failed.size() > kNamesInStatus) status += "等";
   ui.ShowStatus(status);
@@ -173,7 +173,7 @@ void ReportFailures(Ui& ui, std::string_view done, std::string_view verb, std::v
   std::string list = count + "：";
   for (size_t i = 0; i < failed.size() && i < kLinesInBox; ++i) {
     list += "\n";
-    list += DisplayPath(failed[i].file);
+    list += PathToUtf8(failed[i].file);
     list += ": ";
     list += failed[i].why;
   }

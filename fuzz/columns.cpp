@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/errors.h"
+#include "core/text/errors.h"
 #include "fuzz/fuzz_input.h"
 #include "tests/support/recording_ui.h"
-#include "tools/column_analysis.h"
+#include "workspace/column_analysis.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace telqor;

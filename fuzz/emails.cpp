@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/gbk.h"
-#include "core/gbk_regex.h"
+#include "core/text/gbk.h"
+#include "core/text/gbk_regex.h"
 #include "extract/email_scan.h"
 #include "extract/extraction_engine.h"
 #include "fuzz/fuzz_input.h"

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/errors.h"
-#include "core/gbk.h"
+#include "core/text/errors.h"
+#include "core/text/gbk.h"
 #include "fuzz/fuzz_input.h"
-#include "tools/output_format.h"
+#include "workspace/output_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace telqor;

@@ -1,12 +1,12 @@
 // The GBK codec: through UTF-8 with its byte escape every byte comes back; through UTF-16 a
 // text comes back as it came out the first time.
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "fuzz/fuzz_input.h"
-#include "tools/text_encoding.h"
+#include "core/io/text_encoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace telqor;

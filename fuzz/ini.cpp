@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/ini_file.h"
-#include "core/text.h"
+#include "core/program/ini_file.h"
+#include "core/text/text.h"
 #include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "fuzz/fuzz_input.h"
-#include "tools/office_package.h"
+#include "documents/office_package.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/errors.h"
+#include "core/text/errors.h"
 #include "fuzz/fuzz_input.h"
-#include "tools/batch_rename.h"
+#include "files/batch_rename.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace telqor;

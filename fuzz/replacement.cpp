@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/errors.h"
-#include "core/gbk_regex.h"
+#include "core/text/errors.h"
+#include "core/text/gbk_regex.h"
 #include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -1,5 +1,5 @@
 // Names made of data: whatever the bytes, one name that stays in its folder.
-#include "core/safe_name.h"
+#include "core/io/safe_name.h"
 
 #include <cstdio>
 #include <cstdlib>

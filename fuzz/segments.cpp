@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/ui.h"
+#include "core/program/ui.h"
 #include "fuzz/fuzz_input.h"
 #include "report/number_stats.h"
 #include "segments/segment_database.h"

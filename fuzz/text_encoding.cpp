@@ -1,7 +1,7 @@
 // Reading a document's bytes in their encoding: any bytes decode without harm, the encoding of
 // a file read a piece at a time is that of its whole bytes, and UTF-8 without a mark comes
 // back the same when GBK can hold it.
-#include "tools/text_encoding.h"
+#include "core/io/text_encoding.h"
 
 #include <unistd.h>
 
@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 #include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -3,13 +3,13 @@
 #include <charconv>
 #include <climits>
 
-#include "core/data_folders.h"
-#include "core/errors.h"
-#include "core/file_io.h"
-#include "core/file_writer.h"
-#include "core/output_names.h"
-#include "core/pseudo_random.h"
-#include "core/str_to_int.h"
+#include "core/program/data_folders.h"
+#include "core/text/errors.h"
+#include "core/io/file_io.h"
+#include "core/io/file_writer.h"
+#include "core/io/output_names.h"
+#include "core/lists/pseudo_random.h"
+#include "core/text/str_to_int.h"
 
 namespace telqor {
 namespace {
@@ -213,7 +213,7 @@ std::filesystem::path GenerateToFile(const GenerationInput& input, const std::fi
     out.Write(block);
     std::filesystem::path file = out.CommitUnique();
     ui.ShowStatus("保存文件完成");
-    ui.Inform("保存完成！\r\n" + FolderText(folder) + file.filename().string());
+    ui.Inform("保存完成！\r\n" + FolderToUtf8(folder) + file.filename().string());
     ui.OpenFolder(folder);
     return file;
   }
@@ -238,7 +238,7 @@ std::filesystem::path SaveGeneratedNumbers(const ItemList& result, const std::fi
   }
   ui.ShowStatus("保存文件完成");
   if (!file.empty()) {
-    ui.Inform("保存完成！\r\n" + FolderText(folder) + file.filename().string());
+    ui.Inform("保存完成！\r\n" + FolderToUtf8(folder) + file.filename().string());
     ui.OpenFolder(folder);
   }
   return file;

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <string>
 
-#include "core/item_list.h"
-#include "core/ui.h"
+#include "core/lists/item_list.h"
+#include "core/program/ui.h"
 
 namespace telqor {
 

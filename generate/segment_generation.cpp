@@ -4,10 +4,10 @@
 #include <charconv>
 #include <cstdint>
 
-#include "core/errors.h"
-#include "core/gbk.h"
-#include "core/str_to_int.h"
-#include "core/text.h"
+#include "core/text/errors.h"
+#include "core/text/gbk.h"
+#include "core/text/str_to_int.h"
+#include "core/text/text.h"
 
 namespace telqor {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/item_list.h"
-#include "core/ui.h"
+#include "core/lists/item_list.h"
+#include "core/program/ui.h"
 #include "segments/segment_database.h"
 #include "workspace/number_list.h"
 

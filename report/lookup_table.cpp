@@ -1,6 +1,6 @@
 #include "report/lookup_table.h"
 
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 
 namespace telqor {
 namespace {

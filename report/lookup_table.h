@@ -5,8 +5,8 @@
 
 #include <optional>
 
-#include "core/item_list.h"
-#include "core/ui.h"
+#include "core/lists/item_list.h"
+#include "core/program/ui.h"
 #include "report/number_lookup.h"
 #include "report/table_output.h"
 

@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 
 namespace telqor {
 namespace {

@@ -5,8 +5,8 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "core/digit_keys.h"
-#include "core/parallel.h"
+#include "core/lists/digit_keys.h"
+#include "core/platform/parallel.h"
 
 namespace telqor {
 

@@ -1,9 +1,9 @@
 #include "report/table_output.h"
 
-#include "core/file_io.h"
-#include "core/file_writer.h"
-#include "core/gbk.h"
-#include "core/text.h"
+#include "core/io/file_io.h"
+#include "core/io/file_writer.h"
+#include "core/text/gbk.h"
+#include "core/text/text.h"
 #include "report/xlsx_table.h"
 
 namespace telqor {
@@ -64,7 +64,7 @@ class CsvTable : public TableSink {
 }  // namespace
 
 std::optional<TableFormat> TableFormatOf(const fs::path& out, TableFormat csvEncoding) {
-  std::string extension = DisplayPath(out.extension());
+  std::string extension = PathToUtf8(out.extension());
   for (char& c : extension) c = AsciiLower(c);
   if (extension == ".xlsx") return TableFormat::kXlsx;
   if (extension == ".csv") return csvEncoding == TableFormat::kXlsx ? TableFormat::kCsvUtf8 : csvEncoding;

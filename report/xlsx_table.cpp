@@ -7,12 +7,12 @@
 #include <chrono>
 #include <cstdio>
 
-#include "core/env.h"
-#include "core/errors.h"
-#include "core/file_access.h"
-#include "core/file_io.h"
-#include "core/file_writer.h"
-#include "core/gbk.h"
+#include "core/platform/env.h"
+#include "core/text/errors.h"
+#include "core/io/file_access.h"
+#include "core/io/file_io.h"
+#include "core/io/file_writer.h"
+#include "core/text/gbk.h"
 
 namespace telqor {
 namespace fs = std::filesystem;
@@ -145,7 +145,7 @@ class XlsxTable : public TableSink {
     workbook_ = nullptr;  // closed and freed, whatever the outcome
     sheets_.clear();
     if (error != LXW_NO_ERROR)
-      throw FileError("Cannot write file \"" + DisplayPath(out_) + "\". " +
+      throw FileError("Cannot write file \"" + PathToUtf8(out_) + "\". " +
                       (errorNumber ? SystemErrorText(errorNumber) : std::string(lxw_strerror(error))));
     if (replace_ == Replace::kNo) return writer_.CommitUnique();
     writer_.Commit();
@@ -154,10 +154,10 @@ class XlsxTable : public TableSink {
 
  private:
   [[noreturn]] void Fail(const char* what, int errorNumber) {
-    throw FileError(std::string(what) + " \"" + DisplayPath(out_) + "\". " + SystemErrorText(errorNumber));
+    throw FileError(std::string(what) + " \"" + PathToUtf8(out_) + "\". " + SystemErrorText(errorNumber));
   }
   [[noreturn]] void Fail(lxw_error error) {
-    throw FileError("Cannot write file \"" + DisplayPath(out_) + "\". " + lxw_strerror(error));
+    throw FileError("Cannot write file \"" + PathToUtf8(out_) + "\". " + lxw_strerror(error));
   }
 
   // The sheets' temporary files are closed only when the workbook is put together, so a table

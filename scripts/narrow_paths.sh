@@ -21,7 +21,7 @@ Q
 if (($#)); then
   files=("$@")
 else
-  mapfile -t files < <(ls core/*.cpp files/*.cpp workspace/*.cpp segments/*.cpp generate/*.cpp tools/*.cpp \
+  mapfile -t files < <(ls core/*/*.cpp files/*.cpp workspace/*.cpp segments/*.cpp generate/*.cpp documents/*.cpp report/*.cpp \
     extract/*.cpp cli/*.cpp ui/*/*.cpp shell/*.cpp | grep -v '_windows\.cpp$')
 fi
 # One file at a time: clang-query keeps every file it was given in memory.

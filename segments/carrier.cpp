@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "core/errors.h"
-#include "core/settings.h"
-#include "core/str_to_int.h"
-#include "core/text.h"
+#include "core/text/errors.h"
+#include "core/program/settings.h"
+#include "core/text/str_to_int.h"
+#include "core/text/text.h"
 
 namespace telqor {
 

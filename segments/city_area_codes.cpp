@@ -2,10 +2,10 @@
 
 #include <system_error>
 
-#include "core/data_folders.h"
-#include "core/file_io.h"
-#include "core/gbk.h"
-#include "core/item_list.h"
+#include "core/program/data_folders.h"
+#include "core/io/file_io.h"
+#include "core/text/gbk.h"
+#include "core/lists/item_list.h"
 
 namespace telqor {
 namespace fs = std::filesystem;

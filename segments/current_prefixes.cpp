@@ -1,6 +1,6 @@
 #include "segments/current_prefixes.h"
 
-#include "core/settings.h"
+#include "core/program/settings.h"
 
 namespace telqor {
 

@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "core/file_io.h"
-#include "core/gbk.h"
+#include "core/io/file_io.h"
+#include "core/text/gbk.h"
 #include "segments/city_area_codes.h"
 #include "segments/default_data.h"
 

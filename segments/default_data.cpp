@@ -6,12 +6,12 @@
 #include <system_error>
 #include <unordered_map>
 
-#include "core/data_folders.h"
-#include "core/errors.h"
-#include "core/file_io.h"
-#include "core/file_writer.h"
-#include "core/gbk.h"
-#include "core/settings.h"
+#include "core/program/data_folders.h"
+#include "core/text/errors.h"
+#include "core/io/file_io.h"
+#include "core/io/file_writer.h"
+#include "core/text/gbk.h"
+#include "core/program/settings.h"
 #include "segments/current_prefixes.h"
 #include "segments/segment_database.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 
 namespace telqor {
 

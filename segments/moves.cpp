@@ -1,9 +1,9 @@
 #include "segments/moves.h"
 
-#include "core/errors.h"
-#include "core/gbk_regex.h"
-#include "core/str_to_int.h"
-#include "core/text.h"
+#include "core/text/errors.h"
+#include "core/text/gbk_regex.h"
+#include "core/text/str_to_int.h"
+#include "core/text/text.h"
 #include "segments/named_patterns.h"
 
 namespace telqor {

@@ -2,12 +2,12 @@
 
 #include <system_error>
 
-#include "core/errors.h"
-#include "core/file_io.h"
-#include "core/file_writer.h"
-#include "core/gbk.h"
-#include "core/gbk_regex.h"
-#include "core/item_list.h"
+#include "core/text/errors.h"
+#include "core/io/file_io.h"
+#include "core/io/file_writer.h"
+#include "core/text/gbk.h"
+#include "core/text/gbk_regex.h"
+#include "core/lists/item_list.h"
 
 namespace telqor {
 

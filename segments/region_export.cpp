@@ -10,13 +10,13 @@
 #include <unordered_map>
 #include <utility>
 
-#include "core/errors.h"
-#include "core/file_io.h"
-#include "core/file_writer.h"
-#include "core/gbk.h"
-#include "core/parallel.h"
-#include "core/safe_name.h"
-#include "core/text.h"
+#include "core/text/errors.h"
+#include "core/io/file_io.h"
+#include "core/io/file_writer.h"
+#include "core/text/gbk.h"
+#include "core/platform/parallel.h"
+#include "core/io/safe_name.h"
+#include "core/text/text.h"
 #include "segments/field_split.h"
 
 namespace telqor {

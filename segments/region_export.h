@@ -1,14 +1,14 @@
 // Writing a number list into many files at once, split by region (the segment database), by
 // carrier (the carrier rule), by both, or by region, carrier and segment with a summary per
 // carrier folder. Region and carrier names are GBK and become file and folder names through
-// SafeFileName (core/safe_name.h), so no name from the data leaves the export's folder.
+// SafeFileName (core/io/safe_name.h), so no name from the data leaves the export's folder.
 #pragma once
 
 #include <filesystem>
 #include <vector>
 
-#include "core/item_list.h"
-#include "core/ui.h"
+#include "core/lists/item_list.h"
+#include "core/program/ui.h"
 #include "files/saved_files.h"
 #include "segments/carrier.h"
 #include "segments/segment_database.h"

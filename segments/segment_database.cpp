@@ -5,10 +5,10 @@
 #include <cstring>
 #include <unordered_map>
 
-#include "core/bkdr_hash.h"
-#include "core/file_io.h"
-#include "core/gbk.h"
-#include "core/text.h"
+#include "core/lists/bkdr_hash.h"
+#include "core/io/file_io.h"
+#include "core/text/gbk.h"
+#include "core/text/text.h"
 #include "segments/carrier.h"
 #include "segments/field_split.h"
 #include "workspace/normalize.h"

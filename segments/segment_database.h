@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/unique_by_hash_list.h"
+#include "core/lists/unique_by_hash_list.h"
 
 namespace telqor {
 

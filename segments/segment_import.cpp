@@ -7,13 +7,13 @@
 #include <unordered_map>
 #include <utility>
 
-#include "core/data_folders.h"
-#include "core/env.h"
-#include "core/errors.h"
-#include "core/file_io.h"
-#include "core/file_writer.h"
-#include "core/gbk.h"
-#include "core/ui.h"
+#include "core/program/data_folders.h"
+#include "core/platform/env.h"
+#include "core/text/errors.h"
+#include "core/io/file_io.h"
+#include "core/io/file_writer.h"
+#include "core/text/gbk.h"
+#include "core/program/ui.h"
 #include "segments/default_data.h"
 #include "segments/field_split.h"
 #include "segments/segment_database.h"
@@ -237,7 +237,7 @@ SegmentImportResult ImportSegmentList(const fs::path& listFile, const fs::path& 
   SegmentImportResult result;
   result.badLines = list.BadLines();
   if (list.Segments().empty()) {
-    std::string message = "号段文件中没有可用的号段：" + DisplayPath(listFile);
+    std::string message = "号段文件中没有可用的号段：" + PathToUtf8(listFile);
     if (!list.BadLines().empty()) message += "（" + BadSegmentLineText(list.BadLines().front()) + "）";
     throw Error(message + "，未写入任何文件");
   }
@@ -279,7 +279,7 @@ SegmentImportResult ImportSegmentList(const fs::path& listFile, const fs::path& 
   if (fs::is_regular_file(notice, error)) {
     WriteFile(baseData / PathFromUtf8(std::string(kDefaultDataNoticeFileName) + ".bak"), ReadWholeFile(notice));
     if (std::error_code removed = CurrentEnv().Remove(notice))
-      throw FileError("Cannot delete file \"" + DisplayPath(notice) + "\". " + removed.message());
+      throw FileError("Cannot delete file \"" + PathToUtf8(notice) + "\". " + removed.message());
   }
   result.written = true;
   result.segments = static_cast<int>(list.Segments().size());

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/file_io.h"
+#include "core/io/file_io.h"
 
 namespace telqor {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <utility>
 
-#include "core/item_list.h"
+#include "core/lists/item_list.h"
 #include "segments/segment_database.h"
 
 namespace telqor {

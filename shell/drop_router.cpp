@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/ui.h"
+#include "core/program/ui.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/user_action.h"
 
@@ -24,7 +24,7 @@ std::vector<fs::path> LocalPaths(const QMimeData* data) {
   std::vector<fs::path> paths;
   if (!data || !data->hasUrls()) return paths;
   for (const QUrl& url : data->urls())
-    if (url.isLocalFile()) paths.push_back(PathOf(url.toLocalFile()));
+    if (url.isLocalFile()) paths.push_back(PathFromQString(url.toLocalFile()));
   return paths;
 }
 
@@ -87,13 +87,13 @@ void DropRouter::DropFiles(QWidget* target, const std::vector<fs::path>& entries
   switch (delivery.kind) {
     case DropDelivery::Kind::kAppendAll: {
       QStringList items;
-      for (const fs::path& path : droppedFiles_.Paths()) items << PathText(path);
+      for (const fs::path& path : droppedFiles_.Paths()) items << PathToQString(path);
       qobject_cast<QListWidget*>(target)->addItems(items);
       break;
     }
     case DropDelivery::Kind::kFirstPath: {
       std::vector<fs::path> paths = droppedFiles_.Paths();
-      if (!paths.empty()) qobject_cast<QLineEdit*>(target)->setText(PathText(paths.front()));
+      if (!paths.empty()) qobject_cast<QLineEdit*>(target)->setText(PathToQString(paths.front()));
       break;
     }
     case DropDelivery::Kind::kConfirmThenPending:

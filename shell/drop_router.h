@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/dropped_files.h"
+#include "core/program/dropped_files.h"
 #include "ui/kit/drop_site.h"
 
 class QWidget;

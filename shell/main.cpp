@@ -5,7 +5,7 @@
 #include <QCommandLineParser>
 #include <optional>
 
-#include "core/data_folders.h"
+#include "core/program/data_folders.h"
 #include "shell/main_window.h"
 #include "shell/screenshots.h"
 #include "shell/telqor_application.h"
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
   parser.process(app);
 
   std::optional<std::filesystem::path> folder;
-  if (parser.isSet(home)) folder = telqor::PathOf(parser.value(home));
+  if (parser.isSet(home)) folder = telqor::PathFromQString(parser.value(home));
   // Pictures are taken unattended: the offer of the default data at start is declined.
   if (parser.isSet(screenshot)) telqor::Hooks().askYesNo = [](const QString&) { return false; };
   telqor::MainWindow window(telqor::ProgramFolder(folder));

@@ -18,7 +18,7 @@
 #include <QTime>
 #include <QTimer>
 
-#include "core/list_files.h"
+#include "core/io/list_files.h"
 #include "segments/default_data.h"
 #include "shell/drop_router.h"
 #include "shell/main_window_names.h"

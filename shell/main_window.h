@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/data_folders.h"
-#include "core/dropped_files.h"
+#include "core/program/data_folders.h"
+#include "core/program/dropped_files.h"
 #include "segments/segment_database.h"
 #include "ui/kit/app_context.h"
 #include "workspace/number_list.h"

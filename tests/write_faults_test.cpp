@@ -10,11 +10,11 @@
 #include <optional>
 #include <set>
 
-#include "core/data_folders.h"
-#include "core/errors.h"
-#include "core/file_io.h"
-#include "core/gbk.h"
-#include "core/settings.h"
+#include "core/program/data_folders.h"
+#include "core/text/errors.h"
+#include "core/io/file_io.h"
+#include "core/text/gbk.h"
+#include "core/program/settings.h"
 #include "extract/search_results.h"
 #include "files/batch_save.h"
 #include "files/file_comparison.h"
@@ -28,10 +28,10 @@
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
-#include "tools/batch_rename.h"
-#include "tools/column_analysis.h"
-#include "tools/encoding_tools.h"
-#include "tools/output_format.h"
+#include "files/batch_rename.h"
+#include "workspace/column_analysis.h"
+#include "files/encoding_tools.h"
+#include "workspace/output_format.h"
 
 namespace telqor {
 namespace {

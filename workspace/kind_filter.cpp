@@ -2,12 +2,12 @@
 
 #include <memory>
 
-#include "core/file_io.h"
-#include "core/gbk_regex.h"
-#include "core/list_hash.h"
-#include "core/list_sort.h"
-#include "core/parallel.h"
-#include "core/str_to_int.h"
+#include "core/io/file_io.h"
+#include "core/text/gbk_regex.h"
+#include "core/lists/list_hash.h"
+#include "core/lists/list_sort.h"
+#include "core/platform/parallel.h"
+#include "core/text/str_to_int.h"
 #include "workspace/list_operations.h"
 
 namespace telqor {

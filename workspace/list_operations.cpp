@@ -5,9 +5,9 @@
 #include <string>
 #include <system_error>
 
-#include "core/file_io.h"
-#include "core/list_hash.h"
-#include "core/list_sort.h"
+#include "core/io/file_io.h"
+#include "core/lists/list_hash.h"
+#include "core/lists/list_sort.h"
 #include "workspace/normalize.h"
 
 namespace telqor {
@@ -113,7 +113,7 @@ bool AppendFiles(ItemList& items, const std::vector<std::filesystem::path>& file
     total += sizes.back();
   }
   for (size_t i = 0; i < files.size(); ++i) {
-    ui.ShowStatus(std::string(statusPrefix) + DisplayPath(files[i]));
+    ui.ShowStatus(std::string(statusPrefix) + PathToUtf8(files[i]));
     items.AppendFile(files[i]);
     done += sizes[i];
     ui.Progress(static_cast<int64_t>(done), static_cast<int64_t>(total));

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/item_list.h"
-#include "core/ui.h"
+#include "core/lists/item_list.h"
+#include "core/program/ui.h"
 #include "workspace/number_list.h"
 
 namespace telqor {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/parallel.h"
+#include "core/platform/parallel.h"
 
 namespace telqor {
 namespace {

@@ -11,7 +11,7 @@
 
 #include <string_view>
 
-#include "core/item_list.h"
+#include "core/lists/item_list.h"
 
 namespace telqor {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/gbk_regex.h"
-#include "core/str_to_int.h"
+#include "core/text/gbk_regex.h"
+#include "core/text/str_to_int.h"
 
 namespace telqor {
 

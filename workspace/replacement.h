@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "core/ui.h"
+#include "core/program/ui.h"
 #include "workspace/number_list.h"
 
 namespace telqor {

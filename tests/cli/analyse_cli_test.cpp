@@ -1,6 +1,6 @@
 // telqor-cli analyse end to end: import with the clean-up, the matches and the report files,
 // and the failures that leave nothing behind.
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 #include "tests/cli/cli_fixture.h"
 
 namespace telqor {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/child_process.h"
+#include "core/platform/child_process.h"
 #include "tests/support/test_files.h"
 
 namespace telqor::test {

@@ -3,7 +3,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 #include "tests/cli/cli_fixture.h"
 #include "tests/support/test_env.h"
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 #include "tests/cli/cli_fixture.h"
 
 namespace telqor::test {

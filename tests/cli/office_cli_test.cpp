@@ -1,8 +1,8 @@
 // telqor-cli office-to-text end to end: text files beside the sources, and failures reported.
 #include <cstdlib>
 
-#include "core/child_process.h"
-#include "core/gbk.h"
+#include "core/platform/child_process.h"
+#include "core/text/gbk.h"
 #include "tests/cli/cli_fixture.h"
 #include "tests/support/test_env.h"
 

@@ -1,6 +1,6 @@
 // telqor-cli table and stats end to end, on a program folder holding the test database and an
 // area-code table.
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 #include "tests/cli/cli_fixture.h"
 #include "tests/support/test_env.h"
 #include "tests/support/workbook_text.h"

@@ -1,5 +1,5 @@
 // telqor-cli import-segments end to end: the base data of a program folder refreshed from a list.
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 #include "tests/cli/cli_fixture.h"
 
 namespace telqor {

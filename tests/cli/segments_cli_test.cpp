@@ -1,5 +1,5 @@
 // telqor-cli's segment verbs end to end, on a program folder holding the test database.
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 #include "tests/cli/cli_fixture.h"
 
 namespace telqor {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 #include "tests/support/test_files.h"
 
 namespace telqor {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/gbk.h"
-#include "core/gbk_regex.h"
+#include "core/text/gbk.h"
+#include "core/text/gbk_regex.h"
 #include "extract/extraction_engine.h"
 
 namespace telqor {

@@ -11,8 +11,8 @@
 #include <stdexcept>
 #include <thread>
 
-#include "core/child_process.h"
-#include "core/gbk.h"
+#include "core/platform/child_process.h"
+#include "core/text/gbk.h"
 #include "extract/search_results.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"

@@ -7,8 +7,8 @@
 #include <random>
 #include <set>
 
-#include "core/file_writer.h"
-#include "core/parallel.h"
+#include "core/io/file_writer.h"
+#include "core/platform/parallel.h"
 #include "tests/support/test_files.h"
 
 namespace telqor {

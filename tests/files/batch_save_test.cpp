@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "core/errors.h"
+#include "core/text/errors.h"
 #include "files/saved_files.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_env.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/errors.h"
+#include "core/text/errors.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"

@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/tools/analysis_dialog_names.h"
@@ -165,7 +165,7 @@ class AnalysisDialogTest : public QObject {
     };
     Scripted().answer = true;
     ClickIn(d, kExportClassifiedButton);
-    const QString said = u"分类导出完成：共2个文件，3行，保存在 "_s + telqor::test::PathText(home / "out" / "");
+    const QString said = u"分类导出完成：共2个文件，3行，保存在 "_s + telqor::test::PathToQString(home / "out" / "");
     QCOMPARE(Scripted().questions,
              (std::vector<QString>{
                  u"确定按 [列1] 导出分类数据?\r\n\r\n如果不是选择的列,请先选择该列排序后,在导出分类数据！"_s,

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "core/dropped_files.h"
+#include "core/program/dropped_files.h"
 #include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/extract/extraction_panel_names.h"
@@ -21,7 +21,7 @@
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
 using telqor::test::Control;
-using telqor::test::PathText;
+using telqor::test::PathToQString;
 using telqor::test::Scripted;
 using telqor::test::TempHome;
 using telqor::test::Touch;
@@ -73,7 +73,7 @@ class DropTest : public QObject {
     auto* files = Control<QListWidget>(w, kSearchFileList);
     files->addItem(u"kept"_s);
     telqor::test::DropOn(files, {data, data / "b.txt"});
-    const QString d = PathText(data / "");
+    const QString d = PathToQString(data / "");
     QCOMPARE(Items(files), (QStringList{u"kept"_s, d + u"A.txt"_s, d + u"b.txt"_s, d + u"sub/c.TXT"_s,
                                         d + u"sub/z.txt"_s, d + u"Y.txt"_s}));
     QVERIFY(Scripted().questions.empty());
@@ -88,7 +88,7 @@ class DropTest : public QObject {
     auto w = home.OpenWindow();
     auto* list = Control<QListWidget>(w, kGeneralFileList);
     telqor::test::DropOn(list, {home / "long"});
-    QCOMPARE(Items(list), QStringList{PathText(deep / "numbers.txt")});
+    QCOMPARE(Items(list), QStringList{PathToQString(deep / "numbers.txt")});
     QVERIFY((deep / "numbers.txt").string().size() > 250);
   }
 
@@ -99,9 +99,9 @@ class DropTest : public QObject {
     auto* newFile = Control<QLineEdit>(w, kNewFileEdit);
     auto* referenceFile = Control<QLineEdit>(w, kReferenceFileEdit);
     telqor::test::DropOn(newFile, {home / "C.txt", home / "b.txt", home / "a.txt"});
-    QCOMPARE(newFile->text(), PathText(home / "a.txt"));
+    QCOMPARE(newFile->text(), PathToQString(home / "a.txt"));
     telqor::test::DropOn(referenceFile, {home / "C.txt"});
-    QCOMPARE(referenceFile->text(), PathText(home / "C.txt"));
+    QCOMPARE(referenceFile->text(), PathToQString(home / "C.txt"));
     QVERIFY(Scripted().questions.empty());
   }
 

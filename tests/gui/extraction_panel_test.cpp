@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 #include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/extract/area_code_table_dialog_names.h"
@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 using telqor::test::Click;
 using telqor::test::Control;
 using telqor::test::GuiEnv;
-using telqor::test::PathText;
+using telqor::test::PathToQString;
 using telqor::test::Rows;
 using telqor::test::Scripted;
 using telqor::test::TempHome;
@@ -106,7 +106,7 @@ class ExtractionPanelTest : public QObject {
     QCOMPARE(Names(dated), (QStringList{u"20261207-090503-固话-1.txt"_s, u"20261207-090503-手机-2.txt"_s,
                                         u"20261207-090503-未知-1.txt"_s}));
     QCOMPARE(telqor::test::ReadBytes(dated / U8Path("20261207-090503-手机-2.txt")), "13812345678\r\n13912345678\r\n");
-    const QString said = u"保存文件完成：共3个文件，4个数据，保存在 "_s + PathText(dated / "");
+    const QString said = u"保存文件完成：共3个文件，4个数据，保存在 "_s + PathToQString(dated / "");
     QCOMPARE(w->StatusText(), u" "_s + said);
     // Every file by name, then the offer to open the folder: No opens nothing.
     QCOMPARE(Scripted().questions,
@@ -134,7 +134,7 @@ class ExtractionPanelTest : public QObject {
     QCOMPARE(Scripted().messages.size(), size_t{1});
     const QString box = Scripted().messages.front();
     QVERIFY2(box.startsWith(u"完成！生成1个数据,追加到号码整理框\r\n\r\n1个文件无法读取，没有从中提取数据：\r\n"
-                            u"无法转换文件\""_s + PathText(home / "broken.docx") + u"\"："_s),
+                            u"无法转换文件\""_s + PathToQString(home / "broken.docx") + u"\"："_s),
              qPrintable(box));
   }
 
@@ -193,8 +193,8 @@ class ExtractionPanelTest : public QObject {
     Click(w, kImportFolderButton);
     Click(w, kImportFolderButton);
     auto* files = Control<QListWidget>(w, kSearchFileList);
-    QStringList once{PathText(home / "in/a.txt"), PathText(home / "in/b.txt"), PathText(home / "in/sub.d"),
-                     PathText(home / "in/sub.d/c.txt")};
+    QStringList once{PathToQString(home / "in/a.txt"), PathToQString(home / "in/b.txt"), PathToQString(home / "in/sub.d"),
+                     PathToQString(home / "in/sub.d/c.txt")};
     QStringList shown;
     for (int i = 0; i < files->count(); ++i) shown << files->item(i)->text();
     QCOMPARE(shown, once + once);

@@ -60,7 +60,7 @@ void Check(const Window& w, const QString& list, const QStringList& names, bool 
 void SelectInGeneralList(const Window& w, const std::vector<fs::path>& files) {
   auto* lb1 = List(w, kGeneralFileList);
   lb1->clear();
-  for (const fs::path& file : files) lb1->addItem(telqor::test::PathText(file));
+  for (const fs::path& file : files) lb1->addItem(telqor::test::PathToQString(file));
   lb1->selectAll();
 }
 
@@ -204,7 +204,7 @@ class FileManagerTest : public QObject {
     QVERIFY(!fs::exists(used / "ok.txt"));
     QCOMPARE(w->StatusText(), u" 1个文件删除失败：busy.txt"_s);
     QCOMPARE(Scripted().messages, std::vector<QString>{u"1个文件删除失败：\n%1: Is a directory"_s.arg(
-                                      telqor::test::PathText(used / "busy.txt"))});
+                                      telqor::test::PathToQString(used / "busy.txt"))});
   }
 
   void NothingSelectedSaysSoAndSplitAsksTheCountFirst() {
@@ -326,7 +326,7 @@ class FileManagerTest : public QObject {
     QCOMPARE(Names(w, kToUseList), QStringList{u"y.txt"_s});
     QCOMPARE(w->StatusText(), u" 1个文件移动失败：y.txt"_s);
     QCOMPARE(Scripted().messages, std::vector<QString>{u"1个文件移动失败：\n%1: Input/output error"_s.arg(
-                                      telqor::test::PathText(w->Folders().toUse / "y.txt"))});
+                                      telqor::test::PathToQString(w->Folders().toUse / "y.txt"))});
   }
 
   // The output row shows the folder "设定" chose; typing there would change nothing, so it
@@ -352,14 +352,14 @@ class FileManagerTest : public QObject {
 
     // Blank fields: nothing happens.
     editA->setText(u"  "_s);
-    editB->setText(telqor::test::PathText(src / U8Path("旧号.txt")));
+    editB->setText(telqor::test::PathToQString(src / U8Path("旧号.txt")));
     w->ShowStatus(u"before"_s);
     Click(w, kCompareButton);
     QCOMPARE(w->StatusText(), u" before"_s);
 
     // The fields are trimmed; "转换文件目录" writes beside the new file.
     Control<QRadioButton>(w, kBesideFilesRadio)->click();
-    editA->setText(u" "_s + telqor::test::PathText(src / U8Path("新号.txt")) + u" "_s);
+    editA->setText(u" "_s + telqor::test::PathToQString(src / U8Path("新号.txt")) + u" "_s);
     Click(w, kCompareButton);
     QCOMPARE(ReadBytes(src / U8Path("[新号]对比[旧号]已有数据(2).txt")), std::string("13800000000\r\n13800000000\r\n"));
     QCOMPARE(ReadBytes(src / U8Path("[新号]对比[旧号]没有的数据(1).txt")), std::string("13900000000\r\n"));
@@ -368,7 +368,7 @@ class FileManagerTest : public QObject {
     // "浏览" takes the first file chosen; a double click empties the field.
     telqor::Hooks().openFiles = [&] { return std::vector<fs::path>{src / "b.txt", src / "c.txt"}; };
     Click(w, kBrowseReferenceFileButton);
-    QCOMPARE(editB->text(), telqor::test::PathText(src / "b.txt"));
+    QCOMPARE(editB->text(), telqor::test::PathToQString(src / "b.txt"));
     QTest::mouseDClick(editB, Qt::LeftButton);
     QVERIFY(editB->text().isEmpty());
   }
@@ -421,7 +421,7 @@ class FileManagerTest : public QObject {
       fs::create_directories(output);
       telqor::Hooks().chooseFolder = [&](const fs::path&) { return output; };
       Click(w, kSetOutputFolderButton);
-      QCOMPARE(Control<QLineEdit>(w, kOutputFolderEdit)->text(), telqor::test::PathText(output / ""));
+      QCOMPARE(Control<QLineEdit>(w, kOutputFolderEdit)->text(), telqor::test::PathToQString(output / ""));
       QCOMPARE(w->Folders().datedOutput.parent_path().parent_path(), output);
       QVERIFY(IniText(home).find("MyOtherDataPath=" + (output / "").string() + "\r\n") != std::string::npos);
       Click(w, kComparisonFolderButton);
@@ -455,7 +455,7 @@ class FileManagerTest : public QObject {
     lb1->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
     Click(w, kRemoveFilesButton);
     QCOMPARE(w->StatusText(), u" 删除完成！"_s);
-    QCOMPARE(Names(w, kGeneralFileList), QStringList{telqor::test::PathText(src / "sub/b.txt")});
+    QCOMPARE(Names(w, kGeneralFileList), QStringList{telqor::test::PathToQString(src / "sub/b.txt")});
   }
 };
 

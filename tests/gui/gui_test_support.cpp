@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "core/errors.h"
+#include "core/text/errors.h"
 #include "shell/main_window_names.h"
 #include "ui/kit/qt_ui.h"
 
@@ -113,12 +113,12 @@ void Touch(const fs::path& file) { WriteBytes(file, "13800000000\r\n"); }
 
 fs::path U8Path(const char* utf8) { return fs::path(utf8); }
 
-QString PathText(const fs::path& path) { return QString::fromStdString(path.string()); }
+QString PathToQString(const fs::path& path) { return QString::fromStdString(path.string()); }
 
 void DropOn(QWidget* target, const std::vector<fs::path>& entries) {
   QMimeData mime;
   QList<QUrl> urls;
-  for (const fs::path& entry : entries) urls << QUrl::fromLocalFile(PathText(entry));
+  for (const fs::path& entry : entries) urls << QUrl::fromLocalFile(PathToQString(entry));
   mime.setUrls(urls);
   QWidget* receiver = target;
   if (auto* area = qobject_cast<QAbstractScrollArea*>(target)) receiver = area->viewport();

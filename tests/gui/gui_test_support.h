@@ -99,7 +99,7 @@ QString Title(const std::unique_ptr<RecordingWindow>& w, const QString& group);
 // Creates the file (and its folders) with one line.
 void Touch(const std::filesystem::path& file);
 std::filesystem::path U8Path(const char* utf8);
-QString PathText(const std::filesystem::path& path);
+QString PathToQString(const std::filesystem::path& path);
 
 // Drags the entries over target and drops them there, as the window system would, then lets
 // the queued drop handling run.

@@ -13,7 +13,7 @@
 #include <QTextDocument>
 #include <QtTest>
 
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 #include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/help/about_dialog.h"
@@ -154,7 +154,7 @@ class HelpTest : public QObject {
     QVERIFY(AboutText(about, kVersionLabel).contains(u"Telqor "_s + telqor::ProgramVersion()));
     const QString segments = AboutText(about, kSegmentsLabel);
     QVERIFY2(segments.contains(u"已载入 517,258 个号段"_s), qPrintable(segments));
-    QVERIFY(segments.contains(telqor::test::PathText(home / U8Path("基础数据") / U8Path("手机号段.txt"))));
+    QVERIFY(segments.contains(telqor::test::PathToQString(home / U8Path("基础数据") / U8Path("手机号段.txt"))));
     QVERIFY(segments.contains(u"2025年公开号段库"_s));
     const QString licences = AboutText(about, kLicencesLabel);
     for (const QString& part : {u"Apache License 2.0"_s, u"Qt 6：LGPL-3.0"_s, u"PCRE2：BSD-3-Clause"_s,

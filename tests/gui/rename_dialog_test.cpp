@@ -58,14 +58,14 @@ class RenameDialogTest : public QObject {
     auto w = home.OpenWindow();
     QDialog* d = telqor::test::Dialog(w, kRenameDialog);
     auto* status = In<QStatusBar>(d, kStatusBar);
-    QCOMPARE(status->currentMessage(), telqor::test::PathText(w->Folders().datedOutput));
+    QCOMPARE(status->currentMessage(), telqor::test::PathToQString(w->Folders().datedOutput));
 
     const fs::path src = home / "src";
     for (const char* name : {"a.txt", "b.txt", "c.log"}) telqor::test::WriteBytes(src / name, name);
     telqor::test::Trigger(w, window::kBatchRenameItem);
     auto* tree = In<QTreeView>(d, kFolderTree);
-    tree->setCurrentIndex(static_cast<QFileSystemModel*>(tree->model())->index(telqor::test::PathText(src)));
-    QCOMPARE(status->currentMessage(), telqor::test::PathText(src));
+    tree->setCurrentIndex(static_cast<QFileSystemModel*>(tree->model())->index(telqor::test::PathToQString(src)));
+    QCOMPARE(status->currentMessage(), telqor::test::PathToQString(src));
     QCOMPARE(In<QListWidget>(d, kFolderContents)->count(), 3);
 
     In<QLineEdit>(d, kMatchEdit)->setText(u" txt "_s);
@@ -124,7 +124,7 @@ class RenameDialogTest : public QObject {
     QDialog* d = telqor::test::Dialog(w, kRenameDialog);
     telqor::test::Trigger(w, window::kBatchRenameItem);
     auto* tree = In<QTreeView>(d, kFolderTree);
-    tree->setCurrentIndex(static_cast<QFileSystemModel*>(tree->model())->index(telqor::test::PathText(src)));
+    tree->setCurrentIndex(static_cast<QFileSystemModel*>(tree->model())->index(telqor::test::PathToQString(src)));
     In<QLineEdit>(d, kMatchEdit)->setText(u"old"_s);
     Click(d, kTakeButton);
     In<QCheckBox>(d, kPatternCheck)->setChecked(true);
@@ -140,7 +140,7 @@ class RenameDialogTest : public QObject {
       return asked.size() == 1 || replace;
     };
     Click(d, kRenameButton);
-    const QString question = u"将覆盖1个已有文件，是否继续？\n"_s + telqor::test::PathText(src / "n001.txt");
+    const QString question = u"将覆盖1个已有文件，是否继续？\n"_s + telqor::test::PathToQString(src / "n001.txt");
     QCOMPARE(asked, (std::vector<QString>{u"确定改名吗?"_s, question}));
     QCOMPARE(telqor::test::ReadBytes(src / "n001.txt"), std::string("N"));
     QCOMPARE(w->StatusText(), u" 没有改名。"_s);

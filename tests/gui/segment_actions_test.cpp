@@ -12,7 +12,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/segments/segment_input_dialog_names.h"
 #include "ui/kit/qt_ui.h"
@@ -310,7 +310,7 @@ class SegmentActionTest : public QObject {
     CopyDatabase(home);
     auto w = home.OpenWindow();
     const fs::path dated = w->Folders().datedOutput;
-    const QString said = u"保存文件完成：共1个文件，2个号码，保存在 "_s + telqor::test::PathText(dated / "");
+    const QString said = u"保存文件完成：共1个文件，2个号码，保存在 "_s + telqor::test::PathToQString(dated / "");
     const QString question = said + u"\r\n\r\n是否打开保存目录?"_s;
     Fill(w->Lists().workspace, {"13800000001", "13800000002"});
     Trigger(w, kSaveByRegionItem);

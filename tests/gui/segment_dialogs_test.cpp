@@ -18,8 +18,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "core/gbk.h"
-#include "core/settings.h"
+#include "core/text/gbk.h"
+#include "core/program/settings.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/kit/qt_ui.h"
 #include "ui/segments/region_lookup_dialog.h"

@@ -11,9 +11,9 @@
 #include <QtTest>
 #include <functional>
 
-#include "core/data_folders.h"
-#include "core/gbk.h"
-#include "core/output_names.h"
+#include "core/program/data_folders.h"
+#include "core/text/gbk.h"
+#include "core/io/output_names.h"
 #include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/files/file_manager_tab_names.h"
@@ -84,8 +84,8 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(mobile, u"139"_s);
     QCOMPARE(unicom, QString());  // a missing key is empty, not the first-run value
     const fs::path my = home / telqor::test::U8Path("我的数据");
-    QCOMPARE(used, telqor::test::PathText(my / telqor::test::U8Path("使用过文件") / ""));
-    QCOMPARE(toUse, telqor::test::PathText(my / telqor::test::U8Path("待使用文件") / ""));
+    QCOMPARE(used, telqor::test::PathToQString(my / telqor::test::U8Path("使用过文件") / ""));
+    QCOMPARE(toUse, telqor::test::PathToQString(my / telqor::test::U8Path("待使用文件") / ""));
   }
 
   void CalModeFiveShowsB() {
@@ -197,11 +197,11 @@ class SettingsDialogTest : public QObject {
     auto w = home.OpenWindow();
     const fs::path out = home / telqor::test::U8Path("导出") / "";
     RunDialog(
-        *w, [&](QDialog& d) { Field(d, kOutputFolderEdit)->setText(telqor::test::PathText(out)); }, true);
+        *w, [&](QDialog& d) { Field(d, kOutputFolderEdit)->setText(telqor::test::PathToQString(out)); }, true);
     QVERIFY(fs::is_directory(out / telqor::DateStamp()));
     QCOMPARE(w->Folders().otherData, out);
     QCOMPARE(w->Folders().datedOutput, out / telqor::DateStamp() / "");
-    QCOMPARE(Control<QLineEdit>(w, files::kOutputFolderEdit)->text(), telqor::test::PathText(out));
+    QCOMPARE(Control<QLineEdit>(w, files::kOutputFolderEdit)->text(), telqor::test::PathToQString(out));
     // Stored in GBK, as every setting: 导出 is B5 BC B3 F6.
     QCOMPARE(IniLine(home / "Telqor.ini", "MyOtherDataPath"),
              "MyOtherDataPath=" + home.path().string() + "\xB5\xBC\xB3\xF6/");
@@ -216,7 +216,7 @@ class SettingsDialogTest : public QObject {
     RunDialog(
         *w, [](QDialog& d) { Mode(d)->setCurrentIndex(1); }, true);
     QCOMPARE(w->StatusText(),
-             u" Cannot write file \"%1\". No space left on device"_s.arg(telqor::test::PathText(home / "Telqor.ini")));
+             u" Cannot write file \"%1\". No space left on device"_s.arg(telqor::test::PathToQString(home / "Telqor.ini")));
     QCOMPARE(telqor::test::ReadBytes(home / "Telqor.ini"), before);
     QCOMPARE(telqor::test::FileNames(home.path()).size(), size_t{3});  // the two data folders and Telqor.ini
   }
@@ -227,20 +227,20 @@ class SettingsDialogTest : public QObject {
     auto w = home.OpenWindow();
     const fs::path out = home / "elsewhere" / "";
     RunDialog(
-        *w, [&](QDialog& d) { Field(d, kOutputFolderEdit)->setText(telqor::test::PathText(out)); }, true);
+        *w, [&](QDialog& d) { Field(d, kOutputFolderEdit)->setText(telqor::test::PathToQString(out)); }, true);
     QCOMPARE(w->Folders().otherData, out);
     RunDialog(
         *w, [&](QDialog& d) { Field(d, kOutputFolderEdit)->clear(); }, true);
     const fs::path fallback = home / telqor::test::U8Path("我的数据") / telqor::test::U8Path("其它数据") / "";
     QCOMPARE(w->Folders().otherData, fallback);
     QCOMPARE(w->Folders().datedOutput, fallback / telqor::DateStamp() / "");
-    QCOMPARE(Control<QLineEdit>(w, files::kOutputFolderEdit)->text(), telqor::test::PathText(fallback));
+    QCOMPARE(Control<QLineEdit>(w, files::kOutputFolderEdit)->text(), telqor::test::PathToQString(fallback));
     QCOMPARE(IniLine(home / "Telqor.ini", "MyOtherDataPath"),
              "MyOtherDataPath=" + telqor::Utf8ToGbk(fallback.string()));
     QString shown;
     RunDialog(
         *w, [&](QDialog& d) { shown = Field(d, kOutputFolderEdit)->text(); }, false);
-    QCOMPARE(shown, telqor::test::PathText(fallback));
+    QCOMPARE(shown, telqor::test::PathToQString(fallback));
   }
 
   // A file typed as a folder is refused on 确定 with a box; the dialog stays open with every
@@ -258,23 +258,23 @@ class SettingsDialogTest : public QObject {
         [&](QDialog& d) {
           Mode(d)->setCurrentIndex(1);
           Field(d, kMobilePrefixesEdit)->setText(u"134;135"_s);
-          Field(d, kOutputFolderEdit)->setText(telqor::test::PathText(file));
+          Field(d, kOutputFolderEdit)->setText(telqor::test::PathToQString(file));
           QTest::mouseClick(Control<QPushButton>(&d, kOkButton), Qt::LeftButton);
           stayed = d.isVisible();
           modeAfter = Mode(d)->currentText();
           mobileAfter = Field(d, kMobilePrefixesEdit)->text();
           folderAfter = Field(d, kOutputFolderEdit)->text();
-          Field(d, kOutputFolderEdit)->setText(telqor::test::PathText(out));
+          Field(d, kOutputFolderEdit)->setText(telqor::test::PathToQString(out));
         },
         true);
     QVERIFY(stayed);
     QCOMPARE(
         telqor::test::Scripted().messages,
         std::vector<QString>{u"输出文件夹：“%1”是文件，不是文件夹。\n请指定一个文件夹，或留空使用默认文件夹。"_s.arg(
-            telqor::test::PathText(file))});
+            telqor::test::PathToQString(file))});
     QCOMPARE(modeAfter, u"B"_s);
     QCOMPARE(mobileAfter, u"134;135"_s);
-    QCOMPARE(folderAfter, telqor::test::PathText(file));
+    QCOMPARE(folderAfter, telqor::test::PathToQString(file));
     QCOMPARE(w->CurrentSettings().processingMode, 1);
     QCOMPARE(w->CurrentSettings().mobilePrefixes, std::string("134;135"));
     QCOMPARE(w->Folders().otherData, out);
@@ -299,7 +299,7 @@ class SettingsDialogTest : public QObject {
         },
         false);
     SettingsDialog::FolderPicker() = nullptr;
-    QCOMPARE(start, telqor::test::PathText(w->Folders().toUse));
+    QCOMPARE(start, telqor::test::PathToQString(w->Folders().toUse));
     QCOMPARE(picked, u"/picked/folder/"_s);
   }
 };

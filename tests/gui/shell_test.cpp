@@ -23,10 +23,10 @@
 #include <optional>
 #include <thread>
 
-#include "core/data_folders.h"
-#include "core/errors.h"
-#include "core/output_names.h"
-#include "core/ui.h"
+#include "core/program/data_folders.h"
+#include "core/text/errors.h"
+#include "core/io/output_names.h"
+#include "core/program/ui.h"
 #include "shell/main_window_names.h"
 #include "shell/telqor_application.h"
 #include "tests/gui/gui_test_support.h"
@@ -88,7 +88,7 @@ class ShellTest : public QObject {
     auto* url = Control<QLineEdit>(w, kOutputFolderEdit);
     QVERIFY(Control<QRadioButton>(w, kFixedFolderRadio)->isChecked());
     QVERIFY(url->isEnabled());
-    QCOMPARE(url->text(), telqor::test::PathText(my / telqor::test::U8Path("其它数据") / ""));
+    QCOMPARE(url->text(), telqor::test::PathToQString(my / telqor::test::U8Path("其它数据") / ""));
     telqor::test::Click(w, kBesideFilesRadio);
     QVERIFY(!url->isEnabled());
     telqor::test::Click(w, kFixedFolderRadio);
@@ -134,7 +134,7 @@ class ShellTest : public QObject {
     QCOMPARE(w->Folders().otherData, fallback);
     QVERIFY(fs::is_directory(fallback / telqor::DateStamp()));
     QVERIFY(!fs::exists(home / "gone"));
-    QCOMPARE(Control<QLineEdit>(w, kOutputFolderEdit)->text(), telqor::test::PathText(fallback));
+    QCOMPARE(Control<QLineEdit>(w, kOutputFolderEdit)->text(), telqor::test::PathToQString(fallback));
     // The file is left alone until the settings are next saved.
     QCOMPARE(telqor::test::ReadBytes(home / "Telqor.ini"), ini);
   }
@@ -210,7 +210,7 @@ class ShellTest : public QObject {
     telqor::test::GuiEnv().browserStarts = false;
     telqor::test::Trigger(w, kMyDataFolderItem);
     QCOMPARE(w->StatusText(), u" 无法打开文件夹\"%1\": 无法启动资源管理器"_s.arg(
-                                  telqor::test::PathText(home / telqor::test::U8Path("我的数据") / "")));
+                                  telqor::test::PathToQString(home / telqor::test::U8Path("我的数据") / "")));
   }
 
   // xdg-open often fails only after it started (no file manager set up): its exit status
@@ -229,7 +229,7 @@ class ShellTest : public QObject {
     QTRY_VERIFY(w->StatusText().startsWith(u" 无法打开文件夹"_s));
     QCOMPARE(w->StatusText(),
              u" 无法打开文件夹\"%1\": 系统没有设置用来显示文件夹的程序(xdg-open没有找到可用的文件管理器)"_s.arg(
-                 telqor::test::PathText(folder)));
+                 telqor::test::PathToQString(folder)));
     QCOMPARE(env.OpenFolder(home / "gone"), std::string("文件夹不存在"));
     qputenv("PATH", QByteArray(home.path().c_str()));
     QCOMPARE(env.OpenFolder(folder), std::string("没有安装xdg-open(软件包xdg-utils)"));

@@ -20,7 +20,7 @@
 #include <atomic>
 #include <thread>
 
-#include "core/data_folders.h"
+#include "core/program/data_folders.h"
 #include "shell/main_window_names.h"
 #include "tests/gui/gui_test_support.h"
 #include "ui/kit/save_count_dialog_names.h"
@@ -340,7 +340,7 @@ class WorkspaceTest : public QObject {
     QCOMPARE(telqor::test::ReadBytes(files[0]), std::string("4\r\n"));
     QCOMPARE(telqor::test::ReadBytes(files[1]), std::string("0\r\n1\r\n"));
     const QString said =
-        u"保存完成！共3个文件，5个号码，保存在 "_s + telqor::test::PathText(w->Folders().datedOutput / "");
+        u"保存完成！共3个文件，5个号码，保存在 "_s + telqor::test::PathToQString(w->Folders().datedOutput / "");
     QCOMPARE(w->StatusText(), u" "_s + said);
     QCOMPARE(telqor::test::Scripted().messages.back(), said);
 

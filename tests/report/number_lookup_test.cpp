@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/data_folders.h"
-#include "core/gbk.h"
-#include "core/settings.h"
+#include "core/program/data_folders.h"
+#include "core/text/gbk.h"
+#include "core/program/settings.h"
 #include "segments/current_prefixes.h"
 #include "segments/default_data.h"
 #include "tests/support/test_files.h"

@@ -7,9 +7,9 @@
 #include <map>
 #include <unordered_set>
 
-#include "core/data_folders.h"
-#include "core/gbk.h"
-#include "core/settings.h"
+#include "core/program/data_folders.h"
+#include "core/text/gbk.h"
+#include "core/program/settings.h"
 #include "segments/default_data.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_files.h"

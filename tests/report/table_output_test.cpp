@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/errors.h"
-#include "core/gbk.h"
+#include "core/text/errors.h"
+#include "core/text/gbk.h"
 #include "report/xlsx_table.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 
 namespace telqor {
 namespace {

@@ -5,9 +5,9 @@
 #include <map>
 #include <set>
 
-#include "core/data_folders.h"
-#include "core/gbk.h"
-#include "core/settings.h"
+#include "core/program/data_folders.h"
+#include "core/text/gbk.h"
+#include "core/program/settings.h"
 #include "extract/area_codes.h"
 #include "segments/carrier.h"
 #include "segments/current_prefixes.h"

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <map>
 
-#include "core/errors.h"
-#include "core/gbk.h"
-#include "core/parallel.h"
-#include "core/settings.h"
+#include "core/text/errors.h"
+#include "core/text/gbk.h"
+#include "core/platform/parallel.h"
+#include "core/program/settings.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/gbk.h"
+#include "core/text/gbk.h"
 #include "segments/carrier.h"
 #include "segments/field_split.h"
 #include "segments/validity_check.h"

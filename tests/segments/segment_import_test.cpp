@@ -4,9 +4,9 @@
 
 #include <set>
 
-#include "core/data_folders.h"
-#include "core/errors.h"
-#include "core/gbk.h"
+#include "core/program/data_folders.h"
+#include "core/text/errors.h"
+#include "core/text/gbk.h"
 #include "segments/data_summary.h"
 #include "segments/default_data.h"
 #include "segments/segment_database.h"

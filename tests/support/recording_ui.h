@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ui.h"
+#include "core/program/ui.h"
 
 namespace telqor::test {
 

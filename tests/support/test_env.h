@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/env.h"
+#include "core/platform/env.h"
 
 namespace telqor::test {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/file_io.h"
-#include "core/item_list.h"
+#include "core/io/file_io.h"
+#include "core/lists/item_list.h"
 
 namespace telqor::test {
 

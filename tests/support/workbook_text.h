@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/gbk.h"
-#include "tools/package_text.h"
-#include "tools/xlsx_text.h"
+#include "core/text/gbk.h"
+#include "documents/package_text.h"
+#include "documents/xlsx_text.h"
 
 namespace telqor::test {
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/errors.h"
-#include "core/gbk.h"
+#include "core/text/errors.h"
+#include "core/text/gbk.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_files.h"
 #include "workspace/list_operations.h"

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 #include <system_error>
 
-#include "core/file_io.h"
+#include "core/io/file_io.h"
 #include "extract/area_codes.h"
 #include "ui/extract/area_code_table_dialog_names.h"
 #include "ui/kit/controls.h"

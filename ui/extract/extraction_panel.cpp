@@ -13,9 +13,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/dropped_files.h"
-#include "core/file_io.h"
-#include "core/text.h"
+#include "core/program/dropped_files.h"
+#include "core/io/file_io.h"
+#include "core/text/text.h"
 #include "extract/area_codes.h"
 #include "ui/extract/extraction_panel_names.h"
 #include "ui/kit/controls.h"
@@ -145,7 +145,7 @@ void ExtractionPanel::LoadAreaCodes() {
 // ---- The file list and the paste box --------------------------------------------------------
 
 void ExtractionPanel::ImportFilesClicked() {
-  for (const fs::path& file : ChooseFilesToOpen(this, context_.OpenDialogFolder())) fileList_->addItem(PathText(file));
+  for (const fs::path& file : ChooseFilesToOpen(this, context_.OpenDialogFolder())) fileList_->addItem(PathToQString(file));
 }
 
 void ExtractionPanel::ImportFolderClicked() {
@@ -153,7 +153,7 @@ void ExtractionPanel::ImportFolderClicked() {
   if (folder.empty()) return;
   DroppedFileList found;  // sorted, each path once
   found.AddDropped(folder);
-  for (const fs::path& file : found.Paths()) fileList_->addItem(PathText(file));
+  for (const fs::path& file : found.Paths()) fileList_->addItem(PathToQString(file));
 }
 
 void ExtractionPanel::DeleteSelectedFilesClicked() {
@@ -192,7 +192,7 @@ void ExtractionPanel::ExtractClicked(QAbstractButton* sender) {
   runMode_ = sender->property("Tag").toInt();
   search_.PendingFiles.clear();
   for (int row = 0; row < fileList_->count(); ++row)
-    search_.PendingFiles.push_back(PathOf(fileList_->item(row)->text()));
+    search_.PendingFiles.push_back(PathFromQString(fileList_->item(row)->text()));
   search_.PendingText = std::string(TrimBlanks(ToGbk(pasteBox_->toPlainText())));
   if (search_.PendingFiles.empty() && search_.PendingText.empty()) return;
   search_.WantMobile = mobileCheck_->isChecked();

@@ -14,7 +14,7 @@
 #include <mutex>
 #include <string>
 
-#include "core/item_list.h"
+#include "core/lists/item_list.h"
 #include "extract/extraction_engine.h"
 #include "extract/search_results.h"
 #include "ui/kit/app_context.h"

@@ -205,7 +205,7 @@ void FileManagerTab::FoldersChanged() {
   UpdateOutputFolderField();
 }
 
-void FileManagerTab::ShowOutputFolder() { outputFolderEdit_->setText(FolderDisplayText(context_.Folders().otherData)); }
+void FileManagerTab::ShowOutputFolder() { outputFolderEdit_->setText(FolderToQString(context_.Folders().otherData)); }
 void FileManagerTab::UpdateOutputFolderField() { outputFolderEdit_->setEnabled(fixedFolderRadio_->isChecked()); }
 
 bool FileManagerTab::ModeB() const { return context_.CurrentSettings().ModeB(); }
@@ -221,7 +221,7 @@ FileSelection FileManagerTab::ManagedSelection(ManagedFolder* folder) const {
 FileSelection FileManagerTab::GeneralSelection() const {
   std::vector<fs::path> files;
   for (int row = 0; row < fileList_->count(); ++row)
-    if (fileList_->item(row)->isSelected()) files.push_back(PathOf(fileList_->item(row)->text()));
+    if (fileList_->item(row)->isSelected()) files.push_back(PathFromQString(fileList_->item(row)->text()));
   return {files,
           [fixed = fixedFolderRadio_->isChecked(), dated = context_.Folders().datedOutput](const fs::path& file) {
             return OutputFolderFor(file, fixed, dated);
@@ -339,7 +339,7 @@ void FileManagerTab::OpenUsedFolderClicked() { used_->OpenFolder(); }
 void FileManagerTab::AddFilesClicked() {
   std::vector<fs::path> files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
   if (files.empty()) return;
-  for (const fs::path& file : files) fileList_->addItem(PathText(file));
+  for (const fs::path& file : files) fileList_->addItem(PathToQString(file));
   context_.ui.ShowStatus("加入文件完成！");
 }
 
@@ -368,7 +368,7 @@ void FileManagerTab::ShuffleFilesClicked() {
 // The folder of the item with the focus, once any item is selected.
 void FileManagerTab::OpenFileFolderClicked() {
   if (fileList_->selectedItems().isEmpty() || !fileList_->currentItem()) return;
-  context_.ui.OpenFolder(PathOf(fileList_->currentItem()->text()).parent_path());
+  context_.ui.OpenFolder(PathFromQString(fileList_->currentItem()->text()).parent_path());
 }
 
 void FileManagerTab::OutputFolderChoiceClicked() { UpdateOutputFolderField(); }
@@ -390,7 +390,7 @@ void FileManagerTab::OpenOutputFolderClicked() { context_.ui.OpenFolder(context_
 
 void FileManagerTab::Browse(QLineEdit* field) {
   std::vector<fs::path> files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
-  if (!files.empty()) field->setText(PathText(files.front()));
+  if (!files.empty()) field->setText(PathToQString(files.front()));
 }
 
 void FileManagerTab::BrowseNewFileClicked() { Browse(newFileEdit_); }
@@ -401,8 +401,8 @@ void FileManagerTab::CompareClicked() {
   const QString newText = newFileEdit_->text().trimmed();
   const QString referenceText = referenceFileEdit_->text().trimmed();
   if (newText.isEmpty() || referenceText.isEmpty()) return;
-  const fs::path newFile = PathOf(newText);
-  const fs::path referenceFile = PathOf(referenceText);
+  const fs::path newFile = PathFromQString(newText);
+  const fs::path referenceFile = PathFromQString(referenceText);
   const fs::path folder = OutputFolderFor(newFile, fixedFolderRadio_->isChecked(), context_.Folders().datedOutput);
   context_.InBackground({}, [&](Ui& ui) {
     CompareFiles(newFile, referenceFile, folder, ModeB(), context_.CurrentSettings().compareBuckets, ui);

@@ -6,7 +6,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "core/list_files.h"
+#include "core/io/list_files.h"
 #include "files/selection_operations.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/gbk_text.h"
@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 
 void UseFolder(AppContext& context, std::string Settings::*setting, const fs::path& chosen) {
   Settings& settings = context.program.settings;
-  settings.*setting = ToGbk(FolderDisplayText(chosen));
+  settings.*setting = ToGbk(FolderToQString(chosen));
   for (const std::string& problem : FollowFolderSettings(settings, context.program.folders))
     context.ui.ShowStatus(problem);
 }
@@ -66,7 +66,7 @@ void ManagedFolder::Refresh() {
   QSignalBlocker quiet(fileList_);
   fileList_->clear();
   for (const fs::path& name : names_) {
-    auto* item = new QListWidgetItem(PathText(name), fileList_);
+    auto* item = new QListWidgetItem(PathToQString(name), fileList_);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(checked_.contains(name) ? Qt::Checked : Qt::Unchecked);
   }

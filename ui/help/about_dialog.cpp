@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <system_error>
 
-#include "core/file_io.h"
+#include "core/io/file_io.h"
 #include "segments/default_data.h"
 #include "segments/segment_database.h"
 #include "ui/help/about_dialog_names.h"
@@ -32,7 +32,7 @@ QString ShippedDataLicence() {
 }
 
 QString SegmentText(const SegmentDataFacts& facts) {
-  const QString file = PathText(facts.segmentFile);
+  const QString file = PathToQString(facts.segmentFile);
   if (facts.segmentCount == 0) return u"没有载入号段(文件不存在或其中没有号段)\n文件：%1"_s.arg(file);
   const QString source =
       facts.shipped ? u"程序附带的2025年公开号段库(版本 %1，Apache License 2.0)"_s.arg(FromUtf8(kDefaultDataVersion))

@@ -9,7 +9,7 @@
 #include <QString>
 #include <filesystem>
 
-#include "core/data_folders.h"
+#include "core/program/data_folders.h"
 
 class QLabel;
 class QPlainTextEdit;

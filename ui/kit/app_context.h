@@ -8,8 +8,8 @@
 #include <functional>
 #include <initializer_list>
 
-#include "core/data_folders.h"
-#include "core/ui.h"
+#include "core/program/data_folders.h"
+#include "core/program/ui.h"
 #include "ui/kit/background_work.h"
 
 namespace telqor {

@@ -17,7 +17,7 @@
 #include <functional>
 #include <initializer_list>
 
-#include "core/ui.h"
+#include "core/program/ui.h"
 #include "workspace/number_list.h"
 
 class QAbstractButton;

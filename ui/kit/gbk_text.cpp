@@ -1,8 +1,8 @@
 #include "ui/kit/gbk_text.h"
 
-#include "core/data_folders.h"
-#include "core/file_io.h"
-#include "core/gbk.h"
+#include "core/program/data_folders.h"
+#include "core/io/file_io.h"
+#include "core/text/gbk.h"
 
 namespace telqor {
 
@@ -14,11 +14,11 @@ QString FromGbkLossless(std::string_view gbk) { return FromUtf8(GbkToUtf8Lossles
 
 std::string ToGbk(const QString& text) { return Utf8ToGbk(text.toStdString()); }
 
-QString PathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+QString PathToQString(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
 // Qt's dialogs and drops give '/' also on Windows, where a path shows with '\'.
-std::filesystem::path PathOf(const QString& text) { return PathFromUtf8(text.toStdString()).make_preferred(); }
+std::filesystem::path PathFromQString(const QString& text) { return PathFromUtf8(text.toStdString()).make_preferred(); }
 
-QString FolderDisplayText(const std::filesystem::path& folder) { return QString::fromStdString(FolderText(folder)); }
+QString FolderToQString(const std::filesystem::path& folder) { return QString::fromStdString(FolderToUtf8(folder)); }
 
 }  // namespace telqor

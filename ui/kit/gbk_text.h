@@ -18,9 +18,9 @@ QString FromGbkLossless(std::string_view gbk);
 // Typed text as item data or a pattern; a character GBK cannot hold becomes "?".
 std::string ToGbk(const QString& text);
 
-QString PathText(const std::filesystem::path& path);
-std::filesystem::path PathOf(const QString& text);
+QString PathToQString(const std::filesystem::path& path);
+std::filesystem::path PathFromQString(const QString& text);
 // A folder as text, ending with the separator.
-QString FolderDisplayText(const std::filesystem::path& folder);
+QString FolderToQString(const std::filesystem::path& folder);
 
 }  // namespace telqor

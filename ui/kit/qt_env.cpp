@@ -36,13 +36,13 @@ std::string QtEnv::OpenFolder(const std::filesystem::path& folder) {
   auto* process = new QProcess;
   process->setStandardOutputFile(QProcess::nullDevice());
   process->setStandardErrorFile(QProcess::nullDevice());
-  const QString shown = FolderDisplayText(folder);
+  const QString shown = FolderToQString(folder);
   QObject::connect(process, &QProcess::finished, process, [process, shown](int status, QProcess::ExitStatus how) {
     if (how != QProcess::NormalExit || status != 0)
       ReportError(u"无法打开文件夹\"%1\": %2"_s.arg(shown, XdgOpenFailure(how == QProcess::NormalExit ? status : -1)));
     process->deleteLater();
   });
-  process->start(program, {PathText(folder)});
+  process->start(program, {PathToQString(folder)});
   if (!process->waitForStarted(5000)) {
     std::string why = process->errorString().toStdString();
     delete process;
@@ -50,7 +50,7 @@ std::string QtEnv::OpenFolder(const std::filesystem::path& folder) {
   }
   return {};
 #else
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(PathText(folder)))) return "无法启动资源管理器";
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(folder)))) return "无法启动资源管理器";
   return {};
 #endif
 }

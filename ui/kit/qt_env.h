@@ -6,7 +6,7 @@
 // services open it (Explorer on Windows).
 #pragma once
 
-#include "core/env.h"
+#include "core/platform/env.h"
 
 namespace telqor {
 

@@ -7,8 +7,8 @@
 #include <QProgressBar>
 #include <QTimer>
 
-#include "core/desktop_trash.h"
-#include "core/env.h"
+#include "core/io/desktop_trash.h"
+#include "core/platform/env.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/user_action.h"
 
@@ -62,8 +62,8 @@ std::vector<std::filesystem::path> ChooseFilesToOpen(QWidget* parent, const std:
   if (Hooks().openFiles) return Hooks().openFiles();
   BusyCursorPause pause;
   std::vector<std::filesystem::path> files;
-  for (const QString& f : QFileDialog::getOpenFileNames(parent, QString(), FolderDisplayText(StartFolder(folder))))
-    files.push_back(PathOf(f));
+  for (const QString& f : QFileDialog::getOpenFileNames(parent, QString(), FolderToQString(StartFolder(folder))))
+    files.push_back(PathFromQString(f));
   if (!files.empty()) LastDialogFolder() = files.front().parent_path();
   return files;
 }
@@ -73,12 +73,12 @@ std::filesystem::path ChooseFileToSave(QWidget* parent, const std::filesystem::p
   BusyCursorPause pause;
   QStringList parts = filter.split(u'|');
   QString qtFilter = parts.size() >= 2 ? parts[0] + u" ("_s + parts[1].replace(u';', u' ') + u")"_s : filter;
-  QFileDialog dialog(parent, QString(), FolderDisplayText(StartFolder(folder)), qtFilter);
+  QFileDialog dialog(parent, QString(), FolderToQString(StartFolder(folder)), qtFilter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // The name chosen is often a base for names derived from it, not the file written.
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  std::filesystem::path chosen = PathOf(dialog.selectedFiles().front());
+  std::filesystem::path chosen = PathFromQString(dialog.selectedFiles().front());
   LastDialogFolder() = chosen.parent_path();
   return chosen;
 }
@@ -93,7 +93,7 @@ std::filesystem::path ChooseFileToWrite(QWidget* parent, const std::filesystem::
     qtFilters << parts.value(0) + u" ("_s + parts.value(1) + u")"_s;
     suffixes << parts.value(1).section(u'.', -1);
   }
-  QFileDialog dialog(parent, QString(), FolderDisplayText(StartFolder(folder)));
+  QFileDialog dialog(parent, QString(), FolderToQString(StartFolder(folder)));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilters(qtFilters);
   dialog.setDefaultSuffix(suffixes.value(0));
@@ -103,7 +103,7 @@ std::filesystem::path ChooseFileToWrite(QWidget* parent, const std::filesystem::
   });
   dialog.selectFile(suggestedName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  std::filesystem::path chosen = PathOf(dialog.selectedFiles().front());
+  std::filesystem::path chosen = PathFromQString(dialog.selectedFiles().front());
   LastDialogFolder() = chosen.parent_path();
   return chosen;
 }
@@ -111,8 +111,8 @@ std::filesystem::path ChooseFileToWrite(QWidget* parent, const std::filesystem::
 std::filesystem::path ChooseFolder(QWidget* parent, const std::filesystem::path& start) {
   if (Hooks().chooseFolder) return Hooks().chooseFolder(start);
   BusyCursorPause pause;
-  QString chosen = QFileDialog::getExistingDirectory(parent, QString(), FolderDisplayText(start));
-  return chosen.isEmpty() ? std::filesystem::path() : PathOf(chosen);
+  QString chosen = QFileDialog::getExistingDirectory(parent, QString(), FolderToQString(start));
+  return chosen.isEmpty() ? std::filesystem::path() : PathFromQString(chosen);
 }
 
 std::string MoveToTrash(const std::filesystem::path& file) {
@@ -121,7 +121,7 @@ std::string MoveToTrash(const std::filesystem::path& file) {
   // Qt's own would make a trash beside a file on another disk; ours keeps to the home's.
   return MoveToHomeTrash(file);
 #else
-  QFile trashed(PathText(file));
+  QFile trashed(PathToQString(file));
   if (trashed.moveToTrash()) return {};
   return trashed.errorString().toStdString();
 #endif
@@ -173,7 +173,7 @@ void QtUi::Inform(std::string_view message) { InformBox(parent_, FromUtf8(messag
 
 void QtUi::OpenFolder(const std::filesystem::path& folder) {
   std::string why = CurrentEnv().OpenFolder(folder);
-  if (!why.empty()) status_(u"无法打开文件夹\"%1\": %2"_s.arg(FolderDisplayText(folder), FromUtf8(why)));
+  if (!why.empty()) status_(u"无法打开文件夹\"%1\": %2"_s.arg(FolderToQString(folder), FromUtf8(why)));
 }
 
 }  // namespace telqor

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ui.h"
+#include "core/program/ui.h"
 
 class QDialog;
 class QProgressBar;

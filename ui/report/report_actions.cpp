@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "core/file_io.h"
+#include "core/io/file_io.h"
 #include "files/saved_files.h"
 #include "report/lookup_table.h"
 #include "segments/carrier.h"
@@ -74,7 +74,7 @@ void ReportActions::SaveLookupTable(const NumberList& list) {
   if (file.empty()) return;
   const std::optional<TableFormat> format = TableFormatOf(file);
   if (!format) {
-    context_.ui.Inform("无法保存为 " + DisplayPath(file.filename()) + "：请选择 .xlsx 或 .csv 文件。");
+    context_.ui.Inform("无法保存为 " + PathToUtf8(file.filename()) + "：请选择 .xlsx 或 .csv 文件。");
     return;
   }
   LookupParts parts(db_, context_);

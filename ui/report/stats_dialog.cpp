@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 #include <map>
 
-#include "core/file_io.h"
-#include "core/file_writer.h"
+#include "core/io/file_io.h"
+#include "core/io/file_writer.h"
 #include "report/table_output.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/gbk_text.h"
@@ -181,14 +181,14 @@ void StatsDialog::SaveTableClicked() {
   if (file.empty()) return;
   const std::optional<TableFormat> format = TableFormatOf(file);
   if (!format) {
-    InformBox(this, u"无法保存为 %1：请选择 .xlsx 或 .csv 文件。"_s.arg(PathText(file.filename())));
+    InformBox(this, u"无法保存为 %1：请选择 .xlsx 或 .csv 文件。"_s.arg(PathToQString(file.filename())));
     return;
   }
   const NumberStats& stats = carriers ? report_.carriers : report_.regions;
   std::unique_ptr<TableSink> sink = OpenTable(file, *format, StatsTableHeader(stats), "统计");
   WriteStatsTable(stats, *sink);
   const std::filesystem::path written = sink->Finish();
-  context_.ui.ShowStatus("统计表已保存：" + DisplayPath(written));
+  context_.ui.ShowStatus("统计表已保存：" + PathToUtf8(written));
 }
 
 void StatsDialog::SaveChartClicked() {
@@ -204,7 +204,7 @@ void StatsDialog::SaveChartClicked() {
   FileWriter writer(file);
   writer.Write(std::string_view(png.constData(), static_cast<size_t>(png.size())));
   writer.Commit();
-  context_.ui.ShowStatus("图表已保存：" + DisplayPath(file));
+  context_.ui.ShowStatus("图表已保存：" + PathToUtf8(file));
 }
 
 }  // namespace telqor

@@ -10,8 +10,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "core/list_files.h"
-#include "core/text.h"
+#include "core/io/list_files.h"
+#include "core/text/text.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/gbk_text.h"
 #include "ui/kit/named.h"
@@ -33,7 +33,7 @@ FeaturePatternDialog::FeaturePatternDialog(AppContext& context, const std::vecto
   resize(560, 420);
 
   fileCombo_ = Named<QComboBox>(kFileCombo);
-  for (const fs::path& file : files_) fileCombo_->addItem(PathText(file));
+  for (const fs::path& file : files_) fileCombo_->addItem(PathToQString(file));
   fileCombo_->setCurrentIndex(-1);  // none chosen at first
   fileCombo_->setPlaceholderText(u"(保存时写入%1)"_s.arg(FromUtf8(kDefaultPatternFileName)));
   patternList_ = Named<QTreeWidget>(kPatternList);
@@ -108,7 +108,7 @@ void FeaturePatternDialog::ListFolder() {
   files_.clear();
   ListFiles(context_.Folders().namedPatterns, "*.*", files_, false, false);
   fileCombo_->clear();
-  for (const fs::path& file : files_) fileCombo_->addItem(PathText(file));
+  for (const fs::path& file : files_) fileCombo_->addItem(PathToQString(file));
   fileCombo_->setCurrentIndex(fileCombo_->findText(chosen));
 }
 
@@ -117,12 +117,12 @@ void FeaturePatternDialog::WriteFile() {
     // The first pattern of a new program folder: a file of its own, chosen from now on.
     QString name = FromUtf8(kDefaultPatternFileName);
     if (fileCombo_->findText(name) < 0) {
-      files_.push_back(PathOf(name));
+      files_.push_back(PathFromQString(name));
       fileCombo_->addItem(name);
     }
     fileCombo_->setCurrentIndex(fileCombo_->findText(name));
   }
-  SaveNamedPatterns(context_.Folders().namedPatterns / PathOf(fileCombo_->currentText()), rows_);
+  SaveNamedPatterns(context_.Folders().namedPatterns / PathFromQString(fileCombo_->currentText()), rows_);
 }
 
 void FeaturePatternDialog::PatternFileChanged() {

@@ -8,8 +8,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/settings.h"
-#include "core/text.h"
+#include "core/program/settings.h"
+#include "core/text/text.h"
 #include "segments/carrier.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/gbk_text.h"

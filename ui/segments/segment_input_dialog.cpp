@@ -8,7 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/text.h"
+#include "core/text/text.h"
 #include "generate/segment_generation.h"
 #include "ui/segments/segment_input_dialog_names.h"
 #include "ui/kit/controls.h"

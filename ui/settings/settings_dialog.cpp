@@ -141,9 +141,9 @@ void SettingsDialog::FillControls() {
   SetPrefixes(FromGbk(settings_->mobilePrefixes), FromGbk(settings_->unicomPrefixes), FromGbk(settings_->telecomPrefixes),
               FromGbk(settings_->broadnetPrefixes));
   mobileSeparatorsCheck_->setChecked(settings_->mobileSeparators != 0);
-  toUseFolderEdit_->setText(FolderDisplayText(folders_->toUse));
-  usedFolderEdit_->setText(FolderDisplayText(folders_->usedFiles));
-  outputFolderEdit_->setText(FolderDisplayText(folders_->otherData));
+  toUseFolderEdit_->setText(FolderToQString(folders_->toUse));
+  usedFolderEdit_->setText(FolderToQString(folders_->usedFiles));
+  outputFolderEdit_->setText(FolderToQString(folders_->otherData));
 }
 
 void SettingsDialog::CopyBack(Settings& settings) const {
@@ -179,7 +179,7 @@ void SettingsDialog::showEvent(QShowEvent* event) {
 }
 
 void SettingsDialog::Browse(QLineEdit* field, const std::filesystem::path& inEffect) {
-  QString start = FolderDisplayText(inEffect);
+  QString start = FolderToQString(inEffect);
   QString chosen = FolderPicker()
                        ? FolderPicker()(this, start)
                        : QFileDialog::getExistingDirectory(this, QString(), start, QFileDialog::ShowDirsOnly);

@@ -13,8 +13,8 @@
 #include <QString>
 #include <functional>
 
-#include "core/data_folders.h"
-#include "core/settings.h"
+#include "core/program/data_folders.h"
+#include "core/program/settings.h"
 
 class QCheckBox;
 class QComboBox;

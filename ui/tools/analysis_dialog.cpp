@@ -14,9 +14,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/settings.h"
-#include "core/text.h"
-#include "tools/text_encoding.h"
+#include "core/program/settings.h"
+#include "core/text/text.h"
+#include "core/io/text_encoding.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/double_click.h"
 #include "ui/kit/gbk_text.h"

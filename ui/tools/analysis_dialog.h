@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "tools/column_analysis.h"
+#include "workspace/column_analysis.h"
 #include "ui/kit/app_context.h"
 #include "workspace/number_list.h"
 

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "tools/office_text.h"
+#include "documents/office_text.h"
 #include "ui/kit/qt_ui.h"
 
 namespace telqor {

@@ -6,7 +6,7 @@
 
 #include <QObject>
 
-#include "tools/encoding_tools.h"
+#include "files/encoding_tools.h"
 #include "ui/kit/app_context.h"
 
 class QWidget;

@@ -11,8 +11,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/str_to_int.h"
-#include "tools/output_format.h"
+#include "core/text/str_to_int.h"
+#include "workspace/output_format.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/double_click.h"
 #include "ui/kit/gbk_text.h"
@@ -157,7 +157,7 @@ void FormatDialog::showEvent(QShowEvent* event) {
 
 void FormatDialog::ListTemplates() {
   templateCombo_->clear();
-  for (const auto& name : TemplateNames(FormatFolder(context_.Folders()))) templateCombo_->addItem(PathText(name));
+  for (const auto& name : TemplateNames(FormatFolder(context_.Folders()))) templateCombo_->addItem(PathToQString(name));
   templateCombo_->setCurrentIndex(-1);
 }
 
@@ -166,7 +166,7 @@ void FormatDialog::ListTemplates() {
 void FormatDialog::TemplateChanged() {
   QString name = templateCombo_->currentText().trimmed();
   if (name.isEmpty()) return;
-  std::filesystem::path file = FormatFolder(context_.Folders()) / PathOf(templateCombo_->currentText());
+  std::filesystem::path file = FormatFolder(context_.Folders()) / PathFromQString(templateCombo_->currentText());
   templateEdit_->setPlainText(FromGbkLossless(LoadTemplate(file)).replace(u"\r\n"_s, u"\n"_s));
   templateFile_ = file;
 }

@@ -234,7 +234,7 @@ void RenameDialog::MakeFolderTree() {
   for (int column = 1; column < folders_->columnCount(); ++column) folderTree_->hideColumn(column);
   folderTree_->setSortingEnabled(true);
   folderTree_->sortByColumn(0, Qt::AscendingOrder);
-  const QString sourceText = QDir::cleanPath(PathText(source_));
+  const QString sourceText = QDir::cleanPath(PathToQString(source_));
   const QModelIndex source = folders_->index(sourceText);
   folderTree_->setCurrentIndex(source);
   folderTree_->scrollTo(source);
@@ -251,7 +251,7 @@ void RenameDialog::MakeFolderTree() {
 // The source folder on the status bar, and its folders and files in the list: folders first,
 // each kind in name order, hidden ones left out as a file browser does.
 void RenameDialog::ShowSourceFolder() {
-  statusBar_->showMessage(PathText(source_));
+  statusBar_->showMessage(PathToQString(source_));
   std::vector<std::pair<bool, fs::path>> entries;  // (not a folder, name)
   std::error_code ec;
   for (fs::directory_iterator it(source_, ec), end; !ec && it != end; it.increment(ec)) {
@@ -263,7 +263,7 @@ void RenameDialog::ShowSourceFolder() {
   folderContents_->clear();
   const QIcon folder = style()->standardIcon(QStyle::SP_DirIcon), file = style()->standardIcon(QStyle::SP_FileIcon);
   for (const auto& [isFile, name] : entries)
-    folderContents_->addItem(new QListWidgetItem(isFile ? file : folder, PathText(name)));
+    folderContents_->addItem(new QListWidgetItem(isFile ? file : folder, PathToQString(name)));
 }
 
 void RenameDialog::ChangeEntries(const std::function<void()>& change) { model_->Change(change); }
@@ -287,7 +287,7 @@ void RenameDialog::SourceFolderChanged() {
   disconnect(opening_);
   const QModelIndex current = folderTree_->currentIndex();
   if (!current.isValid()) return;
-  source_ = PathOf(folders_->filePath(current));
+  source_ = PathFromQString(folders_->filePath(current));
   ShowSourceFolder();
 }
 
@@ -343,7 +343,7 @@ void RenameDialog::RenameClicked() {
 
 void RenameDialog::ChooseOutputFolderClicked() {
   const fs::path chosen = ChooseFolder(this, source_);
-  if (!chosen.empty()) outputFolderEdit_->setText(FolderDisplayText(chosen));
+  if (!chosen.empty()) outputFolderEdit_->setText(FolderToQString(chosen));
 }
 
 void RenameDialog::OpenOutputFolderClicked() { context_.ui.OpenFolder(OutputFolder()); }

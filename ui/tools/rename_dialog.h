@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "tools/batch_rename.h"
+#include "files/batch_rename.h"
 #include "ui/kit/app_context.h"
 
 class QCheckBox;

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/ui.h"
+#include "core/program/ui.h"
 #include "workspace/number_list.h"
 
 class QGroupBox;

@@ -1,9 +1,0 @@
-#include <windows.h>
-
-#include "core/thread_priority.h"
-
-namespace telqor {
-
-void LowerThreadPriority() { SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL); }
-
-}  // namespace telqor
