@@ -8,7 +8,7 @@
 
 #include "core/gbk.h"
 #include "core/gbk_regex.h"
-#include "extract/extraction_engine.h"
+#include "extract/half_width.h"
 
 namespace telqor {
 namespace {

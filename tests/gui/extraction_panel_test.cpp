@@ -192,7 +192,7 @@ class ExtractionPanelTest : public QObject {
     telqor::Hooks().chooseFolder = [&](const fs::path&) { return home / "in"; };
     Click(w, kImportFolderButton);
     Click(w, kImportFolderButton);
-    auto* files = Control<QListWidget>(w, kSearchFileList);
+    auto* files = Control<QListWidget>(w, kExtractionFileList);
     QStringList once{PathText(home / "in/a.txt"), PathText(home / "in/b.txt"), PathText(home / "in/sub.d"),
                      PathText(home / "in/sub.d/c.txt")};
     QStringList shown;

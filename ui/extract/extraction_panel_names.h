@@ -9,20 +9,20 @@ namespace telqor::names::extraction {
 inline const QString kExtractionPanel = QStringLiteral("ExtractionPanel");
 inline const QString kExtractionGroup = QStringLiteral("GroupBox12");  // 搜索号码-支持拖放文件(夹)
 
-// The files to search.
-inline const QString kSearchFilesGroup = QStringLiteral("GroupBox11");  // 带号码文件解析(txt|html|Doc|Excel...)
-inline const QString kSearchFileList = QStringLiteral("ListBoxF");      // takes file drops
+// The files to extract from.
+inline const QString kExtractionFilesGroup = QStringLiteral("GroupBox11");  // 带号码文件解析(txt|html|Doc|Excel...)
+inline const QString kExtractionFileList = QStringLiteral("ListBoxF");      // takes file drops
 inline const QString kImportFilesButton = QStringLiteral("SBLoadFiles");       // 导入文件
 inline const QString kImportFolderButton = QStringLiteral("SBLoadDirs");       // 导入文件夹
 inline const QString kDeleteFilesButton = QStringLiteral("SBDeleteSelFiles");  // 删除选择文件
 inline const QString kClearFilesButton = QStringLiteral("SBClearfiles");       // 清空
 // The file list's context menu.
-inline const QString kSearchFileMenu = QStringLiteral("PopupMenu4");
+inline const QString kExtractionFileMenu = QStringLiteral("PopupMenu4");
 inline const QString kImportFilesItem = QStringLiteral("N19");  // 导入文件
 inline const QString kClearFilesItem = QStringLiteral("N21");   // 清空文件
 inline const QString kDeleteFilesItem = QStringLiteral("N20");  // 删除选择文件
 
-// The pasted text to search.
+// The pasted text to extract from.
 inline const QString kPasteGroup = QStringLiteral("GroupBox4");  // 号码内容 粘帖在此处
 inline const QString kPasteBox = QStringLiteral("MemoNoInput");
 
