@@ -95,7 +95,8 @@ ExtractionItem ExtractionEngine::NextItem() {
 
 int ExtractionEngine::PartsOf(size_t bytes) const {
   if (bytes < sizes_.partFrom) return 1;
-  size_t cores = sizes_.parts > 0 ? static_cast<size_t>(sizes_.parts) : std::max(1u, std::thread::hardware_concurrency());
+  size_t cores =
+      sizes_.parts > 0 ? static_cast<size_t>(sizes_.parts) : std::max(1u, std::thread::hardware_concurrency());
   return static_cast<int>(std::clamp<size_t>(bytes / std::max<size_t>(1, sizes_.partFrom / 2), 1, cores));
 }
 
@@ -150,9 +151,8 @@ bool ExtractionEngine::ScanLargeFile(const fs::path& path, ExtractionScanner& sc
     cuts.push_back(CutAfter(file, std::max(cuts.back(), size * static_cast<uint64_t>(p) / static_cast<uint64_t>(parts)),
                             size, sizes_.piece));
   cuts.push_back(size);
-  return ScanParts(parts, scanner, [&](ExtractionScanner& part, int p) {
-    return part.ScanFileRange(file, cuts[p], cuts[p + 1]);
-  });
+  return ScanParts(parts, scanner,
+                   [&](ExtractionScanner& part, int p) { return part.ScanFileRange(file, cuts[p], cuts[p + 1]); });
 }
 
 bool ExtractionEngine::ScanPattern(std::string_view text, ExtractionScanner& scanner) {

@@ -19,20 +19,19 @@ namespace telqor {
 // One item of a run.
 struct ExtractionItem {
   bool isText = false;
-  std::string text;             // the pasted text, when isText
-  std::filesystem::path path;   // else the file
-  uint64_t bytes = 0;           // what it counts for in the run's bytes
+  std::string text;            // the pasted text, when isText
+  std::filesystem::path path;  // else the file
+  uint64_t bytes = 0;          // what it counts for in the run's bytes
 };
 
 // Turns a file into GBK text in place of the converters and the decoding (tests); the stop
 // flag turns true when the run is being stopped.
-using ExtractionFileReader =
-    std::function<std::string(const std::filesystem::path&, const std::atomic<bool>& stop)>;
+using ExtractionFileReader = std::function<std::string(const std::filesystem::path&, const std::atomic<bool>& stop)>;
 
 struct ItemReading {
   const ExtractionFileReader* reader = nullptr;  // null or empty: the converters and decoding
-  uint64_t streamFrom = 0;  // a plain GBK file this large is read a part at a time...
-  bool mayStream = true;    // ...unless a pattern must see the whole text
+  uint64_t streamFrom = 0;                       // a plain GBK file this large is read a part at a time...
+  bool mayStream = true;                         // ...unless a pattern must see the whole text
 };
 
 // The text of an item, held while it is scanned.

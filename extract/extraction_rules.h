@@ -19,9 +19,9 @@ struct ExtractionRules {
   bool mobileSeparators = true;
   AreaCodeMode areaCodeMode = AreaCodeMode::kLastSeen;
   std::string fixedAreaCode;
-  std::string pattern;             // trimmed; empty when no pattern is wanted
-  std::vector<uint8_t> areaCode3;  // area codes of three digits, by value
-  std::vector<uint8_t> areaCode4;  // of four digits
+  std::string pattern;                  // trimmed; empty when no pattern is wanted
+  std::vector<uint8_t> areaCode3;       // area codes of three digits, by value
+  std::vector<uint8_t> areaCode4;       // of four digits
   std::array<bool, 10> mobileSecond{};  // the second digits of mobile numbers
 
   bool Keeps(FoundKind kind) const { return keep[static_cast<size_t>(kind)]; }

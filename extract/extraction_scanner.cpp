@@ -236,7 +236,8 @@ size_t ExtractionScanner::DigitsAt(const unsigned char* q, const unsigned char* 
 // 8000 139 0013 8001" hold mobile numbers. Nor is a number taken when an e-mail address holds
 // a digit of it.
 const unsigned char* ExtractionScanner::GroupedMobile(const unsigned char* begin, const unsigned char* run,
-                                                      size_t length, const unsigned char* end, char (&digits)[11]) const {
+                                                      size_t length, const unsigned char* end,
+                                                      char (&digits)[11]) const {
   const unsigned char* group = run;  // the first group
   size_t first = length;
   const bool is86 = length >= 2 && run[0] == '8' && run[1] == '6';

@@ -49,8 +49,7 @@ class ItemProgress {
 class ExtractionScanner {
  public:
   // pieceSize: the bytes scanned at a time; the stop flag is looked at between pieces.
-  ExtractionScanner(const ExtractionRules& rules, ThreadFinds& finds, const std::atomic<bool>& stop,
-                    size_t pieceSize);
+  ExtractionScanner(const ExtractionRules& rules, ThreadFinds& finds, const std::atomic<bool>& stop, size_t pieceSize);
   ExtractionScanner(const ExtractionScanner&) = delete;
   ExtractionScanner& operator=(const ExtractionScanner&) = delete;
 

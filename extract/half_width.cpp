@@ -119,7 +119,6 @@ void FoldHalfWidthFrom(std::string& text, size_t from) {
   text.resize(out);
 }
 
-
 void ToHalfWidth(std::string& text) {
   if (size_t first = FirstHalfWidthFold(text); first != std::string::npos) FoldHalfWidthFrom(text, first);
 }

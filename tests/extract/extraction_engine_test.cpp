@@ -76,7 +76,7 @@ struct ExtractionRun {
   ExtractionEngine extraction;  // ends before what it reports to
 };
 
-TEST(ExtractionNumbers, AreaCodesPrefixLocalNumbersByZoneMode) {
+TEST(ExtractionNumbers, AreaCodesPrefixLocalNumbersByAreaCodeMode) {
   ExtractionRun run;
   test::Fill(run.codes, {"010", "021", "0755"});
   run.Text("先打23456789, 电话:0755-23456789 或 075587654321 再 33334444, 北京 010 66667777, 0102345678");
@@ -277,7 +277,7 @@ TEST(ExtractionRun, TextFirstThenFilesInOrderEachNumberOnce) {
                                         24));
   std::filesystem::create_directories(dir / "13712345678.d");
   run.request.files = {dir / "a.txt", dir / "b.htm",         dir / "c.txt",
-                             dir / "d.txt", dir / "13712345678.d", dir / "15012345678.gone"};
+                       dir / "d.txt", dir / "13712345678.d", dir / "15012345678.gone"};
   run.Text("13612345678");
   EXPECT_EQ(Items(run.results().mobile),
             (Strings{"13612345678", "13712345678", "13812345678", "13912345678", "15012345678"}));
@@ -485,8 +485,8 @@ TEST(ExtractionRun, PiecesAndPartsAnywhereFindWhatTheWholeFinds) {
         run.request.text = text;
         run.Go();
       }
-      return std::vector<Strings>{Items(run.results().landline), Items(run.results().mobile), Items(run.results().email),
-                                  Items(run.results().unknown), Items(run.results().regex)};
+      return std::vector<Strings>{Items(run.results().landline), Items(run.results().mobile),
+                                  Items(run.results().email), Items(run.results().unknown), Items(run.results().regex)};
     };
     ASSERT_EQ(all(true, false), all(false, false)) << text;
     ASSERT_EQ(all(true, true), all(false, true)) << text;
@@ -605,7 +605,8 @@ TEST(ExtractionRun, StoppedAtAnyMomentLeavesNothingBehind) {
     ASSERT_FALSE(run.extraction.Active());
     ASSERT_EQ(run.sink.done.load(), 1);
     EXPECT_EQ(threads(), before);
-    const std::vector<Strings> got{Items(run.results().mobile), Items(run.results().landline), Items(run.results().email)};
+    const std::vector<Strings> got{Items(run.results().mobile), Items(run.results().landline),
+                                   Items(run.results().email)};
     for (size_t k = 0; k < got.size(); ++k) {
       ASSERT_TRUE(std::is_sorted(got[k].begin(), got[k].end()));
       ASSERT_TRUE(std::adjacent_find(got[k].begin(), got[k].end()) == got[k].end());

@@ -42,7 +42,7 @@ ExtractionPanel::ExtractionPanel(AppContext& context, NumberList& workspace, QWi
   auto* extract = new QVBoxLayout(extractionGroup_);
   extract->addWidget(filesGroup_, 3);
   extract->addWidget(pasteGroup_, 2);
-  extract->addLayout(Row({mobileCheck_, landlineCheck_, zoneKindCombo_, zoneEdit_}));
+  extract->addLayout(Row({mobileCheck_, landlineCheck_, areaCodeModeCombo_, areaCodeEdit_}));
   auto* regexRow = Row({emailCheck_, regexCheck_}, false);
   regexRow->addWidget(regexEdit_, 1);
   extract->addLayout(regexRow);
@@ -90,12 +90,12 @@ void ExtractionPanel::BuildOptions() {
   landlineCheck_->setChecked(true);
   emailCheck_ = Named<QCheckBox>(kEmailCheck, u"Email"_s);
   regexCheck_ = Named<QCheckBox>(kRegexCheck, u"正则"_s);
-  zoneKindCombo_ = Named<QComboBox>(kZoneKindCombo);
-  zoneKindCombo_->addItems({u"附加前一区号"_s, u"指定区号"_s, u"不处理"_s});
-  zoneKindCombo_->setCurrentIndex(0);
-  zoneEdit_ = Named<QLineEdit>(kZoneEdit);
-  zoneEdit_->setMaximumWidth(70);
-  zoneEdit_->hide();
+  areaCodeModeCombo_ = Named<QComboBox>(kAreaCodeModeCombo);
+  areaCodeModeCombo_->addItems({u"附加前一区号"_s, u"指定区号"_s, u"不处理"_s});
+  areaCodeModeCombo_->setCurrentIndex(0);
+  areaCodeEdit_ = Named<QLineEdit>(kAreaCodeEdit);
+  areaCodeEdit_->setMaximumWidth(70);
+  areaCodeEdit_->hide();
   regexEdit_ = Named<QLineEdit>(kRegexEdit, u"输入正则表达式"_s);
   regexEdit_->setEnabled(false);
   extractToWorkspaceButton_ = Button(kExtractToWorkspaceButton, u"提取到号码整理框"_s);
@@ -118,7 +118,7 @@ void ExtractionPanel::Connect() {
   OnDoubleClick(pasteBox_->viewport(), [this] { PasteBoxDoubleClicked(); });
   Wire(landlineCheck_, this, &ExtractionPanel::LandlineClicked);
   Wire(regexCheck_, this, &ExtractionPanel::RegexClicked);
-  connect(zoneKindCombo_, &QComboBox::currentIndexChanged, this, Guarded([this] { ZoneKindChanged(); }));
+  connect(areaCodeModeCombo_, &QComboBox::currentIndexChanged, this, Guarded([this] { AreaCodeModeChanged(); }));
   Wire(extractToWorkspaceButton_, this, [this] { ExtractClicked(extractToWorkspaceButton_); });
   Wire(extractToFilesButton_, this, [this] { ExtractClicked(extractToFilesButton_); });
   // "停止" works while the run's action waits, so it is no action itself.
@@ -165,9 +165,9 @@ void ExtractionPanel::FileListDoubleClicked() {
 
 void ExtractionPanel::PasteBoxDoubleClicked() { pasteBox_->clear(); }
 
-void ExtractionPanel::LandlineClicked() { zoneKindCombo_->setEnabled(landlineCheck_->isChecked()); }
+void ExtractionPanel::LandlineClicked() { areaCodeModeCombo_->setEnabled(landlineCheck_->isChecked()); }
 
-void ExtractionPanel::ZoneKindChanged() { zoneEdit_->setVisible(zoneKindCombo_->currentIndex() == 1); }
+void ExtractionPanel::AreaCodeModeChanged() { areaCodeEdit_->setVisible(areaCodeModeCombo_->currentIndex() == 1); }
 
 void ExtractionPanel::RegexClicked() {
   if (regexCheck_->isChecked()) {
@@ -212,8 +212,8 @@ void ExtractionPanel::ExtractClicked(QAbstractButton* sender) {
   request.mobile = mobileCheck_->isChecked();
   request.email = emailCheck_->isChecked();
   request.landline = landlineCheck_->isChecked();
-  request.areaCodeMode = AreaCodeModeAt(zoneKindCombo_->currentIndex());
-  request.fixedAreaCode = std::string(TrimBlanks(ToGbk(zoneEdit_->text())));
+  request.areaCodeMode = AreaCodeModeAt(areaCodeModeCombo_->currentIndex());
+  request.fixedAreaCode = std::string(TrimBlanks(ToGbk(areaCodeEdit_->text())));
   request.areaCodes = &areaCodes_;
   request.pattern = regexCheck_->isChecked();
   request.patternText = ToGbk(regexEdit_->text());
@@ -246,8 +246,7 @@ void ExtractionPanel::WaitForRun() {
     QTimer::singleShot(50, &wait, &QEventLoop::quit);
     wait.exec();
     ShowWorkerStatus();
-    context_.ui.Progress(static_cast<int64_t>(extraction_.BytesDone()),
-                         static_cast<int64_t>(extraction_.BytesTotal()));
+    context_.ui.Progress(static_cast<int64_t>(extraction_.BytesDone()), static_cast<int64_t>(extraction_.BytesTotal()));
   }
   extraction_.Wait();
   ShowWorkerStatus();

@@ -70,7 +70,7 @@ class ExtractionPanel : public QWidget {
   // Empties the paste box.
   void PasteBoxDoubleClicked();
   void LandlineClicked();
-  void ZoneKindChanged();
+  void AreaCodeModeChanged();
   void RegexClicked();
   // Both extract buttons: the button's Tag says where the results go.
   void ExtractClicked(QAbstractButton* sender);
@@ -107,8 +107,8 @@ class ExtractionPanel : public QWidget {
   QCheckBox* landlineCheck_;
   QCheckBox* emailCheck_;
   QCheckBox* regexCheck_;
-  QComboBox* zoneKindCombo_;
-  QLineEdit* zoneEdit_;  // the area code given
+  QComboBox* areaCodeModeCombo_;
+  QLineEdit* areaCodeEdit_;  // the area code given
   QLineEdit* regexEdit_;
   QMenu* fileListMenu_;
   QAction* importFilesItem_;
