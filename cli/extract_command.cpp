@@ -12,11 +12,12 @@
 #include "core/text/errors.h"
 #include "core/io/file_io.h"
 #include "core/io/file_writer.h"
-#include "core/text/gbk_regex.h"
 #include "core/text/text.h"
 #include "extract/area_codes.h"
 #include "extract/extraction_engine.h"
-#include "extract/search_results.h"
+#include "extract/extraction_request.h"
+#include "extract/extraction_results.h"
+#include "extract/extraction_sink.h"
 
 namespace telqor::cli {
 namespace {
@@ -25,8 +26,8 @@ namespace fs = std::filesystem;
 
 // Files as given, each folder expanded into every entry below it, sorted and each once.
 // The files of the PATH arguments. A path is a path here, never text to scan: one that does not
-// exist stops the verb before anything is searched.
-std::vector<fs::path> ItemsToSearch(const std::vector<std::string>& paths) {
+// exist stops the verb before anything is extracted.
+std::vector<fs::path> FilesToExtractFrom(const std::vector<std::string>& paths) {
   std::vector<fs::path> items;
   for (const std::string& text : paths) {
     const fs::path given = PathFromUtf8(text);
@@ -45,69 +46,64 @@ std::vector<fs::path> ItemsToSearch(const std::vector<std::string>& paths) {
 
 // The run's progress on a terminal: the items done, the share of the bytes scanned and the
 // status text, until it ends.
-void ShowProgressUntilDone(ExtractionEngine& search, std::mutex& lock, std::string& status) {
+void ShowProgressUntilDone(const ExtractionEngine& extraction, const ExtractionReport& report) {
   bool terminal = isatty(STDERR_FILENO);
-  for (int tick = 1; search.Active(); ++tick) {
+  for (int tick = 1; extraction.Active(); ++tick) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     if (!terminal || tick % 10 != 0) continue;
-    std::string text;
-    {
-      std::lock_guard hold(lock);
-      text = status;
-    }
-    const uint64_t total = search.BytesTotal();
-    std::cerr << "\r\033[K[" << search.ItemsDone() << "/" << search.ProgressTotal() << " "
-              << (total > 0 ? search.BytesDone() * 100 / total : 0) << "%] " << text << std::flush;
+    const std::string text = report.LatestStatus();
+    const uint64_t total = extraction.BytesTotal();
+    std::cerr << "\r\033[K[" << extraction.ItemsDone() << "/" << extraction.ProgressTotal() << " "
+              << (total > 0 ? extraction.BytesDone() * 100 / total : 0) << "%] " << text << std::flush;
   }
   if (terminal) std::cerr << "\r\033[K" << std::flush;
 }
 
+// --zone-mode: 0 the last area code seen, 1 --zone, 2 none.
+AreaCodeMode AreaCodeModeOf(const std::string& mode) {
+  if (mode == "0") return AreaCodeMode::kLastSeen;
+  if (mode == "1") return AreaCodeMode::kFixed;
+  if (mode == "2") return AreaCodeMode::kNone;
+  throw UsageError("--zone-mode takes 0, 1 or 2, not '" + mode + "'");
+}
+
 int Run(const ParsedArgs& args, GlobalOptions& global) {
-  ExtractionEngine search;
-  search.WantMobile = args.Flag("--mobile");
-  search.WantLandline = args.Flag("--landline");
-  search.WantEmail = args.Flag("--email");
+  ExtractionRequest request;
+  request.mobile = args.Flag("--mobile");
+  request.landline = args.Flag("--landline");
+  request.email = args.Flag("--email");
   std::optional<std::string> pattern = args.Value("--regex");
-  search.WantRegex = pattern.has_value();
-  if (!search.WantMobile && !search.WantLandline && !search.WantEmail && !search.WantRegex)
-    search.WantMobile = search.WantLandline = true;
+  request.pattern = pattern.has_value();
+  if (!request.mobile && !request.landline && !request.email && !request.pattern)
+    request.mobile = request.landline = true;
   if (pattern) {
-    search.UserPattern = Utf8Argument(*pattern);
+    request.patternText = Utf8Argument(*pattern);
     // The engine drops an item whose pattern fails; here a bad pattern is the caller's error.
-    GbkRegex check;
-    check.SetRegEx(TrimBlanks(search.UserPattern));
-    check.Compile();
+    request.CheckPattern();
   }
-  std::string mode = args.ValueOr("--zone-mode", "0");
-  if (mode != "0" && mode != "1" && mode != "2") throw UsageError("--zone-mode takes 0, 1 or 2, not '" + mode + "'");
-  search.ZoneMode = mode[0] - '0';
-  search.FixedZone = std::string(TrimBlanks(Utf8Argument(args.ValueOr("--zone", ""))));
-  search.PendingText = std::string(TrimBlanks(Utf8Argument(args.ValueOr("--text", ""))));
-  search.PendingFiles = ItemsToSearch(args.Positional());
-  search.KeepAllKinds = args.Flag("--to-files");
-  if (search.PendingText.empty() && search.PendingFiles.empty())
-    throw UsageError("extract: nothing to search (give --text TEXT or a PATH)");
+  request.areaCodeMode = AreaCodeModeOf(args.ValueOr("--zone-mode", "0"));
+  request.fixedAreaCode = std::string(TrimBlanks(Utf8Argument(args.ValueOr("--zone", ""))));
+  request.text = std::string(TrimBlanks(Utf8Argument(args.ValueOr("--text", ""))));
+  request.files = FilesToExtractFrom(args.Positional());
+  request.output = args.Flag("--to-files") ? ExtractionOutput::kFilePerKind : ExtractionOutput::kAppendWanted;
+  if (!request.HasSources()) throw UsageError("extract: nothing to search (give --text TEXT or a PATH)");
 
   ProgramState& state = Started(global);
   ItemList areaCodes;
   LoadAreaCodes(state.folders.baseData, areaCodes);
-  search.AreaCodes = &areaCodes;
-  search.MobileSecondDigits = state.settings.mobileSecondDigits;
-  search.MobileSeparators = state.settings.mobileSeparators != 0;
-  SearchResults results;
-  results.HandTo(search);
-  std::mutex lock;
-  std::string status;
-  search.OnStatus = [&](const std::string& text) {
-    std::lock_guard hold(lock);
-    status = text;
-  };
-  search.Start();
-  ShowProgressUntilDone(search, lock, status);
-  search.Wait();
+  request.areaCodes = &areaCodes;
+  request.mobileSecondDigits = state.settings.mobileSecondDigits;
+  request.mobileSeparators = state.settings.mobileSeparators != 0;
+  const WantedKinds wanted{request.pattern, request.landline, request.mobile, request.email};
+  ExtractionReport report;
+  ExtractionEngine extraction;
+  extraction.Start(std::move(request), report);
+  ShowProgressUntilDone(extraction, report);
+  extraction.Wait();
+  const ExtractionResults& results = report.Found();
   // The files that could not be read are told, and make the status 1; the others give their
   // results all the same.
-  const std::vector<std::string> failures = search.Failures();
+  const std::vector<std::string> failures = report.Failures();
   const int exitStatus = failures.empty() ? 0 : 1;
 
   if (args.Flag("--to-files")) {
@@ -119,7 +115,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   }
   // Written straight from the results: millions of them are never copied into a list.
   FileWriter out = FileWriter::StandardOutput();
-  WriteResults(results, {search.WantRegex, search.WantLandline, search.WantMobile, search.WantEmail}, out);
+  WriteResults(results, wanted, out);
   out.Commit();
   for (const std::string& failure : failures) std::cerr << failure << "\n";
   return exitStatus;

@@ -18,7 +18,7 @@ namespace telqor {
 bool ScanEmails(std::string_view text, const std::function<void(std::string_view)>& found,
                 const std::atomic<bool>* stop = nullptr);
 // ScanEmails of the text with its full-width letters, digits and "＠－＋．＿" folded to ASCII
-// (ToHalfWidth, extract/extraction_engine.h), as extraction reads it, without folding the rest:
+// (ToHalfWidth, extract/half_width.h), as extraction reads it, without folding the rest:
 // only the stretches around an "@" or "＠" are looked at, and folded when they hold such a
 // character. Addresses come folded.
 bool ScanFoldedEmails(std::string_view text, const std::function<void(std::string_view)>& found,

@@ -1,43 +1,41 @@
-// ExtractionEngine: the extraction engine. It finds mobile numbers, landlines, e-mail addresses and
-// matches of a user pattern in pasted text and in files (plain text in any common encoding,
-// HTML, office documents, pdf).
+// ExtractionEngine: the extraction engine. It runs an ExtractionRequest, finding mobile numbers,
+// landlines, e-mail addresses and matches of a user pattern in pasted text and in files (plain
+// text in any common encoding, HTML, office documents, pdf), and reports to an ExtractionSink.
 //
 // A run hands out work items from one queue to five worker threads: first the pasted text,
-// then one file per item. A worker turns its item into GBK text and scans it a piece of about
-// a megabyte at a time (full-width characters folded to ASCII piece by piece, the stop flag
-// looked at between pieces); a large item is cut into parts at line breaks and its parts are
-// scanned side by side, one per core, the last area code carried from part to part as one scan
-// would. A large plain file is read a piece at a time, never held whole. Each scanning thread
-// keeps what it finds in collectors of its own (numbers as integers), so nothing is shared or
-// looked up while the run goes; at its end every kind is sorted once, each distinct result
-// kept once, into the FoundItems the caller hands over. A failing item (unreadable file,
-// failed conversion, invalid pattern) is dropped silently, keeping what it had added; the run
-// goes on.
+// then one file per item. A worker reads its item into GBK text (extraction_reader.h) and scans
+// it a piece of about a megabyte at a time (extraction_scanner.h; text_pieces.h says where a
+// piece may end); a large item is cut into parts at such places and its parts are scanned side
+// by side, one per core, the last area code carried from part to part as one scan would. Each
+// scanning thread keeps what it finds in finds of its own (extraction_collector.h), so nothing
+// is shared or looked up while the run goes; at its end every kind is sorted once, each
+// distinct result kept once, into the sink's results. A failing item (unreadable file, failed
+// conversion, invalid pattern) is dropped, keeping what it had added, and told to the sink
+// unless a stop cut it short; the run goes on.
 //
 // The worker whose exit brings the live count to zero, after every worker has left its loop,
-// puts the results in order and calls OnDone, once per run. Status texts go to OnStatus,
-// called on a worker while it holds the queue lock so that texts arrive in the order the items
-// were handed out: the callback must return at once and never wait for the user-interface
-// thread (store the text and let that thread pick it up).
-//
-// Inputs are set on the starting thread before Start and left alone until the run is done.
+// puts the results in order and tells the sink Done, once per run.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
-#include <memory>
-#include <mutex>
 #include <string>
 #include <string_view>
 #include <thread>
 #include <vector>
 
-#include "core/lists/item_list.h"
-#include "extract/found_items.h"
+#include "core/platform/thread_annotations.h"
+#include "extract/extraction_collector.h"
+#include "extract/extraction_reader.h"
+#include "extract/extraction_request.h"
+#include "extract/extraction_rules.h"
+#include "extract/extraction_sink.h"
 
 namespace telqor {
+
+class ExtractionScanner;
+class ItemProgress;
 
 class ExtractionEngine {
  public:
@@ -47,53 +45,7 @@ class ExtractionEngine {
   ExtractionEngine(const ExtractionEngine&) = delete;
   ExtractionEngine& operator=(const ExtractionEngine&) = delete;
 
-  // ---- Inputs ---------------------------------------------------------------------------
-  // Files to search, first = next. A path that is not an existing file is scanned as text.
-  std::vector<std::filesystem::path> PendingFiles;
-  // Pasted text (GBK); scanned first when not blank.
-  std::string PendingText;
-  bool WantRegex = false;
-  bool WantMobile = false;
-  bool WantEmail = false;
-  bool WantLandline = false;
-  // 0: a local number gets the last area code seen before it in its item; 1: FixedZone;
-  // 2: none.
-  int32_t ZoneMode = 0;
-  std::string FixedZone;
-  // Sorted, duplicate-free landline area codes; may be null or empty (then no digit run is
-  // taken for an area code).
-  const ItemList* AreaCodes = nullptr;
-  // The user's pattern (GBK); used when WantRegex and not empty.
-  std::string UserPattern;
-  // The digits that may follow the leading "1" of an 11-digit run for it to be a mobile number
-  // (the setting MobileSecondDigits); other characters are ignored, and a text without any
-  // digit means the current numbering plan, "3456789".
-  std::string MobileSecondDigits = "3456789";
-  // Whether a mobile number written in groups of 3, 4 and 4 digits is taken too: "138 0013 8000",
-  // "+86 138-0013-8000" (the setting MobileSeparators). Its groups are joined by one blank, "-"
-  // or ideographic space each; "86", "+86" or "0086" may go before it.
-  bool MobileSeparators = true;
-  // Whether every kind found is kept (to be saved one file per kind), or only the kinds
-  // wanted, digit runs of no kind never (to be appended to a list).
-  bool KeepAllKinds = true;
-  // The results of each kind (not owned; none may be null), replaced at the end of a run.
-  FoundItems* RegexResults = nullptr;
-  FoundItems* LandlineResults = nullptr;
-  FoundItems* EmailResults = nullptr;
-  FoundItems* MobileResults = nullptr;
-  FoundItems* UnknownResults = nullptr;
-
-  // Called on a worker under the queue lock with each status text (UTF-8).
-  std::function<void(const std::string& text)> OnStatus;
-  // Called once per run on the last worker, with the result lists in order.
-  std::function<void()> OnDone;
-  // Turns a file into GBK text, when set. Otherwise office documents and pdf are read through
-  // their converters and any other file as text in its encoding (core/io/text_encoding.h; a GBK
-  // file is mapped, not copied). The stop flag turns true when the run is being stopped.
-  using FileReader = std::function<std::string(const std::filesystem::path&, const std::atomic<bool>& stop)>;
-  FileReader ReadFile;
-
-  static constexpr int WorkerCount = 5;
+  static constexpr int kWorkerCount = 5;
 
   // How an item is cut up. Tests make the sizes small to put the cuts everywhere.
   struct CutSizes {
@@ -102,12 +54,16 @@ class ExtractionEngine {
     size_t streamFrom = size_t{64} << 20;  // a plain file this large is read a piece at a time
     int parts = 0;                         // parts at most; 0: one per core
   };
-  CutSizes Sizes;
+  using FileReader = ExtractionFileReader;
+  // Set between runs.
+  void SetCutSizes(const CutSizes& sizes) { sizes_ = sizes; }
+  void SetFileReader(FileReader reader) { readFile_ = std::move(reader); }
 
   // ---- Running --------------------------------------------------------------------------
-  // Starts a run and returns at once. Refused ("提取正在进行中，请等待完成") while the workers
-  // of a run are alive; also when no worker could be started.
-  void Start();
+  // Starts a run of request reporting to sink, and returns at once. The sink and what the
+  // request points to (its area codes) must outlive the run. Refused ("提取正在进行中，请等待完成")
+  // while the workers of a run are alive; also when no worker could be started.
+  void Start(ExtractionRequest request, ExtractionSink& sink);
   // Asks the workers to stop after their current item (a long scan or conversion is cut
   // short); returns at once. The run then ends as usual, keeping what was found.
   void RequestStop();
@@ -115,7 +71,7 @@ class ExtractionEngine {
   void Stop();
   // Waits for the workers of the last run to end.
   void Wait();
-  // True from Start until every worker has left (OnDone has returned).
+  // True from Start until every worker has left (the sink's Done has returned).
   bool Active() const { return active_.load(); }
   bool Stopping() const { return stopping_.load(); }
 
@@ -129,64 +85,45 @@ class ExtractionEngine {
   // counts its file's size once done.
   uint64_t BytesTotal() const { return bytesTotal_; }
   uint64_t BytesDone() const { return bytesDone_.load(std::memory_order_relaxed); }
-  // Why each file of this run that could not be read was left out (UTF-8, each naming its file:
-  // a document without its converter, a broken archive, a file gone), in the order the workers
-  // met them; not the items a stop cut short. Read it once the run has ended.
-  std::vector<std::string> Failures() const;
 
  private:
-  struct Item {
-    bool isText = false;
-    std::string text;
-    std::filesystem::path path;
-    uint64_t bytes = 0;  // what it counts for in BytesTotal
-  };
-  class Scanner;
-  struct Finds;
-  struct ItemProgress;
-
-  void SetMobileSecondDigits();
-  Item NextItem();
+  ExtractionItem NextItem() EXCLUDES(queueLock_);
   // Scans an item; false when the run was stopped within it.
-  bool ScanItem(Item& item, Scanner& scanner, ItemProgress& progress);
-  bool ScanText(std::string_view text, Scanner& scanner);
-  bool ScanLargeFile(const std::filesystem::path& path, Scanner& scanner);
-  bool ScanPattern(std::string_view text, Scanner& scanner);
-  Finds& NewFinds();
-  void WorkerRun();
-  void FinishResults();
-  void AddFailure(const Item& item, std::string_view why);
-  FoundItems* Target(int kind) const;
-  bool WantNumbers() const { return WantMobile || WantLandline; }
-  bool WantPattern() const;
+  bool ScanItem(ExtractionItem& item, ExtractionScanner& scanner, ItemProgress& progress);
+  bool ScanText(std::string_view text, ExtractionScanner& scanner);
+  bool ScanLargeFile(const std::filesystem::path& path, ExtractionScanner& scanner);
+  bool ScanPattern(std::string_view text, ExtractionScanner& scanner);
+  // The item's parts scanned side by side, scan(part, p) scanning part p.
+  template <typename ScanPart>
+  bool ScanParts(int parts, ExtractionScanner& scanner, const ScanPart& scan);
+  void WorkerRun() EXCLUDES(queueLock_);
+  void AddFailure(const ExtractionItem& item, std::string_view why) EXCLUDES(queueLock_);
   int PartsOf(size_t bytes) const;
 
-  std::mutex QueueLock;   // PendingText, PendingFiles, ActiveWorkers
-  mutable std::mutex ResultLock;  // finds_, failures_
-  int ActiveWorkers = 0;
-  size_t nextFile_ = 0;
-  int handedOut_ = 0;                // items handed out so far (under QueueLock)
-  std::vector<uint64_t> fileBytes_;  // the size of each of PendingFiles at Start
+  // Set at Start and only read while the run goes.
+  ExtractionRules rules_;
+  ExtractionSink* sink_ = nullptr;
+  ExtractionResults* results_ = nullptr;
+  CutSizes sizes_;
+  FileReader readFile_;
+  std::vector<std::filesystem::path> files_;  // first = next
+  std::vector<uint64_t> fileBytes_;           // the size of each of files_ at Start
   int progressTotal_ = 0;
-  std::atomic<int> itemsDone_{0};
   uint64_t bytesTotal_ = 0;
+
+  // The queue; the sink's Status and Failure are called under it.
+  Mutex queueLock_;
+  std::string pendingText_ GUARDED_BY(queueLock_);
+  size_t nextFile_ GUARDED_BY(queueLock_) = 0;
+  int handedOut_ GUARDED_BY(queueLock_) = 0;  // items handed out so far
+  int activeWorkers_ GUARDED_BY(queueLock_) = 0;
+
+  ExtractionCollector collector_;
+  std::atomic<int> itemsDone_{0};
   std::atomic<uint64_t> bytesDone_{0};
   std::atomic<bool> stopping_{false};
   std::atomic<bool> active_{false};
-  std::vector<std::thread> Workers;
-  std::vector<std::unique_ptr<Finds>> finds_;  // what each scanning thread found in this run
-  std::vector<std::string> failures_;          // the files of this run left out, and why
-  bool keep_[5] = {};                          // the kinds kept in this run
-  std::vector<uint8_t> areaCode3_;             // area codes of three digits, by value
-  std::vector<uint8_t> areaCode4_;             // of four digits
-  bool mobileSecond_[10] = {};                 // the second digits of mobile numbers
+  std::vector<std::thread> workers_;  // the starting thread's alone
 };
-
-// The position of the first character ToHalfWidth would fold, or npos.
-size_t FirstHalfWidthFold(std::string_view text);
-// Full-width forms folded to ASCII, in place: the ideographic space becomes a space and
-// "！" .. "～" (U+FF01 .. U+FF5E) become "!" .. "~", so full-width digits become digits. Every
-// other byte stays as it is.
-void ToHalfWidth(std::string& text);
 
 }  // namespace telqor

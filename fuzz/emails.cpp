@@ -7,7 +7,7 @@
 #include "core/text/gbk.h"
 #include "core/text/gbk_regex.h"
 #include "extract/email_scan.h"
-#include "extract/extraction_engine.h"
+#include "extract/half_width.h"
 #include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -15,7 +15,7 @@
 #include "core/io/file_io.h"
 #include "core/text/gbk.h"
 #include "core/program/settings.h"
-#include "extract/search_results.h"
+#include "extract/extraction_engine.h"
 #include "files/batch_save.h"
 #include "files/file_comparison.h"
 #include "files/file_operations.h"
@@ -178,14 +178,14 @@ std::vector<Case> Cases() {
        }},
       {"extraction results", [](const fs::path& r) { CreateFolders(r / "out"); },
        [](const fs::path& r, Ui&) {
-         ExtractionEngine search;
-         SearchResults results;
-         results.HandTo(search);
-         search.WantMobile = search.WantEmail = true;
-         search.PendingText = "13812345678 a@b.cn 66667777 12345";
-         search.Start();
-         search.Wait();
-         SaveResultFiles(results, r / "out");
+         ExtractionRequest request;
+         request.mobile = request.email = true;
+         request.text = "13812345678 a@b.cn 66667777 12345";
+         ExtractionReport report;
+         ExtractionEngine extraction;
+         extraction.Start(std::move(request), report);
+         extraction.Wait();
+         SaveResultFiles(report.Found(), r / "out");
        }},
       {"lookup table as a workbook", [](const fs::path& r) { Write(r / "t.xlsx", "old"); },
        [](const fs::path& r, Ui& ui) {

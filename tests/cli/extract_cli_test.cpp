@@ -30,8 +30,13 @@ TEST_F(ExtractCli, PrintsWhatThePanelWouldAppendInItsOrder) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, Utf8ToGbk("编号9") + "\r\n13812345678\r\nme@x.cn\r\n");
 
-  r = Run({"extract", "--landline", "--zone-mode", "1", "--zone", "021", "--text", "0755 66667777"});
-  EXPECT_EQ(r.out, "02166667777\r\n");
+  // Each --zone-mode: the last area code seen, --zone, none.
+  const std::pair<const char*, const char*> modes[] = {
+      {"0", "075566667777\r\n"}, {"1", "02166667777\r\n"}, {"2", "66667777\r\n"}};
+  for (const auto& [mode, out] : modes) {
+    r = Run({"extract", "--landline", "--zone-mode", mode, "--zone", "021", "--text", "0755 66667777"});
+    EXPECT_EQ(r.out, out) << mode;
+  }
 }
 
 TEST_F(ExtractCli, ToFilesWritesEveryKindFoundIntoTheDatedFolder) {
@@ -50,7 +55,7 @@ TEST_F(ExtractCli, ToFilesWritesEveryKindFoundIntoTheDatedFolder) {
 
 // A document that cannot be read is named on standard error with its reason and makes the
 // status 1; the numbers of the other files still come out.
-TEST_F(ExtractCli, UnreadDocumentsAreToldAndTheOthersStillSearched) {
+TEST_F(ExtractCli, UnreadDocumentsAreToldAndTheOthersStillRead) {
   File("in/broken.xlsx", "PK\x03\x04 cut short");
   File("in/b.txt", "13912345678\r\n");
   Result r = Run({"extract", "--mobile", Path("in")});
@@ -59,7 +64,7 @@ TEST_F(ExtractCli, UnreadDocumentsAreToldAndTheOthersStillSearched) {
   EXPECT_TRUE(r.err.starts_with("无法转换文件\"" + Path("in/broken.xlsx") + "\"：")) << r.err;
 }
 
-TEST_F(ExtractCli, RefusesNothingToSearchABadZoneModeAMissingPathAndABadPattern) {
+TEST_F(ExtractCli, RefusesNothingToExtractFromABadZoneModeAMissingPathAndABadPattern) {
   EXPECT_EQ(Run({"extract"}).status, 2);
   Result r = Run({"extract", "--zone-mode", "3", "--text", "1"});
   EXPECT_EQ(r.status, 2);

@@ -8,7 +8,7 @@
 
 #include "core/text/gbk.h"
 #include "core/text/gbk_regex.h"
-#include "extract/extraction_engine.h"
+#include "extract/half_width.h"
 
 namespace telqor {
 namespace {

@@ -13,7 +13,8 @@
 
 #include "core/platform/child_process.h"
 #include "core/text/gbk.h"
-#include "extract/search_results.h"
+#include "extract/extraction_results.h"
+#include "extract/half_width.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
 
@@ -31,84 +32,98 @@ Strings Items(const FoundItems& found) {
   return items;
 }
 
-// One run to its end, on the calling thread's terms.
-struct SearchRun {
-  SearchRun() {
-    results.HandTo(search);
-    search.WantMobile = search.WantLandline = true;
-    codes.SetSorted(true);
-    search.AreaCodes = &codes;
-    search.OnStatus = [this](const std::string& text) {
-      std::lock_guard lock(mutex);
-      statuses.push_back(text);
-    };
-    search.OnDone = [this] { ++done; };
+// What a run tells its sink: every status in order, and how often it ended.
+struct RecordingSink : ExtractionReport {
+  void Status(const std::string& text) override {
+    ExtractionReport::Status(text);
+    std::lock_guard lock(mutex);
+    statuses.push_back(text);
   }
-  void Go() {
-    search.Start();
-    search.Wait();
-  }
-  void Text(const std::string& utf8) {
-    search.PendingText = Utf8ToGbk(utf8);
-    Go();
-  }
+  void Done() override { ++done; }
 
-  ExtractionEngine search;
-  SearchResults results;
-  ItemList codes;
   std::mutex mutex;
   Strings statuses;
   std::atomic<int> done{0};
 };
 
-TEST(ExtractionNumbers, AreaCodesPrefixLocalNumbersByZoneMode) {
-  SearchRun run;
+// One run to its end, on the calling thread's terms.
+struct ExtractionRun {
+  ExtractionRun() {
+    request.mobile = request.landline = true;
+    codes.SetSorted(true);
+    request.areaCodes = &codes;
+  }
+  void Start() {
+    extraction.SetCutSizes(sizes);
+    extraction.SetFileReader(reader);
+    extraction.Start(request, sink);
+  }
+  void Go() {
+    Start();
+    extraction.Wait();
+  }
+  void Text(const std::string& utf8) {
+    request.text = Utf8ToGbk(utf8);
+    Go();
+  }
+  const ExtractionResults& results() const { return sink.Found(); }
+
+  ExtractionRequest request;
+  ExtractionEngine::CutSizes sizes;
+  ExtractionEngine::FileReader reader;
+  RecordingSink sink;
+  ItemList codes;
+  ExtractionEngine extraction;  // ends before what it reports to
+};
+
+TEST(ExtractionNumbers, AreaCodesPrefixLocalNumbersByAreaCodeMode) {
+  ExtractionRun run;
   test::Fill(run.codes, {"010", "021", "0755"});
   run.Text("先打23456789, 电话:0755-23456789 或 075587654321 再 33334444, 北京 010 66667777, 0102345678");
-  EXPECT_EQ(Items(run.results.Landline),
+  EXPECT_EQ(Items(run.results().landline),
             (Strings{"0102345678", "01066667777", "075523456789", "075533334444", "075587654321", "23456789"}));
-  EXPECT_EQ(run.done.load(), 1);
+  EXPECT_EQ(run.sink.done.load(), 1);
 
-  SearchRun fixed;
+  ExtractionRun fixed;
   test::Fill(fixed.codes, {"0755"});
-  fixed.search.ZoneMode = 1;
-  fixed.search.FixedZone = "021";
+  fixed.request.areaCodeMode = AreaCodeMode::kFixed;
+  fixed.request.fixedAreaCode = "021";
   fixed.Text("0755 23456789");
-  EXPECT_EQ(Items(fixed.results.Landline), Strings{"02123456789"});
+  EXPECT_EQ(Items(fixed.results().landline), Strings{"02123456789"});
 
-  SearchRun none;
+  ExtractionRun none;
   test::Fill(none.codes, {"0755"});
-  none.search.ZoneMode = 2;
+  none.request.areaCodeMode = AreaCodeMode::kNone;
   none.Text("0755 23456789");
-  EXPECT_EQ(Items(none.results.Landline), Strings{"23456789"});
+  EXPECT_EQ(Items(none.results().landline), Strings{"23456789"});
 }
 
 TEST(ExtractionNumbers, MobileAndUnknownRuns) {
   const char* text =
       "13812345678,14712345678;17012345678 16612345678 19912345678 12345678901 12345 19876543 98 1 13812345678";
-  SearchRun run;  // today's numbering plan, 13x to 19x
+  ExtractionRun run;  // today's numbering plan, 13x to 19x
   run.Text(text);
-  EXPECT_EQ(Items(run.results.Mobile),
+  EXPECT_EQ(Items(run.results().mobile),
             (Strings{"13812345678", "14712345678", "16612345678", "17012345678", "19912345678"}));
-  EXPECT_EQ(Items(run.results.Unknown), (Strings{"12345", "12345678901", "19876543"}));
-  EXPECT_TRUE(run.results.Landline.Count() == 0);
+  EXPECT_EQ(Items(run.results().unknown), (Strings{"12345", "12345678901", "19876543"}));
+  EXPECT_TRUE(run.results().landline.Count() == 0);
 
-  SearchRun old;  // the plan the program started with
-  old.search.MobileSecondDigits = "34578";
+  ExtractionRun old;  // the plan the program started with
+  old.request.mobileSecondDigits = "34578";
   old.Text(text);
-  EXPECT_EQ(Items(old.results.Mobile), (Strings{"13812345678", "14712345678", "17012345678"}));
-  EXPECT_EQ(Items(old.results.Unknown), (Strings{"12345", "12345678901", "16612345678", "19876543", "19912345678"}));
+  EXPECT_EQ(Items(old.results().mobile), (Strings{"13812345678", "14712345678", "17012345678"}));
+  EXPECT_EQ(Items(old.results().unknown), (Strings{"12345", "12345678901", "16612345678", "19876543", "19912345678"}));
 
-  SearchRun blank;  // no digit at all: the current plan rather than no mobile number
-  blank.search.MobileSecondDigits = " ";
+  ExtractionRun blank;  // no digit at all: the current plan rather than no mobile number
+  blank.request.mobileSecondDigits = " ";
   blank.Text("16612345678");
-  EXPECT_EQ(Items(blank.results.Mobile), Strings{"16612345678"});
+  EXPECT_EQ(Items(blank.results().mobile), Strings{"16612345678"});
 
   // Without area codes no run is an area code: 0755 is unknown and the local number stays bare.
-  SearchRun bare;
+  ExtractionRun bare;
   bare.Text("0755-23456789");
-  EXPECT_EQ(Items(bare.results.Landline), Strings{"23456789"});
-  EXPECT_EQ(Items(bare.results.Unknown), Strings{"0755"});
+  EXPECT_EQ(Items(bare.results().landline), Strings{"23456789"});
+  EXPECT_EQ(Items(bare.results().unknown), Strings{"0755"});
 }
 
 // Mobile numbers in groups of 3-4-4: each group a whole digit run, one separator between groups,
@@ -134,48 +149,48 @@ TEST(ExtractionNumbers, GroupedMobilesAsPeopleWriteThem) {
                         "2024-138-0013-8104",   "138-0013-8105-1", "138 0013 8106-12", "120 0013 8107",
                         "138 0013 8108@qq.com", "+86 13800138109", "86138 0013 811",   "010 8888 6666"};
   for (const std::string& text : taken) {
-    SearchRun run;
+    ExtractionRun run;
     run.Text(text);
-    EXPECT_EQ(Items(run.results.Mobile).size(), text == taken.back() ? 2u : 1u) << text;
-    EXPECT_EQ(run.results.Unknown.Count(), 0u) << text;  // the groups are no runs of their own
+    EXPECT_EQ(Items(run.results().mobile).size(), text == taken.back() ? 2u : 1u) << text;
+    EXPECT_EQ(run.results().unknown.Count(), 0u) << text;  // the groups are no runs of their own
   }
   for (const std::string& text : refused) {
-    SearchRun run;
-    run.search.KeepAllKinds = true;
+    ExtractionRun run;
+    run.request.output = ExtractionOutput::kFilePerKind;
     run.Text(text);
-    const Strings mobile = Items(run.results.Mobile);
+    const Strings mobile = Items(run.results().mobile);
     // "+86 13800138109" is an 11-digit run, a mobile number by the plain rule.
     EXPECT_EQ(mobile, text == "+86 13800138109" ? Strings{"13800138109"} : Strings{}) << text;
   }
-  SearchRun all;
+  ExtractionRun all;
   std::string text;
   for (const std::string& t : taken) text += t + "\n";
   all.Text(text);
-  EXPECT_EQ(Items(all.results.Mobile),
+  EXPECT_EQ(Items(all.results().mobile),
             (Strings{"13800138000", "13800138001", "13800138002", "13800138003", "13800138004", "13800138005",
                      "13800138007", "13800138008", "13800138009", "13800138010", "13800138011", "13800138012",
                      "13800138013", "13900138006", "13900138014", "18612345678"}));
 
   // Off: the groups are digit runs of no kind, as they always were.
-  SearchRun off;
-  off.search.MobileSeparators = false;
-  off.search.KeepAllKinds = true;
+  ExtractionRun off;
+  off.request.mobileSeparators = false;
+  off.request.output = ExtractionOutput::kFilePerKind;
   off.Text("138 0013 8000 +86 186-1234-5678 13900000000");
-  EXPECT_EQ(Items(off.results.Mobile), Strings{"13900000000"});
-  EXPECT_EQ(Items(off.results.Unknown), (Strings{"0013", "1234", "138", "186", "5678", "8000"}));
+  EXPECT_EQ(Items(off.results().mobile), Strings{"13900000000"});
+  EXPECT_EQ(Items(off.results().unknown), (Strings{"0013", "1234", "138", "186", "5678", "8000"}));
 
   // The mobile rule holds: 16x is no mobile number in the old plan.
-  SearchRun old;
-  old.search.MobileSecondDigits = "34578";
+  ExtractionRun old;
+  old.request.mobileSecondDigits = "34578";
   old.Text("166 1234 5678 / 134 1234 5678");
-  EXPECT_EQ(Items(old.results.Mobile), Strings{"13412345678"});
+  EXPECT_EQ(Items(old.results().mobile), Strings{"13412345678"});
 }
 
 TEST(ExtractionNumbers, FullWidthDigitsAndSpacesFold) {
-  SearchRun run;
+  ExtractionRun run;
   run.Text("手机：１３８１２３４５６７８，座机０２１　６６６６７７７７");
-  EXPECT_EQ(Items(run.results.Mobile), Strings{"13812345678"});
-  EXPECT_EQ(Items(run.results.Landline), Strings{"66667777"});
+  EXPECT_EQ(Items(run.results().mobile), Strings{"13812345678"});
+  EXPECT_EQ(Items(run.results().landline), Strings{"66667777"});
 
   std::string text = Utf8ToGbk("Ａｂ！～　中") + "\x81";  // a lead byte at the end stays
   ToHalfWidth(text);
@@ -183,12 +198,12 @@ TEST(ExtractionNumbers, FullWidthDigitsAndSpacesFold) {
 }
 
 TEST(ExtractionEmails, AddressesBesideChineseTextAndNeverInsideACharacter) {
-  SearchRun run;
-  run.search.WantEmail = true;
+  ExtractionRun run;
+  run.request.email = true;
   // 0xB0 0x41 is one character whose second byte looks like "A": no address starts in it.
-  run.search.PendingText = Utf8ToGbk("联系abc.def@mail.example.com谢谢; x-y+z@a.b.cn,") + "\xB0\x41@mail.com";
+  run.request.text = Utf8ToGbk("联系abc.def@mail.example.com谢谢; x-y+z@a.b.cn,") + "\xB0\x41@mail.com";
   run.Go();
-  EXPECT_EQ(Items(run.results.Email), (Strings{"abc.def@mail.example.com", "x-y+z@a.b.cn"}));
+  EXPECT_EQ(Items(run.results().email), (Strings{"abc.def@mail.example.com", "x-y+z@a.b.cn"}));
 }
 
 // The digits of an address are never a landline, nor a local number given the area code before
@@ -196,55 +211,55 @@ TEST(ExtractionEmails, AddressesBesideChineseTextAndNeverInsideACharacter) {
 TEST(ExtractionEmails, DigitsOfAnAddressAreNoNumbers) {
   const std::string text = "座机 0531-88886666 / 邮箱 87654321@qq.com / 备用 li2345678@163.com";
   for (bool emails : {false, true}) {
-    SearchRun run;
+    ExtractionRun run;
     test::Fill(run.codes, {"0531", "0755"});
-    run.search.WantEmail = emails;
-    run.search.KeepAllKinds = true;
+    run.request.email = emails;
+    run.request.output = ExtractionOutput::kFilePerKind;
     run.Text(text + " 0755@x.cn 23456789 13812345678@163.com a13912345678@b.cn 12345@qq.com x@126.com");
-    EXPECT_EQ(Items(run.results.Landline), (Strings{"053123456789", "053188886666"})) << emails;
-    EXPECT_EQ(Items(run.results.Mobile), Strings{"13812345678"});
-    EXPECT_EQ(Items(run.results.Unknown), Strings{});
-    EXPECT_EQ(Items(run.results.Email).size(), emails ? 7u : 0u);
+    EXPECT_EQ(Items(run.results().landline), (Strings{"053123456789", "053188886666"})) << emails;
+    EXPECT_EQ(Items(run.results().mobile), Strings{"13812345678"});
+    EXPECT_EQ(Items(run.results().unknown), Strings{});
+    EXPECT_EQ(Items(run.results().email).size(), emails ? 7u : 0u);
   }
   // As the panel appends them: landlines only.
-  SearchRun landlines;
+  ExtractionRun landlines;
   test::Fill(landlines.codes, {"0531"});
-  landlines.search.WantMobile = false;
-  landlines.search.KeepAllKinds = false;
+  landlines.request.mobile = false;
+  landlines.request.output = ExtractionOutput::kAppendWanted;
   landlines.Text(text);
-  EXPECT_EQ(Items(landlines.results.Landline), Strings{"053188886666"});
+  EXPECT_EQ(Items(landlines.results().landline), Strings{"053188886666"});
   // A full-width address is folded first, so its digits are an address's too.
-  SearchRun wide;
+  ExtractionRun wide;
   wide.Text("１３８１２３４５６７８＠ｑｑ．ｃｏｍ ２３４５６７８＠ｑｑ．ｃｏｍ");
-  EXPECT_EQ(Items(wide.results.Mobile), Strings{"13812345678"});
-  EXPECT_EQ(wide.results.Landline.Count(), 0u);
+  EXPECT_EQ(Items(wide.results().mobile), Strings{"13812345678"});
+  EXPECT_EQ(wide.results().landline.Count(), 0u);
 }
 
 TEST(ExtractionPattern, UserPatternMatchesAndAnInvalidOneKeepsTheNumbers) {
-  SearchRun run;
-  run.search.WantRegex = true;
-  run.search.UserPattern = Utf8ToGbk("编号\\d+");
+  ExtractionRun run;
+  run.request.pattern = true;
+  run.request.patternText = Utf8ToGbk("编号\\d+");
   run.Text("编号12, 编号7 和 编号12 13812345678");
-  EXPECT_EQ(Items(run.results.Regex), (Strings{Utf8ToGbk("编号12"), Utf8ToGbk("编号7")}));
+  EXPECT_EQ(Items(run.results().regex), (Strings{Utf8ToGbk("编号12"), Utf8ToGbk("编号7")}));
 
-  SearchRun lines;
-  lines.search.WantRegex = true;
-  lines.search.UserPattern = "a\\r?\\nb";
+  ExtractionRun lines;
+  lines.request.pattern = true;
+  lines.request.patternText = "a\\r?\\nb";
   lines.Text("xa\r\nby");
-  EXPECT_EQ(Items(lines.results.Regex), (Strings{"a", "b"}));
+  EXPECT_EQ(Items(lines.results().regex), (Strings{"a", "b"}));
 
-  SearchRun invalid;
-  invalid.search.WantRegex = true;
-  invalid.search.UserPattern = "(";
+  ExtractionRun invalid;
+  invalid.request.pattern = true;
+  invalid.request.patternText = "(";
   invalid.Text("13812345678");
-  EXPECT_EQ(Items(invalid.results.Mobile), Strings{"13812345678"});
-  EXPECT_EQ(invalid.results.Regex.Count(), 0u);
-  EXPECT_EQ(invalid.done.load(), 1);
+  EXPECT_EQ(Items(invalid.results().mobile), Strings{"13812345678"});
+  EXPECT_EQ(invalid.results().regex.Count(), 0u);
+  EXPECT_EQ(invalid.sink.done.load(), 1);
 }
 
 TEST(ExtractionRun, TextFirstThenFilesInOrderEachNumberOnce) {
   TempDir dir;
-  SearchRun run;
+  ExtractionRun run;
   for (const char* name : {"a.txt", "b.htm", "c.txt"}) WriteBytes(dir / name, "<p>13812345678</p>\r\n");
   // UTF-16 with its mark, and a folder whose name holds digits: its path is scanned as text.
   WriteBytes(dir / "d.txt", std::string("\xFF\xFE"
@@ -261,25 +276,25 @@ TEST(ExtractionRun, TextFirstThenFilesInOrderEachNumberOnce) {
                                         "8\0",
                                         24));
   std::filesystem::create_directories(dir / "13712345678.d");
-  run.search.PendingFiles = {dir / "a.txt", dir / "b.htm",         dir / "c.txt",
-                             dir / "d.txt", dir / "13712345678.d", dir / "15012345678.gone"};
+  run.request.files = {dir / "a.txt", dir / "b.htm",         dir / "c.txt",
+                       dir / "d.txt", dir / "13712345678.d", dir / "15012345678.gone"};
   run.Text("13612345678");
-  EXPECT_EQ(Items(run.results.Mobile),
+  EXPECT_EQ(Items(run.results().mobile),
             (Strings{"13612345678", "13712345678", "13812345678", "13912345678", "15012345678"}));
-  ASSERT_EQ(run.statuses.size(), 7u);
-  EXPECT_EQ(run.statuses[0], "处理输入内容");
-  EXPECT_EQ(run.statuses[1], "处理:2/7->" + (dir / "a.txt").string());
-  EXPECT_EQ(run.statuses[6], "处理:7/7->" + (dir / "15012345678.gone").string());
-  EXPECT_EQ(run.search.ItemsDone(), 7);
-  EXPECT_EQ(run.done.load(), 1);
+  ASSERT_EQ(run.sink.statuses.size(), 7u);
+  EXPECT_EQ(run.sink.statuses[0], "处理输入内容");
+  EXPECT_EQ(run.sink.statuses[1], "处理:2/7->" + (dir / "a.txt").string());
+  EXPECT_EQ(run.sink.statuses[6], "处理:7/7->" + (dir / "15012345678.gone").string());
+  EXPECT_EQ(run.extraction.ItemsDone(), 7);
+  EXPECT_EQ(run.sink.done.load(), 1);
 
   // Without pasted text the first file is item 1 of 1.
-  SearchRun files;
-  files.search.PendingFiles = {dir / "a.txt", dir / "c.txt"};
+  ExtractionRun files;
+  files.request.files = {dir / "a.txt", dir / "c.txt"};
   files.Go();
-  EXPECT_EQ(files.statuses,
+  EXPECT_EQ(files.sink.statuses,
             (Strings{"处理:1/2->" + (dir / "a.txt").string(), "处理:2/2->" + (dir / "c.txt").string()}));
-  EXPECT_EQ(files.search.ItemsDone(), 2);
+  EXPECT_EQ(files.extraction.ItemsDone(), 2);
 }
 
 // Progress counts bytes: the files' sizes and the pasted text, done in full at the end also for a
@@ -293,31 +308,31 @@ TEST(ExtractionRun, ProgressFollowsTheBytesScanned) {
                                           "3\0"
                                           "9\0",
                                           8));
-  SearchRun run;
-  run.search.PendingFiles = {dir / "a.txt", dir / "u16.txt", dir / "gone.txt"};
-  run.search.PendingText = "13612345678";
-  run.search.Start();
-  EXPECT_EQ(run.search.BytesTotal(), 1012u + 8u + 11u);
-  run.search.Wait();
-  EXPECT_EQ(run.search.BytesDone(), run.search.BytesTotal());
-  EXPECT_EQ(run.search.ItemsDone(), 4);
+  ExtractionRun run;
+  run.request.files = {dir / "a.txt", dir / "u16.txt", dir / "gone.txt"};
+  run.request.text = "13612345678";
+  run.Start();
+  EXPECT_EQ(run.extraction.BytesTotal(), 1012u + 8u + 11u);
+  run.extraction.Wait();
+  EXPECT_EQ(run.extraction.BytesDone(), run.extraction.BytesTotal());
+  EXPECT_EQ(run.extraction.ItemsDone(), 4);
 
-  SearchRun large;
-  large.search.Sizes.piece = 4096;
+  ExtractionRun large;
+  large.sizes.piece = 4096;
   std::string text;
   for (int i = 0; i < 1'000'000; ++i) text += "13800000000 ";
-  large.search.PendingText = text;
+  large.request.text = text;
   std::atomic<bool> between{false};
-  large.search.Start();
-  while (large.search.Active()) {
-    uint64_t done = large.search.BytesDone();
+  large.Start();
+  while (large.extraction.Active()) {
+    uint64_t done = large.extraction.BytesDone();
     if (done > 0 && done < text.size()) between = true;
     std::this_thread::yield();
   }
-  large.search.Wait();
+  large.extraction.Wait();
   EXPECT_TRUE(between.load());
-  EXPECT_EQ(large.search.BytesDone(), text.size());
-  EXPECT_EQ(large.search.ItemsDone(), 1);
+  EXPECT_EQ(large.extraction.BytesDone(), text.size());
+  EXPECT_EQ(large.extraction.ItemsDone(), 1);
 }
 
 // A reader that holds every file until released or stopped, as a long conversion would.
@@ -346,31 +361,32 @@ struct HeldReader {
 TEST(ExtractionRun, SecondStartIsRefusedAndStopKeepsWhatWasFound) {
   TempDir dir;
   HeldReader held;
-  SearchRun run;
-  run.search.ReadFile = held.Reader();
+  ExtractionRun run;
+  run.reader = held.Reader();
   for (int i = 0; i < 8; ++i) {
     std::string name = "1381234567" + std::to_string(i) + ".txt";
     WriteBytes(dir / name, "");
-    run.search.PendingFiles.push_back(dir / name);
+    run.request.files.push_back(dir / name);
   }
-  run.search.PendingText = "13900000000";
-  run.search.Start();
+  run.request.text = "13900000000";
+  run.Start();
   while (held.waiting < 5) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  EXPECT_TRUE(run.search.Active());
-  EXPECT_THROW(run.search.Start(), std::runtime_error);
-  run.search.Stop();
-  EXPECT_FALSE(run.search.Active());
-  EXPECT_EQ(run.done.load(), 1);
+  EXPECT_TRUE(run.extraction.Active());
+  EXPECT_THROW(run.extraction.Start(run.request, run.sink), std::runtime_error);
+  run.extraction.Stop();
+  EXPECT_FALSE(run.extraction.Active());
+  EXPECT_EQ(run.sink.done.load(), 1);
   // The pasted text was scanned before the stop; the held files were dropped.
-  EXPECT_EQ(Items(run.results.Mobile), Strings{"13900000000"});
+  EXPECT_EQ(Items(run.results().mobile), Strings{"13900000000"});
 
   // The engine runs again afterwards, on fresh inputs.
-  run.results.Clear();
+  run.sink.Clear();
   held.Release();
-  run.search.PendingFiles = {dir / "13812345671.txt", dir / "13812345672.txt"};
+  run.request.text.clear();
+  run.request.files = {dir / "13812345671.txt", dir / "13812345672.txt"};
   run.Go();
-  EXPECT_EQ(Items(run.results.Mobile), (Strings{"13812345671", "13812345672"}));
-  EXPECT_EQ(run.done.load(), 2);
+  EXPECT_EQ(Items(run.results().mobile), (Strings{"13812345671", "13812345672"}));
+  EXPECT_EQ(run.sink.done.load(), 2);
 }
 
 // A stop inside a large item keeps every kind found up to the same place: the e-mails of the
@@ -380,33 +396,33 @@ TEST(ExtractionRun, AStopKeepsEveryKindUpToWhereItCame) {
   WriteBytes(dir / "big.txt", "");
   std::string text = "13800000001 a@b.cn\n";
   text.append(std::string(40u << 20, ' ') + "\n13900000002 c@d.cn\n");
-  SearchRun run;
-  run.search.WantEmail = true;
-  run.search.ReadFile = [&](const std::filesystem::path&, const std::atomic<bool>&) {
-    run.search.RequestStop();  // the stop arrives while the item is being read
+  ExtractionRun run;
+  run.request.email = true;
+  run.reader = [&](const std::filesystem::path&, const std::atomic<bool>&) {
+    run.extraction.RequestStop();  // the stop arrives while the item is being read
     return text;
   };
-  run.search.PendingFiles = {dir / "big.txt"};
+  run.request.files = {dir / "big.txt"};
   run.Go();
-  EXPECT_TRUE(run.search.Stopping());
-  EXPECT_EQ(Items(run.results.Mobile), Strings{"13800000001"});
-  EXPECT_EQ(Items(run.results.Email), Strings{"a@b.cn"});
+  EXPECT_TRUE(run.extraction.Stopping());
+  EXPECT_EQ(Items(run.results().mobile), Strings{"13800000001"});
+  EXPECT_EQ(Items(run.results().email), Strings{"a@b.cn"});
 }
 
 // A large item is scanned in pieces; the result is that of one scan of the whole.
 TEST(ExtractionRun, PiecesOfALargeItemScanAsTheWhole) {
-  SearchRun run;
+  ExtractionRun run;
   test::Fill(run.codes, {"0755"});
-  run.search.WantEmail = true;
+  run.request.email = true;
   std::string text = "0755 ";
   text.append(std::string((16u << 20) - 10, 'x'));  // the first piece ends in the next line
   text += "x 23456789 me@x.cn 13800000001";
   text.append(std::string(17u << 20, '-'));  // no line break: the piece ends after a blank
   text += " 13900000002-";
   run.Text(text);
-  EXPECT_EQ(Items(run.results.Landline), Strings{"075523456789"});
-  EXPECT_EQ(Items(run.results.Mobile), (Strings{"13800000001", "13900000002"}));
-  EXPECT_EQ(Items(run.results.Email), Strings{"me@x.cn"});
+  EXPECT_EQ(Items(run.results().landline), Strings{"075523456789"});
+  EXPECT_EQ(Items(run.results().mobile), (Strings{"13800000001", "13900000002"}));
+  EXPECT_EQ(Items(run.results().email), Strings{"me@x.cn"});
 }
 
 // Pieces and parts cut everywhere give what one scan of the whole gives: the last area code
@@ -452,25 +468,25 @@ TEST(ExtractionRun, PiecesAndPartsAnywhereFindWhatTheWholeFinds) {
     WriteBytes(dir / "t.txt", text);
     const bool separators = round % 2 == 0;
     auto all = [&](bool cut, bool asFile) {
-      SearchRun run;
-      run.search.MobileSeparators = separators;
+      ExtractionRun run;
+      run.request.mobileSeparators = separators;
       test::Fill(run.codes, {"010", "0755"});
-      run.search.KeepAllKinds = true;
-      run.search.WantEmail = true;
+      run.request.output = ExtractionOutput::kFilePerKind;
+      run.request.email = true;
       if (!asFile) {
-        run.search.WantRegex = true;  // a pattern is matched over the whole text
-        run.search.UserPattern = "\\d+\\s+\\d+";
+        run.request.pattern = true;  // a pattern is matched over the whole text
+        run.request.patternText = "\\d+\\s+\\d+";
       }
-      if (cut) run.search.Sizes = {3 + random() % 9, 8 + random() % 40, 1, 3};
+      if (cut) run.sizes = {3 + random() % 9, 8 + random() % 40, 1, 3};
       if (asFile) {
-        run.search.PendingFiles = {dir / "t.txt"};
+        run.request.files = {dir / "t.txt"};
         run.Go();
       } else {
-        run.search.PendingText = text;
+        run.request.text = text;
         run.Go();
       }
-      return std::vector<Strings>{Items(run.results.Landline), Items(run.results.Mobile), Items(run.results.Email),
-                                  Items(run.results.Unknown), Items(run.results.Regex)};
+      return std::vector<Strings>{Items(run.results().landline), Items(run.results().mobile),
+                                  Items(run.results().email), Items(run.results().unknown), Items(run.results().regex)};
     };
     ASSERT_EQ(all(true, false), all(false, false)) << text;
     ASSERT_EQ(all(true, true), all(false, true)) << text;
@@ -491,17 +507,17 @@ TEST(ExtractionRun, AddressesAloneAreTheAddressesOfAFullRun) {
     for (int k = 5 + static_cast<int>(random() % 60); k > 0; --k) text += tokens[random() % std::size(tokens)];
     WriteBytes(dir / "t.txt", text);
     auto emails = [&](bool alone, bool cut, bool asFile) {
-      SearchRun run;
-      run.search.WantEmail = true;
-      run.search.WantMobile = run.search.WantLandline = !alone;
-      if (cut) run.search.Sizes = {3 + random() % 9, 8 + random() % 40, 1, 3};
+      ExtractionRun run;
+      run.request.email = true;
+      run.request.mobile = run.request.landline = !alone;
+      if (cut) run.sizes = {3 + random() % 9, 8 + random() % 40, 1, 3};
       if (asFile) {
-        run.search.PendingFiles = {dir / "t.txt"};
+        run.request.files = {dir / "t.txt"};
       } else {
-        run.search.PendingText = text;
+        run.request.text = text;
       }
       run.Go();
-      return Items(run.results.Email);
+      return Items(run.results().email);
     };
     const Strings full = emails(false, false, false);
     for (bool cut : {false, true})
@@ -518,32 +534,32 @@ TEST(ExtractionRun, GroupedMobilesAreNeverCutInTwo) {
       "86138 0013 8007 1234 5678 9012 13900000000 13900000001");
   TempDir dir;
   WriteBytes(dir / "t.txt", text);
-  auto configure = [&](SearchRun& run) {
+  auto configure = [&](ExtractionRun& run) {
     test::Fill(run.codes, {"0755"});
-    run.search.KeepAllKinds = true;
-    run.search.PendingFiles = {dir / "t.txt"};
+    run.request.output = ExtractionOutput::kFilePerKind;
+    run.request.files = {dir / "t.txt"};
   };
-  SearchRun whole;
+  ExtractionRun whole;
   configure(whole);
   whole.Go();
-  ASSERT_EQ(Items(whole.results.Mobile),
+  ASSERT_EQ(Items(whole.results().mobile),
             (Strings{"13300138006", "13500138004", "13600138003", "13700138002", "13800138000", "13800138007",
                      "13900000000", "13900000001", "13900138001"}));
-  ASSERT_EQ(Items(whole.results.Landline), Strings{"075523456789"});
-  ASSERT_EQ(Items(whole.results.Unknown), (Strings{"0013", "1234", "134", "2024", "5678", "8005", "9012"}));
+  ASSERT_EQ(Items(whole.results().landline), Strings{"075523456789"});
+  ASSERT_EQ(Items(whole.results().unknown), (Strings{"0013", "1234", "134", "2024", "5678", "8005", "9012"}));
   for (bool asFile : {false, true}) {
     for (size_t piece = 1; piece < 24; ++piece) {
-      SearchRun cut;
+      ExtractionRun cut;
       configure(cut);
-      cut.search.Sizes = {piece, asFile ? 1 : piece * 2, 1, 3};
+      cut.sizes = {piece, asFile ? 1 : piece * 2, 1, 3};
       if (!asFile) {
-        cut.search.PendingFiles.clear();
-        cut.search.PendingText = text;
+        cut.request.files.clear();
+        cut.request.text = text;
       }
       cut.Go();
-      ASSERT_EQ(Items(cut.results.Mobile), Items(whole.results.Mobile)) << piece << asFile;
-      ASSERT_EQ(Items(cut.results.Landline), Items(whole.results.Landline)) << piece << asFile;
-      ASSERT_EQ(Items(cut.results.Unknown), Items(whole.results.Unknown)) << piece << asFile;
+      ASSERT_EQ(Items(cut.results().mobile), Items(whole.results().mobile)) << piece << asFile;
+      ASSERT_EQ(Items(cut.results().landline), Items(whole.results().landline)) << piece << asFile;
+      ASSERT_EQ(Items(cut.results().unknown), Items(whole.results().unknown)) << piece << asFile;
     }
   }
 }
@@ -566,37 +582,38 @@ TEST(ExtractionRun, StoppedAtAnyMomentLeavesNothingBehind) {
     files.push_back(dir / ("f" + std::to_string(f) + ".txt"));
     WriteBytes(files.back(), text);
   }
-  auto configure = [&](SearchRun& run) {
+  auto configure = [&](ExtractionRun& run) {
     test::Fill(run.codes, {"0755"});
-    run.search.WantEmail = true;
-    run.search.KeepAllKinds = true;
-    run.search.Sizes.piece = 4096;
-    run.search.PendingFiles = files;
+    run.request.email = true;
+    run.request.output = ExtractionOutput::kFilePerKind;
+    run.sizes.piece = 4096;
+    run.request.files = files;
   };
-  SearchRun whole;
+  ExtractionRun whole;
   configure(whole);
   whole.Go();
-  const std::vector<Strings> all{Items(whole.results.Mobile), Items(whole.results.Landline),
-                                 Items(whole.results.Email)};
+  const std::vector<Strings> all{Items(whole.results().mobile), Items(whole.results().landline),
+                                 Items(whole.results().email)};
   const size_t before = threads();
   std::mt19937 random(5);
   for (int round = 0; round < 100; ++round) {
-    SearchRun run;
+    ExtractionRun run;
     configure(run);
-    run.search.Start();
+    run.Start();
     std::this_thread::sleep_for(std::chrono::microseconds(random() % 8000));
-    run.search.Stop();
-    ASSERT_FALSE(run.search.Active());
-    ASSERT_EQ(run.done.load(), 1);
+    run.extraction.Stop();
+    ASSERT_FALSE(run.extraction.Active());
+    ASSERT_EQ(run.sink.done.load(), 1);
     EXPECT_EQ(threads(), before);
-    const std::vector<Strings> got{Items(run.results.Mobile), Items(run.results.Landline), Items(run.results.Email)};
+    const std::vector<Strings> got{Items(run.results().mobile), Items(run.results().landline),
+                                   Items(run.results().email)};
     for (size_t k = 0; k < got.size(); ++k) {
       ASSERT_TRUE(std::is_sorted(got[k].begin(), got[k].end()));
       ASSERT_TRUE(std::adjacent_find(got[k].begin(), got[k].end()) == got[k].end());
       ASSERT_TRUE(std::includes(all[k].begin(), all[k].end(), got[k].begin(), got[k].end()));
     }
     TempDir out;
-    for (const auto& file : SaveResultFiles(run.results, out.path()).written) {
+    for (const auto& file : SaveResultFiles(run.results(), out.path()).written) {
       std::string bytes = test::ReadBytes(file);
       ASSERT_TRUE(bytes.empty() || bytes.ends_with("\r\n"));
     }
@@ -613,10 +630,10 @@ TEST(ExtractionRun, MillionsOfResultsEndSortedAndDistinct) {
   TempDir dir;
   WriteBytes(dir / "a.txt", text);
   WriteBytes(dir / "b.txt", text.substr(0, text.size() / 2));
-  SearchRun run;
-  run.search.PendingFiles = {dir / "a.txt", dir / "b.txt"};
+  ExtractionRun run;
+  run.request.files = {dir / "a.txt", dir / "b.txt"};
   run.Go();
-  const Strings mobile = Items(run.results.Mobile);
+  const Strings mobile = Items(run.results().mobile);
   ASSERT_EQ(mobile.size(), static_cast<size_t>(count));
   for (size_t i = 1; i < mobile.size(); ++i) ASSERT_LT(mobile[i - 1], mobile[i]);
   EXPECT_EQ(mobile[0], "13000000000");
@@ -636,34 +653,35 @@ TEST(ExtractionRun, OfficeFilesAndMarkedTextAreReadAsText) {
   WriteBytes(dir / "u8.txt", "\xEF\xBB\xBF" + GbkToUtf8(Utf8ToGbk("手机：１５０１２３４５６７８")));
   // A binary file named like a document that is no document gives nothing, never its bytes.
   WriteBytes(dir / "fake.doc", std::string("\0\x01 13700000000", 14));
-  SearchRun run;
-  run.search.WantEmail = true;
-  run.search.PendingFiles = {office / "sample.doc", dir / "Book.XLS", dir / "u8.txt", dir / "fake.doc"};
+  ExtractionRun run;
+  run.request.email = true;
+  run.request.files = {office / "sample.doc", dir / "Book.XLS", dir / "u8.txt", dir / "fake.doc"};
   run.Go();
-  EXPECT_EQ(Items(run.results.Mobile), (Strings{"13800138000", "15012345678"}));
-  EXPECT_EQ(Items(run.results.Email), Strings{"zhang.san@example.com"});
-  EXPECT_EQ(run.search.ItemsDone(), 4);
+  EXPECT_EQ(Items(run.results().mobile), (Strings{"13800138000", "15012345678"}));
+  EXPECT_EQ(Items(run.results().email), Strings{"zhang.san@example.com"});
+  EXPECT_EQ(run.extraction.ItemsDone(), 4);
 }
 
 // A file that cannot be read is left out and told, naming it and why; the others give their
-// numbers all the same, and the next run starts with no failures.
+// numbers all the same, and a report cleared starts the next run with none.
 TEST(ExtractionRun, UnreadFilesAreToldAndTheOthersStillRead) {
   TempDir dir;
   WriteBytes(dir / "broken.docx", "PK\x03\x04 cut short");
   WriteBytes(dir / "fake.doc", std::string("\0\x01 13700000000", 14));
   WriteBytes(dir / "list.txt", "13600000000\r\n");
-  SearchRun run;
-  run.search.PendingFiles = {dir / "broken.docx", dir / "list.txt", dir / "fake.doc"};
+  ExtractionRun run;
+  run.request.files = {dir / "broken.docx", dir / "list.txt", dir / "fake.doc"};
   run.Go();
-  EXPECT_EQ(Items(run.results.Mobile), Strings{"13600000000"});
-  Strings failures = run.search.Failures();
+  EXPECT_EQ(Items(run.results().mobile), Strings{"13600000000"});
+  Strings failures = run.sink.Failures();
   std::sort(failures.begin(), failures.end());
   ASSERT_EQ(failures.size(), 2u);
   EXPECT_TRUE(failures[0].starts_with("无法转换文件\"" + (dir / "broken.docx").string() + "\"：")) << failures[0];
   EXPECT_EQ(failures[1], "无法转换文件\"" + (dir / "fake.doc").string() + "\"：不是文档文件");
-  run.search.PendingFiles = {dir / "list.txt"};
+  run.sink.Clear();
+  run.request.files = {dir / "list.txt"};
   run.Go();
-  EXPECT_EQ(run.search.Failures(), Strings{});
+  EXPECT_EQ(run.sink.Failures(), Strings{});
 }
 
 TEST(ExtractionRun, UnmarkedUtf8AndTextUnderOfficeNamesAreReadAsText) {
@@ -677,12 +695,12 @@ TEST(ExtractionRun, UnmarkedUtf8AndTextUnderOfficeNamesAreReadAsText) {
   // A web page saved as .doc and a UTF-8 list saved as .xls: text, whatever the name says.
   WriteBytes(dir / "page.DOC", Utf8ToGbk("<html><body>手机：13700000000</body></html>"));
   WriteBytes(dir / "list.xls", "\xE6\x89\x8B\xE6\x9C\xBA,13600000000\n");
-  SearchRun run;
-  run.search.WantEmail = true;
-  run.search.PendingFiles = {dir / "mail.txt", dir / "gbk.txt", dir / "page.DOC", dir / "list.xls"};
+  ExtractionRun run;
+  run.request.email = true;
+  run.request.files = {dir / "mail.txt", dir / "gbk.txt", dir / "page.DOC", dir / "list.xls"};
   run.Go();
-  EXPECT_EQ(Items(run.results.Email), (Strings{"abc@qq.com", "xyz@163.com"}));
-  EXPECT_EQ(Items(run.results.Mobile), (Strings{"13600000000", "13700000000"}));
+  EXPECT_EQ(Items(run.results().email), (Strings{"abc@qq.com", "xyz@163.com"}));
+  EXPECT_EQ(Items(run.results().mobile), (Strings{"13600000000", "13700000000"}));
 }
 
 }  // namespace

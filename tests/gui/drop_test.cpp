@@ -70,7 +70,7 @@ class DropTest : public QObject {
     const fs::path data = home / "data";
     for (const char* name : {"b.txt", "Y.txt", "A.txt", "sub/z.txt", "sub/c.TXT", "noext"}) Touch(data / name);
     auto w = home.OpenWindow();
-    auto* files = Control<QListWidget>(w, kSearchFileList);
+    auto* files = Control<QListWidget>(w, kExtractionFileList);
     files->addItem(u"kept"_s);
     telqor::test::DropOn(files, {data, data / "b.txt"});
     const QString d = PathToQString(data / "");

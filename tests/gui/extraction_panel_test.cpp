@@ -138,7 +138,7 @@ class ExtractionPanelTest : public QObject {
              qPrintable(box));
   }
 
-  void NothingToSearchDoesNothing() {
+  void NothingToExtractFromDoesNothing() {
     TempHome home;
     auto w = home.OpenWindow();
     Paste(w, u"  \n "_s);
@@ -151,15 +151,15 @@ class ExtractionPanelTest : public QObject {
     TempHome home;
     auto w = home.OpenWindow();
     auto* tels = Control<QCheckBox>(w, kLandlineCheck);
-    auto* zoneKind = Control<QComboBox>(w, kZoneKindCombo);
+    auto* areaCodeMode = Control<QComboBox>(w, kAreaCodeModeCombo);
     tels->click();
-    QVERIFY(!zoneKind->isEnabled());
+    QVERIFY(!areaCodeMode->isEnabled());
     tels->click();
-    QVERIFY(zoneKind->isEnabled());
-    zoneKind->setCurrentIndex(1);
-    QVERIFY(!Control<QLineEdit>(w, kZoneEdit)->isHidden());
-    zoneKind->setCurrentIndex(2);
-    QVERIFY(Control<QLineEdit>(w, kZoneEdit)->isHidden());
+    QVERIFY(areaCodeMode->isEnabled());
+    areaCodeMode->setCurrentIndex(1);
+    QVERIFY(!Control<QLineEdit>(w, kAreaCodeEdit)->isHidden());
+    areaCodeMode->setCurrentIndex(2);
+    QVERIFY(Control<QLineEdit>(w, kAreaCodeEdit)->isHidden());
 
     auto* reg = Control<QCheckBox>(w, kRegexCheck);
     auto* pattern = Control<QLineEdit>(w, kRegexEdit);
@@ -177,12 +177,30 @@ class ExtractionPanelTest : public QObject {
     auto w = home.OpenWindow();
     Control<QCheckBox>(w, kRegexCheck)->click();
     Control<QLineEdit>(w, kRegexEdit)->setText(u"编号\\d+"_s);
-    Control<QComboBox>(w, kZoneKindCombo)->setCurrentIndex(1);
-    Control<QLineEdit>(w, kZoneEdit)->setText(u" 021 "_s);
+    Control<QComboBox>(w, kAreaCodeModeCombo)->setCurrentIndex(1);
+    Control<QLineEdit>(w, kAreaCodeEdit)->setText(u" 021 "_s);
     Control<QCheckBox>(w, kEmailCheck)->setChecked(true);
     Paste(w, u"编号7 66667777 x@y.com 13812345678"_s);
     Click(w, kExtractToWorkspaceButton);
     QCOMPARE(Rows(w, kWorkspaceList), (QStringList{u"编号7"_s, u"02166667777"_s, u"13812345678"_s, u"x@y.com"_s}));
+  }
+
+  // Each entry of the area-code box gives its own prefix to a local number: the last code seen,
+  // the code typed, none.
+  void EveryAreaCodeEntryPrefixesItsWay() {
+    TempHome home;
+    telqor::test::WriteBytes(home / U8Path("基础数据") / U8Path("固话区号对照表.txt"),
+                             telqor::Utf8ToGbk("深圳 0755\r\n"));
+    auto w = home.OpenWindow();
+    Control<QCheckBox>(w, kMobileCheck)->setChecked(false);
+    Control<QLineEdit>(w, kAreaCodeEdit)->setText(u"021"_s);
+    const QStringList expected{u"075523456789"_s, u"02123456789"_s, u"23456789"_s};
+    Paste(w, u"0755 23456789"_s);
+    for (int entry = 0; entry < 3; ++entry) {
+      Control<QComboBox>(w, kAreaCodeModeCombo)->setCurrentIndex(entry);
+      Click(w, kExtractToWorkspaceButton);  // appended after the runs before
+      QCOMPARE(Rows(w, kWorkspaceList), expected.mid(0, entry + 1));
+    }
   }
 
   void FileListImportsAndDeletes() {
@@ -192,7 +210,7 @@ class ExtractionPanelTest : public QObject {
     telqor::Hooks().chooseFolder = [&](const fs::path&) { return home / "in"; };
     Click(w, kImportFolderButton);
     Click(w, kImportFolderButton);
-    auto* files = Control<QListWidget>(w, kSearchFileList);
+    auto* files = Control<QListWidget>(w, kExtractionFileList);
     QStringList once{PathToQString(home / "in/a.txt"), PathToQString(home / "in/b.txt"), PathToQString(home / "in/sub.d"),
                      PathToQString(home / "in/sub.d/c.txt")};
     QStringList shown;

@@ -38,7 +38,7 @@ class ObjectNamesTest : public QObject {
     QTest::newRow("workspace") << names::workspace::kDedupeButton << u"SpeedButton8"_s;
     QTest::newRow("workspace list") << names::workspace::kWorkspaceList << u"lv0"_s;
     QTest::newRow("lists") << names::lists::kDedupeSourceButton << u"ToolButton20"_s;
-    QTest::newRow("extraction") << names::extraction::kSearchFileList << u"ListBoxF"_s;
+    QTest::newRow("extraction") << names::extraction::kExtractionFileList << u"ListBoxF"_s;
     QTest::newRow("generation") << names::generation::kGenerateToWorkspaceButton << u"SBHmExOut"_s;
     QTest::newRow("files") << names::files::kGeneralFileList << u"LB1"_s;
     QTest::newRow("save count") << names::save_count::kCountEdit << u"EditA"_s;

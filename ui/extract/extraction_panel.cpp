@@ -42,7 +42,7 @@ ExtractionPanel::ExtractionPanel(AppContext& context, NumberList& workspace, QWi
   auto* extract = new QVBoxLayout(extractionGroup_);
   extract->addWidget(filesGroup_, 3);
   extract->addWidget(pasteGroup_, 2);
-  extract->addLayout(Row({mobileCheck_, landlineCheck_, zoneKindCombo_, zoneEdit_}));
+  extract->addLayout(Row({mobileCheck_, landlineCheck_, areaCodeModeCombo_, areaCodeEdit_}));
   auto* regexRow = Row({emailCheck_, regexCheck_}, false);
   regexRow->addWidget(regexEdit_, 1);
   extract->addLayout(regexRow);
@@ -53,17 +53,11 @@ ExtractionPanel::ExtractionPanel(AppContext& context, NumberList& workspace, QWi
   setMinimumWidth(300);
   setMaximumWidth(400);
   Connect();
-
-  search_.OnStatus = [this](const std::string& text) {
-    std::lock_guard lock(statusLock_);
-    workerStatus_ = text;
-    statusPending_ = true;
-  };
 }
 
 void ExtractionPanel::BuildFiles() {
-  filesGroup_ = Named<QGroupBox>(kSearchFilesGroup, u"带号码文件解析(txt|html|Doc|Excel...)"_s);
-  fileList_ = Named<QListWidget>(kSearchFileList);
+  filesGroup_ = Named<QGroupBox>(kExtractionFilesGroup, u"带号码文件解析(txt|html|Doc|Excel...)"_s);
+  fileList_ = Named<QListWidget>(kExtractionFileList);
   fileList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   importFilesButton_ = Button(kImportFilesButton, u"导入文件"_s);
   importFolderButton_ = Button(kImportFolderButton, u"导入文件夹"_s);
@@ -72,7 +66,7 @@ void ExtractionPanel::BuildFiles() {
   auto* filesBox = new QVBoxLayout(filesGroup_);
   filesBox->addWidget(fileList_, 1);
   filesBox->addLayout(Row({importFilesButton_, importFolderButton_, deleteFilesButton_, clearFilesButton_}, false));
-  fileListMenu_ = Named<QMenu>(kSearchFileMenu, this);
+  fileListMenu_ = Named<QMenu>(kExtractionFileMenu, this);
   importFilesItem_ = MenuItem(fileListMenu_, kImportFilesItem, u"导入文件"_s);
   clearFilesItem_ = MenuItem(fileListMenu_, kClearFilesItem, u"清空文件"_s);
   deleteFilesItem_ = MenuItem(fileListMenu_, kDeleteFilesItem, u"删除选择文件"_s);
@@ -96,12 +90,12 @@ void ExtractionPanel::BuildOptions() {
   landlineCheck_->setChecked(true);
   emailCheck_ = Named<QCheckBox>(kEmailCheck, u"Email"_s);
   regexCheck_ = Named<QCheckBox>(kRegexCheck, u"正则"_s);
-  zoneKindCombo_ = Named<QComboBox>(kZoneKindCombo);
-  zoneKindCombo_->addItems({u"附加前一区号"_s, u"指定区号"_s, u"不处理"_s});
-  zoneKindCombo_->setCurrentIndex(0);
-  zoneEdit_ = Named<QLineEdit>(kZoneEdit);
-  zoneEdit_->setMaximumWidth(70);
-  zoneEdit_->hide();
+  areaCodeModeCombo_ = Named<QComboBox>(kAreaCodeModeCombo);
+  areaCodeModeCombo_->addItems({u"附加前一区号"_s, u"指定区号"_s, u"不处理"_s});
+  areaCodeModeCombo_->setCurrentIndex(0);
+  areaCodeEdit_ = Named<QLineEdit>(kAreaCodeEdit);
+  areaCodeEdit_->setMaximumWidth(70);
+  areaCodeEdit_->hide();
   regexEdit_ = Named<QLineEdit>(kRegexEdit, u"输入正则表达式"_s);
   regexEdit_->setEnabled(false);
   extractToWorkspaceButton_ = Button(kExtractToWorkspaceButton, u"提取到号码整理框"_s);
@@ -124,7 +118,7 @@ void ExtractionPanel::Connect() {
   OnDoubleClick(pasteBox_->viewport(), [this] { PasteBoxDoubleClicked(); });
   Wire(landlineCheck_, this, &ExtractionPanel::LandlineClicked);
   Wire(regexCheck_, this, &ExtractionPanel::RegexClicked);
-  connect(zoneKindCombo_, &QComboBox::currentIndexChanged, this, Guarded([this] { ZoneKindChanged(); }));
+  connect(areaCodeModeCombo_, &QComboBox::currentIndexChanged, this, Guarded([this] { AreaCodeModeChanged(); }));
   Wire(extractToWorkspaceButton_, this, [this] { ExtractClicked(extractToWorkspaceButton_); });
   Wire(extractToFilesButton_, this, [this] { ExtractClicked(extractToFilesButton_); });
   // "停止" works while the run's action waits, so it is no action itself.
@@ -133,7 +127,7 @@ void ExtractionPanel::Connect() {
   stopButton_->setEnabled(false);
 }
 
-ExtractionPanel::~ExtractionPanel() { search_.Stop(); }
+ExtractionPanel::~ExtractionPanel() { extraction_.Stop(); }
 
 DropSites ExtractionPanel::Drops() const { return {{fileList_, DropTarget::kExtractionFiles}}; }
 
@@ -171,9 +165,9 @@ void ExtractionPanel::FileListDoubleClicked() {
 
 void ExtractionPanel::PasteBoxDoubleClicked() { pasteBox_->clear(); }
 
-void ExtractionPanel::LandlineClicked() { zoneKindCombo_->setEnabled(landlineCheck_->isChecked()); }
+void ExtractionPanel::LandlineClicked() { areaCodeModeCombo_->setEnabled(landlineCheck_->isChecked()); }
 
-void ExtractionPanel::ZoneKindChanged() { zoneEdit_->setVisible(zoneKindCombo_->currentIndex() == 1); }
+void ExtractionPanel::AreaCodeModeChanged() { areaCodeEdit_->setVisible(areaCodeModeCombo_->currentIndex() == 1); }
 
 void ExtractionPanel::RegexClicked() {
   if (regexCheck_->isChecked()) {
@@ -186,63 +180,75 @@ void ExtractionPanel::RegexClicked() {
 
 // ---- A run ----------------------------------------------------------------------------------
 
-void ExtractionPanel::ExtractClicked(QAbstractButton* sender) {
-  if (search_.Active()) return;  // refused while a run goes (the action rule keeps it so)
-  results_.Clear();
-  runMode_ = sender->property("Tag").toInt();
-  search_.PendingFiles.clear();
-  for (int row = 0; row < fileList_->count(); ++row)
-    search_.PendingFiles.push_back(PathFromQString(fileList_->item(row)->text()));
-  search_.PendingText = std::string(TrimBlanks(ToGbk(pasteBox_->toPlainText())));
-  if (search_.PendingFiles.empty() && search_.PendingText.empty()) return;
-  search_.WantMobile = mobileCheck_->isChecked();
-  search_.WantEmail = emailCheck_->isChecked();
-  search_.WantLandline = landlineCheck_->isChecked();
-  search_.ZoneMode = zoneKindCombo_->currentIndex();
-  search_.FixedZone = std::string(TrimBlanks(ToGbk(zoneEdit_->text())));
-  search_.AreaCodes = &areaCodes_;
-  search_.WantRegex = regexCheck_->isChecked();
-  search_.UserPattern = ToGbk(regexEdit_->text());
-  search_.KeepAllKinds = runMode_ == 0;  // appending never uses the digit runs of no kind
-  search_.MobileSecondDigits = context_.CurrentSettings().mobileSecondDigits;
-  search_.MobileSeparators = context_.CurrentSettings().mobileSeparators != 0;
-  results_.HandTo(search_);
-  abandoned_ = false;
-  search_.Start();
-  WaitForRun();
-  if (!abandoned_) SearchDone();
+namespace {
+
+// The entries of the area-code box, in order: "附加前一区号", "指定区号", "不处理".
+AreaCodeMode AreaCodeModeAt(int index) {
+  switch (index) {
+    case 1:
+      return AreaCodeMode::kFixed;
+    case 2:
+      return AreaCodeMode::kNone;
+    default:
+      return AreaCodeMode::kLastSeen;
+  }
 }
 
-void ExtractionPanel::StopClicked() { search_.RequestStop(); }
+// The start buttons' Tag: 1 appends to the workspace list, 0 saves one file per kind.
+ExtractionOutput OutputOfTag(int tag) {
+  return tag == 1 ? ExtractionOutput::kAppendWanted : ExtractionOutput::kFilePerKind;
+}
+
+}  // namespace
+
+void ExtractionPanel::ExtractClicked(QAbstractButton* sender) {
+  if (extraction_.Active()) return;  // refused while a run goes (the action rule keeps it so)
+  report_.Clear();
+  output_ = OutputOfTag(sender->property("Tag").toInt());
+  ExtractionRequest request;
+  for (int row = 0; row < fileList_->count(); ++row) request.files.push_back(PathFromQString(fileList_->item(row)->text()));
+  request.text = std::string(TrimBlanks(ToGbk(pasteBox_->toPlainText())));
+  if (!request.HasSources()) return;
+  request.mobile = mobileCheck_->isChecked();
+  request.email = emailCheck_->isChecked();
+  request.landline = landlineCheck_->isChecked();
+  request.areaCodeMode = AreaCodeModeAt(areaCodeModeCombo_->currentIndex());
+  request.fixedAreaCode = std::string(TrimBlanks(ToGbk(areaCodeEdit_->text())));
+  request.areaCodes = &areaCodes_;
+  request.pattern = regexCheck_->isChecked();
+  request.patternText = ToGbk(regexEdit_->text());
+  request.output = output_;  // appending never uses the digit runs of no kind
+  request.mobileSecondDigits = context_.CurrentSettings().mobileSecondDigits;
+  request.mobileSeparators = context_.CurrentSettings().mobileSeparators != 0;
+  abandoned_ = false;
+  extraction_.Start(std::move(request), report_);
+  WaitForRun();
+  if (!abandoned_) ExtractionDone();
+}
+
+void ExtractionPanel::StopClicked() { extraction_.RequestStop(); }
 
 void ExtractionPanel::AbandonRun() {
   abandoned_ = true;
-  search_.RequestStop();
+  extraction_.RequestStop();
 }
 
 void ExtractionPanel::ShowWorkerStatus() {
-  std::string text;
-  {
-    std::lock_guard lock(statusLock_);
-    if (!statusPending_) return;
-    text = std::move(workerStatus_);
-    statusPending_ = false;
-  }
-  context_.ui.ShowStatus(text);
+  if (std::optional<std::string> text = report_.TakeStatus()) context_.ui.ShowStatus(*text);
 }
 
 // Waits for the workers with the window painting; only "停止" takes input meanwhile.
 void ExtractionPanel::WaitForRun() {
   stopButton_->setEnabled(true);
   KeepPainting();
-  while (search_.Active()) {
+  while (extraction_.Active()) {
     QEventLoop wait;
     QTimer::singleShot(50, &wait, &QEventLoop::quit);
     wait.exec();
     ShowWorkerStatus();
-    context_.ui.Progress(static_cast<int64_t>(search_.BytesDone()), static_cast<int64_t>(search_.BytesTotal()));
+    context_.ui.Progress(static_cast<int64_t>(extraction_.BytesDone()), static_cast<int64_t>(extraction_.BytesTotal()));
   }
-  search_.Wait();
+  extraction_.Wait();
   ShowWorkerStatus();
   context_.ui.Progress(0, 0);
   stopButton_->setEnabled(false);
@@ -268,26 +274,27 @@ std::string UnreadFilesNote(const std::vector<std::string>& failures) {
 
 }  // namespace
 
-void ExtractionPanel::SearchDone() {
+void ExtractionPanel::ExtractionDone() {
   // A stopped run keeps every kind found up to where each item was stopped, and says so.
-  const bool stopped = search_.Stopping();
+  const bool stopped = extraction_.Stopping();
   const std::string stopNote = stopped ? "提取已停止，只保存了停止前找到的数据。" : "";
   context_.ui.ShowStatus(stopped ? "文件搜索已停止" : "文件搜索结束");
-  const std::string unread = UnreadFilesNote(search_.Failures());
-  if (runMode_ == 1) {
+  const std::vector<std::string> failures = report_.Failures();
+  const std::string unread = UnreadFilesNote(failures);
+  if (output_ == ExtractionOutput::kAppendWanted) {
     // The check boxes as they are now say which kinds the user keeps.
     const WantedKinds wanted{regexCheck_->isChecked(), landlineCheck_->isChecked(), mobileCheck_->isChecked(),
                              emailCheck_->isChecked()};
     size_t count = 0;
     ChangeList(workspace_, context_.ui, nullptr, nullptr,
-               [&](ItemList& items) { count = CollectResults(results_, wanted, items); });
+               [&](ItemList& items) { count = CollectResults(report_.Found(), wanted, items); });
     const std::string done = "完成！生成" + std::to_string(count) + "个数据,追加到号码整理框";
-    context_.ui.ShowStatus(stopNote + done + (unread.empty() ? "" : "；" + UnreadCount(search_.Failures())));
+    context_.ui.ShowStatus(stopNote + done + (unread.empty() ? "" : "；" + UnreadCount(failures)));
     if (!unread.empty()) context_.ui.Inform(done + "\r\n\r\n" + unread);
     return;
   }
-  SavedFiles saved = SaveResultFiles(results_, context_.Folders().datedOutput);
-  context_.ui.ShowStatus(saved.closing + (unread.empty() ? "" : "；" + UnreadCount(search_.Failures())));
+  SavedFiles saved = SaveResultFiles(report_.Found(), context_.Folders().datedOutput);
+  context_.ui.ShowStatus(saved.closing + (unread.empty() ? "" : "；" + UnreadCount(failures)));
   // Every file by name: one of them may have been given "-2" beside an earlier run's.
   OfferSavedFolder(saved.closing + SavedNames(saved) + (stopped ? "\r\n" + stopNote : "") +
                        (unread.empty() ? "" : "\r\n\r\n" + unread),

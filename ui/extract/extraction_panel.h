@@ -1,22 +1,24 @@
 // ExtractionPanel: the group "搜索号码-支持拖放文件(夹) " of the first tab: the files and the
-// pasted text to search, the kinds of number wanted, and the two start buttons. The main
+// pasted text to extract from, the kinds of number wanted, and the two start buttons. The main
 // window routes files dropped on the file list here.
 //
-// The panel owns the extraction engine, its five result lists and the area codes. A run is one
-// user action: it starts the workers and waits for them while the window keeps painting, the
-// status line shows the item being read and the progress bar the items done. Other input is
-// held off meanwhile, except for "停止", which ends the run early keeping what was found. When
+// The panel owns the extraction engine, the report its runs go to (status, failures and the five
+// result lists) and the area codes. A run is one user action: the panel builds an
+// ExtractionRequest from its controls, starts it and waits for the workers while the window
+// keeps painting, the status line shows the item being read and the progress bar the bytes
+// done. Other input is held off meanwhile, except for "停止", which ends the run early keeping what was found. When
 // the workers are done the results go to the workspace list (button Tag 1) or to one file per
 // kind in the dated output folder (Tag 0). User-interface thread only.
 #pragma once
 
 #include <QWidget>
-#include <mutex>
 #include <string>
 
 #include "core/lists/item_list.h"
 #include "extract/extraction_engine.h"
-#include "extract/search_results.h"
+#include "extract/extraction_request.h"
+#include "extract/extraction_results.h"
+#include "extract/extraction_sink.h"
 #include "ui/kit/app_context.h"
 #include "ui/kit/drop_site.h"
 #include "workspace/number_list.h"
@@ -46,10 +48,10 @@ class ExtractionPanel : public QWidget {
   // read leaves the codes empty; the error propagates.
   void LoadAreaCodes();
   const ItemList& AreaCodes() const { return areaCodes_; }
-  const SearchResults& Results() const { return results_; }
+  const ExtractionResults& Results() const { return report_.Found(); }
 
   // Whether a run is going.
-  bool Running() const { return search_.Active(); }
+  bool Running() const { return extraction_.Active(); }
   // Stops a run for the program's exit: the workers end, and nothing is shown or saved.
   void AbandonRun();
 
@@ -68,27 +70,25 @@ class ExtractionPanel : public QWidget {
   // Empties the paste box.
   void PasteBoxDoubleClicked();
   void LandlineClicked();
-  void ZoneKindChanged();
+  void AreaCodeModeChanged();
   void RegexClicked();
   // Both extract buttons: the button's Tag says where the results go.
   void ExtractClicked(QAbstractButton* sender);
   void StopClicked();
 
   void WaitForRun();
-  void SearchDone();
+  void ExtractionDone();
   void ShowWorkerStatus();
 
   AppContext& context_;
   NumberList& workspace_;
   ItemList areaCodes_;
-  SearchResults results_;
-  int runMode_ = 1;
+  // What the workers report: the latest status, shown by the waiting user-interface thread,
+  // the files left out and the results.
+  ExtractionReport report_;
+  ExtractionOutput output_ = ExtractionOutput::kAppendWanted;
   bool abandoned_ = false;
-  // The last status text of a worker, shown by the waiting user-interface thread.
-  std::mutex statusLock_;
-  std::string workerStatus_;
-  bool statusPending_ = false;
-  ExtractionEngine search_;  // after what its workers report to, so that they end first
+  ExtractionEngine extraction_;  // after what its workers report to, so that they end first
 
   // The controls, named as extraction_panel_names.h says.
   QGroupBox* extractionGroup_;
@@ -107,8 +107,8 @@ class ExtractionPanel : public QWidget {
   QCheckBox* landlineCheck_;
   QCheckBox* emailCheck_;
   QCheckBox* regexCheck_;
-  QComboBox* zoneKindCombo_;
-  QLineEdit* zoneEdit_;  // the area code given
+  QComboBox* areaCodeModeCombo_;
+  QLineEdit* areaCodeEdit_;  // the area code given
   QLineEdit* regexEdit_;
   QMenu* fileListMenu_;
   QAction* importFilesItem_;

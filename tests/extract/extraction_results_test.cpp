@@ -1,7 +1,8 @@
-#include "extract/search_results.h"
+#include "extract/extraction_results.h"
 
 #include <gtest/gtest.h>
 
+#include "extract/extraction_engine.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
 
@@ -13,15 +14,17 @@ using Strings = std::vector<std::string>;
 // The results of one run over text.
 struct Found {
   explicit Found(const std::string& text) {
-    results.HandTo(search);
-    search.WantMobile = search.WantEmail = true;
-    search.KeepAllKinds = true;
-    search.PendingText = text;
-    search.Start();
-    search.Wait();
+    ExtractionRequest request;
+    request.mobile = request.email = true;
+    request.output = ExtractionOutput::kFilePerKind;
+    request.text = text;
+    extraction.Start(std::move(request), report);
+    extraction.Wait();
   }
-  ExtractionEngine search;
-  SearchResults results;
+  const ExtractionResults& results() const { return report.Found(); }
+
+  ExtractionReport report;
+  ExtractionEngine extraction;
 };
 
 Strings Names(const SavedFiles& saved) {
@@ -38,10 +41,10 @@ TEST(SavedResults, ASecondSaveKeepsTheFirstAndNamesEveryFile) {
   Found first("13812345678 a@b.cn 12345");
   Found second("13912345678 c@d.cn 67890");
 
-  SavedFiles one = SaveResultFiles(first.results, dir.path());
+  SavedFiles one = SaveResultFiles(first.results(), dir.path());
   EXPECT_EQ(Names(one),
             (Strings{"20261208-100000-邮址-1.txt", "20261208-100000-手机-1.txt", "20261208-100000-未知-1.txt"}));
-  SavedFiles two = SaveResultFiles(second.results, dir.path());
+  SavedFiles two = SaveResultFiles(second.results(), dir.path());
   EXPECT_EQ(Names(two),
             (Strings{"20261208-100000-邮址-1-2.txt", "20261208-100000-手机-1-2.txt", "20261208-100000-未知-1-2.txt"}));
   EXPECT_EQ(test::ReadBytes(dir / "20261208-100000-手机-1.txt"), "13812345678\r\n");
