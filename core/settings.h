@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include "core/compare_mode.h"
+
 namespace telqor {
 
 inline constexpr char kSettingsFileName[] = "Telqor.ini";
@@ -51,8 +53,8 @@ struct Settings {
   // program always did.
   int64_t mobileSeparators = 1;
 
-  // Processing mode B (hashing): any non-zero processingMode.
-  bool ModeB() const { return processingMode != 0; }
+  // Any non-zero processingMode compares by hash (mode B).
+  CompareMode Comparison() const { return processingMode != 0 ? CompareMode::kByHash : CompareMode::kExact; }
 };
 
 // A value that may need 64 bits (the bounds of the data analysis): written in full, and read
