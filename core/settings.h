@@ -40,7 +40,7 @@ struct Settings {
   std::string analysisReplace1;
   std::string analysisReplace2;
   int64_t analysisColumn = 0;
-  int64_t analysisCondition = 0;  // the condition's index in the dialog's list
+  int64_t analysisCondition = 0;  // the condition's index in the dialog's list, -1 for none
   int64_t analysisBoundA = 0;     // 64 bits, stored as typed
   int64_t analysisBoundB = 0;
   int64_t analysisOutputColumn = 0;
