@@ -133,7 +133,7 @@ int Digits(int64_t v) {
 
 void PrepareResultList(ItemList& result) {
   result.Clear();
-  result.SetDuplicates(TDuplicates::Ignore);
+  result.SetDuplicates(DuplicatePolicy::kIgnore);
   result.SetSorted(true);
 }
 
