@@ -13,11 +13,11 @@
 namespace telqor::cli {
 namespace {
 
-int KindOf(const std::string& kind) {
-  if (kind == ">") return kGreater;
-  if (kind == "=") return kEqual;
-  if (kind == "<") return kLess;
-  if (kind == "[]") return kBetween;
+ConditionKind KindOf(const std::string& kind) {
+  if (kind == ">") return ConditionKind::kGreater;
+  if (kind == "=") return ConditionKind::kEqual;
+  if (kind == "<") return ConditionKind::kLess;
+  if (kind == "[]") return ConditionKind::kBetween;
   throw UsageError("--kind takes '>', '=', '<' or '[]', not '" + kind + "'");
 }
 

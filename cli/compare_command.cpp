@@ -10,11 +10,11 @@ namespace {
 
 int Run(const ParsedArgs& args, GlobalOptions& global) {
   const std::filesystem::path newFile = args.PositionalPaths()[0], reference = args.PositionalPaths()[1];
-  const bool modeB = UseModeB(global);
-  const int64_t buckets = modeB ? Started(global).settings.compareBuckets : 0;
+  const CompareMode mode = UseCompareMode(global);
+  const int64_t buckets = mode == CompareMode::kByHash ? Started(global).settings.compareBuckets : 0;
   std::optional<std::filesystem::path> outDir = args.PathValue("--out-dir");
   ConsoleUi ui(global.yes);
-  ComparisonFiles files = CompareFiles(newFile, reference, outDir.value_or(newFile.parent_path()), modeB, buckets, ui);
+  ComparisonFiles files = CompareFiles(newFile, reference, outDir.value_or(newFile.parent_path()), mode, buckets, ui);
   std::cout << files.present.string() << "\n" << files.absent.string() << "\n";
   return 0;
 }

@@ -9,11 +9,12 @@ namespace {
 
 int Run(const ParsedArgs& args, GlobalOptions& global) {
   if (args.Flag("--in-place-name")) {
-    const bool modeB = UseModeB(global);
+    const CompareMode mode = UseCompareMode(global);
     return WriteBesideEach(args, kDedupedEnding,
-                           [&](const auto& file, const auto& target) { DedupeFile(file, target, modeB); });
+                           [&](const auto& file, const auto& target) { DedupeFile(file, target, mode); });
   }
-  return TransformFiles(args, global, [&](NumberList& list, Ui& ui) { DedupeNumbers(list, UseModeB(global), ui); });
+  return TransformFiles(args, global,
+                        [&](NumberList& list, Ui& ui) { DedupeNumbers(list, UseCompareMode(global), ui); });
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   const std::vector<std::string>& refs = args.List("--exclude");
   ItemList filterList;
   return TransformFiles(args, global, [&](NumberList& list, Ui& ui) {
-    FilterOut(list, filterList, PathsFromUtf8(refs), "加载文件:", UseModeB(global), ui);
+    FilterOut(list, filterList, PathsFromUtf8(refs), "加载文件:", UseCompareMode(global), ui);
   });
 }
 

@@ -8,10 +8,10 @@
 namespace telqor::cli {
 namespace {
 
-int DirectionIndex(const std::string& direction) {
-  if (direction == "both") return 0;
-  if (direction == "forward") return 1;
-  if (direction == "backward") return 2;
+ExpansionDirection DirectionOf(const std::string& direction) {
+  if (direction == "both") return ExpansionDirection::kBoth;
+  if (direction == "forward") return ExpansionDirection::kForward;
+  if (direction == "backward") return ExpansionDirection::kBackward;
   throw UsageError("--direction takes both, forward or backward");
 }
 
@@ -25,9 +25,9 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   in.count = args.ValueOr("--count", in.count);
   if (auto mode = args.Value("--mode")) {
     if (mode->size() != 1 || (*mode)[0] < '1' || (*mode)[0] > '5') throw UsageError("--mode takes 1 to 5");
-    in.modeIndex = (*mode)[0] - '1';
+    in.spacing = static_cast<ExpansionSpacing>((*mode)[0] - '0');  // mode k takes one number of every k
   }
-  if (auto direction = args.Value("--direction")) in.directionIndex = DirectionIndex(*direction);
+  if (auto direction = args.Value("--direction")) in.direction = DirectionOf(*direction);
   bool save = args.Flag("--save");
   auto out = args.Value("--output");
   if (save && out) throw UsageError("--save and -o exclude each other");

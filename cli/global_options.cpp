@@ -41,9 +41,9 @@ ProgramState& Started(GlobalOptions& global) {
   return *global.startup;
 }
 
-bool UseModeB(GlobalOptions& global) {
-  if (global.mode) return *global.mode == 'B';
-  return Started(global).settings.ModeB();
+CompareMode UseCompareMode(GlobalOptions& global) {
+  if (global.mode) return *global.mode == 'B' ? CompareMode::kByHash : CompareMode::kExact;
+  return Started(global).settings.Comparison();
 }
 
 }  // namespace telqor::cli

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/syntax.h"
+#include "core/lists/compare_mode.h"
 #include "core/program/data_folders.h"
 
 namespace telqor::cli {
@@ -35,7 +36,7 @@ void TakeGlobalOption(std::string_view longName, const std::string& value, Globa
 // dated output folder), once; what could not be done is reported on standard error.
 ProgramState& Started(GlobalOptions& global);
 
-// Processing mode B? From --mode, else the settings of the program folder.
-bool UseModeB(GlobalOptions& global);
+// The processing mode: --mode (A exact, B by hash), else the settings of the program folder.
+CompareMode UseCompareMode(GlobalOptions& global);
 
 }  // namespace telqor::cli

@@ -33,7 +33,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
       show(key, value);
     }
   });
-  std::cout << "\nProcessing mode: " << (v.ModeB() ? "B" : "A") << "\n\nFolders:\n";
+  std::cout << "\nProcessing mode: " << (v.Comparison() == CompareMode::kByHash ? "B" : "A") << "\n\nFolders:\n";
   const DataFolders& f = s.folders;
   std::cout << "  program folder:        " << FolderToUtf8(f.program) << "\n"
             << "  base-data folder:      " << FolderToUtf8(f.baseData) << "\n"

@@ -27,7 +27,7 @@ void LoadAreaCodes(const fs::path& baseDataFolder, ItemList& codes) {
   if (!fs::is_regular_file(file, error)) return;
   ItemList lines;
   lines.LoadFromFile(file);
-  codes.SetDuplicates(TDuplicates::Ignore);
+  codes.SetDuplicates(DuplicatePolicy::kIgnore);
   codes.SetSorted(true);
   ExtractMatches(lines.GetText(), "0\\d{2,3}", codes);
 }

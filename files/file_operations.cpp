@@ -55,10 +55,10 @@ void MergeFiles(const std::vector<std::filesystem::path>& sources, const std::fi
   out.Commit();
 }
 
-void DedupeFile(const std::filesystem::path& source, const std::filesystem::path& target, bool modeB) {
+void DedupeFile(const std::filesystem::path& source, const std::filesystem::path& target, CompareMode mode) {
   ItemList list;
   list.LoadFromFile(source);
-  if (modeB) {
+  if (mode == CompareMode::kByHash) {
     DedupeByHash(list);
   } else {
     DedupeBySort(list);

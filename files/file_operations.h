@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/lists/compare_mode.h"
 #include "core/program/ui.h"
 
 namespace telqor {
@@ -26,9 +27,9 @@ std::filesystem::path OutputFolderFor(const std::filesystem::path& file, bool fi
 // The bytes of the sources in order, nothing between them, into target. Target may be one of
 // the sources: every source is read before target is replaced.
 void MergeFiles(const std::vector<std::filesystem::path>& sources, const std::filesystem::path& target);
-// Mode A: sorted, each distinct line once, no empty line; mode B: first occurrences by hash in
+// kExact: sorted, each distinct line once, no empty line; kByHash: first occurrences by hash in
 // input order.
-void DedupeFile(const std::filesystem::path& source, const std::filesystem::path& target, bool modeB);
+void DedupeFile(const std::filesystem::path& source, const std::filesystem::path& target, CompareMode mode);
 void ShuffleFile(const std::filesystem::path& source, const std::filesystem::path& target);
 
 // The count of a split as typed ("1000"): a whole number above 0, else an error.

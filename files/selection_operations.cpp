@@ -65,9 +65,9 @@ void MergeSelection(const FileSelection& selection, Ui& ui, std::string_view don
   });
 }
 
-void DedupeSelection(const FileSelection& selection, bool modeB, Ui& ui, std::string_view done) {
+void DedupeSelection(const FileSelection& selection, CompareMode mode, Ui& ui, std::string_view done) {
   ForEachFile(selection, ui, done, [&](const fs::path& file) {
-    DedupeFile(file, OutputPath(file, selection.outputFolder(file), kDedupedEnding), modeB);
+    DedupeFile(file, OutputPath(file, selection.outputFolder(file), kDedupedEnding), mode);
   });
 }
 

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/lists/compare_mode.h"
 #include "core/program/ui.h"
 
 namespace telqor {
@@ -32,7 +33,7 @@ struct FileSelection {
 // One file ".合并.txt" named after the first file, holding the bytes of all in order.
 void MergeSelection(const FileSelection& selection, Ui& ui, std::string_view done);
 // ".去重复.txt" / ".乱序.txt" for each file.
-void DedupeSelection(const FileSelection& selection, bool modeB, Ui& ui, std::string_view done);
+void DedupeSelection(const FileSelection& selection, CompareMode mode, Ui& ui, std::string_view done);
 void ShuffleSelection(const FileSelection& selection, Ui& ui, std::string_view done);
 // Parts of count lines of each file.
 void SplitSelection(const FileSelection& selection, int count, Ui& ui, std::string_view done);

@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace telqor;
   ItemList codes;
   codes.SetSorted(true);
-  codes.SetDuplicates(TDuplicates::Ignore);
+  codes.SetDuplicates(DuplicatePolicy::kIgnore);
   ExtractMatches(fuzz::AsText(data, size), "0\\d{2,3}", codes);
   for (int i = 0; i < codes.Count(); ++i) {
     std::string_view code = codes.View(i);

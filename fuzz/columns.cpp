@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)FieldOf(line, delimiter, static_cast<int64_t>(shape % 5) - 1);
     (void)CleanRow(line, fuzz::Sub(parts[0], 3, 2), "x");
   }
-  Condition condition{static_cast<int32_t>(shape % 4), static_cast<int>(shape / 4 % 4), -5, 1000,
-                      static_cast<int32_t>(shape / 16 % 4)};
+  Condition condition{static_cast<int32_t>(shape % 4), ConditionKindOfSetting(static_cast<int64_t>(shape / 4 % 4)), -5,
+                      1000, static_cast<int32_t>(shape / 16 % 4)};
   ItemList matches;
   test::RecordingUi ui;
   Analyse(rows, delimiter, condition, matches, ui);

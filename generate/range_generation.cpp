@@ -77,17 +77,18 @@ RangePlan PlanRange(std::string_view startText, std::string_view endText, int32_
   return {a, n, step};
 }
 
-ExpansionPlan PlanExpansion(std::string_view baseText, int modeIndex, int directionIndex, int64_t count, Ui& ui) {
+ExpansionPlan PlanExpansion(std::string_view baseText, ExpansionSpacing spacing, ExpansionDirection direction,
+                            int64_t count, Ui& ui) {
   if (TrimBlanks(baseText).empty()) return {};
   const int64_t v = StrToInt64(baseText);
   // As large a run as a range asks first, and is refused where a list could not hold it.
   if (count > kConfirmAbove && !ui.AskYesNo("导入的数据量超过了一千万，确认导入吗?")) return {};
   if (count > INT_MAX)
     throw Error("The expansion holds " + std::to_string(count) + " numbers, more than a list can hold");
-  const int64_t e = modeIndex + 1;
+  const int64_t e = static_cast<int64_t>(spacing);
   int64_t origin = v;
-  if (directionIndex == 0) origin = Wrap(v, -WrapMul(count / 2, e));
-  if (directionIndex == 2) origin = Wrap(v, -WrapMul(count, e));
+  if (direction == ExpansionDirection::kBoth) origin = Wrap(v, -WrapMul(count / 2, e));
+  if (direction == ExpansionDirection::kBackward) origin = Wrap(v, -WrapMul(count, e));
   if (origin < 0) origin = 0;
   if (e != 1) GlobalRandom().Randomize();
   return {origin, e, count > 0 ? count : 0};
@@ -132,7 +133,7 @@ int Digits(int64_t v) {
 
 void PrepareResultList(ItemList& result) {
   result.Clear();
-  result.SetDuplicates(TDuplicates::Ignore);
+  result.SetDuplicates(DuplicatePolicy::kIgnore);
   result.SetSorted(true);
 }
 
@@ -144,9 +145,9 @@ void GenerateRange(ItemList& result, std::string_view startText, std::string_vie
       plan, [&](int64_t v) { AddNumber(result, v); }, ui);
 }
 
-void GenerateExpansion(ItemList& result, std::string_view baseText, int modeIndex, int directionIndex, int64_t count,
-                       Ui& ui) {
-  ExpansionPlan plan = PlanExpansion(baseText, modeIndex, directionIndex, count, ui);
+void GenerateExpansion(ItemList& result, std::string_view baseText, ExpansionSpacing spacing,
+                       ExpansionDirection direction, int64_t count, Ui& ui) {
+  ExpansionPlan plan = PlanExpansion(baseText, spacing, direction, count, ui);
   Reserve(result, plan.count);
   EmitExpansion(
       plan, [&](int64_t v) { AddNumber(result, v); }, ui);
@@ -160,7 +161,7 @@ void GenerateNumbers(const GenerationInput& input, ItemList& result, Ui& ui) {
   GenerateRange(result, input.start, input.end, length, step, ui);
   ui.ShowStatus("开始处理扩展号码...");
   int64_t count = StrToInt64(input.count);
-  GenerateExpansion(result, input.base, input.modeIndex, input.directionIndex, count, ui);
+  GenerateExpansion(result, input.base, input.spacing, input.direction, count, ui);
 }
 
 std::filesystem::path GenerateToFile(const GenerationInput& input, const std::filesystem::path& folder, Ui& ui) {
@@ -170,7 +171,7 @@ std::filesystem::path GenerateToFile(const GenerationInput& input, const std::fi
   RangePlan range = PlanRange(input.start, input.end, length, step, ui);
   ui.ShowStatus("开始处理扩展号码...");
   int64_t count = StrToInt64(input.count);
-  ExpansionPlan expansion = PlanExpansion(input.base, input.modeIndex, input.directionIndex, count, ui);
+  ExpansionPlan expansion = PlanExpansion(input.base, input.spacing, input.direction, count, ui);
 
   // One generator alone with non-negative, rising numbers of one length already comes out
   // sorted and distinct: it is written as it is made, without holding the numbers.

@@ -13,6 +13,14 @@
 
 namespace telqor {
 
+// How densely an expansion takes numbers (扩展模式): all of them, or one random number out of
+// every block of 2..5. The value is the block's size.
+enum class ExpansionSpacing { kAll = 1, kOneInTwo = 2, kOneInThree = 3, kOneInFour = 4, kOneInFive = 5 };
+
+// Where an expansion runs from its base number: around it (双向), from it onwards (向前) or up to
+// it (向后).
+enum class ExpansionDirection { kBoth, kForward, kBackward };
+
 // The fields of the "号码段◇号码扩展" group, as typed.
 struct GenerationInput {
   std::string start;           // 开始号码
@@ -20,8 +28,8 @@ struct GenerationInput {
   std::string length = "11";   // 长度
   std::string step = "1";      // 步進
   std::string base;            // 基础号码
-  int modeIndex = 0;           // 扩展模式: 全部, 1/2, 1/3, 1/4, 1/5
-  int directionIndex = 1;      // 双向, 向前, 向后
+  ExpansionSpacing spacing = ExpansionSpacing::kAll;
+  ExpansionDirection direction = ExpansionDirection::kForward;
   std::string count = "1000";  // 数量
 };
 
@@ -34,8 +42,8 @@ void GenerateRange(ItemList& result, std::string_view startText, std::string_vie
 
 // Adds the expansion's numbers to result. Asks before more than ten million numbers (No: none);
 // more than a list can hold is refused.
-void GenerateExpansion(ItemList& result, std::string_view baseText, int modeIndex, int directionIndex, int64_t count,
-                       Ui& ui);
+void GenerateExpansion(ItemList& result, std::string_view baseText, ExpansionSpacing spacing,
+                       ExpansionDirection direction, int64_t count, Ui& ui);
 
 // One press of a generation button up to the result: both generators, with their status
 // messages and the conversions of the fields (a field that is no integer stops the run).

@@ -15,7 +15,7 @@ std::vector<NamedPattern> LoadNamedPatterns(const std::filesystem::path& file) {
   ItemList lines;
   lines.SetCaseSensitive(false);
   lines.SetSorted(true);
-  lines.SetDuplicates(TDuplicates::Ignore);
+  lines.SetDuplicates(DuplicatePolicy::kIgnore);
   lines.LoadFromFile(file);
   std::vector<NamedPattern> rows;
   for (int i = 0; i < lines.Count(); ++i) {

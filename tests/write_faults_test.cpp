@@ -114,7 +114,7 @@ std::vector<Case> Cases() {
          MergeFiles({r / "a.txt", r / "b.txt"}, r / "a.txt");
        }},
       {"dedupe in place", [](const fs::path& r) { Write(r / "a.txt", Lines(300, 7)); },
-       [](const fs::path& r, Ui&) { DedupeFile(r / "a.txt", r / "a.txt", false); }},
+       [](const fs::path& r, Ui&) { DedupeFile(r / "a.txt", r / "a.txt", CompareMode::kExact); }},
       {"split",
        [](const fs::path& r) {
          Write(r / "a.txt", Lines(10, 7));
@@ -127,7 +127,9 @@ std::vector<Case> Cases() {
          Write(r / "old.txt", Lines(40, 3));
          CreateFolders(r / "out");
        },
-       [](const fs::path& r, Ui& ui) { CompareFiles(r / "new.txt", r / "old.txt", r / "out", false, 1000, ui); }},
+       [](const fs::path& r, Ui& ui) {
+         CompareFiles(r / "new.txt", r / "old.txt", r / "out", CompareMode::kExact, 1000, ui);
+       }},
       {"format", [](const fs::path& r) { CreateFolders(r / "out"); },
        [](const fs::path& r, Ui&) {
          std::vector<fs::path> written;

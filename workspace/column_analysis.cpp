@@ -164,6 +164,37 @@ size_t ImportRows(ItemList& rows, const std::vector<std::filesystem::path>& file
   return unconvertible;
 }
 
+int64_t ConditionSetting(ConditionKind kind) {
+  switch (kind) {
+    case ConditionKind::kGreater:
+      return 0;
+    case ConditionKind::kEqual:
+      return 1;
+    case ConditionKind::kLess:
+      return 2;
+    case ConditionKind::kBetween:
+      return 3;
+    case ConditionKind::kNone:
+      break;
+  }
+  return -1;
+}
+
+ConditionKind ConditionKindOfSetting(int64_t stored) {
+  switch (stored) {
+    case 0:
+      return ConditionKind::kGreater;
+    case 1:
+      return ConditionKind::kEqual;
+    case 2:
+      return ConditionKind::kLess;
+    case 3:
+      return ConditionKind::kBetween;
+    default:
+      return ConditionKind::kNone;
+  }
+}
+
 Condition ReadCondition(const AnalysisInputs& inputs) {
   Condition c;
   c.column = StrToInt(inputs.column);
@@ -181,7 +212,8 @@ void StoreInputs(const AnalysisInputs& inputs, Settings& settings) {
   try {
     settings.analysisColumn = StrToInt(inputs.column);
     settings.analysisOutputColumn = StrToInt(inputs.outColumn);
-    settings.analysisCondition = inputs.kind;
+    // The settings keep the kind as the dialog's index, as they always have.
+    settings.analysisCondition = ConditionSetting(inputs.kind);
     settings.analysisBoundA = StrToInt64(inputs.a);
     settings.analysisBoundB = StrToInt64(inputs.b);
   } catch (const ConvertError&) {
@@ -190,17 +222,18 @@ void StoreInputs(const AnalysisInputs& inputs, Settings& settings) {
 
 bool Matches(const Condition& condition, int64_t value) {
   switch (condition.kind) {
-    case kGreater:
+    case ConditionKind::kGreater:
       return value > condition.a;
-    case kEqual:
+    case ConditionKind::kEqual:
       return value == condition.a;
-    case kLess:
+    case ConditionKind::kLess:
       return value < condition.a;
-    case kBetween:
+    case ConditionKind::kBetween:
       return condition.a <= value && value <= condition.b;
-    default:
-      return false;
+    case ConditionKind::kNone:
+      break;
   }
+  return false;
 }
 
 void Analyse(const ItemList& rows, std::string_view delimiter, const Condition& condition, ItemList& matches, Ui& ui) {
@@ -236,17 +269,18 @@ std::string RatioText(int matches, int rows) {
 std::string ConditionText(const Condition& condition) {
   const std::string a = std::to_string(condition.a);
   switch (condition.kind) {
-    case kGreater:
+    case ConditionKind::kGreater:
       return ">" + a;
-    case kEqual:
+    case ConditionKind::kEqual:
       return "=" + a;
-    case kLess:
+    case ConditionKind::kLess:
       return "<" + a;
-    case kBetween:
+    case ConditionKind::kBetween:
       return "[" + a + "," + std::to_string(condition.b) + "]";
-    default:
-      return "";
+    case ConditionKind::kNone:
+      break;
   }
+  return "";
 }
 
 std::vector<std::string> ReportLines(const Condition& condition, int rows, int matches) {

@@ -52,22 +52,27 @@ size_t ImportRows(ItemList& rows, const std::vector<std::filesystem::path>& file
 
 // ---- Analysis -----------------------------------------------------------------------------
 
-// The kinds of condition, by their index in the dialog's list; any other index matches nothing.
-enum ConditionKind : int { kGreater = 0, kEqual = 1, kLess = 2, kBetween = 3 };
+// The kinds of condition; kNone (none chosen) matches nothing.
+enum class ConditionKind { kNone, kGreater, kEqual, kLess, kBetween };
+
+// The kind as the settings store it (DAFixIndex): the index of its item in the dialog's list
+// (>, =, <, []), -1 for none. A stored value outside the list reads as none.
+int64_t ConditionSetting(ConditionKind kind);
+ConditionKind ConditionKindOfSetting(int64_t stored);
 
 struct Condition {
   int32_t column = 0;  // C: the field compared
-  int kind = kGreater;
+  ConditionKind kind = ConditionKind::kGreater;
   int64_t a = 0;
   int64_t b = 0;          // upper bound of kBetween
   int32_t outColumn = 0;  // O: the field collected
 };
 
-// The dialog's input texts as typed (GBK), and the kind's index (-1: none chosen).
+// The dialog's input texts as typed (GBK), and the kind chosen.
 struct AnalysisInputs {
   std::string delimiter, replace1, replace2;
   std::string column, outColumn;
-  int kind = kGreater;
+  ConditionKind kind = ConditionKind::kGreater;
   std::string a, b;
 };
 

@@ -60,14 +60,14 @@ void KeepKind(NumberList& list, NumberKind kind, const Settings& settings, Ui& u
 }
 
 void FilterOut(NumberList& list, ItemList& filterList, const std::vector<std::filesystem::path>& files,
-               const char* loadingPrefix, bool modeB, Ui& ui) {
+               const char* loadingPrefix, CompareMode mode, Ui& ui) {
   ui.ShowStatus("准备加载文件...");
   filterList.Clear();
   if (!AppendFiles(filterList, files, loadingPrefix, ui)) return ui.ShowStatus("滤除号码已停止，列表没有改变");
   ui.ShowStatus("导入处理数据完成");
   ui.ShowStatus("开始滤除号码");
   ChangeList(list, ui, nullptr, "滤除号码完成！", [&](ItemList& items) {
-    if (modeB) {
+    if (mode == CompareMode::kByHash) {
       SplitListsByHash(items, filterList, &items, nullptr);
     } else {
       RemoveMembersBySort(items, filterList);

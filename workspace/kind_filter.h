@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/lists/compare_mode.h"
 #include "core/lists/item_list.h"
 #include "core/program/settings.h"
 #include "core/program/ui.h"
@@ -37,10 +38,10 @@ void KindFilter(NumberList& list, std::string_view pattern, bool keepMatching, c
 void KeepKind(NumberList& list, NumberKind kind, const Settings& settings, Ui& ui);
 
 // Loads every file into the filter list (cleared first; prefix + path in the status line
-// while loading), then removes from list, in place, every item that stands in it (exactly in
-// mode A, by hash in mode B). The filter list keeps its files' order. A file that cannot be opened, or a stop the Ui asks for while
+// while loading), then removes from list, in place, every item that stands in it (compared as mode
+// says). The filter list keeps its files' order. A file that cannot be opened, or a stop the Ui asks for while
 // the files load, ends it before the list is touched.
 void FilterOut(NumberList& list, ItemList& filterList, const std::vector<std::filesystem::path>& files,
-               const char* loadingPrefix, bool modeB, Ui& ui);
+               const char* loadingPrefix, CompareMode mode, Ui& ui);
 
 }  // namespace telqor

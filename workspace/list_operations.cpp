@@ -46,9 +46,9 @@ void ShuffleNumbers(NumberList& list, Ui& ui) {
   ChangeList(list, ui, MessagesOf(list).shuffleStart, "乱序完成！", [](ItemList& items) { ShuffleList(items); });
 }
 
-void DedupeNumbers(NumberList& list, bool modeB, Ui& ui) {
-  ChangeList(list, ui, MessagesOf(list).dedupeStart, MessagesOf(list).dedupeDone, [modeB](ItemList& items) {
-    if (modeB) {
+void DedupeNumbers(NumberList& list, CompareMode mode, Ui& ui) {
+  ChangeList(list, ui, MessagesOf(list).dedupeStart, MessagesOf(list).dedupeDone, [mode](ItemList& items) {
+    if (mode == CompareMode::kByHash) {
       DedupeByHash(items);
     } else {
       DedupeBySort(items);

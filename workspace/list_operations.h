@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/lists/compare_mode.h"
 #include "core/lists/item_list.h"
 #include "core/program/ui.h"
 #include "workspace/number_list.h"
@@ -17,8 +18,8 @@ namespace telqor {
 
 void SortNumbers(NumberList& list, Ui& ui);
 void ShuffleNumbers(NumberList& list, Ui& ui);
-// Mode A: exact, sorted, no empty item; mode B: first occurrences by hash, order kept.
-void DedupeNumbers(NumberList& list, bool modeB, Ui& ui);
+// kExact: sorted, each item once, no empty item; kByHash: first occurrences by hash, order kept.
+void DedupeNumbers(NumberList& list, CompareMode mode, Ui& ui);
 // "号码规范化": every line that is a mobile number in another spelling becomes its eleven digits
 // (workspace/normalize.h); the completion message says how many lines changed.
 void NormalizeNumbers(NumberList& list, Ui& ui);

@@ -100,7 +100,8 @@ bool NormalizedMobile(std::string_view line, char (&out)[kMobileDigits]) {
 int NormalizeLines(ItemList& items) {
   int count = items.Count();
   // Parts write disjoint items; only a plain list's Put touches nothing but its item.
-  int parts = items.IsPlain() && !items.Sorted() ? ParallelParts(static_cast<size_t>(count), size_t{1} << 18) : 1;
+  int parts =
+      items.AllowsBulkEdits() && !items.Sorted() ? ParallelParts(static_cast<size_t>(count), size_t{1} << 18) : 1;
   std::vector<int> changed(static_cast<size_t>(parts), 0);
   ParallelFor(parts, [&](int part) {
     int from = static_cast<int>(int64_t{count} * part / parts);

@@ -175,7 +175,7 @@ ItemList::~ItemList() {
   std::free(items_);
 }
 
-bool ItemList::IsPlain() const { return typeid(*this) == typeid(ItemList); }
+bool ItemList::AllowsBulkEdits() const { return typeid(*this) == typeid(ItemList); }
 
 void ItemList::CheckIndex(int index) const {
   if (index < 0 || index >= count_) throw ItemListError(kNotExists);
@@ -202,7 +202,7 @@ bool ItemList::Find(std::string_view s, int& index) const {
       hi = mid - 1;
       if (c == 0) {
         found = true;
-        if (duplicates_ != TDuplicates::Accept) lo = mid;
+        if (duplicates_ != DuplicatePolicy::kAccept) lo = mid;
       }
     }
   }
@@ -225,8 +225,8 @@ int ItemList::Add(const ByteStr& s) {
   // Items often come in order: one comparison with the last item saves the search.
   if (sorted_ && !(count_ > 0 && CompareStrings(items_[count_ - 1].view(), s.view()) < 0)) {
     if (Find(s.view(), pos)) {
-      if (duplicates_ == TDuplicates::Ignore) return pos;
-      if (duplicates_ == TDuplicates::Error) throw ItemListError(kDuplicates);
+      if (duplicates_ == DuplicatePolicy::kIgnore) return pos;
+      if (duplicates_ == DuplicatePolicy::kError) throw ItemListError(kDuplicates);
     }
   }
   return InsertItem(pos, s, 0) ? pos : -1;
@@ -289,7 +289,7 @@ void ItemList::Delete(int index) {
 }
 
 void ItemList::DeleteMarked(const std::vector<uint8_t>& marks) {
-  if (!IsPlain()) {
+  if (!AllowsBulkEdits()) {
     for (int i = count_ - 1; i >= 0; --i)
       if (marks[i]) Delete(i);
     return;
@@ -356,7 +356,7 @@ void ItemList::Sort() {
 }
 
 bool ItemList::SortDistinct() {
-  if (!IsPlain() || sorted_ || !caseSensitive_) return false;
+  if (!AllowsBulkEdits() || sorted_ || !caseSensitive_) return false;
   if (count_ > 1 && !std::is_sorted(items_, items_ + count_, ByteLess())) {
     const int kept = SortDigitItems(items_, count_, true);
     if (kept >= 0) {  // numbers: none is empty
@@ -414,7 +414,8 @@ void ItemList::AppendMarked(const ItemList& source, const std::vector<uint8_t>& 
     from[static_cast<size_t>(p) + 1] = k;
   });
   for (int p = 0; p < parts; ++p) from[static_cast<size_t>(p) + 1] += from[static_cast<size_t>(p)];
-  if (!IsPlain() || sorted_ || &source == this || lineFeed || count_ + from.back() > static_cast<size_t>(INT_MAX)) {
+  if (!AllowsBulkEdits() || sorted_ || &source == this || lineFeed ||
+      count_ + from.back() > static_cast<size_t>(INT_MAX)) {
     for (size_t i = 0; i < n; ++i)
       if (wanted(i)) Add(ByteStr(source.items_[i]));
     return;
@@ -465,7 +466,7 @@ void ItemList::SetText(std::string_view text) {
 
 void ItemList::AddText(std::string_view text) {
   LoadingScope loading(*this);
-  if (IsPlain() && !sorted_) {
+  if (AllowsBulkEdits() && !sorted_) {
     AppendLines(text);
     return;
   }
@@ -520,12 +521,12 @@ void ItemList::LoadFromStream(std::istream& in) {
 void ItemList::LoadFromFile(const std::filesystem::path& path) {
   ItemList loaded;
   loaded.AppendFile(path);
-  if (IsPlain() && !sorted_) return SwapItems(loaded);
+  if (AllowsBulkEdits() && !sorted_) return SwapItems(loaded);
   SetText(loaded.GetText());
 }
 
 void ItemList::AppendFile(const std::filesystem::path& path) {
-  if (!IsPlain() || sorted_) {
+  if (!AllowsBulkEdits() || sorted_) {
     FileContents text(path);
     AddText(text.view());
     return;

@@ -23,7 +23,9 @@ namespace telqor {
 
 class FileWriter;
 
-enum class TDuplicates : uint8_t { Ignore = 0, Accept = 1, Error = 2 };
+// What Add does with an item a sorted list already holds: keeps the one there (kIgnore), adds it
+// beside it (kAccept) or refuses it (kError). A list that is not kept sorted adds every item.
+enum class DuplicatePolicy : uint8_t { kIgnore = 0, kAccept = 1, kError = 2 };
 
 class ItemList {
  public:
@@ -62,8 +64,8 @@ class ItemList {
 
   bool Sorted() const { return sorted_; }
   void SetSorted(bool value);
-  TDuplicates Duplicates() const { return duplicates_; }
-  void SetDuplicates(TDuplicates value) { duplicates_ = value; }
+  DuplicatePolicy Duplicates() const { return duplicates_; }
+  void SetDuplicates(DuplicatePolicy value) { duplicates_ = value; }
   bool CaseSensitive() const { return caseSensitive_; }
   void SetCaseSensitive(bool value) { caseSensitive_ = value; }
   bool Loading() const { return loading_; }
@@ -101,8 +103,10 @@ class ItemList {
   // entries. One pass on a plain list; derived lists go through their own Delete.
   void DeleteMarked(const std::vector<uint8_t>& marks);
 
-  // True when the list is a ItemList itself, not a derived list with its own overrides.
-  bool IsPlain() const;
+  // True when the list is a ItemList itself: no derived list keeps track of the items through
+  // its overrides, so bulk work may write, move and drop items directly (across the cores)
+  // rather than one virtual call an item.
+  bool AllowsBulkEdits() const;
 
  private:
   void Grow();
@@ -118,7 +122,7 @@ class ItemList {
   int count_ = 0;
   int capacity_ = 0;
   bool sorted_ = false;
-  TDuplicates duplicates_ = TDuplicates::Ignore;
+  DuplicatePolicy duplicates_ = DuplicatePolicy::kIgnore;
   bool caseSensitive_ = true;
   bool loading_ = false;
 };

@@ -10,7 +10,7 @@ namespace telqor {
 void DedupeByHash(ItemList& list) {
   std::vector<uint8_t> repeated;
   ItemHashes::MarkRepeated(list, repeated);
-  if (list.IsPlain() && !list.Sorted()) {
+  if (list.AllowsBulkEdits() && !list.Sorted()) {
     list.DeleteMarked(repeated);
     return;
   }

@@ -65,7 +65,7 @@ void DedupeBySort(ItemList& list) {
       last = list[i];
     }
   }
-  if (list.IsPlain() && !list.Sorted()) {
+  if (list.AllowsBulkEdits() && !list.Sorted()) {
     list.DeleteMarked(drop);
     return;
   }

@@ -10,7 +10,7 @@ namespace telqor {
 UniqueByHashList::UniqueByHashList(int sizeHint) : map_(std::max(sizeHint, 1000)) {
   SetCaseSensitive(false);
   SetSorted(false);
-  SetDuplicates(TDuplicates::Ignore);
+  SetDuplicates(DuplicatePolicy::kIgnore);
 }
 
 uint32_t UniqueByHashList::HashOf(std::string_view s) { return BKDRHash(s); }

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include "core/lists/compare_mode.h"
+
 namespace telqor {
 
 inline constexpr char kSettingsFileName[] = "Telqor.ini";
@@ -38,7 +40,7 @@ struct Settings {
   std::string analysisReplace1;
   std::string analysisReplace2;
   int64_t analysisColumn = 0;
-  int64_t analysisCondition = 0;  // the condition's index in the dialog's list
+  int64_t analysisCondition = 0;  // the condition's index in the dialog's list, -1 for none
   int64_t analysisBoundA = 0;     // 64 bits, stored as typed
   int64_t analysisBoundB = 0;
   int64_t analysisOutputColumn = 0;
@@ -51,8 +53,8 @@ struct Settings {
   // program always did.
   int64_t mobileSeparators = 1;
 
-  // Processing mode B (hashing): any non-zero processingMode.
-  bool ModeB() const { return processingMode != 0; }
+  // Any non-zero processingMode compares by hash (mode B).
+  CompareMode Comparison() const { return processingMode != 0 ? CompareMode::kByHash : CompareMode::kExact; }
 };
 
 // A value that may need 64 bits (the bounds of the data analysis): written in full, and read

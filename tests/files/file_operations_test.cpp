@@ -67,12 +67,12 @@ TEST_F(FileOperations, MergeWithAMissingSourceLeavesTheTargetAlone) {
 
 TEST_F(FileOperations, DedupeByMode) {
   auto in = File("in.txt", "c\r\na\r\nc\r\n\r\nb");
-  DedupeFile(in, dir / "a.txt", false);
+  DedupeFile(in, dir / "a.txt", CompareMode::kExact);
   EXPECT_EQ(test::ReadBytes(dir / "a.txt"), "a\r\nb\r\nc\r\n");
-  DedupeFile(in, dir / "b.txt", true);
+  DedupeFile(in, dir / "b.txt", CompareMode::kByHash);
   EXPECT_EQ(test::ReadBytes(dir / "b.txt"), "c\r\na\r\n\r\nb\r\n");
   // Mode B compares hashes only: these two numbers share one, so the second goes.
-  DedupeFile(File("h.txt", "13363463632\r\n13377114254\r\n"), dir / "h-b.txt", true);
+  DedupeFile(File("h.txt", "13363463632\r\n13377114254\r\n"), dir / "h-b.txt", CompareMode::kByHash);
   EXPECT_EQ(test::ReadBytes(dir / "h-b.txt"), "13363463632\r\n");
 }
 
@@ -139,7 +139,7 @@ TEST_F(FileOperations, AFailedWriteLeavesNoHalfFile) {
   EXPECT_EQ(written, std::vector<std::filesystem::path>{dir / "out" / u8"in-分割10-0001.txt"});
   EXPECT_EQ(test::FileNames(dir / "out"), Strings{"in-分割10-0001.txt"});
 
-  EXPECT_THROW(DedupeFile(in, dir / "out" / "d.txt", false), FileError);
+  EXPECT_THROW(DedupeFile(in, dir / "out" / "d.txt", CompareMode::kExact), FileError);
   EXPECT_THROW(ShuffleFile(in, dir / "out" / "s.txt"), FileError);
   EXPECT_THROW(MergeFiles({in}, dir / "out" / "m.txt"), FileError);
   EXPECT_EQ(test::FileNames(dir / "out"), Strings{"in-分割10-0001.txt"});

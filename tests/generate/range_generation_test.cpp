@@ -27,11 +27,12 @@ struct Generation : ::testing::Test {
     in.step = std::move(step);
     return in;
   }
-  GenerationInput Expansion(std::string base, int mode, int direction, std::string count) {
+  GenerationInput Expansion(std::string base, ExpansionSpacing spacing, ExpansionDirection direction,
+                            std::string count) {
     GenerationInput in;
     in.base = std::move(base);
-    in.modeIndex = mode;
-    in.directionIndex = direction;
+    in.spacing = spacing;
+    in.direction = direction;
     in.count = std::move(count);
     return in;
   }
@@ -104,9 +105,9 @@ TEST_F(Generation, FieldErrorsStopTheRun) {
   EXPECT_EQ(error(in), "'13a00000000' is not a valid integer value");
   in = Range("138", "139", "0");
   EXPECT_EQ(error(in), "Division by zero");
-  in = Expansion("", 0, 1, "lots");
+  in = Expansion("", ExpansionSpacing::kAll, ExpansionDirection::kForward, "lots");
   EXPECT_EQ(error(in), "'lots' is not a valid integer value");
-  in = Expansion("12x", 0, 1, "5");
+  in = Expansion("12x", ExpansionSpacing::kAll, ExpansionDirection::kForward, "5");
   EXPECT_EQ(error(in), "'12x' is not a valid integer value");
   in = Range("1", "3000000000", "1");
   in.length = "1";
@@ -115,18 +116,18 @@ TEST_F(Generation, FieldErrorsStopTheRun) {
 }
 
 TEST_F(Generation, ExpansionByDirection) {
-  Strings forward = Run(Expansion("13800000000", 0, 1, "1000"));
+  Strings forward = Run(Expansion("13800000000", ExpansionSpacing::kAll, ExpansionDirection::kForward, "1000"));
   EXPECT_EQ(forward.size(), 1000u);
   EXPECT_EQ(forward.front(), "13800000000");
   EXPECT_EQ(forward.back(), "13800000999");
-  Strings both = Run(Expansion("13800000000", 0, 0, "1000"));
+  Strings both = Run(Expansion("13800000000", ExpansionSpacing::kAll, ExpansionDirection::kBoth, "1000"));
   EXPECT_EQ(both.front(), "13799999500");
   EXPECT_EQ(both.back(), "13800000499");
-  Strings backward = Run(Expansion("13800000000", 0, 2, "1000"));
+  Strings backward = Run(Expansion("13800000000", ExpansionSpacing::kAll, ExpansionDirection::kBackward, "1000"));
   EXPECT_EQ(backward.front(), "13799999000");
   EXPECT_EQ(backward.back(), "13799999999");
   // Clamped at 0; text order puts 10 before 9.
-  Strings clamped = Run(Expansion("100", 0, 2, "1000"));
+  Strings clamped = Run(Expansion("100", ExpansionSpacing::kAll, ExpansionDirection::kBackward, "1000"));
   EXPECT_EQ(clamped.size(), 1000u);
   EXPECT_EQ(clamped[0], "0");
   EXPECT_EQ(clamped[1], "1");
@@ -134,7 +135,7 @@ TEST_F(Generation, ExpansionByDirection) {
 }
 
 TEST_F(Generation, ExpansionModesKeepOnePerGroup) {
-  Strings got = Run(Expansion("13800000000", 1, 1, "3"));
+  Strings got = Run(Expansion("13800000000", ExpansionSpacing::kOneInTwo, ExpansionDirection::kForward, "3"));
   ASSERT_EQ(got.size(), 3u);
   for (int i = 0; i < 3; ++i) {
     long long v = std::stoll(got[static_cast<size_t>(i)]);
@@ -154,7 +155,7 @@ TEST_F(Generation, SaveWritesANamedFileAndOpensTheFolder) {
   test::TempDir dir;
   test::TestEnv env;
   env.FixClock(2026, 12, 7, 9, 5, 3);
-  Run(Expansion("5", 0, 1, "3"));
+  Run(Expansion("5", ExpansionSpacing::kAll, ExpansionDirection::kForward, "3"));
   std::filesystem::path file = SaveGeneratedNumbers(result, dir.path(), ui);
   EXPECT_EQ(file, dir / u8"扩展号码20261207-090503-3.txt");
   EXPECT_EQ(test::ReadBytes(file), "5\r\n6\r\n7\r\n");
@@ -163,7 +164,8 @@ TEST_F(Generation, SaveWritesANamedFileAndOpensTheFolder) {
   EXPECT_EQ(ui.openedFolders.size(), 1u);
   // A second save within the same second keeps the first file.
   EXPECT_EQ(SaveGeneratedNumbers(result, dir.path(), ui), dir / u8"扩展号码20261207-090503-3-2.txt");
-  EXPECT_EQ(GenerateToFile(Expansion("5", 0, 1, "3"), dir.path(), ui), dir / u8"扩展号码20261207-090503-3-3.txt");
+  EXPECT_EQ(GenerateToFile(Expansion("5", ExpansionSpacing::kAll, ExpansionDirection::kForward, "3"), dir.path(), ui),
+            dir / u8"扩展号码20261207-090503-3-3.txt");
   EXPECT_EQ(ui.messages.back(), "保存完成！\r\n" + (dir.path() / u8"扩展号码20261207-090503-3-3.txt").string());
   ui.messages.resize(1);
 
@@ -193,8 +195,8 @@ TEST_F(Generation, GenerateToFileWritesWhatTheListWould) {
   GenerationInput in = Range("1", "2");
   in.length = "3";
   same(in);
-  same(Expansion("13800000000", 0, 0, "5000"));
-  same(Expansion("5", 0, 1, "20"));
+  same(Expansion("13800000000", ExpansionSpacing::kAll, ExpansionDirection::kBoth, "5000"));
+  same(Expansion("5", ExpansionSpacing::kAll, ExpansionDirection::kForward, "20"));
   GenerationInput both = Range("13800000000", "13800000100");
   both.base = "13800000050";
   same(both);

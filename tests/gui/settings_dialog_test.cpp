@@ -92,7 +92,7 @@ class SettingsDialogTest : public QObject {
     TempHome home;
     telqor::test::WriteBytes(home / "Telqor.ini", "[SYSTEM]\r\nCalMode=5\r\n");
     auto w = home.OpenWindow();
-    QVERIFY(w->CurrentSettings().ModeB());
+    QVERIFY(w->CurrentSettings().Comparison() == telqor::CompareMode::kByHash);
     QString shown;
     RunDialog(
         *w, [&](QDialog& d) { shown = Mode(d)->currentText(); }, false);

@@ -287,6 +287,32 @@ class WorkspaceTest : public QObject {
     QCOMPARE(w->Lists().workspace.Items().Count(), 4);
   }
 
+  // The mode and direction boxes reach the expansion as their captions say.
+  void ExpansionTakesItsModeAndDirection() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    Control<QComboBox>(w, kBaseCombo)->setEditText(u"100"_s);
+    Control<QComboBox>(w, kExtendCountCombo)->setEditText(u"4"_s);
+    auto* direction = Control<QComboBox>(w, kExtendDirectionCombo);
+    direction->setCurrentText(u"向后"_s);
+    Click(w, kGenerateToWorkspaceButton);
+    QCOMPARE(Rows(w, kWorkspaceList), (QStringList{u"96"_s, u"97"_s, u"98"_s, u"99"_s}));
+    w->Lists().workspace.Items().Clear();
+    direction->setCurrentText(u"双向"_s);
+    Click(w, kGenerateToWorkspaceButton);
+    QCOMPARE(Rows(w, kWorkspaceList), (QStringList{u"100"_s, u"101"_s, u"98"_s, u"99"_s}));  // sorted as text
+    w->Lists().workspace.Items().Clear();
+    direction->setCurrentText(u"向前"_s);
+    Control<QComboBox>(w, kExtendModeCombo)->setCurrentText(u"1/5"_s);
+    Click(w, kGenerateToWorkspaceButton);
+    const QStringList rows = Rows(w, kWorkspaceList);
+    QCOMPARE(rows.size(), 4);
+    for (int i = 0; i < 4; ++i) {  // one number of each block of five from 100 on
+      QVERIFY(rows[i].toInt() >= 100 + 5 * i);
+      QVERIFY(rows[i].toInt() < 105 + 5 * i);
+    }
+  }
+
   // Typed text stays as typed: "10" is not completed to "1000" from the items, and Return adds
   // nothing to the drop-down.
   void EditableCombosKeepWhatIsTyped() {

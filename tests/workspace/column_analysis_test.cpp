@@ -100,7 +100,7 @@ TEST(ColumnImport, FilesAreReadInTheirEncoding) {
   EXPECT_EQ(Items(rows), (Strings{G("号码：1,?"), "2,x", G("号码：3,y")}));
 }
 
-Condition Cond(int column, int kind, int64_t a, int64_t b, int out) {
+Condition Cond(int column, ConditionKind kind, int64_t a, int64_t b, int out) {
   Condition c;
   c.column = column;
   c.kind = kind;
@@ -114,20 +114,20 @@ TEST(ColumnAnalysis, CollectsTheOutputFieldOfMatchingRows) {
   ItemList rows, matches;
   test::RecordingUi ui;
   Set(rows, {"a,30", "b,90", "c,x"});
-  Analyse(rows, ",", Cond(1, kGreater, 60, 0, 0), matches, ui);
+  Analyse(rows, ",", Cond(1, ConditionKind::kGreater, 60, 0, 0), matches, ui);
   EXPECT_EQ(Items(matches), (Strings{"b"}));
   EXPECT_EQ(RatioText(matches.Count(), rows.Count()), "33.3%");
 
   Set(rows, {"d, 20 ,x", "e,9", "f,10", "g,21", "h", "i,15,"});
-  Analyse(rows, ",", Cond(1, kBetween, 10, 20, 2), matches, ui);  // both bounds included, trimmed
+  Analyse(rows, ",", Cond(1, ConditionKind::kBetween, 10, 20, 2), matches, ui);  // both bounds included, trimmed
   EXPECT_EQ(Items(matches), (Strings{"x", ""}));                  // f lacks field 2
-  Analyse(rows, ",", Cond(1, kEqual, 10, 0, 0), matches, ui);
+  Analyse(rows, ",", Cond(1, ConditionKind::kEqual, 10, 0, 0), matches, ui);
   EXPECT_EQ(Items(matches), (Strings{"f"}));
-  Analyse(rows, ",", Cond(1, kLess, 10, 0, 0), matches, ui);
+  Analyse(rows, ",", Cond(1, ConditionKind::kLess, 10, 0, 0), matches, ui);
   EXPECT_EQ(Items(matches), (Strings{"e"}));
-  Analyse(rows, ",", Cond(1, -1, 10, 0, 0), matches, ui);
+  Analyse(rows, ",", Cond(1, ConditionKind::kNone, 10, 0, 0), matches, ui);
   EXPECT_EQ(matches.Count(), 0);
-  Analyse(rows, ",", Cond(1, kGreater, -9223372036854775807LL - 1, 0, 7), matches, ui);
+  Analyse(rows, ",", Cond(1, ConditionKind::kGreater, -9223372036854775807LL - 1, 0, 7), matches, ui);
   EXPECT_EQ(matches.Count(), 0);
 }
 
@@ -135,7 +135,7 @@ TEST(ColumnAnalysis, RepaintsEvery500Rows) {
   ItemList rows, matches;
   test::RecordingUi ui;
   for (int i = 0; i < 1001; ++i) rows.Add(std::to_string(i));
-  Analyse(rows, ",", Cond(0, kGreater, 999, 0, 0), matches, ui);
+  Analyse(rows, ",", Cond(0, ConditionKind::kGreater, 999, 0, 0), matches, ui);
   EXPECT_EQ(Items(matches), (Strings{"1000"}));
   EXPECT_EQ(ui.progress,
             (std::vector<std::pair<int64_t, int64_t>>{{0, 1001}, {500, 1001}, {1000, 1001}, {1001, 1001}}));
@@ -148,13 +148,28 @@ TEST(ColumnAnalysis, RatioAndConditionTexts) {
   EXPECT_EQ(RatioText(1, 400), "0.3%");  // an exact half goes up
   EXPECT_EQ(RatioText(3, 3), "100.0%");
   EXPECT_EQ(RatioText(30000000, 30000000), "100.0%");  // no overflow on the way
-  EXPECT_EQ(ConditionText(Cond(0, kGreater, 10, 0, 0)), ">10");
-  EXPECT_EQ(ConditionText(Cond(0, kBetween, -5, 4294967296LL, 0)), "[-5,4294967296]");
-  EXPECT_EQ(ConditionText(Cond(0, 4, 10, 0, 0)), "");
+  EXPECT_EQ(ConditionText(Cond(0, ConditionKind::kGreater, 10, 0, 0)), ">10");
+  EXPECT_EQ(ConditionText(Cond(0, ConditionKind::kBetween, -5, 4294967296LL, 0)), "[-5,4294967296]");
+  EXPECT_EQ(ConditionText(Cond(0, ConditionKind::kNone, 10, 0, 0)), "");
+}
+
+// DAFixIndex holds the index of the kind's item in the dialog's list, -1 for none, as it always has.
+TEST(ColumnAnalysis, KindsAreStoredAsTheirIndexInTheDialog) {
+  const std::pair<ConditionKind, int64_t> stored[] = {{ConditionKind::kGreater, 0},
+                                                      {ConditionKind::kEqual, 1},
+                                                      {ConditionKind::kLess, 2},
+                                                      {ConditionKind::kBetween, 3},
+                                                      {ConditionKind::kNone, -1}};
+  for (auto [kind, value] : stored) {
+    EXPECT_EQ(ConditionSetting(kind), value);
+    EXPECT_EQ(ConditionKindOfSetting(value), kind) << value;
+  }
+  EXPECT_EQ(ConditionKindOfSetting(4), ConditionKind::kNone);  // beyond the list: none chosen
+  EXPECT_EQ(ConditionKindOfSetting(-7), ConditionKind::kNone);
 }
 
 TEST(ColumnAnalysis, InputsAreReadInOrderAndStoredUpToTheFirstBadNumber) {
-  AnalysisInputs in{"|", "a", "b", "2", "3", kLess, "4294967296", "x"};
+  AnalysisInputs in{"|", "a", "b", "2", "3", ConditionKind::kLess, "4294967296", "x"};
   try {
     ReadCondition(in);
     FAIL();
@@ -167,7 +182,7 @@ TEST(ColumnAnalysis, InputsAreReadInOrderAndStoredUpToTheFirstBadNumber) {
   EXPECT_EQ(s.analysisDelimiter, "|");
   EXPECT_EQ(s.analysisReplace2, "b");
   EXPECT_EQ(s.analysisOutputColumn, 3);
-  EXPECT_EQ(s.analysisCondition, kLess);
+  EXPECT_EQ(s.analysisCondition, 2);  // < is the third item of the dialog's list
   EXPECT_EQ(s.analysisBoundA, 4294967296LL);
   EXPECT_EQ(s.analysisBoundB, 77);
   in.column = "4294967296";  // C is 32 bits: nothing after it is stored
@@ -181,12 +196,12 @@ TEST(ColumnAnalysis, SaveWritesTheMatchesAndTheReport) {
   test::TempDir dir;
   ItemList matches;
   std::vector<std::filesystem::path> written;
-  SaveMatches(dir / "m.txt", matches, Cond(0, kGreater, 1, 0, 0), 3, written);
+  SaveMatches(dir / "m.txt", matches, Cond(0, ConditionKind::kGreater, 1, 0, 0), 3, written);
   EXPECT_TRUE(written.empty());
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 
   Set(matches, {"b"});
-  SaveMatches(dir / "m.txt", matches, Cond(1, kBetween, 10, 20, 0), 3, written);
+  SaveMatches(dir / "m.txt", matches, Cond(1, ConditionKind::kBetween, 10, 20, 0), 3, written);
   EXPECT_EQ(test::ReadBytes(dir / "m.txt"), "b\r\n");
   const std::filesystem::path report = dir / u8"m.txt.参考比例.txt";
   EXPECT_EQ(written, (std::vector<std::filesystem::path>{dir / "m.txt", report}));
@@ -196,7 +211,7 @@ TEST(ColumnAnalysis, SaveWritesTheMatchesAndTheReport) {
   test::TestEnv env;
   env.failWritesAfter = 0;
   written.clear();
-  EXPECT_THROW(SaveMatches(dir / "m.txt", matches, Cond(0, kLess, 0, 0, 0), 1, written), FileError);
+  EXPECT_THROW(SaveMatches(dir / "m.txt", matches, Cond(0, ConditionKind::kLess, 0, 0, 0), 1, written), FileError);
   EXPECT_TRUE(written.empty());
   EXPECT_EQ(test::ReadBytes(dir / "m.txt"), "b\r\n");
 }

@@ -72,15 +72,15 @@ TEST_F(Filters, ManyItemsFilterInParts) {
 }
 
 TEST_F(Filters, FilterOutRemovesEveryOccurrence) {
-  for (bool modeB : {false, true}) {
+  for (CompareMode mode : {CompareMode::kExact, CompareMode::kByHash}) {
     NumberList source(ListRole::Source);
     ItemList filterList;
     Fill(source.Items(), {"1", "2", "1", "3", "3", "1 "});
     test::WriteBytes(dir / "used.txt", "1\r\n1\r\n");
     test::WriteBytes(dir / "empty.txt", "");
     ui.statuses.clear();
-    FilterOut(source, filterList, {dir / "used.txt", dir / "empty.txt"}, "加载文件:", modeB, ui);
-    EXPECT_EQ(Items(source.Items()), (Strings{"2", "3", "3", "1 "})) << modeB;
+    FilterOut(source, filterList, {dir / "used.txt", dir / "empty.txt"}, "加载文件:", mode, ui);
+    EXPECT_EQ(Items(source.Items()), (Strings{"2", "3", "3", "1 "})) << static_cast<int>(mode);
     EXPECT_EQ(ui.statuses, (Strings{"准备加载文件...", "加载文件:" + (dir / "used.txt").string(),
                                     "加载文件:" + (dir / "empty.txt").string(), "导入处理数据完成", "开始滤除号码",
                                     "滤除号码完成！"}));
@@ -92,12 +92,13 @@ TEST_F(Filters, FilterOutWithAMissingFileTouchesNothing) {
   ItemList filterList;
   Fill(target.Items(), {"1", "2"});
   test::WriteBytes(dir / "used.txt", "1");
-  EXPECT_THROW(FilterOut(target, filterList, {dir / "used.txt", dir / "gone.txt"}, "请等待,加载文件：", false, ui),
-               FileError);
+  EXPECT_THROW(
+      FilterOut(target, filterList, {dir / "used.txt", dir / "gone.txt"}, "请等待,加载文件：", CompareMode::kExact, ui),
+      FileError);
   EXPECT_EQ(Items(target.Items()), (Strings{"1", "2"}));
   // A stop while the files load leaves the list as it was, and says so.
   ui.cancelled = true;
-  FilterOut(target, filterList, {dir / "used.txt"}, "加载文件:", false, ui);
+  FilterOut(target, filterList, {dir / "used.txt"}, "加载文件:", CompareMode::kExact, ui);
   EXPECT_EQ(Items(target.Items()), (Strings{"1", "2"}));
   EXPECT_EQ(filterList.Count(), 0);
   EXPECT_EQ(ui.LastStatus(), "滤除号码已停止，列表没有改变");

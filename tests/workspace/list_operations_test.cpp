@@ -29,13 +29,13 @@ struct Lists : ::testing::Test {
 
 TEST_F(Lists, SortShuffleDedupeWithEachListsMessages) {
   Fill(workspace.Items(), {"3", "1", "3", ""});
-  DedupeNumbers(workspace, false, ui);
+  DedupeNumbers(workspace, CompareMode::kExact, ui);
   EXPECT_EQ(Items(workspace.Items()), (Strings{"1", "3"}));
   EXPECT_EQ(ui.statuses, (Strings{"去重复开始...", "去重复完成！"}));
 
   Fill(source.Items(), {"3", "1", "3", ""});
   ui.statuses.clear();
-  DedupeNumbers(source, true, ui);
+  DedupeNumbers(source, CompareMode::kByHash, ui);
   EXPECT_EQ(Items(source.Items()), (Strings{"3", "1", ""}));
   EXPECT_EQ(ui.statuses, (Strings{"准备去除重号...", "去除重号完成！"}));
 

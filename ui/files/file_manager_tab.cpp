@@ -208,7 +208,7 @@ void FileManagerTab::FoldersChanged() {
 void FileManagerTab::ShowOutputFolder() { outputFolderEdit_->setText(FolderToQString(context_.Folders().otherData)); }
 void FileManagerTab::UpdateOutputFolderField() { outputFolderEdit_->setEnabled(fixedFolderRadio_->isChecked()); }
 
-bool FileManagerTab::ModeB() const { return context_.CurrentSettings().ModeB(); }
+CompareMode FileManagerTab::Comparison() const { return context_.CurrentSettings().Comparison(); }
 
 // ---- Selections -----------------------------------------------------------------------------
 
@@ -262,7 +262,7 @@ void FileManagerTab::DeleteToUseClicked() { toUse_->DeleteChecked("选择文件-
 
 void FileManagerTab::DedupeToUseClicked() {
   context_.InBackground({}, [&, selection = ManagedSelection(toUse_)](Ui& ui) {
-    DedupeSelection(selection, ModeB(), ui, "选择文件->去重复完成");
+    DedupeSelection(selection, Comparison(), ui, "选择文件->去重复完成");
   });
 }
 
@@ -283,8 +283,8 @@ void FileManagerTab::CompareWithUsedClicked() {
   std::vector<fs::path> reference = used_->Selected();
   if (reference.size() != 1) return InformBox(this, u"请选择一个比对源文件\r\n如果是多个文件，请先合并后再操作"_s);
   context_.InBackground({}, [&](Ui& ui) {
-    CompareFiles(newFile.front(), reference.front(), toUse_->Folder(), ModeB(), context_.CurrentSettings().compareBuckets,
-                 ui);
+    CompareFiles(newFile.front(), reference.front(), toUse_->Folder(), Comparison(),
+                 context_.CurrentSettings().compareBuckets, ui);
   });
   toUse_->Refresh();
 }
@@ -321,7 +321,7 @@ void FileManagerTab::DeleteUsedClicked() { used_->DeleteChecked({}); }
 
 void FileManagerTab::DedupeUsedClicked() {
   context_.InBackground({}, [&, selection = ManagedSelection(used_)](Ui& ui) {
-    DedupeSelection(selection, ModeB(), ui, "选择文件->去重复完成");
+    DedupeSelection(selection, Comparison(), ui, "选择文件->去重复完成");
   });
 }
 
@@ -357,8 +357,9 @@ void FileManagerTab::SplitFilesClicked() {
   Split([this] { return GeneralSelection(); }, "分割完成！");
 }
 void FileManagerTab::DedupeFilesClicked() {
-  context_.InBackground(
-      {}, [&, selection = GeneralSelection()](Ui& ui) { DedupeSelection(selection, ModeB(), ui, "去重复完成！"); });
+  context_.InBackground({}, [&, selection = GeneralSelection()](Ui& ui) {
+    DedupeSelection(selection, Comparison(), ui, "去重复完成！");
+  });
 }
 void FileManagerTab::ShuffleFilesClicked() {
   context_.InBackground(
@@ -405,7 +406,7 @@ void FileManagerTab::CompareClicked() {
   const fs::path referenceFile = PathFromQString(referenceText);
   const fs::path folder = OutputFolderFor(newFile, fixedFolderRadio_->isChecked(), context_.Folders().datedOutput);
   context_.InBackground({}, [&](Ui& ui) {
-    CompareFiles(newFile, referenceFile, folder, ModeB(), context_.CurrentSettings().compareBuckets, ui);
+    CompareFiles(newFile, referenceFile, folder, Comparison(), context_.CurrentSettings().compareBuckets, ui);
   });
 }
 

@@ -52,7 +52,7 @@ class FileManagerTab : public QWidget {
   FileSelection GeneralSelection() const;
   // Asks for the line count first, then takes the selection.
   void Split(const std::function<FileSelection()>& select, std::string_view done);
-  bool ModeB() const;
+  CompareMode Comparison() const;
   // A file chosen with the open dialog into a comparison field.
   void Browse(QLineEdit* field);
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <array>
 
 #include "ui/generate/generation_panel_names.h"
 #include "ui/kit/controls.h"
@@ -21,6 +22,12 @@ using namespace Qt::StringLiterals;
 using namespace names::generation;
 
 namespace {
+
+// What the items of "扩展模式" and of the direction box beside it ask for, in their order.
+constexpr std::array kSpacings = {ExpansionSpacing::kAll, ExpansionSpacing::kOneInTwo, ExpansionSpacing::kOneInThree,
+                                  ExpansionSpacing::kOneInFour, ExpansionSpacing::kOneInFive};
+constexpr std::array kDirections = {ExpansionDirection::kBoth, ExpansionDirection::kForward,
+                                    ExpansionDirection::kBackward};
 
 // A line edit with its up-down arrows beside it.
 QWidget* WithUpDown(QLineEdit* edit, QWidget* upDown) {
@@ -108,8 +115,8 @@ GenerationInput GenerationPanel::Fields() const {
   in.length = lengthEdit_->text().toStdString();
   in.step = stepEdit_->text().toStdString();
   in.base = baseCombo_->currentText().toStdString();
-  in.modeIndex = extendModeCombo_->currentIndex();
-  in.directionIndex = extendDirectionCombo_->currentIndex();
+  in.spacing = kSpacings.at(static_cast<size_t>(extendModeCombo_->currentIndex()));
+  in.direction = kDirections.at(static_cast<size_t>(extendDirectionCombo_->currentIndex()));
   in.count = extendCountCombo_->currentText().toStdString();
   return in;
 }

@@ -136,8 +136,8 @@ void SettingsDialog::Bind(const Settings* settings, const DataFolders* folders) 
 
 void SettingsDialog::FillControls() {
   if (!settings_ || !folders_) return;
-  // Any non-zero mode is mode B.
-  modeCombo_->setCurrentIndex(settings_->ModeB() ? 1 : 0);
+  // The combo box lists A, B; any non-zero stored mode is B.
+  modeCombo_->setCurrentIndex(settings_->Comparison() == CompareMode::kByHash ? 1 : 0);
   SetPrefixes(FromGbk(settings_->mobilePrefixes), FromGbk(settings_->unicomPrefixes), FromGbk(settings_->telecomPrefixes),
               FromGbk(settings_->broadnetPrefixes));
   mobileSeparatorsCheck_->setChecked(settings_->mobileSeparators != 0);

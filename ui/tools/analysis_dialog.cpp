@@ -13,6 +13,8 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 
 #include "core/program/settings.h"
 #include "core/text/text.h"
@@ -79,6 +81,21 @@ class AnalysisDialog::RowsModel : public QAbstractTableModel {
 };
 
 namespace {
+
+// The kinds of the condition box, in the order of its items.
+constexpr std::array kConditionItems = {ConditionKind::kGreater, ConditionKind::kEqual, ConditionKind::kLess,
+                                        ConditionKind::kBetween};
+
+ConditionKind ConditionAt(int index) {
+  return index >= 0 && index < static_cast<int>(kConditionItems.size()) ? kConditionItems[static_cast<size_t>(index)]
+                                                                        : ConditionKind::kNone;
+}
+
+// The item of kind, or -1 (no item chosen) for none.
+int ConditionIndex(ConditionKind kind) {
+  auto at = std::find(kConditionItems.begin(), kConditionItems.end(), kind);
+  return at == kConditionItems.end() ? -1 : static_cast<int>(at - kConditionItems.begin());
+}
 
 QLabel* Caption(const QString& name, const QString& caption) { return Named<QLabel>(name, caption); }
 
@@ -232,8 +249,7 @@ void AnalysisDialog::LoadSettingsIntoControls() {
   replaceFromEdit_->setText(FromGbk(s.analysisReplace1));
   replaceToEdit_->setText(FromGbk(s.analysisReplace2));
   columnEdit_->setText(QString::number(s.analysisColumn));
-  conditionCombo_->setCurrentIndex(
-      s.analysisCondition >= 0 && s.analysisCondition < conditionCombo_->count() ? static_cast<int>(s.analysisCondition) : -1);
+  conditionCombo_->setCurrentIndex(ConditionIndex(ConditionKindOfSetting(s.analysisCondition)));
   valueAEdit_->setText(QString::number(s.analysisBoundA));
   valueBEdit_->setText(QString::number(s.analysisBoundB));
   outColumnEdit_->setText(QString::number(s.analysisOutputColumn));
@@ -258,7 +274,7 @@ AnalysisInputs AnalysisDialog::Inputs() const {
   in.replace2 = ToGbk(replaceToEdit_->text());
   in.column = columnEdit_->text().toStdString();
   in.outColumn = outColumnEdit_->text().toStdString();
-  in.kind = conditionCombo_->currentIndex();
+  in.kind = ConditionAt(conditionCombo_->currentIndex());
   in.a = valueAEdit_->text().toStdString();
   in.b = valueBEdit_->text().toStdString();
   return in;
@@ -270,7 +286,7 @@ Condition AnalysisDialog::StoredCondition() const {
   Condition c;
   c.column = static_cast<int32_t>(s.analysisColumn);
   c.outColumn = static_cast<int32_t>(s.analysisOutputColumn);
-  c.kind = static_cast<int>(s.analysisCondition);
+  c.kind = ConditionKindOfSetting(s.analysisCondition);
   c.a = s.analysisBoundA;
   c.b = s.analysisBoundB;
   return c;
@@ -329,7 +345,7 @@ void AnalysisDialog::AnalyseClicked() {
   Settings& s = context_.CurrentSettings();
   s.analysisColumn = c.column;
   s.analysisOutputColumn = c.outColumn;
-  s.analysisCondition = c.kind;
+  s.analysisCondition = ConditionSetting(c.kind);
   s.analysisBoundA = c.a;
   s.analysisBoundB = c.b;
   ChangeList(matches_, context_.ui, nullptr, nullptr,

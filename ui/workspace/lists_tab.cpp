@@ -211,9 +211,9 @@ NumberList& ListsTab::ChosenList() { return exportTargetRadio_->isChecked() ? li
 void ListsTab::FilterOutFromFiles(NumberList& list, const char* loadingPrefix) {
   auto files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
   if (files.empty()) return;
-  const bool modeB = context_.CurrentSettings().ModeB();
+  const CompareMode mode = context_.CurrentSettings().Comparison();
   context_.InBackground(
-      {&list}, [&](Ui& ui) { FilterOut(list, lists_.filter, files, loadingPrefix, modeB, ui); }, Stoppable::kYes);
+      {&list}, [&](Ui& ui) { FilterOut(list, lists_.filter, files, loadingPrefix, mode, ui); }, Stoppable::kYes);
 }
 
 void ListsTab::ImportSourceFilesClicked() {
@@ -238,8 +238,8 @@ void ListsTab::ClearSourceClicked() { ClearNumbers(lists_.source, context_.ui); 
 void ListsTab::SortSourceClicked() { ChangeInBackground(lists_.source, SortNumbers); }
 void ListsTab::ShuffleSourceClicked() { ChangeInBackground(lists_.source, ShuffleNumbers); }
 void ListsTab::DedupeSourceClicked() {
-  const bool modeB = context_.CurrentSettings().ModeB();
-  ChangeInBackground(lists_.source, [modeB](NumberList& list, Ui& ui) { DedupeNumbers(list, modeB, ui); });
+  const CompareMode mode = context_.CurrentSettings().Comparison();
+  ChangeInBackground(lists_.source, [mode](NumberList& list, Ui& ui) { DedupeNumbers(list, mode, ui); });
 }
 void ListsTab::FilterOutSourceClicked() { FilterOutFromFiles(lists_.source, "加载文件:"); }
 void ListsTab::KeepSourceMobileClicked() {
@@ -265,8 +265,8 @@ void ListsTab::DeleteSourceSelectionClicked() {
 void ListsTab::SortTargetClicked() { ChangeInBackground(lists_.target, SortNumbers); }
 void ListsTab::ShuffleTargetClicked() { ChangeInBackground(lists_.target, ShuffleNumbers); }
 void ListsTab::DedupeTargetClicked() {
-  const bool modeB = context_.CurrentSettings().ModeB();
-  ChangeInBackground(lists_.target, [modeB](NumberList& list, Ui& ui) { DedupeNumbers(list, modeB, ui); });
+  const CompareMode mode = context_.CurrentSettings().Comparison();
+  ChangeInBackground(lists_.target, [mode](NumberList& list, Ui& ui) { DedupeNumbers(list, mode, ui); });
 }
 void ListsTab::FilterOutTargetClicked() { FilterOutFromFiles(lists_.target, "请等待,加载文件："); }
 void ListsTab::CopyAllTargetClicked() { CopyGbkToClipboard(CopyAll(lists_.target, context_.ui)); }

@@ -194,8 +194,8 @@ void WorkspacePanel::ChangeInBackground(const std::function<void(NumberList&, Ui
 void WorkspacePanel::SortClicked() { ChangeInBackground(SortNumbers); }
 void WorkspacePanel::ShuffleClicked() { ChangeInBackground(ShuffleNumbers); }
 void WorkspacePanel::DedupeClicked() {
-  const bool modeB = context_.CurrentSettings().ModeB();
-  ChangeInBackground([modeB](NumberList& list, Ui& ui) { DedupeNumbers(list, modeB, ui); });
+  const CompareMode mode = context_.CurrentSettings().Comparison();
+  ChangeInBackground([mode](NumberList& list, Ui& ui) { DedupeNumbers(list, mode, ui); });
 }
 void WorkspacePanel::OutputFolderClicked() { context_.ui.OpenFolder(context_.Folders().datedOutput); }
 

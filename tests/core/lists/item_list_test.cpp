@@ -111,11 +111,11 @@ TEST(ItemListAdd, SortedListsHonourDuplicates) {
   EXPECT_EQ(list.Add("b"), 1);  // ignored: the existing index, nothing added
   EXPECT_EQ(list.Count(), 3);
 
-  list.SetDuplicates(TDuplicates::Error);
+  list.SetDuplicates(DuplicatePolicy::kError);
   EXPECT_EQ(ErrorOf([&] { list.Add("c"); }), "Duplicates found.");
   EXPECT_EQ(list.Count(), 3);
 
-  list.SetDuplicates(TDuplicates::Accept);
+  list.SetDuplicates(DuplicatePolicy::kAccept);
   EXPECT_EQ(list.Add("b"), 1);
   EXPECT_EQ(Items(list), (Strings{"a", "b", "b", "c"}));
 }
@@ -127,7 +127,7 @@ TEST(ItemListFind, IndexOfEqualItemOrInsertionPoint) {
   int index = -1;
   EXPECT_TRUE(list.Find("b", index));
   EXPECT_EQ(index, 2);  // the first equal item the search meets
-  list.SetDuplicates(TDuplicates::Accept);
+  list.SetDuplicates(DuplicatePolicy::kAccept);
   EXPECT_TRUE(list.Find("b", index));
   EXPECT_EQ(index, 1);  // the first of the run
   EXPECT_FALSE(list.Find("bb", index));

@@ -88,9 +88,9 @@ TEST(DedupeBySort, SortedCaseInsensitiveListKeepsOneOfFoldedTwins) {
   ItemList list;
   list.SetCaseSensitive(false);
   list.SetSorted(true);
-  list.SetDuplicates(TDuplicates::Accept);
+  list.SetDuplicates(DuplicatePolicy::kAccept);
   Fill(list, {"a", "A", "b"});
-  list.SetDuplicates(TDuplicates::Ignore);
+  list.SetDuplicates(DuplicatePolicy::kIgnore);
   DedupeBySort(list);  // bytes differ, but the sorted list refuses the folded twin on the way back
   EXPECT_EQ(list.Count(), 2);
 }

@@ -40,7 +40,8 @@ TEST(Settings, HandWrittenAndDamagedFiles) {
                    "garbage line\n[other]\nCalMode=9\n[system]\nno equals sign\n calmode = 5 \nMapCacheSize=12ab\n"
                    "mobiletag=138;139   \nDADataA=0x10\n");
   Settings s = LoadSettings(dir / "Telqor.ini");
-  EXPECT_TRUE(s.ModeB());
+  EXPECT_EQ(s.Comparison(), CompareMode::kByHash);
+  EXPECT_EQ(Settings{}.Comparison(), CompareMode::kExact);  // 0 is mode A
   EXPECT_EQ(s.processingMode, 5);
   EXPECT_EQ(s.compareBuckets, 10000000);  // not a number: the default
   EXPECT_EQ(s.mobilePrefixes, "138;139");
