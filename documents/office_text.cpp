@@ -430,7 +430,7 @@ std::vector<std::string> ConvertedSheets(const fs::path& file, const std::atomic
 // What a user reads when a file's text went under its full name: which file, why, and where.
 std::string RenameNotice(const fs::path& file, const std::vector<fs::path>& outputs) {
   std::string names;
-  for (const fs::path& output : outputs) names += (names.empty() ? "" : "、") + output.filename().string();
+  for (const fs::path& output : outputs) names += (names.empty() ? "" : "、") + PathToUtf8(output.filename());
   return Quoted(file) + " 的文本与本次转换的另一文件同名，为免覆盖已改存为 " + names;
 }
 

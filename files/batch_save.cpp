@@ -37,7 +37,7 @@ std::vector<std::filesystem::path> BatchSave(const ItemList& list, std::string_v
     std::string name =
         stamp + "-" + std::to_string(n) + "-" + BatchNumber(static_cast<int>(written.size() + 1)) + ".txt";
     written.push_back(SaveRange(list, from, n, folder, name));
-    ui.ShowStatus("保存文件:" + FolderToUtf8(folder) + written.back().filename().string());
+    ui.ShowStatus("保存文件:" + FolderToUtf8(folder) + PathToUtf8(written.back().filename()));
   }
   SavedFiles saved;
   saved.folder = folder;

@@ -214,7 +214,7 @@ std::filesystem::path GenerateToFile(const GenerationInput& input, const std::fi
     out.Write(block);
     std::filesystem::path file = out.CommitUnique();
     ui.ShowStatus("保存文件完成");
-    ui.Inform("保存完成！\r\n" + FolderToUtf8(folder) + file.filename().string());
+    ui.Inform("保存完成！\r\n" + FolderToUtf8(folder) + PathToUtf8(file.filename()));
     ui.OpenFolder(folder);
     return file;
   }
@@ -239,7 +239,7 @@ std::filesystem::path SaveGeneratedNumbers(const ItemList& result, const std::fi
   }
   ui.ShowStatus("保存文件完成");
   if (!file.empty()) {
-    ui.Inform("保存完成！\r\n" + FolderToUtf8(folder) + file.filename().string());
+    ui.Inform("保存完成！\r\n" + FolderToUtf8(folder) + PathToUtf8(file.filename()));
     ui.OpenFolder(folder);
   }
   return file;

@@ -23,7 +23,7 @@ void DroppedFileList::Add(const std::vector<fs::path>& paths) {
   size_t held = entries_.size();
   entries_.reserve(held + paths.size());
   for (const fs::path& p : paths) {
-    std::string utf8 = p.string();
+    std::string utf8 = PathToUtf8(p);
     entries_.push_back(Entry{Utf8ToGbk(utf8), std::move(utf8), p});
   }
   // Items already held come first and the sort is stable, so among equal paths the one that
