@@ -2,16 +2,12 @@
 //   telqor_bench_check same OURS THEIRS        the same lines in the same order
 //   telqor_bench_check multiset OURS THEIRS    the same lines, any order
 //   telqor_bench_check set OURS THEIRS         the same distinct lines
-//   telqor_bench_check hash-first OURS THEIRS  OURS is THEIRS without the lines whose BKDR hash
-//                                              an earlier line of THEIRS already had (mode B)
-// Prints "ok" (and, for hash-first, how many lines equal hashes merged) or the first difference.
+// Prints "ok" or the first difference.
 #include <algorithm>
 #include <cstdio>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
-#include "core/lists/bkdr_hash.h"
 #include "core/io/file_io.h"
 #include "core/lists/item_list.h"
 
@@ -47,13 +43,12 @@ int Compare(const std::vector<std::string>& a, const std::vector<std::string>& b
 
 int main(int argc, char** argv) {
   if (argc != 4) {
-    std::fprintf(stderr, "usage: %s same|multiset|set|hash-first OURS THEIRS\n", argv[0]);
+    std::fprintf(stderr, "usage: %s same|multiset|set OURS THEIRS\n", argv[0]);
     return 2;
   }
   std::string mode = argv[1];
   auto ours = Lines(argv[2]);
   auto theirs = Lines(argv[3]);
-  size_t merged = 0;
   if (mode == "multiset" || mode == "set") {
     std::sort(ours.begin(), ours.end());
     std::sort(theirs.begin(), theirs.end());
@@ -61,26 +56,11 @@ int main(int argc, char** argv) {
       ours.erase(std::unique(ours.begin(), ours.end()), ours.end());
       theirs.erase(std::unique(theirs.begin(), theirs.end()), theirs.end());
     }
-  } else if (mode == "hash-first") {
-    std::unordered_set<uint32_t> seen;
-    std::vector<std::string> expected;
-    for (auto& line : theirs) {
-      if (seen.insert(telqor::BKDRHash(line)).second) {
-        expected.push_back(std::move(line));
-      } else {
-        ++merged;
-      }
-    }
-    theirs.swap(expected);
   } else if (mode != "same") {
     std::fprintf(stderr, "unknown mode %s\n", mode.c_str());
     return 2;
   }
   if (Compare(ours, theirs)) return 1;
-  if (mode == "hash-first") {
-    std::printf("ok (%zu distinct lines merged by equal hashes)\n", merged);
-  } else {
-    std::printf("ok\n");
-  }
+  std::printf("ok\n");
   return 0;
 }

@@ -36,7 +36,7 @@ pair "sort  vs  sort" same \
   "$cli" sort "$a" -o "$out/ours" -- sort "$a" -o "$out/theirs"
 pair "dedupe --mode A  vs  sort -u" same \
   "$cli" --mode A dedupe "$a" -o "$out/ours" -- sort -u "$a" -o "$out/theirs"
-pair "dedupe --mode B  vs  awk '!seen[\$0]++'" hash-first \
+pair "dedupe --mode B  vs  awk '!seen[\$0]++'" same \
   "$cli" --mode B dedupe "$a" -o "$out/ours" -- awk "'!seen[\$0]++'" "$a" ">" "$out/theirs"
 pair "shuffle  vs  shuf" multiset \
   "$cli" shuffle "$a" -o "$out/ours" -- shuf "$a" -o "$out/theirs"

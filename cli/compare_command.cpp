@@ -11,10 +11,9 @@ namespace {
 int Run(const ParsedArgs& args, GlobalOptions& global) {
   const std::filesystem::path newFile = args.PositionalPaths()[0], reference = args.PositionalPaths()[1];
   const CompareMode mode = UseCompareMode(global);
-  const int64_t buckets = mode == CompareMode::kByHash ? Started(global).settings.compareBuckets : 0;
   std::optional<std::filesystem::path> outDir = args.PathValue("--out-dir");
   ConsoleUi ui(global.yes);
-  ComparisonFiles files = CompareFiles(newFile, reference, outDir.value_or(newFile.parent_path()), mode, buckets, ui);
+  ComparisonFiles files = CompareFiles(newFile, reference, outDir.value_or(newFile.parent_path()), mode, ui);
   std::cout << files.present.string() << "\n" << files.absent.string() << "\n";
   return 0;
 }
@@ -27,8 +26,7 @@ Verb CompareVerb() {
            "order with its repeats, and writes them beside NEW (or in DIR) as\n"
            "  [<new>]对比[<reference>]已有数据(<count>).txt and [<new>]对比[<reference>]没有的数据(<count>).txt,\n"
            "both even when empty. Prints the two paths.\n"
-           "  mode A: exact comparison; mode B: by hash with MapCacheSize buckets (faster; a line whose\n"
-           "          hash equals a reference line's counts as held).\n",
+           "Lines are compared by their bytes in either mode.\n",
            {{"--out-dir", nullptr, OptionKind::Value, "DIR", "write the two files in DIR (it must exist)"}},
            {"NEW REFERENCE", true, false, 2}},
           "split a file's lines by whether another file holds them",

@@ -25,12 +25,11 @@ std::filesystem::path ResultPath(const std::filesystem::path& folder, const std:
 }  // namespace
 
 ComparisonFiles CompareFiles(const std::filesystem::path& newFile, const std::filesystem::path& reference,
-                             const std::filesystem::path& folder, CompareMode mode, int64_t mapCacheSize, Ui& ui) {
+                             const std::filesystem::path& folder, CompareMode mode, Ui& ui) {
   ui.ShowStatus("开始数据处理...");
   ItemList present, absent;
   if (mode == CompareMode::kByHash) {
-    int buckets = static_cast<int>(std::clamp<int64_t>(mapCacheSize, 1000, INT_MAX));
-    SplitFilesByHash(newFile, reference, buckets, &absent, &present);
+    SplitFilesByHash(newFile, reference, &absent, &present);
   } else {
     SplitFilesBySort(newFile, reference, &absent, &present);
   }

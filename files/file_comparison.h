@@ -16,10 +16,9 @@ struct ComparisonFiles {
   std::filesystem::path absent;   // "...没有的数据(n).txt"
 };
 
-// kExact compares by bytes, kByHash by hash (mapCacheSize is not needed: the table
-// takes the reference's size). Status "开始数据处理...", "数据处理完毕！" and, once both files are in folder,
+// Lines are equal when their bytes are, in either mode. Status "开始数据处理...", "数据处理完毕！" and, once both files are in folder,
 // "导出文件完成完毕！". When the second file cannot be written, the first is removed again.
 ComparisonFiles CompareFiles(const std::filesystem::path& newFile, const std::filesystem::path& reference,
-                             const std::filesystem::path& folder, CompareMode mode, int64_t mapCacheSize, Ui& ui);
+                             const std::filesystem::path& folder, CompareMode mode, Ui& ui);
 
 }  // namespace telqor

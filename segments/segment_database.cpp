@@ -5,7 +5,6 @@
 #include <cstring>
 #include <unordered_map>
 
-#include "core/lists/bkdr_hash.h"
 #include "core/io/file_io.h"
 #include "core/text/gbk.h"
 #include "core/text/text.h"
@@ -18,8 +17,6 @@ namespace telqor {
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kUsedSetSize = 500000;
 
 // The value of a segment of seven ASCII digits, or -1.
 int64_t SevenDigitCode(std::string_view segment) {
@@ -38,14 +35,6 @@ std::string CodeText(uint32_t code) {
   return text;
 }
 
-uint32_t RegionHash(std::string_view province, std::string_view city) {
-  uint32_t h = 0;
-  for (unsigned char c : province) h = h * 131u + c;
-  h = h * 131u + '.';
-  for (unsigned char c : city) h = h * 131u + c;
-  return h;
-}
-
 bool IsRegion(const std::string& region, std::string_view province, std::string_view city) {
   return region.size() == province.size() + 1 + city.size() && region.compare(0, province.size(), province) == 0 &&
          region[province.size()] == '.' && region.compare(province.size() + 1, city.size(), city) == 0;
@@ -54,14 +43,14 @@ bool IsRegion(const std::string& region, std::string_view province, std::string_
 }  // namespace
 
 // One load of the segment file. The file is read by the hundred thousand lines at start-up, so
-// a line costs one pass over its bytes: fields are views, a region is found by its hash (the
-// city index's key) and a seven-digit segment goes straight into the table.
+// a line costs one pass over its bytes: fields are views, a run of lines of one region finds it
+// without a lookup, and a seven-digit segment goes straight into the table.
 class SegmentDatabase::Loader {
  public:
   Loader(SegmentDatabase& db, SegmentLoadReport& report) : db_(db), report_(report) {
     for (size_t p = 0; p < db.provinces_.size(); ++p)
       for (City& city : db.provinces_[p].cities)
-        cityIndex_.try_emplace(RegionHash(db.provinces_[p].name, city.name), &city);
+        cityIndex_.try_emplace(db.provinces_[p].name + "." + city.name, &city);
   }
 
   void Line(std::string_view line) {
@@ -124,20 +113,12 @@ class SegmentDatabase::Loader {
       if (!cities_[last_]) Report(line);
       return last_;
     }
-    uint32_t hash = RegionHash(province, city);
-    auto [it, added] = byHash_.try_emplace(hash, static_cast<uint32_t>(db_.regions_.size()));
-    uint32_t id = it->second;
-    if (!added && !IsRegion(db_.regions_[id], province, city)) {
-      // Two regions with one hash: they share the city of the first, as the city index keys
-      // by hash, but keep their own names.
-      std::string text = std::string(province) + "." + std::string(city);
-      auto [other, isNew] = collided_.try_emplace(text, static_cast<uint32_t>(db_.regions_.size()));
-      id = other->second;
-      added = isNew;
-    }
+    key_.assign(province).append(".").append(city);
+    auto [it, added] = byText_.try_emplace(key_, static_cast<uint32_t>(db_.regions_.size()));
+    const uint32_t id = it->second;
     if (added) {
-      db_.regions_.push_back(std::string(province) + "." + std::string(city));
-      auto c = cityIndex_.find(hash);
+      db_.regions_.push_back(key_);
+      auto c = cityIndex_.find(key_);
       cities_.push_back(c == cityIndex_.end() ? nullptr : c->second);
     }
     if (!cities_[id]) Report(line);
@@ -178,9 +159,10 @@ class SegmentDatabase::Loader {
   static constexpr uint32_t kNone = UINT32_MAX;
   SegmentDatabase& db_;
   SegmentLoadReport& report_;
-  std::unordered_map<uint32_t, City*> cityIndex_;  // the first city of each key owns it
-  std::unordered_map<uint32_t, uint32_t> byHash_;  // region id by the hash of its text
-  std::unordered_map<std::string, uint32_t> collided_;
+  // Keyed by "province.city"; of a city the region file names twice the first owns it.
+  std::unordered_map<std::string, City*> cityIndex_;
+  std::unordered_map<std::string, uint32_t> byText_;  // region id by "province.city"
+  std::string key_;
   std::vector<City*> cities_;  // by region id; null for a city the region file lacks
   uint32_t last_ = kNone;
   std::vector<Pair> pairs_;  // the seven-digit segments in file order
@@ -189,7 +171,7 @@ class SegmentDatabase::Loader {
 
 void SegmentDatabase::FreeTable::operator()(uint32_t* table) const { std::free(table); }
 
-SegmentDatabase::SegmentDatabase() : used_(kUsedSetSize) { used_.SetSorted(true); }
+SegmentDatabase::SegmentDatabase() { used_.SetSorted(true); }
 
 SegmentDatabase::~SegmentDatabase() = default;
 
@@ -288,7 +270,8 @@ const std::vector<std::string>& SegmentDatabase::SegmentsOf(const City& city) co
 }
 
 bool SegmentDatabase::IsUsed(std::string_view segment) const {
-  return used_.Map().Contains(UniqueByHashList::HashOf(segment));
+  int index;
+  return used_.Find(segment, index);
 }
 
 void SegmentDatabase::MarkUsed(std::string_view segment) { used_.Add(segment); }

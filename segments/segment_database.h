@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/lists/unique_by_hash_list.h"
+#include "core/lists/item_list.h"
 
 namespace telqor {
 
@@ -113,7 +113,7 @@ class SegmentDatabase {
   std::vector<City*> regionCity_;  // by region id: the city of the tree that owns it, or null
   int segmentCount_ = 0;
   mutable bool citiesFilled_ = false;
-  UniqueByHashList used_;
+  ItemList used_;  // sorted, each segment once
 };
 
 // The segment of a number: its first seven characters when it has more than six, else itself.

@@ -128,7 +128,7 @@ std::vector<Case> Cases() {
          CreateFolders(r / "out");
        },
        [](const fs::path& r, Ui& ui) {
-         CompareFiles(r / "new.txt", r / "old.txt", r / "out", CompareMode::kExact, 1000, ui);
+         CompareFiles(r / "new.txt", r / "old.txt", r / "out", CompareMode::kExact, ui);
        }},
       {"format", [](const fs::path& r) { CreateFolders(r / "out"); },
        [](const fs::path& r, Ui&) {

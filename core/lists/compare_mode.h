@@ -7,8 +7,8 @@ namespace telqor {
 enum class CompareMode {
   // Mode A: items compared as whole bytes; a de-duplication sorts and drops empty items.
   kExact,
-  // Mode B: items compared by BKDR hash, faster; first occurrences stay, in their order, and two
-  // different items of one hash count as one.
+  // Mode B: items found through hash tables, never sorted; a de-duplication keeps first
+  // occurrences in their order. Items are equal only when their bytes are, as in mode A.
   kByHash,
 };
 

@@ -2,14 +2,15 @@
 
 #include <vector>
 
-#include "core/lists/item_hashes.h"
+#include "core/lists/item_set.h"
 #include "core/lists/list_sort.h"
+#include "core/lists/repeated_items.h"
 
 namespace telqor {
 
 void DedupeByHash(ItemList& list) {
   std::vector<uint8_t> repeated;
-  ItemHashes::MarkRepeated(list, repeated);
+  MarkRepeated(list, repeated);
   if (list.AllowsBulkEdits() && !list.Sorted()) {
     list.DeleteMarked(repeated);
     return;
@@ -20,37 +21,34 @@ void DedupeByHash(ItemList& list) {
 }
 
 void SplitListsByHash(ItemList& source, const ItemList& reference, ItemList* kept, ItemList* matched) {
-  const ItemHashes held(reference);
   std::vector<uint8_t> marks;
-  if (kept == &source && !matched) {
+  if (kept == &source && !matched && &source != &reference) {
     // Filtering in place: one pass, no second list.
-    held.Mark(source, marks);
+    ItemSet(reference).Mark(source, marks);
     source.DeleteMarked(marks);
     return;
   }
   ItemList copy;
   const ItemList* items = &source;
-  if (kept == &source || matched == &source) {
+  if (kept == &source || matched == &source || kept == &reference || matched == &reference) {
     copy.Assign(source);
     items = &copy;
   }
-  held.Mark(*items, marks);
+  ItemSet(reference).Mark(*items, marks);
   if (kept) kept->Clear();
   if (matched) matched->Clear();
   DistributeMarked(*items, marks, kept, matched);
 }
 
-void SplitFilesByHash(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile, int,
+void SplitFilesByHash(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile,
                       ItemList* kept, ItemList* matched) {
   std::vector<uint8_t> marks;
   ItemList items;
   {
     ItemList reference;
     reference.LoadFromFile(referenceFile);
-    const ItemHashes held(reference);
-    reference.Clear();
     items.LoadFromFile(itemFile);
-    held.Mark(items, marks);
+    ItemSet(reference).Mark(items, marks);
   }
   DistributeMarked(items, marks, kept, matched);
 }

@@ -24,7 +24,7 @@ struct Settings {
   std::string mobilePrefixes;
   // 广电's prefixes: empty at first start, so numbers of 192 keep no carrier as they always had.
   std::string broadnetPrefixes;
-  int64_t compareBuckets = 10000000;  // MapCacheSize: the hash table of a mode B comparison
+  int64_t compareBuckets = 10000000;  // MapCacheSize: kept as read; comparisons size their tables by the files
   std::string numberPattern;          // RegExprMain
   std::string mobilePattern;          // RegExprMobile: 保留手机号码
   std::string landlinePattern;        // RegExprTel: 保留电话号码

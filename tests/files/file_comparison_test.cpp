@@ -23,7 +23,7 @@ struct Comparing : ::testing::Test {
   ComparisonFiles Compare(const std::filesystem::path& newFile, const std::filesystem::path& reference,
                           CompareMode mode) {
     std::filesystem::create_directories(dir / "out");
-    return CompareFiles(newFile, reference, dir / "out", mode, 10000000, ui);
+    return CompareFiles(newFile, reference, dir / "out", mode, ui);
   }
 };
 
@@ -54,13 +54,16 @@ TEST_F(Comparing, WithItselfEverythingIsPresentAndTheEmptyGroupIsWritten) {
   }
 }
 
-TEST_F(Comparing, ByHashTakesEqualHashesForEqualLines) {
-  // 13363463632 and 13377114254 share a BKDR hash.
-  auto fresh = File("n.txt", "13377114254\r\n");
+TEST_F(Comparing, BothModesCompareTheLinesThemselves) {
+  // 13363463632 and 13377114254 share a BKDR hash, which mode B once compared instead.
+  auto fresh = File("n.txt", "13377114254\r\n13363463632\r\n");
   auto old = File("r.txt", "13363463632\r\n");
-  EXPECT_EQ(Compare(fresh, old, CompareMode::kExact).present.filename(), u8"[n]对比[r]已有数据(0).txt");
-  std::filesystem::remove_all(dir / "out");
-  EXPECT_EQ(Compare(fresh, old, CompareMode::kByHash).present.filename(), u8"[n]对比[r]已有数据(1).txt");
+  for (CompareMode mode : {CompareMode::kExact, CompareMode::kByHash}) {
+    std::filesystem::remove_all(dir / "out");
+    ComparisonFiles files = Compare(fresh, old, mode);
+    EXPECT_EQ(files.present.filename(), u8"[n]对比[r]已有数据(1).txt");
+    EXPECT_EQ(test::ReadBytes(files.absent), "13377114254\r\n");
+  }
 }
 
 TEST_F(Comparing, FailuresLeaveNoResultFile) {

@@ -283,8 +283,7 @@ void FileManagerTab::CompareWithUsedClicked() {
   std::vector<fs::path> reference = used_->Selected();
   if (reference.size() != 1) return InformBox(this, u"请选择一个比对源文件\r\n如果是多个文件，请先合并后再操作"_s);
   context_.InBackground({}, [&](Ui& ui) {
-    CompareFiles(newFile.front(), reference.front(), toUse_->Folder(), Comparison(),
-                 context_.CurrentSettings().compareBuckets, ui);
+    CompareFiles(newFile.front(), reference.front(), toUse_->Folder(), Comparison(), ui);
   });
   toUse_->Refresh();
 }
@@ -406,7 +405,7 @@ void FileManagerTab::CompareClicked() {
   const fs::path referenceFile = PathFromQString(referenceText);
   const fs::path folder = OutputFolderFor(newFile, fixedFolderRadio_->isChecked(), context_.Folders().datedOutput);
   context_.InBackground({}, [&](Ui& ui) {
-    CompareFiles(newFile, referenceFile, folder, Comparison(), context_.CurrentSettings().compareBuckets, ui);
+    CompareFiles(newFile, referenceFile, folder, Comparison(), ui);
   });
 }
 

@@ -72,7 +72,7 @@ void SettingsDialog::BuildMode() {
   modeCombo_ = Named<QComboBox>(kModeCombo);
   modeCombo_->addItems({u"A"_s, u"B"_s});
   modeANote_ = Named<QLabel>(kModeANote, u"模式A:数据排序和比对不会丢失,但处理速度稍微慢。"_s);
-  modeBNote_ = Named<QLabel>(kModeBNote, u"模式B:处理速度稍快，但大数量(300万以上)时可能有丢失现象。"_s);
+  modeBNote_ = Named<QLabel>(kModeBNote, u"模式B:不排序，保留首次出现的顺序，数据同样不会丢失。"_s);
 }
 
 void SettingsDialog::BuildPrefixes() {

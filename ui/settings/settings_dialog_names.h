@@ -11,7 +11,7 @@ inline const QString kSettingsDialog = QStringLiteral("frmhmsetting");
 inline const QString kModeLabel = QStringLiteral("Label9");     // 处理模式
 inline const QString kModeCombo = QStringLiteral("CBCalMode");  // A, B
 inline const QString kModeANote = QStringLiteral("Label10");  // 模式A:数据排序和比对不会丢失,但处理速度稍微慢。
-inline const QString kModeBNote = QStringLiteral("Label11");  // 模式B:处理速度稍快，…
+inline const QString kModeBNote = QStringLiteral("Label11");  // 模式B:不排序，保留首次出现的顺序…
 
 inline const QString kPrefixesGroup = QStringLiteral("GroupBox1");            // 号码前三位设置(用分号隔开)
 inline const QString kMobilePrefixesEdit = QStringLiteral("EditMobile");      // 移动号码

@@ -8,7 +8,6 @@
 #include <set>
 #include <unordered_set>
 
-#include "core/lists/bkdr_hash.h"
 #include "core/text/errors.h"
 #include "core/io/file_writer.h"
 #include "core/lists/item_list.h"
@@ -121,25 +120,25 @@ TEST(ParallelSort, TextsLongAndShortEmptyAndGbk) {
   ExpectSorts(Strings(100, std::string(20, 's')));
 }
 
-// Mode B keeps the first item of each hash, in order; the empty item's hash is 0.
-Strings FirstOfEachHash(const Strings& items) {
-  std::unordered_set<uint32_t> seen;
+// Mode B keeps the first occurrence of each item, in order.
+Strings FirstOccurrences(const Strings& items) {
+  std::unordered_set<std::string> seen;
   Strings kept;
   for (const auto& s : items)
-    if (seen.insert(BKDRHash(s)).second) kept.push_back(s);
+    if (seen.insert(s).second) kept.push_back(s);
   return kept;
 }
 
 Strings MixedItems(size_t n, std::mt19937_64& rng) {
   Strings items;
-  // Equal hashes, different bytes.
+  // Two numbers of one BKDR hash, and items that are not inline.
   const Strings rare{"", "13363463632", "13377114254", std::string(30, 'w')};
   for (size_t i = 0; i < n; ++i)
     items.push_back(i % 5 == 0 ? rare[rng() % rare.size()] : std::to_string(13800000000ULL + rng() % (n / 2 + 1)));
   return items;
 }
 
-TEST(ParallelHashes, DedupeKeepsTheFirstOfEachHashInOrder) {
+TEST(ParallelHashes, DedupeKeepsFirstOccurrencesInOrder) {
   std::mt19937_64 rng(4);
   for (size_t n : kSizes) {
     const Strings items = MixedItems(n, rng);
@@ -147,23 +146,18 @@ TEST(ParallelHashes, DedupeKeepsTheFirstOfEachHashInOrder) {
       ItemList list;
       Fill(list, items);
       DedupeByHash(list);
-      EXPECT_EQ(Items(list), FirstOfEachHash(items));
+      EXPECT_EQ(Items(list), FirstOccurrences(items));
     });
   }
 }
 
-TEST(ParallelMembership, SplitsAgreeWithASetByBytesAndByHash) {
+TEST(ParallelMembership, SplitsAgreeWithASetOfTheBytes) {
   std::mt19937_64 rng(5);
   for (size_t n : kSizes) {
     const Strings source = MixedItems(n, rng), reference = MixedItems(n / 2 + 3, rng);
     const std::set<std::string> bytes(reference.begin(), reference.end());
-    std::unordered_set<uint32_t> hashes;
-    for (const auto& s : reference) hashes.insert(BKDRHash(s));
-    Strings keptExact, matchedExact, keptHash, matchedHash;
-    for (const auto& s : source) {
-      (bytes.count(s) ? matchedExact : keptExact).push_back(s);
-      (hashes.count(BKDRHash(s)) ? matchedHash : keptHash).push_back(s);
-    }
+    Strings keptExact, matchedExact;
+    for (const auto& s : source) (bytes.count(s) ? matchedExact : keptExact).push_back(s);
     ForThreadCounts([&] {
       ItemList src, ref, kept, matched;
       Fill(src, source);
@@ -173,8 +167,8 @@ TEST(ParallelMembership, SplitsAgreeWithASetByBytesAndByHash) {
       EXPECT_EQ(Items(matched), matchedExact);
       EXPECT_EQ(Items(ref), ByteSorted(reference));
       SplitListsByHash(src, ref, &kept, &matched);
-      EXPECT_EQ(Items(kept), keptHash);
-      EXPECT_EQ(Items(matched), matchedHash);
+      EXPECT_EQ(Items(kept), keptExact);
+      EXPECT_EQ(Items(matched), matchedExact);
     });
   }
 }
