@@ -117,11 +117,25 @@ TEST_F(LoadedDatabase, SegmentsThatAreNotSevenDigitsAreFoundByTheirWholeText) {
   EXPECT_EQ(Region("1380000999"), "北京.北京");
 }
 
+TEST_F(LoadedDatabase, TwoCitiesOfOneHashKeepTheirOwnSegments) {
+  // "P.buspbwqg" and "P.pwppnffj" share a BKDR hash.
+  db.LoadText("P|buspbwqg|pwppnffj\n", "1300000|P|buspbwqg\n1300001|P|pwppnffj\n1300002|P|buspbwqg\n");
+  ASSERT_EQ(db.Provinces().size(), 1u);
+  EXPECT_EQ(db.SegmentsOf(db.Provinces()[0].cities[0]), (Strings{"1300000", "1300002"}));
+  EXPECT_EQ(db.SegmentsOf(db.Provinces()[0].cities[1]), Strings{"1300001"});
+  EXPECT_EQ(Region("1300001"), "P.pwppnffj");
+}
+
 TEST_F(LoadedDatabase, UsedSegmentsAreMarkedAndWrittenInTheSetsOrder) {
   EXPECT_TRUE(db.IsUsed("1330000"));
   EXPECT_FALSE(db.IsUsed("1300000"));
   db.MarkUsed("1300000");
   db.MarkUsed("1300000");
+  db.MarkUsed("13363463632");  // a BKDR twin of the next: both are used, each once
+  db.MarkUsed("13377114254");
+  EXPECT_TRUE(db.IsUsed("13377114254"));
+  db.MarkUnused("13363463632");
+  db.MarkUnused("13377114254");
   db.MarkUnused("1380001");
   db.MarkUnused("1999999");
   test::TempDir dir;
