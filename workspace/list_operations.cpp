@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/io/file_io.h"
+#include "core/io/text_encoding.h"
 #include "core/lists/list_hash.h"
 #include "core/lists/list_sort.h"
 #include "workspace/normalize.h"
@@ -112,9 +113,12 @@ bool AppendFiles(ItemList& items, const std::vector<std::filesystem::path>& file
     sizes.push_back(error ? 0 : size);
     total += sizes.back();
   }
+  std::string lost;  // a line for each file with characters GBK cannot hold
   for (size_t i = 0; i < files.size(); ++i) {
     ui.ShowStatus(std::string(statusPrefix) + PathToUtf8(files[i]));
-    items.AppendFile(files[i]);
+    size_t fileLost = 0;
+    items.AppendFile(files[i], &fileLost);
+    if (fileLost) lost += PathToUtf8(files[i]) + "：" + UnconvertibleText(fileLost) + "\n";
     done += sizes[i];
     ui.Progress(static_cast<int64_t>(done), static_cast<int64_t>(total));
     if (ui.Cancelled()) {
@@ -122,6 +126,7 @@ bool AppendFiles(ItemList& items, const std::vector<std::filesystem::path>& file
       return false;
     }
   }
+  if (!lost.empty()) ui.Inform(lost + "这些字符已写成\"?\"。");
   return true;
 }
 

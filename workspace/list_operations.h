@@ -37,8 +37,9 @@ std::string CopySelected(const NumberList& list, ItemList& scratch, const std::v
 void CopyAcross(const NumberList& from, NumberList& to, Ui& ui);
 // Appends the lines of every file to items, in order, showing statusPrefix + path for each; a
 // file that cannot be opened raises its error, the files before it stay appended. Progress
-// counts bytes. When the Ui asks to stop, it ends after the file it reads, takes back what it
-// appended and answers false.
+// counts bytes. Each file is read in its encoding (ItemList::AppendFile); characters GBK cannot
+// hold are told in one message at the end, file by file. When the Ui asks to stop, it ends after
+// the file it reads, takes back what it appended and answers false.
 bool AppendFiles(ItemList& items, const std::vector<std::filesystem::path>& files, std::string_view statusPrefix,
                  Ui& ui);
 // Appends the lines of every file to list, in order ("加载文件:" + path for each); a file that

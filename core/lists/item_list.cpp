@@ -18,6 +18,8 @@
 #include "core/io/file_io.h"
 #include "core/io/file_pieces.h"
 #include "core/io/file_writer.h"
+#include "core/io/text_encoding.h"
+#include "core/text/gbk.h"
 #include "core/platform/memory.h"
 #include "core/platform/parallel.h"
 #include "core/lists/text_lines.h"
@@ -518,25 +520,41 @@ void ItemList::LoadFromStream(std::istream& in) {
   SetText(text);
 }
 
-void ItemList::LoadFromFile(const std::filesystem::path& path) {
+void ItemList::LoadFromFile(const std::filesystem::path& path, size_t* unconvertible) {
   ItemList loaded;
-  loaded.AppendFile(path);
+  loaded.AppendFile(path, unconvertible);
   if (AllowsBulkEdits() && !sorted_) return SwapItems(loaded);
   SetText(loaded.GetText());
 }
 
-void ItemList::AppendFile(const std::filesystem::path& path) {
+void ItemList::AppendFile(const std::filesystem::path& path, size_t* unconvertible) {
   if (!AllowsBulkEdits() || sorted_) {
-    FileContents text(path);
-    AddText(text.view());
+    AddText(LoadTextAsAnsi(path, unconvertible));
     return;
   }
   const int before = count_;
   try {
     FilePieces pieces(path, LeastPerPart(kFilePiece) * static_cast<size_t>(ParallelThreads()));
     size_t checked = 0;  // the bytes held from the front that hold no zero byte
+    bool first = true, marked = false;
+    // Whether the lines so far had a byte beyond ASCII, and were UTF-8 all along.
+    bool beyondAscii = false, utf8 = true;
     for (bool more = true; more;) {
       more = pieces.ReadMore();
+      if (std::exchange(first, false)) {
+        const std::string_view start = pieces.Held();
+        if (start.starts_with(kUtf16LeMark) || start.starts_with(kUtf16BeMark)) {
+          // UTF-16 is no text of lines until decoded (its zero bytes are no ends): read whole.
+          while (pieces.ReadMore()) {
+          }
+          AddText(DecodeToAnsi(pieces.Held(), DetectTextEncoding(start), unconvertible));
+          return;
+        }
+        if (start.starts_with(kUtf8Mark)) {
+          pieces.Take(kUtf8Mark.size());
+          marked = true;
+        }
+      }
       std::string_view held = pieces.Held();
       // The text ends at a zero byte, also when more of the file follows.
       if (const void* zero = std::memchr(held.data() + checked, 0, held.size() - checked)) {
@@ -545,14 +563,47 @@ void ItemList::AppendFile(const std::filesystem::path& path) {
       }
       // A line cut by the piece's end waits for the rest of it.
       const size_t cut = more ? AfterLastLineBreak(held) : held.size();
-      AppendLineText(held.substr(0, cut), pieces.Size() > pieces.Offset() ? pieces.Size() - pieces.Offset() : 0);
+      const std::string_view lines = held.substr(0, cut);
+      if (!marked && utf8 && !IsAscii(lines)) {
+        beyondAscii = true;
+        utf8 = IsUtf8BeyondAscii(lines);
+      }
+      AppendLineText(lines, pieces.Size() > pieces.Offset() ? pieces.Size() - pieces.Offset() : 0);
       pieces.Take(cut);
       checked = held.size() - cut;
     }
+    if (marked || (beyondAscii && utf8)) DecodeUtf8Items(before, unconvertible);
   } catch (...) {
     Truncate(before);
     throw;
   }
+}
+
+void ItemList::DecodeUtf8Items(int from, size_t* unconvertible) {
+  // The lines beyond ASCII are decoded a batch at a time, joined by LF (which decoding keeps),
+  // so a list of a million Chinese lines costs a few calls, not a million.
+  constexpr size_t kBatchBytes = size_t{1} << 20;
+  std::vector<int> indexes;
+  std::string joined;
+  auto flush = [&] {
+    if (indexes.empty()) return;
+    const std::string decoded = DecodeToAnsi(joined, TextEncoding::kUtf8, unconvertible);
+    size_t at = 0;
+    for (int index : indexes) {
+      const size_t end = std::min(decoded.find('\n', at), decoded.size());
+      items_[index] = ByteStr(std::string_view(decoded).substr(at, end - at));
+      at = end + 1;
+    }
+    indexes.clear();
+    joined.clear();
+  };
+  for (int i = from; i < count_; ++i) {
+    if (IsAscii(items_[i].view())) continue;
+    indexes.push_back(i);
+    joined.append(items_[i].view()).push_back('\n');
+    if (joined.size() >= kBatchBytes) flush();
+  }
+  flush();
 }
 
 void ItemList::Truncate(int count) {

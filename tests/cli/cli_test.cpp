@@ -75,6 +75,10 @@ TEST_F(Cli, OddInputsComeBackByteExact) {
   EXPECT_EQ(Run({"sort", File("long.txt", longLine + "\n1")}).out, "1\r\n" + longLine + "\r\n");
   std::string gbk = "\xB1\xB1\xBE\xA9\r\n\xFF\x81\r\n";
   EXPECT_EQ(Run({"--mode", "B", "dedupe", File("gbk.txt", gbk + gbk)}).out, gbk);
+  // UTF-8 lists come out in GBK, and a character GBK lacks is told on stderr.
+  Result utf8 = Run({"sort", File("utf8.txt", "\xE5\x8C\x97\xE4\xBA\xAC\n\xF0\x9F\x98\x80\n")});
+  EXPECT_EQ(utf8.out, "?\r\n\xB1\xB1\xBE\xA9\r\n");
+  EXPECT_NE(utf8.err.find("1个字符无法转换为GBK"), std::string::npos) << utf8.err;
 }
 
 TEST_F(Cli, ErrorsGoToStderrWithStatus1) {

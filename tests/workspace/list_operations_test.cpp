@@ -110,6 +110,19 @@ TEST_F(Lists, LoadFilesIntoAppendsAndShowsWhatTheListHoldsAfterAFailure) {
   EXPECT_EQ(ui.LastStatus(), "加载文件:" + (dir / "none.txt").string());
 }
 
+// UTF-8 lists load as GBK; a character GBK lacks becomes "?" and the user is told, file by file.
+TEST_F(Lists, UnicodeFilesLoadAsTheirTextAndLossesAreTold) {
+  test::TempDir dir;
+  test::WriteBytes(dir / "utf8.txt", "\xEF\xBB\xBF" "13800138000\r\n\xE5\xBC\xA0\xE4\xB8\x89\r\n");
+  test::WriteBytes(dir / "emoji.txt", "\xF0\x9F\x98\x80\xF0\x9F\x98\x80 13900000000\r\n");
+  LoadFilesInto(workspace, {dir / "utf8.txt", dir / "emoji.txt"}, ui);
+  EXPECT_EQ(Items(workspace.Items()), (Strings{"13800138000", "\xD5\xC5\xC8\xFD", "?? 13900000000"}));
+  EXPECT_EQ(ui.messages, Strings{(dir / "emoji.txt").string() + "：2个字符无法转换为GBK\n这些字符已写成\"?\"。"});
+  ui.messages.clear();
+  LoadFilesInto(workspace, {dir / "utf8.txt"}, ui);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
 // A stop asked for while files load takes back every line of the load, and says so; the
 // progress counts bytes, so one large file moves the bar.
 TEST_F(Lists, AStoppedLoadLeavesTheListAsItWas) {

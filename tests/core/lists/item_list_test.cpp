@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <random>
 
+#include "core/platform/parallel.h"
 #include "core/text/errors.h"
 #include "tests/support/test_files.h"
 
@@ -75,6 +76,70 @@ TEST(ItemListFiles, LoadAndSaveAreByteExact) {
   EXPECT_EQ(list.View(2), longLine);
   list.SaveToFile(dir / "out.txt");
   EXPECT_EQ(test::ReadBytes(dir / "out.txt"), "1\r\n2\r\n" + longLine + "\r\n\xD6\xD0\r\n");
+}
+
+// "中文" in GBK and in UTF-8.
+const std::string kGbkChinese = "\xD6\xD0\xCE\xC4";
+const std::string kUtf8Chinese = "\xE4\xB8\xAD\xE6\x96\x87";
+
+TEST(ItemListFiles, FilesAreReadInTheirEncoding) {
+  test::TempDir dir;
+  struct Case {
+    const char* name;
+    std::string bytes;
+    Strings lines;
+    size_t lost;
+  };
+  const Case cases[] = {
+      {"utf8.txt", "13800138000\r\n" + kUtf8Chinese + "\r\n", {"13800138000", kGbkChinese}, 0},
+      {"marked.txt", "\xEF\xBB\xBF" "13800138000\n" + kUtf8Chinese, {"13800138000", kGbkChinese}, 0},
+      // A mark says UTF-8 even where a byte is not: it becomes '?', counted.
+      {"marked-bad.txt", "\xEF\xBB\xBF" "a\xFF\n", {"a?"}, 1},
+      {"utf16.txt", std::string("\xFF\xFE" "1\0\r\0\n\0\x2D\x4E", 10), {"1", "\xD6\xD0"}, 0},
+      // GBK text is no UTF-8: taken byte for byte.
+      {"gbk.txt", "13800138000\r\n" + kGbkChinese + "\r\n", {"13800138000", kGbkChinese}, 0},
+      // An emoji GBK cannot hold, and a line that is ASCII either way.
+      {"emoji.txt", "\xF0\x9F\x98\x80x\r\n1", {"?x", "1"}, 1},
+      {"empty.txt", "", {}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::WriteBytes(dir / c.name, c.bytes);
+    ItemList list;
+    size_t lost = 0;
+    list.LoadFromFile(dir / c.name, &lost);
+    EXPECT_EQ(Items(list), c.lines);
+    EXPECT_EQ(lost, c.lost);
+    ItemList sorted;  // a sorted list reads the file whole, in the same encoding
+    sorted.SetSorted(true);
+    sorted.AppendFile(dir / c.name);
+    Strings want = c.lines;
+    std::sort(want.begin(), want.end());
+    want.erase(std::unique(want.begin(), want.end()), want.end());
+    EXPECT_EQ(Items(sorted), want);
+  }
+}
+
+// A large file is read a piece at a time: the encoding is the whole file's, however its
+// pieces fall.
+TEST(ItemListFiles, TheWholeFileDecidesItsEncoding) {
+  test::TempDir dir;
+  ScopedParallelism pin(2, size_t{1} << 16);  // pieces of 128 KB
+  std::string ascii;
+  for (int i = 0; ascii.size() < (size_t{1} << 20); ++i) ascii += std::to_string(13800000000LL + i) + "\r\n";
+  const int asciiLines = static_cast<int>(std::count(ascii.begin(), ascii.end(), '\n'));
+  // UTF-8 only after megabytes of ASCII, with more ASCII after it.
+  test::WriteBytes(dir / "late.txt", ascii + kUtf8Chinese + "\r\n" + ascii);
+  ItemList list;
+  Fill(list, {"before"});
+  list.AppendFile(dir / "late.txt");
+  ASSERT_EQ(list.Count(), 2 * asciiLines + 2);
+  EXPECT_EQ(list.View(asciiLines + 1), kGbkChinese);
+  // Well-formed UTF-8 in the first pieces, a GBK line at the end: GBK byte for byte.
+  test::WriteBytes(dir / "mixed.txt", kUtf8Chinese + "\r\n" + ascii + kGbkChinese);
+  list.LoadFromFile(dir / "mixed.txt");
+  EXPECT_EQ(list.View(0), kUtf8Chinese);
+  EXPECT_EQ(list.View(list.Count() - 1), kGbkChinese);
 }
 
 TEST(ItemListFiles, MissingFileLeavesTheListAndSaysSo) {
