@@ -43,9 +43,12 @@ Verb ExportVerb() {
            "  region-carrier:         <region>.<carrier>.<count>.txt\n"
            "  region-carrier-segment: <region>/<carrier>/<segment>-<count>.txt, each number once and\n"
            "                          sorted, with 汇总.txt per carrier folder, and <region>/其它-<count>.txt\n"
-           "Numbers keep their order and repeats unless said otherwise. No file is replaced: a name\n"
-           "already taken, by an earlier export or this one, gets -2, -3, ... before .txt. Prints the\n"
-           "path of every file written, and how many files and numbers, and where, on standard error.\n",
+           "A line that is not 11 digits (a blank line, \"abc\", \"123\") has no region and no carrier:\n"
+           "it goes to 未知地区 and 其它. Numbers keep their order and repeats unless said otherwise;\n"
+           "by segment, the closing line counts the repeats left out (（去掉重复N个）). No file is\n"
+           "replaced: a name already taken, by an earlier export or this one, gets -2, -3, ... before\n"
+           ".txt. Prints the path of every file written, and how many files and numbers, and where, on\n"
+           "standard error.\n",
            {{"--by", nullptr, OptionKind::Value, "KIND", "region, carrier, region-carrier or region-carrier-segment",
              true}},
            kInputFiles},

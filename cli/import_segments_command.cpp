@@ -19,7 +19,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
     if (force) return true;
     std::string names;
     for (std::string_view name : existing) names.append(names.empty() ? "" : "、").append(name);
-    throw Error("基础数据已有 " + names + "，未写入文件 (--force 替换，原文件保存为 .bak)");
+    throw Error("基础数据已有 " + names + "，未写入文件 (--force 替换，原文件另存为带日期时间的 .bak 文件)");
   };
   SegmentImportResult result = ImportSegmentList(args.PositionalPaths()[0], state.folders.baseData, mayReplace, ui);
   for (const BadSegmentLine& bad : result.badLines) std::cerr << BadSegmentLineText(bad) << "\n";
@@ -37,11 +37,15 @@ Verb ImportSegmentsVerb() {
            "separated by tabs, commas or |: the 7-digit segment, province and city, then optionally\n"
            "postcode, area code and carrier (the carrier is not kept: it comes from the carrier\n"
            "settings); a header line is skipped; UTF-8 or GBK. Full names are shortened as the base\n"
-           "data names them (浙江省 → 浙江, 延边朝鲜族自治州 → 延边). Existing files are replaced\n"
-           "only with --force, each kept as <name>.bak. Prints the files written; on standard error\n"
-           "each line skipped with its reason, and the segments added, removed and moved to\n"
-           "another city.\n",
-           {{"--force", nullptr, OptionKind::Flag, nullptr, "replace existing files (kept as .bak)"}},
+           "data names them (浙江省 → 浙江, 延边朝鲜族自治州 → 延边). 地区.txt keeps its lines and\n"
+           "their order, new regions added after them. Only a file whose text changes is written;\n"
+           "a list that changes nothing writes nothing and says so. Existing files are replaced\n"
+           "only with --force, each kept as <name>.<yyyymmdd-hhnnss>.bak (-2, -3, ... after the\n"
+           "time when that is taken: no backup is ever replaced). Every segment added, removed or\n"
+           "moved to another city is listed in 基础数据/号段变更.<yyyymmdd-hhnnss>.txt. Prints the\n"
+           "data files written; on standard error each line skipped with its reason, the counts,\n"
+           "the change list and the backups.\n",
+           {{"--force", nullptr, OptionKind::Flag, nullptr, "replace existing files (kept as stamped .bak files)"}},
            {"FILE", true, false}},
           "refresh the segment data from a newer public list",
           Run};

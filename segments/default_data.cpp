@@ -2,9 +2,11 @@
 
 #include <lzma.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <system_error>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "core/program/data_folders.h"
 #include "core/text/errors.h"
@@ -12,7 +14,9 @@
 #include "core/io/file_writer.h"
 #include "core/text/gbk.h"
 #include "core/program/settings.h"
+#include "core/text/text.h"
 #include "segments/current_prefixes.h"
+#include "segments/field_split.h"
 #include "segments/segment_database.h"
 
 namespace telqor {
@@ -119,6 +123,67 @@ std::string RegionText(const std::vector<Region>& regions, GbkNames& gbk) {
   return text;
 }
 
+// One line of a text and the break that ends it ("\r\n", "\n", "\r", or none for the last).
+struct TextLine {
+  std::string_view text, end;
+};
+
+std::vector<TextLine> LinesWithBreaks(std::string_view text) {
+  std::vector<TextLine> lines;
+  while (!text.empty()) {
+    const size_t at = std::min(text.find_first_of("\r\n"), text.size());
+    const size_t breakSize = at == text.size() ? 0 : text.substr(at, 2) == "\r\n" ? 2 : 1;
+    lines.push_back({text.substr(0, at), text.substr(at, breakSize)});
+    text.remove_prefix(at + breakSize);
+  }
+  return lines;
+}
+
+std::string MergedRegionText(const std::vector<Region>& regions, std::string_view existing, GbkNames& gbk) {
+  // The loader reads the file up to a zero byte; a region added after one would never be read.
+  existing = existing.substr(0, std::min(existing.find('\0'), existing.size()));
+  const std::vector<TextLine> lines = LinesWithBreaks(existing);
+  // What the file names, read as the database reads it: the first line of a province takes its
+  // new cities.
+  std::unordered_map<std::string, size_t> provinceLine;
+  std::unordered_set<std::string> cities;  // province + '\0' + city
+  auto CityKey = [](std::string_view province, std::string_view city) {
+    return std::string(province).append(1, '\0').append(city);
+  };
+  for (size_t i = 0; i < lines.size(); ++i) {
+    std::vector<std::string> fields = SplitDataFields(RegionSeparatorsToBars(lines[i].text));
+    if (fields.empty()) continue;
+    provinceLine.try_emplace(fields[0], i);
+    for (size_t f = 1; f < fields.size(); ++f)
+      if (!TrimBlanks(fields[f]).empty()) cities.insert(CityKey(fields[0], fields[f]));
+  }
+
+  std::vector<std::string> added(lines.size());  // "|city" for each city a line takes
+  std::vector<std::string> newLines;             // provinces the file lacks, with their cities
+  std::unordered_map<std::string_view, size_t> newLineOf;
+  for (const Region& region : regions) {
+    const std::string& province = gbk(region.province);
+    for (const City& city : region.cities) {
+      const std::string& name = gbk(city.first->city);
+      if (!cities.insert(CityKey(province, name)).second) continue;
+      if (auto at = provinceLine.find(province); at != provinceLine.end()) {
+        added[at->second].append("|").append(name);
+      } else {
+        auto [line, isNew] = newLineOf.try_emplace(province, newLines.size());
+        if (isNew) newLines.push_back(province);
+        newLines[line->second].append("|").append(name);
+      }
+    }
+  }
+
+  std::string text;
+  text.reserve(existing.size() + 64 * newLines.size());
+  for (size_t i = 0; i < lines.size(); ++i) text.append(lines[i].text).append(added[i]).append(lines[i].end);
+  if (!newLines.empty() && !lines.empty() && lines.back().end.empty()) text += "\r\n";
+  for (const std::string& line : newLines) text.append(line).append("\r\n");
+  return text;
+}
+
 std::string SegmentText(const std::vector<DefaultSegment>& segments, GbkNames& gbk) {
   std::string text;
   text.reserve(segments.size() * 20);
@@ -161,6 +226,11 @@ void WriteFile(const fs::path& file, std::string_view text) {
 std::string RegionFileText(const std::vector<DefaultSegment>& segments) {
   GbkNames gbk;
   return RegionText(Regions(segments), gbk);
+}
+
+std::string RegionFileText(const std::vector<DefaultSegment>& segments, std::string_view existing) {
+  GbkNames gbk;
+  return MergedRegionText(Regions(segments), existing, gbk);
 }
 
 std::string SegmentFileText(const std::vector<DefaultSegment>& segments) {

@@ -47,6 +47,11 @@ class DefaultSegments {
 // (a "city 0xxx" line per city, the first area code its segments give; a city without one has
 // no line). The carrier is not written: it comes from the prefix settings.
 std::string RegionFileText(const std::vector<DefaultSegment>& segments);
+// The region file for segments written over the one in place (existing, GBK): its lines kept
+// byte for byte and in their order (cities the list no longer names too), a city it lacks added
+// at the end of its province's first line, a province it lacks as a line of its own after them.
+// Answers existing itself when it names every region of the list already.
+std::string RegionFileText(const std::vector<DefaultSegment>& segments, std::string_view existing);
 std::string SegmentFileText(const std::vector<DefaultSegment>& segments);
 std::string AreaCodeFileText(const std::vector<DefaultSegment>& segments);
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -58,6 +59,22 @@ void ForEachNumber(const ItemList& list, Indices numbers, F&& f) {
     if (k + kAhead < numbers.size()) __builtin_prefetch(&list[static_cast<int>(numbers[k + kAhead])]);
     f(k, list.View(static_cast<int>(numbers[k])));
   }
+}
+
+// A line is somebody's number only when it is eleven digits, as the statistics count it: any
+// other line (a blank one, "abc", "123", a number with a blank after it) has no region and no
+// carrier, so it goes to 未知地区 and 其它, and never names a segment file.
+bool IsNumber(std::string_view line) {
+  return line.size() == 11 && std::all_of(line.begin(), line.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::optional<std::string_view> RegionOfLine(const SegmentDatabase& db, std::string_view line) {
+  if (!IsNumber(line)) return std::nullopt;
+  return db.RegionOf(line);
+}
+
+Carrier CarrierOfLine(const CarrierRule& rule, std::string_view line) {
+  return IsNumber(line) ? rule.Of(line) : Carrier::None;
 }
 
 // ---- Grouping by region -------------------------------------------------------------------
@@ -133,7 +150,7 @@ class RegionGroups {
       RegionIds& ids = partIds[static_cast<size_t>(p)];
       std::vector<uint32_t>& firstMet = partFirstMet[static_cast<size_t>(p)];
       for (size_t i = PartStart(n, p, parts), end = PartStart(n, p + 1, parts); i < end; ++i) {
-        const uint32_t id = ids.IdOf(db.RegionOf(list.View(static_cast<int>(i))).value_or(unknown));
+        const uint32_t id = ids.IdOf(RegionOfLine(db, list.View(static_cast<int>(i))).value_or(unknown));
         if (id == firstMet.size()) firstMet.push_back(static_cast<uint32_t>(i));
         regionOf[i] = id;
       }
@@ -248,6 +265,8 @@ class Exporter {
 
   std::vector<fs::path> TakeWritten() { return std::move(written_); }
   int64_t NumbersWritten() const { return static_cast<int64_t>(done_); }
+  // The repeats of a number that the segment files left out.
+  int64_t DuplicatesDropped() const { return static_cast<int64_t>(duplicatesDropped_); }
 
  private:
   // Region names and segments come from the files: the name stays inside its folder whatever
@@ -269,7 +288,7 @@ class Exporter {
       std::array<size_t, kSlots>& count = counts[static_cast<size_t>(p)];
       count.fill(0);
       ForEachNumber(list_, numbers.subspan(from, PartStart(n, p + 1, parts) - from), [&](size_t k, std::string_view number) {
-        slots_[from + k] = static_cast<uint8_t>(CarrierSlot(rule_.Of(number)));
+        slots_[from + k] = static_cast<uint8_t>(CarrierSlot(CarrierOfLine(rule_, number)));
         ++count[slots_[from + k]];
       });
     });
@@ -301,6 +320,7 @@ class Exporter {
     sorted_.erase(std::unique(sorted_.begin(), sorted_.end(),
                               [&](uint32_t a, uint32_t b) { return CompareIgnoringCase(view(a), view(b)) == 0; }),
                   sorted_.end());
+    duplicatesDropped_ += numbers.size() - sorted_.size();
 
     // Sorted numbers keep the numbers of a segment together, and the segments in their order.
     struct Segment {
@@ -360,6 +380,7 @@ class Exporter {
   std::array<std::string, kCarrierOrder.size()> carrierNames_;  // GBK, in kCarrierOrder
   std::vector<fs::path> written_;
   size_t done_ = 0, nextProgress_ = 0;
+  size_t duplicatesDropped_ = 0;
   // Scratch, reused from group to group.
   std::vector<uint8_t> slots_;
   std::vector<uint32_t> byCarrier_;
@@ -400,7 +421,11 @@ SavedFiles ExportNumbers(ExportKind kind, const ItemList& list, const SegmentDat
   saved.folder = folder;
   saved.written = exporter.TakeWritten();
   saved.items = exporter.NumbersWritten();
-  saved.closing = "保存文件完成：" + SavedCounts(saved);
+  // The segment files keep each number once: the closing text says how many repeats went.
+  const std::string counted = kind == ExportKind::RegionCarrierSegment && list.Count() > 0
+                                  ? "个号码（去掉重复" + std::to_string(exporter.DuplicatesDropped()) + "个）"
+                                  : "个号码";
+  saved.closing = "保存文件完成：" + SavedCounts(saved, counted);
   ui.ShowStatus(saved.closing);
   return saved;
 }

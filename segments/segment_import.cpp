@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <deque>
+#include <optional>
 #include <system_error>
 #include <unordered_map>
 #include <utility>
@@ -12,6 +13,7 @@
 #include "core/text/errors.h"
 #include "core/io/file_io.h"
 #include "core/io/file_writer.h"
+#include "core/io/output_names.h"
 #include "core/text/gbk.h"
 #include "core/program/ui.h"
 #include "segments/default_data.h"
@@ -125,26 +127,46 @@ std::vector<OldSegment> OldSegments(std::string_view text, std::deque<std::strin
   return segments;
 }
 
-// Adds to result what changed from the old segments to the new ones, both sorted and each once.
-void CountChanges(const std::vector<OldSegment>& old, const std::vector<DefaultSegment>& now,
-                  SegmentImportResult& result) {
+// What changed from the old segments to the new ones, both sorted and each once: counted into
+// result, and each segment a line of the change list (GBK), the added first, then the removed,
+// then the moved: "新增 1390000 吉林.延边", "删除 …", "变更 1340000 广东.广州 -> 广东.深圳".
+std::string CompareSegments(const std::vector<OldSegment>& old, const std::vector<DefaultSegment>& now,
+                            SegmentImportResult& result) {
   std::unordered_map<std::string_view, std::string> gbk;
   auto Gbk = [&gbk](std::string_view utf8) -> const std::string& {
     auto [at, added] = gbk.try_emplace(utf8);
     if (added) at->second = Utf8ToGbk(utf8);
     return at->second;
   };
+  const std::string addedWord = Utf8ToGbk("新增 "), removedWord = Utf8ToGbk("删除 "), movedWord = Utf8ToGbk("变更 ");
+  std::string added, removed, moved;
+  auto Region = [](std::string& line, std::string_view province, std::string_view city) {
+    line.append(province).append(".").append(city);
+  };
   size_t i = 0, j = 0;
   while (i < old.size() || j < now.size()) {
     if (j == now.size() || (i < old.size() && old[i].segment < now[j].segment)) {
-      ++result.removed, ++i;
+      ++result.removed;
+      Region(removed.append(removedWord).append(old[i].segment).append(" "), old[i].province, old[i].city);
+      removed += "\r\n";
+      ++i;
     } else if (i == old.size() || now[j].segment < old[i].segment) {
-      ++result.added, ++j;
+      ++result.added;
+      Region(added.append(addedWord).append(now[j].segment).append(" "), Gbk(now[j].province), Gbk(now[j].city));
+      added += "\r\n";
+      ++j;
     } else {
-      if (old[i].province != Gbk(now[j].province) || old[i].city != Gbk(now[j].city)) ++result.moved;
+      const std::string &province = Gbk(now[j].province), &city = Gbk(now[j].city);
+      if (old[i].province != province || old[i].city != city) {
+        ++result.moved;
+        Region(moved.append(movedWord).append(old[i].segment).append(" "), old[i].province, old[i].city);
+        Region(moved.append(" -> "), province, city);
+        moved += "\r\n";
+      }
       ++i, ++j;
     }
   }
+  return added + removed + moved;
 }
 
 void WriteFile(const fs::path& file, std::string_view text) {
@@ -152,6 +174,50 @@ void WriteFile(const fs::path& file, std::string_view text) {
   out.Write(text);
   out.Commit();
 }
+
+// Never over another file: under the name, or the first free name-2.ext, ... should one have
+// appeared since the stamp was chosen.
+fs::path WriteNewFile(const fs::path& file, std::string_view text) {
+  FileWriter out(file);
+  out.Write(text);
+  return out.CommitUnique();
+}
+
+// A file that cannot be looked at counts as there: reading it then says why.
+bool Exists(const fs::path& file) {
+  std::error_code error;
+  return fs::exists(file, error) || error;
+}
+
+// The import's stamp: the time, with "-2", "-3", ... after it while a name it gives is taken.
+// A name that cannot be looked at counts as free here: the writes never replace a file anyway.
+std::string FreeStamp(const fs::path& folder, const std::function<std::vector<std::string>(std::string_view)>& names) {
+  const std::string time = TimeStamp();
+  for (int n = 1;; ++n) {
+    const std::string stamp = n == 1 ? time : time + "-" + std::to_string(n);
+    const std::vector<std::string> taken = names(stamp);
+    if (std::none_of(taken.begin(), taken.end(), [&](const std::string& name) {
+          std::error_code error;
+          return fs::exists(folder / PathFromUtf8(name), error);
+        }))
+      return stamp;
+  }
+}
+
+// Clears the status line when the import ends, however it ends.
+class StatusCleared {
+ public:
+  explicit StatusCleared(Ui& ui) : ui_(ui) {}
+  ~StatusCleared() {
+    try {
+      ui_.ShowStatus("");
+    } catch (...) {  // a status line that fails is no reason to lose the import's own outcome
+    }
+  }
+
+ private:
+  Ui& ui_;
+};
 
 }  // namespace
 
@@ -230,8 +296,15 @@ SegmentList::SegmentList(std::string_view bytes) : text_(ListText(bytes)) {
                    [](const BadSegmentLine& a, const BadSegmentLine& b) { return a.line < b.line; });
 }
 
+std::string SegmentBackupName(std::string_view name, std::string_view stamp) {
+  return std::string(name) + "." + std::string(stamp) + ".bak";
+}
+
+std::string SegmentChangeListName(std::string_view stamp) { return "号段变更." + std::string(stamp) + ".txt"; }
+
 SegmentImportResult ImportSegmentList(const fs::path& listFile, const fs::path& baseData,
                                       const MayReplaceSegmentFiles& mayReplace, Ui& ui) {
+  StatusCleared cleared(ui);
   ui.ShowStatus("正在读取号段文件...");
   const SegmentList list(ReadWholeFile(listFile));
   SegmentImportResult result;
@@ -241,54 +314,93 @@ SegmentImportResult ImportSegmentList(const fs::path& listFile, const fs::path& 
     if (!list.BadLines().empty()) message += "（" + BadSegmentLineText(list.BadLines().front()) + "）";
     throw Error(message + "，未写入任何文件");
   }
+  result.segments = static_cast<int>(list.Segments().size());
 
+  // Each file the list gives, with what it holds now; only those whose text changes are written.
+  struct DataFile {
+    std::string_view name;
+    fs::path path;
+    std::optional<std::string> old;  // nothing when missing
+    std::string text;
+  };
+  std::vector<DataFile> files;
   std::vector<std::string_view> names = {kRegionFileName, kSegmentFileName};
   if (list.HasAreaCodes()) names.push_back(kAreaCodeFileName);
-  std::vector<std::string_view> existing;
   for (std::string_view name : names) {
-    std::error_code error;
-    if (fs::exists(baseData / PathFromUtf8(name), error)) existing.push_back(name);
+    DataFile& file = files.emplace_back(DataFile{name, baseData / PathFromUtf8(name), {}, {}});
+    if (Exists(file.path)) file.old = ReadWholeFile(file.path);
+    if (name == kRegionFileName)
+      file.text = file.old ? RegionFileText(list.Segments(), *file.old) : RegionFileText(list.Segments());
+    if (name == kSegmentFileName) file.text = SegmentFileText(list.Segments());
+    if (name == kAreaCodeFileName) file.text = AreaCodeFileText(list.Segments());
   }
-  if (!existing.empty() && !mayReplace(existing)) return result;
+  // The segments before and after, compared while the old text is at hand.
+  const std::optional<std::string>& oldSegmentText = files[1].old;  // kSegmentFileName's
+  std::deque<std::string> quoted;
+  const std::string changes = CompareSegments(
+      OldSegments(oldSegmentText ? *oldSegmentText : std::string_view(), quoted), list.Segments(), result);
+  std::erase_if(files, [](const DataFile& file) { return file.old == file.text; });
+  if (files.empty()) {
+    result.unchanged = true;
+    return result;
+  }
+  std::vector<std::string_view> replaced;
+  for (const DataFile& file : files)
+    if (file.old) replaced.push_back(file.name);
+  if (!replaced.empty() && !mayReplace(replaced)) return result;
 
   ui.ShowStatus("正在写入号段库...");
-  const fs::path segmentFile = baseData / PathFromUtf8(kSegmentFileName);
-  std::error_code error;
-  const std::string oldSegmentText = fs::exists(segmentFile, error) ? ReadWholeFile(segmentFile) : std::string();
-  std::deque<std::string> quoted;
-  CountChanges(OldSegments(oldSegmentText, quoted), list.Segments(), result);
 
-  CreateFolders(baseData);
-  // Every backup first: a failure on the way then leaves each file as it was.
-  for (std::string_view name : existing) {
-    const fs::path file = baseData / PathFromUtf8(name);
-    const fs::path backup = baseData / PathFromUtf8(std::string(name) + ".bak");
-    WriteFile(backup, file == segmentFile ? oldSegmentText : ReadWholeFile(file));
-    result.backups.push_back(backup);
-  }
-  for (std::string_view name : names) {
-    const fs::path file = baseData / PathFromUtf8(name);
-    if (name == kRegionFileName) WriteFile(file, RegionFileText(list.Segments()));
-    if (name == kSegmentFileName) WriteFile(file, SegmentFileText(list.Segments()));
-    if (name == kAreaCodeFileName) WriteFile(file, AreaCodeFileText(list.Segments()));
-    result.files.push_back(file);
-  }
   // The notice of the shipped data no longer describes what is there: it goes aside with the
   // data it described, so the data show as the user's.
   const fs::path notice = baseData / PathFromUtf8(kDefaultDataNoticeFileName);
-  if (fs::is_regular_file(notice, error)) {
-    WriteFile(baseData / PathFromUtf8(std::string(kDefaultDataNoticeFileName) + ".bak"), ReadWholeFile(notice));
+  std::error_code error;
+  const bool hasNotice = fs::is_regular_file(notice, error);
+  const std::string stamp = FreeStamp(baseData, [&](std::string_view stamp) {
+    std::vector<std::string> taken = {SegmentChangeListName(stamp)};
+    for (std::string_view name : replaced) taken.push_back(SegmentBackupName(name, stamp));
+    if (hasNotice) taken.push_back(SegmentBackupName(kDefaultDataNoticeFileName, stamp));
+    return taken;
+  });
+
+  CreateFolders(baseData);
+  // Every backup first: a failure on the way then leaves each file as it was.
+  for (const DataFile& file : files)
+    if (file.old)
+      result.backups.push_back(WriteNewFile(baseData / PathFromUtf8(SegmentBackupName(file.name, stamp)), *file.old));
+  if (hasNotice)
+    result.backups.push_back(WriteNewFile(baseData / PathFromUtf8(SegmentBackupName(kDefaultDataNoticeFileName, stamp)),
+                                          ReadWholeFile(notice)));
+  for (const DataFile& file : files) {
+    WriteFile(file.path, file.text);
+    result.files.push_back(file.path);
+  }
+  result.written = true;
+  if (!changes.empty()) {
+    std::error_code unknown;
+    const fs::path source = fs::absolute(listFile, unknown);
+    const std::string header = Utf8ToGbk("号段文件：" + PathToUtf8(unknown ? listFile : source) + "\r\n新增" +
+                                         std::to_string(result.added) + "个，删除" + std::to_string(result.removed) +
+                                         "个，变更城市" + std::to_string(result.moved) + "个\r\n");
+    result.changeList = WriteNewFile(baseData / PathFromUtf8(SegmentChangeListName(stamp)), header + changes);
+  }
+  if (hasNotice) {
     if (std::error_code removed = CurrentEnv().Remove(notice))
       throw FileError("Cannot delete file \"" + PathToUtf8(notice) + "\". " + removed.message());
   }
-  result.written = true;
-  result.segments = static_cast<int>(list.Segments().size());
   return result;
 }
 
 std::string SegmentImportSummary(const SegmentImportResult& result) {
-  return "号段库已更新：" + std::to_string(result.segments) + "个号段，新增" + std::to_string(result.added) +
-         "个，删除" + std::to_string(result.removed) + "个，变更城市" + std::to_string(result.moved) + "个";
+  if (result.unchanged)
+    return "号段库没有变化：" + std::to_string(result.segments) + "个号段与现有数据相同，未写入任何文件";
+  std::string text = "号段库已更新：" + std::to_string(result.segments) + "个号段，新增" +
+                     std::to_string(result.added) + "个，删除" + std::to_string(result.removed) + "个，变更城市" +
+                     std::to_string(result.moved) + "个";
+  if (!result.changeList.empty()) text += "\n变更明细：" + PathToUtf8(result.changeList);
+  for (size_t i = 0; i < result.backups.size(); ++i)
+    text += (i == 0 ? "\n原文件另存为：" : "、") + PathToUtf8(result.backups[i].filename());
+  return text;
 }
 
 }  // namespace telqor

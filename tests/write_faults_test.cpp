@@ -25,6 +25,7 @@
 #include "segments/default_data.h"
 #include "segments/named_patterns.h"
 #include "segments/region_export.h"
+#include "segments/segment_import.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
@@ -207,6 +208,17 @@ std::vector<Case> Cases() {
          std::unique_ptr<TableSink> table = OpenTable(r / "s.csv", TableFormat::kCsvGbk, StatsTableHeader(stats), "统计");
          WriteStatsTable(stats, *table);
          table->Finish();
+       }},
+      {"segment import",
+       [](const fs::path& r) {
+         Write(r / "base" / PathFromUtf8(kRegionFileName), Utf8ToGbk("山东|济南\r\n"));
+         Write(r / "base" / PathFromUtf8(kSegmentFileName), Utf8ToGbk("1300000|山东|济南\r\n1300001|山东|济南\r\n"));
+         Write(r / "base" / PathFromUtf8(kDefaultDataNoticeFileName), "notice");
+         Write(r / "list.txt", "1300000,山东,青岛,0532\n1300002,江苏,南京,025\n");
+       },
+       [](const fs::path& r, Ui& ui) {
+         ImportSegmentList(
+             r / "list.txt", r / "base", [](const std::vector<std::string_view>&) { return true; }, ui);
        }},
       {"default data", [](const fs::path& r) { StartUp(r / "home"); },
        [](const fs::path& r, Ui&) {

@@ -230,6 +230,23 @@ TEST_F(SegmentsCli, ExportWritesIntoTheDatedFolderAndPrintsTheFiles) {
   EXPECT_EQ(test::FirstLine(Run({"export", in}).err), "export needs --by KIND\n");
 }
 
+// A blank line or text is nobody's number: 其它 and 未知地区, never a segment file; the segment
+// export says on standard error how many repeats it left out.
+TEST_F(SegmentsCli, ExportFilesNonNumbersAsNobodysAndCountsTheRepeatsLeftOut) {
+  auto in = File("in.txt", "13800001111\r\n\r\nabc\r\n13800001111\r\n13800002222\r\n");
+  Result r = Run({"export", "--by", "region-carrier-segment", in});
+  ASSERT_EQ(r.status, 0) << r.err;
+  fs::path dated = PathFromUtf8(r.out.substr(0, r.out.find('\n'))).parent_path().parent_path();
+  auto path = [&](const char* name) { return test::Printed(dated / PathFromUtf8(name)) + "\n"; };
+  EXPECT_EQ(r.out,
+            path("未知地区/其它-2.txt") + path("北京.北京/移动/1380000-2.txt") + path("北京.北京/移动/汇总.txt"));
+  EXPECT_EQ(r.err, "保存文件完成：共3个文件，4个号码（去掉重复1个），保存在 " + test::Printed(dated / "") + "\n");
+  EXPECT_EQ(test::ReadBytes(dated / u8"未知地区" / u8"其它-2.txt"), "\r\nabc\r\n");
+  const Result carriers = Run({"export", "--by", "carrier", in});
+  EXPECT_EQ(carriers.out, path("移动.3.txt") + path("其它.2.txt"));
+  EXPECT_EQ(carriers.err.find("去掉重复"), std::string::npos);  // the other exports keep every line
+}
+
 // The same day's second export beside the first: its file takes the next free name, and
 // standard error says how many files and numbers went where.
 TEST_F(SegmentsCli, ASecondExportKeepsTheFirstAndSaysWhatItWrote) {

@@ -301,6 +301,15 @@ class SegmentActionTest : public QObject {
     QCOMPARE(telqor::test::ReadBytes(dated / telqor::test::U8Path("北京.北京.2.txt")),
              std::string("13800001111\r\n13800001111\r\n"));
     QVERIFY(fs::exists(dated / telqor::test::U8Path("广东.广州.1.txt")));
+
+    // By segment: each number once, and the closing text says how many repeats went; a blank
+    // line is nobody's number.
+    Fill(w->Lists().workspace, {""});
+    Trigger(w, kSaveByRegionCarrierSegmentItem);
+    QCOMPARE(w->StatusText(), u" 保存文件完成：共5个文件，3个号码（去掉重复1个），保存在 "_s +
+                                  telqor::test::PathToQString(dated / ""));
+    QCOMPARE(telqor::test::ReadBytes(dated / telqor::test::U8Path("未知地区") / telqor::test::U8Path("其它-1.txt")),
+             std::string("\r\n"));
   }
 
   // The same day's second "保存" by region keeps the first list's file beside its own, says how

@@ -318,13 +318,15 @@ class SegmentDialogsTest : public QObject {
     QCOMPARE(Rows(Control<QTableView>(d, validity::kRawList)).last(), u"13500001234"_s);
   }
 
-  // "从文件更新号段库": asked before replacing, then the files rewritten with backups and the
-  // tree showing the new data; the closing box tells what changed and the lines skipped.
+  // "从文件更新号段库": asked before replacing, then the files rewritten, the old ones kept under
+  // stamped names, and the tree showing the new data; the closing box tells what changed, where
+  // the change list and the backups are, and the lines skipped. The list again changes nothing.
   void ImportFromAListReplacesAfterAskingAndReloads() {
     TempHome home;
     auto w = OpenWithDatabase(home);
     QDialog* d = telqor::test::Dialog(w, kSegmentLibraryDialog);
-    const fs::path segments = home / U8Path("基础数据") / U8Path("手机号段.txt");
+    const fs::path base = home / U8Path("基础数据");
+    const fs::path segments = base / U8Path("手机号段.txt");
     const std::string before = ReadBytes(segments);
     WriteBytes(home / "list.csv",
                "号段,省份,城市,邮编,区号\n1380000,北京市,北京市,100000,010\n1340000,广东省,深圳市,518000,0755\n"
@@ -332,22 +334,40 @@ class SegmentDialogsTest : public QObject {
     telqor::Hooks().openFiles = [&] { return std::vector<fs::path>{home / "list.csv"}; };
     ClickIn(d, kImportSegmentListButton);
     QCOMPARE(telqor::test::Scripted().questions,
-             std::vector<QString>{u"号段库文件已存在(地区.txt、手机号段.txt)，是否替换？原文件将保存为 .bak"_s});
+             std::vector<QString>{
+                 u"号段库文件已存在(地区.txt、手机号段.txt)，是否替换？原文件将另存为带日期时间的 .bak 文件"_s});
     QCOMPARE(ReadBytes(segments), before);  // answered No
     QVERIFY(telqor::test::Scripted().messages.empty());
 
     telqor::test::Scripted().answer = true;
+    w->ShowStatus(u"before"_s);
     ClickIn(d, kImportSegmentListButton);
     QCOMPARE(ReadBytes(segments), telqor::Utf8ToGbk("1340000|广东|深圳\r\n1380000|北京|北京\r\n1390000|吉林|延边\r\n"));
-    QCOMPARE(ReadBytes(fs::path(segments) += ".bak"), before);
+    QCOMPARE(ReadBytes(base / U8Path("手机号段.txt.20261207-090503.bak")), before);
+    // The region file keeps its lines; 吉林 comes after them.
+    QCOMPARE(ReadBytes(base / U8Path("地区.txt")), telqor::Utf8ToGbk("北京|北京\r\n广东*广州,深圳\r\n吉林|延边\r\n"));
+    const QString changeList = telqor::test::PathToQString(base / U8Path("号段变更.20261207-090503.txt"));
+    QCOMPARE(telqor::test::Scripted().messages,
+             std::vector<QString>{u"号段库已更新：3个号段，新增1个，删除3个，变更城市1个\n变更明细："_s + changeList +
+                                  u"\n原文件另存为：地区.txt.20261207-090503.bak、手机号段.txt.20261207-090503.bak"
+                                  u"\n\n1行有误，已跳过：\n第5行：号段不是7位数字"_s});
+    QCOMPARE(w->StatusText(), u" "_s);  // the import's status cleared
+    // The dialog shows the new database: 延边 is there, 广州 has no segment left.
+    ClickNode(d, Node(d, u"吉林"_s, u"延边"_s));
+    QCOMPARE(Rows(Control<QTableView>(d, kSegmentList)), QStringList{u"1390000"_s});
+    ClickNode(d, Node(d, u"广东"_s, u"广州"_s));
+    QVERIFY(Rows(Control<QTableView>(d, kSegmentList)).isEmpty());
+
+    // The same list again: nothing to replace, nothing asked or written, and the box says so.
+    telqor::test::Scripted().questions.clear();
+    telqor::test::Scripted().messages.clear();
+    ClickIn(d, kImportSegmentListButton);
+    QVERIFY(telqor::test::Scripted().questions.empty());
     QCOMPARE(
         telqor::test::Scripted().messages,
         std::vector<QString>{
-            u"号段库已更新：3个号段，新增1个，删除3个，变更城市1个\n\n1行有误，已跳过：\n第5行：号段不是7位数字"_s});
-    // The dialog shows the new database: 延边 is there, 广州 gone.
-    ClickNode(d, Node(d, u"吉林"_s, u"延边"_s));
-    QCOMPARE(Rows(Control<QTableView>(d, kSegmentList)), QStringList{u"1390000"_s});
-    QCOMPARE(Node(d, u"广东"_s, u"广州"_s)->text(0), u"广东"_s);  // the province: it has no 广州 now
+            u"号段库没有变化：3个号段与现有数据相同，未写入任何文件\n\n1行有误，已跳过：\n第5行：号段不是7位数字"_s});
+    QVERIFY(!fs::exists(base / U8Path("手机号段.txt.20261207-090503-2.bak")));
   }
 };
 

@@ -47,9 +47,9 @@ struct RegionExport : ::testing::Test {
     for (const std::string& name : Tree()) files[name] = Read(name);
     return files;
   }
-  std::string Closing(int files, int numbers) {
-    return "保存文件完成：共" + std::to_string(files) + "个文件，" + std::to_string(numbers) + "个号码，保存在 " +
-           (dir / "").string();
+  std::string Closing(int files, int numbers, std::string_view counted = "个号码") {
+    return "保存文件完成：共" + std::to_string(files) + "个文件，" + std::to_string(numbers) + std::string(counted) +
+           "，保存在 " + (dir / "").string();
   }
   std::string Read(const std::string& name) { return test::ReadBytes(dir / name); }
   // Every file under the folder, relative and sorted.
@@ -127,15 +127,45 @@ TEST_F(RegionExport, ByRegionCarrierAndSegmentSortsDedupesAndSummarises) {
   // By ascending count, equal counts by segment.
   EXPECT_EQ(Read("北京.北京/移动/汇总.txt"), "1380001-00005\r\n1380002-00005\r\n1380000-00007\r\n");
   EXPECT_EQ(Read("未知地区/联通/汇总.txt"), "1310000-00001\r\n");
+  // 20 numbers in the files, the repeat of 13800000003 left out; 其它 keeps its repeats.
+  EXPECT_EQ(ui.LastStatus(), Closing(7, 20, "个号码（去掉重复1个）"));
 }
 
-TEST_F(RegionExport, SummaryCountsOfSixDigitsSortByValue) {
+// A blank line, "abc", "123", a segment alone, a number with a blank after it: none is eleven
+// digits, so none is anybody's number. Every export puts them under 未知地区 and 其它, as the
+// statistics count them, and no file is named after their "segment".
+TEST_F(RegionExport, ALineThatIsNotANumberIsNobodys) {
+  const Strings lines = {"", "13800001111", "abc", "123", "1380000", "1380000111 ", "13800001111"};
+  const std::string others = "\r\nabc\r\n123\r\n1380000\r\n1380000111 \r\n";
+  auto Fresh = [&] {
+    for (const fs::path& file : fs::directory_iterator(dir.path())) fs::remove_all(file);
+    list.Clear();
+  };
+  EXPECT_EQ(Export(ExportKind::Carrier, lines), (Strings{"移动.2.txt", "其它.5.txt"}));
+  EXPECT_EQ(Read("其它.5.txt"), others);
+  Fresh();
+  EXPECT_EQ(Export(ExportKind::Region, lines), (Strings{"未知地区.5.txt", "北京.北京.2.txt"}));
+  EXPECT_EQ(Read("未知地区.5.txt"), others);
+  Fresh();
+  EXPECT_EQ(Export(ExportKind::RegionCarrier, lines), (Strings{"未知地区.其它.5.txt", "北京.北京.移动.2.txt"}));
+  Fresh();
+  EXPECT_EQ(Export(ExportKind::RegionCarrierSegment, lines),
+            (Strings{"未知地区/其它-5.txt", "北京.北京/移动/1380000-1.txt", "北京.北京/移动/汇总.txt"}));
+  EXPECT_EQ(Read("未知地区/其它-5.txt"), others);
+  EXPECT_EQ(ui.LastStatus(), Closing(3, 6, "个号码（去掉重复1个）"));
+}
+
+// Eleven digits give a segment ten thousand numbers at most, so a summary's count has five
+// digits; a longer line is no number and no segment's.
+TEST_F(RegionExport, ASegmentHoldsTenThousandNumbersAtMost) {
   Strings numbers;
-  for (int i = 0; i < 100000; ++i) numbers.push_back("1380000" + std::to_string(100000 + i).substr(1));
-  for (int i = 0; i < 20000; ++i) numbers.push_back("1380001" + std::to_string(100000 + i).substr(1));
+  for (int i = 0; i < 10000; ++i) numbers.push_back("1380000" + std::to_string(10000 + i).substr(1));
+  for (int i = 0; i < 2000; ++i) numbers.push_back("1380001" + std::to_string(10000 + i).substr(1));
+  numbers.push_back("138000012345");
   Strings written = Export(ExportKind::RegionCarrierSegment, numbers);
-  EXPECT_EQ(written.front(), "北京.北京/移动/1380000-100000.txt");
-  EXPECT_EQ(Read("北京.北京/移动/汇总.txt"), "1380001-20000\r\n1380000-100000\r\n");
+  EXPECT_EQ(written.front(), "未知地区/其它-1.txt");
+  EXPECT_EQ(written[1], "北京.北京/移动/1380000-10000.txt");
+  EXPECT_EQ(Read("北京.北京/移动/汇总.txt"), "1380001-02000\r\n1380000-10000\r\n");
 }
 
 TEST_F(RegionExport, NamesEqualButForLetterCaseShareAGroupButGbkCharactersNeverFold) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "core/program/data_folders.h"
@@ -11,6 +12,7 @@
 #include "segments/default_data.h"
 #include "segments/segment_database.h"
 #include "tests/support/recording_ui.h"
+#include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
 
 namespace telqor {
@@ -18,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string G(const char* utf8) { return Utf8ToGbk(utf8); }
+std::string G(std::string_view utf8) { return Utf8ToGbk(utf8); }
 
 struct Segment {
   std::string segment, province, city, areaCode;
@@ -116,6 +118,7 @@ TEST(SegmentImport, BadLinesAreNamedAndSkipped) {
 
 class SegmentImportFiles : public ::testing::Test {
  protected:
+  SegmentImportFiles() { env.FixClock(2026, 12, 10, 15, 30, 0); }
   fs::path Base() const { return dir / "基础数据"; }
   fs::path BaseFile(const char* name) const { return Base() / PathFromUtf8(name); }
   std::string Text(const char* name) const { return test::ReadBytes(BaseFile(name)); }
@@ -131,6 +134,15 @@ class SegmentImportFiles : public ::testing::Test {
         ui);
   }
 
+  // The names in the base-data folder, sorted.
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(Base())) names.push_back(PathToUtf8(entry.path().filename()));
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  test::TestEnv env;
   test::TempDir dir;
   test::RecordingUi ui;
   std::vector<std::string_view> asked;
@@ -150,7 +162,8 @@ TEST_F(SegmentImportFiles, WritesTheBaseDataTheDatabaseLoads) {
   EXPECT_EQ(Text("手机号段.txt"),
             G("1300000|吉林|延边\r\n1300001|吉林|长春\r\n1300002|浙江|嘉兴\r\n1300003|吉林|延边\r\n"));
   EXPECT_EQ(Text("固话区号对照表.txt"), G("延边 0433\r\n长春 0431\r\n嘉兴 0573\r\n"));
-  EXPECT_EQ(SegmentImportSummary(result), "号段库已更新：4个号段，新增4个，删除0个，变更城市0个");
+  EXPECT_EQ(SegmentImportSummary(result), "号段库已更新：4个号段，新增4个，删除0个，变更城市0个\n变更明细：" +
+                                              PathToUtf8(BaseFile("号段变更.20261210-153000.txt")));
 
   SegmentDatabase db;
   SegmentLoadReport report = db.Load(Base(), dir / "我的数据");
@@ -158,19 +171,20 @@ TEST_F(SegmentImportFiles, WritesTheBaseDataTheDatabaseLoads) {
   EXPECT_EQ(db.RegionOf("13000031234"), G("吉林.延边"));
 }
 
-TEST_F(SegmentImportFiles, ReplacesOnlyWhenAllowedAndKeepsBackups) {
+TEST_F(SegmentImportFiles, ReplacesOnlyWhenAllowed) {
   ASSERT_TRUE(Import("1300000|山东|济南\n1300001|山东|青岛\n1300002|山东|烟台\n").written);
-  const std::string oldSegments = Text("手机号段.txt"), oldRegions = Text("地区.txt");
-  test::WriteBytes(BaseFile("地区.txt.bak"), "an older backup");
+  const std::vector<std::string> before = Names();
+  const std::string oldSegments = Text("手机号段.txt");
 
   // Refused: nothing written, nothing backed up.
   SegmentImportResult refused = Import("1300000,山东,济南\n", false);
   EXPECT_FALSE(refused.written);
-  EXPECT_EQ(asked, (std::vector<std::string_view>{"地区.txt", "手机号段.txt"}));
+  EXPECT_FALSE(refused.unchanged);
+  EXPECT_EQ(asked, (std::vector<std::string_view>{"手机号段.txt"}));  // 地区.txt would stay as it is
   EXPECT_EQ(Text("手机号段.txt"), oldSegments);
-  EXPECT_FALSE(fs::exists(BaseFile("手机号段.txt.bak")));
+  EXPECT_EQ(Names(), before);
 
-  // One added, one removed, one moved to another city; the area codes are asked for too.
+  // One added, one removed, one moved to another city; the new area-code table is no question.
   SegmentImportResult result = Import("1300000,山东,济南,0531\n1300001,山东,威海,0631\n1300003,山东,淄博,0533\n");
   ASSERT_TRUE(result.written);
   EXPECT_EQ(asked, (std::vector<std::string_view>{"地区.txt", "手机号段.txt"}));
@@ -178,11 +192,109 @@ TEST_F(SegmentImportFiles, ReplacesOnlyWhenAllowedAndKeepsBackups) {
   EXPECT_EQ(result.removed, 1);
   EXPECT_EQ(result.moved, 1);
   EXPECT_EQ(result.segments, 3);
-  EXPECT_EQ(Text("地区.txt.bak"), oldRegions);  // the older backup replaced
-  EXPECT_EQ(Text("手机号段.txt.bak"), oldSegments);
   EXPECT_EQ(result.backups.size(), 2u);
   EXPECT_TRUE(fs::exists(BaseFile("固话区号对照表.txt")));
-  EXPECT_FALSE(fs::exists(BaseFile("固话区号对照表.txt.bak")));
+}
+
+// Every import keeps what it replaces under a name of its own, stamped with its time: a second
+// import, in the same second or later, never writes over the first one's backups.
+TEST_F(SegmentImportFiles, EveryImportKeepsTheStateBeforeIt) {
+  test::WriteBytes(BaseFile("地区.txt"), G("山东*济南,青岛\r\n"));
+  test::WriteBytes(BaseFile("手机号段.txt"), G("1300000|山东|济南\r\n1300001|山东|青岛\r\n"));
+  test::WriteBytes(BaseFile("手机号段.txt.bak"), "a backup of an older version");
+  const std::string regions0 = Text("地区.txt"), segments0 = Text("手机号段.txt");
+
+  SegmentImportResult first = Import("1300000,山东,济南\n1300001,山东,烟台\n");
+  ASSERT_TRUE(first.written);
+  EXPECT_EQ(first.backups, (std::vector<fs::path>{BaseFile("地区.txt.20261210-153000.bak"),
+                                                  BaseFile("手机号段.txt.20261210-153000.bak")}));
+  EXPECT_EQ(first.changeList, BaseFile("号段变更.20261210-153000.txt"));
+  const std::string regions1 = Text("地区.txt"), segments1 = Text("手机号段.txt");
+
+  SegmentImportResult second = Import("1300000,山东,济南\n1300001,山东,威海\n");  // the same second
+  ASSERT_TRUE(second.written);
+  EXPECT_EQ(second.backups, (std::vector<fs::path>{BaseFile("地区.txt.20261210-153000-2.bak"),
+                                                   BaseFile("手机号段.txt.20261210-153000-2.bak")}));
+  EXPECT_EQ(second.changeList, BaseFile("号段变更.20261210-153000-2.txt"));
+
+  env.FixClock(2026, 12, 11, 8, 0, 5);
+  SegmentImportResult third = Import("1300000,山东,济南\n");
+  EXPECT_EQ(third.backups, (std::vector<fs::path>{BaseFile("手机号段.txt.20261211-080005.bak")}));
+
+  EXPECT_EQ(Text("地区.txt.20261210-153000.bak"), regions0);
+  EXPECT_EQ(Text("手机号段.txt.20261210-153000.bak"), segments0);
+  EXPECT_EQ(Text("地区.txt.20261210-153000-2.bak"), regions1);
+  EXPECT_EQ(Text("手机号段.txt.20261210-153000-2.bak"), segments1);
+  EXPECT_EQ(Text("手机号段.txt.20261211-080005.bak"), G("1300000|山东|济南\r\n1300001|山东|威海\r\n"));
+  EXPECT_EQ(Text("手机号段.txt.bak"), "a backup of an older version");
+  EXPECT_EQ(Text("手机号段.txt"), G("1300000|山东|济南\r\n"));
+  EXPECT_EQ(SegmentImportSummary(second),
+            "号段库已更新：2个号段，新增0个，删除0个，变更城市1个\n变更明细：" +
+                PathToUtf8(BaseFile("号段变更.20261210-153000-2.txt")) +
+                "\n原文件另存为：地区.txt.20261210-153000-2.bak、手机号段.txt.20261210-153000-2.bak");
+}
+
+// The list already loaded: no file is written, none is asked about, and the result says so.
+TEST_F(SegmentImportFiles, AnImportThatChangesNothingWritesNothing) {
+  const char* list = "1300000,山东,济南,0531\n1300001,山东,青岛,0532\n";
+  ASSERT_TRUE(Import(list).written);
+  const std::vector<std::string> names = Names();
+  const fs::file_time_type written = fs::last_write_time(BaseFile("手机号段.txt"));
+  ui.statuses.clear();
+
+  SegmentImportResult again = Import(list);
+  EXPECT_FALSE(again.written);
+  EXPECT_TRUE(again.unchanged);
+  EXPECT_TRUE(asked.empty());
+  EXPECT_TRUE(again.files.empty());
+  EXPECT_EQ(Names(), names);
+  EXPECT_EQ(fs::last_write_time(BaseFile("手机号段.txt")), written);
+  EXPECT_EQ(SegmentImportSummary(again), "号段库没有变化：2个号段与现有数据相同，未写入任何文件");
+  EXPECT_EQ(ui.LastStatus(), "");  // the status line cleared
+
+  // The same segments with other area codes: only the table is written, and there is no
+  // segment for a change list to name. A stamp names one import: the first one's change list
+  // has this second's.
+  SegmentImportResult codes = Import("1300000,山东,济南,0530\n1300001,山东,青岛,0532\n");
+  ASSERT_TRUE(codes.written);
+  EXPECT_EQ(codes.files, std::vector<fs::path>{BaseFile("固话区号对照表.txt")});
+  EXPECT_EQ(codes.backups, std::vector<fs::path>{BaseFile("固话区号对照表.txt.20261210-153000-2.bak")});
+  EXPECT_TRUE(codes.changeList.empty());
+  EXPECT_EQ(asked, std::vector<std::string_view>{"固话区号对照表.txt"});
+}
+
+// The change list beside the data names each segment added, removed and moved, with its region.
+TEST_F(SegmentImportFiles, TheChangeListNamesEverySegment) {
+  test::WriteBytes(BaseFile("手机号段.txt"),
+                   G("1300000|山东|济南\r\n1300001|山东|青岛\r\n1300002|山东|烟台\r\n1300005|江苏|南京\r\n"));
+  SegmentImportResult result =
+      Import("1300000,山东,济南\n1300001,山东,威海\n1300003,山东,淄博\n1300004,江苏省,南京市\n1300005,江苏,苏州\n");
+  ASSERT_TRUE(result.written);
+  EXPECT_EQ(test::ReadBytes(result.changeList),
+            G("号段文件：" + PathToUtf8(dir / "list.txt") +
+              "\r\n新增2个，删除1个，变更城市2个\r\n"
+              "新增 1300003 山东.淄博\r\n新增 1300004 江苏.南京\r\n"
+              "删除 1300002 山东.烟台\r\n"
+              "变更 1300001 山东.青岛 -> 山东.威海\r\n变更 1300005 江苏.南京 -> 江苏.苏州\r\n"));
+}
+
+// 地区.txt is the user's: its lines stay as they are and where they are; a new city goes to the
+// end of its province's line, a new province after the last line.
+TEST_F(SegmentImportFiles, TheRegionFileKeepsItsOrderAndAddsNewRegionsAfter) {
+  test::WriteBytes(BaseFile("地区.txt"), G("浙江|杭州\r\n\r\n山东*济南,青岛\n北京"));
+  ASSERT_TRUE(Import("1300000,山东,济南\n1300001,北京,北京\n1300002,江苏,南京\n1300003,山东,烟台\n"
+                     "1300004,江苏,苏州\n1300005,上海,上海\n")
+                  .written);
+  EXPECT_EQ(Text("地区.txt"), G("浙江|杭州\r\n\r\n山东*济南,青岛|烟台\n北京|北京\r\n江苏|南京|苏州\r\n上海|上海\r\n"));
+  SegmentDatabase db;
+  EXPECT_TRUE(db.Load(Base(), dir / "我的数据").messages.empty());
+  std::vector<std::string> tree;
+  for (const Province& province : db.Provinces()) {
+    tree.push_back(province.name);
+    for (const City& city : province.cities) tree.back() += "|" + city.name;
+  }
+  EXPECT_EQ(tree, (std::vector<std::string>{G("浙江|杭州"), G("山东|济南|青岛|烟台"), G("北京|北京"),
+                                            G("江苏|南京|苏州"), G("上海|上海")}));
 }
 
 TEST_F(SegmentImportFiles, AListWithoutAGoodLineWritesNothing) {
@@ -194,7 +306,40 @@ TEST_F(SegmentImportFiles, AListWithoutAGoodLineWritesNothing) {
     EXPECT_NE(std::string(e.what()).find("第2行：号段不是7位数字"), std::string::npos) << e.what();
   }
   EXPECT_FALSE(fs::exists(Base()));
+  EXPECT_EQ(ui.LastStatus(), "");  // cleared on the way out
   EXPECT_THROW(Import(""), Error);
+}
+
+// The shipped list imported over the data written from it: only the segments of the two leagues
+// the list spells both ways move to the short name; imported again, it changes nothing.
+TEST_F(SegmentImportFiles, TheShippedListOverTheShippedData) {
+  ProgramState state = StartUp(dir.path());
+  ASSERT_TRUE(fs::equivalent(state.folders.baseData, Base()));
+  WriteDefaultData(state, false);
+  const std::string regions = Text("地区.txt");
+  std::string list;
+  int leagues = 0;
+  {
+    const DefaultSegments shipped;
+    for (const DefaultSegment& s : shipped.Segments()) {
+      for (std::string_view field : {s.segment, s.province, s.city, s.areaCode, s.carrier})
+        list.append(field).append("\t");
+      list.back() = '\n';
+      leagues += s.city == "兴安盟" || s.city == "锡林郭勒盟";
+    }
+  }
+  ASSERT_GT(leagues, 0);
+  SegmentImportResult first = Import(list);
+  ASSERT_TRUE(first.written);
+  EXPECT_EQ(first.segments, 517258);
+  EXPECT_EQ(first.added + first.removed, 0);
+  EXPECT_EQ(first.moved, leagues);
+  EXPECT_EQ(Text("地区.txt"), regions);  // it names both spellings already
+  EXPECT_EQ(asked, (std::vector<std::string_view>{"手机号段.txt", "固话区号对照表.txt"}));
+
+  SegmentImportResult second = Import(list);
+  EXPECT_TRUE(second.unchanged);
+  EXPECT_TRUE(asked.empty());
 }
 
 // Over the shipped data, its notice goes aside with it: the data then show as the user's.
@@ -203,7 +348,8 @@ TEST_F(SegmentImportFiles, TheShippedDataNoticeGoesAsideWithTheData) {
   test::WriteBytes(BaseFile(kDefaultDataNoticeFileName), "notice");
   ASSERT_TRUE(Import("1300001,山东,青岛\n").written);
   EXPECT_FALSE(fs::exists(BaseFile(kDefaultDataNoticeFileName)));
-  EXPECT_EQ(test::ReadBytes(Base() / PathFromUtf8(std::string(kDefaultDataNoticeFileName) + ".bak")), "notice");
+  EXPECT_EQ(test::ReadBytes(Base() / PathFromUtf8(SegmentBackupName(kDefaultDataNoticeFileName, "20261210-153000"))),
+            "notice");
   SegmentDatabase db;
   db.Load(Base(), dir.path());
   EXPECT_EQ(SummarizeSegmentData(db, Base()).source, "用户数据");

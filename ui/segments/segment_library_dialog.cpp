@@ -287,10 +287,11 @@ void SegmentLibraryDialog::ImportSegmentsClicked() {
   if (remember) SaveUsed();
 }
 
-// "从文件更新号段库": the base data rewritten from a public list (the files replaced kept as .bak,
-// after a question), then the database read anew and shown. Reading the list and writing the
-// files run off the window's thread; the load runs here, since the views read the database
-// while they paint. The closing box says what changed and names the first lines skipped.
+// "从文件更新号段库": the base data rewritten from a public list (the files replaced kept under
+// stamped names, after a question), then the database read anew and shown. Reading the list and
+// writing the files run off the window's thread; the load runs here, since the views read the
+// database while they paint. The closing box says what changed, where the change list and the
+// backups are, and names the first lines skipped; a list that changes nothing only says so.
 void SegmentLibraryDialog::ImportSegmentListClicked() {
   const std::vector<std::filesystem::path> files = ChooseFilesToOpen(this, context_.OpenDialogFolder());
   if (files.empty()) return;
@@ -300,22 +301,25 @@ void SegmentLibraryDialog::ImportSegmentListClicked() {
     for (std::string_view name : existing) names << FromUtf8(name);
     bool yes = false;
     RunOnUiThread([&] {
-      yes = AskYesNoBox(this, u"号段库文件已存在(%1)，是否替换？原文件将保存为 .bak"_s.arg(names.join(u"、"_s)));
+      yes = AskYesNoBox(
+          this, u"号段库文件已存在(%1)，是否替换？原文件将另存为带日期时间的 .bak 文件"_s.arg(names.join(u"、"_s)));
     });
     return yes;
   };
   SegmentImportResult result;
   context_.InBackground({},
                         [&](Ui& ui) { result = ImportSegmentList(files.front(), folders.baseData, mayReplace, ui); });
-  if (!result.written) return;
+  if (!result.written && !result.unchanged) return;  // replacing refused
 
-  SegmentLoadReport report;
-  try {
-    report = db_.Load(folders.baseData, folders.myData);
-  } catch (const std::exception& error) {
-    context_.ui.ShowStatus(error.what());
+  if (result.written) {
+    SegmentLoadReport report;
+    try {
+      report = db_.Load(folders.baseData, folders.myData);
+    } catch (const std::exception& error) {
+      context_.ui.ShowStatus(error.what());
+    }
+    ShowLoadReport(report);  // also when the load failed: the tree must not show the old cities
   }
-  ShowLoadReport(report);  // also when the load failed: the tree must not show the old cities
 
   constexpr size_t kBadLinesShown = 20;
   QString text = FromUtf8(SegmentImportSummary(result));
