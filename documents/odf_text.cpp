@@ -169,9 +169,10 @@ class SpreadsheetHandler {
       cellRepeat_ = Repeat(attributes, "number-columns-repeated");
       const std::string_view type = attributes.Get(kOfficeNs, "value-type").value_or("");
       const std::optional<std::string_view> value = attributes.Get(kOfficeNs, "value");
-      // A number as stored, whatever its format shows (13800138000, never 1.38E+10).
+      // A number as the General format shows it, whatever the cell's format (13800138000, never
+      // 1.38E+10).
       number_ = (type == "float" || type == "currency" || type == "percentage") && value
-                    ? std::optional<std::string>(PlainNumber(*value))
+                    ? std::optional<std::string>(ShownNumber(*value))
                     : std::nullopt;
       inCell_ = true;
       text_.clear();

@@ -172,7 +172,7 @@ class WorksheetHandler : public XmlHandler {
     if (type_ == "inlineStr") return UnescapeXstring(inlineText_);
     if (type_ == "b") return value_ == "1" ? "TRUE" : value_ == "0" ? "FALSE" : value_;
     if (type_ == "str") return UnescapeXstring(value_);
-    if (type_ == "n") return PlainNumber(value_);
+    if (type_ == "n") return ShownNumber(value_);
     return value_;  // an error ("#N/A") or a date as stored
   }
 

@@ -14,8 +14,8 @@ namespace telqor {
 inline constexpr char kXlsxMainPart[] = "xl/workbook.xml";
 
 // Each worksheet is a part of out. Shared and inline strings as written (rich text runs joined,
-// phonetic runs left out), a formula's last value, booleans as TRUE and FALSE, numbers as
-// stored but never in exponent form. Rows and cells the sheet leaves out are empty lines and
+// phonetic runs left out), a formula's last value, booleans as TRUE and FALSE, numbers as the
+// General format shows them but never in exponent form (ShownNumber). Rows and cells the sheet leaves out are empty lines and
 // fields where content follows them.
 void ReadXlsxText(const ZipArchive& archive, PackageText& out);
 
