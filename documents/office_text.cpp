@@ -26,6 +26,7 @@
 #include "documents/docx_text.h"
 #include "documents/odf_text.h"
 #include "documents/office_package.h"
+#include "documents/package_relationships.h"
 #include "core/io/text_encoding.h"
 #include "documents/xlsx_text.h"
 #include "documents/zip_archive.h"
@@ -305,12 +306,12 @@ std::string SavedText(const fs::path& file, const std::string& ending, std::stri
 
 // ---- Packages, read without a converter ------------------------------------------------------
 
-// The main part a package's name promises; none for the names of other formats.
-const char* MainPartFor(const fs::path& file) {
+// The part that lists the parts of the package a file's name promises; none for the names of
+// other formats.
+const char* ManifestFor(const fs::path& file) {
   const std::string extension = LowerExtension(file);
-  if (extension == ".docx") return kDocxMainPart;
-  if (extension == ".xlsx") return kXlsxMainPart;
-  if (extension == ".odt" || extension == ".ods") return kOdfMainPart;
+  if (extension == ".docx" || extension == ".xlsx") return kPackageRelationships;
+  if (extension == ".odt" || extension == ".ods") return kOdfManifest;
   return nullptr;
 }
 
@@ -320,8 +321,8 @@ const char* MainPartFor(const fs::path& file) {
 // with a password as a compound file: that is said as such. Any other failure raises, a
 // workbook's too.
 std::optional<PackageContents> ReadPackage(const fs::path& file, OfficeKind kind, const std::atomic<bool>* stop) {
-  const char* mainPart = MainPartFor(file);
-  if (!mainPart) return std::nullopt;
+  const char* manifest = ManifestFor(file);
+  if (!manifest) return std::nullopt;
   const std::optional<std::string> head = Head(file, 8);
   if (!head) Fail(file, SystemErrorText(errno));
   if (StartsWith(*head, kCompoundSignature)) {
@@ -332,7 +333,7 @@ std::optional<PackageContents> ReadPackage(const fs::path& file, OfficeKind kind
   if (!StartsWith(*head, "PK")) Fail(file, kind == OfficeKind::kDocument ? "不是文档文件" : "不是工作簿文件");
   try {
     ZipArchive archive(file, PackageLimits{}, stop);
-    return ReadOfficePackage(archive, kind == OfficeKind::kDocument ? "\r" : "\r\n", mainPart);
+    return ReadOfficePackage(archive, kind == OfficeKind::kDocument ? "\r" : "\r\n", manifest);
   } catch (const PackageStopped&) {
     Stopped(file);
   } catch (const std::exception& error) {

@@ -4,6 +4,7 @@
 
 #include "core/text/gbk.h"
 #include "tests/cli/cli_fixture.h"
+#include "tests/documents/zip_maker.h"
 
 namespace telqor::test {
 namespace {
@@ -62,6 +63,59 @@ TEST_F(ExtractCli, UnreadDocumentsAreToldAndTheOthersStillRead) {
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "13912345678\r\n");
   EXPECT_TRUE(r.err.starts_with("无法转换文件\"" + Path("in/broken.xlsx") + "\"：")) << r.err;
+}
+
+// A workbook package: _rels/.rels naming its workbook part, the workbook listing sheets, and
+// the other parts as given.
+void WriteWorkbook(const fs::path& file, const std::string& workbookPart, const std::string& sheets,
+                   std::vector<ZipEntry> parts,
+                   const std::string& ns = "http://schemas.openxmlformats.org/spreadsheetml/2006/main",
+                   const std::string& mainType = "officeDocument") {
+  parts.push_back(PackageRelationships(workbookPart, mainType));
+  parts.push_back({workbookPart, Xml("workbook",
+                                     "xmlns=\"" + ns +
+                                         "\" xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"",
+                                     "<sheets>" + sheets + "</sheets>")});
+  WriteZip(file, parts);
+}
+
+// Packages are read through their relationships, wherever their main part is; every one that
+// cannot be read is named with its reason, the workbooks that used to give nothing without a word
+// among them.
+TEST_F(ExtractCli, PackagesAreFoundThroughTheirRelationshipsOrNamedWithTheirReason) {
+  const std::string sheetNs = "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"";
+  const std::string one = "<sheet name=\"a\" sheetId=\"1\" r:id=\"rId1\"/>";
+  const ZipEntry sheet{"worksheets/sheet1.xml", Xml("worksheet", sheetNs, "<sheetData><row><c><v>13912345678</v></c>"
+                                                                          "<c><v>0.13712345678</v></c></row></sheetData>")};
+  const ZipEntry toSheet{"_rels/workbook.xml.rels",
+                         RelationshipsXml(RelationshipXml("rId1", "worksheet", "worksheets/sheet1.xml"))};
+  fs::create_directories(dir / "in");
+  WriteWorkbook(dir / "in/root.xlsx", "workbook.xml", one, {sheet, toSheet});
+  WriteZip(dir / "in/online.docx",
+           {PackageRelationships("word/document2.xml"),
+            {"word/document2.xml",
+             Xml("w:document", "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"",
+                 "<w:body><w:p><w:r><w:t>13800138000</w:t></w:r></w:p></w:body>")}});
+  WriteWorkbook(dir / "in/empty.xlsx", "xl/workbook.xml", "", {});
+  WriteWorkbook(dir / "in/unrelated.xlsx", "xl/workbook.xml", one, {{"xl/worksheets/sheet1.xml", sheet.bytes}});
+  WriteWorkbook(dir / "in/sheetless.xlsx", "xl/workbook.xml", one, {{"xl/_rels/workbook.xml.rels", toSheet.bytes}});
+  WriteWorkbook(dir / "in/beta.xlsx", "xl/workbook.xml", one, {}, "http://schemas.microsoft.com/office/excel/2006/2",
+                "http://schemas.microsoft.com/office/2006/relationships/officeDocument");
+  Result r = Run({"extract", "--mobile", Path("in")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "13800138000\r\n13912345678\r\n");
+  for (const auto& [name, why] : std::vector<std::pair<std::string, std::string>>{
+           {"empty.xlsx", "文件已损坏（工作簿中没有工作表）"},
+           {"unrelated.xlsx", "文件已损坏（缺少 xl/_rels/workbook.xml.rels）"},
+           {"sheetless.xlsx", "文件已损坏（缺少 xl/worksheets/sheet1.xml）"},
+           {"beta.xlsx", "格式不受支持（xl/workbook.xml 既不是 Word 文档也不是 Excel 工作簿）"}})
+    EXPECT_NE(r.err.find("无法转换文件\"" + Path("in/" + name) + "\"：" + why + "\n"), std::string::npos) << r.err;
+
+  r = Run({"office-to-text", Path("in/root.xlsx"), Path("in/online.docx"), Path("in/beta.xlsx")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, Path("in/root.1.txt") + "\n" + Path("in/online.txt") + "\n");
+  EXPECT_EQ(ReadBytes(dir / "in/root.1.txt"), "13912345678\t0.13712345678\r\n");
+  EXPECT_NE(r.err.find("无法转换文件\"" + Path("in/beta.xlsx") + "\"："), std::string::npos) << r.err;
 }
 
 TEST_F(ExtractCli, RefusesNothingToExtractFromABadZoneModeAMissingPathAndABadPattern) {

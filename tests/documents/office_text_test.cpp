@@ -491,7 +491,7 @@ TEST_F(OfficeText, PackagesThatCannotBeReadRaiseNamingTheFile) {
   EXPECT_EQ(OfficeMessage([&] { ExcelToText(dir / "gone.xlsx", true); }),
             failed("gone.xlsx", "No such file or directory"));
   EXPECT_EQ(OfficeMessage([&] { ExcelToText(dir / "empty.ods", true); }),
-            failed("empty.ods", "文件已损坏（缺少 content.xml）"));
+            failed("empty.ods", "文件已损坏（缺少 META-INF/manifest.xml）"));
   EXPECT_EQ(ExcelToText(dir / "words.xlsx", false),
             Utf8ToGbk("客户联系方式\r\n手机 13800138000，座机 0755-23456789。\r\n"
                       "邮箱 zhang.san@example.com\r\n"));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/text/gbk.h"
+#include "documents/package_relationships.h"
 #include "documents/xlsx_text.h"
 #include "documents/zip_archive.h"
 
@@ -202,6 +203,18 @@ TEST(SpreadsheetNames, ReferencesTargetsAndEscapes) {
   EXPECT_EQ(ResolvePartName("xl/", "/xl/worksheets/sheet2.xml"), "xl/worksheets/sheet2.xml");
   EXPECT_EQ(ResolvePartName("xl/", "../other/./s.xml"), "other/s.xml");
   EXPECT_EQ(ResolvePartName("xl/", "../../../s.xml"), "s.xml");
+  EXPECT_EQ(ResolvePartName("", "word/document2.xml"), "word/document2.xml");
+  EXPECT_EQ(FolderOf("xl/workbook.xml"), "xl/");
+  EXPECT_EQ(FolderOf("workbook.xml"), "");
+  EXPECT_EQ(RelationshipsPartOf("xl/workbook.xml"), "xl/_rels/workbook.xml.rels");
+  EXPECT_EQ(RelationshipsPartOf("workbook.xml"), "_rels/workbook.xml.rels");
+  EXPECT_EQ(RelationshipsPartOf(""), "_rels/.rels");
+  // Relationship types by their last name, in either edition of the format.
+  EXPECT_TRUE(IsOfType("http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet", "worksheet"));
+  EXPECT_TRUE(IsOfType("http://purl.oclc.org/ooxml/officeDocument/relationships/worksheet", "worksheet"));
+  EXPECT_FALSE(IsOfType("http://schemas.openxmlformats.org/officeDocument/2006/relationships/chartsheet", "sheet"));
+  EXPECT_FALSE(IsOfType("http://schemas.microsoft.com/office/2011/relationships/commentsExtended", "comments"));
+  EXPECT_FALSE(IsOfType("worksheet", "worksheet"));
 
   EXPECT_EQ(UnescapeXstring("a_x000D_b"), "a\rb");
   EXPECT_EQ(UnescapeXstring("_x005F_x000D_"), "_x000D_");  // an escaped underscore
