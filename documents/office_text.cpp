@@ -511,6 +511,7 @@ std::vector<fs::path> OfficeFilesToText(const std::vector<fs::path>& files, Ui& 
   std::vector<fs::path> written;
   std::vector<std::string> renamed, unread;
   std::set<fs::path> converted;  // a file chosen twice is converted once
+  size_t succeeded = 0;
   for (const fs::path& file : files) {
     const auto done = static_cast<int64_t>(&file - files.data());  // files converted before this one
     ui.ShowStatus("转换文件:" + PathToUtf8(file));
@@ -526,8 +527,11 @@ std::vector<fs::path> OfficeFilesToText(const std::vector<fs::path>& files, Ui& 
       while (conversion.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready)
         ui.Progress(done, static_cast<int64_t>(files.size()));
       conversion.get();
-      // A workbook fails silently, as in the program; only the caller's list hears of it.
-      if (kind == OfficeKind::kWorkbook && written.size() == before) unread.push_back("无法转换工作簿" + Quoted(file));
+      // A workbook that gave no sheet is no success.
+      if (kind == OfficeKind::kWorkbook && written.size() == before)
+        unread.push_back("无法转换工作簿" + Quoted(file));
+      else
+        ++succeeded;
     } catch (const std::exception& error) {
       ui.ShowStatus(error.what());
       unread.push_back(error.what());
@@ -545,11 +549,16 @@ std::vector<fs::path> OfficeFilesToText(const std::vector<fs::path>& files, Ui& 
   if (notices) notices->insert(notices->end(), renamed.begin(), renamed.end());
   if (failures) failures->insert(failures->end(), unread.begin(), unread.end());
   if (files.empty()) return written;
-  // A caller that takes the failures tells them; otherwise the closing message names them.
+  // "转换完成！" only when nothing failed; else how many files were converted and how many not. A
+  // caller that takes the failures tells them; otherwise the closing message names them.
   std::string closing = "转换完成！请在文档目录查看";
-  if (!failures && !unread.empty()) {
-    closing += "\r\n\r\n" + std::to_string(unread.size()) + "个文件无法转换：";
-    for (const std::string& why : unread) closing += "\r\n" + why;
+  if (!unread.empty()) {
+    closing = std::to_string(unread.size()) + "个文件无法转换";
+    if (succeeded > 0) closing = "已转换" + std::to_string(succeeded) + "个文件，请在文档目录查看；" + closing;
+    if (!failures) {
+      closing += "：";
+      for (const std::string& why : unread) closing += "\r\n" + why;
+    }
   }
   ui.Inform(closing);
   return written;

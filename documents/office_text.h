@@ -80,10 +80,12 @@ std::string OfficeFileToText(const std::filesystem::path& file, bool saveTxt, co
 // give nothing); files of other kinds are passed over, a file given twice is converted once. An
 // error is shown on the status line and the next file goes on. A file whose text went under its
 // full name because another file of the run took the plain one says so on the status line
-// (again after the last file, as the statuses of later files cover it) and in *notices. Ends
-// with "转换完成！请在文档目录查看" when files were given. Answers the paths written; a file that
-// gave nothing adds a line to *failures (its error, or for a workbook without sheets a message of
-// its own); without failures, the closing message names them instead.
+// (again after the last file, as the statuses of later files cover it) and in *notices. When
+// files were given it ends with a message: "转换完成！请在文档目录查看" when none failed, else
+// how many were converted and how many not ("已转换2个文件，请在文档目录查看；1个文件无法转换").
+// Answers the paths written; a file that gave nothing adds a line to *failures (its error, or for
+// a workbook without sheets a message of its own); without failures, the closing message names
+// them instead.
 std::vector<std::filesystem::path> OfficeFilesToText(const std::vector<std::filesystem::path>& files, Ui& ui,
                                                      std::vector<std::string>* failures = nullptr,
                                                      std::vector<std::string>* notices = nullptr);
