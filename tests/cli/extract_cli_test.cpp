@@ -11,6 +11,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+const std::string kMissingTable =
+    "基础数据中没有固话区号对照表.txt，固话按写出的区号（010、02X、0XXX）识别。"
+    "启动程序时在提问中选“是”，或运行 telqor-cli make-default-data，即可写入该表。\n";
+
 class ExtractCli : public CliFixture {
  protected:
   void AreaCodes(const std::string& utf8) {
@@ -50,8 +54,24 @@ TEST_F(ExtractCli, ToFilesWritesEveryKindFoundIntoTheDatedFolder) {
   EXPECT_NE(written[0].find("-固话-1.txt"), std::string::npos);
   EXPECT_NE(written[1].find("-手机-1.txt"), std::string::npos);
   EXPECT_EQ(ReadBytes(written[1]), "13812345678\r\n");
-  EXPECT_EQ(r.err,
-            "保存文件完成：共2个文件，2个数据，保存在 " + Printed(PathFromUtf8(written[0]).parent_path() / "") + "\n");
+  EXPECT_EQ(r.err, kMissingTable + "保存文件完成：共2个文件，2个数据，保存在 " +
+                       Printed(PathFromUtf8(written[0]).parent_path() / "") + "\n");
+}
+
+// Without 固话区号对照表.txt a landline keeps the area code it is written with, and standard error
+// says once how to write the table; with a table, even an empty one, its codes alone count.
+TEST_F(ExtractCli, WithoutAnAreaCodeTableLandlinesKeepTheirWrittenCode) {
+  const std::string text = "0755-26543210 010 66667777 02887654321 0371-2345678 0086 23456789 0123 3456789";
+  Result r = Run({"extract", "--text", text});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "01066667777\r\n02887654321\r\n03712345678\r\n037123456789\r\n03713456789\r\n075526543210\r\n");
+  EXPECT_EQ(r.err, kMissingTable);
+  r = Run({"extract", "--mobile", "--text", text});  // no landline kept: nothing to say
+  EXPECT_EQ(r.err, "");
+  AreaCodes("");
+  r = Run({"extract", "--landline", "--text", text});
+  EXPECT_EQ(r.out, "2345678\r\n23456789\r\n26543210\r\n3456789\r\n66667777\r\n");
+  EXPECT_EQ(r.err, "");
 }
 
 // A document that cannot be read is named on standard error with its reason and makes the
