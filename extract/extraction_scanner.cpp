@@ -281,8 +281,9 @@ void ExtractionScanner::ScanNumbers(std::string_view text) {
     const unsigned char* run = p;
     while (p < end && IsDigit(*p)) ++p;
     size_t length = static_cast<size_t>(p - run);
+    if (length < 2) continue;  // no number, nor a group of one
     const bool fraction = run - begin >= 2 && run[-1] == '.' && IsDigit(run[-2]);
-    if (rules_.mobileSeparators && length >= 2 && length <= 7 && !fraction) {
+    if (rules_.mobileSeparators && length <= 7 && !fraction) {
       char digits[11];
       if (const unsigned char* last = GroupedMobile(begin, run, length, end, digits)) {
         AddDigits(kMobile, std::string_view(digits, 11));
