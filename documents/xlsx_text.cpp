@@ -218,9 +218,13 @@ void ReadXlsxText(const ZipArchive& archive, std::string_view workbookPart, Pack
   const Relationships relationships = RelationshipsOf(archive, workbookPart);
   if (!relationships.found) throw PackageError("文件已损坏（缺少 " + RelationshipsPartOf(workbookPart) + "）");
 
+  // The cells index one table of strings: the first named that is there.
   SharedStrings strings(archive.Limits().sharedStrings);
   for (const std::string& part : relationships.PartsOf("sharedStrings"))
-    if (archive.Has(part)) ReadXmlPart(archive, part, strings);
+    if (archive.Has(part)) {
+      ReadXmlPart(archive, part, strings);
+      break;
+    }
 
   // A sheet of another kind (a chart sheet) holds no cells; a part is read once, however often
   // a damaged workbook names it. A sheet a damaged workbook lost is left out while another can be
