@@ -124,11 +124,6 @@ TEST(ExtractionNumbers, MobileAndUnknownRuns) {
   bare.Text("0755-23456789");
   EXPECT_EQ(Items(bare.results().landline), Strings{"23456789"});
   EXPECT_EQ(Items(bare.results().unknown), Strings{"0755"});
-  // Without a table at all, the area code a landline is written with is kept.
-  ExtractionRun noTable;
-  noTable.request.areaCodeTableMissing = true;
-  noTable.Text("0755-23456789");
-  EXPECT_EQ(Items(noTable.results().landline), Strings{"075523456789"});
 }
 
 // Mobile numbers in groups of 3-4-4: each group a whole digit run, one separator between groups,
