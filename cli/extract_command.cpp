@@ -90,8 +90,9 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
 
   ProgramState& state = Started(global);
   ItemList areaCodes;
-  LoadAreaCodes(state.folders.baseData, areaCodes);
+  request.areaCodeTableMissing = !LoadAreaCodes(state.folders.baseData, areaCodes);
   request.areaCodes = &areaCodes;
+  const std::string missingTable = request.MissingAreaCodeTableNote();
   request.mobileSecondDigits = state.settings.mobileSecondDigits;
   request.mobileSeparators = state.settings.mobileSeparators != 0;
   const WantedKinds wanted{request.pattern, request.landline, request.mobile, request.email};
@@ -105,6 +106,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   // results all the same.
   const std::vector<std::string> failures = report.Failures();
   const int exitStatus = failures.empty() ? 0 : 1;
+  if (!missingTable.empty()) std::cerr << missingTable << "\n";
 
   if (args.Flag("--to-files")) {
     SavedFiles saved = SaveResultFiles(results, state.folders.datedOutput);
@@ -134,7 +136,9 @@ Verb ExtractVerb() {
            "else GBK). A file that cannot be read is named on standard error with the reason and\n"
            "makes the status 1; the other files are still searched.\n"
            "Without a kind, mobile numbers and landlines are wanted. Landline area codes come from\n"
-           "the program folder's 固话区号对照表.txt.\n"
+           "the program folder's 固话区号对照表.txt; without that file a landline keeps the area code\n"
+           "it is written with (010, 02X or 0XXX), and a line on standard error says how to write\n"
+           "the table (make-default-data).\n"
            "Prints the results, each kind sorted with every result once, in the order pattern,\n"
            "landline, mobile, e-mail (GBK, CR LF); with --to-files it writes one file per kind found\n"
            "into the dated output folder instead (<yyyymmdd-hhnnss>-手机-<count>.txt, ...; a name\n"

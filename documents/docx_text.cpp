@@ -1,8 +1,10 @@
 #include "documents/docx_text.h"
 
 #include <algorithm>
+#include <set>
 
 #include "core/text/text.h"
+#include "documents/package_relationships.h"
 #include "documents/xml_stream.h"
 
 namespace telqor {
@@ -92,47 +94,43 @@ class DocxHandler : public XmlHandler {
   SubtreeSkip skip_;
 };
 
-// The number in a part's name after prefix ("word/header12.xml": 12), for ordering header2 before
-// header10; names without one first.
-uint64_t NumberAfter(const std::string& name, size_t prefix) {
+// The number a part's name ends with before its extension ("word/header12.xml": 12), for
+// ordering header2 before header10; names without one first.
+uint64_t NumberOf(std::string_view part) {
+  const size_t dot = part.rfind('.');
+  const std::string_view stem = part.substr(0, dot == std::string_view::npos ? part.size() : dot);
+  size_t from = stem.size();
+  while (from > 0 && stem[from - 1] >= '0' && stem[from - 1] <= '9') --from;
   uint64_t number = 0;
-  for (size_t i = prefix; i < name.size() && name[i] >= '0' && name[i] <= '9' && number < UINT64_MAX / 10; ++i)
-    number = number * 10 + static_cast<uint64_t>(name[i] - '0');
+  for (size_t i = from; i < stem.size() && number < UINT64_MAX / 10; ++i)
+    number = number * 10 + static_cast<uint64_t>(stem[i] - '0');
   return number;
 }
 
-bool LowerEquals(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
-}
-
-// The parts "word/<stem><digits>.xml" in the order of their numbers.
-std::vector<std::string> NumberedParts(const std::vector<std::string>& names, std::string_view stem) {
-  const std::string prefix = "word/" + std::string(stem);
-  std::vector<std::string> parts;
-  for (const std::string& name : names) {
-    if (name.size() < prefix.size() + 4 || !LowerEquals(std::string_view(name).substr(0, prefix.size()), prefix) ||
-        !LowerEquals(std::string_view(name).substr(name.size() - 4), ".xml"))
-      continue;
-    const std::string_view number = std::string_view(name).substr(prefix.size(), name.size() - prefix.size() - 4);
-    if (std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; })) parts.push_back(name);
-  }
-  std::stable_sort(parts.begin(), parts.end(), [&](const std::string& a, const std::string& b) {
-    return NumberAfter(a, prefix.size()) < NumberAfter(b, prefix.size());
-  });
+// The parts of one kind the document's relationships name, in the order of their numbers.
+std::vector<std::string> NumberedParts(const Relationships& relationships, std::string_view type) {
+  std::vector<std::string> parts = relationships.PartsOf(type);
+  std::stable_sort(parts.begin(), parts.end(),
+                   [](const std::string& a, const std::string& b) { return NumberOf(a) < NumberOf(b); });
   return parts;
 }
 
 }  // namespace
 
-void ReadDocxText(const ZipArchive& archive, PackageText& out) {
-  std::vector<std::string> parts = {kDocxMainPart};
-  const std::vector<std::string> names = archive.Names();
-  for (const char* stem : {"header", "footer"})
-    for (std::string& part : NumberedParts(names, stem)) parts.push_back(std::move(part));
-  for (const char* part : {"word/footnotes.xml", "word/endnotes.xml", "word/comments.xml"})
-    if (archive.Has(part)) parts.emplace_back(part);
+void ReadDocxText(const ZipArchive& archive, std::string_view documentPart, PackageText& out) {
+  std::vector<std::string> parts = {std::string(documentPart)};
+  const Relationships relationships = RelationshipsOf(archive, documentPart);
+  for (const char* type : {"header", "footer"})
+    for (std::string& part : NumberedParts(relationships, type)) parts.push_back(std::move(part));
+  for (const char* type : {"footnotes", "endnotes", "comments"})
+    for (std::string& part : relationships.PartsOf(type)) parts.push_back(std::move(part));
+  // A part is read once, however often the relationships name it; one they name that the
+  // package lacks holds nothing to read.
+  std::set<std::string> read;
   for (const std::string& part : parts) {
+    std::string key = part;
+    std::transform(key.begin(), key.end(), key.begin(), AsciiLower);
+    if (!read.insert(key).second || (part != documentPart && !archive.Has(part))) continue;
     DocxHandler handler(out);
     ReadXmlPart(archive, part, handler);
     handler.Finish();

@@ -1,7 +1,9 @@
 #include "documents/odf_text.h"
 
+#include <set>
 #include <vector>
 
+#include "documents/package_relationships.h"
 #include "documents/xml_stream.h"
 
 namespace telqor {
@@ -169,9 +171,10 @@ class SpreadsheetHandler {
       cellRepeat_ = Repeat(attributes, "number-columns-repeated");
       const std::string_view type = attributes.Get(kOfficeNs, "value-type").value_or("");
       const std::optional<std::string_view> value = attributes.Get(kOfficeNs, "value");
-      // A number as stored, whatever its format shows (13800138000, never 1.38E+10).
+      // A number as the General format shows it, whatever the cell's format (13800138000, never
+      // 1.38E+10).
       number_ = (type == "float" || type == "currency" || type == "percentage") && value
-                    ? std::optional<std::string>(PlainNumber(*value))
+                    ? std::optional<std::string>(ShownNumber(*value))
                     : std::nullopt;
       inCell_ = true;
       text_.clear();
@@ -201,7 +204,10 @@ class SpreadsheetHandler {
   void End(const XmlName& name) {
     if (skip_.Active()) return skip_.End();
     if (name.Is(kTableNs, "table")) {
-      if (--tables_ == 0) lines_.EndSheet();
+      if (--tables_ == 0) {
+        lines_.EndSheet();
+        ++sheets_;
+      }
       return;
     }
     if (tables_ != 1) return;
@@ -214,6 +220,8 @@ class SpreadsheetHandler {
       inParagraph_ = false;
     }
   }
+
+  size_t Sheets() const { return sheets_; }
 
   void Text(std::string_view text) {
     if (skip_.Active() || !inCell_ || !inParagraph_) return;
@@ -231,6 +239,7 @@ class SpreadsheetHandler {
   SheetLines lines_;
   size_t limit_;
   size_t tables_ = 0;  // open
+  size_t sheets_ = 0;  // read
   uint64_t rowRepeat_ = 1, cellRepeat_ = 1;
   bool inCell_ = false, inParagraph_ = false, space_ = true;
   size_t paragraphs_ = 0;  // of the cell so far
@@ -266,6 +275,8 @@ class ContentHandler : public XmlHandler {
     if (document_) document_->Finish();
   }
   bool IsTextDocument() const { return document_.has_value(); }
+  bool IsSpreadsheet() const { return sheets_.has_value(); }
+  size_t Sheets() const { return sheets_ ? sheets_->Sheets() : 0; }
 
  private:
   PackageText& out_;
@@ -302,32 +313,42 @@ class HeadersHandler : public XmlHandler {
   size_t regions_ = 0;
 };
 
-// META-INF/manifest.xml: whether the parts are encrypted with a password.
+// META-INF/manifest.xml: the parts of the package and whether they are encrypted with a password.
 class ManifestHandler : public XmlHandler {
  public:
-  void Start(const XmlName& name, const XmlAttributes&) override {
+  void Start(const XmlName& name, const XmlAttributes& attributes) override {
     encrypted = encrypted || name.Is(kManifestNs, "encryption-data");
+    if (name.Is(kManifestNs, "file-entry"))
+      if (const std::optional<std::string_view> path = attributes.Get(kManifestNs, "full-path"))
+        parts.insert(ResolvePartName("", *path));
   }
   void End(const XmlName&) override {}
   void Text(std::string_view) override {}
+  bool Lists(const std::string& part) const { return parts.contains(part); }
+
   bool encrypted = false;
+  std::set<std::string> parts;
 };
 
 }  // namespace
 
 void ReadOdfText(const ZipArchive& archive, PackageText& out) {
-  if (archive.Has("META-INF/manifest.xml")) {
-    ManifestHandler manifest;
-    ReadXmlPart(archive, "META-INF/manifest.xml", manifest);
-    if (manifest.encrypted) throw PackageError("受密码保护");
-  }
+  ManifestHandler manifest;
+  ReadXmlPart(archive, kOdfManifest, manifest);
+  if (manifest.encrypted) throw PackageError("受密码保护");
+  if (!manifest.Lists(kOdfContent))
+    throw PackageError(std::string("文件已损坏（") + kOdfManifest + " 未列出 " + kOdfContent + "）");
   ContentHandler content(out, archive.Limits().text);
-  ReadXmlPart(archive, kOdfMainPart, content);
+  ReadXmlPart(archive, kOdfContent, content);
   content.Finish();
+  // No text would pass for a file without numbers.
+  if (content.IsSpreadsheet() && content.Sheets() == 0) throw PackageError("文件已损坏（工作簿中没有工作表）");
+  if (!content.IsSpreadsheet() && !content.IsTextDocument())
+    throw PackageError(std::string("格式不受支持（") + kOdfContent + " 既不是文本文档也不是电子表格）");
   if (!content.IsTextDocument()) return;
-  if (archive.Has("styles.xml")) {
+  if (manifest.Lists(kOdfStyles) && archive.Has(kOdfStyles)) {
     HeadersHandler headers(out);
-    ReadXmlPart(archive, "styles.xml", headers);
+    ReadXmlPart(archive, kOdfStyles, headers);
     headers.Finish();
   }
   out.EndPart();

@@ -1,5 +1,8 @@
 // The text of an office package (.docx, .xlsx, .odt, .ods), read natively: the reader is chosen
-// by what the archive holds, so a package under another of these names is still read.
+// by what the archive holds, so a package under another of these names is still read. An Office
+// Open XML package is read through its relationships (_rels/.rels names the main part, whose
+// root element tells a document from a workbook), an OpenDocument package through its
+// manifest: no part's name is assumed.
 #pragma once
 
 #include <string>
@@ -15,9 +18,9 @@ struct PackageContents {
   std::vector<size_t> partEnds;  // where each sheet ends in text (a workbook's)
 };
 
-// mainPart is what the file's name says it should hold, named when the archive holds no main
-// part of any kind ("文件已损坏（缺少 word/document.xml）"). PackageError or PackageStopped as the
-// archive and the XML readers raise them.
-PackageContents ReadOfficePackage(const ZipArchive& archive, std::string_view eol, std::string_view mainPart);
+// manifest is the part that lists the parts of the package the file's name promises
+// (_rels/.rels, META-INF/manifest.xml), named when the archive holds neither ("文件已损坏（缺少
+// _rels/.rels）"). PackageError or PackageStopped as the archive and the XML readers raise them.
+PackageContents ReadOfficePackage(const ZipArchive& archive, std::string_view eol, std::string_view manifest);
 
 }  // namespace telqor

@@ -26,6 +26,7 @@
 #include "documents/docx_text.h"
 #include "documents/odf_text.h"
 #include "documents/office_package.h"
+#include "documents/package_relationships.h"
 #include "core/io/text_encoding.h"
 #include "documents/xlsx_text.h"
 #include "documents/zip_archive.h"
@@ -305,12 +306,12 @@ std::string SavedText(const fs::path& file, const std::string& ending, std::stri
 
 // ---- Packages, read without a converter ------------------------------------------------------
 
-// The main part a package's name promises; none for the names of other formats.
-const char* MainPartFor(const fs::path& file) {
+// The part that lists the parts of the package a file's name promises; none for the names of
+// other formats.
+const char* ManifestFor(const fs::path& file) {
   const std::string extension = LowerExtension(file);
-  if (extension == ".docx") return kDocxMainPart;
-  if (extension == ".xlsx") return kXlsxMainPart;
-  if (extension == ".odt" || extension == ".ods") return kOdfMainPart;
+  if (extension == ".docx" || extension == ".xlsx") return kPackageRelationships;
+  if (extension == ".odt" || extension == ".ods") return kOdfManifest;
   return nullptr;
 }
 
@@ -320,8 +321,8 @@ const char* MainPartFor(const fs::path& file) {
 // with a password as a compound file: that is said as such. Any other failure raises, a
 // workbook's too.
 std::optional<PackageContents> ReadPackage(const fs::path& file, OfficeKind kind, const std::atomic<bool>* stop) {
-  const char* mainPart = MainPartFor(file);
-  if (!mainPart) return std::nullopt;
+  const char* manifest = ManifestFor(file);
+  if (!manifest) return std::nullopt;
   const std::optional<std::string> head = Head(file, 8);
   if (!head) Fail(file, SystemErrorText(errno));
   if (StartsWith(*head, kCompoundSignature)) {
@@ -332,7 +333,7 @@ std::optional<PackageContents> ReadPackage(const fs::path& file, OfficeKind kind
   if (!StartsWith(*head, "PK")) Fail(file, kind == OfficeKind::kDocument ? "不是文档文件" : "不是工作簿文件");
   try {
     ZipArchive archive(file, PackageLimits{}, stop);
-    return ReadOfficePackage(archive, kind == OfficeKind::kDocument ? "\r" : "\r\n", mainPart);
+    return ReadOfficePackage(archive, kind == OfficeKind::kDocument ? "\r" : "\r\n", manifest);
   } catch (const PackageStopped&) {
     Stopped(file);
   } catch (const std::exception& error) {
@@ -510,6 +511,7 @@ std::vector<fs::path> OfficeFilesToText(const std::vector<fs::path>& files, Ui& 
   std::vector<fs::path> written;
   std::vector<std::string> renamed, unread;
   std::set<fs::path> converted;  // a file chosen twice is converted once
+  size_t succeeded = 0;
   for (const fs::path& file : files) {
     const auto done = static_cast<int64_t>(&file - files.data());  // files converted before this one
     ui.ShowStatus("转换文件:" + PathToUtf8(file));
@@ -525,8 +527,11 @@ std::vector<fs::path> OfficeFilesToText(const std::vector<fs::path>& files, Ui& 
       while (conversion.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready)
         ui.Progress(done, static_cast<int64_t>(files.size()));
       conversion.get();
-      // A workbook fails silently, as in the program; only the caller's list hears of it.
-      if (kind == OfficeKind::kWorkbook && written.size() == before) unread.push_back("无法转换工作簿" + Quoted(file));
+      // A workbook that gave no sheet is no success.
+      if (kind == OfficeKind::kWorkbook && written.size() == before)
+        unread.push_back("无法转换工作簿" + Quoted(file));
+      else
+        ++succeeded;
     } catch (const std::exception& error) {
       ui.ShowStatus(error.what());
       unread.push_back(error.what());
@@ -544,11 +549,16 @@ std::vector<fs::path> OfficeFilesToText(const std::vector<fs::path>& files, Ui& 
   if (notices) notices->insert(notices->end(), renamed.begin(), renamed.end());
   if (failures) failures->insert(failures->end(), unread.begin(), unread.end());
   if (files.empty()) return written;
-  // A caller that takes the failures tells them; otherwise the closing message names them.
+  // "转换完成！" only when nothing failed; else how many files were converted and how many not. A
+  // caller that takes the failures tells them; otherwise the closing message names them.
   std::string closing = "转换完成！请在文档目录查看";
-  if (!failures && !unread.empty()) {
-    closing += "\r\n\r\n" + std::to_string(unread.size()) + "个文件无法转换：";
-    for (const std::string& why : unread) closing += "\r\n" + why;
+  if (!unread.empty()) {
+    closing = std::to_string(unread.size()) + "个文件无法转换";
+    if (succeeded > 0) closing = "已转换" + std::to_string(succeeded) + "个文件，请在文档目录查看；" + closing;
+    if (!failures) {
+      closing += "：";
+      for (const std::string& why : unread) closing += "\r\n" + why;
+    }
   }
   ui.Inform(closing);
   return written;

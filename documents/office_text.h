@@ -14,8 +14,8 @@
 // source's text then goes under its full name (book.xlsx.1.txt, report.pdf.txt).
 //
 // A file that cannot be read or converted raises OfficeError naming the file and the reason
-// ("无法转换文件\"a.xlsx\"：受密码保护"), except a .xls workbook the office suite cannot convert,
-// which gives empty text (and writes nothing). A file is converted only when its first bytes
+// ("无法转换文件\"a.xlsx\"：受密码保护"), a workbook as well as a document: no text would pass
+// for a file without numbers. A file is converted only when its first bytes
 // are those of an office file, so a renamed text file never comes back as garbage; a binary
 // office file under a package's name goes to the office suite. Converters are found as
 // OfficeProgram and PdfProgram say.
@@ -76,14 +76,16 @@ std::string OfficeFileToText(const std::filesystem::path& file, bool saveTxt, co
                              std::vector<std::filesystem::path>* written = nullptr);
 
 // The menu command "word/excel->txt": each file in turn, shown as "转换文件:path", saved as
-// text beside itself with OfficeFileToText (everything raises but a .xls workbook, which may
-// give nothing); files of other kinds are passed over, a file given twice is converted once. An
-// error is shown on the status line and the next file goes on. A file whose text went under its
-// full name because another file of the run took the plain one says so on the status line
-// (again after the last file, as the statuses of later files cover it) and in *notices. Ends
-// with "转换完成！请在文档目录查看" when files were given. Answers the paths written; a file that
-// gave nothing adds a line to *failures (its error, or for a workbook without sheets a message of
-// its own); without failures, the closing message names them instead.
+// text beside itself with OfficeFileToText; files of other kinds are passed over, a file given
+// twice is converted once. An error is shown on the status line and the next file goes on. A
+// file whose text went under its full name because another file of the run took the plain one
+// says so on the status line (again after the last file, as the statuses of later files cover
+// it) and in *notices. When
+// files were given it ends with a message: "转换完成！请在文档目录查看" when none failed, else
+// how many were converted and how many not ("已转换2个文件，请在文档目录查看；1个文件无法转换").
+// Answers the paths written; a file that gave nothing adds a line to *failures (its error, or for
+// a workbook without sheets a message of its own); without failures, the closing message names
+// them instead.
 std::vector<std::filesystem::path> OfficeFilesToText(const std::vector<std::filesystem::path>& files, Ui& ui,
                                                      std::vector<std::string>* failures = nullptr,
                                                      std::vector<std::string>* notices = nullptr);

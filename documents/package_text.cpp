@@ -221,19 +221,16 @@ void SheetLines::EndSheet() {
 
 // ---- Numbers -------------------------------------------------------------------------------
 
-std::string PlainNumber(std::string_view stored) {
+std::string ShownNumber(std::string_view stored) {
   const std::string_view number = TrimBlanks(stored);
+  // [sign] digits [. digits] [e [sign] digits], else it is kept as stored.
   const size_t e = number.find_first_of("eE");
-  if (e == std::string_view::npos) return std::string(number);
-  // [sign] digits [. digits] e [sign] digits, else it is kept as stored.
-  std::string_view mantissa = number.substr(0, e), exponentText = number.substr(e + 1);
-  std::string sign;
-  if (!mantissa.empty() && (mantissa[0] == '-' || mantissa[0] == '+')) {
-    if (mantissa[0] == '-') sign = "-";
-    mantissa.remove_prefix(1);
-  }
+  std::string_view mantissa = number.substr(0, e);
+  std::string_view exponentText = e == std::string_view::npos ? std::string_view() : number.substr(e + 1);
+  const bool negative = !mantissa.empty() && mantissa[0] == '-';
+  if (!mantissa.empty() && (mantissa[0] == '-' || mantissa[0] == '+')) mantissa.remove_prefix(1);
   std::string digits;
-  int64_t point = -1;
+  int64_t point = -1;  // digits before the decimal point
   for (char c : mantissa) {
     if (c >= '0' && c <= '9') {
       digits += c;
@@ -243,10 +240,11 @@ std::string PlainNumber(std::string_view stored) {
       return std::string(number);
     }
   }
+  if (digits.empty()) return std::string(number);
   if (point < 0) point = static_cast<int64_t>(digits.size());
-  bool negative = false;
+  bool smaller = false;
   if (!exponentText.empty() && (exponentText[0] == '-' || exponentText[0] == '+')) {
-    negative = exponentText[0] == '-';
+    smaller = exponentText[0] == '-';
     exponentText.remove_prefix(1);
   }
   // Far beyond any number a cell holds: kept as stored rather than written in hundreds of digits.
@@ -256,21 +254,43 @@ std::string PlainNumber(std::string_view stored) {
     if (c < '0' || c > '9' || exponent > kLargest) return std::string(number);
     exponent = exponent * 10 + (c - '0');
   }
-  if (digits.empty() || exponentText.empty() || exponent > kLargest) return std::string(number);
-  point += negative ? -exponent : exponent;
-  if (point <= 0) {
-    digits.insert(0, static_cast<size_t>(-point) + 1, '0');
-    point = 1;
-  } else if (point > static_cast<int64_t>(digits.size())) {
-    digits.append(static_cast<size_t>(point) - digits.size(), '0');
+  if (e != std::string_view::npos && exponentText.empty()) return std::string(number);
+  if (exponent > kLargest) return std::string(number);
+  point += smaller ? -exponent : exponent;
+
+  // The significant digits alone, point counted from the first of them.
+  const size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return "0";
+  digits.erase(0, first);
+  point -= static_cast<int64_t>(first);
+  // Rounded half away from zero to the digits a spreadsheet shows.
+  if (digits.size() > kShownDigits) {
+    const bool up = digits[kShownDigits] >= '5';
+    digits.resize(kShownDigits);
+    for (size_t i = kShownDigits; up && i-- > 0;) {
+      if (digits[i] != '9') {
+        ++digits[i];
+        break;
+      }
+      digits[i] = '0';
+      if (i == 0) {
+        digits.insert(digits.begin(), '1');
+        digits.pop_back();
+        ++point;
+      }
+    }
   }
-  std::string whole = digits.substr(0, static_cast<size_t>(point));
-  std::string fraction = digits.substr(static_cast<size_t>(point));
-  whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
-  fraction.erase(fraction.find_last_not_of('0') + 1);
-  std::string plain = whole;
-  if (!fraction.empty()) plain += "." + fraction;
-  return plain == "0" ? plain : sign + plain;
+  digits.erase(digits.find_last_not_of('0') + 1);
+
+  std::string shown = negative ? "-" : "";
+  if (point <= 0) {
+    shown.append("0.").append(static_cast<size_t>(-point), '0').append(digits);
+  } else if (point >= static_cast<int64_t>(digits.size())) {
+    shown.append(digits).append(static_cast<size_t>(point) - digits.size(), '0');
+  } else {
+    shown.append(digits, 0, static_cast<size_t>(point)).append(".").append(digits, static_cast<size_t>(point));
+  }
+  return shown;
 }
 
 }  // namespace telqor

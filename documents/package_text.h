@@ -114,8 +114,16 @@ class SheetLines {
   std::string field_;
 };
 
-// A number as stored, in full digits when stored in exponent form ("1.3800138E10" is
-// 13800138000, "1.5E-3" is 0.0015); anything else as it is.
-std::string PlainNumber(std::string_view stored);
+// The significant digits a spreadsheet shows of a number in its General format: what it stores
+// is a binary fraction written out in up to 17 digits.
+inline constexpr size_t kShownDigits = 15;
+
+// A number stored in a spreadsheet cell as the spreadsheet shows it in its General format:
+// rounded half away from zero to kShownDigits significant digits ("324374.15999999997" is
+// 324374.16, "-0.30000000000000004" is -0.3, 1234567890123456789 is 1234567890123460000), but
+// in full digits, never in exponent form, so a telephone number stays whole ("1.3800138E10" is
+// 13800138000, "1.5E-7" is 0.00000015, "1E+20" is a 1 and twenty zeros). Anything that is not a
+// number, or has an exponent beyond 400, is kept as it is.
+std::string ShownNumber(std::string_view stored);
 
 }  // namespace telqor

@@ -1,12 +1,12 @@
 #include "documents/xlsx_text.h"
 
 #include <algorithm>
-#include <map>
 #include <set>
 #include <vector>
 
 #include "core/text/gbk.h"
 #include "core/text/text.h"
+#include "documents/package_relationships.h"
 #include "documents/xml_stream.h"
 
 namespace telqor {
@@ -31,30 +31,12 @@ uint64_t NumberOf(std::string_view text) {
 
 // ---- The workbook: its sheets and where they are --------------------------------------------
 
-struct Relationship {
-  std::string type, target;
-};
-
-// A part's relationships (_rels/NAME.rels), by id; external targets are left out.
-class RelationshipsHandler : public XmlHandler {
- public:
-  void Start(const XmlName& name, const XmlAttributes& attributes) override {
-    if (name.local != "Relationship" || attributes.Get("", "TargetMode") == "External") return;
-    const std::optional<std::string_view> id = attributes.Get("", "Id"), target = attributes.Get("", "Target");
-    if (id && target)
-      byId.emplace(*id, Relationship{std::string(attributes.Get("", "Type").value_or("")), std::string(*target)});
-  }
-  void End(const XmlName&) override {}
-  void Text(std::string_view) override {}
-
-  std::map<std::string, Relationship, std::less<>> byId;
-};
-
-// The relationship ids of the workbook's sheets, in its order.
+// The workbook's sheets in its order: their relationship ids, and how many it lists.
 class WorkbookHandler : public XmlHandler {
  public:
   void Start(const XmlName& name, const XmlAttributes& attributes) override {
     if (!IsSheetNs(name.ns) || name.local != "sheet") return;
+    ++sheets;
     std::optional<std::string_view> id = attributes.Get(kRelationshipNs, "id");
     if (!id) id = attributes.Get(kStrictRelationshipNs, "id");
     if (id) sheetIds.emplace_back(*id);
@@ -62,10 +44,9 @@ class WorkbookHandler : public XmlHandler {
   void End(const XmlName&) override {}
   void Text(std::string_view) override {}
 
+  size_t sheets = 0;
   std::vector<std::string> sheetIds;
 };
-
-bool EndsWith(std::string_view text, std::string_view end) { return text.ends_with(end); }
 
 // ---- Shared strings --------------------------------------------------------------------------
 
@@ -172,7 +153,7 @@ class WorksheetHandler : public XmlHandler {
     if (type_ == "inlineStr") return UnescapeXstring(inlineText_);
     if (type_ == "b") return value_ == "1" ? "TRUE" : value_ == "0" ? "FALSE" : value_;
     if (type_ == "str") return UnescapeXstring(value_);
-    if (type_ == "n") return PlainNumber(value_);
+    if (type_ == "n") return ShownNumber(value_);
     return value_;  // an error ("#N/A") or a date as stored
   }
 
@@ -184,38 +165,7 @@ class WorksheetHandler : public XmlHandler {
   SubtreeSkip skip_;
 };
 
-// The relationships of a part ("xl/workbook.xml": "xl/_rels/workbook.xml.rels").
-std::map<std::string, Relationship, std::less<>> RelationshipsOf(const ZipArchive& archive, std::string_view part) {
-  const size_t slash = part.rfind('/');
-  const std::string folder(slash == std::string_view::npos ? "" : part.substr(0, slash + 1));
-  const std::string rels = folder + "_rels/" + std::string(part.substr(folder.size())) + ".rels";
-  RelationshipsHandler handler;
-  if (archive.Has(rels)) ReadXmlPart(archive, rels, handler);
-  return std::move(handler.byId);
-}
-
 }  // namespace
-
-std::string ResolvePartName(std::string_view folder, std::string_view target) {
-  std::string path =
-      target.starts_with('/') ? std::string(target.substr(1)) : std::string(folder) + std::string(target);
-  std::vector<std::string> names;
-  size_t from = 0;
-  while (from <= path.size()) {
-    size_t slash = path.find('/', from);
-    if (slash == std::string::npos) slash = path.size();
-    const std::string name = path.substr(from, slash - from);
-    if (name == "..") {
-      if (!names.empty()) names.pop_back();
-    } else if (!name.empty() && name != ".") {
-      names.push_back(name);
-    }
-    from = slash + 1;
-  }
-  std::string resolved;
-  for (const std::string& name : names) resolved += (resolved.empty() ? "" : "/") + name;
-  return resolved;
-}
 
 uint64_t ColumnOf(std::string_view reference) {
   uint64_t column = 0;
@@ -261,32 +211,42 @@ std::string UnescapeXstring(std::string_view text) {
   return out;
 }
 
-void ReadXlsxText(const ZipArchive& archive, PackageText& out) {
-  const std::string folder = "xl/";
+void ReadXlsxText(const ZipArchive& archive, std::string_view workbookPart, PackageText& out) {
   WorkbookHandler workbook;
-  ReadXmlPart(archive, kXlsxMainPart, workbook);
-  const auto relationships = RelationshipsOf(archive, kXlsxMainPart);
+  ReadXmlPart(archive, workbookPart, workbook);
+  if (workbook.sheets == 0) throw PackageError("文件已损坏（工作簿中没有工作表）");
+  const Relationships relationships = RelationshipsOf(archive, workbookPart);
+  if (!relationships.found) throw PackageError("文件已损坏（缺少 " + RelationshipsPartOf(workbookPart) + "）");
 
-  std::string stringsPart = "xl/sharedStrings.xml";
-  for (const auto& [id, relationship] : relationships)
-    if (EndsWith(relationship.type, "/sharedStrings")) stringsPart = ResolvePartName(folder, relationship.target);
+  // The cells index one table of strings: the first named that is there.
   SharedStrings strings(archive.Limits().sharedStrings);
-  if (archive.Has(stringsPart)) ReadXmlPart(archive, stringsPart, strings);
+  for (const std::string& part : relationships.PartsOf("sharedStrings"))
+    if (archive.Has(part)) {
+      ReadXmlPart(archive, part, strings);
+      break;
+    }
 
   // A sheet of another kind (a chart sheet) holds no cells; a part is read once, however often
-  // a damaged workbook names it.
+  // a damaged workbook names it. A sheet a damaged workbook lost is left out while another can be
+  // read; a workbook with none to read is refused, since no text would pass for no numbers.
   std::set<std::string> read;
+  std::string missing;
   for (const std::string& id : workbook.sheetIds) {
-    const auto found = relationships.find(id);
-    if (found == relationships.end() || !EndsWith(found->second.type, "/worksheet")) continue;
-    const std::string part = ResolvePartName(folder, found->second.target);
-    std::string key = part;
+    const Relationship* sheet = relationships.Find(id);
+    if (!sheet || !IsOfType(sheet->type, "worksheet")) continue;
+    std::string key = sheet->part;
     std::transform(key.begin(), key.end(), key.begin(), AsciiLower);
-    if (!archive.Has(part) || !read.insert(key).second) continue;
-    WorksheetHandler sheet(out, strings, archive.Limits().text);
-    ReadXmlPart(archive, part, sheet);
-    sheet.Finish();
+    if (!archive.Has(sheet->part)) {
+      if (missing.empty()) missing = sheet->part;
+      continue;
+    }
+    if (!read.insert(key).second) continue;
+    WorksheetHandler handler(out, strings, archive.Limits().text);
+    ReadXmlPart(archive, sheet->part, handler);
+    handler.Finish();
   }
+  if (read.empty() && !missing.empty()) throw PackageError("文件已损坏（缺少 " + missing + "）");
+  if (read.empty()) throw PackageError("工作簿中没有可读取的工作表");
 }
 
 }  // namespace telqor

@@ -10,18 +10,14 @@
 
 namespace telqor {
 
-// The main part of a spreadsheet package.
-inline constexpr char kXlsxMainPart[] = "xl/workbook.xml";
-
-// Each worksheet is a part of out. Shared and inline strings as written (rich text runs joined,
-// phonetic runs left out), a formula's last value, booleans as TRUE and FALSE, numbers as
-// stored but never in exponent form. Rows and cells the sheet leaves out are empty lines and
-// fields where content follows them.
-void ReadXlsxText(const ZipArchive& archive, PackageText& out);
-
-// The part a relationship's target names, from the folder of the part that holds it: "xl/" and
-// "worksheets/sheet1.xml" give "xl/worksheets/sheet1.xml", "/xl/a.xml" is "xl/a.xml", "../x" climbs.
-std::string ResolvePartName(std::string_view folder, std::string_view target);
+// Each worksheet the workbook part (the package's main part, "xl/workbook.xml" as a rule) lists is
+// a part of out, found through the workbook's relationships, as are its shared strings. Shared
+// and inline strings as written (rich text runs joined, phonetic runs left out), a formula's last
+// value, booleans as TRUE and FALSE, numbers as the General format shows them but never in
+// exponent form (ShownNumber). Rows and cells the sheet leaves out are empty lines and fields
+// where content follows them. A workbook that lists no sheet, has no relationships or no
+// worksheet to read is refused (PackageError).
+void ReadXlsxText(const ZipArchive& archive, std::string_view workbookPart, PackageText& out);
 
 // A cell reference's column from 0 ("C7": 2); UINT64_MAX when it names none.
 uint64_t ColumnOf(std::string_view reference);

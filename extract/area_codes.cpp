@@ -21,15 +21,16 @@ void ExtractMatches(std::string_view text, std::string_view pattern, ItemList& l
   for (bool found = regex.Match(); found; found = regex.MatchNext()) list.Add(regex.MatchedText());
 }
 
-void LoadAreaCodes(const fs::path& baseDataFolder, ItemList& codes) {
+bool LoadAreaCodes(const fs::path& baseDataFolder, ItemList& codes) {
   fs::path file = AreaCodeFile(baseDataFolder);
   std::error_code error;
-  if (!fs::is_regular_file(file, error)) return;
+  if (!fs::is_regular_file(file, error)) return false;
   ItemList lines;
   lines.LoadFromFile(file);
   codes.SetDuplicates(DuplicatePolicy::kIgnore);
   codes.SetSorted(true);
   ExtractMatches(lines.GetText(), "0\\d{2,3}", codes);
+  return true;
 }
 
 }  // namespace telqor

@@ -17,8 +17,9 @@ std::filesystem::path AreaCodeFile(const std::filesystem::path& baseDataFolder);
 // blank. Throws the pattern's error for an invalid pattern.
 void ExtractMatches(std::string_view text, std::string_view pattern, ItemList& list);
 
-// Fills codes (Sorted, duplicates ignored: each code once, in order) from the table; a missing
-// table leaves it empty. Throws "Cannot open file ..." for a table that cannot be read.
-void LoadAreaCodes(const std::filesystem::path& baseDataFolder, ItemList& codes);
+// Fills codes (Sorted, duplicates ignored: each code once, in order) from the table; false when
+// there is no table, which leaves it empty. Throws "Cannot open file ..." for a table that cannot
+// be read.
+bool LoadAreaCodes(const std::filesystem::path& baseDataFolder, ItemList& codes);
 
 }  // namespace telqor

@@ -45,6 +45,11 @@ struct ExtractionRequest {
   // Sorted, duplicate-free landline area codes (not owned; left alone until the run ends); may
   // be null or empty, then no digit run is taken for an area code.
   const ItemList* areaCodes = nullptr;
+  // There is no area-code table at all (固话区号对照表.txt is missing, not empty; areaCodes is
+  // then empty): an area code is known by how the country's codes are written, "010", "02" and a
+  // digit, or "0", a digit from 3 to 9 and two more, so a landline keeps the code it is written
+  // with ("0755-26543210" is 075526543210).
+  bool areaCodeTableMissing = false;
   ExtractionOutput output = ExtractionOutput::kFilePerKind;
 
   // ---- Where to find it --------------------------------------------------------------------
@@ -58,6 +63,9 @@ struct ExtractionRequest {
   bool WantsNumbers() const { return mobile || landline; }
   // Whether the pattern is wanted and not blank.
   bool WantsPattern() const;
+  // What to tell the user, once, when the run keeps landlines without an area-code table: that
+  // the table is missing and how to write it (UTF-8); empty otherwise.
+  std::string MissingAreaCodeTableNote() const;
   // Throws the pattern's error when pattern is set and the pattern does not compile. A run drops
   // each item whose pattern fails, keeping its numbers; a caller that would rather refuse asks
   // first.

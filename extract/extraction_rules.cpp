@@ -1,5 +1,6 @@
 #include "extract/extraction_rules.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "core/text/text.h"
@@ -35,6 +36,12 @@ ExtractionRules CompileRules(const ExtractionRequest& request) {
 
   rules.areaCode3.assign(1000, 0);
   rules.areaCode4.assign(10000, 0);
+  if (request.areaCodeTableMissing) {
+    // The codes as they are formed: 010 and 02X of three digits, 03XX to 09XX of four.
+    rules.areaCode3[10] = 1;
+    std::fill(rules.areaCode3.begin() + 20, rules.areaCode3.begin() + 30, 1);
+    std::fill(rules.areaCode4.begin() + 300, rules.areaCode4.begin() + 1000, 1);
+  }
   if (const ItemList* codes = request.areaCodes) {
     for (int i = 0; i < codes->Count(); ++i) {
       std::string_view code = codes->View(i);

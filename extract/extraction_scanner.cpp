@@ -268,7 +268,10 @@ const unsigned char* ExtractionScanner::GroupedMobile(const unsigned char* begin
 
 // Every maximal run of three or more digits, classified in order (the runs of a mobile number
 // written in groups taken together first); the last area code seen carries over from run to
-// run and piece to piece within the item.
+// run and piece to piece within the item. A run after a digit and "." is the fraction of a
+// decimal (324374.15999999997, 0.13912345678): a digit run of no kind, never a number, part of
+// one or an area code. A piece never starts just after "." (text_pieces.h), so the bytes before
+// a run that are not in its piece are never a decimal's.
 void ExtractionScanner::ScanNumbers(std::string_view text) {
   const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
   const unsigned char* end = begin + text.size();
@@ -278,7 +281,9 @@ void ExtractionScanner::ScanNumbers(std::string_view text) {
     const unsigned char* run = p;
     while (p < end && IsDigit(*p)) ++p;
     size_t length = static_cast<size_t>(p - run);
-    if (rules_.mobileSeparators && length >= 2 && length <= 7) {
+    if (length < 2) continue;  // no number, nor a group of one
+    const bool fraction = run - begin >= 2 && run[-1] == '.' && IsDigit(run[-2]);
+    if (rules_.mobileSeparators && length <= 7 && !fraction) {
       char digits[11];
       if (const unsigned char* last = GroupedMobile(begin, run, length, end, digits)) {
         AddDigits(kMobile, std::string_view(digits, 11));
@@ -294,6 +299,10 @@ void ExtractionScanner::ScanNumbers(std::string_view text) {
       if (run - begin == static_cast<ptrdiff_t>(address->begin) && p - begin == static_cast<ptrdiff_t>(address->at) &&
           rules_.IsMobile(run, length))
         AddDigits(kMobile, s);
+      continue;
+    }
+    if (fraction) {
+      AddDigits(kUnknown, s);
       continue;
     }
     if (rules_.IsAreaCode(run, 3)) {

@@ -1,6 +1,7 @@
-// Where the text of an item may be cut into pieces and parts: never inside a number, an
-// address, a two-byte character or between the groups of a mobile number written in groups, so
-// that scanning the pieces one after another finds what one scan of the whole finds.
+// Where the text of an item may be cut into pieces and parts: never inside a number, a decimal
+// (the digits after "." are no number of their own), an address, a two-byte character or
+// between the groups of a mobile number written in groups, so that scanning the pieces one after
+// another finds what one scan of the whole finds.
 #pragma once
 
 #include <cstddef>
@@ -19,8 +20,9 @@ struct KnownBytes {
   bool startCut, endCut;
 };
 
-// Whether a piece may end just after d[i]: no number or address runs across it, and it is never
-// the second byte of a two-byte character. A blank that may join the groups of a mobile number
+// Whether a piece may end just after d[i]: no number or address runs across it, it is never
+// the second byte of a two-byte character, nor "." (a decimal point or an address's), so a
+// piece never starts with the fraction of a decimal. A blank that may join the groups of a mobile number
 // ("138 0013 8000", "86 138 0013 8000") is no such place.
 bool MayEndAfter(const KnownBytes& k, size_t i);
 

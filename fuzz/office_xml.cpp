@@ -28,7 +28,7 @@ PackageLimits Limits() {
 void Read(std::string_view archiveBytes) {
   try {
     ZipArchive archive(archiveBytes, Limits());
-    const PackageContents contents = ReadOfficePackage(archive, "\r\n", "content.xml");
+    const PackageContents contents = ReadOfficePackage(archive, "\r\n", "_rels/.rels");
     size_t previous = 0;
     for (size_t end : contents.partEnds) {
       FUZZ_CHECK(previous <= end);
@@ -65,16 +65,34 @@ std::string Package(const std::vector<std::pair<const char*, std::string_view>>&
   return archive;
 }
 
+constexpr char kRelationships[] = "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+constexpr char kType[] = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
+
+std::string Relationship(const char* id, const char* type, const char* target) {
+  return std::string("<Relationship Id=\"") + id + "\" Type=\"" + kType + type + "\" Target=\"" + target + "\"/>";
+}
+
+// The parts that name the others: the package's main part, and the parts a document or a
+// workbook uses, so that every part fuzzed is read.
+const std::string kDocumentPackage = kRelationships + Relationship("rId1", "officeDocument", "word/document.xml") +
+                                     "</Relationships>";
+const std::string kDocumentRelationships = kRelationships + Relationship("rId1", "header", "header1.xml") +
+                                           Relationship("rId2", "comments", "/word/comments.xml") + "</Relationships>";
+const std::string kWorkbookPackage =
+    kRelationships + Relationship("rId1", "officeDocument", "xl/workbook.xml") + "</Relationships>";
 constexpr char kWorkbook[] =
     "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
     "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"><sheets>"
     "<sheet r:id=\"rId1\"/><sheet r:id=\"rId2\"/></sheets></workbook>";
-constexpr char kWorkbookRelationships[] =
-    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-    "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
-    "Target=\"worksheets/sheet1.xml\"/>"
-    "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
-    "Target=\"/xl/worksheets/sheet2.xml\"/></Relationships>";
+const std::string kWorkbookRelationships = kRelationships + Relationship("rId1", "worksheet", "worksheets/sheet1.xml") +
+                                           Relationship("rId2", "worksheet", "/xl/worksheets/sheet2.xml") +
+                                           Relationship("rId3", "sharedStrings", "sharedStrings.xml") +
+                                           "</Relationships>";
+// A manifest whose entries after content.xml and styles.xml are fuzzed.
+constexpr char kManifestHead[] =
+    "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\">"
+    "<manifest:file-entry manifest:full-path=\"content.xml\"/><manifest:file-entry manifest:full-path=\"styles.xml\"/>";
+constexpr char kManifestTail[] = "</manifest:manifest>";
 
 }  // namespace
 
@@ -86,15 +104,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const unsigned kind = fuzz::TakeByte(input) % 3;
   const std::vector<std::string_view> parts = fuzz::Parts(input, 3);
-  if (kind == 0)
-    Read(Package({{"word/document.xml", parts[0]}, {"word/header1.xml", parts[1]}, {"word/comments.xml", parts[2]}}));
-  else if (kind == 1)
-    Read(Package({{"xl/workbook.xml", kWorkbook},
+  if (kind == 0) {
+    Read(Package({{"_rels/.rels", kDocumentPackage},
+                  {"word/_rels/document.xml.rels", kDocumentRelationships},
+                  {"word/document.xml", parts[0]},
+                  {"word/header1.xml", parts[1]},
+                  {"word/comments.xml", parts[2]}}));
+  } else if (kind == 1) {
+    Read(Package({{"_rels/.rels", kWorkbookPackage},
+                  {"xl/workbook.xml", kWorkbook},
                   {"xl/_rels/workbook.xml.rels", kWorkbookRelationships},
                   {"xl/worksheets/sheet1.xml", parts[0]},
                   {"xl/worksheets/sheet2.xml", parts[1]},
                   {"xl/sharedStrings.xml", parts[2]}}));
-  else
-    Read(Package({{"content.xml", parts[0]}, {"styles.xml", parts[1]}, {"META-INF/manifest.xml", parts[2]}}));
+  } else {
+    const std::string manifest = kManifestHead + std::string(parts[2]) + kManifestTail;
+    Read(Package({{"content.xml", parts[0]}, {"styles.xml", parts[1]}, {"META-INF/manifest.xml", manifest}}));
+  }
   return 0;
 }

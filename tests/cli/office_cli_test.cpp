@@ -43,8 +43,12 @@ TEST_F(OfficeCli, FailuresAreReportedAndTheOtherFilesStillConverted) {
   test::SetVariable("TELQOR_SOFFICE", std::nullopt);
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, Path("sample.txt") + "\n");
-  EXPECT_EQ(r.err, "转换完成！请在文档目录查看\n无法转换文件\"" + Path("fake.doc") +
+  // "转换完成！" is for a run without failures.
+  EXPECT_EQ(r.err, "已转换1个文件，请在文档目录查看；2个文件无法转换\n无法转换文件\"" + Path("fake.doc") +
                        "\"：不是文档文件\n无法转换文件\"" + Path("book.xls") + "\"：没有找到 LibreOffice（soffice）\n");
+  r = Run({"office-to-text", Path("fake.doc")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "1个文件无法转换\n无法转换文件\"" + Path("fake.doc") + "\"：不是文档文件\n");
 }
 
 TEST_F(OfficeCli, TextUnderADocNameIsSavedAndAClashTakesTheFullName) {
@@ -76,7 +80,8 @@ TEST_F(OfficeCli, PackagesAreReadWithoutLibreOffice) {
   EXPECT_EQ(r.out, Path("Book.1.txt") + "\n" + Path("Book.2.txt") + "\n" + Path("Book.3.txt") + "\n" +
                        Path("Report.txt") + "\n");
   EXPECT_EQ(r.err,
-            "转换完成！请在文档目录查看\n无法转换文件\"" + Path("broken.ods") + "\"：文件已损坏（不是有效的压缩包）\n");
+            "已转换2个文件，请在文档目录查看；1个文件无法转换\n无法转换文件\"" + Path("broken.ods") +
+                "\"：文件已损坏（不是有效的压缩包）\n");
   EXPECT_EQ(test::ReadBytes(dir / "Book.2.txt"), Utf8ToGbk("座机\t0755-23456789\r\n"));
   ASSERT_EQ(found.status, 0) << found.err;
   EXPECT_EQ(found.out, fromText.out);

@@ -13,6 +13,10 @@
 namespace telqor {
 namespace {
 
+using test::OdfManifest;
+using test::PackageRelationships;
+using test::RelationshipsXml;
+using test::RelationshipXml;
 using test::Xml;
 using test::ZipBytes;
 using test::ZipEntry;
@@ -22,8 +26,6 @@ const std::string kMc = "xmlns:mc=\"http://schemas.openxmlformats.org/markup-com
 const std::string kWps = "xmlns:wps=\"http://schemas.microsoft.com/office/word/2010/wordprocessingShape\"";
 const std::string kS = "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"";
 const std::string kR = "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"";
-const std::string kRels = "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"";
-const std::string kRelType = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
 const std::string kOdf =
     "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
     "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
@@ -45,7 +47,7 @@ struct Read {
 
 Read ReadPackage(const std::string& bytes, const std::string& eol = "\r", const PackageLimits& limits = {}) {
   ZipArchive archive(std::string_view(bytes), limits);
-  PackageContents contents = ReadOfficePackage(archive, eol, "word/document.xml");
+  PackageContents contents = ReadOfficePackage(archive, eol, "_rels/.rels");
   return {GbkToUtf8(contents.text), contents.partEnds};
 }
 
@@ -59,9 +61,17 @@ std::string Refusal(const std::string& bytes, const PackageLimits& limits = {}) 
   return "no error";
 }
 
-std::string Docx(const std::string& body, std::vector<ZipEntry> more = {}) {
-  more.push_back({"word/document.xml", WordPart("w:document", "<w:body>" + body + "<w:sectPr/></w:body>")});
+// A package whose main part is word/document.xml, as given.
+std::string WordPackage(const std::string& document, std::vector<ZipEntry> more = {}, bool stored = false) {
+  more.push_back(PackageRelationships("word/document.xml"));
+  more.push_back({"word/document.xml", document, stored});
   return ZipBytes(more);
+}
+
+// A document of that body, with the parts of more that its relationships name.
+std::string Docx(const std::string& body, std::vector<ZipEntry> more = {}, const std::string& relationships = "") {
+  if (!relationships.empty()) more.push_back({"word/_rels/document.xml.rels", RelationshipsXml(relationships)});
+  return WordPackage(WordPart("w:document", "<w:body>" + body + "<w:sectPr/></w:body>"), more);
 }
 
 // ---- Word-processing packages ---------------------------------------------------------------
@@ -117,8 +127,43 @@ TEST(DocxText, HeadersFootersNotesAndCommentsFollowTheBodyWhateverTheirPrefix) {
        {"word/comments.xml", WordPart("w:comments", "<w:comment w:id=\"0\" w:author=\"某人\">" +
                                                         Para(TextRun("批注 13600136000")) + "</w:comment>")},
        {"word/headers.xml", WordPart("w:hdr", Para(TextRun("not a header part")))},
-       {"word/styles.xml", WordPart("w:styles", Para(TextRun("not text")))}});
+       {"word/styles.xml", WordPart("w:styles", Para(TextRun("not text")))}},
+      // The parts are the ones the relationships name, each once, headers in the order of their
+      // numbers; word/headers.xml is named by none, styles hold no text, header3.xml is lost.
+      RelationshipXml("rId1", "styles", "styles.xml") + RelationshipXml("rId2", "comments", "comments.xml") +
+          RelationshipXml("rId3", "header", "header10.xml") + RelationshipXml("rId4", "header", "/word/header2.xml") +
+          RelationshipXml("rId5", "header", "header3.xml") + RelationshipXml("rId6", "footer", "footer1.xml") +
+          RelationshipXml("rId7", "footer", "./footer1.xml") + RelationshipXml("rId8", "endnotes", "endnotes.xml") +
+          RelationshipXml("rId9", "http://purl.oclc.org/ooxml/officeDocument/relationships/footnotes", "footnotes.xml"));
   EXPECT_EQ(ReadPackage(bytes).text, "正文\r页眉 0571-88888888\r页眉十\t电话\r页脚\r脚注\r尾注\r批注 13600136000\r");
+}
+
+// The main part is the one _rels/.rels names, wherever it is and whatever it is called (Word
+// Online writes word/document2.xml); its own relationships name the rest.
+TEST(DocxText, TheMainPartIsTheOneThePackageNames) {
+  const std::vector<ZipEntry> online = {
+      PackageRelationships("/word/document2.xml"),
+      {"word/document2.xml", WordPart("w:document", "<w:body>" + Para(TextRun("正文 13800138000")) + "</w:body>")},
+      {"word/_rels/document2.xml.rels", RelationshipsXml(RelationshipXml("rId1", "footer", "footer9.xml"))},
+      {"word/footer9.xml", WordPart("w:ftr", Para(TextRun("页脚 0755-23456789")))},
+      // Parts by the usual names that the package does not name are not its text.
+      {"word/document.xml", WordPart("w:document", "<w:body>" + Para(TextRun("旧稿")) + "</w:body>")},
+      {"word/_rels/document.xml.rels", RelationshipsXml(RelationshipXml("rId1", "footer", "footer1.xml"))},
+      {"word/footer1.xml", WordPart("w:ftr", Para(TextRun("旧页脚")))}};
+  EXPECT_EQ(ReadPackage(ZipBytes(online)).text, "正文 13800138000\r页脚 0755-23456789\r");
+
+  // Without the package's relationships nothing is assumed: no part is its main part.
+  EXPECT_EQ(Refusal(ZipBytes({online.begin() + 1, online.end()})), "文件已损坏（缺少 _rels/.rels）");
+  EXPECT_EQ(Refusal(ZipBytes({PackageRelationships("word/document2.xml", "styles"), online[1]})),
+            "文件已损坏（_rels/.rels 未指明主部件）");
+  EXPECT_EQ(Refusal(ZipBytes({PackageRelationships("word/document3.xml"), online[1]})),
+            "文件已损坏（缺少 word/document3.xml）");
+  // A main part of no kind read here.
+  EXPECT_EQ(Refusal(ZipBytes({PackageRelationships("ppt/presentation.xml"),
+                              {"ppt/presentation.xml",
+                               Xml("p:presentation",
+                                   "xmlns:p=\"http://schemas.openxmlformats.org/presentationml/2006/main\"", "")}})),
+            "格式不受支持（ppt/presentation.xml 既不是 Word 文档也不是 Excel 工作簿）");
 }
 
 // ---- Spreadsheet packages -------------------------------------------------------------------
@@ -127,15 +172,12 @@ std::string Sheet(const std::string& rows) { return Xml("worksheet", kS, "<sheet
 
 std::string Xlsx(std::vector<ZipEntry> sheets, const std::string& workbookSheets, const std::string& relationships) {
   sheets.push_back({"xl/workbook.xml", Xml("workbook", kS + " " + kR, "<sheets>" + workbookSheets + "</sheets>")});
-  sheets.push_back({"xl/_rels/workbook.xml.rels", Xml("Relationships", kRels, relationships)});
+  sheets.push_back({"xl/_rels/workbook.xml.rels", RelationshipsXml(relationships)});
+  sheets.push_back(PackageRelationships("xl/workbook.xml"));
   return ZipBytes(sheets);
 }
 
-std::string Relationship(const std::string& id, const std::string& type, const std::string& target) {
-  return "<Relationship Id=\"" + id + "\" Type=\"" + kRelType + type + "\" Target=\"" + target + "\"/>";
-}
-
-TEST(XlsxText, SheetsInWorkbookOrderWithTheirValuesAsStored) {
+TEST(XlsxText, SheetsInWorkbookOrderWithTheirValues) {
   const std::string strings = Xml("sst", kS,
                                   "<si><t>张三</t></si>"
                                   "<si><r><t>138</t></r><r><rPr><b/></rPr><t>00138000</t></r>"
@@ -155,10 +197,10 @@ TEST(XlsxText, SheetsInWorkbookOrderWithTheirValuesAsStored) {
       Xlsx({{"xl/worksheets/sheet1.xml", second}, {"xl/worksheets/sheet2.xml", first}, {"xl/strings.xml", strings}},
            "<sheet name=\"甲\" sheetId=\"2\" r:id=\"rId2\"/><sheet name=\"图\" sheetId=\"3\" r:id=\"rId3\"/>"
            "<sheet name=\"乙\" sheetId=\"1\" r:id=\"rId1\"/><sheet name=\"丢\" sheetId=\"4\" r:id=\"rId9\"/>",
-           Relationship("rId1", "worksheet", "worksheets/sheet1.xml") +
-               Relationship("rId2", "worksheet", "/xl/worksheets/sheet2.xml") +
-               Relationship("rId3", "chartsheet", "chartsheets/sheet1.xml") +
-               Relationship("rId4", "sharedStrings", "strings.xml"));
+           RelationshipXml("rId1", "worksheet", "worksheets/sheet1.xml") +
+               RelationshipXml("rId2", "worksheet", "/xl/worksheets/sheet2.xml") +
+               RelationshipXml("rId3", "chartsheet", "chartsheets/sheet1.xml") +
+               RelationshipXml("rId4", "sharedStrings", "strings.xml"));
   const Read read = ReadPackage(bytes, "\r\n");
   const std::string sheets[] = {
       "\r\n\t张三\t\t13800138000\r\n13800138000\t13800138000\tTRUE\t公式\t内联\t\t#N/A\tFALSE\r\n",
@@ -167,25 +209,98 @@ TEST(XlsxText, SheetsInWorkbookOrderWithTheirValuesAsStored) {
   EXPECT_EQ(read.partEnds, (std::vector<size_t>{Utf8ToGbk(sheets[0]).size(), Utf8ToGbk(sheets[0] + sheets[1]).size()}));
 }
 
-TEST(XlsxText, WithoutRelationshipsOrStringsTheSheetsAreEmptyOrAbsent) {
-  // No sharedStrings part: a string cell is empty; no relationships: no sheet can be found.
+// Its sheets and strings are what the workbook's relationships name, from the workbook's own
+// folder, wherever that is.
+TEST(XlsxText, AWorkbookAtThePackagesRootAndOneWithoutStrings) {
   const std::string sheet = Sheet("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\"><v>7</v></c></row>");
-  EXPECT_EQ(ReadPackage(Xlsx({{"xl/worksheets/sheet1.xml", sheet}}, "<sheet name=\"a\" sheetId=\"1\" r:id=\"rId1\"/>",
-                             Relationship("rId1", "worksheet", "worksheets/sheet1.xml")),
+  const std::vector<ZipEntry> root = {
+      PackageRelationships("workbook.xml"),
+      {"workbook.xml", Xml("workbook", kS + " " + kR, "<sheets><sheet name=\"a\" sheetId=\"1\" r:id=\"rId1\"/></sheets>")},
+      {"_rels/workbook.xml.rels", RelationshipsXml(RelationshipXml("rId1", "worksheet", "worksheets/sheet1.xml") +
+                                                   RelationshipXml("rId2", "sharedStrings", "sharedStrings.xml"))},
+      {"worksheets/sheet1.xml", sheet},
+      {"sharedStrings.xml", Xml("sst", kS, "<si><t>电话</t></si>")},
+      // Where a workbook usually keeps them, named by nothing.
+      {"xl/worksheets/sheet1.xml", Sheet("<row><c><v>1</v></c></row>")},
+      {"xl/sharedStrings.xml", Xml("sst", kS, "<si><t>别处</t></si>")}};
+  EXPECT_EQ(ReadPackage(ZipBytes(root), "\r\n").text, "电话\t7\r\n");
+  // No strings named: a string cell is empty.
+  EXPECT_EQ(ReadPackage(Xlsx({{"xl/worksheets/sheet1.xml", sheet}, {"xl/sharedStrings.xml", root[4].bytes}},
+                             "<sheet name=\"a\" sheetId=\"1\" r:id=\"rId1\"/>",
+                             RelationshipXml("rId1", "worksheet", "worksheets/sheet1.xml")),
                         "\r\n")
                 .text,
             "\t7\r\n");
-  ZipEntry workbook{"xl/workbook.xml", Xml("workbook", kS + " " + kR, "<sheets><sheet r:id=\"rId1\"/></sheets>")};
-  const Read none = ReadPackage(ZipBytes({workbook, {"xl/worksheets/sheet1.xml", sheet}}), "\r\n");
-  EXPECT_EQ(none.text, "");
-  EXPECT_EQ(none.partEnds, std::vector<size_t>{});
+}
+
+// A workbook with no sheet to read is refused with its reason: no text would pass for a
+// workbook without numbers.
+TEST(XlsxText, WorkbooksWithNoSheetToReadAreRefused) {
+  const std::string sheet = Sheet("<row><c><v>13800138000</v></c></row>");
+  const std::string one = "<sheet name=\"a\" sheetId=\"1\" r:id=\"rId1\"/>";
+  const std::string toSheet = RelationshipXml("rId1", "worksheet", "worksheets/sheet1.xml");
+  EXPECT_EQ(Refusal(Xlsx({{"xl/worksheets/sheet1.xml", sheet}}, "", toSheet)), "文件已损坏（工作簿中没有工作表）");
+  EXPECT_EQ(Refusal(ZipBytes({PackageRelationships("xl/workbook.xml"),
+                              {"xl/workbook.xml", Xml("workbook", kS + " " + kR, "<sheets>" + one + "</sheets>")},
+                              {"xl/worksheets/sheet1.xml", sheet}})),
+            "文件已损坏（缺少 xl/_rels/workbook.xml.rels）");
+  EXPECT_EQ(Refusal(Xlsx({}, one, toSheet)), "文件已损坏（缺少 xl/worksheets/sheet1.xml）");
+  EXPECT_EQ(Refusal(Xlsx({{"xl/chartsheets/sheet1.xml", "<chartsheet/>"}}, one,
+                         RelationshipXml("rId1", "chartsheet", "chartsheets/sheet1.xml"))),
+            "工作簿中没有可读取的工作表");
+  // A sheet lost beside one that is there: the one there is read.
+  EXPECT_EQ(ReadPackage(Xlsx({{"xl/worksheets/sheet2.xml", sheet}}, one + "<sheet name=\"b\" sheetId=\"2\" r:id=\"rId2\"/>",
+                             toSheet + RelationshipXml("rId2", "worksheet", "worksheets/sheet2.xml")),
+                        "\r\n")
+                .text,
+            "13800138000\r\n");
+  // A workbook of the 2007 beta: its parts are in namespaces of their own.
+  const std::string beta =
+      "xmlns=\"http://schemas.microsoft.com/office/excel/2006/2\" "
+      "xmlns:r=\"http://schemas.microsoft.com/office/2006/relationships\"";
+  EXPECT_EQ(Refusal(ZipBytes(
+                {PackageRelationships("xl/workbook.xml", "http://schemas.microsoft.com/office/2006/relationships/officeDocument"),
+                 {"xl/workbook.xml", Xml("workbook", beta, "<sheets>" + one + "</sheets>")},
+                 {"xl/_rels/workbook.xml.rels",
+                  RelationshipsXml(RelationshipXml(
+                      "rId1", "http://schemas.microsoft.com/office/2006/relationships/worksheet", "worksheets/sheet1.xml"))},
+                 {"xl/worksheets/sheet1.xml", Xml("worksheet", beta, "<sheetData/>")}})),
+            "格式不受支持（xl/workbook.xml 既不是 Word 文档也不是 Excel 工作簿）");
+}
+
+// Numbers as the General format shows them: fifteen significant digits, in full digits.
+TEST(PackageNumbers, CellsAsTheGeneralFormatShowsThem) {
+  const std::string stored[] = {"324374.15999999997", "13912345678", "-1.5E-7", "1E+20", "1234567890123456789"};
+  const std::string shown =
+      "324374.16\t13912345678\t-0.00000015\t100000000000000000000\t1234567890123460000\r\n";
+  std::string cells, odsCells;
+  for (const std::string& value : stored) {
+    cells += "<c><v>" + value + "</v></c>";
+    odsCells += "<table:table-cell office:value-type=\"float\" office:value=\"" + value + "\"><text:p>" + value +
+                "</text:p></table:table-cell>";
+  }
+  EXPECT_EQ(ReadPackage(Xlsx({{"xl/worksheets/sheet1.xml", Sheet("<row>" + cells + "</row>")}},
+                             "<sheet name=\"a\" sheetId=\"1\" r:id=\"rId1\"/>",
+                             RelationshipXml("rId1", "worksheet", "worksheets/sheet1.xml")),
+                        "\r\n")
+                .text,
+            shown);
+  EXPECT_EQ(ReadPackage(ZipBytes({OdfManifest(),
+                                  {"content.xml", Xml("office:document-content", kOdf,
+                                                      "<office:body><office:spreadsheet><table:table><table:table-row>" +
+                                                          odsCells +
+                                                          "</table:table-row></table:table></office:spreadsheet>"
+                                                          "</office:body>")}}),
+                        "\r\n")
+                .text,
+            shown);
 }
 
 // ---- OpenDocument packages ------------------------------------------------------------------
 
 std::string Odf(const std::string& body, const std::string& styles = "") {
   std::vector<ZipEntry> entries = {
-      {"mimetype", "application/vnd.oasis.opendocument.text", true},
+      {"mimetype", "application/vnd.oasis.opendocument.text", true}, OdfManifest(),
       {"content.xml", Xml("office:document-content", kOdf, "<office:body>" + body + "</office:body>")}};
   if (!styles.empty()) entries.push_back({"styles.xml", Xml("office:document-styles", kOdf, styles)});
   return ZipBytes(entries);
@@ -266,18 +381,38 @@ TEST(OdfText, PasswordProtectedPackageIsSaidToBeSo) {
             "受密码保护");
 }
 
+// The parts read are the ones the manifest lists; content.xml must be one, and must hold a text
+// document or a spreadsheet with a sheet.
+TEST(OdfText, TheManifestNamesThePartsRead) {
+  auto content = [](const std::string& body) {
+    return ZipEntry{"content.xml", Xml("office:document-content", kOdf, "<office:body>" + body + "</office:body>")};
+  };
+  const ZipEntry styles{"styles.xml", Xml("office:document-styles", kOdf,
+                                          "<office:master-styles><style:master-page><style:footer><text:p>页脚</text:p>"
+                                          "</style:footer></style:master-page></office:master-styles>")};
+  const ZipEntry text = content("<office:text><text:p>正文</text:p></office:text>");
+  EXPECT_EQ(ReadPackage(ZipBytes({OdfManifest(), text, styles})).text, "正文\r页脚\r");
+  EXPECT_EQ(ReadPackage(ZipBytes({OdfManifest({"content.xml"}), text, styles})).text, "正文\r");
+  EXPECT_EQ(Refusal(ZipBytes({OdfManifest({"styles.xml"}), text, styles})),
+            "文件已损坏（META-INF/manifest.xml 未列出 content.xml）");
+  EXPECT_EQ(Refusal(ZipBytes({OdfManifest(), styles})), "文件已损坏（缺少 content.xml）");
+  EXPECT_EQ(Refusal(ZipBytes({OdfManifest(), content("<office:spreadsheet/>")})), "文件已损坏（工作簿中没有工作表）");
+  EXPECT_EQ(Refusal(ZipBytes({OdfManifest(), content("<office:chart/>")})),
+            "格式不受支持（content.xml 既不是文本文档也不是电子表格）");
+}
+
 // ---- Archives and XML that are damaged or hostile -------------------------------------------
 
 TEST(HostilePackages, DamagedArchivesAndMissingOrBrokenParts) {
   EXPECT_EQ(Refusal("PK\x03\x04 not really an archive"), "文件已损坏（不是有效的压缩包）");
-  EXPECT_EQ(Refusal(ZipBytes({{"readme.txt", "hi"}})), "文件已损坏（缺少 word/document.xml）");
-  EXPECT_EQ(Refusal(ZipBytes({{"word/document.xml", "<w:document " + kW + "><w:body>"}})),
+  EXPECT_EQ(Refusal(ZipBytes({{"readme.txt", "hi"}})), "文件已损坏（缺少 _rels/.rels）");
+  EXPECT_EQ(Refusal(WordPackage("<w:document " + kW + "><w:body>")),
             "文件已损坏（word/document.xml 不是正确的 XML：no element found，第 1 行）");
   // An entity no declaration defines is an error, not an empty string.
-  EXPECT_EQ(Refusal(ZipBytes({{"word/document.xml", WordPart("w:document", Para(TextRun("&ext;")))}})),
+  EXPECT_EQ(Refusal(WordPackage(WordPart("w:document", Para(TextRun("&ext;"))))),
             "文件已损坏（word/document.xml 不是正确的 XML：undefined entity，第 2 行）");
   // An entry whose checksum is wrong.
-  std::string bytes = ZipBytes({{"word/document.xml", WordPart("w:document", Para(TextRun("13800138000"))), true}});
+  std::string bytes = WordPackage(WordPart("w:document", Para(TextRun("13800138000"))), {}, true);
   bytes[bytes.find("13800138000")] = '2';
   EXPECT_EQ(Refusal(bytes), "文件已损坏（CRC error）");
 }
@@ -300,9 +435,10 @@ TEST(HostilePackages, NoDocumentTypeDeclarationIsEverRead) {
       "<w:document " +
       kW + "/>";
   for (const std::string& part : {laughs, external, externalDtd})
-    EXPECT_EQ(Refusal(ZipBytes({{"word/document.xml", part}})), "word/document.xml 含有文档类型声明（DTD），不予读取");
+    EXPECT_EQ(Refusal(WordPackage(part)), "word/document.xml 含有文档类型声明（DTD），不予读取");
   // The same in a part read after the main one.
-  EXPECT_EQ(Refusal(Docx(Para(TextRun("x")), {{"word/comments.xml", laughs}})),
+  EXPECT_EQ(Refusal(Docx(Para(TextRun("x")), {{"word/comments.xml", laughs}},
+                            RelationshipXml("rId1", "comments", "comments.xml"))),
             "word/comments.xml 含有文档类型声明（DTD），不予读取");
 }
 
@@ -336,10 +472,13 @@ TEST(HostilePackages, EntriesBeyondTheLimitsAreRefusedBeforeTheyCostMuch) {
 TEST(HostilePackages, EntriesTogetherStayWithinTheLimitsOfOne) {
   // A hundred headers, each inflating too little for the ratio to count, and too much together.
   std::vector<ZipEntry> headers;
-  for (int i = 1; i <= 100; ++i)
-    headers.push_back(
-        {"word/header" + std::to_string(i) + ".xml", WordPart("w:hdr", Para(TextRun(std::string(100000, 'h'))))});
-  const std::string bytes = Docx(Para(TextRun("body")), headers);
+  std::string relationships;
+  for (int i = 1; i <= 100; ++i) {
+    const std::string name = "header" + std::to_string(i) + ".xml";
+    headers.push_back({"word/" + name, WordPart("w:hdr", Para(TextRun(std::string(100000, 'h'))))});
+    relationships += RelationshipXml("rId" + std::to_string(i), "header", name);
+  }
+  const std::string bytes = Docx(Para(TextRun("body")), headers, relationships);
   PackageLimits limits;
   limits.ratioFrom = 1 << 20;
   limits.ratio = 100;
@@ -360,7 +499,9 @@ TEST(HostilePackages, TextTagsNestingAndSharedStringsStayWithinTheirLimits) {
   const std::string workbook =
       Xlsx({{"xl/worksheets/sheet1.xml", Sheet(rows)},
             {"xl/sharedStrings.xml", Xml("sst", kS, "<si><t>" + std::string(100, 'y') + "</t></si>")}},
-           "<sheet r:id=\"rId1\"/>", Relationship("rId1", "worksheet", "worksheets/sheet1.xml"));
+           "<sheet r:id=\"rId1\"/>",
+           RelationshipXml("rId1", "worksheet", "worksheets/sheet1.xml") +
+               RelationshipXml("rId2", "sharedStrings", "sharedStrings.xml"));
   EXPECT_EQ(Refusal(workbook, limits), "文本超过 1000 字节，文件过大，不予读取");
   limits = {};
   limits.sharedStrings = 50;
@@ -368,7 +509,7 @@ TEST(HostilePackages, TextTagsNestingAndSharedStringsStayWithinTheirLimits) {
 
   std::string deep;
   for (int i = 0; i < 3000; ++i) deep += "<w:sdt>";
-  EXPECT_EQ(Refusal(ZipBytes({{"word/document.xml", "<w:document " + kW + ">" + deep}})),
+  EXPECT_EQ(Refusal(WordPackage("<w:document " + kW + ">" + deep)),
             "word/document.xml 的元素嵌套超过 2000 层，不予读取");
   limits = {};
   limits.xmlToken = 1 << 20;
@@ -384,7 +525,7 @@ TEST(HostilePackages, StopIsSeenBetweenChunks) {
   const std::string bytes = Docx(Para(TextRun("13800138000")));
   std::atomic<bool> stop = true;
   ZipArchive archive(std::string_view(bytes), {}, &stop);
-  EXPECT_THROW(ReadOfficePackage(archive, "\r", "word/document.xml"), PackageStopped);
+  EXPECT_THROW(ReadOfficePackage(archive, "\r", "_rels/.rels"), PackageStopped);
 }
 
 // An XML stream fed in pieces of any size gives what one piece gives.

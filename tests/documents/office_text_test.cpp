@@ -491,7 +491,7 @@ TEST_F(OfficeText, PackagesThatCannotBeReadRaiseNamingTheFile) {
   EXPECT_EQ(OfficeMessage([&] { ExcelToText(dir / "gone.xlsx", true); }),
             failed("gone.xlsx", "No such file or directory"));
   EXPECT_EQ(OfficeMessage([&] { ExcelToText(dir / "empty.ods", true); }),
-            failed("empty.ods", "文件已损坏（缺少 content.xml）"));
+            failed("empty.ods", "文件已损坏（缺少 META-INF/manifest.xml）"));
   EXPECT_EQ(ExcelToText(dir / "words.xlsx", false),
             Utf8ToGbk("客户联系方式\r\n手机 13800138000，座机 0755-23456789。\r\n"
                       "邮箱 zhang.san@example.com\r\n"));
@@ -529,14 +529,19 @@ TEST_F(OfficeText, KindsByExtensionAndTheMenuCommand) {
   const std::string missingForBook = "无法转换文件\"" + book.string() + "\"：" + MissingOfficeSuite();
   EXPECT_EQ(ui.statuses, (std::vector<std::string>{"转换文件:" + doc.string(), missing, "转换文件:" + book.string(),
                                                    missingForBook, "转换文件:" + text.string()}));
-  EXPECT_EQ(ui.messages, std::vector<std::string>{"转换完成！请在文档目录查看"});
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"2个文件无法转换"});
   EXPECT_EQ(failures, (std::vector<std::string>{missing, missingForBook}));
 
-  // The menu command takes no list: its closing message names every file it could not convert.
+  // The menu command takes no list: its closing message names every file it could not convert,
+  // and says "转换完成！" only when every file was converted.
   test::RecordingUi menu;
-  OfficeFilesToText({doc, book}, menu);
-  EXPECT_EQ(menu.messages, std::vector<std::string>{"转换完成！请在文档目录查看\r\n\r\n2个文件无法转换：\r\n" +
-                                                    missing + "\r\n" + missingForBook});
+  const fs::path docx = Copy("sample.docx", "c.docx");
+  OfficeFilesToText({doc, book, docx}, menu);
+  EXPECT_EQ(menu.messages, std::vector<std::string>{"已转换1个文件，请在文档目录查看；2个文件无法转换：\r\n" + missing +
+                                                    "\r\n" + missingForBook});
+  test::RecordingUi success;
+  OfficeFilesToText({docx, text}, success);
+  EXPECT_EQ(success.messages, std::vector<std::string>{"转换完成！请在文档目录查看"});
 
   test::RecordingUi quiet;
   OfficeFilesToText({}, quiet);

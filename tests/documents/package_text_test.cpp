@@ -5,25 +5,46 @@
 #include <gtest/gtest.h>
 
 #include "core/text/gbk.h"
+#include "documents/package_relationships.h"
 #include "documents/xlsx_text.h"
 #include "documents/zip_archive.h"
 
 namespace telqor {
 namespace {
 
-TEST(PlainNumber, ExponentFormInFullDigitsAndEverythingElseAsStored) {
-  EXPECT_EQ(PlainNumber("13800138000"), "13800138000");
-  EXPECT_EQ(PlainNumber("1.3800138E10"), "13800138000");
-  EXPECT_EQ(PlainNumber("1.3800138e+10"), "13800138000");
-  EXPECT_EQ(PlainNumber("-2.5E3"), "-2500");
-  EXPECT_EQ(PlainNumber("1.5E-3"), "0.0015");
-  EXPECT_EQ(PlainNumber("123.45E1"), "1234.5");
-  EXPECT_EQ(PlainNumber("0.0E5"), "0");
-  EXPECT_EQ(PlainNumber("1E0"), "1");
-  EXPECT_EQ(PlainNumber(" 0.30000000000000004 "), "0.30000000000000004");
-  // Not numbers in exponent form, or exponents no cell holds: kept.
-  for (const char* kept : {"#N/A", "E10", "1E", "1.2.3E4", "1E+x", "1E999", "abcE1", "-", "1e-99999999999999999999"})
-    EXPECT_EQ(PlainNumber(kept), kept);
+TEST(ShownNumber, FifteenSignificantDigitsInFullAndEverythingElseAsStored) {
+  // Telephone numbers stay whole, also when stored in exponent form.
+  EXPECT_EQ(ShownNumber("13800138000"), "13800138000");
+  EXPECT_EQ(ShownNumber("1.3800138E10"), "13800138000");
+  EXPECT_EQ(ShownNumber("1.3800138e+10"), "13800138000");
+  EXPECT_EQ(ShownNumber("75523456789"), "75523456789");
+  // A binary fraction's digits beyond the fifteenth are rounded away, half away from zero.
+  EXPECT_EQ(ShownNumber("324374.15999999997"), "324374.16");
+  EXPECT_EQ(ShownNumber(" 0.30000000000000004 "), "0.3");
+  EXPECT_EQ(ShownNumber("-0.30000000000000004"), "-0.3");
+  EXPECT_EQ(ShownNumber("0.13912345678901234"), "0.139123456789012");
+  EXPECT_EQ(ShownNumber("2.0000000000000004E-3"), "0.002");
+  EXPECT_EQ(ShownNumber("99999.9999999999999"), "100000");
+  EXPECT_EQ(ShownNumber("-9.9999999999999999E5"), "-1000000");
+  EXPECT_EQ(ShownNumber("123456789012345.5"), "123456789012346");
+  EXPECT_EQ(ShownNumber("123456789012345.4"), "123456789012345");
+  // Integers beyond fifteen digits keep their place with zeros.
+  EXPECT_EQ(ShownNumber("1234567890123456789"), "1234567890123460000");
+  EXPECT_EQ(ShownNumber("-1234567890123456"), "-1234567890123460");
+  EXPECT_EQ(ShownNumber("1E+20"), "100000000000000000000");
+  // Small numbers in full digits.
+  EXPECT_EQ(ShownNumber("1.5E-7"), "0.00000015");
+  EXPECT_EQ(ShownNumber("-2.5E3"), "-2500");
+  EXPECT_EQ(ShownNumber("123.45E1"), "1234.5");
+  // Written as a spreadsheet writes them: no sign on zero, no zeros that say nothing.
+  for (const char* zero : {"0", "0.0E5", "-0", "-0.000", "+0.0"}) EXPECT_EQ(ShownNumber(zero), "0") << zero;
+  EXPECT_EQ(ShownNumber("1E0"), "1");
+  EXPECT_EQ(ShownNumber("+007.50"), "7.5");
+  EXPECT_EQ(ShownNumber(".5"), "0.5");
+  // Not numbers, or exponents no cell holds: kept.
+  for (const char* kept :
+       {"#N/A", "E10", "1E", "1E+", "1.2.3E4", "1E+x", "1E999", "abcE1", "-", ".", "1,5", "1e-99999999999999999999"})
+    EXPECT_EQ(ShownNumber(kept), kept);
 }
 
 class Lines : public ::testing::Test {
@@ -182,6 +203,18 @@ TEST(SpreadsheetNames, ReferencesTargetsAndEscapes) {
   EXPECT_EQ(ResolvePartName("xl/", "/xl/worksheets/sheet2.xml"), "xl/worksheets/sheet2.xml");
   EXPECT_EQ(ResolvePartName("xl/", "../other/./s.xml"), "other/s.xml");
   EXPECT_EQ(ResolvePartName("xl/", "../../../s.xml"), "s.xml");
+  EXPECT_EQ(ResolvePartName("", "word/document2.xml"), "word/document2.xml");
+  EXPECT_EQ(FolderOf("xl/workbook.xml"), "xl/");
+  EXPECT_EQ(FolderOf("workbook.xml"), "");
+  EXPECT_EQ(RelationshipsPartOf("xl/workbook.xml"), "xl/_rels/workbook.xml.rels");
+  EXPECT_EQ(RelationshipsPartOf("workbook.xml"), "_rels/workbook.xml.rels");
+  EXPECT_EQ(RelationshipsPartOf(""), "_rels/.rels");
+  // Relationship types by their last name, in either edition of the format.
+  EXPECT_TRUE(IsOfType("http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet", "worksheet"));
+  EXPECT_TRUE(IsOfType("http://purl.oclc.org/ooxml/officeDocument/relationships/worksheet", "worksheet"));
+  EXPECT_FALSE(IsOfType("http://schemas.openxmlformats.org/officeDocument/2006/relationships/chartsheet", "sheet"));
+  EXPECT_FALSE(IsOfType("http://schemas.microsoft.com/office/2011/relationships/commentsExtended", "comments"));
+  EXPECT_FALSE(IsOfType("worksheet", "worksheet"));
 
   EXPECT_EQ(UnescapeXstring("a_x000D_b"), "a\rb");
   EXPECT_EQ(UnescapeXstring("_x005F_x000D_"), "_x000D_");  // an escaped underscore

@@ -44,4 +44,36 @@ inline std::string Xml(const std::string& root, const std::string& namespaces, c
          "</" + root + ">";
 }
 
+// ---- The parts that name a package's parts ----------------------------------------------------
+
+inline const std::string kRelationshipType = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
+
+// A relationship of a type given by its last name ("worksheet"), or by its whole URI.
+inline std::string RelationshipXml(const std::string& id, const std::string& type, const std::string& target) {
+  const std::string uri = type.find(':') == std::string::npos ? kRelationshipType + type : type;
+  return "<Relationship Id=\"" + id + "\" Type=\"" + uri + "\" Target=\"" + target + "\"/>";
+}
+
+inline std::string RelationshipsXml(const std::string& relationships) {
+  return Xml("Relationships", "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"",
+             relationships);
+}
+
+// _rels/.rels naming an Office Open XML package's main part.
+inline ZipEntry PackageRelationships(const std::string& mainPart, const std::string& type = "officeDocument") {
+  return {"_rels/.rels", RelationshipsXml(RelationshipXml("rId1", type, mainPart))};
+}
+
+// META-INF/manifest.xml listing an OpenDocument package's parts.
+inline ZipEntry OdfManifest(const std::vector<std::string>& parts = {"content.xml", "styles.xml"}) {
+  std::string entries;
+  for (const std::string& part : parts)
+    entries += "<manifest:file-entry manifest:full-path=\"" + part + "\" manifest:media-type=\"text/xml\"/>";
+  return {"META-INF/manifest.xml",
+          Xml("manifest:manifest", "xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\"",
+              "<manifest:file-entry manifest:full-path=\"/\" "
+              "manifest:media-type=\"application/vnd.oasis.opendocument.text\"/>" +
+                  entries)};
+}
+
 }  // namespace telqor::test

@@ -186,6 +186,24 @@ TEST(ExtractionNumbers, GroupedMobilesAsPeopleWriteThem) {
   EXPECT_EQ(Items(old.results().mobile), Strings{"13412345678"});
 }
 
+// The digits after a digit and "." are a decimal's fraction: a digit run of no kind, never a
+// number or an area code. The digits before the point, and runs after a "." that follows no
+// digit, are what they always were.
+TEST(ExtractionNumbers, DigitsAfterADecimalPointAreNoNumber) {
+  ExtractionRun run;
+  test::Fill(run.codes, {"021", "0755"});
+  run.request.output = ExtractionOutput::kFilePerKind;
+  run.Text(
+      "金额 324374.15999999997 元, 比例 0.13912345678; 单价 12.5元，联系13912345678。"
+      "0.0755 23456789, 3.021-33334444, 1.138 0013 8000, 0.86 137 0013 8000, v2.0.13812345678, "
+      "No.13612345678 .13512345678 13412345678.5 ０．１３３１２３４５６７８ 电话 0755-26543210");
+  EXPECT_EQ(Items(run.results().mobile),
+            (Strings{"13412345678", "13512345678", "13612345678", "13700138000", "13912345678"}));
+  EXPECT_EQ(Items(run.results().landline), (Strings{"075526543210", "23456789", "33334444"}));
+  EXPECT_EQ(Items(run.results().unknown), (Strings{"0013", "021", "0755", "13312345678", "138", "13812345678",
+                                                   "13912345678", "15999999997", "324374", "8000"}));
+}
+
 TEST(ExtractionNumbers, FullWidthDigitsAndSpacesFold) {
   ExtractionRun run;
   run.Text("手机：１３８１２３４５６７８，座机０２１　６６６６７７７７");
@@ -459,7 +477,11 @@ TEST(ExtractionRun, PiecesAndPartsAnywhereFindWhatTheWholeFinds) {
                                 "+",
                                 "\xA3\xAD",
                                 "li2345678@qq.com",
-                                "13812345678@163.com"};
+                                "13812345678@163.com",
+                                ".",
+                                "0.",
+                                "3.14",
+                                "\xA3\xAE" /* ． */};
   std::mt19937 random(11);
   TempDir dir;
   for (int round = 0; round < 300; ++round) {

@@ -75,6 +75,34 @@ TEST(ExtractionRequests, RulesTakeOnlyAreaCodesOfThreeOrFourDigits) {
   EXPECT_EQ(rules.pattern, "\\d+");
 }
 
+// Without a table an area code is known by its form: 010, 02X, 03XX to 09XX; a table, even an
+// empty one, has only its own codes.
+TEST(ExtractionRequests, WithoutATableAreaCodesAreKnownByTheirForm) {
+  ExtractionRequest request;
+  request.areaCodeTableMissing = true;
+  const ExtractionRules rules = CompileRules(request);
+  auto code = [&](const ExtractionRules& r, const char* digits) {
+    return r.IsAreaCode(reinterpret_cast<const unsigned char*>(digits), std::char_traits<char>::length(digits));
+  };
+  for (const char* yes : {"010", "020", "029", "0300", "0755", "0999"}) EXPECT_TRUE(code(rules, yes)) << yes;
+  for (const char* no : {"011", "019", "030", "075", "0010", "0086", "0123", "0299", "1755"})
+    EXPECT_FALSE(code(rules, no)) << no;
+  ItemList none;
+  request.areaCodes = &none;
+  request.areaCodeTableMissing = false;
+  EXPECT_FALSE(code(CompileRules(request), "0755"));
+
+  // The note is for a run that keeps landlines without a table.
+  request.areaCodeTableMissing = true;
+  request.mobile = true;
+  request.output = ExtractionOutput::kAppendWanted;
+  EXPECT_EQ(request.MissingAreaCodeTableNote(), "");
+  request.output = ExtractionOutput::kFilePerKind;  // every kind found is saved
+  EXPECT_NE(request.MissingAreaCodeTableNote().find("make-default-data"), std::string::npos);
+  request.areaCodeTableMissing = false;
+  EXPECT_EQ(request.MissingAreaCodeTableNote(), "");
+}
+
 // What a sink hears, in one list: statuses and failures in the order the workers report them.
 struct OrderSink : ExtractionSink {
   void Status(const std::string& text) override { Heard("status " + text); }

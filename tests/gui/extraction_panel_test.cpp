@@ -35,6 +35,10 @@ using namespace telqor::names::workspace;
 
 namespace {
 
+const QString kMissingTable =
+    u"基础数据中没有固话区号对照表.txt，固话按写出的区号（010、02X、0XXX）识别。"
+    u"启动程序时在提问中选“是”，或运行 telqor-cli make-default-data，即可写入该表。"_s;
+
 void Paste(const std::unique_ptr<telqor::test::RecordingWindow>& w, const QString& text) {
   Control<QPlainTextEdit>(w, kPasteBox)->setPlainText(text);
 }
@@ -82,6 +86,24 @@ class ExtractionPanelTest : public QObject {
     QVERIFY(!info->isVisible());
   }
 
+  // Without an area-code table a landline keeps the area code it is written with, and the first
+  // run that keeps landlines says how to write the table; later runs say it no more.
+  void MissingAreaCodeTableIsToldOnce() {
+    TempHome home;
+    auto w = home.OpenWindow();
+    Paste(w, u"电话 0755-26543210, 021 6666 7777"_s);
+    Control<QCheckBox>(w, kLandlineCheck)->setChecked(false);
+    Click(w, kExtractToWorkspaceButton);  // mobile numbers only: no landline to tell of
+    QVERIFY(Scripted().messages.empty());
+    Control<QCheckBox>(w, kLandlineCheck)->setChecked(true);
+    Click(w, kExtractToWorkspaceButton);
+    QCOMPARE(Rows(w, kWorkspaceList), (QStringList{u"075526543210"_s}));
+    QCOMPARE(Scripted().messages,
+             std::vector<QString>{u"完成！生成1个数据,追加到号码整理框\r\n\r\n"_s + kMissingTable});
+    Click(w, kExtractToWorkspaceButton);
+    QCOMPARE(Scripted().messages.size(), size_t{1});
+  }
+
   // A mobile number written in groups is taken while the setting says so, from a first start on.
   void GroupedMobilesFollowTheSetting() {
     TempHome home;
@@ -109,9 +131,11 @@ class ExtractionPanelTest : public QObject {
     const QString said = u"保存文件完成：共3个文件，4个数据，保存在 "_s + PathToQString(dated / "");
     QCOMPARE(w->StatusText(), u" "_s + said);
     // Every file by name, then the offer to open the folder: No opens nothing.
+    // A new program folder has no area-code table: the first run says so.
     QCOMPARE(Scripted().questions,
              std::vector<QString>{said + u"\r\n20261207-090503-固话-1.txt\r\n20261207-090503-手机-2.txt"
-                                         u"\r\n20261207-090503-未知-1.txt\r\n\r\n是否打开保存目录?"_s});
+                                         u"\r\n20261207-090503-未知-1.txt\r\n\r\n"_s + kMissingTable +
+                                         u"\r\n\r\n是否打开保存目录?"_s});
     QVERIFY(GuiEnv().openedFolders.empty());
 
     // Nothing wanted: the run still goes, appends nothing and says so.

@@ -133,7 +133,7 @@ DropSites ExtractionPanel::Drops() const { return {{fileList_, DropTarget::kExtr
 
 void ExtractionPanel::LoadAreaCodes() {
   areaCodes_.Clear();
-  telqor::LoadAreaCodes(context_.Folders().baseData, areaCodes_);
+  areaCodeTableMissing_ = !telqor::LoadAreaCodes(context_.Folders().baseData, areaCodes_);
 }
 
 // ---- The file list and the paste box --------------------------------------------------------
@@ -215,12 +215,14 @@ void ExtractionPanel::ExtractClicked(QAbstractButton* sender) {
   request.areaCodeMode = AreaCodeModeAt(areaCodeModeCombo_->currentIndex());
   request.fixedAreaCode = std::string(TrimBlanks(ToGbk(areaCodeEdit_->text())));
   request.areaCodes = &areaCodes_;
+  request.areaCodeTableMissing = areaCodeTableMissing_;
   request.pattern = regexCheck_->isChecked();
   request.patternText = ToGbk(regexEdit_->text());
   request.output = output_;  // appending never uses the digit runs of no kind
   request.mobileSecondDigits = context_.CurrentSettings().mobileSecondDigits;
   request.mobileSeparators = context_.CurrentSettings().mobileSeparators != 0;
   abandoned_ = false;
+  missingTableNote_ = toldMissingTable_ ? std::string() : request.MissingAreaCodeTableNote();
   extraction_.Start(std::move(request), report_);
   WaitForRun();
   if (!abandoned_) ExtractionDone();
@@ -281,6 +283,12 @@ void ExtractionPanel::ExtractionDone() {
   context_.ui.ShowStatus(stopped ? "文件搜索已停止" : "文件搜索结束");
   const std::vector<std::string> failures = report_.Failures();
   const std::string unread = UnreadFilesNote(failures);
+  // The closing box's notes: the files left out, and the first time a missing area-code table.
+  std::string notes = unread;
+  if (!missingTableNote_.empty()) {
+    notes += (notes.empty() ? "" : "\r\n\r\n") + missingTableNote_;
+    toldMissingTable_ = true;
+  }
   if (output_ == ExtractionOutput::kAppendWanted) {
     // The check boxes as they are now say which kinds the user keeps.
     const WantedKinds wanted{regexCheck_->isChecked(), landlineCheck_->isChecked(), mobileCheck_->isChecked(),
@@ -290,14 +298,14 @@ void ExtractionPanel::ExtractionDone() {
                [&](ItemList& items) { count = CollectResults(report_.Found(), wanted, items); });
     const std::string done = "完成！生成" + std::to_string(count) + "个数据,追加到号码整理框";
     context_.ui.ShowStatus(stopNote + done + (unread.empty() ? "" : "；" + UnreadCount(failures)));
-    if (!unread.empty()) context_.ui.Inform(done + "\r\n\r\n" + unread);
+    if (!notes.empty()) context_.ui.Inform(done + "\r\n\r\n" + notes);
     return;
   }
   SavedFiles saved = SaveResultFiles(report_.Found(), context_.Folders().datedOutput);
   context_.ui.ShowStatus(saved.closing + (unread.empty() ? "" : "；" + UnreadCount(failures)));
   // Every file by name: one of them may have been given "-2" beside an earlier run's.
   OfferSavedFolder(saved.closing + SavedNames(saved) + (stopped ? "\r\n" + stopNote : "") +
-                       (unread.empty() ? "" : "\r\n\r\n" + unread),
+                       (notes.empty() ? "" : "\r\n\r\n" + notes),
                    saved, context_.ui);
 }
 

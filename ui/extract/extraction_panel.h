@@ -45,7 +45,8 @@ class ExtractionPanel : public QWidget {
   DropSites Drops() const;
 
   // Reads the area codes from the base-data folder (once, at start-up). A table that cannot be
-  // read leaves the codes empty; the error propagates.
+  // read leaves the codes empty; the error propagates. Without a table, a landline keeps the area
+  // code it is written with, and the first run that keeps landlines says how to write the table.
   void LoadAreaCodes();
   const ItemList& AreaCodes() const { return areaCodes_; }
   const ExtractionResults& Results() const { return report_.Found(); }
@@ -83,6 +84,9 @@ class ExtractionPanel : public QWidget {
   AppContext& context_;
   NumberList& workspace_;
   ItemList areaCodes_;
+  bool areaCodeTableMissing_ = false;
+  bool toldMissingTable_ = false;  // said once for the program's run
+  std::string missingTableNote_;   // of the run going, until it is said
   // What the workers report: the latest status, shown by the waiting user-interface thread,
   // the files left out and the results.
   ExtractionReport report_;
