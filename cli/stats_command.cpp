@@ -55,7 +55,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   ConsoleUi ui(global.yes);
   const NumberStats stats = *CountNumbers(lines, lookup, by, ui);
   if (out) {
-    std::unique_ptr<TableSink> table = OpenTable(*out, format, StatsTableHeader(stats), "统计");
+    std::unique_ptr<TableSink> table = OpenTable(*out, format, StatsTableHeader(stats), "统计", Replace::kYes, StatsTableKinds(stats));
     WriteStatsTable(stats, *table);
     table->Finish();
   } else if (!summary) {

@@ -248,6 +248,13 @@ std::vector<std::string> StatsTableHeader(const NumberStats& stats) {
   return header;
 }
 
+std::vector<ColumnKind> StatsTableKinds(const NumberStats& stats) {
+  std::vector<ColumnKind> kinds(stats.by.size(), ColumnKind::kText);
+  kinds.push_back(ColumnKind::kCount);
+  kinds.push_back(ColumnKind::kShare);
+  return kinds;
+}
+
 void WriteStatsTable(const NumberStats& stats, TableSink& sink) {
   std::vector<std::string> row;
   auto write = [&] { sink.Row(std::vector<std::string_view>(row.begin(), row.end())); };
@@ -265,7 +272,7 @@ void WriteStatsTable(const NumberStats& stats, TableSink& sink) {
   }
   row.push_back(std::to_string(stats.totals.lines));
   row.push_back(ShareText(stats.totals.lines, stats.totals.lines));
-  write();
+  sink.TotalRow(std::vector<std::string_view>(row.begin(), row.end()));
 }
 
 std::string TotalsText(const StatsTotals& totals) {

@@ -58,6 +58,8 @@ std::string ShareText(int64_t count, int64_t total);
 
 // The table of stats: the dimensions' captions, "数量", "占比"; a row a group; then "合计".
 std::vector<std::string> StatsTableHeader(const NumberStats& stats);
+// The columns' kinds: the keys text, 数量 a count, 占比 a share.
+std::vector<ColumnKind> StatsTableKinds(const NumberStats& stats);
 void WriteStatsTable(const NumberStats& stats, TableSink& sink);
 
 // The totals as lines of "行数\t12345" ... (行数, 有效, 号段不存在, 格式错误, 不同号码, 重复).

@@ -72,12 +72,12 @@ std::optional<TableFormat> TableFormatOf(const fs::path& out, TableFormat csvEnc
 }
 
 std::unique_ptr<TableSink> OpenTable(const fs::path& out, TableFormat format, const std::vector<std::string>& header,
-                                     std::string_view sheet, Replace replace) {
+                                     std::string_view sheet, Replace replace, std::vector<ColumnKind> kinds) {
   std::unique_ptr<TableSink> table;
   if (out == "-")
     table = std::make_unique<CsvTable>(FileWriter::StandardOutput(), out, format == TableFormat::kCsvGbk, replace);
   else if (format == TableFormat::kXlsx)
-    return OpenXlsxTable(out, header, sheet, replace);
+    return OpenXlsxTable(out, header, sheet, replace, std::move(kinds));
   else
     table = std::make_unique<CsvTable>(FileWriter(out), out, format == TableFormat::kCsvGbk, replace);
   table->Row(std::vector<std::string_view>(header.begin(), header.end()));

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <charconv>
 #include <cstdio>
+#include <optional>
 
 #include "core/platform/env.h"
 #include "core/text/errors.h"
@@ -30,6 +32,19 @@ bool IsWide(uint32_t c) {
   return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
          (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
          (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+// The number a count ("1234") or share ("12.34%") cell holds; nothing for text of another form,
+// which stays text.
+std::optional<double> CellNumber(std::string_view text, ColumnKind kind) {
+  if (kind == ColumnKind::kShare) {
+    if (!text.ends_with('%')) return std::nullopt;
+    text.remove_suffix(1);
+  }
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return kind == ColumnKind::kShare ? value / 100 : value;
 }
 
 // Columns as a sheet shows the text: Chinese and full-width characters take two, others one.
@@ -98,8 +113,8 @@ const char* CellText(std::string_view cell, std::string& text) {
 class XlsxTable : public TableSink {
  public:
   XlsxTable(const fs::path& out, const std::vector<std::string>& header, std::string_view sheet, Replace replace,
-            int64_t rowsPerSheet)
-      : writer_(out), out_(out), header_(header), sheet_(sheet), replace_(replace),
+            std::vector<ColumnKind> kinds, int64_t rowsPerSheet)
+      : writer_(out), out_(out), header_(header), sheet_(sheet), replace_(replace), kinds_(std::move(kinds)),
         rowsPerSheet_(std::max<int64_t>(rowsPerSheet, 1)) {
     const std::string file = NarrowPath(writer_.HandToLibrary());
     if (file.empty()) Fail("Cannot create file", EILSEQ);
@@ -117,6 +132,9 @@ class XlsxTable : public TableSink {
       bold_ = workbook_add_format(workbook_);
       if (!bold_) Fail("Cannot create file", ENOMEM);
       format_set_bold(bold_);
+      percent_ = workbook_add_format(workbook_);
+      if (!percent_) Fail("Cannot create file", ENOMEM);
+      format_set_num_format(percent_, "0.00%");
       NewSheet();
     } catch (...) {
       Abandon();
@@ -133,6 +151,19 @@ class XlsxTable : public TableSink {
       EndSheet();
       NewSheet();
     }
+    Write(cells, nullptr);
+  }
+
+  void TotalRow(const std::vector<std::string_view>& cells) override {
+    if (rows_ + 1 > rowsPerSheet_) {
+      EndSheet();
+      NewSheet();
+    }
+    // The filter goes on while its last row is the one being written: the library refuses a
+    // range that ends above the row it holds.
+    SetFilter();
+    filtered_ = true;
+    ++rows_;  // an empty row between the table and its total
     Write(cells, nullptr);
   }
 
@@ -182,6 +213,7 @@ class XlsxTable : public TableSink {
     // Numbers are text on purpose: no green mark on each of a million cells.
     worksheet_ignore_errors(sheet, LXW_IGNORE_NUMBER_STORED_AS_TEXT, "A1:XFD1048576");
     rows_ = 0;
+    filtered_ = false;
     sheetBytes_ = 0;
     widths_.assign(header_.size(), 0);
     Write(std::vector<std::string_view>(header_.begin(), header_.end()), bold_);
@@ -193,11 +225,15 @@ class XlsxTable : public TableSink {
     errno = 0;
     for (size_t c = 0; c < cells.size(); ++c) {
       if (cells[c].empty()) continue;  // an empty cell is no cell
-      const lxw_error error = worksheet_write_string(sheet, static_cast<lxw_row_t>(rows_), static_cast<lxw_col_t>(c),
-                                                     CellText(cells[c], text_), format);
+      const auto row = static_cast<lxw_row_t>(rows_);
+      const auto column = static_cast<lxw_col_t>(c);
+      const ColumnKind kind = format == bold_ || c >= kinds_.size() ? ColumnKind::kText : kinds_[c];
+      const std::optional<double> value = kind == ColumnKind::kText ? std::nullopt : CellNumber(cells[c], kind);
+      const lxw_error error = value ? worksheet_write_number(sheet, row, column, *value, kind == ColumnKind::kShare ? percent_ : nullptr)
+                                    : worksheet_write_string(sheet, row, column, CellText(cells[c], text_), format);
       if (error != LXW_NO_ERROR) Fail(error);
       if (rows_ <= kMeasuredRows) widths_[c] = std::max(widths_[c], DisplayWidth(cells[c]));
-      sheetBytes_ += text_.size() + kCellMarkup;
+      sheetBytes_ += (value ? cells[c].size() : text_.size()) + kCellMarkup;
     }
     ++rows_;
     // A row goes to the temporary file as the next one starts; a full disk shows there.
@@ -206,10 +242,15 @@ class XlsxTable : public TableSink {
 
   // The autofilter over the header and the rows, the column widths, and a last look at the
   // temporary file, whose errors the library does not see.
+  void SetFilter() {
+    if (!header_.empty())
+      worksheet_autofilter(sheets_.back(), 0, 0, static_cast<lxw_row_t>(rows_ - 1),
+                           static_cast<lxw_col_t>(header_.size() - 1));
+  }
+
   void EndSheet() {
     lxw_worksheet* sheet = sheets_.back();
-    if (!header_.empty())
-      worksheet_autofilter(sheet, 0, 0, static_cast<lxw_row_t>(rows_ - 1), static_cast<lxw_col_t>(header_.size() - 1));
+    if (!filtered_) SetFilter();
     for (size_t c = 0; c < widths_.size(); ++c)
       worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
                            std::min(widths_[c] + 2, kWidestColumn), nullptr);
@@ -224,12 +265,15 @@ class XlsxTable : public TableSink {
   std::vector<std::string> header_;
   std::string sheet_;
   Replace replace_;
+  std::vector<ColumnKind> kinds_;
   int64_t rowsPerSheet_;
   std::string temporaryFolder_;
   lxw_workbook* workbook_ = nullptr;
   lxw_format* bold_ = nullptr;
+  lxw_format* percent_ = nullptr;
   std::vector<lxw_worksheet*> sheets_;
   int64_t rows_ = 0;  // of the sheet, the header included
+  bool filtered_ = false;  // the sheet's filter set, above its total row
   uint64_t sheetBytes_ = 0;
   bool zip64_ = false;
   std::vector<int> widths_;
@@ -239,8 +283,9 @@ class XlsxTable : public TableSink {
 }  // namespace
 
 std::unique_ptr<TableSink> OpenXlsxTable(const fs::path& out, const std::vector<std::string>& header,
-                                         std::string_view sheet, Replace replace, int64_t rowsPerSheet) {
-  return std::make_unique<XlsxTable>(out, header, sheet, replace, rowsPerSheet);
+                                         std::string_view sheet, Replace replace, std::vector<ColumnKind> kinds,
+                                         int64_t rowsPerSheet) {
+  return std::make_unique<XlsxTable>(out, header, sheet, replace, std::move(kinds), rowsPerSheet);
 }
 
 }  // namespace telqor

@@ -20,7 +20,7 @@ inline constexpr int64_t kXlsxRowsPerSheet = 1048575;
 inline constexpr size_t kXlsxCellCharacters = 32767;
 
 std::unique_ptr<TableSink> OpenXlsxTable(const std::filesystem::path& out, const std::vector<std::string>& header,
-                                         std::string_view sheet, Replace replace,
+                                         std::string_view sheet, Replace replace, std::vector<ColumnKind> kinds = {},
                                          int64_t rowsPerSheet = kXlsxRowsPerSheet);
 
 }  // namespace telqor

@@ -136,8 +136,10 @@ TEST_F(ReportCli, StatsPrintsTheGroupsOrTheTotals) {
   r = Run({"stats", numbers, "--by", "prefix", "-o", book, "--summary"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "行数\t7\n有效\t3\n号段不存在\t1\n格式错误\t3\n不同号码\t6\n重复\t1\n");
-  EXPECT_EQ(Sheets(book), std::vector<std::string>{"号段\t数量\t占比\n未知\t3\t42.86%\n138\t2\t28.57%\n"
-                                                   "136\t1\t14.29%\n999\t1\t14.29%\n合计\t7\t100.00%\n"});
+  // Counts and shares are numbers (read back as stored, a share as its fraction); 合计 after an
+  // empty row.
+  EXPECT_EQ(Sheets(book), std::vector<std::string>{"号段\t数量\t占比\n未知\t3\t0.4286\n138\t2\t0.2857\n"
+                                                   "136\t1\t0.1429\n999\t1\t0.1429\n\n合计\t7\t1\n"});
   EXPECT_EQ(Run({"stats", numbers, "-o", Path("s.csv")}).status, 0);
   EXPECT_EQ(test::ReadBytes(Path("s.csv")),
             std::string(kMark) + "省份,数量,占比\r\n未知,4,57.14%\r\n北京,2,28.57%\r\n广东,1,14.29%\r\n合计,7,100.00%\r\n");

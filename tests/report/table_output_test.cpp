@@ -35,7 +35,7 @@ size_t Occurrences(std::string_view text, std::string_view what) {
 }
 
 fs::path Write(const fs::path& out, TableFormat format, const std::vector<Row>& rows, int64_t rowsPerSheet = 0) {
-  std::unique_ptr<TableSink> table = rowsPerSheet ? OpenXlsxTable(out, kHeader, "号码", Replace::kYes, rowsPerSheet)
+  std::unique_ptr<TableSink> table = rowsPerSheet ? OpenXlsxTable(out, kHeader, "号码", Replace::kYes, {}, rowsPerSheet)
                                                   : OpenTable(out, format, kHeader, "号码");
   for (const Row& row : rows) table->Row(row);
   return table->Finish();
@@ -95,6 +95,36 @@ TEST(XlsxTable, EveryCellIsTextUnderABoldFrozenFilteredHeader) {
   EXPECT_NE(sheet.find("<col min=\"2\" max=\"2\" width=\"8.7"), std::string::npos);   // 黑龙江
   EXPECT_NE(Part(out, "xl/styles.xml").find("<b/>"), std::string::npos);
   EXPECT_NE(Part(out, "xl/workbook.xml").find("<sheet name=\"号码\""), std::string::npos);
+}
+
+// Counts and shares are numbers a sheet can sum and sort, a share shown as a percentage; text
+// of another form in such a column stays text. The total row stands apart, below the filter.
+TEST(XlsxTable, CountAndShareColumnsHoldNumbersAndTheTotalIsOutsideTheFilter) {
+  test::TempDir dir;
+  const fs::path out = dir / "s.xlsx";
+  std::unique_ptr<TableSink> table = OpenTable(out, TableFormat::kXlsx, {"省份", "数量", "占比"}, "统计", Replace::kYes,
+                                               {ColumnKind::kText, ColumnKind::kCount, ColumnKind::kShare});
+  table->Row({"北京", "2", "28.57%"});
+  table->Row({"123", "n/a", "5"});
+  table->TotalRow({"合计", "7", "100.00%"});
+  table->Finish();
+  const std::string sheet = Part(out, "xl/worksheets/sheet1.xml");
+  EXPECT_EQ(Occurrences(sheet, "<v>"), 4u);
+  EXPECT_NE(sheet.find("<c r=\"B2\"><v>2</v></c>"), std::string::npos) << sheet;
+  EXPECT_NE(sheet.find("<c r=\"C2\" s=\"2\"><v>0.2857</v></c>"), std::string::npos) << sheet;
+  EXPECT_NE(sheet.find("<c r=\"A3\" t=\"inlineStr\"><is><t>123</t>"), std::string::npos);  // a key column is text
+  EXPECT_NE(sheet.find("<c r=\"B3\" t=\"inlineStr\"><is><t>n/a</t>"), std::string::npos);
+  EXPECT_NE(sheet.find("<c r=\"C5\" s=\"2\"><v>1</v></c>"), std::string::npos) << sheet;
+  EXPECT_NE(sheet.find("<autoFilter ref=\"A1:C3\"/>"), std::string::npos);
+  EXPECT_NE(Part(out, "xl/styles.xml").find("formatCode=\"0.00%\""), std::string::npos);
+  // A CSV holds the cells as given, the total a row like the others.
+  const fs::path csv = dir / "s.csv";
+  table = OpenTable(csv, TableFormat::kCsvGbk, {"省份", "数量", "占比"}, "统计", Replace::kYes,
+                    {ColumnKind::kText, ColumnKind::kCount, ColumnKind::kShare});
+  table->Row({"北京", "2", "28.57%"});
+  table->TotalRow({"合计", "7", "100.00%"});
+  table->Finish();
+  EXPECT_EQ(test::ReadBytes(csv), Utf8ToGbk("省份,数量,占比\r\n北京,2,28.57%\r\n合计,7,100.00%\r\n"));
 }
 
 TEST(XlsxTable, PastTheRowLimitTheTableGoesOnInANextSheetWithTheHeaderAgain) {

@@ -185,7 +185,7 @@ void StatsDialog::SaveTableClicked() {
     return;
   }
   const NumberStats& stats = carriers ? report_.carriers : report_.regions;
-  std::unique_ptr<TableSink> sink = OpenTable(file, *format, StatsTableHeader(stats), "统计");
+  std::unique_ptr<TableSink> sink = OpenTable(file, *format, StatsTableHeader(stats), "统计", Replace::kYes, StatsTableKinds(stats));
   WriteStatsTable(stats, *sink);
   const std::filesystem::path written = sink->Finish();
   context_.ui.ShowStatus("统计表已保存：" + PathToUtf8(written));
