@@ -10,7 +10,7 @@ namespace telqor::cli {
 const std::vector<Option>& GlobalOptionTable() {
   static const std::vector<Option> options = {
       {"--home", nullptr, OptionKind::Value, "DIR", "the program folder (settings and data); also TELQOR_HOME"},
-      {"--mode", nullptr, OptionKind::Value, "A|B", "processing mode: A exact (sorting), B by hash (faster)"},
+      {"--mode", nullptr, OptionKind::Value, "A|B", "processing mode: A sorts, B keeps first occurrences in order"},
       {"--yes", "-y", OptionKind::Flag, nullptr, "answer Yes to the program's questions"},
       {"--help", "-h", OptionKind::Flag, nullptr, "show this help"},
   };

@@ -36,7 +36,7 @@ void TakeGlobalOption(std::string_view longName, const std::string& value, Globa
 // dated output folder), once; what could not be done is reported on standard error.
 ProgramState& Started(GlobalOptions& global);
 
-// The processing mode: --mode (A exact, B by hash), else the settings of the program folder.
+// The processing mode: --mode (A sorting, B by hash), else the settings of the program folder.
 CompareMode UseCompareMode(GlobalOptions& global);
 
 }  // namespace telqor::cli

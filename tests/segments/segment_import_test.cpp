@@ -119,7 +119,7 @@ TEST(SegmentImport, BadLinesAreNamedAndSkipped) {
 class SegmentImportFiles : public ::testing::Test {
  protected:
   SegmentImportFiles() { env.FixClock(2026, 12, 10, 15, 30, 0); }
-  fs::path Base() const { return dir / "基础数据"; }
+  fs::path Base() const { return dir / u8"基础数据"; }
   fs::path BaseFile(const char* name) const { return Base() / PathFromUtf8(name); }
   std::string Text(const char* name) const { return test::ReadBytes(BaseFile(name)); }
   SegmentImportResult Import(std::string_view list, bool replace = true) {
@@ -166,7 +166,7 @@ TEST_F(SegmentImportFiles, WritesTheBaseDataTheDatabaseLoads) {
                                               PathToUtf8(BaseFile("号段变更.20261210-153000.txt")));
 
   SegmentDatabase db;
-  SegmentLoadReport report = db.Load(Base(), dir / "我的数据");
+  SegmentLoadReport report = db.Load(Base(), dir / u8"我的数据");
   EXPECT_TRUE(report.messages.empty());
   EXPECT_EQ(db.RegionOf("13000031234"), G("吉林.延边"));
 }
@@ -287,7 +287,7 @@ TEST_F(SegmentImportFiles, TheRegionFileKeepsItsOrderAndAddsNewRegionsAfter) {
                   .written);
   EXPECT_EQ(Text("地区.txt"), G("浙江|杭州\r\n\r\n山东*济南,青岛|烟台\n北京|北京\r\n江苏|南京|苏州\r\n上海|上海\r\n"));
   SegmentDatabase db;
-  EXPECT_TRUE(db.Load(Base(), dir / "我的数据").messages.empty());
+  EXPECT_TRUE(db.Load(Base(), dir / u8"我的数据").messages.empty());
   std::vector<std::string> tree;
   for (const Province& province : db.Provinces()) {
     tree.push_back(province.name);
