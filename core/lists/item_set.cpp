@@ -3,19 +3,13 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/lists/hash_mix.h"
 #include "core/platform/parallel.h"
 
 namespace telqor {
 namespace {
 
-inline uint64_t Mix(uint64_t h) {
-  h ^= h >> 33;
-  h *= 0xff51afd7ed558ccdULL;
-  h ^= h >> 33;
-  h *= 0xc4ceb9fe1a85ec53ULL;
-  h ^= h >> 33;
-  return h;
-}
+inline uint64_t Mix(uint64_t h) { return HashMix(h); }
 
 // A part of a loop is worth a thread of its own from this many items on.
 constexpr size_t kItemsPerPart = size_t{1} << 18;

@@ -4,6 +4,7 @@
 #include <bit>
 #include <memory>
 
+#include "core/lists/hash_mix.h"
 #include "core/lists/item_set.h"
 #include "core/platform/memory.h"
 #include "core/platform/parallel.h"
@@ -16,17 +17,8 @@ constexpr size_t kItemsPerPart = size_t{1} << 18;
 // Additions go in batches, the slots of a batch fetched before any is read.
 constexpr int kBatch = 16;
 
-// The 32-bit hash's bits spread over 64 (the finaliser of MurmurHash3): the high half picks
-// the table, the low half the slot.
-inline uint64_t Mix(uint32_t hash) {
-  uint64_t h = hash;
-  h ^= h >> 33;
-  h *= 0xff51afd7ed558ccdULL;
-  h ^= h >> 33;
-  h *= 0xc4ceb9fe1a85ec53ULL;
-  h ^= h >> 33;
-  return h;
-}
+// The 32-bit hash's bits spread over 64: the high half picks the table, the low half the slot.
+inline uint64_t Mix(uint32_t hash) { return HashMix(hash); }
 
 inline int TableOf(uint64_t mixed, int tables) {
   return static_cast<int>(((mixed >> 32) * static_cast<uint64_t>(tables)) >> 32);

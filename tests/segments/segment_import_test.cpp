@@ -314,7 +314,9 @@ TEST_F(SegmentImportFiles, AListWithoutAGoodLineWritesNothing) {
 // the list spells both ways move to the short name; imported again, it changes nothing.
 TEST_F(SegmentImportFiles, TheShippedListOverTheShippedData) {
   ProgramState state = StartUp(dir.path());
-  ASSERT_TRUE(fs::equivalent(state.folders.baseData, Base()));
+  // The program's base-data folder is the one the imports below write into.
+  ASSERT_EQ((state.folders.baseData / "").lexically_normal().make_preferred(),
+            (Base() / "").lexically_normal().make_preferred());
   WriteDefaultData(state, false);
   const std::string regions = Text("地区.txt");
   std::string list;

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <unordered_set>
 
 namespace telqor::test {
 
@@ -44,6 +45,14 @@ std::vector<std::string> Items(const ItemList& list) {
   std::vector<std::string> items;
   for (int i = 0; i < list.Count(); ++i) items.emplace_back(list.View(i));
   return items;
+}
+
+std::vector<std::string> FirstOccurrences(const std::vector<std::string>& items) {
+  std::unordered_set<std::string> seen;
+  std::vector<std::string> kept;
+  for (const auto& s : items)
+    if (seen.insert(s).second) kept.push_back(s);
+  return kept;
 }
 
 void Fill(ItemList& list, const std::vector<std::string>& items) {

@@ -61,5 +61,7 @@ inline constexpr char kTemporaryFolderVariable[] = "TMPDIR";
 std::vector<std::string> Items(const ItemList& list);
 // A list holding the given items (added as they are, no line splitting).
 void Fill(ItemList& list, const std::vector<std::string>& items);
+// The first occurrence of each item, in order: what mode B's de-duplication keeps.
+std::vector<std::string> FirstOccurrences(const std::vector<std::string>& items);
 
 }  // namespace telqor::test

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <unordered_set>
+#include <algorithm>
 
 #include "core/lists/repeated_items.h"
 #include "core/platform/parallel.h"
@@ -13,6 +13,7 @@ namespace telqor {
 namespace {
 
 using test::Fill;
+using test::FirstOccurrences;
 using test::Items;
 using Strings = std::vector<std::string>;
 
@@ -22,14 +23,6 @@ const char kTwinA[] = "13363463632";
 const char kTwinB[] = "13377114254";
 const char kTwinC[] = "13136592614";
 const char kTwinD[] = "14515305436";
-
-Strings FirstOccurrences(const Strings& items) {
-  std::unordered_set<std::string> seen;
-  Strings kept;
-  for (const auto& s : items)
-    if (seen.insert(s).second) kept.push_back(s);
-  return kept;
-}
 
 TEST(DedupeByHash, FirstOccurrencesInListOrderByBytes) {
   ItemList list;

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <random>
 #include <set>
-#include <unordered_set>
 
 #include "core/text/errors.h"
 #include "core/io/file_writer.h"
@@ -21,6 +20,7 @@ namespace telqor {
 namespace {
 
 using test::Fill;
+using test::FirstOccurrences;
 using test::Items;
 using Strings = std::vector<std::string>;
 
@@ -118,15 +118,6 @@ TEST(ParallelSort, TextsLongAndShortEmptyAndGbk) {
   empties[150] = std::string(30, 'y');
   ExpectSorts(empties);
   ExpectSorts(Strings(100, std::string(20, 's')));
-}
-
-// Mode B keeps the first occurrence of each item, in order.
-Strings FirstOccurrences(const Strings& items) {
-  std::unordered_set<std::string> seen;
-  Strings kept;
-  for (const auto& s : items)
-    if (seen.insert(s).second) kept.push_back(s);
-  return kept;
 }
 
 Strings MixedItems(size_t n, std::mt19937_64& rng) {
