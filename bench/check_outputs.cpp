@@ -17,7 +17,7 @@ namespace {
 
 std::vector<std::string> Lines(const char* path) {
   ItemList list;
-  list.LoadFromFile(path);
+  list.LoadBytesFromFile(path);
   std::vector<std::string> lines;
   lines.reserve(static_cast<size_t>(list.Count()));
   for (int i = 0; i < list.Count(); ++i) lines.emplace_back(list.View(i));

@@ -57,7 +57,7 @@ void MergeFiles(const std::vector<std::filesystem::path>& sources, const std::fi
 
 void DedupeFile(const std::filesystem::path& source, const std::filesystem::path& target, CompareMode mode) {
   ItemList list;
-  list.LoadFromFile(source);
+  list.LoadBytesFromFile(source);
   if (mode == CompareMode::kByHash) {
     DedupeByHash(list);
   } else {
@@ -68,7 +68,7 @@ void DedupeFile(const std::filesystem::path& source, const std::filesystem::path
 
 void ShuffleFile(const std::filesystem::path& source, const std::filesystem::path& target) {
   ItemList list;
-  list.LoadFromFile(source);
+  list.LoadBytesFromFile(source);
   ShuffleList(list);
   list.SaveToFile(target);
 }

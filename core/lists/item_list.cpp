@@ -527,9 +527,27 @@ void ItemList::LoadFromFile(const std::filesystem::path& path, size_t* unconvert
   SetText(loaded.GetText());
 }
 
+void ItemList::LoadBytesFromFile(const std::filesystem::path& path) {
+  ItemList loaded;
+  loaded.AppendFileBytes(path);
+  if (AllowsBulkEdits() && !sorted_) return SwapItems(loaded);
+  SetText(loaded.GetText());
+}
+
 void ItemList::AppendFile(const std::filesystem::path& path, size_t* unconvertible) {
+  AppendFileText(path, true, unconvertible);
+}
+
+void ItemList::AppendFileBytes(const std::filesystem::path& path) { AppendFileText(path, false, nullptr); }
+
+void ItemList::AppendFileText(const std::filesystem::path& path, bool decode, size_t* unconvertible) {
   if (!AllowsBulkEdits() || sorted_) {
-    AddText(LoadTextAsAnsi(path, unconvertible));
+    if (decode) {
+      AddText(LoadTextAsAnsi(path, unconvertible));
+    } else {
+      FileContents text(path);
+      AddText(text.view());
+    }
     return;
   }
   const int before = count_;
@@ -541,7 +559,7 @@ void ItemList::AppendFile(const std::filesystem::path& path, size_t* unconvertib
     bool beyondAscii = false, utf8 = true;
     for (bool more = true; more;) {
       more = pieces.ReadMore();
-      if (std::exchange(first, false)) {
+      if (std::exchange(first, false) && decode) {
         const std::string_view start = pieces.Held();
         if (start.starts_with(kUtf16LeMark) || start.starts_with(kUtf16BeMark)) {
           // UTF-16 is no text of lines until decoded (its zero bytes are no ends): read whole.
@@ -564,7 +582,7 @@ void ItemList::AppendFile(const std::filesystem::path& path, size_t* unconvertib
       // A line cut by the piece's end waits for the rest of it.
       const size_t cut = more ? AfterLastLineBreak(held) : held.size();
       const std::string_view lines = held.substr(0, cut);
-      if (!marked && utf8 && !IsAscii(lines)) {
+      if (decode && !marked && utf8 && !IsAscii(lines)) {
         beyondAscii = true;
         utf8 = IsUtf8BeyondAscii(lines);
       }

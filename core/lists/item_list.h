@@ -88,6 +88,10 @@ class ItemList {
   // Replaces the items with the lines of the file; a file that cannot be read leaves the list
   // as it was. The file is read in its encoding, as AppendFile reads it.
   virtual void LoadFromFile(const std::filesystem::path& path, size_t* unconvertible = nullptr);
+  // As LoadFromFile, the lines taken as the bytes they are, whatever the encoding: for work
+  // that writes them back into a file of the same encoding (a file's de-duplication, shuffle,
+  // comparison).
+  void LoadBytesFromFile(const std::filesystem::path& path);
   // Appends the lines of the file, as AddText would the whole of it in GBK. A file with a
   // byte-order mark is read in its encoding; one without is UTF-8 when the whole of it is
   // well-formed UTF-8 beyond ASCII (core/io/text_encoding.h), else GBK byte for byte. Adds to
@@ -95,6 +99,8 @@ class ItemList {
   // reads it a piece at a time and builds each piece's items across the cores, so a large
   // file is never held whole. A file that cannot be read leaves the list as it was.
   void AppendFile(const std::filesystem::path& path, size_t* unconvertible = nullptr);
+  // As AppendFile, the lines taken as the bytes they are.
+  void AppendFileBytes(const std::filesystem::path& path);
   void SaveToStream(std::ostream& out) const;
   // Writes items [from, from + count) (count -1: to the end) as SaveToFile writes the list.
   void SaveTo(FileWriter& out, int from = 0, int count = -1) const;
@@ -116,6 +122,8 @@ class ItemList {
   void AppendLines(std::string_view text);
   // AppendLines of a text without a zero byte; about restBytes more of such text are to come.
   void AppendLineText(std::string_view text, uint64_t restBytes);
+  // AppendFile, decoding the file's text (decode) or taking its bytes.
+  void AppendFileText(const std::filesystem::path& path, bool decode, size_t* unconvertible);
   // The items from index from on, read as UTF-8, made GBK.
   void DecodeUtf8Items(int from, size_t* unconvertible);
   // Drops the items from index on.

@@ -46,8 +46,8 @@ void SplitFilesByHash(const std::filesystem::path& itemFile, const std::filesyst
   ItemList items;
   {
     ItemList reference;
-    reference.LoadFromFile(referenceFile);
-    items.LoadFromFile(itemFile);
+    reference.LoadBytesFromFile(referenceFile);
+    items.LoadBytesFromFile(itemFile);
     ItemSet(reference).Mark(items, marks);
   }
   DistributeMarked(items, marks, kept, matched);

@@ -19,7 +19,8 @@ void DedupeByHash(ItemList& list);
 // source itself.
 void SplitListsByHash(ItemList& source, const ItemList& reference, ItemList* kept, ItemList* matched);
 
-// As SplitListsByHash over the lines of two files; kept and matched are appended to.
+// As SplitListsByHash over the lines of two files, taken as their bytes; kept and matched are
+// appended to.
 void SplitFilesByHash(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile,
                       ItemList* kept, ItemList* matched);
 

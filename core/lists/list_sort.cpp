@@ -120,8 +120,8 @@ void SplitFilesBySort(const std::filesystem::path& itemFile, const std::filesyst
     // Lists of a file compare case-sensitively: looked up by their bytes, the reference needs
     // no sort, and it goes before the results are made.
     ItemList reference;
-    reference.LoadFromFile(referenceFile);
-    items.LoadFromFile(itemFile);
+    reference.LoadBytesFromFile(referenceFile);
+    items.LoadBytesFromFile(itemFile);
     MarkMembers(items, reference, marks);
   }
   DistributeMarked(items, marks, kept, matched);

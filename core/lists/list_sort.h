@@ -29,7 +29,8 @@ void SplitListsBySort(ItemList& source, ItemList& reference, ItemList* kept, Ite
 // reference that compares case-sensitively (its bytes are looked up instead).
 void RemoveMembersBySort(ItemList& list, ItemList& reference);
 
-// As SplitListsBySort over the lines of two files; kept and matched are appended to.
+// As SplitListsBySort over the lines of two files, taken as their bytes; kept and matched are
+// appended to.
 void SplitFilesBySort(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile, ItemList* kept,
                       ItemList* matched);
 

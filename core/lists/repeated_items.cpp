@@ -14,8 +14,11 @@ namespace {
 
 // A part of a pass is worth a thread of its own from this many items on.
 constexpr size_t kItemsPerPart = size_t{1} << 18;
-// Additions go in batches, the slots of a batch fetched before any is read.
-constexpr int kBatch = 16;
+// How far apart the steps of an addition run, and the items held between the first and last.
+constexpr size_t kAhead = 8;
+constexpr size_t kRing = 32;  // a power of two above 2 * kAhead
+// The items a thread looks at a time to pick its own.
+constexpr size_t kBlock = 256;
 
 // The 32-bit hash's bits spread over 64: the high half picks the table, the low half the slot.
 inline uint64_t Mix(uint32_t hash) { return HashMix(hash); }
@@ -114,23 +117,41 @@ void MarkRepeated(const ItemList& list, std::vector<uint8_t>& marks) {
   for (size_t count : perTable) tables.emplace_back(count, list, code);
   ParallelFor(parts, [&](int p) {
     Table& table = tables[static_cast<size_t>(p)];
-    size_t batch[kBatch];
-    uint64_t mixed[kBatch];
-    int held = 0;
-    auto flush = [&] {
-      for (int k = 0; k < held; ++k) table.PrefetchHolder(hashes[batch[k]], mixed[k]);
-      for (int k = 0; k < held; ++k) marks[batch[k]] = table.Add(batch[k], hashes[batch[k]], mixed[k]);
-      held = 0;
+    // A thread's own items pass three steps kAhead apart, in order: their slot fetched, the
+    // item that slot names fetched, then the item added.
+    size_t index[kRing];
+    uint64_t mixed[kRing];
+    size_t seen = 0, added = 0;
+    auto add = [&](size_t k) {
+      const size_t i = index[k % kRing];
+      marks[i] = table.Add(i, hashes[i], mixed[k % kRing]);
     };
-    for (size_t i = 0; i < n; ++i) {
-      const uint64_t m = Mix(hashes[i]);
-      if (TableOf(m, parts) != p) continue;
+    auto take = [&](size_t i, uint64_t m) {
       table.Prefetch(m);
-      batch[held] = i;
-      mixed[held] = m;
-      if (++held == kBatch) flush();
+      index[seen % kRing] = i;
+      mixed[seen % kRing] = m;
+      if (seen >= kAhead) {
+        const size_t k = (seen - kAhead) % kRing;
+        table.PrefetchHolder(hashes[index[k]], mixed[k]);
+      }
+      if (seen >= 2 * kAhead) add(added++);
+      ++seen;
+    };
+    // A block's own items are picked without a branch (which table an item goes to is a coin's
+    // toss a branch would guess wrong half the time), then taken.
+    size_t own[kBlock];
+    uint64_t ownMixed[kBlock];
+    for (size_t base = 0; base < n; base += kBlock) {
+      size_t count = 0;
+      for (size_t i = base, end = std::min(n, base + kBlock); i < end; ++i) {
+        const uint64_t m = Mix(hashes[i]);
+        own[count] = i;
+        ownMixed[count] = m;
+        count += TableOf(m, parts) == p;
+      }
+      for (size_t k = 0; k < count; ++k) take(own[k], ownMixed[k]);
     }
-    flush();
+    while (added < seen) add(added++);
   });
 }
 

@@ -74,6 +74,10 @@ TEST_F(FileOperations, DedupeByMode) {
   // Two numbers of one BKDR hash, which mode B once took for one: both stay.
   DedupeFile(File("h.txt", "13363463632\r\n13377114254\r\n"), dir / "h-b.txt", CompareMode::kByHash);
   EXPECT_EQ(test::ReadBytes(dir / "h-b.txt"), "13363463632\r\n13377114254\r\n");
+  // A file's own work keeps its bytes: a UTF-8 file stays UTF-8, an emoji and all.
+  const std::string utf8 = "\xF0\x9F\x98\x80 1\r\n\xE5\xBC\xA0\r\n";
+  DedupeFile(File("u.txt", utf8 + utf8), dir / "u-b.txt", CompareMode::kByHash);
+  EXPECT_EQ(test::ReadBytes(dir / "u-b.txt"), utf8);
 }
 
 TEST_F(FileOperations, ShuffleKeepsEveryLine) {
