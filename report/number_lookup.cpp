@@ -7,15 +7,6 @@
 namespace telqor {
 namespace {
 
-constexpr size_t kNumberDigits = 11;
-
-bool IsElevenDigits(std::string_view line) {
-  if (line.size() != kNumberDigits) return false;
-  for (char c : line)
-    if (c < '0' || c > '9') return false;
-  return true;
-}
-
 // The index of name in names, added when new.
 uint32_t IndexOf(const std::string& name, std::vector<std::string>& names,
                  std::unordered_map<std::string, uint32_t>& indexes) {

@@ -61,20 +61,15 @@ void ForEachNumber(const ItemList& list, Indices numbers, F&& f) {
   }
 }
 
-// A line is somebody's number only when it is eleven digits, as the statistics count it: any
-// other line (a blank one, "abc", "123", a number with a blank after it) has no region and no
-// carrier, so it goes to 未知地区 and 其它, and never names a segment file.
-bool IsNumber(std::string_view line) {
-  return line.size() == 11 && std::all_of(line.begin(), line.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
+// A line that is not eleven digits (IsElevenDigits, as the statistics count) has no region and
+// no carrier: it goes to 未知地区 and 其它, and never names a segment file.
 std::optional<std::string_view> RegionOfLine(const SegmentDatabase& db, std::string_view line) {
-  if (!IsNumber(line)) return std::nullopt;
+  if (!IsElevenDigits(line)) return std::nullopt;
   return db.RegionOf(line);
 }
 
 Carrier CarrierOfLine(const CarrierRule& rule, std::string_view line) {
-  return IsNumber(line) ? rule.Of(line) : Carrier::None;
+  return IsElevenDigits(line) ? rule.Of(line) : Carrier::None;
 }
 
 // ---- Grouping by region -------------------------------------------------------------------

@@ -116,6 +116,16 @@ class SegmentDatabase {
   ItemList used_;  // sorted, each segment once
 };
 
+// Whether a line is a mobile number as the lookups, the statistics and the exports count one:
+// exactly eleven ASCII digits. Any other line (a blank one, "abc", a number with a blank after
+// it) is nobody's number.
+inline bool IsElevenDigits(std::string_view line) {
+  if (line.size() != 11) return false;
+  for (char c : line)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
 // The segment of a number: its first seven characters when it has more than six, else itself.
 inline std::string_view SegmentOf(std::string_view number) { return number.size() > 6 ? number.substr(0, 7) : number; }
 
