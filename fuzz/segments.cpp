@@ -21,7 +21,7 @@ class QuietUi : public telqor::Ui {
   void OpenFolder(const std::filesystem::path&) override {}
 };
 
-bool IsElevenDigits(std::string_view s) {
+bool ElevenAsciiDigits(std::string_view s) {
   if (s.size() != 11) return false;
   for (char c : s)
     if (c < '0' || c > '9') return false;
@@ -57,8 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ItemList lines;
   for (std::string_view number : numbers) {
     const LookupRow row = lookup.Of(number);
-    FUZZ_CHECK((row.status == LookupStatus::kBadFormat) == !IsElevenDigits(number));
-    FUZZ_CHECK((row.status == LookupStatus::kValid) == (IsElevenDigits(number) && db.RegionOf(number).has_value()));
+    FUZZ_CHECK((row.status == LookupStatus::kBadFormat) == !ElevenAsciiDigits(number));
+    FUZZ_CHECK((row.status == LookupStatus::kValid) == (ElevenAsciiDigits(number) && db.RegionOf(number).has_value()));
     lines.Add(ByteStr(number));
   }
   QuietUi ui;
