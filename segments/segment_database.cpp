@@ -328,6 +328,18 @@ std::optional<std::string> ScanRegionOf(std::string_view text, std::string_view 
   if (text.empty()) return std::nullopt;
   if (const void* zero = std::memchr(text.data(), 0, text.size()))
     text = text.substr(0, static_cast<size_t>(static_cast<const char*>(zero) - text.data()));
+  if (segment.find('"') != std::string_view::npos) {
+    // A quote in the segment is doubled where its field is quoted, so its bytes need not occur
+    // as they are: every line's first field is read instead.
+    std::optional<std::string> region;
+    ForEachLine(text, [&](std::string_view line) {
+      std::string_view f[3];
+      std::vector<std::string> quoted;
+      if (!region && FirstThreeFields(line, f, quoted) >= 3 && f[0] == segment)
+        region = std::string(f[1]) + "." + std::string(f[2]);
+    });
+    return region;
+  }
   // Every place the segment's bytes occur; the line around it decides whether it is the
   // segment field of that line.
   for (size_t at = text.find(segment); at != std::string_view::npos; at = text.find(segment, at + 1)) {

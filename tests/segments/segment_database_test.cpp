@@ -170,11 +170,12 @@ TEST_F(LoadedDatabase, LookupLinesKeepWhatWasTyped) {
 
 TEST_F(LoadedDatabase, ScanningTheSegmentFileAnswersAsTheLoadedDatabase) {
   std::string text = test::ReadBytes(Data() / u8"手机号段.txt");
-  text += G("\"1999999\"|\"北\"|京\r\n9138000|a|b\r\n|empty|first\r\n");  // quotes; a segment inside a field
+  // Quotes; a segment inside a field; a quote inside a quoted segment, whose bytes are doubled.
+  text += G("\"1999999\"|\"北\"|京\r\n9138000|a|b\r\n|empty|first\r\n\"12\"\"4\"\"5\"|q|r\r\n12\"4\"5|x|y\r\n");
   db.LoadText(test::ReadBytes(Data() / u8"地区.txt"), text);
   for (std::string_view number :
        {"13800001234", "1380002", "13500001234", "13600001111", "18600001234", "13900001234", "13900011234",
-        "13711111234", "19999991234", "1380000999", "138000", "9138000", "3800001", ""}) {
+        "13711111234", "19999991234", "1380000999", "138000", "9138000", "3800001", "", "12\"4\"5"}) {
     auto scanned = ScanRegionOf(text, number);
     auto loaded = db.RegionOf(number);
     EXPECT_EQ(scanned.has_value(), loaded.has_value()) << number;
