@@ -42,15 +42,9 @@ void SplitListsByHash(ItemList& source, const ItemList& reference, ItemList* kep
 
 void SplitFilesByHash(const std::filesystem::path& itemFile, const std::filesystem::path& referenceFile,
                       ItemList* kept, ItemList* matched) {
-  std::vector<uint8_t> marks;
-  ItemList items;
-  {
-    ItemList reference;
-    reference.LoadBytesFromFile(referenceFile);
-    items.LoadBytesFromFile(itemFile);
-    ItemSet(reference).Mark(items, marks);
-  }
-  DistributeMarked(items, marks, kept, matched);
+  // Lines of a file are looked up by their bytes in both modes, and a split keeps the items'
+  // order in both: the two families are one here.
+  SplitFilesBySort(itemFile, referenceFile, kept, matched);
 }
 
 }  // namespace telqor
