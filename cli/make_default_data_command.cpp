@@ -23,9 +23,10 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
 Verb MakeDefaultDataVerb() {
   return {{"make-default-data",
            "Writes the base-data files that the program folder lacks from the segment list shipped\n"
-           "with the program (517,258 segments of 2025, 31 provinces, 363 cities): 基础数据/地区.txt,\n"
+           "with the program (517,258 segments of 2025, 31 provinces), its cities on today's map: one\n"
+           "name a division of the 2023 codes, 343 cities (吉首 is 湘西, 莱芜 is 济南): 基础数据/地区.txt,\n"
            "基础数据/手机号段.txt and 基础数据/固话区号对照表.txt, GBK with CR LF, and a notice of the\n"
-           "data's source and licence. A file that exists is kept. Today's carrier prefixes go into\n"
+           "data's sources and licences. A file that exists is kept. Today's carrier prefixes go into\n"
            "Telqor.ini when the carrier settings still hold their first-run values. With --force all\n"
            "three files are rewritten and the carrier prefixes replaced. Prints the files written.\n",
            {{"--force", nullptr, OptionKind::Flag, nullptr, "rewrite existing files and carrier prefixes"}},

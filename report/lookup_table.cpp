@@ -10,7 +10,7 @@ constexpr int kProgressStep = 1 << 16;  // lines between two looks at the Ui
 }  // namespace
 
 const std::vector<std::string>& LookupTableHeader() {
-  static const std::vector<std::string> header = {"号码", "省份", "城市", "区号", "运营商", "状态"};
+  static const std::vector<std::string> header = {"号码", "省份", "城市", "区划代码", "区号", "运营商", "状态"};
   return header;
 }
 
@@ -33,9 +33,10 @@ std::optional<int64_t> WriteLookupTable(const ItemList& lines, const NumberLooku
     }
     cells[1] = row.province;
     cells[2] = row.city;
-    cells[3] = row.areaCode;
-    cells[4] = row.carrier == Carrier::None ? "" : CarrierName(row.carrier);
-    cells[5] = LookupStatusName(row.status);
+    cells[3] = row.divisionCode;
+    cells[4] = row.areaCode;
+    cells[5] = row.carrier == Carrier::None ? "" : CarrierName(row.carrier);
+    cells[6] = LookupStatusName(row.status);
     sink.Row(cells);
   }
   ui.Progress(count, count);

@@ -1,5 +1,5 @@
 // The lookup table of a list: one row per line, in the list's order, with the columns
-// 号码, 省份, 城市, 区号, 运营商, 状态. A line that is not a number stays in 号码 as it was written
+// 号码, 省份, 城市, 区划代码, 区号, 运营商, 状态. A line that is not a number stays in 号码 as it was written
 // (GBK made UTF-8), the other fields empty.
 #pragma once
 

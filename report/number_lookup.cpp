@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "core/text/gbk.h"
+#include "segments/divisions.h"
 
 namespace telqor {
 namespace {
@@ -42,8 +43,10 @@ NumberLookup::NumberLookup(const SegmentDatabase& db, const CarrierRule& carrier
     r.province = GbkToUtf8(province);
     r.city = GbkToUtf8(city);
     if (std::optional<std::string_view> code = areaCodes.Of(city)) r.areaCode = GbkToUtf8(*code);
+    if (const Division* division = DivisionTable::Shipped().Find(r.province, r.city)) r.divisionCode = division->code;
     r.provinceIndex = IndexOf(r.province, provinces_, provinceIndexes);
     r.cityIndex = IndexOf(r.city, cities_, cityIndexes);
+    if (r.cityIndex == cityDivisionCodes_.size()) cityDivisionCodes_.push_back(r.divisionCode);
     regions_.push_back(std::move(r));
   }
 }
@@ -65,6 +68,7 @@ LookupRow NumberLookup::Of(std::string_view line) const {
     const Region& region = regions_[code.region];
     row.province = region.province;
     row.city = region.city;
+    row.divisionCode = region.divisionCode;
     row.areaCode = region.areaCode;
   }
   return row;

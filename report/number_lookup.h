@@ -1,5 +1,5 @@
-// The lookup of one line of a list: its province, city, area code and carrier, and whether it is
-// a number at all. The lookup table and the statistics both ask it, line by line.
+// The lookup of one line of a list: its province, city, division code (行政区划代码 of today's
+// map, segments/divisions.h), area code and carrier, and whether it is a number at all. The lookup table and the statistics both ask it, line by line.
 //
 // A line is valid when it is exactly eleven digits and its segment is in the database; eleven
 // digits of an unknown segment are "号段不存在"; anything else (blanks around it included) is
@@ -29,6 +29,7 @@ struct LookupRow {
   LookupStatus status = LookupStatus::kBadFormat;
   std::string_view province;
   std::string_view city;
+  std::string_view divisionCode;  // "370100"; empty when today's map cannot place the city
   std::string_view areaCode;
   Carrier carrier = Carrier::None;  // by the carrier rule's prefixes, for eleven digits of any segment
 };
@@ -54,13 +55,14 @@ class NumberLookup {
   Code CodeOf(std::string_view line) const;
 
   struct Region {
-    std::string province, city, areaCode;  // UTF-8
+    std::string province, city, divisionCode, areaCode;  // UTF-8
     uint32_t provinceIndex, cityIndex;     // into provinces_ and cities_: one per name
   };
   const SegmentDatabase& db_;  // outlives the lookup
   CarrierRule carriers_;
   std::vector<Region> regions_;  // by the database's region index
   std::vector<std::string> provinces_, cities_;
+  std::vector<std::string> cityDivisionCodes_;  // by city index: the code of the first region naming it
 };
 
 }  // namespace telqor

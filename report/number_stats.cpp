@@ -22,6 +22,7 @@ class LookupIndexes {
   uint32_t CityOf(uint32_t region) const { return lookup_.regions_[region].cityIndex; }
   const std::vector<std::string>& Provinces() const { return lookup_.provinces_; }
   const std::vector<std::string>& Cities() const { return lookup_.cities_; }
+  const std::vector<std::string>& CityDivisionCodes() const { return lookup_.cityDivisionCodes_; }
 
  private:
   const NumberLookup& lookup_;
@@ -108,6 +109,11 @@ int64_t CountDistinct(const ItemList& lines, std::vector<uint64_t>& keys) {
   int64_t distinct = 1;
   for (size_t i = 1; i < numbers; ++i) distinct += sorted[i] != sorted[i - 1];
   return distinct + static_cast<int64_t>(others.size());
+}
+
+// The columns before 数量: a dimension's each, and the city's division code after it.
+size_t KeyColumns(const NumberStats& stats) {
+  return stats.by.size() + static_cast<size_t>(std::count(stats.by.begin(), stats.by.end(), StatsDimension::kCity));
 }
 
 }  // namespace
@@ -222,7 +228,12 @@ std::optional<NumberStats> CountNumbers(const ItemList& lines, const NumberLooku
 
   for (const auto& [g, n] : merged) {
     StatsGroup group;
-    for (const Axis& axis : axes) group.keys.push_back(KeyOf(axis, indexes, g / axis.stride % axis.size));
+    for (const Axis& axis : axes) {
+      const uint64_t value = g / axis.stride % axis.size;
+      group.keys.push_back(KeyOf(axis, indexes, value));
+      if (axis.dimension == StatsDimension::kCity && value + 1 < axis.size)
+        group.divisionCode = indexes.CityDivisionCodes()[value];
+    }
     group.count = n;
     stats.groups.push_back(std::move(group));
   }
@@ -242,14 +253,17 @@ std::string ShareText(int64_t count, int64_t total) {
 
 std::vector<std::string> StatsTableHeader(const NumberStats& stats) {
   std::vector<std::string> header;
-  for (StatsDimension d : stats.by) header.emplace_back(StatsDimensionCaption(d));
+  for (StatsDimension d : stats.by) {
+    header.emplace_back(StatsDimensionCaption(d));
+    if (d == StatsDimension::kCity) header.emplace_back("区划代码");
+  }
   header.emplace_back("数量");
   header.emplace_back("占比");
   return header;
 }
 
 std::vector<ColumnKind> StatsTableKinds(const NumberStats& stats) {
-  std::vector<ColumnKind> kinds(stats.by.size(), ColumnKind::kText);
+  std::vector<ColumnKind> kinds(KeyColumns(stats), ColumnKind::kText);
   kinds.push_back(ColumnKind::kCount);
   kinds.push_back(ColumnKind::kShare);
   return kinds;
@@ -260,7 +274,10 @@ void WriteStatsTable(const NumberStats& stats, TableSink& sink) {
   auto write = [&] { sink.Row(std::vector<std::string_view>(row.begin(), row.end())); };
   for (const StatsGroup& group : stats.groups) {
     row.clear();
-    for (const std::string& key : group.keys) row.push_back(key.empty() ? "未知" : key);
+    for (size_t d = 0; d < group.keys.size(); ++d) {
+      row.push_back(group.keys[d].empty() ? "未知" : group.keys[d]);
+      if (stats.by[d] == StatsDimension::kCity) row.push_back(group.divisionCode);
+    }
     row.push_back(std::to_string(group.count));
     row.push_back(ShareText(group.count, stats.totals.lines));
     write();
@@ -268,7 +285,7 @@ void WriteStatsTable(const NumberStats& stats, TableSink& sink) {
   row.clear();
   if (!stats.by.empty()) {
     row.emplace_back("合计");
-    row.resize(stats.by.size());
+    row.resize(KeyColumns(stats));
   }
   row.push_back(std::to_string(stats.totals.lines));
   row.push_back(ShareText(stats.totals.lines, stats.totals.lines));

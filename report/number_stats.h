@@ -39,6 +39,7 @@ struct StatsTotals {
 struct StatsGroup {
   std::vector<std::string> keys;
   int64_t count = 0;
+  std::string divisionCode;  // the city's code of today's map, when grouped by city; else empty
 };
 
 struct NumberStats {
@@ -56,7 +57,8 @@ std::optional<NumberStats> CountNumbers(const ItemList& lines, const NumberLooku
 // "12.34%": count of total, percent with two decimals ("0.00%" for a total of 0).
 std::string ShareText(int64_t count, int64_t total);
 
-// The table of stats: the dimensions' captions, "数量", "占比"; a row a group; then "合计".
+// The table of stats: the dimensions' captions (城市 followed by 区划代码), "数量", "占比"; a row
+// a group; then "合计".
 std::vector<std::string> StatsTableHeader(const NumberStats& stats);
 // The columns' kinds: the keys text, 数量 a count, 占比 a share.
 std::vector<ColumnKind> StatsTableKinds(const NumberStats& stats);

@@ -253,6 +253,7 @@ if $gui; then
   "${triple}-strip" --strip-unneeded "$out"/*.exe "$out"/*.dll "$out"/plugins/*/*.dll
   cp README.md "$out/README.md"
   cp data/LICENSE-segments-2025 "$out/"
+  cp data/divisions-2023/LICENSE "$out/LICENSE-divisions-2023"
   echo "The program for Windows: $out (copy the whole folder)"
   $run_gui || exit 0
   wine_prefix

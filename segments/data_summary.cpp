@@ -1,6 +1,7 @@
 #include "segments/data_summary.h"
 
 #include <system_error>
+#include <unordered_set>
 
 #include "core/io/file_io.h"
 #include "core/text/gbk.h"
@@ -30,7 +31,14 @@ SegmentDataSummary SummarizeSegmentData(const SegmentDatabase& db, const fs::pat
   SegmentDataSummary summary;
   summary.segments = db.SegmentCount();
   summary.provinces = static_cast<int>(db.Provinces().size());
-  for (const Province& province : db.Provinces()) summary.cities += static_cast<int>(province.cities.size());
+  std::unordered_set<const Division*> divisions;
+  for (const Province& province : db.Provinces()) {
+    summary.cities += static_cast<int>(province.cities.size());
+    for (const City& city : province.cities)
+      if (const Division* row = DivisionTable::Shipped().Find(GbkToUtf8(province.name), GbkToUtf8(city.name)))
+        divisions.insert(row);
+  }
+  summary.divisions = static_cast<int>(divisions.size());
   summary.areaCodes = CityAreaCodes::Load(baseData).Count();
   summary.source = summary.segments > 0 ? SourceOf(baseData) : "没有号段数据";
   return summary;
@@ -38,8 +46,28 @@ SegmentDataSummary SummarizeSegmentData(const SegmentDatabase& db, const fs::pat
 
 std::string SummaryText(const SegmentDataSummary& summary) {
   return std::to_string(summary.segments) + "个号段，" + std::to_string(summary.provinces) + "个省，" +
-         std::to_string(summary.cities) + "个城市，" + std::to_string(summary.areaCodes) + "个区号 · 数据：" +
+         std::to_string(summary.cities) + "个城市（" + std::to_string(summary.divisions) + "个行政区划），" + std::to_string(summary.areaCodes) + "个区号 · 数据：" +
          summary.source;
+}
+
+std::vector<OffMapCity> OffMapCities(const SegmentDatabase& db) {
+  std::vector<OffMapCity> off;
+  for (const Province& province : db.Provinces()) {
+    const std::string provinceName = GbkToUtf8(province.name);
+    for (const City& city : province.cities) {
+      std::string cityName = GbkToUtf8(city.name);
+      const Division* row = DivisionTable::Shipped().Find(provinceName, cityName);
+      if (!row || row->shortName != cityName || row->province != provinceName)
+        off.push_back({provinceName, std::move(cityName), row});
+    }
+  }
+  return off;
+}
+
+std::string OffMapCityText(const OffMapCity& city) {
+  return city.province + "." + city.city + " → " +
+         (city.division ? std::string(city.division->shortName) + " " + std::string(city.division->code)
+                        : std::string("不在今日的行政区划中"));
 }
 
 }  // namespace telqor

@@ -16,6 +16,7 @@
 #include "core/program/settings.h"
 #include "core/text/text.h"
 #include "segments/current_prefixes.h"
+#include "segments/divisions.h"
 #include "segments/field_split.h"
 #include "segments/segment_database.h"
 
@@ -26,6 +27,8 @@ extern const unsigned char kDefaultSegmentsXz[];
 extern const size_t kDefaultSegmentsXzSize;
 extern const unsigned char kDefaultSegmentsLicence[];
 extern const size_t kDefaultSegmentsLicenceSize;
+extern const unsigned char kDivisionsLicence[];
+extern const size_t kDivisionsLicenceSize;
 
 namespace fs = std::filesystem;
 
@@ -87,8 +90,8 @@ class GbkNames {
 
 // The provinces in order of first appearance, each with its cities in that order.
 struct City {
-  const DefaultSegment* first;  // the city's first segment
-  std::string_view areaCode;    // the first area code its segments give
+  const DefaultSegment* first;               // the city's first segment
+  std::vector<std::string_view> areaCodes;  // its division's, then those its segments give, each once
 };
 struct Region {
   std::string_view province;
@@ -105,10 +108,15 @@ std::vector<Region> Regions(const std::vector<DefaultSegment>& segments) {
     std::vector<City>& cities = regions[at->second].cities;
     std::string key = std::string(s.province) + '\t' + std::string(s.city);
     auto [city, isNew] = cityAt.try_emplace(std::move(key), at->second, cities.size());
-    if (isNew) cities.push_back({&s, s.areaCode});
-    // A city whose first segment gives no area code takes the first a later one gives.
-    std::string_view& areaCode = regions[city->second.first].cities[city->second.second].areaCode;
-    if (areaCode.empty()) areaCode = s.areaCode;
+    if (isNew) {
+      cities.push_back({&s, {}});
+      // A city of today's map has its division's area code first, whatever its segments give.
+      const Division* row = DivisionTable::Shipped().Find(s.province, s.city);
+      if (row && !row->areaCode.empty()) cities.back().areaCodes.push_back(row->areaCode);
+    }
+    std::vector<std::string_view>& codes = regions[city->second.first].cities[city->second.second].areaCodes;
+    if (!s.areaCode.empty() && std::find(codes.begin(), codes.end(), s.areaCode) == codes.end())
+      codes.push_back(s.areaCode);
   }
   return regions;
 }
@@ -196,7 +204,7 @@ std::string AreaCodeText(const std::vector<Region>& regions, GbkNames& gbk) {
   std::string text;
   for (const Region& region : regions)
     for (const City& city : region.cities)
-      if (!city.areaCode.empty()) text.append(gbk(city.first->city)).append(" ").append(city.areaCode).append("\r\n");
+      for (std::string_view code : city.areaCodes) text.append(gbk(city.first->city)).append(" ").append(code).append("\r\n");
   return text;
 }
 
@@ -205,13 +213,20 @@ std::string NoticeText() {
       "本文件夹中的 地区.txt、手机号段.txt 和 固话区号对照表.txt 由 Telqor 根据其附带的公开号段数据写入:\r\n"
       "手机号段数据 版本 " +
       std::string(kDefaultDataVersion) +
-      " (517,258 个七位号段, 31 个省级地区, 363 个城市), 来自开源项目 ALI1416/phone2region 的数据文件,\r\n"
-      "按 Apache License 2.0 许可发布, 许可全文如下。这些文件可以换成您自己的数据。\r\n\r\n");
-  std::string_view licence(reinterpret_cast<const char*>(kDefaultSegmentsLicence), kDefaultSegmentsLicenceSize);
-  for (char c : licence) {
-    if (c == '\n') text += '\r';
-    text += c;
-  }
+      " (517,258 个七位号段, 31 个省级地区), 来自开源项目 ALI1416/phone2region 的数据文件,\r\n"
+      "按 Apache License 2.0 许可发布, 许可全文见下。这些文件可以换成您自己的数据。\r\n"
+      "城市名称按今日的行政区划统一 (343 个城市, 每个地级区划一个名称; 莱芜 改为 济南, 吉首 改为 湘西 等),\r\n"
+      "依据国家统计局2023年统计用区划代码, 取自开源项目 modood/Administrative-divisions-of-China,\r\n"
+      "按其附带的许可发布, 许可全文见下。\r\n\r\n");
+  auto AppendLicence = [&](const unsigned char* data, size_t size) {
+    for (char c : std::string_view(reinterpret_cast<const char*>(data), size)) {
+      if (c == '\n') text += '\r';
+      text += c;
+    }
+  };
+  AppendLicence(kDefaultSegmentsLicence, kDefaultSegmentsLicenceSize);
+  text += Utf8ToGbk("\r\n\r\n行政区划数据的许可:\r\n\r\n");
+  AppendLicence(kDivisionsLicence, kDivisionsLicenceSize);
   return text;
 }
 
@@ -244,7 +259,9 @@ std::string AreaCodeFileText(const std::vector<DefaultSegment>& segments) {
 }
 
 DefaultSegments::DefaultSegments()
-    : text_(Decompress(kDefaultSegmentsXz, kDefaultSegmentsXzSize)), segments_(SplitSegments(text_)) {}
+    : text_(Decompress(kDefaultSegmentsXz, kDefaultSegmentsXzSize)), segments_(SplitSegments(text_)) {
+  ToTodaysDivisions(segments_, DivisionTable::Shipped());
+}
 
 std::vector<std::string_view> DefaultDataFileNames() { return {kRegionFileName, kSegmentFileName, kAreaCodeFileName}; }
 

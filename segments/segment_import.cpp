@@ -1,7 +1,6 @@
 #include "segments/segment_import.h"
 
 #include <algorithm>
-#include <array>
 #include <deque>
 #include <optional>
 #include <system_error>
@@ -18,6 +17,7 @@
 #include "core/program/ui.h"
 #include "segments/default_data.h"
 #include "segments/field_split.h"
+#include "segments/place_names.h"
 #include "segments/segment_database.h"
 
 namespace telqor {
@@ -25,42 +25,6 @@ namespace telqor {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The peoples an autonomous region or prefecture may name after its place name.
-constexpr std::array<std::string_view, 55> kPeoples = {
-    "蒙古", "回",   "藏",   "维吾尔", "苗",     "彝",       "壮",     "布依",   "朝鲜",     "满",     "侗",
-    "瑶",   "白",   "土家", "哈尼",   "哈萨克", "傣",       "黎",     "傈僳",   "佤",       "畲",     "高山",
-    "拉祜", "水",   "东乡", "纳西",   "景颇",   "柯尔克孜", "土",     "达斡尔", "仫佬",     "羌",     "布朗",
-    "撒拉", "毛南", "仡佬", "锡伯",   "阿昌",   "普米",     "塔吉克", "怒",     "乌孜别克", "俄罗斯", "鄂温克",
-    "德昂", "保安", "裕固", "京",     "塔塔尔", "独龙",     "鄂伦春", "赫哲",   "门巴",     "珞巴",   "基诺"};
-
-size_t CharCount(std::string_view utf8) {
-  return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
-// name without suffix, when that leaves at least two characters.
-bool StripSuffix(std::string_view& name, std::string_view suffix) {
-  if (!name.ends_with(suffix) || CharCount(name.substr(0, name.size() - suffix.size())) < 2) return false;
-  name.remove_suffix(suffix.size());
-  return true;
-}
-
-// "恩施土家族苗族" → "恩施", "伊犁哈萨克" → "伊犁". A people without "族" is taken only when its
-// name has two characters or more, so that no place name loses its last character to one.
-void StripPeoples(std::string_view& name) {
-  for (;;) {
-    std::string_view base = name;
-    const bool withZu = StripSuffix(base, "族");
-    std::string_view shortest = name;  // the longest people's name wins: 土家 before 土
-    for (std::string_view people : kPeoples) {
-      std::string_view rest = base;
-      if ((withZu || CharCount(people) >= 2) && StripSuffix(rest, people) && rest.size() < shortest.size())
-        shortest = rest;
-    }
-    if (shortest.size() == name.size()) return;
-    name = shortest;
-  }
-}
 
 // What trimming leaves of a field: no blanks around it, nor the quotes of a CSV field.
 std::string_view TrimField(std::string_view field) {
@@ -221,30 +185,6 @@ class StatusCleared {
 
 }  // namespace
 
-std::string_view ShortProvinceName(std::string_view name) {
-  if (StripSuffix(name, "特别行政区")) return name;
-  if (StripSuffix(name, "自治区")) {
-    StripPeoples(name);
-    return name;
-  }
-  if (!StripSuffix(name, "省")) StripSuffix(name, "市");
-  return name;
-}
-
-std::string_view ShortCityName(std::string_view name) {
-  if (StripSuffix(name, "自治州")) {
-    StripPeoples(name);
-  } else {
-    for (std::string_view suffix : {"地区", "林区", "新区", "盟", "市"})
-      if (StripSuffix(name, suffix)) break;
-  }
-  // Three prefectures are known by a short name of their own.
-  if (name == "巴音郭楞") return "巴州";
-  if (name == "博尔塔拉") return "博州";
-  if (name == "克孜勒苏") return "克州";
-  return name;
-}
-
 std::string BadSegmentLineText(const BadSegmentLine& bad) {
   return "第" + std::to_string(bad.line) + "行：" + bad.reason;
 }
@@ -294,6 +234,7 @@ SegmentList::SegmentList(std::string_view bytes) : text_(ListText(bytes)) {
   }
   std::stable_sort(badLines_.begin(), badLines_.end(),
                    [](const BadSegmentLine& a, const BadSegmentLine& b) { return a.line < b.line; });
+  renamings_ = ToTodaysDivisions(segments_, DivisionTable::Shipped());
 }
 
 std::string SegmentBackupName(std::string_view name, std::string_view stamp) {
@@ -309,6 +250,7 @@ SegmentImportResult ImportSegmentList(const fs::path& listFile, const fs::path& 
   const SegmentList list(ReadWholeFile(listFile));
   SegmentImportResult result;
   result.badLines = list.BadLines();
+  result.renamings = list.Renamings();
   if (list.Segments().empty()) {
     std::string message = "号段文件中没有可用的号段：" + PathToUtf8(listFile);
     if (!list.BadLines().empty()) message += "（" + BadSegmentLineText(list.BadLines().front()) + "）";
@@ -392,15 +334,18 @@ SegmentImportResult ImportSegmentList(const fs::path& listFile, const fs::path& 
 }
 
 std::string SegmentImportSummary(const SegmentImportResult& result) {
+  std::string renamed;
+  for (size_t i = 0; i < result.renamings.size(); ++i)
+    renamed += (i == 0 ? "\n城市名称改为今日区划：" : "、") + CityRenamingText(result.renamings[i]);
   if (result.unchanged)
-    return "号段库没有变化：" + std::to_string(result.segments) + "个号段与现有数据相同，未写入任何文件";
+    return "号段库没有变化：" + std::to_string(result.segments) + "个号段与现有数据相同，未写入任何文件" + renamed;
   std::string text = "号段库已更新：" + std::to_string(result.segments) + "个号段，新增" +
                      std::to_string(result.added) + "个，删除" + std::to_string(result.removed) + "个，变更城市" +
                      std::to_string(result.moved) + "个";
   if (!result.changeList.empty()) text += "\n变更明细：" + PathToUtf8(result.changeList);
   for (size_t i = 0; i < result.backups.size(); ++i)
     text += (i == 0 ? "\n原文件另存为：" : "、") + PathToUtf8(result.backups[i].filename());
-  return text;
+  return text + renamed;
 }
 
 }  // namespace telqor

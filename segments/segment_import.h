@@ -20,19 +20,12 @@
 #include <vector>
 
 #include "segments/default_data.h"
+#include "segments/divisions.h"
+#include "segments/place_names.h"
 
 namespace telqor {
 
 class Ui;
-
-// The short name the base data uses for a province or a city given in full: without 省, 市,
-// 自治区, 特别行政区 (provinces) or 市, 地区, 盟, 林区, 自治州 (cities), and without the peoples
-// an autonomous region or prefecture names (广西壮族自治区 → 广西, 恩施土家族苗族自治州 → 恩施);
-// three prefectures go by their customary short names (巴州, 博州, 克州). A name already short,
-// or one that would be left with a single character, stays as it is. UTF-8 in and out: a view
-// into name or a literal.
-std::string_view ShortProvinceName(std::string_view name);
-std::string_view ShortCityName(std::string_view name);
 
 // A line of the list that was skipped, and why ("号段不是7位数字").
 struct BadSegmentLine {
@@ -42,8 +35,9 @@ struct BadSegmentLine {
 // "第12行：号段不是7位数字"
 std::string BadSegmentLineText(const BadSegmentLine& bad);
 
-// A public list read: its good lines with the names shortened, sorted by segment, each segment
-// once (the first line that gives it), and the lines skipped.
+// A public list read: its good lines with the names shortened and each city put on its row of
+// today's divisions (divisions.h), sorted by segment, each segment once (the first line that
+// gives it), the lines skipped, and the cities renamed.
 class SegmentList {
  public:
   // The bytes of a list file. A byte-order mark decides the encoding, else UTF-8 when the whole
@@ -55,12 +49,14 @@ class SegmentList {
   // Views into the list's text (UTF-8) or literals.
   const std::vector<DefaultSegment>& Segments() const { return segments_; }
   const std::vector<BadSegmentLine>& BadLines() const { return badLines_; }
+  const std::vector<CityRenaming>& Renamings() const { return renamings_; }
   bool HasAreaCodes() const { return hasAreaCodes_; }
 
  private:
   std::string text_;
   std::vector<DefaultSegment> segments_;
   std::vector<BadSegmentLine> badLines_;
+  std::vector<CityRenaming> renamings_;
   bool hasAreaCodes_ = false;
 };
 
@@ -73,6 +69,7 @@ struct SegmentImportResult {
   int removed = 0;         // old segments the list lacks
   int moved = 0;           // segments now in another province or city
   std::vector<BadSegmentLine> badLines;
+  std::vector<CityRenaming> renamings;         // cities the list names otherwise than today's map
   std::vector<std::filesystem::path> files;    // the data files written, in order
   std::vector<std::filesystem::path> backups;  // the files they replaced, kept under stamped names
   std::filesystem::path changeList;            // the segments added, removed and moved; empty when none

@@ -253,7 +253,7 @@ void MainWindow::OfferDefaultData() {
   QStringList names;
   for (std::string_view name : missing) names << FromUtf8(name);
   QString question =
-      u"基础数据缺少 %1。\n是否写入程序附带的默认数据(2025年公开号段库：517,258个号段，31个省、363个城市，"
+      u"基础数据缺少 %1。\n是否写入程序附带的默认数据(2025年公开号段库：517,258个号段，31个省、343个城市(按2023年行政区划)，"
       u"及各城市的固话区号)？"_s.arg(names.join(u"、"_s));
   if (WouldWriteCurrentPrefixes(program_, false)) question += u"\n运营商号段设置也将更新为当前号段(含16x、19x)。"_s;
   question += u"\n已有的文件不会被覆盖，以后可以换成您自己的数据。"_s;

@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 using test::Result;
 
 constexpr char kMark[] = "\xEF\xBB\xBF";
-constexpr char kHeader[] = "号码,省份,城市,区号,运营商,状态\r\n";
+constexpr char kHeader[] = "号码,省份,城市,区划代码,区号,运营商,状态\r\n";
 
 class ReportCli : public test::CliFixture {
  protected:
@@ -40,13 +40,14 @@ class ReportCli : public test::CliFixture {
 
   std::string numbers;
   const std::string rows = std::string(kHeader) +
-                           "13800001234,北京,北京,010,移动,有效\r\n"
-                           "13600001111,广东,東莞,0769,移动,有效\r\n"
-                           "99900001234,,,,,号段不存在\r\n"
-                           "\"abc,\"\"d\",,,,,格式错误\r\n"
-                           ",,,,,格式错误\r\n"
-                           "中国,,,,,格式错误\r\n"
-                           "13800001234,北京,北京,010,移动,有效\r\n";
+                           "13800001234,北京,北京,110000,010,移动,有效\r\n"
+                           // 東莞 is no name of today's map (东莞 is): no code
+                           "13600001111,广东,東莞,,0769,移动,有效\r\n"
+                           "99900001234,,,,,,号段不存在\r\n"
+                           "\"abc,\"\"d\",,,,,,格式错误\r\n"
+                           ",,,,,,格式错误\r\n"
+                           "中国,,,,,,格式错误\r\n"
+                           "13800001234,北京,北京,110000,010,移动,有效\r\n";
 };
 
 TEST_F(ReportCli, TableWritesARowPerLineAsCsvOrAWorkbook) {
@@ -60,14 +61,14 @@ TEST_F(ReportCli, TableWritesARowPerLineAsCsvOrAWorkbook) {
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(Sheets(book), std::vector<std::string>{
-                              "号码\t省份\t城市\t区号\t运营商\t状态\n"
-                              "13800001234\t北京\t北京\t010\t移动\t有效\n"
-                              "13600001111\t广东\t東莞\t0769\t移动\t有效\n"
-                              "99900001234\t\t\t\t\t号段不存在\n"
-                              "\"abc,\"\"d\"\t\t\t\t\t格式错误\n"
-                              "\t\t\t\t\t格式错误\n"
-                              "中国\t\t\t\t\t格式错误\n"
-                              "13800001234\t北京\t北京\t010\t移动\t有效\n"});
+                              "号码\t省份\t城市\t区划代码\t区号\t运营商\t状态\n"
+                              "13800001234\t北京\t北京\t110000\t010\t移动\t有效\n"
+                              "13600001111\t广东\t東莞\t\t0769\t移动\t有效\n"
+                              "99900001234\t\t\t\t\t\t号段不存在\n"
+                              "\"abc,\"\"d\"\t\t\t\t\t\t格式错误\n"
+                              "\t\t\t\t\t\t格式错误\n"
+                              "中国\t\t\t\t\t\t格式错误\n"
+                              "13800001234\t北京\t北京\t110000\t010\t移动\t有效\n"});
 
   const std::string gbk = Path("t.CSV");
   EXPECT_EQ(Run({"table", numbers, "--encoding", "gbk", "-o", gbk}).status, 0);

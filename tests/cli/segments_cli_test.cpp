@@ -154,13 +154,28 @@ TEST_F(SegmentsCli, RegionsPrintTheTreeAndReportTheLoad) {
 TEST_F(SegmentsCli, RegionsSummaryTellsWhatDataIsLoaded) {
   File("home/基础数据/固话区号对照表.txt", Utf8ToGbk("北京 010\r\n广州 020\r\n说明：没有区号\r\n"));
   Result r = Run({"regions", "--summary"});
-  EXPECT_EQ(r.out, "segments: 12\nprovinces: 7\ncities: 13\narea codes: 2\nsource: 用户数据\n");
+  EXPECT_EQ(r.out, "segments: 12\nprovinces: 7\ncities: 13\ndivisions: 8\narea codes: 2\nsource: 用户数据\n");
   fs::remove_all(home() / u8"基础数据");
   ASSERT_EQ(Run({"make-default-data"}).status, 0);
   r = Run({"regions", "--summary"});
   EXPECT_EQ(r.out,
-            "segments: 517258\nprovinces: 31\ncities: 363\narea codes: 363\n"
+            "segments: 517258\nprovinces: 31\ncities: 343\ndivisions: 343\narea codes: 343\n"
             "source: 程序附带的公开号段数据 版本 20250201（ALI1416/phone2region）\n");
+}
+
+// --check names each city not on today's map, and where it belongs when the map knows; the
+// shipped data has none.
+TEST_F(SegmentsCli, RegionsCheckListsTheCitiesOffTodaysMap) {
+  Result r = Run({"regions", "--check"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out,
+            "广东.東莞 → 不在今日的行政区划中\n上海.浦东 → 上海 310000\n贵州.黔西 → 毕节 520500\n"
+            "贵州.南 → 不在今日的行政区划中\n天津.天 津 → 不在今日的行政区划中\n");
+  fs::remove_all(home() / u8"基础数据");
+  ASSERT_EQ(Run({"make-default-data"}).status, 0);
+  r = Run({"regions", "--check"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
 }
 
 TEST_F(SegmentsCli, ValidateWritesBothResultsAndPrintsTheirPaths) {

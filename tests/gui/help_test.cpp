@@ -160,10 +160,13 @@ class HelpTest : public QObject {
     for (const QString& part : {u"Apache License 2.0"_s, u"Qt 6：LGPL-3.0"_s, u"PCRE2：BSD-3-Clause"_s,
                                 u"ICU：Unicode License"_s, u"0BSD"_s, u"CLI11"_s})
       QVERIFY2(licences.contains(part), qPrintable(part));
-    // The shipped list's licence in full, as data/LICENSE-segments-2025 holds it.
+    QVERIFY(licences.contains(u"modood/Administrative-divisions-of-China"_s));
+    // The shipped data's licences in full, as data/ holds them.
     const QString full = Control<QPlainTextEdit>(about, kLicenceText)->toPlainText();
     QVERIFY(full.contains(u"Apache License"_s));
     QVERIFY(full.contains(u"END OF TERMS AND CONDITIONS"_s));
+    QVERIFY(full.contains(u"行政区划数据的许可"_s));
+    QVERIFY(full.contains(u"Version 2, December 2004"_s));
   }
 
   void AboutTellsTheUsersOwnSegmentsAndMissingOnes() {

@@ -98,8 +98,8 @@ class ReportTest : public QObject {
     dialog->findChild<QTabWidget*>(kPages)->setCurrentIndex(0);
     dialog->findChild<QPushButton*>(kSaveTableButton)->click();
     const std::string csv = ReadBytes(table);
-    QVERIFY(csv.starts_with("\xEF\xBB\xBF省份,城市,数量,占比\r\n北京,北京,3,50.00%\r\n"));
-    QVERIFY(csv.ends_with("合计,,6,100.00%\r\n"));
+    QVERIFY(csv.starts_with("\xEF\xBB\xBF省份,城市,区划代码,数量,占比\r\n北京,北京,110000,3,50.00%\r\n"));
+    QVERIFY(csv.ends_with("合计,,,6,100.00%\r\n"));
 
     // The chart of a table's page, as a picture.
     const fs::path picture = home / U8Path("图.png");
@@ -141,10 +141,10 @@ class ReportTest : public QObject {
     WillSaveAs(table);
     Scripted().answer = false;
     Trigger(w, kTargetLookupTableItem);
-    QCOMPARE(ReadBytes(table), std::string("\xEF\xBB\xBF号码,省份,城市,区号,运营商,状态\r\n"
-                                           "13800000001,北京,北京,010,移动,有效\r\n"
-                                           "13399999999,,,,电信,号段不存在\r\n"
-                                           "\"a,\"\"b\"\"\",,,,,格式错误\r\n"));
+    QCOMPARE(ReadBytes(table), std::string("\xEF\xBB\xBF号码,省份,城市,区划代码,区号,运营商,状态\r\n"
+                                           "13800000001,北京,北京,110000,010,移动,有效\r\n"
+                                           "13399999999,,,,,电信,号段不存在\r\n"
+                                           "\"a,\"\"b\"\"\",,,,,,格式错误\r\n"));
     QCOMPARE(Scripted().questions.size(), size_t(1));
     QVERIFY(Scripted().questions[0].startsWith(u"归属地查询表保存完成：共1个文件，3行"_s));
 

@@ -93,14 +93,15 @@ TEST_F(Stats, GroupsLargestFirstThenByTheirKeysAndTheTotal) {
                                   {"189", "1", "7.14%"},
                                   {"999", "1", "7.14%"},
                                   {"合计", "14", "100.00%"}}));
+  // A city is followed by its division code of today's map, empty for a name the map lacks.
   EXPECT_EQ(Table(Count({D::kProvince, D::kCity})),
-            (std::vector<Strings>{{"省份", "城市", "数量", "占比"},
-                                  {"未知", "未知", "7", "50.00%"},
-                                  {"北京", "北京", "3", "21.43%"},
-                                  {"广东", "广州", "2", "14.29%"},
-                                  {"上海", "上海", "1", "7.14%"},
-                                  {"广东", "東莞", "1", "7.14%"},
-                                  {"合计", "", "14", "100.00%"}}));
+            (std::vector<Strings>{{"省份", "城市", "区划代码", "数量", "占比"},
+                                  {"未知", "未知", "", "7", "50.00%"},
+                                  {"北京", "北京", "110000", "3", "21.43%"},
+                                  {"广东", "广州", "440100", "2", "14.29%"},
+                                  {"上海", "上海", "310000", "1", "7.14%"},
+                                  {"广东", "東莞", "", "1", "7.14%"},
+                                  {"合计", "", "", "14", "100.00%"}}));
 }
 
 // Groups are their keys' text: by city alone, cities of one name in two provinces are one.

@@ -25,10 +25,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The shipped list's licence, built in beside the guide (data/LICENSE-segments-2025).
-QString ShippedDataLicence() {
-  QFile file(u":/data/LICENSE-segments-2025"_s);
+QString Resource(const QString& name) {
+  QFile file(name);
   return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The shipped data's licences, built in beside the guide (data/LICENSE-segments-2025 and
+// data/divisions-2023/LICENSE).
+QString ShippedDataLicences() {
+  return Resource(u":/data/LICENSE-segments-2025"_s) + u"\n\n———— 行政区划数据的许可 ————\n\n"_s +
+         Resource(u":/data/divisions-2023/LICENSE"_s);
 }
 
 QString SegmentText(const SegmentDataFacts& facts) {
@@ -63,12 +69,14 @@ AboutDialog::AboutDialog(const SegmentDataFacts& facts, QWidget* parent) : QDial
   segmentsLabel_->setWordWrap(true);
   licencesLabel_ = Named<QLabel>(kLicencesLabel,
                                  u"附带的号段数据(来自开源项目 ALI1416/phone2region)：Apache License 2.0，全文见下\n"
+                                 u"附带的行政区划(国家统计局2023年统计用区划代码，来自开源项目 "
+                                 u"modood/Administrative-divisions-of-China)：其附带的许可，全文见下\n"
                                  u"Qt 6：LGPL-3.0\n"
                                  u"PCRE2：BSD-3-Clause\n"
                                  u"ICU：Unicode License\n"
                                  u"liblzma (XZ Utils)：0BSD / 公有领域\n"
                                  u"CLI11(仅 telqor-cli)：BSD-3-Clause"_s);
-  licenceText_ = Named<QPlainTextEdit>(kLicenceText, ShippedDataLicence());
+  licenceText_ = Named<QPlainTextEdit>(kLicenceText, ShippedDataLicences());
   licenceText_->setReadOnly(true);
   licenceText_->setLineWrapMode(QPlainTextEdit::NoWrap);
   closeButton_ = Button(kCloseButton, u"关闭"_s);
