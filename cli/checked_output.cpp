@@ -8,6 +8,7 @@
 #include <string>
 #include <system_error>
 
+#include "cli/process_start.h"
 #include "core/text/errors.h"
 #include "core/io/file_io.h"
 
@@ -34,6 +35,11 @@ class CheckedBuffer : public std::streambuf {
   int sync() override {
     const char* p = pbase();
     size_t left = static_cast<size_t>(pptr() - pbase());
+    try {
+      if (left > 0 && ShowOnOutputConsole(std::string_view(p, left))) left = 0;
+    } catch (const std::system_error&) {
+      error_ = EIO;
+    }
     while (left > 0 && error_ == 0) {
       ssize_t n = ::write(STDOUT_FILENO, p, left);
       if (n < 0 && errno == EINTR) continue;
@@ -70,7 +76,9 @@ class PipeAwareFile : public WritableFile {
  public:
   explicit PipeAwareFile(std::unique_ptr<WritableFile> target) : target_(std::move(target)) {}
   void Append(std::string_view bytes) override {
-    Checked([&] { target_->Append(bytes); });
+    Checked([&] {
+      if (!ShowOnOutputConsole(bytes)) target_->Append(bytes);
+    });
   }
   void Close() override {
     Checked([&] { target_->Close(); });

@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "files/encoding_tools.h"
+#include "core/text/path_text.h"
 
 namespace telqor::cli {
 namespace {
@@ -15,7 +16,7 @@ int Run(const ParsedArgs& args, GlobalOptions&) {
   for (const std::filesystem::path& file : args.PositionalPaths()) {
     try {
       CleanBytesFile(file);
-      std::cout << CleanBytesPath(file).string() << "\n";
+      std::cout << PathToUtf8(CleanBytesPath(file)) << "\n";
     } catch (const std::exception& e) {
       std::cerr << e.what() << "\n";
       status = 1;

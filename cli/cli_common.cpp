@@ -47,7 +47,7 @@ int WriteBesideEach(const ParsedArgs& args, std::string_view ending,
     outputs.files.push_back(target);
   }
   outputs.Keep();
-  for (const auto& target : outputs.files) std::cout << target.string() << "\n";
+  for (const auto& target : outputs.files) std::cout << PathToUtf8(target) << "\n";
   return 0;
 }
 

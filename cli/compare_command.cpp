@@ -4,6 +4,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "files/file_comparison.h"
+#include "core/text/path_text.h"
 
 namespace telqor::cli {
 namespace {
@@ -14,7 +15,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   std::optional<std::filesystem::path> outDir = args.PathValue("--out-dir");
   ConsoleUi ui(global.yes);
   ComparisonFiles files = CompareFiles(newFile, reference, outDir.value_or(newFile.parent_path()), mode, ui);
-  std::cout << files.present.string() << "\n" << files.absent.string() << "\n";
+  std::cout << PathToUtf8(files.present) << "\n" << PathToUtf8(files.absent) << "\n";
   return 0;
 }
 

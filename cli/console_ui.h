@@ -5,7 +5,9 @@
 // throws QuestionRefused before the operation goes on, the verb writes nothing and fails.
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
+#include <string_view>
 
 #include "core/program/ui.h"
 
@@ -29,7 +31,10 @@ class ConsoleUi : public Ui {
   void OpenFolder(const std::filesystem::path& folder) override;
 
  private:
+  // The status line rewritten in place.
+  void Rewrite(std::string_view text);
   bool yes_;
+  size_t shown_ = 0;  // columns the line shows
 };
 
 }  // namespace telqor::cli

@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/segment_data.h"
 #include "segments/region_export.h"
+#include "core/text/path_text.h"
 
 namespace telqor::cli {
 namespace {
@@ -28,7 +29,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   LoadFiles(list, args.Positional(), ui);
   std::filesystem::path folder = BuildDatedOutputFolder(s.folders.otherData);
   SavedFiles saved = ExportNumbers(kind, list.Items(), db, CarrierRule(s.settings), folder, ui);
-  for (const auto& file : saved.written) std::cout << file.string() << "\n";
+  for (const auto& file : saved.written) std::cout << PathToUtf8(file) << "\n";
   std::cerr << saved.closing << "\n";
   return 0;
 }

@@ -110,7 +110,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
 
   if (args.Flag("--to-files")) {
     SavedFiles saved = SaveResultFiles(results, state.folders.datedOutput);
-    for (const fs::path& file : saved.written) std::cout << file.string() << "\n";
+    for (const fs::path& file : saved.written) std::cout << PathToUtf8(file) << "\n";
     for (const std::string& failure : failures) std::cerr << failure << "\n";
     std::cerr << saved.closing << "\n";
     return exitStatus;

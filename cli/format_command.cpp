@@ -7,6 +7,7 @@
 #include "core/text/str_to_int.h"
 #include "files/file_operations.h"
 #include "workspace/output_format.h"
+#include "core/text/path_text.h"
 
 namespace telqor::cli {
 namespace {
@@ -32,7 +33,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   RunOutputs files;
   SaveFormatted(output, *args.PathValue("--output"), perFile, frames, files.files);
   files.Keep();
-  for (const auto& file : files.files) std::cout << file.string() << "\n";
+  for (const auto& file : files.files) std::cout << PathToUtf8(file) << "\n";
   return 0;
 }
 

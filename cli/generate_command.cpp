@@ -4,6 +4,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "generate/range_generation.h"
+#include "core/text/path_text.h"
 
 namespace telqor::cli {
 namespace {
@@ -35,7 +36,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   ConsoleUi ui(global.yes);
   if (save) {
     auto file = GenerateToFile(in, s.folders.datedOutput, ui);
-    if (!file.empty()) std::cout << file.string() << "\n";
+    if (!file.empty()) std::cout << PathToUtf8(file) << "\n";
     return 0;
   }
   ItemList result;

@@ -6,6 +6,7 @@
 #include "core/program/data_folders.h"
 #include "core/text/errors.h"
 #include "segments/segment_import.h"
+#include "core/text/path_text.h"
 
 namespace telqor::cli {
 namespace {
@@ -23,7 +24,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   };
   SegmentImportResult result = ImportSegmentList(args.PositionalPaths()[0], state.folders.baseData, mayReplace, ui);
   for (const BadSegmentLine& bad : result.badLines) std::cerr << BadSegmentLineText(bad) << "\n";
-  for (const auto& file : result.files) std::cout << file.string() << "\n";
+  for (const auto& file : result.files) std::cout << PathToUtf8(file) << "\n";
   std::cerr << SegmentImportSummary(result) << "\n";
   return 0;
 }

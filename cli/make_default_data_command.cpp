@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "core/text/gbk.h"
 #include "segments/default_data.h"
+#include "core/text/path_text.h"
 
 namespace telqor::cli {
 namespace {
@@ -12,7 +13,7 @@ namespace {
 int Run(const ParsedArgs& args, GlobalOptions& global) {
   ProgramState& state = Started(global);
   DefaultDataResult result = WriteDefaultData(state, args.Flag("--force"));
-  for (const auto& file : result.written) std::cout << file.string() << "\n";
+  for (const auto& file : result.written) std::cout << PathToUtf8(file) << "\n";
   if (result.written.empty()) std::cerr << "基础数据已有号段库、地区表和区号表，未写入文件 (--force 覆盖)\n";
   if (result.prefixesWritten) std::cerr << "已写入当前运营商号段 (mobiletag, unicomtag, telecomtag, broadnettag)\n";
   return 0;

@@ -5,16 +5,16 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "documents/office_text.h"
+#include "core/text/path_text.h"
 
 namespace telqor::cli {
 namespace {
 
 int Run(const ParsedArgs& args, GlobalOptions& global) {
-  const auto& names = args.Positional();
   ConsoleUi ui(global.yes);
   std::vector<std::string> failures, notices;
-  for (const auto& file : OfficeFilesToText({names.begin(), names.end()}, ui, &failures, &notices))
-    std::cout << file.string() << "\n";
+  for (const auto& file : OfficeFilesToText(args.PositionalPaths(), ui, &failures, &notices))
+    std::cout << PathToUtf8(file) << "\n";
   for (const std::string& notice : notices) std::cerr << notice << "\n";
   for (const std::string& failure : failures) std::cerr << failure << "\n";
   return failures.empty() ? 0 : 1;

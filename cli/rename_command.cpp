@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "core/text/errors.h"
 #include "files/batch_rename.h"
+#include "core/text/path_text.h"
 
 namespace telqor::cli {
 namespace {
@@ -57,7 +58,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   const RenamePlan plan = PlanRename(list, folder, output);
   if (!plan.replaced.empty()) {
     std::string files;
-    for (const auto& file : plan.replaced) files.append("\n").append(file.string());
+    for (const auto& file : plan.replaced) files.append("\n").append(PathToUtf8(file));
     const std::string count = std::to_string(plan.replaced.size());
     if (args.Flag("--dry-run"))
       std::cerr << "将覆盖" << count << "个已有文件" << (overwrite ? "：" : "（改名要加 --overwrite）：") << files

@@ -4,6 +4,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "files/batch_save.h"
+#include "core/text/path_text.h"
 
 namespace telqor::cli {
 namespace {
@@ -15,9 +16,9 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   LoadFiles(list, args.Positional(), ui);
   if (auto batch = args.Value("--batch")) {
     for (const auto& file : BatchSave(list.Items(), *batch, s.folders.datedOutput, ui))
-      std::cout << file.string() << "\n";
+      std::cout << PathToUtf8(file) << "\n";
   } else if (auto file = SaveWholeList(list.Items(), s.folders.datedOutput, ui); !file.empty()) {
-    std::cout << file.string() << "\n";
+    std::cout << PathToUtf8(file) << "\n";
   }
   return 0;
 }

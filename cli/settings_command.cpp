@@ -24,7 +24,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
       std::cout << key << "=" << GbkToUtf8(value) << "\n";
     }
   };
-  std::cout << "Settings file: " << s.iniFile.string() << "\n[" << kSettingsSection << "]\n";
+  std::cout << "Settings file: " << PathToUtf8(s.iniFile) << "\n[" << kSettingsSection << "]\n";
   Settings shown = v;
   ForEachSettingKey(shown, [&](const char* key, const auto& value, const auto&) {
     if constexpr (std::is_same_v<std::decay_t<decltype(value)>, WideSetting>) {

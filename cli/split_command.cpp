@@ -19,7 +19,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   RunOutputs parts;
   for (const auto& file : files) SplitFile(file, outDir.value_or(file.parent_path()), count, ui, parts.files);
   parts.Keep();
-  for (const auto& part : parts.files) std::cout << part.string() << "\n";
+  for (const auto& part : parts.files) std::cout << PathToUtf8(part) << "\n";
   return 0;
 }
 

@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/segment_data.h"
 #include "segments/validity_check.h"
+#include "core/text/path_text.h"
 
 namespace telqor::cli {
 namespace {
@@ -18,7 +19,7 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
   ItemList valid, invalid;
   AnalyseValidity(raw.Items(), db, valid, invalid);
   auto [validFile, invalidFile] = SaveValidity(*args.PathValue("--save"), valid, invalid);
-  std::cout << validFile.string() << "\n" << invalidFile.string() << "\n";
+  std::cout << PathToUtf8(validFile) << "\n" << PathToUtf8(invalidFile) << "\n";
   return 0;
 }
 

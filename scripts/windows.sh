@@ -2,8 +2,11 @@
 # Builds the engine, telqor-cli.exe and telqor_tests.exe for 64-bit Windows with mingw-w64, in
 # build-windows/; with --test, runs the tests under Wine. With --gui, builds Qt's base modules for
 # Windows and the program telqor.exe, and puts a folder to copy to a Windows machine together:
-# build-windows-gui/Telqor/ (with --run, starts it under Wine).
-#   scripts/windows.sh [--test [GTEST ARGS]] | --gui [--run]
+# build-windows-gui/Telqor/, made anew each time and never run in (with --run, the program is
+# started under Wine from build-windows-gui/Telqor-run/, a copy whose settings and data stay
+# from one run to the next). --installer also makes the setup program with NSIS:
+# build-windows-gui/Telqor-<version>-setup.exe.
+#   scripts/windows.sh [--test [GTEST ARGS]] | --gui [--run] | --installer
 # The libraries built for Windows (PCRE2, liblzma, zlib, libzip, expat, libxlsxwriter, GoogleTest,
 # Qt) and ICU's headers live in a cache outside the repository, made once from Debian's source
 # packages and rebuilt only when missing: ${TELQOR_WINDOWS_CACHE:-$HOME/.cache/telqor-windows}.
@@ -14,15 +17,20 @@ repo=$PWD
 test=false
 gui=false
 run_gui=false
+installer=false
 case "${1:-}" in
   --test) test=true ;;
   --gui)
     gui=true
     [[ ${2:-} == --run ]] && run_gui=true
     ;;
+  --installer)
+    gui=true
+    installer=true
+    ;;
   "") ;;
   *)
-    echo "usage: $0 [--test [GTEST ARGS]] | --gui [--run]" >&2
+    echo "usage: $0 [--test [GTEST ARGS]] | --gui [--run] | --installer" >&2
     exit 2
     ;;
 esac
@@ -44,6 +52,7 @@ packages=(g++-mingw-w64-x86-64-posix wine64 cmake ninja-build dpkg-dev pkg-confi
 # Qt for Windows is built with the build machine's Qt tools (moc, uic, rcc) and ships Qt's own
 # Chinese texts; the program is tried on a virtual screen.
 $gui && packages+=(qt6-base-dev qt6-base-dev-tools qt6-translations-l10n xvfb xauth fonts-wqy-microhei)
+$installer && packages+=(nsis)
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
@@ -55,14 +64,15 @@ if ! grep -rqsE '^(Types:.*deb-src|deb-src .*debian\.org/debian/? )' /etc/apt/so
   codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
   printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s %s-updates\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
     "$codename" "$codename" | "${run[@]}" tee /etc/apt/sources.list.d/debian-src.sources >/dev/null
-  "${run[@]}" apt-get update -q
+  "${run[@]}" apt-get -o DPkg::Lock::Timeout=900 update -q
   updated=true
 fi
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  $updated || "${run[@]}" apt-get update -q
-  "${run[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+  # Another apt-get at work (an unattended upgrade, say) holds the lock: wait for it.
+  $updated || "${run[@]}" apt-get -o DPkg::Lock::Timeout=900 update -q
+  "${run[@]}" apt-get -o DPkg::Lock::Timeout=900 install -y -q --no-install-recommends "${missing[@]}"
 fi
 
 # ---- Libraries for the target, once -----------------------------------------------------------
@@ -255,9 +265,23 @@ if $gui; then
   cp data/LICENSE-segments-2025 "$out/"
   cp data/divisions-2023/LICENSE "$out/LICENSE-divisions-2023"
   echo "The program for Windows: $out (copy the whole folder)"
+  if $installer; then
+    version=$(sed -n 's/^project(Telqor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+    setup=build-windows-gui/Telqor-$version-setup.exe
+    # The uninstaller removes exactly the files and folders of the folder, the deepest first.
+    files=build-windows-gui/uninstall-files.nsh
+    (cd "$out" && find . -type f | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|' &&
+      find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') >"$files"
+    makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSOURCE="$repo/$out" -DOUTFILE="$repo/$setup" \
+      -DICON="$repo/packaging/windows/telqor.ico" -DFILE_LIST="$repo/$files" packaging/windows/telqor.nsi
+    echo "The setup program: $setup"
+  fi
   $run_gui || exit 0
   wine_prefix
-  cd "$out"
+  # A copy to run in: the folder users get never holds a trial's settings or data.
+  trial=build-windows-gui/Telqor-run
+  mkdir -p "$trial" && cp -a "$out"/. "$trial"/
+  cd "$trial"
   # A Windows desktop of its own inside the X display (a virtual screen when there is none).
   desktop=(explorer /desktop=Telqor,1400x1000 telqor.exe)
   if [[ -n ${DISPLAY:-} ]]; then exec "${chinese[@]}" "$wine" "${desktop[@]}"; fi

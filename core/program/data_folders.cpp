@@ -29,6 +29,42 @@ std::vector<ManagedFolder> ManagedFolders(Settings& s, DataFolders& f) {
 
 fs::path DefaultFolder(const DataFolders& f, const ManagedFolder& m) { return AsFolder(f.myData / U8(m.defaultName)); }
 
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// Whether the setting names the default folder of another program folder, as the absolute
+// settings of earlier versions did ("D:/旧Telqor/我的数据/使用过文件/" in a copy of that folder):
+// the copy's own default is meant, not a folder of the one it was copied from.
+bool NamesAnotherProgramsDefault(const fs::path& named, const DataFolders& f, const ManagedFolder& m) {
+  if (!named.is_absolute()) return false;
+  const fs::path folder = AsFolder(named).parent_path();  // without the closing separator
+  const fs::path myData = folder.parent_path();
+  return folder.filename() == U8(m.defaultName) && myData.filename() == U8("我的数据") &&
+         AsFolder(myData.parent_path()) != AsFolder(f.program);
+}
+
+}  // namespace
+
+namespace {
+
+// Whether path is folder or below it, by their names (another drive is never inside).
+bool IsInside(const fs::path& path, const fs::path& folder) {
+  const fs::path inside = AsFolder(path).lexically_relative(AsFolder(folder));
+  return !inside.empty() && !inside.has_root_path() && *inside.begin() != "..";
+}
+
+// Whether the executable is where an installer puts programs: below /usr (a package), or below
+// Windows' program folders (the setup program), where a user's data never goes.
+bool Installed(const fs::path& exe, Env& env) {
+  auto top = exe.begin();
+  if (exe.is_absolute() && ++top != exe.end() && *top == "usr") return true;
+  for (const char* programs : {"ProgramFiles", "ProgramW6432", "ProgramFiles(x86)"}) {
+    const std::optional<std::string> folder = env.Variable(programs);
+    if (!folder || folder->empty()) continue;
+    if (IsInside(exe, PathFromUtf8(*folder))) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 fs::path ProgramFolder(const std::optional<fs::path>& home) {
@@ -36,11 +72,32 @@ fs::path ProgramFolder(const std::optional<fs::path>& home) {
   if (home && !home->empty()) return AsFolder(fs::absolute(*home));
   if (auto dir = env.Variable("TELQOR_HOME")) return AsFolder(fs::absolute(PathFromUtf8(*dir)));
   fs::path exe = env.ExecutableFolder();
-  auto top = exe.begin();
-  const bool installed = exe.is_absolute() && ++top != exe.end() && *top == "usr";
-  if (!installed && env.Writable(exe)) return AsFolder(exe);
+  if (!Installed(exe, env) && env.Writable(exe)) return AsFolder(exe);
+  if (auto local = env.Variable("LOCALAPPDATA")) return AsFolder(PathFromUtf8(*local) / "Telqor");
   if (auto xdg = env.Variable("XDG_DATA_HOME")) return AsFolder(PathFromUtf8(*xdg) / "Telqor");
   return AsFolder(PathFromUtf8(env.Variable("HOME").value_or("/tmp")) / ".local" / "share" / "Telqor");
+}
+
+std::string FolderSettingOf(const fs::path& folder, const fs::path& programFolder) {
+  fs::path stored = AsFolder(folder);
+  if (folder.is_absolute() && IsInside(folder, programFolder))
+    stored = AsFolder(folder).lexically_relative(AsFolder(programFolder));
+  const std::string utf8 = FolderToUtf8(stored);
+  std::string gbk = Utf8ToGbk(utf8);
+  if (GbkToUtf8(gbk) != utf8) return std::string(kUtf8Mark) + utf8;
+  return gbk;
+}
+
+fs::path FolderOfSetting(std::string_view setting, const fs::path& programFolder) {
+  if (setting.empty()) return {};
+  const fs::path named = setting.starts_with(kUtf8Mark) ? PathFromUtf8(setting.substr(kUtf8Mark.size()))
+                                                        : PathFromGbk(setting);
+  return named.is_absolute() || named.has_root_name() ? named : programFolder / named;
+}
+
+std::string TypedFolderSetting(std::string_view typed, const fs::path& programFolder) {
+  if (typed.empty()) return {};
+  return FolderSettingOf(programFolder / PathFromUtf8(typed), programFolder);
 }
 
 std::string FolderSettingProblem(const std::string& setting) {
@@ -94,14 +151,14 @@ ProgramState StartUp(const fs::path& programFolder) {
   // default is used (and remembered) for this run.
   for (const ManagedFolder& m : ManagedFolders(s.settings, f)) {
     std::error_code ec;
-    fs::path named = PathFromGbk(*m.setting);
-    if (!m.setting->empty() && fs::is_directory(named, ec)) {
+    const fs::path named = FolderOfSetting(*m.setting, f.program);
+    if (!m.setting->empty() && fs::is_directory(named, ec) && !NamesAnotherProgramsDefault(named, f, m)) {
       *m.folder = AsFolder(named);
     } else {
       *m.folder = DefaultFolder(f, m);
-      *m.setting = Utf8ToGbk(FolderToUtf8(*m.folder));
       attempt([&] { CreateFolders(*m.folder); });
     }
+    *m.setting = FolderSettingOf(*m.folder, f.program);
   }
   f.datedOutput = AsFolder(f.otherData / DateStamp());
   attempt([&] { f.datedOutput = BuildDatedOutputFolder(f.otherData); });
@@ -111,13 +168,13 @@ ProgramState StartUp(const fs::path& programFolder) {
 std::vector<std::string> FollowFolderSettings(Settings& settings, DataFolders& folders) {
   std::vector<std::string> problems;
   for (const ManagedFolder& m : ManagedFolders(settings, folders)) {
-    fs::path wanted = m.setting->empty() ? DefaultFolder(folders, m) : AsFolder(PathFromGbk(*m.setting));
+    fs::path wanted = m.setting->empty() ? DefaultFolder(folders, m) : AsFolder(FolderOfSetting(*m.setting, folders.program));
     try {
       CreateFolders(wanted);
       *m.folder = wanted;
-      if (m.setting->empty()) *m.setting = Utf8ToGbk(FolderToUtf8(*m.folder));
+      *m.setting = FolderSettingOf(*m.folder, folders.program);
     } catch (const std::exception& e) {
-      *m.setting = Utf8ToGbk(FolderToUtf8(*m.folder));
+      *m.setting = FolderSettingOf(*m.folder, folders.program);
       problems.push_back(std::string(m.title) + "无法使用，仍用“" + FolderToUtf8(*m.folder) + "”: " + e.what());
     }
   }

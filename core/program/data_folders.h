@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/program/settings.h"
@@ -31,8 +32,10 @@ struct DataFolders {
 };
 
 // The program folder: home when given (--home), else TELQOR_HOME, else the folder of the
-// running executable when it is writable and not below /usr (where a package installs it, and
-// where even root must not keep data), else $XDG_DATA_HOME/Telqor or ~/.local/share/Telqor.
+// running executable when it is writable and not installed (below /usr, where a package puts
+// it, or below %ProgramFiles%, where the setup program does: even root or an administrator
+// must not keep data there), else %LOCALAPPDATA%\Telqor on Windows, $XDG_DATA_HOME/Telqor or
+// ~/.local/share/Telqor.
 std::filesystem::path ProgramFolder(const std::optional<std::filesystem::path>& home = std::nullopt);
 
 // What start-up made of the program folder: the settings in effect, the folders in use, and
@@ -55,6 +58,17 @@ ProgramState StartUp(const std::filesystem::path& programFolder);
 // Answers what could not be done; a folder that cannot be created keeps the one before it, and
 // so does its setting, which is not left naming a folder that is not in use.
 std::vector<std::string> FollowFolderSettings(Settings& settings, DataFolders& folders);
+
+// A managed folder as its setting keeps it: relative to the program folder when inside it
+// ("我的数据/使用过文件/", with the platform's separators), so that a program folder copied or
+// moved whole uses its own folders; else the absolute path. GBK, as Telqor.ini is; a path GBK
+// cannot hold is kept as UTF-8 after a byte-order mark, so that it reads back the same.
+std::string FolderSettingOf(const std::filesystem::path& folder, const std::filesystem::path& programFolder);
+// The folder a setting names (as FolderSettingOf writes it, or typed in GBK): a relative one is
+// inside the program folder. Empty for an empty setting.
+std::filesystem::path FolderOfSetting(std::string_view setting, const std::filesystem::path& programFolder);
+// What a user typed for a folder (UTF-8) as its setting: empty stays empty (the default).
+std::string TypedFolderSetting(std::string_view typed, const std::filesystem::path& programFolder);
 
 // Why a managed-folder setting (GBK) cannot name a folder, for the user (UTF-8): the path, or a
 // folder above it, is a file. Empty when it can: an empty setting means the default folder, and

@@ -414,7 +414,8 @@ class FileManagerTest : public QObject {
       Click(w, kToUseSetFolderButton);
       QCOMPARE(start, before);
       QCOMPARE(Names(w, kToUseList), QStringList{u"e.txt"_s});
-      QVERIFY(IniText(home).find("MywillUseDataPath=" + (elsewhere / "").string() + "\r\n") != std::string::npos);
+      // Inside the program folder: kept relative to it, so a copied folder uses its own.
+      QVERIFY(IniText(home).find("MywillUseDataPath=elsewhere/\r\n") != std::string::npos);
 
       // The output folder: its field shows it and the dated folder moves under it at once.
       const fs::path output = home / "out";
@@ -423,7 +424,7 @@ class FileManagerTest : public QObject {
       Click(w, kSetOutputFolderButton);
       QCOMPARE(Control<QLineEdit>(w, kOutputFolderEdit)->text(), telqor::test::PathToQString(output / ""));
       QCOMPARE(w->Folders().datedOutput.parent_path().parent_path(), output);
-      QVERIFY(IniText(home).find("MyOtherDataPath=" + (output / "").string() + "\r\n") != std::string::npos);
+      QVERIFY(IniText(home).find("MyOtherDataPath=out/\r\n") != std::string::npos);
       Click(w, kComparisonFolderButton);
       QCOMPARE(telqor::test::GuiEnv().openedFolders, std::vector<fs::path>{w->Folders().datedOutput});
 
@@ -431,7 +432,7 @@ class FileManagerTest : public QObject {
       fs::remove(home / "Telqor.ini");
       telqor::Hooks().chooseFolder = [](const fs::path&) { return fs::path(); };
       Click(w, kUsedSetFolderButton);
-      QVERIFY(IniText(home).find("MywillUseDataPath=" + (elsewhere / "").string() + "\r\n") != std::string::npos);
+      QVERIFY(IniText(home).find("MywillUseDataPath=elsewhere/\r\n") != std::string::npos);
     }
     // The next start uses the folder chosen.
     auto w = home.OpenWindow();

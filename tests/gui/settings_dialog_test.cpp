@@ -202,9 +202,8 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(w->Folders().otherData, out);
     QCOMPARE(w->Folders().datedOutput, out / telqor::DateStamp() / "");
     QCOMPARE(Control<QLineEdit>(w, files::kOutputFolderEdit)->text(), telqor::test::PathToQString(out));
-    // Stored in GBK, as every setting: 导出 is B5 BC B3 F6.
-    QCOMPARE(IniLine(home / "Telqor.ini", "MyOtherDataPath"),
-             "MyOtherDataPath=" + home.path().string() + "\xB5\xBC\xB3\xF6/");
+    // Stored in GBK, as every setting (导出 is B5 BC B3 F6), relative to the program folder it is in.
+    QCOMPARE(IniLine(home / "Telqor.ini", "MyOtherDataPath"), std::string("MyOtherDataPath=\xB5\xBC\xB3\xF6/"));
   }
 
   // A full disk while saving: Telqor.ini keeps every setting, and the status line says why.
@@ -235,8 +234,7 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(w->Folders().otherData, fallback);
     QCOMPARE(w->Folders().datedOutput, fallback / telqor::DateStamp() / "");
     QCOMPARE(Control<QLineEdit>(w, files::kOutputFolderEdit)->text(), telqor::test::PathToQString(fallback));
-    QCOMPARE(IniLine(home / "Telqor.ini", "MyOtherDataPath"),
-             "MyOtherDataPath=" + telqor::Utf8ToGbk(fallback.string()));
+    QCOMPARE(IniLine(home / "Telqor.ini", "MyOtherDataPath"), "MyOtherDataPath=" + telqor::Utf8ToGbk("我的数据/其它数据/"));
     QString shown;
     RunDialog(
         *w, [&](QDialog& d) { shown = Field(d, kOutputFolderEdit)->text(); }, false);

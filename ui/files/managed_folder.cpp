@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 
 void UseFolder(AppContext& context, std::string Settings::*setting, const fs::path& chosen) {
   Settings& settings = context.program.settings;
-  settings.*setting = ToGbk(FolderToQString(chosen));
+  settings.*setting = FolderSettingOf(chosen, context.program.folders.program);
   for (const std::string& problem : FollowFolderSettings(settings, context.program.folders))
     context.ui.ShowStatus(problem);
 }

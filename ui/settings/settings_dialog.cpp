@@ -153,9 +153,10 @@ void SettingsDialog::CopyBack(Settings& settings) const {
   settings.telecomPrefixes = ToGbk(telecomPrefixesEdit_->text());
   settings.broadnetPrefixes = ToGbk(broadnetPrefixesEdit_->text());
   settings.mobileSeparators = mobileSeparatorsCheck_->isChecked() ? 1 : 0;
-  settings.toUseFilesFolder = ToGbk(toUseFolderEdit_->text());
-  settings.usedFilesFolder = ToGbk(usedFolderEdit_->text());
-  settings.otherDataFolder = ToGbk(outputFolderEdit_->text());
+  const std::filesystem::path program = folders_ ? folders_->program : std::filesystem::path();
+  settings.toUseFilesFolder = TypedFolderSetting(toUseFolderEdit_->text().toStdString(), program);
+  settings.usedFilesFolder = TypedFolderSetting(usedFolderEdit_->text().toStdString(), program);
+  settings.otherDataFolder = TypedFolderSetting(outputFolderEdit_->text().toStdString(), program);
 }
 
 void SettingsDialog::accept() {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "core/program/data_folders.h"
 #include "core/platform/env.h"
 #include "core/text/gbk.h"
@@ -107,10 +109,41 @@ TEST(StartUp, MissingFolderSettingFallsBackForTheRun) {
                    "[SYSTEM]\r\nMyUsedDataPath=/no/such/folder/\r\nMyOtherDataPath=" + (dir / "out").string() + "\r\n");
   ProgramState s = StartUp(dir.path());
   EXPECT_EQ(s.folders.usedFiles, dir / u8"我的数据" / u8"使用过文件/");
-  EXPECT_EQ(s.settings.usedFilesFolder, Utf8ToGbk(test::Printed(dir / u8"我的数据" / u8"使用过文件/")));  // held as GBK
+  // Held as GBK, relative to the program folder.
+  EXPECT_EQ(s.settings.usedFilesFolder, Utf8ToGbk(test::Printed(fs::path(u8"我的数据") / u8"使用过文件" / "")));
   EXPECT_EQ(s.folders.otherData, dir / "out/");
+  EXPECT_EQ(s.settings.otherDataFolder, test::Printed(fs::path("out") / ""));
   EXPECT_TRUE(fs::is_directory(dir / "out" / DateStamp()));
   EXPECT_NE(test::ReadBytes(dir / "Telqor.ini").find("/no/such/folder/"), std::string::npos);
+}
+
+// A program folder copied whole uses its own folders: those inside it are kept relative to it,
+// and an earlier version's absolute setting naming the old folder's default means the copy's.
+// A folder elsewhere stays absolute, and one GBK cannot hold reads back the same.
+TEST(StartUp, AProgramFolderTravels) {
+  test::TempDir dir;
+  const fs::path first = dir / u8"程序", copy = dir / u8"副本", outside = dir / u8"外面 é😀";
+  fs::create_directories(first);
+  fs::create_directories(outside);
+  ProgramState s = StartUp(first);
+  s.settings.otherDataFolder = FolderSettingOf(outside, first);
+  EXPECT_TRUE(FollowFolderSettings(s.settings, s.folders).empty());
+  EXPECT_EQ(s.folders.otherData, outside / "");
+  SaveSettings(s.iniFile, s.settings);
+  EXPECT_EQ(test::ReadBytes(s.iniFile).find(test::Printed(first)), std::string::npos);  // nothing names it
+
+  fs::copy(first, copy, fs::copy_options::recursive);
+  std::string ini = test::ReadBytes(copy / "Telqor.ini");
+  const size_t key = ini.find("MywillUseDataPath="), end = ini.find("\r\n", key);
+  ini.replace(key, end - key, "MywillUseDataPath=" + Utf8ToGbk(test::Printed(first / u8"我的数据" / u8"待使用文件" / "")));
+  test::WriteBytes(copy / "Telqor.ini", ini);
+  ProgramState c = StartUp(copy);
+  EXPECT_EQ(c.folders.usedFiles, copy / u8"我的数据" / u8"使用过文件" / "");
+  EXPECT_EQ(c.folders.toUse, copy / u8"我的数据" / u8"待使用文件" / "");
+  EXPECT_EQ(c.folders.otherData, outside / "");
+  EXPECT_EQ(FolderOfSetting(c.settings.otherDataFolder, copy), outside / "");
+  EXPECT_EQ(FolderOfSetting(TypedFolderSetting("", copy), copy), fs::path());
+  EXPECT_EQ(FolderOfSetting(TypedFolderSetting("sub", copy), copy), copy / "sub" / "");
 }
 
 TEST(StartUp, AnUnwritableProgramFolderStillStarts) {
@@ -136,8 +169,10 @@ TEST(ProgramFolder, BesideAWritableExecutableUnlessInstalled) {
     bool writable = true;
     std::filesystem::path ExecutableFolder() override { return exe; }
     bool Writable(const std::filesystem::path&) override { return writable; }
+    std::map<std::string, std::string> variables;
     std::optional<std::string> Variable(const char* name) override {
       if (std::string_view(name) == "HOME") return "/home/li";
+      if (auto at = variables.find(name); at != variables.end()) return at->second;
       return std::nullopt;
     }
   } env;
@@ -155,6 +190,12 @@ TEST(ProgramFolder, BesideAWritableExecutableUnlessInstalled) {
   }
   env.exe = "/usrdata/bin";  // only the folder /usr itself is the system's
   EXPECT_EQ(ProgramFolder(), "/usrdata/bin/");
+  // Installed by the setup program below the program folders: the data go to the user's profile.
+  env.variables = {{"ProgramFiles", "/progs"}, {"LOCALAPPDATA", "/home/li/AppData/Local"}};
+  env.exe = "/progs/Telqor";
+  EXPECT_EQ(ProgramFolder(), "/home/li/AppData/Local/Telqor/");
+  env.exe = "/progsx/Telqor";
+  EXPECT_EQ(ProgramFolder(), "/progsx/Telqor/");
 }
 
 // A folder setting that names a file, or a path below one, is refused before it is taken.
@@ -181,7 +222,7 @@ TEST(StartUp, AFolderThatCannotBeMadeKeepsTheOneInUse) {
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_EQ(problems[0].rfind("输出文件夹无法使用，仍用“" + before.string() + "”: Cannot create folder", 0), 0u);
   EXPECT_EQ(s.folders.otherData, before);
-  EXPECT_EQ(s.settings.otherDataFolder, Utf8ToGbk(before.string()));
+  EXPECT_EQ(s.settings.otherDataFolder, Utf8ToGbk(test::Printed(fs::path(u8"我的数据") / u8"其它数据" / "")));
   EXPECT_EQ(s.folders.datedOutput, before / (DateStamp() + "/"));
 }
 
