@@ -170,6 +170,40 @@ if [[ ! -f $prefix/lib/libxlsxwriter.a ]]; then
   cmake --install "$cache/build/libxlsxwriter" >/dev/null
 fi
 
+# PDF files are read by poppler's pdftotext, shipped beside the programs: poppler over FreeType
+# (static, no PNG, HarfBuzz, BZip2 or Brotli), with Windows' own fonts, no JPEG 2000, colour
+# management, network or cairo, and its bundled JPEG decoder.
+if [[ ! -f $prefix/lib/libfreetype.a ]]; then
+  echo "Building FreeType for Windows"
+  src=$(fetch freetype)
+  cmake -S "$src" -B "$cache/build/freetype" -G Ninja -Wno-dev \
+    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" -DTELQOR_WINDOWS_PREFIX="$prefix" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
+    -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON \
+    -DFT_DISABLE_BROTLI=ON >/dev/null
+  cmake --build "$cache/build/freetype" -j "$jobs"
+  cmake --install "$cache/build/freetype" >/dev/null
+fi
+
+if [[ ! -f $prefix/bin/pdftotext.exe ]]; then
+  echo "Building poppler's pdftotext for Windows (about ten minutes)"
+  src=$(fetch poppler)
+  cmake -S "$src" -B "$cache/build/poppler" -G Ninja -Wno-dev \
+    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" -DTELQOR_WINDOWS_PREFIX="$prefix" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
+    -DFONT_CONFIGURATION=win32 -DENABLE_UTILS=ON -DENABLE_CPP=OFF -DENABLE_GLIB=OFF \
+    -DENABLE_GOBJECT_INTROSPECTION=OFF -DENABLE_QT5=OFF -DENABLE_QT6=OFF -DENABLE_BOOST=OFF \
+    -DENABLE_LIBOPENJPEG=none -DENABLE_CMS=none -DENABLE_DCTDECODER=unmaintained \
+    -DENABLE_LIBCURL=OFF -DENABLE_ZLIB=OFF -DENABLE_NSS3=OFF -DENABLE_GPGME=OFF \
+    -DWITH_Cairo=OFF -DWITH_JPEG=OFF -DWITH_PNG=OFF -DWITH_TIFF=OFF -DWITH_NSS3=OFF \
+    -DRUN_GPERF_IF_PRESENT=OFF -DBUILD_GTK_TESTS=OFF -DBUILD_QT5_TESTS=OFF -DBUILD_QT6_TESTS=OFF \
+    -DBUILD_CPP_TESTS=OFF -DBUILD_MANUAL_TESTS=OFF >/dev/null
+  cmake --build "$cache/build/poppler" -j "$jobs" --target pdftotext
+  mkdir -p "$prefix/bin"
+  cp "$cache/build/poppler/utils/pdftotext.exe" "$prefix/bin/"
+  "${triple}-strip" --strip-unneeded "$prefix/bin/pdftotext.exe"
+fi
+
 # Windows decodes GBK with the system's code page 936; of ICU the engine uses only the UTF-8 and
 # UTF-16 macros, which are headers alone: taken from ICU's source package, nothing linked.
 if [[ ! -f $prefix/include/unicode/utf8.h ]]; then
@@ -250,7 +284,7 @@ if $gui; then
   cmake --build build-windows-gui -j "$jobs" --target telqor telqor-cli
   out=build-windows-gui/Telqor
   rm -rf "$out" && mkdir -p "$out/plugins/platforms" "$out/plugins/styles" "$out/translations"
-  cp build-windows-gui/shell/telqor.exe build-windows-gui/cli/telqor-cli.exe "$out/"
+  cp build-windows-gui/shell/telqor.exe build-windows-gui/cli/telqor-cli.exe "$prefix/bin/pdftotext.exe" "$out/"
   cp "$qt"/bin/Qt6{Core,Gui,Widgets}.dll "$out/"
   cp "$qt/plugins/platforms/qwindows.dll" "$out/plugins/platforms/"
   cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$out/plugins/styles/"
@@ -293,6 +327,9 @@ cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" -DTELQOR_WINDOWS_PREFIX="$prefix" \
   -DTELQOR_BUILD_GUI=OFF -DTELQOR_BUILD_BENCH=OFF >/dev/null
 cmake --build build-windows -j "$jobs"
+# pdftotext beside the programs, where they look for it first after PATH.
+cp "$prefix/bin/pdftotext.exe" build-windows/cli/
+cp "$prefix/bin/pdftotext.exe" build-windows/tests/
 
 $test || exit 0
 

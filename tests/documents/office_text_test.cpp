@@ -284,7 +284,7 @@ TEST_F(OfficeText, WorkbookGivesEverySheetInSheetOrderWithNumbersInFull) {
 }
 
 TEST_F(OfficeText, PdfGivesItsLines) {
-  if (!FindProgram("pdftotext")) GTEST_SKIP() << "pdftotext is not installed";
+  if (!PdfProgram()) GTEST_SKIP() << "pdftotext is neither installed nor beside the program";
   std::vector<fs::path> written;
   EXPECT_EQ(PdfToText(Copy("sample.pdf", "scan.PDF"), true, nullptr, &written), kDocument + "\r");
   EXPECT_EQ(written, std::vector<fs::path>{dir / "scan.txt"});
