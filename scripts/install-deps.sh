@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config git dpkg-dev file
-  libpcre2-dev libicu-dev liblzma-dev libzip-dev libexpat1-dev libxlsxwriter-dev
+  libpcre2-dev libicu-dev liblzma-dev libzip-dev libexpat1-dev libxlsxwriter-dev nettle-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   qt6-base-dev qt6-translations-l10n fonts-wqy-microhei xdg-utils
   libreoffice-writer-nogui libreoffice-calc-nogui poppler-utils

@@ -170,6 +170,22 @@ if [[ ! -f $prefix/lib/libxlsxwriter.a ]]; then
   cmake --install "$cache/build/libxlsxwriter" >/dev/null
 fi
 
+# Office files encrypted with the default password are decrypted with nettle (AES, RC4, SHA-1,
+# SHA-512, MD5), static, without its public-key half (which would need GMP).
+if [[ ! -f $prefix/lib/libnettle.a ]]; then
+  echo "Building nettle for Windows"
+  src=$(fetch nettle)
+  rm -rf "$cache/build/nettle" && mkdir -p "$cache/build/nettle"
+  (cd "$cache/build/nettle" &&
+    "$src/configure" -q --host=$triple --prefix="$prefix" --libdir="$prefix/lib" --disable-shared \
+      --enable-static --disable-public-key --disable-documentation --disable-openssl --disable-assembler &&
+    make -s -j"$jobs" libnettle.a &&
+    make -s install-headers &&
+    # Its install-static and install-pkgconfig would run autoheader (Debian's patches touch
+    # configure.ac): the library and its pkg-config file are copied instead.
+    cp libnettle.a "$prefix/lib/" && mkdir -p "$prefix/lib/pkgconfig" && cp nettle.pc "$prefix/lib/pkgconfig/")
+fi
+
 # PDF files are read by poppler's pdftotext, shipped beside the programs: poppler over FreeType
 # (static, no PNG, HarfBuzz, BZip2 or Brotli), with Windows' own fonts, no JPEG 2000, colour
 # management, network or cairo, and its bundled JPEG decoder.
