@@ -175,7 +175,9 @@ class WordText {
     }
   }
 
-  // A story ends: what it left open is closed, fields too.
+  // A story ends: what it left open is closed, fields too. Past the main text, empty paragraphs
+  // are the stories' structure (the separators above notes, the marks ending empty headers), not
+  // lines of the document.
   void EndStory() {
     LoneSurrogate();
     if (inCell_) {
@@ -188,6 +190,7 @@ class WordText {
     fields_.clear();
     instructions_ = 0;
     lastMark_ = 0;
+    mainText_ = false;
   }
 
  private:
@@ -221,6 +224,7 @@ class WordText {
   // A paragraph outside tables.
   void Paragraph() {
     CloseRow();
+    if (paragraph_.empty() && !mainText_) return;
     Put();
     lines_.EndParagraph();
   }
@@ -279,6 +283,7 @@ class WordText {
   char16_t high_ = 0;         // a high surrogate waiting for its low half
   char16_t lastMark_ = 0;
   bool inRow_ = false, inCell_ = false;
+  bool mainText_ = true;
 };
 
 }  // namespace

@@ -474,6 +474,13 @@ TEST_F(OfficeText, BinaryOfficeFilesAreReadByTheirStreamsWithoutAConverter) {
   EXPECT_EQ(ExcelToText(Copy("sample.doc", "words.xlsx"), false), lines(kDocument, "\r", "\r\n"));
   EXPECT_EQ(TempLeft(), std::vector<std::string>{});
 
+  // A document as an office suite writes it: a hyperlink's field, a table with an empty cell and
+  // a cell of two paragraphs, then the footnote, the header, the footer's page field, the comment.
+  EXPECT_EQ(WordToText(Copy("contacts.doc", "contacts.doc"), false),
+            Utf8ToGbk("客户通讯录\r邮箱 li.si@example.com，手机 13800138000\r姓名\t手机\t备注\r"
+                      "张三\t\t座机 0755-23456789\rLi “Si”\t13900001111\t\r完\r\t脚注：备用 13712345678\r"
+                      "页眉 公司总机 010-88886666\r第 1 页\r批注 15900001111\r"));
+
   // Damaged, encrypted and unknown compound files are refused with their reason.
   auto failed = [&](const char* name, const std::string& why) {
     return "无法转换文件\"" + (dir / name).string() + "\"：" + why;

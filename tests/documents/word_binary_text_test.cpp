@@ -134,8 +134,11 @@ TEST(WordBinaryText, EightBitAndUtf16PiecesMakeOneText) {
 
 TEST(WordBinaryText, NotesHeadersCommentsAndTextBoxesFollowTheMainText) {
   WordMaker doc;
-  const std::vector<std::u16string> stories = {u"正文\r",   u"脚注 13800138000\r", u"页眉 0755-23456789\r", u"",
-                                               u"批注\r",   u"尾注\r",             u"文本框\r",           u"页眉中的文本框\r"};
+  // An empty paragraph of the main text is a line; past it, empty paragraphs are the stories'
+  // structure (a separator above the notes, empty headers).
+  const std::vector<std::u16string> stories = {u"正文\r\r",  u"脚注 13800138000\r", u"\x03\r页眉 0755-23456789\r\r",
+                                               u"",          u"批注\r",             u"尾注\r",
+                                               u"文本框\r", u"页眉中的文本框\r"};
   std::u16string all;
   for (size_t i = 0; i < stories.size(); ++i) {
     all += stories[i];
@@ -143,7 +146,7 @@ TEST(WordBinaryText, NotesHeadersCommentsAndTextBoxesFollowTheMainText) {
   }
   // The document's last paragraph mark, after every story, belongs to none.
   doc.pieces = {{all + u"\r", false}};
-  EXPECT_EQ(TextOf(doc.Bytes()), "正文\r脚注 13800138000\r页眉 0755-23456789\r批注\r尾注\r文本框\r页眉中的文本框\r");
+  EXPECT_EQ(TextOf(doc.Bytes()), "正文\r\r脚注 13800138000\r页眉 0755-23456789\r批注\r尾注\r文本框\r页眉中的文本框\r");
 
   // A story left open (no paragraph mark at its end) still ends its line, and a field open at
   // a story's end does not hide the next story.
