@@ -37,6 +37,7 @@ constexpr char16_t kFieldBegin = 0x13;
 constexpr char16_t kFieldSeparator = 0x14;
 constexpr char16_t kFieldEnd = 0x15;
 constexpr char16_t kNonBreakingHyphen = 0x1E;
+constexpr size_t kDeepestField = 1000;
 
 // Windows-1252 from 0x80 to 0x9F, where it parts from Latin-1: 8-bit pieces hold it.
 constexpr std::array<char16_t, 32> kWindows1252 = {
@@ -142,6 +143,9 @@ class WordText {
     LoneSurrogate();
     switch (c) {
       case kFieldBegin:
+        // Deeper than any document nests them: a damaged text, whose further fields are left
+        // to those open.
+        if (fields_.size() >= kDeepestField) return;
         fields_.push_back(true);
         ++instructions_;
         return;
