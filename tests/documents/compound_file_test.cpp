@@ -118,17 +118,6 @@ TEST(CompoundFile, DamagedFilesAreRefusedWithTheirReason) {
             "复合文档的目录项过多（超过 3 个）");
 }
 
-// A directory tree whose links point back into it is damaged: its entries are then looked at one
-// by one, as an office program recovers them.
-TEST(CompoundFile, ADirectoryTreeThatLoopsIsStillSearched) {
-  CompoundLayout layout = MakeCompound({{u"A", "1"}, {u"EncryptionInfo", "2"}});
-  const size_t entries = layout.SectorOffset(layout.directorySector);
-  layout.Put32(entries + 128 + 72, 1);  // A's right sibling is A itself
-  CompoundFile file{std::string_view(layout.bytes)};
-  EXPECT_TRUE(file.Has(u"EncryptionInfo"));
-  EXPECT_EQ(file.Read(u"A"), "1");
-}
-
 TEST(CompoundFile, StopIsSeenWhileALargeStreamIsRead) {
   const std::string bytes = test::CompoundBytes({{u"Workbook", Pattern(300000, 1)}});
   std::atomic<bool> stop = true;

@@ -8,7 +8,6 @@
 #include <optional>
 
 #include "core/text/gbk.h"
-#include "documents/binary_office.h"
 #include "documents/word_paragraphs.h"
 #include "tests/documents/cfb_maker.h"
 
@@ -127,9 +126,6 @@ TEST(WordBinaryText, EightBitAndUtf16PiecesMakeOneText) {
   WordMaker doc;
   doc.pieces = {{u"Call \x93Li\x94 \x97 ", true}, {u"手机 13800138000\r第二段", false}, {u"\rend\r", true}};
   EXPECT_EQ(TextOf(doc.Bytes()), "Call “Li” — 手机 13800138000\r第二段\rend\r");
-  // A piece of Chinese text between two of plain ASCII, as documents edited in place hold them.
-  doc.pieces = {{u"Tel: ", true}, {u"座机", false}, {u" 0755-23456789\r", true}};
-  EXPECT_EQ(TextOf(doc.Bytes()), "Tel: 座机 0755-23456789\r");
 }
 
 TEST(WordBinaryText, NotesHeadersCommentsAndTextBoxesFollowTheMainText) {
@@ -211,18 +207,6 @@ TEST(WordBinaryText, EncryptedOldAndDamagedDocumentsAreRefused) {
   shared.pieces = {{std::u16string(100000, u'1'), true}};
   for (int i = 0; i < 1000; ++i) shared.pieces.push_back({0, 100000});
   EXPECT_EQ(RefusalOf(shared.Bytes()), "文件已损坏（Word 文档的文本片段表无效）");
-}
-
-// The streams, not the name, say what a compound file is.
-TEST(WordBinaryText, BinaryOfficeFilesAreToldByTheirStreams) {
-  WordMaker doc;
-  doc.pieces = {{u"a\rb\r", true}};
-  const std::string bytes = doc.Bytes();
-  const PackageContents contents = ReadBinaryOffice(CompoundFile(std::string_view(bytes)), "\r\n");
-  EXPECT_EQ(contents.text, "a\r\nb\r\n");
-  EXPECT_EQ(contents.partEnds, std::vector<size_t>{6});
-  const std::string other = test::CompoundBytes({{u"PowerPoint Document", "x"}});
-  EXPECT_THROW(ReadBinaryOffice(CompoundFile(std::string_view(other)), "\r"), UnsupportedFormat);
 }
 
 }  // namespace
