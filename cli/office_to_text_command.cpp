@@ -24,10 +24,11 @@ int Run(const ParsedArgs& args, GlobalOptions& global) {
 
 Verb OfficeToTextVerb() {
   return {{"office-to-text",
-           "Converts each FILE to text and saves the text beside it. .docx, .xlsx, .odt and .ods are\n"
-           "read by telqor-cli itself; .doc and .xls need LibreOffice, .pdf needs pdftotext. It saves\n"
-           "the text as GBK lines ending in CR LF: a document (.doc, .docx, .odt, .pdf) as NAME.txt,\n"
-           "a workbook (.xls, .xlsx, .ods) as NAME.1.txt, NAME.2.txt, ... one file per sheet in\n"
+           "Converts each FILE to text and saves the text beside it. .docx, .xlsx, .odt, .ods, .doc,\n"
+           ".xls, .wps and .et are read by telqor-cli itself; RTF documents and Word 95 or Excel 95\n"
+           "files need LibreOffice, .pdf needs pdftotext. It saves the text as GBK lines ending in\n"
+           "CR LF: a document (.doc, .docx, .odt, .wps, .pdf) as NAME.txt, a workbook (.xls, .xlsx,\n"
+           ".ods, .et) as NAME.1.txt, NAME.2.txt, ... one file per sheet in\n"
            "sheet order, its cells separated by tabs. Extensions are compared without case; files\n"
            "of other kinds are passed over. A .doc or .xls that is really text (a text file or web\n"
            "page under that name) is saved as NAME.txt or NAME.1.txt as it is, read as UTF-8 or GBK\n"

@@ -7,7 +7,7 @@
 
 namespace telqor {
 
-// For .doc and .xls, which only the office suite reads.
+// For what only the office suite reads: RTF documents, Word 95 and Excel 95 files.
 std::string MissingOfficeSuite();
 // For .pdf.
 std::string MissingPdfConverter();

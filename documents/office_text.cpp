@@ -21,6 +21,7 @@
 #include "core/text/gbk.h"
 #include "core/lists/item_list.h"
 #include "core/text/text.h"
+#include "documents/binary_office.h"
 #include "documents/compound_file.h"
 #include "documents/converter_advice.h"
 #include "documents/docx_text.h"
@@ -83,15 +84,12 @@ std::optional<std::string> Head(const fs::path& file, size_t max) {
   return bytes;
 }
 
-constexpr std::string_view kCompoundSignature = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+bool IsCompoundOrPackage(std::string_view head) { return IsCompoundFile(head) || StartsWith(head, "PK\x03\x04"); }
 
-bool IsCompoundOrPackage(std::string_view head) {
-  return StartsWith(head, kCompoundSignature) || StartsWith(head, "PK\x03\x04");
-}
-
-// Empty when the file begins as a file of its kind does, else why not. Compound files (the
-// binary formats) and zip packages (the XML formats) are taken for either kind, since the
-// converter tells them apart by content: a renamed .docx is still a document.
+// Empty when the file begins as a file of its kind does, else why not: what the converter is
+// given. Compound files (the binary formats) and zip packages (the XML formats) are taken for
+// either kind, since the converter tells them apart by content: a renamed .docx is still a
+// document.
 std::string SignatureProblem(const fs::path& file, OfficeKind kind) {
   const std::optional<std::string> head = Head(file, 8);
   if (!head) return SystemErrorText(errno);
@@ -108,7 +106,7 @@ constexpr size_t kTextProbe = 4096;
 // A .doc or .xls file that is text: a text file or a web page saved under such a name, which the
 // office programs open as text. It has no office file's first bytes, and either starts with a
 // byte-order mark or holds no zero byte in its first bytes. Any other file under an office name
-// goes to its converter, which says what is wrong with it.
+// is read as its kind, which says what is wrong with it.
 bool IsTextUnderOfficeName(const fs::path& file) {
   const std::string extension = LowerExtension(file);
   if (extension != ".doc" && extension != ".xls") return false;
@@ -304,36 +302,49 @@ std::string SavedText(const fs::path& file, const std::string& ending, std::stri
   return text;
 }
 
-// ---- Packages, read without a converter ------------------------------------------------------
+// ---- Read without a converter ----------------------------------------------------------------
 
-// The part that lists the parts of the package a file's name promises; none for the names of
-// other formats.
+// The part that lists a package's parts, named when the archive holds neither: an OpenDocument
+// name promises its manifest, any other name Office Open XML's relationships.
 const char* ManifestFor(const fs::path& file) {
   const std::string extension = LowerExtension(file);
-  if (extension == ".docx" || extension == ".xlsx") return kPackageRelationships;
-  if (extension == ".odt" || extension == ".ods") return kOdfManifest;
-  return nullptr;
+  return extension == ".odt" || extension == ".ods" ? kOdfManifest : kPackageRelationships;
 }
 
-// The text of a .docx, .xlsx, .odt or .ods file, read from its archive on every platform;
-// nullopt for other names, and for a binary office file (or, as a document, an RTF file) under
-// such a name, which goes to its converter as before. An office suite saves a package encrypted
-// with a password as a compound file: that is said as such. Any other failure raises, a
+// A compound file's text, read by its streams; nullopt for one the engine does not read (Word
+// 95, Excel 95, neither a document nor a workbook) while the office suite is there to read it.
+// A package encrypted with a password is a compound file too, and said to be one.
+std::optional<PackageContents> ReadCompound(const fs::path& file, std::string_view eol,
+                                            const std::atomic<bool>* stop) {
+  try {
+    const CompoundFile compound(file, PackageLimits{}, stop);
+    if (compound.Has(u"EncryptionInfo")) throw PackageError("受密码保护");
+    return ReadBinaryOffice(compound, eol);
+  } catch (const UnsupportedFormat& unsupported) {
+    if (OfficeProgram()) return std::nullopt;
+    Fail(file, std::string(unsupported.what()) + "，" + MissingOfficeSuite());
+  } catch (const PackageStopped&) {
+    Stopped(file);
+  } catch (const std::exception& error) {
+    Fail(file, error.what());
+  }
+}
+
+// The text of a document or workbook that the engine reads itself, chosen by content whatever
+// the name says: a zip package (.docx, .xlsx, .odt, .ods) or a compound file (.doc, .xls, .wps,
+// .et). nullopt for what goes to the office suite: an RTF document, a compound file of a kind
+// not read here. Any other file is refused as not of its kind, and every failure raises, a
 // workbook's too.
-std::optional<PackageContents> ReadPackage(const fs::path& file, OfficeKind kind, const std::atomic<bool>* stop) {
-  const char* manifest = ManifestFor(file);
-  if (!manifest) return std::nullopt;
+std::optional<PackageContents> ReadNatively(const fs::path& file, OfficeKind kind, const std::atomic<bool>* stop) {
+  const std::string_view eol = kind == OfficeKind::kDocument ? "\r" : "\r\n";
   const std::optional<std::string> head = Head(file, 8);
   if (!head) Fail(file, SystemErrorText(errno));
-  if (StartsWith(*head, kCompoundSignature)) {
-    if (IsEncryptedPackage(file)) Fail(file, "受密码保护");
-    return std::nullopt;
-  }
+  if (IsCompoundFile(*head)) return ReadCompound(file, eol, stop);
   if (kind == OfficeKind::kDocument && StartsWith(*head, "{\\rtf")) return std::nullopt;
   if (!StartsWith(*head, "PK")) Fail(file, kind == OfficeKind::kDocument ? "不是文档文件" : "不是工作簿文件");
   try {
     ZipArchive archive(file, PackageLimits{}, stop);
-    return ReadOfficePackage(archive, kind == OfficeKind::kDocument ? "\r" : "\r\n", manifest);
+    return ReadOfficePackage(archive, eol, ManifestFor(file));
   } catch (const PackageStopped&) {
     Stopped(file);
   } catch (const std::exception& error) {
@@ -444,16 +455,18 @@ std::optional<fs::path> PdfProgram() { return ProgramFrom("TELQOR_PDFTOTEXT", {"
 
 OfficeKind OfficeKindOf(const fs::path& file) {
   const std::string extension = LowerExtension(file);
-  if (extension == ".doc" || extension == ".docx" || extension == ".odt") return OfficeKind::kDocument;
-  if (extension == ".xls" || extension == ".xlsx" || extension == ".ods") return OfficeKind::kWorkbook;
+  if (extension == ".doc" || extension == ".docx" || extension == ".odt" || extension == ".wps")
+    return OfficeKind::kDocument;
+  if (extension == ".xls" || extension == ".xlsx" || extension == ".ods" || extension == ".et")
+    return OfficeKind::kWorkbook;
   if (extension == ".pdf") return OfficeKind::kPdf;
   return OfficeKind::kNone;
 }
 
 std::string WordToText(const fs::path& file, bool saveTxt, const std::atomic<bool>* stop,
                        std::vector<fs::path>* written) {
-  if (std::optional<PackageContents> package = ReadPackage(file, OfficeKind::kDocument, stop))
-    return SavedText(file, ".txt", std::move(package->text), saveTxt, written);
+  if (std::optional<PackageContents> native = ReadNatively(file, OfficeKind::kDocument, stop))
+    return SavedText(file, ".txt", std::move(native->text), saveTxt, written);
   return SavedText(file, ".txt", Paragraphs(ConvertedDocument(file, OfficeKind::kDocument, stop)), saveTxt, written);
 }
 
@@ -464,17 +477,17 @@ std::string PdfToText(const fs::path& file, bool saveTxt, const std::atomic<bool
 
 std::string ExcelToText(const fs::path& file, bool saveTxt, const std::atomic<bool>* stop,
                         std::vector<fs::path>* written) {
-  if (std::optional<PackageContents> package = ReadPackage(file, OfficeKind::kWorkbook, stop)) {
+  if (std::optional<PackageContents> native = ReadNatively(file, OfficeKind::kWorkbook, stop)) {
     if (saveTxt) {
       std::vector<std::string_view> sheets;
       size_t begin = 0;
-      for (size_t end : package->partEnds) {
-        sheets.push_back(std::string_view(package->text).substr(begin, end - begin));
+      for (size_t end : native->partEnds) {
+        sheets.push_back(std::string_view(native->text).substr(begin, end - begin));
         begin = end;
       }
       SaveSheets(file, sheets, written);
     }
-    return std::move(package->text);
+    return std::move(native->text);
   }
   std::vector<std::string> sheets = ConvertedSheets(file, stop);
   ItemList lines;

@@ -1,12 +1,15 @@
 // Office documents to text: word-processor documents, workbooks and PDF files turned into GBK
-// text, for the extraction and for the menu command "word/excel->txt". The package formats
-// (.docx, .xlsx, .odt, .ods) are read by the engine itself (documents/office_package.h) on every
-// platform; binary documents and workbooks (.doc, .xls) go to the office suite installed beside
-// the program (LibreOffice, run headless), PDF files to pdftotext.
+// text, for the extraction and for the menu command "word/excel->txt". The engine itself reads,
+// on every platform, the package formats (.docx, .xlsx, .odt, .ods; documents/office_package.h)
+// and the binary formats in compound files (.doc, .xls, and WPS's .wps and .et;
+// documents/binary_office.h), each told by its content rather than its name. What it does not
+// read (RTF, Word 95 and Excel 95 files) goes to the office suite installed beside the program
+// (LibreOffice, run headless), PDF files to pdftotext.
 //
-// A document (.doc, .docx, .odt) gives its paragraphs, each followed by CR. A workbook (.xls,
-// .xlsx, .ods) gives the tab-separated lines of every sheet in sheet order, each followed by
-// CR LF, numbers written in full. A PDF gives its text lines like a document's paragraphs.
+// A document (.doc, .docx, .odt, .wps) gives its paragraphs, each followed by CR. A workbook
+// (.xls, .xlsx, .ods, .et) gives the tab-separated lines of every sheet in sheet order, each
+// followed by CR LF, numbers written in full. A PDF gives its text lines like a document's
+// paragraphs.
 // With saveTxt the text is also saved beside the source: document.txt, or book.1.txt,
 // book.2.txt, ... one per sheet, named after the source as spelled; existing files are
 // replaced. The paths written are appended to *written when given, and a name already in it
@@ -15,14 +18,14 @@
 //
 // A file that cannot be read or converted raises OfficeError naming the file and the reason
 // ("无法转换文件\"a.xlsx\"：受密码保护"), a workbook as well as a document: no text would pass
-// for a file without numbers. A file is converted only when its first bytes
-// are those of an office file, so a renamed text file never comes back as garbage; a binary
-// office file under a package's name goes to the office suite. Converters are found as
-// OfficeProgram and PdfProgram say.
+// for a file without numbers. A file is read only when its first bytes are those of an office
+// file, so a renamed text file never comes back as garbage; an office file under another office
+// name (a .doc under .docx, a workbook under .doc) is read as what it is, its lines ending as
+// the name's kind wants. Converters are found as OfficeProgram and PdfProgram say.
 //
 // Each call runs its own converter with its own profile and temporary folder, removed
 // afterwards, so calls on several threads do not meet. A converter still running when *stop
-// becomes true, or after ten minutes, is killed; a package's reading looks at *stop between
+// becomes true, or after ten minutes, is killed; the engine's own reading looks at *stop between
 // chunks of 64 KB: a stop raises OfficeError whatever the kind, the time limit counts as a
 // failed conversion.
 #pragma once
@@ -71,7 +74,7 @@ std::string PdfToText(const std::filesystem::path& file, bool saveTxt, const std
 // it has a byte-order mark, no zero byte in its first 4 KB: a text file or web page under such
 // a name, which the office programs open) is read as text in its encoding
 // (core/io/text_encoding.h) and, with saveTxt, saved as name.txt or name.1.txt like a converted
-// file; any other file goes to its converter.
+// file; any other file is read as its kind (WordToText, ExcelToText, PdfToText).
 std::string OfficeFileToText(const std::filesystem::path& file, bool saveTxt, const std::atomic<bool>* stop = nullptr,
                              std::vector<std::filesystem::path>* written = nullptr);
 

@@ -20,6 +20,7 @@
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_env.h"
 #include "tests/support/test_files.h"
+#include "tests/documents/cfb_maker.h"
 #include "tests/documents/zip_maker.h"
 #include "documents/converter_advice.h"
 
@@ -239,13 +240,15 @@ class OfficeText : public ::testing::Test {
   std::optional<std::string> oldTemp_;
 };
 
+// An RTF document, which the office suite reads under a .doc name.
+const std::string kRtf = "{\\rtf1\\ansi 13800138000\\par}";
+
 const std::string kDocument =
     Utf8ToGbk("客户联系方式\r手机 13800138000，座机 0755-23456789。\r邮箱 zhang.san@example.com\r");
 const std::string kSheets[] = {Utf8ToGbk("姓名\t手机\r\n张三\t13800138000\r\n"), Utf8ToGbk("座机\t0755-23456789\r\n"),
                                "\"say \"\"hi\"\"\tthere\"\t42\r\n"};
 
 TEST_F(OfficeText, DocumentGivesItsParagraphsAndTextBesideNamedAsSpelled) {
-  if (!HaveOffice()) GTEST_SKIP() << "LibreOffice is not installed";
   const fs::path source = Copy("sample.doc", "Report.DOC");
   std::vector<fs::path> written;
   EXPECT_EQ(WordToText(source, true, nullptr, &written), kDocument);
@@ -269,7 +272,6 @@ TEST_F(OfficeText, DocumentGivesItsParagraphsAndTextBesideNamedAsSpelled) {
 }
 
 TEST_F(OfficeText, WorkbookGivesEverySheetInSheetOrderWithNumbersInFull) {
-  if (!HaveOffice()) GTEST_SKIP() << "LibreOffice is not installed";
   const fs::path source = Copy("book.xls", "Book.xls");
   std::vector<fs::path> written;
   EXPECT_EQ(ExcelToText(source, true, nullptr, &written), kSheets[0] + kSheets[1] + kSheets[2]);
@@ -277,7 +279,7 @@ TEST_F(OfficeText, WorkbookGivesEverySheetInSheetOrderWithNumbersInFull) {
   for (int i = 0; i < 3; ++i) EXPECT_EQ(test::ReadBytes(written[i]), kSheets[i]);
   EXPECT_EQ(TempLeft(), std::vector<std::string>{});
 
-  // A broken .xlsx raises like a document (it used to give nothing, as a broken .xls still does).
+  // A broken .xlsx raises like a document (it used to give nothing).
   test::WriteBytes(dir / "broken.xlsx", "PK\x03\x04 not really a package");
   EXPECT_THROW(ExcelToText(dir / "broken.xlsx", true), OfficeError);
   EXPECT_FALSE(fs::exists(dir / "broken.1.txt"));
@@ -290,14 +292,16 @@ TEST_F(OfficeText, PdfGivesItsLines) {
   EXPECT_EQ(written, std::vector<fs::path>{dir / "scan.txt"});
 }
 
+// An Excel 95 workbook is the office suite's to read.
 TEST_F(OfficeText, TwoConversionsAtOnceOnTheSameWorkbook) {
   if (!HaveOffice()) GTEST_SKIP() << "LibreOffice is not installed";
-  const fs::path source = Copy("book.xls", "book.xls");
+  const fs::path source = dir / "book.xls";
+  test::WriteBytes(source, test::Excel95Workbook());
   auto convert = [&] { return ExcelToText(source, false); };
   std::future<std::string> first = std::async(std::launch::async, convert);
   std::future<std::string> second = std::async(std::launch::async, convert);
-  EXPECT_EQ(first.get(), kSheets[0] + kSheets[1] + kSheets[2]);
-  EXPECT_EQ(second.get(), kSheets[0] + kSheets[1] + kSheets[2]);
+  EXPECT_EQ(first.get(), "Tel\t13800138000\r\n");
+  EXPECT_EQ(second.get(), "Tel\t13800138000\r\n");
   EXPECT_EQ(TempLeft(), std::vector<std::string>{});
 }
 
@@ -305,8 +309,9 @@ TEST_F(OfficeText, StopRaisesForEveryKindAndLeavesNothing) {
   if (!HaveOffice()) GTEST_SKIP() << "LibreOffice is not installed";
   // Stopped while the office suite writes its profile: it must be gone before its folder is.
   std::atomic<bool> stop = false;
+  test::WriteBytes(dir / "a.doc", kRtf);
   std::future<std::string> running =
-      std::async(std::launch::async, [&] { return WordToText(Copy("sample.doc", "a.doc"), true, &stop); });
+      std::async(std::launch::async, [&] { return WordToText(dir / "a.doc", true, &stop); });
   auto profileStarted = [&] {
     for (const std::string& name : TempLeft())
       if (fs::exists(dir / "tmp" / name / "profile" / "user" / "registrymodifications.xcu")) return true;
@@ -317,7 +322,7 @@ TEST_F(OfficeText, StopRaisesForEveryKindAndLeavesNothing) {
   stop = true;
   EXPECT_THROW(running.get(), OfficeError);
 
-  const fs::path book = Copy("book.xls", "book.xls");
+  const fs::path book = Copy("book.xls", "book.xls");  // read natively, the stop seen all the same
   try {
     ExcelToText(book, true, &stop);
     ADD_FAILURE() << "no error";
@@ -357,13 +362,15 @@ TEST_F(OfficeText, FilesThatAreNoOfficeFilesAndConvertersMissing) {
   EXPECT_EQ(OfficeMessage([&] { ExcelToText(dir / "gone.xls", true); }),
             failed("gone.xls", "No such file or directory"));
 
+  // What only the office suite reads: RTF under a document's name, a workbook of Excel 95.
   VariablesEnv none({{"TELQOR_SOFFICE", "/nonexistent/soffice"}, {"TELQOR_PDFTOTEXT", "/nonexistent/pdftotext"}});
-  EXPECT_EQ(OfficeMessage([&] { WordToText(Copy("sample.doc", "a.doc"), true); }),
-            failed("a.doc", MissingOfficeSuite()));
+  test::WriteBytes(dir / "a.doc", kRtf);
+  test::WriteBytes(dir / "a.xls", test::Excel95Workbook());
+  EXPECT_EQ(OfficeMessage([&] { WordToText(dir / "a.doc", true); }), failed("a.doc", MissingOfficeSuite()));
   EXPECT_EQ(OfficeMessage([&] { PdfToText(Copy("sample.pdf", "a.pdf"), true); }),
             failed("a.pdf", MissingPdfConverter()));
-  EXPECT_EQ(OfficeMessage([&] { ExcelToText(Copy("book.xls", "a.xls"), true); }),
-            failed("a.xls", MissingOfficeSuite()));
+  EXPECT_EQ(OfficeMessage([&] { ExcelToText(dir / "a.xls", true); }),
+            failed("a.xls", "格式不受支持（Excel 95 及更早版本的工作簿），" + MissingOfficeSuite()));
   EXPECT_EQ(test::FileNames(dir.path()),
             (std::vector<std::string>{"a.doc", "a.pdf", "a.xls", "notes.DOC", "notes.pdf", "notes.xls", "tmp"}));
   EXPECT_EQ(TempLeft(), std::vector<std::string>{});
@@ -447,6 +454,46 @@ TEST_F(OfficeText, PackagesAreReadWithoutAConverter) {
   EXPECT_EQ(TempLeft(), std::vector<std::string>{});
 }
 
+// Binary documents and workbooks are read without a converter too, told apart by their streams
+// whatever their names say; WPS's .wps and .et are the same formats under names of their own.
+TEST_F(OfficeText, BinaryOfficeFilesAreReadByTheirStreamsWithoutAConverter) {
+  VariablesEnv none({{"TELQOR_SOFFICE", "/nonexistent/soffice"}});
+  auto lines = [](std::string text, const std::string& from, const std::string& to) {
+    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) text.replace(at, from.size(), to);
+    return text;
+  };
+  const std::string sheets = kSheets[0] + kSheets[1] + kSheets[2];
+  std::vector<fs::path> written;
+  EXPECT_EQ(OfficeFileToText(Copy("sample.doc", "Notes.WPS"), true, nullptr, &written), kDocument);
+  EXPECT_EQ(OfficeFileToText(Copy("book.xls", "Calc.et"), true, nullptr, &written), sheets);
+  EXPECT_EQ(written, (std::vector<fs::path>{dir / "Notes.txt", dir / "Calc.1.txt", dir / "Calc.2.txt",
+                                            dir / "Calc.3.txt"}));
+  EXPECT_EQ(test::ReadBytes(dir / "Calc.2.txt"), kSheets[1]);
+  // The lines end as the name's kind wants them.
+  EXPECT_EQ(WordToText(Copy("book.xls", "sheets.doc"), false), lines(sheets, "\r\n", "\r"));
+  EXPECT_EQ(ExcelToText(Copy("sample.doc", "words.xlsx"), false), lines(kDocument, "\r", "\r\n"));
+  EXPECT_EQ(TempLeft(), std::vector<std::string>{});
+
+  // A document as an office suite writes it: a hyperlink's field, a table with an empty cell and
+  // a cell of two paragraphs, then the footnote, the header, the footer's page field, the comment.
+  EXPECT_EQ(WordToText(Copy("contacts.doc", "contacts.doc"), false),
+            Utf8ToGbk("客户通讯录\r邮箱 li.si@example.com，手机 13800138000\r姓名\t手机\t备注\r"
+                      "张三\t\t座机 0755-23456789\rLi “Si”\t13900001111\t\r完\r\t脚注：备用 13712345678\r"
+                      "页眉 公司总机 010-88886666\r第 1 页\r批注 15900001111\r"));
+
+  // Damaged and unknown compound files are refused with their reason.
+  auto failed = [&](const char* name, const std::string& why) {
+    return "无法转换文件\"" + (dir / name).string() + "\"：" + why;
+  };
+  const std::string doc = test::ReadBytes(Fixture("sample.doc"));
+  test::WriteBytes(dir / "cut.doc", doc.substr(0, doc.size() / 2));
+  EXPECT_EQ(OfficeMessage([&] { WordToText(dir / "cut.doc", false); }),
+            failed("cut.doc", "文件已损坏（复合文档的扇区链指向文件之外）"));
+  test::WriteBytes(dir / "slides.wps", test::CompoundBytes({{u"PowerPoint Document", "x"}}));
+  EXPECT_EQ(OfficeMessage([&] { WordToText(dir / "slides.wps", false); }),
+            failed("slides.wps", "格式不受支持（既不是 Word 文档也不是 Excel 工作簿），" + MissingOfficeSuite()));
+}
+
 // A compound file holding the stream EncryptionInfo: what an office suite saves for a package
 // with a password. Sector 0 is the allocation table, sector 1 the directory.
 std::string EncryptedPackage() {
@@ -516,17 +563,22 @@ TEST_F(OfficeText, KindsByExtensionAndTheMenuCommand) {
   EXPECT_EQ(OfficeKindOf("d.XLSX"), OfficeKind::kWorkbook);
   EXPECT_EQ(OfficeKindOf("e.ods"), OfficeKind::kWorkbook);
   EXPECT_EQ(OfficeKindOf("f.Pdf"), OfficeKind::kPdf);
+  EXPECT_EQ(OfficeKindOf("g.WPS"), OfficeKind::kDocument);
+  EXPECT_EQ(OfficeKindOf("h.et"), OfficeKind::kWorkbook);
   EXPECT_EQ(OfficeKindOf("g.doc.txt"), OfficeKind::kNone);
   EXPECT_EQ(OfficeKindOf("doc"), OfficeKind::kNone);
   EXPECT_THROW(OfficeFileToText(dir / "h.txt", false), std::logic_error);
 
   VariablesEnv none({{"TELQOR_SOFFICE", "/nonexistent/soffice"}});
-  const fs::path doc = Copy("sample.doc", "a.doc"), book = Copy("book.xls", "b.xls"), text = dir / "c.txt";
+  const fs::path doc = dir / "a.doc", book = dir / "b.xls", text = dir / "c.txt";
+  test::WriteBytes(doc, kRtf);
+  test::WriteBytes(book, test::Excel95Workbook());
   test::RecordingUi ui;
   std::vector<std::string> failures;
   EXPECT_EQ(OfficeFilesToText({doc, book, text}, ui, &failures), std::vector<fs::path>{});
   const std::string missing = "无法转换文件\"" + doc.string() + "\"：" + MissingOfficeSuite();
-  const std::string missingForBook = "无法转换文件\"" + book.string() + "\"：" + MissingOfficeSuite();
+  const std::string missingForBook =
+      "无法转换文件\"" + book.string() + "\"：格式不受支持（Excel 95 及更早版本的工作簿），" + MissingOfficeSuite();
   EXPECT_EQ(ui.statuses, (std::vector<std::string>{"转换文件:" + doc.string(), missing, "转换文件:" + book.string(),
                                                    missingForBook, "转换文件:" + text.string()}));
   EXPECT_EQ(ui.messages, std::vector<std::string>{"2个文件无法转换"});
