@@ -157,16 +157,19 @@ class HelpTest : public QObject {
     QVERIFY(segments.contains(telqor::test::PathToQString(home / U8Path("基础数据") / U8Path("手机号段.txt"))));
     QVERIFY(segments.contains(u"2025年公开号段库"_s));
     const QString licences = AboutText(about, kLicencesLabel);
-    for (const QString& part : {u"Apache License 2.0"_s, u"Qt 6：LGPL-3.0"_s, u"PCRE2：BSD-3-Clause"_s,
-                                u"ICU：Unicode License"_s, u"0BSD"_s, u"CLI11"_s})
+    for (const QString& part : {u"GPL-3.0-or-later"_s, u"Apache License 2.0"_s, u"Qt 6：LGPL-3.0"_s,
+                                u"PCRE2：BSD-3-Clause"_s, u"ICU：Unicode License"_s, u"0BSD"_s, u"CLI11"_s,
+                                u"libzip"_s, u"Expat：MIT"_s, u"libxlsxwriter"_s, u"Nettle"_s, u"Poppler"_s})
       QVERIFY2(licences.contains(part), qPrintable(part));
     QVERIFY(licences.contains(u"modood/Administrative-divisions-of-China"_s));
-    // The shipped data's licences in full, as data/ holds them.
+    // Every library's and the shipped data's licences in full.
     const QString full = Control<QPlainTextEdit>(about, kLicenceText)->toPlainText();
     QVERIFY(full.contains(u"Apache License"_s));
     QVERIFY(full.contains(u"END OF TERMS AND CONDITIONS"_s));
     QVERIFY(full.contains(u"行政区划数据的许可"_s));
     QVERIFY(full.contains(u"Version 2, December 2004"_s));
+    QVERIFY(full.contains(u"GNU LESSER GENERAL PUBLIC LICENSE"_s));
+    QVERIFY(full.contains(u"libxlsxwriter"_s));
   }
 
   void AboutTellsTheUsersOwnSegmentsAndMissingOnes() {

@@ -25,7 +25,7 @@ root=$scratch/root
 dpkg -x "$deb" "$root"
 for f in usr/bin/telqor usr/bin/telqor-cli usr/share/applications/telqor.desktop \
   usr/share/icons/hicolor/scalable/apps/telqor.svg usr/share/doc/telqor/LICENSE-segments-2025 \
-  usr/share/doc/telqor/LICENSE-divisions-2023; do
+  usr/share/doc/telqor/LICENSE-divisions-2023 usr/share/doc/telqor/LICENSE usr/share/doc/telqor/THIRD-PARTY-NOTICES.txt; do
   [[ -e $root/$f ]] || fail "the package lacks /$f"
 done
 grep -q '^Exec=telqor$' "$root/usr/share/applications/telqor.desktop" || fail "the desktop entry does not start telqor"

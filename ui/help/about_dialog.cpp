@@ -25,16 +25,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QString Resource(const QString& name) {
-  QFile file(name);
+// What the program uses and ships, each with its licence in full, built in beside the guide
+// (THIRD-PARTY-NOTICES.txt, made by scripts/third_party_notices.sh).
+QString Notices() {
+  QFile file(u":/THIRD-PARTY-NOTICES.txt"_s);
   return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-// The shipped data's licences, built in beside the guide (data/LICENSE-segments-2025 and
-// data/divisions-2023/LICENSE).
-QString ShippedDataLicences() {
-  return Resource(u":/data/LICENSE-segments-2025"_s) + u"\n\n———— 行政区划数据的许可 ————\n\n"_s +
-         Resource(u":/data/divisions-2023/LICENSE"_s);
 }
 
 QString SegmentText(const SegmentDataFacts& facts) {
@@ -68,15 +63,17 @@ AboutDialog::AboutDialog(const SegmentDataFacts& facts, QWidget* parent) : QDial
   segmentsLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   segmentsLabel_->setWordWrap(true);
   licencesLabel_ = Named<QLabel>(kLicencesLabel,
-                                 u"附带的号段数据(来自开源项目 ALI1416/phone2region)：Apache License 2.0，全文见下\n"
+                                 u"Telqor：GPL-3.0-or-later(自由软件，见 LICENSE)\n"
+                                 u"附带的号段数据(来自开源项目 ALI1416/phone2region)：Apache License 2.0\n"
                                  u"附带的行政区划(国家统计局2023年统计用区划代码，来自开源项目 "
-                                 u"modood/Administrative-divisions-of-China)：其附带的许可，全文见下\n"
-                                 u"Qt 6：LGPL-3.0\n"
-                                 u"PCRE2：BSD-3-Clause\n"
-                                 u"ICU：Unicode License\n"
-                                 u"liblzma (XZ Utils)：0BSD / 公有领域\n"
-                                 u"CLI11(仅 telqor-cli)：BSD-3-Clause"_s);
-  licenceText_ = Named<QPlainTextEdit>(kLicenceText, ShippedDataLicences());
+                                 u"modood/Administrative-divisions-of-China)：其附带的许可\n"
+                                 u"Qt 6：LGPL-3.0　PCRE2：BSD-3-Clause　ICU：Unicode License\n"
+                                 u"liblzma (XZ Utils)：0BSD / 公有领域　libzip：BSD-3-Clause　zlib：Zlib\n"
+                                 u"Expat：MIT　libxlsxwriter：BSD-2-Clause　Nettle：LGPL-3.0 / GPL-2.0\n"
+                                 u"CLI11(仅 telqor-cli)：BSD-3-Clause\n"
+                                 u"Poppler 的 pdftotext 与 FreeType(仅 Windows 版附带)：GPL-2.0\n"
+                                 u"各项的版权与许可全文见下"_s);
+  licenceText_ = Named<QPlainTextEdit>(kLicenceText, Notices());
   licenceText_->setReadOnly(true);
   licenceText_->setLineWrapMode(QPlainTextEdit::NoWrap);
   closeButton_ = Button(kCloseButton, u"关闭"_s);
