@@ -312,7 +312,7 @@ if $gui; then
   printf '[Paths]\r\nPrefix=.\r\nPlugins=plugins\r\nTranslations=translations\r\n' >"$out/qt.conf"
   "${triple}-strip" --strip-unneeded "$out"/*.exe "$out"/*.dll "$out"/plugins/*/*.dll
   cp README.md "$out/README.md"
-  cp data/LICENSE-segments-2025 "$out/"
+  cp LICENSE THIRD-PARTY-NOTICES.txt data/LICENSE-segments-2025 "$out/"
   cp data/divisions-2023/LICENSE "$out/LICENSE-divisions-2023"
   echo "The program for Windows: $out (copy the whole folder)"
   if $installer; then
