@@ -38,4 +38,15 @@ std::string PercentEscaped(std::string_view bytes, std::string_view plain) {
   return out;
 }
 
+std::string GroupedCount(int64_t count) {
+  const uint64_t magnitude = count < 0 ? 0 - static_cast<uint64_t>(count) : static_cast<uint64_t>(count);
+  const std::string digits = std::to_string(magnitude);
+  std::string grouped = count < 0 ? "-" : "";
+  for (size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
+    grouped += digits[i];
+  }
+  return grouped;
+}
+
 }  // namespace telqor

@@ -1,6 +1,7 @@
 // Small text helpers shared by the engine: trimming, ASCII letter case and percent-escaping.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,9 @@ inline char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>
 
 // Equal when ASCII letters are compared without regard to case.
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+// A count as people read it, grouped by thousands: "17,241,963", "-1,000", "12".
+std::string GroupedCount(int64_t count);
 
 // bytes with every byte but ASCII letters, digits and those in plain as %XX (upper-case hex), as
 // URLs and desktop files write paths.

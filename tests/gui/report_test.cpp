@@ -127,6 +127,10 @@ class ReportTest : public QObject {
     QCOMPARE(bars.front().count, int64_t(150));
     QCOMPARE(bars.back().caption, u"其它"_s);
     QCOMPARE(bars.back().count, int64_t(85 + 84));
+    QCOMPARE(bars.back().keys, 2);
+    // 其它 stays off the scale: the axis reaches the largest province, not the rest added up.
+    bars.back().count = 100000;
+    QCOMPARE(telqor::ScaledLargest(bars), int64_t(150));
     stats.groups.pop_back();
     stats.groups.pop_back();
     QCOMPARE(telqor::BarsOf(stats, 15).back().caption, u"省15"_s);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 
+#include "core/text/text.h"
 #include "ui/kit/gbk_text.h"
 
 namespace telqor {
@@ -24,6 +25,9 @@ int64_t GridStep(int64_t top) {
   return static_cast<int64_t>(10 * power);
 }
 
+// "1,234,567": counts as the rest of the program shows them.
+QString Grouped(int64_t count) { return FromUtf8(GroupedCount(count)); }
+
 }  // namespace
 
 std::vector<Bar> BarsOf(const NumberStats& stats, int most) {
@@ -34,12 +38,19 @@ std::vector<Bar> BarsOf(const NumberStats& stats, int most) {
   std::stable_sort(bars.begin(), bars.end(), [](const Bar& a, const Bar& b) { return a.count > b.count; });
   // One bar "其它" for a single key left over would only rename it.
   if (most >= 0 && static_cast<int>(bars.size()) > most + 1) {
-    Bar rest{u"其它"_s, 0};
+    Bar rest{u"其它"_s, 0, static_cast<int>(bars.size()) - most};
     for (size_t i = most; i < bars.size(); ++i) rest.count += bars[i].count;
     bars.resize(most);
     bars.push_back(rest);
   }
   return bars;
+}
+
+int64_t ScaledLargest(const std::vector<Bar>& bars) {
+  int64_t largest = 0;
+  for (const Bar& bar : bars)
+    if (bar.keys == 1) largest = std::max(largest, bar.count);
+  return largest;
 }
 
 BarChart::BarChart(const QString& name, QWidget* parent) : QWidget(parent) {
@@ -72,7 +83,7 @@ void BarChart::paintEvent(QPaintEvent*) {
   Draw(painter, rect());
 }
 
-void BarChart::Draw(QPainter& painter, const QRect& area) const {
+void BarChart::Draw(QPainter& painter, const QRect& whole) const {
   painter.setRenderHint(QPainter::Antialiasing);
   const QFontMetrics metrics(painter.font());
   const int line = metrics.height();
@@ -81,23 +92,31 @@ void BarChart::Draw(QPainter& painter, const QRect& area) const {
   bold.setBold(true);
   painter.setFont(bold);
   painter.setPen(Qt::black);
-  painter.drawText(QRect(area.left(), area.top() + line / 2, area.width(), line * 3 / 2), Qt::AlignCenter, title_);
+  painter.drawText(QRect(whole.left(), whole.top() + line / 2, whole.width(), line * 3 / 2), Qt::AlignCenter, title_);
   painter.setFont(plain);
-  if (bars_.empty()) return;
-
-  int64_t largest = 1;
-  int captionWidth = 0;
+  std::vector<Bar> bars;
+  QString rest;
   for (const Bar& bar : bars_) {
-    largest = std::max(largest, bar.count);
-    captionWidth = std::max(captionWidth, metrics.horizontalAdvance(bar.caption));
+    if (bar.keys == 1) bars.push_back(bar);
+    else rest = u"%1(%2项，不在图中)：%3"_s.arg(bar.caption).arg(bar.keys).arg(Grouped(bar.count));
   }
+  QRect area = whole;
+  if (!rest.isEmpty()) {
+    painter.drawText(QRect(area.left(), area.bottom() - line * 3 / 2, area.width(), line), Qt::AlignCenter, rest);
+    area.setBottom(area.bottom() - line * 2);
+  }
+  if (bars.empty()) return;
+
+  const int64_t largest = std::max<int64_t>(1, ScaledLargest(bars));
+  int captionWidth = 0;
+  for (const Bar& bar : bars) captionWidth = std::max(captionWidth, metrics.horizontalAdvance(bar.caption));
   const int64_t step = GridStep(largest);
   const int64_t top = (largest / step + 1) * step;
-  const int axisWidth = metrics.horizontalAdvance(QString::number(top)) + line;
+  const int axisWidth = metrics.horizontalAdvance(Grouped(top)) + line;
 
   // Captions lie flat while they fit under their bars, else they slant and need more room.
   const QRect plotGuess(area.left() + axisWidth, area.top() + line * 3, area.width() - axisWidth - line, 0);
-  const double slotGuess = static_cast<double>(plotGuess.width()) / bars_.size();
+  const double slotGuess = static_cast<double>(plotGuess.width()) / bars.size();
   const bool slanted = captionWidth > slotGuess * 0.9;
   const int captionRoom = slanted ? static_cast<int>(captionWidth * 0.75) + line : line * 2;
   const QRect plot(plotGuess.left(), plotGuess.top(), plotGuess.width(), area.bottom() - captionRoom - plotGuess.top());
@@ -111,19 +130,19 @@ void BarChart::Draw(QPainter& painter, const QRect& area) const {
     painter.drawLine(plot.left(), y, plot.right(), y);
     painter.setPen(Qt::black);
     painter.drawText(QRect(area.left(), y - line / 2, axisWidth - line / 3, line), Qt::AlignRight | Qt::AlignVCenter,
-                     QString::number(value));
+                     Grouped(value));
   }
 
-  const double slot = static_cast<double>(plot.width()) / bars_.size();
+  const double slot = static_cast<double>(plot.width()) / bars.size();
   const int barWidth = std::max(2, static_cast<int>(slot * 0.6));
-  for (size_t i = 0; i < bars_.size(); ++i) {
-    const Bar& bar = bars_[i];
+  for (size_t i = 0; i < bars.size(); ++i) {
+    const Bar& bar = bars[i];
     const int center = plot.left() + static_cast<int>(slot * (i + 0.5));
     const int y = yOf(bar.count);
     painter.fillRect(QRect(center - barWidth / 2, y, barWidth, plot.bottom() - y), QColor(0x3b, 0x7d, 0xd8));
     painter.setPen(Qt::black);
     // A count wider than its bar's room would run into the next: the tables give it.
-    const QString count = QString::number(bar.count);
+    const QString count = Grouped(bar.count);
     if (metrics.horizontalAdvance(count) <= slot)
       painter.drawText(QRect(center - static_cast<int>(slot) / 2, y - line - 2, static_cast<int>(slot), line),
                        Qt::AlignHCenter | Qt::AlignBottom, count);

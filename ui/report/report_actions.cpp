@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "core/io/file_io.h"
+#include "core/text/text.h"
 #include "files/saved_files.h"
 #include "report/lookup_table.h"
 #include "segments/carrier.h"
@@ -62,7 +63,7 @@ void ReportActions::ShowStats(const NumberList& list) {
     context_.ui.ShowStatus("统计已停止");
     return;
   }
-  context_.ui.ShowStatus("统计完成：" + std::to_string(report->regions.totals.lines) + "行");
+  context_.ui.ShowStatus("统计完成：" + GroupedCount(report->regions.totals.lines) + "行");
   if (!dialog_) dialog_ = new StatsDialog(context_, window_);
   dialog_->Show(std::move(*report));
 }
@@ -100,7 +101,7 @@ void ReportActions::SaveLookupTable(const NumberList& list) {
     context_.ui.ShowStatus("归属地查询表已停止，没有写入文件");
     return;
   }
-  context_.ui.ShowStatus("归属地查询表保存完成：" + std::to_string(saved.items) + "行");
+  context_.ui.ShowStatus("归属地查询表保存完成：" + GroupedCount(saved.items) + "行");
   OfferSavedFolder("归属地查询表保存完成：" + SavedCounts(saved, "行") + SavedNames(saved), saved, context_.ui);
 }
 

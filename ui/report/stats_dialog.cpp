@@ -12,6 +12,7 @@
 
 #include "core/io/file_io.h"
 #include "core/io/file_writer.h"
+#include "core/text/text.h"
 #include "report/table_output.h"
 #include "ui/kit/controls.h"
 #include "ui/kit/gbk_text.h"
@@ -27,12 +28,14 @@ using namespace names::stats;
 
 namespace {
 
+QString Grouped(int64_t count) { return FromUtf8(GroupedCount(count)); }
+
 constexpr int kChartProvinces = 15;  // the rest is one bar "其它"
 
 QString Key(const std::string& key) { return key.empty() ? u"未知"_s : FromUtf8(key); }
 
 QTreeWidgetItem* CountItem(const QString& caption, int64_t count, int64_t total) {
-  auto* item = new QTreeWidgetItem({caption, QString::number(count), FromUtf8(ShareText(count, total))});
+  auto* item = new QTreeWidgetItem({caption, FromUtf8(GroupedCount(count)), FromUtf8(ShareText(count, total))});
   item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
   item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
   return item;
@@ -111,12 +114,12 @@ void StatsDialog::Show(StatsReport report) {
 
 void StatsDialog::FillTotals() {
   const StatsTotals& t = report_.regions.totals;
-  QString text = u"共%1行：有效 %2，号段不存在 %3，格式错误 %4；不同号码 %5，重复 %6"_s.arg(t.lines)
-                     .arg(t.valid)
-                     .arg(t.unknownSegment)
-                     .arg(t.badFormat)
-                     .arg(t.distinct)
-                     .arg(t.repeats);
+  QString text = u"共%1行：有效 %2，号段不存在 %3，格式错误 %4；不同号码 %5，重复 %6"_s.arg(Grouped(t.lines))
+                     .arg(Grouped(t.valid))
+                     .arg(Grouped(t.unknownSegment))
+                     .arg(Grouped(t.badFormat))
+                     .arg(Grouped(t.distinct))
+                     .arg(Grouped(t.repeats));
   if (!report_.segmentData)
     text += u"\n没有号段数据，号码都查不到归属地：请在“号段库”中“从文件更新号段库”。"_s;
   totals_->setText(text);
@@ -144,7 +147,7 @@ void StatsDialog::FillRegions() {
                    [&](const std::string& a, const std::string& b) { return provinceCounts[a] > provinceCounts[b]; });
   for (const std::string& province : order) {
     QTreeWidgetItem* item = provinces[province];
-    item->setText(1, QString::number(provinceCounts[province]));
+    item->setText(1, Grouped(provinceCounts[province]));
     item->setText(2, FromUtf8(ShareText(provinceCounts[province], total)));
     regions_->addTopLevelItem(item);
   }

@@ -5,6 +5,7 @@
 
 #include "core/text/errors.h"
 #include "core/text/gbk.h"
+#include "core/text/text.h"
 
 namespace telqor {
 namespace {
@@ -55,6 +56,22 @@ TEST(Text, TrimmingAndLetterCase) {
   EXPECT_TRUE(EqualIgnoringAsciiCase("CalMode", "CALMODE"));
   // GBK bytes are never folded: 0xC1 and 0xE1 are different characters' bytes.
   EXPECT_FALSE(EqualIgnoringAsciiCase("\xC1", "\xE1"));
+}
+
+}  // namespace
+}  // namespace telqor
+
+namespace telqor {
+namespace {
+
+TEST(GroupedCount, ThousandsAsPeopleReadThem) {
+  EXPECT_EQ(GroupedCount(0), "0");
+  EXPECT_EQ(GroupedCount(999), "999");
+  EXPECT_EQ(GroupedCount(1000), "1,000");
+  EXPECT_EQ(GroupedCount(172419), "172,419");
+  EXPECT_EQ(GroupedCount(40000000), "40,000,000");
+  EXPECT_EQ(GroupedCount(-1234567), "-1,234,567");
+  EXPECT_EQ(GroupedCount(INT64_MIN), "-9,223,372,036,854,775,808");
 }
 
 }  // namespace
