@@ -147,6 +147,22 @@ class FileManagerTest : public QObject {
   }
 
   // "删除" puts the files in the trash; without one it asks once, and a Return keeps them.
+  // A file made, renamed or removed by another program shows without 刷新, the checks kept.
+  void ListsFollowTheirFolderOnDisk() {
+    TempHome home;
+    const fs::path toUse = home / U8Path("我的数据/待使用文件");
+    WriteBytes(toUse / "a.txt", "1\r\n");
+    auto w = home.OpenWindow();
+    Check(w, kToUseList, {u"a.txt"_s});
+    WriteBytes(toUse / "b.txt", "1\r\n");
+    QTRY_COMPARE_WITH_TIMEOUT(Names(w, kToUseList), (QStringList{u"a.txt"_s, u"b.txt"_s}), 5000);
+    fs::rename(toUse / "b.txt", toUse / "c.txt");
+    QTRY_COMPARE_WITH_TIMEOUT(Names(w, kToUseList), (QStringList{u"a.txt"_s, u"c.txt"_s}), 5000);
+    QCOMPARE(Checked(w, kToUseList), QStringList{u"a.txt"_s});
+    fs::remove(toUse / "a.txt");
+    QTRY_COMPARE_WITH_TIMEOUT(Names(w, kToUseList), QStringList{u"c.txt"_s}, 5000);
+  }
+
   void DeleteGoesToTheTrashOrAsksFirst() {
     TempHome home;
     auto w = home.OpenWindow();

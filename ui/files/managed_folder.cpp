@@ -1,9 +1,11 @@
 #include "ui/files/managed_folder.h"
 
+#include <QFileSystemWatcher>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/io/list_files.h"
@@ -34,6 +36,12 @@ ManagedFolder::ManagedFolder(AppContext& context, const Names& names, std::initi
   setToolTip(hint);
   fileList_ = Named<QListWidget>(names.list);
   if (names.hintOnList) fileList_->setToolTip(hint);
+  watcher_ = new QFileSystemWatcher(this);
+  changed_ = new QTimer(this);
+  changed_->setSingleShot(true);
+  changed_->setInterval(300);
+  connect(watcher_, &QFileSystemWatcher::directoryChanged, changed_, qOverload<>(&QTimer::start));
+  connect(changed_, &QTimer::timeout, this, &ManagedFolder::FolderChangedOnDisk);
   toolbarButton_ = Button(names.toolbar, u"工具栏"_s);
   setFolderButton_ = Button(names.setFolder, u"目录设定"_s);
   openButton_ = Button(names.open, u"打开"_s);
@@ -60,6 +68,11 @@ ManagedFolder::ManagedFolder(AppContext& context, const Names& names, std::initi
 const fs::path& ManagedFolder::Folder() const { return context_.program.folders.*folder_; }
 
 void ManagedFolder::Refresh() {
+  const QString folder = PathToQString(Folder());
+  if (watcher_->directories() != QStringList{folder}) {
+    if (!watcher_->directories().isEmpty()) watcher_->removePaths(watcher_->directories());
+    watcher_->addPath(folder);
+  }
   names_.clear();
   ListFiles(Folder(), "*.*", names_, false, false);
   // Checks set here are the kept ones, not the user's.
@@ -70,6 +83,14 @@ void ManagedFolder::Refresh() {
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(checked_.contains(name) ? Qt::Checked : Qt::Unchecked);
   }
+}
+
+void ManagedFolder::FolderChangedOnDisk() {
+  if (UserActionRunning()) {
+    changed_->start();
+    return;
+  }
+  RunUserAction([this] { Refresh(); });
 }
 
 void ManagedFolder::CheckAll() {

@@ -21,10 +21,12 @@
 
 #include "ui/kit/app_context.h"
 
+class QFileSystemWatcher;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
 class QPushButton;
+class QTimer;
 
 namespace telqor {
 
@@ -56,7 +58,9 @@ class ManagedFolder : public QGroupBox {
 
   const std::filesystem::path& Folder() const;
 
-  // The folder's files, in name order, each checked when its name is.
+  // The folder's files, in name order, each checked when its name is. The list also follows the
+  // folder by itself: a file made, renamed or removed there by anyone shows within a second,
+  // once no user action runs (an operation never sees its files change under it).
   void Refresh();
   void CheckAll();
   void CheckNone();
@@ -72,6 +76,8 @@ class ManagedFolder : public QGroupBox {
   // Handlers.
   void SetFolderClicked();
   void FileCheckChanged(QListWidgetItem* item);
+  // The folder changed on disk: refresh when no action runs, else try again a moment later.
+  void FolderChangedOnDisk();
 
   AppContext& context_;
   std::filesystem::path DataFolders::*folder_;
@@ -81,6 +87,8 @@ class ManagedFolder : public QGroupBox {
   QPushButton* setFolderButton_;              // names.setFolder 目录设定
   QPushButton* openButton_;                   // names.open 打开
   QMenu* menu_;                               // names.menu
+  QFileSystemWatcher* watcher_;               // the folder shown
+  QTimer* changed_;                           // gathers a burst of changes into one refresh
   std::vector<std::filesystem::path> names_;  // the file name of each row of the list
   std::set<std::filesystem::path> checked_;   // the names checked, kept across refreshes
 };
