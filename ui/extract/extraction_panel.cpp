@@ -280,7 +280,12 @@ void ExtractionPanel::ExtractionDone() {
   // A stopped run keeps every kind found up to where each item was stopped, and says so.
   const bool stopped = extraction_.Stopping();
   const std::string stopNote = stopped ? "提取已停止，只保存了停止前找到的数据。" : "";
-  context_.ui.ShowStatus(stopped ? "文件搜索已停止" : "文件搜索结束");
+  // Adding or saving millions of numbers found takes seconds: the status says the run is not
+  // over until they are in, so nobody takes it for idle.
+  const bool append = output_ == ExtractionOutput::kAppendWanted;
+  context_.ui.ShowStatus(!stopped ? "文件搜索结束，正在整理找到的数据..."
+                         : append ? "提取已停止，正在把停止前找到的数据追加到号码整理框..."
+                                  : "提取已停止，正在保存停止前找到的数据...");
   const std::vector<std::string> failures = report_.Failures();
   const std::string unread = UnreadFilesNote(failures);
   // The closing box's notes: the files left out, and the first time a missing area-code table.
@@ -289,7 +294,7 @@ void ExtractionPanel::ExtractionDone() {
     notes += (notes.empty() ? "" : "\r\n\r\n") + missingTableNote_;
     toldMissingTable_ = true;
   }
-  if (output_ == ExtractionOutput::kAppendWanted) {
+  if (append) {
     // The check boxes as they are now say which kinds the user keeps.
     const WantedKinds wanted{regexCheck_->isChecked(), landlineCheck_->isChecked(), mobileCheck_->isChecked(),
                              emailCheck_->isChecked()};
